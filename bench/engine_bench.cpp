@@ -1,0 +1,115 @@
+// Figures for the rules: the run search on full boards, a whole removal chain, and whole
+// games on virtual time.
+#include "engine/game.h"
+#include "engine/keys.h"
+#include "engine/virtual_clock.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+using namespace kp;
+
+struct Landings : GameEvents {
+    int64_t count = 0;
+    void soundWanted(Sound s) override { count += s == Sound::Pose; }
+};
+
+Parametres board(int rows, int cols, int run) {
+    Parametres p;
+    p.NbLgn = rows;
+    p.NbCol = cols;
+    p.MinCasesConsecutives = run;
+    return p;
+}
+
+// Fills the whole field with smileys of one colour, or of random colours.
+void fill(GameState& s, bool mixed) {
+    std::mt19937 rng(7);
+    for (int r = 0; r <= s.P.NbLgn; ++r)
+        for (int c = 1; c <= s.P.NbCol; ++c)
+            s.Grille[r][c] = smileyCode(mixed ? static_cast<int>(rng() % 5) : 2, 1);
+}
+
+// args: rows, columns, run length, mixed colours
+void BM_Elimination(benchmark::State& st) {
+    GameEvents none;
+    Game game(none, 1);
+    game.setParametres(board(static_cast<int>(st.range(0)), static_cast<int>(st.range(1)),
+                             static_cast<int>(st.range(2))));
+    game.InitPartie();
+    fill(game.state(), st.range(3) != 0);
+    const auto full = game.state().Grille;
+    for (auto _ : st) {
+        game.state().Grille = full;
+        game.Elimination();
+        benchmark::DoNotOptimize(game.state().Grille[1][1]);
+    }
+}
+BENCHMARK(BM_Elimination)
+    ->ArgNames({"rows", "cols", "run", "mixed"})
+    ->ArgsProduct({{18}, {8}, {1, 4, 999}, {0, 1}})
+    ->ArgsProduct({{99}, {99}, {1, 4, 999}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// A 99 x 99 board of loose halves in random colours over a floor of smileys: the search, the
+// eight removal frames and the collapse, repeated until nothing more goes.
+void BM_RemovalChain99(benchmark::State& st) {
+    GameEvents none;
+    Game game(none, 1);
+    game.setParametres(board(99, 99, 4));
+    game.setAnimationSuppr(0);
+    game.setAnimationVirus(0);
+    game.setPinup(0);
+    game.InitPartie();
+    GameState& s = game.state();
+    std::mt19937 rng(3);
+    for (int r = 1; r <= 99; ++r)
+        for (int c = 1; c <= 99; ++c)
+            s.Grille[r][c] =
+                r > 90 ? smileyCode(static_cast<int>(rng() % 3), 1)
+                       : (r > 30 ? capsuleCode(static_cast<int>(rng() % 3), 0) : CellEmpty);
+    const auto start = s.Grille;
+    int64_t ticks = 0;
+    for (auto _ : st) {
+        s.Grille = start;
+        game.MenuPause_Desactiver();
+        game.Elimination();
+        VirtualClock clock(game);
+        while (game.chainRunning() && clock.step()) ++ticks;
+    }
+    st.counters["ticks/chain"] =
+        benchmark::Counter(static_cast<double>(ticks), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_RemovalChain99)->Unit(benchmark::kMillisecond);
+
+// Whole games on the default board: every capsule is hard-dropped as soon as it shows, with a
+// random sideways move first; a lost game starts again.
+void BM_WholeGames(benchmark::State& st) {
+    Landings ev;
+    Game game(ev, 11);
+    game.setAnimationSuppr(0);
+    game.setPinup(0);
+    game.InitPartie();
+    VirtualClock clock(game);
+    std::mt19937 rng(5);
+    static const int moves[] = {vk::Left, vk::Right, vk::Up, vk::Down};
+    for (auto _ : st) {
+        GameState& s = game.state();
+        if (s.LabelMessage == Message::Perdu && s.LabelMessageVisible) game.InitPartie();
+        if (s.PieceRow >= 1 && !game.chainRunning()) {
+            game.FormKeyDown(moves[rng() % 4]);
+            game.FormKeyDown(vk::Space);
+        } else if (s.Pause) {
+            game.FormKeyDown(vk::Down);
+        }
+        clock.step();
+    }
+    st.counters["landings/s"] =
+        benchmark::Counter(static_cast<double>(ev.count), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_WholeGames);
+
+} // namespace

@@ -1,0 +1,69 @@
+#pragma once
+#include "game_state.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kp {
+
+enum class Sound { Pose, Effacement, Niveau, Record };
+enum class Counter { Niveau, Virus, Chrono };
+
+// A saved game as the engine takes it in. Cells default to empty; only those inside the
+// current board are used.
+struct SavedGame {
+    int32_t Niveau = 1;
+    int32_t NbVirusRestants = 0;
+    std::array<int32_t, 5> Chrono{};
+    bool Tricherie = false;
+    std::array<GameState::Row, GridSize> Cells;
+    SavedGame() {
+        for (auto& row : Cells) row.fill(CellEmpty);
+    }
+};
+
+enum class LoadResult {
+    Loaded,       // `out` holds the game
+    NotASave,     // no signature: the player is told, the board stays empty
+    SettingsFile, // the settings file itself: a fresh level instead, silently
+};
+
+// Everything the rules tell the outside world, and the little they ask of it. The window
+// implements it; tests implement it with a recorder. Every method has a do-nothing default.
+class GameEvents {
+  public:
+    virtual ~GameEvents() = default;
+
+    // A visible board cell (rows 1..NbLgn, columns 1..NbCol, not a wall) must be redrawn.
+    virtual void cellChanged(int /*row*/, int /*col*/, int32_t /*code*/) {}
+    // One half of the next-capsule strip (column 1 or 2) must be redrawn.
+    virtual void previewChanged(int /*col*/, int32_t /*code*/) {}
+    virtual void counterChanged(Counter) {}
+    // The message line's text or visibility changed; or it must be repainted over the smileys.
+    virtual void messageChanged() {}
+    virtual void messageRepaint() {}
+    // The pause check mark moved.
+    virtual void pauseChanged(bool /*paused*/) {}
+    virtual void soundWanted(Sound) {}
+    // A timer's enabled flag or period changed: the driver re-arms it.
+    virtual void timerChanged(TimerId) {}
+    // Window shake: move the window this many pixels below its resting place (0 to end).
+    virtual void windowShake(int /*dy*/) {}
+    // Pin-up animation: draw frame 1..23, or erase the figure at 24; 0 after it was cut short.
+    virtual void pinupFrame(int /*frame*/, PinupFigure) {}
+    // Panic: hide the game in the notification area, or show it again.
+    virtual void panicChanged(bool /*hidden*/) {}
+    // A lost game qualifies for the high-score table: ask the player's name (may be modal).
+    virtual void recordOffered() {}
+    // The opened file holds no saved game.
+    virtual void notASavedGame(const std::string& /*path*/) {}
+
+    // Whether a lost game at this level with this many smileys left enters the score table.
+    virtual bool recordQualifies(int32_t /*niveau*/, int32_t /*restants*/) { return false; }
+    // Reads a saved game.
+    virtual LoadResult loadGame(const std::string& /*path*/, SavedGame& /*out*/) {
+        return LoadResult::NotASave;
+    }
+};
+
+} // namespace kp

@@ -1,0 +1,38 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+namespace kp {
+
+// The game's timers. The first six are the window's own; the last two turn what would be a
+// blocking wait (the hard drop's 50 ms steps, the window shake's 100 ms steps) into short
+// timer-driven sequences with the same visible timing.
+enum class TimerId : int {
+    Timer1,          // the capsule falls one row
+    TimerEffacement, // removal animation frames
+    TimerDescente,   // loose halves fall one row
+    TimerVirus,      // smiley animation
+    TimerChrono,     // elapsed time and automatic pause
+    TimerXX,         // pin-up animation between levels
+    TimerDrop,       // hard drop, one row every 50 ms
+    TimerShake,      // window shake, four steps of 100 ms
+};
+constexpr int TimerCount = 8;
+
+// A timer is data: enabled flag and period. It fires only when enabled with a period above 0.
+// `version` changes whenever enabled or period really changes, which restarts its count (a
+// driver re-arms it from the moment of the change).
+struct TimerSlot {
+    bool enabled = false;
+    int32_t period = 0;
+    uint32_t version = 0;
+    bool running() const { return enabled && period > 0; }
+};
+
+using TimerTable = std::array<TimerSlot, TimerCount>;
+
+constexpr int timerIndex(TimerId id) {
+    return static_cast<int>(id);
+}
+
+} // namespace kp

@@ -1,0 +1,61 @@
+#include "fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace kp::test {
+
+TEST(CellCodes, colourDigitIsTheSecondDecimalCharacter) {
+    EXPECT_EQ(colourDigit(capsuleCode(3, LinkLeft)), 3);
+    EXPECT_EQ(colourDigit(smileyCode(4, 2)), 4);
+    EXPECT_EQ(colourDigit(removalCode(2, 3)), 7); // a cell being removed: colour + 5
+    EXPECT_EQ(colourDigit(CellEmpty), 9);
+    EXPECT_EQ(colourDigit(CellWall), 9);
+    EXPECT_EQ(colourDigit(12345), 2);
+    EXPECT_EQ(colourDigit(-7), -1);
+    EXPECT_EQ(colourDigit(INT32_MIN), 1); // 2147483648
+    EXPECT_TRUE(coloursMatch(colourDigit(removalCode(1, 0)), colourDigit(capsuleCode(1, 0))));
+    EXPECT_FALSE(coloursMatch(colourDigit(removalCode(1, 0)), colourDigit(capsuleCode(2, 0))));
+}
+
+TEST(RandomGenerator, followsTheLinearCongruentialSequence) {
+    Random r(1);
+    // seed 1 -> 134775814; 134775814 * 100 / 2^32 = 3.13...
+    EXPECT_EQ(r(100), 3);
+    EXPECT_EQ(r.seed(), 134775814u);
+    Random a(42), b(42);
+    for (int i = 0; i < 1000; ++i) {
+        const int32_t n = 1 + i % 97;
+        const int32_t x = a(n);
+        EXPECT_EQ(x, b(n));
+        EXPECT_GE(x, 0);
+        EXPECT_LT(x, n);
+    }
+    EXPECT_EQ(a(0), 0);
+    EXPECT_EQ(a(-5), 0);
+}
+
+TEST(Grid, smallestBoardHasWallsFloorAndHiddenRow) {
+    Parametres p;
+    p.NbLgn = 5;
+    p.NbCol = 5;
+    p.NbVirusLignes = 1;
+    p.NbVirusLignesMax = 1;
+    Scenario sc(p);
+    const GameState& s = sc.s();
+    for (int r = 0; r <= 5; ++r) {
+        EXPECT_EQ(s.Grille[r][0], CellWall);
+        EXPECT_EQ(s.Grille[r][6], CellWall);
+    }
+    for (int c = 0; c <= 6; ++c) EXPECT_EQ(s.Grille[6][c], CellWall);
+    for (int c = 1; c <= 5; ++c) EXPECT_EQ(s.Grille[0][c], CellEmpty);
+}
+
+TEST(Grid, onlyVisibleCellsAreRedrawn) {
+    Scenario sc;
+    const int before = sc.ev.cellsDrawn;
+    sc.game.InitJeu();
+    // 18 x 8 visible cells cleared, plus the smileys placed; walls and row 0 are never drawn.
+    EXPECT_EQ(sc.ev.cellsDrawn - before, 18 * 8 + sc.s().NbVirusRestants);
+}
+
+} // namespace kp::test

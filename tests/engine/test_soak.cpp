@@ -1,0 +1,186 @@
+// Thousands of random games on virtual time: random parameters, options, keys and commands,
+// with the rules' invariants checked after every step. KP_SOAK_GAMES sets the number of games
+// (a few hundred by default, so the run stays within seconds).
+#include "engine/keys.h"
+#include "fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+
+namespace kp::test {
+
+namespace {
+
+int gamesToPlay() {
+    const char* env = std::getenv("KP_SOAK_GAMES");
+    return env ? std::max(1, std::atoi(env)) : 1500;
+}
+
+bool knownCode(int32_t code) {
+    if (code == CellEmpty) return true;
+    if (isCapsuleHalf(code)) return true;
+    if (isRemoval(code)) return code % 10 <= 4;
+    if (isSmiley(code)) {
+        const int32_t a = -code;
+        return a >= 101 && a <= 144 && a % 10 >= 1 && a % 10 <= 4;
+    }
+    return false;
+}
+
+// The partner a half's link points at, and the link that partner must carry.
+bool partnerAgrees(const GameState& s, int r, int c) {
+    const int32_t code = s.Grille[r][c];
+    auto has = [&](int rr, int cc, int link) {
+        const int32_t p = s.at(rr, cc);
+        return isCapsuleHalf(p) && linkOf(p) == link;
+    };
+    switch (linkOf(code)) {
+    case LinkTop:
+        return has(r + 1, c, LinkBottom);
+    case LinkBottom:
+        return has(r - 1, c, LinkTop);
+    case LinkLeft:
+        return has(r, c + 1, LinkRight);
+    case LinkRight:
+        return has(r, c - 1, LinkLeft);
+    default:
+        return true;
+    }
+}
+
+struct Soak {
+    std::mt19937 rng;
+    explicit Soak(uint32_t seed) : rng(seed) {}
+    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+    bool chance(int percent) { return pick(1, 100) <= percent; }
+
+    Parametres parametres() {
+        Parametres p;
+        p.NbLgn = chance(20) ? pick(5, 99) : pick(5, 22);
+        p.NbCol = chance(20) ? pick(5, 99) : pick(5, 12);
+        p.NbColor = pick(1, 5);
+        const int runs[] = {1, 2, 3, 4, 4, 4, 5, 999};
+        p.MinCasesConsecutives = runs[pick(0, 7)];
+        p.NbVirus = pick(1, 99);
+        p.NbVirusInc = pick(0, 99);
+        p.NbVirusLignes = pick(1, 99);
+        p.NbVirusLignesInc = pick(0, 99);
+        p.NbVirusLignesMax = pick(1, 99);
+        p.TempoDepart = pick(100, 999);
+        p.TempoNiveauInc = pick(0, 99);
+        return p;
+    }
+};
+
+} // namespace
+
+TEST(Soak, randomGamesKeepEveryInvariant) {
+    const int games = gamesToPlay();
+    int removals = 0, levelsWon = 0, losses = 0, shakes = 0;
+    for (int g = 0; g < games; ++g) {
+        Soak soak(static_cast<uint32_t>(g) * 7919u + 1u);
+        Scenario sc(soak.parametres(), static_cast<uint32_t>(g));
+        GameState& s = sc.s();
+        bool strangeCells = false;
+        sc.game.setTremblement(soak.chance(30));
+        sc.game.setPinup(soak.pick(0, 3));
+        sc.game.setAnimationSuppr(soak.pick(0, 3));
+
+        for (int step = 0; step < 400; ++step) {
+            const std::array<int32_t, 5> chronoBefore = s.Chrono;
+            const bool pausedBefore = s.Pause;
+            bool timePassed = false;
+            const int what = soak.pick(0, 99);
+            if (what < 40) {
+                static const int keys[] = {vk::Left,    vk::Right,   vk::Up,      vk::Down,
+                                           vk::Space,   vk::Numpad0, vk::Numpad2, vk::Numpad4,
+                                           vk::Numpad5, vk::Numpad6, vk::Numpad8, 65};
+                sc.key(keys[soak.pick(0, 11)]);
+            } else if (what < 80) {
+                sc.run(soak.pick(1, 700));
+                timePassed = true;
+            } else if (what < 83) {
+                sc.key(soak.chance(50) ? vk::Escape : vk::Return);
+                sc.game.PanicDesactiver();
+            } else if (what < 86) {
+                sc.game.MenuPauseClick();
+            } else if (what < 88) {
+                sc.game.MenuRecommencerNiveauClick();
+            } else if (what < 90) {
+                sc.game.MenuPasserNiveauClick();
+            } else if (what < 91) {
+                sc.game.InitPartie();
+            } else if (what < 93) {
+                sc.game.setWindowActive(!s.WindowActive);
+            } else if (what < 96) {
+                sc.game.setAnimationSuppr(soak.pick(0, 3));
+                sc.game.setAnimationVirus(soak.pick(0, 3));
+                sc.game.setTremblement(soak.chance(30));
+                sc.game.setPinup(soak.pick(0, 3));
+            } else if (what < 97) {
+                // A saved game holding anything at all.
+                sc.ev.loadResult = static_cast<LoadResult>(soak.pick(0, 2));
+                sc.ev.saved = SavedGame{};
+                sc.ev.saved.Niveau =
+                    soak.chance(50) ? soak.pick(-5, 200) : soak.pick(INT32_MIN, INT32_MAX);
+                for (auto& row : sc.ev.saved.Cells)
+                    for (auto& cell : row)
+                        if (soak.chance(5)) cell = soak.pick(INT32_MIN, INT32_MAX);
+                strangeCells |= sc.ev.loadResult == LoadResult::Loaded;
+                sc.game.InitPartie("saved.Kembrolla");
+            } else {
+                sc.run(soak.pick(1000, 5000));
+                timePassed = true;
+            }
+            sc.clock.sync();
+
+            // Timers: the capsule never falls during a removal, collapse or shake.
+            const bool removing = s.timer(TimerId::TimerEffacement).enabled ||
+                                  s.timer(TimerId::TimerDescente).enabled || s.ShakeStep > 0;
+            ASSERT_FALSE(removing && s.timer(TimerId::Timer1).enabled)
+                << "game " << g << " step " << step;
+            // The chrono counts only while the game is not paused.
+            if (timePassed && pausedBefore && s.Pause) {
+                ASSERT_EQ(s.Chrono, chronoBefore);
+            }
+            // The counter matches the board whenever no chain is under way.
+            if (!sc.game.chainRunning() && !strangeCells) {
+                ASSERT_EQ(s.NbVirusRestants, sc.smileys())
+                    << "game " << g << " step " << step << " action " << what;
+            }
+
+            for (int r = 0; r <= s.P.NbLgn + 1; ++r) {
+                ASSERT_EQ(s.Grille[r][0], CellWall);
+                ASSERT_EQ(s.Grille[r][s.P.NbCol + 1], CellWall);
+            }
+            for (int c = 0; c <= s.P.NbCol + 1; ++c)
+                ASSERT_EQ(s.Grille[s.P.NbLgn + 1][c], CellWall);
+            if (strangeCells) continue;
+            for (int r = 0; r <= s.P.NbLgn; ++r)
+                for (int c = 1; c <= s.P.NbCol; ++c) {
+                    const int32_t code = s.Grille[r][c];
+                    ASSERT_TRUE(knownCode(code))
+                        << code << " at " << r << "," << c << " game " << g;
+                    if (isCapsuleHalf(code)) {
+                        ASSERT_TRUE(partnerAgrees(s, r, c))
+                            << code << " at " << r << "," << c << " game " << g << " step " << step;
+                    }
+                }
+        }
+        removals += sc.ev.sounds[Sound::Effacement];
+        levelsWon += sc.ev.sounds[Sound::Niveau];
+        losses += s.LabelMessage == Message::Perdu;
+        shakes += static_cast<int>(sc.ev.shakes.size());
+    }
+    // The random games do reach the states worth checking.
+    EXPECT_GT(removals, games);
+    EXPECT_GT(levelsWon, games / 10);
+    EXPECT_GT(losses, 0);
+    EXPECT_GT(shakes, 0);
+    std::printf("%d games: %d removals, %d levels won, %d lost, %d shake steps\n", games, removals,
+                levelsWon, losses, shakes);
+}
+
+} // namespace kp::test
