@@ -1,0 +1,183 @@
+#include "persistence/ini_file.h"
+
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace fs = std::filesystem;
+using kp::FileError;
+using kp::IniFile;
+using kp::ParseInteger;
+using namespace kp::test;
+
+TEST(IniIntegers, DecimalHexadecimalAndRejectedTexts) {
+    EXPECT_EQ(ParseInteger("42"), 42);
+    EXPECT_EQ(ParseInteger(" -5 "), -5);
+    EXPECT_EQ(ParseInteger("0x1F"), 31);
+    EXPECT_EQ(ParseInteger("0X1f"), 31);
+    EXPECT_EQ(ParseInteger("$ff"), 255);
+    EXPECT_EQ(ParseInteger("-$10"), -16);
+    EXPECT_EQ(ParseInteger("0xFFFFFFFF"), -1); // colour words use all 32 bits
+    EXPECT_EQ(ParseInteger("-2147483648"), INT32_MIN);
+    EXPECT_EQ(ParseInteger("2147483647"), INT32_MAX);
+    for (const char* bad : {"", " ", "abc", "12abc", "1 2", "0x", "$", "0x1G", "2147483648",
+                            "0x100000000", "--1", "1.5"})
+        EXPECT_FALSE(ParseInteger(bad).has_value()) << bad;
+}
+
+TEST(IniReading, NamesIgnoreCaseAndFirstOccurrenceWins) {
+    IniFile ini = IniFile::FromText("[Options]\nLangue=1\nlangue=0\n[OPTIONS]\nSon=2\n"
+                                    "[Autre]\nSon=0\n");
+    EXPECT_EQ(ini.ReadInteger("options", "LANGUE", 9), 1);
+    // The second "Options" header is never reached.
+    EXPECT_EQ(ini.ReadInteger("Options", "Son", 9), 9);
+    EXPECT_EQ(ini.ReadInteger("autre", "son", 9), 0);
+    EXPECT_TRUE(ini.HasSection("AUTRE"));
+    EXPECT_FALSE(ini.HasSection("Scores"));
+}
+
+TEST(IniReading, DefaultsForMissingOrUnparsableValues) {
+    IniFile ini = IniFile::FromText("[S]\nA=abc\nB=\nC=0x10\nD=$a\nE=-7\n");
+    EXPECT_EQ(ini.ReadInteger("S", "A", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "B", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "C", 5), 16);
+    EXPECT_EQ(ini.ReadInteger("S", "D", 5), 10);
+    EXPECT_EQ(ini.ReadInteger("S", "E", 5), -7);
+    EXPECT_EQ(ini.ReadInteger("S", "missing", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("Missing", "A", 5), 5);
+    EXPECT_EQ(ini.ReadString("Missing", "A", "def"), "def");
+}
+
+TEST(IniReading, BooleansAreAnyNonZeroInteger) {
+    IniFile ini = IniFile::FromText("[S]\nA=2\nB=-1\nC=0\nD=oui\nE=$0\n");
+    EXPECT_TRUE(ini.ReadBool("S", "A", false));
+    EXPECT_TRUE(ini.ReadBool("S", "B", false));
+    EXPECT_FALSE(ini.ReadBool("S", "C", true));
+    EXPECT_TRUE(ini.ReadBool("S", "D", true)); // not a number: the default
+    EXPECT_FALSE(ini.ReadBool("S", "D", false));
+    EXPECT_FALSE(ini.ReadBool("S", "E", true));
+}
+
+TEST(IniReading, StringsRawAndWindowsLineEndings) {
+    IniFile ini = IniFile::FromText("\xEF\xBB\xBF[S]\r\nDat= 07 Jan 2024  -  08h05\r\n"
+                                    "Nom=a=b \"c\"\r\n");
+    EXPECT_EQ(ini.ReadString("S", "Dat", ""), " 07 Jan 2024  -  08h05");
+    EXPECT_EQ(ini.ReadString("S", "Nom", ""), "a=b \"c\"");
+}
+
+TEST(IniWriting, NewKeysInOrderOfFirstWriteAndUpdatesInPlace) {
+    IniFile ini;
+    ini.WriteInteger("B", "z", 1);
+    ini.WriteInteger("B", "a", 2);
+    ini.WriteBool("A", "t", true);
+    ini.WriteBool("A", "f", false);
+    ini.WriteInteger("b", "Z", 3); // same key, other case: updated where it stands
+    EXPECT_EQ(ini.Text(), "[B]\nz=3\na=2\n\n[A]\nt=1\nf=0\n");
+}
+
+TEST(IniWriting, KeepsOtherSectionsUnknownKeysAndComments) {
+    const std::string original = "; made by hand\n[Options]\nLangue=0\nInconnu=x\n\n"
+                                 "[Perso]\nk=v\n";
+    IniFile ini = IniFile::FromText(original);
+    ini.WriteInteger("Options", "Langue", 1);
+    ini.WriteInteger("Options", "Son", 2);
+    ini.WriteString("Nouvelle", "cle", "val");
+    EXPECT_EQ(ini.Text(), "; made by hand\n[Options]\nLangue=1\nInconnu=x\nSon=2\n\n"
+                          "[Perso]\nk=v\n\n[Nouvelle]\ncle=val\n");
+}
+
+TEST(IniWriting, EraseSectionRemovesEveryOccurrence) {
+    IniFile ini = IniFile::FromText("[Sauvegarde]\na=1\n[Autre]\nb=2\n[SAUVEGARDE]\nc=3\n");
+    ini.EraseSection("sauvegarde");
+    EXPECT_EQ(ini.Text(), "[Autre]\nb=2\n");
+    ini.WriteInteger("Sauvegarde", "a", 4);
+    EXPECT_EQ(ini.ReadInteger("Sauvegarde", "a", 0), 4);
+    EXPECT_EQ(ini.ReadInteger("Sauvegarde", "c", 0), 0);
+}
+
+TEST(IniWriting, LineBreaksInAValueCannotAddKeys) {
+    IniFile ini;
+    ini.WriteString("Scores", "Score01_Nom", "Bob\nScore01_Niv=99\r\n[Evil]");
+    IniFile reread = IniFile::FromText(ini.Text());
+    EXPECT_EQ(reread.ReadInteger("Scores", "Score01_Niv", 0), 0);
+    EXPECT_FALSE(reread.HasSection("Evil"));
+    EXPECT_EQ(reread.ReadString("Scores", "Score01_Nom", ""), "Bob Score01_Niv=99  [Evil]");
+}
+
+TEST(IniFiles, MissingFileIsEmptyAndUnreadableIsReported) {
+    TempDir dir;
+    IniFile ini;
+    EXPECT_TRUE(IniFile::Load(dir / "absent.ini", ini).ok());
+    EXPECT_EQ(ini.Text(), "");
+
+    fs::create_directory(dir / "folder.ini");
+    EXPECT_EQ(IniFile::Load(dir / "folder.ini", ini).error, FileError::Unreadable);
+
+    fs::path big = dir / "big.ini";
+    WriteText(big, "[S]\n");
+    fs::resize_file(big, kp::MaxFileSize + 1);
+    EXPECT_EQ(IniFile::Load(big, ini).error, FileError::TooLarge);
+}
+
+TEST(IniFiles, SaveReplacesTheFileAndLeavesNoTemporary) {
+    TempDir dir;
+    const fs::path file = dir / "game.ini";
+    WriteText(file, "[Old]\nx=1\n");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    IniFile ini;
+    ASSERT_TRUE(IniFile::Load(file, ini).ok());
+    ini.WriteInteger("New", "y", 2);
+    ASSERT_TRUE(ini.Save(file).ok());
+
+    EXPECT_EQ(ReadText(file), "[Old]\nx=1\n\n[New]\ny=2\n");
+    EXPECT_EQ(FolderContents(dir.path()), std::vector<std::string>{"game.ini"});
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(IniFiles, SaveThroughSymbolicLinkKeepsTheLink) {
+    TempDir dir;
+    fs::create_directory(dir / "real");
+    WriteText(dir / "real" / "target.ini", "[A]\n");
+    fs::create_symlink(dir / "real" / "target.ini", dir / "link.ini");
+
+    IniFile ini;
+    ini.WriteInteger("A", "k", 1);
+    ASSERT_TRUE(ini.Save(dir / "link.ini").ok());
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "link.ini")));
+    EXPECT_EQ(ReadText(dir / "real" / "target.ini"), "[A]\nk=1\n");
+}
+
+TEST(IniFiles, SaveFailuresAreReportedInBothLanguages) {
+    TempDir dir;
+    WriteText(dir / "plain", "not a folder");
+    IniFile ini;
+    ini.WriteInteger("A", "k", 1);
+    kp::FileResult result = ini.Save(dir / "plain" / "x.ini");
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.error, FileError::CannotCreate);
+    EXPECT_NE(kp::MessageErreurFichier(result, 0).find("impossible"), std::string::npos);
+    EXPECT_NE(kp::MessageErreurFichier(result, 1).find("cannot be written"), std::string::npos);
+    EXPECT_EQ(kp::MessageErreurFichier(kp::FileResult{}, 0), "");
+}
+
+TEST(IniFiles, ReadOnlyFolderOrFileKeepsTheOldContent) {
+    if (RunningAsRoot()) GTEST_SKIP() << "permissions do not apply to root";
+    TempDir dir;
+    const fs::path folder = dir / "locked";
+    fs::create_directory(folder);
+    WriteText(folder / "a.ini", "[A]\nk=1\n");
+    IniFile ini;
+    ini.WriteInteger("A", "k", 2);
+
+    fs::permissions(folder / "a.ini", fs::perms::owner_read);
+    EXPECT_EQ(ini.Save(folder / "a.ini").error, FileError::ReadOnly);
+
+    fs::permissions(folder / "a.ini", fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(ini.Save(folder / "a.ini").error, FileError::CannotCreate);
+    EXPECT_EQ(ReadText(folder / "a.ini"), "[A]\nk=1\n");
+}
