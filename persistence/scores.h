@@ -1,0 +1,75 @@
+#pragma once
+// The three best games: level reached and, to break ties, fewest smileys left. The table is
+// kept as text, the way the score page shows it, and lives in the "Scores" section of the
+// settings file.
+
+#include "file_result.h"
+#include "ini_file.h"
+
+#include <array>
+#include <cstdint>
+#include <ctime>
+#include <filesystem>
+#include <string>
+
+namespace kp {
+
+struct EntreePalmares {
+    std::string Niv = "0"; // level reached, decimal text
+    std::string Vir = "0"; // smileys left on that level, decimal text
+    std::string Nom;
+    std::string Dat;
+
+    bool operator==(const EntreePalmares&) const = default;
+};
+
+struct Palmares {
+    std::array<EntreePalmares, 3> Entrees; // rank 1 first
+    bool operator==(const Palmares&) const = default;
+};
+
+// "Score01_Niv", "Score01_Vir", "Score01_Nom", "Score01_Dat" for rank 1, and so on.
+std::string CleScore(int rang, std::string_view champ);
+
+// Whether a lost game enters the table: never after cheating; otherwise when it beats the
+// third entry (higher level, or the same level with fewer smileys left).
+bool QualifiePalmares(const Palmares& table, int32_t niveau, int32_t restants, bool tricherie);
+
+// Puts the game at the first entry it beats and moves the lower ones down (the last falls
+// off). An equal game stays below the older one. Returns the rank 1..3, or 0 when the game
+// beats no entry and nothing changed.
+int InsererPalmares(Palmares& table, int32_t niveau, int32_t restants, const std::string& nom,
+                    const std::string& date);
+
+struct ResultatPalmares {
+    int rang = 0;       // 0: the table did not change and nothing was written
+    FileResult fichier; // how writing the settings file went
+};
+
+// The name dialog's OK: inserts the game, then writes the "Scores" section at once.
+ResultatPalmares MettreAJourPalmares(Palmares& table, const std::filesystem::path& settingsFile,
+                                     int32_t niveau, int32_t restants, const std::string& nom,
+                                     const std::string& date);
+
+// Rewrites the twelve "Scores" keys of the settings file; everything else in it is kept.
+FileResult EnregistrerINI_Scores(const Palmares& table, const std::filesystem::path& settingsFile);
+
+// Empties the table in memory; the file keeps the old entries until the next write.
+void EffacerScores(Palmares& table);
+
+// Reading and writing the section inside an already opened settings document.
+void LireScores(const IniFile& ini, Palmares& table);
+void EcrireScores(IniFile& ini, const Palmares& table);
+
+// Short month names, January first: the window passes the current locale's.
+using MoisCourts = std::array<std::string, 12>;
+// The game's defaults: langue 0 French ("janv.", "févr.", ...), 1 English ("Jan", "Feb", ...).
+const MoisCourts& MoisCourtsParDefaut(int langue);
+
+// The date of an entry: a blank, the day in two digits, the short month, the year, then two
+// blanks, a dash, two blanks and the time as 08h05, e.g. " 07 Jan 2024  -  08h05".
+std::string TexteDatePalmares(const std::tm& moment, const MoisCourts& mois);
+// The same for the current local time.
+std::string TexteDatePalmaresMaintenant(const MoisCourts& mois);
+
+} // namespace kp

@@ -1,0 +1,155 @@
+#include "persistence/scores.h"
+#include "persistence/settings.h"
+
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+using kp::EntreePalmares;
+using kp::InsererPalmares;
+using kp::Palmares;
+using kp::QualifiePalmares;
+using namespace kp::test;
+
+namespace {
+
+Palmares Table(std::initializer_list<EntreePalmares> entries) {
+    Palmares t;
+    size_t i = 0;
+    for (const EntreePalmares& e : entries) t.Entrees[i++] = e;
+    return t;
+}
+
+std::tm Moment(int year, int month, int day, int hour, int minute) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    return t;
+}
+
+} // namespace
+
+TEST(ScoresOrder, EmptyTableTakesTheFirstGamesInOrder) {
+    Palmares t;
+    EXPECT_TRUE(QualifiePalmares(t, 1, 7, false));
+    EXPECT_EQ(InsererPalmares(t, 1, 7, "A", "d1"), 1);
+    EXPECT_EQ(InsererPalmares(t, 1, 9, "B", "d2"), 2); // more smileys left: below
+    EXPECT_EQ(InsererPalmares(t, 2, 9, "C", "d3"), 1);
+    EXPECT_EQ(t.Entrees[0], (EntreePalmares{"2", "9", "C", "d3"}));
+    EXPECT_EQ(t.Entrees[1], (EntreePalmares{"1", "7", "A", "d1"}));
+    EXPECT_EQ(t.Entrees[2], (EntreePalmares{"1", "9", "B", "d2"}));
+}
+
+TEST(ScoresOrder, EqualGameStaysBelowTheOlderOne) {
+    Palmares t = Table({{"5", "3", "Old", "x"}});
+    Palmares tie = t;
+    EXPECT_EQ(InsererPalmares(tie, 5, 3, "New", "y"), 2);
+    EXPECT_EQ(tie.Entrees[0].Nom, "Old");
+    EXPECT_EQ(tie.Entrees[1].Nom, "New");
+
+    Palmares better = t;
+    EXPECT_EQ(InsererPalmares(better, 5, 2, "New", "y"), 1);
+    EXPECT_EQ(better.Entrees[0].Nom, "New");
+    EXPECT_EQ(better.Entrees[1].Nom, "Old");
+}
+
+TEST(ScoresOrder, FullTableShiftsWholeEntriesAndDropsTheLast) {
+    Palmares t = Table({{"9", "0", "A", "a"}, {"7", "4", "B", "b"}, {"3", "1", "C", "c"}});
+    EXPECT_EQ(InsererPalmares(t, 7, 2, "N", "n"), 2);
+    EXPECT_EQ(t.Entrees[0], (EntreePalmares{"9", "0", "A", "a"}));
+    EXPECT_EQ(t.Entrees[1], (EntreePalmares{"7", "2", "N", "n"}));
+    EXPECT_EQ(t.Entrees[2], (EntreePalmares{"7", "4", "B", "b"}));
+
+    const Palmares before = t;
+    EXPECT_EQ(InsererPalmares(t, 7, 4, "Z", "z"), 0);
+    EXPECT_EQ(t, before);
+}
+
+TEST(ScoresQualification, ThirdEntryDecidesAndCheatingNeverQualifies) {
+    Palmares t = Table({{"9", "0", "A", ""}, {"8", "0", "B", ""}, {"5", "3", "C", ""}});
+    EXPECT_FALSE(QualifiePalmares(t, 4, 0, false));
+    EXPECT_FALSE(QualifiePalmares(t, 5, 3, false));
+    EXPECT_TRUE(QualifiePalmares(t, 5, 2, false));
+    EXPECT_TRUE(QualifiePalmares(t, 6, 50, false));
+    EXPECT_FALSE(QualifiePalmares(t, 60, 0, true));
+    t.Entrees[2].Niv = "n/a"; // text that is no number counts as 0
+    EXPECT_TRUE(QualifiePalmares(t, 1, 9, false));
+}
+
+TEST(ScoresFile, InsertionRewritesOnlyTheScoresKeys) {
+    TempDir dir;
+    const fs::path file = dir / "kp.ini";
+    WriteText(file, "[Options]\nLangue=1\nPerso=x\n\n[Scores]\nScore01_Niv=3\nAutre=y\n\n"
+                    "[Divers]\nz=1\n");
+    kp::Settings s;
+    ASSERT_TRUE(kp::ChargerINI(s, file).ok());
+
+    kp::ResultatPalmares r = kp::MettreAJourPalmares(s.Scores, file, 4, 2, "Ana", " d");
+    EXPECT_EQ(r.rang, 1);
+    EXPECT_TRUE(r.fichier.ok());
+
+    const std::string text = ReadText(file);
+    EXPECT_EQ(Sections(text), (std::vector<std::string>{"Options", "Scores", "Divers"}));
+    EXPECT_EQ(Entries(text, "Options").size(), 2u); // no other settings written
+    auto scores = Entries(text, "Scores");
+    ASSERT_EQ(scores.size(), 13u);
+    EXPECT_EQ(scores[0], (std::pair<std::string, std::string>{"Score01_Niv", "4"}));
+    EXPECT_EQ(scores[1].first, "Autre");
+    EXPECT_EQ(scores[4], (std::pair<std::string, std::string>{"Score01_Dat", " d"}));
+    EXPECT_EQ(scores[5], (std::pair<std::string, std::string>{"Score02_Niv", "3"}));
+}
+
+TEST(ScoresFile, GameThatEntersNothingWritesNothing) {
+    TempDir dir;
+    Palmares t = Table({{"9", "0", "A", ""}, {"8", "0", "B", ""}, {"5", "3", "C", ""}});
+    kp::ResultatPalmares r = kp::MettreAJourPalmares(t, dir / "kp.ini", 2, 0, "N", "");
+    EXPECT_EQ(r.rang, 0);
+    EXPECT_FALSE(fs::exists(dir / "kp.ini"));
+}
+
+TEST(ScoresFile, ErasedTableIsSavedAsThreeEmptyEntries) {
+    TempDir dir;
+    const fs::path file = dir / "kp.ini";
+    Palmares t = Table({{"9", "0", "A", "a"}, {"8", "0", "B", "b"}});
+    ASSERT_TRUE(kp::EnregistrerINI_Scores(t, file).ok());
+    kp::EffacerScores(t);
+    EXPECT_EQ(t, Palmares{});
+    ASSERT_TRUE(kp::EnregistrerINI_Scores(t, file).ok());
+
+    auto scores = Entries(ReadText(file), "Scores");
+    ASSERT_EQ(scores.size(), 12u);
+    for (size_t i = 0; i < scores.size(); i += 4) {
+        EXPECT_EQ(scores[i].second, "0");
+        EXPECT_EQ(scores[i + 1].second, "0");
+        EXPECT_EQ(scores[i + 2].second, "");
+        EXPECT_EQ(scores[i + 3].second, "");
+    }
+}
+
+TEST(ScoresFile, WriteFailureIsReported) {
+    TempDir dir;
+    WriteText(dir / "plain", "");
+    Palmares t;
+    kp::ResultatPalmares r = kp::MettreAJourPalmares(t, dir / "plain" / "kp.ini", 1, 0, "N", "");
+    EXPECT_EQ(r.rang, 1);
+    EXPECT_FALSE(r.fichier.ok());
+}
+
+TEST(ScoresDate, PatternWithBlanksAroundTheDash) {
+    const std::string text =
+        kp::TexteDatePalmares(Moment(2024, 1, 7, 8, 5), kp::MoisCourtsParDefaut(1));
+    EXPECT_EQ(text, " 07 Jan 2024  -  08h05");
+    EXPECT_EQ(text.front(), ' ');
+    EXPECT_NE(text.find("  -  "), std::string::npos);
+
+    EXPECT_EQ(kp::TexteDatePalmares(Moment(1999, 12, 31, 23, 59), kp::MoisCourtsParDefaut(0)),
+              " 31 déc. 1999  -  23h59");
+    kp::MoisCourts custom;
+    custom.fill("?");
+    custom[5] = "Juni";
+    EXPECT_EQ(kp::TexteDatePalmares(Moment(2001, 6, 10, 0, 0), custom), " 10 Juni 2001  -  00h00");
+}
