@@ -1,0 +1,79 @@
+#include "saved_game.h"
+
+#include "ini_file.h"
+
+#include <algorithm>
+
+namespace kp {
+
+namespace {
+
+constexpr std::string_view SectionSauvegarde = "Sauvegarde";
+constexpr std::array<int32_t, 5> ChronoMax{9, 5, 9, 5, 9}; // h, 10 min, min, 10 s, s
+
+std::string CleCase(int row, int col) {
+    return std::to_string(row) + "-" + std::to_string(col);
+}
+std::string CleChrono(int i) {
+    return "Chrono" + std::to_string(i) + "Tag";
+}
+
+// The cells the falling capsule occupies, or none while it still waits out of sight.
+bool DansLaGelule(const GameState& jeu, int row, int col) {
+    if (!jeu.PieceVisible) return false;
+    if (row == jeu.PieceRow && col == jeu.PieceCol) return true;
+    const bool vertical = jeu.PieceOrientation == 1 || jeu.PieceOrientation == 3;
+    return vertical ? (row == jeu.PieceRow + 1 && col == jeu.PieceCol)
+                    : (row == jeu.PieceRow && col == jeu.PieceCol + 1);
+}
+
+} // namespace
+
+FileResult EnregistrerPartie(const std::filesystem::path& path, const GameState& jeu) {
+    IniFile ini;
+    // A file that exists but cannot be read is left alone: replacing it would lose its content.
+    if (FileResult read = IniFile::Load(path, ini); !read) return read;
+    ini.EraseSection(SectionSauvegarde);
+
+    ini.WriteInteger(SectionSauvegarde, "Niveau", jeu.Niveau);
+    ini.WriteInteger(SectionSauvegarde, "NbVirusRestants", jeu.NbVirusRestants);
+    for (int i = 0; i < 5; ++i) ini.WriteInteger(SectionSauvegarde, CleChrono(i), jeu.Chrono[i]);
+    ini.WriteBool(SectionSauvegarde, "Tricherie", jeu.Tricherie);
+
+    // The floor row and right wall are NbLgn+1 and NbCol+1; the grid holds 101 of each.
+    const int lastRow = std::clamp(jeu.P.NbLgn + 1, 0, GridSize - 1);
+    const int lastCol = std::clamp(jeu.P.NbCol + 1, 0, GridSize - 1);
+    for (int row = 0; row <= lastRow; ++row) {
+        for (int col = 0; col <= lastCol; ++col) {
+            const int32_t code = DansLaGelule(jeu, row, col) ? CellEmpty : jeu.Grille[row][col];
+            ini.WriteInteger(SectionSauvegarde, CleCase(row, col), code);
+        }
+    }
+    return ini.Save(path);
+}
+
+LoadResult LireSauvegarde(const std::filesystem::path& path, std::string_view settingsName,
+                          SavedGame& out) {
+    IniFile ini;
+    IniFile::Load(path, ini); // an unreadable file simply has no signature
+    if (ini.ReadInteger(SectionSauvegarde, "0-0", 0) != CellWall)
+        return path.string() == settingsName ? LoadResult::SettingsFile : LoadResult::NotASave;
+
+    SavedGame game;
+    for (int row = 0; row < GridSize; ++row)
+        for (int col = 0; col < GridSize; ++col)
+            game.Cells[row][col] = ini.ReadInteger(SectionSauvegarde, CleCase(row, col), CellEmpty);
+
+    game.Niveau = ini.ReadInteger(SectionSauvegarde, "Niveau", 1);
+    if (game.Niveau < 1) game.Niveau = 1; // levels count from 1: the fall period depends on it
+    game.NbVirusRestants = ini.ReadInteger(SectionSauvegarde, "NbVirusRestants", 0);
+    for (int i = 0; i < 5; ++i) {
+        const int32_t digit = ini.ReadInteger(SectionSauvegarde, CleChrono(i), 0);
+        game.Chrono[i] = digit >= 0 && digit <= ChronoMax[i] ? digit : 0;
+    }
+    game.Tricherie = ini.ReadBool(SectionSauvegarde, "Tricherie", false);
+    out = game;
+    return LoadResult::Loaded;
+}
+
+} // namespace kp

@@ -1,0 +1,228 @@
+#include "persistence/saved_game.h"
+#include "persistence/settings.h"
+
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace fs = std::filesystem;
+using kp::CellEmpty;
+using kp::CellWall;
+using kp::EnregistrerPartie;
+using kp::GameState;
+using kp::LireSauvegarde;
+using kp::LoadResult;
+using kp::SavedGame;
+using namespace kp::test;
+
+namespace {
+
+// An empty board of the given size with its walls, floor and hidden entry row.
+std::unique_ptr<GameState> Board(int rows, int cols) {
+    auto g = std::make_unique<GameState>();
+    g->P.NbLgn = rows;
+    g->P.NbCol = cols;
+    for (int r = 0; r <= rows + 1; ++r)
+        for (int c = 0; c <= cols + 1; ++c)
+            g->Grille[r][c] = (r == rows + 1 || c == 0 || c == cols + 1) ? CellWall : CellEmpty;
+    return g;
+}
+
+std::unique_ptr<SavedGame> Read(const fs::path& file, LoadResult expected = LoadResult::Loaded) {
+    auto game = std::make_unique<SavedGame>();
+    EXPECT_EQ(LireSauvegarde(file, "kembrolla-panic.ini", *game), expected);
+    return game;
+}
+
+} // namespace
+
+TEST(SavedGameWrite, DefaultBoardGivesHeaderThenEveryCellRowByRow) {
+    TempDir dir;
+    auto g = Board(18, 8);
+    ASSERT_TRUE(EnregistrerPartie(dir / "Partie1.Kembrolla", *g).ok());
+
+    const std::string text = ReadText(dir / "Partie1.Kembrolla");
+    EXPECT_EQ(Sections(text), std::vector<std::string>{"Sauvegarde"});
+    std::vector<std::string> expected{"Niveau",     "NbVirusRestants", "Chrono0Tag", "Chrono1Tag",
+                                      "Chrono2Tag", "Chrono3Tag",      "Chrono4Tag", "Tricherie"};
+    for (int r = 0; r <= 19; ++r)
+        for (int c = 0; c <= 9; ++c)
+            expected.push_back(std::to_string(r) + "-" + std::to_string(c));
+    EXPECT_EQ(Keys(text, "Sauvegarde"), expected);
+    EXPECT_EQ(expected.size(), 208u);
+    auto entries = Entries(text, "Sauvegarde");
+    EXPECT_EQ(entries[7].second, "0"); // Tricherie
+    EXPECT_EQ(entries[8], (std::pair<std::string, std::string>{"0-0", "999"}));
+    EXPECT_EQ(entries[9].second, "998");
+}
+
+TEST(SavedGameWrite, FallingCapsuleIsLeftOutOnlyWhenOnTheBoard) {
+    TempDir dir;
+    auto g = Board(18, 8);
+    g->Grille[5][3] = kp::capsuleCode(1, kp::LinkTop);
+    g->Grille[6][3] = kp::capsuleCode(2, kp::LinkBottom);
+    g->Grille[10][4] = kp::capsuleCode(0, kp::LinkLeft);
+    g->Grille[10][5] = kp::capsuleCode(0, kp::LinkRight);
+    g->Grille[0][4] = kp::capsuleCode(2, kp::LinkLoose); // a landed half in the entry row
+    g->PieceRow = 5;
+    g->PieceCol = 3;
+    g->PieceOrientation = 3;
+    g->PieceVisible = true;
+    ASSERT_TRUE(EnregistrerPartie(dir / "v.Kembrolla", *g).ok());
+    auto vertical = Read(dir / "v.Kembrolla");
+    EXPECT_EQ(vertical->Cells[5][3], CellEmpty);
+    EXPECT_EQ(vertical->Cells[6][3], CellEmpty);
+    EXPECT_EQ(vertical->Cells[10][4], kp::capsuleCode(0, kp::LinkLeft));
+    EXPECT_EQ(g->Grille[5][3], kp::capsuleCode(1, kp::LinkTop)); // the running game is untouched
+
+    g->PieceRow = 10;
+    g->PieceCol = 4;
+    g->PieceOrientation = 2;
+    ASSERT_TRUE(EnregistrerPartie(dir / "h.Kembrolla", *g).ok());
+    auto horizontal = Read(dir / "h.Kembrolla");
+    EXPECT_EQ(horizontal->Cells[10][4], CellEmpty);
+    EXPECT_EQ(horizontal->Cells[10][5], CellEmpty);
+    EXPECT_EQ(horizontal->Cells[6][3], kp::capsuleCode(2, kp::LinkBottom));
+
+    // A new capsule still waiting in row 0 is not in the grid: the half below it must stay.
+    g->PieceRow = 0;
+    g->PieceCol = 4;
+    g->PieceVisible = false;
+    ASSERT_TRUE(EnregistrerPartie(dir / "w.Kembrolla", *g).ok());
+    EXPECT_EQ(Read(dir / "w.Kembrolla")->Cells[0][4], kp::capsuleCode(2, kp::LinkLoose));
+}
+
+TEST(SavedGameWrite, SavingTwiceKeepsOneSectionAndOtherSections) {
+    TempDir dir;
+    const fs::path file = dir / "kembrolla-panic.ini";
+    kp::Settings s;
+    s.Langue = 1;
+    ASSERT_TRUE(kp::EnregistrerINI(s, file).ok());
+
+    auto g = Board(18, 8);
+    g->Niveau = 3;
+    ASSERT_TRUE(EnregistrerPartie(file, *g).ok());
+    g->Niveau = 7;
+    g->Grille[18][1] = kp::smileyCode(1, 2);
+    ASSERT_TRUE(EnregistrerPartie(file, *g).ok());
+
+    const std::string text = ReadText(file);
+    EXPECT_EQ(Sections(text),
+              (std::vector<std::string>{"Options", "Configuration", "Scores", "Sauvegarde"}));
+    EXPECT_EQ(Keys(text, "Sauvegarde").size(), 208u);
+    auto game = Read(file);
+    EXPECT_EQ(game->Niveau, 7);
+    EXPECT_EQ(game->Cells[18][1], kp::smileyCode(1, 2));
+    kp::Settings back;
+    ASSERT_TRUE(kp::ChargerINI(back, file).ok());
+    EXPECT_EQ(back.Langue, 1);
+}
+
+TEST(SavedGameRead, RoundTripKeepsCellsCountersTimeAndFlag) {
+    TempDir dir;
+    auto g = Board(18, 8);
+    g->Grille[17][2] = kp::smileyCode(0, 1);
+    g->Grille[12][8] = kp::removalCode(2, 3);
+    g->Grille[1][1] = -2000000000; // stored as it is, never checked
+    g->Niveau = 12;
+    g->NbVirusRestants = 33;
+    g->Chrono = {1, 5, 9, 0, 7};
+    g->Tricherie = true;
+    ASSERT_TRUE(EnregistrerPartie(dir / "g.Kembrolla", *g).ok());
+
+    auto game = Read(dir / "g.Kembrolla");
+    EXPECT_EQ(game->Niveau, 12);
+    EXPECT_EQ(game->NbVirusRestants, 33);
+    EXPECT_EQ(game->Chrono, (std::array<int32_t, 5>{1, 5, 9, 0, 7}));
+    EXPECT_TRUE(game->Tricherie);
+    for (int r = 0; r <= 19; ++r)
+        for (int c = 0; c <= 9; ++c) EXPECT_EQ(game->Cells[r][c], g->Grille[r][c]) << r << "-" << c;
+    EXPECT_EQ(game->Cells[20][0], CellEmpty);
+    EXPECT_EQ(game->Cells[0][10], CellEmpty);
+}
+
+TEST(SavedGameRead, FilesWithoutSignature) {
+    TempDir dir;
+    const SavedGame untouched;
+    WriteText(dir / "notes.txt", "just some text\nwith=lines\n");
+    WriteText(dir / "wrong.Kembrolla", "[Sauvegarde]\n0-0=998\nNiveau=4\n");
+    WriteText(dir / "kembrolla-panic.ini", "[Options]\nLangue=1\n");
+
+    auto a = Read(dir / "notes.txt", LoadResult::NotASave);
+    EXPECT_EQ(a->Niveau, untouched.Niveau);
+    auto b = Read(dir / "wrong.Kembrolla", LoadResult::NotASave);
+    EXPECT_EQ(b->Niveau, 1);
+    Read(dir / "absent.Kembrolla", LoadResult::NotASave);
+    Read(dir.path(), LoadResult::NotASave); // a folder
+
+    // The settings file is known by its whole name, compared as given.
+    SavedGame game;
+    EXPECT_EQ(LireSauvegarde("kembrolla-panic.ini", "kembrolla-panic.ini", game),
+              LoadResult::SettingsFile);
+    const fs::path full = dir / "kembrolla-panic.ini";
+    EXPECT_EQ(LireSauvegarde(full, full.string(), game), LoadResult::SettingsFile);
+    EXPECT_EQ(LireSauvegarde(full, "kembrolla-panic.ini", game), LoadResult::NotASave);
+}
+
+TEST(SavedGameRead, DefaultsAndDigitsOutOfRange) {
+    TempDir dir;
+    WriteText(dir / "s.Kembrolla", "[sauvegarde]\n0-0=$3E7\nNiveau=0\nChrono0Tag=9\n"
+                                   "Chrono1Tag=6\nChrono2Tag=-1\nChrono3Tag=5\nChrono4Tag=x\n"
+                                   "Tricherie=2\n3-4=abc\n3-5=-113\n100-100=7\n101-1=5\n");
+    auto game = Read(dir / "s.Kembrolla");
+    EXPECT_EQ(game->Niveau, 1);
+    EXPECT_EQ(game->NbVirusRestants, 0);
+    EXPECT_EQ(game->Chrono, (std::array<int32_t, 5>{9, 0, 0, 5, 0}));
+    EXPECT_TRUE(game->Tricherie);
+    EXPECT_EQ(game->Cells[3][4], CellEmpty);
+    EXPECT_EQ(game->Cells[3][5], -113);
+    EXPECT_EQ(game->Cells[100][100], 7);
+    EXPECT_EQ(game->Cells[5][5], CellEmpty);
+}
+
+TEST(SavedGameRead, OtherDimensionsKeepTheirOwnCells) {
+    TempDir dir;
+    auto small = Board(5, 5);
+    small->Grille[5][5] = kp::smileyCode(1, 1);
+    ASSERT_TRUE(EnregistrerPartie(dir / "small.Kembrolla", *small).ok());
+    EXPECT_EQ(Keys(ReadText(dir / "small.Kembrolla"), "Sauvegarde").size(), 8u + 7 * 7);
+    auto game = Read(dir / "small.Kembrolla");
+    EXPECT_EQ(game->Cells[5][5], kp::smileyCode(1, 1));
+    EXPECT_EQ(game->Cells[6][3], CellWall);
+    EXPECT_EQ(game->Cells[7][3], CellEmpty);
+
+    auto big = Board(99, 99);
+    big->Grille[99][99] = kp::capsuleCode(4, kp::LinkLoose);
+    ASSERT_TRUE(EnregistrerPartie(dir / "big.Kembrolla", *big).ok());
+    auto bigGame = Read(dir / "big.Kembrolla");
+    EXPECT_EQ(bigGame->Cells[99][99], kp::capsuleCode(4, kp::LinkLoose));
+    EXPECT_EQ(bigGame->Cells[100][100], CellWall);
+}
+
+TEST(SavedGameWrite, FailuresAreReported) {
+    TempDir dir;
+    auto g = Board(18, 8);
+    WriteText(dir / "plain", "x");
+    kp::FileResult result = EnregistrerPartie(dir / "plain" / "Partie1.Kembrolla", *g);
+    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(kp::MessageErreurFichier(result, 1).empty());
+
+    fs::create_directory(dir / "folder.Kembrolla"); // exists but is no file: left alone
+    EXPECT_FALSE(EnregistrerPartie(dir / "folder.Kembrolla", *g).ok());
+    EXPECT_TRUE(fs::is_directory(dir / "folder.Kembrolla"));
+}
+
+TEST(SavedGameWrite, ReadOnlyFolderKeepsTheOldFile) {
+    if (RunningAsRoot()) GTEST_SKIP() << "permissions do not apply to root";
+    TempDir dir;
+    auto g = Board(18, 8);
+    const fs::path locked = dir / "locked";
+    fs::create_directory(locked);
+    WriteText(locked / "old.Kembrolla", "[Sauvegarde]\n0-0=999\n");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(EnregistrerPartie(locked / "old.Kembrolla", *g).ok());
+    EXPECT_FALSE(EnregistrerPartie(locked / "new.Kembrolla", *g).ok());
+    EXPECT_EQ(ReadText(locked / "old.Kembrolla"), "[Sauvegarde]\n0-0=999\n");
+}
