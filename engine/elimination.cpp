@@ -9,70 +9,91 @@ namespace {
 // being removed still matches its own colour). -1 for cells that never do.
 int classeCouleur(int32_t code) {
     if (code == CellEmpty || code == CellWall) return -1;
+    if (code >= 100 && code <= 999) return (code / 10) % 5;    // capsule halves, removals
+    if (code >= -999 && code <= -100) return (-code / 10) % 5; // smileys
     const int d = colourDigit(code);
     return d < 0 ? -1 : d % 5;
 }
 
 bool estDemiGelule(int32_t code, int link) {
-    return isCapsuleHalf(code) && linkOf(code) == link;
+    return code >= 100 && code <= 144 && code % 10 == link;
+}
+
+// For the n cells of one line (the class of cell i at k[i * stride]): pos[i], the place of
+// cell i in its one-class segment (1 for the first), and len[i], the segment's length; both 0
+// for cells that never match. No branch depends on the colours: on a board of random colours
+// mispredicted branches would cost more than the search itself.
+void segments(const int8_t* k, int stride, int n, int16_t* pos, int16_t* len) {
+    int prev = -1;
+    int run = 0;
+    for (int i = 0; i < n; ++i) {
+        const int cur = k[i * stride];
+        run = cur == prev ? run + 1 : 1;
+        run = cur < 0 ? 0 : run;
+        pos[i] = static_cast<int16_t>(run);
+        prev = cur;
+    }
+    int total = 0;
+    for (int i = n - 1; i >= 0; --i) {
+        const bool continues = i + 1 < n && pos[i] > 0 && pos[i + 1] == pos[i] + 1;
+        total = continues ? total : pos[i];
+        len[i] = static_cast<int16_t>(total);
+    }
 }
 
 } // namespace
 
 // Marks every run of at least MinCasesConsecutives cells of one colour, vertical and then
 // horizontal. Matching is an equivalence on colour classes, so the runs are exactly the
-// maximal segments of one class; each cell is visited once per direction.
+// maximal segments of one class (a run found again from each later start cell changes
+// nothing). Marking and freeing partners never change a cell's class, so the classes are read
+// once, up front.
 void Game::Elimination() {
     const int nbLgn = s_.P.NbLgn, nbCol = s_.P.NbCol;
     const int64_t minRun = s_.P.MinCasesConsecutives;
     bool found = false;
 
+    for (int r = 0; r <= nbLgn; ++r)
+        for (int c = 1; c <= nbCol; ++c)
+            classes_[r][c] = static_cast<int8_t>(classeCouleur(s_.Grille[r][c]));
+
     // Frees the partner at (row, col) of a removed cell if it is the half with this link.
+    // (row is at least -1 and at most NbLgn + 1, col within 0 .. NbCol + 1.)
     auto liberer = [&](int row, int col, int link) {
-        const int32_t code = s_.at(row, col);
+        if (row < 0) return;
+        const int32_t code = s_.Grille[row][col];
         if (estDemiGelule(code, link)) InitImg(row, col, code - link);
     };
+    auto marquer = [&](int row, int col) {
+        const int32_t code = removalCode(classes_[row][col], 0);
+        if (s_.Grille[row][col] != code) InitImg(row, col, code);
+    };
+    int16_t pos[GridSize], len[GridSize];
 
     // Vertical pass: rows 0 .. NbLgn of each column (the hidden row 0 included).
     for (int c = 1; c <= nbCol; ++c) {
-        int r = 0;
-        while (r <= nbLgn) {
-            const int k = classeCouleur(s_.Grille[r][c]);
-            int end = r + 1;
-            if (k >= 0)
-                while (end <= nbLgn && classeCouleur(s_.Grille[end][c]) == k) ++end;
-            if (k >= 0 && end - r >= minRun) {
-                found = true;
-                for (int i = r; i < end; ++i) InitImg(i, c, removalCode(k, 0));
-                liberer(r - 1, c, LinkTop);
-                liberer(end, c, LinkBottom);
-                for (int i = r; i < end; ++i) {
-                    liberer(i, c - 1, LinkLeft);
-                    liberer(i, c + 1, LinkRight);
-                }
-            }
-            r = end;
+        segments(&classes_[0][c], GridSize, nbLgn + 1, pos, len);
+        for (int r = 0; r <= nbLgn; ++r) {
+            if (len[r] < minRun) continue;
+            found = true;
+            marquer(r, c);
+            if (pos[r] == 1) liberer(r - 1, c, LinkTop);
+            if (pos[r] == len[r]) liberer(r + 1, c, LinkBottom);
+            liberer(r, c - 1, LinkLeft);
+            liberer(r, c + 1, LinkRight);
         }
     }
     // Horizontal pass: columns 1 .. NbCol of each row 0 .. NbLgn.
     for (int r = 0; r <= nbLgn; ++r) {
-        int c = 1;
-        while (c <= nbCol) {
-            const int k = classeCouleur(s_.Grille[r][c]);
-            int end = c + 1;
-            if (k >= 0)
-                while (end <= nbCol && classeCouleur(s_.Grille[r][end]) == k) ++end;
-            if (k >= 0 && end - c >= minRun) {
-                found = true;
-                for (int i = c; i < end; ++i) InitImg(r, i, removalCode(k, 0));
-                liberer(r, c - 1, LinkLeft);
-                liberer(r, end, LinkRight);
-                for (int i = c; i < end; ++i) {
-                    liberer(r - 1, i, LinkTop);
-                    liberer(r + 1, i, LinkBottom);
-                }
-            }
-            c = end;
+        segments(&classes_[r][1], 1, nbCol, pos + 1, len + 1);
+        for (int c = 1; c <= nbCol; ++c) {
+            if (len[c] < minRun) continue;
+            found = true;
+            marquer(r, c);
+            if (pos[c] == 1) liberer(r, c - 1, LinkLeft);
+            if (pos[c] == len[c]) liberer(r, c + 1, LinkRight);
+            liberer(r - 1, c, LinkTop);
+            liberer(r + 1, c, LinkBottom);
         }
     }
 

@@ -3,6 +3,8 @@
 #include "game_state.h"
 #include "random.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 namespace kp {
@@ -93,6 +95,8 @@ class Game {
     GameEvents& ev_;
     GameState s_;
     Random random_;
+    // Colour classes of the field, scratch space of Elimination.
+    std::array<std::array<int8_t, GridSize>, GridSize> classes_{};
 };
 
 } // namespace kp
