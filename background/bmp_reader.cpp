@@ -1,0 +1,193 @@
+// BMP files: uncompressed 1, 4 and 8 bits with a palette, 16 and 32 bits with or without
+// bit-field masks, and 24 bits; bottom-up or top-down; Windows or OS/2 headers.
+
+#include "background/picture.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <new>
+#include <system_error>
+#include <vector>
+
+namespace kp {
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+uint32_t U16(const uint8_t* p) {
+    return p[0] | p[1] << 8;
+}
+uint32_t U32(const uint8_t* p) {
+    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
+
+bool ReadAt(std::FILE* f, uint64_t offset, void* buffer, size_t size) {
+    if (offset > static_cast<uint64_t>(INT64_MAX)) return false;
+    if (std::fseek(f, static_cast<long>(offset), SEEK_SET) != 0) return false;
+    return std::fread(buffer, 1, size, f) == size;
+}
+
+// One colour channel described by a bit mask, widened to 8 bits.
+struct Channel {
+    uint32_t mask = 0;
+    int shift = 0;
+    uint32_t max = 0;
+    explicit Channel(uint32_t m = 0) : mask(m) {
+        if (m == 0) return;
+        shift = std::countr_zero(m);
+        max = m >> shift;
+    }
+    uint8_t operator()(uint32_t pixel) const {
+        if (max == 0) return 0;
+        return static_cast<uint8_t>(uint64_t{(pixel & mask) >> shift} * 255 / max);
+    }
+};
+
+struct Header {
+    int64_t width = 0, height = 0;
+    bool topDown = false;
+    int bits = 0;
+    uint32_t compression = 0;
+    uint32_t colours = 0;
+    uint32_t masks[3] = {0, 0, 0}; // red, green, blue
+    uint64_t dataOffset = 0;
+    uint64_t paletteOffset = 0;
+    int paletteEntry = 4;
+};
+
+constexpr uint32_t BiRgb = 0, BiBitfields = 3;
+
+std::optional<Header> ReadHeader(std::FILE* f) {
+    uint8_t h[14 + 124] = {};
+    if (!ReadAt(f, 0, h, 18) || h[0] != 'B' || h[1] != 'M') return std::nullopt;
+    const uint32_t infoSize = U32(h + 14);
+    Header hd;
+    hd.dataOffset = U32(h + 10);
+    if (infoSize == 12) { // OS/2 and Windows 2 core header
+        if (!ReadAt(f, 14, h + 14, 12)) return std::nullopt;
+        hd.width = U16(h + 18);
+        hd.height = U16(h + 20);
+        if (U16(h + 22) != 1) return std::nullopt;
+        hd.bits = static_cast<int>(U16(h + 24));
+        hd.paletteEntry = 3;
+    } else if (infoSize >= 40 && infoSize <= 124) {
+        if (!ReadAt(f, 14, h + 14, infoSize)) return std::nullopt;
+        hd.width = static_cast<int32_t>(U32(h + 18));
+        hd.height = static_cast<int32_t>(U32(h + 22));
+        if (U16(h + 26) != 1) return std::nullopt;
+        hd.bits = static_cast<int>(U16(h + 28));
+        hd.compression = U32(h + 30);
+        hd.colours = U32(h + 46);
+        if (hd.compression == BiBitfields) {
+            uint8_t* m = h + 54;
+            if (infoSize == 40 && !ReadAt(f, 54, m, 12)) return std::nullopt;
+            for (int i = 0; i < 3; ++i) hd.masks[i] = U32(m + 4 * i);
+        }
+    } else {
+        return std::nullopt;
+    }
+    hd.paletteOffset = 14 + infoSize + (infoSize == 40 && hd.compression == BiBitfields ? 12 : 0);
+    if (hd.height < 0) {
+        hd.topDown = true;
+        hd.height = -hd.height;
+    }
+    if (hd.width <= 0 || hd.height <= 0) return std::nullopt;
+    if (hd.width * hd.height > MaxPicturePixels) return std::nullopt;
+    switch (hd.bits) {
+    case 1:
+    case 4:
+    case 8:
+    case 24:
+        if (hd.compression != BiRgb) return std::nullopt;
+        break;
+    case 16:
+    case 32:
+        if (hd.compression == BiRgb) {
+            if (hd.bits == 16)
+                hd.masks[0] = 0x7C00, hd.masks[1] = 0x03E0, hd.masks[2] = 0x001F;
+            else
+                hd.masks[0] = 0xFF0000, hd.masks[1] = 0x00FF00, hd.masks[2] = 0x0000FF;
+        } else if (hd.compression != BiBitfields) {
+            return std::nullopt;
+        }
+        break;
+    default:
+        return std::nullopt;
+    }
+    return hd;
+}
+
+std::optional<Picture> ReadBmp(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    const uint64_t fileSize = std::filesystem::file_size(path, ec);
+    if (ec) return std::nullopt;
+    File file(std::fopen(path.c_str(), "rb"));
+    if (!file) return std::nullopt;
+    const std::optional<Header> hd = ReadHeader(file.get());
+    if (!hd) return std::nullopt;
+
+    const uint64_t dataOffset = hd->dataOffset;
+    const uint64_t stride = (static_cast<uint64_t>(hd->width) * hd->bits + 31) / 32 * 4;
+    const uint64_t lastRow = (static_cast<uint64_t>(hd->width) * hd->bits + 7) / 8;
+    // Some writers leave out the padding of the last row; any other shortfall is a truncation.
+    if (dataOffset + stride * static_cast<uint64_t>(hd->height - 1) + lastRow > fileSize)
+        return std::nullopt;
+
+    std::array<uint8_t, 3 * 256> palette{}; // blue, green, red; missing entries stay black
+    if (hd->bits <= 8) {
+        uint64_t count = hd->colours == 0 ? 1u << hd->bits : hd->colours;
+        count = std::min<uint64_t>(count, 1u << hd->bits);
+        std::vector<uint8_t> raw(static_cast<size_t>(count) * hd->paletteEntry);
+        if (!ReadAt(file.get(), hd->paletteOffset, raw.data(), raw.size())) return std::nullopt;
+        for (uint64_t i = 0; i < count; ++i)
+            for (int c = 0; c < 3; ++c) palette[3 * i + c] = raw[i * hd->paletteEntry + c];
+    }
+    const Channel red(hd->masks[0]), green(hd->masks[1]), blue(hd->masks[2]);
+
+    Picture pic;
+    pic.size = {hd->width, hd->height};
+    pic.pixels = Bitmap24::Make(static_cast<int>(hd->width), static_cast<int>(hd->height));
+    std::vector<uint8_t> line(static_cast<size_t>(stride));
+    if (std::fseek(file.get(), static_cast<long>(dataOffset), SEEK_SET) != 0) return std::nullopt;
+    for (int64_t y = 0; y < hd->height; ++y) {
+        const size_t want = y == hd->height - 1 ? static_cast<size_t>(lastRow) : line.size();
+        if (std::fread(line.data(), 1, want, file.get()) != want) return std::nullopt;
+        const int target = static_cast<int>(hd->topDown ? y : hd->height - 1 - y);
+        uint8_t* out = pic.pixels.row(target);
+        const uint8_t* in = line.data();
+        for (int64_t x = 0; x < hd->width; ++x, out += 3) {
+            if (hd->bits == 24) {
+                out[0] = in[3 * x], out[1] = in[3 * x + 1], out[2] = in[3 * x + 2];
+            } else if (hd->bits <= 8) {
+                const int perByte = 8 / hd->bits;
+                const int shift = 8 - hd->bits * (1 + static_cast<int>(x % perByte));
+                const int index = in[x / perByte] >> shift & ((1 << hd->bits) - 1);
+                for (int c = 0; c < 3; ++c) out[c] = palette[3 * index + c];
+            } else {
+                const uint32_t v = hd->bits == 16 ? U16(in + 2 * x) : U32(in + 4 * x);
+                out[0] = blue(v), out[1] = green(v), out[2] = red(v);
+            }
+        }
+    }
+    return pic;
+}
+
+} // namespace
+
+std::optional<Picture> LoadBmp(const std::string& path) {
+    try {
+        return ReadBmp(path);
+    } catch (const std::bad_alloc&) { // no room for the pixels: refuse the picture
+        return std::nullopt;
+    }
+}
+
+} // namespace kp

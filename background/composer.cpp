@@ -1,0 +1,91 @@
+#include "background/composer.h"
+
+namespace kp {
+
+PictureOptions PictureOptionsOf(const BackgroundSettings& s) {
+    return {s.ImageFondTaille, s.ImageFondPositionH, s.ImageFondPositionV,
+            s.Mosaique,        s.NoirEtBlanc,        s.Negatif,
+            s.CouleurBordure};
+}
+
+std::string MessageImageNonReconnue(int langue, const std::string& path) {
+    if (langue == 1) return "Background image " + path + " not found or not recognized.";
+    return "Image de fond " + path + " non trouvée ou non reconnue.";
+}
+
+// A JPEG decoded small for a small size must be read again, whole enough, before it is
+// drawn larger. The file may have gone or changed since: then the copy in hand serves.
+void BackgroundComposer::SharpenPicture(Size64 scaled) {
+    if (!picture_ || picture_->reduction == 1) return;
+    if (ChooseReduction(picture_->size, scaled) >= picture_->reduction) return;
+    const Size64 own = picture_->size;
+    std::optional<Picture> again = LoadJpeg(picturePath_, [&](Size64) { return scaled; });
+    if (again && again->size == own) picture_ = std::move(again);
+}
+
+Composition BackgroundComposer::CreerBmpFond(BackgroundSettings& settings, int clientWidth,
+                                             int clientHeight, const std::string& path,
+                                             int langue) {
+    Composition result;
+    const Size64 client{clientWidth, clientHeight};
+    const PictureOptions options = PictureOptionsOf(settings);
+    const bool idem = path == Idem;
+    if (settings.Fond < FondUni || settings.Fond > FondImage) settings.Fond = FondLogo;
+
+    if (settings.Fond == FondImage && !idem) {
+        std::optional<Picture> loaded = LoadPicture(
+            path, [&](Size64 own) { return LayOutPicture(options, own, client).scaled; });
+        if (loaded) {
+            picture_ = std::move(loaded);
+            picturePath_ = path;
+        } else if (background_.width != 0) {
+            // Keep everything as the player had it, the mode included: the mode the command
+            // set would otherwise disagree with the background in view.
+            settings.Fond = shownFond_;
+            result.message = MessageImageNonReconnue(langue, path);
+            return result;
+        } else {
+            settings.Fond = FondLogo; // first composition: quietly fall back to the logo
+        }
+    }
+
+    PictureLayout layout;
+    switch (settings.Fond) {
+    case FondUni:
+        background_ = ComposeUni(clientWidth, clientHeight, settings.CouleurFondUni);
+        break;
+    case FondDegrade:
+        background_ = ComposeDegrade(clientWidth, clientHeight, settings.CouleurDegrade1,
+                                     settings.CouleurDegrade2);
+        break;
+    case FondLogo:
+        background_ = ComposeLogo(clientWidth, clientHeight, logo_);
+        break;
+    default: {
+        layout = LayOutPicture(options, picture_ ? picture_->size : Size64{}, client);
+        SharpenPicture(layout.scaled);
+        const Bitmap24 none;
+        background_ = ComposeImage(picture_ ? picture_->pixels : none, layout, options, clientWidth,
+                                   clientHeight);
+        break;
+    }
+    }
+    shownFond_ = settings.Fond;
+    result.composed = true;
+
+    static constexpr ModeItem modeItems[] = {ModeItem::Uni, ModeItem::Degrade, ModeItem::Logo,
+                                             ModeItem::Ouvrir};
+    result.checked = modeItems[settings.Fond];
+    if (settings.Fond == FondImage) {
+        if (!idem) {
+            PushRecentPicture(settings.CheminFond, path);
+            result.recentChanged = true;
+            result.checked = ModeItem::Recent1;
+        }
+        result.pictureMenusEnabled = true;
+        result.borderColourEnabled = BorderVisible(layout.placed, client);
+    }
+    return result;
+}
+
+} // namespace kp

@@ -1,0 +1,89 @@
+#pragma once
+// CreerBmpFond: the background behind the board, composed at the client size from the
+// player's choice, plus what the "&Fond" menu must show afterwards. The composer owns the
+// picture last loaded, so that size, position, filter and layout changes compose again
+// ("<IDEM>") without reading the file.
+
+#include "background/bitmap24.h"
+#include "background/compose.h"
+#include "background/picture.h"
+#include "background/recent.h"
+
+#include <optional>
+#include <string>
+
+namespace kp {
+
+// "Fond" values.
+enum Fond : int { FondUni = 0, FondDegrade = 1, FondLogo = 2, FondImage = 3 };
+
+// The path that means: keep the picture already loaded and compose again.
+inline constexpr const char* Idem = "<IDEM>";
+
+// The background keys of the "Options" section of the settings file, with their defaults.
+struct BackgroundSettings {
+    int Fond = FondLogo;
+    Colour CouleurFondUni = 0;
+    Colour CouleurDegrade1 = 0;
+    Colour CouleurDegrade2 = 0xF0CAA6;
+    Colour CouleurBordure = 0;
+    int ImageFondTaille = TailleNormale;
+    int ImageFondPositionH = PositionCentre;
+    int ImageFondPositionV = PositionCentre;
+    bool Mosaique = false;
+    bool NoirEtBlanc = false;
+    bool Negatif = false;
+    RecentPictures CheminFond; // "CheminFond1" ... "CheminFond10"
+};
+
+PictureOptions PictureOptionsOf(const BackgroundSettings& settings);
+
+// The item of the mode radio group (the four modes and the ten recent pictures) to check.
+enum class ModeItem { Uni, Degrade, Logo, Ouvrir, Recent1 };
+
+struct Composition {
+    // False only when a picture was refused: the background in view, the settings and the
+    // menus all stay as they were, and `message` tells the player.
+    bool composed = false;
+    std::string message;
+    ModeItem checked = ModeItem::Logo;
+    // The size, position and options submenus apply to picture files only.
+    bool pictureMenusEnabled = false;
+    // "Couleur du contour de l'image...": enabled when some border shows; unset in the modes
+    // without a picture, where the item keeps its state.
+    std::optional<bool> borderColourEnabled;
+    // The recent list in the settings moved: its ten captions must be set again.
+    bool recentChanged = false;
+};
+
+// The message for a picture file that loads neither as BMP nor as JPEG; langue 0 French,
+// 1 English.
+std::string MessageImageNonReconnue(int langue, const std::string& path);
+
+class BackgroundComposer {
+  public:
+    // The built-in picture of mode 2 (53 x 430 in the game's assets).
+    void setLogo(Bitmap24 logo) { logo_ = std::move(logo); }
+
+    // Composes the background for `settings` at the client size. `path` is a picture file
+    // (read in mode 3 only) or Idem. May change settings.Fond (a refused picture) and
+    // settings.CheminFond (a picture opened in mode 3).
+    Composition CreerBmpFond(BackgroundSettings& settings, int clientWidth, int clientHeight,
+                             const std::string& path, int langue);
+
+    // The last composed background; 0 x 0 before the first composition.
+    const Bitmap24& background() const { return background_; }
+    // The picture kept for Idem, if any.
+    const std::optional<Picture>& picture() const { return picture_; }
+
+  private:
+    void SharpenPicture(Size64 scaled);
+
+    Bitmap24 logo_;
+    Bitmap24 background_;
+    std::optional<Picture> picture_;
+    std::string picturePath_;
+    int shownFond_ = FondLogo; // the mode of the background in view
+};
+
+} // namespace kp

@@ -1,0 +1,129 @@
+// JPEG pictures through libjpeg-turbo. The library reports errors by calling error_exit,
+// whose default ends the process, and carries on after damaged data with a warning; here
+// both jump back to the decoder, which then refuses the picture.
+
+#include "background/picture.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <new>
+#include <system_error>
+
+#include <jpeglib.h>
+
+namespace kp {
+namespace {
+
+// Progressive files can hold any number of scans, each one a pass over the whole picture;
+// real pictures use about ten. More than this is a damaged or hostile file.
+constexpr int MaxScans = 500;
+
+struct Decoder {
+    jpeg_decompress_struct cinfo{};
+    jpeg_error_mgr err{};
+    jpeg_progress_mgr progress{};
+    std::jmp_buf jump{};
+};
+
+[[noreturn]] void Fail(j_common_ptr cinfo) {
+    std::longjmp(static_cast<Decoder*>(cinfo->client_data)->jump, 1);
+}
+
+void OnMessage(j_common_ptr cinfo, int level) {
+    if (level < 0) Fail(cinfo); // a warning: corrupt data, or the file ended early
+}
+
+void Silent(j_common_ptr) {}
+
+void OnProgress(j_common_ptr cinfo) {
+    auto* dinfo = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (dinfo->input_scan_number > MaxScans) Fail(cinfo);
+}
+
+void CmykToBgr(const uint8_t* in, uint8_t* out, JDIMENSION width, bool inverted) {
+    for (JDIMENSION x = 0; x < width; ++x, in += 4, out += 3) {
+        const int k = inverted ? in[3] : 255 - in[3];
+        for (int c = 0; c < 3; ++c) {
+            const int ink = inverted ? in[2 - c] : 255 - in[2 - c];
+            out[c] = static_cast<uint8_t>(ink * k / 255);
+        }
+    }
+}
+
+// Everything that may end in Fail(). No local here needs a destructor, since a failure
+// jumps over this frame; the pixels belong to `out`, and the row buffer to the library.
+bool DecodeSteps(Decoder& d, const WantedSize& wanted, Picture& out) {
+    jpeg_decompress_struct& ci = d.cinfo;
+    jpeg_read_header(&ci, TRUE);
+    const Size64 own{ci.image_width, ci.image_height};
+    if (own.empty() || own.width * own.height > MaxPicturePixels) return false;
+    out.size = own;
+    out.reduction = wanted ? ChooseReduction(own, wanted(own)) : 1;
+    ci.scale_num = 1;
+    ci.scale_denom = static_cast<unsigned>(out.reduction);
+    const bool cmyk = ci.jpeg_color_space == JCS_CMYK || ci.jpeg_color_space == JCS_YCCK;
+    ci.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
+    jpeg_start_decompress(&ci);
+    out.pixels =
+        Bitmap24::Make(static_cast<int>(ci.output_width), static_cast<int>(ci.output_height));
+    JSAMPARRAY cmykRow = cmyk ? (*ci.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&ci),
+                                                        JPOOL_IMAGE, ci.output_width * 4, 1)
+                              : nullptr;
+    while (ci.output_scanline < ci.output_height) {
+        uint8_t* target = out.pixels.row(static_cast<int>(ci.output_scanline));
+        JSAMPROW row = cmyk ? cmykRow[0] : target;
+        if (jpeg_read_scanlines(&ci, &row, 1) != 1) return false;
+        if (cmyk) CmykToBgr(row, target, ci.output_width, ci.saw_Adobe_marker);
+    }
+    jpeg_finish_decompress(&ci);
+    return true;
+}
+
+bool Decode(std::FILE* file, const WantedSize& wanted, Picture& out) {
+    auto d = std::make_unique<Decoder>();
+    d->cinfo.err = jpeg_std_error(&d->err);
+    d->cinfo.client_data = d.get();
+    d->err.error_exit = Fail;
+    d->err.emit_message = OnMessage;
+    d->err.output_message = Silent;
+    if (setjmp(d->jump)) {
+        jpeg_destroy_decompress(&d->cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&d->cinfo); // keeps err and client_data
+    d->progress.progress_monitor = OnProgress;
+    d->cinfo.progress = &d->progress;
+    jpeg_stdio_src(&d->cinfo, file);
+    bool ok = false;
+    try {
+        ok = DecodeSteps(*d, wanted, out);
+    } catch (const std::bad_alloc&) { // no room for the pixels: refuse the picture
+    }
+    jpeg_destroy_decompress(&d->cinfo);
+    return ok;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+} // namespace
+
+std::optional<Picture> LoadJpeg(const std::string& path, const WantedSize& wanted) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) return std::nullopt;
+    Picture pic;
+    if (!Decode(file.get(), wanted, pic) || pic.pixels.empty()) return std::nullopt;
+    return pic;
+}
+
+std::optional<Picture> LoadPicture(const std::string& path, const WantedSize& wanted) {
+    if (std::optional<Picture> bmp = LoadBmp(path)) return bmp;
+    return LoadJpeg(path, wanted);
+}
+
+} // namespace kp
