@@ -1,0 +1,128 @@
+#include "fixtures.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include <jpeglib.h>
+
+namespace kp::test {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kp-bg-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    dir_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+}
+
+Bytes ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+namespace {
+
+void Put16(Bytes& b, uint32_t v) {
+    b.push_back(static_cast<uint8_t>(v));
+    b.push_back(static_cast<uint8_t>(v >> 8));
+}
+void Put32(Bytes& b, uint32_t v) {
+    Put16(b, v & 0xFFFF);
+    Put16(b, v >> 16);
+}
+
+} // namespace
+
+Bytes BmpBytes(const BmpSpec& s) {
+    const size_t stride = (static_cast<size_t>(s.width) * s.bits + 31) / 32 * 4;
+    const uint32_t offset = static_cast<uint32_t>(14 + 40 + 4 * s.masks.size() + s.palette.size());
+    Bytes b{'B', 'M'};
+    Put32(b, static_cast<uint32_t>(offset + stride * s.rows.size()));
+    Put32(b, 0);
+    Put32(b, offset);
+    Put32(b, 40);
+    Put32(b, static_cast<uint32_t>(s.width));
+    Put32(b, static_cast<uint32_t>(s.topDown ? -s.height : s.height));
+    Put16(b, 1);
+    Put16(b, static_cast<uint32_t>(s.bits));
+    Put32(b, s.compression);
+    Put32(b, 0);
+    Put32(b, 2835);
+    Put32(b, 2835);
+    Put32(b, static_cast<uint32_t>(s.palette.size() / 4));
+    Put32(b, 0);
+    for (uint32_t m : s.masks) Put32(b, m);
+    b.insert(b.end(), s.palette.begin(), s.palette.end());
+    for (size_t i = 0; i < s.rows.size(); ++i) {
+        Bytes row = s.rows[s.topDown ? i : s.rows.size() - 1 - i];
+        row.resize(stride, 0);
+        b.insert(b.end(), row.begin(), row.end());
+    }
+    return b;
+}
+
+Bytes BmpBytes(const Bitmap24& bmp) {
+    BmpSpec s{bmp.width, bmp.height};
+    for (int y = 0; y < bmp.height; ++y)
+        s.rows.emplace_back(bmp.row(y), bmp.row(y) + 3 * bmp.width);
+    return BmpBytes(s);
+}
+
+Bitmap24 Pattern(int width, int height) {
+    Bitmap24 bmp = Bitmap24::Make(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) bmp.setPixel(x, y, MakeColour(x, y, x ^ y));
+    return bmp;
+}
+
+Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int quality) {
+    jpeg_compress_struct ci{};
+    jpeg_error_mgr err{};
+    ci.err = jpeg_std_error(&err);
+    jpeg_create_compress(&ci);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&ci, &out, &size);
+    ci.image_width = static_cast<JDIMENSION>(width);
+    ci.image_height = static_cast<JDIMENSION>(height);
+    ci.input_components = components;
+    ci.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
+    jpeg_set_defaults(&ci);
+    jpeg_set_quality(&ci, quality, TRUE);
+    jpeg_start_compress(&ci, TRUE);
+    while (ci.next_scanline < ci.image_height) {
+        auto* row = const_cast<JSAMPROW>(samples.data() + static_cast<size_t>(ci.next_scanline) *
+                                                              width * components);
+        jpeg_write_scanlines(&ci, &row, 1);
+    }
+    jpeg_finish_compress(&ci);
+    Bytes bytes(out, out + size);
+    jpeg_destroy_compress(&ci);
+    std::free(out);
+    return bytes;
+}
+
+Bytes SolidJpeg(int width, int height, Colour colour, int quality) {
+    Bytes rgb;
+    rgb.reserve(static_cast<size_t>(width) * height * 3);
+    for (int i = 0; i < width * height; ++i) {
+        rgb.push_back(static_cast<uint8_t>(RedOf(colour)));
+        rgb.push_back(static_cast<uint8_t>(GreenOf(colour)));
+        rgb.push_back(static_cast<uint8_t>(BlueOf(colour)));
+    }
+    return JpegBytes(width, height, 3, rgb, quality);
+}
+
+} // namespace kp::test

@@ -1,0 +1,53 @@
+#pragma once
+// Pictures written by the tests themselves: BMP files byte by byte, JPEG files through
+// libjpeg, in a scratch folder removed at the end of each test.
+
+#include "background/bitmap24.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kp::test {
+
+using Bytes = std::vector<uint8_t>;
+
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::string path(const std::string& name) const { return dir_ + "/" + name; }
+
+  private:
+    std::string dir_;
+};
+
+Bytes ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const Bytes& bytes);
+
+// A BMP file. `rows` are the unpadded pixel rows, top row first; the writer pads them and
+// stores them bottom-up unless `topDown`. `palette` holds blue, green, red, 0 per entry.
+struct BmpSpec {
+    int width = 0, height = 0, bits = 24;
+    uint32_t compression = 0;
+    std::vector<Bytes> rows = {};
+    Bytes palette = {};
+    std::vector<uint32_t> masks = {}; // red, green, blue, written after a 40-byte header
+    bool topDown = false;
+};
+Bytes BmpBytes(const BmpSpec& spec);
+// A 24-bit BMP of the picture.
+Bytes BmpBytes(const Bitmap24& bmp);
+
+// A picture whose every pixel differs from its neighbours: red = x, green = y, blue = x ^ y.
+Bitmap24 Pattern(int width, int height);
+
+// `samples` holds `components` bytes a pixel, rows top first; components 1 (grey), 3 (RGB)
+// or 4 (CMYK, stored the inverted way most programs use).
+Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int quality = 95);
+// A JPEG of one colour.
+Bytes SolidJpeg(int width, int height, Colour colour, int quality = 95);
+
+} // namespace kp::test

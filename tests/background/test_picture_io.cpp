@@ -1,0 +1,220 @@
+#include "background/picture.h"
+
+#include "fixtures.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace kp {
+namespace {
+
+using test::Bytes;
+
+class PictureFiles : public ::testing::Test {
+  protected:
+    test::TempDir dir;
+    std::string Write(const std::string& name, const Bytes& bytes) {
+        const std::string p = dir.path(name);
+        test::WriteBytes(p, bytes);
+        return p;
+    }
+};
+
+// Every component within `tolerance` of the colour: JPEG is lossy.
+void ExpectNear(Colour actual, Colour expected, int tolerance = 3) {
+    EXPECT_NEAR(RedOf(actual), RedOf(expected), tolerance);
+    EXPECT_NEAR(GreenOf(actual), GreenOf(expected), tolerance);
+    EXPECT_NEAR(BlueOf(actual), BlueOf(expected), tolerance);
+}
+
+TEST_F(PictureFiles, Bmp24BottomUpWithRowPaddingReadsExactly) {
+    const Bitmap24 pattern = test::Pattern(5, 3); // 15 bytes a row, padded to 16
+    const auto pic = LoadBmp(Write("p.bmp", test::BmpBytes(pattern)));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->size, (Size64{5, 3}));
+    EXPECT_EQ(pic->reduction, 1);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(pic->pixels.pixel(x, y), pattern.pixel(x, y));
+}
+
+TEST_F(PictureFiles, Bmp24TopDown) {
+    test::BmpSpec s{2, 2, 24};
+    s.topDown = true;
+    s.rows = {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}};
+    const auto pic = LoadBmp(Write("t.bmp", test::BmpBytes(s)));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->pixels.pixel(0, 0), MakeColour(3, 2, 1));
+    EXPECT_EQ(pic->pixels.pixel(1, 1), MakeColour(12, 11, 10));
+}
+
+TEST_F(PictureFiles, PaletteBmpsOf8And4And1Bits) {
+    test::BmpSpec s8{3, 1, 8};
+    s8.palette = {10, 20, 30, 0, 40, 50, 60, 0};
+    s8.rows = {{1, 0, 7}}; // index 7 is past the palette: black
+    auto pic = LoadBmp(Write("8.bmp", test::BmpBytes(s8)));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->pixels.pixel(0, 0), MakeColour(60, 50, 40));
+    EXPECT_EQ(pic->pixels.pixel(1, 0), MakeColour(30, 20, 10));
+    EXPECT_EQ(pic->pixels.pixel(2, 0), MakeColour(0, 0, 0));
+
+    test::BmpSpec s4{3, 1, 4};
+    s4.palette = {0, 0, 0, 0, 255, 255, 255, 0};
+    s4.rows = {{0x10, 0x10}};
+    pic = LoadBmp(Write("4.bmp", test::BmpBytes(s4)));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->pixels.pixel(0, 0), MakeColour(255, 255, 255));
+    EXPECT_EQ(pic->pixels.pixel(1, 0), MakeColour(0, 0, 0));
+    EXPECT_EQ(pic->pixels.pixel(2, 0), MakeColour(255, 255, 255));
+
+    test::BmpSpec s1{10, 1, 1};
+    s1.palette = {0, 0, 0, 0, 0, 0, 255, 0};
+    s1.rows = {{0b10100000, 0b01000000}};
+    pic = LoadBmp(Write("1.bmp", test::BmpBytes(s1)));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->pixels.pixel(0, 0), MakeColour(255, 0, 0));
+    EXPECT_EQ(pic->pixels.pixel(1, 0), MakeColour(0, 0, 0));
+    EXPECT_EQ(pic->pixels.pixel(2, 0), MakeColour(255, 0, 0));
+    EXPECT_EQ(pic->pixels.pixel(9, 0), MakeColour(255, 0, 0));
+}
+
+TEST_F(PictureFiles, Bmp32And16BitsWithAndWithoutMasks) {
+    test::BmpSpec s32{1, 1, 32};
+    s32.rows = {{0x11, 0x22, 0x33, 0xFF}};
+    auto pic = LoadBmp(Write("32.bmp", test::BmpBytes(s32)));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->pixels.pixel(0, 0), MakeColour(0x33, 0x22, 0x11));
+
+    test::BmpSpec s565{2, 1, 16, 3};
+    s565.masks = {0xF800, 0x07E0, 0x001F};
+    s565.rows = {{0x00, 0xF8, 0xE0, 0x07}}; // pure red, pure green
+    pic = LoadBmp(Write("565.bmp", test::BmpBytes(s565)));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->pixels.pixel(0, 0), MakeColour(255, 0, 0));
+    EXPECT_EQ(pic->pixels.pixel(1, 0), MakeColour(0, 255, 0));
+}
+
+TEST_F(PictureFiles, BrokenOrUnsupportedBmpsAreRefused) {
+    const Bytes good = test::BmpBytes(test::Pattern(8, 8));
+    EXPECT_FALSE(LoadBmp(dir.path("missing.bmp")));
+    EXPECT_FALSE(LoadBmp(Write("empty.bmp", {})));
+    EXPECT_FALSE(LoadBmp(Write("short.bmp", Bytes(good.begin(), good.end() - 30))));
+    EXPECT_FALSE(LoadBmp(Write("header.bmp", Bytes(good.begin(), good.begin() + 54))));
+    EXPECT_FALSE(LoadBmp(dir.path("")));                            // a folder
+    EXPECT_FALSE(LoadBmp(Write("text.bmp", Bytes{'B', 'M', 'x'}))); // magic only
+
+    test::BmpSpec rle{4, 1, 8, 1}; // run-length encoded
+    rle.rows = {{0, 0, 0, 0}};
+    EXPECT_FALSE(LoadBmp(Write("rle.bmp", test::BmpBytes(rle))));
+    test::BmpSpec zero{0, 1, 24};
+    zero.rows = {{}};
+    EXPECT_FALSE(LoadBmp(Write("zero.bmp", test::BmpBytes(zero))));
+}
+
+TEST_F(PictureFiles, OversizedBmpIsRefusedBeforeAnyAllocation) {
+    Bytes b = test::BmpBytes(test::Pattern(2, 2));
+    const uint32_t side = 20000; // 400 megapixels claimed by a tiny file
+    for (int i = 0; i < 4; ++i) b[18 + i] = b[22 + i] = static_cast<uint8_t>(side >> (8 * i));
+    EXPECT_FALSE(LoadBmp(Write("huge.bmp", b)));
+}
+
+TEST_F(PictureFiles, JpegDecodesWholeByDefault) {
+    const auto pic = LoadJpeg(Write("j.jpg", test::SolidJpeg(64, 48, MakeColour(200, 80, 30))));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->size, (Size64{64, 48}));
+    EXPECT_EQ(pic->reduction, 1);
+    EXPECT_EQ(pic->pixels.width, 64);
+    ExpectNear(pic->pixels.pixel(10, 10), MakeColour(200, 80, 30));
+}
+
+TEST_F(PictureFiles, JpegDecodesReducedWhenTheWantedSizeAllows) {
+    const std::string p = Write("big.jpg", test::SolidJpeg(161, 81, MakeColour(20, 90, 240)));
+    const auto pic = LoadJpeg(p, [](Size64 own) {
+        EXPECT_EQ(own, (Size64{161, 81}));
+        return Size64{40, 20};
+    });
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->reduction, 4);
+    EXPECT_EQ(pic->size, (Size64{161, 81})); // the picture's own size is kept
+    EXPECT_EQ(pic->pixels.width, 41);        // rounded up
+    EXPECT_EQ(pic->pixels.height, 21);
+    ExpectNear(pic->pixels.pixel(20, 10), MakeColour(20, 90, 240));
+}
+
+TEST_F(PictureFiles, GreyAndCmykJpegsComeOutAsColour) {
+    const Bytes grey(16 * 8, 100);
+    auto pic = LoadJpeg(Write("g.jpg", test::JpegBytes(16, 8, 1, grey)));
+    ASSERT_TRUE(pic);
+    ExpectNear(pic->pixels.pixel(3, 3), MakeColour(100, 100, 100));
+
+    Bytes cmyk;
+    for (int i = 0; i < 16 * 8; ++i) cmyk.insert(cmyk.end(), {255, 0, 255, 255}); // magenta ink
+    pic = LoadJpeg(Write("c.jpg", test::JpegBytes(16, 8, 4, cmyk)));
+    ASSERT_TRUE(pic);
+    ExpectNear(pic->pixels.pixel(3, 3), MakeColour(255, 0, 255));
+}
+
+TEST_F(PictureFiles, BrokenJpegsAreRefusedWithoutEndingTheProgram) {
+    const Bytes good = test::SolidJpeg(64, 64, MakeColour(1, 2, 3));
+    EXPECT_FALSE(LoadJpeg(dir.path("missing.jpg")));
+    EXPECT_FALSE(LoadJpeg(Write("empty.jpg", {})));
+    EXPECT_FALSE(LoadJpeg(Write("half.jpg", Bytes(good.begin(), good.begin() + good.size() / 2))));
+    EXPECT_FALSE(LoadJpeg(Write("noend.jpg", Bytes(good.begin(), good.end() - 2))));
+    EXPECT_FALSE(LoadJpeg(Write("soi.jpg", Bytes{0xFF, 0xD8})));
+    EXPECT_FALSE(LoadJpeg(Write("text.jpg", Bytes{'h', 'e', 'l', 'l', 'o'})));
+    EXPECT_FALSE(LoadJpeg(Write("bmp.jpg", test::BmpBytes(test::Pattern(4, 4)))));
+}
+
+TEST_F(PictureFiles, OversizedJpegIsRefused) {
+    Bytes b = test::SolidJpeg(16, 16, MakeColour(1, 2, 3));
+    // The frame header: FF C0, length, precision, then height and width, big-endian.
+    size_t sof = 2;
+    while (sof + 1 < b.size() && !(b[sof] == 0xFF && b[sof + 1] == 0xC0)) ++sof;
+    ASSERT_LT(sof + 9, b.size());
+    b[sof + 5] = b[sof + 7] = 0x4E; // 20000 x 20000
+    b[sof + 6] = b[sof + 8] = 0x20;
+    EXPECT_FALSE(LoadJpeg(Write("huge.jpg", b)));
+}
+
+TEST_F(PictureFiles, LoadPictureTriesBmpThenJpegWhateverTheExtension) {
+    auto pic = LoadPicture(Write("really-a-bmp.jpg", test::BmpBytes(test::Pattern(3, 2))));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->pixels.pixel(2, 1), MakeColour(2, 1, 3));
+    pic = LoadPicture(Write("really-a-jpeg.bmp", test::SolidJpeg(8, 8, MakeColour(0, 0, 0))));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->size, (Size64{8, 8}));
+}
+
+// Every cut of a file, and scattered damaged bytes, must end in a refusal or a picture,
+// never in a crash, a hang or an exit.
+TEST_F(PictureFiles, EveryTruncationAndDamageFailsCleanly) {
+    // 7 pixels take 21 bytes a row, padded to 24; only the last padding may be missing.
+    const Bytes bmp = test::BmpBytes(test::Pattern(7, 5));
+    EXPECT_TRUE(LoadPicture(Write("nopad.bmp", Bytes(bmp.begin(), bmp.end() - 3))));
+    for (size_t n = 0; n < bmp.size() - 3; ++n)
+        EXPECT_FALSE(LoadPicture(Write("cut.bmp", Bytes(bmp.begin(), bmp.begin() + n)))) << n;
+
+    const Bytes jpeg = test::JpegBytes(24, 24, 3, [] {
+        Bytes rgb;
+        for (int i = 0; i < 24 * 24 * 3; ++i) rgb.push_back(static_cast<uint8_t>(i * 37));
+        return rgb;
+    }());
+    for (size_t n = 0; n < jpeg.size() - 2; n += 3)
+        EXPECT_FALSE(LoadPicture(Write("cut.jpg", Bytes(jpeg.begin(), jpeg.begin() + n)))) << n;
+
+    std::srand(7);
+    for (int round = 0; round < 200; ++round) {
+        Bytes damaged = round % 2 ? jpeg : bmp;
+        for (int k = 0; k < 4; ++k)
+            damaged[static_cast<size_t>(std::rand()) % damaged.size()] ^=
+                static_cast<uint8_t>(1 + std::rand() % 255);
+        const auto pic = LoadPicture(Write("damaged", damaged));
+        if (pic) {
+            EXPECT_LE(pic->size.width * pic->size.height, MaxPicturePixels);
+            EXPECT_FALSE(pic->pixels.empty());
+        }
+    }
+}
+
+} // namespace
+} // namespace kp
