@@ -1,0 +1,74 @@
+#include "effects.h"
+#include "tunes.h"
+#include "wave_clip.h"
+
+#include <algorithm>
+
+namespace kp::sound {
+
+namespace {
+
+constexpr Tone PoseTones[] = {{150, 40}};
+constexpr Tone EffacementTones[] = {{150, 100}, {250, 50}, {150, 100}};
+constexpr Tone NiveauTones[] = {{450, 100}, {550, 50}, {450, 100}};
+
+constexpr const char* ClipNames[] = {"Pose", "Suppr", "Niveau", "Record"};
+
+size_t indexOf(Sound s) {
+    return size_t(s);
+}
+
+} // namespace
+
+float waveGain(int level) {
+    return float((std::clamp(level, 0, 2) + 1) * 0x3333) / 0xFFFF;
+}
+
+float midiGain(int level) {
+    return float((std::clamp(level, 0, 2) + 1) * 0x1111) / 0xFFFF;
+}
+
+std::span<const Tone> speakerTones(Sound sound) {
+    switch (sound) {
+    case Sound::Pose:
+        return PoseTones;
+    case Sound::Effacement:
+        return EffacementTones;
+    case Sound::Niveau:
+    case Sound::Record:
+        return NiveauTones;
+    }
+    return {};
+}
+
+SoundEffects::SoundEffects(Mixer& mixer) : mixer_(mixer) {
+    for (size_t i = 0; i < clips_.size(); ++i) {
+        const QByteArray bytes = clipResource(QString::fromLatin1(ClipNames[i]));
+        const auto* data = reinterpret_cast<const std::byte*>(bytes.constData());
+        clips_[i] = std::make_shared<const Clip>(
+            decodeWave({data, size_t(bytes.size())}, mixer_.sampleRate()));
+    }
+}
+
+void SoundEffects::setSon(int son) {
+    son_ = son >= 0 && son <= 2 ? son : 0;
+}
+
+void SoundEffects::ModifierWaveVolume(int level) {
+    mixer_.setEffectGain(waveGain(level));
+}
+
+void SoundEffects::play(Sound sound) {
+    if (son_ == 1) {
+        const auto& clip = clips_[indexOf(sound)];
+        if (clip && !clip->empty()) mixer_.playClip(clip);
+    } else if (son_ == 2) {
+        mixer_.playTones(speakerTones(sound));
+    }
+}
+
+bool SoundEffects::clipsLoaded() const {
+    return std::all_of(clips_.begin(), clips_.end(), [](const auto& c) { return !c->empty(); });
+}
+
+} // namespace kp::sound

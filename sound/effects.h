@@ -1,0 +1,46 @@
+#pragma once
+// The four sound effects, sent where the "Son" setting says: 0 nowhere, 1 the loudspeakers
+// (the WAVE clip, from memory), 2 the PC speaker (a short sequence of square-wave tones).
+#include "engine/events.h"
+#include "mixer.h"
+
+#include <array>
+#include <memory>
+#include <span>
+
+namespace kp::sound {
+
+// The game's own gains for the three volume levels (0 low, 1 medium, 2 high): the level
+// times 0x1111 out of 0xFFFF, three steps apart for effects and one for music.
+float waveGain(int level); // 0x3333, 0x6666, 0x9999
+float midiGain(int level); // 0x1111, 0x2222, 0x3333
+
+// The PC-speaker tones of each effect, in order.
+std::span<const Tone> speakerTones(Sound sound);
+
+class SoundEffects {
+  public:
+    // Loads the four clips from the resources, converted to the mixer's rate.
+    explicit SoundEffects(Mixer& mixer);
+
+    void setSon(int son); // 0, 1 or 2; anything else is taken as 0
+    int son() const { return son_; }
+    // "WaveVolume" 0-2: the gain of effects in the mixer (no device volume is touched).
+    void ModifierWaveVolume(int level);
+
+    void SonnerPose() { play(Sound::Pose); }
+    void SonnerEffacement() { play(Sound::Effacement); }
+    void SonnerNiveau() { play(Sound::Niveau); }
+    void SonnerRecord() { play(Sound::Record); }
+    void play(Sound sound);
+
+    // Whether every clip was found and decoded.
+    bool clipsLoaded() const;
+
+  private:
+    Mixer& mixer_;
+    int son_ = 1;
+    std::array<std::shared_ptr<const Clip>, 4> clips_;
+};
+
+} // namespace kp::sound

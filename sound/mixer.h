@@ -1,0 +1,77 @@
+#pragma once
+// The game's own mixer: the one effect clip sounding, the PC-speaker tone sequences and the
+// music, summed at the game's own gains. The audio output pulls from it; tests pull directly.
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <vector>
+
+namespace kp::sound {
+
+using Clip = std::vector<float>; // mono samples at the mixer's rate, -1 .. 1
+
+// A square-wave tone of the PC speaker.
+struct Tone {
+    int frequency; // Hz
+    int durationMs;
+};
+
+// Something that renders stereo music into the mixer, block by block.
+class MusicSource {
+  public:
+    virtual ~MusicSource() = default;
+    // Adds nothing when silent; writes `frames` samples into each of `left` and `right`.
+    virtual void renderMusic(float* left, float* right, int frames) = 0;
+};
+
+class Mixer {
+  public:
+    static constexpr int DefaultRate = 44100;
+    static constexpr float ToneLevel = 0.18f; // the speaker has no volume control of its own
+
+    explicit Mixer(int sampleRate = DefaultRate);
+
+    int sampleRate() const { return rate_; }
+
+    // Starts a clip at the next pull; a clip still sounding is cut off.
+    void playClip(std::shared_ptr<const Clip> clip);
+    // Queues tones after any still to sound. Sequences beyond two seconds of backlog are
+    // dropped rather than piling up behind a game that asks faster than they play.
+    void playTones(std::span<const Tone> tones);
+    void setEffectGain(float gain);
+    void setMusicGain(float gain);
+    float effectGain() const;
+    float musicGain() const;
+    void setMusic(MusicSource* music);
+
+    // Interleaved stereo, 16-bit, saturated.
+    void render(int16_t* stereo, int frames);
+    // Interleaved stereo floats before saturation.
+    void renderFloat(float* stereo, int frames);
+
+    bool effectSounding() const;
+    // Frames of tones still to play, the one sounding included.
+    int64_t toneFramesPending() const;
+
+  private:
+    struct ToneState {
+        int64_t frames;   // length
+        double phaseStep; // cycles per frame
+    };
+
+    const int rate_;
+    mutable std::mutex mutex_;
+    std::shared_ptr<const Clip> clip_;
+    size_t clipPos_ = 0;
+    std::deque<ToneState> tones_;
+    int64_t tonePos_ = 0;
+    double tonePhase_ = 0;
+    float effectGain_ = 1.0f;
+    float musicGain_ = 1.0f;
+    MusicSource* music_ = nullptr;
+    std::vector<float> left_, right_;
+};
+
+} // namespace kp::sound

@@ -1,0 +1,57 @@
+#pragma once
+// Choosing, starting and watching over the tune, as the "Musique" menu and the one-second
+// clock ask: the temporary tune file, the release sequence, looping at the end of a tune,
+// pausing while the game is in the background.
+#include "music_player.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace kp::sound {
+
+class MusicController {
+  public:
+    // What the clock's music step did, for the window to follow up.
+    enum class Watch {
+        Nothing,
+        Restarted, // the game came back to the front: the tune starts again from its beginning
+        Paused,    // the game went to the background
+        Replayed,  // the tune ended and, looping, plays again
+        Ended,     // the tune ended without looping: no music now ("Musique" is 0)
+    };
+
+    // `programFile` names the temporary files; `tempDir` is where they go.
+    MusicController(MusicPlayer& player, QString programFile, QString tempDir);
+    ~MusicController();
+
+    // Shown around the slow steps (writing and opening a tune): true to show, false to close.
+    void setLoadingWindow(std::function<void(bool)> show) { loading_ = std::move(show); }
+
+    // Starts tune n (1-5): releases the tune playing, writes the new one to its temporary file
+    // and plays it. On failure the text to show in the given language (0 French, 1 English)
+    // comes back, and "Musique" stays n, as the menu still shows it.
+    std::optional<QString> MenuMusique_Go(int n, int langue);
+    // No music: "Musique" 0, and the release sequence.
+    void MenuMusiquePas_Go();
+    // Stop, close, disable the player, delete the temporary file. Also at close.
+    void release();
+
+    // The clock's music step, once a second.
+    Watch superviseMusic(bool applicationActive, bool windowVisible, bool enBoucle);
+
+    int musique() const { return musique_; }
+    QString tempFile(int n) const;
+
+    static QString playFailure(int langue);
+
+  private:
+    MusicPlayer& player_;
+    QString programFile_;
+    QString tempDir_;
+    int musique_ = 0;
+    std::function<void(bool)> loading_;
+};
+
+} // namespace kp::sound

@@ -1,0 +1,35 @@
+#include "sound_system.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace kp::sound {
+
+SoundSystem::SoundSystem() : SoundSystem(Options{}) {}
+
+SoundSystem::SoundSystem(Options o)
+    : player_(mixer_.sampleRate(), o.soundFonts), effects_(mixer_),
+      music_(player_,
+             o.programFile.isEmpty() ? QCoreApplication::applicationFilePath() : o.programFile,
+             o.tempDir.isEmpty() ? QDir::tempPath() : o.tempDir) {
+    mixer_.setMusic(&player_);
+    effects_.ModifierWaveVolume(2);
+    ModifierMidiVolume(0);
+    if (o.useDevice)
+        output_ = std::make_unique<DeviceOutput>(mixer_);
+    else
+        output_ = std::make_unique<SilentOutput>(mixer_);
+}
+
+SoundSystem::~SoundSystem() {
+    // The output stops pulling before the music it pulls from goes.
+    output_.reset();
+    music_.release();
+    mixer_.setMusic(nullptr);
+}
+
+void SoundSystem::ModifierMidiVolume(int level) {
+    mixer_.setMusicGain(midiGain(level));
+}
+
+} // namespace kp::sound

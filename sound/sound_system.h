@@ -1,0 +1,48 @@
+#pragma once
+// Everything the window needs for sound, in one object it owns for the whole run: the mixer,
+// the output device (or its silent stand-in), the effects and the music.
+#include "audio_output.h"
+#include "effects.h"
+#include "mixer.h"
+#include "music_controller.h"
+#include "music_player.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kp::sound {
+
+class SoundSystem {
+  public:
+    struct Options {
+        bool useDevice = true; // false: the silent output, as with no sound device
+        QString programFile;   // empty: the running program's file
+        QString tempDir;       // empty: the system's temporary folder
+        std::vector<std::string> soundFonts{MusicPlayer::DefaultSoundFont,
+                                            MusicPlayer::FallbackSoundFont};
+    };
+
+    SoundSystem();
+    explicit SoundSystem(Options options);
+    ~SoundSystem();
+
+    Mixer& mixer() { return mixer_; }
+    MusicPlayer& player() { return player_; }
+    SoundEffects& effects() { return effects_; }
+    MusicController& music() { return music_; }
+    const AudioOutput& output() const { return *output_; }
+
+    // "WaveVolume" and "MidiVolume" 0-2, as the game's own gains in the mixer.
+    void ModifierWaveVolume(int level) { effects_.ModifierWaveVolume(level); }
+    void ModifierMidiVolume(int level);
+
+  private:
+    Mixer mixer_;
+    MusicPlayer player_;
+    SoundEffects effects_;
+    MusicController music_;
+    std::unique_ptr<AudioOutput> output_;
+};
+
+} // namespace kp::sound

@@ -1,0 +1,52 @@
+#include "tunes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+// Resources compiled into a static library must be registered by hand.
+static void registerSoundResources() {
+    Q_INIT_RESOURCE(sounds);
+    Q_INIT_RESOURCE(music);
+}
+
+namespace kp::sound {
+
+namespace {
+
+QByteArray readResource(const QString& folder, const QString& name) {
+    static const bool registered = (registerSoundResources(), true);
+    (void)registered;
+    const QDir dir(folder);
+    for (const QString& entry : dir.entryList(QDir::Files)) {
+        if (entry.compare(name, Qt::CaseInsensitive) != 0) continue;
+        QFile f(dir.filePath(entry));
+        if (f.open(QIODevice::ReadOnly)) return f.readAll();
+    }
+    return {};
+}
+
+} // namespace
+
+const TuneInfo* tuneInfo(int musique) {
+    for (const auto& t : Tunes)
+        if (t.musique == musique) return &t;
+    return nullptr;
+}
+
+QByteArray tuneResource(const QString& resource) {
+    return readResource(":/music", resource);
+}
+
+QByteArray clipResource(const QString& name) {
+    return readResource(":/sounds", name);
+}
+
+QString tuneTempPath(const QString& tempDir, const QString& programFile, int musique) {
+    const TuneInfo* t = tuneInfo(musique);
+    if (!t) return {};
+    return QDir(tempDir).filePath(QFileInfo(programFile).completeBaseName() +
+                                  QString::fromLatin1(t->suffix));
+}
+
+} // namespace kp::sound

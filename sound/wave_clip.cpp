@@ -1,0 +1,94 @@
+#include "wave_clip.h"
+
+#include <cstring>
+
+namespace kp::sound {
+
+namespace {
+
+uint32_t le(std::span<const std::byte> b, size_t at, int bytes) {
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | uint32_t(b[at + size_t(i)]);
+    return v;
+}
+
+bool tagIs(std::span<const std::byte> b, size_t at, const char* tag) {
+    return at + 4 <= b.size() && std::memcmp(b.data() + at, tag, 4) == 0;
+}
+
+struct Located {
+    WaveInfo info;
+    size_t dataAt = 0;
+};
+
+std::optional<Located> locate(std::span<const std::byte> b) {
+    if (b.size() < 12 || !tagIs(b, 0, "RIFF") || !tagIs(b, 8, "WAVE")) return std::nullopt;
+    Located l;
+    bool haveFormat = false;
+    for (size_t at = 12; at + 8 <= b.size();) {
+        const size_t size = le(b, at + 4, 4);
+        const size_t body = at + 8;
+        if (tagIs(b, at, "fmt ") && size >= 16 && body + 16 <= b.size()) {
+            uint32_t format = le(b, body, 2);
+            // WAVE_FORMAT_EXTENSIBLE carries the real format in its sub-format GUID.
+            if (format == 0xFFFE && size >= 40 && body + 26 <= b.size())
+                format = le(b, body + 24, 2);
+            if (format != 1) return std::nullopt;
+            l.info.channels = int(le(b, body + 2, 2));
+            l.info.sampleRate = int(le(b, body + 4, 4));
+            l.info.bitsPerSample = int(le(b, body + 14, 2));
+            haveFormat = true;
+        } else if (tagIs(b, at, "data") && haveFormat) {
+            const bool shapeOk = (l.info.channels == 1 || l.info.channels == 2) &&
+                                 (l.info.bitsPerSample == 8 || l.info.bitsPerSample == 16) &&
+                                 l.info.sampleRate >= 4000 && l.info.sampleRate <= 192000;
+            if (!shapeOk) return std::nullopt;
+            const size_t available = std::min(size, b.size() - body);
+            l.info.frames = available / size_t(l.info.channels * l.info.bitsPerSample / 8);
+            l.dataAt = body;
+            return l;
+        }
+        at = body + size + (size & 1);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<WaveInfo> inspectWave(std::span<const std::byte> bytes) {
+    auto l = locate(bytes);
+    if (!l) return std::nullopt;
+    return l->info;
+}
+
+Clip decodeWave(std::span<const std::byte> bytes, int sampleRate) {
+    const auto l = locate(bytes);
+    if (!l || l->info.frames == 0 || sampleRate <= 0) return {};
+    const WaveInfo& w = l->info;
+    const int width = w.bitsPerSample / 8;
+    std::vector<float> mono(w.frames);
+    for (size_t f = 0; f < w.frames; ++f) {
+        float sum = 0;
+        for (int c = 0; c < w.channels; ++c) {
+            const size_t at = l->dataAt + (f * size_t(w.channels) + size_t(c)) * size_t(width);
+            sum += width == 1 ? (float(le(bytes, at, 1)) - 128.0f) / 128.0f
+                              : float(int16_t(le(bytes, at, 2))) / 32768.0f;
+        }
+        mono[f] = sum / float(w.channels);
+    }
+    if (w.sampleRate == sampleRate) return mono;
+    // Linear interpolation is enough for short effects.
+    const double step = double(w.sampleRate) / sampleRate;
+    const size_t n = size_t(double(w.frames) / step);
+    Clip out(n);
+    for (size_t i = 0; i < n; ++i) {
+        const double x = double(i) * step;
+        const size_t i0 = std::min(size_t(x), w.frames - 1);
+        const size_t i1 = std::min(i0 + 1, w.frames - 1);
+        const float t = float(x - double(i0));
+        out[i] = mono[i0] + (mono[i1] - mono[i0]) * t;
+    }
+    return out;
+}
+
+} // namespace kp::sound

@@ -1,0 +1,228 @@
+// The media player's modes and the "Musique" procedures: temporary files, failures, the
+// clock's music step (pause in the background, restart, loop or stop at the end).
+#include "sound/music_controller.h"
+#include "sound/tunes.h"
+#include "support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace kp::sound;
+using namespace kp::sound::test;
+using Mode = MusicPlayer::Mode;
+using Watch = MusicController::Watch;
+
+namespace {
+
+constexpr int Rate = 22050;
+
+bool soundFontInstalled() {
+    return QFile::exists(MusicPlayer::DefaultSoundFont) ||
+           QFile::exists(MusicPlayer::FallbackSoundFont);
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile f(dir.filePath(name));
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return f.fileName();
+}
+
+// A player, its mixer and a controller whose program file is ".../game.exe".
+struct Rig {
+    QTemporaryDir dir;
+    Mixer mixer{Rate};
+    MusicPlayer player;
+    MusicController music;
+    explicit Rig(std::vector<std::string> fonts = {MusicPlayer::DefaultSoundFont,
+                                                   MusicPlayer::FallbackSoundFont})
+        : player(Rate, std::move(fonts)), music(player, "/opt/games/game.exe", dir.path()) {
+        mixer.setMusic(&player);
+    }
+    // Pulls until the tune ends, a minute and a half at most.
+    void playToEnd() {
+        for (int s = 0; s < 90 && player.mode() == Mode::Playing; ++s) pull(mixer, Rate);
+    }
+};
+
+} // namespace
+
+TEST(MusicPlayer, ModesFollowOpenPlayPauseStopClose) {
+    if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
+    QTemporaryDir dir;
+    MusicPlayer p(Rate);
+    EXPECT_EQ(p.mode(), Mode::NotReady);
+    EXPECT_FALSE(p.play());
+    EXPECT_FALSE(p.stop()); // nothing open: the release sequence ends here
+    p.setFileName(writeFile(dir, "t.mid", tinyMidi(4)));
+    EXPECT_FALSE(p.open()) << "a disabled player opens nothing";
+    p.setEnabled(true);
+    ASSERT_TRUE(p.open());
+    EXPECT_EQ(p.mode(), Mode::Stopped);
+    ASSERT_TRUE(p.play());
+    EXPECT_EQ(p.mode(), Mode::Playing);
+    EXPECT_TRUE(p.pause());
+    EXPECT_EQ(p.mode(), Mode::Paused);
+    EXPECT_TRUE(p.pause());
+    EXPECT_EQ(p.mode(), Mode::Playing);
+    EXPECT_TRUE(p.stop());
+    EXPECT_EQ(p.mode(), Mode::Stopped);
+    EXPECT_TRUE(p.close());
+    EXPECT_EQ(p.mode(), Mode::NotReady);
+    EXPECT_FALSE(p.close());
+}
+
+TEST(MusicPlayer, StopsAtTheEndAndPlayRewinds) {
+    if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
+    QTemporaryDir dir;
+    Mixer mixer(Rate);
+    MusicPlayer p(Rate);
+    mixer.setMusic(&p);
+    p.setFileName(writeFile(dir, "t.mid", tinyMidi(4))); // two seconds
+    p.setEnabled(true);
+    ASSERT_TRUE(p.open() && p.play());
+    pull(mixer, Rate);
+    EXPECT_EQ(p.mode(), Mode::Playing);
+    EXPECT_GT(p.position(), 0);
+    pull(mixer, Rate + Rate / 5);
+    EXPECT_EQ(p.mode(), Mode::Stopped);
+    ASSERT_TRUE(p.play());
+    EXPECT_EQ(p.position(), 0);
+    EXPECT_GT(rms(pull(mixer, Rate / 2)), 0.001f) << "plays again from the start";
+}
+
+TEST(MusicPlayer, PausedTuneIsSilentAndHoldsItsPlace) {
+    if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
+    QTemporaryDir dir;
+    Mixer mixer(Rate);
+    MusicPlayer p(Rate);
+    mixer.setMusic(&p);
+    p.setFileName(writeFile(dir, "t.mid", tinyMidi(8)));
+    p.setEnabled(true);
+    ASSERT_TRUE(p.open() && p.play());
+    pull(mixer, Rate);
+    p.pause();
+    const int at = p.position();
+    pull(mixer, Rate / 2); // release tails
+    EXPECT_LT(peak(pull(mixer, Rate)), 1e-3f);
+    EXPECT_EQ(p.position(), at);
+}
+
+TEST(MusicPlayer, RefusesWhatItCannotPlay) {
+    QTemporaryDir dir;
+    MusicPlayer p(Rate);
+    p.setEnabled(true);
+    p.setFileName(dir.filePath("missing.mid"));
+    EXPECT_FALSE(p.open());
+    p.setFileName(writeFile(dir, "junk.mid", "not a MIDI file"));
+    EXPECT_FALSE(p.open());
+    MusicPlayer noFont(Rate, {"/nonexistent/a.sf2", "/nonexistent/b.sf2"});
+    noFont.setEnabled(true);
+    noFont.setFileName(writeFile(dir, "t.mid", tinyMidi(1)));
+    EXPECT_FALSE(noFont.open());
+    EXPECT_EQ(noFont.mode(), Mode::NotReady);
+}
+
+TEST(TuneTempFile, IsNamedFromTheProgramAndTheTune) {
+    EXPECT_EQ(tuneTempPath("/tmp", "C:/Jeux/game.exe", 4),
+              QDir("/tmp").filePath("game_Booster.Mid"));
+    EXPECT_EQ(tuneTempPath("/var/tmp/", "/usr/games/kembrolla-panic", 1),
+              "/var/tmp/kembrolla-panic_Lettre-a-Elise.Mid");
+    EXPECT_EQ(tuneTempPath("/tmp", "/a/game", 5), "/tmp/game_Power-Pads.Mid");
+    EXPECT_TRUE(tuneTempPath("/tmp", "/a/game", 0).isEmpty());
+    EXPECT_TRUE(tuneTempPath("/tmp", "/a/game", 6).isEmpty());
+}
+
+TEST(MusicController, WritesPlaysAndDeletesTheTemporaryFile) {
+    if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
+    Rig r;
+    const QString booster = r.dir.filePath("game_Booster.Mid");
+    writeFile(r.dir, "game_Booster.Mid", "stale bytes of an earlier run");
+    EXPECT_FALSE(r.music.MenuMusique_Go(4, 0));
+    EXPECT_EQ(r.music.musique(), 4);
+    EXPECT_EQ(r.player.mode(), Mode::Playing);
+    QFile f(booster);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), tuneResource("BOOSTER")) << "overwritten with the tune";
+    f.close();
+
+    // Changing tunes deletes the first file; the second is written in its place.
+    EXPECT_FALSE(r.music.MenuMusique_Go(5, 0));
+    EXPECT_FALSE(QFile::exists(booster));
+    EXPECT_TRUE(QFile::exists(r.dir.filePath("game_Power-Pads.Mid")));
+    EXPECT_EQ(r.player.mode(), Mode::Playing);
+
+    r.music.MenuMusiquePas_Go();
+    EXPECT_EQ(r.music.musique(), 0);
+    EXPECT_EQ(r.player.mode(), Mode::NotReady);
+    EXPECT_TRUE(QDir(r.dir.path()).isEmpty());
+
+    // At close too.
+    EXPECT_FALSE(r.music.MenuMusique_Go(2, 1));
+    r.music.release();
+    EXPECT_TRUE(QDir(r.dir.path()).isEmpty());
+}
+
+TEST(MusicController, OutOfRangeTuneMeansNoMusic) {
+    Rig r;
+    EXPECT_FALSE(r.music.MenuMusique_Go(6, 0));
+    EXPECT_EQ(r.music.musique(), 0);
+    EXPECT_TRUE(QDir(r.dir.path()).isEmpty());
+}
+
+TEST(MusicController, WithoutSoundFontSaysSoInTheCurrentLanguage) {
+    Rig r({"/nonexistent/none.sf2"});
+    std::vector<bool> loading;
+    r.music.setLoadingWindow([&](bool shown) { loading.push_back(shown); });
+    EXPECT_EQ(r.music.MenuMusique_Go(3, 0), QString("Lecture impossible."));
+    EXPECT_EQ(r.music.MenuMusique_Go(3, 1), QString("Impossible playing."));
+    EXPECT_EQ(r.music.musique(), 3) << "the menu still shows the tune";
+    EXPECT_EQ(loading, (std::vector<bool>{true, false, true, false}));
+    // The file of the tune that failed goes at the next release all the same.
+    EXPECT_TRUE(QFile::exists(r.dir.filePath("game_Pop-Corn.Mid")));
+    r.music.MenuMusiquePas_Go();
+    EXPECT_TRUE(QDir(r.dir.path()).isEmpty());
+    // The clock's step has nothing to watch.
+    EXPECT_EQ(r.music.superviseMusic(true, true, true), Watch::Nothing);
+}
+
+TEST(MusicController, BackgroundPausesAndForegroundRestartsFromTheBeginning) {
+    if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
+    Rig r;
+    int loadingShown = 0;
+    r.music.setLoadingWindow([&](bool shown) { loadingShown += shown; });
+    ASSERT_FALSE(r.music.MenuMusique_Go(1, 0));
+    pull(r.mixer, 3 * Rate);
+    EXPECT_EQ(r.music.superviseMusic(true, true, false), Watch::Nothing);
+    EXPECT_EQ(r.music.superviseMusic(false, true, false), Watch::Paused);
+    EXPECT_EQ(r.player.mode(), Mode::Paused);
+    EXPECT_EQ(r.music.superviseMusic(false, true, false), Watch::Nothing);
+    EXPECT_EQ(r.music.superviseMusic(true, false, false), Watch::Nothing) << "window hidden";
+    EXPECT_GT(r.player.position(), 0);
+    EXPECT_EQ(r.music.superviseMusic(true, true, false), Watch::Restarted);
+    EXPECT_EQ(r.player.mode(), Mode::Playing);
+    EXPECT_EQ(r.player.position(), 0);
+    EXPECT_EQ(loadingShown, 2);
+}
+
+TEST(MusicController, EndOfTuneLoopsOrSwitchesToNoMusic) {
+    if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
+    Rig r;
+    ASSERT_FALSE(r.music.MenuMusique_Go(1, 0));
+    r.playToEnd();
+    ASSERT_EQ(r.player.mode(), Mode::Stopped);
+    EXPECT_EQ(r.music.superviseMusic(true, true, true), Watch::Replayed);
+    EXPECT_EQ(r.player.mode(), Mode::Playing);
+    EXPECT_GT(rms(pull(r.mixer, Rate)), 0.001f);
+    EXPECT_EQ(r.music.musique(), 1);
+
+    r.playToEnd();
+    ASSERT_EQ(r.player.mode(), Mode::Stopped);
+    EXPECT_EQ(r.music.superviseMusic(false, true, false), Watch::Ended);
+    EXPECT_EQ(r.music.musique(), 0);
+    EXPECT_EQ(r.player.mode(), Mode::NotReady);
+    EXPECT_TRUE(QDir(r.dir.path()).isEmpty());
+}
