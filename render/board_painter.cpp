@@ -1,0 +1,142 @@
+#include "board_painter.h"
+
+#include <QPainter>
+
+namespace kp {
+
+bool CounterDigits::load() {
+    bool ok = true;
+    for (int i = 0; i < 10; ++i) {
+        digit[i] = toTransparentImage(loadBitmap(QStringLiteral(":/digits/ImgCpt%1").arg(i)));
+        ok &= !digit[i].isNull();
+    }
+    separator = toTransparentImage(loadBitmap(QStringLiteral(":/digits/ImgCptSep")));
+    return ok && !separator.isNull();
+}
+
+void BoardPainter::setLayout(const WindowLayout& layout, int cellSize, int nbLgn, int nbCol) {
+    layout_ = layout;
+    cellSize_ = cellSize;
+    nbLgn_ = nbLgn;
+    nbCol_ = nbCol;
+    if (image_.width() != layout.clientWidth || image_.height() != layout.clientHeight)
+        image_ = QImage(layout.clientWidth, layout.clientHeight, QImage::Format_RGB32);
+}
+
+void BoardPainter::setBackground(const QImage& background) {
+    background_ = background.convertToFormat(QImage::Format_RGB32);
+}
+
+QRect BoardPainter::cellRect(int row, int col) const {
+    return {(col - 1) * cellSize_ + 1, (row - 1) * cellSize_ + layout_.BoardTop + 1, cellSize_,
+            cellSize_};
+}
+
+QRect BoardPainter::drawCell(const QRect& r, int32_t code) {
+    QPainter p(&image_);
+    p.drawImage(r.topLeft(), background_, r);
+    if (const QImage* sprite = sprites_.sprite(code)) p.drawImage(r, *sprite);
+    return r;
+}
+
+QRect BoardPainter::InitImg(int row, int col, int32_t code) {
+    if (code == CellWall || row < 1 || row > nbLgn_ || col < 1 || col > nbCol_) return {};
+    return drawCell(cellRect(row, col), code);
+}
+
+QRect BoardPainter::InitImgApercu(int col, int32_t code) {
+    if (layout_.PreviewY == Hidden) return {};
+    const QRect r((col + nbCol_ / 2 - 2) * cellSize_ + 1, layout_.PreviewY, cellSize_, cellSize_);
+    return drawCell(r, code);
+}
+
+std::string BoardPainter::texteNiveau(int32_t niveau) {
+    std::string t = std::to_string(niveau);
+    return t.size() == 1 ? "0" + t : t;
+}
+
+std::string BoardPainter::texteVirus(int32_t restants) {
+    std::string t = std::to_string(restants);
+    if (t.size() == 1) t = "00" + t;
+    if (t.size() == 2) t = "0" + t;
+    if (t[0] == '0') t[0] = ' '; // no leading zero in the hundreds place
+    return t;
+}
+
+// Restores the background under the digits, then draws them unless the counter is blanked.
+// Characters that are not digits (a minus sign) leave their place blank.
+QRect BoardPainter::drawCounter(const std::string& text, std::initializer_list<int> xs,
+                                bool blank) {
+    if (layout_.CounterY == Hidden) return {};
+    const int w = digits_.width(), h = digits_.height();
+    const QRect r(*xs.begin(), layout_.CounterY, *(xs.end() - 1) + w - *xs.begin(), h);
+    QPainter p(&image_);
+    p.drawImage(r.topLeft(), background_, r);
+    if (!blank) {
+        size_t i = 0;
+        for (int x : xs) {
+            const char ch = i < text.size() ? text[i] : ' ';
+            if (ch >= '0' && ch <= '9') p.drawImage(x, layout_.CounterY, digits_.digit[ch - '0']);
+            ++i;
+        }
+    }
+    return r;
+}
+
+QRect BoardPainter::AfficherNiveau(const GameState& s) {
+    return drawCounter(texteNiveau(s.Niveau), {layout_.LevelTensX, layout_.LevelUnitsX},
+                       s.Tricherie);
+}
+
+QRect BoardPainter::AfficherNbVirusRestants(const GameState& s) {
+    return drawCounter(texteVirus(s.NbVirusRestants),
+                       {layout_.SmileysHundredsX, layout_.SmileysTensX, layout_.SmileysUnitsX},
+                       s.Tricherie);
+}
+
+QRect BoardPainter::AfficherChrono(const GameState& s) {
+    if (layout_.CounterY == Hidden || background_.isNull()) return {};
+    static constexpr int maxima[5] = {9, 5, 9, 5, 9};
+    const int x0 = layout_.HoursX, w = digits_.width(), h = digits_.height();
+    const QRect r(x0, layout_.CounterY, layout_.SecondsUnitsX + w - x0, h);
+    // Composed apart, then copied at once, so the chrono never flickers.
+    QImage scratch = background_.copy(r);
+    QPainter sp(&scratch);
+    sp.drawImage(layout_.Sep1X - x0, 0, digits_.separator);
+    sp.drawImage(layout_.Sep2X - x0, 0, digits_.separator);
+    const auto xs = layout_.chronoDigitsX();
+    for (int i = 0; i < 5; ++i)
+        if (s.Chrono[i] >= 0 && s.Chrono[i] <= maxima[i])
+            sp.drawImage(xs[i] - x0, 0, digits_.digit[s.Chrono[i]]);
+    sp.end();
+    QPainter(&image_).drawImage(r.topLeft(), scratch);
+    return r;
+}
+
+void BoardPainter::FormPaint(const GameState& s) {
+    {
+        QPainter p(&image_);
+        p.drawImage(0, 0, background_);
+        const int w = image_.width();
+        auto bevel = [&](int y1, int y2) {
+            p.setPen(QColor(255, 255, 255));
+            p.drawLine(w - 1, y1, w - 1, y2);
+            p.drawLine(w - 1, y2, 0, y2);
+            p.setPen(QColor(128, 128, 128));
+            p.drawLine(0, y2, 0, y1);
+            p.drawLine(0, y1, w - 1, y1);
+        };
+        bevel(layout_.CounterBandTop, layout_.CounterBandBottom);
+        bevel(layout_.PreviewBandTop, layout_.PreviewBandBottom);
+        bevel(layout_.BoardTop, image_.height() - 1);
+    }
+    for (int r = 1; r <= nbLgn_; ++r)
+        for (int c = 1; c <= nbCol_; ++c) InitImg(r, c, s.Grille[r][c]);
+    AfficherNiveau(s);
+    AfficherChrono(s);
+    AfficherNbVirusRestants(s);
+    InitImgApercu(1, s.Apercu[0]);
+    InitImgApercu(2, s.Apercu[1]);
+}
+
+} // namespace kp

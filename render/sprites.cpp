@@ -1,0 +1,109 @@
+#include "sprites.h"
+
+#include "background/filters.h"
+#include "engine/cells.h"
+
+namespace kp {
+
+QImage toTransparentImage(const Bitmap24& bmp) {
+    QImage out(bmp.width, bmp.height, QImage::Format_ARGB32);
+    for (int y = 0; y < bmp.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < bmp.width; ++x) {
+            const Colour c = bmp.pixel(x, y);
+            line[x] = c == KeyRed ? qRgba(0, 0, 0, 0) : qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+        }
+    }
+    return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+Bitmap24 loadBitmap(const QString& resource) {
+    QImage img(resource);
+    if (img.isNull()) return {};
+    img = img.convertToFormat(QImage::Format_RGB888);
+    Bitmap24 bmp = Bitmap24::Make(img.width(), img.height());
+    for (int y = 0; y < img.height(); ++y) {
+        const uchar* src = img.constScanLine(y);
+        for (int x = 0; x < img.width(); ++x)
+            bmp.setPixel(x, y, MakeColour(src[3 * x], src[3 * x + 1], src[3 * x + 2]));
+    }
+    return bmp;
+}
+
+namespace {
+
+// The source picture names of one colour, in sprite order: five capsule halves (link 0..4),
+// five removal frames (0..4), four smiley phases (1..4).
+std::array<std::string, 14> sourceNames(int colourIndex) {
+    std::array<std::string, 14> names;
+    const bool own = colourIndex <= 1;
+    const std::string c = std::to_string(colourIndex);
+    for (int k = 0; k < 5; ++k) {
+        names[k] = own ? "ImgColor" + c + std::to_string(k) : "RefColor2" + std::to_string(k);
+        names[5 + k] = own ? "ImgColor" + std::to_string(5 + colourIndex) + std::to_string(k)
+                           : "RefColor7" + std::to_string(k);
+    }
+    for (int f = 1; f <= 4; ++f)
+        names[9 + f] = own ? "ImgColor_" + c + std::to_string(f) : "RefColor_2" + std::to_string(f);
+    return names;
+}
+
+// Where the sprites of one colour sit in the table, in the order of sourceNames.
+std::array<int, 14> spriteSlots(int colourIndex) {
+    std::array<int, 14> places;
+    for (int k = 0; k < 5; ++k) {
+        places[k] = SpriteSet::indexOf(capsuleCode(colourIndex, k));
+        places[5 + k] = SpriteSet::indexOf(removalCode(colourIndex, k));
+    }
+    for (int f = 1; f <= 4; ++f) places[9 + f] = SpriteSet::indexOf(smileyCode(colourIndex, f));
+    return places;
+}
+
+} // namespace
+
+int SpriteSet::indexOf(int32_t code) {
+    if (code >= 100 && code <= 144 && code % 10 <= 4) return (code - 100) / 10 * 5 + code % 10;
+    if (code >= 150 && code <= 194 && code % 10 <= 4) return 25 + (code - 150) / 10 * 5 + code % 10;
+    if (code >= -144 && code <= -101 && -code % 10 >= 1 && -code % 10 <= 4)
+        return 50 + (-code - 100) / 10 * 4 + (-code % 10 - 1);
+    return -1;
+}
+
+const QImage* SpriteSet::sprite(int32_t code) const {
+    const int i = indexOf(code);
+    return i < 0 || sprites_[i].isNull() ? nullptr : &sprites_[i];
+}
+
+const Bitmap24& SpriteSet::source(const std::string& name) const {
+    static const Bitmap24 none;
+    const auto it = sources_.find(name);
+    return it == sources_.end() ? none : it->second;
+}
+
+bool SpriteSet::load() {
+    sources_.clear();
+    bool complete = true;
+    for (int c = 0; c <= 2; ++c)
+        for (const std::string& name : sourceNames(c)) {
+            Bitmap24 bmp = loadBitmap(QString::fromStdString(":/sprites/" + name));
+            complete &= bmp.width == 16 && bmp.height == 16;
+            sources_[name] = std::move(bmp);
+        }
+    for (int c = 0; c < 5; ++c) recolour(c, SmileyCouleursParDefaut[c]);
+    return complete;
+}
+
+void SpriteSet::recolour(int colourIndex, Colour colour) {
+    if (colourIndex < 0 || colourIndex > 4) return;
+    const auto places = spriteSlots(colourIndex);
+    // Colours 0 and 1 at their exact defaults keep their hand-drawn pictures.
+    const bool own = colourIndex <= 1 && colour == SmileyCouleursParDefaut[colourIndex];
+    const auto names = sourceNames(own ? colourIndex : 2);
+    for (int i = 0; i < 14; ++i) {
+        Bitmap24 bmp = source(names[i]);
+        if (!own) BmpCouleur(colour, source(names[i]), bmp);
+        sprites_[places[i]] = toTransparentImage(bmp);
+    }
+}
+
+} // namespace kp

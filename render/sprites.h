@@ -1,0 +1,49 @@
+#pragma once
+// The sprite set: one picture per drawable cell value (capsule halves, removal frames and
+// smileys of the five colours), made from the 42 source pictures. Colours 0 and 1 have their
+// own hand-drawn pictures; any other colour is a hue replacement of the neutral reference
+// pictures.
+
+#include "background/bitmap24.h"
+
+#include <QImage>
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace kp {
+
+// The smiley colours' defaults, as stored (0x00BBGGRR).
+inline constexpr std::array<Colour, 5> SmileyCouleursParDefaut{0xFF8306, 0x09E7FF, 0xFF00FF,
+                                                               0xACFF00, 0x0099FF};
+
+// A 24-bit picture as a drawable image: pure red pixels become transparent.
+QImage toTransparentImage(const Bitmap24& bmp);
+// A picture read from the game's resources (e.g. ":/sprites/ImgColor00"); empty on failure.
+Bitmap24 loadBitmap(const QString& resource);
+
+class SpriteSet {
+  public:
+    static constexpr int Count = 70;
+
+    // Reads the 42 source pictures from the resources and makes the 70 sprites with the
+    // default colours. False when a picture is missing.
+    bool load();
+
+    // Rebuilds the 14 sprites of one colour index (0..4) for the given colour.
+    void recolour(int colourIndex, Colour colour);
+
+    // The sprite of a cell value, or null for values without one (empty, wall, anything else).
+    const QImage* sprite(int32_t code) const;
+    // Its index 0..69, or -1.
+    static int indexOf(int32_t code);
+
+  private:
+    const Bitmap24& source(const std::string& name) const;
+    std::map<std::string, Bitmap24> sources_;
+    std::array<QImage, Count> sprites_;
+};
+
+} // namespace kp

@@ -1,0 +1,71 @@
+#include "window_layout.h"
+
+#include <algorithm>
+
+namespace kp {
+
+int cellSizeFor(int smileyTaille) {
+    static constexpr int sizes[] = {16, 8, 12, 24, 32, 48};
+    return sizes[std::clamp(smileyTaille, 0, 5)];
+}
+
+WindowLayout RetaillerEcran(const LayoutInput& in) {
+    WindowLayout l;
+    // Both bands shown.
+    l.CounterBandTop = 0;
+    l.CounterBandBottom = 25;
+    l.PreviewBandTop = 26;
+    l.PreviewBandBottom = 51;
+    l.BoardTop = 52;
+    l.CounterY = 6;
+    l.PreviewY = 31;
+    if (!in.counters) {
+        l.PreviewBandTop = 0;
+        l.PreviewBandBottom = 25;
+        l.PreviewY = 6;
+        l.BoardTop = 26;
+        l.CounterBandTop = l.CounterBandBottom = l.CounterY = Hidden;
+    }
+    if (!in.preview) {
+        l.BoardTop = l.PreviewBandTop;
+        l.PreviewBandTop = l.PreviewBandBottom = l.PreviewY = Hidden;
+    }
+    // Cells above 16 pixels need a taller preview band, with equal margins.
+    if (in.cellSize > 16 && in.preview) {
+        l.PreviewBandBottom = l.PreviewY + in.cellSize + (l.PreviewY - l.PreviewBandTop);
+        l.BoardTop = l.PreviewBandBottom + 1;
+    }
+
+    const int w = in.nbCol * in.cellSize + 2;
+    l.clientWidth = w;
+    l.clientHeight = in.nbLgn * in.cellSize + l.BoardTop + 2;
+
+    l.windowX = (in.screenWidth - l.clientWidth) / 2;
+    l.windowY = (in.screenHeight - l.clientHeight) / 2;
+    if (in.screenWidth - 4 < in.cellSize * in.nbCol) l.windowX = 0;
+    if (in.screenHeight - 50 < in.cellSize * in.nbLgn + l.BoardTop) l.windowY = 0;
+
+    l.PinupY = l.clientHeight - 81;
+
+    const int d = in.digitWidth, s = in.separatorWidth;
+    l.LevelTensX = 5;
+    l.LevelUnitsX = d + 6;
+    l.SmileysHundredsX = w - 3 * d - 7;
+    l.SmileysTensX = w - 2 * d - 6;
+    l.SmileysUnitsX = w - d - 5;
+    const int m = w / 2 - d / 2;
+    l.HoursX = m - 2 * d - s - 3;
+    l.Sep1X = m - d - s - 2;
+    l.MinutesTensX = m - d - 1;
+    l.MinutesUnitsX = m;
+    l.Sep2X = w / 2 + d - d / 2 + 1;
+    l.SecondsTensX = w / 2 + d + s - d / 2 + 2;
+    l.SecondsUnitsX = w / 2 + 2 * d + s - d / 2 + 3;
+
+    l.messageTop = l.BoardTop;
+    l.messageLeft = 1;
+    l.messageWidth = w - 2;
+    return l;
+}
+
+} // namespace kp

@@ -1,0 +1,105 @@
+#include "render/window_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace kp {
+
+namespace {
+LayoutInput board(int rows, int cols, int cell, bool counters = true, bool preview = true) {
+    LayoutInput in;
+    in.nbLgn = rows;
+    in.nbCol = cols;
+    in.cellSize = cell;
+    in.counters = counters;
+    in.preview = preview;
+    return in;
+}
+} // namespace
+
+TEST(WindowLayout, bothBandsAtSixteenPixels) {
+    const WindowLayout l = RetaillerEcran(board(20, 10, 16));
+    EXPECT_EQ(l.clientWidth, 162);
+    EXPECT_EQ(l.clientHeight, 374);
+    EXPECT_EQ(l.BoardTop + 1, 53); // the first cell row
+    EXPECT_EQ(l.CounterBandTop, 0);
+    EXPECT_EQ(l.CounterBandBottom, 25);
+    EXPECT_EQ(l.PreviewBandTop, 26);
+    EXPECT_EQ(l.PreviewBandBottom, 51);
+    EXPECT_EQ(l.CounterY, 6);
+    EXPECT_EQ(l.PreviewY, 31);
+    EXPECT_EQ(l.PinupY, 374 - 81);
+    EXPECT_EQ(l.messageTop, 52);
+    EXPECT_EQ(l.messageWidth, 160);
+}
+
+TEST(WindowLayout, largerCellsGrowThePreviewBandWithEqualMargins) {
+    WindowLayout l = RetaillerEcran(board(20, 10, 24));
+    EXPECT_EQ(l.PreviewBandTop, 26);
+    EXPECT_EQ(l.PreviewBandBottom, 60);
+    EXPECT_EQ(l.PreviewY, 31);
+    EXPECT_EQ(l.BoardTop, 61);
+    EXPECT_EQ(l.clientWidth, 242);
+    EXPECT_EQ(l.clientHeight, 543);
+
+    l = RetaillerEcran(board(20, 10, 32, false, true));
+    EXPECT_EQ(l.PreviewBandTop, 0);
+    EXPECT_EQ(l.PreviewY, 6);
+    EXPECT_EQ(l.PreviewBandBottom, 44);
+    EXPECT_EQ(l.BoardTop, 45);
+    EXPECT_EQ(l.CounterY, Hidden);
+    EXPECT_EQ(l.CounterBandTop, Hidden);
+}
+
+TEST(WindowLayout, bandsHidden) {
+    WindowLayout l = RetaillerEcran(board(18, 8, 48, false, false));
+    EXPECT_EQ(l.BoardTop, 0);
+    EXPECT_EQ(l.clientHeight, 18 * 48 + 2);
+    EXPECT_EQ(l.PreviewY, Hidden);
+    l = RetaillerEcran(board(18, 8, 16, true, false));
+    EXPECT_EQ(l.BoardTop, 26);
+    EXPECT_EQ(l.PreviewBandBottom, Hidden);
+    EXPECT_EQ(l.CounterY, 6);
+}
+
+TEST(WindowLayout, chronoPiecesStandOnePixelApartAroundTheMiddle) {
+    const WindowLayout l = RetaillerEcran(board(18, 8, 16));
+    const int half = l.clientWidth / 2;
+    EXPECT_EQ(l.HoursX - half, -25);
+    EXPECT_EQ(l.Sep1X - half, -16);
+    EXPECT_EQ(l.MinutesTensX - half, -13);
+    EXPECT_EQ(l.MinutesUnitsX - half, -4);
+    EXPECT_EQ(l.Sep2X - half, 5);
+    EXPECT_EQ(l.SecondsTensX - half, 8);
+    EXPECT_EQ(l.SecondsUnitsX - half, 17);
+    EXPECT_EQ(l.LevelTensX, 5);
+    EXPECT_EQ(l.LevelUnitsX, 14);
+    EXPECT_EQ(l.SmileysUnitsX, l.clientWidth - 13);
+    EXPECT_EQ(l.SmileysHundredsX, l.clientWidth - 31);
+}
+
+TEST(WindowLayout, boardsLargerThanTheScreenSitAgainstItsEdges) {
+    LayoutInput in = board(99, 99, 48);
+    in.screenWidth = 1024;
+    in.screenHeight = 768;
+    WindowLayout l = RetaillerEcran(in);
+    EXPECT_EQ(l.windowX, 0);
+    EXPECT_EQ(l.windowY, 0);
+    EXPECT_EQ(l.clientWidth, 99 * 48 + 2); // not shrunk
+    in = board(18, 8, 16);
+    in.screenWidth = 1024;
+    in.screenHeight = 768;
+    l = RetaillerEcran(in);
+    EXPECT_EQ(l.windowX, (1024 - 130) / 2);
+    EXPECT_EQ(l.windowY, (768 - l.clientHeight) / 2);
+}
+
+TEST(WindowLayout, cellSizes) {
+    EXPECT_EQ(cellSizeFor(0), 16);
+    EXPECT_EQ(cellSizeFor(1), 8);
+    EXPECT_EQ(cellSizeFor(2), 12);
+    EXPECT_EQ(cellSizeFor(3), 24);
+    EXPECT_EQ(cellSizeFor(4), 32);
+    EXPECT_EQ(cellSizeFor(5), 48);
+}
+
+} // namespace kp

@@ -1,0 +1,289 @@
+// The display commands: smiley colours and size, the bands, the message font and the
+// background.
+#include "main_window.h"
+
+#include "background/filters.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace kp {
+
+namespace {
+
+QColor toQColor(Colour c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+Colour fromQColor(const QColor& c) {
+    return MakeColour(c.red(), c.green(), c.blue());
+}
+
+BackgroundSettings fondDe(const Settings& s) {
+    BackgroundSettings b;
+    b.Fond = s.Fond;
+    b.CouleurFondUni = static_cast<Colour>(s.CouleurFondUni);
+    b.CouleurDegrade1 = static_cast<Colour>(s.CouleurDegrade1);
+    b.CouleurDegrade2 = static_cast<Colour>(s.CouleurDegrade2);
+    b.CouleurBordure = static_cast<Colour>(s.CouleurBordure);
+    b.ImageFondTaille = s.ImageFondTaille;
+    b.ImageFondPositionH = s.ImageFondPositionH;
+    b.ImageFondPositionV = s.ImageFondPositionV;
+    b.Mosaique = s.Mosaique;
+    b.NoirEtBlanc = s.NoirEtBlanc;
+    b.Negatif = s.Negatif;
+    b.CheminFond = s.CheminFond;
+    return b;
+}
+
+void copierFond(const BackgroundSettings& b, Settings& s) {
+    s.Fond = b.Fond;
+    s.CouleurFondUni = static_cast<int32_t>(b.CouleurFondUni);
+    s.CouleurDegrade1 = static_cast<int32_t>(b.CouleurDegrade1);
+    s.CouleurDegrade2 = static_cast<int32_t>(b.CouleurDegrade2);
+    s.CouleurBordure = static_cast<int32_t>(b.CouleurBordure);
+    s.ImageFondTaille = b.ImageFondTaille;
+    s.ImageFondPositionH = b.ImageFondPositionH;
+    s.ImageFondPositionV = b.ImageFondPositionV;
+    s.Mosaique = b.Mosaique;
+    s.NoirEtBlanc = b.NoirEtBlanc;
+    s.Negatif = b.Negatif;
+    s.CheminFond = b.CheminFond;
+}
+
+// The composed background as an image Qt can draw (the bytes are copied).
+QImage toQImage(const Bitmap24& bmp) {
+    if (bmp.empty()) return {};
+    return QImage(bmp.bytes.data(), bmp.width, bmp.height, bmp.stride, QImage::Format_BGR888)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+void TForm1::RetaillerEcran() {
+    const Parametres& p = game_.state().P;
+    LayoutInput in;
+    in.cellSize = cellSize_;
+    in.nbLgn = p.NbLgn;
+    in.nbCol = p.NbCol;
+    in.counters = settings_.AffCompteurs != 0;
+    in.preview = settings_.AffPieceSuivante != 0;
+    if (!digits_.digit[1].isNull()) in.digitWidth = digits_.digit[1].width();
+    if (!digits_.separator.isNull()) in.separatorWidth = digits_.separator.width();
+    if (const QScreen* screen = this->screen()) {
+        in.screenWidth = screen->availableGeometry().width();
+        in.screenHeight = screen->availableGeometry().height();
+    }
+    const WindowLayout l = kp::RetaillerEcran(in);
+    painter_.setLayout(l, cellSize_, p.NbLgn, p.NbCol);
+    view_->setFixedSize(l.clientWidth, l.clientHeight);
+    const int menuHeight = menuBar()->heightForWidth(l.clientWidth);
+    setFixedSize(l.clientWidth,
+                 l.clientHeight + std::max(menuHeight, menuBar()->sizeHint().height()));
+    move(l.windowX, l.windowY);
+    message_->setGeometry(l.messageLeft, l.messageTop, l.messageWidth,
+                          std::max(message_->sizeHint().height(), 24));
+    view_->update(painter_.AfficherChrono(game_.state()));
+}
+
+void TForm1::repaintAll() {
+    painter_.FormPaint(game_.state());
+    view_->update();
+}
+
+void TForm1::cocherTaille() {
+    static const char* ids[] = {"MenuSmileyTailleNormale", "MenuSmileyTaille50",
+                                "MenuSmileyTaille75",      "MenuSmileyTaille150",
+                                "MenuSmileyTaille200",     "MenuSmileyTaille300"};
+    cellSize_ = cellSizeFor(settings_.SmileyTaille);
+    check(ids[std::clamp(settings_.SmileyTaille, 0, 5)]);
+}
+
+void TForm1::RedimensionnerSmiley() {
+    cocherTaille();
+    RetaillerEcran();
+    CreerBmpFond(Idem);
+    repaintAll();
+}
+
+void TForm1::choisirTaille(int smileyTaille) {
+    settings_.SmileyTaille = smileyTaille;
+    RedimensionnerSmiley();
+    // "100%" and "Taille par défaut" both mean size 0; each ticks its own entry.
+    if (QAction* a = qobject_cast<QAction*>(sender())) a->setChecked(true);
+}
+
+void TForm1::MenuSmileyCouleurGo(int colourIndex) {
+    sprites_.recolour(colourIndex, static_cast<Colour>(settings_.SmileyCouleur[colourIndex]));
+    if (const QImage* glyph = sprites_.sprite(removalCode(colourIndex, 0)))
+        if (QAction* a = action("MenuSmileyCouleur" + std::to_string(colourIndex)))
+            a->setIcon(QIcon(QPixmap::fromImage(*glyph)));
+}
+
+void TForm1::choisirCouleurSmiley(int colourIndex) {
+    const auto c = platform_.chooseColour(
+        this, toQColor(static_cast<Colour>(settings_.SmileyCouleur[colourIndex])));
+    if (!c) return;
+    settings_.SmileyCouleur[colourIndex] = static_cast<int32_t>(fromQColor(*c));
+    MenuSmileyCouleurGo(colourIndex);
+    repaintAll();
+}
+
+void TForm1::couleursParDefaut() {
+    for (int c = 0; c < 5; ++c) {
+        settings_.SmileyCouleur[c] = static_cast<int32_t>(SmileyCouleursParDefaut[c]);
+        MenuSmileyCouleurGo(c);
+    }
+    repaintAll();
+}
+
+void TForm1::basculerAffichage(int32_t Settings::*field) {
+    settings_.*field = settings_.*field ? 0 : 1;
+    check("MenuAffCompteurs", settings_.AffCompteurs != 0);
+    check("MenuAffPieceSuivante", settings_.AffPieceSuivante != 0);
+    RetaillerEcran();
+    CreerBmpFond(Idem);
+    repaintAll();
+}
+
+void TForm1::appliquerPolice() {
+    QFont font(QString::fromStdString(settings_.NameTexte));
+    font.setPointSize(std::max(1, settings_.SizeTexte));
+    // Where the chosen face is missing, keep its heavy look.
+    if (!QFontInfo(font).exactMatch() && font.family().contains(QStringLiteral("Black")))
+        font.setWeight(QFont::Black);
+    message_->setFont(font);
+    const QColor colour = toQColor(static_cast<Colour>(settings_.ColorTexte));
+    message_->setStyleSheet(
+        QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    message_->setGeometry(message_->x(), message_->y(), message_->width(),
+                          std::max(message_->sizeHint().height(), 24));
+}
+
+void TForm1::choisirPoliceMessages() {
+    const auto chosen = platform_.chooseFont(this, message_->font(),
+                                             toQColor(static_cast<Colour>(settings_.ColorTexte)));
+    if (!chosen) return;
+    settings_.NameTexte = chosen->first.family().toStdString();
+    settings_.SizeTexte = std::max(1, chosen->first.pointSize());
+    settings_.ColorTexte = static_cast<int32_t>(fromQColor(chosen->second));
+    appliquerPolice();
+}
+
+// ---- Background ----
+
+void TForm1::CreerBmpFond(const std::string& path) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BackgroundSettings b = fondDe(settings_);
+    const WindowLayout& l = painter_.layout();
+    const Composition c = composer_.CreerBmpFond(b, l.clientWidth, l.clientHeight, path, langue());
+    copierFond(b, settings_);
+    QApplication::restoreOverrideCursor();
+    if (!c.composed) {
+        if (!c.message.empty()) platform_.message(this, QString::fromStdString(c.message));
+        return;
+    }
+    painter_.setBackground(toQImage(composer_.background()));
+    majMenusFond(c);
+    repaintAll();
+}
+
+void TForm1::majMenusFond(const Composition& c) {
+    const Settings& s = settings_;
+    switch (c.checked) {
+    case ModeItem::Uni:
+        check("MenuFondUni");
+        break;
+    case ModeItem::Degrade:
+        check("MenuFondDegrade");
+        break;
+    case ModeItem::Logo:
+        check("MenuFondLogo");
+        break;
+    case ModeItem::Ouvrir:
+        check("MenuFondCharger");
+        break;
+    case ModeItem::Recent1:
+        check("MenuFond1");
+        break;
+    }
+    static const char* tailles[] = {
+        "MenuTailleNormale",        "MenuTailleEtiree", "MenuTailleAjusteeLargeur",
+        "MenuTailleAjusteeHauteur", "MenuTaille25pc",   "MenuTaille50pc",
+        "MenuTaille75pc",           "MenuTaille150pc",  "MenuTaille200pc"};
+    check(tailles[std::clamp(s.ImageFondTaille, 0, 8)]);
+    static const char* h[] = {"MenuPositionGauche", "MenuPositionCentreH", "MenuPositionDroite"};
+    static const char* v[] = {"MenuPositionHaut", "MenuPositionCentreV", "MenuPositionBas"};
+    check(h[std::clamp(s.ImageFondPositionH, 0, 2)]);
+    check(v[std::clamp(s.ImageFondPositionV, 0, 2)]);
+    check("MenuOptionsMosaique", s.Mosaique);
+    check("MenuOptionsNoirEtBlanc", s.NoirEtBlanc);
+    check("MenuOptionsNegatif", s.Negatif);
+    if (c.recentChanged) majRecents();
+    for (const char* id : {"MenuImageFondTaille", "MenuImageFondPosition", "MenuImageFondOptions"})
+        menus_[id]->setEnabled(c.pictureMenusEnabled);
+    if (c.borderColourEnabled) action("MenuCouleurBordure")->setEnabled(*c.borderColourEnabled);
+}
+
+void TForm1::changerFond(const std::function<void(BackgroundSettings&)>& change) {
+    BackgroundSettings b = fondDe(settings_);
+    change(b);
+    copierFond(b, settings_);
+    CreerBmpFond(Idem);
+}
+
+void TForm1::fondUni() {
+    const auto c =
+        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.CouleurFondUni)));
+    if (c) {
+        settings_.CouleurFondUni = static_cast<int32_t>(fromQColor(*c));
+        settings_.Fond = FondUni;
+    }
+    CreerBmpFond(Idem); // a cancelled choice puts the check mark back where it was
+}
+
+void TForm1::fondDegrade() {
+    const auto c1 =
+        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.CouleurDegrade1)));
+    if (c1) {
+        settings_.CouleurDegrade1 = static_cast<int32_t>(fromQColor(*c1));
+        const auto c2 =
+            platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.CouleurDegrade2)));
+        if (c2) {
+            settings_.CouleurDegrade2 = static_cast<int32_t>(fromQColor(*c2));
+            settings_.Fond = FondDegrade;
+        }
+    }
+    CreerBmpFond(Idem);
+}
+
+void TForm1::fondLogo() {
+    settings_.Fond = FondLogo;
+    CreerBmpFond(Idem);
+}
+
+void TForm1::fondCharger() {
+    const auto path = platform_.openPicture(this);
+    if (!path) {
+        CreerBmpFond(Idem);
+        return;
+    }
+    settings_.Fond = FondImage;
+    CreerBmpFond(path->toStdString());
+}
+
+void TForm1::fondRecent(int index) {
+    settings_.Fond = FondImage;
+    CreerBmpFond(settings_.CheminFond[index - 1]);
+}
+
+void TForm1::couleurBordure() {
+    const auto c =
+        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.CouleurBordure)));
+    if (!c) return;
+    settings_.CouleurBordure = static_cast<int32_t>(fromQColor(*c));
+    CreerBmpFond(Idem);
+}
+
+} // namespace kp

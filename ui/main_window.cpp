@@ -1,0 +1,250 @@
+#include "main_window.h"
+
+#include "ui/captions.h"
+
+#include "engine/keys.h"
+#include "persistence/saved_game.h"
+#include "persistence/scores.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSystemTrayIcon>
+
+namespace kp {
+
+BoardView::BoardView(const BoardPainter& painter, QWidget* parent)
+    : QWidget(parent), painter_(painter) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.drawImage(event->rect(), painter_.image(), event->rect());
+}
+
+int codeTouche(int qtKey, bool keypad) {
+    if (keypad) {
+        switch (qtKey) {
+        case Qt::Key_0:
+        case Qt::Key_Insert:
+            return vk::Numpad0;
+        case Qt::Key_2:
+            return vk::Numpad2;
+        case Qt::Key_4:
+            return vk::Numpad4;
+        case Qt::Key_5:
+        case Qt::Key_Clear:
+            return vk::Numpad5;
+        case Qt::Key_6:
+            return vk::Numpad6;
+        case Qt::Key_8:
+            return vk::Numpad8;
+        default:
+            break;
+        }
+    }
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return vk::Return;
+    case Qt::Key_Escape:
+        return vk::Escape;
+    case Qt::Key_Space:
+        return vk::Space;
+    case Qt::Key_Left:
+        return vk::Left;
+    case Qt::Key_Up:
+        return vk::Up;
+    case Qt::Key_Right:
+        return vk::Right;
+    case Qt::Key_Down:
+        return vk::Down;
+    default:
+        return 0;
+    }
+}
+
+TForm1::TForm1(Platform& platform, std::filesystem::path settingsFile, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), settingsFile_(std::move(settingsFile)),
+      game_(*this), painter_(sprites_, digits_) {
+    setWindowTitle(QStringLiteral("Kembrolla Panic!"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    view_ = new BoardView(painter_, this);
+    setCentralWidget(view_);
+    message_ = new QLabel(view_);
+    message_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    message_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    message_->hide();
+    for (int i = 0; i < TimerCount; ++i) {
+        timers_[i].setTimerType(Qt::PreciseTimer);
+        connect(&timers_[i], &QTimer::timeout, this,
+                [this, i] { game_.fire(static_cast<TimerId>(i)); });
+    }
+    buildMenus();
+}
+
+TForm1::~TForm1() = default;
+
+QAction* TForm1::action(const std::string& id) const {
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TForm1::FormShow() {
+    if (shown_) return;
+    shown_ = true;
+    game_.random().setSeed(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    sprites_.load();
+    digits_.load();
+    composer_.setLogo(loadBitmap(QStringLiteral(":/logo/ImgLogo")));
+    ChargerINI(settings_, settingsFile_);
+    appliquerReglages();
+    game_.setParametres(settings_.Configuration);
+    game_.InitPartie();
+    // The timers that always run start with the game.
+    for (int i = 0; i < TimerCount; ++i) timerChanged(static_cast<TimerId>(i));
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    const FileResult saved = EnregistrerINI(settings_, settingsFile_);
+    if (!saved.ok())
+        platform_.message(this, QString::fromStdString(MessageErreurFichier(saved, langue())));
+    if (tray_) tray_->hide();
+    event->accept();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    const int code = codeTouche(event->key(), event->modifiers() & Qt::KeypadModifier);
+    if (event->isAutoRepeat() && code == 0) return;
+    game_.FormKeyDown(code);
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) game_.setWindowActive(isActiveWindow());
+    QMainWindow::changeEvent(event);
+}
+
+// ---- What the rules report ----
+
+void TForm1::cellChanged(int row, int col, int32_t code) {
+    view_->update(painter_.InitImg(row, col, code));
+}
+
+void TForm1::previewChanged(int col, int32_t code) {
+    view_->update(painter_.InitImgApercu(col, code));
+}
+
+void TForm1::counterChanged(Counter counter) {
+    const GameState& s = game_.state();
+    switch (counter) {
+    case Counter::Niveau:
+        view_->update(painter_.AfficherNiveau(s));
+        break;
+    case Counter::Virus:
+        view_->update(painter_.AfficherNbVirusRestants(s));
+        break;
+    case Counter::Chrono:
+        view_->update(painter_.AfficherChrono(s));
+        break;
+    }
+}
+
+void TForm1::afficherMessage() {
+    const GameState& s = game_.state();
+    switch (s.LabelMessage) {
+    case Message::Niveau:
+        message_->setText(texteMessageNiveau(langue(), s.Niveau));
+        break;
+    case Message::Pause:
+        message_->setText(texteMessagePause(langue()));
+        break;
+    case Message::Perdu:
+        message_->setText(texteMessagePerdu(langue()));
+        break;
+    }
+    message_->setVisible(s.LabelMessageVisible);
+}
+
+void TForm1::messageChanged() {
+    afficherMessage();
+}
+
+void TForm1::messageRepaint() {
+    if (message_->isVisible()) message_->update();
+}
+
+void TForm1::pauseChanged(bool paused) {
+    if (QAction* a = action("MenuPause")) a->setChecked(paused);
+}
+
+void TForm1::timerChanged(TimerId id) {
+    const TimerSlot& t = game_.state().timer(id);
+    QTimer& timer = timers_[timerIndex(id)];
+    if (t.running())
+        timer.start(t.period);
+    else
+        timer.stop();
+}
+
+void TForm1::windowShake(int dy) {
+    if (!shakeRest_) shakeRest_ = pos();
+    move(shakeRest_->x(), shakeRest_->y() + dy);
+    const int step = game_.state().ShakeStep;
+    if (dy == 0 && (step == 0 || step >= 4)) shakeRest_.reset();
+}
+
+void TForm1::panicChanged(bool hidden) {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Without a notification area, hiding would leave no way back: minimise instead.
+        if (hidden) showMinimized();
+        game_.PanicDesactiver();
+        return;
+    }
+    if (!tray_) {
+        tray_ = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/IconPanic1_22")), this);
+        tray_->setToolTip(QStringLiteral("Kembrolla Panic!"));
+        connect(tray_, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason r) {
+                    if (r == QSystemTrayIcon::Trigger) game_.PanicDesactiver();
+                });
+    }
+    if (hidden) {
+        tray_->show();
+        hide();
+    } else {
+        showNormal();
+        activateWindow();
+        tray_->hide();
+    }
+}
+
+void TForm1::notASavedGame(const std::string& /*path*/) {
+    platform_.message(this, langue() == 1
+                                ? QStringLiteral("The file does not contain backup Kembrolla "
+                                                 "Panic!.\r\rCancelled operation.")
+                                : QStringLiteral("Le fichier ne contient pas de sauvegarde "
+                                                 "Kembrolla Panic!.\r\rOpération annulée."));
+}
+
+bool TForm1::recordQualifies(int32_t niveau, int32_t restants) {
+    return QualifiePalmares(settings_.Scores, niveau, restants, false);
+}
+
+LoadResult TForm1::loadGame(const std::string& path, SavedGame& out) {
+    return LireSauvegarde(path, settingsFile_.string(), out);
+}
+
+} // namespace kp

@@ -1,0 +1,146 @@
+#pragma once
+// The main window: the board, the menus and the timers that drive the rules. It owns the game
+// and the settings for the whole run, and draws what the rules report.
+
+#include "ui/platform.h"
+
+#include "background/composer.h"
+#include "engine/game.h"
+#include "persistence/settings.h"
+#include "render/board_painter.h"
+#include "render/sprites.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+class QActionGroup;
+class QSystemTrayIcon;
+
+namespace kp {
+
+// The client area: it copies the backing image the painter keeps.
+class BoardView : public QWidget {
+  public:
+    BoardView(const BoardPainter& painter, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    const BoardPainter& painter_;
+};
+
+class TForm1 : public QMainWindow, public GameEvents {
+  public:
+    // settingsFile: where the settings are read at start-up and written at close.
+    TForm1(Platform& platform, std::filesystem::path settingsFile, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Game& game() { return game_; }
+    Settings& settings() { return settings_; }
+    const BoardPainter& painter() const { return painter_; }
+    QLabel* messageLabel() const { return message_; }
+    QWidget* boardView() const { return view_; }
+    // A menu item by its name (e.g. "MenuPause"); null when unknown.
+    QAction* action(const std::string& id) const;
+
+    // The first showing: resources, settings, layout, background, first game.
+    void FormShow();
+
+    // Language.
+    void LangueFrancais() { appliquerLangue(0); }
+    void LangueAnglais() { appliquerLangue(1); }
+
+    // Display.
+    void RedimensionnerSmiley();
+    void RetaillerEcran();
+    void MenuSmileyCouleurGo(int colourIndex);
+    // Composes the background: a picture path, or Idem to keep the picture already loaded.
+    void CreerBmpFond(const std::string& path);
+    void repaintAll();
+
+    // GameEvents
+    void cellChanged(int row, int col, int32_t code) override;
+    void previewChanged(int col, int32_t code) override;
+    void counterChanged(Counter counter) override;
+    void messageChanged() override;
+    void messageRepaint() override;
+    void pauseChanged(bool paused) override;
+    void timerChanged(TimerId id) override;
+    void windowShake(int dy) override;
+    void panicChanged(bool hidden) override;
+    void notASavedGame(const std::string& path) override;
+    bool recordQualifies(int32_t niveau, int32_t restants) override;
+    LoadResult loadGame(const std::string& path, SavedGame& out) override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    // Menus (menus.cpp).
+    void buildMenus();
+    void buildBackgroundMenu(QMenu* options);
+    QMenu* addMenu(QWidget* parent, const char* id);
+    QAction* addItem(QMenu* menu, const char* id, std::function<void()> handler,
+                     QActionGroup* group = nullptr, bool checkable = false);
+    QActionGroup* radioGroup();
+    void check(const std::string& id, bool on = true);
+    void appliquerLangue(int langue);
+    void appliquerReglages();
+    void majMenusFond(const Composition& c);
+    void majRecents();
+
+    // Commands (commands.cpp).
+    void choisirCouleurSmiley(int colourIndex);
+    void couleursParDefaut();
+    void choisirTaille(int smileyTaille);
+    void cocherTaille();
+    void basculerAffichage(int32_t Settings::*field);
+    void choisirPoliceMessages();
+    void appliquerPolice();
+    void fondUni();
+    void fondDegrade();
+    void fondLogo();
+    void fondCharger();
+    void fondRecent(int index);
+    void couleurBordure();
+    void changerFond(const std::function<void(BackgroundSettings&)>& change);
+    void afficherMessage();
+    int langue() const { return settings_.Langue; }
+
+    Platform& platform_;
+    std::filesystem::path settingsFile_;
+    Settings settings_;
+    Game game_;
+    SpriteSet sprites_;
+    CounterDigits digits_;
+    BoardPainter painter_;
+    BackgroundComposer composer_;
+    int cellSize_ = 16;
+    bool shown_ = false;
+
+    BoardView* view_ = nullptr;
+    QLabel* message_ = nullptr;
+    std::array<QTimer, TimerCount> timers_;
+    std::map<std::string, QAction*> actions_;
+    std::map<std::string, QMenu*> menus_;
+    QSystemTrayIcon* tray_ = nullptr;
+    std::optional<QPoint> shakeRest_;
+};
+
+// The key code the rules take for a key event (0 for keys without one of their own).
+int codeTouche(int qtKey, bool keypad);
+
+} // namespace kp

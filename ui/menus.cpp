@@ -1,0 +1,277 @@
+// The menu bar: its items, their radio groups and check marks, and their captions in the two
+// languages.
+#include "main_window.h"
+
+#include "ui/captions.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QMenuBar>
+
+namespace kp {
+
+QMenu* TForm1::addMenu(QWidget* parent, const char* id) {
+    QMenu* menu = nullptr;
+    if (auto* bar = qobject_cast<QMenuBar*>(parent))
+        menu = bar->addMenu(caption(id, 0));
+    else
+        menu = static_cast<QMenu*>(parent)->addMenu(caption(id, 0));
+    menus_[id] = menu;
+    return menu;
+}
+
+QAction* TForm1::addItem(QMenu* menu, const char* id, std::function<void()> handler,
+                         QActionGroup* group, bool checkable) {
+    QAction* a = menu->addAction(caption(id, 0));
+    a->setCheckable(checkable || group);
+    if (group) group->addAction(a);
+    connect(a, &QAction::triggered, this, [handler] { handler(); });
+    actions_[id] = a;
+    return a;
+}
+
+QActionGroup* TForm1::radioGroup() {
+    auto* g = new QActionGroup(this);
+    g->setExclusive(true);
+    return g;
+}
+
+void TForm1::check(const std::string& id, bool on) {
+    if (QAction* a = action(id)) a->setChecked(on);
+}
+
+void TForm1::buildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* fichier = addMenu(bar, "MenuFichier");
+    addItem(fichier, "MenuNouveauJeu", [this] { game_.InitPartie(); })->setShortcut(Qt::Key_F2);
+    addItem(fichier, "MenuRecommencerNiveau", [this] {
+        game_.MenuRecommencerNiveauClick();
+    })->setShortcut(Qt::Key_F3);
+    addItem(fichier, "MenuPasserNiveau", [this] {
+        game_.MenuPasserNiveauClick();
+    })->setShortcut(Qt::Key_F4);
+    QAction* pause = addItem(
+        fichier, "MenuPause", [this] { game_.MenuPauseClick(); }, nullptr, true);
+    pause->setShortcut(Qt::Key_F5);
+    // The action owns the check mark's truth: the rules say whether the game is paused.
+    connect(pause, &QAction::triggered, this,
+            [this, pause] { pause->setChecked(game_.state().Pause); });
+    addItem(fichier, "MenuPanic", [this] { game_.PanicActiver(); })->setShortcut(Qt::Key_Escape);
+    fichier->addSeparator();
+    addItem(fichier, "MenuQuitter", [this] { close(); });
+
+    QMenu* options = addMenu(bar, "MenuOptions");
+    QMenu* langueMenu = addMenu(options, "MenuLangue");
+    QActionGroup* langues = radioGroup();
+    addItem(
+        langueMenu, "MenuLangueFrancais", [this] { LangueFrancais(); }, langues);
+    addItem(
+        langueMenu, "MenuLangueAnglais", [this] { LangueAnglais(); }, langues);
+
+    QMenu* animVirus = addMenu(options, "MenuAnimVirus");
+    QActionGroup* virus = radioGroup();
+    const char* virusIds[] = {"MenuAnimVirusPasAnim", "MenuAnimVirusLente", "MenuAnimVirusMoyenne",
+                              "MenuAnimVirusRapide"};
+    for (int v = 0; v < 4; ++v)
+        addItem(
+            animVirus, virusIds[v],
+            [this, v] {
+                settings_.AnimationVirus = v;
+                game_.setAnimationVirus(v);
+            },
+            virus);
+
+    QMenu* animSuppr = addMenu(options, "MenuAnimSuppr");
+    QActionGroup* suppr = radioGroup();
+    const char* supprIds[] = {"MenuAnimSupprPasAnim", "MenuAnimSupprLente", "MenuAnimSupprMoyenne",
+                              "MenuAnimSupprRapide"};
+    for (int v = 0; v < 4; ++v)
+        addItem(
+            animSuppr, supprIds[v],
+            [this, v] {
+                settings_.AnimationSuppr = v;
+                game_.setAnimationSuppr(v);
+            },
+            suppr);
+    QMenu* supprOptions = addMenu(animSuppr, "MenuAnimSupprOptions");
+    addItem(
+        supprOptions, "MenuAnimSupprTremblement",
+        [this] {
+            settings_.Tremblement = settings_.Tremblement ? 0 : 1;
+            game_.setTremblement(settings_.Tremblement != 0);
+            check("MenuAnimSupprTremblement", settings_.Tremblement != 0);
+        },
+        nullptr, true);
+
+    QMenu* taille = addMenu(options, "MenuSmileyTaille");
+    QActionGroup* tailles = radioGroup();
+    addItem(
+        taille, "MenuSmileyTailleNormale", [this] { choisirTaille(0); }, tailles);
+    taille->addSeparator();
+    const std::pair<const char*, int> sizes[] = {
+        {"MenuSmileyTaille50", 1},  {"MenuSmileyTaille75", 2},  {"MenuSmileyTaille100", 0},
+        {"MenuSmileyTaille150", 3}, {"MenuSmileyTaille200", 4}, {"MenuSmileyTaille300", 5}};
+    for (const auto& [id, value] : sizes)
+        addItem(
+            taille, id, [this, value = value] { choisirTaille(value); }, tailles);
+
+    QMenu* couleurs = addMenu(options, "MenuSmileyCouleur");
+    addItem(couleurs, "MenuSmileyCouleurOrigine", [this] { couleursParDefaut(); });
+    couleurs->addSeparator();
+    const char* colourIds[] = {"MenuSmileyCouleur0", "MenuSmileyCouleur1", "MenuSmileyCouleur2",
+                               "MenuSmileyCouleur3", "MenuSmileyCouleur4"};
+    for (int c = 0; c < 5; ++c)
+        addItem(couleurs, colourIds[c], [this, c] { choisirCouleurSmiley(c); });
+
+    QMenu* pinup = addMenu(options, "MenuPinup");
+    QActionGroup* pinups = radioGroup();
+    const char* pinupIds[] = {"MenuPinupPas", "MenuPinUp1", "MenuPinup2", "MenuPinupToutes"};
+    for (int v = 0; v < 4; ++v)
+        addItem(
+            pinup, pinupIds[v],
+            [this, v] {
+                settings_.Pinup = v;
+                game_.setPinup(v);
+            },
+            pinups);
+
+    options->addSeparator();
+    buildBackgroundMenu(options);
+
+    QMenu* affichage = addMenu(options, "MenuAffichage");
+    addItem(
+        affichage, "MenuAffCompteurs", [this] { basculerAffichage(&Settings::AffCompteurs); },
+        nullptr, true);
+    addItem(
+        affichage, "MenuAffPieceSuivante",
+        [this] { basculerAffichage(&Settings::AffPieceSuivante); }, nullptr, true);
+    affichage->addSeparator();
+    addItem(affichage, "MenuCouleurTexte", [this] { choisirPoliceMessages(); });
+}
+
+void TForm1::buildBackgroundMenu(QMenu* options) {
+    QMenu* fond = addMenu(options, "MenuFond");
+    QActionGroup* modes = radioGroup();
+    addItem(
+        fond, "MenuFondUni", [this] { fondUni(); }, modes);
+    addItem(
+        fond, "MenuFondDegrade", [this] { fondDegrade(); }, modes);
+    addItem(
+        fond, "MenuFondLogo", [this] { fondLogo(); }, modes);
+    fond->addSeparator();
+    addItem(
+        fond, "MenuFondCharger", [this] { fondCharger(); }, modes);
+    for (int i = 1; i <= 10; ++i) {
+        const std::string id = "MenuFond" + std::to_string(i);
+        QAction* a = fond->addAction(QString());
+        a->setCheckable(true);
+        modes->addAction(a);
+        a->setVisible(false);
+        connect(a, &QAction::triggered, this, [this, i] { fondRecent(i); });
+        actions_[id] = a;
+    }
+    fond->addSeparator();
+
+    QMenu* taille = addMenu(fond, "MenuImageFondTaille");
+    QActionGroup* tailles = radioGroup();
+    tailles->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    const std::pair<const char*, int> sizes[] = {
+        {"MenuTailleNormale", 0},        {"MenuTailleEtiree", 1}, {"MenuTailleAjusteeLargeur", 2},
+        {"MenuTailleAjusteeHauteur", 3}, {"MenuTaille25pc", 4},   {"MenuTaille50pc", 5},
+        {"MenuTaille75pc", 6},           {"MenuTaille100pc", 0},  {"MenuTaille150pc", 7},
+        {"MenuTaille200pc", 8}};
+    for (const auto& [id, value] : sizes) {
+        const bool member = std::string(id) != "MenuTaille100pc"; // never shows a mark
+        addItem(
+            taille, id,
+            [this, value = value] {
+                changerFond([value](BackgroundSettings& b) { b.ImageFondTaille = value; });
+            },
+            member ? tailles : nullptr, member);
+        if (std::string(id) == "MenuTailleAjusteeHauteur" || std::string(id) == "MenuTaille75pc")
+            taille->addSeparator();
+    }
+
+    QMenu* position = addMenu(fond, "MenuImageFondPosition");
+    QActionGroup* horizontales = radioGroup();
+    QActionGroup* verticales = radioGroup();
+    const char* hIds[] = {"MenuPositionGauche", "MenuPositionCentreH", "MenuPositionDroite"};
+    const char* vIds[] = {"MenuPositionHaut", "MenuPositionCentreV", "MenuPositionBas"};
+    for (int v = 0; v < 3; ++v)
+        addItem(
+            position, hIds[v],
+            [this, v] { changerFond([v](BackgroundSettings& b) { b.ImageFondPositionH = v; }); },
+            horizontales);
+    position->addSeparator();
+    for (int v = 0; v < 3; ++v)
+        addItem(
+            position, vIds[v],
+            [this, v] { changerFond([v](BackgroundSettings& b) { b.ImageFondPositionV = v; }); },
+            verticales);
+
+    QMenu* imageOptions = addMenu(fond, "MenuImageFondOptions");
+    addItem(
+        imageOptions, "MenuOptionsMosaique",
+        [this] { changerFond([](BackgroundSettings& b) { b.Mosaique = !b.Mosaique; }); }, nullptr,
+        true);
+    addItem(
+        imageOptions, "MenuOptionsNoirEtBlanc",
+        [this] { changerFond([](BackgroundSettings& b) { b.NoirEtBlanc = !b.NoirEtBlanc; }); },
+        nullptr, true);
+    addItem(
+        imageOptions, "MenuOptionsNegatif",
+        [this] { changerFond([](BackgroundSettings& b) { b.Negatif = !b.Negatif; }); }, nullptr,
+        true);
+    addItem(fond, "MenuCouleurBordure", [this] { couleurBordure(); });
+}
+
+void TForm1::appliquerLangue(int langue) {
+    settings_.Langue = langue;
+    check(langue == 1 ? "MenuLangueAnglais" : "MenuLangueFrancais");
+    for (const auto& [id, a] : actions_)
+        if (id.rfind("MenuFond", 0) != 0 || id.size() > 10) // the recent pictures keep theirs
+            a->setText(caption(id.c_str(), langue));
+    for (const auto& [id, m] : menus_) m->setTitle(caption(id.c_str(), langue));
+    afficherMessage();
+}
+
+void TForm1::majRecents() {
+    for (int i = 1; i <= 10; ++i) {
+        QAction* a = action("MenuFond" + std::to_string(i));
+        const std::string text = RecentCaption(i, settings_.CheminFond[i - 1]);
+        a->setText(QString::fromStdString(text));
+        a->setVisible(RecentCaptionVisible(text));
+    }
+}
+
+// Pushes every setting into the window: check marks, timers, language, colours, size, layout
+// and background, in that order.
+void TForm1::appliquerReglages() {
+    const Settings& s = settings_;
+    const char* pinupIds[] = {"MenuPinupPas", "MenuPinUp1", "MenuPinup2", "MenuPinupToutes"};
+    check(pinupIds[s.Pinup]);
+    game_.setPinup(s.Pinup);
+    check("MenuAffCompteurs", s.AffCompteurs != 0);
+    check("MenuAffPieceSuivante", s.AffPieceSuivante != 0);
+    check("MenuAnimSupprTremblement", s.Tremblement != 0);
+    game_.setTremblement(s.Tremblement != 0);
+    const char* virusIds[] = {"MenuAnimVirusPasAnim", "MenuAnimVirusLente", "MenuAnimVirusMoyenne",
+                              "MenuAnimVirusRapide"};
+    check(virusIds[s.AnimationVirus]);
+    game_.setAnimationVirus(s.AnimationVirus);
+    const char* supprIds[] = {"MenuAnimSupprPasAnim", "MenuAnimSupprLente", "MenuAnimSupprMoyenne",
+                              "MenuAnimSupprRapide"};
+    check(supprIds[s.AnimationSuppr]);
+    game_.setAnimationSuppr(s.AnimationSuppr);
+    appliquerLangue(s.Langue);
+    majRecents();
+    appliquerPolice();
+    for (int c = 0; c < 5; ++c) MenuSmileyCouleurGo(c);
+    cocherTaille();
+    RetaillerEcran();
+    CreerBmpFond(s.Fond == FondImage ? s.CheminFond[0] : Idem);
+    repaintAll();
+}
+
+} // namespace kp
