@@ -62,9 +62,10 @@ QImage logoPicture() {
     second.addText(metrics.horizontalAdvance("Kembrolla "), 0, font, "Panic!");
     const QRectF bounds = first.boundingRect().united(second.boundingRect());
 
-    // Reads from the top down, so the name is whole even in a window shorter than the band;
-    // the letters' tops face the right edge of the window.
-    const double length = 326.0, thickness = 34.0, left = 9.0, top = 8.0;
+    // Reads from the top down, starting below the counter and preview bands, so the name is
+    // whole even in the default window (342 pixels high); the letters' tops face the right
+    // edge of the window.
+    const double length = 280.0, thickness = 30.0, left = 11.0, top = 58.0;
     QTransform t;
     t.translate(left, top);
     t.rotate(90);
@@ -73,10 +74,11 @@ QImage logoPicture() {
 
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
-    paintWord(p, {t.map(first), QColor(255, 252, 200), QColor(255, 214, 0), QColor(255, 112, 0),
-                  QColor(255, 250, 235), QColor(120, 40, 0)});
-    paintWord(p, {t.map(second), QColor(200, 240, 255), QColor(40, 160, 255), QColor(20, 60, 210),
-                  QColor(235, 248, 255), QColor(10, 24, 96)});
+    // Bright enough to read on black, yet a step below the sprites that play in front of it.
+    paintWord(p, {t.map(first), QColor(240, 214, 130), QColor(226, 160, 0), QColor(196, 76, 0),
+                  QColor(140, 84, 36), QColor(56, 22, 0)});
+    paintWord(p, {t.map(second), QColor(176, 220, 250), QColor(48, 146, 240), QColor(26, 62, 184),
+                  QColor(84, 124, 196), QColor(8, 16, 60)});
 
     // Below the name, the game's blue capsule and a grinning yellow smiley.
     p.setRenderHint(QPainter::Antialiasing, false);

@@ -1,5 +1,5 @@
 // Dotty: a smiley in a purple tailcoat and top hat. Dotty tap-steps in from the right, stops
-// for a "ta-da" with cane and hat, bows, spins and leaps away to the left.
+// for a "ta-da" with cane and hat, spins and leaps away to the left.
 #include "pinup_figures.h"
 
 #include <QPainterPath>
@@ -40,22 +40,22 @@ Pose showPose(int frame) {
         p.legFront = {15, 15}, p.legBack = {-10, -10};
         break;
     case 10:
-        p.armFront = {100, 100}, p.armBack = {-120, -140}, p.cane = 95, p.hatInHand = true;
+        p.armFront = {100, 100}, p.armBack = {-125, -150}, p.cane = 95, p.hatInHand = true;
         p.legFront = {30, 30}, p.legBack = {-20, -20};
         break;
     case 11:
-        p.armFront = {95, 95}, p.armBack = {-100, -100}, p.cane = 92, p.hatInHand = true;
+        p.armFront = {95, 95}, p.armBack = {-125, -150}, p.cane = 92, p.hatInHand = true;
         p.legFront = {38, 38}, p.legBack = {-30, -30};
         break;
     case 12:
-        p.armFront = {95, 95}, p.armBack = {-100, -100}, p.cane = 92, p.hatInHand = true;
+        p.armFront = {95, 95}, p.armBack = {-125, -150}, p.cane = 92, p.hatInHand = true;
         p.legFront = {75, 60}, p.legBack = {-5, -5};
         break;
     case 13:
-        p.armFront = {90, 85}, p.armBack = {-105, -110}, p.cane = 90, p.hatInHand = true;
+        p.armFront = {90, 85}, p.armBack = {-115, -130}, p.cane = 90, p.hatInHand = true;
         p.legFront = {25, 25}, p.legBack = {-20, -20}, p.expression = 1;
         break;
-    case 14: // the bow
+    case 14: // the hat comes down to greet
         p.armFront = {60, 40}, p.armBack = {-100, -80}, p.cane = 30, p.hatInHand = true;
         p.expression = 1;
         break;

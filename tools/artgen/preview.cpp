@@ -37,6 +37,23 @@ void spriteSheet(const QString& dir, int cell) {
     sheet.save(QString("%1/sprites_%2.png").arg(dir).arg(cell));
 }
 
+// The 14 sprites of each of the five colours as the game shows them at its default colours.
+void coloursSheet(const QString& dir, int cell) {
+    QImage sheet(14 * (cell + 4) + 4, 5 * (cell + 4) + 4, QImage::Format_RGB32);
+    sheet.fill(kSheetBack);
+    QPainter p(&sheet);
+    for (int c = 0; c < 5; ++c) {
+        const ColourSprites s = defaultSprites(c);
+        std::vector<QImage> row(s.halves.begin(), s.halves.end());
+        row.insert(row.end(), s.smileys.begin(), s.smileys.end());
+        row.insert(row.end(), s.bursts.begin(), s.bursts.end());
+        for (int i = 0; i < 14; ++i)
+            drawKeyed(p, QRect(4 + i * (cell + 4), 4 + c * (cell + 4), cell, cell), row[i]);
+    }
+    p.end();
+    sheet.save(QString("%1/colours_%2.png").arg(dir).arg(cell));
+}
+
 QImage toGrey(const QImage& picture) {
     QImage out = picture.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < out.height(); ++y)
@@ -137,6 +154,7 @@ void pinupSheets(const QString& dir, bool fromRight) {
 void writePreviews(const QString& dir) {
     QDir().mkpath(dir);
     for (int cell : {8, 16, 48}) spriteSheet(dir, cell);
+    coloursSheet(dir, 48);
     for (int cell : {8, 16, 48})
         boardShot(cell).save(QString("%1/board_%2.png").arg(dir).arg(cell));
     toGrey(boardShot(16)).save(dir + "/board_16_grey.png");
