@@ -113,6 +113,11 @@ QRect BoardPainter::AfficherChrono(const GameState& s) {
     return r;
 }
 
+QRect BoardPainter::PinupFrame(const PinupFrames& frames, const GameState& s, PinupFigure figure,
+                               int n) {
+    return drawPinupFrame(image_, background_, layout_, cellSize_, frames, sprites_, s, figure, n);
+}
+
 void BoardPainter::FormPaint(const GameState& s) {
     {
         QPainter p(&image_);

@@ -3,6 +3,7 @@
 // the cells, the next capsule and the counters. A cell change composes that one cell and
 // returns the rectangle to repaint; a full paint redraws everything from the game state.
 
+#include "render/pinup.h"
 #include "render/sprites.h"
 #include "render/window_layout.h"
 
@@ -42,6 +43,8 @@ class BoardPainter {
     QRect AfficherNiveau(const GameState& s);
     QRect AfficherNbVirusRestants(const GameState& s);
     QRect AfficherChrono(const GameState& s);
+    // One frame of the pin-up animation (1..23, or 24 to erase the figure).
+    QRect PinupFrame(const PinupFrames& frames, const GameState& s, PinupFigure figure, int n);
     // Everything, in order: background, bevels, cells, counters, next capsule.
     void FormPaint(const GameState& s);
 

@@ -5,6 +5,7 @@
 #include "background/filters.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -181,6 +182,8 @@ void TForm1::CreerBmpFond(const std::string& path) {
     copierFond(b, settings_);
     QApplication::restoreOverrideCursor();
     if (!c.composed) {
+        // The command's radio item took the check mark; it goes back to the background in view.
+        if (modeCoche_) modeCoche_->setChecked(true);
         if (!c.message.empty()) platform_.message(this, QString::fromStdString(c.message));
         return;
     }
@@ -208,6 +211,7 @@ void TForm1::majMenusFond(const Composition& c) {
         check("MenuFond1");
         break;
     }
+    modeCoche_ = action("MenuFondUni")->actionGroup()->checkedAction();
     static const char* tailles[] = {
         "MenuTailleNormale",        "MenuTailleEtiree", "MenuTailleAjusteeLargeur",
         "MenuTailleAjusteeHauteur", "MenuTaille25pc",   "MenuTaille50pc",

@@ -109,6 +109,7 @@ void TForm1::FormShow() {
     game_.random().setSeed(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     sprites_.load();
     digits_.load();
+    pinups_.load();
     composer_.setLogo(loadBitmap(QStringLiteral(":/logo/ImgLogo")));
     ChargerINI(settings_, settingsFile_);
     appliquerReglages();
@@ -204,6 +205,13 @@ void TForm1::windowShake(int dy) {
     move(shakeRest_->x(), shakeRest_->y() + dy);
     const int step = game_.state().ShakeStep;
     if (dy == 0 && (step == 0 || step >= 4)) shakeRest_.reset();
+}
+
+void TForm1::pinupFrame(int frame, PinupFigure figure) {
+    if (frame >= 1 && frame <= PinupFrames::Frames)
+        view_->update(painter_.PinupFrame(pinups_, game_.state(), figure, frame));
+    else
+        repaintAll(); // the figure goes, and with it anything the strip covered
 }
 
 void TForm1::panicChanged(bool hidden) {

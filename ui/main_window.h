@@ -77,6 +77,7 @@ class TForm1 : public QMainWindow, public GameEvents {
     void pauseChanged(bool paused) override;
     void timerChanged(TimerId id) override;
     void windowShake(int dy) override;
+    void pinupFrame(int frame, PinupFigure figure) override;
     void panicChanged(bool hidden) override;
     void notASavedGame(const std::string& path) override;
     bool recordQualifies(int32_t niveau, int32_t restants) override;
@@ -126,6 +127,7 @@ class TForm1 : public QMainWindow, public GameEvents {
     Game game_;
     SpriteSet sprites_;
     CounterDigits digits_;
+    PinupFrames pinups_;
     BoardPainter painter_;
     BackgroundComposer composer_;
     int cellSize_ = 16;
@@ -137,6 +139,7 @@ class TForm1 : public QMainWindow, public GameEvents {
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
     QSystemTrayIcon* tray_ = nullptr;
+    QAction* modeCoche_ = nullptr; // the background mode item in view
     std::optional<QPoint> shakeRest_;
 };
 

@@ -1,0 +1,66 @@
+#include "pinup.h"
+
+#include "engine/cells.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace kp {
+
+namespace {
+constexpr std::array<int, PinupFrames::Frames> offsetsXX{
+    118, 101, 96, 84, 75, 70, 53, 50, 49, 42, 36, 36, 38, 39, 45, 46, 40, 22, 20, 11, 0, 0, 0};
+constexpr std::array<int, PinupFrames::Frames> offsetsYY{
+    0, 0, 0, 2, 6, 8, 16, 24, 32, 38, 41, 48, 59, 65, 71, 78, 84, 92, 100, 105, 116, 123, 130};
+} // namespace
+
+bool PinupFrames::load() {
+    bool ok = true;
+    for (int n = 1; n <= Frames; ++n) {
+        const QString num = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+        yy[n - 1] = toTransparentImage(loadBitmap(":/pinup/ImgYY" + num));
+        xx[n - 1] = toTransparentImage(loadBitmap(":/pinup/ImgXX" + num));
+        ok &= !yy[n - 1].isNull() && !xx[n - 1].isNull();
+    }
+    return ok;
+}
+
+int PinupFrames::offset(PinupFigure f, int n) {
+    return (f == PinupFigure::XX ? offsetsXX : offsetsYY)[n - 1];
+}
+
+int PinupFrames::stripWidth(PinupFigure f) {
+    return f == PinupFigure::XX ? 130 : 140;
+}
+
+QRect drawPinupFrame(QImage& target, const QImage& background, const WindowLayout& layout,
+                     int cellSize, const PinupFrames& frames, const SpriteSet& sprites,
+                     const GameState& s, PinupFigure figure, int n) {
+    constexpr int height = 80;
+    const int uncut = PinupFrames::stripWidth(figure);
+    const int width = std::min(uncut, layout.clientWidth - 2);
+    if (width <= 0) return {};
+    QImage scratch = background.copy(1, layout.PinupY, width, height);
+    QPainter p(&scratch);
+    if (n >= 1 && n <= PinupFrames::Frames) {
+        const QImage& img = frames.frame(figure, n);
+        if (!img.isNull()) p.drawImage(PinupFrames::offset(figure, n), 0, img);
+    }
+    // The halves still lying on the board stay in front of the figure.
+    for (int r = 1; r <= s.P.NbLgn; ++r)
+        for (int c = 1; c <= s.P.NbCol; ++c) {
+            const int32_t code = s.Grille[r][c];
+            if (!isCapsuleHalf(code)) continue;
+            const QRect cell((c - 1) * cellSize,
+                             (r - 1) * cellSize + layout.BoardTop - layout.PinupY + 1, cellSize,
+                             cellSize);
+            if (!cell.intersects(scratch.rect())) continue;
+            if (const QImage* sprite = sprites.sprite(code)) p.drawImage(cell, *sprite);
+        }
+    p.end();
+    QPainter(&target).drawImage(1, layout.PinupY, scratch);
+    return {1, layout.PinupY, width, height};
+}
+
+} // namespace kp

@@ -1,0 +1,166 @@
+#include "render/board_painter.h"
+
+#include "engine/cells.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace kp {
+
+namespace {
+struct Painting : ::testing::Test {
+    SpriteSet sprites;
+    CounterDigits digits;
+    BoardPainter painter{sprites, digits};
+    GameState s;
+    QImage background;
+
+    void SetUp() override {
+        ASSERT_TRUE(sprites.load());
+        ASSERT_TRUE(digits.load());
+        lay(16, 18, 8);
+    }
+    void lay(int cell, int rows, int cols) {
+        s.P.NbLgn = rows;
+        s.P.NbCol = cols;
+        for (auto& row : s.Grille) row.fill(CellEmpty);
+        LayoutInput in;
+        in.cellSize = cell;
+        in.nbLgn = rows;
+        in.nbCol = cols;
+        const WindowLayout l = RetaillerEcran(in);
+        // A background of a colour no sprite uses, so every drawn pixel shows.
+        background = QImage(l.clientWidth, l.clientHeight, QImage::Format_RGB32);
+        background.fill(QColor(1, 2, 3));
+        painter.setLayout(l, cell, rows, cols);
+        painter.setBackground(background);
+        painter.FormPaint(s);
+    }
+    bool showsBackground(const QRect& r) const {
+        return painter.image().copy(r) == background.copy(r);
+    }
+};
+} // namespace
+
+TEST(CounterText, levelAndSmileyDigits) {
+    EXPECT_EQ(BoardPainter::texteNiveau(7), "07");
+    EXPECT_EQ(BoardPainter::texteNiveau(123).substr(0, 2), "12");
+    EXPECT_EQ(BoardPainter::texteVirus(5), " 05");
+    EXPECT_EQ(BoardPainter::texteVirus(0), " 00");
+    EXPECT_EQ(BoardPainter::texteVirus(42), " 42");
+    EXPECT_EQ(BoardPainter::texteVirus(1234).substr(0, 3), "123");
+}
+
+TEST_F(Painting, aCellIsTheBackgroundWithItsSpriteOnTop) {
+    const QRect r = painter.InitImg(18, 1, smileyCode(0, 1));
+    EXPECT_EQ(r, QRect(1, 17 * 16 + 52 + 1, 16, 16));
+    QImage expected = background.copy(r);
+    QPainter(&expected).drawImage(0, 0, *sprites.sprite(smileyCode(0, 1)));
+    EXPECT_EQ(painter.image().copy(r), expected);
+
+    EXPECT_EQ(painter.InitImg(18, 1, CellEmpty), r);
+    EXPECT_TRUE(showsBackground(r));
+    EXPECT_TRUE(painter.InitImg(0, 3, smileyCode(0, 1)).isEmpty()); // hidden row
+    EXPECT_TRUE(painter.InitImg(5, 9, smileyCode(0, 1)).isEmpty()); // the wall column
+    EXPECT_TRUE(painter.InitImg(5, 3, CellWall).isEmpty());
+}
+
+TEST_F(Painting, largeCellsStretchEverySprite) {
+    lay(48, 10, 6);
+    const QRect r = painter.InitImg(2, 2, capsuleCode(2, 0));
+    EXPECT_EQ(r.size(), QSize(48, 48));
+    EXPECT_FALSE(showsBackground(r));
+    EXPECT_EQ(painter.image().pixel(r.center()), sprites.sprite(capsuleCode(2, 0))->pixel(8, 8));
+}
+
+TEST_F(Painting, thePreviewStandsOverTheEntryColumns) {
+    lay(16, 18, 7);
+    const QRect r = painter.InitImgApercu(1, capsuleCode(0, LinkLeft));
+    EXPECT_EQ(r.left(), (1 + 3 - 2) * 16 + 1);
+    EXPECT_EQ(r.top(), 31);
+}
+
+TEST_F(Painting, theCheatFlagBlanksTheLevelAndSmileyCountersButNotTheChrono) {
+    s.Niveau = 7;
+    s.NbVirusRestants = 5;
+    s.Chrono = {1, 2, 3, 4, 5};
+    const QRect niveau = painter.AfficherNiveau(s);
+    const QRect virus = painter.AfficherNbVirusRestants(s);
+    const QRect chrono = painter.AfficherChrono(s);
+    EXPECT_FALSE(showsBackground(niveau));
+    s.Tricherie = true;
+    EXPECT_TRUE(showsBackground(painter.AfficherNiveau(s)));
+    EXPECT_TRUE(showsBackground(painter.AfficherNbVirusRestants(s)));
+    EXPECT_FALSE(showsBackground(painter.AfficherChrono(s)));
+    EXPECT_EQ(painter.AfficherChrono(s), chrono);
+    // The hundreds place of " 05" stays blank.
+    s.Tricherie = false;
+    painter.AfficherNbVirusRestants(s);
+    const WindowLayout& l = painter.layout();
+    EXPECT_TRUE(
+        showsBackground(QRect(l.SmileysHundredsX, l.CounterY, digits.width(), digits.height())));
+    EXPECT_FALSE(
+        showsBackground(QRect(l.SmileysTensX, l.CounterY, digits.width(), digits.height())));
+    EXPECT_TRUE(virus.contains(l.SmileysUnitsX, l.CounterY));
+}
+
+TEST_F(Painting, aChronoDigitOutOfRangeLeavesItsFieldBlank) {
+    s.Chrono = {0, 7, 0, 0, 0};
+    painter.AfficherChrono(s);
+    const WindowLayout& l = painter.layout();
+    EXPECT_TRUE(
+        showsBackground(QRect(l.MinutesTensX, l.CounterY, digits.width(), digits.height())));
+    EXPECT_FALSE(
+        showsBackground(QRect(l.MinutesUnitsX, l.CounterY, digits.width(), digits.height())));
+}
+
+TEST_F(Painting, fullPaintDrawsTheSunkenBands) {
+    const QImage& img = painter.image();
+    const int w = img.width();
+    EXPECT_EQ(img.pixel(w - 1, 10), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(0, 10), qRgb(128, 128, 128));
+    EXPECT_EQ(img.pixel(10, 52), qRgb(128, 128, 128)); // the board band's top line
+    EXPECT_EQ(img.pixel(10, img.height() - 1), qRgb(255, 255, 255));
+}
+
+} // namespace kp
+
+namespace kp {
+
+TEST_F(Painting, pinupStripIsCutToTheClientWidthAndKeepsTheHalvesInFront) {
+    PinupFrames frames;
+    ASSERT_TRUE(frames.load());
+    for (int n = 1; n <= PinupFrames::Frames; ++n) {
+        EXPECT_EQ(frames.frame(PinupFigure::XX, n).height(), 80);
+        EXPECT_EQ(frames.frame(PinupFigure::YY, n).height(), 80);
+    }
+    EXPECT_EQ(frames.frame(PinupFigure::XX, 1).width(), 12);
+    EXPECT_EQ(frames.frame(PinupFigure::YY, 23).width(), 10);
+
+    lay(16, 18, 7); // client width 114
+    s.Grille[18][2] = capsuleCode(1, LinkLoose);
+    const QRect cell = painter.cellRect(18, 2);
+    QImage expectedCell = background.copy(cell);
+    const QImage& sprite = *sprites.sprite(capsuleCode(1, 0));
+    QPainter(&expectedCell).drawImage(expectedCell.rect(), sprite);
+    for (PinupFigure f : {PinupFigure::XX, PinupFigure::YY})
+        for (int n = 1; n <= 24; ++n) {
+            const QRect r = painter.PinupFrame(frames, s, f, n);
+            EXPECT_EQ(r, QRect(1, painter.layout().clientHeight - 81, 112, 80));
+            // Every opaque pixel of the half is in front of the figure.
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x)
+                    if (qAlpha(sprite.pixel(x, y)) == 255) {
+                        ASSERT_EQ(painter.image().pixel(cell.topLeft() + QPoint(x, y)),
+                                  expectedCell.pixel(x, y));
+                    }
+        }
+    // The 24th tick leaves only the background and the halves.
+    const QRect strip(1, painter.layout().clientHeight - 81, 112, 80);
+    QImage erased = painter.image().copy(strip);
+    QImage expected = background.copy(strip);
+    QPainter(&expected).drawImage(cell.translated(-strip.topLeft()), expectedCell);
+    EXPECT_EQ(erased, expected);
+}
+
+} // namespace kp

@@ -1,0 +1,174 @@
+#include "ui/main_window.h"
+
+#include "engine/keys.h"
+#include "persistence/ini_file.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace kp {
+
+namespace {
+
+// Answers the dialogs as a test says, and keeps the messages shown.
+struct ScriptedPlatform : Platform {
+    std::vector<QString> messages;
+    std::optional<QColor> colour;
+    std::optional<QString> picture;
+    void message(QWidget*, const QString& text) override { messages.push_back(text); }
+    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return colour; }
+    std::optional<QString> openPicture(QWidget*) override { return picture; }
+    std::optional<std::pair<QFont, QColor>> chooseFont(QWidget*, const QFont&,
+                                                       const QColor&) override {
+        return std::nullopt;
+    }
+};
+
+struct Window : ::testing::Test {
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    std::unique_ptr<TForm1> w;
+    std::filesystem::path ini() const { return dir.filePath("kembrolla-panic.ini").toStdString(); }
+    void open() {
+        w = std::make_unique<TForm1>(platform, ini());
+        w->FormShow();
+    }
+    void trigger(const char* id) {
+        QAction* a = w->action(id);
+        ASSERT_NE(a, nullptr) << id;
+        a->trigger();
+    }
+    bool checked(const char* id) { return w->action(id)->isChecked(); }
+    QSize client() const { return w->boardView()->size(); }
+};
+
+} // namespace
+
+TEST_F(Window, firstStartShowsTheDefaults) {
+    open();
+    EXPECT_EQ(client(), QSize(8 * 16 + 2, 18 * 16 + 52 + 2));
+    EXPECT_TRUE(checked("MenuFondLogo"));
+    EXPECT_TRUE(checked("MenuPinupToutes"));
+    EXPECT_TRUE(checked("MenuAffCompteurs"));
+    EXPECT_TRUE(checked("MenuAffPieceSuivante"));
+    EXPECT_TRUE(checked("MenuLangueFrancais"));
+    EXPECT_TRUE(checked("MenuAnimVirusMoyenne"));
+    EXPECT_TRUE(checked("MenuSmileyTailleNormale"));
+    EXPECT_TRUE(checked("MenuPause"));
+    EXPECT_FALSE(w->menuBar()->actions().isEmpty());
+    EXPECT_EQ(w->messageLabel()->text(), "Niveau 1");
+    EXPECT_FALSE(w->messageLabel()->isHidden());
+    EXPECT_EQ(w->game().state().NbVirusRestants, 5);
+}
+
+TEST_F(Window, theBoardShowsWhatTheRulesHold) {
+    open();
+    const GameState& s = w->game().state();
+    const QImage shown = w->boardView()->grab().toImage();
+    int smileysSeen = 0;
+    for (int r = 1; r <= 18; ++r)
+        for (int c = 1; c <= 8; ++c) {
+            const QRect cell = w->painter().cellRect(r, c);
+            const QImage here = shown.copy(cell).convertToFormat(QImage::Format_RGB32);
+            // (The message line covers the top rows.)
+            if (r > 3) {
+                EXPECT_EQ(here, w->painter().image().copy(cell)) << r << "," << c;
+            }
+            if (isSmiley(s.Grille[r][c])) {
+                // A smiley's middle is not the black logo background.
+                EXPECT_NE(here.pixel(8, 8), qRgb(0, 0, 0));
+                ++smileysSeen;
+            }
+        }
+    EXPECT_EQ(smileysSeen, 5);
+}
+
+TEST_F(Window, languageSwitchRewritesCaptionsAndTheMessage) {
+    open();
+    trigger("MenuLangueAnglais");
+    EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&New game");
+    EXPECT_EQ(w->action("MenuPinUp1")->text(), "Pinup of left-hand side");
+    EXPECT_EQ(w->messageLabel()->text(), "Level 1");
+    w->game().MenuPauseClick();
+    w->game().MenuPauseClick();
+    EXPECT_EQ(w->messageLabel()->text(), "Paused");
+    trigger("MenuLangueFrancais");
+    EXPECT_EQ(w->messageLabel()->text(), "Pause");
+    EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&Nouvelle partie");
+}
+
+TEST_F(Window, sizeAndBandsReshapeTheWindow) {
+    open();
+    trigger("MenuSmileyTaille300");
+    EXPECT_EQ(client(), QSize(8 * 48 + 2, 18 * 48 + 85 + 2)); // preview band 26..84
+    trigger("MenuAffCompteurs");
+    trigger("MenuAffPieceSuivante");
+    EXPECT_EQ(client(), QSize(8 * 48 + 2, 18 * 48 + 2));
+    trigger("MenuSmileyTaille100");
+    EXPECT_TRUE(checked("MenuSmileyTaille100"));
+    EXPECT_FALSE(checked("MenuSmileyTailleNormale"));
+    EXPECT_EQ(client(), QSize(130, 18 * 16 + 2));
+}
+
+TEST_F(Window, anUnreadablePictureKeepsTheBackgroundAndSaysSo) {
+    open();
+    const QImage before = w->painter().image();
+    const std::string path = dir.filePath("broken.jpg").toStdString();
+    std::ofstream(path) << "not a picture";
+    platform.picture = QString::fromStdString(path);
+    trigger("MenuFondCharger");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].toStdString(),
+              "Image de fond " + path + " non trouvée ou non reconnue.");
+    EXPECT_EQ(w->painter().image(), before);
+    EXPECT_TRUE(checked("MenuFondLogo"));
+    EXPECT_TRUE(w->settings().CheminFond[0].empty());
+}
+
+TEST_F(Window, aCancelledColourChangesNothing) {
+    open();
+    platform.colour.reset();
+    trigger("MenuFondUni");
+    EXPECT_EQ(w->settings().Fond, 2);
+    EXPECT_TRUE(checked("MenuFondLogo"));
+    platform.colour = QColor(10, 20, 30);
+    trigger("MenuFondUni");
+    EXPECT_EQ(w->settings().Fond, 0);
+    EXPECT_EQ(w->painter().image().pixel(60, 200), qRgb(10, 20, 30));
+    EXPECT_FALSE(w->findChild<QMenu*>()->isEmpty());
+}
+
+TEST_F(Window, closingWritesTheSettings) {
+    open();
+    trigger("MenuAnimVirusRapide");
+    trigger("MenuLangueAnglais");
+    w->close();
+    IniFile file;
+    ASSERT_TRUE(IniFile::Load(ini(), file).ok());
+    EXPECT_EQ(file.ReadInteger("Options", "AnimationVirus", -1), 3);
+    EXPECT_EQ(file.ReadInteger("Options", "Langue", -1), 1);
+    EXPECT_EQ(file.ReadInteger("Configuration", "NbLgn", -1), 18);
+}
+
+TEST_F(Window, keysDriveTheGame) {
+    open();
+    const GameState& s = w->game().state();
+    EXPECT_EQ(codeTouche(Qt::Key_Left, false), vk::Left);
+    EXPECT_EQ(codeTouche(Qt::Key_4, true), vk::Numpad4);
+    EXPECT_EQ(codeTouche(Qt::Key_0, true), vk::Numpad0);
+    EXPECT_EQ(codeTouche(Qt::Key_0, false), 0);
+    EXPECT_EQ(codeTouche(Qt::Key_Enter, true), vk::Return);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+    QApplication::sendEvent(w.get(), &down);
+    EXPECT_FALSE(s.Pause); // any key resumes
+    EXPECT_TRUE(w->messageLabel()->isHidden());
+}
+
+} // namespace kp
