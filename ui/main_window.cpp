@@ -70,9 +70,10 @@ int codeTouche(int qtKey, bool keypad) {
     }
 }
 
-TForm1::TForm1(Platform& platform, std::filesystem::path settingsFile, QWidget* parent)
+TForm1::TForm1(Platform& platform, std::filesystem::path settingsFile,
+               sound::SoundSystem::Options soundOptions, QWidget* parent)
     : QMainWindow(parent), platform_(platform), settingsFile_(std::move(settingsFile)),
-      game_(*this), painter_(sprites_, digits_) {
+      game_(*this), painter_(sprites_, digits_), sound_(std::move(soundOptions)) {
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -88,6 +89,9 @@ TForm1::TForm1(Platform& platform, std::filesystem::path settingsFile, QWidget* 
         connect(&timers_[i], &QTimer::timeout, this,
                 [this, i] { game_.fire(static_cast<TimerId>(i)); });
     }
+    // The clock also watches over the music, after its own game step.
+    connect(&timers_[timerIndex(TimerId::TimerChrono)], &QTimer::timeout, this,
+            [this] { superviserMusique(); });
     buildMenus();
 }
 
@@ -96,6 +100,11 @@ TForm1::~TForm1() = default;
 QAction* TForm1::action(const std::string& id) const {
     const auto it = actions_.find(id);
     return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* TForm1::menu(const std::string& id) const {
+    const auto it = menus_.find(id);
+    return it == menus_.end() ? nullptr : it->second;
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -124,6 +133,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     if (!saved.ok())
         platform_.message(this, QString::fromStdString(MessageErreurFichier(saved, langue())));
     if (tray_) tray_->hide();
+    sound_.music().release();
     event->accept();
 }
 
@@ -200,6 +210,10 @@ void TForm1::timerChanged(TimerId id) {
         timer.stop();
 }
 
+void TForm1::soundWanted(Sound s) {
+    sound_.effects().play(s);
+}
+
 void TForm1::windowShake(int dy) {
     if (!shakeRest_) shakeRest_ = pos();
     move(shakeRest_->x(), shakeRest_->y() + dy);
@@ -232,6 +246,8 @@ void TForm1::panicChanged(bool hidden) {
     if (hidden) {
         tray_->show();
         hide();
+        // Nothing may be heard from a hidden game.
+        if (sound_.player().mode() == sound::MusicPlayer::Mode::Playing) sound_.player().pause();
     } else {
         showNormal();
         activateWindow();

@@ -9,6 +9,7 @@
 #include "persistence/settings.h"
 #include "render/board_painter.h"
 #include "render/sprites.h"
+#include "sound/sound_system.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -42,16 +44,20 @@ class BoardView : public QWidget {
 class TForm1 : public QMainWindow, public GameEvents {
   public:
     // settingsFile: where the settings are read at start-up and written at close.
-    TForm1(Platform& platform, std::filesystem::path settingsFile, QWidget* parent = nullptr);
+    TForm1(Platform& platform, std::filesystem::path settingsFile,
+           sound::SoundSystem::Options soundOptions = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     Game& game() { return game_; }
     Settings& settings() { return settings_; }
     const BoardPainter& painter() const { return painter_; }
+    sound::SoundSystem& sound() { return sound_; }
     QLabel* messageLabel() const { return message_; }
     QWidget* boardView() const { return view_; }
     // A menu item by its name (e.g. "MenuPause"); null when unknown.
     QAction* action(const std::string& id) const;
+    // A submenu by its name (e.g. "MenuSonVolume"); null when unknown.
+    QMenu* menu(const std::string& id) const;
 
     // The first showing: resources, settings, layout, background, first game.
     void FormShow();
@@ -76,6 +82,7 @@ class TForm1 : public QMainWindow, public GameEvents {
     void messageRepaint() override;
     void pauseChanged(bool paused) override;
     void timerChanged(TimerId id) override;
+    void soundWanted(Sound s) override;
     void windowShake(int dy) override;
     void pinupFrame(int frame, PinupFigure figure) override;
     void panicChanged(bool hidden) override;
@@ -102,6 +109,13 @@ class TForm1 : public QMainWindow, public GameEvents {
     void appliquerReglages();
     void majMenusFond(const Composition& c);
     void majRecents();
+
+    // Sound and music (sound_menus.cpp).
+    void buildSoundMenus(QMenu* options);
+    void choisirSon(int son);
+    void choisirMusique(int musique);
+    void appliquerSon();
+    void superviserMusique();
 
     // Commands (commands.cpp).
     void choisirCouleurSmiley(int colourIndex);
@@ -130,6 +144,8 @@ class TForm1 : public QMainWindow, public GameEvents {
     PinupFrames pinups_;
     BoardPainter painter_;
     BackgroundComposer composer_;
+    sound::SoundSystem sound_;
+    std::unique_ptr<QWidget> chargement_; // the loading window shown while a tune is prepared
     int cellSize_ = 16;
     bool shown_ = false;
 

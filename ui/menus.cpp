@@ -137,6 +137,8 @@ void TForm1::buildMenus() {
             pinups);
 
     options->addSeparator();
+    buildSoundMenus(options);
+    options->addSeparator();
     buildBackgroundMenu(options);
 
     QMenu* affichage = addMenu(options, "MenuAffichage");
@@ -229,10 +231,12 @@ void TForm1::buildBackgroundMenu(QMenu* options) {
 void TForm1::appliquerLangue(int langue) {
     settings_.Langue = langue;
     check(langue == 1 ? "MenuLangueAnglais" : "MenuLangueFrancais");
-    for (const auto& [id, a] : actions_)
-        if (id.rfind("MenuFond", 0) != 0 || id.size() > 10) // the recent pictures keep theirs
-            a->setText(caption(id.c_str(), langue));
-    for (const auto& [id, m] : menus_) m->setTitle(caption(id.c_str(), langue));
+    // Items without a row (tunes, recent pictures) keep their captions.
+    for (const Caption& row : menuCaptions()) {
+        const QString text = caption(row.id, langue);
+        if (QAction* a = action(row.id)) a->setText(text);
+        if (const auto m = menus_.find(row.id); m != menus_.end()) m->second->setTitle(text);
+    }
     afficherMessage();
 }
 
@@ -265,6 +269,7 @@ void TForm1::appliquerReglages() {
     check(supprIds[s.AnimationSuppr]);
     game_.setAnimationSuppr(s.AnimationSuppr);
     appliquerLangue(s.Langue);
+    appliquerSon();
     majRecents();
     appliquerPolice();
     for (int c = 0; c < 5; ++c) MenuSmileyCouleurGo(c);

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,7 +38,10 @@ struct Window : ::testing::Test {
     std::unique_ptr<TForm1> w;
     std::filesystem::path ini() const { return dir.filePath("kembrolla-panic.ini").toStdString(); }
     void open() {
-        w = std::make_unique<TForm1>(platform, ini());
+        sound::SoundSystem::Options quiet;
+        quiet.useDevice = false;
+        quiet.tempDir = dir.path();
+        w = std::make_unique<TForm1>(platform, ini(), quiet);
         w->FormShow();
     }
     void trigger(const char* id) {
@@ -155,6 +159,40 @@ TEST_F(Window, closingWritesTheSettings) {
     EXPECT_EQ(file.ReadInteger("Options", "AnimationVirus", -1), 3);
     EXPECT_EQ(file.ReadInteger("Options", "Langue", -1), 1);
     EXPECT_EQ(file.ReadInteger("Configuration", "NbLgn", -1), 18);
+}
+
+TEST_F(Window, soundMenusFollowTheOutputAndTheTune) {
+    open();
+    EXPECT_TRUE(checked("MenuSonHautParleur"));
+    auto volumeEnabled = [&] { return w->menu("MenuSonVolume")->isEnabled(); };
+    EXPECT_TRUE(volumeEnabled());
+    trigger("MenuSonPCSpeaker");
+    EXPECT_FALSE(volumeEnabled());
+    EXPECT_EQ(w->sound().effects().son(), 2);
+    trigger("MenuSonPasDeSon");
+    EXPECT_FALSE(volumeEnabled());
+    trigger("MenuSonHautParleur");
+    EXPECT_TRUE(volumeEnabled());
+
+    EXPECT_TRUE(checked("MenuMusiquePas"));
+    EXPECT_FALSE(w->menu("MenuMusiqueOptions")->isEnabled());
+    trigger("MenuMusique4");
+    EXPECT_EQ(w->settings().Musique, 4);
+    EXPECT_TRUE(w->menu("MenuMusiqueOptions")->isEnabled());
+    EXPECT_TRUE(QFileInfo::exists(w->sound().music().tempFile(4)));
+    trigger("MenuMusique1");
+    EXPECT_FALSE(QFileInfo::exists(w->sound().music().tempFile(4)));
+    trigger("MenuMusiquePas");
+    EXPECT_FALSE(QFileInfo::exists(w->sound().music().tempFile(1)));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Window, storedOutOfRangeMusicStartsNoMusic) {
+    std::ofstream(ini()) << "[Options]\nMusique=6\nSon=2\n";
+    open();
+    EXPECT_TRUE(checked("MenuMusiquePas"));
+    EXPECT_TRUE(checked("MenuSonPCSpeaker"));
+    EXPECT_FALSE(w->menu("MenuSonVolume")->isEnabled());
 }
 
 TEST_F(Window, keysDriveTheGame) {

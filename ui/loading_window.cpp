@@ -1,0 +1,35 @@
+#include "loading_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace kp {
+
+TForm4::TForm4(QWidget* parent)
+    : QFrame(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                         Qt::WindowDoesNotAcceptFocus) {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    setFixedSize(210, 45);
+    label_ = new QLabel(this);
+    label_->setGeometry(8, 16 - 2, 193, 17 + 4);
+    label_->setAlignment(Qt::AlignCenter);
+    QFont f = label_->font();
+    f.setPixelSize(11);
+    label_->setFont(f);
+}
+
+void TForm4::montrer(int langue) {
+    label_->setText(langue == 1 ? QStringLiteral("Loading the music...")
+                                : QStringLiteral("Chargement de la musique en cours..."));
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+    show();
+    raise();
+    // Paint now, and whatever the main window still has pending, before the slow part.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace kp

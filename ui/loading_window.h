@@ -1,0 +1,21 @@
+#pragma once
+// The small window shown while a tune is being prepared: no border, always on top, centred,
+// a raised bevel and one line of text in the current language.
+
+#include <QFrame>
+
+class QLabel;
+
+namespace kp {
+
+class TForm4 : public QFrame {
+  public:
+    explicit TForm4(QWidget* parent = nullptr);
+    // Sets the text for the language (0 French, 1 English), shows the window and lets it paint.
+    void montrer(int langue);
+
+  private:
+    QLabel* label_;
+};
+
+} // namespace kp
