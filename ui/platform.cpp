@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 
@@ -9,6 +10,50 @@ namespace kp {
 
 void QtPlatform::message(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QStringLiteral("Kembrolla Panic!"), text);
+}
+
+bool QtPlatform::question(QWidget* parent, const QString& text, bool defaultYes) {
+    return QMessageBox::question(parent, QStringLiteral("Kembrolla Panic!"), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 defaultYes ? QMessageBox::Yes : QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+namespace {
+// Both saved-game dialogs start on "Partie1" with the one filter of the game's files.
+void preparerDialogue(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setNameFilter(QStringLiteral("Parties Kembrolla Panic! (*.Kembrolla)"));
+    dialog.setDefaultSuffix(QStringLiteral("Kembrolla"));
+    dialog.selectFile(QStringLiteral("Partie1"));
+}
+} // namespace
+
+std::optional<QString> QtPlatform::openGame(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Ouvrir une partie"));
+    preparerDialogue(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtPlatform::saveGame(QWidget* parent, int langue) {
+    QFileDialog dialog(parent, QStringLiteral("Enregistrer la partie sous"));
+    preparerDialogue(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile); // asks before replacing an existing file
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString path = dialog.selectedFiles().first();
+    if (!QFileInfo::exists(path)) {
+        const QString name = QFileInfo(path).fileName();
+        const QString ask = langue == 1
+                                ? QStringLiteral("%1 does not exist.\nDo you want to create it?")
+                                : QStringLiteral("%1 n'existe pas.\nVoulez-vous le créer ?");
+        if (!question(parent, ask.arg(name), true)) return std::nullopt;
+    }
+    return path;
 }
 
 std::optional<QColor> QtPlatform::chooseColour(QWidget* parent, const QColor& initial) {

@@ -16,6 +16,12 @@ class Platform {
   public:
     virtual ~Platform() = default;
     virtual void message(QWidget* parent, const QString& text) = 0;
+    // A Yes/No question; true for Yes. `defaultYes` chooses the button Enter presses.
+    virtual bool question(QWidget* parent, const QString& text, bool defaultYes = false) = 0;
+    // The saved-game dialogs: a chosen path or nothing. The save dialog has already asked
+    // before replacing a file and before creating a new one.
+    virtual std::optional<QString> openGame(QWidget* parent) = 0;
+    virtual std::optional<QString> saveGame(QWidget* parent, int langue) = 0;
     // The colour chooser with its full custom-colour panel, preset to `initial`.
     virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
     // The picture-open dialog; an existing file or nothing.
@@ -29,6 +35,9 @@ class Platform {
 class QtPlatform : public Platform {
   public:
     void message(QWidget* parent, const QString& text) override;
+    bool question(QWidget* parent, const QString& text, bool defaultYes) override;
+    std::optional<QString> openGame(QWidget* parent) override;
+    std::optional<QString> saveGame(QWidget* parent, int langue) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
     std::optional<QString> openPicture(QWidget* parent) override;
     std::optional<std::pair<QFont, QColor>> chooseFont(QWidget* parent, const QFont& font,

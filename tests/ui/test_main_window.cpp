@@ -1,3 +1,4 @@
+#include "scripted_platform.h"
 #include "ui/main_window.h"
 
 #include "engine/keys.h"
@@ -17,20 +18,6 @@
 namespace kp {
 
 namespace {
-
-// Answers the dialogs as a test says, and keeps the messages shown.
-struct ScriptedPlatform : Platform {
-    std::vector<QString> messages;
-    std::optional<QColor> colour;
-    std::optional<QString> picture;
-    void message(QWidget*, const QString& text) override { messages.push_back(text); }
-    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return colour; }
-    std::optional<QString> openPicture(QWidget*) override { return picture; }
-    std::optional<std::pair<QFont, QColor>> chooseFont(QWidget*, const QFont&,
-                                                       const QColor&) override {
-        return std::nullopt;
-    }
-};
 
 struct Window : ::testing::Test {
     QTemporaryDir dir;
