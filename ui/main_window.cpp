@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "ui/captions.h"
+#include "ui/name_dialog.h"
 
 #include "engine/keys.h"
 #include "persistence/saved_game.h"
@@ -116,6 +117,7 @@ void TForm1::FormShow() {
     if (shown_) return;
     shown_ = true;
     game_.random().setSeed(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    nomDialogue_ = new TForm3(this);
     sprites_.load();
     digits_.load();
     pinups_.load();

@@ -28,6 +28,10 @@ class QActionGroup;
 class QSystemTrayIcon;
 
 namespace kp {
+class TForm3;
+}
+
+namespace kp {
 
 // The client area: it copies the backing image the painter keeps.
 class BoardView : public QWidget {
@@ -62,6 +66,10 @@ class TForm1 : public QMainWindow, public GameEvents {
     // The first showing: resources, settings, layout, background, first game.
     void FormShow();
 
+    // Opens a saved game as "Ouvrir une partie..." does; a file that is no saved game is
+    // refused with a message and the game in progress goes on.
+    void OuvrirPartie(const QString& path);
+
     // Language.
     void LangueFrancais() { appliquerLangue(0); }
     void LangueAnglais() { appliquerLangue(1); }
@@ -86,6 +94,7 @@ class TForm1 : public QMainWindow, public GameEvents {
     void windowShake(int dy) override;
     void pinupFrame(int frame, PinupFigure figure) override;
     void panicChanged(bool hidden) override;
+    void recordOffered() override;
     void notASavedGame(const std::string& path) override;
     bool recordQualifies(int32_t niveau, int32_t restants) override;
     LoadResult loadGame(const std::string& path, SavedGame& out) override;
@@ -109,6 +118,11 @@ class TForm1 : public QMainWindow, public GameEvents {
     void appliquerReglages();
     void majMenusFond(const Composition& c);
     void majRecents();
+
+    // Saved games and scores (game_files.cpp).
+    void ouvrirPartie();
+    void enregistrerPartie();
+    void montrerPalmares();
 
     // Sound and music (sound_menus.cpp).
     void buildSoundMenus(QMenu* options);
@@ -145,7 +159,8 @@ class TForm1 : public QMainWindow, public GameEvents {
     BoardPainter painter_;
     BackgroundComposer composer_;
     sound::SoundSystem sound_;
-    std::unique_ptr<QWidget> chargement_; // the loading window shown while a tune is prepared
+    std::unique_ptr<QWidget> chargement_;
+    TForm3* nomDialogue_ = nullptr; // the loading window shown while a tune is prepared
     int cellSize_ = 16;
     bool shown_ = false;
 

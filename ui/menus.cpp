@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "ui/captions.h"
+#include "ui/name_dialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -58,6 +59,9 @@ void TForm1::buildMenus() {
     connect(pause, &QAction::triggered, this,
             [this, pause] { pause->setChecked(game_.state().Pause); });
     addItem(fichier, "MenuPanic", [this] { game_.PanicActiver(); })->setShortcut(Qt::Key_Escape);
+    fichier->addSeparator();
+    addItem(fichier, "MenuOuvrir", [this] { ouvrirPartie(); });
+    addItem(fichier, "MenuEnregistrerSous", [this] { enregistrerPartie(); });
     fichier->addSeparator();
     addItem(fichier, "MenuQuitter", [this] { close(); });
 
@@ -237,6 +241,7 @@ void TForm1::appliquerLangue(int langue) {
         if (QAction* a = action(row.id)) a->setText(text);
         if (const auto m = menus_.find(row.id); m != menus_.end()) m->second->setTitle(text);
     }
+    if (nomDialogue_) nomDialogue_->appliquerLangue(langue);
     afficherMessage();
 }
 

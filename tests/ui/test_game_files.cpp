@@ -1,0 +1,126 @@
+#include "scripted_platform.h"
+#include "ui/main_window.h"
+#include "ui/name_dialog.h"
+
+#include "persistence/ini_file.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace kp {
+
+namespace {
+
+struct Files : ::testing::Test {
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    std::unique_ptr<TForm1> w;
+    std::filesystem::path ini() const { return dir.filePath("kembrolla-panic.ini").toStdString(); }
+    QString file(const char* name) const { return dir.filePath(name); }
+    void open() {
+        sound::SoundSystem::Options quiet;
+        quiet.useDevice = false;
+        quiet.tempDir = dir.path();
+        w = std::make_unique<TForm1>(platform, ini(), quiet);
+        w->FormShow();
+    }
+    // Loses the game at once: the entry cells are taken and the next landing is the last.
+    void lose(int niveau, int restants) {
+        GameState& s = w->game().state();
+        s.Niveau = niveau;
+        for (int r = 1; r <= s.P.NbLgn; ++r) s.Grille[r][4] = smileyCode(r % 2 + 2, 1);
+        s.NbVirusRestants = restants;
+        w->game().MenuPause_Desactiver();
+        w->game().Mouvement('B');
+    }
+    // Answers the name dialog when it shows.
+    void answerName(const QString& name, bool ok) {
+        QTimer::singleShot(0, [name, ok] {
+            auto* d = dynamic_cast<TForm3*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            d->champNom()->setText(name);
+            ok ? d->accept() : d->reject();
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(Files, aQualifyingLossAsksTheNameAndSavesTheTableAtOnce) {
+    open();
+    answerName("Zoé", true);
+    lose(3, 18);
+    EXPECT_EQ(w->game().state().LabelMessage, Message::Perdu);
+    EXPECT_TRUE(w->game().state().Tricherie);
+    const Palmares& t = w->settings().Scores;
+    EXPECT_EQ(t.Entrees[0].Niv, "3");
+    EXPECT_EQ(t.Entrees[0].Vir, std::to_string(w->game().state().NbVirusRestants));
+    EXPECT_EQ(t.Entrees[0].Nom, "Zoé");
+    EXPECT_EQ(t.Entrees[0].Dat.size() > 15, true);
+    IniFile saved;
+    ASSERT_TRUE(IniFile::Load(ini(), saved).ok());
+    EXPECT_EQ(saved.ReadInteger("Scores", "Score01_Niv", 0), 3);
+    EXPECT_EQ(saved.ReadString("Scores", "Score01_Nom", ""), "Zoé");
+}
+
+TEST_F(Files, cancellingTheNameEntersNothingAndTheGameIsNotOfferedAgain) {
+    open();
+    answerName("Zoé", false);
+    lose(2, 9);
+    EXPECT_EQ(w->settings().Scores, Palmares{});
+    EXPECT_TRUE(w->game().state().Tricherie);
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(ini().string())));
+}
+
+TEST_F(Files, aSavedGameComesBackPausedWithItsCells) {
+    open();
+    GameState& s = w->game().state();
+    s.Grille[18][2] = smileyCode(1, 3);
+    s.Grille[17][2] = capsuleCode(0, LinkLoose);
+    s.Niveau = 4;
+    s.Chrono = {0, 1, 2, 3, 4};
+    platform.gameToSave = file("partie.Kembrolla");
+    w->action("MenuEnregistrerSous")->trigger();
+    ASSERT_TRUE(platform.messages.empty());
+
+    w->game().InitPartie();
+    platform.gameToOpen = platform.gameToSave;
+    w->action("MenuOuvrir")->trigger();
+    EXPECT_EQ(s.Grille[18][2], smileyCode(1, 3));
+    EXPECT_EQ(s.Grille[17][2], capsuleCode(0, LinkLoose));
+    EXPECT_EQ(s.Niveau, 4);
+    EXPECT_EQ(s.Chrono[4], 4);
+    EXPECT_TRUE(s.Pause);
+    EXPECT_EQ(w->messageLabel()->text(), "Pause");
+}
+
+TEST_F(Files, aFileThatIsNoSavedGameIsRefusedAndTheGameGoesOn) {
+    open();
+    const auto before = w->game().state().Grille;
+    std::ofstream(file("notes.txt").toStdString()) << "[Ailleurs]\nx=1\n";
+    w->OuvrirPartie(file("notes.txt"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0], "Le fichier ne contient pas de sauvegarde Kembrolla "
+                                    "Panic!.\r\rOpération annulée.");
+    EXPECT_EQ(w->game().state().Grille, before);
+    w->action("MenuLangueAnglais")->trigger();
+    w->OuvrirPartie(file("missing.Kembrolla"));
+    EXPECT_EQ(platform.messages.back(),
+              "The file does not contain backup Kembrolla Panic!.\r\rCancelled operation.");
+}
+
+TEST_F(Files, aSaveThatCannotBeWrittenSaysSo) {
+    open();
+    std::ofstream(file("plain").toStdString()) << "x";
+    platform.gameToSave = file("plain") + "/partie.Kembrolla"; // its folder is a file
+    w->action("MenuEnregistrerSous")->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_FALSE(platform.messages[0].isEmpty());
+}
+
+} // namespace kp

@@ -1,0 +1,64 @@
+#include "name_dialog.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSysInfo>
+#include <QVBoxLayout>
+
+namespace kp {
+
+TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Kembrolla Panic!"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 18, 24, 14);
+    layout->setSpacing(8);
+    for (auto& l : lignes_) {
+        l = new QLabel(this);
+        l->setAlignment(Qt::AlignCenter);
+        layout->addWidget(l);
+    }
+    QFont big = lignes_[0]->font();
+    big.setBold(true);
+    big.setPointSize(big.pointSize() + 3);
+    lignes_[0]->setFont(big);
+    nom_ = new QLineEdit(this);
+    nom_->setMaxLength(256);
+    nom_->setText(QSysInfo::machineHostName().left(256));
+    layout->addWidget(nom_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    ok_ = new QPushButton(this);
+    ok_->setDefault(true);
+    annuler_ = new QPushButton(this);
+    buttons->addWidget(ok_);
+    buttons->addWidget(annuler_);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(annuler_, &QPushButton::clicked, this, &QDialog::reject);
+    appliquerLangue(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TForm3::appliquerLangue(int langue) {
+    const bool en = langue == 1;
+    lignes_[0]->setText(en ? QStringLiteral("Congratulations !")
+                           : QStringLiteral("Félicitations !"));
+    lignes_[1]->setText(en ? QStringLiteral("Your score enables you to enter to the prize list.")
+                           : QStringLiteral("Votre score vous permet d'entrer au palmarès."));
+    lignes_[2]->setText(en ? QStringLiteral("Seize your name :")
+                           : QStringLiteral("Saisissez votre nom :"));
+    ok_->setText(QStringLiteral("&OK"));
+    annuler_->setText(en ? QStringLiteral("&Cancel") : QStringLiteral("&Annuler"));
+}
+
+QString TForm3::nom() const {
+    return nom_->text();
+}
+
+} // namespace kp
