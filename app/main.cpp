@@ -43,7 +43,10 @@ class FirstFrameProbe : public QObject {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kembrolla Panic!"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/AppIcon_48")));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/AppIcon_%1").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     const std::string exe = QFileInfo(QApplication::applicationFilePath()).fileName().toStdString();
     kp::QtPlatform platform;
     kp::TForm1 window(platform, kp::SettingsFilePath(exe));

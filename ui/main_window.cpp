@@ -238,8 +238,12 @@ void TForm1::panicChanged(bool hidden) {
         return;
     }
     if (!tray_) {
-        tray_ = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/IconPanic1_22")), this);
+        QIcon icon;
+        for (int size : {16, 22, 32, 48})
+            icon.addFile(QStringLiteral(":/icons/IconPanic1_%1").arg(size), QSize(size, size));
+        tray_ = new QSystemTrayIcon(icon, this);
         tray_->setToolTip(QStringLiteral("Kembrolla Panic!"));
+        tray_->setContextMenu(popup_);
         connect(tray_, &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason r) {
                     if (r == QSystemTrayIcon::Trigger) game_.PanicDesactiver();

@@ -170,6 +170,7 @@ class TForm1 : public QMainWindow, public GameEvents {
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
     QSystemTrayIcon* tray_ = nullptr;
+    QMenu* popup_ = nullptr;
     QAction* modeCoche_ = nullptr; // the background mode item in view
     std::optional<QPoint> shakeRest_;
 };

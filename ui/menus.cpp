@@ -65,6 +65,11 @@ void TForm1::buildMenus() {
     fichier->addSeparator();
     addItem(fichier, "MenuQuitter", [this] { close(); });
 
+    // The notification-area icon's menu, while the game is hidden.
+    popup_ = new QMenu(this);
+    addItem(popup_, "MenuPopupPanicRestaurer", [this] { game_.PanicDesactiver(); });
+    addItem(popup_, "MenuPopupQuitter", [this] { close(); });
+
     QMenu* options = addMenu(bar, "MenuOptions");
     QMenu* langueMenu = addMenu(options, "MenuLangue");
     QActionGroup* langues = radioGroup();

@@ -182,6 +182,16 @@ TEST_F(Window, storedOutOfRangeMusicStartsNoMusic) {
     EXPECT_FALSE(w->menu("MenuSonVolume")->isEnabled());
 }
 
+TEST_F(Window, panicWithoutANotificationAreaPausesAndKeepsAWayBack) {
+    open();
+    w->game().MenuPause_Desactiver();
+    trigger("MenuPanic");
+    EXPECT_TRUE(w->game().state().Pause);
+    EXPECT_FALSE(w->game().state().Hidden); // minimised, not hidden: there is no tray here
+    trigger("MenuLangueAnglais");
+    EXPECT_EQ(w->action("MenuPopupPanicRestaurer")->text(), "Take again the game");
+}
+
 TEST_F(Window, keysDriveTheGame) {
     open();
     const GameState& s = w->game().state();
