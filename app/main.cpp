@@ -9,12 +9,14 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 namespace {
 
 // With KP_FIRST_FRAME_PROBE set, the program reports when the board was first painted (the
-// monotonic clock, in nanoseconds) and its peak memory, then quits: bench/startup.sh uses it.
+// monotonic clock, in nanoseconds) and its peak memory, then closes its window as the player
+// would (settings written): bench/startup.sh uses it.
 class FirstFrameProbe : public QObject {
   public:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -32,17 +34,83 @@ class FirstFrameProbe : public QObject {
                         static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
                         hwm.constData());
             std::fflush(stdout);
-            QApplication::exit(0);
+            QApplication::closeAllWindows();
         });
         return false;
     }
 };
 
+// The command line: at most one saved game to open after start-up. Qt's own options (-platform,
+// -style, ...) are taken out by QApplication before the rest is read here.
+struct CommandLine {
+    QString savedGame;
+    QString error; // why the command line was refused; empty when it is fine
+};
+
+CommandLine ReadCommandLine(const QStringList& arguments) {
+    CommandLine line;
+    bool options = true;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (options && arg == QLatin1String("--")) {
+            options = false; // a saved game whose name starts with '-' follows
+        } else if (options && arg.startsWith(QLatin1Char('-'))) {
+            line.error = QStringLiteral("unknown option '%1'").arg(arg);
+            return line;
+        } else if (!line.savedGame.isEmpty()) {
+            line.error = QStringLiteral("only one saved game can be opened");
+            return line;
+        } else {
+            line.savedGame = arg;
+        }
+    }
+    return line;
+}
+
+const char* ProgramName(const char* argv0) {
+    const char* slash = argv0 ? std::strrchr(argv0, '/') : nullptr;
+    return slash ? slash + 1 : (argv0 && *argv0 ? argv0 : "kembrolla-panic");
+}
+
+// --help and --version are answered before Qt starts, so that they work without a display.
+bool AnswerInformationOption(int argc, char* argv[]) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("Usage: %s [SAVED-GAME.Kembrolla]\n"
+                        "A falling-capsule puzzle game. With a file, opens that saved game after\n"
+                        "start-up, as \"Ouvrir une partie...\" does.\n"
+                        "  --help     show this help and exit\n"
+                        "  --version  show the version and exit\n"
+                        "Qt's standard options (-platform, -style, ...) are accepted too.\n",
+                        ProgramName(argv[0]));
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+#ifdef KP_VERSION
+            std::printf("Kembrolla Panic! %s\n", KP_VERSION);
+#else
+            std::printf("Kembrolla Panic!\n");
+#endif
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (AnswerInformationOption(argc, argv)) return 0;
     QApplication app(argc, argv);
+    const CommandLine line = ReadCommandLine(QApplication::arguments());
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "%s: %s. Usage: %s [SAVED-GAME.Kembrolla]\n", ProgramName(argv[0]),
+                     qPrintable(line.error), ProgramName(argv[0]));
+        return 2;
+    }
     QApplication::setApplicationName(QStringLiteral("Kembrolla Panic!"));
+    // Lets the desktop match the window with the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kembrolla.KembrollaPanic"));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/AppIcon_%1").arg(size), QSize(size, size));
@@ -55,5 +123,10 @@ int main(int argc, char* argv[]) {
         window.boardView()->installEventFilter(&probe);
     window.show();
     window.activateWindow();
+    if (!line.savedGame.isEmpty()) {
+        // Once the window is up, as if the player had chosen the file in the open dialog.
+        const QString path = QFileInfo(line.savedGame).absoluteFilePath();
+        QTimer::singleShot(0, &window, [&window, path] { window.OuvrirPartie(path); });
+    }
     return QApplication::exec();
 }
