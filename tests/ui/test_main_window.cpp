@@ -207,3 +207,82 @@ TEST_F(Window, keysDriveTheGame) {
 }
 
 } // namespace kp
+
+namespace kp {
+
+TEST_F(Window, optionItemsSetTheirValueMarkAndEffect) {
+    open();
+    const GameState& s = w->game().state();
+    trigger("MenuAnimVirusRapide");
+    EXPECT_EQ(s.timer(TimerId::TimerVirus).period, 300);
+    EXPECT_EQ(w->settings().AnimationVirus, 3);
+    trigger("MenuAnimVirusPasAnim");
+    EXPECT_FALSE(s.timer(TimerId::TimerVirus).running());
+    EXPECT_TRUE(checked("MenuAnimVirusPasAnim"));
+    EXPECT_FALSE(checked("MenuAnimVirusRapide"));
+    trigger("MenuAnimSupprLente");
+    EXPECT_EQ(s.timer(TimerId::TimerEffacement).period, 150);
+    EXPECT_EQ(s.timer(TimerId::TimerDescente).period, 150);
+    trigger("MenuAnimSupprPasAnim");
+    EXPECT_EQ(s.timer(TimerId::TimerDescente).period, 1);
+    trigger("MenuAnimSupprTremblement");
+    EXPECT_TRUE(s.O.Tremblement);
+    EXPECT_TRUE(checked("MenuAnimSupprTremblement"));
+    EXPECT_EQ(w->settings().Tremblement, 1);
+    trigger("MenuPinup2");
+    EXPECT_EQ(s.O.Pinup, 2);
+    EXPECT_EQ(w->settings().Pinup, 2);
+    trigger("MenuSonVolumeFaible");
+    EXPECT_EQ(w->settings().WaveVolume, 0);
+    trigger("MenuMusiqueBoucle");
+    EXPECT_FALSE(w->settings().MusiqueEnBoucle);
+    EXPECT_FALSE(checked("MenuMusiqueBoucle"));
+}
+
+TEST_F(Window, gameCommandsAndTheirShortcuts) {
+    open();
+    const GameState& s = w->game().state();
+    EXPECT_EQ(w->action("MenuNouveauJeu")->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(w->action("MenuPause")->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(w->action("MenuPanic")->shortcut(), QKeySequence(Qt::Key_Escape));
+    w->game().state().Niveau = 4;
+    trigger("MenuRecommencerNiveau");
+    EXPECT_EQ(s.Niveau, 4);
+    EXPECT_TRUE(s.Tricherie);
+    trigger("MenuPasserNiveau");
+    EXPECT_EQ(s.Niveau, 5);
+    EXPECT_EQ(w->messageLabel()->text(), "Niveau 5");
+    trigger("MenuPause"); // leaves the level's pause
+    EXPECT_FALSE(s.Pause);
+    EXPECT_FALSE(checked("MenuPause"));
+    trigger("MenuPause");
+    EXPECT_TRUE(checked("MenuPause"));
+    trigger("MenuNouveauJeu");
+    EXPECT_EQ(s.Niveau, 1);
+    EXPECT_FALSE(s.Tricherie);
+}
+
+TEST_F(Window, recentPicturesShowTheirFileNamesAndHideWhenEmpty) {
+    std::ofstream(ini()) << "[Options]\nCheminFond1=/some/where/pic.bmp\nCheminFond3=/x/y.jpg\n";
+    open();
+    EXPECT_EQ(w->action("MenuFond1")->text(), "&1   pic.bmp");
+    EXPECT_TRUE(w->action("MenuFond1")->isVisible());
+    EXPECT_FALSE(w->action("MenuFond2")->isVisible());
+    EXPECT_EQ(w->action("MenuFond3")->text(), "&3   y.jpg");
+    // A missing picture at start-up falls back to the logo without a word.
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Window, settingsThatCannotBeWrittenAreReported) {
+    std::ofstream(dir.filePath("plain").toStdString()) << "x";
+    sound::SoundSystem::Options quiet;
+    quiet.useDevice = false;
+    w = std::make_unique<TForm1>(platform, dir.filePath("plain/kembrolla-panic.ini").toStdString(),
+                                 quiet);
+    w->FormShow();
+    w->close();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_FALSE(platform.messages[0].isEmpty());
+}
+
+} // namespace kp
