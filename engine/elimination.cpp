@@ -43,58 +43,63 @@ void segments(const int8_t* k, int stride, int n, int16_t* pos, int16_t* len) {
 
 } // namespace
 
-// Marks every run of at least MinCasesConsecutives cells of one colour, vertical and then
-// horizontal. Matching is an equivalence on colour classes, so the runs are exactly the
-// maximal segments of one class (a run found again from each later start cell changes
-// nothing). Marking and freeing partners never change a cell's class, so the classes are read
-// once, up front.
+// Marks every run of at least MinCasesConsecutives cells of one colour, vertical or
+// horizontal (hidden row 0 included), then frees every capsule half whose partner was marked.
+// Matching is an equivalence on colour classes, so the runs are exactly the maximal one-class
+// segments of at least that length; marking and freeing never change a cell's class, so
+// marking everything first and freeing afterwards gives the cells the same final codes as
+// marking and freeing run by run.
 void Game::Elimination() {
     const int nbLgn = s_.P.NbLgn, nbCol = s_.P.NbCol;
     const int64_t minRun = s_.P.MinCasesConsecutives;
-    bool found = false;
 
     for (int r = 0; r <= nbLgn; ++r)
         for (int c = 1; c <= nbCol; ++c)
             classes_[r][c] = static_cast<int8_t>(classeCouleur(s_.Grille[r][c]));
 
-    // Frees the partner at (row, col) of a removed cell if it is the half with this link.
-    // (row is at least -1 and at most NbLgn + 1, col within 0 .. NbCol + 1.)
-    auto liberer = [&](int row, int col, int link) {
-        if (row < 0) return;
-        const int32_t code = s_.Grille[row][col];
-        if (estDemiGelule(code, link)) InitImg(row, col, code - link);
-    };
-    auto marquer = [&](int row, int col) {
-        const int32_t code = removalCode(classes_[row][col], 0);
-        if (s_.Grille[row][col] != code) InitImg(row, col, code);
-    };
-    int16_t pos[GridSize], len[GridSize];
-
-    // Vertical pass: rows 0 .. NbLgn of each column (the hidden row 0 included).
-    for (int c = 1; c <= nbCol; ++c) {
-        segments(&classes_[0][c], GridSize, nbLgn + 1, pos, len);
-        for (int r = 0; r <= nbLgn; ++r) {
-            if (len[r] < minRun) continue;
-            found = true;
-            marquer(r, c);
-            if (pos[r] == 1) liberer(r - 1, c, LinkTop);
-            if (pos[r] == len[r]) liberer(r + 1, c, LinkBottom);
-            liberer(r, c - 1, LinkLeft);
-            liberer(r, c + 1, LinkRight);
+    // Vertical segments, a whole row at a time (the columns are independent).
+    for (int r = 0; r <= nbLgn; ++r)
+        for (int c = 1; c <= nbCol; ++c) {
+            const int k = classes_[r][c];
+            const int above = r > 0 && classes_[r - 1][c] == k ? posV_[r - 1][c] + 1 : 1;
+            posV_[r][c] = static_cast<int16_t>(k < 0 ? 0 : above);
         }
-    }
-    // Horizontal pass: columns 1 .. NbCol of each row 0 .. NbLgn.
+    for (int r = nbLgn; r >= 0; --r)
+        for (int c = 1; c <= nbCol; ++c) {
+            const bool continues =
+                r < nbLgn && posV_[r][c] > 0 && posV_[r + 1][c] == posV_[r][c] + 1;
+            lenV_[r][c] = continues ? lenV_[r + 1][c] : posV_[r][c];
+        }
+
+    bool found = false;
+    int16_t pos[GridSize], len[GridSize];
     for (int r = 0; r <= nbLgn; ++r) {
         segments(&classes_[r][1], 1, nbCol, pos + 1, len + 1);
         for (int c = 1; c <= nbCol; ++c) {
-            if (len[c] < minRun) continue;
+            marque_[r][c] = len[c] >= minRun || lenV_[r][c] >= minRun;
+            if (!marque_[r][c]) continue;
             found = true;
-            marquer(r, c);
-            if (pos[c] == 1) liberer(r, c - 1, LinkLeft);
-            if (pos[c] == len[c]) liberer(r, c + 1, LinkRight);
-            liberer(r - 1, c, LinkTop);
-            liberer(r + 1, c, LinkBottom);
+            const int32_t code = removalCode(classes_[r][c], 0);
+            if (s_.Grille[r][c] != code) InitImg(r, c, code);
         }
+    }
+
+    if (found) {
+        // Frees the half at (row, col) if its link points at the marked cell next to it.
+        // (row is at least -1 and at most NbLgn + 1, col within 0 .. NbCol + 1.)
+        auto liberer = [&](int row, int col, int link) {
+            if (row < 0) return;
+            const int32_t code = s_.Grille[row][col];
+            if (estDemiGelule(code, link)) InitImg(row, col, code - link);
+        };
+        for (int r = 0; r <= nbLgn; ++r)
+            for (int c = 1; c <= nbCol; ++c)
+                if (marque_[r][c]) {
+                    liberer(r - 1, c, LinkTop);
+                    liberer(r + 1, c, LinkBottom);
+                    liberer(r, c - 1, LinkLeft);
+                    liberer(r, c + 1, LinkRight);
+                }
     }
 
     if (found) {

@@ -95,8 +95,11 @@ class Game {
     GameEvents& ev_;
     GameState s_;
     Random random_;
-    // Colour classes of the field, scratch space of Elimination.
-    std::array<std::array<int8_t, GridSize>, GridSize> classes_{};
+    // Scratch space of Elimination: colour classes, vertical segments, marked cells.
+    template <typename T> using Plane = std::array<std::array<T, GridSize>, GridSize>;
+    Plane<int8_t> classes_{};
+    Plane<int16_t> posV_{}, lenV_{};
+    Plane<bool> marque_{};
 };
 
 } // namespace kp
