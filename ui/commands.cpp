@@ -21,36 +21,35 @@ Colour fromQColor(const QColor& c) {
     return MakeColour(c.red(), c.green(), c.blue());
 }
 
+// The background keys live in the settings; the composer has its own copy of them. One list
+// of pairs serves both directions.
+template <typename S, typename B, typename Copy> void champsFond(S& s, B& b, Copy copy) {
+    copy(s.Fond, b.Fond);
+    copy(s.CouleurFondUni, b.CouleurFondUni);
+    copy(s.CouleurDegrade1, b.CouleurDegrade1);
+    copy(s.CouleurDegrade2, b.CouleurDegrade2);
+    copy(s.CouleurBordure, b.CouleurBordure);
+    copy(s.ImageFondTaille, b.ImageFondTaille);
+    copy(s.ImageFondPositionH, b.ImageFondPositionH);
+    copy(s.ImageFondPositionV, b.ImageFondPositionV);
+    copy(s.Mosaique, b.Mosaique);
+    copy(s.NoirEtBlanc, b.NoirEtBlanc);
+    copy(s.Negatif, b.Negatif);
+    copy(s.CheminFond, b.CheminFond);
+}
+
 BackgroundSettings fondDe(const Settings& s) {
     BackgroundSettings b;
-    b.Fond = s.Fond;
-    b.CouleurFondUni = static_cast<Colour>(s.CouleurFondUni);
-    b.CouleurDegrade1 = static_cast<Colour>(s.CouleurDegrade1);
-    b.CouleurDegrade2 = static_cast<Colour>(s.CouleurDegrade2);
-    b.CouleurBordure = static_cast<Colour>(s.CouleurBordure);
-    b.ImageFondTaille = s.ImageFondTaille;
-    b.ImageFondPositionH = s.ImageFondPositionH;
-    b.ImageFondPositionV = s.ImageFondPositionV;
-    b.Mosaique = s.Mosaique;
-    b.NoirEtBlanc = s.NoirEtBlanc;
-    b.Negatif = s.Negatif;
-    b.CheminFond = s.CheminFond;
+    champsFond(s, b, [](const auto& from, auto& to) {
+        to = static_cast<std::remove_reference_t<decltype(to)>>(from);
+    });
     return b;
 }
 
-void copierFond(const BackgroundSettings& b, Settings& s) {
-    s.Fond = b.Fond;
-    s.CouleurFondUni = static_cast<int32_t>(b.CouleurFondUni);
-    s.CouleurDegrade1 = static_cast<int32_t>(b.CouleurDegrade1);
-    s.CouleurDegrade2 = static_cast<int32_t>(b.CouleurDegrade2);
-    s.CouleurBordure = static_cast<int32_t>(b.CouleurBordure);
-    s.ImageFondTaille = b.ImageFondTaille;
-    s.ImageFondPositionH = b.ImageFondPositionH;
-    s.ImageFondPositionV = b.ImageFondPositionV;
-    s.Mosaique = b.Mosaique;
-    s.NoirEtBlanc = b.NoirEtBlanc;
-    s.Negatif = b.Negatif;
-    s.CheminFond = b.CheminFond;
+void copierFond(BackgroundSettings& b, Settings& s) {
+    champsFond(s, b, [](auto& to, const auto& from) {
+        to = static_cast<std::remove_reference_t<decltype(to)>>(from);
+    });
 }
 
 // The composed background as an image Qt can draw (the bytes are copied).
