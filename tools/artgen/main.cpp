@@ -1,5 +1,6 @@
 // artgen: draws every picture of the game into assets/ and lists them in assets/assets.qrc.
 //   artgen <repository root> [--preview <folder for review sheets>]
+#include "dialog_art.h"
 #include "digits.h"
 #include "icons.h"
 #include "logo.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
         artgen::writeLogo(writer);
         artgen::writePinups(writer);
         artgen::writeIcons(writer);
+        artgen::writeDialogArt(writer);
         writer.writeResourceFile();
         std::printf("artgen: %zu pictures written under %s/assets\n", writer.assets().size(),
                     qPrintable(args[1]));
