@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "ui/captions.h"
+#include "ui/config_dialog.h"
 #include "ui/name_dialog.h"
 
 #include "engine/keys.h"
@@ -94,9 +95,19 @@ TForm1::TForm1(Platform& platform, std::filesystem::path settingsFile,
     connect(&timers_[timerIndex(TimerId::TimerChrono)], &QTimer::timeout, this,
             [this] { superviserMusique(); });
     buildMenus();
+    form2_ = new TForm2(*this, platform_);
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::appliquerConfiguration(const Parametres& p) {
+    settings_.Configuration = p;
+    game_.setParametres(p);
+    RetaillerEcran();
+    CreerBmpFond(Idem);
+    repaintAll();
+    game_.InitPartie(); // as "Nouvelle partie" does
+}
 
 QAction* TForm1::action(const std::string& id) const {
     const auto it = actions_.find(id);
@@ -249,6 +260,7 @@ void TForm1::panicChanged(bool hidden) {
                     if (r == QSystemTrayIcon::Trigger) game_.PanicDesactiver();
                 });
     }
+    if (form2_) form2_->cacherPourPanic(hidden); // the dialog goes and comes back with the game
     if (hidden) {
         tray_->show();
         hide();

@@ -28,6 +28,7 @@ class QActionGroup;
 class QSystemTrayIcon;
 
 namespace kp {
+class TForm2;
 class TForm3;
 }
 
@@ -55,6 +56,9 @@ class TForm1 : public QMainWindow, public GameEvents {
     Game& game() { return game_; }
     Settings& settings() { return settings_; }
     const BoardPainter& painter() const { return painter_; }
+    const SpriteSet& sprites() const { return sprites_; }
+    // The configuration, help and about dialog, created with the window.
+    TForm2* form2() const { return form2_; }
     sound::SoundSystem& sound() { return sound_; }
     QLabel* messageLabel() const { return message_; }
     QWidget* boardView() const { return view_; }
@@ -81,6 +85,8 @@ class TForm1 : public QMainWindow, public GameEvents {
     // Composes the background: a picture path, or Idem to keep the picture already loaded.
     void CreerBmpFond(const std::string& path);
     void repaintAll();
+    // The configuration dialog's new parameters: stored, laid out, drawn, and a new game.
+    void appliquerConfiguration(const Parametres& p);
 
     // GameEvents
     void cellChanged(int row, int col, int32_t code) override;
@@ -160,6 +166,7 @@ class TForm1 : public QMainWindow, public GameEvents {
     BackgroundComposer composer_;
     sound::SoundSystem sound_;
     std::unique_ptr<QWidget> chargement_;
+    TForm2* form2_ = nullptr;
     TForm3* nomDialogue_ = nullptr; // the loading window shown while a tune is prepared
     int cellSize_ = 16;
     bool shown_ = false;

@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "ui/captions.h"
+#include "ui/config_dialog.h"
 #include "ui/name_dialog.h"
 
 #include <QAction>
@@ -159,6 +160,14 @@ void TForm1::buildMenus() {
         [this] { basculerAffichage(&Settings::AffPieceSuivante); }, nullptr, true);
     affichage->addSeparator();
     addItem(affichage, "MenuCouleurTexte", [this] { choisirPoliceMessages(); });
+    options->addSeparator();
+    addItem(options, "MenuConfig", [this] { form2_->showTab(TForm2::OngletConfiguration); });
+
+    QMenu* aide = addMenu(bar, "MenuPtInterro");
+    addItem(aide, "MenuAide", [this] {
+        form2_->showTab(TForm2::OngletAide);
+    })->setShortcut(Qt::Key_F1);
+    addItem(aide, "MenuAPropos", [this] { form2_->showTab(TForm2::OngletAPropos); });
 }
 
 void TForm1::buildBackgroundMenu(QMenu* options) {
@@ -247,6 +256,7 @@ void TForm1::appliquerLangue(int langue) {
         if (const auto m = menus_.find(row.id); m != menus_.end()) m->second->setTitle(text);
     }
     if (nomDialogue_) nomDialogue_->appliquerLangue(langue);
+    if (form2_) form2_->appliquerLangue(langue);
     afficherMessage();
 }
 

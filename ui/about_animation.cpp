@@ -1,0 +1,109 @@
+#include "about_animation.h"
+
+#include <cstdlib>
+#include <utility>
+
+namespace kp {
+
+namespace {
+// The faces they make at rest on the title: the middle one grins, the outer ones look at it.
+constexpr std::array<int, 3> VisagesDepart{3, 2, 1};
+constexpr std::array<int, 3> Trio{3, 3, 3};
+} // namespace
+
+AnimationAPropos::AnimationAPropos(Hasard hasard) : hasard_(std::move(hasard)) {}
+
+void AnimationAPropos::demarrer(int titleTop, int spotLeft, int spotTop) {
+    ligneTitre_ = titleTop - 1;
+    spotLeft_ = spotLeft;
+    spotTop_ = spotTop;
+    clown_ = false;
+    sequence_ = 0;
+    for (int k = 0; k < 3; ++k) {
+        Smiley& s = s_[k];
+        s = Smiley{};
+        s.left = Departs[k];
+        s.top = ligneTitre_;
+        s.a = 1 + hasard_(k == 1 ? 2 : 3); // the second one falls more gently
+        s.couleur = k;
+        s.phase = VisagesDepart[k];
+    }
+    devant_ = hasard_(3);
+}
+
+bool AnimationAPropos::tousPoses() const {
+    return s_[0].pose && s_[1].pose && s_[2].pose;
+}
+
+void AnimationAPropos::tick() {
+    for (int k = 0; k < 3; ++k) bouger(k);
+    if (tousPoses()) etape();
+}
+
+void AnimationAPropos::bouger(int k) {
+    Smiley& s = s_[k];
+    if (clown_) return;
+    if (!s.parti && hasard_(ChancesDepart) != 0) return;
+    s.parti = true;
+    s.v += s.a;
+    s.top += s.v;
+    if (s.left > spotLeft_)
+        --s.left;
+    else if (s.left < spotLeft_)
+        s.left += std::min(k == 1 ? 2 : 1, spotLeft_ - s.left);
+    if (s.top + s.v + s.a > spotTop_) { // the next step would pass the spot: bounce
+        s.top = spotTop_;
+        s.v = -s.v + 1;
+    }
+    // At rest once it stands on the spot and its bounce can no longer lift it off: v = 0,
+    // or the small two-tick rocking (v between -a and 1) that whole-pixel steps can settle in.
+    if (s.top == spotTop_ && s.left == spotLeft_ && s.v >= -s.a && s.v <= 1) s.pose = true;
+}
+
+void AnimationAPropos::visages(std::array<int, 3> phases) {
+    for (int k = 0; k < 3; ++k) s_[k].phase = phases[k];
+}
+
+void AnimationAPropos::etape() {
+    ++sequence_;
+    switch (sequence_) {
+    case 5:
+        clown_ = true;
+        break;
+    case 6:
+    case 10:
+        visages({4, 4, 4}); // a blink of relief
+        break;
+    case 7:
+    case 13:
+        visages({1, 1, 1});
+        break;
+    case 8:
+    case 14:
+        visages({2, 2, 2});
+        break;
+    case 9:
+    case 12:
+        visages(Trio);
+        break;
+    case 11:
+        for (int k = 0; k < 3; ++k) {
+            s_[k].left = Departs[k];
+            s_[k].top = ligneTitre_;
+            s_[k].v = 0;
+            s_[k].parti = false;
+        }
+        break;
+    case 15:
+        visages(VisagesDepart);
+        break;
+    case 16:
+        sequence_ = 0;
+        for (Smiley& s : s_) s.pose = false;
+        break;
+    default: // 1 to 4: a short wait
+        break;
+    }
+}
+
+} // namespace kp

@@ -1,0 +1,77 @@
+#pragma once
+// The configuration, help and about dialog: a non-modal box with three tabs and an OK button.
+// It edits the game parameters (applied, after a question, when it closes), shows the help in
+// the current language, and the about page with the high-score table.
+
+#include <QDialog>
+#include <QUrl>
+
+#include <array>
+
+class QPushButton;
+class QTabWidget;
+class QTextEdit;
+
+namespace kp {
+
+class AboutPage;
+class ConfigPage;
+class Platform;
+class TForm1;
+
+class TForm2 : public QDialog {
+  public:
+    enum Onglet { OngletConfiguration = 0, OngletAide = 1, OngletAPropos = 2 };
+
+    TForm2(TForm1& main, Platform& platform);
+
+    // Selects a tab and shows the dialog (or brings it forward when it is already open).
+    void showTab(int tab);
+    int currentTab() const;
+
+    // Rewrites every caption in a language (0 French, 1 English), keeping the selected tab.
+    void appliquerLangue(int langue);
+    int langue() const { return langue_; }
+
+    // Panic hides an open dialog with the game; the restore brings it back untouched.
+    void cacherPourPanic(bool cacher);
+
+    // Whether the configuration was changed since the dialog was last shown.
+    bool modifie() const;
+
+    // The mail link's address: "mailto:" with the subject and the body, percent-encoded.
+    QUrl lienMail() const;
+    // The address the mail link writes to (set when the game is built).
+    static QString adresseContact();
+
+    ConfigPage* pageConfiguration() const { return config_; }
+    AboutPage* pageAPropos() const { return about_; }
+    QTabWidget* onglets() const { return onglets_; }
+    QTextEdit* aide(int langue) const { return aides_[langue == 1 ? 1 : 0]; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    // Every way of closing (OK, the close box, Escape) comes through here.
+    void done(int result) override;
+
+  private:
+    void FormShow();
+    void FormClose();
+    void ongletChange(int tab);
+    void majPalmares();
+    void BtnEffacerScoresClick();
+    void ouvrirMail();
+
+    TForm1& main_;
+    Platform& platform_;
+    int langue_ = 0;
+    bool cachePanic_ = false;
+    QTabWidget* onglets_;
+    ConfigPage* config_;
+    std::array<QTextEdit*, 2> aides_{};
+    AboutPage* about_;
+    QPushButton* ok_;
+};
+
+} // namespace kp

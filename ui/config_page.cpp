@@ -1,0 +1,259 @@
+#include "config_page.h"
+
+#include "ui/dialog_captions.h"
+#include "ui/leader_label.h"
+
+#include "persistence/settings.h"
+#include "render/sprites.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include <limits>
+
+namespace kp {
+
+// ---- BoundedSpinEdit ----
+
+BoundedSpinEdit::BoundedSpinEdit(QWidget* parent) : QSpinBox(parent) {
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+}
+
+QValidator::State BoundedSpinEdit::validate(QString& input, int&) const {
+    static const QRegularExpression number(QStringLiteral("^\\s*-?\\d*\\s*$"));
+    if (!number.match(input).hasMatch()) return QValidator::Invalid;
+    bool ok = false;
+    const int v = input.trimmed().toInt(&ok);
+    // Anything else made of digits may still be typed; it is held to the bounds afterwards.
+    return ok && v >= minimum() && v <= maximum() ? QValidator::Acceptable
+                                                  : QValidator::Intermediate;
+}
+
+void BoundedSpinEdit::fixup(QString& input) const {
+    const QString t = input.trimmed();
+    static const QRegularExpression digits(QStringLiteral("^-?\\d+$"));
+    int v = minimum();
+    if (digits.match(t).hasMatch()) {
+        bool ok = false;
+        const qlonglong n = t.toLongLong(&ok);
+        if (!ok) // more digits than any integer holds: far beyond one bound or the other
+            v = t.startsWith(QLatin1Char('-')) ? minimum() : maximum();
+        else
+            v = int(std::clamp<qlonglong>(n, minimum(), maximum()));
+    }
+    input = QString::number(v);
+}
+
+// ---- ConfigPage ----
+
+namespace {
+
+struct Ligne {
+    std::string_view cle;
+    const char* etiquette;
+};
+
+struct Groupe {
+    const char* titre;
+    std::initializer_list<Ligne> lignes;
+};
+
+const Groupe groupes[] = {
+    {"LabelConfigGenerale",
+     {{"NbLgn", "NbLgn_Label"},
+      {"NbCol", "NbCol_Label"},
+      {"NbColor", "NbColor_Edit_Label"},
+      {"MinCasesConsecutives", "MinCasesConsecutives_EditLabel"}}},
+    {"LabelConfigPremierNiveau",
+     {{"NbVirus", "NbVirus_EditLabel"},
+      {"NbVirusLignes", "NbVirusLignes_EditLabel"},
+      {"TempoDepart", "TempoDepart_Label"}}},
+    {"LabelConfigNiveauSuivant",
+     {{"NbVirusInc", "NbVirusInc_Edit_Label"},
+      {"NbVirusLignesInc", "NbVirusLignesInc_Edit_Label"},
+      {"NbVirusLignesMax", "NbVirusLignesMax_EditLabel"},
+      {"TempoNiveauInc", "TempoNiveauInc_Edit_Label"}}},
+};
+const char* const titrePresets = "LabelConfigPredefinies";
+const char* const nomsBoutons[4] = {"BtnConfig", "BtnConfig2", "BtnConfig3", "BtnConfig4"};
+const char* const legendesBoutons[4] = {"          &d", "          &p", "          &n",
+                                        "          &w"};
+
+size_t indexCle(std::string_view cle) {
+    for (size_t i = 0; i < ClesConfiguration.size(); ++i)
+        if (ClesConfiguration[i].key == cle) return i;
+    return 0;
+}
+
+Parametres preset(int32_t nbLgn, int32_t nbCol, int32_t nbVirus, int32_t nbVirusLignes,
+                  int32_t nbVirusInc, int32_t nbVirusLignesInc, int32_t nbVirusLignesMax,
+                  int32_t tempoDepart, int32_t tempoNiveauInc, int32_t minCases, int32_t nbColor) {
+    Parametres p;
+    p.NbLgn = nbLgn;
+    p.NbCol = nbCol;
+    p.NbVirus = nbVirus;
+    p.NbVirusLignes = nbVirusLignes;
+    p.NbVirusInc = nbVirusInc;
+    p.NbVirusLignesInc = nbVirusLignesInc;
+    p.NbVirusLignesMax = nbVirusLignesMax;
+    p.TempoDepart = tempoDepart;
+    p.TempoNiveauInc = tempoNiveauInc;
+    p.MinCasesConsecutives = minCases;
+    p.NbColor = nbColor;
+    return p;
+}
+
+bool memesValeurs(const Parametres& a, const Parametres& b) {
+    for (const CleConfiguration& k : ClesConfiguration)
+        if (a.*k.field != b.*k.field) return false;
+    return true;
+}
+
+} // namespace
+
+const std::array<Parametres, 4>& ConfigPage::presets() {
+    static const std::array<Parametres, 4> table{
+        preset(18, 8, 5, 5, 5, 1, 14, 650, 10, 4, 3),
+        preset(18, 8, 15, 7, 5, 1, 17, 650, 0, 4, 3),
+        preset(25, 8, 20, 10, 5, 1, 20, 500, 0, 5, 3),
+        preset(30, 20, 50, 20, 50, 1, 25, 750, 0, 5, 5),
+    };
+    return table;
+}
+
+ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(10, 7, 10, 4);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(1);
+    grid->setColumnMinimumWidth(0, 10);
+    grid->setColumnStretch(1, 1);
+    int row = 0;
+    auto titre = [&](int index, const char* id) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(id));
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+        // The room left over goes between the groups.
+        if (row > 0) {
+            grid->setRowMinimumHeight(row, 3);
+            grid->setRowStretch(row++, 1);
+        }
+        grid->addWidget(label, row++, 0, 1, 3);
+        titres_[index] = label;
+    };
+    int groupe = 0;
+    for (const Groupe& g : groupes) {
+        titre(groupe++, g.titre);
+        for (const Ligne& l : g.lignes) {
+            const size_t i = indexCle(l.cle);
+            auto* etiquette = new LeaderLabel(this);
+            etiquette->setObjectName(QString::fromLatin1(l.etiquette));
+            auto* edit = new BoundedSpinEdit(this);
+            edit->setObjectName(QString::fromLatin1(l.cle.data(), qsizetype(l.cle.size())) +
+                                QStringLiteral("_Edit"));
+            edit->setRange(ClesConfiguration[i].min, ClesConfiguration[i].max);
+            edit->setFixedSize(62, 22);
+            etiquette->setBuddy(edit);
+            connect(edit, &QSpinBox::valueChanged, this, [this] { valeurChangee(); });
+            grid->addWidget(etiquette, row, 1, Qt::AlignBottom);
+            grid->addWidget(edit, row++, 2, Qt::AlignBottom);
+            edits_[i] = edit;
+            etiquettes_[i] = etiquette;
+        }
+    }
+    titre(3, titrePresets);
+    auto* rangee = new QHBoxLayout;
+    rangee->setSpacing(8);
+    for (int k = 0; k < 4; ++k) {
+        auto* b = new QPushButton(QString::fromLatin1(legendesBoutons[k]), this);
+        b->setObjectName(QString::fromLatin1(nomsBoutons[k]));
+        const QImage glyph =
+            toTransparentImage(loadBitmap(QStringLiteral(":/dialog/ImgConfig%1").arg(k + 1)));
+        b->setIcon(QIcon(QPixmap::fromImage(glyph)));
+        b->setIconSize(QSize(32, 32));
+        b->setFixedHeight(40);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, k] { BtnConfigClick(k + 1); });
+        rangee->addWidget(b);
+        boutons_[k] = b;
+    }
+    grid->addLayout(rangee, row++, 0, 1, 3);
+    appliquerLangue(0);
+}
+
+BoundedSpinEdit* ConfigPage::edit(std::string_view key) const {
+    for (size_t i = 0; i < ClesConfiguration.size(); ++i)
+        if (ClesConfiguration[i].key == key) return edits_[i];
+    return nullptr;
+}
+
+void ConfigPage::setValeurs(const Parametres& p) {
+    for (size_t i = 0; i < ClesConfiguration.size(); ++i) {
+        edits_[i]->setRange(ClesConfiguration[i].min, ClesConfiguration[i].max);
+        edits_[i]->setValue(p.*ClesConfiguration[i].field);
+    }
+}
+
+Parametres ConfigPage::valeurs() const {
+    Parametres p;
+    for (size_t i = 0; i < ClesConfiguration.size(); ++i)
+        p.*ClesConfiguration[i].field = edits_[i]->value();
+    return p;
+}
+
+int ConfigPage::NoConfig() {
+    const Parametres p = valeurs();
+    int trouve = 0;
+    for (int k = 1; k <= 4 && trouve == 0; ++k)
+        if (memesValeurs(p, presets()[k - 1])) trouve = k;
+    for (int k = 1; k <= 4; ++k) boutons_[k - 1]->setEnabled(k != trouve);
+    return trouve;
+}
+
+void ConfigPage::valeurChangee() {
+    modifie_ = true;
+    for (QPushButton* b : boutons_) b->setEnabled(true);
+}
+
+void ConfigPage::BtnConfigClick(int k) {
+    const Parametres& p = presets()[k - 1];
+    for (size_t i = 0; i < ClesConfiguration.size(); ++i)
+        edits_[i]->setValue(p.*ClesConfiguration[i].field);
+    modifie_ = true;
+    // The button that was used goes grey, even if the values did not change.
+    for (int j = 1; j <= 4; ++j) boutons_[j - 1]->setEnabled(j != k);
+}
+
+void ConfigPage::interpreterSaisies() {
+    for (BoundedSpinEdit* e : edits_) e->interpretText();
+}
+
+void ConfigPage::rendreCoherent() {
+    QSpinBox* lignes = edit("NbLgn");
+    QSpinBox* max = edit("NbVirusLignesMax");
+    QSpinBox* premier = edit("NbVirusLignes");
+    QSpinBox* inc = edit("NbVirusLignesInc");
+    if (lignes->value() < max->value()) max->setValue(lignes->value());
+    if (max->value() < premier->value()) premier->setValue(max->value());
+    if (max->value() < premier->value() + inc->value())
+        inc->setValue(max->value() - premier->value());
+}
+
+void ConfigPage::appliquerLangue(int langue) {
+    int g = 0;
+    for (const Groupe& groupe : groupes) {
+        titres_[g++]->setText(dialogCaption(groupe.titre, langue));
+        for (const Ligne& l : groupe.lignes)
+            etiquettes_[indexCle(l.cle)]->setText(dialogCaption(l.etiquette, langue));
+    }
+    titres_[3]->setText(dialogCaption(titrePresets, langue));
+    for (int k = 0; k < 4; ++k) boutons_[k]->setToolTip(textePreset(langue, presets()[k]));
+}
+
+} // namespace kp

@@ -1,0 +1,97 @@
+#include "dialog_captions.h"
+
+#include <cstring>
+
+namespace kp {
+
+namespace {
+// clang-format off
+constexpr Caption table[] = {
+    {"TabConfiguration", "&Configuration...", "&Configuration..."},
+    {"TabAide", "&Aide", "&Help"},
+    {"TabAPropos", "A &propos", "&About"},
+    {"LabelConfigGenerale", "Configuration générale :", "General configuration :"},
+    {"NbLgn_Label", "Nombre de lignes du jeu", "Number of lines of the play"},
+    {"NbCol_Label", "Nombre de colonnes du jeu", "Number of columns of the play"},
+    {"NbColor_Edit_Label", "Nombre de couleurs du jeu", "Number of colors of the game"},
+    {"MinCasesConsecutives_EditLabel", "Nombre de couleurs identiques nécessaires pour l'élimination des smileys", "Number of colors identical necessary for the elimination of smileys"},
+    {"LabelConfigPremierNiveau", "Configuration du premier niveau (démarrage du jeu) :", "Configuration of the first level (starting of the play) :"},
+    {"NbVirus_EditLabel", "Nombre de smileys", "Number of smileys"},
+    {"NbVirusLignes_EditLabel", "Nombre de lignes sur lesquelles placer les smileys", "Number of lines on which to place the smileys"},
+    {"TempoDepart_Label", "Vitesse de descente des gélules (en millisecondes)", "Speed of descent of the capsules (in milliseconds)"},
+    {"LabelConfigNiveauSuivant", "Configuration de chacun des niveaux suivants :", "Configuration of each following level :"},
+    {"NbVirusInc_Edit_Label", "Nombre de smileys supplémentaires", "Number of additional smileys"},
+    {"NbVirusLignesInc_Edit_Label", "Nombre de lignes supplémentaires sur lesquelles placer les smileys", "Number of additional lines on which to place the smileys"},
+    {"NbVirusLignesMax_EditLabel", "Nombre de lignes maximum sur lesquelles placer les smileys", "Maximum number of lines on which to place the smileys"},
+    {"TempoNiveauInc_Edit_Label", "Accélération de la vitesse de descente des gélules (en millisecondes)", "Acceleration speed of descent of the capsules (in milliseconds)"},
+    {"LabelConfigPredefinies", "Configurations prédéfinies :", "Preset configurations :"},
+    {"LabelFreeware2", "N'hésites pas à l'envoyer à tes amis !", "Do not hesitate to send it to your friends !"},
+    {"LabelClt", "Clt", "Clas"},
+    {"LabelChampion", "Champion(ne)", "Champion(ne)"},
+    {"LabelScore", "Score", "Score"},
+    {"LabelDate", "Date", "Date"},
+    {"LabelPalmares", "Tableau des scores", "Table of the scores"},
+    {"LabelBetaTesteurs", "L'équipe des beta-testeurs", "The team of the beta-testers"},
+    {"LabelEffacerScores", "Effacer le tableau des scores", "Erase the table of the scores"},
+    {"BtnEffacerScores", "&Effacer...", "&Erase..."},
+    {"BtnOK", "&OK", "&OK"},
+    {"LabelMail", "Écrire à l'auteur", "Write to the author"},
+};
+// clang-format on
+} // namespace
+
+std::span<const Caption> dialogCaptions() {
+    return table;
+}
+
+QString dialogCaption(const char* id, int langue) {
+    for (const Caption& c : table)
+        if (std::strcmp(c.id, id) == 0) return QString::fromUtf8(langue == 1 ? c.en : c.fr);
+    return QString::fromUtf8(id);
+}
+
+QString texteQuestionAppliquer(int langue) {
+    return langue == 1
+               ? QStringLiteral("The configuration was modified.\rIf you apply it, the game in "
+                                "progress will be re-initialized.\r\rWant you to apply the new "
+                                "configuration ?")
+               : QStringLiteral("La configuration a été modifiée.\rSi vous l'appliquez, la partie "
+                                "en cours sera ré-initialisée.\r\rVoulez-vous appliquer la "
+                                "nouvelle configuration ?");
+}
+
+QString texteQuestionEffacer(int langue) {
+    return langue == 1 ? QStringLiteral("Erase the table of the scores ?")
+                       : QStringLiteral("Effacer le tableau des scores ?");
+}
+
+QString textePreset(int langue, const Parametres& p) {
+    const QString format =
+        langue == 1 ? QStringLiteral("%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, "
+                                     "runs of %6, a fall every %7 ms")
+                    : QStringLiteral("%1 lignes × %2 colonnes, %3 smileys sur %4 lignes, "
+                                     "%5 couleurs, alignements de %6, une chute toutes les %7 ms");
+    return format.arg(p.NbLgn)
+        .arg(p.NbCol)
+        .arg(p.NbVirus)
+        .arg(p.NbVirusLignes)
+        .arg(p.NbColor)
+        .arg(p.MinCasesConsecutives)
+        .arg(p.TempoDepart);
+}
+
+QString texteMailBonjour(int langue) {
+    return langue == 1 ? QStringLiteral("Hello. I use ") : QStringLiteral("Bonjour. J'utilise ");
+}
+
+QString texteMailFin(int langue) {
+    return langue == 1
+               ? QStringLiteral(" and I am (a little) (much) (passionately) (with the madness) "
+                                "(not at all) happy with it. I thought that that would please to "
+                                "you to know it !")
+               : QStringLiteral(" et j'en suis (un peu) (beaucoup) (passionnément) (à la folie) "
+                                "(pas du tout) content. J'ai pensé que ça vous ferait plaisir de "
+                                "le savoir !");
+}
+
+} // namespace kp

@@ -1,0 +1,35 @@
+#pragma once
+// The French and English texts of the configuration, help and about dialog: one row per
+// caption (by the name of the widget that shows it), and the texts of its questions and of
+// the mail link.
+
+#include "ui/captions.h"
+
+#include "engine/game_state.h"
+
+#include <QString>
+
+#include <span>
+
+namespace kp {
+
+std::span<const Caption> dialogCaptions();
+// The caption of a dialog widget in a language (0 French, 1 English); the id when unknown.
+QString dialogCaption(const char* id, int langue);
+
+// Asked when the dialog closes with a modified configuration ("\r" breaks the lines).
+QString texteQuestionAppliquer(int langue);
+// Asked by the erase button.
+QString texteQuestionEffacer(int langue);
+
+// The tooltip of a preset button: what the preset plays like.
+QString textePreset(int langue, const Parametres& p);
+
+// The mail link's message, around the title and the version: "<greeting>title version<end>".
+QString texteMailBonjour(int langue);
+QString texteMailFin(int langue);
+
+// The help page's two texts (rich text).
+QString texteAide(int langue);
+
+} // namespace kp

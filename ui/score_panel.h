@@ -1,0 +1,46 @@
+#pragma once
+// The two panels at the foot of the about page: the table of the three best scores, and the
+// beta-testers, who take its place while the clown is held down.
+
+#include "persistence/scores.h"
+
+#include <QFrame>
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+
+namespace kp {
+
+class ScorePanel : public QFrame {
+  public:
+    explicit ScorePanel(QWidget* parent = nullptr);
+
+    // Shows the table; ranks and names 1 to 3 take the smiley colours 1 to 3 (0x00BBGGRR).
+    void afficher(const Palmares& table, const std::array<int32_t, 5>& couleurs);
+    void appliquerLangue(int langue);
+
+  private:
+    QLabel* titre_;
+    std::array<QLabel*, 4> entetes_{}; // Clt, Champion(ne), Score, Date
+    struct Ligne {
+        QLabel *rang, *nom, *niv, *barre, *vir, *dat;
+    };
+    std::array<Ligne, 3> lignes_{};
+};
+
+class BetaPanel : public QFrame {
+  public:
+    static constexpr int Testeurs = 7;
+    explicit BetaPanel(QWidget* parent = nullptr);
+    void appliquerLangue(int langue);
+
+  private:
+    QLabel* titre_;
+};
+
+// The dark scoreboard look both panels share.
+void styleTableau(QFrame* panel);
+
+} // namespace kp
