@@ -1,0 +1,525 @@
+#include "scripted_platform.h"
+#include "ui/about_page.h"
+#include "ui/config_dialog.h"
+#include "ui/config_page.h"
+#include "ui/dialog_captions.h"
+#include "ui/leader_label.h"
+#include "ui/main_window.h"
+
+#include "persistence/settings.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSet>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QUrlQuery>
+#include <gtest/gtest.h>
+
+namespace kp {
+
+namespace {
+
+struct Dialog : ::testing::Test {
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    std::unique_ptr<TForm1> w;
+    TForm2* d = nullptr;
+
+    void open() {
+        sound::SoundSystem::Options quiet;
+        quiet.useDevice = false;
+        quiet.tempDir = dir.path();
+        w = std::make_unique<TForm1>(platform, dir.filePath("kp.ini").toStdString(), quiet);
+        w->FormShow();
+        d = w->form2();
+        ASSERT_NE(d, nullptr);
+    }
+    BoundedSpinEdit* edit(const char* key) { return d->pageConfiguration()->edit(key); }
+    template <class T = QWidget> T* child(const char* name) {
+        T* c = d->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    QString text(const char* name) { return child<QLabel>(name)->text(); }
+    bool enabled(int preset) { return d->pageConfiguration()->bouton(preset)->isEnabled(); }
+    // Types into an edit and moves the focus away, as a player would.
+    void type(const char* key, const QString& s, bool leave = true) {
+        edit(key)->findChild<QLineEdit*>()->setText(s);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        if (leave) QApplication::sendEvent(edit(key), &out);
+    }
+};
+
+void mouse(QWidget* w, QEvent::Type type) {
+    const QPointF at(3, 3);
+    QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton,
+                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+void click(QWidget* w) {
+    mouse(w, QEvent::MouseButtonPress);
+    mouse(w, QEvent::MouseButtonRelease);
+}
+void hover(QWidget* w, bool enter) {
+    if (enter) {
+        QEnterEvent e(QPointF(3, 3), QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)));
+        QApplication::sendEvent(w, &e);
+    } else {
+        QEvent e(QEvent::Leave);
+        QApplication::sendEvent(w, &e);
+    }
+}
+
+} // namespace
+
+TEST_F(Dialog, opensFromTheMenusOnTheirTab) {
+    open();
+    EXPECT_EQ(d->size(), QSize(484, 491));
+    EXPECT_EQ(d->windowTitle(), "Kembrolla Panic!");
+    EXPECT_FALSE(d->isModal());
+    EXPECT_EQ(w->action("MenuAide")->shortcut(), QKeySequence(Qt::Key_F1));
+    const std::pair<const char*, int> items[] = {
+        {"MenuConfig", 0}, {"MenuAide", 1}, {"MenuAPropos", 2}};
+    for (const auto& [id, tab] : items) {
+        w->action(id)->trigger();
+        EXPECT_TRUE(d->isVisible()) << id;
+        EXPECT_EQ(d->currentTab(), tab) << id;
+        d->close();
+        EXPECT_FALSE(d->isVisible()) << id;
+    }
+    EXPECT_EQ(w->menu("MenuPtInterro")->title(), "&?");
+    EXPECT_EQ(d->onglets()->tabText(2), "A &propos");
+}
+
+TEST_F(Dialog, editsHoldWhatIsTypedToTheirBounds) {
+    open();
+    d->showTab(0);
+    for (const CleConfiguration& k : ClesConfiguration) {
+        EXPECT_EQ(edit(k.key.data())->minimum(), k.min) << k.key;
+        EXPECT_EQ(edit(k.key.data())->maximum(), k.max) << k.key;
+    }
+    const std::tuple<const char*, const char*, int> cases[] = {
+        {"NbLgn", "150", 99},       {"NbLgn", "3", 5},
+        {"NbLgn", "abc", 5},        {"NbLgn", "", 5},
+        {"NbLgn", "42", 42},        {"TempoDepart", "50", 100},
+        {"TempoDepart", "-7", 100}, {"NbColor", "9", 5},
+        {"NbVirusInc", "x1", 0},    {"MinCasesConsecutives", "99999999999999999999", 999}};
+    for (const auto& [key, typed, held] : cases) {
+        type(key, typed);
+        EXPECT_EQ(edit(key)->value(), held) << key << " '" << typed << "'";
+        EXPECT_EQ(edit(key)->text(), QString::number(held)) << key;
+    }
+    // Still being typed when the dialog closes: held the same way, then applied.
+    type("NbCol", "500", false);
+    platform.answer = true;
+    d->close();
+    EXPECT_EQ(w->settings().Configuration.NbCol, 99);
+}
+
+TEST_F(Dialog, showingDisablesThePresetTheConfigurationMatches) {
+    open();
+    d->showTab(0);
+    EXPECT_FALSE(enabled(1));
+    EXPECT_TRUE(enabled(2) && enabled(3) && enabled(4));
+    EXPECT_FALSE(d->modifie());
+    d->close();
+    EXPECT_TRUE(platform.questions.empty()) << "nothing changed, nothing to ask";
+
+    w->settings().Configuration = ConfigPage::presets()[2];
+    d->showTab(0);
+    EXPECT_FALSE(enabled(3));
+    EXPECT_TRUE(enabled(1) && enabled(2) && enabled(4));
+    d->close();
+
+    w->settings().Configuration.NbVirus = 33;
+    d->showTab(0);
+    EXPECT_TRUE(enabled(1) && enabled(2) && enabled(3) && enabled(4));
+}
+
+TEST_F(Dialog, presetsFillTheEditsAndAnyChangeEnablesThemAll) {
+    open();
+    d->showTab(0);
+    EXPECT_EQ(child<QPushButton>("BtnConfig4")->text(), "          &w");
+    child<QPushButton>("BtnConfig4")->click();
+    const Parametres p = d->pageConfiguration()->valeurs();
+    EXPECT_EQ(p.NbLgn, 30);
+    EXPECT_EQ(p.NbCol, 20);
+    EXPECT_EQ(p.NbVirus, 50);
+    EXPECT_EQ(p.NbVirusInc, 50);
+    EXPECT_EQ(p.NbVirusLignesMax, 25);
+    EXPECT_EQ(p.TempoDepart, 750);
+    EXPECT_EQ(p.NbColor, 5);
+    EXPECT_TRUE(d->modifie());
+    EXPECT_FALSE(enabled(4));
+    EXPECT_TRUE(enabled(1));
+    edit("NbLgn")->setValue(29);
+    EXPECT_TRUE(enabled(1) && enabled(2) && enabled(3) && enabled(4));
+    // Preset 1 is the game's default configuration.
+    const Parametres defaut;
+    for (const CleConfiguration& k : ClesConfiguration)
+        EXPECT_EQ(ConfigPage::presets()[0].*k.field, defaut.*k.field) << k.key;
+}
+
+TEST_F(Dialog, closingAfterAPresetAsksEvenForTheSameValuesAndNoKeepsTheGame) {
+    open();
+    const GameState before = w->game().state();
+    d->showTab(0);
+    child<QPushButton>("BtnConfig2")->click();
+    child<QPushButton>("BtnConfig")->click(); // back to the values in use
+    platform.answer = false;
+    child<QPushButton>("BtnOK")->click();
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0],
+              "La configuration a été modifiée.\rSi vous l'appliquez, la partie en cours sera "
+              "ré-initialisée.\r\rVoulez-vous appliquer la nouvelle configuration ?");
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(w->game().state().Grille, before.Grille) << "the game in progress goes on";
+
+    // The edits drop what was not applied; the next showing reloads the settings.
+    d->showTab(0);
+    edit("NbLgn")->setValue(40);
+    d->close();
+    EXPECT_EQ(w->settings().Configuration.NbLgn, 18);
+    d->showTab(0);
+    EXPECT_EQ(edit("NbLgn")->value(), 18);
+    EXPECT_FALSE(d->modifie());
+}
+
+TEST_F(Dialog, panicHidesTheOpenDialogAndBringsItBackUntouched) {
+    open();
+    d->showTab(0);
+    edit("NbCol")->setValue(11);
+    d->cacherPourPanic(true);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_FALSE(d->pageAPropos()->animationActive());
+    EXPECT_TRUE(platform.questions.empty()) << "hiding is no closing";
+    d->cacherPourPanic(false);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(edit("NbCol")->value(), 11);
+    EXPECT_TRUE(d->modifie());
+    d->close();
+    d->cacherPourPanic(true);
+    d->cacherPourPanic(false);
+    EXPECT_FALSE(d->isVisible()) << "a closed dialog stays closed";
+}
+
+TEST_F(Dialog, yesAppliesTheValuesAndStartsANewGameOnTheNewBoard) {
+    open();
+    w->LangueAnglais();
+    w->game().MenuPasserNiveauClick();
+    ASSERT_EQ(w->game().state().Niveau, 2);
+    d->showTab(0);
+    edit("NbLgn")->setValue(12);
+    edit("NbCol")->setValue(10);
+    edit("NbVirus")->setValue(7);
+    platform.answer = true;
+    d->close();
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_TRUE(platform.questions[0].startsWith("The configuration was modified.\r"));
+    EXPECT_EQ(w->settings().Configuration.NbLgn, 12);
+    EXPECT_EQ(w->game().state().P.NbCol, 10);
+    EXPECT_EQ(w->game().state().Niveau, 1);
+    EXPECT_EQ(w->game().state().NbVirusRestants, 7);
+    EXPECT_FALSE(w->game().state().Tricherie);
+    EXPECT_EQ(w->boardView()->size(), QSize(10 * 16 + 2, 12 * 16 + 52 + 2));
+    EXPECT_EQ(w->messageLabel()->text(), "Level 1");
+}
+
+TEST_F(Dialog, rowsAreMadeConsistentInOrderBeforeApplying) {
+    open();
+    struct Case {
+        int nbLgn, max, lignes, inc;
+        int wantMax, wantLignes, wantInc;
+    };
+    const Case cases[] = {
+        {10, 14, 12, 1, 10, 10, 0}, // all three rules, one after the other
+        {30, 20, 15, 8, 20, 15, 5}, // only the rows added per level
+        {30, 12, 15, 0, 12, 12, 0}, // the first level's rows
+        {30, 20, 5, 1, 20, 5, 1},   // nothing to do
+    };
+    platform.answer = true;
+    for (const Case& c : cases) {
+        d->showTab(0);
+        edit("NbLgn")->setValue(c.nbLgn);
+        edit("NbVirusLignesMax")->setValue(c.max);
+        edit("NbVirusLignes")->setValue(c.lignes);
+        edit("NbVirusLignesInc")->setValue(c.inc);
+        d->close();
+        const Parametres& p = w->settings().Configuration;
+        EXPECT_EQ(p.NbVirusLignesMax, c.wantMax) << c.nbLgn << " " << c.max;
+        EXPECT_EQ(p.NbVirusLignes, c.wantLignes) << c.nbLgn << " " << c.max;
+        EXPECT_EQ(p.NbVirusLignesInc, c.wantInc) << c.nbLgn << " " << c.max;
+    }
+}
+
+TEST_F(Dialog, languageSwitchKeepsTheTabAndShowsOnlyTheHelpOfTheLanguage) {
+    open();
+    auto shown = [&](int l) { return d->aide(l)->isVisibleTo(d->aide(l)->parentWidget()); };
+    d->showTab(1);
+    EXPECT_TRUE(shown(0));
+    EXPECT_FALSE(shown(1));
+    w->LangueAnglais();
+    EXPECT_EQ(d->currentTab(), 1);
+    EXPECT_FALSE(shown(0));
+    EXPECT_TRUE(shown(1));
+    EXPECT_EQ(d->onglets()->tabText(1), "&Help");
+    d->showTab(2);
+    EXPECT_FALSE(shown(0) || shown(1));
+    w->LangueFrancais();
+    EXPECT_EQ(d->currentTab(), 2);
+    EXPECT_FALSE(shown(0) || shown(1));
+    d->onglets()->setCurrentIndex(1);
+    EXPECT_TRUE(shown(0));
+    EXPECT_FALSE(shown(1));
+    EXPECT_TRUE(d->aide(0)->toPlainText().contains("PRINCIPES DU JEU :"));
+    EXPECT_TRUE(d->aide(0)->toPlainText().contains("Déplacement rapide de la gélule vers le bas"));
+    EXPECT_TRUE(d->aide(1)->toPlainText().contains("PRINCIPLES OF THE GAME :"));
+    EXPECT_TRUE(d->aide(1)->toPlainText().contains("SCORES  :"));
+}
+
+// Every text the dialog shows, on each of its tabs (buttons, labels, tooltips, tabs, memos).
+QSet<QString> visibleTexts(TForm2* d) {
+    QSet<QString> out{d->windowTitle()};
+    const int tab = d->currentTab();
+    for (int t = 0; t < 3; ++t) {
+        d->onglets()->setCurrentIndex(t);
+        out << d->onglets()->tabText(t);
+        for (QWidget* c : d->findChildren<QWidget*>()) {
+            if (!c->isVisibleTo(d)) continue;
+            out << c->toolTip();
+            if (auto* l = qobject_cast<QLabel*>(c)) out << l->text();
+            if (auto* b = qobject_cast<QAbstractButton*>(c)) out << b->text();
+            if (auto* e = qobject_cast<QTextEdit*>(c)) out << e->toPlainText();
+        }
+    }
+    d->onglets()->setCurrentIndex(tab);
+    out.remove(QString());
+    return out;
+}
+
+TEST_F(Dialog, aSwitchLeavesNoTextOfTheOtherLanguage) {
+    open();
+    d->showTab(1);
+    QSet<QString> french, english;
+    for (const Caption& c : dialogCaptions())
+        if (QString::fromUtf8(c.fr) != QString::fromUtf8(c.en)) {
+            french << QString::fromUtf8(c.fr);
+            english << QString::fromUtf8(c.en);
+        }
+    const QSet<QString> inFrench = visibleTexts(d);
+    w->LangueAnglais();
+    const QSet<QString> inEnglish = visibleTexts(d);
+    // What the French dialog showed and a translation changes must all have gone.
+    for (const QString& t : inFrench)
+        if (inEnglish.contains(t)) {
+            EXPECT_FALSE(french.contains(t)) << t.toStdString();
+        }
+    for (const QString& t : inEnglish) {
+        EXPECT_FALSE(french.contains(t)) << t.toStdString();
+        if (t == QString::fromUtf8("Français")) continue; // the flag names its own language
+        for (const char* word : {"é", "è", "à", " les ", " des ", " du ", " de "})
+            EXPECT_FALSE(t.contains(QString::fromUtf8(word))) << t.toStdString();
+    }
+    EXPECT_TRUE(inEnglish.contains("General configuration :"));
+    EXPECT_TRUE(inEnglish.contains("Number of lines of the play"));
+    w->LangueFrancais();
+    for (const QString& t : visibleTexts(d)) EXPECT_FALSE(english.contains(t)) << t.toStdString();
+}
+
+TEST_F(Dialog, scorePanelShowsTheTableInTheSmileyColoursAndErasesOnYesOnly) {
+    open();
+    Palmares& table = w->settings().Scores;
+    table.Entrees[0] = {"12", "3", "Aline", " 07 janv. 2024  -  08h05"};
+    table.Entrees[1] = {"9", "0", "<b>Bob</b>", " 01 févr. 2024  -  21h30"};
+    w->settings().SmileyCouleur = {0x0000FF, 0x00FF00, 0xFF0000, 0, 0};
+    d->showTab(2);
+    EXPECT_EQ(text("LabelPalmares"), "Tableau des scores");
+    EXPECT_EQ(text("LabelClt"), "Clt");
+    EXPECT_EQ(text("Score01_Nom"), "Aline");
+    EXPECT_EQ(text("Score01_Niv"), "12");
+    EXPECT_TRUE(child<QLabel>("Score01_Niv")->alignment() & Qt::AlignRight);
+    EXPECT_EQ(text("LabelBarre1"), "/");
+    EXPECT_EQ(text("Score01_Vir"), "3");
+    EXPECT_EQ(text("Score01_Dat"), "07 janv. 2024  -  08h05");
+    EXPECT_EQ(text("Score02_Nom"), "<b>Bob</b>");
+    EXPECT_EQ(child<QLabel>("Score02_Nom")->textFormat(), Qt::PlainText) << "names are no markup";
+    EXPECT_EQ(text("Score03_Niv"), "0");
+    EXPECT_EQ(text("Score03_Nom"), "");
+    EXPECT_EQ(text("LabelClt2"), "2");
+    // Ranks and names take the smiley colours 1, 2, 3 (stored 0x00BBGGRR).
+    EXPECT_TRUE(child<QLabel>("Score01_Nom")->styleSheet().contains("#ff0000"));
+    EXPECT_TRUE(child<QLabel>("LabelClt2")->styleSheet().contains("#00ff00"));
+    EXPECT_TRUE(child<QLabel>("Score03_Nom")->styleSheet().contains("#0000ff"));
+
+    platform.answer = false;
+    child<QPushButton>("BtnEffacerScores")->click();
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0], "Effacer le tableau des scores ?");
+    EXPECT_EQ(table.Entrees[0].Nom, "Aline");
+    w->LangueAnglais();
+    platform.answer = true;
+    child<QPushButton>("BtnEffacerScores")->click();
+    EXPECT_EQ(platform.questions.back(), "Erase the table of the scores ?");
+    EXPECT_EQ(table, Palmares{});
+    EXPECT_EQ(text("Score01_Nom"), "");
+    EXPECT_EQ(text("Score01_Niv"), "0");
+}
+
+TEST_F(Dialog, mailLinkIsOnePercentEncodedUrl) {
+    open();
+    for (int langue : {0, 1}) {
+        langue == 1 ? w->LangueAnglais() : w->LangueFrancais();
+        const QUrl url = d->lienMail();
+        ASSERT_TRUE(url.isValid());
+        EXPECT_EQ(url.scheme(), "mailto");
+        EXPECT_EQ(url.path(), TForm2::adresseContact());
+        const QByteArray raw = url.toEncoded();
+        EXPECT_FALSE(raw.contains(' ')) << raw.toStdString();
+        EXPECT_EQ(raw.count('?'), 1) << raw.toStdString();
+        EXPECT_EQ(raw.count('&'), 1) << raw.toStdString();
+        const QUrlQuery q(url);
+        EXPECT_EQ(q.queryItemValue("subject", QUrl::FullyDecoded), "Kembrolla Panic! version 1.8");
+        EXPECT_EQ(q.queryItemValue("body", QUrl::FullyDecoded),
+                  texteMailBonjour(langue) + "Kembrolla Panic! version 1.8" + texteMailFin(langue));
+    }
+    EXPECT_TRUE(QString::fromLatin1(d->lienMail().toEncoded())
+                    .startsWith("mailto:kembrolla-panic@example.org?subject=Kembrolla%20Panic%21%"
+                                "20version%201.8&body="));
+    w->LangueFrancais();
+    EXPECT_TRUE(d->lienMail().toEncoded().contains("passionn%C3%A9ment"));
+}
+
+TEST_F(Dialog, flagsSwitchTheLanguageAndReactToTheMouse) {
+    open();
+    d->showTab(2);
+    auto* fr = child<QLabel>("LabelIcoFrancais");
+    auto* en = child<QLabel>("LabelIcoAnglais");
+    auto* panelFr = child<QFrame>("PanelIcoFrancais");
+    auto* panelEn = child<QFrame>("PanelIcoAnglais");
+    hover(fr, true);
+    EXPECT_EQ(panelFr->frameShadow(), QFrame::Raised);
+    hover(en, true);
+    EXPECT_EQ(panelEn->frameShadow(), QFrame::Raised);
+    EXPECT_EQ(panelFr->frameShape(), QFrame::NoFrame);
+    const QImage normal = en->pixmap().toImage();
+    mouse(en, QEvent::MouseButtonPress);
+    EXPECT_NE(en->pixmap().toImage(), normal) << "the pressed picture";
+    mouse(en, QEvent::MouseButtonRelease);
+    EXPECT_EQ(en->pixmap().toImage(), normal);
+    EXPECT_EQ(w->settings().Langue, 1);
+    EXPECT_TRUE(w->action("MenuLangueAnglais")->isChecked());
+    EXPECT_EQ(d->currentTab(), 2);
+    hover(en, false);
+    EXPECT_EQ(panelEn->frameShape(), QFrame::NoFrame);
+    click(fr);
+    EXPECT_EQ(w->settings().Langue, 0);
+    EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&Nouvelle partie");
+}
+
+TEST_F(Dialog, mailFrameFollowsTheMouseAndTheClownHoldsTheBetaTesters) {
+    open();
+    d->showTab(2);
+    auto* mail = child<QLabel>("ImgMail");
+    hover(mail, true);
+    EXPECT_NE(mail->frameShape(), QFrame::NoFrame);
+    hover(mail, false);
+    EXPECT_EQ(mail->frameShape(), QFrame::NoFrame);
+
+    auto* clown = child<QLabel>("ImgClown");
+    auto* scores = child<QWidget>("PanelPalmares");
+    auto* testers = child<QWidget>("PanelBetaTesteurs");
+    mouse(clown, QEvent::MouseButtonPress);
+    EXPECT_TRUE(testers->isVisibleTo(d) && !scores->isVisibleTo(d));
+    EXPECT_EQ(text("LabelBetaTesteurs"), "L'équipe des beta-testeurs");
+    QStringList names;
+    for (int k = 1; k <= 7; ++k)
+        names << text(("LabelTesteur" + QByteArray::number(k)).constData());
+    EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), 7);
+    mouse(clown, QEvent::MouseButtonRelease);
+    EXPECT_TRUE(scores->isVisibleTo(d) && !testers->isVisibleTo(d));
+}
+
+TEST_F(Dialog, smileysFallOntoTheClownsCornerThenTheShowRunsOnce) {
+    open();
+    AboutPage* page = d->pageAPropos();
+    page->setHasard([](int) { return 0; }); // they all start at once, gently
+    d->showTab(2);
+    EXPECT_TRUE(page->animationActive());
+    const AnimationAPropos& a = page->animation();
+    auto* first = child<QLabel>("ImgSmiley1");
+    EXPECT_EQ(first->pos(), QPoint(227, 5));
+    EXPECT_EQ(a.smileys()[1].left, 158);
+    EXPECT_EQ(a.smileys()[2].left, 317);
+    EXPECT_FALSE(a.clownVisible());
+    EXPECT_FALSE(first->pixmap().isNull());
+    int ticks = 0;
+    while (!a.tousPoses() && ticks < 2000) page->TimerAProposTimer(), ++ticks;
+    ASSERT_TRUE(a.tousPoses());
+    for (const auto& s : a.smileys()) EXPECT_EQ(QPoint(s.left, s.top), AboutPage::PlaceClown);
+    EXPECT_EQ(first->pos(), AboutPage::PlaceClown);
+    EXPECT_EQ(a.sequence(), 1) << "the tick of the last landing is the first step";
+    for (int step = 2; step <= 4; ++step) page->TimerAProposTimer();
+    EXPECT_FALSE(child<QLabel>("ImgClown")->isVisibleTo(d));
+    page->TimerAProposTimer(); // step 5
+    EXPECT_TRUE(child<QLabel>("ImgClown")->isVisibleTo(d));
+    QSet<int> faces;
+    for (int step = 6; step <= 10; ++step) {
+        page->TimerAProposTimer();
+        faces << a.smileys()[0].phase;
+    }
+    EXPECT_EQ(faces.size(), 4) << "steps 6 to 10 pull every face";
+    page->TimerAProposTimer(); // step 11: back on the title
+    EXPECT_EQ(first->pos(), QPoint(227, 5));
+    for (int step = 12; step <= 16; ++step) page->TimerAProposTimer();
+    EXPECT_EQ(a.sequence(), 0);
+    EXPECT_FALSE(a.tousPoses());
+    for (int i = 0; i < 100; ++i) page->TimerAProposTimer();
+    EXPECT_EQ(first->pos(), QPoint(227, 5)) << "with the clown out they stay put";
+    d->close();
+    EXPECT_FALSE(page->animationActive());
+    d->showTab(2);
+    EXPECT_FALSE(a.clownVisible()) << "showing again starts over";
+}
+
+TEST(AboutAnimation, alwaysEndsWithTheClownWhateverTheDraws) {
+    // Whole-pixel bounces can rock between two speeds on the spot instead of reaching 0;
+    // such a smiley is at rest too, so the show never waits forever.
+    for (uint32_t seed = 1; seed <= 300; ++seed) {
+        uint32_t x = seed;
+        AnimationAPropos a([&x](int n) {
+            x = x * 1103515245u + 12345u;
+            return int((x >> 16) % uint32_t(n));
+        });
+        a.demarrer(6, 20 + int(seed % 7) * 50, 60 + int(seed % 11) * 30);
+        int ticks = 0;
+        while (!a.clownVisible() && ticks < 3000) a.tick(), ++ticks;
+        EXPECT_TRUE(a.clownVisible()) << "seed " << seed;
+    }
+}
+
+TEST(LeaderLabel, wrapsLongTextsAndEndsTheLastLineWithStops) {
+    LeaderLabel label;
+    label.setText("Nombre de lignes supplémentaires sur lesquelles placer les smileys");
+    label.resize(200, label.heightForWidth(200));
+    const QStringList lines = label.lines(200);
+    EXPECT_GT(lines.size(), 1);
+    EXPECT_EQ(lines.join(' '), label.text());
+    const QFontMetrics fm(label.font());
+    for (const QString& l : lines) EXPECT_LE(fm.horizontalAdvance(l), 200) << l.toStdString();
+    EXPECT_GE(label.leaderLength(), 3);
+    label.setText("Nombre de smileys");
+    label.resize(400, label.heightForWidth(400));
+    EXPECT_EQ(label.lines(400).size(), 1);
+    EXPECT_GT(label.leaderLength(), 20);
+}
+
+} // namespace kp
