@@ -2,6 +2,7 @@
 // sous..." commands, and the name dialog after a lost game that qualifies.
 #include "main_window.h"
 
+#include "ui/config_dialog.h"
 #include "ui/name_dialog.h"
 
 #include "persistence/saved_game.h"
@@ -53,6 +54,8 @@ void TForm1::recordOffered() {
 }
 
 // The score page of the configuration dialog, once the entry is in.
-void TForm1::montrerPalmares() {}
+void TForm1::montrerPalmares() {
+    if (form2_) form2_->showTab(TForm2::OngletAPropos);
+}
 
 } // namespace kp

@@ -13,10 +13,9 @@ void QtPlatform::message(QWidget* parent, const QString& text) {
 }
 
 bool QtPlatform::question(QWidget* parent, const QString& text, bool defaultYes) {
-    return QMessageBox::question(parent, QStringLiteral("Kembrolla Panic!"), text,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 defaultYes ? QMessageBox::Yes : QMessageBox::No) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(
+               parent, QStringLiteral("Kembrolla Panic!"), text, QMessageBox::Yes | QMessageBox::No,
+               defaultYes ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
 }
 
 namespace {

@@ -1,4 +1,5 @@
 #include "scripted_platform.h"
+#include "ui/config_dialog.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"
 
@@ -66,6 +67,10 @@ TEST_F(Files, aQualifyingLossAsksTheNameAndSavesTheTableAtOnce) {
     ASSERT_TRUE(IniFile::Load(ini(), saved).ok());
     EXPECT_EQ(saved.ReadInteger("Scores", "Score01_Niv", 0), 3);
     EXPECT_EQ(saved.ReadString("Scores", "Score01_Nom", ""), "Zoé");
+    // The score page comes up with the new entry.
+    ASSERT_NE(w->form2(), nullptr);
+    EXPECT_TRUE(w->form2()->isVisible());
+    EXPECT_EQ(w->form2()->currentTab(), TForm2::OngletAPropos);
 }
 
 TEST_F(Files, cancellingTheNameEntersNothingAndTheGameIsNotOfferedAgain) {
