@@ -2,6 +2,8 @@
 // game's own integer hue replacement, used here to check how recoloured sprites will look.
 #pragma once
 
+#include "background/filters.h"
+
 #include <QImage>
 #include <QString>
 
@@ -23,11 +25,8 @@ void savePicture(const QImage& picture, const QString& path);
 // Writes a PNG with alpha, for icons and cursors.
 void saveWithAlpha(const QImage& picture, const QString& path);
 
-struct Hsv {
-    int h; // 1..360 for a coloured pixel, 0 for a grey one
-    int s; // 0..255
-    int v; // 0..255
-};
+// Hue 1..360 for a coloured pixel, 0 for a grey one; saturation and value 0..255.
+using Hsv = kp::Hsv;
 
 // Integer conversions exactly as the game's recolouring performs them.
 Hsv toHsv(QRgb colour);
