@@ -1,10 +1,10 @@
-#include "scripted_platform.h"
 #include "ui/about_page.h"
 #include "ui/config_dialog.h"
 #include "ui/config_page.h"
 #include "ui/dialog_captions.h"
 #include "ui/leader_label.h"
 #include "ui/main_window.h"
+#include "window_fixture.h"
 
 #include "persistence/settings.h"
 
@@ -28,18 +28,11 @@ namespace kp {
 
 namespace {
 
-struct Dialog : ::testing::Test {
-    QTemporaryDir dir;
-    ScriptedPlatform platform;
-    std::unique_ptr<TForm1> w;
+struct Dialog : WindowFixture {
     TForm2* d = nullptr;
 
     void open() {
-        sound::SoundSystem::Options quiet;
-        quiet.useDevice = false;
-        quiet.tempDir = dir.path();
-        w = std::make_unique<TForm1>(platform, dir.filePath("kp.ini").toStdString(), quiet);
-        w->FormShow();
+        WindowFixture::open();
         d = w->form2();
         ASSERT_NE(d, nullptr);
     }

@@ -1,7 +1,7 @@
-#include "scripted_platform.h"
 #include "ui/config_dialog.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"
+#include "window_fixture.h"
 
 #include "persistence/ini_file.h"
 
@@ -17,19 +17,7 @@ namespace kp {
 
 namespace {
 
-struct Files : ::testing::Test {
-    QTemporaryDir dir;
-    ScriptedPlatform platform;
-    std::unique_ptr<TForm1> w;
-    std::filesystem::path ini() const { return dir.filePath("kembrolla-panic.ini").toStdString(); }
-    QString file(const char* name) const { return dir.filePath(name); }
-    void open() {
-        sound::SoundSystem::Options quiet;
-        quiet.useDevice = false;
-        quiet.tempDir = dir.path();
-        w = std::make_unique<TForm1>(platform, ini(), quiet);
-        w->FormShow();
-    }
+struct Files : WindowFixture {
     // Loses the game at once: the entry cells are taken and the next landing is the last.
     void lose(int niveau, int restants) {
         GameState& s = w->game().state();

@@ -1,5 +1,4 @@
-#include "scripted_platform.h"
-#include "ui/main_window.h"
+#include "window_fixture.h"
 
 #include "engine/keys.h"
 #include "persistence/ini_file.h"
@@ -19,24 +18,7 @@ namespace kp {
 
 namespace {
 
-struct Window : ::testing::Test {
-    QTemporaryDir dir;
-    ScriptedPlatform platform;
-    std::unique_ptr<TForm1> w;
-    std::filesystem::path ini() const { return dir.filePath("kembrolla-panic.ini").toStdString(); }
-    void open() {
-        sound::SoundSystem::Options quiet;
-        quiet.useDevice = false;
-        quiet.tempDir = dir.path();
-        w = std::make_unique<TForm1>(platform, ini(), quiet);
-        w->FormShow();
-    }
-    void trigger(const char* id) {
-        QAction* a = w->action(id);
-        ASSERT_NE(a, nullptr) << id;
-        a->trigger();
-    }
-    bool checked(const char* id) { return w->action(id)->isChecked(); }
+struct Window : WindowFixture {
     QSize client() const { return w->boardView()->size(); }
 };
 
@@ -275,11 +257,7 @@ TEST_F(Window, recentPicturesShowTheirFileNamesAndHideWhenEmpty) {
 
 TEST_F(Window, settingsThatCannotBeWrittenAreReported) {
     std::ofstream(dir.filePath("plain").toStdString()) << "x";
-    sound::SoundSystem::Options quiet;
-    quiet.useDevice = false;
-    w = std::make_unique<TForm1>(platform, dir.filePath("plain/kembrolla-panic.ini").toStdString(),
-                                 quiet);
-    w->FormShow();
+    open(dir.filePath("plain/kembrolla-panic.ini").toStdString());
     w->close();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_FALSE(platform.messages[0].isEmpty());
