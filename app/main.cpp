@@ -60,6 +60,9 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         } else if (!line.savedGame.isEmpty()) {
             line.error = QStringLiteral("only one saved game can be opened");
             return line;
+        } else if (arg.isEmpty()) {
+            line.error = QStringLiteral("empty saved-game name");
+            return line;
         } else {
             line.savedGame = arg;
         }
