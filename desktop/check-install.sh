@@ -1,0 +1,46 @@
+#!/bin/sh
+# Installs the build into a scratch prefix and checks that every desktop file lands in its
+# standard place, and that the saved-game type is understood by shared-mime-info.
+#   desktop/check-install.sh BUILD-DIR APP-ID ICON-SIZE...
+set -eu
+build=$1
+id=$2
+shift 2
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+cmake --install "$build" --prefix "$root/usr" >/dev/null
+
+status=0
+need() {
+    if [ ! -s "$root/usr/$1" ]; then
+        echo "missing after install: /usr/$1"
+        status=1
+    fi
+}
+need bin/kembrolla-panic
+need "share/applications/$id.desktop"
+need "share/metainfo/$id.metainfo.xml"
+need "share/mime/packages/$id.xml"
+need share/man/man6/kembrolla-panic.6.gz
+for size in "$@"; do
+    icon="share/icons/hicolor/${size}x${size}/apps/$id.png"
+    need "$icon"
+    if [ -s "$root/usr/$icon" ]; then
+        got=$(identify -format '%wx%h' "$root/usr/$icon")
+        [ "$got" = "${size}x${size}" ] || { echo "$icon is $got"; status=1; }
+    fi
+done
+
+# The menu entry names an icon and a file type that the package really provides.
+entry="$root/usr/share/applications/$id.desktop"
+grep -qx "Icon=$id" "$entry" || { echo "the menu entry names another icon"; status=1; }
+mime=$(sed -n 's/^MimeType=\([^;]*\);$/\1/p' "$entry")
+grep -q "type=\"$mime\"" "$root/usr/share/mime/packages/$id.xml" ||
+    { echo "the menu entry's file type '$mime' is not defined"; status=1; }
+desktop-file-validate "$entry" || status=1
+
+# shared-mime-info compiles the type and maps "*.Kembrolla" to it (in any letter case).
+XDG_DATA_DIRS="$root/usr/share" update-mime-database "$root/usr/share/mime"
+grep -qi "^[0-9]*:$mime:\*\.Kembrolla\$" "$root/usr/share/mime/globs2" ||
+    { echo "*.Kembrolla is not mapped to $mime"; status=1; }
+exit $status
