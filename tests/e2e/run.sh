@@ -1,0 +1,482 @@
+#!/bin/sh
+# End-to-end checks of the real program: it runs under a virtual X display, is driven with
+# xdotool like a player would, and is judged only by what it writes and what the screen shows.
+#   tests/e2e/run.sh PATH/TO/kembrolla-panic
+# Exit status: 0 all checks passed, 1 a check failed, 77 no virtual display could be started.
+# KP_E2E_KEEP=1 keeps the screenshots, logs and settings files in the scratch folder it names.
+set -u
+[ $# -eq 1 ] || {
+    echo "usage: $0 PATH/TO/kembrolla-panic" >&2
+    exit 2
+}
+
+bin=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d "${TMPDIR:-/tmp}/kp-e2e.XXXXXX")
+xvfb=""
+game=""
+failures=0
+
+cleanup() {
+    [ -n "$game" ] && kill "$game" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    if [ -n "${KP_E2E_KEEP:-}" ]; then
+        echo "kept: $work"
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+pass() { echo "ok: $*"; }
+
+for tool in xdotool xwininfo import convert cmp; do
+    command -v "$tool" >/dev/null || {
+        echo "missing tool: $tool (scripts/packages.txt lists it)"
+        exit 1
+    }
+done
+
+# ---- The virtual display: Xvfb picks a free display number and tells it through fd 3 ----
+if ! command -v Xvfb >/dev/null; then
+    echo "SKIP: Xvfb is not installed"
+    exit 77
+fi
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+i=0
+while [ ! -s "$work/display" ] && [ $i -lt 50 ] && kill -0 "$xvfb" 2>/dev/null; do
+    sleep 0.1
+    i=$((i + 1))
+done
+if [ ! -s "$work/display" ]; then
+    echo "SKIP: Xvfb could not start:"
+    cat "$work/xvfb.log"
+    exit 77
+fi
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+# The game plays silently (no sound server to find) and touches no desktop session's files.
+export PULSE_SERVER=unix:/nonexistent/kp-no-sound-server
+export XDG_RUNTIME_DIR="$work/runtime"
+# Under AddressSanitizer, leaks of system libraries are not the game's.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/lsan.supp"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+title='^Kembrolla Panic!$'
+
+# ---- Helpers ----
+
+# start_game NAME [ARG...]: starts the program with its own settings folder $work/NAME, waits
+# for its window and sets $win, $wx, $wy, $ww, $wh (the window's place and size, menu included).
+start_game() {
+    name=$1
+    shift
+    mkdir -p "$work/$name/kembrolla-panic"
+    XDG_CONFIG_HOME="$work/$name" "$bin" "$@" >"$work/$name.log" 2>&1 &
+    game=$!
+    win=""
+    i=0
+    while [ -z "$win" ] && [ $i -lt 100 ]; do
+        win=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -1)
+        [ -n "$win" ] || sleep 0.1
+        i=$((i + 1))
+    done
+    if [ -z "$win" ]; then
+        fail "$name: no window appeared"
+        kill "$game" 2>/dev/null
+        wait "$game" 2>/dev/null
+        game=""
+        cat "$work/$name.log"
+        return 1
+    fi
+    measure "$win"
+}
+
+measure() {
+    info=$(xwininfo -id "$1")
+    wx=$(echo "$info" | sed -n 's/.*Absolute upper-left X: *//p')
+    wy=$(echo "$info" | sed -n 's/.*Absolute upper-left Y: *//p')
+    ww=$(echo "$info" | sed -n 's/^ *Width: *//p')
+    wh=$(echo "$info" | sed -n 's/^ *Height: *//p')
+}
+
+# The visible top-level windows carrying the game's title (the main window, message boxes).
+count_windows() {
+    xdotool search --onlyvisible --name "$title" 2>/dev/null | wc -l
+}
+windows_at_least() { [ "$(count_windows)" -ge "$1" ]; }
+windows_at_most() { [ "$(count_windows)" -le "$1" ]; }
+
+key() {
+    xdotool windowfocus --sync "$win" key "$1"
+    sleep 0.3
+}
+
+# quit_game: "&Quitter" from the "&Fichier" menu (the same letters in English), which runs the
+# window's normal close; then the program must end with status 0.
+quit_game() {
+    key alt+f
+    key q
+    i=0
+    while kill -0 "$game" 2>/dev/null && [ $i -lt 50 ]; do
+        sleep 0.1
+        i=$((i + 1))
+    done
+    if kill -0 "$game" 2>/dev/null; then
+        fail "$name: the game did not end after Fichier > Quitter"
+        kill "$game"
+        wait "$game"
+    else
+        wait "$game"
+        status=$?
+        if [ $status -ne 0 ]; then
+            fail "$name: the game ended with status $status"
+            cat "$work/$name.log"
+        fi
+    fi
+    game=""
+}
+
+# stop_game: the game must still be running (a crash would end it), then it is ended.
+stop_game() {
+    if kill -0 "$game" 2>/dev/null; then
+        kill "$game"
+        wait "$game" 2>/dev/null
+    else
+        wait "$game"
+        fail "$name: the game ended by itself with status $?"
+        cat "$work/$name.log"
+    fi
+    game=""
+}
+
+shot() { import -window root "$work/$1.png"; }
+
+# within SECONDS COMMAND...: runs COMMAND every 0.2 s until it succeeds, for SECONDS at most,
+# so that a slow machine (or a sanitizer build) gets the time to draw.
+within() {
+    tries=$(($1 * 5))
+    shift
+    while ! "$@"; do
+        tries=$((tries - 1))
+        [ $tries -gt 0 ] || return 1
+        sleep 0.2
+    done
+}
+
+# The screenshot NAME, taken again until its rectangle equals (or differs from) REF's.
+shot_same() { # shot_same NAME REF X Y W H
+    shot "$1" && same_region "$1" "$2" "$3" "$4" "$5" "$6"
+}
+shot_differs() {
+    shot "$1" && ! same_region "$1" "$2" "$3" "$4" "$5" "$6"
+}
+# The screenshot NAME, taken again until its message line shows text wider than WIDTH pixels.
+shot_message() { # shot_message NAME WIDTH
+    shot "$1" && [ "$(message_width "$1")" -gt "$2" ]
+}
+
+# region SHOT X Y W H: the raw pixels of a rectangle, in screen coordinates, on stdout.
+region() {
+    convert "$work/$1.png" -crop "${4}x${5}+${2}+${3}" +repage rgb:-
+}
+
+same_region() { # same_region SHOT1 SHOT2 X Y W H
+    region "$1" "$3" "$4" "$5" "$6" >"$work/r1.raw"
+    region "$2" "$3" "$4" "$5" "$6" >"$work/r2.raw"
+    [ -s "$work/r1.raw" ] && cmp -s "$work/r1.raw" "$work/r2.raw"
+}
+
+# message_width SHOT: how wide the white text of the message line is (0 when there is none).
+message_width() {
+    # shellcheck disable=SC2046
+    set -- "$1" $(label_band)
+    width=$(convert "$work/$1.png" -crop "${4}x${5}+${2}+${3}" +repage -fill black \
+        +opaque white -format '%@' info: 2>/dev/null | sed -n 's/^\([0-9]*\)x.*/\1/p')
+    echo "${width:-0}"
+}
+
+# Mean red, green and blue (0..255) of a rectangle.
+mean_rgb() {
+    convert "$work/$1.png" -crop "${4}x${5}+${2}+${3}" +repage \
+        -format '%[fx:int(255*mean.r)] %[fx:int(255*mean.g)] %[fx:int(255*mean.b)]' info:
+}
+
+# Settings files are compared key by key, in order; blank lines do not matter.
+settings_text() { sed -e 's/\r$//' -e '/^$/d' "$1"; }
+
+settings_file() { echo "$work/$1/kembrolla-panic/kembrolla-panic.ini"; }
+
+# The default board (8 columns, 18 rows, 16-pixel cells, both bands) has a 130 x 342 client area;
+# the window adds the menu bar above it, measured on the first start.
+menu=""
+# Client coordinates of the default board: the board starts at y 52; cell (row r, column c)
+# covers x 1 + (c-1) x 16 and y 53 + (r-1) x 16, 16 pixels square. The message line sits at
+# the board's top; its band is checked over the board's inner width.
+board_top=52
+label_band() { echo "$((wx + 2)) $((wy + menu + board_top + 1)) 126 22"; }
+counter_band() { echo "$((wx + 1)) $((wy + menu + 1)) 128 24"; }
+
+# ---- 1. The first start with no settings writes every key with its default at close ----
+if start_game first; then
+    menu=$((wh - 342))
+    if [ "$ww" -ne 130 ] || [ "$menu" -lt 10 ] || [ "$menu" -gt 60 ]; then
+        fail "default window is ${ww}x${wh}: expected a 130 x 342 client area under the menu bar"
+        menu=""
+    fi
+    # The reference picture of a fresh start: drawn once the level message is up.
+    [ -z "$menu" ] || within 5 shot_message first 40 || fail "first start: no level message"
+    quit_game
+    file=$(settings_file first)
+    if [ ! -f "$file" ]; then
+        fail "no settings file was written at close"
+    elif settings_text "$here/defaults.ini" >"$work/want" && settings_text "$file" >"$work/got" &&
+        diff -u "$work/want" "$work/got"; then
+        pass "first start writes the default settings"
+    else
+        fail "the settings written at close differ from the defaults"
+    fi
+fi
+
+# ---- 2. Out-of-range values read as their defaults and are written back corrected ----
+settings_text "$here/defaults.ini" | sed \
+    -e 's/^Fond=.*/Fond=7/' -e 's/^Son=.*/Son=3/' -e 's/^Musique=.*/Musique=6/' \
+    -e 's/^Langue=.*/Langue=2/' -e 's/^AnimationVirus=.*/AnimationVirus=-1/' \
+    -e 's/^SmileyTaille=.*/SmileyTaille=9/' -e 's/^AffCompteurs=.*/AffCompteurs=5/' \
+    -e 's/^ImageFondTaille=.*/ImageFondTaille=x12/' \
+    -e 's/^CouleurFondUni=.*/CouleurFondUni=-5/' -e 's/^Mosaique=.*/Mosaique=2/' \
+    -e 's/^NbLgn=.*/NbLgn=4/' -e 's/^NbCol=.*/NbCol=100/' -e 's/^TempoDepart=.*/TempoDepart=99/' \
+    -e 's/^NbColor=.*/NbColor=6/' -e 's/^MinCasesConsecutives=.*/MinCasesConsecutives=0/' \
+    -e 's/^Score01_Niv=.*/Score01_Niv=3/' -e 's/^Score01_Vir=.*/Score01_Vir=7/' \
+    -e 's/^Score01_Nom=.*/Score01_Nom=Zoé/' -e 's/^Score01_Dat=.*/Score01_Dat=01\/02\/2026/' \
+    >"$work/edited.ini"
+mkdir -p "$work/edited/kembrolla-panic"
+cp "$work/edited.ini" "$(settings_file edited)"
+if start_game edited; then
+    if [ -n "$menu" ] && { [ "$ww" -ne 130 ] || [ "$wh" -ne $((342 + menu)) ]; }; then
+        fail "out-of-range board size: the window is ${ww}x${wh}, not the default size"
+    fi
+    quit_game
+    # What must come back: the defaults, with the colour and the flag taken as they were
+    # (colours are never checked, any non-zero flag is true) and the scores kept.
+    settings_text "$here/defaults.ini" | sed \
+        -e 's/^CouleurFondUni=.*/CouleurFondUni=-5/' -e 's/^Mosaique=.*/Mosaique=1/' \
+        -e 's/^Score01_Niv=.*/Score01_Niv=3/' -e 's/^Score01_Vir=.*/Score01_Vir=7/' \
+        -e 's/^Score01_Nom=.*/Score01_Nom=Zoé/' -e 's/^Score01_Dat=.*/Score01_Dat=01\/02\/2026/' \
+        >"$work/want"
+    settings_text "$(settings_file edited)" >"$work/got"
+    if diff -u "$work/want" "$work/got"; then
+        pass "out-of-range settings are read as defaults and written back corrected"
+    else
+        fail "out-of-range settings were not corrected"
+    fi
+fi
+
+# ---- 3. The window's client size follows the board and the cell size ----
+# 10 columns, 20 rows, 24-pixel cells (150 %): 10 x 24 + 2 = 242 wide; the preview band grows
+# to 26..60 for the larger cell, so 20 x 24 + 61 + 2 = 543 high.
+mkdir -p "$work/size/kembrolla-panic"
+printf '[Options]\nSmileyTaille=3\n[Configuration]\nNbLgn=20\nNbCol=10\n' >"$(settings_file size)"
+if start_game size; then
+    if [ -z "$menu" ]; then
+        fail "board size: no menu bar height measured on the first start"
+    elif [ "$ww" -eq 242 ] && [ $((wh - menu)) -eq 543 ]; then
+        pass "a 10 x 20 board of 24-pixel cells has a 242 x 543 client area"
+    else
+        fail "10 x 20 board of 24-pixel cells: client $ww x $((wh - menu)), expected 242 x 543"
+    fi
+    stop_game
+fi
+
+# On a plain black background without smiley animation, cells and messages are easy to read.
+plain_settings() {
+    mkdir -p "$work/$1/kembrolla-panic"
+    printf '[Options]\nFond=0\nCouleurFondUni=0\nAnimationVirus=0\n' >"$(settings_file "$1")"
+}
+
+# ---- 4. A corrupt saved game on the command line: its message, then the game goes on ----
+plain_settings corruptsave
+printf 'Nothing to see here.\n[Other]\n0-0=5\n' >"$work/corrupt.Kembrolla"
+if [ -n "$menu" ] && start_game corruptsave "$work/corrupt.Kembrolla"; then
+    within 5 windows_at_least 2
+    # The game's window has the default size; the other one with the game's title is the box.
+    box=""
+    for w in $(xdotool search --onlyvisible --name "$title"); do
+        measure "$w"
+        if [ "$ww" -eq 130 ] && [ "$wh" -eq $((342 + menu)) ]; then win=$w; else box=$w; fi
+    done
+    measure "$win"
+    if [ -z "$box" ]; then
+        fail "corrupt saved game: no message box appeared"
+    else
+        pass "corrupt saved game: a message box appeared"
+        xdotool windowfocus --sync "$box" key Return
+        within 3 windows_at_most 1 || fail "corrupt saved game: the message box did not close"
+    fi
+    if kill -0 "$game" 2>/dev/null; then
+        # The start-up game waits, paused, under its level message. F5 leaves that pause (the
+        # message goes); F2 starts a new game, whose level message comes back.
+        within 5 shot_message waiting 40 || fail "corrupt saved game: no level message"
+        key F5
+        # shellcheck disable=SC2046 # the bands are four numbers
+        if ! within 3 shot_differs playing waiting $(label_band); then
+            fail "after the message box, F5 did not leave the level-start pause"
+        else
+            key F2
+            if within 3 shot_same newgame waiting $(label_band); then
+                pass "after the message box, the game still answers keys (F5, then F2 new game)"
+            else
+                fail "after the message box, F2 did not start a new game with its level message"
+            fi
+        fi
+    fi
+    stop_game
+fi
+
+# ---- 5. A saved game on the command line opens paused, with its cells ----
+# Level 3, a chrono at 0:12:34, three smileys of colours 0, 1 and 2 (codes -101, -112, -123:
+# colour in the tens, animation phase 1 to 4 in the units).
+plain_settings save
+cat >"$work/three smileys.Kembrolla" <<'EOF'
+[Sauvegarde]
+Niveau=3
+NbVirusRestants=3
+Chrono0Tag=0
+Chrono1Tag=1
+Chrono2Tag=2
+Chrono3Tag=3
+Chrono4Tag=4
+Tricherie=0
+0-0=999
+18-1=-101
+18-8=-112
+16-4=-123
+EOF
+# cell_rect ROW COLUMN: the 12 x 12 inside of a cell, in screen coordinates.
+cell_rect() {
+    echo "$((wx + 1 + ($2 - 1) * 16 + 2)) $((wy + menu + board_top + 1 + ($1 - 1) * 16 + 2)) 12 12"
+}
+# check_smiley ROW COLUMN COLOUR: the cell shows a smiley whose strongest channels are those of
+# the default smiley colour (0 blue, 1 yellow, 2 magenta).
+check_smiley() {
+    # shellcheck disable=SC2046
+    set -- "$1" "$2" "$3" $(mean_rgb loaded $(cell_rect "$1" "$2"))
+    case $3 in
+    0) ok=$(($6 > $4 + 40 && $6 > $5)) ;;
+    1) ok=$(($4 > $6 + 40 && $5 > $6 + 40)) ;;
+    *) ok=$(($4 > $5 + 40 && $6 > $5 + 40)) ;;
+    esac
+    [ "$ok" -eq 1 ] || fail "saved game: cell $1-$2 (red $4, green $5, blue $6) is no smiley of colour $3"
+    return $((1 - ok))
+}
+cd "$work" || exit 1 # a relative path on the command line is the current folder's file
+# The saved game is loaded once its counters differ from a fresh start's (0:00:00, level 1).
+# shellcheck disable=SC2046
+saved_game_shown() {
+    shot loaded && [ "$(message_width loaded)" -gt 20 ] &&
+        { [ ! -f "$work/waiting.png" ] || ! same_region loaded waiting $(counter_band); }
+}
+if [ -n "$menu" ] && start_game save "three smileys.Kembrolla"; then
+    within 5 saved_game_shown || fail "saved game: the counters still show a new game"
+    cells=0
+    check_smiley 18 1 0 && check_smiley 18 8 1 && check_smiley 16 4 2 && cells=1
+    # Every other cell of the lower rows is empty: the start-up game's smileys are gone.
+    for row in 12 13 14 15 16 17 18; do
+        for col in 1 2 3 4 5 6 7 8; do
+            case "$row-$col" in 18-1 | 18-8 | 16-4) continue ;; esac
+            # shellcheck disable=SC2046
+            rgb=$(mean_rgb loaded $(cell_rect "$row" "$col"))
+            [ "$rgb" = "0 0 0" ] || {
+                fail "saved game: cell $row-$col should be empty, shows $rgb"
+                cells=0
+            }
+        done
+    done
+    [ $cells -eq 1 ] && pass "a saved game on the command line opens with its cells"
+    # Paused: a message shorter than a level's ("Pause", not "Niveau 3"), and the chrono
+    # stands still until a key.
+    sleep 2
+    shot later
+    shown=$(message_width loaded)
+    level=0 # the width of "Niveau 1" on the same background, when that check ran
+    [ -f "$work/waiting.png" ] && level=$(message_width waiting)
+    # shellcheck disable=SC2046
+    if [ "$shown" -lt 20 ] || { [ "$level" -gt 0 ] && [ "$shown" -ge $((level - 10)) ]; }; then
+        fail "saved game: the message line ($shown pixels wide) is not the pause message"
+    elif ! same_region loaded later $(counter_band); then
+        fail "saved game: the counters moved while the game should be paused"
+    else
+        key Left
+        if within 4 shot_differs resumed later $(counter_band); then
+            pass "a saved game opens paused and a key resumes it"
+        else
+            fail "saved game: the chrono did not start after a key"
+        fi
+    fi
+    stop_game
+fi
+
+# ---- 6. A corrupt JPEG as the start-up picture gives the logo background, silently ----
+mkdir -p "$work/jpeg/kembrolla-panic"
+printf '\377\330\377\340\000\020JFIF\000 then nothing a decoder can use' >"$work/broken.jpg"
+printf '[Options]\nFond=3\nCheminFond1=%s\n' "$work/broken.jpg" >"$(settings_file jpeg)"
+if [ -n "$menu" ] && start_game jpeg; then
+    # The logo hugs the right edge (53 pixels wide); rows 1 to 13 under the message hold no
+    # smiley at level 1, so that part matches the first start's logo background.
+    # shellcheck disable=SC2046
+    within 5 shot_same jpeg first $((wx + 77)) $((wy + menu + board_top + 25)) 52 184
+    logo=$?
+    sleep 0.5 # time for a message box, if one were coming
+    windows=$(count_windows)
+    if [ "$windows" -ne 1 ]; then
+        fail "corrupt JPEG: $windows windows instead of the game's one (a message?)"
+    elif [ $logo -eq 0 ]; then
+        pass "a corrupt start-up JPEG gives the logo background without a message"
+    else
+        fail "corrupt JPEG: the background is not the logo"
+    fi
+    quit_game
+    grep -qx 'Fond=2' "$(settings_file jpeg)" ||
+        fail "corrupt JPEG: the background kind written at close is not the logo (Fond=2)"
+fi
+
+# ---- 7. The command line: a usage message for what cannot be used, before any window ----
+usage_check() { # usage_check WHAT ARG...
+    what=$1
+    shift
+    XDG_CONFIG_HOME="$work/usage" timeout 10 "$bin" "$@" >"$work/usage.out" 2>"$work/usage.err"
+    status=$?
+    if [ $status -ne 2 ]; then
+        fail "$what: exit status $status, expected 2"
+    elif [ "$(wc -l <"$work/usage.err")" -ne 1 ] || ! grep -qi usage "$work/usage.err"; then
+        fail "$what: standard error is not one usage line:"
+        cat "$work/usage.err"
+    elif [ -s "$work/usage.out" ] || [ -e "$work/usage" ]; then
+        fail "$what: the program went further than its usage message"
+    else
+        pass "$what: one usage line and status 2"
+    fi
+}
+usage_check "an unknown option" --no-such-option
+usage_check "two saved games" "$work/corrupt.Kembrolla" "$work/corrupt.Kembrolla"
+if env -u DISPLAY timeout 10 "$bin" --help >"$work/help.out" 2>&1 && grep -qi usage "$work/help.out"
+then
+    pass "--help answers without a display"
+else
+    fail "--help did not answer"
+fi
+
+if [ $failures -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "every check passed"
