@@ -2,6 +2,8 @@
 // background.
 #include "main_window.h"
 
+#include "ui/menu_ids.h"
+
 #include "background/filters.h"
 
 #include <QAction>
@@ -93,11 +95,8 @@ void TForm1::repaintAll() {
 }
 
 void TForm1::cocherTaille() {
-    static const char* ids[] = {"MenuSmileyTailleNormale", "MenuSmileyTaille50",
-                                "MenuSmileyTaille75",      "MenuSmileyTaille150",
-                                "MenuSmileyTaille200",     "MenuSmileyTaille300"};
     cellSize_ = cellSizeFor(settings_.SmileyTaille);
-    check(ids[std::clamp(settings_.SmileyTaille, 0, 5)]);
+    check(ids::smileyTaille[std::clamp(settings_.SmileyTaille, 0, 5)]);
 }
 
 void TForm1::RedimensionnerSmiley() {
@@ -211,15 +210,9 @@ void TForm1::majMenusFond(const Composition& c) {
         break;
     }
     modeCoche_ = action("MenuFondUni")->actionGroup()->checkedAction();
-    static const char* tailles[] = {
-        "MenuTailleNormale",        "MenuTailleEtiree", "MenuTailleAjusteeLargeur",
-        "MenuTailleAjusteeHauteur", "MenuTaille25pc",   "MenuTaille50pc",
-        "MenuTaille75pc",           "MenuTaille150pc",  "MenuTaille200pc"};
-    check(tailles[std::clamp(s.ImageFondTaille, 0, 8)]);
-    static const char* h[] = {"MenuPositionGauche", "MenuPositionCentreH", "MenuPositionDroite"};
-    static const char* v[] = {"MenuPositionHaut", "MenuPositionCentreV", "MenuPositionBas"};
-    check(h[std::clamp(s.ImageFondPositionH, 0, 2)]);
-    check(v[std::clamp(s.ImageFondPositionV, 0, 2)]);
+    check(ids::imageFondTaille[std::clamp(s.ImageFondTaille, 0, 8)]);
+    check(ids::positionH[std::clamp(s.ImageFondPositionH, 0, 2)]);
+    check(ids::positionV[std::clamp(s.ImageFondPositionV, 0, 2)]);
     check("MenuOptionsMosaique", s.Mosaique);
     check("MenuOptionsNoirEtBlanc", s.NoirEtBlanc);
     check("MenuOptionsNegatif", s.Negatif);

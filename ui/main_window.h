@@ -22,6 +22,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 class QActionGroup;
@@ -30,7 +31,7 @@ class QSystemTrayIcon;
 namespace kp {
 class TForm2;
 class TForm3;
-}
+} // namespace kp
 
 namespace kp {
 
@@ -116,9 +117,14 @@ class TForm1 : public QMainWindow, public GameEvents {
     void buildMenus();
     void buildBackgroundMenu(QMenu* options);
     QMenu* addMenu(QWidget* parent, const char* id);
-    QAction* addItem(QMenu* menu, const char* id, std::function<void()> handler,
-                     QActionGroup* group = nullptr, bool checkable = false);
+    // An item named `id`, captioned from the caption table unless `text` is given.
+    QAction* addItem(QMenu* menu, const std::string& id, std::function<void()> handler,
+                     QActionGroup* group = nullptr, bool checkable = false,
+                     const QString& text = {});
     QActionGroup* radioGroup();
+    // A radio group of items whose n-th item chooses the value n.
+    void addRadios(QMenu* menu, std::span<const char* const> items,
+                   std::function<void(int)> choose);
     void check(const std::string& id, bool on = true);
     void appliquerLangue(int langue);
     void appliquerReglages();

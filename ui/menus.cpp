@@ -4,6 +4,7 @@
 
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
+#include "ui/menu_ids.h"
 #include "ui/name_dialog.h"
 
 #include <QAction>
@@ -23,14 +24,23 @@ QMenu* TForm1::addMenu(QWidget* parent, const char* id) {
     return menu;
 }
 
-QAction* TForm1::addItem(QMenu* menu, const char* id, std::function<void()> handler,
-                         QActionGroup* group, bool checkable) {
-    QAction* a = menu->addAction(caption(id, 0));
+QAction* TForm1::addItem(QMenu* menu, const std::string& id, std::function<void()> handler,
+                         QActionGroup* group, bool checkable, const QString& text) {
+    QAction* a = menu->addAction(text.isEmpty() ? caption(id.c_str(), 0) : text);
     a->setCheckable(checkable || group);
     if (group) group->addAction(a);
     connect(a, &QAction::triggered, this, [handler] { handler(); });
     actions_[id] = a;
     return a;
+}
+
+void TForm1::addRadios(QMenu* menu, std::span<const char* const> items,
+                       std::function<void(int)> choose) {
+    QActionGroup* group = radioGroup();
+    int value = 0;
+    for (const char* id : items)
+        addItem(
+            menu, id, [choose, v = value++] { choose(v); }, group);
 }
 
 QActionGroup* TForm1::radioGroup() {
@@ -73,37 +83,20 @@ void TForm1::buildMenus() {
 
     QMenu* options = addMenu(bar, "MenuOptions");
     QMenu* langueMenu = addMenu(options, "MenuLangue");
-    QActionGroup* langues = radioGroup();
-    addItem(
-        langueMenu, "MenuLangueFrancais", [this] { LangueFrancais(); }, langues);
-    addItem(
-        langueMenu, "MenuLangueAnglais", [this] { LangueAnglais(); }, langues);
+    addRadios(langueMenu, ids::langue,
+              [this](int v) { v == 1 ? LangueAnglais() : LangueFrancais(); });
 
     QMenu* animVirus = addMenu(options, "MenuAnimVirus");
-    QActionGroup* virus = radioGroup();
-    const char* virusIds[] = {"MenuAnimVirusPasAnim", "MenuAnimVirusLente", "MenuAnimVirusMoyenne",
-                              "MenuAnimVirusRapide"};
-    for (int v = 0; v < 4; ++v)
-        addItem(
-            animVirus, virusIds[v],
-            [this, v] {
-                settings_.AnimationVirus = v;
-                game_.setAnimationVirus(v);
-            },
-            virus);
+    addRadios(animVirus, ids::animVirus, [this](int v) {
+        settings_.AnimationVirus = v;
+        game_.setAnimationVirus(v);
+    });
 
     QMenu* animSuppr = addMenu(options, "MenuAnimSuppr");
-    QActionGroup* suppr = radioGroup();
-    const char* supprIds[] = {"MenuAnimSupprPasAnim", "MenuAnimSupprLente", "MenuAnimSupprMoyenne",
-                              "MenuAnimSupprRapide"};
-    for (int v = 0; v < 4; ++v)
-        addItem(
-            animSuppr, supprIds[v],
-            [this, v] {
-                settings_.AnimationSuppr = v;
-                game_.setAnimationSuppr(v);
-            },
-            suppr);
+    addRadios(animSuppr, ids::animSuppr, [this](int v) {
+        settings_.AnimationSuppr = v;
+        game_.setAnimationSuppr(v);
+    });
     QMenu* supprOptions = addMenu(animSuppr, "MenuAnimSupprOptions");
     addItem(
         supprOptions, "MenuAnimSupprTremblement",
@@ -135,16 +128,10 @@ void TForm1::buildMenus() {
         addItem(couleurs, colourIds[c], [this, c] { choisirCouleurSmiley(c); });
 
     QMenu* pinup = addMenu(options, "MenuPinup");
-    QActionGroup* pinups = radioGroup();
-    const char* pinupIds[] = {"MenuPinupPas", "MenuPinUp1", "MenuPinup2", "MenuPinupToutes"};
-    for (int v = 0; v < 4; ++v)
-        addItem(
-            pinup, pinupIds[v],
-            [this, v] {
-                settings_.Pinup = v;
-                game_.setPinup(v);
-            },
-            pinups);
+    addRadios(pinup, ids::pinup, [this](int v) {
+        settings_.Pinup = v;
+        game_.setPinup(v);
+    });
 
     options->addSeparator();
     buildSoundMenus(options);
@@ -182,15 +169,12 @@ void TForm1::buildBackgroundMenu(QMenu* options) {
     fond->addSeparator();
     addItem(
         fond, "MenuFondCharger", [this] { fondCharger(); }, modes);
-    for (int i = 1; i <= 10; ++i) {
-        const std::string id = "MenuFond" + std::to_string(i);
-        QAction* a = fond->addAction(QString());
-        a->setCheckable(true);
-        modes->addAction(a);
-        a->setVisible(false);
-        connect(a, &QAction::triggered, this, [this, i] { fondRecent(i); });
-        actions_[id] = a;
-    }
+    // The recent pictures: captions and visibility come with the list.
+    for (int i = 1; i <= 10; ++i)
+        addItem(
+            fond, "MenuFond" + std::to_string(i), [this, i] { fondRecent(i); }, modes, true,
+            QStringLiteral(" "))
+            ->setVisible(false);
     fond->addSeparator();
 
     QMenu* taille = addMenu(fond, "MenuImageFondTaille");
@@ -214,21 +198,13 @@ void TForm1::buildBackgroundMenu(QMenu* options) {
     }
 
     QMenu* position = addMenu(fond, "MenuImageFondPosition");
-    QActionGroup* horizontales = radioGroup();
-    QActionGroup* verticales = radioGroup();
-    const char* hIds[] = {"MenuPositionGauche", "MenuPositionCentreH", "MenuPositionDroite"};
-    const char* vIds[] = {"MenuPositionHaut", "MenuPositionCentreV", "MenuPositionBas"};
-    for (int v = 0; v < 3; ++v)
-        addItem(
-            position, hIds[v],
-            [this, v] { changerFond([v](BackgroundSettings& b) { b.ImageFondPositionH = v; }); },
-            horizontales);
+    addRadios(position, ids::positionH, [this](int v) {
+        changerFond([v](BackgroundSettings& b) { b.ImageFondPositionH = v; });
+    });
     position->addSeparator();
-    for (int v = 0; v < 3; ++v)
-        addItem(
-            position, vIds[v],
-            [this, v] { changerFond([v](BackgroundSettings& b) { b.ImageFondPositionV = v; }); },
-            verticales);
+    addRadios(position, ids::positionV, [this](int v) {
+        changerFond([v](BackgroundSettings& b) { b.ImageFondPositionV = v; });
+    });
 
     QMenu* imageOptions = addMenu(fond, "MenuImageFondOptions");
     addItem(
@@ -273,20 +249,15 @@ void TForm1::majRecents() {
 // and background, in that order.
 void TForm1::appliquerReglages() {
     const Settings& s = settings_;
-    const char* pinupIds[] = {"MenuPinupPas", "MenuPinUp1", "MenuPinup2", "MenuPinupToutes"};
-    check(pinupIds[s.Pinup]);
+    check(ids::pinup[s.Pinup]);
     game_.setPinup(s.Pinup);
     check("MenuAffCompteurs", s.AffCompteurs != 0);
     check("MenuAffPieceSuivante", s.AffPieceSuivante != 0);
     check("MenuAnimSupprTremblement", s.Tremblement != 0);
     game_.setTremblement(s.Tremblement != 0);
-    const char* virusIds[] = {"MenuAnimVirusPasAnim", "MenuAnimVirusLente", "MenuAnimVirusMoyenne",
-                              "MenuAnimVirusRapide"};
-    check(virusIds[s.AnimationVirus]);
+    check(ids::animVirus[s.AnimationVirus]);
     game_.setAnimationVirus(s.AnimationVirus);
-    const char* supprIds[] = {"MenuAnimSupprPasAnim", "MenuAnimSupprLente", "MenuAnimSupprMoyenne",
-                              "MenuAnimSupprRapide"};
-    check(supprIds[s.AnimationSuppr]);
+    check(ids::animSuppr[s.AnimationSuppr]);
     game_.setAnimationSuppr(s.AnimationSuppr);
     appliquerLangue(s.Langue);
     appliquerSon();

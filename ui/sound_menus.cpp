@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "ui/loading_window.h"
+#include "ui/menu_ids.h"
 
 #include "sound/tunes.h"
 
@@ -13,10 +14,6 @@
 namespace kp {
 
 namespace {
-const char* sonIds[] = {"MenuSonPasDeSon", "MenuSonHautParleur", "MenuSonPCSpeaker"};
-const char* waveIds[] = {"MenuSonVolumeFaible", "MenuSonVolumeMoyen", "MenuSonVolumeFort"};
-const char* midiIds[] = {"MenuMusiqueVolumeFaible", "MenuMusiqueVolumeMoyen",
-                         "MenuMusiqueVolumeFort"};
 // The tunes as the menu lists them: (setting value, caption).
 const std::pair<int, const char*> tunes[] = {
     {2, "&Bolero"}, {4, "&Booster"}, {1, "&Elise"}, {3, "&Pop Corn"}, {5, "Po&wer Pads"}};
@@ -24,45 +21,28 @@ const std::pair<int, const char*> tunes[] = {
 
 void TForm1::buildSoundMenus(QMenu* options) {
     QMenu* son = addMenu(options, "MenuSon");
-    QActionGroup* sorties = radioGroup();
-    for (int v = 0; v < 3; ++v)
-        addItem(
-            son, sonIds[v], [this, v] { choisirSon(v); }, sorties);
+    addRadios(son, ids::son, [this](int v) { choisirSon(v); });
     son->addSeparator();
     QMenu* waveVolume = addMenu(son, "MenuSonVolume");
-    QActionGroup* waves = radioGroup();
-    for (int v = 0; v < 3; ++v)
-        addItem(
-            waveVolume, waveIds[v],
-            [this, v] {
-                settings_.WaveVolume = v;
-                sound_.ModifierWaveVolume(v);
-            },
-            waves);
+    addRadios(waveVolume, ids::waveVolume, [this](int v) {
+        settings_.WaveVolume = v;
+        sound_.ModifierWaveVolume(v);
+    });
 
     QMenu* musique = addMenu(options, "MenuMusique");
     QActionGroup* morceaux = radioGroup();
     addItem(
         musique, "MenuMusiquePas", [this] { choisirMusique(0); }, morceaux);
-    for (const auto& [value, text] : tunes) {
-        const std::string id = "MenuMusique" + std::to_string(value);
-        QAction* a = musique->addAction(QString::fromUtf8(text));
-        a->setCheckable(true);
-        morceaux->addAction(a);
-        connect(a, &QAction::triggered, this, [this, v = value] { choisirMusique(v); });
-        actions_[id] = a;
-    }
+    for (const auto& [value, text] : tunes)
+        addItem(
+            musique, "MenuMusique" + std::to_string(value),
+            [this, v = value] { choisirMusique(v); }, morceaux, true, QString::fromUtf8(text));
     musique->addSeparator();
     QMenu* midiVolume = addMenu(musique, "MenuMusiqueVolume");
-    QActionGroup* midis = radioGroup();
-    for (int v = 0; v < 3; ++v)
-        addItem(
-            midiVolume, midiIds[v],
-            [this, v] {
-                settings_.MidiVolume = v;
-                sound_.ModifierMidiVolume(v);
-            },
-            midis);
+    addRadios(midiVolume, ids::midiVolume, [this](int v) {
+        settings_.MidiVolume = v;
+        sound_.ModifierMidiVolume(v);
+    });
     QMenu* musiqueOptions = addMenu(musique, "MenuMusiqueOptions");
     addItem(
         musiqueOptions, "MenuMusiqueBoucle",
@@ -84,7 +64,7 @@ void TForm1::buildSoundMenus(QMenu* options) {
 void TForm1::choisirSon(int son) {
     settings_.Son = son;
     sound_.effects().setSon(son);
-    check(sonIds[son]);
+    check(ids::son[son]);
     // The effect volume means something for the loudspeakers only.
     menus_["MenuSonVolume"]->setEnabled(son == 1);
 }
@@ -106,9 +86,9 @@ void TForm1::choisirMusique(int musique) {
 // The settings' sound choices, at start-up.
 void TForm1::appliquerSon() {
     choisirSon(settings_.Son);
-    check(waveIds[settings_.WaveVolume]);
+    check(ids::waveVolume[settings_.WaveVolume]);
     sound_.ModifierWaveVolume(settings_.WaveVolume);
-    check(midiIds[settings_.MidiVolume]);
+    check(ids::midiVolume[settings_.MidiVolume]);
     sound_.ModifierMidiVolume(settings_.MidiVolume);
     check("MenuMusiqueBoucle", settings_.MusiqueEnBoucle);
     choisirMusique(settings_.Musique);

@@ -1,0 +1,35 @@
+#pragma once
+// The radio groups of the menus whose n-th item stands for the setting's value n.
+
+#include <array>
+
+namespace kp::ids {
+
+inline constexpr std::array<const char*, 2> langue{"MenuLangueFrancais", "MenuLangueAnglais"};
+inline constexpr std::array<const char*, 4> animVirus{
+    "MenuAnimVirusPasAnim", "MenuAnimVirusLente", "MenuAnimVirusMoyenne", "MenuAnimVirusRapide"};
+inline constexpr std::array<const char*, 4> animSuppr{
+    "MenuAnimSupprPasAnim", "MenuAnimSupprLente", "MenuAnimSupprMoyenne", "MenuAnimSupprRapide"};
+inline constexpr std::array<const char*, 4> pinup{"MenuPinupPas", "MenuPinUp1", "MenuPinup2",
+                                                  "MenuPinupToutes"};
+inline constexpr std::array<const char*, 3> son{"MenuSonPasDeSon", "MenuSonHautParleur",
+                                                "MenuSonPCSpeaker"};
+inline constexpr std::array<const char*, 3> waveVolume{"MenuSonVolumeFaible", "MenuSonVolumeMoyen",
+                                                       "MenuSonVolumeFort"};
+inline constexpr std::array<const char*, 3> midiVolume{
+    "MenuMusiqueVolumeFaible", "MenuMusiqueVolumeMoyen", "MenuMusiqueVolumeFort"};
+inline constexpr std::array<const char*, 3> positionH{"MenuPositionGauche", "MenuPositionCentreH",
+                                                      "MenuPositionDroite"};
+inline constexpr std::array<const char*, 3> positionV{"MenuPositionHaut", "MenuPositionCentreV",
+                                                      "MenuPositionBas"};
+// "SmileyTaille" 0..5 (the "100%" item also stands for 0 but is not listed here).
+inline constexpr std::array<const char*, 6> smileyTaille{
+    "MenuSmileyTailleNormale", "MenuSmileyTaille50",  "MenuSmileyTaille75",
+    "MenuSmileyTaille150",     "MenuSmileyTaille200", "MenuSmileyTaille300"};
+// "ImageFondTaille" 0..8 (the "100%" item also stands for 0 and never shows a mark).
+inline constexpr std::array<const char*, 9> imageFondTaille{
+    "MenuTailleNormale",        "MenuTailleEtiree", "MenuTailleAjusteeLargeur",
+    "MenuTailleAjusteeHauteur", "MenuTaille25pc",   "MenuTaille50pc",
+    "MenuTaille75pc",           "MenuTaille150pc",  "MenuTaille200pc"};
+
+} // namespace kp::ids
