@@ -37,7 +37,7 @@ struct BmpSpec {
     std::vector<uint32_t> masks = {}; // red, green, blue, written after a 40-byte header
     bool topDown = false;
 };
-Bytes BmpBytes(const BmpSpec& spec);
+Bytes BmpBytes(const BmpSpec& format);
 // A 24-bit BMP of the picture.
 Bytes BmpBytes(const Bitmap24& bmp);
 
