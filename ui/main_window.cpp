@@ -134,8 +134,9 @@ void TForm1::FormShow() {
     pinups_.load();
     composer_.setLogo(loadBitmap(QStringLiteral(":/logo/ImgLogo")));
     ChargerINI(settings_, settingsFile_);
-    appliquerReglages();
+    // The board's size comes first: the layout is computed from it.
     game_.setParametres(settings_.Configuration);
+    appliquerReglages();
     game_.InitPartie();
     // The timers that always run start with the game.
     for (int i = 0; i < TimerCount; ++i) timerChanged(static_cast<TimerId>(i));

@@ -77,6 +77,13 @@ TEST_F(Window, languageSwitchRewritesCaptionsAndTheMessage) {
     EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&Nouvelle partie");
 }
 
+TEST_F(Window, theStoredBoardSizeShapesTheFirstWindow) {
+    std::ofstream(ini()) << "[Options]\nSmileyTaille=3\n[Configuration]\nNbLgn=20\nNbCol=10\n";
+    open();
+    EXPECT_EQ(client(), QSize(242, 543));
+    EXPECT_EQ(w->game().state().P.NbCol, 10);
+}
+
 TEST_F(Window, sizeAndBandsReshapeTheWindow) {
     open();
     trigger("MenuSmileyTaille300");
