@@ -116,6 +116,7 @@ AboutPage::AboutPage(QWidget* parent)
     const QPixmap clown = imageTransparente(QStringLiteral(":/dialog/ImgClown"));
     clown_->setPixmap(clown);
     clown_->setGeometry(QRect(PlaceClown, clown.isNull() ? QSize(76, 104) : clown.size()));
+    clown_->setCursor(curseurSelection());
     clown_->onPress = [this] { montrerTesteurs(true); };
     clown_->onRelease = [this] { montrerTesteurs(false); };
     clown_->hide();

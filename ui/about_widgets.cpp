@@ -72,11 +72,22 @@ void TitleLabel::paintEvent(QPaintEvent*) {
     part(rest, QColor(130, 206, 255), QColor(10, 86, 220), QColor(8, 28, 96));
 }
 
+namespace {
+// One of the game's two cursors; the picture carries its hot spot.
+QCursor curseur(const QString& resource, Qt::CursorShape fallback) {
+    const QImage picture(resource);
+    if (picture.isNull()) return QCursor(fallback);
+    return QCursor(QPixmap::fromImage(picture), picture.text(QStringLiteral("HotspotX")).toInt(),
+                   picture.text(QStringLiteral("HotspotY")).toInt());
+}
+} // namespace
+
 QCursor curseurMain() {
-    const QImage glove(QStringLiteral(":/icons/Main_Standard"));
-    if (glove.isNull()) return QCursor(Qt::PointingHandCursor);
-    return QCursor(QPixmap::fromImage(glove), glove.text(QStringLiteral("HotspotX")).toInt(),
-                   glove.text(QStringLiteral("HotspotY")).toInt());
+    return curseur(QStringLiteral(":/icons/Main_Standard"), Qt::PointingHandCursor);
+}
+
+QCursor curseurSelection() {
+    return curseur(QStringLiteral(":/icons/Selection"), Qt::ArrowCursor);
 }
 
 QPixmap imageTransparente(const QString& resource) {

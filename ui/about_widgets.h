@@ -38,6 +38,8 @@ class TitleLabel : public QLabel {
 
 // The game's own pointing glove, for what can be clicked.
 QCursor curseurMain();
+// The clown's cursor.
+QCursor curseurSelection();
 
 // A picture of the game's resources with its pure-red key made transparent.
 QPixmap imageTransparente(const QString& resource);
