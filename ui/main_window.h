@@ -65,6 +65,7 @@ class TForm1 : public QMainWindow, public GameEvents {
     QWidget* boardView() const { return view_; }
     // A menu item by its name (e.g. "MenuPause"); null when unknown.
     QAction* action(const std::string& id) const;
+    const std::map<std::string, QAction*>& actions() const { return actions_; }
     // A submenu by its name (e.g. "MenuSonVolume"); null when unknown.
     QMenu* menu(const std::string& id) const;
 

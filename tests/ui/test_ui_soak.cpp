@@ -1,0 +1,68 @@
+// Random menu commands and keys on the real window while its timers run: whatever the order,
+// the window keeps its size in step with the layout and the board drawn from the rules.
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <fstream>
+#include <random>
+#include <set>
+
+namespace kp {
+
+namespace {
+void runEvents(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+} // namespace
+
+TEST_F(WindowFixture, randomCommandsAndKeysKeepTheWindowConsistent) {
+    std::ofstream(ini()) << "[Options]\nAnimationSuppr=0\nAnimationVirus=3\n"
+                            "[Configuration]\nTempoDepart=100\nNbLgn=10\nMinCasesConsecutives=2\n";
+    open();
+    platform.colour = QColor(40, 90, 160);
+    // Everything but closing the window and the dialogs that would wait for a person.
+    std::vector<std::string> commands;
+    for (const auto& [id, unused] : w->actions()) {
+        static const std::set<std::string> skip = {"MenuQuitter", "MenuPopupQuitter", "MenuOuvrir",
+                                                   "MenuEnregistrerSous", "MenuCouleurTexte"};
+        if (!skip.count(id)) commands.push_back(id);
+    }
+    ASSERT_GT(commands.size(), 80u);
+    const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space};
+    // A lost game asks for a name in a modal dialog: nobody is there to answer it.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    closer.start(20);
+    std::mt19937 rng(7);
+    QElapsedTimer clock;
+    clock.start();
+    int steps = 0;
+    while (clock.elapsed() < 2500) {
+        const int what = static_cast<int>(rng() % 10);
+        if (what < 2) {
+            w->action(commands[rng() % commands.size()])->trigger();
+        } else if (what < 8) {
+            QKeyEvent key(QEvent::KeyPress, keys[rng() % 5], Qt::NoModifier);
+            QApplication::sendEvent(w.get(), &key);
+        } else {
+            runEvents(static_cast<int>(rng() % 60));
+        }
+        ++steps;
+        const WindowLayout& l = w->painter().layout();
+        ASSERT_EQ(w->boardView()->size(), QSize(l.clientWidth, l.clientHeight)) << steps;
+        ASSERT_EQ(w->painter().image().size(), QSize(l.clientWidth, l.clientHeight)) << steps;
+    }
+    EXPECT_GT(steps, 100);
+}
+
+} // namespace kp
