@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "ui/captions.h"
+
 #include "engine/keys.h"
 #include "persistence/ini_file.h"
 
@@ -268,6 +270,32 @@ TEST_F(Window, settingsThatCannotBeWrittenAreReported) {
     w->close();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_FALSE(platform.messages[0].isEmpty());
+}
+
+} // namespace kp
+
+namespace kp {
+
+TEST_F(Window, everyMenuCaptionFollowsTheLanguageBothWays) {
+    open();
+    for (int langue : {1, 0, 1}) {
+        langue == 1 ? w->LangueAnglais() : w->LangueFrancais();
+        int seen = 0;
+        for (const Caption& c : menuCaptions()) {
+            const QString expected = QString::fromUtf8(langue == 1 ? c.en : c.fr);
+            if (QAction* a = w->action(c.id)) {
+                EXPECT_EQ(a->text(), expected) << c.id;
+                ++seen;
+            } else if (QMenu* m = w->menu(c.id)) {
+                EXPECT_EQ(m->title(), expected) << c.id;
+                ++seen;
+            }
+        }
+        // Every row of the table is an item or a menu of the window.
+        EXPECT_EQ(seen, static_cast<int>(menuCaptions().size()));
+        // Items without a row keep their captions in both languages.
+        EXPECT_EQ(w->action("MenuMusique4")->text(), "&Booster");
+    }
 }
 
 } // namespace kp
