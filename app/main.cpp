@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QProxyStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -100,6 +101,17 @@ bool AnswerInformationOption(int argc, char* argv[]) {
     return false;
 }
 
+// Tool-tips show at once. (They stay up for Qt's usual reading time: hiding them after 10 ms,
+// as the old timing had it, would take them away before anyone could read them.)
+class GameStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -112,6 +124,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("Kembrolla Panic!"));
+    QApplication::setStyle(new GameStyle);
     // Lets the desktop match the window with the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kembrolla.KembrollaPanic"));
     QIcon icon;
