@@ -19,15 +19,16 @@ bool estDemiGelule(int32_t code, int link) {
     return code >= 100 && code <= 144 && code % 10 == link;
 }
 
-// For the n cells of one line (the class of cell i at k[i * stride]): pos[i], the place of
-// cell i in its one-class segment (1 for the first), and len[i], the segment's length; both 0
-// for cells that never match. No branch depends on the colours: on a board of random colours
-// mispredicted branches would cost more than the search itself.
-void segments(const int8_t* k, int stride, int n, int16_t* pos, int16_t* len) {
+// For the n cells of one row (their classes k[0..n-1]): pos[i], the place of cell i in its
+// one-class segment (1 for the first), and len[i], the segment's length; both 0 for cells that
+// never match. No branch depends on the colours: on a board of random colours mispredicted
+// branches would cost more than the search itself. (The columns get the same recurrence, run
+// over whole rows at a time.)
+void segments(const int8_t* k, int n, int16_t* pos, int16_t* len) {
     int prev = -1;
     int run = 0;
     for (int i = 0; i < n; ++i) {
-        const int cur = k[i * stride];
+        const int cur = k[i];
         run = cur == prev ? run + 1 : 1;
         run = cur < 0 ? 0 : run;
         pos[i] = static_cast<int16_t>(run);
@@ -74,7 +75,7 @@ void Game::Elimination() {
     bool found = false;
     int16_t pos[GridSize], len[GridSize];
     for (int r = 0; r <= nbLgn; ++r) {
-        segments(&classes_[r][1], 1, nbCol, pos + 1, len + 1);
+        segments(&classes_[r][1], nbCol, pos + 1, len + 1);
         for (int c = 1; c <= nbCol; ++c) {
             marque_[r][c] = len[c] >= minRun || lenV_[r][c] >= minRun;
             if (!marque_[r][c]) continue;
