@@ -13,11 +13,24 @@ struct Flow : Scenario {
         board({". . . . . . . .", ". . . . . . . .", "Y Y Y . . . . ."});
         resume();
     }
-    void win() {
+    // Lands the capsule that removes the last smileys.
+    void landLast() {
         capsule(18, 4, 2, 1, 1);
         game.Mouvement('B');
         clock.sync();
+    }
+    void win() {
+        landLast();
         settle();
+    }
+    // A landing that removes a run and leaves a half to fall; a smiley far up keeps the level.
+    void startChain() {
+        board({". . . . . . . .", "Y Y Y . . . . ."});
+        s().Grille[8][1] = smileyCode(0, 1);
+        resume();
+        capsule(17, 4, 1, 3, 1);
+        game.Mouvement('B');
+        clock.sync();
     }
     // A board whose entry cells are taken: the next landing loses.
     void almostLost() {
@@ -84,9 +97,7 @@ TEST(Pinup, lasts24TicksOfLevelTimes15msWithThePlayTimersStopped) {
     Flow sc;
     sc.s().Niveau = 4;
     sc.almostWon();
-    sc.capsule(18, 4, 2, 1, 1);
-    sc.game.Mouvement('B');
-    sc.clock.sync();
+    sc.landLast();
     while (sc.s().PinupFrame == 0) sc.run(1);
     const int64_t start = sc.clock.now();
     EXPECT_EQ(sc.s().timer(TimerId::TimerXX).period, 60);
@@ -108,9 +119,7 @@ TEST(Pinup, lasts24TicksOfLevelTimes15msWithThePlayTimersStopped) {
 TEST(Pinup, aNewGameDuringTheAnimationStopsIt) {
     Flow sc;
     sc.almostWon();
-    sc.capsule(18, 4, 2, 1, 1);
-    sc.game.Mouvement('B');
-    sc.clock.sync();
+    sc.landLast();
     while (sc.s().PinupFrame < 5) sc.run(1);
     sc.game.InitPartie();
     sc.clock.sync();
@@ -123,9 +132,7 @@ TEST(Pinup, aNewGameDuringTheAnimationStopsIt) {
 TEST(Pinup, aPauseLeftDuringTheAnimationKeepsTheCapsuleWaiting) {
     Flow sc;
     sc.almostWon();
-    sc.capsule(18, 4, 2, 1, 1);
-    sc.game.Mouvement('B');
-    sc.clock.sync();
+    sc.landLast();
     while (sc.s().PinupFrame == 0) sc.run(1);
     sc.game.MenuPauseClick();
     sc.game.MenuPauseClick();
@@ -164,12 +171,7 @@ TEST(GameLost, aCheatedGameIsNeverOffered) {
 TEST(Pause, leavingItDuringAChainLetsTheChainFinishFirst) {
     Flow sc;
     sc.game.setAnimationSuppr(2);
-    sc.board({". . . . . . . .", "Y Y Y . . . . ."});
-    sc.s().Grille[8][1] = smileyCode(0, 1);
-    sc.resume();
-    sc.capsule(17, 4, 1, 3, 1);
-    sc.game.Mouvement('B');
-    sc.clock.sync();
+    sc.startChain();
     sc.game.MenuPauseClick();
     sc.key(vk::Left); // leaves the pause, but the capsule must wait
     EXPECT_FALSE(sc.s().Pause);
@@ -264,12 +266,7 @@ TEST(Restart, anyMomentLeavesACleanFreshLevel) {
         Flow sc;
         sc.game.setTremblement(true);
         sc.game.setAnimationSuppr(1);
-        sc.board({". . . . . . . .", "Y Y Y . . . . ."});
-        sc.s().Grille[8][1] = smileyCode(0, 1);
-        sc.resume();
-        sc.capsule(17, 4, 1, 3, 1);
-        sc.game.Mouvement('B');
-        sc.clock.sync();
+        sc.startChain();
         sc.run(when);
         sc.game.MenuRecommencerNiveauClick();
         sc.clock.sync();
