@@ -35,6 +35,11 @@ constexpr Caption table[] = {
     {"LabelEffacerScores", "Effacer le tableau des scores", "Erase the table of the scores"},
     {"BtnEffacerScores", "&Effacer...", "&Erase..."},
     {"BtnOK", "&OK", "&OK"},
+    // The high-score name window.
+    {"LabelMsg1", "Félicitations !", "Congratulations !"},
+    {"LabelMsg2", "Votre score vous permet d'entrer au palmarès.", "Your score enables you to enter to the prize list."},
+    {"LabelMsg3", "Saisissez votre nom :", "Seize your name :"},
+    {"BtnAnnuler", "&Annuler", "&Cancel"},
     {"LabelMail", "Écrire à l'auteur", "Write to the author"},
 };
 // clang-format on

@@ -1,7 +1,7 @@
 #pragma once
-// The French and English texts of the configuration, help and about dialog: one row per
-// caption (by the name of the widget that shows it), and the texts of its questions and of
-// the mail link.
+// The French and English texts of the configuration, help and about dialog and of the
+// high-score name window: one row per caption (by the name of the widget that shows it), and
+// the texts of the dialog's questions and of the mail link.
 
 #include "ui/captions.h"
 

@@ -1,5 +1,7 @@
 #include "name_dialog.h"
 
+#include "ui/dialog_captions.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,15 +48,10 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
 }
 
 void TForm3::appliquerLangue(int langue) {
-    const bool en = langue == 1;
-    lignes_[0]->setText(en ? QStringLiteral("Congratulations !")
-                           : QStringLiteral("Félicitations !"));
-    lignes_[1]->setText(en ? QStringLiteral("Your score enables you to enter to the prize list.")
-                           : QStringLiteral("Votre score vous permet d'entrer au palmarès."));
-    lignes_[2]->setText(en ? QStringLiteral("Seize your name :")
-                           : QStringLiteral("Saisissez votre nom :"));
-    ok_->setText(QStringLiteral("&OK"));
-    annuler_->setText(en ? QStringLiteral("&Cancel") : QStringLiteral("&Annuler"));
+    static constexpr const char* lignes[] = {"LabelMsg1", "LabelMsg2", "LabelMsg3"};
+    for (int i = 0; i < 3; ++i) lignes_[i]->setText(dialogCaption(lignes[i], langue));
+    ok_->setText(dialogCaption("BtnOK", langue));
+    annuler_->setText(dialogCaption("BtnAnnuler", langue));
 }
 
 QString TForm3::nom() const {

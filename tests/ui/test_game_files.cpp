@@ -6,7 +6,10 @@
 #include "persistence/ini_file.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -114,6 +117,33 @@ TEST_F(Files, aSaveThatCannotBeWrittenSaysSo) {
     w->action("MenuEnregistrerSous")->trigger();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_FALSE(platform.messages[0].isEmpty());
+}
+
+} // namespace kp
+
+namespace kp {
+
+TEST_F(Files, theNameWindowSpeaksTheGamesLanguage) {
+    open();
+    TForm3* dialog = nullptr;
+    for (QDialog* d : w->findChildren<QDialog*>())
+        if (auto* f = dynamic_cast<TForm3*>(d)) dialog = f;
+    ASSERT_NE(dialog, nullptr);
+    auto texts = [&] {
+        QStringList all;
+        for (QLabel* l : dialog->findChildren<QLabel*>()) all << l->text();
+        for (QPushButton* b : dialog->findChildren<QPushButton*>()) all << b->text();
+        return all;
+    };
+    EXPECT_TRUE(texts().contains(QString::fromUtf8("Félicitations !")));
+    EXPECT_TRUE(texts().contains("&Annuler"));
+    w->LangueAnglais();
+    EXPECT_TRUE(texts().contains("Congratulations !"));
+    EXPECT_TRUE(texts().contains("Seize your name :"));
+    EXPECT_TRUE(texts().contains("&Cancel"));
+    EXPECT_FALSE(texts().contains(QString::fromUtf8("Félicitations !")));
+    // The name field starts with the computer's name.
+    EXPECT_EQ(dialog->nom(), QSysInfo::machineHostName().left(256));
 }
 
 } // namespace kp
