@@ -13,14 +13,18 @@
 namespace kp {
 
 void TForm1::OuvrirPartie(const QString& path) {
-    // A file that holds no saved game is refused before the game in progress is touched.
-    SavedGame probe;
+    // A file that holds no saved game is refused before the game in progress is touched; a
+    // game read here is handed to the level set-up, which does not read the file again.
     const std::string p = path.toStdString();
-    if (LireSauvegarde(p, settingsFile_.string(), probe) == LoadResult::NotASave) {
+    auto lue = std::make_unique<SavedGame>();
+    const LoadResult result = LireSauvegarde(p, settingsFile_.string(), *lue);
+    if (result == LoadResult::NotASave) {
         notASavedGame(p);
         return;
     }
+    if (result == LoadResult::Loaded) partieLue_ = {p, std::move(lue)};
     game_.InitPartie(p);
+    partieLue_ = {};
 }
 
 void TForm1::ouvrirPartie() {

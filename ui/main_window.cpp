@@ -287,6 +287,10 @@ bool TForm1::recordQualifies(int32_t niveau, int32_t restants) {
 }
 
 LoadResult TForm1::loadGame(const std::string& path, SavedGame& out) {
+    if (partieLue_.partie && partieLue_.chemin == path) {
+        out = *partieLue_.partie;
+        return LoadResult::Loaded;
+    }
     return LireSauvegarde(path, settingsFile_.string(), out);
 }
 

@@ -174,7 +174,12 @@ class TForm1 : public QMainWindow, public GameEvents {
     sound::SoundSystem sound_;
     std::unique_ptr<QWidget> chargement_;
     TForm2* form2_ = nullptr;
-    TForm3* nomDialogue_ = nullptr; // the loading window shown while a tune is prepared
+    TForm3* nomDialogue_ = nullptr;
+    // The saved game "Ouvrir une partie..." has just read, for the level set-up to take.
+    struct PartieLue {
+        std::string chemin;
+        std::unique_ptr<SavedGame> partie;
+    } partieLue_; // the loading window shown while a tune is prepared
     int cellSize_ = 16;
     bool shown_ = false;
 
