@@ -7,8 +7,13 @@
 
 namespace kp {
 
+// Nothing on the board moves while the game is paused: a hard drop ends, as it does for any
+// key, and a removal, collapse, shake or pin-up waits where it is until the pause is left.
 void Game::MenuPause_Activer() {
     setPeriod(TimerId::Timer1, 0);
+    s_.DropStop = true;
+    setEnabled(TimerId::TimerDrop, false);
+    holdChain(true);
     setMessage(Message::Pause, true);
     s_.Pause = true;
     ev_.pauseChanged(true);
@@ -17,6 +22,7 @@ void Game::MenuPause_Activer() {
 // Leaving the pause during a removal, a collapse, a shake or the pin-up sets the fall period
 // but leaves the capsule waiting: the end of the chain lets it fall.
 void Game::MenuPause_Desactiver() {
+    holdChain(false);
     setPeriod(TimerId::Timer1, periodeChute());
     if (!chainRunning()) setEnabled(TimerId::Timer1, true);
     s_.LabelMessageVisible = false;

@@ -45,6 +45,17 @@ void Game::setPeriod(TimerId id, int32_t period) {
     ev_.timerChanged(id);
 }
 
+void Game::holdChain(bool held) {
+    for (TimerId id : {TimerId::TimerEffacement, TimerId::TimerDescente, TimerId::TimerXX,
+                       TimerId::TimerShake}) {
+        TimerSlot& t = s_.Timers[timerIndex(id)];
+        if (t.held == held) continue;
+        t.held = held;
+        ++t.version;
+        ev_.timerChanged(id);
+    }
+}
+
 void Game::restart(TimerId id, int32_t period) {
     TimerSlot& t = s_.Timers[timerIndex(id)];
     t.enabled = true;

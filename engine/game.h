@@ -78,6 +78,8 @@ class Game {
     void setEnabled(TimerId id, bool enabled);
     void setPeriod(TimerId id, int32_t period);
     void restart(TimerId id, int32_t period);
+    // Holds (or lets go of) the timers of a chain: removal, collapse, shake and pin-up.
+    void holdChain(bool held);
     void setMessage(Message m, bool visible);
 
     void tirerSuivante();
@@ -95,6 +97,7 @@ class Game {
     GameEvents& ev_;
     GameState s_;
     Random random_;
+    uint32_t levelsSetUp_ = 0; // counts InitJeu calls, so a landing can tell one happened
     // Scratch space of Elimination: colour classes, vertical segments, marked cells.
     template <typename T> using Plane = std::array<std::array<T, GridSize>, GridSize>;
     Plane<int8_t> classes_{};

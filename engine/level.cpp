@@ -50,6 +50,7 @@ void Game::arreterSequences() {
 }
 
 void Game::InitJeu(const std::string& path) {
+    ++levelsSetUp_;
     setEnabled(TimerId::Timer1, false);
     setEnabled(TimerId::TimerEffacement, false);
     setEnabled(TimerId::TimerDescente, false);
@@ -123,13 +124,22 @@ bool Game::chargerPartie(const std::string& path) {
     case LoadResult::Loaded:
         break;
     }
+    // A game saved in the middle of a chain holds cells being removed and halves in mid-air.
+    // The removals are finished (the cells are emptied) and the board settles as it does after
+    // a removal: loose halves fall, new runs go, then the capsule comes. On a settled board
+    // this only counts the smileys again before the first fall.
     for (int r = 0; r <= s_.P.NbLgn; ++r)
-        for (int c = 1; c <= s_.P.NbCol; ++c) InitImg(r, c, saved->Cells[r][c]);
+        for (int c = 1; c <= s_.P.NbCol; ++c) {
+            const int32_t code = saved->Cells[r][c];
+            InitImg(r, c, isRemoval(code) ? CellEmpty : code);
+        }
     s_.Niveau = saved->Niveau;
     s_.NbVirusRestants = saved->NbVirusRestants;
     s_.Chrono = saved->Chrono;
     s_.Tricherie = saved->Tricherie;
     ev_.counterChanged(Counter::Chrono);
+    s_.PiecesFell = false;
+    setEnabled(TimerId::TimerDescente, true);
     return true;
 }
 

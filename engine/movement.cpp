@@ -113,8 +113,11 @@ bool Game::Mouvement(char move) {
 
 void Game::atterrissage() {
     ev_.soundWanted(Sound::Pose);
+    const uint32_t levels = levelsSetUp_;
     Elimination();
-    InitPiece();
+    // A level won straight from this landing (no pin-up) has already brought in its own first
+    // capsule; taking another would leave the preview showing one that never falls.
+    if (levelsSetUp_ == levels) InitPiece();
 }
 
 void Game::FormKeyDown(int key) {

@@ -19,14 +19,16 @@ enum class TimerId : int {
 };
 constexpr int TimerCount = 8;
 
-// A timer is data: enabled flag and period. It fires only when enabled with a period above 0.
-// `version` changes whenever enabled or period really changes, which restarts its count (a
-// driver re-arms it from the moment of the change).
+// A timer is data: enabled flag and period. It fires only when enabled with a period above 0
+// and not held (the pause holds every timer that moves something on the board, and lets go of
+// them where they were). `version` changes whenever enabled, period or held really changes,
+// which restarts its count (a driver re-arms it from the moment of the change).
 struct TimerSlot {
     bool enabled = false;
     int32_t period = 0;
     uint32_t version = 0;
-    bool running() const { return enabled && period > 0; }
+    bool held = false;
+    bool running() const { return enabled && period > 0 && !held; }
 };
 
 using TimerTable = std::array<TimerSlot, TimerCount>;

@@ -74,6 +74,31 @@ TEST(LevelWon, theLevelEndsOnlyAfterTheLastRemovalOfAChain) {
     EXPECT_EQ(sc.s().Niveau, 1); // three green smileys are left
 }
 
+TEST(LevelWon, thePreviewShowsTheCapsuleThatComesNext) {
+    // Won after a removal, and straight from a landing (no smiley was left to remove).
+    for (const bool straight : {false, true})
+        for (const int pinup : {0, 3}) {
+            Flow sc;
+            sc.game.setPinup(pinup);
+            if (straight) {
+                sc.board({});
+                sc.resume();
+            } else {
+                sc.almostWon();
+            }
+            sc.win();
+            while (sc.s().Niveau == 1) sc.run(10);
+            const GameState& s = sc.s();
+            EXPECT_EQ(s.Apercu, (std::array<int32_t, 2>{s.PieceCode1, s.PieceCode2}))
+                << straight << pinup;
+            const std::array<int32_t, 2> next{s.NextCode1, s.NextCode2};
+            sc.resume();
+            sc.run(650);
+            ASSERT_EQ(s.PieceRow, 1);
+            EXPECT_EQ(s.Apercu, next) << straight << pinup;
+        }
+}
+
 TEST(Pinup, figureFollowsTheSettingAndTheLevel) {
     Flow sc;
     sc.s().Niveau = 2;
@@ -177,6 +202,24 @@ TEST(Pause, leavingItDuringAChainLetsTheChainFinishFirst) {
     EXPECT_FALSE(sc.s().Pause);
     EXPECT_FALSE(sc.s().timer(TimerId::Timer1).enabled);
     sc.settle();
+    EXPECT_TRUE(sc.s().timer(TimerId::Timer1).running());
+}
+
+TEST(Pause, holdsARemovalAndACollapseWhereTheyAre) {
+    Flow sc;
+    sc.game.setAnimationSuppr(2);
+    sc.startChain();
+    sc.run(300); // three removal frames
+    sc.game.PanicActiver();
+    sc.clock.sync();
+    const std::vector<std::string> board = sc.text();
+    sc.run(10000);
+    EXPECT_EQ(sc.text(), board);
+    sc.game.PanicDesactiver();
+    sc.key(vk::Left); // back at the game: the chain goes on from where it was
+    sc.settle();
+    EXPECT_EQ(sc.text(1), (std::vector<std::string>{". . . g0 . . . ."}));
+    EXPECT_EQ(sc.ev.sounds[Sound::Effacement], 1);
     EXPECT_TRUE(sc.s().timer(TimerId::Timer1).running());
 }
 

@@ -123,6 +123,29 @@ TEST(SavedGames, loadedGameKeepsItsCellsAndWaitsPaused) {
     EXPECT_EQ(s.LabelMessage, Message::Pause);
 }
 
+TEST(SavedGames, aGameSavedDuringAChainFinishesItAfterLoading) {
+    Scenario sc;
+    sc.game.setAnimationSuppr(2);
+    sc.ev.loadResult = LoadResult::Loaded;
+    sc.ev.saved.NbVirusRestants = 2;
+    // A column of blue being removed under a loose yellow half and a standing capsule.
+    sc.ev.saved.Cells[18][1] = smileyCode(0, 1);
+    sc.ev.saved.Cells[18][8] = smileyCode(2, 1);
+    for (int r = 14; r <= 17; ++r) sc.ev.saved.Cells[r][1] = removalCode(0, 3);
+    sc.ev.saved.Cells[13][1] = capsuleCode(1, LinkLoose);
+    sc.ev.saved.Cells[11][1] = capsuleCode(2, LinkTop);
+    sc.ev.saved.Cells[12][1] = capsuleCode(2, LinkBottom);
+    sc.game.InitPartie("partie.Kembrolla");
+    EXPECT_EQ(sc.count(removalCode(0, 3)), 0); // no frame stays frozen on the board
+    sc.resume();
+    sc.settle();
+    EXPECT_EQ(sc.text(4), (std::vector<std::string>{"m1 . . . . . . .", "m3 . . . . . . .",
+                                                    "y0 . . . . . . .", "B . . . . . . M"}));
+    EXPECT_EQ(sc.s().NbVirusRestants, 2);
+    sc.run(650);
+    EXPECT_EQ(sc.s().PieceRow, 1); // and play goes on
+}
+
 TEST(SavedGames, aFileWithoutSignatureLeavesAnEmptyBoardAndStoppedTimers) {
     Scenario sc;
     sc.resume();

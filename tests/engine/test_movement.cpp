@@ -159,6 +159,26 @@ TEST(HardDrop, aKeyDuringTheDropStopsItAndActs) {
     EXPECT_FALSE(sc.s().timer(TimerId::TimerDrop).enabled);
 }
 
+TEST(HardDrop, panicOrPauseFromTheMenuStopsItAndNothingFallsWhileHidden) {
+    for (const bool panic : {true, false}) {
+        Moving sc;
+        sc.run(650);
+        sc.key(vk::Space);
+        sc.run(100);
+        ASSERT_EQ(sc.s().PieceRow, 4);
+        // The window's menu shortcuts reach the rules without passing through the key handler.
+        if (panic)
+            sc.game.PanicActiver();
+        else
+            sc.game.MenuPauseClick();
+        sc.clock.sync();
+        sc.run(5000);
+        EXPECT_EQ(sc.s().PieceRow, 4) << (panic ? "panic" : "pause");
+        EXPECT_EQ(sc.ev.sounds[Sound::Pose], 0);
+        EXPECT_FALSE(sc.s().timer(TimerId::TimerDrop).enabled);
+    }
+}
+
 TEST(HardDrop, fallTicksDuringTheDropAddUp) {
     Moving sc;
     sc.run(640);
