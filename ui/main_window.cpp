@@ -151,6 +151,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void TForm1::quitter() {
+    close();
+    platform_.quit();
+}
+
 void TForm1::keyPressEvent(QKeyEvent* event) {
     const int code = codeTouche(event->key(), event->modifiers() & Qt::KeypadModifier);
     if (event->isAutoRepeat() && code == 0) return;

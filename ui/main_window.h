@@ -71,6 +71,9 @@ class TForm1 : public QMainWindow, public GameEvents {
 
     // The first showing: resources, settings, layout, background, first game.
     void FormShow();
+    // "Quitter", from the menu bar or the notification area: the window closes as its close
+    // button would (settings written) and the program ends, even from the panic hiding place.
+    void quitter();
 
     // Opens a saved game as "Ouvrir une partie..." does; a file that is no saved game is
     // refused with a message and the game in progress goes on.

@@ -74,12 +74,12 @@ void TForm1::buildMenus() {
     addItem(fichier, "MenuOuvrir", [this] { ouvrirPartie(); });
     addItem(fichier, "MenuEnregistrerSous", [this] { enregistrerPartie(); });
     fichier->addSeparator();
-    addItem(fichier, "MenuQuitter", [this] { close(); });
+    addItem(fichier, "MenuQuitter", [this] { quitter(); });
 
     // The notification-area icon's menu, while the game is hidden.
     popup_ = new QMenu(this);
     addItem(popup_, "MenuPopupPanicRestaurer", [this] { game_.PanicDesactiver(); });
-    addItem(popup_, "MenuPopupQuitter", [this] { close(); });
+    addItem(popup_, "MenuPopupQuitter", [this] { quitter(); });
 
     QMenu* options = addMenu(bar, "MenuOptions");
     QMenu* langueMenu = addMenu(options, "MenuLangue");
@@ -231,6 +231,7 @@ void TForm1::appliquerLangue(int langue) {
         if (QAction* a = action(row.id)) a->setText(text);
         if (const auto m = menus_.find(row.id); m != menus_.end()) m->second->setTitle(text);
     }
+    setStandardDialogLanguage(langue);
     if (nomDialogue_) nomDialogue_->appliquerLangue(langue);
     if (form2_) form2_->appliquerLangue(langue);
     afficherMessage();

@@ -1,12 +1,32 @@
 #include "platform.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTranslator>
 
 namespace kp {
+
+void setStandardDialogLanguage(int langue) {
+    // One translator for the whole run, owned by the application.
+    static QPointer<QTranslator> french;
+    if (!french) {
+        french = new QTranslator(QCoreApplication::instance());
+        if (!french->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            return; // not installed: Qt's English texts remain
+    }
+    if (langue == 1)
+        QCoreApplication::removeTranslator(french);
+    else
+        QCoreApplication::installTranslator(french);
+}
 
 void QtPlatform::message(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QStringLiteral("Kembrolla Panic!"), text);
@@ -81,6 +101,10 @@ std::optional<std::pair<QFont, QColor>> QtPlatform::chooseFont(QWidget* parent, 
     if (!ok) return std::nullopt;
     const auto c = chooseColour(parent, colour);
     return std::make_pair(chosen, c.value_or(colour));
+}
+
+void QtPlatform::quit() {
+    QCoreApplication::quit();
 }
 
 } // namespace kp

@@ -29,7 +29,14 @@ class Platform {
     // The font chooser preset to the message line's font and colour.
     virtual std::optional<std::pair<QFont, QColor>> chooseFont(QWidget* parent, const QFont& font,
                                                                const QColor& colour) = 0;
+    // Ends the program once its window has closed (a window already hidden in the notification
+    // area closes without ending the message loop by itself).
+    virtual void quit() = 0;
 };
+
+// Qt's own buttons and standard dialogs (Yes/No, the colour, font and file choosers) speak the
+// game's language, not the desktop's: 0 French, 1 English. Applies to every one opened after.
+void setStandardDialogLanguage(int langue);
 
 // The real dialogs.
 class QtPlatform : public Platform {
@@ -42,6 +49,7 @@ class QtPlatform : public Platform {
     std::optional<QString> openPicture(QWidget* parent) override;
     std::optional<std::pair<QFont, QColor>> chooseFont(QWidget* parent, const QFont& font,
                                                        const QColor& colour) override;
+    void quit() override;
 };
 
 } // namespace kp

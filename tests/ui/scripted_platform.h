@@ -28,6 +28,8 @@ struct ScriptedPlatform : Platform {
                                                        const QColor&) override {
         return std::nullopt;
     }
+    void quit() override { ++quits; }
+    int quits = 0;
 };
 
 } // namespace kp

@@ -7,10 +7,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -137,6 +140,35 @@ TEST_F(Window, closingWritesTheSettings) {
     EXPECT_EQ(file.ReadInteger("Options", "AnimationVirus", -1), 3);
     EXPECT_EQ(file.ReadInteger("Options", "Langue", -1), 1);
     EXPECT_EQ(file.ReadInteger("Configuration", "NbLgn", -1), 18);
+}
+
+TEST_F(Window, quitFromTheHiddenGameOrTheMenuWritesTheSettingsAndEndsTheProgram) {
+    for (const char* item : {"MenuPopupQuitter", "MenuQuitter"}) {
+        std::filesystem::remove(ini());
+        platform.quits = 0;
+        open();
+        w->hide(); // as panic leaves it: hidden, with only the notification-area icon
+        trigger(item);
+        EXPECT_TRUE(std::filesystem::exists(ini())) << item;
+        EXPECT_EQ(platform.quits, 1) << item;
+    }
+}
+
+TEST_F(Window, standardButtonsAndDialogsFollowTheGameLanguage) {
+    auto yes = [] {
+        QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text();
+    };
+    auto colourTitle = [] { return QColorDialog().windowTitle(); };
+    open();
+    ASSERT_TRUE(checked("MenuLangueFrancais"));
+    EXPECT_EQ(yes(), "&Oui");
+    EXPECT_NE(colourTitle(), "Select Color");
+    trigger("MenuLangueAnglais");
+    EXPECT_EQ(yes(), "&Yes");
+    EXPECT_EQ(colourTitle(), "Select Color");
+    trigger("MenuLangueFrancais");
+    EXPECT_EQ(yes(), "&Oui");
 }
 
 TEST_F(Window, soundMenusFollowTheOutputAndTheTune) {
