@@ -2,11 +2,14 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <fstream>
 #include <sstream>
 #include <system_error>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,13 +23,76 @@ FileResult Failure(FileError error, const fs::path& path, int systemError) {
     return FileResult{error, path, systemError};
 }
 
-// Where the bytes really go: through a symbolic link to its target, so the link survives.
-fs::path ResolveLinks(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
-    fs::path target = fs::canonical(path, ec);
-    return ec ? path : target;
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
+
+// Where the bytes really go: through symbolic links to their last target, so the links
+// survive. The target need not exist: a dangling link gets its file created.
+fs::path ResolveLinks(fs::path path) {
+    for (int depth = 0; depth < 40; ++depth) { // the system's own limit on link chains
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+        fs::path target = fs::read_symlink(path, ec);
+        if (ec) return path;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+std::string TemporaryPrefix(const fs::path& target) {
+    return '.' + target.filename().string() + ".tmp-";
+}
+
+// The writer's process of a temporary file name's "PID-N" ending, or 0 when it is not one.
+pid_t WriterOf(std::string_view ending) {
+    const size_t dash = ending.find('-');
+    if (dash == std::string_view::npos || dash + 1 == ending.size()) return 0;
+    pid_t pid = 0;
+    const char* end = ending.data() + dash;
+    auto [p, ec] = std::from_chars(ending.data(), end, pid);
+    if (ec != std::errc{} || p != end || pid <= 0) return 0;
+    for (char c : ending.substr(dash + 1))
+        if (c < '0' || c > '9') return 0;
+    return pid;
+}
+
+// A save cut short by a crash leaves its temporary file behind; nothing else would ever
+// remove it. Only files of writers that no longer exist go: a live one may be renaming its
+// file right now.
+void RemoveStaleTemporaries(const fs::path& target) {
+    const std::string prefix = TemporaryPrefix(target);
+    std::error_code ec;
+    for (fs::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(prefix)) continue;
+        const pid_t pid = WriterOf(std::string_view(name).substr(prefix.size()));
+        if (pid == 0 || pid == ::getpid()) continue;
+        std::error_code typeError;
+        if (it->symlink_status(typeError).type() != fs::file_type::regular) continue;
+        if (::kill(pid, 0) == -1 && errno == ESRCH) ::unlink(it->path().c_str());
+    }
+}
+
+// Holds an advisory lock on a folder while a file in it is read, changed and replaced. Where
+// locks are not supported the update simply goes on unlocked.
+class FolderLock {
+  public:
+    explicit FolderLock(const fs::path& folder)
+        : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (fd_ >= 0)
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~FolderLock() {
+        if (fd_ >= 0) ::close(fd_); // closing releases the lock
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+  private:
+    int fd_;
+};
 
 bool WriteAll(int fd, std::string_view data) {
     while (!data.empty()) {
@@ -43,11 +109,10 @@ bool WriteAll(int fd, std::string_view data) {
 // A fresh file next to `target`, created exclusively so that two writers never share one.
 int CreateTemporary(const fs::path& target, fs::path& tempPath) {
     static std::atomic<unsigned> counter{0};
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::ostringstream name;
-        name << '.' << target.filename().string() << ".tmp-" << ::getpid() << '-' << counter++;
-        tempPath = folder / name.str();
+        name << TemporaryPrefix(target) << ::getpid() << '-' << counter++;
+        tempPath = FolderOf(target) / name.str();
         int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -56,8 +121,7 @@ int CreateTemporary(const fs::path& target, fs::path& tempPath) {
 }
 
 void SyncFolder(const fs::path& target) {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd); // best effort: the rename itself already happened
     ::close(fd);
@@ -70,7 +134,9 @@ FileResult ReadWholeFile(const fs::path& path, std::string& out) {
     std::error_code ec;
     fs::file_status status = fs::status(path, ec);
     if (status.type() == fs::file_type::not_found) return {FileError::None, path, 0};
-    if (ec || !fs::is_regular_file(status)) return Failure(FileError::Unreadable, path, ec.value());
+    if (ec) return Failure(FileError::Unreadable, path, ec.value());
+    if (fs::is_directory(status)) return Failure(FileError::Unreadable, path, EISDIR);
+    if (!fs::is_regular_file(status)) return Failure(FileError::Unreadable, path, 0);
     std::uintmax_t size = fs::file_size(path, ec);
     if (ec) return Failure(FileError::Unreadable, path, ec.value());
     if (size > MaxFileSize) return Failure(FileError::TooLarge, path, 0);
@@ -96,6 +162,7 @@ FileResult WriteFileSafely(const fs::path& path, std::string_view contents) {
     if (exists && ::access(target.c_str(), W_OK) != 0)
         return Failure(FileError::ReadOnly, path, errno);
 
+    RemoveStaleTemporaries(target);
     fs::path tempPath;
     int fd = CreateTemporary(target, tempPath);
     if (fd < 0) return Failure(FileError::CannotCreate, path, errno);
@@ -120,28 +187,46 @@ FileResult WriteFileSafely(const fs::path& path, std::string_view contents) {
     return {FileError::None, path, 0};
 }
 
+FileResult UpdateFileSafely(const fs::path& path,
+                            const std::function<std::string(std::string text)>& change) {
+    FolderLock lock(FolderOf(path));
+    std::string text;
+    FileResult read = ReadWholeFile(path, text);
+    if (!read) {
+        read.writing = true;
+        return read;
+    }
+    return WriteFileSafely(path, change(std::move(text)));
+}
+
 std::string MessageErreurFichier(const FileResult& result, int langue) {
+    if (result.ok()) return {};
     const std::string name = result.path.string();
     const bool fr = langue == 0;
-    switch (result.error) {
-    case FileError::None:
-        return {};
-    case FileError::Unreadable:
-        return fr ? "Lecture du fichier « " + name + " » impossible."
-                  : "The file \"" + name + "\" cannot be read.";
-    case FileError::TooLarge:
-        return fr ? "Le fichier « " + name + " » est trop volumineux."
-                  : "The file \"" + name + "\" is too large.";
-    case FileError::ReadOnly:
-        return fr ? "Le fichier « " + name + " » est en lecture seule."
-                  : "The file \"" + name + "\" is read-only.";
-    case FileError::CannotCreate:
-    case FileError::CannotWrite:
-    case FileError::CannotReplace:
-        break;
+    const std::string system =
+        result.systemError ? std::system_category().message(result.systemError) : "";
+    const bool writing = result.writing || result.error == FileError::ReadOnly ||
+                         result.error == FileError::CannotCreate ||
+                         result.error == FileError::CannotWrite ||
+                         result.error == FileError::CannotReplace;
+    std::string reason = system;
+    if (result.error == FileError::TooLarge) {
+        reason = writing ? (fr ? "le fichier existant est trop volumineux"
+                               : "the existing file is too large")
+                         : (fr ? "le fichier est trop volumineux" : "the file is too large");
+    } else if (result.error == FileError::ReadOnly) {
+        reason = fr ? "le fichier est en lecture seule" : "it is read-only";
+    } else if (result.error == FileError::Unreadable && writing) {
+        reason =
+            fr ? "le fichier existant ne peut pas être lu" : "the existing file cannot be read";
+        if (!system.empty()) reason += " (" + system + ")";
     }
-    return fr ? "Enregistrement du fichier « " + name + " » impossible."
-              : "The file \"" + name + "\" cannot be written.";
+    std::string sentence = writing ? (fr ? "Enregistrement du fichier « " + name + " » impossible"
+                                         : "The file \"" + name + "\" cannot be written")
+                                   : (fr ? "Lecture du fichier « " + name + " » impossible"
+                                         : "The file \"" + name + "\" cannot be read");
+    if (!reason.empty()) sentence += (fr ? " : " : ": ") + reason;
+    return sentence + ".";
 }
 
 } // namespace kp

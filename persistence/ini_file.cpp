@@ -1,6 +1,7 @@
 #include "ini_file.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace kp {
@@ -46,6 +47,68 @@ std::string OneLine(std::string_view value) {
     return out;
 }
 
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsUtf8(std::string_view s) {
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF; // bounds of the second byte
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            if (c == 0xE0) low = 0xA0;
+            if (c == 0xED) high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            if (c == 0xF0) low = 0x90;
+            if (c == 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        if (i + length > s.size()) return false;
+        for (size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(s[i + k]);
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// Windows-1252 differs from Latin-1 in 0x80..0x9F; its five unused codes stay C1 controls.
+constexpr std::array<char16_t, 32> Windows1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The text of a value: as it is when it is UTF-8, else as the older Windows version wrote it.
+std::string Utf8Text(std::string_view bytes) {
+    if (IsUtf8(bytes)) return std::string(bytes);
+    std::string out;
+    for (char b : bytes) {
+        const auto c = static_cast<unsigned char>(b);
+        AppendUtf8(out, c >= 0x80 && c < 0xA0 ? Windows1252High[c - 0x80] : c);
+    }
+    return out;
+}
+
 } // namespace
 
 std::optional<int32_t> ParseInteger(std::string_view text) {
@@ -81,31 +144,43 @@ std::optional<int32_t> ParseInteger(std::string_view text) {
 
 IniFile IniFile::FromText(std::string_view text) {
     IniFile doc;
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    doc.sections_.push_back(Section{{}, false, {}, {}});
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        doc.byteOrderMark_ = true;
+        text.remove_prefix(3);
+    }
+    if (size_t lf = text.find('\n'); lf != std::string_view::npos && lf > 0 && text[lf - 1] == '\r')
+        doc.newline_ = "\r\n";
+    doc.sections_.push_back(Section{{}, false, {}, {}, {}});
     while (!text.empty()) {
-        size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // Carriage returns before the line feed belong to the line end, however many there are,
+        // so that neither a value nor a rewrite ever gains or loses one.
+        size_t next = text.find('\n');
+        next = next == std::string_view::npos ? text.size() : next + 1;
+        std::string_view line = text.substr(0, next);
+        text.remove_prefix(next);
+        size_t content = line.size();
+        if (content > 0 && line[content - 1] == '\n') --content;
+        while (content > 0 && line[content - 1] == '\r') --content;
+        Line parsed{
+            {}, {}, std::string(line.substr(0, content)), std::string(line.substr(content))};
+        line = line.substr(0, content);
 
         std::string_view trimmed = Trim(line);
         if (!trimmed.empty() && trimmed[0] == '[') {
             std::string_view name = trimmed.substr(1);
             name = name.substr(0, name.find(']'));
-            doc.sections_.push_back(Section{std::string(Trim(name)), true, {}, {}});
+            doc.sections_.push_back(Section{std::string(Trim(name)), true, parsed, {}, {}});
             continue;
         }
         size_t eq = line.find('=');
         std::string_view key =
             eq == std::string_view::npos ? std::string_view{} : Trim(line.substr(0, eq));
         bool comment = !trimmed.empty() && (trimmed[0] == ';' || trimmed[0] == '#');
-        if (key.empty() || comment) {
-            doc.AddLine(doc.sections_.back(), Line{{}, {}, std::string(line)});
-        } else {
-            doc.AddLine(doc.sections_.back(),
-                        Line{std::string(key), std::string(line.substr(eq + 1)), {}});
+        if (!key.empty() && !comment) {
+            parsed.key = key;
+            parsed.value = Trim(line.substr(eq + 1));
         }
+        doc.AddLine(doc.sections_.back(), std::move(parsed));
     }
     return doc;
 }
@@ -115,6 +190,19 @@ FileResult IniFile::Load(const std::filesystem::path& path, IniFile& out) {
     FileResult result = ReadWholeFile(path, text);
     out = FromText(result.ok() ? text : std::string_view{});
     return result;
+}
+
+FileResult IniFile::Update(const std::filesystem::path& path,
+                           const std::function<void(IniFile&)>& change) {
+    return UpdateFileSafely(path, [&](std::string text) {
+        IniFile doc = FromText(text);
+        change(doc);
+        return doc.Text();
+    });
+}
+
+IniFile::Line IniFile::NewLine(std::string text) const {
+    return Line{{}, {}, std::move(text), newline_};
 }
 
 void IniFile::AddLine(Section& section, Line line) {
@@ -131,12 +219,13 @@ const IniFile::Section* IniFile::FindSection(std::string_view name) const {
 IniFile::Section& IniFile::SectionForWriting(std::string_view name) {
     if (const Section* found = FindSection(name)) return const_cast<Section&>(*found);
     // A new section starts after a blank line, as hand-written files usually have it.
-    if (sections_.empty()) sections_.push_back(Section{{}, false, {}, {}});
+    if (sections_.empty()) sections_.push_back(Section{{}, false, {}, {}, {}});
     Section& last = sections_.back();
-    const bool endsBlank =
-        !last.lines.empty() && last.lines.back().key.empty() && Trim(last.lines.back().raw).empty();
-    if ((last.header || !last.lines.empty()) && !endsBlank) last.lines.push_back(Line{});
-    sections_.push_back(Section{std::string(name), true, {}, {}});
+    const bool endsBlank = !last.lines.empty() && last.lines.back().key.empty() &&
+                           Trim(last.lines.back().text).empty();
+    if ((last.header || !last.lines.empty()) && !endsBlank) last.lines.push_back(NewLine({}));
+    sections_.push_back(
+        Section{std::string(name), true, NewLine("[" + std::string(name) + "]"), {}, {}});
     return sections_.back();
 }
 
@@ -149,7 +238,7 @@ std::optional<std::string> IniFile::Value(std::string_view section, std::string_
     if (!s) return std::nullopt;
     auto it = s->index.find(Folded(key));
     if (it == s->index.end()) return std::nullopt;
-    return s->lines[it->second].value;
+    return Utf8Text(s->lines[it->second].value);
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
@@ -170,20 +259,28 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Section& s = SectionForWriting(section);
+    const std::string oneLine = OneLine(value);
+    const std::string_view readBack = Trim(oneLine);
     auto it = s.index.find(Folded(key));
     if (it != s.index.end()) {
-        s.lines[it->second].value = OneLine(value);
+        Line& line = s.lines[it->second];
+        // The same text keeps its bytes: an old file is not rewritten for nothing.
+        if (Utf8Text(line.value) == Utf8Text(readBack)) return;
+        line.value = readBack;
+        line.text = line.key + "=" + oneLine;
         return;
     }
     // After the section's last key or comment, before the blank lines that part it from the next.
     size_t at = s.lines.size();
-    while (at > 0 && s.lines[at - 1].key.empty() && Trim(s.lines[at - 1].raw).empty()) --at;
+    while (at > 0 && s.lines[at - 1].key.empty() && Trim(s.lines[at - 1].text).empty()) --at;
     if (at < s.lines.size())
         for (auto& [name, line] : s.index)
             if (line >= at) ++line;
     s.index.emplace(Folded(key), at);
-    s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at),
-                   Line{std::string(key), OneLine(value), {}});
+    Line line = NewLine(std::string(key) + "=" + oneLine);
+    line.key = key;
+    line.value = readBack;
+    s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
@@ -200,16 +297,17 @@ void IniFile::EraseSection(std::string_view section) {
 }
 
 std::string IniFile::Text() const {
-    std::string out;
+    std::string out = byteOrderMark_ ? "\xEF\xBB\xBF" : "";
+    bool open = false; // the last line has no line feed yet: the file ended there
+    auto append = [&](const Line& line) {
+        if (open) out += newline_;
+        out += line.text;
+        out += line.end;
+        open = line.end.find('\n') == std::string::npos;
+    };
     for (const Section& s : sections_) {
-        if (s.header) out += "[" + s.name + "]\n";
-        for (const Line& line : s.lines) {
-            if (line.key.empty())
-                out += line.raw;
-            else
-                out += line.key + "=" + line.value;
-            out += '\n';
-        }
+        if (s.header) append(s.headerLine);
+        for (const Line& line : s.lines) append(line);
     }
     return out;
 }

@@ -1,15 +1,19 @@
 #pragma once
 // A small INI document with the private-profile rules the game's files were always read and
 // written with: section and key names compared without regard to case, the first occurrence
-// of a section or key wins, values read as integers in decimal or in hexadecimal ("0x" or "$"),
-// booleans true for any non-zero integer and written "1"/"0", strings taken raw. Writing keeps
-// every line it does not change (other sections, unknown keys, comments) and appends new keys
-// at the end of their section, so keys appear in the order they were first set.
+// of a section or key wins, blanks around keys and values ignored, values read as integers in
+// decimal or in hexadecimal ("0x" or "$"), booleans true for any non-zero integer and written
+// "1"/"0". Strings are handed out in UTF-8: a value that is no valid UTF-8 comes from the older
+// Windows version of the game and is read as Windows-1252.
+// Writing keeps every line it does not change byte for byte (other sections, unknown keys,
+// comments, line ends, and values written back with the text they already had) and appends new
+// keys at the end of their section, so keys appear in the order they were first set.
 
 #include "file_result.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +33,10 @@ class IniFile {
     // but cannot be read is reported and leaves `out` empty.
     static FileResult Load(const std::filesystem::path& path, IniFile& out);
     static IniFile FromText(std::string_view text);
+    // Reads the file, lets `change` edit it and writes it back, as UpdateFileSafely does: a
+    // file that exists but cannot be read is left alone and `change` is not called.
+    static FileResult Update(const std::filesystem::path& path,
+                             const std::function<void(IniFile&)>& change);
 
     bool HasSection(std::string_view section) const;
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
@@ -38,7 +46,8 @@ class IniFile {
     int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def) const;
     bool ReadBool(std::string_view section, std::string_view key, bool def) const;
 
-    // Line breaks in a value are written as blanks: a value is always one line.
+    // Line breaks in a value are written as blanks: a value is always one line. A value that
+    // would read back as the text the key already holds leaves its line as it was.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int32_t value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
@@ -53,13 +62,15 @@ class IniFile {
 
   private:
     struct Line {
-        std::string key; // empty for a line that is no key (comment, blank, stray text)
-        std::string value;
-        std::string raw; // the line as read, kept for lines that are no key
+        std::string key;   // empty for a line that is no key (comment, blank, stray text)
+        std::string value; // the bytes after "=", without the blanks around them
+        std::string text;  // the whole line as it stands in the file
+        std::string end;   // its line end as read ("\n", "\r\n", ...), empty at the end of a file
     };
     struct Section {
         std::string name; // as written in the header; the lines before any header have none
         bool header = true;
+        Line headerLine;
         std::vector<Line> lines;
         std::unordered_map<std::string, size_t> index; // lower-case key -> first line
     };
@@ -67,8 +78,11 @@ class IniFile {
     const Section* FindSection(std::string_view name) const;
     Section& SectionForWriting(std::string_view name);
     void AddLine(Section& section, Line line);
+    Line NewLine(std::string text) const;
 
     std::vector<Section> sections_;
+    bool byteOrderMark_ = false;
+    std::string newline_ = "\n"; // for new lines: the file's own line end
 };
 
 } // namespace kp

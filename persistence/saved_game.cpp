@@ -27,14 +27,9 @@ bool DansLaGelule(const GameState& jeu, int row, int col) {
                     : (row == jeu.PieceRow && col == jeu.PieceCol + 1);
 }
 
-} // namespace
-
-FileResult EnregistrerPartie(const std::filesystem::path& path, const GameState& jeu) {
-    IniFile ini;
-    // A file that exists but cannot be read is left alone: replacing it would lose its content.
-    if (FileResult read = IniFile::Load(path, ini); !read) return read;
+// Replaces the file's "Sauvegarde" section by the game, keeping every other section.
+void EcrirePartie(IniFile& ini, const GameState& jeu) {
     ini.EraseSection(SectionSauvegarde);
-
     ini.WriteInteger(SectionSauvegarde, "Niveau", jeu.Niveau);
     ini.WriteInteger(SectionSauvegarde, "NbVirusRestants", jeu.NbVirusRestants);
     for (int i = 0; i < 5; ++i) ini.WriteInteger(SectionSauvegarde, CleChrono(i), jeu.Chrono[i]);
@@ -49,7 +44,13 @@ FileResult EnregistrerPartie(const std::filesystem::path& path, const GameState&
             ini.WriteInteger(SectionSauvegarde, CleCase(row, col), code);
         }
     }
-    return ini.Save(path);
+}
+
+} // namespace
+
+FileResult EnregistrerPartie(const std::filesystem::path& path, const GameState& jeu) {
+    // A file that exists but cannot be read is left alone: replacing it would lose its content.
+    return IniFile::Update(path, [&jeu](IniFile& ini) { EcrirePartie(ini, jeu); });
 }
 
 LoadResult LireSauvegarde(const std::filesystem::path& path, std::string_view settingsName,

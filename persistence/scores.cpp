@@ -1,7 +1,10 @@
 #include "scores.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <system_error>
+#include <vector>
 
 namespace kp {
 
@@ -17,6 +20,66 @@ int32_t EnEntier(const std::string& texte) {
 bool Bat(const EntreePalmares& entree, int32_t niveau, int32_t restants) {
     const int32_t niv = EnEntier(entree.Niv);
     return niv < niveau || (niv == niveau && restants < EnEntier(entree.Vir));
+}
+
+// The entries as a later reading of the file gives them back: numbers in plain decimal, texts
+// on one line without the blanks around them.
+std::array<EntreePalmares, 3> TelsQueRelus(const std::array<EntreePalmares, 3>& entrees) {
+    Palmares table;
+    table.Entrees = entrees;
+    IniFile brouillon;
+    EcrireScores(brouillon, table);
+    LireScores(brouillon, table);
+    return table.Entrees;
+}
+
+bool Contient(const std::array<EntreePalmares, 3>& entrees, const EntreePalmares& e) {
+    return std::find(entrees.begin(), entrees.end(), e) != entrees.end();
+}
+
+// The file's entries; without a "Scores" section the file tells nothing, and is taken to hold
+// what this copy last saw in it.
+std::array<EntreePalmares, 3> EntreesDuFichier(const IniFile& ini, const Palmares& table) {
+    if (!ini.HasSection(SectionScores)) return TelsQueRelus(table.Fichier);
+    Palmares lue;
+    LireScores(ini, lue);
+    return lue.Entrees;
+}
+
+// Three-way merge of this copy's table with the file's, against the entries both started from
+// (table.Fichier). An entry stays when both hold it or when one side added it; an entry one side
+// no longer holds was erased there, or fell off its table, and goes.
+std::array<EntreePalmares, 3> Fusion(const std::array<EntreePalmares, 3>& fichier,
+                                     const Palmares& table) {
+    const auto memoire = TelsQueRelus(table.Entrees);
+    const auto depart = TelsQueRelus(table.Fichier);
+
+    // Entries are compared as read back, but this copy's go to the file with their own text
+    // (a date's leading blank as the date was made).
+    struct Place {
+        EntreePalmares relue;
+        const EntreePalmares* telle;
+    };
+    std::vector<Place> classement;
+    // Each new entry goes below those it does not beat, as a new game below an equal older
+    // one; the file's entries come first, being older than this copy's unsaved ones.
+    auto placer = [&](const EntreePalmares& e, const EntreePalmares& telle, const auto& autreCote) {
+        if (e == EntreePalmares{}) return;
+        if (Contient(depart, e) && !Contient(autreCote, e)) return;
+        if (std::any_of(classement.begin(), classement.end(),
+                        [&](const Place& p) { return p.relue == e; }))
+            return;
+        auto at = std::find_if(classement.begin(), classement.end(), [&](const Place& p) {
+            return Bat(p.relue, EnEntier(e.Niv), EnEntier(e.Vir));
+        });
+        classement.insert(at, Place{e, &telle});
+    };
+    for (const EntreePalmares& e : fichier) placer(e, e, memoire);
+    for (size_t i = 0; i < memoire.size(); ++i) placer(memoire[i], table.Entrees[i], fichier);
+
+    std::array<EntreePalmares, 3> out;
+    for (size_t i = 0; i < out.size() && i < classement.size(); ++i) out[i] = *classement[i].telle;
+    return out;
 }
 
 } // namespace
@@ -60,6 +123,7 @@ void LireScores(const IniFile& ini, Palmares& table) {
         e.Nom = ini.ReadString(SectionScores, CleScore(rang, "Nom"), "");
         e.Dat = ini.ReadString(SectionScores, CleScore(rang, "Dat"), "");
     }
+    table.Fichier = table.Entrees;
 }
 
 void EcrireScores(IniFile& ini, const Palmares& table) {
@@ -72,20 +136,36 @@ void EcrireScores(IniFile& ini, const Palmares& table) {
     }
 }
 
-FileResult EnregistrerINI_Scores(const Palmares& table, const std::filesystem::path& settingsFile) {
-    IniFile ini;
-    // A file that exists but cannot be read is left alone rather than replaced by the scores.
-    if (FileResult read = IniFile::Load(settingsFile, ini); !read) return read;
-    EcrireScores(ini, table);
+FileResult EnregistrerAvecScores(Palmares& table, const std::filesystem::path& settingsFile,
+                                 const std::function<void(IniFile&)>& autresCles) {
     if (settingsFile.has_parent_path()) {
-        std::error_code ignored; // a missing folder is reported by the write itself
+        std::error_code ignored; // a folder that cannot be made is reported by the write
         std::filesystem::create_directories(settingsFile.parent_path(), ignored);
     }
-    return ini.Save(settingsFile);
+    std::optional<std::array<EntreePalmares, 3>> lues; // none when the file could not be read
+    Palmares fusion;
+    // A file that exists but cannot be read is left alone rather than replaced.
+    const FileResult result = IniFile::Update(settingsFile, [&](IniFile& ini) {
+        if (autresCles) autresCles(ini);
+        lues = EntreesDuFichier(ini, table);
+        fusion.Entrees = Fusion(*lues, table);
+        EcrireScores(ini, fusion);
+    });
+    if (lues) {
+        // The window shows the table as the file now gives it back.
+        table.Entrees = TelsQueRelus(fusion.Entrees);
+        // After a failed write the file still holds what was read from it.
+        table.Fichier = result.ok() ? table.Entrees : *lues;
+    }
+    return result;
+}
+
+FileResult EnregistrerINI_Scores(Palmares& table, const std::filesystem::path& settingsFile) {
+    return EnregistrerAvecScores(table, settingsFile, {});
 }
 
 void EffacerScores(Palmares& table) {
-    table = Palmares{};
+    table.Entrees = {};
 }
 
 const MoisCourts& MoisCourtsParDefaut(int langue) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace kp {
@@ -25,7 +26,13 @@ struct EntreePalmares {
 
 struct Palmares {
     std::array<EntreePalmares, 3> Entrees; // rank 1 first
-    bool operator==(const Palmares&) const = default;
+    // The entries as the settings file held them when this table last read or wrote it. Another
+    // copy of the game may write the file meanwhile: against these, a write tells the entries it
+    // added or erased from those this copy added or erased, and keeps both copies' changes.
+    std::array<EntreePalmares, 3> Fichier;
+
+    // Two tables are equal when they show the same entries.
+    bool operator==(const Palmares& other) const { return Entrees == other.Entrees; }
 };
 
 // "Score01_Niv", "Score01_Vir", "Score01_Nom", "Score01_Dat" for rank 1, and so on.
@@ -46,18 +53,31 @@ struct ResultatPalmares {
     FileResult fichier; // how writing the settings file went
 };
 
-// The name dialog's OK: inserts the game, then writes the "Scores" section at once.
+// The name dialog's OK: inserts the game, then writes the "Scores" section at once (merged
+// as EnregistrerINI_Scores does, so the game may end up lower or, beaten meanwhile, off it).
 ResultatPalmares MettreAJourPalmares(Palmares& table, const std::filesystem::path& settingsFile,
                                      int32_t niveau, int32_t restants, const std::string& nom,
                                      const std::string& date);
 
 // Rewrites the twelve "Scores" keys of the settings file; everything else in it is kept.
-FileResult EnregistrerINI_Scores(const Palmares& table, const std::filesystem::path& settingsFile);
+// The table is first merged with the one in the file, which another copy of the game may have
+// changed since: the entries either copy added are kept, those either erased go, and the best
+// three remain in the game's order (an entry the file already held stays ahead of an equal one
+// of this copy); an entry both hold is kept once. `table` becomes the merged table, as a new
+// reading of the file gives it (texts without the blanks around them).
+FileResult EnregistrerINI_Scores(Palmares& table, const std::filesystem::path& settingsFile);
 
-// Empties the table in memory; the file keeps the old entries until the next write.
+// The same with other keys of the settings file written by `autresCles` (which leaves the
+// "Scores" section alone); the folder is created when missing.
+FileResult EnregistrerAvecScores(Palmares& table, const std::filesystem::path& settingsFile,
+                                 const std::function<void(IniFile&)>& autresCles);
+
+// Empties the table in memory; the file keeps the old entries until the next write, which
+// erases them (and keeps any entry another copy of the game added meanwhile).
 void EffacerScores(Palmares& table);
 
-// Reading and writing the section inside an already opened settings document.
+// Reading and writing the section inside an already opened settings document. Reading also
+// notes the entries as the file holds them.
 void LireScores(const IniFile& ini, Palmares& table);
 void EcrireScores(IniFile& ini, const Palmares& table);
 

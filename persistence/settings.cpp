@@ -3,7 +3,7 @@
 #include "ini_file.h"
 
 #include <cstdlib>
-#include <system_error>
+#include <utility>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -109,23 +109,21 @@ FileResult ChargerINI(Settings& s, const std::filesystem::path& file) {
     return read;
 }
 
+FileResult EnregistrerINI(Settings& s, const std::filesystem::path& file) {
+    return EnregistrerAvecScores(s.Scores, file, [&s](IniFile& ini) {
+        VisitOptions(std::as_const(s), Writer{ini});
+        for (const CleConfiguration& k : ClesConfiguration)
+            ini.WriteInteger(SectionConfiguration, k.key, s.Configuration.*k.field);
+    });
+}
+
 FileResult EnregistrerINI(const Settings& s, const std::filesystem::path& file) {
-    IniFile ini;
-    // A file that exists but cannot be read is left alone rather than replaced.
-    if (FileResult read = IniFile::Load(file, ini); !read) return read;
-    VisitOptions(s, Writer{ini});
-    for (const CleConfiguration& k : ClesConfiguration)
-        ini.WriteInteger(SectionConfiguration, k.key, s.Configuration.*k.field);
-    EcrireScores(ini, s.Scores);
-    if (file.has_parent_path()) {
-        std::error_code ignored; // a folder that cannot be made is reported by the write
-        std::filesystem::create_directories(file.parent_path(), ignored);
-    }
-    return ini.Save(file);
+    Settings copie = s;
+    return EnregistrerINI(copie, file);
 }
 
 std::string SettingsBareName(std::string_view executable) {
-    return std::filesystem::path(executable).filename().string() + ".ini";
+    return std::filesystem::path(executable).filename().replace_extension(".ini").string();
 }
 
 std::filesystem::path SettingsFilePath(std::string_view executable, const char* xdgConfigHome,

@@ -87,12 +87,17 @@ FileResult ChargerINI(Settings& s, const std::filesystem::path& file);
 
 // Writes every key of the three sections in their usual order; other sections and keys of the
 // file are kept. The folder is created when missing. The file is never left half written.
+// The settings of the last copy of the game to close win, but the score table is merged with
+// the file's as EnregistrerINI_Scores does, and s.Scores becomes the merged table.
+FileResult EnregistrerINI(Settings& s, const std::filesystem::path& file);
+// The same, leaving the caller's table as it was.
 FileResult EnregistrerINI(const Settings& s, const std::filesystem::path& file);
 
 // Puts the message line's font back to Arial Black, 14 points, white (when it cannot be used).
 void PoliceParDefaut(Settings& s);
 
-// The settings file's name: the executable's file name followed by ".ini".
+// The settings file's name: the executable's file name with its extension, if any, replaced
+// by ".ini" ("kp.bin" gives "kp.ini", ".hidden" gives ".hidden.ini").
 std::string SettingsBareName(std::string_view executable);
 
 // Where the settings file lives: $XDG_CONFIG_HOME/kembrolla-panic/<bare name>, with

@@ -5,6 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using kp::FileError;
@@ -63,8 +68,41 @@ TEST(IniReading, BooleansAreAnyNonZeroInteger) {
 TEST(IniReading, StringsRawAndWindowsLineEndings) {
     IniFile ini = IniFile::FromText("\xEF\xBB\xBF[S]\r\nDat= 07 Jan 2024  -  08h05\r\n"
                                     "Nom=a=b \"c\"\r\n");
-    EXPECT_EQ(ini.ReadString("S", "Dat", ""), " 07 Jan 2024  -  08h05");
+    EXPECT_EQ(ini.ReadString("S", "Dat", ""), "07 Jan 2024  -  08h05");
     EXPECT_EQ(ini.ReadString("S", "Nom", ""), "a=b \"c\"");
+}
+
+TEST(IniReading, BlanksAroundKeysAndValuesAreIgnored) {
+    const std::string text = "[Options]\n Fond = 3\nCheminFond1 =\t/home/me/pic.jpg \t\n"
+                             "\tNameTexte=  DejaVu Sans \n";
+    IniFile ini = IniFile::FromText(text);
+    EXPECT_EQ(ini.ReadInteger("Options", "Fond", 0), 3);
+    EXPECT_EQ(ini.ReadString("Options", "CheminFond1", ""), "/home/me/pic.jpg");
+    EXPECT_EQ(ini.ReadString("Options", "NameTexte", ""), "DejaVu Sans");
+    // Written back unchanged, the hand-made lines stay as they were.
+    ini.WriteInteger("Options", "Fond", 3);
+    ini.WriteString("Options", "CheminFond1", "/home/me/pic.jpg");
+    ini.WriteString("Options", "NameTexte", "DejaVu Sans");
+    EXPECT_EQ(ini.Text(), text);
+}
+
+TEST(IniReading, TextThatIsNoUtf8IsReadAsWindows1252) {
+    IniFile ini = IniFile::FromText("[S]\nNom=Zo\xE9\nDat=01 f\xE9vr. 2003\nEuro=\x80 \x9C\n"
+                                    "Utf8=Zoé déc.\nCoupe=\xC3\nLong=\xF0\x9F\x98\x80\n");
+    EXPECT_EQ(ini.ReadString("S", "Nom", ""), "Zoé");
+    EXPECT_EQ(ini.ReadString("S", "Dat", ""), "01 févr. 2003");
+    EXPECT_EQ(ini.ReadString("S", "Euro", ""), "€ œ");
+    EXPECT_EQ(ini.ReadString("S", "Utf8", ""), "Zoé déc.");
+    EXPECT_EQ(ini.ReadString("S", "Coupe", ""), "Ã"); // a lead byte alone is no UTF-8
+    EXPECT_EQ(ini.ReadString("S", "Long", ""), "\xF0\x9F\x98\x80");
+}
+
+TEST(IniWriting, SameTextKeepsItsOldBytesAndNewTextIsUtf8) {
+    IniFile ini = IniFile::FromText("[S]\r\nNom=Zo\xE9\r\nDat=d\xE9"
+                                    "c.\r\n");
+    ini.WriteString("S", "Nom", "Zoé");
+    ini.WriteString("S", "Dat", "janv.");
+    EXPECT_EQ(ini.Text(), "[S]\r\nNom=Zo\xE9\r\nDat=janv.\r\n");
 }
 
 TEST(IniWriting, NewKeysInOrderOfFirstWriteAndUpdatesInPlace) {
@@ -104,6 +142,21 @@ TEST(IniWriting, LineBreaksInAValueCannotAddKeys) {
     EXPECT_EQ(reread.ReadInteger("Scores", "Score01_Niv", 0), 0);
     EXPECT_FALSE(reread.HasSection("Evil"));
     EXPECT_EQ(reread.ReadString("Scores", "Score01_Nom", ""), "Bob Score01_Niv=99  [Evil]");
+}
+
+TEST(IniFiles, LineEndsReachAFixedPoint) {
+    // Carriage returns before the line feed end the line: they never join the value.
+    IniFile first = IniFile::FromText("[S]\r\nNom=abc\r\r\nAutre=x\r\r\r\n");
+    EXPECT_EQ(first.ReadString("S", "Nom", ""), "abc");
+    first.WriteString("S", "Nom", first.ReadString("S", "Nom", ""));
+    const std::string once = first.Text();
+
+    IniFile second = IniFile::FromText(once);
+    EXPECT_EQ(second.ReadString("S", "Nom", ""), "abc");
+    EXPECT_EQ(second.ReadString("S", "Autre", ""), "x");
+    second.WriteString("S", "Nom", second.ReadString("S", "Nom", ""));
+    EXPECT_EQ(second.Text(), once);
+    EXPECT_EQ(IniFile::FromText(second.Text()).ReadString("S", "Autre", ""), "x");
 }
 
 TEST(IniFiles, MissingFileIsEmptyAndUnreadableIsReported) {
@@ -151,6 +204,34 @@ TEST(IniFiles, SaveThroughSymbolicLinkKeepsTheLink) {
     EXPECT_EQ(ReadText(dir / "real" / "target.ini"), "[A]\nk=1\n");
 }
 
+TEST(IniFiles, SaveRemovesTemporariesLeftByDeadWritersOnly) {
+    TempDir dir;
+    const pid_t dead = ::fork();
+    if (dead == 0) ::_exit(0);
+    ASSERT_GT(dead, 0);
+    ::waitpid(dead, nullptr, 0);
+    const std::string deadPid = std::to_string(dead);
+    const std::string livePid = std::to_string(::getppid());
+    const std::vector<std::string> kept{
+        ".k.ini.tmp-" + livePid + "-3", // another copy of the game may be writing it now
+        ".other.ini.tmp-" + deadPid + "-0", ".k.ini.tmp-" + deadPid + "-x",
+        "k.ini.tmp-" + deadPid + "-0",      ".k.ini.tmp-" + deadPid + "-0.bak",
+    };
+    for (const std::string& name : kept) WriteText(dir / name, "x");
+    WriteText(dir / (".k.ini.tmp-" + deadPid + "-0"), "[A]\n");
+    WriteText(dir / (".k.ini.tmp-" + deadPid + "-17"), "[A]\n");
+
+    IniFile ini;
+    ini.WriteInteger("A", "k", 1);
+    ASSERT_TRUE(ini.Save(dir / "k.ini").ok());
+    std::vector<std::string> expected = kept;
+    expected.push_back("k.ini");
+    std::vector<std::string> left = FolderContents(dir.path());
+    std::sort(expected.begin(), expected.end());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, expected);
+}
+
 TEST(IniFiles, SaveFailuresAreReportedInBothLanguages) {
     TempDir dir;
     WriteText(dir / "plain", "not a folder");
@@ -162,6 +243,60 @@ TEST(IniFiles, SaveFailuresAreReportedInBothLanguages) {
     EXPECT_NE(kp::MessageErreurFichier(result, 0).find("impossible"), std::string::npos);
     EXPECT_NE(kp::MessageErreurFichier(result, 1).find("cannot be written"), std::string::npos);
     EXPECT_EQ(kp::MessageErreurFichier(kp::FileResult{}, 0), "");
+}
+
+TEST(FileMessages, EachFailureSaysWhetherReadingOrWritingFailedAndWhy) {
+    const fs::path file = "/home/u/.config/kembrolla-panic/k.ini";
+    const std::string fr = "« " + file.string() + " »";
+    const std::string en = "\"" + file.string() + "\"";
+    struct Case {
+        kp::FileResult result;
+        std::string french, english, reason; // the reason is the system's, in any language
+    };
+    const Case cases[] = {
+        {{FileError::Unreadable, file, EACCES, false},
+         "Lecture du fichier " + fr + " impossible",
+         "The file " + en + " cannot be read",
+         std::strerror(EACCES)},
+        {{FileError::TooLarge, file, 0, false},
+         "Lecture du fichier " + fr + " impossible",
+         "The file " + en + " cannot be read",
+         ""},
+        {{FileError::Unreadable, file, EISDIR, true},
+         "Enregistrement du fichier " + fr + " impossible",
+         "The file " + en + " cannot be written",
+         std::strerror(EISDIR)},
+        {{FileError::TooLarge, file, 0, true},
+         "Enregistrement du fichier " + fr + " impossible",
+         "The file " + en + " cannot be written",
+         ""},
+        {{FileError::ReadOnly, file, EACCES, true},
+         "Enregistrement du fichier " + fr + " impossible : le fichier est en lecture seule.",
+         "The file " + en + " cannot be written: it is read-only.",
+         ""},
+        {{FileError::CannotCreate, file, ENOENT, true},
+         "Enregistrement du fichier " + fr + " impossible",
+         "The file " + en + " cannot be written",
+         std::strerror(ENOENT)},
+        {{FileError::CannotWrite, file, ENOSPC, true},
+         "Enregistrement du fichier " + fr + " impossible",
+         "The file " + en + " cannot be written",
+         std::strerror(ENOSPC)},
+        {{FileError::CannotReplace, file, EXDEV, true},
+         "Enregistrement du fichier " + fr + " impossible",
+         "The file " + en + " cannot be written",
+         std::strerror(EXDEV)},
+    };
+    for (const Case& c : cases) {
+        const std::string french = kp::MessageErreurFichier(c.result, 0);
+        const std::string english = kp::MessageErreurFichier(c.result, 1);
+        EXPECT_EQ(french.rfind(c.french, 0), 0u) << french;
+        EXPECT_EQ(english.rfind(c.english, 0), 0u) << english;
+        EXPECT_NE(french.find(c.reason), std::string::npos) << french;
+        EXPECT_NE(english.find(c.reason), std::string::npos) << english;
+        EXPECT_EQ(french.back(), '.');
+        EXPECT_EQ(english.back(), '.');
+    }
 }
 
 TEST(IniFiles, ReadOnlyFolderOrFileKeepsTheOldContent) {

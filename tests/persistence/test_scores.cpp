@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 using kp::EntreePalmares;
 using kp::InsererPalmares;
@@ -137,6 +140,103 @@ TEST(ScoresFile, WriteFailureIsReported) {
     kp::ResultatPalmares r = kp::MettreAJourPalmares(t, dir / "plain" / "kp.ini", 1, 0, "N", "");
     EXPECT_EQ(r.rang, 1);
     EXPECT_FALSE(r.fichier.ok());
+}
+
+// Two copies of the game on one settings file: each writes the table at once when a score is
+// entered and again at close, and neither may wipe what the other wrote since it started.
+TEST(ScoresTwoCopies, EachWriteKeepsTheOtherCopysEntriesInRankOrder) {
+    TempDir dir;
+    const fs::path file = dir / "kp.ini";
+    WriteText(file, "[Scores]\nScore01_Niv=5\nScore01_Vir=2\nScore01_Nom=Pat\n"
+                    "Score01_Dat=d0\n");
+    kp::Settings mine, theirs;
+    ASSERT_TRUE(kp::ChargerINI(mine, file).ok());
+    ASSERT_TRUE(kp::ChargerINI(theirs, file).ok());
+
+    ASSERT_TRUE(kp::MettreAJourPalmares(theirs.Scores, file, 6, 0, "Ana", "d1").fichier.ok());
+    // The same game as Ana's entered later here ranks below hers; the old entry falls off.
+    kp::ResultatPalmares r = kp::MettreAJourPalmares(mine.Scores, file, 6, 0, "Bob", "d2");
+    EXPECT_TRUE(r.fichier.ok());
+    const Palmares merged =
+        Table({{"6", "0", "Ana", "d1"}, {"6", "0", "Bob", "d2"}, {"5", "2", "Pat", "d0"}});
+    EXPECT_EQ(mine.Scores, merged); // the window shows what the file now holds
+
+    // Both close, the one that knew nothing of Bob last.
+    ASSERT_TRUE(kp::EnregistrerINI(mine, file).ok());
+    ASSERT_TRUE(kp::EnregistrerINI(theirs, file).ok());
+    EXPECT_EQ(theirs.Scores, merged);
+    kp::Settings after;
+    ASSERT_TRUE(kp::ChargerINI(after, file).ok());
+    EXPECT_EQ(after.Scores, merged);
+    EXPECT_EQ(Entries(ReadText(file), "Scores").size(), 12u);
+}
+
+TEST(ScoresTwoCopies, EntryKnownToBothIsNotDoubledAndErasingHoldsInTheOther) {
+    TempDir dir;
+    const fs::path file = dir / "kp.ini";
+    kp::Settings first;
+    ASSERT_TRUE(kp::MettreAJourPalmares(first.Scores, file, 4, 1, "Zoé", " d").fichier.ok());
+    kp::Settings second;
+    ASSERT_TRUE(kp::ChargerINI(second, file).ok());
+    ASSERT_TRUE(kp::EnregistrerINI(first, file).ok());
+    ASSERT_TRUE(kp::EnregistrerINI(second, file).ok());
+    kp::Settings after;
+    ASSERT_TRUE(kp::ChargerINI(after, file).ok());
+    EXPECT_EQ(after.Scores, Table({{"4", "1", "Zoé", "d"}}));
+
+    // The player erases the table in one copy; the other, closing later, does not bring it back.
+    kp::EffacerScores(first.Scores);
+    ASSERT_TRUE(kp::EnregistrerINI(first, file).ok());
+    ASSERT_TRUE(kp::EnregistrerINI(second, file).ok());
+    EXPECT_EQ(second.Scores, Palmares{});
+    ASSERT_TRUE(kp::ChargerINI(after, file).ok());
+    EXPECT_EQ(after.Scores, Palmares{});
+}
+
+// The same with two real processes: the first loads the settings and waits (a game left open),
+// the second enters a score, then the first closes.
+TEST(ScoresTwoCopies, ScoreEnteredByOneProcessSurvivesTheOthersClose) {
+    TempDir dir;
+    const fs::path file = dir / "kp.ini";
+    WriteText(file, "[Options]\nLangue=1\n[Scores]\nScore01_Niv=2\nScore01_Vir=5\n"
+                    "Score01_Nom=Old\n");
+    int loaded[2], closing[2];
+    ASSERT_EQ(::pipe(loaded), 0);
+    ASSERT_EQ(::pipe(closing), 0);
+    char byte = 0;
+
+    const pid_t open = ::fork();
+    ASSERT_GE(open, 0);
+    if (open == 0) {
+        kp::Settings s;
+        const bool read = kp::ChargerINI(s, file).ok();
+        s.Langue = 0; // its own settings win at close; only the scores are merged
+        (void)!::write(loaded[1], "x", 1);
+        (void)!::read(closing[0], &byte, 1);
+        ::_exit(read && kp::EnregistrerINI(s, file).ok() ? 0 : 1);
+    }
+    ASSERT_EQ(::read(loaded[0], &byte, 1), 1);
+
+    const pid_t player = ::fork();
+    ASSERT_GE(player, 0);
+    if (player == 0) {
+        kp::Settings s;
+        const bool read = kp::ChargerINI(s, file).ok();
+        const kp::ResultatPalmares r = kp::MettreAJourPalmares(s.Scores, file, 4, 1, "New", "d");
+        ::_exit(read && r.rang == 1 && r.fichier.ok() ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(player, &status, 0), player);
+    EXPECT_EQ(status, 0);
+    ASSERT_EQ(::write(closing[1], "x", 1), 1);
+    ASSERT_EQ(::waitpid(open, &status, 0), open);
+    EXPECT_EQ(status, 0);
+    for (int fd : {loaded[0], loaded[1], closing[0], closing[1]}) ::close(fd);
+
+    kp::Settings after;
+    ASSERT_TRUE(kp::ChargerINI(after, file).ok());
+    EXPECT_EQ(after.Langue, 0);
+    EXPECT_EQ(after.Scores, Table({{"4", "1", "New", "d"}, {"2", "5", "Old", ""}}));
 }
 
 TEST(ScoresDate, PatternWithBlanksAroundTheDash) {

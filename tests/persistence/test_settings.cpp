@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 namespace fs = std::filesystem;
 using kp::ChargerINI;
 using kp::EnregistrerINI;
@@ -11,6 +14,13 @@ using kp::Settings;
 using namespace kp::test;
 
 namespace {
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
 
 Settings Load(const std::string& text) {
     TempDir dir;
@@ -95,7 +105,7 @@ TEST(SettingsLoad, GarbageReadsAsDefaultAndNamesIgnoreCase) {
     EXPECT_EQ(s.Configuration.NbLgn, 18);
     EXPECT_EQ(s.Scores.Entrees[0].Niv, "0");
     EXPECT_EQ(s.Scores.Entrees[0].Vir, "7");
-    EXPECT_EQ(s.Scores.Entrees[0].Nom, " Zoé ");
+    EXPECT_EQ(s.Scores.Entrees[0].Nom, "Zoé"); // blanks around a value are no part of it
 }
 
 TEST(SettingsLoad, UnusableFontFallsBackWhole) {
@@ -112,10 +122,51 @@ TEST(SettingsLoad, UnusableFontFallsBackWhole) {
     }
 }
 
+TEST(SettingsLoad, OldWindowsFileReadsAsUtf8AndIsWrittenBackByteForByte) {
+    TempDir dir;
+    const fs::path file = dir / "k.ini";
+    Settings defaults;
+    ASSERT_TRUE(EnregistrerINI(defaults, file).ok());
+    // The same keys as the older Windows version wrote them: CR LF, Windows-1252 text.
+    std::string old = ReadText(file);
+    old = Replaced(old, "CheminFond1=", "CheminFond1=C:\\Images\\\xE9t\xE9.jpg");
+    old = Replaced(old, "NameTexte=Arial Black",
+                   "NameTexte=Tr\xE9"
+                   "buchet");
+    old = Replaced(old, "Score01_Niv=0", "Score01_Niv=7");
+    old = Replaced(old, "Score01_Nom=", "Score01_Nom=Zo\xE9");
+    old = Replaced(old, "Score01_Dat=", "Score01_Dat= 03 f\xE9vr. 2004  -  10h20");
+    old = Replaced(old, "Score02_Dat=",
+                   "Score02_Dat= 24 d\xE9"
+                   "c. 2003  -  23h59");
+    for (size_t at = old.find('\n'); at != std::string::npos; at = old.find('\n', at + 2))
+        old.insert(at, "\r");
+    WriteText(file, old);
+
+    Settings s;
+    ASSERT_TRUE(ChargerINI(s, file).ok());
+    EXPECT_EQ(s.CheminFond[0], "C:\\Images\\été.jpg");
+    EXPECT_EQ(s.NameTexte, "Trébuchet");
+    EXPECT_EQ(s.Scores.Entrees[0].Nom, "Zoé");
+    EXPECT_EQ(s.Scores.Entrees[0].Dat, "03 févr. 2004  -  10h20");
+    EXPECT_EQ(s.Scores.Entrees[1].Dat, "24 déc. 2003  -  23h59");
+    ASSERT_TRUE(EnregistrerINI(s, file).ok());
+    EXPECT_EQ(ReadText(file), old);
+}
+
+TEST(SettingsLoad, HandEditedBlanksAroundTheEqualSign) {
+    Settings s = Load("[Options]\nFond = 3\nCheminFond1 = /home/me/pic.jpg\t\n"
+                      "NameTexte =\tDejaVu Sans \n");
+    EXPECT_EQ(s.Fond, 3);
+    EXPECT_EQ(s.CheminFond[0], "/home/me/pic.jpg");
+    EXPECT_EQ(s.NameTexte, "DejaVu Sans");
+}
+
 TEST(SettingsSave, FreshFileListsEveryKeyInTableOrder) {
     TempDir dir;
     const fs::path file = dir / "new" / "folder" / "kembrolla-panic.ini";
-    ASSERT_TRUE(EnregistrerINI(Settings{}, file).ok());
+    Settings defaults;
+    ASSERT_TRUE(EnregistrerINI(defaults, file).ok());
     const std::string text = ReadText(file);
 
     EXPECT_EQ(Sections(text), (std::vector<std::string>{"Options", "Configuration", "Scores"}));
@@ -205,12 +256,17 @@ TEST(SettingsSave, RoundTripKeepsEveryValue) {
     s.Scores.Entrees[0] = {"12", "3", "Zoé", " 07 janv. 2024  -  08h05"};
 
     ASSERT_TRUE(EnregistrerINI(s, dir / "a.ini").ok());
+    const std::string written = ReadText(dir / "a.ini");
     Settings back;
     ASSERT_TRUE(ChargerINI(back, dir / "a.ini").ok());
     ASSERT_TRUE(EnregistrerINI(back, dir / "b.ini").ok());
-    EXPECT_EQ(ReadText(dir / "a.ini"), ReadText(dir / "b.ini"));
+    // The date's leading blank reads as blanks around any value do: as no part of it.
+    EXPECT_EQ(ReadText(dir / "b.ini"), Replaced(written, "Dat= 07", "Dat=07"));
+    ASSERT_TRUE(EnregistrerINI(back, dir / "a.ini").ok());
+    EXPECT_EQ(ReadText(dir / "a.ini"), written);
     EXPECT_EQ(back.CheminFond[0], s.CheminFond[0]);
     EXPECT_EQ(back.Configuration.NbLgn, 99);
+    s.Scores.Entrees[0].Dat = "07 janv. 2024  -  08h05";
     EXPECT_EQ(back.Scores, s.Scores);
     EXPECT_FALSE(back.MusiqueEnBoucle);
 }
@@ -225,6 +281,61 @@ TEST(SettingsFiles, UnreadableFileIsReportedAndNotReplaced) {
     EXPECT_EQ(s.Langue, 0); // defaults all the same
     EXPECT_FALSE(EnregistrerINI(s, file).ok());
     EXPECT_TRUE(fs::is_directory(file));
+}
+
+TEST(SettingsFiles, UnknownLinesEndingInSeveralCarriageReturnsStayAsTheyAre) {
+    TempDir dir;
+    const fs::path file = dir / "k.ini";
+    WriteText(file, "[Perso]\r\nNote=abc\r\r\n");
+    Settings s;
+    ASSERT_TRUE(ChargerINI(s, file).ok());
+    ASSERT_TRUE(EnregistrerINI(s, file).ok());
+    const std::string once = ReadText(file);
+    ASSERT_TRUE(ChargerINI(s, file).ok());
+    ASSERT_TRUE(EnregistrerINI(s, file).ok());
+    EXPECT_EQ(ReadText(file), once);
+    EXPECT_EQ(once.rfind("[Perso]\r\nNote=abc\r\r\n", 0), 0u);
+}
+
+TEST(SettingsFiles, FailedSaveSaysThatWritingFailedAndWhy) {
+    TempDir dir;
+    const fs::path file = dir / "k.ini";
+    fs::create_directory(file); // the settings file cannot be read, so it is not replaced
+    Settings s;
+    const kp::FileResult result = EnregistrerINI(s, file);
+    ASSERT_FALSE(result.ok());
+    const std::string french = kp::MessageErreurFichier(result, 0);
+    const std::string english = kp::MessageErreurFichier(result, 1);
+    EXPECT_EQ(french.rfind("Enregistrement du fichier « " + file.string() + " » impossible", 0), 0u)
+        << french;
+    EXPECT_EQ(english.rfind("The file \"" + file.string() + "\" cannot be written", 0), 0u)
+        << english;
+    EXPECT_NE(french.find(std::strerror(EISDIR)), std::string::npos) << french;
+    EXPECT_NE(english.find(std::strerror(EISDIR)), std::string::npos) << english;
+}
+
+TEST(SettingsFiles, NameIsTheProgramsWithItsExtensionReplaced) {
+    EXPECT_EQ(kp::SettingsBareName("/opt/kp/kp.bin"), "kp.ini");
+    EXPECT_EQ(kp::SettingsBareName("kembrolla-panic"), "kembrolla-panic.ini");
+    EXPECT_EQ(kp::SettingsBareName("a.b.c"), "a.b.ini");
+    EXPECT_EQ(kp::SettingsBareName("/home/u/.hidden"), ".hidden.ini");
+    EXPECT_EQ(kp::SettingsFilePath("/opt/kp/kp.bin", "/cfg", nullptr),
+              fs::path("/cfg/kembrolla-panic/kp.ini"));
+}
+
+TEST(SettingsFiles, DanglingLinkKeepsTheLinkAndGetsItsTarget) {
+    TempDir dir;
+    fs::create_directories(dir / "dotfiles");
+    fs::create_directories(dir / "cfg");
+    fs::create_symlink("../dotfiles/kp.ini", dir / "cfg" / "kp.ini");
+    Settings s;
+    ASSERT_TRUE(ChargerINI(s, dir / "cfg" / "kp.ini").ok());
+    s.Langue = 1;
+    ASSERT_TRUE(EnregistrerINI(s, dir / "cfg" / "kp.ini").ok());
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "cfg" / "kp.ini")));
+    Settings back;
+    ASSERT_TRUE(ChargerINI(back, dir / "dotfiles" / "kp.ini").ok());
+    EXPECT_EQ(back.Langue, 1);
 }
 
 TEST(SettingsFiles, PlaceFollowsXdgConfigHome) {
