@@ -1,5 +1,6 @@
 // BMP files: uncompressed 1, 4 and 8 bits with a palette, 16 and 32 bits with or without
-// bit-field masks, and 24 bits; bottom-up or top-down; Windows or OS/2 headers.
+// bit-field masks, and 24 bits; 4 and 8 bits run-length encoded; bottom-up or top-down; Windows
+// or OS/2 headers.
 
 #include "background/picture.h"
 
@@ -62,7 +63,7 @@ struct Header {
     int paletteEntry = 4;
 };
 
-constexpr uint32_t BiRgb = 0, BiBitfields = 3;
+constexpr uint32_t BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3;
 
 std::optional<Header> ReadHeader(std::FILE* f) {
     uint8_t h[14 + 124] = {};
@@ -101,9 +102,12 @@ std::optional<Header> ReadHeader(std::FILE* f) {
     if (hd.width <= 0 || hd.height <= 0) return std::nullopt;
     if (hd.width * hd.height > MaxPicturePixels) return std::nullopt;
     switch (hd.bits) {
-    case 1:
     case 4:
     case 8:
+        if (hd.compression != BiRgb && hd.compression != (hd.bits == 8 ? BiRle8 : BiRle4))
+            return std::nullopt;
+        break;
+    case 1:
     case 24:
         if (hd.compression != BiRgb) return std::nullopt;
         break;
@@ -124,6 +128,63 @@ std::optional<Header> ReadHeader(std::FILE* f) {
     return hd;
 }
 
+bool RunLengthEncoded(const Header& hd) {
+    return hd.compression == BiRle8 || hd.compression == BiRle4;
+}
+
+// Hands each line of a run-length encoded picture to line(y, indices), y counting the lines in
+// the file's order; pixels the stream never sets keep index 0. A run past the end of its line
+// is cut there, and a jump past the last line ends the picture. The `size` bytes from the file's
+// position must hold the whole stream: one that stops before its last line is refused.
+template <class Line>
+bool ReadRunLengths(std::FILE* f, uint64_t size, const Header& hd, const Line& line) {
+    const auto next = [&]() -> int {
+        if (size == 0) return -1;
+        --size;
+        return std::getc(f);
+    };
+    const bool four = hd.bits == 4;
+    std::vector<uint8_t> indices(static_cast<size_t>(hd.width), 0);
+    int64_t x = 0, y = 0;
+    const auto put = [&](int index) {
+        if (x < hd.width) indices[static_cast<size_t>(x++)] = static_cast<uint8_t>(index);
+    };
+    // Hands over the current line and the ones before `end`, which nothing set.
+    const auto endLinesBefore = [&](int64_t end) {
+        for (end = std::min(end, hd.height); y < end; ++y) {
+            line(y, indices.data());
+            std::fill(indices.begin(), indices.end(), 0);
+        }
+    };
+    while (y < hd.height) {
+        const int count = next(), code = next();
+        if (code < 0) return false;
+        if (count > 0) { // `count` pixels of one index, or of two taking turns
+            for (int i = 0; i < count; ++i) put(four ? (i % 2 ? code & 15 : code >> 4) : code);
+        } else if (code == 0) { // end of line
+            endLinesBefore(y + 1);
+            x = 0;
+        } else if (code == 1) { // end of picture
+            endLinesBefore(hd.height);
+        } else if (code == 2) { // a jump: dx pixels right, dy lines on
+            const int dx = next(), dy = next();
+            if (dy < 0) return false;
+            endLinesBefore(y + dy);
+            x = std::min<int64_t>(x + dx, hd.width);
+        } else { // `code` indices as they are, padded to a whole number of 16-bit words
+            const int bytes = four ? (code + 1) / 2 : code;
+            for (int i = 0; i < bytes; ++i) {
+                const int v = next();
+                if (v < 0) return false;
+                put(four ? v >> 4 : v);
+                if (four && 2 * i + 1 < code) put(v & 15);
+            }
+            if (bytes % 2 == 1 && next() < 0) return false;
+        }
+    }
+    return true;
+}
+
 std::optional<Picture> ReadBmp(const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
@@ -137,8 +198,11 @@ std::optional<Picture> ReadBmp(const std::string& path) {
     const uint64_t dataOffset = hd->dataOffset;
     const uint64_t stride = (static_cast<uint64_t>(hd->width) * hd->bits + 31) / 32 * 4;
     const uint64_t lastRow = (static_cast<uint64_t>(hd->width) * hd->bits + 7) / 8;
-    // Some writers leave out the padding of the last row; any other shortfall is a truncation.
-    if (dataOffset + stride * static_cast<uint64_t>(hd->height - 1) + lastRow > fileSize)
+    const bool rle = RunLengthEncoded(*hd);
+    if (rle ? dataOffset >= fileSize
+            // Some writers leave out the padding of the last row; any other shortfall is a
+            // truncation.
+            : dataOffset + stride * static_cast<uint64_t>(hd->height - 1) + lastRow > fileSize)
         return std::nullopt;
 
     std::array<uint8_t, 3 * 256> palette{}; // blue, green, red; missing entries stay black
@@ -155,13 +219,27 @@ std::optional<Picture> ReadBmp(const std::string& path) {
     Picture pic;
     pic.size = {hd->width, hd->height};
     pic.pixels = Bitmap24::Make(static_cast<int>(hd->width), static_cast<int>(hd->height));
-    std::vector<uint8_t> line(static_cast<size_t>(stride));
+    // The picture row of the file's line y.
+    const auto rowOf = [&](int64_t y) {
+        return pic.pixels.row(static_cast<int>(hd->topDown ? y : hd->height - 1 - y));
+    };
     if (std::fseek(file.get(), static_cast<long>(dataOffset), SEEK_SET) != 0) return std::nullopt;
+    if (rle) {
+        const bool whole = ReadRunLengths(file.get(), fileSize - dataOffset, *hd,
+                                          [&](int64_t y, const uint8_t* indices) {
+                                              uint8_t* out = rowOf(y);
+                                              for (int64_t x = 0; x < hd->width; ++x, out += 3)
+                                                  for (int c = 0; c < 3; ++c)
+                                                      out[c] = palette[3 * indices[x] + c];
+                                          });
+        if (!whole) return std::nullopt;
+        return pic;
+    }
+    std::vector<uint8_t> line(static_cast<size_t>(stride));
     for (int64_t y = 0; y < hd->height; ++y) {
         const size_t want = y == hd->height - 1 ? static_cast<size_t>(lastRow) : line.size();
         if (std::fread(line.data(), 1, want, file.get()) != want) return std::nullopt;
-        const int target = static_cast<int>(hd->topDown ? y : hd->height - 1 - y);
-        uint8_t* out = pic.pixels.row(target);
+        uint8_t* out = rowOf(y);
         const uint8_t* in = line.data();
         for (int64_t x = 0; x < hd->width; ++x, out += 3) {
             if (hd->bits == 24) {

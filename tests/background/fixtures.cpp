@@ -49,7 +49,7 @@ Bytes BmpBytes(const BmpSpec& s) {
     const size_t stride = (static_cast<size_t>(s.width) * s.bits + 31) / 32 * 4;
     const uint32_t offset = static_cast<uint32_t>(14 + 40 + 4 * s.masks.size() + s.palette.size());
     Bytes b{'B', 'M'};
-    Put32(b, static_cast<uint32_t>(offset + stride * s.rows.size()));
+    Put32(b, static_cast<uint32_t>(offset + stride * s.rows.size() + s.stream.size()));
     Put32(b, 0);
     Put32(b, offset);
     Put32(b, 40);
@@ -70,6 +70,7 @@ Bytes BmpBytes(const BmpSpec& s) {
         row.resize(stride, 0);
         b.insert(b.end(), row.begin(), row.end());
     }
+    b.insert(b.end(), s.stream.begin(), s.stream.end());
     return b;
 }
 

@@ -28,7 +28,8 @@ Bytes ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const Bytes& bytes);
 
 // A BMP file. `rows` are the unpadded pixel rows, top row first; the writer pads them and
-// stores them bottom-up unless `topDown`. `palette` holds blue, green, red, 0 per entry.
+// stores them bottom-up unless `topDown`. `palette` holds blue, green, red, 0 per entry. A
+// run-length encoded picture gives its `stream` instead, written as it is after the palette.
 struct BmpSpec {
     int width = 0, height = 0, bits = 24;
     uint32_t compression = 0;
@@ -36,6 +37,7 @@ struct BmpSpec {
     Bytes palette = {};
     std::vector<uint32_t> masks = {}; // red, green, blue, written after a 40-byte header
     bool topDown = false;
+    Bytes stream = {};
 };
 Bytes BmpBytes(const BmpSpec& format);
 // A 24-bit BMP of the picture.

@@ -78,6 +78,114 @@ TEST_F(PictureFiles, PaletteBmpsOf8And4And1Bits) {
     EXPECT_EQ(pic->pixels.pixel(9, 0), MakeColour(255, 0, 0));
 }
 
+// Palette entry i is (10 * i + 10, 20 * i, 255 - 10 * i); indices past the palette are black.
+Bytes RlePalette(int entries) {
+    Bytes p;
+    for (int i = 0; i < entries; ++i)
+        p.insert(p.end(), {static_cast<uint8_t>(255 - 10 * i), static_cast<uint8_t>(20 * i),
+                           static_cast<uint8_t>(10 * i + 10), 0});
+    return p;
+}
+
+void ExpectIndices(const Picture& pic, const std::vector<std::vector<int>>& rows, int entries) {
+    ASSERT_EQ(pic.pixels.height, static_cast<int>(rows.size()));
+    for (size_t y = 0; y < rows.size(); ++y) {
+        ASSERT_EQ(pic.pixels.width, static_cast<int>(rows[y].size()));
+        for (size_t x = 0; x < rows[y].size(); ++x) {
+            const int i = rows[y][x];
+            const Colour want = i < entries ? MakeColour(10 * i + 10, 20 * i, 255 - 10 * i) : 0;
+            EXPECT_EQ(pic.pixels.pixel(static_cast<int>(x), static_cast<int>(y)), want)
+                << x << "," << y;
+        }
+    }
+}
+
+// The streams hold every code: runs (clipped at the line's end), absolute runs with and without
+// their padding byte, line ends, a jump, and the picture's end; skipped pixels take entry 0.
+test::BmpSpec Rle8Example() {
+    test::BmpSpec s{7, 4, 8, 1};
+    s.palette = RlePalette(6);
+    s.stream = {3, 1, 0, 3, 2, 3, 2, 0, 0, 0, // bottom line: 1 1 1, then 2 3 2 padded
+                0, 2, 3, 1,                   // jump 3 right and 1 up
+                2, 4, 9, 5, 0, 0,             // 4 4, then 5 until the line is full
+                0, 4, 1, 2, 9, 4, 0, 1};      // top line: 1 2 9 4, then the end
+    return s;
+}
+const std::vector<std::vector<int>> Rle8Pixels = {
+    {1, 2, 9, 4, 0, 0, 0}, {0, 0, 0, 4, 4, 5, 5}, {0, 0, 0, 0, 0, 0, 0}, {1, 1, 1, 2, 3, 2, 0}};
+
+TEST_F(PictureFiles, RunLengthEncodedBmpsOf8And4Bits) {
+    auto pic = LoadBmp(Write("rle8.bmp", test::BmpBytes(Rle8Example())));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->size, (Size64{7, 4}));
+    ExpectIndices(*pic, Rle8Pixels, 6);
+
+    test::BmpSpec s4{9, 3, 4, 2};
+    s4.palette = RlePalette(8);
+    s4.stream = {3, 0x12, 0, 5, 0x34, 0x56, 0x70, 0, 0, 0}; // 1 2 1, then 3 4 5 6 7 padded
+    s4.stream.insert(s4.stream.end(), {0, 2, 2, 0, 4, 0x0F, 0, 0, 0, 1}); // 2 right, 0 15 0 15
+    pic = LoadBmp(Write("rle4.bmp", test::BmpBytes(s4)));
+    ASSERT_TRUE(pic);
+    ExpectIndices(
+        *pic,
+        {{0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 15, 0, 15, 0, 0, 0}, {1, 2, 1, 3, 4, 5, 6, 7, 0}},
+        8);
+
+    test::BmpSpec down = Rle8Example(); // stored top line first
+    down.topDown = true;
+    pic = LoadBmp(Write("down.bmp", test::BmpBytes(down)));
+    ASSERT_TRUE(pic);
+    ExpectIndices(*pic, {Rle8Pixels.rbegin(), Rle8Pixels.rend()}, 6);
+}
+
+// Streams cut short, lying about their size or jumping out of the picture end in a refusal or a
+// clipped picture, never in a read or write outside a buffer, nor in a loop without end.
+TEST_F(PictureFiles, HostileRunLengthStreamsAreRefusedOrClipped) {
+    const Bytes good = test::BmpBytes(Rle8Example());
+    for (size_t n = 0; n < good.size(); ++n)
+        EXPECT_FALSE(LoadBmp(Write("cut.bmp", Bytes(good.begin(), good.begin() + n)))) << n;
+
+    test::BmpSpec s = Rle8Example();
+    s.stream = {0, 2, 255, 255, 7, 1}; // out of the picture: nothing more is read
+    auto pic = LoadBmp(Write("far.bmp", test::BmpBytes(s)));
+    ASSERT_TRUE(pic);
+    ExpectIndices(*pic, std::vector<std::vector<int>>(4, std::vector<int>(7, 0)), 6);
+
+    s.stream = {0, 2, 200, 0, 3, 1, 0, 0, 0, 1}; // far right: the run falls outside
+    pic = LoadBmp(Write("right.bmp", test::BmpBytes(s)));
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->pixels.pixel(6, 3), MakeColour(10, 0, 255));
+
+    s.stream = {0, 255, 1, 2, 3}; // an absolute run longer than the file
+    EXPECT_FALSE(LoadBmp(Write("abs.bmp", test::BmpBytes(s))));
+    s.stream = {0, 0, 0, 0, 0, 0}; // three line ends of four, then nothing
+    EXPECT_FALSE(LoadBmp(Write("short.bmp", test::BmpBytes(s))));
+    s.stream = Bytes(8, 0); // the last line's end ends the picture too
+    EXPECT_TRUE(LoadBmp(Write("ends.bmp", test::BmpBytes(s))));
+    s.stream.clear();
+    for (int i = 0; i < 1000; ++i) s.stream.insert(s.stream.end(), {0, 2, 0, 0}); // no move
+    EXPECT_FALSE(LoadBmp(Write("still.bmp", test::BmpBytes(s))));
+
+    test::BmpSpec wrong = Rle8Example();
+    wrong.bits = 4; // eight-bit runs declared on four bits
+    EXPECT_FALSE(LoadBmp(Write("bits.bmp", test::BmpBytes(wrong))));
+    Bytes past = good;
+    past[10] = 0xF0; // the pixels start past the end of the file
+    EXPECT_FALSE(LoadBmp(Write("past.bmp", past)));
+
+    std::srand(11);
+    for (int round = 0; round < 300; ++round) {
+        Bytes damaged = good;
+        for (int k = 0; k < 3; ++k)
+            damaged[54 + static_cast<size_t>(std::rand()) % (damaged.size() - 54)] =
+                static_cast<uint8_t>(std::rand());
+        pic = LoadBmp(Write("damaged.bmp", damaged));
+        if (pic) {
+            EXPECT_EQ(pic->pixels.width, 7);
+        }
+    }
+}
+
 TEST_F(PictureFiles, Bmp32And16BitsWithAndWithoutMasks) {
     test::BmpSpec s32{1, 1, 32};
     s32.rows = {{0x11, 0x22, 0x33, 0xFF}};
@@ -103,7 +211,7 @@ TEST_F(PictureFiles, BrokenOrUnsupportedBmpsAreRefused) {
     EXPECT_FALSE(LoadBmp(dir.path("")));                            // a folder
     EXPECT_FALSE(LoadBmp(Write("text.bmp", Bytes{'B', 'M', 'x'}))); // magic only
 
-    test::BmpSpec rle{4, 1, 8, 1}; // run-length encoded
+    test::BmpSpec rle{4, 1, 8, 1}; // run-length encoded, its palette missing
     rle.rows = {{0, 0, 0, 0}};
     EXPECT_FALSE(LoadBmp(Write("rle.bmp", test::BmpBytes(rle))));
     test::BmpSpec zero{0, 1, 24};
