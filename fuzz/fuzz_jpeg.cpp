@@ -1,0 +1,60 @@
+// JPEG backgrounds: the input's first bytes choose how the picture is shown (size, position,
+// tiling, filters, two window sizes); the rest is the picture file. The background composer
+// opens it as the "open a background picture" command does, composes it into a small window,
+// then composes it again at another size and setting from the picture in hand, as the size
+// menus do (which reads the file again when the pixels in hand are too few for the new layout).
+#include "fuzz/scratch.h"
+
+#include "background/composer.h"
+
+namespace {
+
+using namespace kp;
+using fuzz::Check;
+
+constexpr size_t OptionBytes = 4;
+
+// Small windows, a few of them thinner than any tile or picture.
+constexpr Size64 Windows[] = {{1, 1},   {3, 40},  {40, 3},  {16, 16},
+                              {33, 20}, {64, 48}, {97, 61}, {120, 90}};
+
+void CheckComposed(const Composition& c, const BackgroundComposer& composer, Size64 window) {
+    const Bitmap24& bg = composer.background();
+    Check(c.composed && bg.width == window.width && bg.height == window.height &&
+              bg.bytes.size() == static_cast<size_t>(bg.stride) * bg.height,
+          "the background fills the window");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < OptionBytes) return 0;
+    const uint8_t taille = data[0], position = data[1], filters = data[2], windows = data[3];
+    const std::string path =
+        fuzz::WriteScratch("input.jpg", data + OptionBytes, size - OptionBytes);
+
+    BackgroundSettings settings;
+    settings.Fond = FondImage;
+    settings.ImageFondTaille = taille % 16 % 9;
+    settings.ImageFondPositionH = position % 3;
+    settings.ImageFondPositionV = position / 3 % 3;
+    settings.Mosaique = filters & 1;
+    settings.NoirEtBlanc = filters & 2;
+    settings.Negatif = filters & 4;
+    settings.CouleurBordure = MakeColour(filters, position, taille);
+
+    BackgroundComposer composer;
+    const Size64 first = Windows[windows % 8];
+    const Composition opened = composer.CreerBmpFond(settings, static_cast<int>(first.width),
+                                                     static_cast<int>(first.height), path, 1);
+    if (!composer.picture()) return 0; // refused: the composer fell back to its logo
+    CheckComposed(opened, composer, first);
+
+    settings.ImageFondTaille = taille / 16 % 9;
+    settings.Mosaique = filters & 8;
+    const Size64 second = Windows[windows / 8 % 8];
+    const Composition again = composer.CreerBmpFond(settings, static_cast<int>(second.width),
+                                                    static_cast<int>(second.height), Idem, 1);
+    CheckComposed(again, composer, second);
+    return 0;
+}

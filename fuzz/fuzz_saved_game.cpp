@@ -1,0 +1,117 @@
+// Saved games: a file the reader accepts is loaded into the rules and played for a few hundred
+// random steps on virtual time, then saved into the same file and read back: the board that
+// comes back is the board that was saved.
+//
+// The board size and the options come from the file's own "Configuration" and "Options"
+// sections when it has them, as when a player saves a game into the settings file itself;
+// the commands come from a generator seeded with the input, so a run can be replayed.
+#include "fuzz/scratch.h"
+
+#include "engine/game.h"
+#include "engine/keys.h"
+#include "engine/virtual_clock.h"
+#include "persistence/saved_game.h"
+#include "persistence/settings.h"
+
+#include <memory>
+
+namespace {
+
+using namespace kp;
+using fuzz::Check;
+
+constexpr int Steps = 300;
+
+// The window's part: hands over the game the reader accepted, as opening a file does.
+struct Window : GameEvents {
+    const Palmares* scores = nullptr;
+    const SavedGame* opened = nullptr;
+    LoadResult loadGame(const std::string&, SavedGame& out) override {
+        if (!opened) return LoadResult::NotASave;
+        out = *opened;
+        return LoadResult::Loaded;
+    }
+    bool recordQualifies(int32_t niveau, int32_t restants) override {
+        return QualifiePalmares(*scores, niveau, restants, false);
+    }
+};
+
+void Play(Game& game, VirtualClock& clock, Random& pick) {
+    static constexpr int keys[] = {vk::Left,    vk::Right,   vk::Up,      vk::Down,    vk::Space,
+                                   vk::Numpad0, vk::Numpad2, vk::Numpad4, vk::Numpad5, vk::Numpad6,
+                                   vk::Numpad8, vk::Escape,  vk::Return,  65};
+    for (int step = 0; step < Steps; ++step) {
+        const int what = pick(100);
+        if (what < 55) {
+            clock.step(); // one timer at a time: a 1 ms removal period cannot run away
+            continue;
+        }
+        if (what < 88) {
+            game.FormKeyDown(keys[pick(static_cast<int32_t>(std::size(keys)))]);
+            game.PanicDesactiver();
+        } else if (what < 92) {
+            game.MenuPauseClick();
+        } else if (what < 94) {
+            game.MenuRecommencerNiveauClick();
+        } else if (what < 96) {
+            game.MenuPasserNiveauClick();
+        } else {
+            game.setWindowActive(!game.state().WindowActive);
+        }
+        clock.sync();
+    }
+}
+
+// What the file must hold for one cell: the grid, but the falling capsule as empty cells, and
+// nothing (empty) outside the board with its walls.
+int32_t SavedCell(const GameState& s, int row, int col) {
+    if (row > s.P.NbLgn + 1 || col > s.P.NbCol + 1) return CellEmpty;
+    if (s.PieceVisible) {
+        const bool vertical = s.PieceOrientation == 1 || s.PieceOrientation == 3;
+        const bool second = vertical ? row == s.PieceRow + 1 && col == s.PieceCol
+                                     : row == s.PieceRow && col == s.PieceCol + 1;
+        if ((row == s.PieceRow && col == s.PieceCol) || second) return CellEmpty;
+    }
+    return s.Grille[row][col];
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string path = fuzz::WriteScratch("input.Kembrolla", data, size);
+    auto opened = std::make_unique<SavedGame>();
+    if (LireSauvegarde(path, "kembrolla-panic.ini", *opened) != LoadResult::Loaded) return 0;
+
+    Settings settings;
+    ChargerINI(settings, path);
+    Window window;
+    window.scores = &settings.Scores;
+    const uint32_t seed = fuzz::Hash(data, size);
+    Game game(window, seed);
+    game.setParametres(settings.Configuration);
+    game.setAnimationVirus(settings.AnimationVirus);
+    game.setAnimationSuppr(settings.AnimationSuppr);
+    game.setTremblement(settings.Tremblement != 0);
+    game.setPinup(settings.Pinup);
+    // Start-up with a saved game on the command line: a new game, then the file.
+    game.InitPartie();
+    window.opened = opened.get();
+    game.InitPartie(path);
+    window.opened = nullptr;
+    VirtualClock clock(game);
+    Random pick(seed ^ 0x5A5A5A5Au);
+    Play(game, clock, pick);
+
+    const GameState& s = game.state();
+    Check(EnregistrerPartie(path, s).ok(), "the game is saved into the file");
+    auto back = std::make_unique<SavedGame>();
+    Check(LireSauvegarde(path, "kembrolla-panic.ini", *back) == LoadResult::Loaded,
+          "a saved game reads as a saved game");
+    for (int row = 0; row < GridSize; ++row)
+        for (int col = 0; col < GridSize; ++col)
+            Check(back->Cells[row][col] == SavedCell(s, row, col), "the same cells come back");
+    Check(back->Niveau == s.Niveau && back->NbVirusRestants == s.NbVirusRestants &&
+              back->Chrono == s.Chrono && back->Tricherie == s.Tricherie,
+          "the level, the counters and the cheat flag come back");
+    return 0;
+}

@@ -1,0 +1,115 @@
+// The settings file: whatever it holds, loading gives values inside their ranges; saving and
+// loading again change nothing more (the same settings, the same bytes); a score entered
+// afterwards reads back from the file.
+#include "fuzz/scratch.h"
+
+#include "persistence/scores.h"
+#include "persistence/settings.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+using namespace kp;
+using fuzz::Check;
+
+struct Range {
+    int32_t Settings::*field;
+    int32_t min, max;
+};
+
+// The ranges the settings window and the menus offer.
+constexpr Range OptionRanges[] = {
+    {&Settings::Fond, 0, 3},
+    {&Settings::Son, 0, 2},
+    {&Settings::WaveVolume, 0, 2},
+    {&Settings::MidiVolume, 0, 2},
+    {&Settings::Musique, 0, 5},
+    {&Settings::AnimationVirus, 0, 3},
+    {&Settings::AnimationSuppr, 0, 3},
+    {&Settings::Langue, 0, 1},
+    {&Settings::Pinup, 0, 3},
+    {&Settings::AffCompteurs, 0, 1},
+    {&Settings::AffPieceSuivante, 0, 1},
+    {&Settings::Tremblement, 0, 1},
+    {&Settings::ImageFondTaille, 0, 8},
+    {&Settings::ImageFondPositionH, 0, 2},
+    {&Settings::ImageFondPositionV, 0, 2},
+    {&Settings::SmileyTaille, 0, 5},
+};
+
+void CheckRanges(const Settings& s) {
+    for (const Range& r : OptionRanges)
+        Check(s.*r.field >= r.min && s.*r.field <= r.max, "every option is inside its range");
+    for (const CleConfiguration& k : ClesConfiguration)
+        Check(s.Configuration.*k.field >= k.min && s.Configuration.*k.field <= k.max,
+              "every game parameter is inside its range");
+    Check(s.NameTexte.find_first_not_of(" \t") != std::string::npos && s.SizeTexte >= 1,
+          "the message font has a name and a size");
+}
+
+// Every value of the settings as the file says it, from a file that holds nothing else.
+std::string Written(const Settings& s) {
+    const std::string path = fuzz::ScratchFolder() + "/alone.ini";
+    std::remove(path.c_str());
+    Check(EnregistrerINI(s, path).ok(), "settings can be written to a new file");
+    return fuzz::ReadScratch(path);
+}
+
+bool Same(const Settings& a, const Settings& b) {
+    // The strings are compared as they are, since writing makes each one a single line.
+    return Written(a) == Written(b) && a.CheminFond == b.CheminFond && a.NameTexte == b.NameTexte &&
+           a.Scores == b.Scores;
+}
+
+Settings Loaded(const std::string& path) {
+    Settings s;
+    Check(ChargerINI(s, path).ok(), "the settings file can be read");
+    return s;
+}
+
+// A score for the name dialog, with a name as a line edit gives it (no line breaks).
+void EnterScore(Settings& s, const std::string& path, const uint8_t* data, size_t size) {
+    const uint32_t h = fuzz::Hash(data, size);
+    const int32_t niveau = static_cast<int32_t>(h % 200);
+    const int32_t restants = static_cast<int32_t>(h >> 8 & 0x7F);
+    std::string nom(reinterpret_cast<const char*>(data), std::min<size_t>(size, 24));
+    std::erase_if(nom, [](char c) { return c == '\r' || c == '\n'; });
+    std::tm moment{};
+    moment.tm_mday = static_cast<int>(h % 31) + 1;
+    moment.tm_mon = static_cast<int>(h >> 5 & 0xFF) % 12;
+    moment.tm_year = 124;
+    const std::string date = TexteDatePalmares(moment, MoisCourtsParDefaut(s.Langue));
+
+    const Palmares before = s.Scores;
+    const ResultatPalmares r = MettreAJourPalmares(s.Scores, path, niveau, restants, nom, date);
+    if (r.rang == 0) {
+        Check(s.Scores == before, "a game that enters nothing leaves the table");
+        return;
+    }
+    Check(r.fichier.ok(), "an entered score is written");
+    const EntreePalmares& entry = s.Scores.Entrees[r.rang - 1];
+    Check(entry.Nom == nom && entry.Dat == date && entry.Niv == std::to_string(niveau) &&
+              entry.Vir == std::to_string(restants),
+          "the entry holds the game at its rank");
+    Check(Loaded(path).Scores == s.Scores, "an entered score reads back");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string path = fuzz::WriteScratch("settings.ini", data, size);
+    Settings first = Loaded(path);
+    CheckRanges(first);
+
+    Check(EnregistrerINI(first, path).ok(), "the settings are written over the file");
+    const std::string firstBytes = fuzz::ReadScratch(path);
+    Settings second = Loaded(path);
+    Check(Same(first, second), "saved settings load back the same");
+    Check(EnregistrerINI(second, path).ok(), "the settings are written again");
+    Check(fuzz::ReadScratch(path) == firstBytes, "saving what was loaded gives the same bytes");
+
+    EnterScore(second, path, data, size);
+    return 0;
+}

@@ -1,0 +1,78 @@
+#include "fuzz/scratch.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include <unistd.h>
+
+namespace kp::fuzz {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path Base() {
+    std::error_code ec;
+    const fs::path shm = "/dev/shm";
+    if (fs::is_directory(shm, ec) && ::access(shm.c_str(), W_OK) == 0) return shm;
+    const fs::path tmp = fs::temp_directory_path(ec);
+    return ec ? fs::path("/tmp") : tmp;
+}
+
+struct Folder {
+    std::string path;
+    Folder() {
+        const fs::path dir = Base() / ("kp-fuzz-" + std::to_string(::getpid()));
+        std::error_code ec;
+        fs::create_directories(dir, ec);
+        if (ec) {
+            std::fprintf(stderr, "cannot make %s: %s\n", dir.c_str(), ec.message().c_str());
+            std::abort();
+        }
+        path = dir.string();
+    }
+    ~Folder() {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+};
+
+} // namespace
+
+const std::string& ScratchFolder() {
+    static const Folder folder;
+    return folder.path;
+}
+
+std::string WriteScratch(std::string_view name, const uint8_t* data, size_t size) {
+    std::string path = ScratchFolder() + "/" + std::string(name);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    Check(out.good(), "the input can be written to the scratch folder");
+    return path;
+}
+
+std::string ReadScratch(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return std::move(text).str();
+}
+
+void Check(bool holds, const char* promise) {
+    if (holds) return;
+    std::fprintf(stderr, "\n*** broken: %s\n", promise);
+    std::abort();
+}
+
+uint32_t Hash(const uint8_t* data, size_t size) {
+    uint32_t h = 2166136261u;
+    for (size_t i = 0; i < size; ++i) h = (h ^ data[i]) * 16777619u;
+    return h;
+}
+
+} // namespace kp::fuzz

@@ -1,0 +1,28 @@
+#pragma once
+// What every fuzz target shares: the loaders read paths, so each input goes to a file in a
+// folder of this process's own, and a broken promise stops the run the way a crash does, so
+// that libFuzzer keeps the input that broke it.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kp::fuzz {
+
+// The folder, made on first use and removed when the process ends: kp-fuzz-<pid> in /dev/shm
+// when it can be written there (the savers flush every file to disk, which costs nothing in
+// memory), else in the temporary folder.
+const std::string& ScratchFolder();
+
+// Writes the bytes to the file of that name in the folder and returns its path.
+std::string WriteScratch(std::string_view name, const uint8_t* data, size_t size);
+std::string ReadScratch(const std::string& path);
+
+// Prints what went wrong and aborts unless `holds`.
+void Check(bool holds, const char* promise);
+
+// FNV-1a: a seed for the random parts of a run that the same input always gives again.
+uint32_t Hash(const uint8_t* data, size_t size);
+
+} // namespace kp::fuzz
