@@ -40,10 +40,12 @@ WindowLayout RetaillerEcran(const LayoutInput& in) {
     l.clientWidth = w;
     l.clientHeight = in.nbLgn * in.cellSize + l.BoardTop + 2;
 
-    l.windowX = (in.screenWidth - l.clientWidth) / 2;
-    l.windowY = (in.screenHeight - l.clientHeight) / 2;
-    if (in.screenWidth - 4 < in.cellSize * in.nbCol) l.windowX = 0;
-    if (in.screenHeight - 50 < in.cellSize * in.nbLgn + l.BoardTop) l.windowY = 0;
+    const int frameWidth = l.clientWidth + in.frameLeft + in.frameRight;
+    const int frameHeight = l.clientHeight + in.menuHeight + in.frameTop + in.frameBottom;
+    l.windowX = in.screenX + (in.screenWidth - frameWidth) / 2;
+    l.windowY = in.screenY + (in.screenHeight - frameHeight) / 2;
+    if (in.screenWidth - 4 < in.cellSize * in.nbCol) l.windowX = in.screenX;
+    if (in.screenHeight - 50 < in.cellSize * in.nbLgn + l.BoardTop) l.windowY = in.screenY;
 
     l.PinupY = l.clientHeight - 81;
 

@@ -17,8 +17,15 @@ struct LayoutInput {
     bool preview = true;    // the next-capsule band is shown
     int digitWidth = 8;     // d: width of a counter digit picture
     int separatorWidth = 2; // s: width of the chrono's separator picture
+    // The part of the screen windows may take (without the desktop's panels).
+    int screenX = 0;
+    int screenY = 0;
     int screenWidth = 1920;
     int screenHeight = 1080;
+    // What the window adds around the client area: the menu rows above it, and the window
+    // manager's frame (title bar and borders) once it is known.
+    int menuHeight = 0;
+    int frameLeft = 0, frameTop = 0, frameRight = 0, frameBottom = 0;
 };
 
 struct WindowLayout {
@@ -28,8 +35,8 @@ struct WindowLayout {
     int CounterY = 0;
     int PreviewY = 0;
     int clientWidth = 0, clientHeight = 0;
-    // Where the window goes on the screen: centred, or against the left or top edge when the
-    // board is wider or taller than the screen (the window is not shrunk).
+    // Where the window's frame goes on the screen: centred, or against the left or top edge
+    // when the board is wider or taller than the screen (the window is not shrunk).
     int windowX = 0, windowY = 0;
     int LevelTensX = 0, LevelUnitsX = 0;
     int SmileysHundredsX = 0, SmileysTensX = 0, SmileysUnitsX = 0;

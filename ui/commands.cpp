@@ -3,13 +3,14 @@
 #include "main_window.h"
 
 #include "ui/menu_ids.h"
+#include "ui/menu_rows.h"
 
 #include "background/filters.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QMenuBar>
+#include <QMenu>
 #include <QScreen>
 
 namespace kp {
@@ -74,19 +75,35 @@ void TForm1::RetaillerEcran() {
     if (!digits_.digit[1].isNull()) in.digitWidth = digits_.digit[1].width();
     if (!digits_.separator.isNull()) in.separatorWidth = digits_.separator.width();
     if (const QScreen* screen = this->screen()) {
-        in.screenWidth = screen->availableGeometry().width();
-        in.screenHeight = screen->availableGeometry().height();
+        const QRect free = screen->availableGeometry();
+        in.screenX = free.x();
+        in.screenY = free.y();
+        in.screenWidth = free.width();
+        in.screenHeight = free.height();
     }
+    // The window manager's frame, once it has put one around the window.
+    const QRect frame = frameGeometry(), inner = geometry();
+    in.frameLeft = inner.left() - frame.left();
+    in.frameTop = inner.top() - frame.top();
+    in.frameRight = frame.right() - inner.right();
+    in.frameBottom = frame.bottom() - inner.bottom();
+    centreWithFrame_ = frame == inner;
+    const WindowLayout client = kp::RetaillerEcran(in);
+    view_->setFixedSize(client.clientWidth, client.clientHeight);
+    fitMenuRows();
+    in.menuHeight = menuRows_->height();
     const WindowLayout l = kp::RetaillerEcran(in);
     painter_.setLayout(l, cellSize_, p.NbLgn, p.NbCol);
-    view_->setFixedSize(l.clientWidth, l.clientHeight);
-    const int menuHeight = menuBar()->heightForWidth(l.clientWidth);
-    setFixedSize(l.clientWidth,
-                 l.clientHeight + std::max(menuHeight, menuBar()->sizeHint().height()));
     move(l.windowX, l.windowY);
     message_->setGeometry(l.messageLeft, l.messageTop, l.messageWidth,
                           std::max(message_->sizeHint().height(), 24));
     view_->update(painter_.AfficherChrono(game_.state()));
+}
+
+void TForm1::fitMenuRows() {
+    const int width = view_->width();
+    menuRows_->arrange(width);
+    setFixedSize(width, view_->height() + menuRows_->height());
 }
 
 void TForm1::repaintAll() {

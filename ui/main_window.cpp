@@ -162,8 +162,20 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     game_.FormKeyDown(code);
 }
 
+void TForm1::centreOnceFramed() {
+    if (centreWithFrame_ && frameGeometry() != geometry()) RetaillerEcran();
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    centreOnceFramed();
+}
+
 void TForm1::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange) game_.setWindowActive(isActiveWindow());
+    if (event->type() == QEvent::ActivationChange) {
+        game_.setWindowActive(isActiveWindow());
+        centreOnceFramed(); // a window manager activates the window it has just framed
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -29,6 +29,7 @@ class QActionGroup;
 class QSystemTrayIcon;
 
 namespace kp {
+class MenuRows;
 class TForm2;
 class TForm3;
 } // namespace kp
@@ -68,6 +69,8 @@ class TForm1 : public QMainWindow, public GameEvents {
     const std::map<std::string, QAction*>& actions() const { return actions_; }
     // A submenu by its name (e.g. "MenuSonVolume"); null when unknown.
     QMenu* menu(const std::string& id) const;
+    // The menu bar, its titles wrapped onto as many rows as the window's width needs.
+    MenuRows* menuRows() const { return menuRows_; }
 
     // The first showing: resources, settings, layout, background, first game.
     void FormShow();
@@ -86,6 +89,9 @@ class TForm1 : public QMainWindow, public GameEvents {
     // Display.
     void RedimensionnerSmiley();
     void RetaillerEcran();
+    // The menu titles wrapped for the board's width, and the window's height with them.
+    void fitMenuRows();
+    void centreOnceFramed();
     void MenuSmileyCouleurGo(int colourIndex);
     // Composes the background: a picture path, or Idem to keep the picture already loaded.
     void CreerBmpFond(const std::string& path);
@@ -113,6 +119,7 @@ class TForm1 : public QMainWindow, public GameEvents {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -120,7 +127,8 @@ class TForm1 : public QMainWindow, public GameEvents {
     // Menus (menus.cpp).
     void buildMenus();
     void buildBackgroundMenu(QMenu* options);
-    QMenu* addMenu(QWidget* parent, const char* id);
+    // A submenu of `parent`, or a menu of the bar when `parent` is null.
+    QMenu* addMenu(QMenu* parent, const char* id);
     // An item named `id`, captioned from the caption table unless `text` is given.
     QAction* addItem(QMenu* menu, const std::string& id, std::function<void()> handler,
                      QActionGroup* group = nullptr, bool checkable = false,
@@ -193,6 +201,10 @@ class TForm1 : public QMainWindow, public GameEvents {
     std::map<std::string, QMenu*> menus_;
     QSystemTrayIcon* tray_ = nullptr;
     QMenu* popup_ = nullptr;
+    MenuRows* menuRows_ = nullptr;
+    // The window was centred before the window manager's frame was known: centre it again,
+    // frame included, once it is.
+    bool centreWithFrame_ = false;
     QAction* modeCoche_ = nullptr; // the background mode item in view
     std::optional<QPoint> shakeRest_;
 };

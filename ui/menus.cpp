@@ -5,21 +5,18 @@
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
 #include "ui/menu_ids.h"
+#include "ui/menu_rows.h"
 #include "ui/name_dialog.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QMenuBar>
+#include <QMenu>
 
 namespace kp {
 
-QMenu* TForm1::addMenu(QWidget* parent, const char* id) {
-    QMenu* menu = nullptr;
-    if (auto* bar = qobject_cast<QMenuBar*>(parent))
-        menu = bar->addMenu(caption(id, 0));
-    else
-        menu = static_cast<QMenu*>(parent)->addMenu(caption(id, 0));
+QMenu* TForm1::addMenu(QMenu* parent, const char* id) {
+    QMenu* menu = parent ? parent->addMenu(caption(id, 0)) : menuRows_->addMenu(caption(id, 0));
     menus_[id] = menu;
     return menu;
 }
@@ -54,8 +51,9 @@ void TForm1::check(const std::string& id, bool on) {
 }
 
 void TForm1::buildMenus() {
-    QMenuBar* bar = menuBar();
-    QMenu* fichier = addMenu(bar, "MenuFichier");
+    menuRows_ = new MenuRows(this);
+    setMenuWidget(menuRows_);
+    QMenu* fichier = addMenu(nullptr, "MenuFichier");
     addItem(fichier, "MenuNouveauJeu", [this] { game_.InitPartie(); })->setShortcut(Qt::Key_F2);
     addItem(fichier, "MenuRecommencerNiveau", [this] {
         game_.MenuRecommencerNiveauClick();
@@ -81,7 +79,7 @@ void TForm1::buildMenus() {
     addItem(popup_, "MenuPopupPanicRestaurer", [this] { game_.PanicDesactiver(); });
     addItem(popup_, "MenuPopupQuitter", [this] { quitter(); });
 
-    QMenu* options = addMenu(bar, "MenuOptions");
+    QMenu* options = addMenu(nullptr, "MenuOptions");
     QMenu* langueMenu = addMenu(options, "MenuLangue");
     addRadios(langueMenu, ids::langue,
               [this](int v) { v == 1 ? LangueAnglais() : LangueFrancais(); });
@@ -150,7 +148,7 @@ void TForm1::buildMenus() {
     options->addSeparator();
     addItem(options, "MenuConfig", [this] { form2_->showTab(TForm2::OngletConfiguration); });
 
-    QMenu* aide = addMenu(bar, "MenuPtInterro");
+    QMenu* aide = addMenu(nullptr, "MenuPtInterro");
     addItem(aide, "MenuAide", [this] {
         form2_->showTab(TForm2::OngletAide);
     })->setShortcut(Qt::Key_F1);
@@ -232,6 +230,7 @@ void TForm1::appliquerLangue(int langue) {
         if (const auto m = menus_.find(row.id); m != menus_.end()) m->second->setTitle(text);
     }
     setStandardDialogLanguage(langue);
+    fitMenuRows(); // the titles' widths changed
     if (nomDialogue_) nomDialogue_->appliquerLangue(langue);
     if (form2_) form2_->appliquerLangue(langue);
     afficherMessage();

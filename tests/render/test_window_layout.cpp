@@ -93,6 +93,26 @@ TEST(WindowLayout, boardsLargerThanTheScreenSitAgainstItsEdges) {
     EXPECT_EQ(l.windowY, (768 - l.clientHeight) / 2);
 }
 
+TEST(WindowLayout, theWholeFrameIsCentredOnTheFreePartOfTheScreen) {
+    LayoutInput in = board(18, 8, 16);
+    in.screenX = 0;
+    in.screenY = 30; // a panel along the top
+    in.screenWidth = 1024;
+    in.screenHeight = 738;
+    in.menuHeight = 42; // two rows of menu titles
+    in.frameLeft = in.frameRight = in.frameBottom = 4;
+    in.frameTop = 20;
+    const WindowLayout l = RetaillerEcran(in);
+    const int frameHeight = 20 + 42 + l.clientHeight + 4;
+    EXPECT_EQ(l.windowX, (1024 - (130 + 8)) / 2);
+    EXPECT_EQ(l.windowY - 30, 738 - (l.windowY - 30 + frameHeight)); // equal space above, below
+    in = board(99, 99, 48);
+    in.screenX = 10;
+    in.screenY = 30;
+    EXPECT_EQ(RetaillerEcran(in).windowX, 10);
+    EXPECT_EQ(RetaillerEcran(in).windowY, 30);
+}
+
 TEST(WindowLayout, cellSizes) {
     EXPECT_EQ(cellSizeFor(0), 16);
     EXPECT_EQ(cellSizeFor(1), 8);

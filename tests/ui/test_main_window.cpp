@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "ui/captions.h"
+#include "ui/menu_rows.h"
 
 #include "engine/keys.h"
 #include "persistence/ini_file.h"
@@ -40,7 +41,7 @@ TEST_F(Window, firstStartShowsTheDefaults) {
     EXPECT_TRUE(checked("MenuAnimVirusMoyenne"));
     EXPECT_TRUE(checked("MenuSmileyTailleNormale"));
     EXPECT_TRUE(checked("MenuPause"));
-    EXPECT_FALSE(w->menuBar()->actions().isEmpty());
+    EXPECT_EQ(w->menuRows()->menus().size(), 3u);
     EXPECT_EQ(w->messageLabel()->text(), "Niveau 1");
     EXPECT_FALSE(w->messageLabel()->isHidden());
     EXPECT_EQ(w->game().state().NbVirusRestants, 5);
@@ -87,6 +88,43 @@ TEST_F(Window, theStoredBoardSizeShapesTheFirstWindow) {
     open();
     EXPECT_EQ(client(), QSize(242, 543));
     EXPECT_EQ(w->game().state().P.NbCol, 10);
+}
+
+TEST_F(Window, everyMenuTitleStaysInViewAtEverySizeAndLanguage) {
+    // 5 x 5 at 8 pixels, the default board at 50 % and 100 %, 99 x 99 at 100 %.
+    const char* boards[] = {"SmileyTaille=1\n[Configuration]\nNbLgn=5\nNbCol=5\n",
+                            "SmileyTaille=1\n", "SmileyTaille=0\n",
+                            "SmileyTaille=0\n[Configuration]\nNbLgn=99\nNbCol=99\n"};
+    for (const char* board : boards)
+        for (const char* langue : {"Langue=0\n", "Langue=1\n"}) {
+            std::ofstream(ini()) << "[Options]\n" << langue << board;
+            open();
+            const MenuRows& bar = *w->menuRows();
+            int rowsHeight = 0, titles = 0;
+            for (QMenuBar* row : bar.rows()) {
+                rowsHeight += row->height();
+                // No title hides behind the "»" button: every one has its place on its row.
+                for (QAction* a : row->actions()) {
+                    const QRect r = row->actionGeometry(a);
+                    EXPECT_FALSE(r.isEmpty()) << board << langue;
+                    EXPECT_TRUE(r.left() < bar.width() || row->actions().size() == 1);
+                    ++titles;
+                }
+                EXPECT_LE(row->sizeHint().width(), row->width());
+            }
+            EXPECT_EQ(titles, 3) << board << langue;
+            // The window holds the rows; the client area keeps its size.
+            EXPECT_EQ(bar.height(), rowsHeight);
+            EXPECT_EQ(w->height(), client().height() + rowsHeight);
+            w.reset();
+        }
+    // The narrowest window wraps its titles onto rows of their own.
+    std::ofstream(ini()) << "[Options]\nSmileyTaille=1\n[Configuration]\nNbLgn=5\nNbCol=5\n";
+    open();
+    EXPECT_EQ(w->menuRows()->rows().size(), 3u);
+    const int french = w->height();
+    trigger("MenuLangueAnglais"); // "File", "Options", "?": still a row each
+    EXPECT_EQ(w->height(), french);
 }
 
 TEST_F(Window, sizeAndBandsReshapeTheWindow) {
