@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
+#include <string>
 
 namespace {
 
@@ -42,27 +44,28 @@ class FirstFrameProbe : public QObject {
 };
 
 // The command line: at most one saved game to open after start-up. Qt's own options (-platform,
-// -style, ...) are taken out by QApplication before the rest is read here.
+// -style, ...) are taken out of argv by QApplication before the rest is read here, as bytes:
+// a file name need not be valid UTF-8.
 struct CommandLine {
-    QString savedGame;
-    QString error; // why the command line was refused; empty when it is fine
+    std::string savedGame;
+    std::string error; // why the command line was refused; empty when it is fine
 };
 
-CommandLine ReadCommandLine(const QStringList& arguments) {
+CommandLine ReadCommandLine(int argc, char* argv[]) {
     CommandLine line;
     bool options = true;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        if (options && arg == QLatin1String("--")) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (options && arg == "--") {
             options = false; // a saved game whose name starts with '-' follows
-        } else if (options && arg.startsWith(QLatin1Char('-'))) {
-            line.error = QStringLiteral("unknown option '%1'").arg(arg);
+        } else if (options && arg.starts_with('-')) {
+            line.error = "unknown option '" + arg + "'";
             return line;
-        } else if (!line.savedGame.isEmpty()) {
-            line.error = QStringLiteral("only one saved game can be opened");
+        } else if (!line.savedGame.empty()) {
+            line.error = "only one saved game can be opened";
             return line;
-        } else if (arg.isEmpty()) {
-            line.error = QStringLiteral("empty saved-game name");
+        } else if (arg.empty()) {
+            line.error = "empty saved-game name";
             return line;
         } else {
             line.savedGame = arg;
@@ -117,10 +120,10 @@ class GameStyle : public QProxyStyle {
 int main(int argc, char* argv[]) {
     if (AnswerInformationOption(argc, argv)) return 0;
     QApplication app(argc, argv);
-    const CommandLine line = ReadCommandLine(QApplication::arguments());
-    if (!line.error.isEmpty()) {
+    const CommandLine line = ReadCommandLine(argc, argv);
+    if (!line.error.empty()) {
         std::fprintf(stderr, "%s: %s. Usage: %s [SAVED-GAME.Kembrolla]\n", ProgramName(argv[0]),
-                     qPrintable(line.error), ProgramName(argv[0]));
+                     line.error.c_str(), ProgramName(argv[0]));
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("Kembrolla Panic!"));
@@ -139,9 +142,10 @@ int main(int argc, char* argv[]) {
         window.boardView()->installEventFilter(&probe);
     window.show();
     window.activateWindow();
-    if (!line.savedGame.isEmpty()) {
+    if (!line.savedGame.empty()) {
         // Once the window is up, as if the player had chosen the file in the open dialog.
-        const QString path = QFileInfo(line.savedGame).absoluteFilePath();
+        std::error_code ec;
+        const std::filesystem::path path = std::filesystem::absolute(line.savedGame, ec);
         QTimer::singleShot(0, &window, [&window, path] { window.OuvrirPartie(path); });
     }
     return QApplication::exec();

@@ -283,7 +283,7 @@ void TForm1::fondCharger() {
         return;
     }
     settings_.Fond = FondImage;
-    CreerBmpFond(path->toStdString());
+    CreerBmpFond(systemPath(*path).string());
 }
 
 void TForm1::fondRecent(int index) {

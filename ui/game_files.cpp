@@ -12,10 +12,10 @@
 
 namespace kp {
 
-void TForm1::OuvrirPartie(const QString& path) {
+void TForm1::OuvrirPartie(const std::filesystem::path& path) {
     // A file that holds no saved game is refused before the game in progress is touched; a
     // game read here is handed to the level set-up, which does not read the file again.
-    const std::string p = path.toStdString();
+    const std::string p = path.string();
     auto lue = std::make_unique<SavedGame>();
     const LoadResult result = LireSauvegarde(p, settingsFile_.string(), *lue);
     if (result == LoadResult::NotASave) {
@@ -28,13 +28,13 @@ void TForm1::OuvrirPartie(const QString& path) {
 }
 
 void TForm1::ouvrirPartie() {
-    if (const auto path = platform_.openGame(this)) OuvrirPartie(*path);
+    if (const auto path = platform_.openGame(this)) OuvrirPartie(systemPath(*path));
 }
 
 void TForm1::enregistrerPartie() {
     const auto path = platform_.saveGame(this, langue());
     if (!path) return;
-    const FileResult saved = EnregistrerPartie(path->toStdString(), game_.state());
+    const FileResult saved = EnregistrerPartie(systemPath(*path), game_.state());
     if (!saved.ok())
         platform_.message(this, QString::fromStdString(MessageErreurFichier(saved, langue())));
 }

@@ -80,7 +80,7 @@ class TForm1 : public QMainWindow, public GameEvents {
 
     // Opens a saved game as "Ouvrir une partie..." does; a file that is no saved game is
     // refused with a message and the game in progress goes on.
-    void OuvrirPartie(const QString& path);
+    void OuvrirPartie(const std::filesystem::path& path);
 
     // Language.
     void LangueFrancais() { appliquerLangue(0); }

@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -12,6 +13,23 @@
 #include <QTranslator>
 
 namespace kp {
+
+std::filesystem::path systemPath(const QString& name) {
+    namespace fs = std::filesystem;
+    const fs::path encoded(QFile::encodeName(name).toStdString());
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(encoded, ec)) || !name.contains(QChar::ReplacementCharacter))
+        return encoded;
+    const QString wanted = QFileInfo(name).fileName();
+    fs::path found;
+    for (const fs::directory_entry& entry : fs::directory_iterator(encoded.parent_path(), ec)) {
+        const std::string bytes = entry.path().filename().string();
+        if (QFile::decodeName(QByteArray::fromStdString(bytes)) != wanted) continue;
+        if (!found.empty()) return encoded; // two names look the same: neither is chosen
+        found = entry.path();
+    }
+    return found.empty() ? encoded : found;
+}
 
 void setStandardDialogLanguage(int langue) {
     // One translator for the whole run, owned by the application.

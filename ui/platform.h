@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 
+#include <filesystem>
 #include <optional>
 
 class QWidget;
@@ -33,6 +34,11 @@ class Platform {
     // area closes without ending the message loop by itself).
     virtual void quit() = 0;
 };
+
+// The file a dialog or Qt's command line names, as the system spells it. File names are bytes:
+// Qt shows a name that is not valid UTF-8 with replacement characters, and such a string no
+// longer opens the file; the folder is then searched for the one entry Qt shows that way.
+std::filesystem::path systemPath(const QString& name);
 
 // Qt's own buttons and standard dialogs (Yes/No, the colour, font and file choosers) speak the
 // game's language, not the desktop's: 0 French, 1 English. Applies to every one opened after.

@@ -349,8 +349,10 @@ fi
 # ---- 5. A saved game on the command line opens paused, with its cells ----
 # Level 3, a chrono at 0:12:34, three smileys of colours 0, 1 and 2 (codes -101, -112, -123:
 # colour in the tens, animation phase 1 to 4 in the units).
+# Its name is not valid UTF-8 (an "é" in Latin-1): file names are bytes, and it must open.
+saved=$(printf 'three smileys caf\351.Kembrolla')
 plain_settings save
-cat >"$work/three smileys.Kembrolla" <<'EOF'
+cat >"$work/$saved" <<'EOF'
 [Sauvegarde]
 Niveau=3
 NbVirusRestants=3
@@ -389,7 +391,7 @@ saved_game_shown() {
     shot loaded && [ "$(message_width loaded)" -gt 20 ] &&
         { [ ! -f "$work/waiting.png" ] || ! same_region loaded waiting $(counter_band); }
 }
-if [ -n "$menu" ] && start_game save "three smileys.Kembrolla"; then
+if [ -n "$menu" ] && start_game save "$saved"; then
     within 5 saved_game_shown || fail "saved game: the counters still show a new game"
     cells=0
     check_smiley 18 1 0 && check_smiley 18 8 1 && check_smiley 16 4 2 && cells=1

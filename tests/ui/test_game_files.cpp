@@ -4,8 +4,10 @@
 #include "window_fixture.h"
 
 #include "persistence/ini_file.h"
+#include "persistence/saved_game.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,17 +97,32 @@ TEST_F(Files, aSavedGameComesBackPausedWithItsCells) {
     EXPECT_EQ(w->messageLabel()->text(), "Pause");
 }
 
+TEST_F(Files, aSavedGameWhoseNameIsNotUtf8OpensFromTheDialog) {
+    open();
+    GameState& s = w->game().state();
+    s.Niveau = 6;
+    const std::string bytes = file("caf").toStdString() + "\xe9.Kembrolla";
+    ASSERT_TRUE(EnregistrerPartie(bytes, s).ok());
+    w->game().InitPartie();
+    // The dialog shows the name as Qt decodes it, with a replacement character.
+    platform.gameToOpen = QFile::decodeName(QByteArray::fromStdString(bytes));
+    ASSERT_TRUE(platform.gameToOpen->contains(QChar::ReplacementCharacter));
+    w->action("MenuOuvrir")->trigger();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(s.Niveau, 6);
+}
+
 TEST_F(Files, aFileThatIsNoSavedGameIsRefusedAndTheGameGoesOn) {
     open();
     const auto before = w->game().state().Grille;
     std::ofstream(file("notes.txt").toStdString()) << "[Ailleurs]\nx=1\n";
-    w->OuvrirPartie(file("notes.txt"));
+    w->OuvrirPartie(file("notes.txt").toStdString());
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], "Le fichier ne contient pas de sauvegarde Kembrolla "
                                     "Panic!.\r\rOpération annulée.");
     EXPECT_EQ(w->game().state().Grille, before);
     w->action("MenuLangueAnglais")->trigger();
-    w->OuvrirPartie(file("missing.Kembrolla"));
+    w->OuvrirPartie(file("missing.Kembrolla").toStdString());
     EXPECT_EQ(platform.messages.back(),
               "The file does not contain backup Kembrolla Panic!.\r\rCancelled operation.");
 }
