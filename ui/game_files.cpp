@@ -8,13 +8,65 @@
 #include "persistence/saved_game.h"
 #include "persistence/scores.h"
 
+#include <QFile>
 #include <QLocale>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace kp {
+
+namespace {
+
+// Why the file cannot even be read as a saved game, in one sentence of the language; empty when
+// it can be. (A folder, a device or a pipe is never opened: reading a pipe could wait forever.)
+QString unreadableSave(const std::filesystem::path& path, int langue) {
+    namespace fs = std::filesystem;
+    const QString name = QFile::decodeName(QByteArray::fromStdString(path.string()));
+    const bool en = langue == 1;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    int error = ec.value();
+    if (status.type() == fs::file_type::not_found)
+        return en ? QStringLiteral("The file \"%1\" does not exist.").arg(name)
+                  : QStringLiteral("Le fichier « %1 » n'existe pas.").arg(name);
+    if (!ec && fs::is_directory(status))
+        return en ? QStringLiteral("\"%1\" is a folder, not a saved game.").arg(name)
+                  : QStringLiteral("« %1 » est un dossier, pas une partie enregistrée.").arg(name);
+    if (!ec && !fs::is_regular_file(status))
+        return en ? QStringLiteral("\"%1\" is not a file but a device or a pipe.").arg(name)
+                  : QStringLiteral("« %1 » n'est pas un fichier mais un périphérique ou un tube.")
+                        .arg(name);
+    if (!ec && fs::file_size(path, ec) > MaxFileSize && !ec)
+        return en ? QStringLiteral("The file \"%1\" is far too large to be a saved game.").arg(name)
+                  : QStringLiteral("Le fichier « %1 » est bien trop grand pour être une partie "
+                                   "enregistrée.")
+                        .arg(name);
+    if (!ec) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0) {
+            ::close(fd);
+            return {};
+        }
+        error = errno;
+    }
+    const QString reason = QString::fromLocal8Bit(std::strerror(error));
+    return en ? QStringLiteral("The file \"%1\" cannot be read: %2.").arg(name, reason)
+              : QStringLiteral("Lecture du fichier « %1 » impossible : %2.").arg(name, reason);
+}
+
+} // namespace
 
 void TForm1::OuvrirPartie(const std::filesystem::path& path) {
     // A file that holds no saved game is refused before the game in progress is touched; a
     // game read here is handed to the level set-up, which does not read the file again.
+    if (const QString why = unreadableSave(path, langue()); !why.isEmpty()) {
+        platform_.message(this, why);
+        return;
+    }
     const std::string p = path.string();
     auto lue = std::make_unique<SavedGame>();
     const LoadResult result = LireSauvegarde(p, settingsFile_.string(), *lue);

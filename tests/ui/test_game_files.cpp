@@ -7,6 +7,7 @@
 #include "persistence/saved_game.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +17,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+
+#include <sys/stat.h>
 
 namespace kp {
 
@@ -122,9 +126,38 @@ TEST_F(Files, aFileThatIsNoSavedGameIsRefusedAndTheGameGoesOn) {
                                     "Panic!.\r\rOpération annulée.");
     EXPECT_EQ(w->game().state().Grille, before);
     w->action("MenuLangueAnglais")->trigger();
-    w->OuvrirPartie(file("missing.Kembrolla").toStdString());
+    w->OuvrirPartie(file("notes.txt").toStdString());
     EXPECT_EQ(platform.messages.back(),
               "The file does not contain backup Kembrolla Panic!.\r\rCancelled operation.");
+}
+
+TEST_F(Files, aFileThatCannotBeReadSaysWhyWithItsName) {
+    open();
+    const auto before = w->game().state().Grille;
+    ASSERT_EQ(::mkfifo(file("pipe").toLocal8Bit().constData(), 0600), 0);
+    std::ofstream(file("huge.Kembrolla").toStdString()) << "[Sauvegarde]\n";
+    std::filesystem::resize_file(file("huge.Kembrolla").toStdString(), MaxFileSize + 1);
+    const struct {
+        const char* name;
+        const char* french;
+        const char* english;
+    } cases[] = {{"missing.Kembrolla", "n'existe pas", "does not exist"},
+                 {"", "est un dossier", "is a folder"},
+                 {"pipe", "périphérique ou un tube", "device or a pipe"},
+                 {"huge.Kembrolla", "bien trop grand", "far too large"}};
+    for (const auto& c : cases)
+        for (const char* langue : {"MenuLangueFrancais", "MenuLangueAnglais"}) {
+            trigger(langue);
+            platform.messages.clear();
+            const QString path = file(c.name);
+            w->OuvrirPartie(path.toStdString());
+            ASSERT_EQ(platform.messages.size(), 1u) << c.name;
+            const QString& m = platform.messages[0];
+            EXPECT_TRUE(m.contains(QDir::cleanPath(path)) || m.contains(path)) << m.toStdString();
+            EXPECT_TRUE(m.contains(QString::fromUtf8(langue[10] == 'F' ? c.french : c.english)))
+                << m.toStdString();
+            EXPECT_EQ(w->game().state().Grille, before);
+        }
 }
 
 TEST_F(Files, aSaveThatCannotBeWrittenSaysSo) {
