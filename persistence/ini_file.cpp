@@ -109,6 +109,12 @@ std::string Utf8Text(std::string_view bytes) {
     return out;
 }
 
+// What a value reads as: its text, on one line as it would be written back, without the
+// blanks around it. Reading what was read gives the same text again.
+std::string TextAsRead(std::string_view bytes) {
+    return std::string(Trim(OneLine(Utf8Text(bytes))));
+}
+
 } // namespace
 
 std::optional<int32_t> ParseInteger(std::string_view text) {
@@ -169,7 +175,7 @@ IniFile IniFile::FromText(std::string_view text) {
         if (!trimmed.empty() && trimmed[0] == '[') {
             std::string_view name = trimmed.substr(1);
             name = name.substr(0, name.find(']'));
-            doc.sections_.push_back(Section{std::string(Trim(name)), true, parsed, {}, {}});
+            doc.AddSection(Section{std::string(Trim(name)), true, parsed, {}, {}});
             continue;
         }
         size_t eq = line.find('=');
@@ -210,10 +216,14 @@ void IniFile::AddLine(Section& section, Line line) {
     section.lines.push_back(std::move(line));
 }
 
+void IniFile::AddSection(Section section) {
+    if (section.header) sectionIndex_.try_emplace(Folded(section.name), sections_.size());
+    sections_.push_back(std::move(section));
+}
+
 const IniFile::Section* IniFile::FindSection(std::string_view name) const {
-    for (const Section& s : sections_)
-        if (s.header && SameName(s.name, name)) return &s;
-    return nullptr;
+    auto it = sectionIndex_.find(Folded(name));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 IniFile::Section& IniFile::SectionForWriting(std::string_view name) {
@@ -224,8 +234,7 @@ IniFile::Section& IniFile::SectionForWriting(std::string_view name) {
     const bool endsBlank = !last.lines.empty() && last.lines.back().key.empty() &&
                            Trim(last.lines.back().text).empty();
     if ((last.header || !last.lines.empty()) && !endsBlank) last.lines.push_back(NewLine({}));
-    sections_.push_back(
-        Section{std::string(name), true, NewLine("[" + std::string(name) + "]"), {}, {}});
+    AddSection(Section{std::string(name), true, NewLine("[" + std::string(name) + "]"), {}, {}});
     return sections_.back();
 }
 
@@ -238,7 +247,7 @@ std::optional<std::string> IniFile::Value(std::string_view section, std::string_
     if (!s) return std::nullopt;
     auto it = s->index.find(Folded(key));
     if (it == s->index.end()) return std::nullopt;
-    return Utf8Text(s->lines[it->second].value);
+    return TextAsRead(s->lines[it->second].value);
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
@@ -265,7 +274,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     if (it != s.index.end()) {
         Line& line = s.lines[it->second];
         // The same text keeps its bytes: an old file is not rewritten for nothing.
-        if (Utf8Text(line.value) == Utf8Text(readBack)) return;
+        if (TextAsRead(line.value) == TextAsRead(readBack)) return;
         line.value = readBack;
         line.text = line.key + "=" + oneLine;
         return;
@@ -292,8 +301,12 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 }
 
 void IniFile::EraseSection(std::string_view section) {
-    std::erase_if(sections_,
-                  [&](const Section& s) { return s.header && SameName(s.name, section); });
+    std::vector<Section> kept;
+    for (Section& s : sections_)
+        if (!s.header || !SameName(s.name, section)) kept.push_back(std::move(s));
+    sections_.clear();
+    sectionIndex_.clear();
+    for (Section& s : kept) AddSection(std::move(s));
 }
 
 std::string IniFile::Text() const {

@@ -77,10 +77,14 @@ class IniFile {
 
     const Section* FindSection(std::string_view name) const;
     Section& SectionForWriting(std::string_view name);
+    void AddSection(Section section);
     void AddLine(Section& section, Line line);
     Line NewLine(std::string text) const;
 
     std::vector<Section> sections_;
+    // Lower-case name -> first section of that name with a header: a file may hold thousands
+    // of sections, and a saved game looks up ten thousand keys.
+    std::unordered_map<std::string, size_t> sectionIndex_;
     bool byteOrderMark_ = false;
     std::string newline_ = "\n"; // for new lines: the file's own line end
 };

@@ -145,18 +145,27 @@ TEST(IniWriting, LineBreaksInAValueCannotAddKeys) {
 }
 
 TEST(IniFiles, LineEndsReachAFixedPoint) {
-    // Carriage returns before the line feed end the line: they never join the value.
-    IniFile first = IniFile::FromText("[S]\r\nNom=abc\r\r\nAutre=x\r\r\r\n");
+    // Carriage returns before the line feed end the line: they never join the value. One
+    // inside a value reads as the blank it would be written as.
+    IniFile first = IniFile::FromText("[S]\r\nNom=abc\r\r\nAutre=x\r\r\r\nMilieu=a\rb\r\n");
     EXPECT_EQ(first.ReadString("S", "Nom", ""), "abc");
-    first.WriteString("S", "Nom", first.ReadString("S", "Nom", ""));
+    EXPECT_EQ(first.ReadString("S", "Milieu", ""), "a b");
+    for (const char* key : {"Nom", "Milieu"})
+        first.WriteString("S", key, first.ReadString("S", key, ""));
     const std::string once = first.Text();
 
     IniFile second = IniFile::FromText(once);
     EXPECT_EQ(second.ReadString("S", "Nom", ""), "abc");
     EXPECT_EQ(second.ReadString("S", "Autre", ""), "x");
-    second.WriteString("S", "Nom", second.ReadString("S", "Nom", ""));
+    EXPECT_EQ(second.ReadString("S", "Milieu", ""), "a b");
+    for (const char* key : {"Nom", "Milieu"})
+        second.WriteString("S", key, second.ReadString("S", key, ""));
     EXPECT_EQ(second.Text(), once);
     EXPECT_EQ(IniFile::FromText(second.Text()).ReadString("S", "Autre", ""), "x");
+
+    // A byte-order mark is kept too, even a second one that starts the first line.
+    const std::string marked = "\xEF\xBB\xBF\xEF\xBB\xBF[a]\n";
+    EXPECT_EQ(IniFile::FromText(marked).Text(), marked);
 }
 
 TEST(IniFiles, MissingFileIsEmptyAndUnreadableIsReported) {

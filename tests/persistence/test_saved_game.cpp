@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 
 namespace fs = std::filesystem;
@@ -180,6 +181,19 @@ TEST(SavedGameRead, DefaultsAndDigitsOutOfRange) {
     EXPECT_EQ(game->Cells[3][5], -113);
     EXPECT_EQ(game->Cells[100][100], 7);
     EXPECT_EQ(game->Cells[5][5], CellEmpty);
+}
+
+TEST(SavedGameRead, GameBehindManyOtherSectionsReadsAtOnce) {
+    TempDir dir;
+    const fs::path file = dir / "many.Kembrolla";
+    std::string text;
+    for (int i = 0; i < 50000; ++i) text += "[" + std::to_string(i) + "]\n";
+    WriteText(file, text + "[Sauvegarde]\n0-0=999\nNiveau=4\n");
+    const auto start = std::chrono::steady_clock::now();
+    auto game = Read(file);
+    // Some ten thousand cells are looked up: none may walk the fifty thousand sections.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(game->Niveau, 4);
 }
 
 TEST(SavedGameRead, OtherDimensionsKeepTheirOwnCells) {
