@@ -69,6 +69,14 @@ void Check(bool holds, const char* promise) {
     std::abort();
 }
 
+std::string Typed(std::string_view bytes) {
+    std::string out;
+    for (char c : bytes) out += static_cast<char>(' ' + static_cast<unsigned char>(c) % 95);
+    const size_t first = out.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return out.substr(first, out.find_last_not_of(' ') + 1 - first);
+}
+
 uint32_t Hash(const uint8_t* data, size_t size) {
     uint32_t h = 2166136261u;
     for (size_t i = 0; i < size; ++i) h = (h ^ data[i]) * 16777619u;

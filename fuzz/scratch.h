@@ -22,6 +22,10 @@ std::string ReadScratch(const std::string& path);
 // Prints what went wrong and aborts unless `holds`.
 void Check(bool holds, const char* promise);
 
+// Text as a player types it into a line edit: printable ASCII, with no blanks at either end
+// (the files do not keep blanks around a value).
+std::string Typed(std::string_view bytes);
+
 // FNV-1a: a seed for the random parts of a run that the same input always gives again.
 uint32_t Hash(const uint8_t* data, size_t size);
 
