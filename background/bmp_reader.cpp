@@ -1,16 +1,20 @@
 // BMP files: uncompressed 1, 4 and 8 bits with a palette, 16 and 32 bits with or without
 // bit-field masks, and 24 bits; 4 and 8 bits run-length encoded; bottom-up or top-down; Windows
-// or OS/2 headers.
+// or OS/2 headers. Given what shows, only the lines behind it are read (a run-length encoded
+// stream is read through, to find its end) and only its pixels are kept.
 
+#include "background/part.h"
 #include "background/picture.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <new>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -185,7 +189,7 @@ bool ReadRunLengths(std::FILE* f, uint64_t size, const Header& hd, const Line& l
     return true;
 }
 
-std::optional<Picture> ReadBmp(const std::string& path) {
+std::optional<Picture> ReadBmp(const std::string& path, const WantedPart& wanted) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
     const uint64_t fileSize = std::filesystem::file_size(path, ec);
@@ -218,30 +222,41 @@ std::optional<Picture> ReadBmp(const std::string& path) {
 
     Picture pic;
     pic.size = {hd->width, hd->height};
-    pic.pixels = Bitmap24::Make(static_cast<int>(hd->width), static_cast<int>(hd->height));
-    // The picture row of the file's line y.
-    const auto rowOf = [&](int64_t y) {
-        return pic.pixels.row(static_cast<int>(hd->topDown ? y : hd->height - 1 - y));
+    PartCollector rows(pic.size, wanted ? std::optional<Shown>(wanted(pic.size)) : std::nullopt);
+    const Rect need = rows.needed();
+    rows.start(need.left, need.right, !hd->topDown);
+    // The picture row of the file's line l, and the other way round.
+    const auto flip = [&](int64_t l) { return hd->topDown ? l : hd->height - 1 - l; };
+    // Hands the needed part of row y to the collector, convert(x, out) giving each pixel.
+    const auto keep = [&](int64_t y, const auto& convert) {
+        if (y < need.top || y >= need.bottom) return;
+        uint8_t* out = rows.row(y);
+        for (int64_t x = need.left; x < need.right; ++x, out += 3) convert(x, out);
+        rows.done(y);
     };
-    if (std::fseek(file.get(), static_cast<long>(dataOffset), SEEK_SET) != 0) return std::nullopt;
     if (rle) {
-        const bool whole = ReadRunLengths(file.get(), fileSize - dataOffset, *hd,
-                                          [&](int64_t y, const uint8_t* indices) {
-                                              uint8_t* out = rowOf(y);
-                                              for (int64_t x = 0; x < hd->width; ++x, out += 3)
-                                                  for (int c = 0; c < 3; ++c)
-                                                      out[c] = palette[3 * indices[x] + c];
-                                          });
-        if (!whole) return std::nullopt;
+        if (std::fseek(file.get(), static_cast<long>(dataOffset), SEEK_SET) != 0 ||
+            !ReadRunLengths(file.get(), fileSize - dataOffset, *hd,
+                            [&](int64_t l, const uint8_t* indices) {
+                                keep(flip(l), [&](int64_t x, uint8_t* out) {
+                                    std::memcpy(out, palette.data() + 3 * indices[x], 3);
+                                });
+                            }))
+            return std::nullopt;
+        rows.finish(pic);
         return pic;
     }
+    // Only the lines that hold needed rows are read: the file's size already vouches for the
+    // others.
+    const int64_t first = hd->topDown ? need.top : hd->height - need.bottom;
+    const uint64_t start = dataOffset + stride * static_cast<uint64_t>(first);
+    if (std::fseek(file.get(), static_cast<long>(start), SEEK_SET) != 0) return std::nullopt;
     std::vector<uint8_t> line(static_cast<size_t>(stride));
-    for (int64_t y = 0; y < hd->height; ++y) {
-        const size_t want = y == hd->height - 1 ? static_cast<size_t>(lastRow) : line.size();
+    for (int64_t l = first; l < first + need.height(); ++l) {
+        const size_t want = l == hd->height - 1 ? static_cast<size_t>(lastRow) : line.size();
         if (std::fread(line.data(), 1, want, file.get()) != want) return std::nullopt;
-        uint8_t* out = rowOf(y);
         const uint8_t* in = line.data();
-        for (int64_t x = 0; x < hd->width; ++x, out += 3) {
+        keep(flip(l), [&](int64_t x, uint8_t* out) {
             if (hd->bits == 24) {
                 out[0] = in[3 * x], out[1] = in[3 * x + 1], out[2] = in[3 * x + 2];
             } else if (hd->bits <= 8) {
@@ -253,16 +268,17 @@ std::optional<Picture> ReadBmp(const std::string& path) {
                 const uint32_t v = hd->bits == 16 ? U16(in + 2 * x) : U32(in + 4 * x);
                 out[0] = blue(v), out[1] = green(v), out[2] = red(v);
             }
-        }
+        });
     }
+    rows.finish(pic);
     return pic;
 }
 
 } // namespace
 
-std::optional<Picture> LoadBmp(const std::string& path) {
+std::optional<Picture> LoadBmp(const std::string& path, const WantedPart& wanted) {
     try {
-        return ReadBmp(path);
+        return ReadBmp(path, wanted);
     } catch (const std::bad_alloc&) { // no room for the pixels: refuse the picture
         return std::nullopt;
     }

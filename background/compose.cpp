@@ -1,8 +1,11 @@
 #include "background/compose.h"
 
 #include "background/filters.h"
+#include "background/part.h"
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace kp {
@@ -15,59 +18,59 @@ PictureLayout LayOutPicture(const PictureOptions& options, Size64 picture, Size6
     return layout;
 }
 
+Shown ShownOf(const PictureLayout& layout, Size64 client) {
+    const TileSpan tx =
+        VisibleTiles(layout.origin.x, layout.placed.width, layout.scaled.width, client.width);
+    const TileSpan ty =
+        VisibleTiles(layout.origin.y, layout.placed.height, layout.scaled.height, client.height);
+    if (tx.first == tx.end || ty.first == ty.end) return {layout.scaled, Rect{}};
+    return {layout.scaled, Rect{tx.from, ty.from, tx.to, ty.to}};
+}
+
+bool Holds(const Picture& picture, const Shown& shown) {
+    if (shown.part.empty()) return true;
+    const bool fineEnough = picture.grid == shown.scaled ||
+                            (picture.grid == ReducedSize(picture.size, picture.reduction) &&
+                             ChooseReduction(picture.size, shown.scaled) >= picture.reduction);
+    const Rect needed = SourceArea(picture.grid, shown.scaled, shown.part);
+    return fineEnough && Intersect(needed, picture.area) == needed;
+}
+
 namespace {
 
-struct Span {
-    int64_t first, end;
-};
+// Along one axis, the target pixels [from, to) whose source pixels lie within [first, end).
+// Both ends of the spans grow with the target pixel, so these pixels follow each other.
+std::pair<int64_t, int64_t> Covered(int64_t source, int64_t target, int64_t from, int64_t to,
+                                    int64_t first, int64_t end) {
+    const std::vector<Span> spans = SourceSpans(source, target, from, to);
+    const auto lo = std::partition_point(spans.begin(), spans.end(),
+                                         [&](const Span& s) { return s.first < first; });
+    const auto hi =
+        std::partition_point(lo, spans.end(), [&](const Span& s) { return s.end <= end; });
+    return {from + (lo - spans.begin()), from + (hi - spans.begin())};
+}
 
-// Source pixels behind each target pixel of [from, to) when `source` pixels are stretched to
-// `target`. Products can pass 64 bits for absurdly thin pictures, hence the wide arithmetic.
-std::vector<Span> SourceSpans(int64_t source, int64_t target, int64_t from, int64_t to) {
-    using Wide = unsigned __int128;
-    std::vector<Span> spans;
-    spans.reserve(static_cast<size_t>(to - from));
-    for (int64_t u = from; u < to; ++u) {
-        auto first = static_cast<int64_t>(Wide(u) * Wide(source) / Wide(target));
-        auto end = static_cast<int64_t>(Wide(u + 1) * Wide(source) / Wide(target));
-        if (end <= first) { // enlarging: the pixel under the target pixel's centre
-            first = static_cast<int64_t>(Wide(2 * u + 1) * Wide(source) / Wide(2 * target));
-            end = first + 1;
-        }
-        spans.push_back({first, end});
-    }
-    return spans;
+// The part of `part` whose source pixels the picture holds: all of it, unless the pixels in hand
+// were read for another layout.
+Rect CoveredPart(const Picture& picture, Size64 scaled, const Rect& part) {
+    if (picture.pixels.empty() || scaled.empty() || part.empty()) return {};
+    const Rect& a = picture.area;
+    const auto [left, right] =
+        Covered(picture.grid.width, scaled.width, part.left, part.right, a.left, a.right);
+    const auto [top, bottom] =
+        Covered(picture.grid.height, scaled.height, part.top, part.bottom, a.top, a.bottom);
+    return Intersect(Rect{left, top, right, bottom}, part);
 }
 
 } // namespace
 
-Bitmap24 StretchPart(const Bitmap24& src, Size64 scaled, const Rect& part) {
-    if (src.empty() || scaled.empty() || part.empty()) return {};
-    Bitmap24 out = Bitmap24::Make(static_cast<int>(part.width()), static_cast<int>(part.height()));
-    const std::vector<Span> xs = SourceSpans(src.width, scaled.width, part.left, part.right);
-    const std::vector<Span> ys = SourceSpans(src.height, scaled.height, part.top, part.bottom);
-    const int64_t x0 = xs.front().first, x1 = xs.back().end;
-    // Per source column, the sums of the source rows behind one target row.
-    std::vector<uint64_t> columns(static_cast<size_t>(3 * (x1 - x0)));
-    for (int y = 0; y < out.height; ++y) {
-        const Span& sy = ys[static_cast<size_t>(y)];
-        std::fill(columns.begin(), columns.end(), 0);
-        for (int64_t row = sy.first; row < sy.end; ++row) {
-            const uint8_t* p = src.row(static_cast<int>(row)) + 3 * x0;
-            for (size_t i = 0; i < columns.size(); ++i) columns[i] += p[i];
-        }
-        const auto rows = static_cast<uint64_t>(sy.end - sy.first);
-        uint8_t* q = out.row(y);
-        for (const Span& sx : xs) {
-            uint64_t sum[3] = {0, 0, 0};
-            for (int64_t col = sx.first; col < sx.end; ++col)
-                for (int c = 0; c < 3; ++c)
-                    sum[c] += columns[static_cast<size_t>(3 * (col - x0) + c)];
-            const uint64_t n = rows * static_cast<uint64_t>(sx.end - sx.first);
-            for (int c = 0; c < 3; ++c) *q++ = static_cast<uint8_t>((sum[c] + n / 2) / n);
-        }
-    }
-    return out;
+Bitmap24 StretchPart(const Picture& src, Size64 scaled, const Rect& part) {
+    if (src.pixels.empty() || scaled.empty() || part.empty()) return {};
+    RowStretcher stretcher(src.grid, scaled, part, false);
+    const Rect& needed = stretcher.needed();
+    for (int64_t y = needed.top; y < needed.bottom; ++y)
+        stretcher.add(y, src.pixels.row(static_cast<int>(y - src.area.top)), src.area.left);
+    return stretcher.take();
 }
 
 Bitmap24 ComposeUni(int width, int height, Colour colour) {
@@ -86,7 +89,7 @@ Bitmap24 ComposeLogo(int width, int height, const Bitmap24& logo) {
     return bmp;
 }
 
-Bitmap24 ComposeImage(const Bitmap24& pixels, const PictureLayout& layout,
+Bitmap24 ComposeImage(const Picture& picture, const PictureLayout& layout,
                       const PictureOptions& options, int width, int height) {
     Bitmap24 bmp = Bitmap24::Filled(width, height, options.bordure);
     const TileSpan tx =
@@ -95,7 +98,8 @@ Bitmap24 ComposeImage(const Bitmap24& pixels, const PictureLayout& layout,
         VisibleTiles(layout.origin.y, layout.placed.height, layout.scaled.height, height);
     if (tx.first == tx.end || ty.first == ty.end) return bmp;
 
-    Bitmap24 part = StretchPart(pixels, layout.scaled, Rect{tx.from, ty.from, tx.to, ty.to});
+    const Rect drawn = CoveredPart(picture, layout.scaled, Rect{tx.from, ty.from, tx.to, ty.to});
+    Bitmap24 part = StretchPart(picture, layout.scaled, drawn);
     if (part.empty()) return bmp;
     if (options.noirEtBlanc) ToGrayScale(part, part.bounds());
     if (options.negatif) Negative(part, part.bounds());
@@ -107,8 +111,8 @@ Bitmap24 ComposeImage(const Bitmap24& pixels, const PictureLayout& layout,
         for (int64_t i = tx.first; i < tx.end; ++i) {
             const int64_t tileX = layout.origin.x + i * layout.scaled.width;
             const int64_t tileY = layout.origin.y + j * layout.scaled.height;
-            // The part's top-left pixel is the tile's pixel (from, from).
-            const int64_t x = tileX + tx.from, y = tileY + ty.from;
+            // The part's top-left pixel is the tile's pixel (drawn.left, drawn.top).
+            const int64_t x = tileX + drawn.left, y = tileY + drawn.top;
             const Rect target = Intersect(Rect{x, y, x + part.width, y + part.height}, visible);
             for (int64_t row = target.top; row < target.bottom; ++row)
                 std::memcpy(bmp.row(static_cast<int>(row)) + 3 * target.left,

@@ -13,13 +13,13 @@ std::string MessageImageNonReconnue(int langue, const std::string& path) {
     return "Image de fond " + path + " non trouvée ou non reconnue.";
 }
 
-// A JPEG decoded small for a small size must be read again, whole enough, before it is
-// drawn larger. The file may have gone or changed since: then the copy in hand serves.
-void BackgroundComposer::SharpenPicture(Size64 scaled) {
-    if (!picture_ || picture_->reduction == 1) return;
-    if (ChooseReduction(picture_->size, scaled) >= picture_->reduction) return;
+// The pixels in hand were read for what showed then. When they lack what shows now, or are too
+// coarse for it, the file is read again. It may have gone or changed since: then the pixels in
+// hand serve, and what they lack is left to the border colour.
+void BackgroundComposer::ReadAgainIfLacking(const WantedPart& shows) {
+    if (!picture_ || Holds(*picture_, shows(picture_->size))) return;
     const Size64 own = picture_->size;
-    std::optional<Picture> again = LoadJpeg(picturePath_, [&](Size64) { return scaled; });
+    std::optional<Picture> again = LoadPicture(picturePath_, shows);
     if (again && again->size == own) picture_ = std::move(again);
 }
 
@@ -32,9 +32,11 @@ Composition BackgroundComposer::CreerBmpFond(BackgroundSettings& settings, int c
     const bool idem = path == Idem;
     if (settings.Fond < FondUni || settings.Fond > FondImage) settings.Fond = FondLogo;
 
+    const WantedPart shows = [&](Size64 own) {
+        return ShownOf(LayOutPicture(options, own, client), client);
+    };
     if (settings.Fond == FondImage && !idem) {
-        std::optional<Picture> loaded = LoadPicture(
-            path, [&](Size64 own) { return LayOutPicture(options, own, client).scaled; });
+        std::optional<Picture> loaded = LoadPicture(path, shows);
         if (loaded) {
             picture_ = std::move(loaded);
             picturePath_ = path;
@@ -63,10 +65,10 @@ Composition BackgroundComposer::CreerBmpFond(BackgroundSettings& settings, int c
         break;
     default: {
         layout = LayOutPicture(options, picture_ ? picture_->size : Size64{}, client);
-        SharpenPicture(layout.scaled);
-        const Bitmap24 none;
-        background_ = ComposeImage(picture_ ? picture_->pixels : none, layout, options, clientWidth,
-                                   clientHeight);
+        ReadAgainIfLacking(shows);
+        const Picture none;
+        background_ =
+            ComposeImage(picture_ ? *picture_ : none, layout, options, clientWidth, clientHeight);
         break;
     }
     }

@@ -1,8 +1,9 @@
 #pragma once
 // CreerBmpFond: the background behind the board, composed at the client size from the
 // player's choice, plus what the "&Fond" menu must show afterwards. The composer owns the
-// picture last loaded, so that size, position, filter and layout changes compose again
-// ("<IDEM>") without reading the file.
+// pixels of the picture last loaded, as far as they showed, so that filter changes, and size,
+// position and layout changes that show no other part of it, compose again ("<IDEM>") without
+// reading the file.
 
 #include "background/bitmap24.h"
 #include "background/compose.h"
@@ -77,7 +78,7 @@ class BackgroundComposer {
     const std::optional<Picture>& picture() const { return picture_; }
 
   private:
-    void SharpenPicture(Size64 scaled);
+    void ReadAgainIfLacking(const WantedPart& shows);
 
     Bitmap24 logo_;
     Bitmap24 background_;

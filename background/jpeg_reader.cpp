@@ -1,14 +1,19 @@
 // JPEG pictures through libjpeg-turbo. The library reports errors by calling error_exit,
 // whose default ends the process, and carries on after damaged data with a warning; here
-// both jump back to the decoder, which then refuses the picture.
+// both jump back to the decoder, which then refuses the picture. Only the rows and columns
+// that show are decoded to pixels, at the smallest scale that gives enough of them; the rest
+// of the file is still read through, so that damage anywhere refuses the picture.
 
+#include "background/part.h"
 #include "background/picture.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <new>
+#include <optional>
 #include <system_error>
 
 #include <jpeglib.h>
@@ -25,6 +30,7 @@ struct Decoder {
     jpeg_error_mgr err{};
     jpeg_progress_mgr progress{};
     std::jmp_buf jump{};
+    std::optional<PartCollector> rows; // here, where a failure's jump cannot skip its destructor
 };
 
 [[noreturn]] void Fail(j_common_ptr cinfo) {
@@ -53,35 +59,53 @@ void CmykToBgr(const uint8_t* in, uint8_t* out, JDIMENSION width, bool inverted)
 }
 
 // Everything that may end in Fail(). No local here needs a destructor, since a failure
-// jumps over this frame; the pixels belong to `out`, and the row buffer to the library.
-bool DecodeSteps(Decoder& d, const WantedSize& wanted, Picture& out) {
+// jumps over this frame; the pixels belong to the decoder's collector, and the row buffer to
+// the library.
+bool DecodeSteps(Decoder& d, const WantedPart& wanted, Picture& out) {
     jpeg_decompress_struct& ci = d.cinfo;
     jpeg_read_header(&ci, TRUE);
     const Size64 own{ci.image_width, ci.image_height};
     if (own.empty() || own.width * own.height > MaxPicturePixels) return false;
     out.size = own;
-    out.reduction = wanted ? ChooseReduction(own, wanted(own)) : 1;
+    const std::optional<Shown> shown = wanted ? std::optional<Shown>(wanted(own)) : std::nullopt;
+    out.reduction = shown ? ChooseReduction(own, shown->scaled) : 1;
     ci.scale_num = 1;
     ci.scale_denom = static_cast<unsigned>(out.reduction);
     const bool cmyk = ci.jpeg_color_space == JCS_CMYK || ci.jpeg_color_space == JCS_YCCK;
     ci.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
     jpeg_start_decompress(&ci);
-    out.pixels =
-        Bitmap24::Make(static_cast<int>(ci.output_width), static_cast<int>(ci.output_height));
-    JSAMPARRAY cmykRow = cmyk ? (*ci.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&ci),
-                                                        JPOOL_IMAGE, ci.output_width * 4, 1)
-                              : nullptr;
+    PartCollector& rows = d.rows.emplace(Size64{ci.output_width, ci.output_height}, shown);
+    const Rect need = rows.needed();
+
+    // The library starts a cropped row on a block boundary, and smooths the colours of its
+    // edge pixels as if they were the picture's edge: one more column each side keeps the
+    // needed ones as a whole decoding gives them.
+    JDIMENSION left = need.left > 0 ? static_cast<JDIMENSION>(need.left - 1) : 0;
+    JDIMENSION width =
+        need.empty() ? 1
+                     : std::min(ci.output_width, static_cast<JDIMENSION>(need.right + 1)) - left;
+    if (width < ci.output_width) jpeg_crop_scanline(&ci, &left, &width);
+    rows.start(left, left + width, false);
+    if (need.top > 0) jpeg_skip_scanlines(&ci, static_cast<JDIMENSION>(need.top));
+
+    JSAMPARRAY spare = (*ci.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&ci), JPOOL_IMAGE,
+                                               ci.output_width * (cmyk ? 4 : 3), 1);
     while (ci.output_scanline < ci.output_height) {
-        uint8_t* target = out.pixels.row(static_cast<int>(ci.output_scanline));
-        JSAMPROW row = cmyk ? cmykRow[0] : target;
+        const int64_t y = ci.output_scanline;
+        const bool kept = y >= need.top && y < need.bottom;
+        uint8_t* target = kept ? rows.row(y) : nullptr;
+        JSAMPROW row = cmyk || !kept ? spare[0] : target;
         if (jpeg_read_scanlines(&ci, &row, 1) != 1) return false;
+        if (!kept) continue;
         if (cmyk) CmykToBgr(row, target, ci.output_width, ci.saw_Adobe_marker);
+        rows.done(y);
     }
     jpeg_finish_decompress(&ci);
+    rows.finish(out);
     return true;
 }
 
-bool Decode(std::FILE* file, const WantedSize& wanted, Picture& out) {
+bool Decode(std::FILE* file, const WantedPart& wanted, Picture& out) {
     auto d = std::make_unique<Decoder>();
     d->cinfo.err = jpeg_std_error(&d->err);
     d->cinfo.client_data = d.get();
@@ -111,18 +135,18 @@ struct FileCloser {
 
 } // namespace
 
-std::optional<Picture> LoadJpeg(const std::string& path, const WantedSize& wanted) {
+std::optional<Picture> LoadJpeg(const std::string& path, const WantedPart& wanted) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) return std::nullopt;
     Picture pic;
-    if (!Decode(file.get(), wanted, pic) || pic.pixels.empty()) return std::nullopt;
+    if (!Decode(file.get(), wanted, pic)) return std::nullopt;
     return pic;
 }
 
-std::optional<Picture> LoadPicture(const std::string& path, const WantedSize& wanted) {
-    if (std::optional<Picture> bmp = LoadBmp(path)) return bmp;
+std::optional<Picture> LoadPicture(const std::string& path, const WantedPart& wanted) {
+    if (std::optional<Picture> bmp = LoadBmp(path, wanted)) return bmp;
     return LoadJpeg(path, wanted);
 }
 

@@ -81,11 +81,15 @@ bool BorderVisible(Size64 placed, Size64 client) {
 
 int ChooseReduction(Size64 picture, Size64 wanted) {
     for (int divisor : {8, 4, 2}) {
-        const int64_t w = (picture.width + divisor - 1) / divisor;
-        const int64_t h = (picture.height + divisor - 1) / divisor;
-        if (w >= wanted.width && h >= wanted.height) return divisor;
+        const Size64 reduced = ReducedSize(picture, divisor);
+        if (reduced.width >= wanted.width && reduced.height >= wanted.height) return divisor;
     }
     return 1;
+}
+
+Size64 ReducedSize(Size64 picture, int reduction) {
+    return {(picture.width + reduction - 1) / reduction,
+            (picture.height + reduction - 1) / reduction};
 }
 
 } // namespace kp

@@ -66,5 +66,7 @@ bool BorderVisible(Size64 placed, Size64 client);
 // JPEG pictures can be decoded at 1/2, 1/4 or 1/8 of their size. The largest of these
 // divisors whose rounded-up result still has at least `wanted` pixels each way; 1 otherwise.
 int ChooseReduction(Size64 picture, Size64 wanted);
+// The size of the picture decoded at 1/reduction: each side divided, rounded up.
+Size64 ReducedSize(Size64 picture, int reduction);
 
 } // namespace kp

@@ -81,6 +81,27 @@ Bytes BmpBytes(const Bitmap24& bmp) {
     return BmpBytes(s);
 }
 
+Bytes Rle8Bytes(int width, int height) {
+    BmpSpec s{width, height, 8, 1};
+    for (int i = 0; i < 256; ++i)
+        s.palette.insert(s.palette.end(),
+                         {static_cast<uint8_t>(i / 2), static_cast<uint8_t>(255 - i),
+                          static_cast<uint8_t>(i), 0});
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width;) {
+            const int index = (x / 5 + y) % 256;
+            int run = 1;
+            while (x + run < width && run < 255 && (x + run) / 5 == x / 5) ++run;
+            s.stream.insert(s.stream.end(),
+                            {static_cast<uint8_t>(run), static_cast<uint8_t>(index)});
+            x += run;
+        }
+        s.stream.insert(s.stream.end(), {0, 0});
+    }
+    s.stream.insert(s.stream.end(), {0, 1});
+    return BmpBytes(s);
+}
+
 Bitmap24 Pattern(int width, int height) {
     Bitmap24 bmp = Bitmap24::Make(width, height);
     for (int y = 0; y < height; ++y)
@@ -88,7 +109,8 @@ Bitmap24 Pattern(int width, int height) {
     return bmp;
 }
 
-Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int quality) {
+Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int quality,
+                bool progressive) {
     jpeg_compress_struct ci{};
     jpeg_error_mgr err{};
     ci.err = jpeg_std_error(&err);
@@ -102,6 +124,7 @@ Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int
     ci.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&ci);
     jpeg_set_quality(&ci, quality, TRUE);
+    if (progressive) jpeg_simple_progression(&ci);
     jpeg_start_compress(&ci, TRUE);
     while (ci.next_scanline < ci.image_height) {
         auto* row = const_cast<JSAMPROW>(samples.data() + static_cast<size_t>(ci.next_scanline) *
@@ -115,15 +138,20 @@ Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int
     return bytes;
 }
 
-Bytes SolidJpeg(int width, int height, Colour colour, int quality) {
+Bytes JpegBytes(const Bitmap24& picture, int quality, bool progressive) {
     Bytes rgb;
-    rgb.reserve(static_cast<size_t>(width) * height * 3);
-    for (int i = 0; i < width * height; ++i) {
-        rgb.push_back(static_cast<uint8_t>(RedOf(colour)));
-        rgb.push_back(static_cast<uint8_t>(GreenOf(colour)));
-        rgb.push_back(static_cast<uint8_t>(BlueOf(colour)));
-    }
-    return JpegBytes(width, height, 3, rgb, quality);
+    rgb.reserve(static_cast<size_t>(picture.width) * picture.height * 3);
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            const Colour c = picture.pixel(x, y);
+            rgb.insert(rgb.end(), {static_cast<uint8_t>(RedOf(c)), static_cast<uint8_t>(GreenOf(c)),
+                                   static_cast<uint8_t>(BlueOf(c))});
+        }
+    return JpegBytes(picture.width, picture.height, 3, rgb, quality, progressive);
+}
+
+Bytes SolidJpeg(int width, int height, Colour colour, int quality, bool progressive) {
+    return JpegBytes(Bitmap24::Filled(width, height, colour), quality, progressive);
 }
 
 } // namespace kp::test

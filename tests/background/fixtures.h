@@ -42,14 +42,21 @@ struct BmpSpec {
 Bytes BmpBytes(const BmpSpec& format);
 // A 24-bit BMP of the picture.
 Bytes BmpBytes(const Bitmap24& bmp);
+// An 8-bit run-length encoded BMP, bottom-up, whose pixel (x, y) takes palette entry
+// (x / 5 + y) % 256, which is (i, 255 - i, i / 2).
+Bytes Rle8Bytes(int width, int height);
 
 // A picture whose every pixel differs from its neighbours: red = x, green = y, blue = x ^ y.
 Bitmap24 Pattern(int width, int height);
 
 // `samples` holds `components` bytes a pixel, rows top first; components 1 (grey), 3 (RGB)
-// or 4 (CMYK, stored the inverted way most programs use).
-Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int quality = 95);
+// or 4 (CMYK, stored the inverted way most programs use). A progressive file holds a series of
+// scans, the first ones coarse, instead of one.
+Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int quality = 95,
+                bool progressive = false);
+// A JPEG of the picture.
+Bytes JpegBytes(const Bitmap24& picture, int quality = 95, bool progressive = false);
 // A JPEG of one colour.
-Bytes SolidJpeg(int width, int height, Colour colour, int quality = 95);
+Bytes SolidJpeg(int width, int height, Colour colour, int quality = 95, bool progressive = false);
 
 } // namespace kp::test

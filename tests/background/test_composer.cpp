@@ -239,5 +239,69 @@ TEST_F(Composer, SmallJpegWhoseFileWentIsStretchedFromTheCopyInHand) {
     EXPECT_NEAR(RedOf(bg().pixel(20, 10)), 200, 3);
 }
 
+// A picture far larger than the window is decoded only as far as it shows: the pixels kept in
+// hand stay within a few times the window's, whatever the size setting.
+TEST_F(Composer, LargePictureIsDecodedOnlyAsFarAsItShows) {
+    const std::string path = dir.path("large.jpg");
+    test::WriteBytes(path, test::SolidJpeg(3000, 2000, MakeColour(90, 150, 210), 95, true));
+    for (int taille = TailleNormale; taille <= Taille200pc; ++taille) {
+        for (bool mosaique : {false, true}) {
+            settings.ImageFondTaille = taille;
+            settings.Mosaique = mosaique;
+            Open(path, 130, 340);
+            ASSERT_TRUE(composer.picture());
+            const Bitmap24& kept = composer.picture()->pixels;
+            EXPECT_LE(int64_t{kept.width} * kept.height, 4 * 130 * 340) << taille << mosaique;
+            EXPECT_NEAR(GreenOf(bg().pixel(65, 170)), 150, 3) << taille << mosaique;
+        }
+    }
+}
+
+// Whatever was read for one layout, kept as read or stretched on the way, and whatever is read
+// again for the next, the background is the one the whole picture gives (decoded at the same
+// scale, for a JPEG).
+TEST_F(Composer, PartsReadComposeAsTheWholePicture) {
+    const Bitmap24 pattern = test::Pattern(400, 300);
+    const std::string files[] = {WriteBmp("p.bmp", pattern), dir.path("r.bmp"), dir.path("p.jpg")};
+    test::WriteBytes(files[1], test::Rle8Bytes(400, 300));
+    test::WriteBytes(files[2], test::JpegBytes(pattern, 95, true));
+    for (const std::string& path : files) {
+        Open(path, 90, 70);
+        // Every size, three positions, with and without tiles, in two windows.
+        for (int n = 0; n < 9 * 3 * 2 * 2; ++n) {
+            const Size64 client = n < 54 ? Size64{90, 70} : Size64{12, 100};
+            settings.ImageFondTaille = n % 9;
+            settings.ImageFondPositionH = settings.ImageFondPositionV = n / 9 % 3;
+            settings.Mosaique = n / 27 % 2;
+            const int cw = static_cast<int>(client.width), ch = static_cast<int>(client.height);
+            Again(cw, ch);
+            const int reduction = composer.picture()->reduction;
+            const auto whole =
+                LoadPicture(path, [&](Size64 own) { return Shown(ReducedSize(own, reduction)); });
+            ASSERT_TRUE(whole);
+            const PictureOptions options = PictureOptionsOf(settings);
+            const Bitmap24 expected =
+                ComposeImage(*whole, LayOutPicture(options, whole->size, client), options, cw, ch);
+            ASSERT_EQ(bg().bytes, expected.bytes) << path << " " << n;
+        }
+    }
+}
+
+// The pixels in hand were read for one layout; when the file has gone, another layout shows
+// what they hold where it belongs, and the border colour where they have nothing.
+TEST_F(Composer, FileGoneShowsWhatIsInHandAndTheBorderElsewhere) {
+    const Bitmap24 pic = test::Pattern(300, 200);
+    const std::string path = WriteBmp("p.bmp", pic);
+    settings.CouleurBordure = MakeColour(1, 2, 3);
+    Open(path, 130, 140); // centred: columns 85 to 214 and rows 30 to 169 show
+    std::filesystem::remove(path);
+    settings.ImageFondPositionH = settings.ImageFondPositionV = PositionDebut;
+    EXPECT_TRUE(Again(130, 140).composed);
+    EXPECT_EQ(bg().pixel(85, 30), pic.pixel(85, 30));
+    EXPECT_EQ(bg().pixel(129, 139), pic.pixel(129, 139));
+    EXPECT_EQ(bg().pixel(84, 100), MakeColour(1, 2, 3));
+    EXPECT_EQ(bg().pixel(100, 29), MakeColour(1, 2, 3));
+}
+
 } // namespace
 } // namespace kp

@@ -324,5 +324,23 @@ TEST_F(PictureFiles, EveryTruncationAndDamageFailsCleanly) {
     }
 }
 
+// Reading only the part that shows still reads the whole file: one cut anywhere, even past the
+// rows that show, is refused.
+TEST_F(PictureFiles, PartReadsStillRefuseCutFiles) {
+    const Bytes jpeg = test::JpegBytes(test::Pattern(64, 64));
+    const auto topLeft = [](Size64 own) { return Shown(own, Rect{0, 0, 4, 4}); };
+    for (size_t n = 0; n < jpeg.size() - 2; n += 7)
+        EXPECT_FALSE(LoadJpeg(Write("cut.jpg", Bytes(jpeg.begin(), jpeg.begin() + n)), topLeft))
+            << n;
+    // Stored bottom line first; its end code may go, the last line's end ending it too.
+    const Bytes bmp = test::Rle8Bytes(64, 64);
+    const auto bottomLeft = [](Size64 own) { return Shown(own, Rect{0, 60, 4, 64}); };
+    for (size_t n = 0; n < bmp.size() - 2; n += 7)
+        EXPECT_FALSE(LoadBmp(Write("cut.bmp", Bytes(bmp.begin(), bmp.begin() + n)), bottomLeft))
+            << n;
+    EXPECT_TRUE(LoadJpeg(Write("whole.jpg", jpeg), topLeft));
+    EXPECT_TRUE(LoadBmp(Write("whole.bmp", bmp), bottomLeft));
+}
+
 } // namespace
 } // namespace kp
