@@ -4,10 +4,6 @@
 #include "sound/music_player.h"
 #include "sound/tunes.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -28,20 +24,14 @@ long residentKiB() {
     return resident * 4; // pages of 4 KiB
 }
 
-// A tune written out to a temporary file and playing in a player on the mixer.
+// A tune playing in a player on the mixer.
 struct PlayingTune {
-    QTemporaryDir dir;
     Mixer mixer;
     MusicPlayer player;
     bool ok = false;
     explicit PlayingTune(const char* resource) {
-        const QString path = dir.filePath("bench.mid");
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly)) return;
-        f.write(tuneResource(resource));
-        f.close();
         mixer.setMusic(&player);
-        player.setFileName(path);
+        player.setTune(tuneResource(resource));
         player.setEnabled(true);
         ok = player.open() && player.play();
     }

@@ -1,12 +1,9 @@
 #include "music_controller.h"
 #include "tunes.h"
 
-#include <QFile>
-
 namespace kp::sound {
 
-MusicController::MusicController(MusicPlayer& player, QString programFile, QString tempDir)
-    : player_(player), programFile_(std::move(programFile)), tempDir_(std::move(tempDir)) {}
+MusicController::MusicController(MusicPlayer& player) : player_(player) {}
 
 MusicController::~MusicController() {
     release();
@@ -17,19 +14,13 @@ QString MusicController::playFailure(int langue) {
                        : QStringLiteral("Impossible playing.");
 }
 
-QString MusicController::tempFile(int n) const {
-    return tuneTempPath(tempDir_, programFile_, n);
-}
-
 void MusicController::release() {
-    // Each step on its own: a tune that failed to open is not open, yet its file was written
-    // and must go too.
+    // Each step on its own: a tune that failed to open is not open, yet the player holds it
+    // and must let it go too.
     player_.stop();
     player_.close();
     player_.setEnabled(false);
-    const QString file = player_.fileName();
-    if (!file.isEmpty()) QFile::remove(file);
-    player_.setFileName({});
+    player_.setTune({});
 }
 
 std::optional<QString> MusicController::MenuMusique_Go(int n, int langue) {
@@ -41,19 +32,9 @@ std::optional<QString> MusicController::MenuMusique_Go(int n, int langue) {
     if (loading_) loading_(true);
     release();
     musique_ = n;
-    const QString path = tempFile(n);
-    bool ok = false;
-    const QByteArray bytes = tuneResource(QString::fromLatin1(tune->resource));
-    QFile out(path);
-    if (!bytes.isEmpty() && out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        ok = out.write(bytes) == bytes.size();
-        out.close();
-    }
-    if (ok) {
-        player_.setFileName(path);
-        player_.setEnabled(true);
-        ok = player_.open() && player_.play();
-    }
+    player_.setTune(tuneResource(QString::fromLatin1(tune->resource)));
+    player_.setEnabled(true);
+    const bool ok = player_.open() && player_.play();
     if (loading_) loading_(false);
     if (ok) return std::nullopt;
     return playFailure(langue);

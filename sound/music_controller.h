@@ -1,7 +1,7 @@
 #pragma once
 // Choosing, starting and watching over the tune, as the "Musique" menu and the one-second
-// clock ask: the temporary tune file, the release sequence, looping at the end of a tune,
-// pausing while the game is in the background.
+// clock ask: the release sequence, looping at the end of a tune, pausing while the game is in
+// the background. The tunes play from memory: nothing is written to disk.
 #include "music_player.h"
 
 #include <QString>
@@ -22,34 +22,30 @@ class MusicController {
         Ended,     // the tune ended without looping: no music now ("Musique" is 0)
     };
 
-    // `programFile` names the temporary files; `tempDir` is where they go.
-    MusicController(MusicPlayer& player, QString programFile, QString tempDir);
+    explicit MusicController(MusicPlayer& player);
     ~MusicController();
 
-    // Shown around the slow steps (writing and opening a tune): true to show, false to close.
+    // Shown around the slow step (opening a tune): true to show, false to close.
     void setLoadingWindow(std::function<void(bool)> show) { loading_ = std::move(show); }
 
-    // Starts tune n (1-5): releases the tune playing, writes the new one to its temporary file
-    // and plays it. On failure the text to show in the given language (0 French, 1 English)
-    // comes back, and "Musique" stays n, as the menu still shows it.
+    // Starts tune n (1-5): releases the tune playing, hands the new one to the player and plays
+    // it. On failure the text to show in the given language (0 French, 1 English) comes back,
+    // and "Musique" stays n, as the menu still shows it.
     std::optional<QString> MenuMusique_Go(int n, int langue);
     // No music: "Musique" 0, and the release sequence.
     void MenuMusiquePas_Go();
-    // Stop, close, disable the player, delete the temporary file. Also at close.
+    // Stop, close, disable the player, let go of the tune. Also at close.
     void release();
 
     // The clock's music step, once a second.
     Watch superviseMusic(bool applicationActive, bool windowVisible, bool enBoucle);
 
     int musique() const { return musique_; }
-    QString tempFile(int n) const;
 
     static QString playFailure(int langue);
 
   private:
     MusicPlayer& player_;
-    QString programFile_;
-    QString tempDir_;
     int musique_ = 0;
     std::function<void(bool)> loading_;
 };

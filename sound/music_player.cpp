@@ -32,14 +32,14 @@ MusicPlayer::~MusicPlayer() {
     if (settings_) delete_fluid_settings(settings_);
 }
 
-void MusicPlayer::setFileName(const QString& path) {
+void MusicPlayer::setTune(const QByteArray& bytes) {
     std::lock_guard lock(mutex_);
-    fileName_ = path;
+    tune_ = bytes;
 }
 
-QString MusicPlayer::fileName() const {
+QByteArray MusicPlayer::tune() const {
     std::lock_guard lock(mutex_);
-    return fileName_;
+    return tune_;
 }
 
 void MusicPlayer::setEnabled(bool enabled) {
@@ -113,9 +113,7 @@ void MusicPlayer::silenceAll() {
 bool MusicPlayer::open() {
     std::lock_guard lock(mutex_);
     if (!enabled_ || mode_ != Mode::NotReady) return false;
-    QFile file(fileName_);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    midi_ = standardMidi(file.readAll());
+    midi_ = standardMidi(tune_);
     if (midi_.isEmpty() || !ensureSynth() || !startPlayer()) {
         midi_.clear();
         return false;

@@ -1,15 +1,14 @@
 #pragma once
-// The game's media player for tunes: a MIDI file played by FluidSynth as a synthesiser only.
+// The game's media player for tunes: MIDI bytes played by FluidSynth as a synthesiser only.
 // FluidSynth never opens an audio device here; the mixer pulls the synthesised samples, so
 // the tune advances exactly as fast as the sound is pulled.
 //
-// It keeps the operations and the modes of a media player: a file name, enabled or not,
+// It keeps the operations and the modes of a media player: a tune, enabled or not,
 // Open, Play (rewinding first when at the end), Stop, Close, Pause (pause or resume).
 // Each operation returns false where a media player would raise an error.
 #include "mixer.h"
 
 #include <QByteArray>
-#include <QString>
 
 #include <mutex>
 #include <string>
@@ -36,13 +35,14 @@ class MusicPlayer : public MusicSource {
     MusicPlayer(const MusicPlayer&) = delete;
     MusicPlayer& operator=(const MusicPlayer&) = delete;
 
-    void setFileName(const QString& path);
-    QString fileName() const;
+    // The tune is held in memory: nothing is written to disk to play it.
+    void setTune(const QByteArray& bytes);
+    QByteArray tune() const;
     void setEnabled(bool enabled);
     bool enabled() const;
 
-    // Reads the file (a Standard MIDI File, or one inside a RIFF RMID file) and gets ready.
-    // Fails when disabled, when the file is missing or not MIDI, or when no SoundFont loads.
+    // Takes the tune (a Standard MIDI File, or one inside a RIFF RMID file) and gets ready.
+    // Fails when disabled, when there is no tune or it is not MIDI, or when no SoundFont loads.
     bool open();
     bool play();
     bool stop();
@@ -65,7 +65,7 @@ class MusicPlayer : public MusicSource {
     const int rate_;
     const std::vector<std::string> soundFonts_;
     mutable std::mutex mutex_;
-    QString fileName_;
+    QByteArray tune_;
     bool enabled_ = false;
     QByteArray midi_;
     Mode mode_ = Mode::NotReady;

@@ -1,17 +1,11 @@
 #include "sound_system.h"
 
-#include <QCoreApplication>
-#include <QDir>
-
 namespace kp::sound {
 
 SoundSystem::SoundSystem() : SoundSystem(Options{}) {}
 
 SoundSystem::SoundSystem(Options o)
-    : player_(mixer_.sampleRate(), o.soundFonts), effects_(mixer_),
-      music_(player_,
-             o.programFile.isEmpty() ? QCoreApplication::applicationFilePath() : o.programFile,
-             o.tempDir.isEmpty() ? QDir::tempPath() : o.tempDir) {
+    : player_(mixer_.sampleRate(), o.soundFonts), effects_(mixer_), music_(player_) {
     mixer_.setMusic(&player_);
     effects_.ModifierWaveVolume(2);
     ModifierMidiVolume(0);

@@ -17,8 +17,6 @@ class SoundSystem {
   public:
     struct Options {
         bool useDevice = true; // false: the silent output, as with no sound device
-        QString programFile;   // empty: the running program's file
-        QString tempDir;       // empty: the system's temporary folder
         std::vector<std::string> soundFonts{MusicPlayer::DefaultSoundFont,
                                             MusicPlayer::FallbackSoundFont};
     };

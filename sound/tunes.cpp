@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 // Resources compiled into a static library must be registered by hand.
 static void registerSoundResources() {
@@ -40,13 +39,6 @@ QByteArray tuneResource(const QString& resource) {
 
 QByteArray clipResource(const QString& name) {
     return readResource(":/sounds", name);
-}
-
-QString tuneTempPath(const QString& tempDir, const QString& programFile, int musique) {
-    const TuneInfo* t = tuneInfo(musique);
-    if (!t) return {};
-    return QDir(tempDir).filePath(QFileInfo(programFile).completeBaseName() +
-                                  QString::fromLatin1(t->suffix));
 }
 
 } // namespace kp::sound

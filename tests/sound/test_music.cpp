@@ -1,12 +1,10 @@
-// The media player's modes and the "Musique" procedures: temporary files, failures, the
+// The media player's modes and the "Musique" procedures: handing tunes over, failures, the
 // clock's music step (pause in the background, restart, loop or stop at the end).
 #include "sound/music_controller.h"
 #include "sound/tunes.h"
 #include "support.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -24,22 +22,14 @@ bool soundFontInstalled() {
            QFile::exists(MusicPlayer::FallbackSoundFont);
 }
 
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    QFile f(dir.filePath(name));
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return f.fileName();
-}
-
-// A player, its mixer and a controller whose program file is ".../game.exe".
+// A player, its mixer and a controller.
 struct Rig {
-    QTemporaryDir dir;
     Mixer mixer{Rate};
     MusicPlayer player;
     MusicController music;
     explicit Rig(std::vector<std::string> fonts = {MusicPlayer::DefaultSoundFont,
                                                    MusicPlayer::FallbackSoundFont})
-        : player(Rate, std::move(fonts)), music(player, "/opt/games/game.exe", dir.path()) {
+        : player(Rate, std::move(fonts)), music(player) {
         mixer.setMusic(&player);
     }
     // Pulls until the tune ends, a minute and a half at most.
@@ -52,12 +42,11 @@ struct Rig {
 
 TEST(MusicPlayer, ModesFollowOpenPlayPauseStopClose) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
-    QTemporaryDir dir;
     MusicPlayer p(Rate);
     EXPECT_EQ(p.mode(), Mode::NotReady);
     EXPECT_FALSE(p.play());
     EXPECT_FALSE(p.stop()); // nothing open: the release sequence ends here
-    p.setFileName(writeFile(dir, "t.mid", tinyMidi(4)));
+    p.setTune(tinyMidi(4));
     EXPECT_FALSE(p.open()) << "a disabled player opens nothing";
     p.setEnabled(true);
     ASSERT_TRUE(p.open());
@@ -77,11 +66,10 @@ TEST(MusicPlayer, ModesFollowOpenPlayPauseStopClose) {
 
 TEST(MusicPlayer, StopsAtTheEndAndPlayRewinds) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
-    QTemporaryDir dir;
     Mixer mixer(Rate);
     MusicPlayer p(Rate);
     mixer.setMusic(&p);
-    p.setFileName(writeFile(dir, "t.mid", tinyMidi(4))); // two seconds
+    p.setTune(tinyMidi(4)); // two seconds
     p.setEnabled(true);
     ASSERT_TRUE(p.open() && p.play());
     pull(mixer, Rate);
@@ -96,11 +84,10 @@ TEST(MusicPlayer, StopsAtTheEndAndPlayRewinds) {
 
 TEST(MusicPlayer, PausedTuneIsSilentAndHoldsItsPlace) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
-    QTemporaryDir dir;
     Mixer mixer(Rate);
     MusicPlayer p(Rate);
     mixer.setMusic(&p);
-    p.setFileName(writeFile(dir, "t.mid", tinyMidi(8)));
+    p.setTune(tinyMidi(8));
     p.setEnabled(true);
     ASSERT_TRUE(p.open() && p.play());
     pull(mixer, Rate);
@@ -112,65 +99,49 @@ TEST(MusicPlayer, PausedTuneIsSilentAndHoldsItsPlace) {
 }
 
 TEST(MusicPlayer, RefusesWhatItCannotPlay) {
-    QTemporaryDir dir;
     MusicPlayer p(Rate);
     p.setEnabled(true);
-    p.setFileName(dir.filePath("missing.mid"));
-    EXPECT_FALSE(p.open());
-    p.setFileName(writeFile(dir, "junk.mid", "not a MIDI file"));
+    EXPECT_FALSE(p.open()) << "no tune";
+    p.setTune("not a MIDI file");
     EXPECT_FALSE(p.open());
     MusicPlayer noFont(Rate, {"/nonexistent/a.sf2", "/nonexistent/b.sf2"});
     noFont.setEnabled(true);
-    noFont.setFileName(writeFile(dir, "t.mid", tinyMidi(1)));
+    noFont.setTune(tinyMidi(1));
     EXPECT_FALSE(noFont.open());
     EXPECT_EQ(noFont.mode(), Mode::NotReady);
 }
 
-TEST(TuneTempFile, IsNamedFromTheProgramAndTheTune) {
-    EXPECT_EQ(tuneTempPath("/tmp", "C:/Jeux/game.exe", 4),
-              QDir("/tmp").filePath("game_Booster.Mid"));
-    EXPECT_EQ(tuneTempPath("/var/tmp/", "/usr/games/kembrolla-panic", 1),
-              "/var/tmp/kembrolla-panic_Lettre-a-Elise.Mid");
-    EXPECT_EQ(tuneTempPath("/tmp", "/a/game", 5), "/tmp/game_Power-Pads.Mid");
-    EXPECT_TRUE(tuneTempPath("/tmp", "/a/game", 0).isEmpty());
-    EXPECT_TRUE(tuneTempPath("/tmp", "/a/game", 6).isEmpty());
-}
-
-TEST(MusicController, WritesPlaysAndDeletesTheTemporaryFile) {
+TEST(MusicController, PlaysTheChosenTuneAndLetsItGo) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Rig r;
-    const QString booster = r.dir.filePath("game_Booster.Mid");
-    writeFile(r.dir, "game_Booster.Mid", "stale bytes of an earlier run");
     EXPECT_FALSE(r.music.MenuMusique_Go(4, 0));
     EXPECT_EQ(r.music.musique(), 4);
     EXPECT_EQ(r.player.mode(), Mode::Playing);
-    QFile f(booster);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), tuneResource("BOOSTER")) << "overwritten with the tune";
-    f.close();
+    EXPECT_EQ(r.player.tune(), tuneResource("BOOSTER"));
 
-    // Changing tunes deletes the first file; the second is written in its place.
+    // Changing tunes lets the first go; the second plays in its place.
     EXPECT_FALSE(r.music.MenuMusique_Go(5, 0));
-    EXPECT_FALSE(QFile::exists(booster));
-    EXPECT_TRUE(QFile::exists(r.dir.filePath("game_Power-Pads.Mid")));
+    EXPECT_EQ(r.player.tune(), tuneResource("POWER_PA"));
     EXPECT_EQ(r.player.mode(), Mode::Playing);
 
     r.music.MenuMusiquePas_Go();
     EXPECT_EQ(r.music.musique(), 0);
     EXPECT_EQ(r.player.mode(), Mode::NotReady);
-    EXPECT_TRUE(QDir(r.dir.path()).isEmpty());
+    EXPECT_FALSE(r.player.enabled());
+    EXPECT_TRUE(r.player.tune().isEmpty());
 
     // At close too.
     EXPECT_FALSE(r.music.MenuMusique_Go(2, 1));
     r.music.release();
-    EXPECT_TRUE(QDir(r.dir.path()).isEmpty());
+    EXPECT_EQ(r.player.mode(), Mode::NotReady);
+    EXPECT_TRUE(r.player.tune().isEmpty());
 }
 
 TEST(MusicController, OutOfRangeTuneMeansNoMusic) {
     Rig r;
     EXPECT_FALSE(r.music.MenuMusique_Go(6, 0));
     EXPECT_EQ(r.music.musique(), 0);
-    EXPECT_TRUE(QDir(r.dir.path()).isEmpty());
+    EXPECT_TRUE(r.player.tune().isEmpty());
 }
 
 TEST(MusicController, WithoutSoundFontSaysSoInTheCurrentLanguage) {
@@ -181,10 +152,10 @@ TEST(MusicController, WithoutSoundFontSaysSoInTheCurrentLanguage) {
     EXPECT_EQ(r.music.MenuMusique_Go(3, 1), QString("Impossible playing."));
     EXPECT_EQ(r.music.musique(), 3) << "the menu still shows the tune";
     EXPECT_EQ(loading, (std::vector<bool>{true, false, true, false}));
-    // The file of the tune that failed goes at the next release all the same.
-    EXPECT_TRUE(QFile::exists(r.dir.filePath("game_Pop-Corn.Mid")));
+    // The tune that failed to open goes at the next release all the same.
+    EXPECT_EQ(r.player.tune(), tuneResource("POP_CORN"));
     r.music.MenuMusiquePas_Go();
-    EXPECT_TRUE(QDir(r.dir.path()).isEmpty());
+    EXPECT_TRUE(r.player.tune().isEmpty());
     // The clock's step has nothing to watch.
     EXPECT_EQ(r.music.superviseMusic(true, true, true), Watch::Nothing);
 }
@@ -224,5 +195,5 @@ TEST(MusicController, EndOfTuneLoopsOrSwitchesToNoMusic) {
     EXPECT_EQ(r.music.superviseMusic(false, true, false), Watch::Ended);
     EXPECT_EQ(r.music.musique(), 0);
     EXPECT_EQ(r.player.mode(), Mode::NotReady);
-    EXPECT_TRUE(QDir(r.dir.path()).isEmpty());
+    EXPECT_TRUE(r.player.tune().isEmpty());
 }

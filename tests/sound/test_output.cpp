@@ -3,7 +3,10 @@
 #include "sound/sound_system.h"
 #include "support.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,6 +21,27 @@ int soundWarnings = 0;
 void countSoundWarnings(QtMsgType, const QMessageLogContext&, const QString& msg) {
     if (msg.startsWith("Sound:")) ++soundWarnings;
 }
+
+// Points the system's temporary folder somewhere else for as long as it lives.
+class TempPathRedirect {
+  public:
+    explicit TempPathRedirect(const QString& dir) : had_(qEnvironmentVariableIsSet("TMPDIR")) {
+        previous_ = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(dir));
+    }
+    ~TempPathRedirect() {
+        if (had_)
+            qputenv("TMPDIR", previous_);
+        else
+            qunsetenv("TMPDIR");
+    }
+    TempPathRedirect(const TempPathRedirect&) = delete;
+    TempPathRedirect& operator=(const TempPathRedirect&) = delete;
+
+  private:
+    bool had_;
+    QByteArray previous_;
+};
 
 } // namespace
 
@@ -50,11 +74,7 @@ TEST(NoSoundDevice, TheWholeSoundSystemRunsSilently) {
     soundWarnings = 0;
     const auto previous = qInstallMessageHandler(countSoundWarnings);
     {
-        QTemporaryDir dir;
-        SoundSystem::Options o;
-        o.programFile = "/opt/game";
-        o.tempDir = dir.path();
-        SoundSystem sound(o);
+        SoundSystem sound;
         EXPECT_FALSE(sound.output().audible());
         sound.effects().setSon(1);
         sound.effects().SonnerNiveau();
@@ -74,21 +94,53 @@ TEST(NoSoundDevice, TheWholeSoundSystemRunsSilently) {
     EXPECT_LE(soundWarnings, 1);
 }
 
-TEST(SoundSystem, VolumesAreMixerGainsAndClosingDeletesTheTuneFile) {
+TEST(SoundSystem, VolumesAreMixerGains) {
     ensureApp();
-    QTemporaryDir dir;
+    SoundSystem::Options o;
+    o.useDevice = false;
+    SoundSystem sound(o);
+    sound.ModifierWaveVolume(1);
+    sound.ModifierMidiVolume(2);
+    EXPECT_FLOAT_EQ(sound.mixer().effectGain(), waveGain(1));
+    EXPECT_FLOAT_EQ(sound.mixer().musicGain(), midiGain(2));
+}
+
+// Anyone sharing the temporary folder can plant links there. Choosing tunes must write through
+// none of them, and write nothing at all: the tunes play from memory.
+TEST(SoundSystem, ChoosingTunesWritesNoFileEvenThroughPlantedLinks) {
+    ensureApp();
+    QTemporaryDir victimDir, shared;
+    const QString victim = victimDir.filePath("precious.txt");
+    const QByteArray precious = "the player's own file";
+    {
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(precious);
+    }
+    const TempPathRedirect redirect(shared.path());
+    ASSERT_EQ(QDir::tempPath(), QDir(shared.path()).canonicalPath());
+    // Where a tune file would be expected: the program's base name, then the tune's name.
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QStringList links;
+    for (const char* tune : {"_Lettre-a-Elise.Mid", "_Bolero.Mid", "_Pop-Corn.Mid", "_Booster.Mid",
+                             "_Power-Pads.Mid"}) {
+        links << program + QString::fromLatin1(tune);
+        ASSERT_TRUE(QFile::link(victim, QDir::tempPath() + "/" + links.back()));
+    }
+    links.sort();
     {
         SoundSystem::Options o;
         o.useDevice = false;
-        o.programFile = "/opt/game";
-        o.tempDir = dir.path();
         SoundSystem sound(o);
-        sound.ModifierWaveVolume(1);
-        sound.ModifierMidiVolume(2);
-        EXPECT_FLOAT_EQ(sound.mixer().effectGain(), waveGain(1));
-        EXPECT_FLOAT_EQ(sound.mixer().musicGain(), midiGain(2));
-        sound.music().MenuMusique_Go(3, 0);
-        EXPECT_TRUE(QFile::exists(dir.filePath("game_Pop-Corn.Mid")));
+        for (int n = 1; n <= 5; ++n) sound.music().MenuMusique_Go(n, 1);
+        sound.music().MenuMusique_Go(4, 1); // left playing until the game closes
     }
-    EXPECT_FALSE(QFile::exists(dir.filePath("game_Pop-Corn.Mid")));
+    QFile f(victim);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), precious);
+    const auto all = QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+    QStringList left = QDir(shared.path()).entryList(all);
+    left.sort();
+    EXPECT_EQ(left.join(' ').toStdString(), links.join(' ').toStdString()) << "only the links";
+    EXPECT_EQ(QDir(victimDir.path()).entryList(all).join(' ').toStdString(), "precious.txt");
 }

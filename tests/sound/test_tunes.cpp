@@ -4,8 +4,6 @@
 #include "sound/tunes.h"
 #include "support.h"
 
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -68,19 +66,13 @@ class TuneRendering : public ::testing::TestWithParam<int> {};
 
 TEST_P(TuneRendering, SoundsForItsWholeLengthAndEnds) {
     const TuneInfo& t = Tunes[size_t(GetParam())];
-    QTemporaryDir dir;
-    const QString path = dir.filePath("tune.mid");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(tuneResource(t.resource));
-    f.close();
 
     constexpr int Rate = 22050;
     Mixer mixer(Rate);
     MusicPlayer player(Rate);
     mixer.setMusic(&player);
     mixer.setMusicGain(1.0f);
-    player.setFileName(path);
+    player.setTune(tuneResource(t.resource));
     player.setEnabled(true);
     if (!player.open()) GTEST_SKIP() << "no General MIDI SoundFont installed";
     ASSERT_TRUE(player.play());

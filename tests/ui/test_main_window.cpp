@@ -5,11 +5,12 @@
 
 #include "engine/keys.h"
 #include "persistence/ini_file.h"
+#include "sound/tunes.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
-#include <QFileInfo>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -224,14 +225,24 @@ TEST_F(Window, soundMenusFollowTheOutputAndTheTune) {
 
     EXPECT_TRUE(checked("MenuMusiquePas"));
     EXPECT_FALSE(w->menu("MenuMusiqueOptions")->isEnabled());
+    // The tunes play from memory: choosing them writes nothing, here or in the temporary folder.
+    auto written = [&] {
+        const auto all = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+        return (QDir(dir.path()).entryList(all) + QDir::temp().entryList({"*.mid"}, all))
+            .join(' ')
+            .toStdString();
+    };
+    const std::string before = written();
     trigger("MenuMusique4");
     EXPECT_EQ(w->settings().Musique, 4);
     EXPECT_TRUE(w->menu("MenuMusiqueOptions")->isEnabled());
-    EXPECT_TRUE(QFileInfo::exists(w->sound().music().tempFile(4)));
+    EXPECT_EQ(w->sound().player().tune(), sound::tuneResource("BOOSTER"));
+    EXPECT_EQ(written(), before);
     trigger("MenuMusique1");
-    EXPECT_FALSE(QFileInfo::exists(w->sound().music().tempFile(4)));
+    EXPECT_EQ(w->sound().player().tune(), sound::tuneResource("ELISE"));
+    EXPECT_EQ(written(), before);
     trigger("MenuMusiquePas");
-    EXPECT_FALSE(QFileInfo::exists(w->sound().music().tempFile(1)));
+    EXPECT_TRUE(w->sound().player().tune().isEmpty());
     EXPECT_TRUE(platform.messages.empty());
 }
 

@@ -23,7 +23,6 @@ struct WindowFixture : ::testing::Test {
     void open(const std::filesystem::path& settings = {}) {
         sound::SoundSystem::Options quiet;
         quiet.useDevice = false;
-        quiet.tempDir = dir.path();
         w = std::make_unique<TForm1>(platform, settings.empty() ? ini() : settings, quiet);
         w->FormShow();
     }
