@@ -1,6 +1,6 @@
-// Composing a background from a 24-megapixel JPEG into a small client area, from the file
-// each time, as opening a picture does; and composing again from the picture in hand. Then the
-// peak memory of opening large JPEGs in that small window.
+// Composing a background from a 24-megapixel JPEG, baseline or progressive, into a small client
+// area, from the file each time, as opening a picture does; and composing again from the picture
+// in hand. Then the peak memory of opening large JPEGs in that small window.
 
 #include "background/composer.h"
 
@@ -23,14 +23,16 @@ constexpr int ClientWidth = 130, ClientHeight = 340;
 
 // A photograph-like picture: smooth gradients with some grain, so the file has the size and
 // decoding cost of a real one (a flat picture would decode unrealistically fast); or a flat one,
-// which makes a small file however many pixels it declares.
+// which makes a small file however many pixels it declares. Either may be progressive, whose
+// decoder keeps the coefficients of the whole picture until its last scan.
 class Photo {
   public:
-    enum Kind { Grainy, Flat, FlatProgressive };
+    enum Kind { Grainy, GrainyProgressive, FlatProgressive };
 
     Photo(int width, int height, Kind kind)
         : path_("/tmp/kp-background-bench-" + std::to_string(getpid()) + "-" +
-                std::to_string(width) + "x" + std::to_string(height) + ".jpg") {
+                std::to_string(width) + "x" + std::to_string(height) + "-" + std::to_string(kind) +
+                ".jpg") {
         std::FILE* f = std::fopen(path_.c_str(), "wb");
         jpeg_compress_struct ci{};
         jpeg_error_mgr err{};
@@ -43,13 +45,13 @@ class Photo {
         ci.in_color_space = JCS_RGB;
         jpeg_set_defaults(&ci);
         jpeg_set_quality(&ci, 90, TRUE);
-        if (kind == FlatProgressive) jpeg_simple_progression(&ci);
+        if (kind != Grainy) jpeg_simple_progression(&ci);
         jpeg_start_compress(&ci, TRUE);
         std::vector<uint8_t> row(3 * static_cast<size_t>(width), 128);
         uint32_t seed = 12345;
         while (ci.next_scanline < ci.image_height) {
             const int y = static_cast<int>(ci.next_scanline);
-            for (int x = 0; x < width && kind == Grainy; ++x) {
+            for (int x = 0; x < width && kind != FlatProgressive; ++x) {
                 seed = seed * 1103515245 + 12345;
                 const int grain = static_cast<int>(seed >> 27) - 16;
                 row[3 * x] = static_cast<uint8_t>(std::clamp(x * 255 / width + grain, 0, 255));
@@ -75,8 +77,18 @@ const Photo& ThePhoto() {
     return photo;
 }
 
+const Photo& ProgressivePhoto() {
+    static const Photo photo(6000, 4000, Photo::GrainyProgressive);
+    return photo;
+}
+
 const Photo& HundredMegapixels() {
     static const Photo photo(10000, 10000, Photo::Grainy);
+    return photo;
+}
+
+const Photo& HundredMegapixelsProgressive() {
+    static const Photo photo(10000, 10000, Photo::GrainyProgressive);
     return photo;
 }
 
@@ -86,8 +98,8 @@ const Photo& SmallFileLargePicture() {
     return photo;
 }
 
-void Compose(benchmark::State& state) {
-    const std::string& path = ThePhoto().path();
+void Compose(benchmark::State& state, const Photo& (*photo)()) {
+    const std::string& path = photo().path();
     kp::BackgroundSettings settings;
     settings.Fond = kp::FondImage;
     settings.ImageFondTaille = static_cast<int>(state.range(0));
@@ -114,11 +126,18 @@ void ComposeAgain(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(Compose)
+BENCHMARK_CAPTURE(Compose, baseline_24MP, &ThePhoto)
     ->ArgName("taille")
     ->Arg(kp::TailleEtiree)
     ->Arg(kp::TailleAjusteeLargeur)
     ->Arg(kp::Taille25pc)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Compose, progressive_24MP, &ProgressivePhoto)
+    ->ArgName("taille")
+    ->Arg(kp::TailleNormale)
+    ->Arg(kp::TailleEtiree)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
@@ -168,6 +187,12 @@ BENCHMARK_CAPTURE(PeakMemory, baseline_100MP, &HundredMegapixels)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(PeakMemory, progressive_100MP_flat, &SmallFileLargePicture)
+    ->ArgName("taille")
+    ->Arg(kp::TailleNormale)
+    ->Arg(kp::TailleEtiree)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PeakMemory, progressive_100MP_photo, &HundredMegapixelsProgressive)
     ->ArgName("taille")
     ->Arg(kp::TailleNormale)
     ->Arg(kp::TailleEtiree)
