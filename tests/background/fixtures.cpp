@@ -110,7 +110,7 @@ Bitmap24 Pattern(int width, int height) {
 }
 
 Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int quality,
-                bool progressive) {
+                bool progressive, Sampling sampling) {
     jpeg_compress_struct ci{};
     jpeg_error_mgr err{};
     ci.err = jpeg_std_error(&err);
@@ -124,6 +124,10 @@ Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int
     ci.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&ci);
     jpeg_set_quality(&ci, quality, TRUE);
+    if (components == 3) {
+        ci.comp_info[0].h_samp_factor = sampling.across;
+        ci.comp_info[0].v_samp_factor = sampling.down;
+    }
     if (progressive) jpeg_simple_progression(&ci);
     jpeg_start_compress(&ci, TRUE);
     while (ci.next_scanline < ci.image_height) {

@@ -49,11 +49,17 @@ Bytes Rle8Bytes(int width, int height);
 // A picture whose every pixel differs from its neighbours: red = x, green = y, blue = x ^ y.
 Bitmap24 Pattern(int width, int height);
 
+// In a colour (YCbCr) file, how many brightness samples there are for each colour one, across
+// and down: 2 x 2 is what most cameras write.
+struct Sampling {
+    int across = 2, down = 2;
+};
+
 // `samples` holds `components` bytes a pixel, rows top first; components 1 (grey), 3 (RGB)
 // or 4 (CMYK, stored the inverted way most programs use). A progressive file holds a series of
 // scans, the first ones coarse, instead of one.
 Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int quality = 95,
-                bool progressive = false);
+                bool progressive = false, Sampling sampling = {});
 // A JPEG of the picture.
 Bytes JpegBytes(const Bitmap24& picture, int quality = 95, bool progressive = false);
 // A JPEG of one colour.

@@ -2,6 +2,7 @@
 
 #include "fixtures.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -260,6 +261,55 @@ TEST_F(PictureFiles, GreyAndCmykJpegsComeOutAsColour) {
     pic = LoadJpeg(Write("c.jpg", test::JpegBytes(16, 8, 4, cmyk)));
     ASSERT_TRUE(pic);
     ExpectNear(pic->pixels.pixel(3, 3), MakeColour(255, 0, 255));
+}
+
+// A progressive file holds the coefficients of its baseline twin, sent over several scans and
+// kept whole until the last one: read whole, reduced or for a part, it gives the same pixels.
+TEST_F(PictureFiles, ProgressiveJpegsReadAsTheirBaselineTwins) {
+    const int width = 203, height = 157;
+    const auto grainy = [&](int components) {
+        Bytes samples;
+        uint32_t seed = 99;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                for (int c = 0; c < components; ++c) {
+                    seed = seed * 1103515245 + 12345;
+                    const int grain = static_cast<int>(seed >> 26) - 32;
+                    const int edge = (x / 13 + y / 9 + c) % 3 * 70; // sharp: large coefficients
+                    samples.push_back(static_cast<uint8_t>(std::clamp(
+                        (x + c * y) * 255 / (width + height) + edge / 2 + grain, 0, 255)));
+                }
+        return samples;
+    };
+    struct Format {
+        int components;
+        test::Sampling sampling;
+    };
+    for (const Format f : {Format{3, {1, 1}}, Format{3, {2, 1}}, Format{3, {1, 2}},
+                           Format{3, {2, 2}}, Format{1, {}}, Format{4, {}}}) {
+        const Bytes samples = grainy(f.components);
+        const std::string twins[] = {
+            Write("base.jpg",
+                  test::JpegBytes(width, height, f.components, samples, 90, false, f.sampling)),
+            Write("prog.jpg",
+                  test::JpegBytes(width, height, f.components, samples, 90, true, f.sampling))};
+        for (int reduction : {1, 2, 4, 8}) {
+            const Size64 scaled = ReducedSize({width, height}, reduction);
+            const int64_t w = scaled.width, h = scaled.height;
+            for (const Rect& part : {Rect{0, 0, w, h}, Rect{w / 3, h / 4, w / 3 + 9, h / 4 + 7},
+                                     Rect{w - 5, h - 3, w, h}}) {
+                const auto wanted = [&](Size64) { return Shown(scaled, part); };
+                const auto base = LoadJpeg(twins[0], wanted), prog = LoadJpeg(twins[1], wanted);
+                ASSERT_TRUE(base && prog);
+                EXPECT_EQ(prog->reduction, reduction);
+                EXPECT_EQ(prog->area, base->area);
+                EXPECT_FALSE(prog->pixels.empty());
+                EXPECT_EQ(prog->pixels.bytes, base->pixels.bytes)
+                    << f.components << " " << f.sampling.across << "x" << f.sampling.down << " 1/"
+                    << reduction << " " << part.left << "," << part.top;
+            }
+        }
+    }
 }
 
 TEST_F(PictureFiles, BrokenJpegsAreRefusedWithoutEndingTheProgram) {
