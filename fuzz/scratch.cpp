@@ -1,5 +1,6 @@
 #include "fuzz/scratch.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <sstream>
 #include <system_error>
 
+#include <signal.h>
 #include <unistd.h>
 
 namespace kp::fuzz {
@@ -23,9 +25,21 @@ fs::path Base() {
     return ec ? fs::path("/tmp") : tmp;
 }
 
+// A run that crashed or was stopped leaves its folder behind: it goes once its process is gone.
+void RemoveLeftovers(const fs::path& base) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(base, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("kp-fuzz-", 0) != 0) continue;
+        const pid_t pid = static_cast<pid_t>(std::atol(name.c_str() + 8));
+        if (pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH) fs::remove_all(entry.path(), ec);
+    }
+}
+
 struct Folder {
     std::string path;
     Folder() {
+        RemoveLeftovers(Base());
         const fs::path dir = Base() / ("kp-fuzz-" + std::to_string(::getpid()));
         std::error_code ec;
         fs::create_directories(dir, ec);

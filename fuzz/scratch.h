@@ -12,7 +12,7 @@ namespace kp::fuzz {
 
 // The folder, made on first use and removed when the process ends: kp-fuzz-<pid> in /dev/shm
 // when it can be written there (the savers flush every file to disk, which costs nothing in
-// memory), else in the temporary folder.
+// memory), else in the temporary folder. Folders left by runs that crashed are removed then.
 const std::string& ScratchFolder();
 
 // Writes the bytes to the file of that name in the folder and returns its path.
