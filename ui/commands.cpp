@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QWindow>
 
 namespace kp {
 
@@ -82,22 +83,30 @@ void TForm1::RetaillerEcran() {
         in.screenHeight = free.height();
     }
     // The window manager's frame, once it has put one around the window.
-    const QRect frame = frameGeometry(), inner = geometry();
-    in.frameLeft = inner.left() - frame.left();
-    in.frameTop = inner.top() - frame.top();
-    in.frameRight = frame.right() - inner.right();
-    in.frameBottom = frame.bottom() - inner.bottom();
-    centreWithFrame_ = frame == inner;
+    const QMargins frame = frameMargins();
+    in.frameLeft = frame.left();
+    in.frameTop = frame.top();
+    in.frameRight = frame.right();
+    in.frameBottom = frame.bottom();
+    centreWithFrame_ = frame.isNull();
     const WindowLayout client = kp::RetaillerEcran(in);
     view_->setFixedSize(client.clientWidth, client.clientHeight);
     fitMenuRows();
     in.menuHeight = menuRows_->height();
     const WindowLayout l = kp::RetaillerEcran(in);
     painter_.setLayout(l, cellSize_, p.NbLgn, p.NbCol);
-    move(l.windowX, l.windowY);
+    // The frame's place, given as the window's own (move() would read a stale frame).
+    setGeometry(QRect(QPoint(l.windowX + in.frameLeft, l.windowY + in.frameTop), size()));
     message_->setGeometry(l.messageLeft, l.messageTop, l.messageWidth,
                           std::max(message_->sizeHint().height(), 24));
     view_->update(painter_.AfficherChrono(game_.state()));
+}
+
+// Asked of the window itself: the widget's own idea of its frame is only brought up to date
+// when the window moves.
+QMargins TForm1::frameMargins() const {
+    const QWindow* window = windowHandle();
+    return window ? window->frameMargins() : QMargins();
 }
 
 void TForm1::fitMenuRows() {

@@ -96,6 +96,11 @@ TForm1::TForm1(Platform& platform, std::filesystem::path settingsFile,
             [this] { superviserMusique(); });
     buildMenus();
     form2_ = new TForm2(*this, platform_);
+    frameWatch_.setInterval(50);
+    connect(&frameWatch_, &QTimer::timeout, this, [this] {
+        centreOnceFramed();
+        if (!centreWithFrame_ || ++frameLooks_ >= 60) frameWatch_.stop();
+    });
 }
 
 TForm1::~TForm1() = default;
@@ -140,6 +145,7 @@ void TForm1::FormShow() {
     game_.InitPartie();
     // The timers that always run start with the game.
     for (int i = 0; i < TimerCount; ++i) timerChanged(static_cast<TimerId>(i));
+    if (centreWithFrame_) frameWatch_.start();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -163,7 +169,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm1::centreOnceFramed() {
-    if (centreWithFrame_ && frameGeometry() != geometry()) RetaillerEcran();
+    if (centreWithFrame_ && !frameMargins().isNull()) RetaillerEcran();
 }
 
 void TForm1::moveEvent(QMoveEvent* event) {

@@ -92,6 +92,8 @@ class TForm1 : public QMainWindow, public GameEvents {
     // The menu titles wrapped for the board's width, and the window's height with them.
     void fitMenuRows();
     void centreOnceFramed();
+    // The window manager's frame around the window; none before it has framed it.
+    QMargins frameMargins() const;
     void MenuSmileyCouleurGo(int colourIndex);
     // Composes the background: a picture path, or Idem to keep the picture already loaded.
     void CreerBmpFond(const std::string& path);
@@ -205,6 +207,10 @@ class TForm1 : public QMainWindow, public GameEvents {
     // The window was centred before the window manager's frame was known: centre it again,
     // frame included, once it is.
     bool centreWithFrame_ = false;
+    // Looks for the frame a few times after the first showing: a window manager under load may
+    // frame the window after activating it, and Qt reports no event when the frame arrives.
+    QTimer frameWatch_;
+    int frameLooks_ = 0;
     QAction* modeCoche_ = nullptr; // the background mode item in view
     std::optional<QPoint> shakeRest_;
 };

@@ -467,6 +467,17 @@ tray_icon_centre() { # the game's icon in the notification area: "X Y", or nothi
 tray_icon_shown() { [ -n "$(tray_icon_centre)" ]; }
 no_window() { [ "$(count_windows)" -eq 0 ]; }
 framed() { xprop -id "$win" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; }
+frame_centred() { # the same space (within a pixel) on either side of the frame, both ways
+    measure "$win"
+    set -- $(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= *//; s/,//g') # left right top bottom
+    set -- "$@" $(xprop -root _NET_WORKAREA | sed 's/.*= *//; s/,//g')    # x y width height
+    above=$((wy - $3 - $6))
+    below=$(($6 + $8 - (wy + wh + $4)))
+    left=$((wx - $1 - $5))
+    right=$(($5 + $7 - (wx + ww + $2)))
+    [ $((above - below)) -ge -1 ] && [ $((above - below)) -le 1 ] &&
+        [ $((left - right)) -ge -1 ] && [ $((left - right)) -le 1 ]
+}
 jwm >"$work/wm.log" 2>&1 &
 wm=$!
 mkdir -p "$work/desktop/kembrolla-panic"
@@ -475,16 +486,7 @@ if ! within 5 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window'; the
     fail "the window manager did not start:"
     cat "$work/wm.log"
 elif start_game desktop && within 5 framed; then
-    sleep 0.5
-    measure "$win"
-    set -- $(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= *//; s/,//g') # left right top bottom
-    set -- "$@" $(xprop -root _NET_WORKAREA | sed 's/.*= *//; s/,//g')    # x y width height
-    above=$((wy - $3 - $6))
-    below=$(($6 + $8 - (wy + wh + $4)))
-    left=$((wx - $1 - $5))
-    right=$(($5 + $7 - (wx + ww + $2)))
-    if [ $((above - below)) -ge -1 ] && [ $((above - below)) -le 1 ] &&
-        [ $((left - right)) -ge -1 ] && [ $((left - right)) -le 1 ]; then
+    if within 3 frame_centred; then
         pass "the window's frame is centred on the work area"
     else
         fail "frame not centred: $above above, $below below, $left left, $right right"
