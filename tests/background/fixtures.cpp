@@ -1,9 +1,11 @@
 #include "fixtures.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
 
 #include <jpeglib.h>
@@ -109,8 +111,32 @@ Bitmap24 Pattern(int width, int height) {
     return bmp;
 }
 
-Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int quality,
-                bool progressive, Sampling sampling) {
+Bytes Grainy(int width, int height, int components) {
+    Bytes samples;
+    uint32_t seed = 99;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            for (int c = 0; c < components; ++c) {
+                seed = seed * 1103515245 + 12345;
+                const int grain = static_cast<int>(seed >> 26) - 32;
+                const int edge = (x / 13 + y / 9 + c) % 3 * 35;
+                samples.push_back(static_cast<uint8_t>(
+                    std::clamp((x + c * y) * 255 / (width + height) + edge + grain, 0, 255)));
+            }
+    return samples;
+}
+
+namespace {
+
+void PutRgb(Bytes& b, Colour c) {
+    b.insert(b.end(), {static_cast<uint8_t>(RedOf(c)), static_cast<uint8_t>(GreenOf(c)),
+                       static_cast<uint8_t>(BlueOf(c))});
+}
+
+// The rows come from `rowAt`, top first.
+Bytes EncodeJpeg(int width, int height, int components,
+                 const std::function<const uint8_t*(JDIMENSION y)>& rowAt, int quality,
+                 bool progressive, Sampling sampling) {
     jpeg_compress_struct ci{};
     jpeg_error_mgr err{};
     ci.err = jpeg_std_error(&err);
@@ -131,8 +157,7 @@ Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int
     if (progressive) jpeg_simple_progression(&ci);
     jpeg_start_compress(&ci, TRUE);
     while (ci.next_scanline < ci.image_height) {
-        auto* row = const_cast<JSAMPROW>(samples.data() + static_cast<size_t>(ci.next_scanline) *
-                                                              width * components);
+        auto* row = const_cast<JSAMPROW>(rowAt(ci.next_scanline));
         jpeg_write_scanlines(&ci, &row, 1);
     }
     jpeg_finish_compress(&ci);
@@ -142,20 +167,29 @@ Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int
     return bytes;
 }
 
+} // namespace
+
+Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int quality,
+                bool progressive, Sampling sampling) {
+    const size_t stride = static_cast<size_t>(width) * components;
+    return EncodeJpeg(
+        width, height, components, [&](JDIMENSION y) { return samples.data() + y * stride; },
+        quality, progressive, sampling);
+}
+
 Bytes JpegBytes(const Bitmap24& picture, int quality, bool progressive) {
     Bytes rgb;
     rgb.reserve(static_cast<size_t>(picture.width) * picture.height * 3);
     for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) {
-            const Colour c = picture.pixel(x, y);
-            rgb.insert(rgb.end(), {static_cast<uint8_t>(RedOf(c)), static_cast<uint8_t>(GreenOf(c)),
-                                   static_cast<uint8_t>(BlueOf(c))});
-        }
+        for (int x = 0; x < picture.width; ++x) PutRgb(rgb, picture.pixel(x, y));
     return JpegBytes(picture.width, picture.height, 3, rgb, quality, progressive);
 }
 
 Bytes SolidJpeg(int width, int height, Colour colour, int quality, bool progressive) {
-    return JpegBytes(Bitmap24::Filled(width, height, colour), quality, progressive);
+    Bytes row;
+    for (int x = 0; x < width; ++x) PutRgb(row, colour);
+    return EncodeJpeg(width, height, 3, [&](JDIMENSION) { return row.data(); }, quality,
+                      progressive, {});
 }
 
 } // namespace kp::test

@@ -55,6 +55,10 @@ struct Sampling {
     int across = 2, down = 2;
 };
 
+// Samples of a photograph-like picture, `components` a pixel: gradients, sharp edges and grain,
+// whose blocks hold coefficients of every size.
+Bytes Grainy(int width, int height, int components);
+
 // `samples` holds `components` bytes a pixel, rows top first; components 1 (grey), 3 (RGB)
 // or 4 (CMYK, stored the inverted way most programs use). A progressive file holds a series of
 // scans, the first ones coarse, instead of one.
@@ -62,7 +66,7 @@ Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int
                 bool progressive = false, Sampling sampling = {});
 // A JPEG of the picture.
 Bytes JpegBytes(const Bitmap24& picture, int quality = 95, bool progressive = false);
-// A JPEG of one colour.
+// A JPEG of one colour, written a row at a time: however large, it costs little to make.
 Bytes SolidJpeg(int width, int height, Colour colour, int quality = 95, bool progressive = false);
 
 } // namespace kp::test

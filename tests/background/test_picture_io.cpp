@@ -2,7 +2,6 @@
 
 #include "fixtures.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -267,27 +266,13 @@ TEST_F(PictureFiles, GreyAndCmykJpegsComeOutAsColour) {
 // kept whole until the last one: read whole, reduced or for a part, it gives the same pixels.
 TEST_F(PictureFiles, ProgressiveJpegsReadAsTheirBaselineTwins) {
     const int width = 203, height = 157;
-    const auto grainy = [&](int components) {
-        Bytes samples;
-        uint32_t seed = 99;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                for (int c = 0; c < components; ++c) {
-                    seed = seed * 1103515245 + 12345;
-                    const int grain = static_cast<int>(seed >> 26) - 32;
-                    const int edge = (x / 13 + y / 9 + c) % 3 * 70; // sharp: large coefficients
-                    samples.push_back(static_cast<uint8_t>(std::clamp(
-                        (x + c * y) * 255 / (width + height) + edge / 2 + grain, 0, 255)));
-                }
-        return samples;
-    };
     struct Format {
         int components;
         test::Sampling sampling;
     };
     for (const Format f : {Format{3, {1, 1}}, Format{3, {2, 1}}, Format{3, {1, 2}},
                            Format{3, {2, 2}}, Format{1, {}}, Format{4, {}}}) {
-        const Bytes samples = grainy(f.components);
+        const Bytes samples = test::Grainy(width, height, f.components);
         const std::string twins[] = {
             Write("base.jpg",
                   test::JpegBytes(width, height, f.components, samples, 90, false, f.sampling)),
