@@ -2,8 +2,10 @@
 // whose default ends the process, and carries on after damaged data with a warning; here
 // both jump back to the decoder, which then refuses the picture. Only the rows and columns
 // that show are decoded to pixels, at the smallest scale that gives enough of them; the rest
-// of the file is still read through, so that damage anywhere refuses the picture.
+// of the file is still read through, so that damage anywhere refuses the picture. What a
+// progressive file's scans must keep of the whole picture is kept packed.
 
+#include "background/coefficient_store.h"
 #include "background/part.h"
 #include "background/picture.h"
 
@@ -25,16 +27,23 @@ namespace {
 // real pictures use about ten. More than this is a damaged or hostile file.
 constexpr int MaxScans = 500;
 
+// The error manager carries the way back, the decoder's client_data being its coefficients'.
+struct ErrorExit {
+    jpeg_error_mgr mgr{};
+    std::jmp_buf jump{};
+};
+
 struct Decoder {
     jpeg_decompress_struct cinfo{};
-    jpeg_error_mgr err{};
+    ErrorExit err{};
     jpeg_progress_mgr progress{};
-    std::jmp_buf jump{};
-    std::optional<PartCollector> rows; // here, where a failure's jump cannot skip its destructor
+    // Here, where a failure's jump cannot skip their destructors.
+    CoefficientStore coefficients;
+    std::optional<PartCollector> rows;
 };
 
 [[noreturn]] void Fail(j_common_ptr cinfo) {
-    std::longjmp(static_cast<Decoder*>(cinfo->client_data)->jump, 1);
+    std::longjmp(reinterpret_cast<ErrorExit*>(cinfo->err)->jump, 1);
 }
 
 void OnMessage(j_common_ptr cinfo, int level) {
@@ -107,16 +116,16 @@ bool DecodeSteps(Decoder& d, const WantedPart& wanted, Picture& out) {
 
 bool Decode(std::FILE* file, const WantedPart& wanted, Picture& out) {
     auto d = std::make_unique<Decoder>();
-    d->cinfo.err = jpeg_std_error(&d->err);
-    d->cinfo.client_data = d.get();
-    d->err.error_exit = Fail;
-    d->err.emit_message = OnMessage;
-    d->err.output_message = Silent;
-    if (setjmp(d->jump)) {
+    d->cinfo.err = jpeg_std_error(&d->err.mgr);
+    d->err.mgr.error_exit = Fail;
+    d->err.mgr.emit_message = OnMessage;
+    d->err.mgr.output_message = Silent;
+    if (setjmp(d->err.jump)) {
         jpeg_destroy_decompress(&d->cinfo);
         return false;
     }
-    jpeg_create_decompress(&d->cinfo); // keeps err and client_data
+    jpeg_create_decompress(&d->cinfo); // keeps err
+    d->coefficients.attach(d->cinfo);
     d->progress.progress_monitor = OnProgress;
     d->cinfo.progress = &d->progress;
     jpeg_stdio_src(&d->cinfo, file);
