@@ -14,11 +14,11 @@ using namespace kp;
 
 struct Landings : GameEvents {
     int64_t count = 0;
-    void soundWanted(Sound s) override { count += s == Sound::Pose; }
+    void soundWanted(Sound s) override { count += s == Sound::Landing; }
 };
 
-Parametres board(int rows, int cols, int run) {
-    Parametres p;
+LevelParameters board(int rows, int cols, int run) {
+    LevelParameters p;
     p.NbLgn = rows;
     p.NbCol = cols;
     p.MinCasesConsecutives = run;
@@ -28,24 +28,24 @@ Parametres board(int rows, int cols, int run) {
 // Fills the whole field with smileys of one colour, or of random colours.
 void fill(GameState& s, bool mixed) {
     std::mt19937 rng(7);
-    for (int r = 0; r <= s.P.NbLgn; ++r)
-        for (int c = 1; c <= s.P.NbCol; ++c)
-            s.Grille[r][c] = smileyCode(mixed ? static_cast<int>(rng() % 5) : 2, 1);
+    for (int r = 0; r <= s.params.NbLgn; ++r)
+        for (int c = 1; c <= s.params.NbCol; ++c)
+            s.grid[r][c] = smileyCode(mixed ? static_cast<int>(rng() % 5) : 2, 1);
 }
 
 // args: rows, columns, run length, mixed colours
 void BM_Elimination(benchmark::State& st) {
     GameEvents none;
     Game game(none, 1);
-    game.setParametres(board(static_cast<int>(st.range(0)), static_cast<int>(st.range(1)),
+    game.setParameters(board(static_cast<int>(st.range(0)), static_cast<int>(st.range(1)),
                              static_cast<int>(st.range(2))));
-    game.InitPartie();
+    game.newGame();
     fill(game.state(), st.range(3) != 0);
-    const auto full = game.state().Grille;
+    const auto full = game.state().grid;
     for (auto _ : st) {
-        game.state().Grille = full;
-        game.Elimination();
-        benchmark::DoNotOptimize(game.state().Grille[1][1]);
+        game.state().grid = full;
+        game.findRuns();
+        benchmark::DoNotOptimize(game.state().grid[1][1]);
     }
 }
 BENCHMARK(BM_Elimination)
@@ -59,24 +59,24 @@ BENCHMARK(BM_Elimination)
 void BM_RemovalChain99(benchmark::State& st) {
     GameEvents none;
     Game game(none, 1);
-    game.setParametres(board(99, 99, 4));
-    game.setAnimationSuppr(0);
-    game.setAnimationVirus(0);
+    game.setParameters(board(99, 99, 4));
+    game.setRemovalAnimation(0);
+    game.setSmileyAnimation(0);
     game.setPinup(0);
-    game.InitPartie();
+    game.newGame();
     GameState& s = game.state();
     std::mt19937 rng(3);
     for (int r = 1; r <= 99; ++r)
         for (int c = 1; c <= 99; ++c)
-            s.Grille[r][c] =
-                r > 90 ? smileyCode(static_cast<int>(rng() % 3), 1)
-                       : (r > 30 ? capsuleCode(static_cast<int>(rng() % 3), 0) : CellEmpty);
-    const auto start = s.Grille;
+            s.grid[r][c] = r > 90
+                               ? smileyCode(static_cast<int>(rng() % 3), 1)
+                               : (r > 30 ? capsuleCode(static_cast<int>(rng() % 3), 0) : CellEmpty);
+    const auto start = s.grid;
     int64_t ticks = 0;
     for (auto _ : st) {
-        s.Grille = start;
-        game.MenuPause_Desactiver();
-        game.Elimination();
+        s.grid = start;
+        game.resume();
+        game.findRuns();
         VirtualClock clock(game);
         while (game.chainRunning() && clock.step()) ++ticks;
     }
@@ -90,19 +90,19 @@ BENCHMARK(BM_RemovalChain99)->Unit(benchmark::kMillisecond);
 void BM_WholeGames(benchmark::State& st) {
     Landings ev;
     Game game(ev, 11);
-    game.setAnimationSuppr(0);
+    game.setRemovalAnimation(0);
     game.setPinup(0);
-    game.InitPartie();
+    game.newGame();
     VirtualClock clock(game);
     std::mt19937 rng(5);
     static const int moves[] = {vk::Left, vk::Right, vk::Up, vk::Down};
     for (auto _ : st) {
         GameState& s = game.state();
-        if (s.LabelMessage == Message::Perdu && s.LabelMessageVisible) game.InitPartie();
-        if (s.PieceRow >= 1 && !game.chainRunning()) {
+        if (s.message == Message::Lost && s.messageVisible) game.newGame();
+        if (s.capsuleRow >= 1 && !game.chainRunning()) {
             game.FormKeyDown(moves[rng() % 4]);
             game.FormKeyDown(vk::Space);
-        } else if (s.Pause) {
+        } else if (s.paused) {
             game.FormKeyDown(vk::Down);
         }
         clock.step();

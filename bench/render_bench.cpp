@@ -25,12 +25,12 @@ struct Board {
     Board(int cell, int rows, int cols) {
         sprites.load();
         digits.load();
-        s.P.NbLgn = rows;
-        s.P.NbCol = cols;
+        s.params.NbLgn = rows;
+        s.params.NbCol = cols;
         std::mt19937 rng(1);
         for (int r = 1; r <= rows; ++r)
             for (int c = 1; c <= cols; ++c)
-                s.Grille[r][c] = rng() % 2 ? smileyCode(rng() % 5, 1) : capsuleCode(rng() % 5, 0);
+                s.grid[r][c] = rng() % 2 ? smileyCode(rng() % 5, 1) : capsuleCode(rng() % 5, 0);
         LayoutInput in;
         in.cellSize = cell;
         in.nbLgn = rows;
@@ -48,7 +48,7 @@ void BM_InitImg(benchmark::State& st) {
     int i = 0;
     for (auto _ : st) {
         const int32_t code = i++ % 2 ? smileyCode(2, 3) : capsuleCode(1, 2);
-        benchmark::DoNotOptimize(b.painter.InitImg(10, 4, code));
+        benchmark::DoNotOptimize(b.painter.setCell(10, 4, code));
     }
 }
 BENCHMARK(BM_InitImg)->ArgName("cell")->Arg(16)->Arg(48)->Unit(benchmark::kMicrosecond);

@@ -7,7 +7,7 @@ namespace {
 
 // A cell that can take part in a run, and its colour class (colour digit modulo 5, so a cell
 // being removed still matches its own colour). -1 for cells that never do.
-int classeCouleur(int32_t code) {
+int colourClass(int32_t code) {
     if (code == CellEmpty || code == CellWall) return -1;
     if (code >= 100 && code <= 999) return (code / 10) % 5;    // capsule halves, removals
     if (code >= -999 && code <= -100) return (-code / 10) % 5; // smileys
@@ -15,7 +15,7 @@ int classeCouleur(int32_t code) {
     return d < 0 ? -1 : d % 5;
 }
 
-bool estDemiGelule(int32_t code, int link) {
+bool isHalfWithLink(int32_t code, int link) {
     return code >= 100 && code <= 144 && code % 10 == link;
 }
 
@@ -50,13 +50,13 @@ void segments(const int8_t* k, int n, int16_t* pos, int16_t* len) {
 // segments of at least that length; marking and freeing never change a cell's class, so
 // marking everything first and freeing afterwards gives the cells the same final codes as
 // marking and freeing run by run.
-void Game::Elimination() {
-    const int nbLgn = s_.P.NbLgn, nbCol = s_.P.NbCol;
-    const int64_t minRun = s_.P.MinCasesConsecutives;
+void Game::findRuns() {
+    const int nbLgn = s_.params.NbLgn, nbCol = s_.params.NbCol;
+    const int64_t minRun = s_.params.MinCasesConsecutives;
 
     for (int r = 0; r <= nbLgn; ++r)
         for (int c = 1; c <= nbCol; ++c)
-            classes_[r][c] = static_cast<int8_t>(classeCouleur(s_.Grille[r][c]));
+            classes_[r][c] = static_cast<int8_t>(colourClass(s_.grid[r][c]));
 
     // Vertical segments, a whole row at a time (the columns are independent).
     for (int r = 0; r <= nbLgn; ++r)
@@ -77,104 +77,104 @@ void Game::Elimination() {
     for (int r = 0; r <= nbLgn; ++r) {
         segments(&classes_[r][1], nbCol, pos + 1, len + 1);
         for (int c = 1; c <= nbCol; ++c) {
-            marque_[r][c] = len[c] >= minRun || lenV_[r][c] >= minRun;
-            if (!marque_[r][c]) continue;
+            marked_[r][c] = len[c] >= minRun || lenV_[r][c] >= minRun;
+            if (!marked_[r][c]) continue;
             found = true;
             const int32_t code = removalCode(classes_[r][c], 0);
-            if (s_.Grille[r][c] != code) InitImg(r, c, code);
+            if (s_.grid[r][c] != code) setCell(r, c, code);
         }
     }
 
     if (found) {
         // Frees the half at (row, col) if its link points at the marked cell next to it.
         // (row is at least -1 and at most NbLgn + 1, col within 0 .. NbCol + 1.)
-        auto liberer = [&](int row, int col, int link) {
+        auto loosen = [&](int row, int col, int link) {
             if (row < 0) return;
-            const int32_t code = s_.Grille[row][col];
-            if (estDemiGelule(code, link)) InitImg(row, col, code - link);
+            const int32_t code = s_.grid[row][col];
+            if (isHalfWithLink(code, link)) setCell(row, col, code - link);
         };
         for (int r = 0; r <= nbLgn; ++r)
             for (int c = 1; c <= nbCol; ++c)
-                if (marque_[r][c]) {
-                    liberer(r - 1, c, LinkTop);
-                    liberer(r + 1, c, LinkBottom);
-                    liberer(r, c - 1, LinkLeft);
-                    liberer(r, c + 1, LinkRight);
+                if (marked_[r][c]) {
+                    loosen(r - 1, c, LinkTop);
+                    loosen(r + 1, c, LinkBottom);
+                    loosen(r, c - 1, LinkLeft);
+                    loosen(r, c + 1, LinkRight);
                 }
     }
 
     if (found) {
-        setEnabled(TimerId::Timer1, false);
-        s_.CompteurEffacement = 0;
-        setEnabled(TimerId::TimerEffacement, true);
-        ev_.soundWanted(Sound::Effacement);
+        setEnabled(TimerId::Fall, false);
+        s_.removalTick = 0;
+        setEnabled(TimerId::Removal, true);
+        ev_.soundWanted(Sound::Removal);
         return;
     }
 
     int32_t restants = 0;
     for (int r = 1; r <= nbLgn; ++r)
         for (int c = 1; c <= nbCol; ++c)
-            if (isSmiley(s_.Grille[r][c])) ++restants;
-    s_.NbVirusRestants = restants;
-    ev_.counterChanged(Counter::Virus);
+            if (isSmiley(s_.grid[r][c])) ++restants;
+    s_.smileysLeft = restants;
+    ev_.counterChanged(Counter::Smileys);
 
     if (restants == 0)
-        niveauGagne();
-    else if (s_.Grille[1][nbCol / 2] != CellEmpty || s_.Grille[1][nbCol / 2 + 1] != CellEmpty)
-        partiePerdue();
+        levelWon();
+    else if (s_.grid[1][nbCol / 2] != CellEmpty || s_.grid[1][nbCol / 2 + 1] != CellEmpty)
+        gameLost();
 }
 
-void Game::TimerEffacementTimer() {
-    ++s_.CompteurEffacement;
-    const int nbLgn = s_.P.NbLgn, nbCol = s_.P.NbCol;
-    if (s_.CompteurEffacement >= 5)
+void Game::onRemovalTick() {
+    ++s_.removalTick;
+    const int nbLgn = s_.params.NbLgn, nbCol = s_.params.NbCol;
+    if (s_.removalTick >= 5)
         for (int r = 0; r <= nbLgn; ++r)
             for (int c = 1; c <= nbCol; ++c)
-                if (isRemoval(s_.Grille[r][c])) InitImg(r, c, s_.Grille[r][c] + 1);
-    if (s_.CompteurEffacement >= 8) {
+                if (isRemoval(s_.grid[r][c])) setCell(r, c, s_.grid[r][c] + 1);
+    if (s_.removalTick >= 8) {
         for (int r = 0; r <= nbLgn; ++r)
             for (int c = 1; c <= nbCol; ++c)
-                if (isRemoval(s_.Grille[r][c])) InitImg(r, c, CellEmpty);
-        s_.CompteurEffacement = 0;
-        setEnabled(TimerId::TimerEffacement, false);
-        s_.PiecesFell = false;
-        setEnabled(TimerId::TimerDescente, true);
+                if (isRemoval(s_.grid[r][c])) setCell(r, c, CellEmpty);
+        s_.removalTick = 0;
+        setEnabled(TimerId::Removal, false);
+        s_.halvesFell = false;
+        setEnabled(TimerId::Collapse, true);
     }
 }
 
-void Game::TimerDescenteTimer() {
-    const int nbLgn = s_.P.NbLgn, nbCol = s_.P.NbCol;
+void Game::onCollapseTick() {
+    const int nbLgn = s_.params.NbLgn, nbCol = s_.params.NbCol;
     bool moved = false;
     for (int r = nbLgn - 1; r >= 0; --r) {
         for (int c = nbCol; c >= 1; --c) {
-            const int32_t code = s_.Grille[r][c];
+            const int32_t code = s_.grid[r][c];
             if (!isCapsuleHalf(code)) continue;
             switch (linkOf(code)) {
             case LinkLoose:
-                if (s_.Grille[r + 1][c] == CellEmpty) {
-                    InitImg(r + 1, c, code);
-                    InitImg(r, c, CellEmpty);
+                if (s_.grid[r + 1][c] == CellEmpty) {
+                    setCell(r + 1, c, code);
+                    setCell(r, c, CellEmpty);
                     moved = true;
                 }
                 break;
             case LinkTop: {
-                const int32_t lower = s_.Grille[r + 1][c];
-                if (estDemiGelule(lower, LinkBottom) && s_.Grille[r + 2][c] == CellEmpty) {
-                    InitImg(r + 2, c, lower);
-                    InitImg(r + 1, c, code);
-                    InitImg(r, c, CellEmpty);
+                const int32_t lower = s_.grid[r + 1][c];
+                if (isHalfWithLink(lower, LinkBottom) && s_.grid[r + 2][c] == CellEmpty) {
+                    setCell(r + 2, c, lower);
+                    setCell(r + 1, c, code);
+                    setCell(r, c, CellEmpty);
                     moved = true;
                 }
                 break;
             }
             case LinkLeft: {
-                const int32_t right = s_.Grille[r][c + 1];
-                if (estDemiGelule(right, LinkRight) && s_.Grille[r + 1][c] == CellEmpty &&
-                    s_.Grille[r + 1][c + 1] == CellEmpty) {
-                    InitImg(r + 1, c, code);
-                    InitImg(r + 1, c + 1, right);
-                    InitImg(r, c, CellEmpty);
-                    InitImg(r, c + 1, CellEmpty);
+                const int32_t right = s_.grid[r][c + 1];
+                if (isHalfWithLink(right, LinkRight) && s_.grid[r + 1][c] == CellEmpty &&
+                    s_.grid[r + 1][c + 1] == CellEmpty) {
+                    setCell(r + 1, c, code);
+                    setCell(r + 1, c + 1, right);
+                    setCell(r, c, CellEmpty);
+                    setCell(r, c + 1, CellEmpty);
                     moved = true;
                 }
                 break;
@@ -185,39 +185,39 @@ void Game::TimerDescenteTimer() {
         }
     }
     if (moved) {
-        s_.PiecesFell = true;
+        s_.halvesFell = true;
         return;
     }
-    if (s_.PiecesFell) {
-        SonnerEtTrembler();
-        if (s_.ShakeStep > 0) return; // the collapse ends when the shake does
+    if (s_.halvesFell) {
+        soundAndShake();
+        if (s_.shakeStep > 0) return; // the collapse ends when the shake does
     }
-    finDescente();
+    endCollapse();
 }
 
-void Game::finDescente() {
-    setEnabled(TimerId::TimerDescente, false);
-    setEnabled(TimerId::Timer1, true);
-    Elimination();
+void Game::endCollapse() {
+    setEnabled(TimerId::Collapse, false);
+    setEnabled(TimerId::Fall, true);
+    findRuns();
 }
 
-void Game::SonnerEtTrembler() {
-    if (s_.O.AnimationSuppr > 0) ev_.soundWanted(Sound::Pose);
-    if (s_.O.Tremblement) {
+void Game::soundAndShake() {
+    if (s_.options.AnimationSuppr > 0) ev_.soundWanted(Sound::Landing);
+    if (s_.options.Tremblement) {
         // The collapse waits while the window shakes: 400 ms in four steps.
-        setEnabled(TimerId::TimerDescente, false);
-        s_.ShakeStep = 1;
-        restart(TimerId::TimerShake, ShakeStepPeriod);
+        setEnabled(TimerId::Collapse, false);
+        s_.shakeStep = 1;
+        restart(TimerId::Shake, ShakeStepPeriod);
     }
 }
 
-void Game::TimerShakeTimer() {
+void Game::onShakeTick() {
     static constexpr int offsets[] = {2, 0, 1, 0};
-    ev_.windowShake(offsets[s_.ShakeStep - 1]);
-    if (++s_.ShakeStep <= 4) return;
-    s_.ShakeStep = 0;
-    setEnabled(TimerId::TimerShake, false);
-    finDescente();
+    ev_.windowShake(offsets[s_.shakeStep - 1]);
+    if (++s_.shakeStep <= 4) return;
+    s_.shakeStep = 0;
+    setEnabled(TimerId::Shake, false);
+    endCollapse();
 }
 
 } // namespace kp

@@ -6,16 +6,16 @@
 
 namespace kp {
 
-enum class Sound { Pose, Effacement, Niveau, Record };
-enum class Counter { Niveau, Virus, Chrono };
+enum class Sound { Landing, Removal, LevelWon, HighScore };
+enum class Counter { Level, Smileys, Chrono };
 
 // A saved game as the engine takes it in. Cells default to empty; only those inside the
 // current board are used.
 struct SavedGame {
-    int32_t Niveau = 1;
-    int32_t NbVirusRestants = 0;
+    int32_t level = 1;
+    int32_t smileysLeft = 0;
     std::array<int32_t, 5> Chrono{};
-    bool Tricherie = false;
+    bool cheated = false;
     std::array<GameState::Row, GridSize> Cells;
     SavedGame() {
         for (auto& row : Cells) row.fill(CellEmpty);

@@ -9,51 +9,51 @@ namespace kp {
 
 // Nothing on the board moves while the game is paused: a hard drop ends, as it does for any
 // key, and a removal, collapse, shake or pin-up waits where it is until the pause is left.
-void Game::MenuPause_Activer() {
-    setPeriod(TimerId::Timer1, 0);
-    s_.DropStop = true;
-    setEnabled(TimerId::TimerDrop, false);
+void Game::pause() {
+    setPeriod(TimerId::Fall, 0);
+    s_.dropStopped = true;
+    setEnabled(TimerId::Drop, false);
     holdChain(true);
-    setMessage(Message::Pause, true);
-    s_.Pause = true;
+    setMessage(Message::Paused, true);
+    s_.paused = true;
     ev_.pauseChanged(true);
 }
 
 // Leaving the pause during a removal, a collapse, a shake or the pin-up sets the fall period
 // but leaves the capsule waiting: the end of the chain lets it fall.
-void Game::MenuPause_Desactiver() {
+void Game::resume() {
     holdChain(false);
-    setPeriod(TimerId::Timer1, periodeChute());
-    if (!chainRunning()) setEnabled(TimerId::Timer1, true);
-    s_.LabelMessageVisible = false;
+    setPeriod(TimerId::Fall, fallPeriod());
+    if (!chainRunning()) setEnabled(TimerId::Fall, true);
+    s_.messageVisible = false;
     ev_.messageChanged();
-    s_.Pause = false;
+    s_.paused = false;
     ev_.pauseChanged(false);
 }
 
-void Game::MenuPauseClick() {
-    if (s_.Pause)
-        MenuPause_Desactiver();
+void Game::togglePause() {
+    if (s_.paused)
+        resume();
     else
-        MenuPause_Activer();
+        pause();
 }
 
 // Hides the game at once: it pauses now rather than at the next chrono tick, so nothing moves
 // while nobody is looking.
-void Game::PanicActiver() {
-    if (s_.Hidden) return;
-    if (!s_.Pause) MenuPause_Activer();
-    s_.Hidden = true;
+void Game::panic() {
+    if (s_.hidden) return;
+    if (!s_.paused) pause();
+    s_.hidden = true;
     ev_.panicChanged(true);
 }
 
-void Game::PanicDesactiver() {
-    if (!s_.Hidden) return;
-    s_.Hidden = false;
+void Game::unhide() {
+    if (!s_.hidden) return;
+    s_.hidden = false;
     ev_.panicChanged(false);
 }
 
-void Game::INC_Chrono() {
+void Game::tickChrono() {
     static constexpr int32_t maxima[5] = {9, 5, 9, 5, 9};
     for (int i = 4; i >= 0; --i) {
         const int64_t next = int64_t{s_.Chrono[i]} + 1;
@@ -65,76 +65,77 @@ void Game::INC_Chrono() {
     }
 }
 
-void Game::TimerChronoTimer() {
-    if (!s_.WindowActive && !s_.Pause) MenuPause_Activer();
-    if (s_.Pause) return;
-    INC_Chrono();
+void Game::onClockTick() {
+    if (!s_.windowActive && !s_.paused) pause();
+    if (s_.paused) return;
+    tickChrono();
     ev_.counterChanged(Counter::Chrono);
 }
 
-void Game::TimerVirusTimer() {
-    for (int r = s_.P.NbLgn; r >= 1; --r) {
-        for (int c = s_.P.NbCol; c >= 1; --c) {
-            const int32_t code = s_.Grille[r][c];
+void Game::onSmileyTick() {
+    for (int r = s_.params.NbLgn; r >= 1; --r) {
+        for (int c = s_.params.NbCol; c >= 1; --c) {
+            const int32_t code = s_.grid[r][c];
             if (!isSmiley(code)) continue;
             const int64_t a = -int64_t{code};
             const int phase = static_cast<int>(a % 10);
             if (phase < 1 || phase > 4) continue; // not a phase we know how to step
-            InitImg(r, c, static_cast<int32_t>(-(a - phase + phase % 4 + 1)));
+            setCell(r, c, static_cast<int32_t>(-(a - phase + phase % 4 + 1)));
         }
     }
-    if (s_.LabelMessageVisible) {
-        const int64_t niveau = s_.Niveau;
-        const int64_t bande = (niveau - 1) * s_.P.NbVirusLignesInc + s_.P.NbVirusLignes;
-        const int64_t haut = int64_t{s_.P.NbLgn} - 2;
-        if (haut < s_.P.NbVirusLignesMax && haut < bande) ev_.messageRepaint();
+    if (s_.messageVisible) {
+        const int64_t niveau = s_.level;
+        const int64_t bande = (niveau - 1) * s_.params.NbVirusLignesInc + s_.params.NbVirusLignes;
+        const int64_t haut = int64_t{s_.params.NbLgn} - 2;
+        if (haut < s_.params.NbVirusLignesMax && haut < bande) ev_.messageRepaint();
     }
 }
 
-void Game::niveauGagne() {
-    ev_.soundWanted(Sound::Niveau);
-    s_.Tricherie = false;
-    InitSurprise();
+void Game::levelWon() {
+    ev_.soundWanted(Sound::LevelWon);
+    s_.cheated = false;
+    startPinup();
 }
 
-void Game::InitSurprise() {
-    if (s_.O.Pinup == 0) {
-        niveauSuivant();
+void Game::startPinup() {
+    if (s_.options.Pinup == 0) {
+        nextLevel();
         return;
     }
-    setEnabled(TimerId::Timer1, false);
-    setEnabled(TimerId::TimerEffacement, false);
-    setEnabled(TimerId::TimerDescente, false);
-    const int64_t period = int64_t{s_.Niveau} * 15;
-    setPeriod(TimerId::TimerXX, static_cast<int32_t>(std::clamp<int64_t>(
-                                    period, 15, std::numeric_limits<int32_t>::max())));
-    s_.PinupFrame = 1;
+    setEnabled(TimerId::Fall, false);
+    setEnabled(TimerId::Removal, false);
+    setEnabled(TimerId::Collapse, false);
+    const int64_t period = int64_t{s_.level} * 15;
+    setPeriod(TimerId::Pinup, static_cast<int32_t>(std::clamp<int64_t>(
+                                  period, 15, std::numeric_limits<int32_t>::max())));
+    s_.pinupFrame = 1;
 }
 
 PinupFigure Game::pinupFigure() const {
-    if (s_.O.Pinup == 2 || (s_.O.Pinup == 3 && s_.Niveau % 2 == 0)) return PinupFigure::XX;
-    return PinupFigure::YY;
+    if (s_.options.Pinup == 2 || (s_.options.Pinup == 3 && s_.level % 2 == 0))
+        return PinupFigure::FromRight;
+    return PinupFigure::FromLeft;
 }
 
-void Game::TimerXXTimer() {
-    if (s_.PinupFrame < 1) return;
-    ev_.pinupFrame(s_.PinupFrame, pinupFigure());
-    if (s_.PinupFrame < PinupFrames) {
-        ++s_.PinupFrame;
+void Game::onPinupTick() {
+    if (s_.pinupFrame < 1) return;
+    ev_.pinupFrame(s_.pinupFrame, pinupFigure());
+    if (s_.pinupFrame < PinupFrames) {
+        ++s_.pinupFrame;
         return;
     }
-    s_.PinupFrame = 0;
-    setPeriod(TimerId::TimerXX, 0);
-    niveauSuivant();
+    s_.pinupFrame = 0;
+    setPeriod(TimerId::Pinup, 0);
+    nextLevel();
 }
 
-void Game::partiePerdue() {
-    MenuPause_Activer();
-    setMessage(Message::Perdu, true);
-    if (!s_.Tricherie && ev_.recordQualifies(s_.Niveau, s_.NbVirusRestants)) {
-        ev_.soundWanted(Sound::Record);
+void Game::gameLost() {
+    pause();
+    setMessage(Message::Lost, true);
+    if (!s_.cheated && ev_.recordQualifies(s_.level, s_.smileysLeft)) {
+        ev_.soundWanted(Sound::HighScore);
         ev_.recordOffered();
-        s_.Tricherie = true; // the same game is not offered a second entry
+        s_.cheated = true; // the same game is not offered a second entry
     }
 }
 

@@ -27,54 +27,54 @@ class Game {
     Random& random() { return random_; }
 
     // Game flow.
-    void InitPartie(const std::string& path = {});
-    void InitJeu(const std::string& path = {});
-    void InitPiece();
-    void MenuRecommencerNiveauClick();
-    void MenuPasserNiveauClick();
-    void MenuPauseClick();
-    void MenuPause_Activer();
-    void MenuPause_Desactiver();
-    void PanicActiver();
-    void PanicDesactiver();
-    void setWindowActive(bool active) { s_.WindowActive = active; }
+    void newGame(const std::string& path = {});
+    void setUpLevel(const std::string& path = {});
+    void bringNextCapsule();
+    void restartLevel();
+    void skipLevel();
+    void togglePause();
+    void pause();
+    void resume();
+    void panic();
+    void unhide();
+    void setWindowActive(bool active) { s_.windowActive = active; }
 
     // Moves: 'G' left, 'D' right, 'B' down, 'H' quarter turn. False when refused.
-    bool Mouvement(char move);
+    bool move(char move);
     void FormKeyDown(int key);
 
-    void Elimination();
-    void INC_Chrono();
+    void findRuns();
+    void tickChrono();
 
     // Settings the rules read. Parameters take effect at the next level set-up.
-    void setParametres(const Parametres& p);
-    void setAnimationVirus(int32_t value);
-    void setAnimationSuppr(int32_t value);
-    void setTremblement(bool on) { s_.O.Tremblement = on; }
-    void setPinup(int32_t value) { s_.O.Pinup = value; }
+    void setParameters(const LevelParameters& p);
+    void setSmileyAnimation(int32_t value);
+    void setRemovalAnimation(int32_t value);
+    void setShake(bool on) { s_.options.Tremblement = on; }
+    void setPinup(int32_t value) { s_.options.Pinup = value; }
 
     // Timers: fire() runs the handler of a running timer (others are ignored).
     void fire(TimerId id);
-    void Timer1Timer() { Mouvement('B'); }
-    void TimerEffacementTimer();
-    void TimerDescenteTimer();
-    void TimerVirusTimer();
-    void TimerChronoTimer();
-    void TimerXXTimer();
-    void TimerDropTimer();
-    void TimerShakeTimer();
+    void onFallTick() { move('B'); }
+    void onRemovalTick();
+    void onCollapseTick();
+    void onSmileyTick();
+    void onClockTick();
+    void onPinupTick();
+    void onDropTick();
+    void onShakeTick();
 
-    int32_t periodeChute() const;
+    int32_t fallPeriod() const;
     PinupFigure pinupFigure() const;
     // A removal, collapse, shake or pin-up is under way: the capsule must wait.
     bool chainRunning() const;
 
-    static int32_t periodeVirus(int32_t animationVirus);
-    static int32_t periodeSuppr(int32_t animationSuppr);
+    static int32_t smileyPeriod(int32_t animationVirus);
+    static int32_t removalPeriod(int32_t animationSuppr);
 
   private:
-    void InitImg(int row, int col, int32_t code);
-    void InitImgApercu(int col, int32_t code);
+    void setCell(int row, int col, int32_t code);
+    void setPreview(int col, int32_t code);
     void setEnabled(TimerId id, bool enabled);
     void setPeriod(TimerId id, int32_t period);
     void restart(TimerId id, int32_t period);
@@ -82,27 +82,27 @@ class Game {
     void holdChain(bool held);
     void setMessage(Message m, bool visible);
 
-    void tirerSuivante();
-    void placerSmileys();
-    bool chargerPartie(const std::string& path);
-    void atterrissage();
-    void SonnerEtTrembler();
-    void finDescente();
-    void niveauGagne();
-    void partiePerdue();
-    void InitSurprise();
-    void niveauSuivant();
-    void arreterSequences();
+    void drawNextCapsule();
+    void placeSmileys();
+    bool loadSavedGame(const std::string& path);
+    void land();
+    void soundAndShake();
+    void endCollapse();
+    void levelWon();
+    void gameLost();
+    void startPinup();
+    void nextLevel();
+    void stopSequences();
 
     GameEvents& ev_;
     GameState s_;
     Random random_;
-    uint32_t levelsSetUp_ = 0; // counts InitJeu calls, so a landing can tell one happened
-    // Scratch space of Elimination: colour classes, vertical segments, marked cells.
+    uint32_t levelsSetUp_ = 0; // counts setUpLevel calls, so a landing can tell one happened
+    // Scratch space of findRuns: colour classes, vertical segments, marked cells.
     template <typename T> using Plane = std::array<std::array<T, GridSize>, GridSize>;
     Plane<int8_t> classes_{};
     Plane<int16_t> posV_{}, lenV_{};
-    Plane<bool> marque_{};
+    Plane<bool> marked_{};
 };
 
 } // namespace kp

@@ -8,10 +8,10 @@
 namespace kp {
 
 constexpr int GridSize = 101;  // 99 rows or columns at most, plus walls and floor
-constexpr int PreviewRow = 50; // InitImg row that addresses the next-capsule strip
+constexpr int PreviewRow = 50; // setCell row that addresses the next-capsule strip
 
 // The eleven level parameters, with their defaults (the first preset).
-struct Parametres {
+struct LevelParameters {
     int32_t NbLgn = 18;
     int32_t NbCol = 8;
     int32_t NbColor = 3;
@@ -26,7 +26,7 @@ struct Parametres {
 };
 
 // Options the rules read.
-struct OptionsJeu {
+struct GameOptions {
     int32_t AnimationVirus = 2; // 0 none, 1 slow, 2 medium, 3 fast
     int32_t AnimationSuppr = 2; // 0 none, 1 slow, 2 medium, 3 fast
     bool Tremblement = false;   // shake the window when loose halves have fallen
@@ -34,58 +34,58 @@ struct OptionsJeu {
 };
 
 // What the message line over the board says.
-enum class Message { Niveau, Pause, Perdu };
+enum class Message { Level, Paused, Lost };
 
 // Which pin-up figure crosses the strip: YY enters from the left, XX from the right.
-enum class PinupFigure { YY, XX };
+enum class PinupFigure { FromLeft, FromRight };
 
 struct GameState {
     using Row = std::array<int32_t, GridSize>;
-    std::array<Row, GridSize> Grille{};
+    std::array<Row, GridSize> grid{};
 
     // The falling capsule: reference cell, orientation 1..4 (1, 3 vertical; 2, 4 horizontal).
-    int32_t PieceRow = 0;
-    int32_t PieceCol = 0;
-    int32_t PieceOrientation = 2;
-    int32_t PieceCode1 = CellEmpty;
-    int32_t PieceCode2 = CellEmpty;
+    int32_t capsuleRow = 0;
+    int32_t capsuleCol = 0;
+    int32_t capsuleOrientation = 2;
+    int32_t capsuleHalf1 = CellEmpty;
+    int32_t capsuleHalf2 = CellEmpty;
     // Whether the falling capsule's cells are in the grid: a new capsule waits unseen in the
     // hidden row 0 and is written only by its first move.
-    bool PieceVisible = false;
+    bool capsuleInGrid = false;
     // The next capsule: a left half and a right half.
-    int32_t NextCode1 = CellEmpty;
-    int32_t NextCode2 = CellEmpty;
+    int32_t nextHalf1 = CellEmpty;
+    int32_t nextHalf2 = CellEmpty;
     // What the next-capsule strip shows. It is redrawn only when a capsule reaches row 1, so it
-    // may lag behind NextCode1/2; it is held apart from the grid (a 50-row board has a row 50).
-    std::array<int32_t, 2> Apercu{CellEmpty, CellEmpty};
+    // may lag behind nextHalf1/2; it is held apart from the grid (a 50-row board has a row 50).
+    std::array<int32_t, 2> preview{CellEmpty, CellEmpty};
 
-    Parametres P;
-    OptionsJeu O;
+    LevelParameters params;
+    GameOptions options;
 
-    int32_t Niveau = 1;
-    int32_t NbVirusRestants = 0;
+    int32_t level = 1;
+    int32_t smileysLeft = 0;
     std::array<int32_t, 5> Chrono{}; // h, tens of minutes, minutes, tens of seconds, seconds
 
-    bool Tricherie = false;
-    bool DropStop = true;
-    bool PiecesFell = false;
+    bool cheated = false;
+    bool dropStopped = true;
+    bool halvesFell = false;
 
-    bool Pause = false; // the check mark of the pause menu item
-    Message LabelMessage = Message::Niveau;
-    bool LabelMessageVisible = false;
-    bool Hidden = false;      // panic: the window is hidden in the notification area
-    bool WindowActive = true; // the main window is the active window
+    bool paused = false; // the check mark of the pause menu item
+    Message message = Message::Level;
+    bool messageVisible = false;
+    bool hidden = false;      // panic: the window is hidden in the notification area
+    bool windowActive = true; // the main window is the active window
 
-    int32_t CompteurEffacement = 0; // removal ticks, 0..8
-    int32_t PinupFrame = 0;         // 0 idle, 1..24 while the pin-up plays
-    int32_t ShakeStep = 0;          // 0 idle, 1..4 while the window shakes
+    int32_t removalTick = 0; // removal ticks, 0..8
+    int32_t pinupFrame = 0;  // 0 idle, 1..24 while the pin-up plays
+    int32_t shakeStep = 0;   // 0 idle, 1..4 while the window shakes
 
     TimerTable Timers{};
 
     // A cell by position; anything outside the grid reads as wall.
     int32_t at(int row, int col) const {
         if (row < 0 || row >= GridSize || col < 0 || col >= GridSize) return CellWall;
-        return Grille[row][col];
+        return grid[row][col];
     }
     const TimerSlot& timer(TimerId id) const { return Timers[timerIndex(id)]; }
 };

@@ -7,118 +7,118 @@
 
 namespace kp {
 
-void Game::InitPartie(const std::string& path) {
-    s_.Tricherie = false;
-    s_.Niveau = 1;
+void Game::newGame(const std::string& path) {
+    s_.cheated = false;
+    s_.level = 1;
     s_.Chrono.fill(0);
     ev_.counterChanged(Counter::Chrono);
-    InitJeu(path);
+    setUpLevel(path);
 }
 
-void Game::MenuRecommencerNiveauClick() {
-    s_.Tricherie = true;
-    InitJeu();
+void Game::restartLevel() {
+    s_.cheated = true;
+    setUpLevel();
 }
 
-void Game::MenuPasserNiveauClick() {
-    s_.Tricherie = true;
-    niveauSuivant();
+void Game::skipLevel() {
+    s_.cheated = true;
+    nextLevel();
 }
 
-void Game::niveauSuivant() {
-    if (s_.Niveau < std::numeric_limits<int32_t>::max()) ++s_.Niveau;
-    InitJeu();
+void Game::nextLevel() {
+    if (s_.level < std::numeric_limits<int32_t>::max()) ++s_.level;
+    setUpLevel();
 }
 
 // Ends the sequences that would otherwise reach into the new level: a hard drop, a window
 // shake (which would restart the collapse on the new board) and a pin-up animation (which
 // would skip a level when it ends).
-void Game::arreterSequences() {
-    s_.DropStop = true;
-    setEnabled(TimerId::TimerDrop, false);
-    if (s_.ShakeStep > 0) {
-        s_.ShakeStep = 0;
-        setEnabled(TimerId::TimerShake, false);
+void Game::stopSequences() {
+    s_.dropStopped = true;
+    setEnabled(TimerId::Drop, false);
+    if (s_.shakeStep > 0) {
+        s_.shakeStep = 0;
+        setEnabled(TimerId::Shake, false);
         ev_.windowShake(0);
     }
-    if (s_.PinupFrame > 0) {
-        s_.PinupFrame = 0;
-        setPeriod(TimerId::TimerXX, 0);
+    if (s_.pinupFrame > 0) {
+        s_.pinupFrame = 0;
+        setPeriod(TimerId::Pinup, 0);
         ev_.pinupFrame(0, pinupFigure());
     }
-    s_.CompteurEffacement = 0;
+    s_.removalTick = 0;
 }
 
-void Game::InitJeu(const std::string& path) {
+void Game::setUpLevel(const std::string& path) {
     ++levelsSetUp_;
-    setEnabled(TimerId::Timer1, false);
-    setEnabled(TimerId::TimerEffacement, false);
-    setEnabled(TimerId::TimerDescente, false);
-    arreterSequences();
+    setEnabled(TimerId::Fall, false);
+    setEnabled(TimerId::Removal, false);
+    setEnabled(TimerId::Collapse, false);
+    stopSequences();
 
-    const int nbLgn = s_.P.NbLgn, nbCol = s_.P.NbCol;
+    const int nbLgn = s_.params.NbLgn, nbCol = s_.params.NbCol;
     for (int r = 0; r <= nbLgn; ++r)
-        for (int c = 0; c <= nbCol; ++c) InitImg(r, c, CellEmpty);
-    for (int c = 0; c <= nbCol + 1; ++c) InitImg(nbLgn + 1, c, CellWall);
+        for (int c = 0; c <= nbCol; ++c) setCell(r, c, CellEmpty);
+    for (int c = 0; c <= nbCol + 1; ++c) setCell(nbLgn + 1, c, CellWall);
     for (int r = 0; r <= nbLgn; ++r) {
-        InitImg(r, 0, CellWall);
-        InitImg(r, nbCol + 1, CellWall);
+        setCell(r, 0, CellWall);
+        setCell(r, nbCol + 1, CellWall);
     }
-    s_.PieceVisible = false;
+    s_.capsuleInGrid = false;
 
     if (path.empty()) {
-        placerSmileys();
-    } else if (!chargerPartie(path)) {
+        placeSmileys();
+    } else if (!loadSavedGame(path)) {
         return;
     }
 
-    ev_.counterChanged(Counter::Virus);
-    ev_.counterChanged(Counter::Niveau);
-    tirerSuivante();
-    InitImgApercu(1, s_.NextCode1);
-    InitImgApercu(2, s_.NextCode2);
-    InitPiece();
-    setPeriod(TimerId::Timer1, periodeChute());
-    MenuPause_Activer();
-    if (path.empty()) setMessage(Message::Niveau, true);
+    ev_.counterChanged(Counter::Smileys);
+    ev_.counterChanged(Counter::Level);
+    drawNextCapsule();
+    setPreview(1, s_.nextHalf1);
+    setPreview(2, s_.nextHalf2);
+    bringNextCapsule();
+    setPeriod(TimerId::Fall, fallPeriod());
+    pause();
+    if (path.empty()) setMessage(Message::Level, true);
 }
 
-void Game::placerSmileys() {
-    const int64_t nbLgn = s_.P.NbLgn, nbCol = s_.P.NbCol;
-    const int64_t niveau = s_.Niveau;
-    int64_t lignes = (niveau - 1) * s_.P.NbVirusLignesInc + s_.P.NbVirusLignes;
-    lignes = std::min<int64_t>(lignes, s_.P.NbVirusLignesMax);
+void Game::placeSmileys() {
+    const int64_t nbLgn = s_.params.NbLgn, nbCol = s_.params.NbCol;
+    const int64_t niveau = s_.level;
+    int64_t lignes = (niveau - 1) * s_.params.NbVirusLignesInc + s_.params.NbVirusLignes;
+    lignes = std::min<int64_t>(lignes, s_.params.NbVirusLignesMax);
     // Smileys stay on the visible rows, whatever the parameters say.
     lignes = std::clamp<int64_t>(lignes, 0, nbLgn);
-    const int64_t cible = (niveau - 1) * s_.P.NbVirusInc + s_.P.NbVirus;
+    const int64_t cible = (niveau - 1) * s_.params.NbVirusInc + s_.params.NbVirus;
     const int64_t place = lignes * nbCol;
     int32_t placed = 0;
     while (placed < cible && placed < place) {
         const int row =
             random_(static_cast<int32_t>(lignes)) + 1 + static_cast<int>(nbLgn - lignes);
         const int col = random_(static_cast<int32_t>(nbCol)) + 1;
-        if (s_.Grille[row][col] != CellEmpty) continue;
-        const int colour = random_(s_.P.NbColor);
+        if (s_.grid[row][col] != CellEmpty) continue;
+        const int colour = random_(s_.params.NbColor);
         const int phase = random_(4) + 1;
-        InitImg(row, col, smileyCode(colour, phase));
+        setCell(row, col, smileyCode(colour, phase));
         ++placed;
     }
-    s_.NbVirusRestants = placed;
+    s_.smileysLeft = placed;
 }
 
-bool Game::chargerPartie(const std::string& path) {
+bool Game::loadSavedGame(const std::string& path) {
     auto saved = std::make_unique<SavedGame>();
     switch (ev_.loadGame(path, *saved)) {
     case LoadResult::SettingsFile:
-        InitJeu();
+        setUpLevel();
         return false;
     case LoadResult::NotASave:
         // The board stays empty and the timers off; the capsule stays out of sight and the
         // counters tell the truth about the empty board.
-        s_.PieceRow = 0;
-        s_.NbVirusRestants = 0;
-        ev_.counterChanged(Counter::Virus);
-        ev_.counterChanged(Counter::Niveau);
+        s_.capsuleRow = 0;
+        s_.smileysLeft = 0;
+        ev_.counterChanged(Counter::Smileys);
+        ev_.counterChanged(Counter::Level);
         ev_.notASavedGame(path);
         return false;
     case LoadResult::Loaded:
@@ -128,35 +128,35 @@ bool Game::chargerPartie(const std::string& path) {
     // The removals are finished (the cells are emptied) and the board settles as it does after
     // a removal: loose halves fall, new runs go, then the capsule comes. On a settled board
     // this only counts the smileys again before the first fall.
-    for (int r = 0; r <= s_.P.NbLgn; ++r)
-        for (int c = 1; c <= s_.P.NbCol; ++c) {
+    for (int r = 0; r <= s_.params.NbLgn; ++r)
+        for (int c = 1; c <= s_.params.NbCol; ++c) {
             const int32_t code = saved->Cells[r][c];
-            InitImg(r, c, isRemoval(code) ? CellEmpty : code);
+            setCell(r, c, isRemoval(code) ? CellEmpty : code);
         }
-    s_.Niveau = saved->Niveau;
-    s_.NbVirusRestants = saved->NbVirusRestants;
+    s_.level = saved->level;
+    s_.smileysLeft = saved->smileysLeft;
     s_.Chrono = saved->Chrono;
-    s_.Tricherie = saved->Tricherie;
+    s_.cheated = saved->cheated;
     ev_.counterChanged(Counter::Chrono);
-    s_.PiecesFell = false;
-    setEnabled(TimerId::TimerDescente, true);
+    s_.halvesFell = false;
+    setEnabled(TimerId::Collapse, true);
     return true;
 }
 
-void Game::tirerSuivante() {
-    s_.NextCode1 = (random_(s_.P.NbColor) + 1) * 10 + 92;
-    s_.NextCode2 = (random_(s_.P.NbColor) + 1) * 10 + 94;
+void Game::drawNextCapsule() {
+    s_.nextHalf1 = (random_(s_.params.NbColor) + 1) * 10 + 92;
+    s_.nextHalf2 = (random_(s_.params.NbColor) + 1) * 10 + 94;
 }
 
-void Game::InitPiece() {
-    s_.DropStop = true;
-    s_.PieceOrientation = 2;
-    s_.PieceRow = 0;
-    s_.PieceCol = s_.P.NbCol / 2;
-    s_.PieceVisible = false;
-    s_.PieceCode1 = s_.NextCode1;
-    s_.PieceCode2 = s_.NextCode2;
-    tirerSuivante();
+void Game::bringNextCapsule() {
+    s_.dropStopped = true;
+    s_.capsuleOrientation = 2;
+    s_.capsuleRow = 0;
+    s_.capsuleCol = s_.params.NbCol / 2;
+    s_.capsuleInGrid = false;
+    s_.capsuleHalf1 = s_.nextHalf1;
+    s_.capsuleHalf2 = s_.nextHalf2;
+    drawNextCapsule();
 }
 
 } // namespace kp

@@ -10,9 +10,9 @@ bool vertical(int orientation) {
 }
 } // namespace
 
-bool Game::Mouvement(char move) {
-    const int r = s_.PieceRow, c = s_.PieceCol;
-    const bool vert = vertical(s_.PieceOrientation);
+bool Game::move(char move) {
+    const int r = s_.capsuleRow, c = s_.capsuleCol;
+    const bool vert = vertical(s_.capsuleOrientation);
     auto free = [&](int row, int col) { return s_.at(row, col) == CellEmpty; };
 
     bool ok = false;
@@ -27,7 +27,7 @@ bool Game::Mouvement(char move) {
         ok = vert ? free(r + 2, c) : free(r + 1, c) && free(r + 1, c + 1);
         break;
     case 'H':
-        switch (s_.PieceOrientation) {
+        switch (s_.capsuleOrientation) {
         case 1:
             ok = free(r, c + 1);
             break;
@@ -46,127 +46,127 @@ bool Game::Mouvement(char move) {
         return false;
     }
     if (!ok) {
-        if (move == 'B') atterrissage();
+        if (move == 'B') land();
         return false;
     }
 
     // Leave the cells the capsule occupies (a capsule still waiting in row 0 occupies none).
-    if (s_.PieceVisible) {
-        InitImg(r, c, CellEmpty);
+    if (s_.capsuleInGrid) {
+        setCell(r, c, CellEmpty);
         if (vert)
-            InitImg(r + 1, c, CellEmpty);
+            setCell(r + 1, c, CellEmpty);
         else
-            InitImg(r, c + 1, CellEmpty);
+            setCell(r, c + 1, CellEmpty);
     }
 
     switch (move) {
     case 'G':
-        --s_.PieceCol;
+        --s_.capsuleCol;
         break;
     case 'D':
-        ++s_.PieceCol;
+        ++s_.capsuleCol;
         break;
     case 'B':
-        ++s_.PieceRow;
+        ++s_.capsuleRow;
         break;
     case 'H': {
-        const int32_t code1 = s_.PieceCode1, code2 = s_.PieceCode2;
-        switch (s_.PieceOrientation) {
+        const int32_t code1 = s_.capsuleHalf1, code2 = s_.capsuleHalf2;
+        switch (s_.capsuleOrientation) {
         case 1:
         case 3:
-            if (s_.PieceOrientation == 3) {
-                ++s_.PieceRow;
-                --s_.PieceCol;
+            if (s_.capsuleOrientation == 3) {
+                ++s_.capsuleRow;
+                --s_.capsuleCol;
             }
-            s_.PieceCode1 = code1 + 1;
-            s_.PieceCode2 = code2 + 1;
+            s_.capsuleHalf1 = code1 + 1;
+            s_.capsuleHalf2 = code2 + 1;
             break;
         case 2:
         case 4:
-            if (s_.PieceOrientation == 2)
-                --s_.PieceRow;
+            if (s_.capsuleOrientation == 2)
+                --s_.capsuleRow;
             else
-                ++s_.PieceCol;
-            s_.PieceCode1 = code2 - 3;
-            s_.PieceCode2 = code1 + 1;
+                ++s_.capsuleCol;
+            s_.capsuleHalf1 = code2 - 3;
+            s_.capsuleHalf2 = code1 + 1;
             break;
         }
-        s_.PieceOrientation = s_.PieceOrientation % 4 + 1;
+        s_.capsuleOrientation = s_.capsuleOrientation % 4 + 1;
         break;
     }
     }
 
-    const int nr = s_.PieceRow, nc = s_.PieceCol;
-    InitImg(nr, nc, s_.PieceCode1);
-    if (vertical(s_.PieceOrientation))
-        InitImg(nr + 1, nc, s_.PieceCode2);
+    const int nr = s_.capsuleRow, nc = s_.capsuleCol;
+    setCell(nr, nc, s_.capsuleHalf1);
+    if (vertical(s_.capsuleOrientation))
+        setCell(nr + 1, nc, s_.capsuleHalf2);
     else
-        InitImg(nr, nc + 1, s_.PieceCode2);
-    s_.PieceVisible = true;
+        setCell(nr, nc + 1, s_.capsuleHalf2);
+    s_.capsuleInGrid = true;
 
     if (nr == 1) {
-        InitImgApercu(1, s_.NextCode1);
-        InitImgApercu(2, s_.NextCode2);
+        setPreview(1, s_.nextHalf1);
+        setPreview(2, s_.nextHalf2);
     }
     return true;
 }
 
-void Game::atterrissage() {
-    ev_.soundWanted(Sound::Pose);
+void Game::land() {
+    ev_.soundWanted(Sound::Landing);
     const uint32_t levels = levelsSetUp_;
-    Elimination();
+    findRuns();
     // A level won straight from this landing (no pin-up) has already brought in its own first
     // capsule; taking another would leave the preview showing one that never falls.
-    if (levelsSetUp_ == levels) InitPiece();
+    if (levelsSetUp_ == levels) bringNextCapsule();
 }
 
 void Game::FormKeyDown(int key) {
-    if (s_.Pause) MenuPause_Desactiver();
-    s_.DropStop = true;
+    if (s_.paused) resume();
+    s_.dropStopped = true;
 
     if (key == vk::Return || key == vk::Escape) {
-        PanicActiver();
+        panic();
         return;
     }
-    const bool canMove = s_.timer(TimerId::Timer1).enabled && s_.PieceRow >= 1;
+    const bool canMove = s_.timer(TimerId::Fall).enabled && s_.capsuleRow >= 1;
     if (!canMove) return;
     switch (key) {
     case vk::Space:
     case vk::Numpad0:
-        s_.DropStop = false;
-        Mouvement('B');
-        if (s_.DropStop)
-            setEnabled(TimerId::TimerDrop, false);
+        s_.dropStopped = false;
+        move('B');
+        if (s_.dropStopped)
+            setEnabled(TimerId::Drop, false);
         else
-            restart(TimerId::TimerDrop, DropStepPeriod);
+            restart(TimerId::Drop, DropStepPeriod);
         break;
     case vk::Left:
     case vk::Numpad4:
-        Mouvement('G');
+        move('G');
         break;
     case vk::Up:
     case vk::Numpad5:
     case vk::Numpad8:
-        Mouvement('H');
+        move('H');
         break;
     case vk::Right:
     case vk::Numpad6:
-        Mouvement('D');
+        move('D');
         break;
     case vk::Down:
     case vk::Numpad2:
-        Mouvement('B');
+        move('B');
         break;
     default:
         break;
     }
 }
 
-// One step of a hard drop: the capsule falls a row every 50 ms until DropStop is set again
-// (by the landing's InitPiece or by any key).
-void Game::TimerDropTimer() {
-    if (!s_.DropStop) Mouvement('B');
-    if (s_.DropStop) setEnabled(TimerId::TimerDrop, false);
+// One step of a hard drop: the capsule falls a row every 50 ms until dropStopped is set again
+// (by the landing's bringNextCapsule or by any key).
+void Game::onDropTick() {
+    if (!s_.dropStopped) move('B');
+    if (s_.dropStopped) setEnabled(TimerId::Drop, false);
 }
 
 } // namespace kp

@@ -8,14 +8,14 @@ namespace kp {
 // blocking wait (the hard drop's 50 ms steps, the window shake's 100 ms steps) into short
 // timer-driven sequences with the same visible timing.
 enum class TimerId : int {
-    Timer1,          // the capsule falls one row
-    TimerEffacement, // removal animation frames
-    TimerDescente,   // loose halves fall one row
-    TimerVirus,      // smiley animation
-    TimerChrono,     // elapsed time and automatic pause
-    TimerXX,         // pin-up animation between levels
-    TimerDrop,       // hard drop, one row every 50 ms
-    TimerShake,      // window shake, four steps of 100 ms
+    Fall,            // the capsule falls one row
+    Removal,         // removal animation frames
+    Collapse,        // loose halves fall one row
+    SmileyAnimation, // the smileys' faces change
+    Clock,           // elapsed time and automatic pause
+    Pinup,           // pin-up animation between levels
+    Drop,            // hard drop, one row every 50 ms
+    Shake,           // window shake, four steps of 100 ms
 };
 constexpr int TimerCount = 8;
 

@@ -48,15 +48,15 @@ void Play(Game& game, VirtualClock& clock, Random& pick) {
         }
         if (what < 88) {
             game.FormKeyDown(keys[pick(static_cast<int32_t>(std::size(keys)))]);
-            game.PanicDesactiver();
+            game.unhide();
         } else if (what < 92) {
-            game.MenuPauseClick();
+            game.togglePause();
         } else if (what < 94) {
-            game.MenuRecommencerNiveauClick();
+            game.restartLevel();
         } else if (what < 96) {
-            game.MenuPasserNiveauClick();
+            game.skipLevel();
         } else {
-            game.setWindowActive(!game.state().WindowActive);
+            game.setWindowActive(!game.state().windowActive);
         }
         clock.sync();
     }
@@ -65,14 +65,14 @@ void Play(Game& game, VirtualClock& clock, Random& pick) {
 // What the file must hold for one cell: the grid, but the falling capsule as empty cells, and
 // nothing (empty) outside the board with its walls.
 int32_t SavedCell(const GameState& s, int row, int col) {
-    if (row > s.P.NbLgn + 1 || col > s.P.NbCol + 1) return CellEmpty;
-    if (s.PieceVisible) {
-        const bool vertical = s.PieceOrientation == 1 || s.PieceOrientation == 3;
-        const bool second = vertical ? row == s.PieceRow + 1 && col == s.PieceCol
-                                     : row == s.PieceRow && col == s.PieceCol + 1;
-        if ((row == s.PieceRow && col == s.PieceCol) || second) return CellEmpty;
+    if (row > s.params.NbLgn + 1 || col > s.params.NbCol + 1) return CellEmpty;
+    if (s.capsuleInGrid) {
+        const bool vertical = s.capsuleOrientation == 1 || s.capsuleOrientation == 3;
+        const bool second = vertical ? row == s.capsuleRow + 1 && col == s.capsuleCol
+                                     : row == s.capsuleRow && col == s.capsuleCol + 1;
+        if ((row == s.capsuleRow && col == s.capsuleCol) || second) return CellEmpty;
     }
-    return s.Grille[row][col];
+    return s.grid[row][col];
 }
 
 } // namespace
@@ -88,15 +88,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     window.scores = &settings.Scores;
     const uint32_t seed = fuzz::Hash(data, size);
     Game game(window, seed);
-    game.setParametres(settings.Configuration);
-    game.setAnimationVirus(settings.AnimationVirus);
-    game.setAnimationSuppr(settings.AnimationSuppr);
-    game.setTremblement(settings.Tremblement != 0);
+    game.setParameters(settings.Configuration);
+    game.setSmileyAnimation(settings.AnimationVirus);
+    game.setRemovalAnimation(settings.AnimationSuppr);
+    game.setShake(settings.Tremblement != 0);
     game.setPinup(settings.Pinup);
     // Start-up with a saved game on the command line: a new game, then the file.
-    game.InitPartie();
+    game.newGame();
     window.opened = opened.get();
-    game.InitPartie(path);
+    game.newGame(path);
     window.opened = nullptr;
     VirtualClock clock(game);
     Random pick(seed ^ 0x5A5A5A5Au);
@@ -110,8 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int row = 0; row < GridSize; ++row)
         for (int col = 0; col < GridSize; ++col)
             Check(back->Cells[row][col] == SavedCell(s, row, col), "the same cells come back");
-    Check(back->Niveau == s.Niveau && back->NbVirusRestants == s.NbVirusRestants &&
-              back->Chrono == s.Chrono && back->Tricherie == s.Tricherie,
+    Check(back->level == s.level && back->smileysLeft == s.smileysLeft &&
+              back->Chrono == s.Chrono && back->cheated == s.cheated,
           "the level, the counters and the cheat flag come back");
     return 0;
 }

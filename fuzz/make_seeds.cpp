@@ -104,11 +104,11 @@ void SettingsSeeds() {
 struct Quiet : GameEvents {};
 
 // A game played for a while on virtual time with a fixed seed, saved into `path`.
-void PlayAndSave(const fs::path& path, const Parametres& p, uint32_t seed, int moves) {
+void PlayAndSave(const fs::path& path, const LevelParameters& p, uint32_t seed, int moves) {
     Quiet events;
     Game game(events, seed);
-    game.setParametres(p);
-    game.InitPartie();
+    game.setParameters(p);
+    game.newGame();
     VirtualClock clock(game);
     static constexpr int keys[] = {vk::Left, vk::Right, vk::Up, vk::Space, vk::Down, vk::Space};
     for (int i = 0; i < moves; ++i) {

@@ -20,27 +20,27 @@ std::string CleChrono(int i) {
 
 // The cells the falling capsule occupies, or none while it still waits out of sight.
 bool DansLaGelule(const GameState& jeu, int row, int col) {
-    if (!jeu.PieceVisible) return false;
-    if (row == jeu.PieceRow && col == jeu.PieceCol) return true;
-    const bool vertical = jeu.PieceOrientation == 1 || jeu.PieceOrientation == 3;
-    return vertical ? (row == jeu.PieceRow + 1 && col == jeu.PieceCol)
-                    : (row == jeu.PieceRow && col == jeu.PieceCol + 1);
+    if (!jeu.capsuleInGrid) return false;
+    if (row == jeu.capsuleRow && col == jeu.capsuleCol) return true;
+    const bool vertical = jeu.capsuleOrientation == 1 || jeu.capsuleOrientation == 3;
+    return vertical ? (row == jeu.capsuleRow + 1 && col == jeu.capsuleCol)
+                    : (row == jeu.capsuleRow && col == jeu.capsuleCol + 1);
 }
 
 // Replaces the file's "Sauvegarde" section by the game, keeping every other section.
 void EcrirePartie(IniFile& ini, const GameState& jeu) {
     ini.EraseSection(SectionSauvegarde);
-    ini.WriteInteger(SectionSauvegarde, "Niveau", jeu.Niveau);
-    ini.WriteInteger(SectionSauvegarde, "NbVirusRestants", jeu.NbVirusRestants);
+    ini.WriteInteger(SectionSauvegarde, "Niveau", jeu.level);
+    ini.WriteInteger(SectionSauvegarde, "NbVirusRestants", jeu.smileysLeft);
     for (int i = 0; i < 5; ++i) ini.WriteInteger(SectionSauvegarde, CleChrono(i), jeu.Chrono[i]);
-    ini.WriteBool(SectionSauvegarde, "Tricherie", jeu.Tricherie);
+    ini.WriteBool(SectionSauvegarde, "Tricherie", jeu.cheated);
 
     // The floor row and right wall are NbLgn+1 and NbCol+1; the grid holds 101 of each.
-    const int lastRow = std::clamp(jeu.P.NbLgn + 1, 0, GridSize - 1);
-    const int lastCol = std::clamp(jeu.P.NbCol + 1, 0, GridSize - 1);
+    const int lastRow = std::clamp(jeu.params.NbLgn + 1, 0, GridSize - 1);
+    const int lastCol = std::clamp(jeu.params.NbCol + 1, 0, GridSize - 1);
     for (int row = 0; row <= lastRow; ++row) {
         for (int col = 0; col <= lastCol; ++col) {
-            const int32_t code = DansLaGelule(jeu, row, col) ? CellEmpty : jeu.Grille[row][col];
+            const int32_t code = DansLaGelule(jeu, row, col) ? CellEmpty : jeu.grid[row][col];
             ini.WriteInteger(SectionSauvegarde, CleCase(row, col), code);
         }
     }
@@ -65,14 +65,14 @@ LoadResult LireSauvegarde(const std::filesystem::path& path, std::string_view se
         for (int col = 0; col < GridSize; ++col)
             game.Cells[row][col] = ini.ReadInteger(SectionSauvegarde, CleCase(row, col), CellEmpty);
 
-    game.Niveau = ini.ReadInteger(SectionSauvegarde, "Niveau", 1);
-    if (game.Niveau < 1) game.Niveau = 1; // levels count from 1: the fall period depends on it
-    game.NbVirusRestants = ini.ReadInteger(SectionSauvegarde, "NbVirusRestants", 0);
+    game.level = ini.ReadInteger(SectionSauvegarde, "Niveau", 1);
+    if (game.level < 1) game.level = 1; // levels count from 1: the fall period depends on it
+    game.smileysLeft = ini.ReadInteger(SectionSauvegarde, "NbVirusRestants", 0);
     for (int i = 0; i < 5; ++i) {
         const int32_t digit = ini.ReadInteger(SectionSauvegarde, CleChrono(i), 0);
         game.Chrono[i] = digit >= 0 && digit <= ChronoMax[i] ? digit : 0;
     }
-    game.Tricherie = ini.ReadBool(SectionSauvegarde, "Tricherie", false);
+    game.cheated = ini.ReadBool(SectionSauvegarde, "Tricherie", false);
     out = game;
     return LoadResult::Loaded;
 }

@@ -51,7 +51,7 @@ struct Settings {
     int32_t ColorTexte = 0xFFFFFF;
 
     // "Configuration"
-    Parametres Configuration;
+    LevelParameters Configuration;
 
     // "Scores"
     Palmares Scores;
@@ -60,23 +60,23 @@ struct Settings {
 // A key of "Configuration": the accepted values are the configuration dialog's bounds too.
 struct CleConfiguration {
     std::string_view key;
-    int32_t Parametres::*field;
+    int32_t LevelParameters::*field;
     int32_t min;
     int32_t max;
 };
 
 inline constexpr std::array<CleConfiguration, 11> ClesConfiguration{{
-    {"NbLgn", &Parametres::NbLgn, 5, 99},
-    {"NbCol", &Parametres::NbCol, 5, 99},
-    {"NbVirus", &Parametres::NbVirus, 1, 99},
-    {"NbVirusLignes", &Parametres::NbVirusLignes, 1, 99},
-    {"NbVirusInc", &Parametres::NbVirusInc, 0, 99},
-    {"NbVirusLignesInc", &Parametres::NbVirusLignesInc, 0, 99},
-    {"NbVirusLignesMax", &Parametres::NbVirusLignesMax, 1, 99},
-    {"TempoDepart", &Parametres::TempoDepart, 100, 999},
-    {"TempoNiveauInc", &Parametres::TempoNiveauInc, 0, 99},
-    {"MinCasesConsecutives", &Parametres::MinCasesConsecutives, 1, 999},
-    {"NbColor", &Parametres::NbColor, 1, 5},
+    {"NbLgn", &LevelParameters::NbLgn, 5, 99},
+    {"NbCol", &LevelParameters::NbCol, 5, 99},
+    {"NbVirus", &LevelParameters::NbVirus, 1, 99},
+    {"NbVirusLignes", &LevelParameters::NbVirusLignes, 1, 99},
+    {"NbVirusInc", &LevelParameters::NbVirusInc, 0, 99},
+    {"NbVirusLignesInc", &LevelParameters::NbVirusLignesInc, 0, 99},
+    {"NbVirusLignesMax", &LevelParameters::NbVirusLignesMax, 1, 99},
+    {"TempoDepart", &LevelParameters::TempoDepart, 100, 999},
+    {"TempoNiveauInc", &LevelParameters::TempoNiveauInc, 0, 99},
+    {"MinCasesConsecutives", &LevelParameters::MinCasesConsecutives, 1, 999},
+    {"NbColor", &LevelParameters::NbColor, 1, 5},
 }};
 
 // Reads the whole file into `s`. Whatever is missing, unreadable or out of its range takes its

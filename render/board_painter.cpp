@@ -39,12 +39,12 @@ QRect BoardPainter::drawCell(const QRect& r, int32_t code) {
     return r;
 }
 
-QRect BoardPainter::InitImg(int row, int col, int32_t code) {
+QRect BoardPainter::setCell(int row, int col, int32_t code) {
     if (code == CellWall || row < 1 || row > nbLgn_ || col < 1 || col > nbCol_) return {};
     return drawCell(cellRect(row, col), code);
 }
 
-QRect BoardPainter::InitImgApercu(int col, int32_t code) {
+QRect BoardPainter::setPreview(int col, int32_t code) {
     if (layout_.PreviewY == Hidden) return {};
     const QRect r((col + nbCol_ / 2 - 2) * cellSize_ + 1, layout_.PreviewY, cellSize_, cellSize_);
     return drawCell(r, code);
@@ -84,14 +84,13 @@ QRect BoardPainter::drawCounter(const std::string& text, std::initializer_list<i
 }
 
 QRect BoardPainter::AfficherNiveau(const GameState& s) {
-    return drawCounter(texteNiveau(s.Niveau), {layout_.LevelTensX, layout_.LevelUnitsX},
-                       s.Tricherie);
+    return drawCounter(texteNiveau(s.level), {layout_.LevelTensX, layout_.LevelUnitsX}, s.cheated);
 }
 
 QRect BoardPainter::AfficherNbVirusRestants(const GameState& s) {
-    return drawCounter(texteVirus(s.NbVirusRestants),
+    return drawCounter(texteVirus(s.smileysLeft),
                        {layout_.SmileysHundredsX, layout_.SmileysTensX, layout_.SmileysUnitsX},
-                       s.Tricherie);
+                       s.cheated);
 }
 
 QRect BoardPainter::AfficherChrono(const GameState& s) {
@@ -113,7 +112,7 @@ QRect BoardPainter::AfficherChrono(const GameState& s) {
     return r;
 }
 
-QRect BoardPainter::PinupFrame(const PinupFrames& frames, const GameState& s, PinupFigure figure,
+QRect BoardPainter::pinupFrame(const PinupFrames& frames, const GameState& s, PinupFigure figure,
                                int n) {
     return drawPinupFrame(image_, background_, layout_, cellSize_, frames, sprites_, s, figure, n);
 }
@@ -136,12 +135,12 @@ void BoardPainter::FormPaint(const GameState& s) {
         bevel(layout_.BoardTop, image_.height() - 1);
     }
     for (int r = 1; r <= nbLgn_; ++r)
-        for (int c = 1; c <= nbCol_; ++c) InitImg(r, c, s.Grille[r][c]);
+        for (int c = 1; c <= nbCol_; ++c) setCell(r, c, s.grid[r][c]);
     AfficherNiveau(s);
     AfficherChrono(s);
     AfficherNbVirusRestants(s);
-    InitImgApercu(1, s.Apercu[0]);
-    InitImgApercu(2, s.Apercu[1]);
+    setPreview(1, s.preview[0]);
+    setPreview(2, s.preview[1]);
 }
 
 } // namespace kp

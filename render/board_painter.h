@@ -37,14 +37,14 @@ class BoardPainter {
     void setBackground(const QImage& background);
 
     // One board cell (rows 1..NbLgn, columns 1..NbCol); the rectangle drawn, or an empty one.
-    QRect InitImg(int row, int col, int32_t code);
+    QRect setCell(int row, int col, int32_t code);
     // One half of the next-capsule strip (column 1 or 2).
-    QRect InitImgApercu(int col, int32_t code);
+    QRect setPreview(int col, int32_t code);
     QRect AfficherNiveau(const GameState& s);
     QRect AfficherNbVirusRestants(const GameState& s);
     QRect AfficherChrono(const GameState& s);
     // One frame of the pin-up animation (1..23, or 24 to erase the figure).
-    QRect PinupFrame(const PinupFrames& frames, const GameState& s, PinupFigure figure, int n);
+    QRect pinupFrame(const PinupFrames& frames, const GameState& s, PinupFigure figure, int n);
     // Everything, in order: background, bevels, cells, counters, next capsule.
     void FormPaint(const GameState& s);
 

@@ -27,11 +27,11 @@ bool PinupFrames::load() {
 }
 
 int PinupFrames::offset(PinupFigure f, int n) {
-    return (f == PinupFigure::XX ? offsetsXX : offsetsYY)[n - 1];
+    return (f == PinupFigure::FromRight ? offsetsXX : offsetsYY)[n - 1];
 }
 
 int PinupFrames::stripWidth(PinupFigure f) {
-    return f == PinupFigure::XX ? 130 : 140;
+    return f == PinupFigure::FromRight ? 130 : 140;
 }
 
 QRect drawPinupFrame(QImage& target, const QImage& background, const WindowLayout& layout,
@@ -48,9 +48,9 @@ QRect drawPinupFrame(QImage& target, const QImage& background, const WindowLayou
         if (!img.isNull()) p.drawImage(PinupFrames::offset(figure, n), 0, img);
     }
     // The halves still lying on the board stay in front of the figure.
-    for (int r = 1; r <= s.P.NbLgn; ++r)
-        for (int c = 1; c <= s.P.NbCol; ++c) {
-            const int32_t code = s.Grille[r][c];
+    for (int r = 1; r <= s.params.NbLgn; ++r)
+        for (int c = 1; c <= s.params.NbCol; ++c) {
+            const int32_t code = s.grid[r][c];
             if (!isCapsuleHalf(code)) continue;
             const QRect cell((c - 1) * cellSize,
                              (r - 1) * cellSize + layout.BoardTop - layout.PinupY + 1, cellSize,

@@ -21,7 +21,7 @@ struct PinupFrames {
     bool load(); // from the resources; false when a frame is missing
 
     const QImage& frame(PinupFigure f, int n) const {
-        return (f == PinupFigure::XX ? xx : yy)[n - 1];
+        return (f == PinupFigure::FromRight ? xx : yy)[n - 1];
     }
     // The frame's x inside the strip.
     static int offset(PinupFigure f, int n);

@@ -30,12 +30,12 @@ float midiGain(int level) {
 
 std::span<const Tone> speakerTones(Sound sound) {
     switch (sound) {
-    case Sound::Pose:
+    case Sound::Landing:
         return PoseTones;
-    case Sound::Effacement:
+    case Sound::Removal:
         return EffacementTones;
-    case Sound::Niveau:
-    case Sound::Record:
+    case Sound::LevelWon:
+    case Sound::HighScore:
         return NiveauTones;
     }
     return {};

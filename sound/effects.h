@@ -28,10 +28,10 @@ class SoundEffects {
     // "WaveVolume" 0-2: the gain of effects in the mixer (no device volume is touched).
     void ModifierWaveVolume(int level);
 
-    void SonnerPose() { play(Sound::Pose); }
-    void SonnerEffacement() { play(Sound::Effacement); }
-    void SonnerNiveau() { play(Sound::Niveau); }
-    void SonnerRecord() { play(Sound::Record); }
+    void SonnerPose() { play(Sound::Landing); }
+    void SonnerEffacement() { play(Sound::Removal); }
+    void SonnerNiveau() { play(Sound::LevelWon); }
+    void SonnerRecord() { play(Sound::HighScore); }
     void play(Sound sound);
 
     // Whether every clip was found and decoded.

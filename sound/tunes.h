@@ -24,7 +24,7 @@ inline constexpr std::array<TuneInfo, 5> Tunes{{
 // The tune of a "Musique" value, or nullptr for 0 and out-of-range values.
 const TuneInfo* tuneInfo(int musique);
 
-// The bytes of a tune's MIDI file or of an effect clip ("Pose", "Suppr", "Niveau", "Record");
+// The bytes of a tune's MIDI file or of an effect clip ("Pose", "Suppr", "level", "Record");
 // empty when there is no such resource. Names are case-insensitive.
 QByteArray tuneResource(const QString& resource);
 QByteArray clipResource(const QString& name);

@@ -66,7 +66,7 @@ QImage toQImage(const Bitmap24& bmp) {
 } // namespace
 
 void TForm1::RetaillerEcran() {
-    const Parametres& p = game_.state().P;
+    const LevelParameters& p = game_.state().params;
     LayoutInput in;
     in.cellSize = cellSize_;
     in.nbLgn = p.NbLgn;

@@ -89,10 +89,11 @@ size_t indexCle(std::string_view cle) {
     return 0;
 }
 
-Parametres preset(int32_t nbLgn, int32_t nbCol, int32_t nbVirus, int32_t nbVirusLignes,
-                  int32_t nbVirusInc, int32_t nbVirusLignesInc, int32_t nbVirusLignesMax,
-                  int32_t tempoDepart, int32_t tempoNiveauInc, int32_t minCases, int32_t nbColor) {
-    Parametres p;
+LevelParameters preset(int32_t nbLgn, int32_t nbCol, int32_t nbVirus, int32_t nbVirusLignes,
+                       int32_t nbVirusInc, int32_t nbVirusLignesInc, int32_t nbVirusLignesMax,
+                       int32_t tempoDepart, int32_t tempoNiveauInc, int32_t minCases,
+                       int32_t nbColor) {
+    LevelParameters p;
     p.NbLgn = nbLgn;
     p.NbCol = nbCol;
     p.NbVirus = nbVirus;
@@ -107,7 +108,7 @@ Parametres preset(int32_t nbLgn, int32_t nbCol, int32_t nbVirus, int32_t nbVirus
     return p;
 }
 
-bool memesValeurs(const Parametres& a, const Parametres& b) {
+bool memesValeurs(const LevelParameters& a, const LevelParameters& b) {
     for (const CleConfiguration& k : ClesConfiguration)
         if (a.*k.field != b.*k.field) return false;
     return true;
@@ -115,8 +116,8 @@ bool memesValeurs(const Parametres& a, const Parametres& b) {
 
 } // namespace
 
-const std::array<Parametres, 4>& ConfigPage::presets() {
-    static const std::array<Parametres, 4> table{
+const std::array<LevelParameters, 4>& ConfigPage::presets() {
+    static const std::array<LevelParameters, 4> table{
         preset(18, 8, 5, 5, 5, 1, 14, 650, 10, 4, 3),
         preset(18, 8, 15, 7, 5, 1, 17, 650, 0, 4, 3),
         preset(25, 8, 20, 10, 5, 1, 20, 500, 0, 5, 3),
@@ -193,22 +194,22 @@ BoundedSpinEdit* ConfigPage::edit(std::string_view key) const {
     return nullptr;
 }
 
-void ConfigPage::setValeurs(const Parametres& p) {
+void ConfigPage::setValeurs(const LevelParameters& p) {
     for (size_t i = 0; i < ClesConfiguration.size(); ++i) {
         edits_[i]->setRange(ClesConfiguration[i].min, ClesConfiguration[i].max);
         edits_[i]->setValue(p.*ClesConfiguration[i].field);
     }
 }
 
-Parametres ConfigPage::valeurs() const {
-    Parametres p;
+LevelParameters ConfigPage::valeurs() const {
+    LevelParameters p;
     for (size_t i = 0; i < ClesConfiguration.size(); ++i)
         p.*ClesConfiguration[i].field = edits_[i]->value();
     return p;
 }
 
 int ConfigPage::NoConfig() {
-    const Parametres p = valeurs();
+    const LevelParameters p = valeurs();
     int trouve = 0;
     for (int k = 1; k <= 4 && trouve == 0; ++k)
         if (memesValeurs(p, presets()[k - 1])) trouve = k;
@@ -222,7 +223,7 @@ void ConfigPage::valeurChangee() {
 }
 
 void ConfigPage::BtnConfigClick(int k) {
-    const Parametres& p = presets()[k - 1];
+    const LevelParameters& p = presets()[k - 1];
     for (size_t i = 0; i < ClesConfiguration.size(); ++i)
         edits_[i]->setValue(p.*ClesConfiguration[i].field);
     modifie_ = true;

@@ -30,13 +30,13 @@ class BoundedSpinEdit : public QSpinBox {
 class ConfigPage : public QWidget {
   public:
     // Presets 1 to 4; the first is the game's default configuration.
-    static const std::array<Parametres, 4>& presets();
+    static const std::array<LevelParameters, 4>& presets();
 
     explicit ConfigPage(QWidget* parent = nullptr);
 
     // Sets every edit's bounds, then its value.
-    void setValeurs(const Parametres& p);
-    Parametres valeurs() const;
+    void setValeurs(const LevelParameters& p);
+    LevelParameters valeurs() const;
 
     // Which preset (1..4) the values equal, the first one that does, or 0. Its button is
     // disabled and the others enabled.

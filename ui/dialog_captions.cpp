@@ -70,7 +70,7 @@ QString texteQuestionEffacer(int langue) {
                        : QStringLiteral("Effacer le tableau des scores ?");
 }
 
-QString textePreset(int langue, const Parametres& p) {
+QString textePreset(int langue, const LevelParameters& p) {
     const QString format =
         langue == 1 ? QStringLiteral("%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, "
                                      "runs of %6, a fall every %7 ms")

@@ -23,7 +23,7 @@ QString texteQuestionAppliquer(int langue);
 QString texteQuestionEffacer(int langue);
 
 // The tooltip of a preset button: what the preset plays like.
-QString textePreset(int langue, const Parametres& p);
+QString textePreset(int langue, const LevelParameters& p);
 
 // The mail link's message, around the title and the version: "<greeting>title version<end>".
 QString texteMailBonjour(int langue);

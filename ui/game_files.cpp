@@ -75,7 +75,7 @@ void TForm1::OuvrirPartie(const std::filesystem::path& path) {
         return;
     }
     if (result == LoadResult::Loaded) partieLue_ = {p, std::move(lue)};
-    game_.InitPartie(p);
+    game_.newGame(p);
     partieLue_ = {};
 }
 
@@ -102,7 +102,7 @@ void TForm1::recordOffered() {
         mois[m] = locale.monthName(m + 1, QLocale::ShortFormat).toStdString();
     const GameState& s = game_.state();
     const ResultatPalmares r =
-        MettreAJourPalmares(settings_.Scores, settingsFile_, s.Niveau, s.NbVirusRestants,
+        MettreAJourPalmares(settings_.Scores, settingsFile_, s.level, s.smileysLeft,
                             nomDialogue_->nom().toStdString(), TexteDatePalmaresMaintenant(mois));
     if (r.rang > 0 && !r.fichier.ok())
         platform_.message(this, QString::fromStdString(MessageErreurFichier(r.fichier, langue())));

@@ -92,7 +92,7 @@ TForm1::TForm1(Platform& platform, std::filesystem::path settingsFile,
                 [this, i] { game_.fire(static_cast<TimerId>(i)); });
     }
     // The clock also watches over the music, after its own game step.
-    connect(&timers_[timerIndex(TimerId::TimerChrono)], &QTimer::timeout, this,
+    connect(&timers_[timerIndex(TimerId::Clock)], &QTimer::timeout, this,
             [this] { superviserMusique(); });
     buildMenus();
     form2_ = new TForm2(*this, platform_);
@@ -105,13 +105,13 @@ TForm1::TForm1(Platform& platform, std::filesystem::path settingsFile,
 
 TForm1::~TForm1() = default;
 
-void TForm1::appliquerConfiguration(const Parametres& p) {
+void TForm1::appliquerConfiguration(const LevelParameters& p) {
     settings_.Configuration = p;
-    game_.setParametres(p);
+    game_.setParameters(p);
     RetaillerEcran();
     CreerBmpFond(Idem);
     repaintAll();
-    game_.InitPartie(); // as "Nouvelle partie" does
+    game_.newGame(); // as "Nouvelle partie" does
 }
 
 QAction* TForm1::action(const std::string& id) const {
@@ -140,9 +140,9 @@ void TForm1::FormShow() {
     composer_.setLogo(loadBitmap(QStringLiteral(":/logo/ImgLogo")));
     ChargerINI(settings_, settingsFile_);
     // The board's size comes first: the layout is computed from it.
-    game_.setParametres(settings_.Configuration);
+    game_.setParameters(settings_.Configuration);
     appliquerReglages();
-    game_.InitPartie();
+    game_.newGame();
     // The timers that always run start with the game.
     for (int i = 0; i < TimerCount; ++i) timerChanged(static_cast<TimerId>(i));
     if (centreWithFrame_) frameWatch_.start();
@@ -188,20 +188,20 @@ void TForm1::changeEvent(QEvent* event) {
 // ---- What the rules report ----
 
 void TForm1::cellChanged(int row, int col, int32_t code) {
-    view_->update(painter_.InitImg(row, col, code));
+    view_->update(painter_.setCell(row, col, code));
 }
 
 void TForm1::previewChanged(int col, int32_t code) {
-    view_->update(painter_.InitImgApercu(col, code));
+    view_->update(painter_.setPreview(col, code));
 }
 
 void TForm1::counterChanged(Counter counter) {
     const GameState& s = game_.state();
     switch (counter) {
-    case Counter::Niveau:
+    case Counter::Level:
         view_->update(painter_.AfficherNiveau(s));
         break;
-    case Counter::Virus:
+    case Counter::Smileys:
         view_->update(painter_.AfficherNbVirusRestants(s));
         break;
     case Counter::Chrono:
@@ -212,18 +212,18 @@ void TForm1::counterChanged(Counter counter) {
 
 void TForm1::afficherMessage() {
     const GameState& s = game_.state();
-    switch (s.LabelMessage) {
-    case Message::Niveau:
-        message_->setText(texteMessageNiveau(langue(), s.Niveau));
+    switch (s.message) {
+    case Message::Level:
+        message_->setText(texteMessageNiveau(langue(), s.level));
         break;
-    case Message::Pause:
+    case Message::Paused:
         message_->setText(texteMessagePause(langue()));
         break;
-    case Message::Perdu:
+    case Message::Lost:
         message_->setText(texteMessagePerdu(langue()));
         break;
     }
-    message_->setVisible(s.LabelMessageVisible);
+    message_->setVisible(s.messageVisible);
 }
 
 void TForm1::messageChanged() {
@@ -254,13 +254,13 @@ void TForm1::soundWanted(Sound s) {
 void TForm1::windowShake(int dy) {
     if (!shakeRest_) shakeRest_ = pos();
     move(shakeRest_->x(), shakeRest_->y() + dy);
-    const int step = game_.state().ShakeStep;
+    const int step = game_.state().shakeStep;
     if (dy == 0 && (step == 0 || step >= 4)) shakeRest_.reset();
 }
 
 void TForm1::pinupFrame(int frame, PinupFigure figure) {
     if (frame >= 1 && frame <= PinupFrames::Frames)
-        view_->update(painter_.PinupFrame(pinups_, game_.state(), figure, frame));
+        view_->update(painter_.pinupFrame(pinups_, game_.state(), figure, frame));
     else
         repaintAll(); // the figure goes, and with it anything the strip covered
 }
@@ -269,7 +269,7 @@ void TForm1::panicChanged(bool hidden) {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         // Without a notification area, hiding would leave no way back: minimise instead.
         if (hidden) showMinimized();
-        game_.PanicDesactiver();
+        game_.unhide();
         return;
     }
     if (!tray_) {
@@ -281,7 +281,7 @@ void TForm1::panicChanged(bool hidden) {
         tray_->setContextMenu(popup_);
         connect(tray_, &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason r) {
-                    if (r == QSystemTrayIcon::Trigger) game_.PanicDesactiver();
+                    if (r == QSystemTrayIcon::Trigger) game_.unhide();
                 });
     }
     if (form2_) form2_->cacherPourPanic(hidden); // the dialog goes and comes back with the game

@@ -99,7 +99,7 @@ class TForm1 : public QMainWindow, public GameEvents {
     void CreerBmpFond(const std::string& path);
     void repaintAll();
     // The configuration dialog's new parameters: stored, laid out, drawn, and a new game.
-    void appliquerConfiguration(const Parametres& p);
+    void appliquerConfiguration(const LevelParameters& p);
 
     // GameEvents
     void cellChanged(int row, int col, int32_t code) override;

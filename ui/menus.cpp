@@ -54,20 +54,18 @@ void TForm1::buildMenus() {
     menuRows_ = new MenuRows(this);
     setMenuWidget(menuRows_);
     QMenu* fichier = addMenu(nullptr, "MenuFichier");
-    addItem(fichier, "MenuNouveauJeu", [this] { game_.InitPartie(); })->setShortcut(Qt::Key_F2);
+    addItem(fichier, "MenuNouveauJeu", [this] { game_.newGame(); })->setShortcut(Qt::Key_F2);
     addItem(fichier, "MenuRecommencerNiveau", [this] {
-        game_.MenuRecommencerNiveauClick();
+        game_.restartLevel();
     })->setShortcut(Qt::Key_F3);
-    addItem(fichier, "MenuPasserNiveau", [this] {
-        game_.MenuPasserNiveauClick();
-    })->setShortcut(Qt::Key_F4);
+    addItem(fichier, "MenuPasserNiveau", [this] { game_.skipLevel(); })->setShortcut(Qt::Key_F4);
     QAction* pause = addItem(
-        fichier, "MenuPause", [this] { game_.MenuPauseClick(); }, nullptr, true);
+        fichier, "MenuPause", [this] { game_.togglePause(); }, nullptr, true);
     pause->setShortcut(Qt::Key_F5);
     // The action owns the check mark's truth: the rules say whether the game is paused.
     connect(pause, &QAction::triggered, this,
-            [this, pause] { pause->setChecked(game_.state().Pause); });
-    addItem(fichier, "MenuPanic", [this] { game_.PanicActiver(); })->setShortcut(Qt::Key_Escape);
+            [this, pause] { pause->setChecked(game_.state().paused); });
+    addItem(fichier, "MenuPanic", [this] { game_.panic(); })->setShortcut(Qt::Key_Escape);
     fichier->addSeparator();
     addItem(fichier, "MenuOuvrir", [this] { ouvrirPartie(); });
     addItem(fichier, "MenuEnregistrerSous", [this] { enregistrerPartie(); });
@@ -76,7 +74,7 @@ void TForm1::buildMenus() {
 
     // The notification-area icon's menu, while the game is hidden.
     popup_ = new QMenu(this);
-    addItem(popup_, "MenuPopupPanicRestaurer", [this] { game_.PanicDesactiver(); });
+    addItem(popup_, "MenuPopupPanicRestaurer", [this] { game_.unhide(); });
     addItem(popup_, "MenuPopupQuitter", [this] { quitter(); });
 
     QMenu* options = addMenu(nullptr, "MenuOptions");
@@ -87,20 +85,20 @@ void TForm1::buildMenus() {
     QMenu* animVirus = addMenu(options, "MenuAnimVirus");
     addRadios(animVirus, ids::animVirus, [this](int v) {
         settings_.AnimationVirus = v;
-        game_.setAnimationVirus(v);
+        game_.setSmileyAnimation(v);
     });
 
     QMenu* animSuppr = addMenu(options, "MenuAnimSuppr");
     addRadios(animSuppr, ids::animSuppr, [this](int v) {
         settings_.AnimationSuppr = v;
-        game_.setAnimationSuppr(v);
+        game_.setRemovalAnimation(v);
     });
     QMenu* supprOptions = addMenu(animSuppr, "MenuAnimSupprOptions");
     addItem(
         supprOptions, "MenuAnimSupprTremblement",
         [this] {
             settings_.Tremblement = settings_.Tremblement ? 0 : 1;
-            game_.setTremblement(settings_.Tremblement != 0);
+            game_.setShake(settings_.Tremblement != 0);
             check("MenuAnimSupprTremblement", settings_.Tremblement != 0);
         },
         nullptr, true);
@@ -254,11 +252,11 @@ void TForm1::appliquerReglages() {
     check("MenuAffCompteurs", s.AffCompteurs != 0);
     check("MenuAffPieceSuivante", s.AffPieceSuivante != 0);
     check("MenuAnimSupprTremblement", s.Tremblement != 0);
-    game_.setTremblement(s.Tremblement != 0);
+    game_.setShake(s.Tremblement != 0);
     check(ids::animVirus[s.AnimationVirus]);
-    game_.setAnimationVirus(s.AnimationVirus);
+    game_.setSmileyAnimation(s.AnimationVirus);
     check(ids::animSuppr[s.AnimationSuppr]);
-    game_.setAnimationSuppr(s.AnimationSuppr);
+    game_.setRemovalAnimation(s.AnimationSuppr);
     appliquerLangue(s.Langue);
     appliquerSon();
     majRecents();

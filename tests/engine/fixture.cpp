@@ -38,38 +38,38 @@ std::string cellText(int32_t code) {
     return std::to_string(code);
 }
 
-Scenario::Scenario(const Parametres& p, uint32_t seed) : game(ev, seed), clock(game) {
-    game.setParametres(p);
+Scenario::Scenario(const LevelParameters& p, uint32_t seed) : game(ev, seed), clock(game) {
+    game.setParameters(p);
     // The default options, as the settings apply them at start-up.
-    game.setAnimationVirus(OptionsJeu{}.AnimationVirus);
-    game.setAnimationSuppr(OptionsJeu{}.AnimationSuppr);
-    game.InitPartie();
+    game.setSmileyAnimation(GameOptions{}.AnimationVirus);
+    game.setRemovalAnimation(GameOptions{}.AnimationSuppr);
+    game.newGame();
     clock.sync();
 }
 
 void Scenario::board(const std::vector<std::string>& rows) {
     GameState& st = s();
-    for (int r = 0; r <= st.P.NbLgn; ++r)
-        for (int c = 1; c <= st.P.NbCol; ++c) st.Grille[r][c] = CellEmpty;
-    int r = st.P.NbLgn - static_cast<int>(rows.size()) + 1;
+    for (int r = 0; r <= st.params.NbLgn; ++r)
+        for (int c = 1; c <= st.params.NbCol; ++c) st.grid[r][c] = CellEmpty;
+    int r = st.params.NbLgn - static_cast<int>(rows.size()) + 1;
     for (const auto& line : rows) {
         std::istringstream in(line);
         std::string token;
         int c = 1;
-        while (in >> token) st.Grille[r][c++] = parseCell(token);
+        while (in >> token) st.grid[r][c++] = parseCell(token);
         ++r;
     }
-    st.NbVirusRestants = smileys();
+    st.smileysLeft = smileys();
 }
 
 std::vector<std::string> Scenario::text(int last) const {
     const GameState& st = game.state();
     std::vector<std::string> out;
-    const int first = last > 0 ? st.P.NbLgn - last + 1 : 1;
-    for (int r = first; r <= st.P.NbLgn; ++r) {
+    const int first = last > 0 ? st.params.NbLgn - last + 1 : 1;
+    for (int r = first; r <= st.params.NbLgn; ++r) {
         std::string line;
-        for (int c = 1; c <= st.P.NbCol; ++c)
-            line += (c > 1 ? " " : "") + cellText(st.Grille[r][c]);
+        for (int c = 1; c <= st.params.NbCol; ++c)
+            line += (c > 1 ? " " : "") + cellText(st.grid[r][c]);
         out.push_back(line);
     }
     return out;
@@ -78,18 +78,18 @@ std::vector<std::string> Scenario::text(int last) const {
 void Scenario::capsule(int row, int col, int orientation, int colour1, int colour2) {
     GameState& st = s();
     const bool vertical = orientation == 1 || orientation == 3;
-    st.PieceRow = row;
-    st.PieceCol = col;
-    st.PieceOrientation = orientation;
-    st.PieceCode1 = capsuleCode(colour1, vertical ? LinkTop : LinkLeft);
-    st.PieceCode2 = capsuleCode(colour2, vertical ? LinkBottom : LinkRight);
-    st.Grille[row][col] = st.PieceCode1;
-    st.Grille[vertical ? row + 1 : row][vertical ? col : col + 1] = st.PieceCode2;
-    st.PieceVisible = true;
+    st.capsuleRow = row;
+    st.capsuleCol = col;
+    st.capsuleOrientation = orientation;
+    st.capsuleHalf1 = capsuleCode(colour1, vertical ? LinkTop : LinkLeft);
+    st.capsuleHalf2 = capsuleCode(colour2, vertical ? LinkBottom : LinkRight);
+    st.grid[row][col] = st.capsuleHalf1;
+    st.grid[vertical ? row + 1 : row][vertical ? col : col + 1] = st.capsuleHalf2;
+    st.capsuleInGrid = true;
 }
 
 void Scenario::resume() {
-    if (s().Pause) game.MenuPause_Desactiver();
+    if (s().paused) game.resume();
     clock.sync();
 }
 
@@ -108,16 +108,16 @@ void Scenario::settle(int64_t limitMs) {
 int Scenario::count(int32_t code) const {
     int n = 0;
     const GameState& st = game.state();
-    for (int r = 0; r <= st.P.NbLgn; ++r)
-        for (int c = 1; c <= st.P.NbCol; ++c) n += st.Grille[r][c] == code;
+    for (int r = 0; r <= st.params.NbLgn; ++r)
+        for (int c = 1; c <= st.params.NbCol; ++c) n += st.grid[r][c] == code;
     return n;
 }
 
 int Scenario::smileys() const {
     int n = 0;
     const GameState& st = game.state();
-    for (int r = 1; r <= st.P.NbLgn; ++r)
-        for (int c = 1; c <= st.P.NbCol; ++c) n += isSmiley(st.Grille[r][c]);
+    for (int r = 1; r <= st.params.NbLgn; ++r)
+        for (int c = 1; c <= st.params.NbCol; ++c) n += isSmiley(st.grid[r][c]);
     return n;
 }
 

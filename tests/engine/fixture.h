@@ -50,7 +50,7 @@ struct Scenario {
     Game game;
     VirtualClock clock;
 
-    explicit Scenario(const Parametres& p = {}, uint32_t seed = 12345);
+    explicit Scenario(const LevelParameters& p = {}, uint32_t seed = 12345);
     GameState& s() { return game.state(); }
 
     // Replaces the visible field by these rows, aligned on the bottom row; the rest is empty.

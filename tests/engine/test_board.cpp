@@ -35,7 +35,7 @@ TEST(RandomGenerator, followsTheLinearCongruentialSequence) {
 }
 
 TEST(Grid, smallestBoardHasWallsFloorAndHiddenRow) {
-    Parametres p;
+    LevelParameters p;
     p.NbLgn = 5;
     p.NbCol = 5;
     p.NbVirusLignes = 1;
@@ -43,19 +43,19 @@ TEST(Grid, smallestBoardHasWallsFloorAndHiddenRow) {
     Scenario sc(p);
     const GameState& s = sc.s();
     for (int r = 0; r <= 5; ++r) {
-        EXPECT_EQ(s.Grille[r][0], CellWall);
-        EXPECT_EQ(s.Grille[r][6], CellWall);
+        EXPECT_EQ(s.grid[r][0], CellWall);
+        EXPECT_EQ(s.grid[r][6], CellWall);
     }
-    for (int c = 0; c <= 6; ++c) EXPECT_EQ(s.Grille[6][c], CellWall);
-    for (int c = 1; c <= 5; ++c) EXPECT_EQ(s.Grille[0][c], CellEmpty);
+    for (int c = 0; c <= 6; ++c) EXPECT_EQ(s.grid[6][c], CellWall);
+    for (int c = 1; c <= 5; ++c) EXPECT_EQ(s.grid[0][c], CellEmpty);
 }
 
 TEST(Grid, onlyVisibleCellsAreRedrawn) {
     Scenario sc;
     const int before = sc.ev.cellsDrawn;
-    sc.game.InitJeu();
+    sc.game.setUpLevel();
     // 18 x 8 visible cells cleared, plus the smileys placed; walls and row 0 are never drawn.
-    EXPECT_EQ(sc.ev.cellsDrawn - before, 18 * 8 + sc.s().NbVirusRestants);
+    EXPECT_EQ(sc.ev.cellsDrawn - before, 18 * 8 + sc.s().smileysLeft);
 }
 
 } // namespace kp::test

@@ -7,16 +7,16 @@ namespace kp::test {
 namespace {
 // Plays on a board of a few rows; a smiley far up on the left keeps the level going.
 struct Removing : Scenario {
-    explicit Removing(const Parametres& p = {}) : Scenario(p) {}
+    explicit Removing(const LevelParameters& p = {}) : Scenario(p) {}
     void start(const std::vector<std::string>& rows) {
         board(rows);
-        s().Grille[8][1] = smileyCode(4, 1);
+        s().grid[8][1] = smileyCode(4, 1);
         resume();
     }
     // Lets the capsule, placed at (row, col), fall until it lands.
     void land(int row, int col, int orientation, int c1, int c2) {
         capsule(row, col, orientation, c1, c2);
-        while (game.Mouvement('B')) {
+        while (game.move('B')) {
         }
         clock.sync();
     }
@@ -24,7 +24,7 @@ struct Removing : Scenario {
 constexpr int b = 0, y = 1, m = 2, g = 3, o = 4;
 } // namespace
 
-TEST(Elimination, crossingRunsGoTogether) {
+TEST(findRuns, crossingRunsGoTogether) {
     Removing sc;
     sc.start({
         ". . . . . . . .",
@@ -41,8 +41,8 @@ TEST(Elimination, crossingRunsGoTogether) {
                               ". . . . *b . . .",
                               ". . . . *b . . .",
                           }));
-    EXPECT_EQ(sc.ev.sounds[Sound::Effacement], 1);
-    EXPECT_FALSE(sc.s().timer(TimerId::Timer1).enabled);
+    EXPECT_EQ(sc.ev.sounds[Sound::Removal], 1);
+    EXPECT_FALSE(sc.s().timer(TimerId::Fall).enabled);
     sc.settle();
     EXPECT_EQ(sc.text(5), (std::vector<std::string>{
                               ". . . . . . . .",
@@ -51,10 +51,10 @@ TEST(Elimination, crossingRunsGoTogether) {
                               ". . . . . . . .",
                               ". . . . . o0 . .",
                           }));
-    EXPECT_EQ(sc.s().NbVirusRestants, 1);
+    EXPECT_EQ(sc.s().smileysLeft, 1);
 }
 
-TEST(Elimination, aRunLongerThanTheMinimumGoesWhole) {
+TEST(findRuns, aRunLongerThanTheMinimumGoesWhole) {
     Removing sc;
     sc.start({"Y Y . Y Y G . ."});
     sc.land(10, 3, 1, g, y);
@@ -63,11 +63,11 @@ TEST(Elimination, aRunLongerThanTheMinimumGoesWhole) {
     EXPECT_EQ(sc.text(1)[0], ". . g0 . . G . .");
 }
 
-TEST(Elimination, removedCellsAnimateFourPlusFourTicks) {
+TEST(findRuns, removedCellsAnimateFourPlusFourTicks) {
     Removing sc;
     sc.start({"Y Y Y . . . . ."});
     sc.land(10, 4, 1, g, y);
-    const auto at = [&] { return sc.s().Grille[18][1]; };
+    const auto at = [&] { return sc.s().grid[18][1]; };
     sc.run(400);
     EXPECT_EQ(at(), removalCode(y, 0));
     sc.run(100);
@@ -76,7 +76,7 @@ TEST(Elimination, removedCellsAnimateFourPlusFourTicks) {
     EXPECT_EQ(at(), removalCode(y, 3));
     sc.run(100);
     EXPECT_EQ(at(), CellEmpty);
-    EXPECT_TRUE(sc.s().timer(TimerId::TimerDescente).enabled);
+    EXPECT_TRUE(sc.s().timer(TimerId::Collapse).enabled);
 }
 
 TEST(Collapse, aHalfWhosePartnerWentFallsAlone) {
@@ -98,33 +98,33 @@ TEST(Collapse, aLyingCapsuleFallsOnlyWhenBothCellsBelowAreFree) {
 
 TEST(Collapse, nothingLooseMeansNoLandingSoundAndNoShake) {
     Removing sc;
-    sc.game.setTremblement(true);
+    sc.game.setShake(true);
     sc.start({"Y Y Y . . . . ."});
     sc.land(18, 4, 2, y, g);
-    EXPECT_EQ(sc.ev.sounds[Sound::Pose], 1);
+    EXPECT_EQ(sc.ev.sounds[Sound::Landing], 1);
     sc.settle();
-    EXPECT_EQ(sc.ev.sounds[Sound::Pose], 1);
+    EXPECT_EQ(sc.ev.sounds[Sound::Landing], 1);
     EXPECT_TRUE(sc.ev.shakes.empty());
     EXPECT_EQ(sc.text(1)[0], ". . . . g0 . . .");
 }
 
 TEST(Collapse, theWindowShakesFor400msBeforePlayGoesOn) {
     Removing sc;
-    sc.game.setTremblement(true);
+    sc.game.setShake(true);
     sc.start({". . . . . . . .", "Y Y Y . . . . ."});
     sc.land(10, 4, 1, g, y);
     sc.run(800); // removal
     sc.run(200); // g0 falls one row, then a tick that moves nothing
-    EXPECT_EQ(sc.ev.sounds[Sound::Pose], 2);
-    EXPECT_EQ(sc.s().ShakeStep, 1);
-    EXPECT_FALSE(sc.s().timer(TimerId::TimerDescente).enabled);
-    EXPECT_FALSE(sc.s().timer(TimerId::Timer1).enabled);
+    EXPECT_EQ(sc.ev.sounds[Sound::Landing], 2);
+    EXPECT_EQ(sc.s().shakeStep, 1);
+    EXPECT_FALSE(sc.s().timer(TimerId::Collapse).enabled);
+    EXPECT_FALSE(sc.s().timer(TimerId::Fall).enabled);
     sc.run(300);
     EXPECT_EQ(sc.ev.shakes, (std::vector<int>{2, 0, 1}));
-    EXPECT_FALSE(sc.s().timer(TimerId::Timer1).enabled);
+    EXPECT_FALSE(sc.s().timer(TimerId::Fall).enabled);
     sc.run(100);
     EXPECT_EQ(sc.ev.shakes, (std::vector<int>{2, 0, 1, 0}));
-    EXPECT_TRUE(sc.s().timer(TimerId::Timer1).enabled);
+    EXPECT_TRUE(sc.s().timer(TimerId::Fall).enabled);
     EXPECT_FALSE(sc.game.chainRunning());
 }
 
@@ -138,16 +138,16 @@ TEST(Collapse, aChainRemovesAgainBeforeTheNextCapsuleMoves) {
         ". . Y . . G . .",
     });
     sc.land(10, 6, 1, o, b);
-    ASSERT_EQ(sc.s().PieceRow, 0); // the next capsule is in, waiting
+    ASSERT_EQ(sc.s().capsuleRow, 0); // the next capsule is in, waiting
     bool timer1SeenDuringChain = false;
     int steps = 0;
     while (sc.game.chainRunning() && ++steps < 100000) {
         sc.run(1);
-        timer1SeenDuringChain |= sc.game.chainRunning() && sc.s().timer(TimerId::Timer1).enabled;
+        timer1SeenDuringChain |= sc.game.chainRunning() && sc.s().timer(TimerId::Fall).enabled;
     }
     EXPECT_FALSE(timer1SeenDuringChain);
-    EXPECT_EQ(sc.ev.sounds[Sound::Effacement], 2);
-    EXPECT_EQ(sc.s().PieceRow, 0);
+    EXPECT_EQ(sc.ev.sounds[Sound::Removal], 2);
+    EXPECT_EQ(sc.s().capsuleRow, 0);
     EXPECT_EQ(sc.text(5), (std::vector<std::string>{
                               ". . . . . . . .",
                               ". . . . . o0 . .",
@@ -155,32 +155,32 @@ TEST(Collapse, aChainRemovesAgainBeforeTheNextCapsuleMoves) {
                               ". . . . . G . .",
                               ". . . . . G . .",
                           }));
-    EXPECT_EQ(sc.s().NbVirusRestants, 4);
+    EXPECT_EQ(sc.s().smileysLeft, 4);
 }
 
-TEST(Elimination, runsOfOneClearTheBoardAndWinTheLevel) {
-    Parametres p;
+TEST(findRuns, runsOfOneClearTheBoardAndWinTheLevel) {
+    LevelParameters p;
     p.MinCasesConsecutives = 1;
     Scenario sc(p);
     sc.game.setPinup(0);
     sc.resume();
     sc.run(650 * 19);
     sc.settle();
-    EXPECT_EQ(sc.s().Niveau, 2);
-    EXPECT_EQ(sc.ev.sounds[Sound::Niveau], 1);
+    EXPECT_EQ(sc.s().level, 2);
+    EXPECT_EQ(sc.ev.sounds[Sound::LevelWon], 1);
 }
 
-TEST(Elimination, runsLongerThanTheBoardNeverForm) {
-    Parametres p;
+TEST(findRuns, runsLongerThanTheBoardNeverForm) {
+    LevelParameters p;
     p.MinCasesConsecutives = 999;
     Removing sc(p);
     sc.start({"Y Y Y Y Y Y Y ."});
     sc.land(10, 8, 1, y, y);
-    EXPECT_EQ(sc.ev.sounds[Sound::Effacement], 0);
-    EXPECT_EQ(sc.s().NbVirusRestants, 8);
+    EXPECT_EQ(sc.ev.sounds[Sound::Removal], 0);
+    EXPECT_EQ(sc.s().smileysLeft, 8);
 }
 
-TEST(Elimination, strangeCodesFromASavedGameNeverBreakTheSearch) {
+TEST(findRuns, strangeCodesFromASavedGameNeverBreakTheSearch) {
     Removing sc;
     sc.start({
         "5 -7 12345 -2147483648 2147483647 0 -1 .",
@@ -188,7 +188,7 @@ TEST(Elimination, strangeCodesFromASavedGameNeverBreakTheSearch) {
     });
     sc.land(10, 8, 1, y, y);
     sc.settle();
-    sc.game.TimerVirusTimer();
+    sc.game.onSmileyTick();
     SUCCEED();
 }
 

@@ -17,65 +17,65 @@ struct Moving : Scenario {
 
 TEST(Movement, newCapsuleEntersOnItsFirstFallAndShowsTheNextOne) {
     Moving sc;
-    const int32_t c1 = sc.s().PieceCode1, c2 = sc.s().PieceCode2;
-    sc.s().Apercu = {0, 0};
+    const int32_t c1 = sc.s().capsuleHalf1, c2 = sc.s().capsuleHalf2;
+    sc.s().preview = {0, 0};
     sc.run(650);
-    EXPECT_EQ(sc.s().PieceRow, 1);
-    EXPECT_EQ(sc.s().Grille[1][4], c1);
-    EXPECT_EQ(sc.s().Grille[1][5], c2);
-    EXPECT_EQ(sc.s().Apercu, (std::array<int32_t, 2>{sc.s().NextCode1, sc.s().NextCode2}));
+    EXPECT_EQ(sc.s().capsuleRow, 1);
+    EXPECT_EQ(sc.s().grid[1][4], c1);
+    EXPECT_EQ(sc.s().grid[1][5], c2);
+    EXPECT_EQ(sc.s().preview, (std::array<int32_t, 2>{sc.s().nextHalf1, sc.s().nextHalf2}));
 }
 
 TEST(Movement, horizontalAgainstTheRightWallCannotMoveRightAndVerticalCannotTurn) {
     Moving sc;
     sc.capsule(5, 7, 2, 0, 1);
-    EXPECT_FALSE(sc.game.Mouvement('D'));
-    EXPECT_EQ(sc.s().PieceCol, 7);
+    EXPECT_FALSE(sc.game.move('D'));
+    EXPECT_EQ(sc.s().capsuleCol, 7);
     sc.board({});
     sc.capsule(5, 8, 1, 0, 1);
-    EXPECT_FALSE(sc.game.Mouvement('H'));
-    EXPECT_EQ(sc.s().PieceOrientation, 1);
-    EXPECT_TRUE(sc.game.Mouvement('G'));
-    EXPECT_EQ(sc.s().PieceCol, 7);
-    EXPECT_EQ(sc.s().Grille[5][8], CellEmpty);
+    EXPECT_FALSE(sc.game.move('H'));
+    EXPECT_EQ(sc.s().capsuleOrientation, 1);
+    EXPECT_TRUE(sc.game.move('G'));
+    EXPECT_EQ(sc.s().capsuleCol, 7);
+    EXPECT_EQ(sc.s().grid[5][8], CellEmpty);
 }
 
 TEST(Movement, blockedByAnythingButEmptyCells) {
     Moving sc;
     sc.board({". . Y . . . . .", ". . . . . . . ."});
     sc.capsule(17, 4, 2, 0, 1);
-    EXPECT_FALSE(sc.game.Mouvement('G')); // a smiley at (17, 3)
+    EXPECT_FALSE(sc.game.move('G')); // a smiley at (17, 3)
     sc.board({". . . . . . . .", ". . . . b0 . . ."});
     sc.capsule(17, 4, 2, 0, 1);
-    EXPECT_FALSE(sc.game.Mouvement('B')); // lands on a half
+    EXPECT_FALSE(sc.game.move('B')); // lands on a half
 }
 
 TEST(Movement, horizontalCapsuleInRowZeroCannotTurn) {
     Moving sc;
-    ASSERT_EQ(sc.s().PieceRow, 0);
-    EXPECT_FALSE(sc.game.Mouvement('H'));
-    EXPECT_EQ(sc.s().PieceOrientation, 2);
+    ASSERT_EQ(sc.s().capsuleRow, 0);
+    EXPECT_FALSE(sc.game.move('H'));
+    EXPECT_EQ(sc.s().capsuleOrientation, 2);
 }
 
 TEST(Movement, quarterTurnsGoCounterClockwise) {
     Moving sc;
     sc.capsule(10, 4, 2, 0, 1); // b2 y4 at (10,4) (10,5)
-    ASSERT_TRUE(sc.game.Mouvement('H'));
-    EXPECT_EQ(sc.s().PieceOrientation, 3);
-    EXPECT_EQ(sc.s().Grille[9][4], capsuleCode(1, LinkTop)); // the right half went up
-    EXPECT_EQ(sc.s().Grille[10][4], capsuleCode(0, LinkBottom));
-    EXPECT_EQ(sc.s().Grille[10][5], CellEmpty);
-    ASSERT_TRUE(sc.game.Mouvement('H'));
-    EXPECT_EQ(sc.s().PieceOrientation, 4);
-    EXPECT_EQ(sc.s().Grille[10][3], capsuleCode(1, LinkLeft)); // the upper half went left
-    EXPECT_EQ(sc.s().Grille[10][4], capsuleCode(0, LinkRight));
-    EXPECT_EQ(sc.s().Grille[9][4], CellEmpty);
-    ASSERT_TRUE(sc.game.Mouvement('H'));
-    EXPECT_EQ(sc.s().PieceOrientation, 1);
-    EXPECT_EQ(sc.s().Grille[10][4], capsuleCode(0, LinkTop));
-    EXPECT_EQ(sc.s().Grille[11][4], capsuleCode(1, LinkBottom));
-    ASSERT_TRUE(sc.game.Mouvement('H'));
-    EXPECT_EQ(sc.s().PieceOrientation, 2);
+    ASSERT_TRUE(sc.game.move('H'));
+    EXPECT_EQ(sc.s().capsuleOrientation, 3);
+    EXPECT_EQ(sc.s().grid[9][4], capsuleCode(1, LinkTop)); // the right half went up
+    EXPECT_EQ(sc.s().grid[10][4], capsuleCode(0, LinkBottom));
+    EXPECT_EQ(sc.s().grid[10][5], CellEmpty);
+    ASSERT_TRUE(sc.game.move('H'));
+    EXPECT_EQ(sc.s().capsuleOrientation, 4);
+    EXPECT_EQ(sc.s().grid[10][3], capsuleCode(1, LinkLeft)); // the upper half went left
+    EXPECT_EQ(sc.s().grid[10][4], capsuleCode(0, LinkRight));
+    EXPECT_EQ(sc.s().grid[9][4], CellEmpty);
+    ASSERT_TRUE(sc.game.move('H'));
+    EXPECT_EQ(sc.s().capsuleOrientation, 1);
+    EXPECT_EQ(sc.s().grid[10][4], capsuleCode(0, LinkTop));
+    EXPECT_EQ(sc.s().grid[11][4], capsuleCode(1, LinkBottom));
+    ASSERT_TRUE(sc.game.move('H'));
+    EXPECT_EQ(sc.s().capsuleOrientation, 2);
     // Four turns: the same cells, orientation and colours as at the start.
     EXPECT_EQ(sc.text(9)[0], ". . . b2 y4 . . .");
     EXPECT_EQ(sc.count(CellEmpty), 19 * 8 - 2);
@@ -84,47 +84,47 @@ TEST(Movement, quarterTurnsGoCounterClockwise) {
 TEST(Movement, aTurnIntoATakenCellIsRefusedWithoutKick) {
     Moving sc;
     sc.board({". . . . . . . .", ". . . . . . . ."});
-    sc.s().Grille[9][4] = smileyCode(0, 1);
+    sc.s().grid[9][4] = smileyCode(0, 1);
     sc.capsule(10, 4, 2, 0, 1);
-    EXPECT_FALSE(sc.game.Mouvement('H'));
-    EXPECT_EQ(sc.s().PieceOrientation, 2);
-    EXPECT_EQ(sc.s().Grille[10][4], capsuleCode(0, LinkLeft));
+    EXPECT_FALSE(sc.game.move('H'));
+    EXPECT_EQ(sc.s().capsuleOrientation, 2);
+    EXPECT_EQ(sc.s().grid[10][4], capsuleCode(0, LinkLeft));
 }
 
 TEST(Keys, aKeyWhilePausedResumesAndActs) {
     Moving sc;
     sc.run(650);
-    sc.game.MenuPauseClick();
-    ASSERT_TRUE(sc.s().Pause);
+    sc.game.togglePause();
+    ASSERT_TRUE(sc.s().paused);
     sc.key(vk::Left);
-    EXPECT_FALSE(sc.s().Pause);
-    EXPECT_FALSE(sc.s().LabelMessageVisible);
-    EXPECT_EQ(sc.s().PieceCol, 3);
+    EXPECT_FALSE(sc.s().paused);
+    EXPECT_FALSE(sc.s().messageVisible);
+    EXPECT_EQ(sc.s().capsuleCol, 3);
     sc.key(vk::Numpad6);
     sc.key(vk::Numpad6);
-    EXPECT_EQ(sc.s().PieceCol, 5);
+    EXPECT_EQ(sc.s().capsuleCol, 5);
     sc.key(vk::Numpad2);
     sc.key(vk::Down);
-    EXPECT_EQ(sc.s().PieceRow, 3);
+    EXPECT_EQ(sc.s().capsuleRow, 3);
     sc.key(vk::Numpad8);
-    EXPECT_EQ(sc.s().PieceOrientation, 3);
-    EXPECT_EQ(sc.s().PieceRow, 2);
+    EXPECT_EQ(sc.s().capsuleOrientation, 3);
+    EXPECT_EQ(sc.s().capsuleRow, 2);
 }
 
 TEST(Keys, noMoveWhileTheCapsuleWaitsInRowZero) {
     Moving sc;
     sc.key(vk::Left);
     sc.key(vk::Space);
-    EXPECT_EQ(sc.s().PieceRow, 0);
-    EXPECT_EQ(sc.s().PieceCol, 4);
+    EXPECT_EQ(sc.s().capsuleRow, 0);
+    EXPECT_EQ(sc.s().capsuleCol, 4);
 }
 
 TEST(Keys, enterAndEscapeHideTheGame) {
     Moving sc;
     sc.key(vk::Escape);
-    EXPECT_TRUE(sc.s().Hidden);
-    EXPECT_TRUE(sc.s().Pause);
-    sc.game.PanicDesactiver();
+    EXPECT_TRUE(sc.s().hidden);
+    EXPECT_TRUE(sc.s().paused);
+    sc.game.unhide();
     sc.key(vk::Return);
     EXPECT_EQ(sc.ev.panics, (std::vector<bool>{true, false, true}));
 }
@@ -132,18 +132,18 @@ TEST(Keys, enterAndEscapeHideTheGame) {
 TEST(HardDrop, fallsOneRowEvery50msUntilItLands) {
     Moving sc;
     sc.run(650);
-    const int32_t code1 = sc.s().PieceCode1;
+    const int32_t code1 = sc.s().capsuleHalf1;
     sc.key(vk::Space);
-    EXPECT_EQ(sc.s().PieceRow, 2); // the first step is at once
+    EXPECT_EQ(sc.s().capsuleRow, 2); // the first step is at once
     sc.run(49);
-    EXPECT_EQ(sc.s().PieceRow, 2);
+    EXPECT_EQ(sc.s().capsuleRow, 2);
     sc.run(1);
-    EXPECT_EQ(sc.s().PieceRow, 3);
+    EXPECT_EQ(sc.s().capsuleRow, 3);
     sc.run(50 * 16);
-    EXPECT_EQ(sc.s().Grille[18][4], code1);
-    EXPECT_EQ(sc.ev.sounds[Sound::Pose], 1);
-    EXPECT_EQ(sc.s().PieceRow, 0); // the next capsule came in
-    EXPECT_FALSE(sc.s().timer(TimerId::TimerDrop).enabled);
+    EXPECT_EQ(sc.s().grid[18][4], code1);
+    EXPECT_EQ(sc.ev.sounds[Sound::Landing], 1);
+    EXPECT_EQ(sc.s().capsuleRow, 0); // the next capsule came in
+    EXPECT_FALSE(sc.s().timer(TimerId::Drop).enabled);
 }
 
 TEST(HardDrop, aKeyDuringTheDropStopsItAndActs) {
@@ -151,12 +151,12 @@ TEST(HardDrop, aKeyDuringTheDropStopsItAndActs) {
     sc.run(650);
     sc.key(vk::Space);
     sc.run(100);
-    ASSERT_EQ(sc.s().PieceRow, 4);
+    ASSERT_EQ(sc.s().capsuleRow, 4);
     sc.key(vk::Left);
-    EXPECT_EQ(sc.s().PieceCol, 3);
+    EXPECT_EQ(sc.s().capsuleCol, 3);
     sc.run(400);
-    EXPECT_EQ(sc.s().PieceRow, 4); // the drop stopped; the fall period is 650 ms
-    EXPECT_FALSE(sc.s().timer(TimerId::TimerDrop).enabled);
+    EXPECT_EQ(sc.s().capsuleRow, 4); // the drop stopped; the fall period is 650 ms
+    EXPECT_FALSE(sc.s().timer(TimerId::Drop).enabled);
 }
 
 TEST(HardDrop, panicOrPauseFromTheMenuStopsItAndNothingFallsWhileHidden) {
@@ -165,30 +165,30 @@ TEST(HardDrop, panicOrPauseFromTheMenuStopsItAndNothingFallsWhileHidden) {
         sc.run(650);
         sc.key(vk::Space);
         sc.run(100);
-        ASSERT_EQ(sc.s().PieceRow, 4);
+        ASSERT_EQ(sc.s().capsuleRow, 4);
         // The window's menu shortcuts reach the rules without passing through the key handler.
         if (panic)
-            sc.game.PanicActiver();
+            sc.game.panic();
         else
-            sc.game.MenuPauseClick();
+            sc.game.togglePause();
         sc.clock.sync();
         sc.run(5000);
-        EXPECT_EQ(sc.s().PieceRow, 4) << (panic ? "panic" : "pause");
-        EXPECT_EQ(sc.ev.sounds[Sound::Pose], 0);
-        EXPECT_FALSE(sc.s().timer(TimerId::TimerDrop).enabled);
+        EXPECT_EQ(sc.s().capsuleRow, 4) << (panic ? "panic" : "pause");
+        EXPECT_EQ(sc.ev.sounds[Sound::Landing], 0);
+        EXPECT_FALSE(sc.s().timer(TimerId::Drop).enabled);
     }
 }
 
 TEST(HardDrop, fallTicksDuringTheDropAddUp) {
     Moving sc;
     sc.run(640);
-    ASSERT_EQ(sc.s().PieceRow, 0);
+    ASSERT_EQ(sc.s().capsuleRow, 0);
     sc.run(10); // row 1 at 650 ms
     sc.run(600);
-    ASSERT_EQ(sc.s().PieceRow, 1);
+    ASSERT_EQ(sc.s().capsuleRow, 1);
     sc.key(vk::Numpad0); // 1250 ms: row 2 at once, then 1300 row 3, 1300 is also a fall tick
     sc.run(50);
-    EXPECT_EQ(sc.s().PieceRow, 4);
+    EXPECT_EQ(sc.s().capsuleRow, 4);
 }
 
 } // namespace kp::test

@@ -73,7 +73,7 @@ TEST(RunSearch, marksExactlyWhatTheClassicScanMarks) {
     std::mt19937 rng(2024);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     for (int trial = 0; trial < 3000; ++trial) {
-        Parametres p;
+        LevelParameters p;
         p.NbLgn = pick(5, 14);
         p.NbCol = pick(5, 12);
         p.MinCasesConsecutives = pick(1, 7);
@@ -84,18 +84,18 @@ TEST(RunSearch, marksExactlyWhatTheClassicScanMarks) {
             for (int c = 1; c <= p.NbCol; ++c) {
                 const int kind = pick(0, 9);
                 const int colour = pick(0, colours - 1);
-                s.Grille[r][c] = kind < 3   ? CellEmpty
-                                 : kind < 6 ? capsuleCode(colour, pick(0, 4))
-                                 : kind < 8 ? smileyCode(colour, pick(1, 4))
-                                 : kind < 9 ? removalCode(colour, pick(0, 4))
-                                            : pick(-20, 20); // codes of one digit never match
+                s.grid[r][c] = kind < 3   ? CellEmpty
+                               : kind < 6 ? capsuleCode(colour, pick(0, 4))
+                               : kind < 8 ? smileyCode(colour, pick(1, 4))
+                               : kind < 9 ? removalCode(colour, pick(0, 4))
+                                          : pick(-20, 20); // codes of one digit never match
             }
-        Grid expected = s.Grille;
+        Grid expected = s.grid;
         const bool found = classicScan(expected, p.NbLgn, p.NbCol, p.MinCasesConsecutives);
         // (With no smiley left the level is won, but the pin-up step leaves the board as it is.)
-        sc.game.Elimination();
-        ASSERT_EQ(s.Grille, expected) << "trial " << trial;
-        ASSERT_EQ(s.timer(TimerId::TimerEffacement).enabled, found) << "trial " << trial;
+        sc.game.findRuns();
+        ASSERT_EQ(s.grid, expected) << "trial " << trial;
+        ASSERT_EQ(s.timer(TimerId::Removal).enabled, found) << "trial " << trial;
     }
 }
 

@@ -31,7 +31,7 @@ bool knownCode(int32_t code) {
 
 // The partner a half's link points at, and the link that partner must carry.
 bool partnerAgrees(const GameState& s, int r, int c) {
-    const int32_t code = s.Grille[r][c];
+    const int32_t code = s.grid[r][c];
     auto has = [&](int rr, int cc, int link) {
         const int32_t p = s.at(rr, cc);
         return isCapsuleHalf(p) && linkOf(p) == link;
@@ -56,8 +56,8 @@ struct Soak {
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
     bool chance(int percent) { return pick(1, 100) <= percent; }
 
-    Parametres parametres() {
-        Parametres p;
+    LevelParameters parametres() {
+        LevelParameters p;
         p.NbLgn = chance(20) ? pick(5, 99) : pick(5, 22);
         p.NbCol = chance(20) ? pick(5, 99) : pick(5, 12);
         p.NbColor = pick(1, 5);
@@ -84,13 +84,13 @@ TEST(Soak, randomGamesKeepEveryInvariant) {
         Scenario sc(soak.parametres(), static_cast<uint32_t>(g));
         GameState& s = sc.s();
         bool strangeCells = false;
-        sc.game.setTremblement(soak.chance(30));
+        sc.game.setShake(soak.chance(30));
         sc.game.setPinup(soak.pick(0, 3));
-        sc.game.setAnimationSuppr(soak.pick(0, 3));
+        sc.game.setRemovalAnimation(soak.pick(0, 3));
 
         for (int step = 0; step < 400; ++step) {
             const std::array<int32_t, 5> chronoBefore = s.Chrono;
-            const bool pausedBefore = s.Pause;
+            const bool pausedBefore = s.paused;
             bool timePassed = false;
             const int what = soak.pick(0, 99);
             if (what < 40) {
@@ -103,33 +103,33 @@ TEST(Soak, randomGamesKeepEveryInvariant) {
                 timePassed = true;
             } else if (what < 83) {
                 sc.key(soak.chance(50) ? vk::Escape : vk::Return);
-                sc.game.PanicDesactiver();
+                sc.game.unhide();
             } else if (what < 86) {
-                sc.game.MenuPauseClick();
+                sc.game.togglePause();
             } else if (what < 88) {
-                sc.game.MenuRecommencerNiveauClick();
+                sc.game.restartLevel();
             } else if (what < 90) {
-                sc.game.MenuPasserNiveauClick();
+                sc.game.skipLevel();
             } else if (what < 91) {
-                sc.game.InitPartie();
+                sc.game.newGame();
             } else if (what < 93) {
-                sc.game.setWindowActive(!s.WindowActive);
+                sc.game.setWindowActive(!s.windowActive);
             } else if (what < 96) {
-                sc.game.setAnimationSuppr(soak.pick(0, 3));
-                sc.game.setAnimationVirus(soak.pick(0, 3));
-                sc.game.setTremblement(soak.chance(30));
+                sc.game.setRemovalAnimation(soak.pick(0, 3));
+                sc.game.setSmileyAnimation(soak.pick(0, 3));
+                sc.game.setShake(soak.chance(30));
                 sc.game.setPinup(soak.pick(0, 3));
             } else if (what < 97) {
                 // A saved game holding anything at all.
                 sc.ev.loadResult = static_cast<LoadResult>(soak.pick(0, 2));
                 sc.ev.saved = SavedGame{};
-                sc.ev.saved.Niveau =
+                sc.ev.saved.level =
                     soak.chance(50) ? soak.pick(-5, 200) : soak.pick(INT32_MIN, INT32_MAX);
                 for (auto& row : sc.ev.saved.Cells)
                     for (auto& cell : row)
                         if (soak.chance(5)) cell = soak.pick(INT32_MIN, INT32_MAX);
                 strangeCells |= sc.ev.loadResult == LoadResult::Loaded;
-                sc.game.InitPartie("saved.Kembrolla");
+                sc.game.newGame("saved.Kembrolla");
             } else {
                 sc.run(soak.pick(1000, 5000));
                 timePassed = true;
@@ -137,30 +137,30 @@ TEST(Soak, randomGamesKeepEveryInvariant) {
             sc.clock.sync();
 
             // Timers: the capsule never falls during a removal, collapse or shake.
-            const bool removing = s.timer(TimerId::TimerEffacement).enabled ||
-                                  s.timer(TimerId::TimerDescente).enabled || s.ShakeStep > 0;
-            ASSERT_FALSE(removing && s.timer(TimerId::Timer1).enabled)
+            const bool removing = s.timer(TimerId::Removal).enabled ||
+                                  s.timer(TimerId::Collapse).enabled || s.shakeStep > 0;
+            ASSERT_FALSE(removing && s.timer(TimerId::Fall).enabled)
                 << "game " << g << " step " << step;
             // The chrono counts only while the game is not paused.
-            if (timePassed && pausedBefore && s.Pause) {
+            if (timePassed && pausedBefore && s.paused) {
                 ASSERT_EQ(s.Chrono, chronoBefore);
             }
             // The counter matches the board whenever no chain is under way.
             if (!sc.game.chainRunning() && !strangeCells) {
-                ASSERT_EQ(s.NbVirusRestants, sc.smileys())
+                ASSERT_EQ(s.smileysLeft, sc.smileys())
                     << "game " << g << " step " << step << " action " << what;
             }
 
-            for (int r = 0; r <= s.P.NbLgn + 1; ++r) {
-                ASSERT_EQ(s.Grille[r][0], CellWall);
-                ASSERT_EQ(s.Grille[r][s.P.NbCol + 1], CellWall);
+            for (int r = 0; r <= s.params.NbLgn + 1; ++r) {
+                ASSERT_EQ(s.grid[r][0], CellWall);
+                ASSERT_EQ(s.grid[r][s.params.NbCol + 1], CellWall);
             }
-            for (int c = 0; c <= s.P.NbCol + 1; ++c)
-                ASSERT_EQ(s.Grille[s.P.NbLgn + 1][c], CellWall);
+            for (int c = 0; c <= s.params.NbCol + 1; ++c)
+                ASSERT_EQ(s.grid[s.params.NbLgn + 1][c], CellWall);
             if (strangeCells) continue;
-            for (int r = 0; r <= s.P.NbLgn; ++r)
-                for (int c = 1; c <= s.P.NbCol; ++c) {
-                    const int32_t code = s.Grille[r][c];
+            for (int r = 0; r <= s.params.NbLgn; ++r)
+                for (int c = 1; c <= s.params.NbCol; ++c) {
+                    const int32_t code = s.grid[r][c];
                     ASSERT_TRUE(knownCode(code))
                         << code << " at " << r << "," << c << " game " << g;
                     if (isCapsuleHalf(code)) {
@@ -169,9 +169,9 @@ TEST(Soak, randomGamesKeepEveryInvariant) {
                     }
                 }
         }
-        removals += sc.ev.sounds[Sound::Effacement];
-        levelsWon += sc.ev.sounds[Sound::Niveau];
-        losses += s.LabelMessage == Message::Perdu;
+        removals += sc.ev.sounds[Sound::Removal];
+        levelsWon += sc.ev.sounds[Sound::LevelWon];
+        losses += s.message == Message::Lost;
         shakes += static_cast<int>(sc.ev.shakes.size());
     }
     // The random games do reach the states worth checking.

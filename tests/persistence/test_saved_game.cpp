@@ -23,11 +23,11 @@ namespace {
 // An empty board of the given size with its walls, floor and hidden entry row.
 std::unique_ptr<GameState> Board(int rows, int cols) {
     auto g = std::make_unique<GameState>();
-    g->P.NbLgn = rows;
-    g->P.NbCol = cols;
+    g->params.NbLgn = rows;
+    g->params.NbCol = cols;
     for (int r = 0; r <= rows + 1; ++r)
         for (int c = 0; c <= cols + 1; ++c)
-            g->Grille[r][c] = (r == rows + 1 || c == 0 || c == cols + 1) ? CellWall : CellEmpty;
+            g->grid[r][c] = (r == rows + 1 || c == 0 || c == cols + 1) ? CellWall : CellEmpty;
     return g;
 }
 
@@ -54,7 +54,7 @@ TEST(SavedGameWrite, DefaultBoardGivesHeaderThenEveryCellRowByRow) {
     EXPECT_EQ(Keys(text, "Sauvegarde"), expected);
     EXPECT_EQ(expected.size(), 208u);
     auto entries = Entries(text, "Sauvegarde");
-    EXPECT_EQ(entries[7].second, "0"); // Tricherie
+    EXPECT_EQ(entries[7].second, "0"); // cheated
     EXPECT_EQ(entries[8], (std::pair<std::string, std::string>{"0-0", "999"}));
     EXPECT_EQ(entries[9].second, "998");
 }
@@ -62,25 +62,25 @@ TEST(SavedGameWrite, DefaultBoardGivesHeaderThenEveryCellRowByRow) {
 TEST(SavedGameWrite, FallingCapsuleIsLeftOutOnlyWhenOnTheBoard) {
     TempDir dir;
     auto g = Board(18, 8);
-    g->Grille[5][3] = kp::capsuleCode(1, kp::LinkTop);
-    g->Grille[6][3] = kp::capsuleCode(2, kp::LinkBottom);
-    g->Grille[10][4] = kp::capsuleCode(0, kp::LinkLeft);
-    g->Grille[10][5] = kp::capsuleCode(0, kp::LinkRight);
-    g->Grille[0][4] = kp::capsuleCode(2, kp::LinkLoose); // a landed half in the entry row
-    g->PieceRow = 5;
-    g->PieceCol = 3;
-    g->PieceOrientation = 3;
-    g->PieceVisible = true;
+    g->grid[5][3] = kp::capsuleCode(1, kp::LinkTop);
+    g->grid[6][3] = kp::capsuleCode(2, kp::LinkBottom);
+    g->grid[10][4] = kp::capsuleCode(0, kp::LinkLeft);
+    g->grid[10][5] = kp::capsuleCode(0, kp::LinkRight);
+    g->grid[0][4] = kp::capsuleCode(2, kp::LinkLoose); // a landed half in the entry row
+    g->capsuleRow = 5;
+    g->capsuleCol = 3;
+    g->capsuleOrientation = 3;
+    g->capsuleInGrid = true;
     ASSERT_TRUE(EnregistrerPartie(dir / "v.Kembrolla", *g).ok());
     auto vertical = Read(dir / "v.Kembrolla");
     EXPECT_EQ(vertical->Cells[5][3], CellEmpty);
     EXPECT_EQ(vertical->Cells[6][3], CellEmpty);
     EXPECT_EQ(vertical->Cells[10][4], kp::capsuleCode(0, kp::LinkLeft));
-    EXPECT_EQ(g->Grille[5][3], kp::capsuleCode(1, kp::LinkTop)); // the running game is untouched
+    EXPECT_EQ(g->grid[5][3], kp::capsuleCode(1, kp::LinkTop)); // the running game is untouched
 
-    g->PieceRow = 10;
-    g->PieceCol = 4;
-    g->PieceOrientation = 2;
+    g->capsuleRow = 10;
+    g->capsuleCol = 4;
+    g->capsuleOrientation = 2;
     ASSERT_TRUE(EnregistrerPartie(dir / "h.Kembrolla", *g).ok());
     auto horizontal = Read(dir / "h.Kembrolla");
     EXPECT_EQ(horizontal->Cells[10][4], CellEmpty);
@@ -88,9 +88,9 @@ TEST(SavedGameWrite, FallingCapsuleIsLeftOutOnlyWhenOnTheBoard) {
     EXPECT_EQ(horizontal->Cells[6][3], kp::capsuleCode(2, kp::LinkBottom));
 
     // A new capsule still waiting in row 0 is not in the grid: the half below it must stay.
-    g->PieceRow = 0;
-    g->PieceCol = 4;
-    g->PieceVisible = false;
+    g->capsuleRow = 0;
+    g->capsuleCol = 4;
+    g->capsuleInGrid = false;
     ASSERT_TRUE(EnregistrerPartie(dir / "w.Kembrolla", *g).ok());
     EXPECT_EQ(Read(dir / "w.Kembrolla")->Cells[0][4], kp::capsuleCode(2, kp::LinkLoose));
 }
@@ -103,10 +103,10 @@ TEST(SavedGameWrite, SavingTwiceKeepsOneSectionAndOtherSections) {
     ASSERT_TRUE(kp::EnregistrerINI(s, file).ok());
 
     auto g = Board(18, 8);
-    g->Niveau = 3;
+    g->level = 3;
     ASSERT_TRUE(EnregistrerPartie(file, *g).ok());
-    g->Niveau = 7;
-    g->Grille[18][1] = kp::smileyCode(1, 2);
+    g->level = 7;
+    g->grid[18][1] = kp::smileyCode(1, 2);
     ASSERT_TRUE(EnregistrerPartie(file, *g).ok());
 
     const std::string text = ReadText(file);
@@ -114,7 +114,7 @@ TEST(SavedGameWrite, SavingTwiceKeepsOneSectionAndOtherSections) {
               (std::vector<std::string>{"Options", "Configuration", "Scores", "Sauvegarde"}));
     EXPECT_EQ(Keys(text, "Sauvegarde").size(), 208u);
     auto game = Read(file);
-    EXPECT_EQ(game->Niveau, 7);
+    EXPECT_EQ(game->level, 7);
     EXPECT_EQ(game->Cells[18][1], kp::smileyCode(1, 2));
     kp::Settings back;
     ASSERT_TRUE(kp::ChargerINI(back, file).ok());
@@ -124,22 +124,22 @@ TEST(SavedGameWrite, SavingTwiceKeepsOneSectionAndOtherSections) {
 TEST(SavedGameRead, RoundTripKeepsCellsCountersTimeAndFlag) {
     TempDir dir;
     auto g = Board(18, 8);
-    g->Grille[17][2] = kp::smileyCode(0, 1);
-    g->Grille[12][8] = kp::removalCode(2, 3);
-    g->Grille[1][1] = -2000000000; // stored as it is, never checked
-    g->Niveau = 12;
-    g->NbVirusRestants = 33;
+    g->grid[17][2] = kp::smileyCode(0, 1);
+    g->grid[12][8] = kp::removalCode(2, 3);
+    g->grid[1][1] = -2000000000; // stored as it is, never checked
+    g->level = 12;
+    g->smileysLeft = 33;
     g->Chrono = {1, 5, 9, 0, 7};
-    g->Tricherie = true;
+    g->cheated = true;
     ASSERT_TRUE(EnregistrerPartie(dir / "g.Kembrolla", *g).ok());
 
     auto game = Read(dir / "g.Kembrolla");
-    EXPECT_EQ(game->Niveau, 12);
-    EXPECT_EQ(game->NbVirusRestants, 33);
+    EXPECT_EQ(game->level, 12);
+    EXPECT_EQ(game->smileysLeft, 33);
     EXPECT_EQ(game->Chrono, (std::array<int32_t, 5>{1, 5, 9, 0, 7}));
-    EXPECT_TRUE(game->Tricherie);
+    EXPECT_TRUE(game->cheated);
     for (int r = 0; r <= 19; ++r)
-        for (int c = 0; c <= 9; ++c) EXPECT_EQ(game->Cells[r][c], g->Grille[r][c]) << r << "-" << c;
+        for (int c = 0; c <= 9; ++c) EXPECT_EQ(game->Cells[r][c], g->grid[r][c]) << r << "-" << c;
     EXPECT_EQ(game->Cells[20][0], CellEmpty);
     EXPECT_EQ(game->Cells[0][10], CellEmpty);
 }
@@ -152,9 +152,9 @@ TEST(SavedGameRead, FilesWithoutSignature) {
     WriteText(dir / "kembrolla-panic.ini", "[Options]\nLangue=1\n");
 
     auto a = Read(dir / "notes.txt", LoadResult::NotASave);
-    EXPECT_EQ(a->Niveau, untouched.Niveau);
+    EXPECT_EQ(a->level, untouched.level);
     auto b = Read(dir / "wrong.Kembrolla", LoadResult::NotASave);
-    EXPECT_EQ(b->Niveau, 1);
+    EXPECT_EQ(b->level, 1);
     Read(dir / "absent.Kembrolla", LoadResult::NotASave);
     Read(dir.path(), LoadResult::NotASave); // a folder
 
@@ -173,10 +173,10 @@ TEST(SavedGameRead, DefaultsAndDigitsOutOfRange) {
                                    "Chrono1Tag=6\nChrono2Tag=-1\nChrono3Tag=5\nChrono4Tag=x\n"
                                    "Tricherie=2\n3-4=abc\n3-5=-113\n100-100=7\n101-1=5\n");
     auto game = Read(dir / "s.Kembrolla");
-    EXPECT_EQ(game->Niveau, 1);
-    EXPECT_EQ(game->NbVirusRestants, 0);
+    EXPECT_EQ(game->level, 1);
+    EXPECT_EQ(game->smileysLeft, 0);
     EXPECT_EQ(game->Chrono, (std::array<int32_t, 5>{9, 0, 0, 5, 0}));
-    EXPECT_TRUE(game->Tricherie);
+    EXPECT_TRUE(game->cheated);
     EXPECT_EQ(game->Cells[3][4], CellEmpty);
     EXPECT_EQ(game->Cells[3][5], -113);
     EXPECT_EQ(game->Cells[100][100], 7);
@@ -193,13 +193,13 @@ TEST(SavedGameRead, GameBehindManyOtherSectionsReadsAtOnce) {
     auto game = Read(file);
     // Some ten thousand cells are looked up: none may walk the fifty thousand sections.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-    EXPECT_EQ(game->Niveau, 4);
+    EXPECT_EQ(game->level, 4);
 }
 
 TEST(SavedGameRead, OtherDimensionsKeepTheirOwnCells) {
     TempDir dir;
     auto small = Board(5, 5);
-    small->Grille[5][5] = kp::smileyCode(1, 1);
+    small->grid[5][5] = kp::smileyCode(1, 1);
     ASSERT_TRUE(EnregistrerPartie(dir / "small.Kembrolla", *small).ok());
     EXPECT_EQ(Keys(ReadText(dir / "small.Kembrolla"), "Sauvegarde").size(), 8u + 7 * 7);
     auto game = Read(dir / "small.Kembrolla");
@@ -208,7 +208,7 @@ TEST(SavedGameRead, OtherDimensionsKeepTheirOwnCells) {
     EXPECT_EQ(game->Cells[7][3], CellEmpty);
 
     auto big = Board(99, 99);
-    big->Grille[99][99] = kp::capsuleCode(4, kp::LinkLoose);
+    big->grid[99][99] = kp::capsuleCode(4, kp::LinkLoose);
     ASSERT_TRUE(EnregistrerPartie(dir / "big.Kembrolla", *big).ok());
     auto bigGame = Read(dir / "big.Kembrolla");
     EXPECT_EQ(bigGame->Cells[99][99], kp::capsuleCode(4, kp::LinkLoose));

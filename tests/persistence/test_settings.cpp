@@ -59,20 +59,20 @@ TEST(SettingsLoad, OutOfRangeValuesTakeTheDefaultNotTheBound) {
     struct Case {
         const char* line;
         int32_t Settings::*option;
-        int32_t kp::Parametres::*param;
+        int32_t kp::LevelParameters::*param;
         int32_t expected;
     };
     const Case cases[] = {
-        {"[Configuration]\nNbLgn=4", nullptr, &kp::Parametres::NbLgn, 18},
-        {"[Configuration]\nNbLgn=100", nullptr, &kp::Parametres::NbLgn, 18},
-        {"[Configuration]\nNbLgn=5", nullptr, &kp::Parametres::NbLgn, 5},
-        {"[Configuration]\nNbLgn=99", nullptr, &kp::Parametres::NbLgn, 99},
-        {"[Configuration]\nTempoDepart=99", nullptr, &kp::Parametres::TempoDepart, 650},
-        {"[Configuration]\nTempoDepart=999", nullptr, &kp::Parametres::TempoDepart, 999},
-        {"[Configuration]\nNbColor=6", nullptr, &kp::Parametres::NbColor, 3},
+        {"[Configuration]\nNbLgn=4", nullptr, &kp::LevelParameters::NbLgn, 18},
+        {"[Configuration]\nNbLgn=100", nullptr, &kp::LevelParameters::NbLgn, 18},
+        {"[Configuration]\nNbLgn=5", nullptr, &kp::LevelParameters::NbLgn, 5},
+        {"[Configuration]\nNbLgn=99", nullptr, &kp::LevelParameters::NbLgn, 99},
+        {"[Configuration]\nTempoDepart=99", nullptr, &kp::LevelParameters::TempoDepart, 650},
+        {"[Configuration]\nTempoDepart=999", nullptr, &kp::LevelParameters::TempoDepart, 999},
+        {"[Configuration]\nNbColor=6", nullptr, &kp::LevelParameters::NbColor, 3},
         {"[Configuration]\nMinCasesConsecutives=999", nullptr,
-         &kp::Parametres::MinCasesConsecutives, 999},
-        {"[Configuration]\nNbVirusInc=0", nullptr, &kp::Parametres::NbVirusInc, 0},
+         &kp::LevelParameters::MinCasesConsecutives, 999},
+        {"[Configuration]\nNbVirusInc=0", nullptr, &kp::LevelParameters::NbVirusInc, 0},
         {"[Options]\nMusique=6", &Settings::Musique, nullptr, 0},
         {"[Options]\nFond=-1", &Settings::Fond, nullptr, 2},
         {"[Options]\nSon=3", &Settings::Son, nullptr, 1},

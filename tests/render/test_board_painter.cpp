@@ -21,9 +21,9 @@ struct Painting : ::testing::Test {
         lay(16, 18, 8);
     }
     void lay(int cell, int rows, int cols) {
-        s.P.NbLgn = rows;
-        s.P.NbCol = cols;
-        for (auto& row : s.Grille) row.fill(CellEmpty);
+        s.params.NbLgn = rows;
+        s.params.NbCol = cols;
+        for (auto& row : s.grid) row.fill(CellEmpty);
         LayoutInput in;
         in.cellSize = cell;
         in.nbLgn = rows;
@@ -52,22 +52,22 @@ TEST(CounterText, levelAndSmileyDigits) {
 }
 
 TEST_F(Painting, aCellIsTheBackgroundWithItsSpriteOnTop) {
-    const QRect r = painter.InitImg(18, 1, smileyCode(0, 1));
+    const QRect r = painter.setCell(18, 1, smileyCode(0, 1));
     EXPECT_EQ(r, QRect(1, 17 * 16 + 52 + 1, 16, 16));
     QImage expected = background.copy(r);
     QPainter(&expected).drawImage(0, 0, *sprites.sprite(smileyCode(0, 1)));
     EXPECT_EQ(painter.image().copy(r), expected);
 
-    EXPECT_EQ(painter.InitImg(18, 1, CellEmpty), r);
+    EXPECT_EQ(painter.setCell(18, 1, CellEmpty), r);
     EXPECT_TRUE(showsBackground(r));
-    EXPECT_TRUE(painter.InitImg(0, 3, smileyCode(0, 1)).isEmpty()); // hidden row
-    EXPECT_TRUE(painter.InitImg(5, 9, smileyCode(0, 1)).isEmpty()); // the wall column
-    EXPECT_TRUE(painter.InitImg(5, 3, CellWall).isEmpty());
+    EXPECT_TRUE(painter.setCell(0, 3, smileyCode(0, 1)).isEmpty()); // hidden row
+    EXPECT_TRUE(painter.setCell(5, 9, smileyCode(0, 1)).isEmpty()); // the wall column
+    EXPECT_TRUE(painter.setCell(5, 3, CellWall).isEmpty());
 }
 
 TEST_F(Painting, largeCellsStretchEverySprite) {
     lay(48, 10, 6);
-    const QRect r = painter.InitImg(2, 2, capsuleCode(2, 0));
+    const QRect r = painter.setCell(2, 2, capsuleCode(2, 0));
     EXPECT_EQ(r.size(), QSize(48, 48));
     EXPECT_FALSE(showsBackground(r));
     EXPECT_EQ(painter.image().pixel(r.center()), sprites.sprite(capsuleCode(2, 0))->pixel(8, 8));
@@ -75,26 +75,26 @@ TEST_F(Painting, largeCellsStretchEverySprite) {
 
 TEST_F(Painting, thePreviewStandsOverTheEntryColumns) {
     lay(16, 18, 7);
-    const QRect r = painter.InitImgApercu(1, capsuleCode(0, LinkLeft));
+    const QRect r = painter.setPreview(1, capsuleCode(0, LinkLeft));
     EXPECT_EQ(r.left(), (1 + 3 - 2) * 16 + 1);
     EXPECT_EQ(r.top(), 31);
 }
 
 TEST_F(Painting, theCheatFlagBlanksTheLevelAndSmileyCountersButNotTheChrono) {
-    s.Niveau = 7;
-    s.NbVirusRestants = 5;
+    s.level = 7;
+    s.smileysLeft = 5;
     s.Chrono = {1, 2, 3, 4, 5};
     const QRect niveau = painter.AfficherNiveau(s);
     const QRect virus = painter.AfficherNbVirusRestants(s);
     const QRect chrono = painter.AfficherChrono(s);
     EXPECT_FALSE(showsBackground(niveau));
-    s.Tricherie = true;
+    s.cheated = true;
     EXPECT_TRUE(showsBackground(painter.AfficherNiveau(s)));
     EXPECT_TRUE(showsBackground(painter.AfficherNbVirusRestants(s)));
     EXPECT_FALSE(showsBackground(painter.AfficherChrono(s)));
     EXPECT_EQ(painter.AfficherChrono(s), chrono);
     // The hundreds place of " 05" stays blank.
-    s.Tricherie = false;
+    s.cheated = false;
     painter.AfficherNbVirusRestants(s);
     const WindowLayout& l = painter.layout();
     EXPECT_TRUE(
@@ -131,21 +131,21 @@ TEST_F(Painting, pinupStripIsCutToTheClientWidthAndKeepsTheHalvesInFront) {
     PinupFrames frames;
     ASSERT_TRUE(frames.load());
     for (int n = 1; n <= PinupFrames::Frames; ++n) {
-        EXPECT_EQ(frames.frame(PinupFigure::XX, n).height(), 80);
-        EXPECT_EQ(frames.frame(PinupFigure::YY, n).height(), 80);
+        EXPECT_EQ(frames.frame(PinupFigure::FromRight, n).height(), 80);
+        EXPECT_EQ(frames.frame(PinupFigure::FromLeft, n).height(), 80);
     }
-    EXPECT_EQ(frames.frame(PinupFigure::XX, 1).width(), 12);
-    EXPECT_EQ(frames.frame(PinupFigure::YY, 23).width(), 10);
+    EXPECT_EQ(frames.frame(PinupFigure::FromRight, 1).width(), 12);
+    EXPECT_EQ(frames.frame(PinupFigure::FromLeft, 23).width(), 10);
 
     lay(16, 18, 7); // client width 114
-    s.Grille[18][2] = capsuleCode(1, LinkLoose);
+    s.grid[18][2] = capsuleCode(1, LinkLoose);
     const QRect cell = painter.cellRect(18, 2);
     QImage expectedCell = background.copy(cell);
     const QImage& sprite = *sprites.sprite(capsuleCode(1, 0));
     QPainter(&expectedCell).drawImage(expectedCell.rect(), sprite);
-    for (PinupFigure f : {PinupFigure::XX, PinupFigure::YY})
+    for (PinupFigure f : {PinupFigure::FromRight, PinupFigure::FromLeft})
         for (int n = 1; n <= 24; ++n) {
-            const QRect r = painter.PinupFrame(frames, s, f, n);
+            const QRect r = painter.pinupFrame(frames, s, f, n);
             EXPECT_EQ(r, QRect(1, painter.layout().clientHeight - 81, 112, 80));
             // Every opaque pixel of the half is in front of the figure.
             for (int y = 0; y < 16; ++y)

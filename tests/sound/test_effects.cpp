@@ -74,12 +74,12 @@ TEST(Effects, SpeakerTonesAreTheGamesSequences) {
         for (const Tone& t : speakerTones(s)) ms += t.durationMs;
         return ms;
     };
-    EXPECT_EQ(total(Sound::Pose), 40);
-    EXPECT_EQ(total(Sound::Effacement), 250);
-    EXPECT_EQ(total(Sound::Niveau), 250);
-    ASSERT_EQ(speakerTones(Sound::Record).size(), 3u);
-    EXPECT_EQ(speakerTones(Sound::Record)[1].frequency, 550);
-    EXPECT_EQ(speakerTones(Sound::Effacement)[1].frequency, 250);
+    EXPECT_EQ(total(Sound::Landing), 40);
+    EXPECT_EQ(total(Sound::Removal), 250);
+    EXPECT_EQ(total(Sound::LevelWon), 250);
+    ASSERT_EQ(speakerTones(Sound::HighScore).size(), 3u);
+    EXPECT_EQ(speakerTones(Sound::HighScore)[1].frequency, 550);
+    EXPECT_EQ(speakerTones(Sound::Removal)[1].frequency, 250);
 }
 
 TEST(Effects, UnknownSonIsSilence) {
@@ -87,7 +87,7 @@ TEST(Effects, UnknownSonIsSilence) {
     SoundEffects fx(mixer);
     fx.setSon(7);
     EXPECT_EQ(fx.son(), 0);
-    fx.play(Sound::Record);
+    fx.play(Sound::HighScore);
     EXPECT_FALSE(mixer.effectSounding());
 }
 

@@ -143,7 +143,7 @@ TEST_F(Dialog, presetsFillTheEditsAndAnyChangeEnablesThemAll) {
     d->showTab(0);
     EXPECT_EQ(child<QPushButton>("BtnConfig4")->text(), "          &w");
     child<QPushButton>("BtnConfig4")->click();
-    const Parametres p = d->pageConfiguration()->valeurs();
+    const LevelParameters p = d->pageConfiguration()->valeurs();
     EXPECT_EQ(p.NbLgn, 30);
     EXPECT_EQ(p.NbCol, 20);
     EXPECT_EQ(p.NbVirus, 50);
@@ -157,7 +157,7 @@ TEST_F(Dialog, presetsFillTheEditsAndAnyChangeEnablesThemAll) {
     edit("NbLgn")->setValue(29);
     EXPECT_TRUE(enabled(1) && enabled(2) && enabled(3) && enabled(4));
     // Preset 1 is the game's default configuration.
-    const Parametres defaut;
+    const LevelParameters defaut;
     for (const CleConfiguration& k : ClesConfiguration)
         EXPECT_EQ(ConfigPage::presets()[0].*k.field, defaut.*k.field) << k.key;
 }
@@ -175,7 +175,7 @@ TEST_F(Dialog, closingAfterAPresetAsksEvenForTheSameValuesAndNoKeepsTheGame) {
               "La configuration a été modifiée.\rSi vous l'appliquez, la partie en cours sera "
               "ré-initialisée.\r\rVoulez-vous appliquer la nouvelle configuration ?");
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(w->game().state().Grille, before.Grille) << "the game in progress goes on";
+    EXPECT_EQ(w->game().state().grid, before.grid) << "the game in progress goes on";
 
     // The edits drop what was not applied; the next showing reloads the settings.
     d->showTab(0);
@@ -208,8 +208,8 @@ TEST_F(Dialog, panicHidesTheOpenDialogAndBringsItBackUntouched) {
 TEST_F(Dialog, yesAppliesTheValuesAndStartsANewGameOnTheNewBoard) {
     open();
     w->LangueAnglais();
-    w->game().MenuPasserNiveauClick();
-    ASSERT_EQ(w->game().state().Niveau, 2);
+    w->game().skipLevel();
+    ASSERT_EQ(w->game().state().level, 2);
     d->showTab(0);
     edit("NbLgn")->setValue(12);
     edit("NbCol")->setValue(10);
@@ -219,10 +219,10 @@ TEST_F(Dialog, yesAppliesTheValuesAndStartsANewGameOnTheNewBoard) {
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_TRUE(platform.questions[0].startsWith("The configuration was modified.\r"));
     EXPECT_EQ(w->settings().Configuration.NbLgn, 12);
-    EXPECT_EQ(w->game().state().P.NbCol, 10);
-    EXPECT_EQ(w->game().state().Niveau, 1);
-    EXPECT_EQ(w->game().state().NbVirusRestants, 7);
-    EXPECT_FALSE(w->game().state().Tricherie);
+    EXPECT_EQ(w->game().state().params.NbCol, 10);
+    EXPECT_EQ(w->game().state().level, 1);
+    EXPECT_EQ(w->game().state().smileysLeft, 7);
+    EXPECT_FALSE(w->game().state().cheated);
     EXPECT_EQ(w->boardView()->size(), QSize(10 * 16 + 2, 12 * 16 + 52 + 2));
     EXPECT_EQ(w->messageLabel()->text(), "Level 1");
 }
@@ -247,7 +247,7 @@ TEST_F(Dialog, rowsAreMadeConsistentInOrderBeforeApplying) {
         edit("NbVirusLignes")->setValue(c.lignes);
         edit("NbVirusLignesInc")->setValue(c.inc);
         d->close();
-        const Parametres& p = w->settings().Configuration;
+        const LevelParameters& p = w->settings().Configuration;
         EXPECT_EQ(p.NbVirusLignesMax, c.wantMax) << c.nbLgn << " " << c.max;
         EXPECT_EQ(p.NbVirusLignes, c.wantLignes) << c.nbLgn << " " << c.max;
         EXPECT_EQ(p.NbVirusLignesInc, c.wantInc) << c.nbLgn << " " << c.max;

@@ -30,11 +30,11 @@ struct Files : WindowFixture {
     // Loses the game at once: the entry cells are taken and the next landing is the last.
     void lose(int niveau, int restants) {
         GameState& s = w->game().state();
-        s.Niveau = niveau;
-        for (int r = 1; r <= s.P.NbLgn; ++r) s.Grille[r][4] = smileyCode(r % 2 + 2, 1);
-        s.NbVirusRestants = restants;
-        w->game().MenuPause_Desactiver();
-        w->game().Mouvement('B');
+        s.level = niveau;
+        for (int r = 1; r <= s.params.NbLgn; ++r) s.grid[r][4] = smileyCode(r % 2 + 2, 1);
+        s.smileysLeft = restants;
+        w->game().resume();
+        w->game().move('B');
     }
     // Answers the name dialog when it shows.
     void answerName(const QString& name, bool ok) {
@@ -53,11 +53,11 @@ TEST_F(Files, aQualifyingLossAsksTheNameAndSavesTheTableAtOnce) {
     open();
     answerName("Zoé", true);
     lose(3, 18);
-    EXPECT_EQ(w->game().state().LabelMessage, Message::Perdu);
-    EXPECT_TRUE(w->game().state().Tricherie);
+    EXPECT_EQ(w->game().state().message, Message::Lost);
+    EXPECT_TRUE(w->game().state().cheated);
     const Palmares& t = w->settings().Scores;
     EXPECT_EQ(t.Entrees[0].Niv, "3");
-    EXPECT_EQ(t.Entrees[0].Vir, std::to_string(w->game().state().NbVirusRestants));
+    EXPECT_EQ(t.Entrees[0].Vir, std::to_string(w->game().state().smileysLeft));
     EXPECT_EQ(t.Entrees[0].Nom, "Zoé");
     EXPECT_EQ(t.Entrees[0].Dat.size() > 15, true);
     IniFile saved;
@@ -75,56 +75,56 @@ TEST_F(Files, cancellingTheNameEntersNothingAndTheGameIsNotOfferedAgain) {
     answerName("Zoé", false);
     lose(2, 9);
     EXPECT_EQ(w->settings().Scores, Palmares{});
-    EXPECT_TRUE(w->game().state().Tricherie);
+    EXPECT_TRUE(w->game().state().cheated);
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(ini().string())));
 }
 
 TEST_F(Files, aSavedGameComesBackPausedWithItsCells) {
     open();
     GameState& s = w->game().state();
-    s.Grille[18][2] = smileyCode(1, 3);
-    s.Grille[17][2] = capsuleCode(0, LinkLoose);
-    s.Niveau = 4;
+    s.grid[18][2] = smileyCode(1, 3);
+    s.grid[17][2] = capsuleCode(0, LinkLoose);
+    s.level = 4;
     s.Chrono = {0, 1, 2, 3, 4};
     platform.gameToSave = file("partie.Kembrolla");
     w->action("MenuEnregistrerSous")->trigger();
     ASSERT_TRUE(platform.messages.empty());
 
-    w->game().InitPartie();
+    w->game().newGame();
     platform.gameToOpen = platform.gameToSave;
     w->action("MenuOuvrir")->trigger();
-    EXPECT_EQ(s.Grille[18][2], smileyCode(1, 3));
-    EXPECT_EQ(s.Grille[17][2], capsuleCode(0, LinkLoose));
-    EXPECT_EQ(s.Niveau, 4);
+    EXPECT_EQ(s.grid[18][2], smileyCode(1, 3));
+    EXPECT_EQ(s.grid[17][2], capsuleCode(0, LinkLoose));
+    EXPECT_EQ(s.level, 4);
     EXPECT_EQ(s.Chrono[4], 4);
-    EXPECT_TRUE(s.Pause);
+    EXPECT_TRUE(s.paused);
     EXPECT_EQ(w->messageLabel()->text(), "Pause");
 }
 
 TEST_F(Files, aSavedGameWhoseNameIsNotUtf8OpensFromTheDialog) {
     open();
     GameState& s = w->game().state();
-    s.Niveau = 6;
+    s.level = 6;
     const std::string bytes = file("caf").toStdString() + "\xe9.Kembrolla";
     ASSERT_TRUE(EnregistrerPartie(bytes, s).ok());
-    w->game().InitPartie();
+    w->game().newGame();
     // The dialog shows the name as Qt decodes it, with a replacement character.
     platform.gameToOpen = QFile::decodeName(QByteArray::fromStdString(bytes));
     ASSERT_TRUE(platform.gameToOpen->contains(QChar::ReplacementCharacter));
     w->action("MenuOuvrir")->trigger();
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(s.Niveau, 6);
+    EXPECT_EQ(s.level, 6);
 }
 
 TEST_F(Files, aFileThatIsNoSavedGameIsRefusedAndTheGameGoesOn) {
     open();
-    const auto before = w->game().state().Grille;
+    const auto before = w->game().state().grid;
     std::ofstream(file("notes.txt").toStdString()) << "[Ailleurs]\nx=1\n";
     w->OuvrirPartie(file("notes.txt").toStdString());
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], "Le fichier ne contient pas de sauvegarde Kembrolla "
                                     "Panic!.\r\rOpération annulée.");
-    EXPECT_EQ(w->game().state().Grille, before);
+    EXPECT_EQ(w->game().state().grid, before);
     w->action("MenuLangueAnglais")->trigger();
     w->OuvrirPartie(file("notes.txt").toStdString());
     EXPECT_EQ(platform.messages.back(),
@@ -133,7 +133,7 @@ TEST_F(Files, aFileThatIsNoSavedGameIsRefusedAndTheGameGoesOn) {
 
 TEST_F(Files, aFileThatCannotBeReadSaysWhyWithItsName) {
     open();
-    const auto before = w->game().state().Grille;
+    const auto before = w->game().state().grid;
     ASSERT_EQ(::mkfifo(file("pipe").toLocal8Bit().constData(), 0600), 0);
     std::ofstream(file("huge.Kembrolla").toStdString()) << "[Sauvegarde]\n";
     std::filesystem::resize_file(file("huge.Kembrolla").toStdString(), MaxFileSize + 1);
@@ -156,7 +156,7 @@ TEST_F(Files, aFileThatCannotBeReadSaysWhyWithItsName) {
             EXPECT_TRUE(m.contains(QDir::cleanPath(path)) || m.contains(path)) << m.toStdString();
             EXPECT_TRUE(m.contains(QString::fromUtf8(langue[10] == 'F' ? c.french : c.english)))
                 << m.toStdString();
-            EXPECT_EQ(w->game().state().Grille, before);
+            EXPECT_EQ(w->game().state().grid, before);
         }
 }
 

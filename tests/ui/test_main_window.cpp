@@ -45,7 +45,7 @@ TEST_F(Window, firstStartShowsTheDefaults) {
     EXPECT_EQ(w->menuRows()->menus().size(), 3u);
     EXPECT_EQ(w->messageLabel()->text(), "Niveau 1");
     EXPECT_FALSE(w->messageLabel()->isHidden());
-    EXPECT_EQ(w->game().state().NbVirusRestants, 5);
+    EXPECT_EQ(w->game().state().smileysLeft, 5);
 }
 
 TEST_F(Window, theBoardShowsWhatTheRulesHold) {
@@ -61,7 +61,7 @@ TEST_F(Window, theBoardShowsWhatTheRulesHold) {
             if (r > 3) {
                 EXPECT_EQ(here, w->painter().image().copy(cell)) << r << "," << c;
             }
-            if (isSmiley(s.Grille[r][c])) {
+            if (isSmiley(s.grid[r][c])) {
                 // A smiley's middle is not the black logo background.
                 EXPECT_NE(here.pixel(8, 8), qRgb(0, 0, 0));
                 ++smileysSeen;
@@ -76,8 +76,8 @@ TEST_F(Window, languageSwitchRewritesCaptionsAndTheMessage) {
     EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&New game");
     EXPECT_EQ(w->action("MenuPinUp1")->text(), "Pinup of left-hand side");
     EXPECT_EQ(w->messageLabel()->text(), "Level 1");
-    w->game().MenuPauseClick();
-    w->game().MenuPauseClick();
+    w->game().togglePause();
+    w->game().togglePause();
     EXPECT_EQ(w->messageLabel()->text(), "Paused");
     trigger("MenuLangueFrancais");
     EXPECT_EQ(w->messageLabel()->text(), "Pause");
@@ -88,7 +88,7 @@ TEST_F(Window, theStoredBoardSizeShapesTheFirstWindow) {
     std::ofstream(ini()) << "[Options]\nSmileyTaille=3\n[Configuration]\nNbLgn=20\nNbCol=10\n";
     open();
     EXPECT_EQ(client(), QSize(242, 543));
-    EXPECT_EQ(w->game().state().P.NbCol, 10);
+    EXPECT_EQ(w->game().state().params.NbCol, 10);
 }
 
 TEST_F(Window, everyMenuTitleStaysInViewAtEverySizeAndLanguage) {
@@ -256,10 +256,10 @@ TEST_F(Window, storedOutOfRangeMusicStartsNoMusic) {
 
 TEST_F(Window, panicWithoutANotificationAreaPausesAndKeepsAWayBack) {
     open();
-    w->game().MenuPause_Desactiver();
+    w->game().resume();
     trigger("MenuPanic");
-    EXPECT_TRUE(w->game().state().Pause);
-    EXPECT_FALSE(w->game().state().Hidden); // minimised, not hidden: there is no tray here
+    EXPECT_TRUE(w->game().state().paused);
+    EXPECT_FALSE(w->game().state().hidden); // minimised, not hidden: there is no tray here
     trigger("MenuLangueAnglais");
     EXPECT_EQ(w->action("MenuPopupPanicRestaurer")->text(), "Take again the game");
 }
@@ -274,7 +274,7 @@ TEST_F(Window, keysDriveTheGame) {
     EXPECT_EQ(codeTouche(Qt::Key_Enter, true), vk::Return);
     QKeyEvent down(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
     QApplication::sendEvent(w.get(), &down);
-    EXPECT_FALSE(s.Pause); // any key resumes
+    EXPECT_FALSE(s.paused); // any key resumes
     EXPECT_TRUE(w->messageLabel()->isHidden());
 }
 
@@ -286,23 +286,23 @@ TEST_F(Window, optionItemsSetTheirValueMarkAndEffect) {
     open();
     const GameState& s = w->game().state();
     trigger("MenuAnimVirusRapide");
-    EXPECT_EQ(s.timer(TimerId::TimerVirus).period, 300);
+    EXPECT_EQ(s.timer(TimerId::SmileyAnimation).period, 300);
     EXPECT_EQ(w->settings().AnimationVirus, 3);
     trigger("MenuAnimVirusPasAnim");
-    EXPECT_FALSE(s.timer(TimerId::TimerVirus).running());
+    EXPECT_FALSE(s.timer(TimerId::SmileyAnimation).running());
     EXPECT_TRUE(checked("MenuAnimVirusPasAnim"));
     EXPECT_FALSE(checked("MenuAnimVirusRapide"));
     trigger("MenuAnimSupprLente");
-    EXPECT_EQ(s.timer(TimerId::TimerEffacement).period, 150);
-    EXPECT_EQ(s.timer(TimerId::TimerDescente).period, 150);
+    EXPECT_EQ(s.timer(TimerId::Removal).period, 150);
+    EXPECT_EQ(s.timer(TimerId::Collapse).period, 150);
     trigger("MenuAnimSupprPasAnim");
-    EXPECT_EQ(s.timer(TimerId::TimerDescente).period, 1);
+    EXPECT_EQ(s.timer(TimerId::Collapse).period, 1);
     trigger("MenuAnimSupprTremblement");
-    EXPECT_TRUE(s.O.Tremblement);
+    EXPECT_TRUE(s.options.Tremblement);
     EXPECT_TRUE(checked("MenuAnimSupprTremblement"));
     EXPECT_EQ(w->settings().Tremblement, 1);
     trigger("MenuPinup2");
-    EXPECT_EQ(s.O.Pinup, 2);
+    EXPECT_EQ(s.options.Pinup, 2);
     EXPECT_EQ(w->settings().Pinup, 2);
     trigger("MenuSonVolumeFaible");
     EXPECT_EQ(w->settings().WaveVolume, 0);
@@ -317,21 +317,21 @@ TEST_F(Window, gameCommandsAndTheirShortcuts) {
     EXPECT_EQ(w->action("MenuNouveauJeu")->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(w->action("MenuPause")->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(w->action("MenuPanic")->shortcut(), QKeySequence(Qt::Key_Escape));
-    w->game().state().Niveau = 4;
+    w->game().state().level = 4;
     trigger("MenuRecommencerNiveau");
-    EXPECT_EQ(s.Niveau, 4);
-    EXPECT_TRUE(s.Tricherie);
+    EXPECT_EQ(s.level, 4);
+    EXPECT_TRUE(s.cheated);
     trigger("MenuPasserNiveau");
-    EXPECT_EQ(s.Niveau, 5);
+    EXPECT_EQ(s.level, 5);
     EXPECT_EQ(w->messageLabel()->text(), "Niveau 5");
     trigger("MenuPause"); // leaves the level's pause
-    EXPECT_FALSE(s.Pause);
+    EXPECT_FALSE(s.paused);
     EXPECT_FALSE(checked("MenuPause"));
     trigger("MenuPause");
     EXPECT_TRUE(checked("MenuPause"));
     trigger("MenuNouveauJeu");
-    EXPECT_EQ(s.Niveau, 1);
-    EXPECT_FALSE(s.Tricherie);
+    EXPECT_EQ(s.level, 1);
+    EXPECT_FALSE(s.cheated);
 }
 
 TEST_F(Window, recentPicturesShowTheirFileNamesAndHideWhenEmpty) {
