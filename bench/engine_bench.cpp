@@ -1,7 +1,6 @@
 // Figures for the rules: the run search on full boards, a whole removal chain, and whole
 // games on virtual time.
 #include "engine/game.h"
-#include "engine/keys.h"
 #include "engine/virtual_clock.h"
 
 #include <benchmark/benchmark.h>
@@ -95,15 +94,15 @@ void BM_WholeGames(benchmark::State& st) {
     game.newGame();
     VirtualClock clock(game);
     std::mt19937 rng(5);
-    static const int moves[] = {vk::Left, vk::Right, vk::Up, vk::Down};
+    static const Command moves[] = {Command::Left, Command::Right, Command::Turn, Command::Down};
     for (auto _ : st) {
         GameState& s = game.state();
         if (s.message == Message::Lost && s.messageVisible) game.newGame();
         if (s.capsuleRow >= 1 && !game.chainRunning()) {
-            game.FormKeyDown(moves[rng() % 4]);
-            game.FormKeyDown(vk::Space);
+            game.handle(moves[rng() % 4]);
+            game.handle(Command::Drop);
         } else if (s.paused) {
-            game.FormKeyDown(vk::Down);
+            game.handle(Command::Down);
         }
         clock.step();
     }

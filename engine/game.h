@@ -9,6 +9,10 @@
 
 namespace kp {
 
+// What the player asks of the rules. The window maps its keys onto these; any key that is none
+// of them is Other, which still resumes a paused game and ends a hard drop.
+enum class Command { Left, Right, Turn, Down, Drop, Panic, Other };
+
 // The rules of the game over one GameState. Nothing here sleeps or reads a clock: every
 // delay is a timer of the table in the state, fired by a driver through fire().
 class Game {
@@ -41,7 +45,7 @@ class Game {
 
     // Moves: 'G' left, 'D' right, 'B' down, 'H' quarter turn. False when refused.
     bool move(char move);
-    void FormKeyDown(int key);
+    void handle(Command command);
 
     void findRuns();
     void tickChrono();

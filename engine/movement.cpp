@@ -1,6 +1,5 @@
 // Moving the falling capsule, the keyboard and the hard drop.
 #include "game.h"
-#include "keys.h"
 
 namespace kp {
 
@@ -120,19 +119,19 @@ void Game::land() {
     if (levelsSetUp_ == levels) bringNextCapsule();
 }
 
-void Game::FormKeyDown(int key) {
+void Game::handle(Command command) {
+    // Any key resumes a paused game and ends a hard drop, then does its own work.
     if (s_.paused) resume();
     s_.dropStopped = true;
 
-    if (key == vk::Return || key == vk::Escape) {
+    if (command == Command::Panic) {
         panic();
         return;
     }
     const bool canMove = s_.timer(TimerId::Fall).enabled && s_.capsuleRow >= 1;
     if (!canMove) return;
-    switch (key) {
-    case vk::Space:
-    case vk::Numpad0:
+    switch (command) {
+    case Command::Drop:
         s_.dropStopped = false;
         move('B');
         if (s_.dropStopped)
@@ -140,24 +139,20 @@ void Game::FormKeyDown(int key) {
         else
             restart(TimerId::Drop, DropStepPeriod);
         break;
-    case vk::Left:
-    case vk::Numpad4:
+    case Command::Left:
         move('G');
         break;
-    case vk::Up:
-    case vk::Numpad5:
-    case vk::Numpad8:
+    case Command::Turn:
         move('H');
         break;
-    case vk::Right:
-    case vk::Numpad6:
+    case Command::Right:
         move('D');
         break;
-    case vk::Down:
-    case vk::Numpad2:
+    case Command::Down:
         move('B');
         break;
-    default:
+    case Command::Panic:
+    case Command::Other:
         break;
     }
 }

@@ -8,7 +8,6 @@
 #include "fuzz/scratch.h"
 
 #include "engine/game.h"
-#include "engine/keys.h"
 #include "engine/virtual_clock.h"
 #include "persistence/saved_game.h"
 #include "persistence/settings.h"
@@ -37,9 +36,8 @@ struct Window : GameEvents {
 };
 
 void Play(Game& game, VirtualClock& clock, Random& pick) {
-    static constexpr int keys[] = {vk::Left,    vk::Right,   vk::Up,      vk::Down,    vk::Space,
-                                   vk::Numpad0, vk::Numpad2, vk::Numpad4, vk::Numpad5, vk::Numpad6,
-                                   vk::Numpad8, vk::Escape,  vk::Return,  65};
+    static constexpr Command keys[] = {Command::Left, Command::Right, Command::Turn, Command::Down,
+                                       Command::Drop, Command::Panic, Command::Other};
     for (int step = 0; step < Steps; ++step) {
         const int what = pick(100);
         if (what < 55) {
@@ -47,7 +45,7 @@ void Play(Game& game, VirtualClock& clock, Random& pick) {
             continue;
         }
         if (what < 88) {
-            game.FormKeyDown(keys[pick(static_cast<int32_t>(std::size(keys)))]);
+            game.handle(keys[pick(static_cast<int32_t>(std::size(keys)))]);
             game.unhide();
         } else if (what < 92) {
             game.togglePause();

@@ -2,7 +2,6 @@
 // usage: make_seeds FOLDER   (fuzz/corpus: one sub-folder per target, files replaced)
 // The seeds are kept in the tree; run this only to make them again after a format change.
 #include "engine/game.h"
-#include "engine/keys.h"
 #include "engine/virtual_clock.h"
 #include "persistence/saved_game.h"
 #include "persistence/settings.h"
@@ -110,9 +109,10 @@ void PlayAndSave(const fs::path& path, const LevelParameters& p, uint32_t seed, 
     game.setParameters(p);
     game.newGame();
     VirtualClock clock(game);
-    static constexpr int keys[] = {vk::Left, vk::Right, vk::Up, vk::Space, vk::Down, vk::Space};
+    static constexpr Command keys[] = {Command::Left, Command::Right, Command::Turn,
+                                       Command::Drop, Command::Down,  Command::Drop};
     for (int i = 0; i < moves; ++i) {
-        game.FormKeyDown(keys[game.random()(6)]);
+        game.handle(keys[game.random()(6)]);
         clock.sync();
         clock.advance(700);
     }

@@ -4,7 +4,6 @@
 #include "ui/config_dialog.h"
 #include "ui/name_dialog.h"
 
-#include "engine/keys.h"
 #include "persistence/saved_game.h"
 #include "persistence/scores.h"
 
@@ -30,23 +29,22 @@ void BoardView::paintEvent(QPaintEvent* event) {
     p.drawImage(event->rect(), painter_.image(), event->rect());
 }
 
-int codeTouche(int qtKey, bool keypad) {
+Command commandForKey(int qtKey, bool keypad) {
     if (keypad) {
         switch (qtKey) {
         case Qt::Key_0:
         case Qt::Key_Insert:
-            return vk::Numpad0;
+            return Command::Drop;
         case Qt::Key_2:
-            return vk::Numpad2;
+            return Command::Down;
         case Qt::Key_4:
-            return vk::Numpad4;
+            return Command::Left;
         case Qt::Key_5:
         case Qt::Key_Clear:
-            return vk::Numpad5;
-        case Qt::Key_6:
-            return vk::Numpad6;
         case Qt::Key_8:
-            return vk::Numpad8;
+            return Command::Turn;
+        case Qt::Key_6:
+            return Command::Right;
         default:
             break;
         }
@@ -54,21 +52,20 @@ int codeTouche(int qtKey, bool keypad) {
     switch (qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return vk::Return;
     case Qt::Key_Escape:
-        return vk::Escape;
+        return Command::Panic;
     case Qt::Key_Space:
-        return vk::Space;
+        return Command::Drop;
     case Qt::Key_Left:
-        return vk::Left;
+        return Command::Left;
     case Qt::Key_Up:
-        return vk::Up;
+        return Command::Turn;
     case Qt::Key_Right:
-        return vk::Right;
+        return Command::Right;
     case Qt::Key_Down:
-        return vk::Down;
+        return Command::Down;
     default:
-        return 0;
+        return Command::Other;
     }
 }
 
@@ -163,9 +160,9 @@ void TForm1::quitter() {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    const int code = codeTouche(event->key(), event->modifiers() & Qt::KeypadModifier);
-    if (event->isAutoRepeat() && code == 0) return;
-    game_.FormKeyDown(code);
+    const Command command = commandForKey(event->key(), event->modifiers() & Qt::KeypadModifier);
+    if (event->isAutoRepeat() && command == Command::Other) return;
+    game_.handle(command);
 }
 
 void TForm1::centreOnceFramed() {

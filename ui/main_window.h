@@ -215,7 +215,7 @@ class TForm1 : public QMainWindow, public GameEvents {
     std::optional<QPoint> shakeRest_;
 };
 
-// The key code the rules take for a key event (0 for keys without one of their own).
-int codeTouche(int qtKey, bool keypad);
+// What a key asks of the rules (arrows, the numeric keypad, Space, Enter and Escape).
+Command commandForKey(int qtKey, bool keypad);
 
 } // namespace kp

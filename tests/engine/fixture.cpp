@@ -93,8 +93,8 @@ void Scenario::resume() {
     clock.sync();
 }
 
-void Scenario::key(int vk) {
-    game.FormKeyDown(vk);
+void Scenario::key(Command command) {
+    game.handle(command);
     clock.sync();
 }
 

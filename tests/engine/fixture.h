@@ -61,7 +61,7 @@ struct Scenario {
     void capsule(int row, int col, int orientation, int colour1, int colour2);
     // Leaves the pause and lets play go on.
     void resume();
-    void key(int vk);
+    void key(Command command);
     void run(int64_t ms) { clock.advance(ms); }
     // Runs the removal and collapse chain until the capsule may move again (or time runs out).
     void settle(int64_t limitMs = 60000);

@@ -1,4 +1,3 @@
-#include "engine/keys.h"
 #include "fixture.h"
 
 #include <gtest/gtest.h>
@@ -175,7 +174,7 @@ TEST(GameLost, showsTheLossOffersTheTableOnceAndKeepsTheBoard) {
     EXPECT_EQ(sc.ev.sounds[Sound::HighScore], 1);
     EXPECT_TRUE(sc.s().cheated);
     // Resuming lands the capsule still in row 0 and loses again, without a second offer.
-    sc.key(vk::Left);
+    sc.key(Command::Left);
     sc.run(650);
     EXPECT_EQ(sc.s().message, Message::Lost);
     EXPECT_TRUE(sc.s().messageVisible);
@@ -198,7 +197,7 @@ TEST(Pause, leavingItDuringAChainLetsTheChainFinishFirst) {
     sc.game.setRemovalAnimation(2);
     sc.startChain();
     sc.game.togglePause();
-    sc.key(vk::Left); // leaves the pause, but the capsule must wait
+    sc.key(Command::Left); // leaves the pause, but the capsule must wait
     EXPECT_FALSE(sc.s().paused);
     EXPECT_FALSE(sc.s().timer(TimerId::Fall).enabled);
     sc.settle();
@@ -216,7 +215,7 @@ TEST(Pause, holdsARemovalAndACollapseWhereTheyAre) {
     sc.run(10000);
     EXPECT_EQ(sc.text(), board);
     sc.game.unhide();
-    sc.key(vk::Left); // back at the game: the chain goes on from where it was
+    sc.key(Command::Left); // back at the game: the chain goes on from where it was
     sc.settle();
     EXPECT_EQ(sc.text(1), (std::vector<std::string>{". . . g0 . . . ."}));
     EXPECT_EQ(sc.ev.sounds[Sound::Removal], 1);

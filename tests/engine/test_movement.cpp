@@ -1,4 +1,3 @@
-#include "engine/keys.h"
 #include "fixture.h"
 
 #include <gtest/gtest.h>
@@ -96,36 +95,36 @@ TEST(Keys, aKeyWhilePausedResumesAndActs) {
     sc.run(650);
     sc.game.togglePause();
     ASSERT_TRUE(sc.s().paused);
-    sc.key(vk::Left);
+    sc.key(Command::Left);
     EXPECT_FALSE(sc.s().paused);
     EXPECT_FALSE(sc.s().messageVisible);
     EXPECT_EQ(sc.s().capsuleCol, 3);
-    sc.key(vk::Numpad6);
-    sc.key(vk::Numpad6);
+    sc.key(Command::Right);
+    sc.key(Command::Right);
     EXPECT_EQ(sc.s().capsuleCol, 5);
-    sc.key(vk::Numpad2);
-    sc.key(vk::Down);
+    sc.key(Command::Down);
+    sc.key(Command::Down);
     EXPECT_EQ(sc.s().capsuleRow, 3);
-    sc.key(vk::Numpad8);
+    sc.key(Command::Turn);
     EXPECT_EQ(sc.s().capsuleOrientation, 3);
     EXPECT_EQ(sc.s().capsuleRow, 2);
 }
 
 TEST(Keys, noMoveWhileTheCapsuleWaitsInRowZero) {
     Moving sc;
-    sc.key(vk::Left);
-    sc.key(vk::Space);
+    sc.key(Command::Left);
+    sc.key(Command::Drop);
     EXPECT_EQ(sc.s().capsuleRow, 0);
     EXPECT_EQ(sc.s().capsuleCol, 4);
 }
 
 TEST(Keys, enterAndEscapeHideTheGame) {
     Moving sc;
-    sc.key(vk::Escape);
+    sc.key(Command::Panic);
     EXPECT_TRUE(sc.s().hidden);
     EXPECT_TRUE(sc.s().paused);
     sc.game.unhide();
-    sc.key(vk::Return);
+    sc.key(Command::Panic);
     EXPECT_EQ(sc.ev.panics, (std::vector<bool>{true, false, true}));
 }
 
@@ -133,7 +132,7 @@ TEST(HardDrop, fallsOneRowEvery50msUntilItLands) {
     Moving sc;
     sc.run(650);
     const int32_t code1 = sc.s().capsuleHalf1;
-    sc.key(vk::Space);
+    sc.key(Command::Drop);
     EXPECT_EQ(sc.s().capsuleRow, 2); // the first step is at once
     sc.run(49);
     EXPECT_EQ(sc.s().capsuleRow, 2);
@@ -149,10 +148,10 @@ TEST(HardDrop, fallsOneRowEvery50msUntilItLands) {
 TEST(HardDrop, aKeyDuringTheDropStopsItAndActs) {
     Moving sc;
     sc.run(650);
-    sc.key(vk::Space);
+    sc.key(Command::Drop);
     sc.run(100);
     ASSERT_EQ(sc.s().capsuleRow, 4);
-    sc.key(vk::Left);
+    sc.key(Command::Left);
     EXPECT_EQ(sc.s().capsuleCol, 3);
     sc.run(400);
     EXPECT_EQ(sc.s().capsuleRow, 4); // the drop stopped; the fall period is 650 ms
@@ -163,7 +162,7 @@ TEST(HardDrop, panicOrPauseFromTheMenuStopsItAndNothingFallsWhileHidden) {
     for (const bool panic : {true, false}) {
         Moving sc;
         sc.run(650);
-        sc.key(vk::Space);
+        sc.key(Command::Drop);
         sc.run(100);
         ASSERT_EQ(sc.s().capsuleRow, 4);
         // The window's menu shortcuts reach the rules without passing through the key handler.
@@ -186,7 +185,7 @@ TEST(HardDrop, fallTicksDuringTheDropAddUp) {
     sc.run(10); // row 1 at 650 ms
     sc.run(600);
     ASSERT_EQ(sc.s().capsuleRow, 1);
-    sc.key(vk::Numpad0); // 1250 ms: row 2 at once, then 1300 row 3, 1300 is also a fall tick
+    sc.key(Command::Drop); // 1250 ms: row 2 at once, then 1300 row 3, 1300 is also a fall tick
     sc.run(50);
     EXPECT_EQ(sc.s().capsuleRow, 4);
 }

@@ -1,7 +1,6 @@
 // Thousands of random games on virtual time: random parameters, options, keys and commands,
 // with the rules' invariants checked after every step. KP_SOAK_GAMES sets the number of games
 // (a few hundred by default, so the run stays within seconds).
-#include "engine/keys.h"
 #include "fixture.h"
 
 #include <gtest/gtest.h>
@@ -94,15 +93,14 @@ TEST(Soak, randomGamesKeepEveryInvariant) {
             bool timePassed = false;
             const int what = soak.pick(0, 99);
             if (what < 40) {
-                static const int keys[] = {vk::Left,    vk::Right,   vk::Up,      vk::Down,
-                                           vk::Space,   vk::Numpad0, vk::Numpad2, vk::Numpad4,
-                                           vk::Numpad5, vk::Numpad6, vk::Numpad8, 65};
-                sc.key(keys[soak.pick(0, 11)]);
+                static const Command keys[] = {Command::Left, Command::Right, Command::Turn,
+                                               Command::Down, Command::Drop,  Command::Other};
+                sc.key(keys[soak.pick(0, 5)]);
             } else if (what < 80) {
                 sc.run(soak.pick(1, 700));
                 timePassed = true;
             } else if (what < 83) {
-                sc.key(soak.chance(50) ? vk::Escape : vk::Return);
+                sc.key(Command::Panic);
                 sc.game.unhide();
             } else if (what < 86) {
                 sc.game.togglePause();

@@ -3,7 +3,6 @@
 #include "ui/captions.h"
 #include "ui/menu_rows.h"
 
-#include "engine/keys.h"
 #include "persistence/ini_file.h"
 #include "sound/tunes.h"
 
@@ -267,11 +266,11 @@ TEST_F(Window, panicWithoutANotificationAreaPausesAndKeepsAWayBack) {
 TEST_F(Window, keysDriveTheGame) {
     open();
     const GameState& s = w->game().state();
-    EXPECT_EQ(codeTouche(Qt::Key_Left, false), vk::Left);
-    EXPECT_EQ(codeTouche(Qt::Key_4, true), vk::Numpad4);
-    EXPECT_EQ(codeTouche(Qt::Key_0, true), vk::Numpad0);
-    EXPECT_EQ(codeTouche(Qt::Key_0, false), 0);
-    EXPECT_EQ(codeTouche(Qt::Key_Enter, true), vk::Return);
+    EXPECT_EQ(commandForKey(Qt::Key_Left, false), Command::Left);
+    EXPECT_EQ(commandForKey(Qt::Key_4, true), Command::Left);
+    EXPECT_EQ(commandForKey(Qt::Key_0, true), Command::Drop);
+    EXPECT_EQ(commandForKey(Qt::Key_0, false), Command::Other);
+    EXPECT_EQ(commandForKey(Qt::Key_Enter, true), Command::Panic);
     QKeyEvent down(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
     QApplication::sendEvent(w.get(), &down);
     EXPECT_FALSE(s.paused); // any key resumes
