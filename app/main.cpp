@@ -136,7 +136,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(icon);
     const std::string exe = QFileInfo(QApplication::applicationFilePath()).fileName().toStdString();
     kp::QtPlatform platform;
-    kp::TForm1 window(platform, kp::SettingsFilePath(exe));
+    kp::MainWindow window(platform, kp::SettingsFilePath(exe));
     FirstFrameProbe probe;
     if (qEnvironmentVariableIsSet("KP_FIRST_FRAME_PROBE"))
         window.boardView()->installEventFilter(&probe);
@@ -146,7 +146,7 @@ int main(int argc, char* argv[]) {
         // Once the window is up, as if the player had chosen the file in the open dialog.
         std::error_code ec;
         const std::filesystem::path path = std::filesystem::absolute(line.savedGame, ec);
-        QTimer::singleShot(0, &window, [&window, path] { window.OuvrirPartie(path); });
+        QTimer::singleShot(0, &window, [&window, path] { window.openSavedGame(path); });
     }
     return QApplication::exec();
 }

@@ -63,7 +63,7 @@ using Array = jvirt_barray_control;
 constexpr size_t LongestGroup = 5 + 1 + 8 + 3 * DCTSIZE2;
 // Less than this is not worth going through the heap to give back.
 constexpr size_t TrimAbove = 4 << 20;
-// The library's SIMD code reads blocks in aligned loads of up to 32 bytes.
+// As well aligned as the library's own rows of blocks (32 bytes), which its SIMD code reads.
 constexpr size_t RowAlignment = 64;
 
 size_t RowBytes(const Array& a) {

@@ -73,11 +73,11 @@ Bitmap24 StretchPart(const Picture& src, Size64 scaled, const Rect& part) {
     return stretcher.take();
 }
 
-Bitmap24 ComposeUni(int width, int height, Colour colour) {
+Bitmap24 composePlain(int width, int height, Colour colour) {
     return Bitmap24::Filled(width, height, colour);
 }
 
-Bitmap24 ComposeDegrade(int width, int height, Colour top, Colour bottom) {
+Bitmap24 composeGradient(int width, int height, Colour top, Colour bottom) {
     Bitmap24 bmp = Bitmap24::Make(width, height);
     Degrade(bmp, top, bottom);
     return bmp;

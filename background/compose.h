@@ -7,10 +7,10 @@
 
 namespace kp {
 
-// How a picture file is shown ("ImageFondTaille", "ImageFondPositionH/V", "Mosaique",
-// "NoirEtBlanc", "Negatif", "CouleurBordure").
+// How a picture file is shown ("pictureSize", "pictureAlignH/V", "tiled",
+// "greyscale", "negative", "borderColour").
 struct PictureOptions {
-    int taille = TailleNormale;
+    int taille = NormalSize;
     int positionH = PositionCentre;
     int positionV = PositionCentre;
     bool mosaique = false;
@@ -41,8 +41,8 @@ bool Holds(const Picture& picture, const Shown& shown);
 // repeats pixels; at equal size the pixels are copied unchanged.
 Bitmap24 StretchPart(const Picture& src, Size64 scaled, const Rect& part);
 
-Bitmap24 ComposeUni(int width, int height, Colour colour);
-Bitmap24 ComposeDegrade(int width, int height, Colour top, Colour bottom);
+Bitmap24 composePlain(int width, int height, Colour colour);
+Bitmap24 composeGradient(int width, int height, Colour top, Colour bottom);
 // Black, with the logo against the right edge and the top.
 Bitmap24 ComposeLogo(int width, int height, const Bitmap24& logo);
 // The picture laid out as `layout` says, over the border colour. Grey scale and negative apply

@@ -3,13 +3,12 @@
 namespace kp {
 
 PictureOptions PictureOptionsOf(const BackgroundSettings& s) {
-    return {s.ImageFondTaille, s.ImageFondPositionH, s.ImageFondPositionV,
-            s.Mosaique,        s.NoirEtBlanc,        s.Negatif,
-            s.CouleurBordure};
+    return {s.pictureSize, s.pictureAlignH, s.pictureAlignV, s.tiled,
+            s.greyscale,   s.negative,      s.borderColour};
 }
 
-std::string MessageImageNonReconnue(int langue, const std::string& path) {
-    if (langue == 1) return "Background image " + path + " not found or not recognized.";
+std::string unknownPictureMessage(int language, const std::string& path) {
+    if (language == 1) return "Background image " + path + " not found or not recognized.";
     return "Image de fond " + path + " non trouvée ou non reconnue.";
 }
 
@@ -23,19 +22,20 @@ void BackgroundComposer::ReadAgainIfLacking(const WantedPart& shows) {
     if (again && again->size == own) picture_ = std::move(again);
 }
 
-Composition BackgroundComposer::CreerBmpFond(BackgroundSettings& settings, int clientWidth,
-                                             int clientHeight, const std::string& path,
-                                             int langue) {
+Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, int clientWidth,
+                                                  int clientHeight, const std::string& path,
+                                                  int language) {
     Composition result;
     const Size64 client{clientWidth, clientHeight};
     const PictureOptions options = PictureOptionsOf(settings);
-    const bool idem = path == Idem;
-    if (settings.Fond < FondUni || settings.Fond > FondImage) settings.Fond = FondLogo;
+    const bool idem = path == KeepPicture;
+    if (settings.background < PlainBackground || settings.background > PictureBackground)
+        settings.background = LogoBackground;
 
     const WantedPart shows = [&](Size64 own) {
         return ShownOf(LayOutPicture(options, own, client), client);
     };
-    if (settings.Fond == FondImage && !idem) {
+    if (settings.background == PictureBackground && !idem) {
         std::optional<Picture> loaded = LoadPicture(path, shows);
         if (loaded) {
             picture_ = std::move(loaded);
@@ -43,24 +43,25 @@ Composition BackgroundComposer::CreerBmpFond(BackgroundSettings& settings, int c
         } else if (background_.width != 0) {
             // Keep everything as the player had it, the mode included: the mode the command
             // set would otherwise disagree with the background in view.
-            settings.Fond = shownFond_;
-            result.message = MessageImageNonReconnue(langue, path);
+            settings.background = shownBackground_;
+            result.message = unknownPictureMessage(language, path);
             return result;
         } else {
-            settings.Fond = FondLogo; // first composition: quietly fall back to the logo
+            settings.background =
+                LogoBackground; // first composition: quietly fall back to the logo
         }
     }
 
     PictureLayout layout;
-    switch (settings.Fond) {
-    case FondUni:
-        background_ = ComposeUni(clientWidth, clientHeight, settings.CouleurFondUni);
+    switch (settings.background) {
+    case PlainBackground:
+        background_ = composePlain(clientWidth, clientHeight, settings.plainColour);
         break;
-    case FondDegrade:
-        background_ = ComposeDegrade(clientWidth, clientHeight, settings.CouleurDegrade1,
-                                     settings.CouleurDegrade2);
+    case GradientBackground:
+        background_ = composeGradient(clientWidth, clientHeight, settings.gradientTop,
+                                      settings.gradientBottom);
         break;
-    case FondLogo:
+    case LogoBackground:
         background_ = ComposeLogo(clientWidth, clientHeight, logo_);
         break;
     default: {
@@ -72,15 +73,15 @@ Composition BackgroundComposer::CreerBmpFond(BackgroundSettings& settings, int c
         break;
     }
     }
-    shownFond_ = settings.Fond;
+    shownBackground_ = settings.background;
     result.composed = true;
 
     static constexpr ModeItem modeItems[] = {ModeItem::Uni, ModeItem::Degrade, ModeItem::Logo,
                                              ModeItem::Ouvrir};
-    result.checked = modeItems[settings.Fond];
-    if (settings.Fond == FondImage) {
+    result.checked = modeItems[settings.background];
+    if (settings.background == PictureBackground) {
         if (!idem) {
-            PushRecentPicture(settings.CheminFond, path);
+            PushRecentPicture(settings.recentPictures, path);
             result.recentChanged = true;
             result.checked = ModeItem::Recent1;
         }

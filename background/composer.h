@@ -1,6 +1,6 @@
 #pragma once
-// CreerBmpFond: the background behind the board, composed at the client size from the
-// player's choice, plus what the "&Fond" menu must show afterwards. The composer owns the
+// composeBackground: the background behind the board, composed at the client size from the
+// player's choice, plus what the "&background" menu must show afterwards. The composer owns the
 // pixels of the picture last loaded, as far as they showed, so that filter changes, and size,
 // position and layout changes that show no other part of it, compose again ("<IDEM>") without
 // reading the file.
@@ -15,26 +15,31 @@
 
 namespace kp {
 
-// "Fond" values.
-enum Fond : int { FondUni = 0, FondDegrade = 1, FondLogo = 2, FondImage = 3 };
+// "background" values.
+enum background : int {
+    PlainBackground = 0,
+    GradientBackground = 1,
+    LogoBackground = 2,
+    PictureBackground = 3
+};
 
 // The path that means: keep the picture already loaded and compose again.
-inline constexpr const char* Idem = "<IDEM>";
+inline constexpr const char* KeepPicture = "<IDEM>";
 
 // The background keys of the "Options" section of the settings file, with their defaults.
 struct BackgroundSettings {
-    int Fond = FondLogo;
-    Colour CouleurFondUni = 0;
-    Colour CouleurDegrade1 = 0;
-    Colour CouleurDegrade2 = 0xF0CAA6;
-    Colour CouleurBordure = 0;
-    int ImageFondTaille = TailleNormale;
-    int ImageFondPositionH = PositionCentre;
-    int ImageFondPositionV = PositionCentre;
-    bool Mosaique = false;
-    bool NoirEtBlanc = false;
-    bool Negatif = false;
-    RecentPictures CheminFond; // "CheminFond1" ... "CheminFond10"
+    int background = LogoBackground;
+    Colour plainColour = 0;
+    Colour gradientTop = 0;
+    Colour gradientBottom = 0xF0CAA6;
+    Colour borderColour = 0;
+    int pictureSize = NormalSize;
+    int pictureAlignH = PositionCentre;
+    int pictureAlignV = PositionCentre;
+    bool tiled = false;
+    bool greyscale = false;
+    bool negative = false;
+    RecentPictures recentPictures; // "CheminFond1" ... "CheminFond10"
 };
 
 PictureOptions PictureOptionsOf(const BackgroundSettings& settings);
@@ -57,9 +62,9 @@ struct Composition {
     bool recentChanged = false;
 };
 
-// The message for a picture file that loads neither as BMP nor as JPEG; langue 0 French,
+// The message for a picture file that loads neither as BMP nor as JPEG; language 0 French,
 // 1 English.
-std::string MessageImageNonReconnue(int langue, const std::string& path);
+std::string unknownPictureMessage(int language, const std::string& path);
 
 class BackgroundComposer {
   public:
@@ -67,14 +72,14 @@ class BackgroundComposer {
     void setLogo(Bitmap24 logo) { logo_ = std::move(logo); }
 
     // Composes the background for `settings` at the client size. `path` is a picture file
-    // (read in mode 3 only) or Idem. May change settings.Fond (a refused picture) and
-    // settings.CheminFond (a picture opened in mode 3).
-    Composition CreerBmpFond(BackgroundSettings& settings, int clientWidth, int clientHeight,
-                             const std::string& path, int langue);
+    // (read in mode 3 only) or KeepPicture. May change settings.background (a refused picture) and
+    // settings.recentPictures (a picture opened in mode 3).
+    Composition composeBackground(BackgroundSettings& settings, int clientWidth, int clientHeight,
+                                  const std::string& path, int language);
 
     // The last composed background; 0 x 0 before the first composition.
     const Bitmap24& background() const { return background_; }
-    // The picture kept for Idem, if any.
+    // The picture kept for KeepPicture, if any.
     const std::optional<Picture>& picture() const { return picture_; }
 
   private:
@@ -84,7 +89,7 @@ class BackgroundComposer {
     Bitmap24 background_;
     std::optional<Picture> picture_;
     std::string picturePath_;
-    int shownFond_ = FondLogo; // the mode of the background in view
+    int shownBackground_ = LogoBackground; // the mode of the background in view
 };
 
 } // namespace kp

@@ -110,7 +110,7 @@ Colour HsvToRgb(const Hsv& hsv) {
     return MakeColour(std::clamp(r, 0, 255), std::clamp(g, 0, 255), std::clamp(b, 0, 255));
 }
 
-void BmpCouleur(Colour target, const Bitmap24& source, Bitmap24& destination) {
+void tintBitmap(Colour target, const Bitmap24& source, Bitmap24& destination) {
     const int hue = RgbToHsv(RedOf(target), GreenOf(target), BlueOf(target)).h;
     const int width = std::min(source.width, destination.width);
     const int height = std::min(source.height, destination.height);

@@ -39,6 +39,6 @@ constexpr Colour KeyRed = MakeColour(255, 0, 0);
 // Writes into `destination` the pixels of `source` with their hue replaced by the hue of
 // `target`, keeping saturation and value; key-red pixels leave the destination untouched.
 // Only the area both bitmaps share is visited.
-void BmpCouleur(Colour target, const Bitmap24& source, Bitmap24& destination);
+void tintBitmap(Colour target, const Bitmap24& source, Bitmap24& destination);
 
 } // namespace kp

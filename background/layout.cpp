@@ -9,13 +9,13 @@ Size64 ScaledSize(int taille, Size64 picture, Size64 client) {
     const int64_t cw = client.width, ch = client.height;
     if (sw <= 0 || sh <= 0) return {};
     switch (taille) {
-    case TailleNormale:
+    case NormalSize:
         return {sw, sh};
-    case TailleEtiree:
+    case Stretched:
         return {cw, ch};
-    case TailleAjusteeLargeur:
+    case FitWidth:
         return {cw, sh * cw / sw};
-    case TailleAjusteeHauteur:
+    case FitHeight:
         return {sw * ch / sh, ch};
     case Taille25pc:
         return {sw / 4, sh / 4};

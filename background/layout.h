@@ -20,12 +20,12 @@ struct Point64 {
     bool operator==(const Point64&) const = default;
 };
 
-// "ImageFondTaille" values.
+// "pictureSize" values.
 enum TailleImage : int {
-    TailleNormale = 0,
-    TailleEtiree = 1,
-    TailleAjusteeLargeur = 2,
-    TailleAjusteeHauteur = 3,
+    NormalSize = 0,
+    Stretched = 1,
+    FitWidth = 2,
+    FitHeight = 3,
     Taille25pc = 4,
     Taille50pc = 5,
     Taille75pc = 6,
@@ -33,7 +33,7 @@ enum TailleImage : int {
     Taille200pc = 8,
 };
 
-// "ImageFondPositionH" / "ImageFondPositionV" values.
+// "pictureAlignH" / "pictureAlignV" values.
 enum PositionImage : int { PositionDebut = 0, PositionCentre = 1, PositionFin = 2 };
 
 // The size the picture is drawn at. A picture without pixels, or an unknown size setting,

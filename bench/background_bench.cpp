@@ -101,12 +101,12 @@ const Photo& SmallFileLargePicture() {
 void Compose(benchmark::State& state, const Photo& (*photo)()) {
     const std::string& path = photo().path();
     kp::BackgroundSettings settings;
-    settings.Fond = kp::FondImage;
-    settings.ImageFondTaille = static_cast<int>(state.range(0));
+    settings.background = kp::PictureBackground;
+    settings.pictureSize = static_cast<int>(state.range(0));
     for (auto _ : state) {
         kp::BackgroundComposer composer;
         const kp::Composition c =
-            composer.CreerBmpFond(settings, ClientWidth, ClientHeight, path, 0);
+            composer.composeBackground(settings, ClientWidth, ClientHeight, path, 0);
         if (!c.composed) state.SkipWithError("the picture was refused");
         benchmark::DoNotOptimize(composer.background().bytes.data());
     }
@@ -114,12 +114,12 @@ void Compose(benchmark::State& state, const Photo& (*photo)()) {
 
 void ComposeAgain(benchmark::State& state) {
     kp::BackgroundSettings settings;
-    settings.Fond = kp::FondImage;
-    settings.ImageFondTaille = static_cast<int>(state.range(0));
+    settings.background = kp::PictureBackground;
+    settings.pictureSize = static_cast<int>(state.range(0));
     kp::BackgroundComposer composer;
-    composer.CreerBmpFond(settings, ClientWidth, ClientHeight, ThePhoto().path(), 0);
+    composer.composeBackground(settings, ClientWidth, ClientHeight, ThePhoto().path(), 0);
     for (auto _ : state) {
-        composer.CreerBmpFond(settings, ClientWidth, ClientHeight, kp::Idem, 0);
+        composer.composeBackground(settings, ClientWidth, ClientHeight, kp::KeepPicture, 0);
         benchmark::DoNotOptimize(composer.background().bytes.data());
     }
 }
@@ -128,24 +128,24 @@ void ComposeAgain(benchmark::State& state) {
 
 BENCHMARK_CAPTURE(Compose, baseline_24MP, &ThePhoto)
     ->ArgName("taille")
-    ->Arg(kp::TailleEtiree)
-    ->Arg(kp::TailleAjusteeLargeur)
+    ->Arg(kp::Stretched)
+    ->Arg(kp::FitWidth)
     ->Arg(kp::Taille25pc)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(Compose, progressive_24MP, &ProgressivePhoto)
     ->ArgName("taille")
-    ->Arg(kp::TailleNormale)
-    ->Arg(kp::TailleEtiree)
+    ->Arg(kp::NormalSize)
+    ->Arg(kp::Stretched)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 BENCHMARK(ComposeAgain)
     ->ArgName("taille")
-    ->Arg(kp::TailleEtiree)
-    ->Arg(kp::TailleAjusteeLargeur)
+    ->Arg(kp::Stretched)
+    ->Arg(kp::FitWidth)
     ->Arg(kp::Taille25pc)
     ->Unit(benchmark::kMillisecond);
 
@@ -157,10 +157,10 @@ void PeakMemory(benchmark::State& state, const Photo& (*photo)()) {
         const pid_t child = fork();
         if (child == 0) {
             kp::BackgroundSettings settings;
-            settings.Fond = kp::FondImage;
-            settings.ImageFondTaille = static_cast<int>(state.range(0));
+            settings.background = kp::PictureBackground;
+            settings.pictureSize = static_cast<int>(state.range(0));
             kp::BackgroundComposer composer;
-            composer.CreerBmpFond(settings, ClientWidth, ClientHeight, path, 0);
+            composer.composeBackground(settings, ClientWidth, ClientHeight, path, 0);
             _exit(composer.picture() ? 0 : 1);
         }
         int status = 0;
@@ -176,25 +176,25 @@ void PeakMemory(benchmark::State& state, const Photo& (*photo)()) {
 
 BENCHMARK_CAPTURE(PeakMemory, baseline_24MP, &ThePhoto)
     ->ArgName("taille")
-    ->Arg(kp::TailleNormale)
-    ->Arg(kp::TailleEtiree)
+    ->Arg(kp::NormalSize)
+    ->Arg(kp::Stretched)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(PeakMemory, baseline_100MP, &HundredMegapixels)
     ->ArgName("taille")
-    ->Arg(kp::TailleNormale)
-    ->Arg(kp::TailleEtiree)
+    ->Arg(kp::NormalSize)
+    ->Arg(kp::Stretched)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(PeakMemory, progressive_100MP_flat, &SmallFileLargePicture)
     ->ArgName("taille")
-    ->Arg(kp::TailleNormale)
-    ->Arg(kp::TailleEtiree)
+    ->Arg(kp::NormalSize)
+    ->Arg(kp::Stretched)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(PeakMemory, progressive_100MP_photo, &HundredMegapixelsProgressive)
     ->ArgName("taille")
-    ->Arg(kp::TailleNormale)
-    ->Arg(kp::TailleEtiree)
+    ->Arg(kp::NormalSize)
+    ->Arg(kp::Stretched)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);

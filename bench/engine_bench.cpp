@@ -18,17 +18,17 @@ struct Landings : GameEvents {
 
 LevelParameters board(int rows, int cols, int run) {
     LevelParameters p;
-    p.NbLgn = rows;
-    p.NbCol = cols;
-    p.MinCasesConsecutives = run;
+    p.rows = rows;
+    p.columns = cols;
+    p.minRun = run;
     return p;
 }
 
 // Fills the whole field with smileys of one colour, or of random colours.
 void fill(GameState& s, bool mixed) {
     std::mt19937 rng(7);
-    for (int r = 0; r <= s.params.NbLgn; ++r)
-        for (int c = 1; c <= s.params.NbCol; ++c)
+    for (int r = 0; r <= s.params.rows; ++r)
+        for (int c = 1; c <= s.params.columns; ++c)
             s.grid[r][c] = smileyCode(mixed ? static_cast<int>(rng() % 5) : 2, 1);
 }
 

@@ -25,17 +25,17 @@ struct Board {
     Board(int cell, int rows, int cols) {
         sprites.load();
         digits.load();
-        s.params.NbLgn = rows;
-        s.params.NbCol = cols;
+        s.params.rows = rows;
+        s.params.columns = cols;
         std::mt19937 rng(1);
         for (int r = 1; r <= rows; ++r)
             for (int c = 1; c <= cols; ++c)
                 s.grid[r][c] = rng() % 2 ? smileyCode(rng() % 5, 1) : capsuleCode(rng() % 5, 0);
         LayoutInput in;
         in.cellSize = cell;
-        in.nbLgn = rows;
-        in.nbCol = cols;
-        const WindowLayout l = RetaillerEcran(in);
+        in.rows = rows;
+        in.columns = cols;
+        const WindowLayout l = layOutWindow(in);
         QImage bg(l.clientWidth, l.clientHeight, QImage::Format_RGB32);
         bg.fill(Qt::darkBlue);
         painter.setLayout(l, cell, rows, cols);
@@ -55,7 +55,7 @@ BENCHMARK(BM_InitImg)->ArgName("cell")->Arg(16)->Arg(48)->Unit(benchmark::kMicro
 
 void BM_FormPaint99(benchmark::State& st) {
     Board b(16, 99, 99);
-    for (auto _ : st) b.painter.FormPaint(b.s);
+    for (auto _ : st) b.painter.paintAll(b.s);
 }
 BENCHMARK(BM_FormPaint99)->Unit(benchmark::kMillisecond);
 

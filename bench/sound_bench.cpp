@@ -60,7 +60,7 @@ void BM_EffectRequestToFirstSample(benchmark::State& state) {
     std::vector<int16_t> out(2 * PullFrames);
     int64_t firstFrame = -1;
     for (auto _ : state) {
-        fx.SonnerEffacement();
+        fx.playRemoval();
         int64_t frame = 0;
         for (firstFrame = -1; firstFrame < 0 && frame < 44100; frame += PullFrames) {
             tune.mixer.render(out.data(), PullFrames);

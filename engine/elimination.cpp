@@ -44,39 +44,39 @@ void segments(const int8_t* k, int n, int16_t* pos, int16_t* len) {
 
 } // namespace
 
-// Marks every run of at least MinCasesConsecutives cells of one colour, vertical or
+// Marks every run of at least minRun cells of one colour, vertical or
 // horizontal (hidden row 0 included), then frees every capsule half whose partner was marked.
 // Matching is an equivalence on colour classes, so the runs are exactly the maximal one-class
 // segments of at least that length; marking and freeing never change a cell's class, so
 // marking everything first and freeing afterwards gives the cells the same final codes as
 // marking and freeing run by run.
 void Game::findRuns() {
-    const int nbLgn = s_.params.NbLgn, nbCol = s_.params.NbCol;
-    const int64_t minRun = s_.params.MinCasesConsecutives;
+    const int rows = s_.params.rows, columns = s_.params.columns;
+    const int64_t minRun = s_.params.minRun;
 
-    for (int r = 0; r <= nbLgn; ++r)
-        for (int c = 1; c <= nbCol; ++c)
+    for (int r = 0; r <= rows; ++r)
+        for (int c = 1; c <= columns; ++c)
             classes_[r][c] = static_cast<int8_t>(colourClass(s_.grid[r][c]));
 
     // Vertical segments, a whole row at a time (the columns are independent).
-    for (int r = 0; r <= nbLgn; ++r)
-        for (int c = 1; c <= nbCol; ++c) {
+    for (int r = 0; r <= rows; ++r)
+        for (int c = 1; c <= columns; ++c) {
             const int k = classes_[r][c];
             const int above = r > 0 && classes_[r - 1][c] == k ? posV_[r - 1][c] + 1 : 1;
             posV_[r][c] = static_cast<int16_t>(k < 0 ? 0 : above);
         }
-    for (int r = nbLgn; r >= 0; --r)
-        for (int c = 1; c <= nbCol; ++c) {
+    for (int r = rows; r >= 0; --r)
+        for (int c = 1; c <= columns; ++c) {
             const bool continues =
-                r < nbLgn && posV_[r][c] > 0 && posV_[r + 1][c] == posV_[r][c] + 1;
+                r < rows && posV_[r][c] > 0 && posV_[r + 1][c] == posV_[r][c] + 1;
             lenV_[r][c] = continues ? lenV_[r + 1][c] : posV_[r][c];
         }
 
     bool found = false;
     int16_t pos[GridSize], len[GridSize];
-    for (int r = 0; r <= nbLgn; ++r) {
-        segments(&classes_[r][1], nbCol, pos + 1, len + 1);
-        for (int c = 1; c <= nbCol; ++c) {
+    for (int r = 0; r <= rows; ++r) {
+        segments(&classes_[r][1], columns, pos + 1, len + 1);
+        for (int c = 1; c <= columns; ++c) {
             marked_[r][c] = len[c] >= minRun || lenV_[r][c] >= minRun;
             if (!marked_[r][c]) continue;
             found = true;
@@ -87,14 +87,14 @@ void Game::findRuns() {
 
     if (found) {
         // Frees the half at (row, col) if its link points at the marked cell next to it.
-        // (row is at least -1 and at most NbLgn + 1, col within 0 .. NbCol + 1.)
+        // (row is at least -1 and at most rows + 1, col within 0 .. columns + 1.)
         auto loosen = [&](int row, int col, int link) {
             if (row < 0) return;
             const int32_t code = s_.grid[row][col];
             if (isHalfWithLink(code, link)) setCell(row, col, code - link);
         };
-        for (int r = 0; r <= nbLgn; ++r)
-            for (int c = 1; c <= nbCol; ++c)
+        for (int r = 0; r <= rows; ++r)
+            for (int c = 1; c <= columns; ++c)
                 if (marked_[r][c]) {
                     loosen(r - 1, c, LinkTop);
                     loosen(r + 1, c, LinkBottom);
@@ -112,28 +112,28 @@ void Game::findRuns() {
     }
 
     int32_t restants = 0;
-    for (int r = 1; r <= nbLgn; ++r)
-        for (int c = 1; c <= nbCol; ++c)
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= columns; ++c)
             if (isSmiley(s_.grid[r][c])) ++restants;
     s_.smileysLeft = restants;
     ev_.counterChanged(Counter::Smileys);
 
     if (restants == 0)
         levelWon();
-    else if (s_.grid[1][nbCol / 2] != CellEmpty || s_.grid[1][nbCol / 2 + 1] != CellEmpty)
+    else if (s_.grid[1][columns / 2] != CellEmpty || s_.grid[1][columns / 2 + 1] != CellEmpty)
         gameLost();
 }
 
 void Game::onRemovalTick() {
     ++s_.removalTick;
-    const int nbLgn = s_.params.NbLgn, nbCol = s_.params.NbCol;
+    const int rows = s_.params.rows, columns = s_.params.columns;
     if (s_.removalTick >= 5)
-        for (int r = 0; r <= nbLgn; ++r)
-            for (int c = 1; c <= nbCol; ++c)
+        for (int r = 0; r <= rows; ++r)
+            for (int c = 1; c <= columns; ++c)
                 if (isRemoval(s_.grid[r][c])) setCell(r, c, s_.grid[r][c] + 1);
     if (s_.removalTick >= 8) {
-        for (int r = 0; r <= nbLgn; ++r)
-            for (int c = 1; c <= nbCol; ++c)
+        for (int r = 0; r <= rows; ++r)
+            for (int c = 1; c <= columns; ++c)
                 if (isRemoval(s_.grid[r][c])) setCell(r, c, CellEmpty);
         s_.removalTick = 0;
         setEnabled(TimerId::Removal, false);
@@ -143,10 +143,10 @@ void Game::onRemovalTick() {
 }
 
 void Game::onCollapseTick() {
-    const int nbLgn = s_.params.NbLgn, nbCol = s_.params.NbCol;
+    const int rows = s_.params.rows, columns = s_.params.columns;
     bool moved = false;
-    for (int r = nbLgn - 1; r >= 0; --r) {
-        for (int c = nbCol; c >= 1; --c) {
+    for (int r = rows - 1; r >= 0; --r) {
+        for (int c = columns; c >= 1; --c) {
             const int32_t code = s_.grid[r][c];
             if (!isCapsuleHalf(code)) continue;
             switch (linkOf(code)) {
@@ -202,8 +202,8 @@ void Game::endCollapse() {
 }
 
 void Game::soundAndShake() {
-    if (s_.options.AnimationSuppr > 0) ev_.soundWanted(Sound::Landing);
-    if (s_.options.Tremblement) {
+    if (s_.options.removalAnimation > 0) ev_.soundWanted(Sound::Landing);
+    if (s_.options.shake) {
         // The collapse waits while the window shakes: 400 ms in four steps.
         setEnabled(TimerId::Collapse, false);
         s_.shakeStep = 1;

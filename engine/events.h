@@ -34,7 +34,7 @@ class GameEvents {
   public:
     virtual ~GameEvents() = default;
 
-    // A visible board cell (rows 1..NbLgn, columns 1..NbCol, not a wall) must be redrawn.
+    // A visible board cell (rows 1..rows, columns 1..columns, not a wall) must be redrawn.
     virtual void cellChanged(int /*row*/, int /*col*/, int32_t /*code*/) {}
     // One half of the next-capsule strip (column 1 or 2) must be redrawn.
     virtual void previewChanged(int /*col*/, int32_t /*code*/) {}

@@ -73,8 +73,8 @@ void Game::onClockTick() {
 }
 
 void Game::onSmileyTick() {
-    for (int r = s_.params.NbLgn; r >= 1; --r) {
-        for (int c = s_.params.NbCol; c >= 1; --c) {
+    for (int r = s_.params.rows; r >= 1; --r) {
+        for (int c = s_.params.columns; c >= 1; --c) {
             const int32_t code = s_.grid[r][c];
             if (!isSmiley(code)) continue;
             const int64_t a = -int64_t{code};
@@ -85,9 +85,9 @@ void Game::onSmileyTick() {
     }
     if (s_.messageVisible) {
         const int64_t niveau = s_.level;
-        const int64_t bande = (niveau - 1) * s_.params.NbVirusLignesInc + s_.params.NbVirusLignes;
-        const int64_t haut = int64_t{s_.params.NbLgn} - 2;
-        if (haut < s_.params.NbVirusLignesMax && haut < bande) ev_.messageRepaint();
+        const int64_t bande = (niveau - 1) * s_.params.smileyRowsPerLevel + s_.params.smileyRows;
+        const int64_t haut = int64_t{s_.params.rows} - 2;
+        if (haut < s_.params.maxSmileyRows && haut < bande) ev_.messageRepaint();
     }
 }
 

@@ -20,8 +20,8 @@ Game::Game(GameEvents& events, uint32_t seed) : ev_(events), random_(seed) {
 void Game::setCell(int row, int col, int32_t code) {
     if (row < 0 || row >= GridSize || col < 0 || col >= GridSize) return;
     s_.grid[row][col] = code;
-    if (code != CellWall && row >= 1 && row <= s_.params.NbLgn && col >= 1 &&
-        col <= s_.params.NbCol)
+    if (code != CellWall && row >= 1 && row <= s_.params.rows && col >= 1 &&
+        col <= s_.params.columns)
         ev_.cellChanged(row, col, code);
 }
 
@@ -73,9 +73,9 @@ void Game::setMessage(Message m, bool visible) {
 void Game::setParameters(const LevelParameters& p) {
     s_.params = p;
     // The grid holds 99 rows and columns at most and the sprites five colours.
-    s_.params.NbLgn = std::clamp(p.NbLgn, 5, 99);
-    s_.params.NbCol = std::clamp(p.NbCol, 5, 99);
-    s_.params.NbColor = std::clamp(p.NbColor, 1, 5);
+    s_.params.rows = std::clamp(p.rows, 5, 99);
+    s_.params.columns = std::clamp(p.columns, 5, 99);
+    s_.params.colours = std::clamp(p.colours, 1, 5);
 }
 
 int32_t Game::smileyPeriod(int32_t animationVirus) {
@@ -89,19 +89,19 @@ int32_t Game::removalPeriod(int32_t animationSuppr) {
 }
 
 void Game::setSmileyAnimation(int32_t value) {
-    s_.options.AnimationVirus = value;
+    s_.options.smileyAnimation = value;
     setPeriod(TimerId::SmileyAnimation, smileyPeriod(value));
 }
 
 void Game::setRemovalAnimation(int32_t value) {
-    s_.options.AnimationSuppr = value;
+    s_.options.removalAnimation = value;
     setPeriod(TimerId::Removal, removalPeriod(value));
     setPeriod(TimerId::Collapse, removalPeriod(value));
 }
 
 int32_t Game::fallPeriod() const {
     const int64_t p =
-        int64_t{s_.params.TempoDepart} - (int64_t{s_.level} - 1) * s_.params.TempoNiveauInc;
+        int64_t{s_.params.firstFallPeriod} - (int64_t{s_.level} - 1) * s_.params.fallPeriodStep;
     return static_cast<int32_t>(
         std::clamp<int64_t>(p, MinFallPeriod, std::numeric_limits<int32_t>::max()));
 }

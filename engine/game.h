@@ -54,7 +54,7 @@ class Game {
     void setParameters(const LevelParameters& p);
     void setSmileyAnimation(int32_t value);
     void setRemovalAnimation(int32_t value);
-    void setShake(bool on) { s_.options.Tremblement = on; }
+    void setShake(bool on) { s_.options.shake = on; }
     void setPinup(int32_t value) { s_.options.Pinup = value; }
 
     // Timers: fire() runs the handler of a running timer (others are ignored).

@@ -12,25 +12,25 @@ constexpr int PreviewRow = 50; // setCell row that addresses the next-capsule st
 
 // The eleven level parameters, with their defaults (the first preset).
 struct LevelParameters {
-    int32_t NbLgn = 18;
-    int32_t NbCol = 8;
-    int32_t NbColor = 3;
-    int32_t MinCasesConsecutives = 4;
-    int32_t NbVirus = 5;
-    int32_t NbVirusInc = 5;
-    int32_t NbVirusLignes = 5;
-    int32_t NbVirusLignesInc = 1;
-    int32_t NbVirusLignesMax = 14;
-    int32_t TempoDepart = 650;
-    int32_t TempoNiveauInc = 10;
+    int32_t rows = 18;
+    int32_t columns = 8;
+    int32_t colours = 3;
+    int32_t minRun = 4;
+    int32_t smileys = 5;
+    int32_t smileysPerLevel = 5;
+    int32_t smileyRows = 5;
+    int32_t smileyRowsPerLevel = 1;
+    int32_t maxSmileyRows = 14;
+    int32_t firstFallPeriod = 650;
+    int32_t fallPeriodStep = 10;
 };
 
 // Options the rules read.
 struct GameOptions {
-    int32_t AnimationVirus = 2; // 0 none, 1 slow, 2 medium, 3 fast
-    int32_t AnimationSuppr = 2; // 0 none, 1 slow, 2 medium, 3 fast
-    bool Tremblement = false;   // shake the window when loose halves have fallen
-    int32_t Pinup = 3;          // 0 none, 1 left figure, 2 right figure, 3 both by level parity
+    int32_t smileyAnimation = 2;  // 0 none, 1 slow, 2 medium, 3 fast
+    int32_t removalAnimation = 2; // 0 none, 1 slow, 2 medium, 3 fast
+    bool shake = false;           // shake the window when loose halves have fallen
+    int32_t Pinup = 3;            // 0 none, 1 left figure, 2 right figure, 3 both by level parity
 };
 
 // What the message line over the board says.

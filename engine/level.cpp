@@ -56,13 +56,13 @@ void Game::setUpLevel(const std::string& path) {
     setEnabled(TimerId::Collapse, false);
     stopSequences();
 
-    const int nbLgn = s_.params.NbLgn, nbCol = s_.params.NbCol;
-    for (int r = 0; r <= nbLgn; ++r)
-        for (int c = 0; c <= nbCol; ++c) setCell(r, c, CellEmpty);
-    for (int c = 0; c <= nbCol + 1; ++c) setCell(nbLgn + 1, c, CellWall);
-    for (int r = 0; r <= nbLgn; ++r) {
+    const int rows = s_.params.rows, columns = s_.params.columns;
+    for (int r = 0; r <= rows; ++r)
+        for (int c = 0; c <= columns; ++c) setCell(r, c, CellEmpty);
+    for (int c = 0; c <= columns + 1; ++c) setCell(rows + 1, c, CellWall);
+    for (int r = 0; r <= rows; ++r) {
         setCell(r, 0, CellWall);
-        setCell(r, nbCol + 1, CellWall);
+        setCell(r, columns + 1, CellWall);
     }
     s_.capsuleInGrid = false;
 
@@ -84,21 +84,20 @@ void Game::setUpLevel(const std::string& path) {
 }
 
 void Game::placeSmileys() {
-    const int64_t nbLgn = s_.params.NbLgn, nbCol = s_.params.NbCol;
+    const int64_t rows = s_.params.rows, columns = s_.params.columns;
     const int64_t niveau = s_.level;
-    int64_t lignes = (niveau - 1) * s_.params.NbVirusLignesInc + s_.params.NbVirusLignes;
-    lignes = std::min<int64_t>(lignes, s_.params.NbVirusLignesMax);
+    int64_t lignes = (niveau - 1) * s_.params.smileyRowsPerLevel + s_.params.smileyRows;
+    lignes = std::min<int64_t>(lignes, s_.params.maxSmileyRows);
     // Smileys stay on the visible rows, whatever the parameters say.
-    lignes = std::clamp<int64_t>(lignes, 0, nbLgn);
-    const int64_t cible = (niveau - 1) * s_.params.NbVirusInc + s_.params.NbVirus;
-    const int64_t place = lignes * nbCol;
+    lignes = std::clamp<int64_t>(lignes, 0, rows);
+    const int64_t cible = (niveau - 1) * s_.params.smileysPerLevel + s_.params.smileys;
+    const int64_t place = lignes * columns;
     int32_t placed = 0;
     while (placed < cible && placed < place) {
-        const int row =
-            random_(static_cast<int32_t>(lignes)) + 1 + static_cast<int>(nbLgn - lignes);
-        const int col = random_(static_cast<int32_t>(nbCol)) + 1;
+        const int row = random_(static_cast<int32_t>(lignes)) + 1 + static_cast<int>(rows - lignes);
+        const int col = random_(static_cast<int32_t>(columns)) + 1;
         if (s_.grid[row][col] != CellEmpty) continue;
-        const int colour = random_(s_.params.NbColor);
+        const int colour = random_(s_.params.colours);
         const int phase = random_(4) + 1;
         setCell(row, col, smileyCode(colour, phase));
         ++placed;
@@ -128,8 +127,8 @@ bool Game::loadSavedGame(const std::string& path) {
     // The removals are finished (the cells are emptied) and the board settles as it does after
     // a removal: loose halves fall, new runs go, then the capsule comes. On a settled board
     // this only counts the smileys again before the first fall.
-    for (int r = 0; r <= s_.params.NbLgn; ++r)
-        for (int c = 1; c <= s_.params.NbCol; ++c) {
+    for (int r = 0; r <= s_.params.rows; ++r)
+        for (int c = 1; c <= s_.params.columns; ++c) {
             const int32_t code = saved->Cells[r][c];
             setCell(r, c, isRemoval(code) ? CellEmpty : code);
         }
@@ -144,15 +143,15 @@ bool Game::loadSavedGame(const std::string& path) {
 }
 
 void Game::drawNextCapsule() {
-    s_.nextHalf1 = (random_(s_.params.NbColor) + 1) * 10 + 92;
-    s_.nextHalf2 = (random_(s_.params.NbColor) + 1) * 10 + 94;
+    s_.nextHalf1 = (random_(s_.params.colours) + 1) * 10 + 92;
+    s_.nextHalf2 = (random_(s_.params.colours) + 1) * 10 + 94;
 }
 
 void Game::bringNextCapsule() {
     s_.dropStopped = true;
     s_.capsuleOrientation = 2;
     s_.capsuleRow = 0;
-    s_.capsuleCol = s_.params.NbCol / 2;
+    s_.capsuleCol = s_.params.columns / 2;
     s_.capsuleInGrid = false;
     s_.capsuleHalf1 = s_.nextHalf1;
     s_.capsuleHalf2 = s_.nextHalf2;

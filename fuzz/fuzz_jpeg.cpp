@@ -34,27 +34,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::WriteScratch("input.jpg", data + OptionBytes, size - OptionBytes);
 
     BackgroundSettings settings;
-    settings.Fond = FondImage;
-    settings.ImageFondTaille = taille % 16 % 9;
-    settings.ImageFondPositionH = position % 3;
-    settings.ImageFondPositionV = position / 3 % 3;
-    settings.Mosaique = filters & 1;
-    settings.NoirEtBlanc = filters & 2;
-    settings.Negatif = filters & 4;
-    settings.CouleurBordure = MakeColour(filters, position, taille);
+    settings.background = PictureBackground;
+    settings.pictureSize = taille % 16 % 9;
+    settings.pictureAlignH = position % 3;
+    settings.pictureAlignV = position / 3 % 3;
+    settings.tiled = filters & 1;
+    settings.greyscale = filters & 2;
+    settings.negative = filters & 4;
+    settings.borderColour = MakeColour(filters, position, taille);
 
     BackgroundComposer composer;
     const Size64 first = Windows[windows % 8];
-    const Composition opened = composer.CreerBmpFond(settings, static_cast<int>(first.width),
-                                                     static_cast<int>(first.height), path, 1);
+    const Composition opened = composer.composeBackground(settings, static_cast<int>(first.width),
+                                                          static_cast<int>(first.height), path, 1);
     if (!composer.picture()) return 0; // refused: the composer fell back to its logo
     CheckComposed(opened, composer, first);
 
-    settings.ImageFondTaille = taille / 16 % 9;
-    settings.Mosaique = filters & 8;
+    settings.pictureSize = taille / 16 % 9;
+    settings.tiled = filters & 8;
     const Size64 second = Windows[windows / 8 % 8];
-    const Composition again = composer.CreerBmpFond(settings, static_cast<int>(second.width),
-                                                    static_cast<int>(second.height), Idem, 1);
+    const Composition again = composer.composeBackground(
+        settings, static_cast<int>(second.width), static_cast<int>(second.height), KeepPicture, 1);
     CheckComposed(again, composer, second);
     return 0;
 }

@@ -2,7 +2,7 @@
 // random steps on virtual time, then saved into the same file and read back: the board that
 // comes back is the board that was saved.
 //
-// The board size and the options come from the file's own "Configuration" and "Options"
+// The board size and the options come from the file's own "parameters" and "Options"
 // sections when it has them, as when a player saves a game into the settings file itself;
 // the commands come from a generator seeded with the input, so a run can be replayed.
 #include "fuzz/scratch.h"
@@ -23,7 +23,7 @@ constexpr int Steps = 300;
 
 // The window's part: hands over the game the reader accepted, as opening a file does.
 struct Window : GameEvents {
-    const Palmares* scores = nullptr;
+    const ScoreTable* scores = nullptr;
     const SavedGame* opened = nullptr;
     LoadResult loadGame(const std::string&, SavedGame& out) override {
         if (!opened) return LoadResult::NotASave;
@@ -31,7 +31,7 @@ struct Window : GameEvents {
         return LoadResult::Loaded;
     }
     bool recordQualifies(int32_t niveau, int32_t restants) override {
-        return QualifiePalmares(*scores, niveau, restants, false);
+        return qualifiesForScores(*scores, niveau, restants, false);
     }
 };
 
@@ -63,7 +63,7 @@ void Play(Game& game, VirtualClock& clock, Random& pick) {
 // What the file must hold for one cell: the grid, but the falling capsule as empty cells, and
 // nothing (empty) outside the board with its walls.
 int32_t SavedCell(const GameState& s, int row, int col) {
-    if (row > s.params.NbLgn + 1 || col > s.params.NbCol + 1) return CellEmpty;
+    if (row > s.params.rows + 1 || col > s.params.columns + 1) return CellEmpty;
     if (s.capsuleInGrid) {
         const bool vertical = s.capsuleOrientation == 1 || s.capsuleOrientation == 3;
         const bool second = vertical ? row == s.capsuleRow + 1 && col == s.capsuleCol
@@ -78,18 +78,18 @@ int32_t SavedCell(const GameState& s, int row, int col) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = fuzz::WriteScratch("input.Kembrolla", data, size);
     auto opened = std::make_unique<SavedGame>();
-    if (LireSauvegarde(path, "kembrolla-panic.ini", *opened) != LoadResult::Loaded) return 0;
+    if (readSavedGame(path, "kembrolla-panic.ini", *opened) != LoadResult::Loaded) return 0;
 
     Settings settings;
-    ChargerINI(settings, path);
+    loadSettings(settings, path);
     Window window;
-    window.scores = &settings.Scores;
+    window.scores = &settings.scores;
     const uint32_t seed = fuzz::Hash(data, size);
     Game game(window, seed);
-    game.setParameters(settings.Configuration);
-    game.setSmileyAnimation(settings.AnimationVirus);
-    game.setRemovalAnimation(settings.AnimationSuppr);
-    game.setShake(settings.Tremblement != 0);
+    game.setParameters(settings.parameters);
+    game.setSmileyAnimation(settings.smileyAnimation);
+    game.setRemovalAnimation(settings.removalAnimation);
+    game.setShake(settings.shake != 0);
     game.setPinup(settings.Pinup);
     // Start-up with a saved game on the command line: a new game, then the file.
     game.newGame();
@@ -101,9 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Play(game, clock, pick);
 
     const GameState& s = game.state();
-    Check(EnregistrerPartie(path, s).ok(), "the game is saved into the file");
+    Check(writeSavedGame(path, s).ok(), "the game is saved into the file");
     auto back = std::make_unique<SavedGame>();
-    Check(LireSauvegarde(path, "kembrolla-panic.ini", *back) == LoadResult::Loaded,
+    Check(readSavedGame(path, "kembrolla-panic.ini", *back) == LoadResult::Loaded,
           "a saved game reads as a saved game");
     for (int row = 0; row < GridSize; ++row)
         for (int col = 0; col < GridSize; ++col)

@@ -21,31 +21,31 @@ struct Range {
 
 // The ranges the settings window and the menus offer.
 constexpr Range OptionRanges[] = {
-    {&Settings::Fond, 0, 3},
-    {&Settings::Son, 0, 2},
-    {&Settings::WaveVolume, 0, 2},
-    {&Settings::MidiVolume, 0, 2},
-    {&Settings::Musique, 0, 5},
-    {&Settings::AnimationVirus, 0, 3},
-    {&Settings::AnimationSuppr, 0, 3},
-    {&Settings::Langue, 0, 1},
+    {&Settings::background, 0, 3},
+    {&Settings::soundOutput, 0, 2},
+    {&Settings::effectsVolume, 0, 2},
+    {&Settings::musicVolume, 0, 2},
+    {&Settings::music, 0, 5},
+    {&Settings::smileyAnimation, 0, 3},
+    {&Settings::removalAnimation, 0, 3},
+    {&Settings::language, 0, 1},
     {&Settings::Pinup, 0, 3},
-    {&Settings::AffCompteurs, 0, 1},
-    {&Settings::AffPieceSuivante, 0, 1},
-    {&Settings::Tremblement, 0, 1},
-    {&Settings::ImageFondTaille, 0, 8},
-    {&Settings::ImageFondPositionH, 0, 2},
-    {&Settings::ImageFondPositionV, 0, 2},
-    {&Settings::SmileyTaille, 0, 5},
+    {&Settings::showCounters, 0, 1},
+    {&Settings::showNextCapsule, 0, 1},
+    {&Settings::shake, 0, 1},
+    {&Settings::pictureSize, 0, 8},
+    {&Settings::pictureAlignH, 0, 2},
+    {&Settings::pictureAlignV, 0, 2},
+    {&Settings::smileySize, 0, 5},
 };
 
 void CheckRanges(const Settings& s) {
     for (const Range& r : OptionRanges)
         Check(s.*r.field >= r.min && s.*r.field <= r.max, "every option is inside its range");
-    for (const CleConfiguration& k : ClesConfiguration)
-        Check(s.Configuration.*k.field >= k.min && s.Configuration.*k.field <= k.max,
+    for (const ParameterKey& k : ParameterKeys)
+        Check(s.parameters.*k.field >= k.min && s.parameters.*k.field <= k.max,
               "every game parameter is inside its range");
-    Check(s.NameTexte.find_first_not_of(" \t") != std::string::npos && s.SizeTexte >= 1,
+    Check(s.messageFont.find_first_not_of(" \t") != std::string::npos && s.messageFontSize >= 1,
           "the message font has a name and a size");
 }
 
@@ -53,19 +53,19 @@ void CheckRanges(const Settings& s) {
 std::string Written(const Settings& s) {
     const std::string path = fuzz::ScratchFolder() + "/alone.ini";
     std::remove(path.c_str());
-    Check(EnregistrerINI(s, path).ok(), "settings can be written to a new file");
+    Check(saveSettings(s, path).ok(), "settings can be written to a new file");
     return fuzz::ReadScratch(path);
 }
 
 bool Same(const Settings& a, const Settings& b) {
     // The strings are compared as they are, since writing makes each one a single line.
-    return Written(a) == Written(b) && a.CheminFond == b.CheminFond && a.NameTexte == b.NameTexte &&
-           a.Scores == b.Scores;
+    return Written(a) == Written(b) && a.recentPictures == b.recentPictures &&
+           a.messageFont == b.messageFont && a.scores == b.scores;
 }
 
 Settings Loaded(const std::string& path) {
     Settings s;
-    Check(ChargerINI(s, path).ok(), "the settings file can be read");
+    Check(loadSettings(s, path).ok(), "the settings file can be read");
     return s;
 }
 
@@ -81,21 +81,21 @@ void EnterScore(Settings& s, const std::string& path, const uint8_t* data, size_
     moment.tm_mday = static_cast<int>(h % 31) + 1;
     moment.tm_mon = static_cast<int>(h >> 5 & 0xFF) % 12;
     moment.tm_year = 124;
-    const std::string date = TexteDatePalmares(moment, MoisCourtsParDefaut(s.Langue));
+    const std::string date = scoreDateText(moment, DefaultShortMonths(s.language));
 
-    const Palmares before = s.Scores;
-    const ResultatPalmares r = MettreAJourPalmares(s.Scores, path, niveau, restants, nom, date);
+    const ScoreTable before = s.scores;
+    const ScoreUpdate r = enterScore(s.scores, path, niveau, restants, nom, date);
     if (r.rang == 0) {
-        Check(s.Scores == before, "a game that enters nothing leaves the table");
+        Check(s.scores == before, "a game that enters nothing leaves the table");
         return;
     }
     Check(r.fichier.ok(), "an entered score is written");
-    const EntreePalmares& entry = s.Scores.Entrees[r.rang - 1];
+    const ScoreEntry& entry = s.scores.Entrees[r.rang - 1];
     // The date's leading blank is no part of it once written.
     Check(entry.Nom == nom && entry.Dat == date.substr(1) && entry.Niv == std::to_string(niveau) &&
               entry.Vir == std::to_string(restants),
           "the entry holds the game at its rank");
-    Check(Loaded(path).Scores == s.Scores, "an entered score reads back");
+    Check(Loaded(path).scores == s.scores, "an entered score reads back");
 }
 
 } // namespace
@@ -105,11 +105,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Settings first = Loaded(path);
     CheckRanges(first);
 
-    Check(EnregistrerINI(first, path).ok(), "the settings are written over the file");
+    Check(saveSettings(first, path).ok(), "the settings are written over the file");
     const std::string firstBytes = fuzz::ReadScratch(path);
     Settings second = Loaded(path);
     Check(Same(first, second), "saved settings load back the same");
-    Check(EnregistrerINI(second, path).ok(), "the settings are written again");
+    Check(saveSettings(second, path).ok(), "the settings are written again");
     Check(fuzz::ReadScratch(path) == firstBytes, "saving what was loaded gives the same bytes");
 
     EnterScore(second, path, data, size);

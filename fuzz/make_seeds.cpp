@@ -43,28 +43,28 @@ void WriteText(const fs::path& path, const std::string& text) {
 
 void SettingsSeeds() {
     const Settings defaults;
-    EnregistrerINI(defaults, Seed("fuzz_settings", "defaults.ini"));
-    EnregistrerINI(defaults, Seed("fuzz_ini", "defaults.ini"));
+    saveSettings(defaults, Seed("fuzz_settings", "defaults.ini"));
+    saveSettings(defaults, Seed("fuzz_ini", "defaults.ini"));
 
     Settings s;
-    s.Fond = 3;
-    s.Langue = 1;
-    s.Musique = 4;
-    s.ImageFondTaille = 7;
-    s.Mosaique = true;
-    s.Negatif = true;
-    s.CheminFond[0] = "/home/player/Pictures/beach.jpg";
-    s.CheminFond[1] = "relative/tiles.bmp";
-    s.NameTexte = "DejaVu Sans";
-    s.SizeTexte = 22;
-    s.Configuration.NbLgn = 99;
-    s.Configuration.NbCol = 5;
-    s.Configuration.NbColor = 5;
-    s.Configuration.MinCasesConsecutives = 999;
-    InsererPalmares(s.Scores, 12, 3, "Zoé", " 07 janv. 2024  -  08h05");
-    InsererPalmares(s.Scores, 4, 0, "", "");
-    InsererPalmares(s.Scores, 12, 1, "=;[x]", " 31 Dec 1999  -  23h59");
-    EnregistrerINI(s, Seed("fuzz_settings", "picture-english-scores.ini"));
+    s.background = 3;
+    s.language = 1;
+    s.music = 4;
+    s.pictureSize = 7;
+    s.tiled = true;
+    s.negative = true;
+    s.recentPictures[0] = "/home/player/Pictures/beach.jpg";
+    s.recentPictures[1] = "relative/tiles.bmp";
+    s.messageFont = "DejaVu Sans";
+    s.messageFontSize = 22;
+    s.parameters.rows = 99;
+    s.parameters.columns = 5;
+    s.parameters.colours = 5;
+    s.parameters.minRun = 999;
+    insertScore(s.scores, 12, 3, "Zoé", " 07 janv. 2024  -  08h05");
+    insertScore(s.scores, 4, 0, "", "");
+    insertScore(s.scores, 12, 1, "=;[x]", " 31 Dec 1999  -  23h59");
+    saveSettings(s, Seed("fuzz_settings", "picture-english-scores.ini"));
 
     // Written by hand: out-of-range and hexadecimal values, case, duplicates, comments, a byte
     // order mark, CRLF lines, a key before any section and an unknown section.
@@ -116,7 +116,7 @@ void PlayAndSave(const fs::path& path, const LevelParameters& p, uint32_t seed, 
         clock.sync();
         clock.advance(700);
     }
-    EnregistrerPartie(path, game.state());
+    writeSavedGame(path, game.state());
 }
 
 void SavedGameSeeds() {
@@ -127,15 +127,15 @@ void SavedGameSeeds() {
     // A saved game inside a settings file with a small board, short runs and quick animations:
     // its own sections choose the board it is loaded into.
     Settings s;
-    s.Configuration.NbLgn = 7;
-    s.Configuration.NbCol = 5;
-    s.Configuration.NbColor = 2;
-    s.Configuration.MinCasesConsecutives = 2;
-    s.AnimationSuppr = 0;
-    s.Tremblement = 1;
+    s.parameters.rows = 7;
+    s.parameters.columns = 5;
+    s.parameters.colours = 2;
+    s.parameters.minRun = 2;
+    s.removalAnimation = 0;
+    s.shake = 1;
     const fs::path inSettings = Seed("fuzz_saved_game", "in-settings-small-board.ini");
-    EnregistrerINI(s, inSettings);
-    PlayAndSave(inSettings, s.Configuration, 4, 25);
+    saveSettings(s, inSettings);
+    PlayAndSave(inSettings, s.parameters, 4, 25);
 
     // Cells and counters no game writes, the chrono near its end, the cheat flag.
     WriteText(Seed("fuzz_saved_game", "strange-values.Kembrolla"),

@@ -199,10 +199,10 @@ FileResult UpdateFileSafely(const fs::path& path,
     return WriteFileSafely(path, change(std::move(text)));
 }
 
-std::string MessageErreurFichier(const FileResult& result, int langue) {
+std::string fileErrorMessage(const FileResult& result, int language) {
     if (result.ok()) return {};
     const std::string name = result.path.string();
-    const bool fr = langue == 0;
+    const bool fr = language == 0;
     const std::string system =
         result.systemError ? std::system_category().message(result.systemError) : "";
     const bool writing = result.writing || result.error == FileError::ReadOnly ||

@@ -34,8 +34,8 @@ struct FileResult {
 };
 
 // One sentence for a message box, saying whether reading or writing failed and why (the
-// system's reason, as it words it): langue 0 French, 1 English. Empty when nothing failed.
-std::string MessageErreurFichier(const FileResult& result, int langue);
+// system's reason, as it words it): language 0 French, 1 English. Empty when nothing failed.
+std::string fileErrorMessage(const FileResult& result, int language);
 
 // The game's files are a few kilobytes; anything over this is no file of ours and is not read.
 constexpr std::uintmax_t MaxFileSize = 16u << 20;

@@ -8,13 +8,13 @@ namespace kp {
 
 namespace {
 
-constexpr std::string_view SectionSauvegarde = "Sauvegarde";
+constexpr std::string_view SavedGameSection = "Sauvegarde";
 constexpr std::array<int32_t, 5> ChronoMax{9, 5, 9, 5, 9}; // h, 10 min, min, 10 s, s
 
-std::string CleCase(int row, int col) {
+std::string cellKey(int row, int col) {
     return std::to_string(row) + "-" + std::to_string(col);
 }
-std::string CleChrono(int i) {
+std::string chronoKey(int i) {
     return "Chrono" + std::to_string(i) + "Tag";
 }
 
@@ -28,51 +28,51 @@ bool DansLaGelule(const GameState& jeu, int row, int col) {
 }
 
 // Replaces the file's "Sauvegarde" section by the game, keeping every other section.
-void EcrirePartie(IniFile& ini, const GameState& jeu) {
-    ini.EraseSection(SectionSauvegarde);
-    ini.WriteInteger(SectionSauvegarde, "Niveau", jeu.level);
-    ini.WriteInteger(SectionSauvegarde, "NbVirusRestants", jeu.smileysLeft);
-    for (int i = 0; i < 5; ++i) ini.WriteInteger(SectionSauvegarde, CleChrono(i), jeu.Chrono[i]);
-    ini.WriteBool(SectionSauvegarde, "Tricherie", jeu.cheated);
+void writeGameSection(IniFile& ini, const GameState& jeu) {
+    ini.EraseSection(SavedGameSection);
+    ini.WriteInteger(SavedGameSection, "Niveau", jeu.level);
+    ini.WriteInteger(SavedGameSection, "NbVirusRestants", jeu.smileysLeft);
+    for (int i = 0; i < 5; ++i) ini.WriteInteger(SavedGameSection, chronoKey(i), jeu.Chrono[i]);
+    ini.WriteBool(SavedGameSection, "Tricherie", jeu.cheated);
 
-    // The floor row and right wall are NbLgn+1 and NbCol+1; the grid holds 101 of each.
-    const int lastRow = std::clamp(jeu.params.NbLgn + 1, 0, GridSize - 1);
-    const int lastCol = std::clamp(jeu.params.NbCol + 1, 0, GridSize - 1);
+    // The floor row and right wall are rows+1 and columns+1; the grid holds 101 of each.
+    const int lastRow = std::clamp(jeu.params.rows + 1, 0, GridSize - 1);
+    const int lastCol = std::clamp(jeu.params.columns + 1, 0, GridSize - 1);
     for (int row = 0; row <= lastRow; ++row) {
         for (int col = 0; col <= lastCol; ++col) {
             const int32_t code = DansLaGelule(jeu, row, col) ? CellEmpty : jeu.grid[row][col];
-            ini.WriteInteger(SectionSauvegarde, CleCase(row, col), code);
+            ini.WriteInteger(SavedGameSection, cellKey(row, col), code);
         }
     }
 }
 
 } // namespace
 
-FileResult EnregistrerPartie(const std::filesystem::path& path, const GameState& jeu) {
+FileResult writeSavedGame(const std::filesystem::path& path, const GameState& jeu) {
     // A file that exists but cannot be read is left alone: replacing it would lose its content.
-    return IniFile::Update(path, [&jeu](IniFile& ini) { EcrirePartie(ini, jeu); });
+    return IniFile::Update(path, [&jeu](IniFile& ini) { writeGameSection(ini, jeu); });
 }
 
-LoadResult LireSauvegarde(const std::filesystem::path& path, std::string_view settingsName,
-                          SavedGame& out) {
+LoadResult readSavedGame(const std::filesystem::path& path, std::string_view settingsName,
+                         SavedGame& out) {
     IniFile ini;
     IniFile::Load(path, ini); // an unreadable file simply has no signature
-    if (ini.ReadInteger(SectionSauvegarde, "0-0", 0) != CellWall)
+    if (ini.ReadInteger(SavedGameSection, "0-0", 0) != CellWall)
         return path.string() == settingsName ? LoadResult::SettingsFile : LoadResult::NotASave;
 
     SavedGame game;
     for (int row = 0; row < GridSize; ++row)
         for (int col = 0; col < GridSize; ++col)
-            game.Cells[row][col] = ini.ReadInteger(SectionSauvegarde, CleCase(row, col), CellEmpty);
+            game.Cells[row][col] = ini.ReadInteger(SavedGameSection, cellKey(row, col), CellEmpty);
 
-    game.level = ini.ReadInteger(SectionSauvegarde, "Niveau", 1);
+    game.level = ini.ReadInteger(SavedGameSection, "Niveau", 1);
     if (game.level < 1) game.level = 1; // levels count from 1: the fall period depends on it
-    game.smileysLeft = ini.ReadInteger(SectionSauvegarde, "NbVirusRestants", 0);
+    game.smileysLeft = ini.ReadInteger(SavedGameSection, "NbVirusRestants", 0);
     for (int i = 0; i < 5; ++i) {
-        const int32_t digit = ini.ReadInteger(SectionSauvegarde, CleChrono(i), 0);
+        const int32_t digit = ini.ReadInteger(SavedGameSection, chronoKey(i), 0);
         game.Chrono[i] = digit >= 0 && digit <= ChronoMax[i] ? digit : 0;
     }
-    game.cheated = ini.ReadBool(SectionSauvegarde, "Tricherie", false);
+    game.cheated = ini.ReadBool(SavedGameSection, "Tricherie", false);
     out = game;
     return LoadResult::Loaded;
 }

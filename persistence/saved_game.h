@@ -15,15 +15,15 @@
 namespace kp {
 
 // Writes the game into the file's "Sauvegarde" section, replacing the section and keeping
-// every other one. The board goes in with its walls and floor, rows 0..NbLgn+1 and columns
-// 0..NbCol+1; the falling capsule, when it is on the board, is written as empty cells.
-FileResult EnregistrerPartie(const std::filesystem::path& path, const GameState& jeu);
+// every other one. The board goes in with its walls and floor, rows 0..rows+1 and columns
+// 0..columns+1; the falling capsule, when it is on the board, is written as empty cells.
+FileResult writeSavedGame(const std::filesystem::path& path, const GameState& jeu);
 
 // Reads a saved game. When the file has no signature it is SettingsFile if `path` is the
 // settings file itself (the same text as `settingsName`, the bare name or a full path), and
 // NotASave otherwise; `out` is then left as it was. Cells are read for every row and column
 // 0..100 that the file holds; those missing are empty.
-LoadResult LireSauvegarde(const std::filesystem::path& path, std::string_view settingsName,
-                          SavedGame& out);
+LoadResult readSavedGame(const std::filesystem::path& path, std::string_view settingsName,
+                         SavedGame& out);
 
 } // namespace kp

@@ -17,54 +17,54 @@ int32_t EnEntier(const std::string& texte) {
 }
 
 // Whether a game of this level and smiley count ranks above the entry. An equal game does not.
-bool Bat(const EntreePalmares& entree, int32_t niveau, int32_t restants) {
+bool Bat(const ScoreEntry& entree, int32_t niveau, int32_t restants) {
     const int32_t niv = EnEntier(entree.Niv);
     return niv < niveau || (niv == niveau && restants < EnEntier(entree.Vir));
 }
 
 // The entries as a later reading of the file gives them back: numbers in plain decimal, texts
 // on one line without the blanks around them.
-std::array<EntreePalmares, 3> TelsQueRelus(const std::array<EntreePalmares, 3>& entrees) {
-    Palmares table;
+std::array<ScoreEntry, 3> TelsQueRelus(const std::array<ScoreEntry, 3>& entrees) {
+    ScoreTable table;
     table.Entrees = entrees;
     IniFile brouillon;
-    EcrireScores(brouillon, table);
-    LireScores(brouillon, table);
+    writeScores(brouillon, table);
+    readScores(brouillon, table);
     return table.Entrees;
 }
 
-bool Contient(const std::array<EntreePalmares, 3>& entrees, const EntreePalmares& e) {
+bool Contient(const std::array<ScoreEntry, 3>& entrees, const ScoreEntry& e) {
     return std::find(entrees.begin(), entrees.end(), e) != entrees.end();
 }
 
-// The file's entries; without a "Scores" section the file tells nothing, and is taken to hold
+// The file's entries; without a "scores" section the file tells nothing, and is taken to hold
 // what this copy last saw in it.
-std::array<EntreePalmares, 3> EntreesDuFichier(const IniFile& ini, const Palmares& table) {
+std::array<ScoreEntry, 3> entriesInFile(const IniFile& ini, const ScoreTable& table) {
     if (!ini.HasSection(SectionScores)) return TelsQueRelus(table.Fichier);
-    Palmares lue;
-    LireScores(ini, lue);
+    ScoreTable lue;
+    readScores(ini, lue);
     return lue.Entrees;
 }
 
 // Three-way merge of this copy's table with the file's, against the entries both started from
 // (table.Fichier). An entry stays when both hold it or when one side added it; an entry one side
 // no longer holds was erased there, or fell off its table, and goes.
-std::array<EntreePalmares, 3> Fusion(const std::array<EntreePalmares, 3>& fichier,
-                                     const Palmares& table) {
+std::array<ScoreEntry, 3> Fusion(const std::array<ScoreEntry, 3>& fichier,
+                                 const ScoreTable& table) {
     const auto memoire = TelsQueRelus(table.Entrees);
     const auto depart = TelsQueRelus(table.Fichier);
 
     // Entries are compared as read back, but this copy's go to the file with their own text
     // (a date's leading blank as the date was made).
     struct Place {
-        EntreePalmares relue;
-        const EntreePalmares* telle;
+        ScoreEntry relue;
+        const ScoreEntry* telle;
     };
     std::vector<Place> classement;
     // Each new entry goes below those it does not beat, as a new game below an equal older
     // one; the file's entries come first, being older than this copy's unsaved ones.
-    auto placer = [&](const EntreePalmares& e, const EntreePalmares& telle, const auto& autreCote) {
-        if (e == EntreePalmares{}) return;
+    auto placer = [&](const ScoreEntry& e, const ScoreEntry& telle, const auto& autreCote) {
+        if (e == ScoreEntry{}) return;
         if (Contient(depart, e) && !Contient(autreCote, e)) return;
         if (std::any_of(classement.begin(), classement.end(),
                         [&](const Place& p) { return p.relue == e; }))
@@ -74,82 +74,81 @@ std::array<EntreePalmares, 3> Fusion(const std::array<EntreePalmares, 3>& fichie
         });
         classement.insert(at, Place{e, &telle});
     };
-    for (const EntreePalmares& e : fichier) placer(e, e, memoire);
+    for (const ScoreEntry& e : fichier) placer(e, e, memoire);
     for (size_t i = 0; i < memoire.size(); ++i) placer(memoire[i], table.Entrees[i], fichier);
 
-    std::array<EntreePalmares, 3> out;
+    std::array<ScoreEntry, 3> out;
     for (size_t i = 0; i < out.size() && i < classement.size(); ++i) out[i] = *classement[i].telle;
     return out;
 }
 
 } // namespace
 
-std::string CleScore(int rang, std::string_view champ) {
+std::string scoreKey(int rang, std::string_view champ) {
     char prefix[16];
     std::snprintf(prefix, sizeof prefix, "Score%02d_", rang);
     return prefix + std::string(champ);
 }
 
-bool QualifiePalmares(const Palmares& table, int32_t niveau, int32_t restants, bool tricherie) {
+bool qualifiesForScores(const ScoreTable& table, int32_t niveau, int32_t restants, bool tricherie) {
     return !tricherie && Bat(table.Entrees[2], niveau, restants);
 }
 
-int InsererPalmares(Palmares& table, int32_t niveau, int32_t restants, const std::string& nom,
-                    const std::string& date) {
+int insertScore(ScoreTable& table, int32_t niveau, int32_t restants, const std::string& nom,
+                const std::string& date) {
     auto& e = table.Entrees;
     for (size_t k = 0; k < e.size(); ++k) {
         if (!Bat(e[k], niveau, restants)) continue;
         for (size_t j = e.size() - 1; j > k; --j) e[j] = e[j - 1];
-        e[k] = EntreePalmares{std::to_string(niveau), std::to_string(restants), nom, date};
+        e[k] = ScoreEntry{std::to_string(niveau), std::to_string(restants), nom, date};
         return static_cast<int>(k) + 1;
     }
     return 0;
 }
 
-ResultatPalmares MettreAJourPalmares(Palmares& table, const std::filesystem::path& settingsFile,
-                                     int32_t niveau, int32_t restants, const std::string& nom,
-                                     const std::string& date) {
-    ResultatPalmares result;
-    result.rang = InsererPalmares(table, niveau, restants, nom, date);
-    if (result.rang > 0) result.fichier = EnregistrerINI_Scores(table, settingsFile);
+ScoreUpdate enterScore(ScoreTable& table, const std::filesystem::path& settingsFile, int32_t niveau,
+                       int32_t restants, const std::string& nom, const std::string& date) {
+    ScoreUpdate result;
+    result.rang = insertScore(table, niveau, restants, nom, date);
+    if (result.rang > 0) result.fichier = saveScores(table, settingsFile);
     return result;
 }
 
-void LireScores(const IniFile& ini, Palmares& table) {
+void readScores(const IniFile& ini, ScoreTable& table) {
     for (int rang = 1; rang <= 3; ++rang) {
-        EntreePalmares& e = table.Entrees[rang - 1];
-        e.Niv = std::to_string(ini.ReadInteger(SectionScores, CleScore(rang, "Niv"), 0));
-        e.Vir = std::to_string(ini.ReadInteger(SectionScores, CleScore(rang, "Vir"), 0));
-        e.Nom = ini.ReadString(SectionScores, CleScore(rang, "Nom"), "");
-        e.Dat = ini.ReadString(SectionScores, CleScore(rang, "Dat"), "");
+        ScoreEntry& e = table.Entrees[rang - 1];
+        e.Niv = std::to_string(ini.ReadInteger(SectionScores, scoreKey(rang, "Niv"), 0));
+        e.Vir = std::to_string(ini.ReadInteger(SectionScores, scoreKey(rang, "Vir"), 0));
+        e.Nom = ini.ReadString(SectionScores, scoreKey(rang, "Nom"), "");
+        e.Dat = ini.ReadString(SectionScores, scoreKey(rang, "Dat"), "");
     }
     table.Fichier = table.Entrees;
 }
 
-void EcrireScores(IniFile& ini, const Palmares& table) {
+void writeScores(IniFile& ini, const ScoreTable& table) {
     for (int rang = 1; rang <= 3; ++rang) {
-        const EntreePalmares& e = table.Entrees[rang - 1];
-        ini.WriteInteger(SectionScores, CleScore(rang, "Niv"), EnEntier(e.Niv));
-        ini.WriteInteger(SectionScores, CleScore(rang, "Vir"), EnEntier(e.Vir));
-        ini.WriteString(SectionScores, CleScore(rang, "Nom"), e.Nom);
-        ini.WriteString(SectionScores, CleScore(rang, "Dat"), e.Dat);
+        const ScoreEntry& e = table.Entrees[rang - 1];
+        ini.WriteInteger(SectionScores, scoreKey(rang, "Niv"), EnEntier(e.Niv));
+        ini.WriteInteger(SectionScores, scoreKey(rang, "Vir"), EnEntier(e.Vir));
+        ini.WriteString(SectionScores, scoreKey(rang, "Nom"), e.Nom);
+        ini.WriteString(SectionScores, scoreKey(rang, "Dat"), e.Dat);
     }
 }
 
-FileResult EnregistrerAvecScores(Palmares& table, const std::filesystem::path& settingsFile,
+FileResult EnregistrerAvecScores(ScoreTable& table, const std::filesystem::path& settingsFile,
                                  const std::function<void(IniFile&)>& autresCles) {
     if (settingsFile.has_parent_path()) {
         std::error_code ignored; // a folder that cannot be made is reported by the write
         std::filesystem::create_directories(settingsFile.parent_path(), ignored);
     }
-    std::optional<std::array<EntreePalmares, 3>> lues; // none when the file could not be read
-    Palmares fusion;
+    std::optional<std::array<ScoreEntry, 3>> lues; // none when the file could not be read
+    ScoreTable fusion;
     // A file that exists but cannot be read is left alone rather than replaced.
     const FileResult result = IniFile::Update(settingsFile, [&](IniFile& ini) {
         if (autresCles) autresCles(ini);
-        lues = EntreesDuFichier(ini, table);
+        lues = entriesInFile(ini, table);
         fusion.Entrees = Fusion(*lues, table);
-        EcrireScores(ini, fusion);
+        writeScores(ini, fusion);
     });
     if (lues) {
         // The window shows the table as the file now gives it back.
@@ -160,23 +159,23 @@ FileResult EnregistrerAvecScores(Palmares& table, const std::filesystem::path& s
     return result;
 }
 
-FileResult EnregistrerINI_Scores(Palmares& table, const std::filesystem::path& settingsFile) {
+FileResult saveScores(ScoreTable& table, const std::filesystem::path& settingsFile) {
     return EnregistrerAvecScores(table, settingsFile, {});
 }
 
-void EffacerScores(Palmares& table) {
+void eraseScores(ScoreTable& table) {
     table.Entrees = {};
 }
 
-const MoisCourts& MoisCourtsParDefaut(int langue) {
-    static const MoisCourts francais{"janv.", "févr.", "mars",  "avr.", "mai",  "juin",
-                                     "juil.", "août",  "sept.", "oct.", "nov.", "déc."};
-    static const MoisCourts anglais{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return langue == 1 ? anglais : francais;
+const ShortMonths& DefaultShortMonths(int language) {
+    static const ShortMonths francais{"janv.", "févr.", "mars",  "avr.", "mai",  "juin",
+                                      "juil.", "août",  "sept.", "oct.", "nov.", "déc."};
+    static const ShortMonths anglais{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return language == 1 ? anglais : francais;
 }
 
-std::string TexteDatePalmares(const std::tm& moment, const MoisCourts& mois) {
+std::string scoreDateText(const std::tm& moment, const ShortMonths& mois) {
     const int m = moment.tm_mon >= 0 && moment.tm_mon < 12 ? moment.tm_mon : 0;
     char jour[16], annee[16], heure[32];
     std::snprintf(jour, sizeof jour, "%02d", moment.tm_mday);
@@ -185,11 +184,11 @@ std::string TexteDatePalmares(const std::tm& moment, const MoisCourts& mois) {
     return std::string(" ") + jour + " " + mois[m] + " " + annee + "  -  " + heure;
 }
 
-std::string TexteDatePalmaresMaintenant(const MoisCourts& mois) {
+std::string scoreDateNow(const ShortMonths& mois) {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return TexteDatePalmares(local, mois);
+    return scoreDateText(local, mois);
 }
 
 } // namespace kp

@@ -19,37 +19,37 @@ constexpr std::string_view SectionConfiguration = "Configuration";
 // accepted range (none for colours and the font) to the visitor. Reading and writing share it, so
 // they cannot drift apart.
 template <class S, class V> void VisitOptions(S& s, V&& v) {
-    v.Integer("Fond", s.Fond, 0, 3);
-    v.Integer("Son", s.Son, 0, 2);
-    v.Integer("WaveVolume", s.WaveVolume, 0, 2);
-    v.Integer("MidiVolume", s.MidiVolume, 0, 2);
-    v.Integer("Musique", s.Musique, 0, 5);
-    v.Integer("AnimationVirus", s.AnimationVirus, 0, 3);
-    v.Integer("AnimationSuppr", s.AnimationSuppr, 0, 3);
-    v.Integer("Langue", s.Langue, 0, 1);
+    v.Integer("Fond", s.background, 0, 3);
+    v.Integer("Son", s.soundOutput, 0, 2);
+    v.Integer("WaveVolume", s.effectsVolume, 0, 2);
+    v.Integer("MidiVolume", s.musicVolume, 0, 2);
+    v.Integer("Musique", s.music, 0, 5);
+    v.Integer("AnimationVirus", s.smileyAnimation, 0, 3);
+    v.Integer("AnimationSuppr", s.removalAnimation, 0, 3);
+    v.Integer("Langue", s.language, 0, 1);
     v.Integer("Pinup", s.Pinup, 0, 3);
-    v.Integer("AffCompteurs", s.AffCompteurs, 0, 1);
-    v.Integer("AffPieceSuivante", s.AffPieceSuivante, 0, 1);
-    v.Integer("Tremblement", s.Tremblement, 0, 1);
-    v.Integer("CouleurFondUni", s.CouleurFondUni);
-    v.Integer("CouleurDegrade1", s.CouleurDegrade1);
-    v.Integer("CouleurDegrade2", s.CouleurDegrade2);
-    v.Integer("CouleurBordure", s.CouleurBordure);
-    v.Integer("ImageFondTaille", s.ImageFondTaille, 0, 8);
-    v.Integer("ImageFondPositionH", s.ImageFondPositionH, 0, 2);
-    v.Integer("ImageFondPositionV", s.ImageFondPositionV, 0, 2);
-    for (size_t i = 0; i < s.SmileyCouleur.size(); ++i)
-        v.Integer("SmileyCouleur" + std::to_string(i), s.SmileyCouleur[i]);
-    v.Integer("SmileyTaille", s.SmileyTaille, 0, 5);
-    v.Boolean("MusiqueEnBoucle", s.MusiqueEnBoucle);
-    v.Boolean("Mosaique", s.Mosaique);
-    v.Boolean("NoirEtBlanc", s.NoirEtBlanc);
-    v.Boolean("Negatif", s.Negatif);
-    for (size_t i = 0; i < s.CheminFond.size(); ++i)
-        v.String("CheminFond" + std::to_string(i + 1), s.CheminFond[i]);
-    v.String("NameTexte", s.NameTexte);
-    v.Integer("SizeTexte", s.SizeTexte);
-    v.Integer("ColorTexte", s.ColorTexte);
+    v.Integer("AffCompteurs", s.showCounters, 0, 1);
+    v.Integer("AffPieceSuivante", s.showNextCapsule, 0, 1);
+    v.Integer("Tremblement", s.shake, 0, 1);
+    v.Integer("CouleurFondUni", s.plainColour);
+    v.Integer("CouleurDegrade1", s.gradientTop);
+    v.Integer("CouleurDegrade2", s.gradientBottom);
+    v.Integer("CouleurBordure", s.borderColour);
+    v.Integer("ImageFondTaille", s.pictureSize, 0, 8);
+    v.Integer("ImageFondPositionH", s.pictureAlignH, 0, 2);
+    v.Integer("ImageFondPositionV", s.pictureAlignV, 0, 2);
+    for (size_t i = 0; i < s.smileyColours.size(); ++i)
+        v.Integer("SmileyCouleur" + std::to_string(i), s.smileyColours[i]);
+    v.Integer("SmileyTaille", s.smileySize, 0, 5);
+    v.Boolean("MusiqueEnBoucle", s.loopMusic);
+    v.Boolean("Mosaique", s.tiled);
+    v.Boolean("NoirEtBlanc", s.greyscale);
+    v.Boolean("Negatif", s.negative);
+    for (size_t i = 0; i < s.recentPictures.size(); ++i)
+        v.String("CheminFond" + std::to_string(i + 1), s.recentPictures[i]);
+    v.String("NameTexte", s.messageFont);
+    v.Integer("SizeTexte", s.messageFontSize);
+    v.Integer("ColorTexte", s.messageColour);
 }
 
 // Reads each key with the field's current value (the default) as the fallback.
@@ -81,45 +81,45 @@ struct Writer {
     }
 };
 
-bool PoliceUtilisable(const Settings& s) {
-    return s.NameTexte.find_first_not_of(" \t") != std::string::npos && s.SizeTexte >= 1;
+bool usableMessageFont(const Settings& s) {
+    return s.messageFont.find_first_not_of(" \t") != std::string::npos && s.messageFontSize >= 1;
 }
 
 } // namespace
 
-void PoliceParDefaut(Settings& s) {
+void defaultMessageFont(Settings& s) {
     const Settings defaults;
-    s.NameTexte = defaults.NameTexte;
-    s.SizeTexte = defaults.SizeTexte;
-    s.ColorTexte = defaults.ColorTexte;
+    s.messageFont = defaults.messageFont;
+    s.messageFontSize = defaults.messageFontSize;
+    s.messageColour = defaults.messageColour;
 }
 
-FileResult ChargerINI(Settings& s, const std::filesystem::path& file) {
+FileResult loadSettings(Settings& s, const std::filesystem::path& file) {
     IniFile ini;
     FileResult read = IniFile::Load(file, ini);
     s = Settings{};
     VisitOptions(s, Reader{ini});
-    for (const CleConfiguration& k : ClesConfiguration) {
-        int32_t& field = s.Configuration.*k.field;
+    for (const ParameterKey& k : ParameterKeys) {
+        int32_t& field = s.parameters.*k.field;
         int32_t value = ini.ReadInteger(SectionConfiguration, k.key, field);
         if (value >= k.min && value <= k.max) field = value;
     }
-    LireScores(ini, s.Scores);
-    if (!PoliceUtilisable(s)) PoliceParDefaut(s);
+    readScores(ini, s.scores);
+    if (!usableMessageFont(s)) defaultMessageFont(s);
     return read;
 }
 
-FileResult EnregistrerINI(Settings& s, const std::filesystem::path& file) {
-    return EnregistrerAvecScores(s.Scores, file, [&s](IniFile& ini) {
+FileResult saveSettings(Settings& s, const std::filesystem::path& file) {
+    return EnregistrerAvecScores(s.scores, file, [&s](IniFile& ini) {
         VisitOptions(std::as_const(s), Writer{ini});
-        for (const CleConfiguration& k : ClesConfiguration)
-            ini.WriteInteger(SectionConfiguration, k.key, s.Configuration.*k.field);
+        for (const ParameterKey& k : ParameterKeys)
+            ini.WriteInteger(SectionConfiguration, k.key, s.parameters.*k.field);
     });
 }
 
-FileResult EnregistrerINI(const Settings& s, const std::filesystem::path& file) {
+FileResult saveSettings(const Settings& s, const std::filesystem::path& file) {
     Settings copie = s;
-    return EnregistrerINI(copie, file);
+    return saveSettings(copie, file);
 }
 
 std::string SettingsBareName(std::string_view executable) {

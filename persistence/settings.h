@@ -1,6 +1,6 @@
 #pragma once
-// The settings file: every user preference ("Options"), the game parameters ("Configuration")
-// and the high-score table ("Scores"), read once at start-up and written once at close.
+// The settings file: every user preference ("Options"), the game parameters ("parameters")
+// and the high-score table ("scores"), read once at start-up and written once at close.
 
 #include "file_result.h"
 #include "scores.h"
@@ -18,83 +18,83 @@ namespace kp {
 // Every setting with its default. The names are the keys of the file.
 struct Settings {
     // "Options"
-    int32_t Fond = 2;           // 0 plain colour, 1 gradient, 2 logo, 3 picture file
-    int32_t Son = 1;            // 0 none, 1 loudspeakers, 2 PC speaker
-    int32_t WaveVolume = 2;     // 0 low, 1 medium, 2 loud
-    int32_t MidiVolume = 0;     // same scale
-    int32_t Musique = 0;        // 0 no music, 1..5 the tunes
-    int32_t AnimationVirus = 2; // 0 none, 1 slow, 2 medium, 3 fast
-    int32_t AnimationSuppr = 2; // same
-    int32_t Langue = 0;         // 0 French, 1 English
-    int32_t Pinup = 3;          // 0 none, 1 left, 2 right, 3 both
-    int32_t AffCompteurs = 1;
-    int32_t AffPieceSuivante = 1;
-    int32_t Tremblement = 0;
+    int32_t background = 2;       // 0 plain colour, 1 gradient, 2 logo, 3 picture file
+    int32_t soundOutput = 1;      // 0 none, 1 loudspeakers, 2 PC speaker
+    int32_t effectsVolume = 2;    // 0 low, 1 medium, 2 loud
+    int32_t musicVolume = 0;      // same scale
+    int32_t music = 0;            // 0 no music, 1..5 the tunes
+    int32_t smileyAnimation = 2;  // 0 none, 1 slow, 2 medium, 3 fast
+    int32_t removalAnimation = 2; // same
+    int32_t language = 0;         // 0 French, 1 English
+    int32_t Pinup = 3;            // 0 none, 1 left, 2 right, 3 both
+    int32_t showCounters = 1;
+    int32_t showNextCapsule = 1;
+    int32_t shake = 0;
     // Colours are 0x00BBGGRR words, red in the low byte.
-    int32_t CouleurFondUni = 0;
-    int32_t CouleurDegrade1 = 0;
-    int32_t CouleurDegrade2 = 0xF0CAA6;
-    int32_t CouleurBordure = 0;
-    int32_t ImageFondTaille = 0;    // 0 normal, 1 stretched, 2 width, 3 height, 4..8 25..200 %
-    int32_t ImageFondPositionH = 1; // 0 left, 1 centred, 2 right
-    int32_t ImageFondPositionV = 1; // 0 top, 1 centred, 2 bottom
-    std::array<int32_t, 5> SmileyCouleur{0xFF8306, 0x09E7FF, 0xFF00FF, 0xACFF00, 0x0099FF};
-    int32_t SmileyTaille = 0; // 0 default, 1 50 %, 2 75 %, 3 150 %, 4 200 %, 5 300 %
-    bool MusiqueEnBoucle = true;
-    bool Mosaique = false;
-    bool NoirEtBlanc = false;
-    bool Negatif = false;
-    std::array<std::string, 10> CheminFond; // recent pictures, most recent first
+    int32_t plainColour = 0;
+    int32_t gradientTop = 0;
+    int32_t gradientBottom = 0xF0CAA6;
+    int32_t borderColour = 0;
+    int32_t pictureSize = 0;   // 0 normal, 1 stretched, 2 width, 3 height, 4..8 25..200 %
+    int32_t pictureAlignH = 1; // 0 left, 1 centred, 2 right
+    int32_t pictureAlignV = 1; // 0 top, 1 centred, 2 bottom
+    std::array<int32_t, 5> smileyColours{0xFF8306, 0x09E7FF, 0xFF00FF, 0xACFF00, 0x0099FF};
+    int32_t smileySize = 0; // 0 default, 1 50 %, 2 75 %, 3 150 %, 4 200 %, 5 300 %
+    bool loopMusic = true;
+    bool tiled = false;
+    bool greyscale = false;
+    bool negative = false;
+    std::array<std::string, 10> recentPictures; // recent pictures, most recent first
     // The message line's font.
-    std::string NameTexte = "Arial Black";
-    int32_t SizeTexte = 14;
-    int32_t ColorTexte = 0xFFFFFF;
+    std::string messageFont = "Arial Black";
+    int32_t messageFontSize = 14;
+    int32_t messageColour = 0xFFFFFF;
 
-    // "Configuration"
-    LevelParameters Configuration;
+    // "parameters"
+    LevelParameters parameters;
 
-    // "Scores"
-    Palmares Scores;
+    // "scores"
+    ScoreTable scores;
 };
 
-// A key of "Configuration": the accepted values are the configuration dialog's bounds too.
-struct CleConfiguration {
+// A key of "parameters": the accepted values are the configuration dialog's bounds too.
+struct ParameterKey {
     std::string_view key;
     int32_t LevelParameters::*field;
     int32_t min;
     int32_t max;
 };
 
-inline constexpr std::array<CleConfiguration, 11> ClesConfiguration{{
-    {"NbLgn", &LevelParameters::NbLgn, 5, 99},
-    {"NbCol", &LevelParameters::NbCol, 5, 99},
-    {"NbVirus", &LevelParameters::NbVirus, 1, 99},
-    {"NbVirusLignes", &LevelParameters::NbVirusLignes, 1, 99},
-    {"NbVirusInc", &LevelParameters::NbVirusInc, 0, 99},
-    {"NbVirusLignesInc", &LevelParameters::NbVirusLignesInc, 0, 99},
-    {"NbVirusLignesMax", &LevelParameters::NbVirusLignesMax, 1, 99},
-    {"TempoDepart", &LevelParameters::TempoDepart, 100, 999},
-    {"TempoNiveauInc", &LevelParameters::TempoNiveauInc, 0, 99},
-    {"MinCasesConsecutives", &LevelParameters::MinCasesConsecutives, 1, 999},
-    {"NbColor", &LevelParameters::NbColor, 1, 5},
+inline constexpr std::array<ParameterKey, 11> ParameterKeys{{
+    {"NbLgn", &LevelParameters::rows, 5, 99},
+    {"NbCol", &LevelParameters::columns, 5, 99},
+    {"NbVirus", &LevelParameters::smileys, 1, 99},
+    {"NbVirusLignes", &LevelParameters::smileyRows, 1, 99},
+    {"NbVirusInc", &LevelParameters::smileysPerLevel, 0, 99},
+    {"NbVirusLignesInc", &LevelParameters::smileyRowsPerLevel, 0, 99},
+    {"NbVirusLignesMax", &LevelParameters::maxSmileyRows, 1, 99},
+    {"TempoDepart", &LevelParameters::firstFallPeriod, 100, 999},
+    {"TempoNiveauInc", &LevelParameters::fallPeriodStep, 0, 99},
+    {"MinCasesConsecutives", &LevelParameters::minRun, 1, 999},
+    {"NbColor", &LevelParameters::colours, 1, 5},
 }};
 
 // Reads the whole file into `s`. Whatever is missing, unreadable or out of its range takes its
 // default (out-of-range values are not brought to the nearest bound); colours are taken as
 // they are. A font without a name or with a size below 1 point gives the whole default font.
 // The result only says whether an existing file could not be read: `s` is usable either way.
-FileResult ChargerINI(Settings& s, const std::filesystem::path& file);
+FileResult loadSettings(Settings& s, const std::filesystem::path& file);
 
 // Writes every key of the three sections in their usual order; other sections and keys of the
 // file are kept. The folder is created when missing. The file is never left half written.
 // The settings of the last copy of the game to close win, but the score table is merged with
-// the file's as EnregistrerINI_Scores does, and s.Scores becomes the merged table.
-FileResult EnregistrerINI(Settings& s, const std::filesystem::path& file);
+// the file's as saveScores does, and s.scores becomes the merged table.
+FileResult saveSettings(Settings& s, const std::filesystem::path& file);
 // The same, leaving the caller's table as it was.
-FileResult EnregistrerINI(const Settings& s, const std::filesystem::path& file);
+FileResult saveSettings(const Settings& s, const std::filesystem::path& file);
 
 // Puts the message line's font back to Arial Black, 14 points, white (when it cannot be used).
-void PoliceParDefaut(Settings& s);
+void defaultMessageFont(Settings& s);
 
 // The settings file's name: the executable's file name with its extension, if any, replaced
 // by ".ini" ("kp.bin" gives "kp.ini", ".hidden" gives ".hidden.ini").

@@ -14,11 +14,11 @@ bool CounterDigits::load() {
     return ok && !separator.isNull();
 }
 
-void BoardPainter::setLayout(const WindowLayout& layout, int cellSize, int nbLgn, int nbCol) {
+void BoardPainter::setLayout(const WindowLayout& layout, int cellSize, int rows, int columns) {
     layout_ = layout;
     cellSize_ = cellSize;
-    nbLgn_ = nbLgn;
-    nbCol_ = nbCol;
+    rows_ = rows;
+    columns_ = columns;
     if (image_.width() != layout.clientWidth || image_.height() != layout.clientHeight)
         image_ = QImage(layout.clientWidth, layout.clientHeight, QImage::Format_RGB32);
 }
@@ -40,13 +40,13 @@ QRect BoardPainter::drawCell(const QRect& r, int32_t code) {
 }
 
 QRect BoardPainter::setCell(int row, int col, int32_t code) {
-    if (code == CellWall || row < 1 || row > nbLgn_ || col < 1 || col > nbCol_) return {};
+    if (code == CellWall || row < 1 || row > rows_ || col < 1 || col > columns_) return {};
     return drawCell(cellRect(row, col), code);
 }
 
 QRect BoardPainter::setPreview(int col, int32_t code) {
     if (layout_.PreviewY == Hidden) return {};
-    const QRect r((col + nbCol_ / 2 - 2) * cellSize_ + 1, layout_.PreviewY, cellSize_, cellSize_);
+    const QRect r((col + columns_ / 2 - 2) * cellSize_ + 1, layout_.PreviewY, cellSize_, cellSize_);
     return drawCell(r, code);
 }
 
@@ -83,17 +83,17 @@ QRect BoardPainter::drawCounter(const std::string& text, std::initializer_list<i
     return r;
 }
 
-QRect BoardPainter::AfficherNiveau(const GameState& s) {
+QRect BoardPainter::drawLevel(const GameState& s) {
     return drawCounter(texteNiveau(s.level), {layout_.LevelTensX, layout_.LevelUnitsX}, s.cheated);
 }
 
-QRect BoardPainter::AfficherNbVirusRestants(const GameState& s) {
+QRect BoardPainter::drawSmileysLeft(const GameState& s) {
     return drawCounter(texteVirus(s.smileysLeft),
                        {layout_.SmileysHundredsX, layout_.SmileysTensX, layout_.SmileysUnitsX},
                        s.cheated);
 }
 
-QRect BoardPainter::AfficherChrono(const GameState& s) {
+QRect BoardPainter::drawChrono(const GameState& s) {
     if (layout_.CounterY == Hidden || background_.isNull()) return {};
     static constexpr int maxima[5] = {9, 5, 9, 5, 9};
     const int x0 = layout_.HoursX, w = digits_.width(), h = digits_.height();
@@ -117,7 +117,7 @@ QRect BoardPainter::pinupFrame(const PinupFrames& frames, const GameState& s, Pi
     return drawPinupFrame(image_, background_, layout_, cellSize_, frames, sprites_, s, figure, n);
 }
 
-void BoardPainter::FormPaint(const GameState& s) {
+void BoardPainter::paintAll(const GameState& s) {
     {
         QPainter p(&image_);
         p.drawImage(0, 0, background_);
@@ -134,11 +134,11 @@ void BoardPainter::FormPaint(const GameState& s) {
         bevel(layout_.PreviewBandTop, layout_.PreviewBandBottom);
         bevel(layout_.BoardTop, image_.height() - 1);
     }
-    for (int r = 1; r <= nbLgn_; ++r)
-        for (int c = 1; c <= nbCol_; ++c) setCell(r, c, s.grid[r][c]);
-    AfficherNiveau(s);
-    AfficherChrono(s);
-    AfficherNbVirusRestants(s);
+    for (int r = 1; r <= rows_; ++r)
+        for (int c = 1; c <= columns_; ++c) setCell(r, c, s.grid[r][c]);
+    drawLevel(s);
+    drawChrono(s);
+    drawSmileysLeft(s);
     setPreview(1, s.preview[0]);
     setPreview(2, s.preview[1]);
 }

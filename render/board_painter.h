@@ -32,21 +32,21 @@ class BoardPainter {
 
     // New layout: the backing image takes the client size (its content is undefined until the
     // next full paint).
-    void setLayout(const WindowLayout& layout, int cellSize, int nbLgn, int nbCol);
+    void setLayout(const WindowLayout& layout, int cellSize, int rows, int columns);
     // The composed background, client-sized.
     void setBackground(const QImage& background);
 
-    // One board cell (rows 1..NbLgn, columns 1..NbCol); the rectangle drawn, or an empty one.
+    // One board cell (rows 1..rows, columns 1..columns); the rectangle drawn, or an empty one.
     QRect setCell(int row, int col, int32_t code);
     // One half of the next-capsule strip (column 1 or 2).
     QRect setPreview(int col, int32_t code);
-    QRect AfficherNiveau(const GameState& s);
-    QRect AfficherNbVirusRestants(const GameState& s);
-    QRect AfficherChrono(const GameState& s);
+    QRect drawLevel(const GameState& s);
+    QRect drawSmileysLeft(const GameState& s);
+    QRect drawChrono(const GameState& s);
     // One frame of the pin-up animation (1..23, or 24 to erase the figure).
     QRect pinupFrame(const PinupFrames& frames, const GameState& s, PinupFigure figure, int n);
     // Everything, in order: background, bevels, cells, counters, next capsule.
-    void FormPaint(const GameState& s);
+    void paintAll(const GameState& s);
 
     const QImage& image() const { return image_; }
     const WindowLayout& layout() const { return layout_; }
@@ -64,7 +64,7 @@ class BoardPainter {
     const SpriteSet& sprites_;
     const CounterDigits& digits_;
     WindowLayout layout_;
-    int cellSize_ = 16, nbLgn_ = 18, nbCol_ = 8;
+    int cellSize_ = 16, rows_ = 18, columns_ = 8;
     QImage background_;
     QImage image_;
 };

@@ -48,8 +48,8 @@ QRect drawPinupFrame(QImage& target, const QImage& background, const WindowLayou
         if (!img.isNull()) p.drawImage(PinupFrames::offset(figure, n), 0, img);
     }
     // The halves still lying on the board stay in front of the figure.
-    for (int r = 1; r <= s.params.NbLgn; ++r)
-        for (int c = 1; c <= s.params.NbCol; ++c) {
+    for (int r = 1; r <= s.params.rows; ++r)
+        for (int c = 1; c <= s.params.columns; ++c) {
             const int32_t code = s.grid[r][c];
             if (!isCapsuleHalf(code)) continue;
             const QRect cell((c - 1) * cellSize,

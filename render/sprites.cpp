@@ -89,7 +89,7 @@ bool SpriteSet::load() {
             complete &= bmp.width == 16 && bmp.height == 16;
             sources_[name] = std::move(bmp);
         }
-    for (int c = 0; c < 5; ++c) recolour(c, SmileyCouleursParDefaut[c]);
+    for (int c = 0; c < 5; ++c) recolour(c, DefaultSmileyColours[c]);
     return complete;
 }
 
@@ -97,11 +97,11 @@ void SpriteSet::recolour(int colourIndex, Colour colour) {
     if (colourIndex < 0 || colourIndex > 4) return;
     const auto places = spriteSlots(colourIndex);
     // Colours 0 and 1 at their exact defaults keep their hand-drawn pictures.
-    const bool own = colourIndex <= 1 && colour == SmileyCouleursParDefaut[colourIndex];
+    const bool own = colourIndex <= 1 && colour == DefaultSmileyColours[colourIndex];
     const auto names = sourceNames(own ? colourIndex : 2);
     for (int i = 0; i < 14; ++i) {
         Bitmap24 bmp = source(names[i]);
-        if (!own) BmpCouleur(colour, source(names[i]), bmp);
+        if (!own) tintBitmap(colour, source(names[i]), bmp);
         sprites_[places[i]] = toTransparentImage(bmp);
     }
 }

@@ -16,8 +16,8 @@
 namespace kp {
 
 // The smiley colours' defaults, as stored (0x00BBGGRR).
-inline constexpr std::array<Colour, 5> SmileyCouleursParDefaut{0xFF8306, 0x09E7FF, 0xFF00FF,
-                                                               0xACFF00, 0x0099FF};
+inline constexpr std::array<Colour, 5> DefaultSmileyColours{0xFF8306, 0x09E7FF, 0xFF00FF, 0xACFF00,
+                                                            0x0099FF};
 
 // A 24-bit picture as a drawable image: pure red pixels become transparent.
 QImage toTransparentImage(const Bitmap24& bmp);

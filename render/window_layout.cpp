@@ -9,7 +9,7 @@ int cellSizeFor(int smileyTaille) {
     return sizes[std::clamp(smileyTaille, 0, 5)];
 }
 
-WindowLayout RetaillerEcran(const LayoutInput& in) {
+WindowLayout layOutWindow(const LayoutInput& in) {
     WindowLayout l;
     // Both bands shown.
     l.CounterBandTop = 0;
@@ -36,16 +36,16 @@ WindowLayout RetaillerEcran(const LayoutInput& in) {
         l.BoardTop = l.PreviewBandBottom + 1;
     }
 
-    const int w = in.nbCol * in.cellSize + 2;
+    const int w = in.columns * in.cellSize + 2;
     l.clientWidth = w;
-    l.clientHeight = in.nbLgn * in.cellSize + l.BoardTop + 2;
+    l.clientHeight = in.rows * in.cellSize + l.BoardTop + 2;
 
     const int frameWidth = l.clientWidth + in.frameLeft + in.frameRight;
     const int frameHeight = l.clientHeight + in.menuHeight + in.frameTop + in.frameBottom;
     l.windowX = in.screenX + (in.screenWidth - frameWidth) / 2;
     l.windowY = in.screenY + (in.screenHeight - frameHeight) / 2;
-    if (in.screenWidth - 4 < in.cellSize * in.nbCol) l.windowX = in.screenX;
-    if (in.screenHeight - 50 < in.cellSize * in.nbLgn + l.BoardTop) l.windowY = in.screenY;
+    if (in.screenWidth - 4 < in.cellSize * in.columns) l.windowX = in.screenX;
+    if (in.screenHeight - 50 < in.cellSize * in.rows + l.BoardTop) l.windowY = in.screenY;
 
     l.PinupY = l.clientHeight - 81;
 

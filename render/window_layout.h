@@ -11,8 +11,8 @@ constexpr int Hidden = -100; // a hidden element's coordinate, outside the windo
 
 struct LayoutInput {
     int cellSize = 16;
-    int nbLgn = 18;
-    int nbCol = 8;
+    int rows = 18;
+    int columns = 8;
     bool counters = true;   // the counter band is shown
     bool preview = true;    // the next-capsule band is shown
     int digitWidth = 8;     // d: width of a counter digit picture
@@ -55,6 +55,6 @@ struct WindowLayout {
 // The cell edge in pixels for each smiley size setting (default, 50, 75, 150, 200, 300 %).
 int cellSizeFor(int smileyTaille);
 
-WindowLayout RetaillerEcran(const LayoutInput& in);
+WindowLayout layOutWindow(const LayoutInput& in);
 
 } // namespace kp

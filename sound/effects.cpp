@@ -51,7 +51,7 @@ SoundEffects::SoundEffects(Mixer& mixer) : mixer_(mixer) {
 }
 
 void SoundEffects::setSon(int son) {
-    son_ = son >= 0 && son <= 2 ? son : 0;
+    output_ = son >= 0 && son <= 2 ? son : 0;
 }
 
 void SoundEffects::ModifierWaveVolume(int level) {
@@ -59,10 +59,10 @@ void SoundEffects::ModifierWaveVolume(int level) {
 }
 
 void SoundEffects::play(Sound sound) {
-    if (son_ == 1) {
+    if (output_ == 1) {
         const auto& clip = clips_[indexOf(sound)];
         if (clip && !clip->empty()) mixer_.playClip(clip);
-    } else if (son_ == 2) {
+    } else if (output_ == 2) {
         mixer_.playTones(speakerTones(sound));
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The four sound effects, sent where the "Son" setting says: 0 nowhere, 1 the loudspeakers
+// The four sound effects, sent where the "soundOutput" setting says: 0 nowhere, 1 the loudspeakers
 // (the WAVE clip, from memory), 2 the PC speaker (a short sequence of square-wave tones).
 #include "engine/events.h"
 #include "mixer.h"
@@ -24,14 +24,14 @@ class SoundEffects {
     explicit SoundEffects(Mixer& mixer);
 
     void setSon(int son); // 0, 1 or 2; anything else is taken as 0
-    int son() const { return son_; }
-    // "WaveVolume" 0-2: the gain of effects in the mixer (no device volume is touched).
+    int son() const { return output_; }
+    // "effectsVolume" 0-2: the gain of effects in the mixer (no device volume is touched).
     void ModifierWaveVolume(int level);
 
-    void SonnerPose() { play(Sound::Landing); }
-    void SonnerEffacement() { play(Sound::Removal); }
-    void SonnerNiveau() { play(Sound::LevelWon); }
-    void SonnerRecord() { play(Sound::HighScore); }
+    void playLanding() { play(Sound::Landing); }
+    void playRemoval() { play(Sound::Removal); }
+    void playLevelWon() { play(Sound::LevelWon); }
+    void playHighScore() { play(Sound::HighScore); }
     void play(Sound sound);
 
     // Whether every clip was found and decoded.
@@ -39,7 +39,7 @@ class SoundEffects {
 
   private:
     Mixer& mixer_;
-    int son_ = 1;
+    int output_ = 1;
     std::array<std::shared_ptr<const Clip>, 4> clips_;
 };
 

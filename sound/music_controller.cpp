@@ -9,9 +9,9 @@ MusicController::~MusicController() {
     release();
 }
 
-QString MusicController::playFailure(int langue) {
-    return langue == 0 ? QStringLiteral("Lecture impossible.")
-                       : QStringLiteral("Impossible playing.");
+QString MusicController::playFailure(int language) {
+    return language == 0 ? QStringLiteral("Lecture impossible.")
+                         : QStringLiteral("Impossible playing.");
 }
 
 void MusicController::release() {
@@ -23,30 +23,30 @@ void MusicController::release() {
     player_.setTune({});
 }
 
-std::optional<QString> MusicController::MenuMusique_Go(int n, int langue) {
+std::optional<QString> MusicController::playTune(int n, int language) {
     const TuneInfo* tune = tuneInfo(n);
     if (!tune) {
-        MenuMusiquePas_Go();
+        stopMusic();
         return std::nullopt;
     }
     if (loading_) loading_(true);
     release();
-    musique_ = n;
+    tune_ = n;
     player_.setTune(tuneResource(QString::fromLatin1(tune->resource)));
     player_.setEnabled(true);
     const bool ok = player_.open() && player_.play();
     if (loading_) loading_(false);
     if (ok) return std::nullopt;
-    return playFailure(langue);
+    return playFailure(language);
 }
 
-void MusicController::MenuMusiquePas_Go() {
-    musique_ = 0;
+void MusicController::stopMusic() {
+    tune_ = 0;
     release();
 }
 
 MusicController::Watch MusicController::superviseMusic(bool applicationActive, bool windowVisible,
-                                                       bool enBoucle) {
+                                                       bool loop) {
     if (applicationActive && windowVisible && player_.mode() == MusicPlayer::Mode::Paused) {
         if (loading_) loading_(true);
         player_.stop();
@@ -60,11 +60,11 @@ MusicController::Watch MusicController::superviseMusic(bool applicationActive, b
         return Watch::Paused;
     }
     if (player_.mode() == MusicPlayer::Mode::Stopped) {
-        if (enBoucle) {
+        if (loop) {
             player_.play();
             return Watch::Replayed;
         }
-        MenuMusiquePas_Go();
+        stopMusic();
         return Watch::Ended;
     }
     return Watch::Nothing;

@@ -1,5 +1,5 @@
 #pragma once
-// Choosing, starting and watching over the tune, as the "Musique" menu and the one-second
+// Choosing, starting and watching over the tune, as the "music" menu and the one-second
 // clock ask: the release sequence, looping at the end of a tune, pausing while the game is in
 // the background. The tunes play from memory: nothing is written to disk.
 #include "music_player.h"
@@ -19,7 +19,7 @@ class MusicController {
         Restarted, // the game came back to the front: the tune starts again from its beginning
         Paused,    // the game went to the background
         Replayed,  // the tune ended and, looping, plays again
-        Ended,     // the tune ended without looping: no music now ("Musique" is 0)
+        Ended,     // the tune ended without looping: no music now ("music" is 0)
     };
 
     explicit MusicController(MusicPlayer& player);
@@ -30,23 +30,23 @@ class MusicController {
 
     // Starts tune n (1-5): releases the tune playing, hands the new one to the player and plays
     // it. On failure the text to show in the given language (0 French, 1 English) comes back,
-    // and "Musique" stays n, as the menu still shows it.
-    std::optional<QString> MenuMusique_Go(int n, int langue);
-    // No music: "Musique" 0, and the release sequence.
-    void MenuMusiquePas_Go();
+    // and "music" stays n, as the menu still shows it.
+    std::optional<QString> playTune(int n, int language);
+    // No music: "music" 0, and the release sequence.
+    void stopMusic();
     // Stop, close, disable the player, let go of the tune. Also at close.
     void release();
 
     // The clock's music step, once a second.
-    Watch superviseMusic(bool applicationActive, bool windowVisible, bool enBoucle);
+    Watch superviseMusic(bool applicationActive, bool windowVisible, bool loop);
 
-    int musique() const { return musique_; }
+    int musique() const { return tune_; }
 
-    static QString playFailure(int langue);
+    static QString playFailure(int language);
 
   private:
     MusicPlayer& player_;
-    int musique_ = 0;
+    int tune_ = 0;
     std::function<void(bool)> loading_;
 };
 

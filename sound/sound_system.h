@@ -31,7 +31,7 @@ class SoundSystem {
     MusicController& music() { return music_; }
     const AudioOutput& output() const { return *output_; }
 
-    // "WaveVolume" and "MidiVolume" 0-2, as the game's own gains in the mixer.
+    // "effectsVolume" and "musicVolume" 0-2, as the game's own gains in the mixer.
     void ModifierWaveVolume(int level) { effects_.ModifierWaveVolume(level); }
     void ModifierMidiVolume(int level);
 

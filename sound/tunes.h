@@ -8,7 +8,7 @@
 namespace kp::sound {
 
 struct TuneInfo {
-    int musique;          // the "Musique" setting that selects it
+    int musique;          // the "music" setting that selects it
     const char* caption;  // menu caption
     const char* resource; // resource name
 };
@@ -21,7 +21,7 @@ inline constexpr std::array<TuneInfo, 5> Tunes{{
     {5, "Po&wer Pads", "POWER_PA"},
 }};
 
-// The tune of a "Musique" value, or nullptr for 0 and out-of-range values.
+// The tune of a "music" value, or nullptr for 0 and out-of-range values.
 const TuneInfo* tuneInfo(int musique);
 
 // The bytes of a tune's MIDI file or of an effect clip ("Pose", "Suppr", "level", "Record");

@@ -130,7 +130,7 @@ AboutPage::AboutPage(QWidget* parent)
     }
     timer_.setInterval(AnimationAPropos::Periode);
     connect(&timer_, &QTimer::timeout, this, [this] { TimerAProposTimer(); });
-    appliquerLangue(0);
+    applyLanguage(0);
 }
 
 QString AboutPage::titre() const {
@@ -198,18 +198,18 @@ void AboutPage::appliquerAnimation() {
     }
 }
 
-void AboutPage::afficherPalmares(const Palmares& table, const std::array<int32_t, 5>& couleurs) {
+void AboutPage::afficherPalmares(const ScoreTable& table, const std::array<int32_t, 5>& couleurs) {
     palmares_->afficher(table, couleurs);
 }
 
-void AboutPage::appliquerLangue(int langue) {
-    freeware2_->setText(dialogCaption("LabelFreeware2", langue));
-    mail_->setToolTip(dialogCaption("LabelMail", langue));
-    mailTexte_->setText(dialogCaption("LabelMail", langue));
-    effacerLabel_->setText(dialogCaption("LabelEffacerScores", langue));
-    effacer_->setText(dialogCaption("BtnEffacerScores", langue));
-    palmares_->appliquerLangue(langue);
-    testeurs_->appliquerLangue(langue);
+void AboutPage::applyLanguage(int language) {
+    freeware2_->setText(dialogCaption("LabelFreeware2", language));
+    mail_->setToolTip(dialogCaption("LabelMail", language));
+    mailTexte_->setText(dialogCaption("LabelMail", language));
+    effacerLabel_->setText(dialogCaption("LabelEffacerScores", language));
+    effacer_->setText(dialogCaption("BtnEffacerScores", language));
+    palmares_->applyLanguage(language);
+    testeurs_->applyLanguage(language);
 }
 
 } // namespace kp

@@ -48,8 +48,8 @@ class AboutPage : public QWidget {
     void TimerAProposTimer();
     const AnimationAPropos& animation() const { return anim_; }
 
-    void afficherPalmares(const Palmares& table, const std::array<int32_t, 5>& couleurs);
-    void appliquerLangue(int langue);
+    void afficherPalmares(const ScoreTable& table, const std::array<int32_t, 5>& couleurs);
+    void applyLanguage(int language);
 
     QString titre() const;
     QString version() const;

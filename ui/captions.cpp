@@ -115,22 +115,22 @@ std::span<const Caption> menuCaptions() {
     return table;
 }
 
-QString caption(const char* id, int langue) {
+QString caption(const char* id, int language) {
     for (const Caption& c : table)
-        if (std::strcmp(c.id, id) == 0) return QString::fromUtf8(langue == 1 ? c.en : c.fr);
+        if (std::strcmp(c.id, id) == 0) return QString::fromUtf8(language == 1 ? c.en : c.fr);
     return QString::fromUtf8(id);
 }
 
-QString texteMessagePause(int langue) {
-    return langue == 1 ? QStringLiteral("Paused") : QStringLiteral("Pause");
+QString pauseMessage(int language) {
+    return language == 1 ? QStringLiteral("Paused") : QStringLiteral("Pause");
 }
 
-QString texteMessagePerdu(int langue) {
-    return langue == 1 ? QStringLiteral("Failed !") : QStringLiteral("Perdu !");
+QString lostMessage(int language) {
+    return language == 1 ? QStringLiteral("Failed !") : QStringLiteral("Perdu !");
 }
 
-QString texteMessageNiveau(int langue, int niveau) {
-    return (langue == 1 ? QStringLiteral("Level ") : QStringLiteral("Niveau ")) +
+QString levelMessage(int language, int niveau) {
+    return (language == 1 ? QStringLiteral("Level ") : QStringLiteral("Niveau ")) +
            QString::number(niveau);
 }
 

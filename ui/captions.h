@@ -16,11 +16,11 @@ struct Caption {
 
 std::span<const Caption> menuCaptions();
 // The caption of an item in a language (0 French, 1 English); the id itself when unknown.
-QString caption(const char* id, int langue);
+QString caption(const char* id, int language);
 
 // The message line's fixed texts.
-QString texteMessagePause(int langue);
-QString texteMessagePerdu(int langue);
-QString texteMessageNiveau(int langue, int niveau);
+QString pauseMessage(int language);
+QString lostMessage(int language);
+QString levelMessage(int language, int niveau);
 
 } // namespace kp

@@ -27,31 +27,31 @@ Colour fromQColor(const QColor& c) {
 
 // The background keys live in the settings; the composer has its own copy of them. One list
 // of pairs serves both directions.
-template <typename S, typename B, typename Copy> void champsFond(S& s, B& b, Copy copy) {
-    copy(s.Fond, b.Fond);
-    copy(s.CouleurFondUni, b.CouleurFondUni);
-    copy(s.CouleurDegrade1, b.CouleurDegrade1);
-    copy(s.CouleurDegrade2, b.CouleurDegrade2);
-    copy(s.CouleurBordure, b.CouleurBordure);
-    copy(s.ImageFondTaille, b.ImageFondTaille);
-    copy(s.ImageFondPositionH, b.ImageFondPositionH);
-    copy(s.ImageFondPositionV, b.ImageFondPositionV);
-    copy(s.Mosaique, b.Mosaique);
-    copy(s.NoirEtBlanc, b.NoirEtBlanc);
-    copy(s.Negatif, b.Negatif);
-    copy(s.CheminFond, b.CheminFond);
+template <typename S, typename B, typename Copy> void backgroundFields(S& s, B& b, Copy copy) {
+    copy(s.background, b.background);
+    copy(s.plainColour, b.plainColour);
+    copy(s.gradientTop, b.gradientTop);
+    copy(s.gradientBottom, b.gradientBottom);
+    copy(s.borderColour, b.borderColour);
+    copy(s.pictureSize, b.pictureSize);
+    copy(s.pictureAlignH, b.pictureAlignH);
+    copy(s.pictureAlignV, b.pictureAlignV);
+    copy(s.tiled, b.tiled);
+    copy(s.greyscale, b.greyscale);
+    copy(s.negative, b.negative);
+    copy(s.recentPictures, b.recentPictures);
 }
 
-BackgroundSettings fondDe(const Settings& s) {
+BackgroundSettings backgroundOf(const Settings& s) {
     BackgroundSettings b;
-    champsFond(s, b, [](const auto& from, auto& to) {
+    backgroundFields(s, b, [](const auto& from, auto& to) {
         to = static_cast<std::remove_reference_t<decltype(to)>>(from);
     });
     return b;
 }
 
-void copierFond(BackgroundSettings& b, Settings& s) {
-    champsFond(s, b, [](auto& to, const auto& from) {
+void copyBackground(BackgroundSettings& b, Settings& s) {
+    backgroundFields(s, b, [](auto& to, const auto& from) {
         to = static_cast<std::remove_reference_t<decltype(to)>>(from);
     });
 }
@@ -65,14 +65,14 @@ QImage toQImage(const Bitmap24& bmp) {
 
 } // namespace
 
-void TForm1::RetaillerEcran() {
+void MainWindow::layOutWindow() {
     const LevelParameters& p = game_.state().params;
     LayoutInput in;
     in.cellSize = cellSize_;
-    in.nbLgn = p.NbLgn;
-    in.nbCol = p.NbCol;
-    in.counters = settings_.AffCompteurs != 0;
-    in.preview = settings_.AffPieceSuivante != 0;
+    in.rows = p.rows;
+    in.columns = p.columns;
+    in.counters = settings_.showCounters != 0;
+    in.preview = settings_.showNextCapsule != 0;
     if (!digits_.digit[1].isNull()) in.digitWidth = digits_.digit[1].width();
     if (!digits_.separator.isNull()) in.separatorWidth = digits_.separator.width();
     if (const QScreen* screen = this->screen()) {
@@ -89,134 +89,135 @@ void TForm1::RetaillerEcran() {
     in.frameRight = frame.right();
     in.frameBottom = frame.bottom();
     centreWithFrame_ = frame.isNull();
-    const WindowLayout client = kp::RetaillerEcran(in);
+    const WindowLayout client = kp::layOutWindow(in);
     view_->setFixedSize(client.clientWidth, client.clientHeight);
     fitMenuRows();
     in.menuHeight = menuRows_->height();
-    const WindowLayout l = kp::RetaillerEcran(in);
-    painter_.setLayout(l, cellSize_, p.NbLgn, p.NbCol);
+    const WindowLayout l = kp::layOutWindow(in);
+    painter_.setLayout(l, cellSize_, p.rows, p.columns);
     // The frame's place, given as the window's own (move() would read a stale frame).
     setGeometry(QRect(QPoint(l.windowX + in.frameLeft, l.windowY + in.frameTop), size()));
     message_->setGeometry(l.messageLeft, l.messageTop, l.messageWidth,
                           std::max(message_->sizeHint().height(), 24));
-    view_->update(painter_.AfficherChrono(game_.state()));
+    view_->update(painter_.drawChrono(game_.state()));
 }
 
 // Asked of the window itself: the widget's own idea of its frame is only brought up to date
 // when the window moves.
-QMargins TForm1::frameMargins() const {
+QMargins MainWindow::frameMargins() const {
     const QWindow* window = windowHandle();
     return window ? window->frameMargins() : QMargins();
 }
 
-void TForm1::fitMenuRows() {
+void MainWindow::fitMenuRows() {
     const int width = view_->width();
     menuRows_->arrange(width);
     setFixedSize(width, view_->height() + menuRows_->height());
 }
 
-void TForm1::repaintAll() {
-    painter_.FormPaint(game_.state());
+void MainWindow::repaintAll() {
+    painter_.paintAll(game_.state());
     view_->update();
 }
 
-void TForm1::cocherTaille() {
-    cellSize_ = cellSizeFor(settings_.SmileyTaille);
-    check(ids::smileyTaille[std::clamp(settings_.SmileyTaille, 0, 5)]);
+void MainWindow::checkSmileySize() {
+    cellSize_ = cellSizeFor(settings_.smileySize);
+    check(ids::smileyTaille[std::clamp(settings_.smileySize, 0, 5)]);
 }
 
-void TForm1::RedimensionnerSmiley() {
-    cocherTaille();
-    RetaillerEcran();
-    CreerBmpFond(Idem);
+void MainWindow::resizeSmileys() {
+    checkSmileySize();
+    layOutWindow();
+    composeBackground(KeepPicture);
     repaintAll();
 }
 
-void TForm1::choisirTaille(int smileyTaille) {
-    settings_.SmileyTaille = smileyTaille;
-    RedimensionnerSmiley();
+void MainWindow::chooseSmileySize(int smileyTaille) {
+    settings_.smileySize = smileyTaille;
+    resizeSmileys();
     // "100%" and "Taille par défaut" both mean size 0; each ticks its own entry.
     if (QAction* a = qobject_cast<QAction*>(sender())) a->setChecked(true);
 }
 
-void TForm1::MenuSmileyCouleurGo(int colourIndex) {
-    sprites_.recolour(colourIndex, static_cast<Colour>(settings_.SmileyCouleur[colourIndex]));
+void MainWindow::applySmileyColour(int colourIndex) {
+    sprites_.recolour(colourIndex, static_cast<Colour>(settings_.smileyColours[colourIndex]));
     if (const QImage* glyph = sprites_.sprite(removalCode(colourIndex, 0)))
         if (QAction* a = action("MenuSmileyCouleur" + std::to_string(colourIndex)))
             a->setIcon(QIcon(QPixmap::fromImage(*glyph)));
 }
 
-void TForm1::choisirCouleurSmiley(int colourIndex) {
+void MainWindow::chooseSmileyColour(int colourIndex) {
     const auto c = platform_.chooseColour(
-        this, toQColor(static_cast<Colour>(settings_.SmileyCouleur[colourIndex])));
+        this, toQColor(static_cast<Colour>(settings_.smileyColours[colourIndex])));
     if (!c) return;
-    settings_.SmileyCouleur[colourIndex] = static_cast<int32_t>(fromQColor(*c));
-    MenuSmileyCouleurGo(colourIndex);
+    settings_.smileyColours[colourIndex] = static_cast<int32_t>(fromQColor(*c));
+    applySmileyColour(colourIndex);
     repaintAll();
 }
 
-void TForm1::couleursParDefaut() {
+void MainWindow::defaultSmileyColours() {
     for (int c = 0; c < 5; ++c) {
-        settings_.SmileyCouleur[c] = static_cast<int32_t>(SmileyCouleursParDefaut[c]);
-        MenuSmileyCouleurGo(c);
+        settings_.smileyColours[c] = static_cast<int32_t>(DefaultSmileyColours[c]);
+        applySmileyColour(c);
     }
     repaintAll();
 }
 
-void TForm1::basculerAffichage(int32_t Settings::*field) {
+void MainWindow::toggleBand(int32_t Settings::*field) {
     settings_.*field = settings_.*field ? 0 : 1;
-    check("MenuAffCompteurs", settings_.AffCompteurs != 0);
-    check("MenuAffPieceSuivante", settings_.AffPieceSuivante != 0);
-    RetaillerEcran();
-    CreerBmpFond(Idem);
+    check("MenuAffCompteurs", settings_.showCounters != 0);
+    check("MenuAffPieceSuivante", settings_.showNextCapsule != 0);
+    layOutWindow();
+    composeBackground(KeepPicture);
     repaintAll();
 }
 
-void TForm1::appliquerPolice() {
-    QFont font(QString::fromStdString(settings_.NameTexte));
-    font.setPointSize(std::max(1, settings_.SizeTexte));
+void MainWindow::applyMessageFont() {
+    QFont font(QString::fromStdString(settings_.messageFont));
+    font.setPointSize(std::max(1, settings_.messageFontSize));
     // Where the chosen face is missing, keep its heavy look.
     if (!QFontInfo(font).exactMatch() && font.family().contains(QStringLiteral("Black")))
         font.setWeight(QFont::Black);
     message_->setFont(font);
-    const QColor colour = toQColor(static_cast<Colour>(settings_.ColorTexte));
+    const QColor colour = toQColor(static_cast<Colour>(settings_.messageColour));
     message_->setStyleSheet(
         QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
     message_->setGeometry(message_->x(), message_->y(), message_->width(),
                           std::max(message_->sizeHint().height(), 24));
 }
 
-void TForm1::choisirPoliceMessages() {
-    const auto chosen = platform_.chooseFont(this, message_->font(),
-                                             toQColor(static_cast<Colour>(settings_.ColorTexte)));
+void MainWindow::chooseMessageFont() {
+    const auto chosen = platform_.chooseFont(
+        this, message_->font(), toQColor(static_cast<Colour>(settings_.messageColour)));
     if (!chosen) return;
-    settings_.NameTexte = chosen->first.family().toStdString();
-    settings_.SizeTexte = std::max(1, chosen->first.pointSize());
-    settings_.ColorTexte = static_cast<int32_t>(fromQColor(chosen->second));
-    appliquerPolice();
+    settings_.messageFont = chosen->first.family().toStdString();
+    settings_.messageFontSize = std::max(1, chosen->first.pointSize());
+    settings_.messageColour = static_cast<int32_t>(fromQColor(chosen->second));
+    applyMessageFont();
 }
 
 // ---- Background ----
 
-void TForm1::CreerBmpFond(const std::string& path) {
+void MainWindow::composeBackground(const std::string& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    BackgroundSettings b = fondDe(settings_);
+    BackgroundSettings b = backgroundOf(settings_);
     const WindowLayout& l = painter_.layout();
-    const Composition c = composer_.CreerBmpFond(b, l.clientWidth, l.clientHeight, path, langue());
-    copierFond(b, settings_);
+    const Composition c =
+        composer_.composeBackground(b, l.clientWidth, l.clientHeight, path, language());
+    copyBackground(b, settings_);
     QApplication::restoreOverrideCursor();
     if (!c.composed) {
         // The command's radio item took the check mark; it goes back to the background in view.
-        if (modeCoche_) modeCoche_->setChecked(true);
+        if (checkedMode_) checkedMode_->setChecked(true);
         if (!c.message.empty()) platform_.message(this, QString::fromStdString(c.message));
         return;
     }
     painter_.setBackground(toQImage(composer_.background()));
-    majMenusFond(c);
+    updateBackgroundMenus(c);
     repaintAll();
 }
 
-void TForm1::majMenusFond(const Composition& c) {
+void MainWindow::updateBackgroundMenus(const Composition& c) {
     const Settings& s = settings_;
     switch (c.checked) {
     case ModeItem::Uni:
@@ -235,77 +236,77 @@ void TForm1::majMenusFond(const Composition& c) {
         check("MenuFond1");
         break;
     }
-    modeCoche_ = action("MenuFondUni")->actionGroup()->checkedAction();
-    check(ids::imageFondTaille[std::clamp(s.ImageFondTaille, 0, 8)]);
-    check(ids::positionH[std::clamp(s.ImageFondPositionH, 0, 2)]);
-    check(ids::positionV[std::clamp(s.ImageFondPositionV, 0, 2)]);
-    check("MenuOptionsMosaique", s.Mosaique);
-    check("MenuOptionsNoirEtBlanc", s.NoirEtBlanc);
-    check("MenuOptionsNegatif", s.Negatif);
-    if (c.recentChanged) majRecents();
+    checkedMode_ = action("MenuFondUni")->actionGroup()->checkedAction();
+    check(ids::imageFondTaille[std::clamp(s.pictureSize, 0, 8)]);
+    check(ids::positionH[std::clamp(s.pictureAlignH, 0, 2)]);
+    check(ids::positionV[std::clamp(s.pictureAlignV, 0, 2)]);
+    check("MenuOptionsMosaique", s.tiled);
+    check("MenuOptionsNoirEtBlanc", s.greyscale);
+    check("MenuOptionsNegatif", s.negative);
+    if (c.recentChanged) updateRecentPictures();
     for (const char* id : {"MenuImageFondTaille", "MenuImageFondPosition", "MenuImageFondOptions"})
         menus_[id]->setEnabled(c.pictureMenusEnabled);
     if (c.borderColourEnabled) action("MenuCouleurBordure")->setEnabled(*c.borderColourEnabled);
 }
 
-void TForm1::changerFond(const std::function<void(BackgroundSettings&)>& change) {
-    BackgroundSettings b = fondDe(settings_);
+void MainWindow::changeBackground(const std::function<void(BackgroundSettings&)>& change) {
+    BackgroundSettings b = backgroundOf(settings_);
     change(b);
-    copierFond(b, settings_);
-    CreerBmpFond(Idem);
+    copyBackground(b, settings_);
+    composeBackground(KeepPicture);
 }
 
-void TForm1::fondUni() {
+void MainWindow::plainBackground() {
     const auto c =
-        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.CouleurFondUni)));
+        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.plainColour)));
     if (c) {
-        settings_.CouleurFondUni = static_cast<int32_t>(fromQColor(*c));
-        settings_.Fond = FondUni;
+        settings_.plainColour = static_cast<int32_t>(fromQColor(*c));
+        settings_.background = PlainBackground;
     }
-    CreerBmpFond(Idem); // a cancelled choice puts the check mark back where it was
+    composeBackground(KeepPicture); // a cancelled choice puts the check mark back where it was
 }
 
-void TForm1::fondDegrade() {
+void MainWindow::gradientBackground() {
     const auto c1 =
-        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.CouleurDegrade1)));
+        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.gradientTop)));
     if (c1) {
-        settings_.CouleurDegrade1 = static_cast<int32_t>(fromQColor(*c1));
+        settings_.gradientTop = static_cast<int32_t>(fromQColor(*c1));
         const auto c2 =
-            platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.CouleurDegrade2)));
+            platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.gradientBottom)));
         if (c2) {
-            settings_.CouleurDegrade2 = static_cast<int32_t>(fromQColor(*c2));
-            settings_.Fond = FondDegrade;
+            settings_.gradientBottom = static_cast<int32_t>(fromQColor(*c2));
+            settings_.background = GradientBackground;
         }
     }
-    CreerBmpFond(Idem);
+    composeBackground(KeepPicture);
 }
 
-void TForm1::fondLogo() {
-    settings_.Fond = FondLogo;
-    CreerBmpFond(Idem);
+void MainWindow::logoBackground() {
+    settings_.background = LogoBackground;
+    composeBackground(KeepPicture);
 }
 
-void TForm1::fondCharger() {
+void MainWindow::loadBackgroundPicture() {
     const auto path = platform_.openPicture(this);
     if (!path) {
-        CreerBmpFond(Idem);
+        composeBackground(KeepPicture);
         return;
     }
-    settings_.Fond = FondImage;
-    CreerBmpFond(systemPath(*path).string());
+    settings_.background = PictureBackground;
+    composeBackground(systemPath(*path).string());
 }
 
-void TForm1::fondRecent(int index) {
-    settings_.Fond = FondImage;
-    CreerBmpFond(settings_.CheminFond[index - 1]);
+void MainWindow::recentBackground(int index) {
+    settings_.background = PictureBackground;
+    composeBackground(settings_.recentPictures[index - 1]);
 }
 
-void TForm1::couleurBordure() {
+void MainWindow::chooseBorderColour() {
     const auto c =
-        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.CouleurBordure)));
+        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.borderColour)));
     if (!c) return;
-    settings_.CouleurBordure = static_cast<int32_t>(fromQColor(*c));
-    CreerBmpFond(Idem);
+    settings_.borderColour = static_cast<int32_t>(fromQColor(*c));
+    composeBackground(KeepPicture);
 }
 
 } // namespace kp

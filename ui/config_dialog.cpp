@@ -27,7 +27,7 @@ constexpr int Largeur = 484, Hauteur = 491;
 const char* const idsOnglets[3] = {"TabConfiguration", "TabAide", "TabAPropos"};
 } // namespace
 
-TForm2::TForm2(TForm1& main, Platform& platform)
+ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
     : QDialog(&main, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
       main_(main), platform_(platform) {
@@ -70,8 +70,8 @@ TForm2::TForm2(TForm1& main, Platform& platform)
                                                  Qt::IgnoreAspectRatio, Qt::FastTransformation));
     });
     about_->onMail = [this] { ouvrirMail(); };
-    about_->onFrancais = [this] { main_.LangueFrancais(); };
-    about_->onAnglais = [this] { main_.LangueAnglais(); };
+    about_->onFrancais = [this] { main_.useFrench(); };
+    about_->onAnglais = [this] { main_.useEnglish(); };
     about_->onEffacer = [this] { BtnEffacerScoresClick(); };
     onglets_->addTab(about_, QString());
 
@@ -82,18 +82,18 @@ TForm2::TForm2(TForm1& main, Platform& platform)
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
     connect(onglets_, &QTabWidget::currentChanged, this, [this](int tab) { ongletChange(tab); });
-    appliquerLangue(0);
+    applyLanguage(0);
 }
 
-int TForm2::currentTab() const {
+int ConfigDialog::currentTab() const {
     return onglets_->currentIndex();
 }
 
-bool TForm2::modifie() const {
+bool ConfigDialog::modifie() const {
     return config_->modifie();
 }
 
-void TForm2::showTab(int tab) {
+void ConfigDialog::showTab(int tab) {
     onglets_->setCurrentIndex(std::clamp(tab, 0, 2));
     majPalmares(); // a score may just have been entered
     if (!isVisible()) {
@@ -105,20 +105,20 @@ void TForm2::showTab(int tab) {
     activateWindow();
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void ConfigDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (cachePanic_)
         about_->reprendreAnimation(); // back from a panic: everything as it was left
     else
-        FormShow();
+        firstShow();
 }
 
-void TForm2::hideEvent(QHideEvent* event) {
+void ConfigDialog::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     about_->arreterAnimation();
 }
 
-void TForm2::cacherPourPanic(bool cacher) {
+void ConfigDialog::hideForPanic(bool cacher) {
     if (cacher && isVisible()) {
         cachePanic_ = true;
         hide();
@@ -128,64 +128,64 @@ void TForm2::cacherPourPanic(bool cacher) {
     }
 }
 
-void TForm2::FormShow() {
+void ConfigDialog::firstShow() {
     ongletChange(currentTab());
-    config_->setValeurs(main_.settings().Configuration);
+    config_->setValeurs(main_.settings().parameters);
     config_->NoConfig();
     config_->effacerModifie(); // setting the values above counted as changes
     about_->demarrerAnimation();
     majPalmares();
 }
 
-void TForm2::done(int result) {
+void ConfigDialog::done(int result) {
     FormClose();
     QDialog::done(result);
 }
 
-void TForm2::FormClose() {
+void ConfigDialog::FormClose() {
     about_->arreterAnimation();
     config_->interpreterSaisies(); // a value still being typed counts, held to its bounds
     if (!config_->modifie()) return;
     // No is the default answer: Enter alone never throws the game in progress away.
-    if (!platform_.question(this, texteQuestionAppliquer(langue_), false)) return;
+    if (!platform_.question(this, texteQuestionAppliquer(language_), false)) return;
     config_->rendreCoherent();
-    main_.appliquerConfiguration(config_->valeurs());
+    main_.applyConfiguration(config_->valeurs());
 }
 
-void TForm2::ongletChange(int tab) {
+void ConfigDialog::ongletChange(int tab) {
     // Only the memo of the current language shows, and only on the help tab.
-    aides_[0]->setVisible(tab == OngletAide && langue_ != 1);
-    aides_[1]->setVisible(tab == OngletAide && langue_ == 1);
+    aides_[0]->setVisible(tab == OngletAide && language_ != 1);
+    aides_[1]->setVisible(tab == OngletAide && language_ == 1);
 }
 
-void TForm2::appliquerLangue(int langue) {
-    langue_ = langue;
+void ConfigDialog::applyLanguage(int language) {
+    language_ = language;
     const int tab = currentTab();
-    for (int i = 0; i < 3; ++i) onglets_->setTabText(i, dialogCaption(idsOnglets[i], langue));
+    for (int i = 0; i < 3; ++i) onglets_->setTabText(i, dialogCaption(idsOnglets[i], language));
     onglets_->setCurrentIndex(tab);
-    config_->appliquerLangue(langue);
-    about_->appliquerLangue(langue);
-    ok_->setText(dialogCaption("BtnOK", langue));
+    config_->applyLanguage(language);
+    about_->applyLanguage(language);
+    ok_->setText(dialogCaption("BtnOK", language));
     ongletChange(tab);
 }
 
-void TForm2::majPalmares() {
-    about_->afficherPalmares(main_.settings().Scores, main_.settings().SmileyCouleur);
+void ConfigDialog::majPalmares() {
+    about_->afficherPalmares(main_.settings().scores, main_.settings().smileyColours);
 }
 
-void TForm2::BtnEffacerScoresClick() {
-    if (!platform_.question(this, texteQuestionEffacer(langue_), false)) return;
-    EffacerScores(main_.settings().Scores);
+void ConfigDialog::BtnEffacerScoresClick() {
+    if (!platform_.question(this, texteQuestionEffacer(language_), false)) return;
+    eraseScores(main_.settings().scores);
     majPalmares();
 }
 
-QString TForm2::adresseContact() {
+QString ConfigDialog::adresseContact() {
     return QStringLiteral(KP_CONTACT_EMAIL);
 }
 
-QUrl TForm2::lienMail() const {
+QUrl ConfigDialog::lienMail() const {
     const QString sujet = about_->titre() + QLatin1Char(' ') + about_->version();
-    const QString corps = texteMailBonjour(langue_) + sujet + texteMailFin(langue_);
+    const QString corps = texteMailBonjour(language_) + sujet + texteMailFin(language_);
     // Every character outside the unreserved set is escaped, so spaces, accents, "&", "?"
     // and "#" can never end the subject or the body early.
     const QByteArray texte = "mailto:" + QUrl::toPercentEncoding(adresseContact(), "@") +
@@ -194,7 +194,7 @@ QUrl TForm2::lienMail() const {
     return QUrl::fromEncoded(texte, QUrl::StrictMode);
 }
 
-void TForm2::ouvrirMail() {
+void ConfigDialog::ouvrirMail() {
     QDesktopServices::openUrl(lienMail());
 }
 

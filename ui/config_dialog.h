@@ -17,24 +17,24 @@ namespace kp {
 class AboutPage;
 class ConfigPage;
 class Platform;
-class TForm1;
+class MainWindow;
 
-class TForm2 : public QDialog {
+class ConfigDialog : public QDialog {
   public:
     enum Onglet { OngletConfiguration = 0, OngletAide = 1, OngletAPropos = 2 };
 
-    TForm2(TForm1& main, Platform& platform);
+    ConfigDialog(MainWindow& main, Platform& platform);
 
     // Selects a tab and shows the dialog (or brings it forward when it is already open).
     void showTab(int tab);
     int currentTab() const;
 
     // Rewrites every caption in a language (0 French, 1 English), keeping the selected tab.
-    void appliquerLangue(int langue);
-    int langue() const { return langue_; }
+    void applyLanguage(int language);
+    int language() const { return language_; }
 
     // Panic hides an open dialog with the game; the restore brings it back untouched.
-    void cacherPourPanic(bool cacher);
+    void hideForPanic(bool cacher);
 
     // Whether the configuration was changed since the dialog was last shown.
     bool modifie() const;
@@ -47,7 +47,7 @@ class TForm2 : public QDialog {
     ConfigPage* pageConfiguration() const { return config_; }
     AboutPage* pageAPropos() const { return about_; }
     QTabWidget* onglets() const { return onglets_; }
-    QTextEdit* aide(int langue) const { return aides_[langue == 1 ? 1 : 0]; }
+    QTextEdit* aide(int language) const { return aides_[language == 1 ? 1 : 0]; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -56,16 +56,16 @@ class TForm2 : public QDialog {
     void done(int result) override;
 
   private:
-    void FormShow();
+    void firstShow();
     void FormClose();
     void ongletChange(int tab);
     void majPalmares();
     void BtnEffacerScoresClick();
     void ouvrirMail();
 
-    TForm1& main_;
+    MainWindow& main_;
     Platform& platform_;
-    int langue_ = 0;
+    int language_ = 0;
     bool cachePanic_ = false;
     QTabWidget* onglets_;
     ConfigPage* config_;

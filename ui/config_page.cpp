@@ -84,32 +84,32 @@ const char* const legendesBoutons[4] = {"          &d", "          &p", "       
                                         "          &w"};
 
 size_t indexCle(std::string_view cle) {
-    for (size_t i = 0; i < ClesConfiguration.size(); ++i)
-        if (ClesConfiguration[i].key == cle) return i;
+    for (size_t i = 0; i < ParameterKeys.size(); ++i)
+        if (ParameterKeys[i].key == cle) return i;
     return 0;
 }
 
-LevelParameters preset(int32_t nbLgn, int32_t nbCol, int32_t nbVirus, int32_t nbVirusLignes,
-                       int32_t nbVirusInc, int32_t nbVirusLignesInc, int32_t nbVirusLignesMax,
-                       int32_t tempoDepart, int32_t tempoNiveauInc, int32_t minCases,
-                       int32_t nbColor) {
+LevelParameters preset(int32_t rows, int32_t columns, int32_t smileys, int32_t smileyRows,
+                       int32_t smileysPerLevel, int32_t smileyRowsPerLevel, int32_t maxSmileyRows,
+                       int32_t firstFallPeriod, int32_t fallPeriodStep, int32_t minCases,
+                       int32_t colours) {
     LevelParameters p;
-    p.NbLgn = nbLgn;
-    p.NbCol = nbCol;
-    p.NbVirus = nbVirus;
-    p.NbVirusLignes = nbVirusLignes;
-    p.NbVirusInc = nbVirusInc;
-    p.NbVirusLignesInc = nbVirusLignesInc;
-    p.NbVirusLignesMax = nbVirusLignesMax;
-    p.TempoDepart = tempoDepart;
-    p.TempoNiveauInc = tempoNiveauInc;
-    p.MinCasesConsecutives = minCases;
-    p.NbColor = nbColor;
+    p.rows = rows;
+    p.columns = columns;
+    p.smileys = smileys;
+    p.smileyRows = smileyRows;
+    p.smileysPerLevel = smileysPerLevel;
+    p.smileyRowsPerLevel = smileyRowsPerLevel;
+    p.maxSmileyRows = maxSmileyRows;
+    p.firstFallPeriod = firstFallPeriod;
+    p.fallPeriodStep = fallPeriodStep;
+    p.minRun = minCases;
+    p.colours = colours;
     return p;
 }
 
 bool memesValeurs(const LevelParameters& a, const LevelParameters& b) {
-    for (const CleConfiguration& k : ClesConfiguration)
+    for (const ParameterKey& k : ParameterKeys)
         if (a.*k.field != b.*k.field) return false;
     return true;
 }
@@ -158,7 +158,7 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent) {
             auto* edit = new BoundedSpinEdit(this);
             edit->setObjectName(QString::fromLatin1(l.cle.data(), qsizetype(l.cle.size())) +
                                 QStringLiteral("_Edit"));
-            edit->setRange(ClesConfiguration[i].min, ClesConfiguration[i].max);
+            edit->setRange(ParameterKeys[i].min, ParameterKeys[i].max);
             edit->setFixedSize(62, 22);
             etiquette->setBuddy(edit);
             connect(edit, &QSpinBox::valueChanged, this, [this] { valeurChangee(); });
@@ -185,26 +185,26 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent) {
         boutons_[k] = b;
     }
     grid->addLayout(rangee, row++, 0, 1, 3);
-    appliquerLangue(0);
+    applyLanguage(0);
 }
 
 BoundedSpinEdit* ConfigPage::edit(std::string_view key) const {
-    for (size_t i = 0; i < ClesConfiguration.size(); ++i)
-        if (ClesConfiguration[i].key == key) return edits_[i];
+    for (size_t i = 0; i < ParameterKeys.size(); ++i)
+        if (ParameterKeys[i].key == key) return edits_[i];
     return nullptr;
 }
 
 void ConfigPage::setValeurs(const LevelParameters& p) {
-    for (size_t i = 0; i < ClesConfiguration.size(); ++i) {
-        edits_[i]->setRange(ClesConfiguration[i].min, ClesConfiguration[i].max);
-        edits_[i]->setValue(p.*ClesConfiguration[i].field);
+    for (size_t i = 0; i < ParameterKeys.size(); ++i) {
+        edits_[i]->setRange(ParameterKeys[i].min, ParameterKeys[i].max);
+        edits_[i]->setValue(p.*ParameterKeys[i].field);
     }
 }
 
 LevelParameters ConfigPage::valeurs() const {
     LevelParameters p;
-    for (size_t i = 0; i < ClesConfiguration.size(); ++i)
-        p.*ClesConfiguration[i].field = edits_[i]->value();
+    for (size_t i = 0; i < ParameterKeys.size(); ++i)
+        p.*ParameterKeys[i].field = edits_[i]->value();
     return p;
 }
 
@@ -224,8 +224,8 @@ void ConfigPage::valeurChangee() {
 
 void ConfigPage::BtnConfigClick(int k) {
     const LevelParameters& p = presets()[k - 1];
-    for (size_t i = 0; i < ClesConfiguration.size(); ++i)
-        edits_[i]->setValue(p.*ClesConfiguration[i].field);
+    for (size_t i = 0; i < ParameterKeys.size(); ++i)
+        edits_[i]->setValue(p.*ParameterKeys[i].field);
     modifie_ = true;
     // The button that was used goes grey, even if the values did not change.
     for (int j = 1; j <= 4; ++j) boutons_[j - 1]->setEnabled(j != k);
@@ -246,15 +246,15 @@ void ConfigPage::rendreCoherent() {
         inc->setValue(max->value() - premier->value());
 }
 
-void ConfigPage::appliquerLangue(int langue) {
+void ConfigPage::applyLanguage(int language) {
     int g = 0;
     for (const Groupe& groupe : groupes) {
-        titres_[g++]->setText(dialogCaption(groupe.titre, langue));
+        titres_[g++]->setText(dialogCaption(groupe.titre, language));
         for (const Ligne& l : groupe.lignes)
-            etiquettes_[indexCle(l.cle)]->setText(dialogCaption(l.etiquette, langue));
+            etiquettes_[indexCle(l.cle)]->setText(dialogCaption(l.etiquette, language));
     }
-    titres_[3]->setText(dialogCaption(titrePresets, langue));
-    for (int k = 0; k < 4; ++k) boutons_[k]->setToolTip(textePreset(langue, presets()[k]));
+    titres_[3]->setText(dialogCaption(titrePresets, language));
+    for (int k = 0; k < 4; ++k) boutons_[k]->setToolTip(textePreset(language, presets()[k]));
 }
 
 } // namespace kp

@@ -55,18 +55,18 @@ class ConfigPage : public QWidget {
     // the rows added per level at most what is left between them.
     void rendreCoherent();
 
-    void appliquerLangue(int langue);
+    void applyLanguage(int language);
 
-    // The edit of a "Configuration" key ("NbLgn", ...).
+    // The edit of a "parameters" key ("rows", ...).
     BoundedSpinEdit* edit(std::string_view key) const;
     QPushButton* bouton(int k) const { return boutons_[k - 1]; }
 
   private:
     void valeurChangee();
 
-    std::array<BoundedSpinEdit*, 11> edits_{};  // in the order of ClesConfiguration
+    std::array<BoundedSpinEdit*, 11> edits_{};  // in the order of ParameterKeys
     std::array<QLabel*, 4> titres_{};           // group headings
-    std::array<LeaderLabel*, 11> etiquettes_{}; // in the order of ClesConfiguration
+    std::array<LeaderLabel*, 11> etiquettes_{}; // in the order of ParameterKeys
     std::array<QPushButton*, 4> boutons_{};
     bool modifie_ = false;
 };

@@ -49,14 +49,14 @@ std::span<const Caption> dialogCaptions() {
     return table;
 }
 
-QString dialogCaption(const char* id, int langue) {
+QString dialogCaption(const char* id, int language) {
     for (const Caption& c : table)
-        if (std::strcmp(c.id, id) == 0) return QString::fromUtf8(langue == 1 ? c.en : c.fr);
+        if (std::strcmp(c.id, id) == 0) return QString::fromUtf8(language == 1 ? c.en : c.fr);
     return QString::fromUtf8(id);
 }
 
-QString texteQuestionAppliquer(int langue) {
-    return langue == 1
+QString texteQuestionAppliquer(int language) {
+    return language == 1
                ? QStringLiteral("The configuration was modified.\rIf you apply it, the game in "
                                 "progress will be re-initialized.\r\rWant you to apply the new "
                                 "configuration ?")
@@ -65,32 +65,33 @@ QString texteQuestionAppliquer(int langue) {
                                 "nouvelle configuration ?");
 }
 
-QString texteQuestionEffacer(int langue) {
-    return langue == 1 ? QStringLiteral("Erase the table of the scores ?")
-                       : QStringLiteral("Effacer le tableau des scores ?");
+QString texteQuestionEffacer(int language) {
+    return language == 1 ? QStringLiteral("Erase the table of the scores ?")
+                         : QStringLiteral("Effacer le tableau des scores ?");
 }
 
-QString textePreset(int langue, const LevelParameters& p) {
+QString textePreset(int language, const LevelParameters& p) {
     const QString format =
-        langue == 1 ? QStringLiteral("%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, "
-                                     "runs of %6, a fall every %7 ms")
-                    : QStringLiteral("%1 lignes × %2 colonnes, %3 smileys sur %4 lignes, "
-                                     "%5 couleurs, alignements de %6, une chute toutes les %7 ms");
-    return format.arg(p.NbLgn)
-        .arg(p.NbCol)
-        .arg(p.NbVirus)
-        .arg(p.NbVirusLignes)
-        .arg(p.NbColor)
-        .arg(p.MinCasesConsecutives)
-        .arg(p.TempoDepart);
+        language == 1
+            ? QStringLiteral("%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, "
+                             "runs of %6, a fall every %7 ms")
+            : QStringLiteral("%1 lignes × %2 colonnes, %3 smileys sur %4 lignes, "
+                             "%5 couleurs, alignements de %6, une chute toutes les %7 ms");
+    return format.arg(p.rows)
+        .arg(p.columns)
+        .arg(p.smileys)
+        .arg(p.smileyRows)
+        .arg(p.colours)
+        .arg(p.minRun)
+        .arg(p.firstFallPeriod);
 }
 
-QString texteMailBonjour(int langue) {
-    return langue == 1 ? QStringLiteral("Hello. I use ") : QStringLiteral("Bonjour. J'utilise ");
+QString texteMailBonjour(int language) {
+    return language == 1 ? QStringLiteral("Hello. I use ") : QStringLiteral("Bonjour. J'utilise ");
 }
 
-QString texteMailFin(int langue) {
-    return langue == 1
+QString texteMailFin(int language) {
+    return language == 1
                ? QStringLiteral(" and I am (a little) (much) (passionately) (with the madness) "
                                 "(not at all) happy with it. I thought that that would please to "
                                 "you to know it !")

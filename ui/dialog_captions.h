@@ -15,21 +15,21 @@ namespace kp {
 
 std::span<const Caption> dialogCaptions();
 // The caption of a dialog widget in a language (0 French, 1 English); the id when unknown.
-QString dialogCaption(const char* id, int langue);
+QString dialogCaption(const char* id, int language);
 
 // Asked when the dialog closes with a modified configuration ("\r" breaks the lines).
-QString texteQuestionAppliquer(int langue);
+QString texteQuestionAppliquer(int language);
 // Asked by the erase button.
-QString texteQuestionEffacer(int langue);
+QString texteQuestionEffacer(int language);
 
 // The tooltip of a preset button: what the preset plays like.
-QString textePreset(int langue, const LevelParameters& p);
+QString textePreset(int language, const LevelParameters& p);
 
 // The mail link's message, around the title and the version: "<greeting>title version<end>".
-QString texteMailBonjour(int langue);
-QString texteMailFin(int langue);
+QString texteMailBonjour(int language);
+QString texteMailFin(int language);
 
 // The help page's two texts (rich text).
-QString texteAide(int langue);
+QString texteAide(int language);
 
 } // namespace kp

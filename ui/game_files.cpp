@@ -23,10 +23,10 @@ namespace {
 
 // Why the file cannot even be read as a saved game, in one sentence of the language; empty when
 // it can be. (A folder, a device or a pipe is never opened: reading a pipe could wait forever.)
-QString unreadableSave(const std::filesystem::path& path, int langue) {
+QString unreadableSave(const std::filesystem::path& path, int language) {
     namespace fs = std::filesystem;
     const QString name = QFile::decodeName(QByteArray::fromStdString(path.string()));
-    const bool en = langue == 1;
+    const bool en = language == 1;
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     int error = ec.value();
@@ -60,58 +60,57 @@ QString unreadableSave(const std::filesystem::path& path, int langue) {
 
 } // namespace
 
-void TForm1::OuvrirPartie(const std::filesystem::path& path) {
+void MainWindow::openSavedGame(const std::filesystem::path& path) {
     // A file that holds no saved game is refused before the game in progress is touched; a
     // game read here is handed to the level set-up, which does not read the file again.
-    if (const QString why = unreadableSave(path, langue()); !why.isEmpty()) {
+    if (const QString why = unreadableSave(path, language()); !why.isEmpty()) {
         platform_.message(this, why);
         return;
     }
     const std::string p = path.string();
     auto lue = std::make_unique<SavedGame>();
-    const LoadResult result = LireSauvegarde(p, settingsFile_.string(), *lue);
+    const LoadResult result = readSavedGame(p, settingsFile_.string(), *lue);
     if (result == LoadResult::NotASave) {
         notASavedGame(p);
         return;
     }
-    if (result == LoadResult::Loaded) partieLue_ = {p, std::move(lue)};
+    if (result == LoadResult::Loaded) savedGameRead_ = {p, std::move(lue)};
     game_.newGame(p);
-    partieLue_ = {};
+    savedGameRead_ = {};
 }
 
-void TForm1::ouvrirPartie() {
-    if (const auto path = platform_.openGame(this)) OuvrirPartie(systemPath(*path));
+void MainWindow::chooseSavedGame() {
+    if (const auto path = platform_.openGame(this)) openSavedGame(systemPath(*path));
 }
 
-void TForm1::enregistrerPartie() {
-    const auto path = platform_.saveGame(this, langue());
+void MainWindow::saveGameAs() {
+    const auto path = platform_.saveGame(this, language());
     if (!path) return;
-    const FileResult saved = EnregistrerPartie(systemPath(*path), game_.state());
+    const FileResult saved = writeSavedGame(systemPath(*path), game_.state());
     if (!saved.ok())
-        platform_.message(this, QString::fromStdString(MessageErreurFichier(saved, langue())));
+        platform_.message(this, QString::fromStdString(fileErrorMessage(saved, language())));
 }
 
-void TForm1::recordOffered() {
-    if (!nomDialogue_) return;
-    nomDialogue_->appliquerLangue(langue());
-    if (nomDialogue_->exec() != QDialog::Accepted) return;
+void MainWindow::recordOffered() {
+    if (!nameDialog_) return;
+    nameDialog_->applyLanguage(language());
+    if (nameDialog_->exec() != QDialog::Accepted) return;
     // The date in the computer's own language.
-    MoisCourts mois;
+    ShortMonths mois;
     const QLocale locale;
     for (int m = 0; m < 12; ++m)
         mois[m] = locale.monthName(m + 1, QLocale::ShortFormat).toStdString();
     const GameState& s = game_.state();
-    const ResultatPalmares r =
-        MettreAJourPalmares(settings_.Scores, settingsFile_, s.level, s.smileysLeft,
-                            nomDialogue_->nom().toStdString(), TexteDatePalmaresMaintenant(mois));
+    const ScoreUpdate r = enterScore(settings_.scores, settingsFile_, s.level, s.smileysLeft,
+                                     nameDialog_->nom().toStdString(), scoreDateNow(mois));
     if (r.rang > 0 && !r.fichier.ok())
-        platform_.message(this, QString::fromStdString(MessageErreurFichier(r.fichier, langue())));
-    montrerPalmares();
+        platform_.message(this, QString::fromStdString(fileErrorMessage(r.fichier, language())));
+    showScores();
 }
 
 // The score page of the configuration dialog, once the entry is in.
-void TForm1::montrerPalmares() {
-    if (form2_) form2_->showTab(TForm2::OngletAPropos);
+void MainWindow::showScores() {
+    if (configDialog_) configDialog_->showTab(ConfigDialog::OngletAPropos);
 }
 
 } // namespace kp

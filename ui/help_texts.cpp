@@ -108,8 +108,8 @@ scores is on the "About" page.</p>
 
 } // namespace
 
-QString texteAide(int langue) {
-    return QString::fromUtf8(kStyle) + QString::fromUtf8(langue == 1 ? kEnglish : kFrancais);
+QString texteAide(int language) {
+    return QString::fromUtf8(kStyle) + QString::fromUtf8(language == 1 ? kEnglish : kFrancais);
 }
 
 } // namespace kp

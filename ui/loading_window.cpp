@@ -6,7 +6,7 @@
 
 namespace kp {
 
-TForm4::TForm4(QWidget* parent)
+LoadingWindow::LoadingWindow(QWidget* parent)
     : QFrame(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                          Qt::WindowDoesNotAcceptFocus) {
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -21,9 +21,9 @@ TForm4::TForm4(QWidget* parent)
     label_->setFont(f);
 }
 
-void TForm4::montrer(int langue) {
-    label_->setText(langue == 1 ? QStringLiteral("Loading the music...")
-                                : QStringLiteral("Chargement de la musique en cours..."));
+void LoadingWindow::montrer(int language) {
+    label_->setText(language == 1 ? QStringLiteral("Loading the music...")
+                                  : QStringLiteral("Chargement de la musique en cours..."));
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     show();

@@ -8,11 +8,11 @@ class QLabel;
 
 namespace kp {
 
-class TForm4 : public QFrame {
+class LoadingWindow : public QFrame {
   public:
-    explicit TForm4(QWidget* parent = nullptr);
+    explicit LoadingWindow(QWidget* parent = nullptr);
     // Sets the text for the language (0 French, 1 English), shows the window and lets it paint.
-    void montrer(int langue);
+    void montrer(int language);
 
   private:
     QLabel* label_;

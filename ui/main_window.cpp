@@ -69,8 +69,8 @@ Command commandForKey(int qtKey, bool keypad) {
     }
 }
 
-TForm1::TForm1(Platform& platform, std::filesystem::path settingsFile,
-               sound::SoundSystem::Options soundOptions, QWidget* parent)
+MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
+                       sound::SoundSystem::Options soundOptions, QWidget* parent)
     : QMainWindow(parent), platform_(platform), settingsFile_(std::move(settingsFile)),
       game_(*this), painter_(sprites_, digits_), sound_(std::move(soundOptions)) {
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
@@ -89,10 +89,9 @@ TForm1::TForm1(Platform& platform, std::filesystem::path settingsFile,
                 [this, i] { game_.fire(static_cast<TimerId>(i)); });
     }
     // The clock also watches over the music, after its own game step.
-    connect(&timers_[timerIndex(TimerId::Clock)], &QTimer::timeout, this,
-            [this] { superviserMusique(); });
+    connect(&timers_[timerIndex(TimerId::Clock)], &QTimer::timeout, this, [this] { watchMusic(); });
     buildMenus();
-    form2_ = new TForm2(*this, platform_);
+    configDialog_ = new ConfigDialog(*this, platform_);
     frameWatch_.setInterval(50);
     connect(&frameWatch_, &QTimer::timeout, this, [this] {
         centreOnceFramed();
@@ -100,81 +99,81 @@ TForm1::TForm1(Platform& platform, std::filesystem::path settingsFile,
     });
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::appliquerConfiguration(const LevelParameters& p) {
-    settings_.Configuration = p;
+void MainWindow::applyConfiguration(const LevelParameters& p) {
+    settings_.parameters = p;
     game_.setParameters(p);
-    RetaillerEcran();
-    CreerBmpFond(Idem);
+    layOutWindow();
+    composeBackground(KeepPicture);
     repaintAll();
     game_.newGame(); // as "Nouvelle partie" does
 }
 
-QAction* TForm1::action(const std::string& id) const {
+QAction* MainWindow::action(const std::string& id) const {
     const auto it = actions_.find(id);
     return it == actions_.end() ? nullptr : it->second;
 }
 
-QMenu* TForm1::menu(const std::string& id) const {
+QMenu* MainWindow::menu(const std::string& id) const {
     const auto it = menus_.find(id);
     return it == menus_.end() ? nullptr : it->second;
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    FormShow();
+    firstShow();
 }
 
-void TForm1::FormShow() {
+void MainWindow::firstShow() {
     if (shown_) return;
     shown_ = true;
     game_.random().setSeed(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
-    nomDialogue_ = new TForm3(this);
+    nameDialog_ = new NameDialog(this);
     sprites_.load();
     digits_.load();
     pinups_.load();
     composer_.setLogo(loadBitmap(QStringLiteral(":/logo/ImgLogo")));
-    ChargerINI(settings_, settingsFile_);
+    loadSettings(settings_, settingsFile_);
     // The board's size comes first: the layout is computed from it.
-    game_.setParameters(settings_.Configuration);
-    appliquerReglages();
+    game_.setParameters(settings_.parameters);
+    applySettings();
     game_.newGame();
     // The timers that always run start with the game.
     for (int i = 0; i < TimerCount; ++i) timerChanged(static_cast<TimerId>(i));
     if (centreWithFrame_) frameWatch_.start();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
-    const FileResult saved = EnregistrerINI(settings_, settingsFile_);
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const FileResult saved = saveSettings(settings_, settingsFile_);
     if (!saved.ok())
-        platform_.message(this, QString::fromStdString(MessageErreurFichier(saved, langue())));
+        platform_.message(this, QString::fromStdString(fileErrorMessage(saved, language())));
     if (tray_) tray_->hide();
     sound_.music().release();
     event->accept();
 }
 
-void TForm1::quitter() {
+void MainWindow::quitGame() {
     close();
     platform_.quit();
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
     const Command command = commandForKey(event->key(), event->modifiers() & Qt::KeypadModifier);
     if (event->isAutoRepeat() && command == Command::Other) return;
     game_.handle(command);
 }
 
-void TForm1::centreOnceFramed() {
-    if (centreWithFrame_ && !frameMargins().isNull()) RetaillerEcran();
+void MainWindow::centreOnceFramed() {
+    if (centreWithFrame_ && !frameMargins().isNull()) layOutWindow();
 }
 
-void TForm1::moveEvent(QMoveEvent* event) {
+void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     centreOnceFramed();
 }
 
-void TForm1::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
         game_.setWindowActive(isActiveWindow());
         centreOnceFramed(); // a window manager activates the window it has just framed
@@ -184,58 +183,58 @@ void TForm1::changeEvent(QEvent* event) {
 
 // ---- What the rules report ----
 
-void TForm1::cellChanged(int row, int col, int32_t code) {
+void MainWindow::cellChanged(int row, int col, int32_t code) {
     view_->update(painter_.setCell(row, col, code));
 }
 
-void TForm1::previewChanged(int col, int32_t code) {
+void MainWindow::previewChanged(int col, int32_t code) {
     view_->update(painter_.setPreview(col, code));
 }
 
-void TForm1::counterChanged(Counter counter) {
+void MainWindow::counterChanged(Counter counter) {
     const GameState& s = game_.state();
     switch (counter) {
     case Counter::Level:
-        view_->update(painter_.AfficherNiveau(s));
+        view_->update(painter_.drawLevel(s));
         break;
     case Counter::Smileys:
-        view_->update(painter_.AfficherNbVirusRestants(s));
+        view_->update(painter_.drawSmileysLeft(s));
         break;
     case Counter::Chrono:
-        view_->update(painter_.AfficherChrono(s));
+        view_->update(painter_.drawChrono(s));
         break;
     }
 }
 
-void TForm1::afficherMessage() {
+void MainWindow::showMessage() {
     const GameState& s = game_.state();
     switch (s.message) {
     case Message::Level:
-        message_->setText(texteMessageNiveau(langue(), s.level));
+        message_->setText(levelMessage(language(), s.level));
         break;
     case Message::Paused:
-        message_->setText(texteMessagePause(langue()));
+        message_->setText(pauseMessage(language()));
         break;
     case Message::Lost:
-        message_->setText(texteMessagePerdu(langue()));
+        message_->setText(lostMessage(language()));
         break;
     }
     message_->setVisible(s.messageVisible);
 }
 
-void TForm1::messageChanged() {
-    afficherMessage();
+void MainWindow::messageChanged() {
+    showMessage();
 }
 
-void TForm1::messageRepaint() {
+void MainWindow::messageRepaint() {
     if (message_->isVisible()) message_->update();
 }
 
-void TForm1::pauseChanged(bool paused) {
+void MainWindow::pauseChanged(bool paused) {
     if (QAction* a = action("MenuPause")) a->setChecked(paused);
 }
 
-void TForm1::timerChanged(TimerId id) {
+void MainWindow::timerChanged(TimerId id) {
     const TimerSlot& t = game_.state().timer(id);
     QTimer& timer = timers_[timerIndex(id)];
     if (t.running())
@@ -244,25 +243,25 @@ void TForm1::timerChanged(TimerId id) {
         timer.stop();
 }
 
-void TForm1::soundWanted(Sound s) {
+void MainWindow::soundWanted(Sound s) {
     sound_.effects().play(s);
 }
 
-void TForm1::windowShake(int dy) {
+void MainWindow::windowShake(int dy) {
     if (!shakeRest_) shakeRest_ = pos();
     move(shakeRest_->x(), shakeRest_->y() + dy);
     const int step = game_.state().shakeStep;
     if (dy == 0 && (step == 0 || step >= 4)) shakeRest_.reset();
 }
 
-void TForm1::pinupFrame(int frame, PinupFigure figure) {
+void MainWindow::pinupFrame(int frame, PinupFigure figure) {
     if (frame >= 1 && frame <= PinupFrames::Frames)
         view_->update(painter_.pinupFrame(pinups_, game_.state(), figure, frame));
     else
         repaintAll(); // the figure goes, and with it anything the strip covered
 }
 
-void TForm1::panicChanged(bool hidden) {
+void MainWindow::panicChanged(bool hidden) {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         // Without a notification area, hiding would leave no way back: minimise instead.
         if (hidden) showMinimized();
@@ -281,7 +280,8 @@ void TForm1::panicChanged(bool hidden) {
                     if (r == QSystemTrayIcon::Trigger) game_.unhide();
                 });
     }
-    if (form2_) form2_->cacherPourPanic(hidden); // the dialog goes and comes back with the game
+    if (configDialog_)
+        configDialog_->hideForPanic(hidden); // the dialog goes and comes back with the game
     if (hidden) {
         tray_->show();
         hide();
@@ -294,24 +294,24 @@ void TForm1::panicChanged(bool hidden) {
     }
 }
 
-void TForm1::notASavedGame(const std::string& /*path*/) {
-    platform_.message(this, langue() == 1
+void MainWindow::notASavedGame(const std::string& /*path*/) {
+    platform_.message(this, language() == 1
                                 ? QStringLiteral("The file does not contain backup Kembrolla "
                                                  "Panic!.\r\rCancelled operation.")
                                 : QStringLiteral("Le fichier ne contient pas de sauvegarde "
                                                  "Kembrolla Panic!.\r\rOpération annulée."));
 }
 
-bool TForm1::recordQualifies(int32_t niveau, int32_t restants) {
-    return QualifiePalmares(settings_.Scores, niveau, restants, false);
+bool MainWindow::recordQualifies(int32_t niveau, int32_t restants) {
+    return qualifiesForScores(settings_.scores, niveau, restants, false);
 }
 
-LoadResult TForm1::loadGame(const std::string& path, SavedGame& out) {
-    if (partieLue_.partie && partieLue_.chemin == path) {
-        out = *partieLue_.partie;
+LoadResult MainWindow::loadGame(const std::string& path, SavedGame& out) {
+    if (savedGameRead_.partie && savedGameRead_.chemin == path) {
+        out = *savedGameRead_.partie;
         return LoadResult::Loaded;
     }
-    return LireSauvegarde(path, settingsFile_.string(), out);
+    return readSavedGame(path, settingsFile_.string(), out);
 }
 
 } // namespace kp

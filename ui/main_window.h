@@ -30,8 +30,8 @@ class QSystemTrayIcon;
 
 namespace kp {
 class MenuRows;
-class TForm2;
-class TForm3;
+class ConfigDialog;
+class NameDialog;
 } // namespace kp
 
 namespace kp {
@@ -48,19 +48,19 @@ class BoardView : public QWidget {
     const BoardPainter& painter_;
 };
 
-class TForm1 : public QMainWindow, public GameEvents {
+class MainWindow : public QMainWindow, public GameEvents {
   public:
     // settingsFile: where the settings are read at start-up and written at close.
-    TForm1(Platform& platform, std::filesystem::path settingsFile,
-           sound::SoundSystem::Options soundOptions = {}, QWidget* parent = nullptr);
-    ~TForm1() override;
+    MainWindow(Platform& platform, std::filesystem::path settingsFile,
+               sound::SoundSystem::Options soundOptions = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Game& game() { return game_; }
     Settings& settings() { return settings_; }
     const BoardPainter& painter() const { return painter_; }
     const SpriteSet& sprites() const { return sprites_; }
     // The configuration, help and about dialog, created with the window.
-    TForm2* form2() const { return form2_; }
+    ConfigDialog* configDialog() const { return configDialog_; }
     sound::SoundSystem& sound() { return sound_; }
     QLabel* messageLabel() const { return message_; }
     QWidget* boardView() const { return view_; }
@@ -73,33 +73,33 @@ class TForm1 : public QMainWindow, public GameEvents {
     MenuRows* menuRows() const { return menuRows_; }
 
     // The first showing: resources, settings, layout, background, first game.
-    void FormShow();
+    void firstShow();
     // "Quitter", from the menu bar or the notification area: the window closes as its close
     // button would (settings written) and the program ends, even from the panic hiding place.
-    void quitter();
+    void quitGame();
 
     // Opens a saved game as "Ouvrir une partie..." does; a file that is no saved game is
     // refused with a message and the game in progress goes on.
-    void OuvrirPartie(const std::filesystem::path& path);
+    void openSavedGame(const std::filesystem::path& path);
 
     // Language.
-    void LangueFrancais() { appliquerLangue(0); }
-    void LangueAnglais() { appliquerLangue(1); }
+    void useFrench() { applyLanguage(0); }
+    void useEnglish() { applyLanguage(1); }
 
     // Display.
-    void RedimensionnerSmiley();
-    void RetaillerEcran();
+    void resizeSmileys();
+    void layOutWindow();
     // The menu titles wrapped for the board's width, and the window's height with them.
     void fitMenuRows();
     void centreOnceFramed();
     // The window manager's frame around the window; none before it has framed it.
     QMargins frameMargins() const;
-    void MenuSmileyCouleurGo(int colourIndex);
-    // Composes the background: a picture path, or Idem to keep the picture already loaded.
-    void CreerBmpFond(const std::string& path);
+    void applySmileyColour(int colourIndex);
+    // Composes the background: a picture path, or KeepPicture to keep the picture already loaded.
+    void composeBackground(const std::string& path);
     void repaintAll();
     // The configuration dialog's new parameters: stored, laid out, drawn, and a new game.
-    void appliquerConfiguration(const LevelParameters& p);
+    void applyConfiguration(const LevelParameters& p);
 
     // GameEvents
     void cellChanged(int row, int col, int32_t code) override;
@@ -140,40 +140,40 @@ class TForm1 : public QMainWindow, public GameEvents {
     void addRadios(QMenu* menu, std::span<const char* const> items,
                    std::function<void(int)> choose);
     void check(const std::string& id, bool on = true);
-    void appliquerLangue(int langue);
-    void appliquerReglages();
-    void majMenusFond(const Composition& c);
-    void majRecents();
+    void applyLanguage(int language);
+    void applySettings();
+    void updateBackgroundMenus(const Composition& c);
+    void updateRecentPictures();
 
     // Saved games and scores (game_files.cpp).
-    void ouvrirPartie();
-    void enregistrerPartie();
-    void montrerPalmares();
+    void chooseSavedGame();
+    void saveGameAs();
+    void showScores();
 
     // Sound and music (sound_menus.cpp).
     void buildSoundMenus(QMenu* options);
-    void choisirSon(int son);
-    void choisirMusique(int musique);
-    void appliquerSon();
-    void superviserMusique();
+    void chooseSoundOutput(int son);
+    void chooseTune(int musique);
+    void applySound();
+    void watchMusic();
 
     // Commands (commands.cpp).
-    void choisirCouleurSmiley(int colourIndex);
-    void couleursParDefaut();
-    void choisirTaille(int smileyTaille);
-    void cocherTaille();
-    void basculerAffichage(int32_t Settings::*field);
-    void choisirPoliceMessages();
-    void appliquerPolice();
-    void fondUni();
-    void fondDegrade();
-    void fondLogo();
-    void fondCharger();
-    void fondRecent(int index);
-    void couleurBordure();
-    void changerFond(const std::function<void(BackgroundSettings&)>& change);
-    void afficherMessage();
-    int langue() const { return settings_.Langue; }
+    void chooseSmileyColour(int colourIndex);
+    void defaultSmileyColours();
+    void chooseSmileySize(int smileyTaille);
+    void checkSmileySize();
+    void toggleBand(int32_t Settings::*field);
+    void chooseMessageFont();
+    void applyMessageFont();
+    void plainBackground();
+    void gradientBackground();
+    void logoBackground();
+    void loadBackgroundPicture();
+    void recentBackground(int index);
+    void chooseBorderColour();
+    void changeBackground(const std::function<void(BackgroundSettings&)>& change);
+    void showMessage();
+    int language() const { return settings_.language; }
 
     Platform& platform_;
     std::filesystem::path settingsFile_;
@@ -185,14 +185,14 @@ class TForm1 : public QMainWindow, public GameEvents {
     BoardPainter painter_;
     BackgroundComposer composer_;
     sound::SoundSystem sound_;
-    std::unique_ptr<QWidget> chargement_;
-    TForm2* form2_ = nullptr;
-    TForm3* nomDialogue_ = nullptr;
+    std::unique_ptr<QWidget> loadingWindow_;
+    ConfigDialog* configDialog_ = nullptr;
+    NameDialog* nameDialog_ = nullptr;
     // The saved game "Ouvrir une partie..." has just read, for the level set-up to take.
-    struct PartieLue {
+    struct SavedGameRead {
         std::string chemin;
         std::unique_ptr<SavedGame> partie;
-    } partieLue_; // the loading window shown while a tune is prepared
+    } savedGameRead_; // the loading window shown while a tune is prepared
     int cellSize_ = 16;
     bool shown_ = false;
 
@@ -211,7 +211,7 @@ class TForm1 : public QMainWindow, public GameEvents {
     // frame the window after activating it, and Qt reports no event when the frame arrives.
     QTimer frameWatch_;
     int frameLooks_ = 0;
-    QAction* modeCoche_ = nullptr; // the background mode item in view
+    QAction* checkedMode_ = nullptr; // the background mode item in view
     std::optional<QPoint> shakeRest_;
 };
 

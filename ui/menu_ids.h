@@ -5,10 +5,10 @@
 
 namespace kp::ids {
 
-inline constexpr std::array<const char*, 2> langue{"MenuLangueFrancais", "MenuLangueAnglais"};
-inline constexpr std::array<const char*, 4> animVirus{
+inline constexpr std::array<const char*, 2> language{"MenuLangueFrancais", "MenuLangueAnglais"};
+inline constexpr std::array<const char*, 4> smileyAnimationMenu{
     "MenuAnimVirusPasAnim", "MenuAnimVirusLente", "MenuAnimVirusMoyenne", "MenuAnimVirusRapide"};
-inline constexpr std::array<const char*, 4> animSuppr{
+inline constexpr std::array<const char*, 4> removalAnimationMenu{
     "MenuAnimSupprPasAnim", "MenuAnimSupprLente", "MenuAnimSupprMoyenne", "MenuAnimSupprRapide"};
 inline constexpr std::array<const char*, 4> pinup{"MenuPinupPas", "MenuPinUp1", "MenuPinup2",
                                                   "MenuPinupToutes"};
@@ -22,11 +22,11 @@ inline constexpr std::array<const char*, 3> positionH{"MenuPositionGauche", "Men
                                                       "MenuPositionDroite"};
 inline constexpr std::array<const char*, 3> positionV{"MenuPositionHaut", "MenuPositionCentreV",
                                                       "MenuPositionBas"};
-// "SmileyTaille" 0..5 (the "100%" item also stands for 0 but is not listed here).
+// "smileySize" 0..5 (the "100%" item also stands for 0 but is not listed here).
 inline constexpr std::array<const char*, 6> smileyTaille{
     "MenuSmileyTailleNormale", "MenuSmileyTaille50",  "MenuSmileyTaille75",
     "MenuSmileyTaille150",     "MenuSmileyTaille200", "MenuSmileyTaille300"};
-// "ImageFondTaille" 0..8 (the "100%" item also stands for 0 and never shows a mark).
+// "pictureSize" 0..8 (the "100%" item also stands for 0 and never shows a mark).
 inline constexpr std::array<const char*, 9> imageFondTaille{
     "MenuTailleNormale",        "MenuTailleEtiree", "MenuTailleAjusteeLargeur",
     "MenuTailleAjusteeHauteur", "MenuTaille25pc",   "MenuTaille50pc",

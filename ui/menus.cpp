@@ -15,14 +15,14 @@
 
 namespace kp {
 
-QMenu* TForm1::addMenu(QMenu* parent, const char* id) {
+QMenu* MainWindow::addMenu(QMenu* parent, const char* id) {
     QMenu* menu = parent ? parent->addMenu(caption(id, 0)) : menuRows_->addMenu(caption(id, 0));
     menus_[id] = menu;
     return menu;
 }
 
-QAction* TForm1::addItem(QMenu* menu, const std::string& id, std::function<void()> handler,
-                         QActionGroup* group, bool checkable, const QString& text) {
+QAction* MainWindow::addItem(QMenu* menu, const std::string& id, std::function<void()> handler,
+                             QActionGroup* group, bool checkable, const QString& text) {
     QAction* a = menu->addAction(text.isEmpty() ? caption(id.c_str(), 0) : text);
     a->setCheckable(checkable || group);
     if (group) group->addAction(a);
@@ -31,8 +31,8 @@ QAction* TForm1::addItem(QMenu* menu, const std::string& id, std::function<void(
     return a;
 }
 
-void TForm1::addRadios(QMenu* menu, std::span<const char* const> items,
-                       std::function<void(int)> choose) {
+void MainWindow::addRadios(QMenu* menu, std::span<const char* const> items,
+                           std::function<void(int)> choose) {
     QActionGroup* group = radioGroup();
     int value = 0;
     for (const char* id : items)
@@ -40,17 +40,17 @@ void TForm1::addRadios(QMenu* menu, std::span<const char* const> items,
             menu, id, [choose, v = value++] { choose(v); }, group);
 }
 
-QActionGroup* TForm1::radioGroup() {
+QActionGroup* MainWindow::radioGroup() {
     auto* g = new QActionGroup(this);
     g->setExclusive(true);
     return g;
 }
 
-void TForm1::check(const std::string& id, bool on) {
+void MainWindow::check(const std::string& id, bool on) {
     if (QAction* a = action(id)) a->setChecked(on);
 }
 
-void TForm1::buildMenus() {
+void MainWindow::buildMenus() {
     menuRows_ = new MenuRows(this);
     setMenuWidget(menuRows_);
     QMenu* fichier = addMenu(nullptr, "MenuFichier");
@@ -67,61 +67,60 @@ void TForm1::buildMenus() {
             [this, pause] { pause->setChecked(game_.state().paused); });
     addItem(fichier, "MenuPanic", [this] { game_.panic(); })->setShortcut(Qt::Key_Escape);
     fichier->addSeparator();
-    addItem(fichier, "MenuOuvrir", [this] { ouvrirPartie(); });
-    addItem(fichier, "MenuEnregistrerSous", [this] { enregistrerPartie(); });
+    addItem(fichier, "MenuOuvrir", [this] { chooseSavedGame(); });
+    addItem(fichier, "MenuEnregistrerSous", [this] { saveGameAs(); });
     fichier->addSeparator();
-    addItem(fichier, "MenuQuitter", [this] { quitter(); });
+    addItem(fichier, "MenuQuitter", [this] { quitGame(); });
 
     // The notification-area icon's menu, while the game is hidden.
     popup_ = new QMenu(this);
     addItem(popup_, "MenuPopupPanicRestaurer", [this] { game_.unhide(); });
-    addItem(popup_, "MenuPopupQuitter", [this] { quitter(); });
+    addItem(popup_, "MenuPopupQuitter", [this] { quitGame(); });
 
     QMenu* options = addMenu(nullptr, "MenuOptions");
-    QMenu* langueMenu = addMenu(options, "MenuLangue");
-    addRadios(langueMenu, ids::langue,
-              [this](int v) { v == 1 ? LangueAnglais() : LangueFrancais(); });
+    QMenu* languageMenu = addMenu(options, "MenuLangue");
+    addRadios(languageMenu, ids::language, [this](int v) { v == 1 ? useEnglish() : useFrench(); });
 
-    QMenu* animVirus = addMenu(options, "MenuAnimVirus");
-    addRadios(animVirus, ids::animVirus, [this](int v) {
-        settings_.AnimationVirus = v;
+    QMenu* smileyAnimationMenu = addMenu(options, "MenuAnimVirus");
+    addRadios(smileyAnimationMenu, ids::smileyAnimationMenu, [this](int v) {
+        settings_.smileyAnimation = v;
         game_.setSmileyAnimation(v);
     });
 
-    QMenu* animSuppr = addMenu(options, "MenuAnimSuppr");
-    addRadios(animSuppr, ids::animSuppr, [this](int v) {
-        settings_.AnimationSuppr = v;
+    QMenu* removalAnimationMenu = addMenu(options, "MenuAnimSuppr");
+    addRadios(removalAnimationMenu, ids::removalAnimationMenu, [this](int v) {
+        settings_.removalAnimation = v;
         game_.setRemovalAnimation(v);
     });
-    QMenu* supprOptions = addMenu(animSuppr, "MenuAnimSupprOptions");
+    QMenu* removalOptions = addMenu(removalAnimationMenu, "MenuAnimSupprOptions");
     addItem(
-        supprOptions, "MenuAnimSupprTremblement",
+        removalOptions, "MenuAnimSupprTremblement",
         [this] {
-            settings_.Tremblement = settings_.Tremblement ? 0 : 1;
-            game_.setShake(settings_.Tremblement != 0);
-            check("MenuAnimSupprTremblement", settings_.Tremblement != 0);
+            settings_.shake = settings_.shake ? 0 : 1;
+            game_.setShake(settings_.shake != 0);
+            check("MenuAnimSupprTremblement", settings_.shake != 0);
         },
         nullptr, true);
 
     QMenu* taille = addMenu(options, "MenuSmileyTaille");
     QActionGroup* tailles = radioGroup();
     addItem(
-        taille, "MenuSmileyTailleNormale", [this] { choisirTaille(0); }, tailles);
+        taille, "MenuSmileyTailleNormale", [this] { chooseSmileySize(0); }, tailles);
     taille->addSeparator();
     const std::pair<const char*, int> sizes[] = {
         {"MenuSmileyTaille50", 1},  {"MenuSmileyTaille75", 2},  {"MenuSmileyTaille100", 0},
         {"MenuSmileyTaille150", 3}, {"MenuSmileyTaille200", 4}, {"MenuSmileyTaille300", 5}};
     for (const auto& [id, value] : sizes)
         addItem(
-            taille, id, [this, value = value] { choisirTaille(value); }, tailles);
+            taille, id, [this, value = value] { chooseSmileySize(value); }, tailles);
 
     QMenu* couleurs = addMenu(options, "MenuSmileyCouleur");
-    addItem(couleurs, "MenuSmileyCouleurOrigine", [this] { couleursParDefaut(); });
+    addItem(couleurs, "MenuSmileyCouleurOrigine", [this] { defaultSmileyColours(); });
     couleurs->addSeparator();
     const char* colourIds[] = {"MenuSmileyCouleur0", "MenuSmileyCouleur1", "MenuSmileyCouleur2",
                                "MenuSmileyCouleur3", "MenuSmileyCouleur4"};
     for (int c = 0; c < 5; ++c)
-        addItem(couleurs, colourIds[c], [this, c] { choisirCouleurSmiley(c); });
+        addItem(couleurs, colourIds[c], [this, c] { chooseSmileyColour(c); });
 
     QMenu* pinup = addMenu(options, "MenuPinup");
     addRadios(pinup, ids::pinup, [this](int v) {
@@ -136,39 +135,40 @@ void TForm1::buildMenus() {
 
     QMenu* affichage = addMenu(options, "MenuAffichage");
     addItem(
-        affichage, "MenuAffCompteurs", [this] { basculerAffichage(&Settings::AffCompteurs); },
-        nullptr, true);
+        affichage, "MenuAffCompteurs", [this] { toggleBand(&Settings::showCounters); }, nullptr,
+        true);
     addItem(
-        affichage, "MenuAffPieceSuivante",
-        [this] { basculerAffichage(&Settings::AffPieceSuivante); }, nullptr, true);
+        affichage, "MenuAffPieceSuivante", [this] { toggleBand(&Settings::showNextCapsule); },
+        nullptr, true);
     affichage->addSeparator();
-    addItem(affichage, "MenuCouleurTexte", [this] { choisirPoliceMessages(); });
+    addItem(affichage, "MenuCouleurTexte", [this] { chooseMessageFont(); });
     options->addSeparator();
-    addItem(options, "MenuConfig", [this] { form2_->showTab(TForm2::OngletConfiguration); });
+    addItem(options, "MenuConfig",
+            [this] { configDialog_->showTab(ConfigDialog::OngletConfiguration); });
 
     QMenu* aide = addMenu(nullptr, "MenuPtInterro");
     addItem(aide, "MenuAide", [this] {
-        form2_->showTab(TForm2::OngletAide);
+        configDialog_->showTab(ConfigDialog::OngletAide);
     })->setShortcut(Qt::Key_F1);
-    addItem(aide, "MenuAPropos", [this] { form2_->showTab(TForm2::OngletAPropos); });
+    addItem(aide, "MenuAPropos", [this] { configDialog_->showTab(ConfigDialog::OngletAPropos); });
 }
 
-void TForm1::buildBackgroundMenu(QMenu* options) {
+void MainWindow::buildBackgroundMenu(QMenu* options) {
     QMenu* fond = addMenu(options, "MenuFond");
     QActionGroup* modes = radioGroup();
     addItem(
-        fond, "MenuFondUni", [this] { fondUni(); }, modes);
+        fond, "MenuFondUni", [this] { plainBackground(); }, modes);
     addItem(
-        fond, "MenuFondDegrade", [this] { fondDegrade(); }, modes);
+        fond, "MenuFondDegrade", [this] { gradientBackground(); }, modes);
     addItem(
-        fond, "MenuFondLogo", [this] { fondLogo(); }, modes);
+        fond, "MenuFondLogo", [this] { logoBackground(); }, modes);
     fond->addSeparator();
     addItem(
-        fond, "MenuFondCharger", [this] { fondCharger(); }, modes);
+        fond, "MenuFondCharger", [this] { loadBackgroundPicture(); }, modes);
     // The recent pictures: captions and visibility come with the list.
     for (int i = 1; i <= 10; ++i)
         addItem(
-            fond, "MenuFond" + std::to_string(i), [this, i] { fondRecent(i); }, modes, true,
+            fond, "MenuFond" + std::to_string(i), [this, i] { recentBackground(i); }, modes, true,
             QStringLiteral(" "))
             ->setVisible(false);
     fond->addSeparator();
@@ -186,7 +186,7 @@ void TForm1::buildBackgroundMenu(QMenu* options) {
         addItem(
             taille, id,
             [this, value = value] {
-                changerFond([value](BackgroundSettings& b) { b.ImageFondTaille = value; });
+                changeBackground([value](BackgroundSettings& b) { b.pictureSize = value; });
             },
             member ? tailles : nullptr, member);
         if (std::string(id) == "MenuTailleAjusteeHauteur" || std::string(id) == "MenuTaille75pc")
@@ -195,49 +195,49 @@ void TForm1::buildBackgroundMenu(QMenu* options) {
 
     QMenu* position = addMenu(fond, "MenuImageFondPosition");
     addRadios(position, ids::positionH, [this](int v) {
-        changerFond([v](BackgroundSettings& b) { b.ImageFondPositionH = v; });
+        changeBackground([v](BackgroundSettings& b) { b.pictureAlignH = v; });
     });
     position->addSeparator();
     addRadios(position, ids::positionV, [this](int v) {
-        changerFond([v](BackgroundSettings& b) { b.ImageFondPositionV = v; });
+        changeBackground([v](BackgroundSettings& b) { b.pictureAlignV = v; });
     });
 
     QMenu* imageOptions = addMenu(fond, "MenuImageFondOptions");
     addItem(
         imageOptions, "MenuOptionsMosaique",
-        [this] { changerFond([](BackgroundSettings& b) { b.Mosaique = !b.Mosaique; }); }, nullptr,
+        [this] { changeBackground([](BackgroundSettings& b) { b.tiled = !b.tiled; }); }, nullptr,
         true);
     addItem(
         imageOptions, "MenuOptionsNoirEtBlanc",
-        [this] { changerFond([](BackgroundSettings& b) { b.NoirEtBlanc = !b.NoirEtBlanc; }); },
+        [this] { changeBackground([](BackgroundSettings& b) { b.greyscale = !b.greyscale; }); },
         nullptr, true);
     addItem(
         imageOptions, "MenuOptionsNegatif",
-        [this] { changerFond([](BackgroundSettings& b) { b.Negatif = !b.Negatif; }); }, nullptr,
-        true);
-    addItem(fond, "MenuCouleurBordure", [this] { couleurBordure(); });
+        [this] { changeBackground([](BackgroundSettings& b) { b.negative = !b.negative; }); },
+        nullptr, true);
+    addItem(fond, "MenuCouleurBordure", [this] { chooseBorderColour(); });
 }
 
-void TForm1::appliquerLangue(int langue) {
-    settings_.Langue = langue;
-    check(langue == 1 ? "MenuLangueAnglais" : "MenuLangueFrancais");
+void MainWindow::applyLanguage(int language) {
+    settings_.language = language;
+    check(language == 1 ? "MenuLangueAnglais" : "MenuLangueFrancais");
     // Items without a row (tunes, recent pictures) keep their captions.
     for (const Caption& row : menuCaptions()) {
-        const QString text = caption(row.id, langue);
+        const QString text = caption(row.id, language);
         if (QAction* a = action(row.id)) a->setText(text);
         if (const auto m = menus_.find(row.id); m != menus_.end()) m->second->setTitle(text);
     }
-    setStandardDialogLanguage(langue);
+    setStandardDialogLanguage(language);
     fitMenuRows(); // the titles' widths changed
-    if (nomDialogue_) nomDialogue_->appliquerLangue(langue);
-    if (form2_) form2_->appliquerLangue(langue);
-    afficherMessage();
+    if (nameDialog_) nameDialog_->applyLanguage(language);
+    if (configDialog_) configDialog_->applyLanguage(language);
+    showMessage();
 }
 
-void TForm1::majRecents() {
+void MainWindow::updateRecentPictures() {
     for (int i = 1; i <= 10; ++i) {
         QAction* a = action("MenuFond" + std::to_string(i));
-        const std::string text = RecentCaption(i, settings_.CheminFond[i - 1]);
+        const std::string text = RecentCaption(i, settings_.recentPictures[i - 1]);
         a->setText(QString::fromStdString(text));
         a->setVisible(RecentCaptionVisible(text));
     }
@@ -245,26 +245,26 @@ void TForm1::majRecents() {
 
 // Pushes every setting into the window: check marks, timers, language, colours, size, layout
 // and background, in that order.
-void TForm1::appliquerReglages() {
+void MainWindow::applySettings() {
     const Settings& s = settings_;
     check(ids::pinup[s.Pinup]);
     game_.setPinup(s.Pinup);
-    check("MenuAffCompteurs", s.AffCompteurs != 0);
-    check("MenuAffPieceSuivante", s.AffPieceSuivante != 0);
-    check("MenuAnimSupprTremblement", s.Tremblement != 0);
-    game_.setShake(s.Tremblement != 0);
-    check(ids::animVirus[s.AnimationVirus]);
-    game_.setSmileyAnimation(s.AnimationVirus);
-    check(ids::animSuppr[s.AnimationSuppr]);
-    game_.setRemovalAnimation(s.AnimationSuppr);
-    appliquerLangue(s.Langue);
-    appliquerSon();
-    majRecents();
-    appliquerPolice();
-    for (int c = 0; c < 5; ++c) MenuSmileyCouleurGo(c);
-    cocherTaille();
-    RetaillerEcran();
-    CreerBmpFond(s.Fond == FondImage ? s.CheminFond[0] : Idem);
+    check("MenuAffCompteurs", s.showCounters != 0);
+    check("MenuAffPieceSuivante", s.showNextCapsule != 0);
+    check("MenuAnimSupprTremblement", s.shake != 0);
+    game_.setShake(s.shake != 0);
+    check(ids::smileyAnimationMenu[s.smileyAnimation]);
+    game_.setSmileyAnimation(s.smileyAnimation);
+    check(ids::removalAnimationMenu[s.removalAnimation]);
+    game_.setRemovalAnimation(s.removalAnimation);
+    applyLanguage(s.language);
+    applySound();
+    updateRecentPictures();
+    applyMessageFont();
+    for (int c = 0; c < 5; ++c) applySmileyColour(c);
+    checkSmileySize();
+    layOutWindow();
+    composeBackground(s.background == PictureBackground ? s.recentPictures[0] : KeepPicture);
     repaintAll();
 }
 

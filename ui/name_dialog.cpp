@@ -13,7 +13,7 @@
 
 namespace kp {
 
-TForm3::TForm3(QWidget* parent) : QDialog(parent) {
+NameDialog::NameDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -43,18 +43,18 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(annuler_, &QPushButton::clicked, this, &QDialog::reject);
-    appliquerLangue(0);
+    applyLanguage(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TForm3::appliquerLangue(int langue) {
+void NameDialog::applyLanguage(int language) {
     static constexpr const char* lignes[] = {"LabelMsg1", "LabelMsg2", "LabelMsg3"};
-    for (int i = 0; i < 3; ++i) lignes_[i]->setText(dialogCaption(lignes[i], langue));
-    ok_->setText(dialogCaption("BtnOK", langue));
-    annuler_->setText(dialogCaption("BtnAnnuler", langue));
+    for (int i = 0; i < 3; ++i) lignes_[i]->setText(dialogCaption(lignes[i], language));
+    ok_->setText(dialogCaption("BtnOK", language));
+    annuler_->setText(dialogCaption("BtnAnnuler", language));
 }
 
-QString TForm3::nom() const {
+QString NameDialog::nom() const {
     return nom_->text();
 }
 

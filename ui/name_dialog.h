@@ -12,10 +12,10 @@ class QPushButton;
 
 namespace kp {
 
-class TForm3 : public QDialog {
+class NameDialog : public QDialog {
   public:
-    explicit TForm3(QWidget* parent = nullptr);
-    void appliquerLangue(int langue);
+    explicit NameDialog(QWidget* parent = nullptr);
+    void applyLanguage(int language);
     QString nom() const;
     QLineEdit* champNom() const { return nom_; }
 

@@ -22,7 +22,7 @@ class Platform {
     // The saved-game dialogs: a chosen path or nothing. The save dialog has already asked
     // before replacing a file and before creating a new one.
     virtual std::optional<QString> openGame(QWidget* parent) = 0;
-    virtual std::optional<QString> saveGame(QWidget* parent, int langue) = 0;
+    virtual std::optional<QString> saveGame(QWidget* parent, int language) = 0;
     // The colour chooser with its full custom-colour panel, preset to `initial`.
     virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
     // The picture-open dialog; an existing file or nothing.
@@ -42,7 +42,7 @@ std::filesystem::path systemPath(const QString& name);
 
 // Qt's own buttons and standard dialogs (Yes/No, the colour, font and file choosers) speak the
 // game's language, not the desktop's: 0 French, 1 English. Applies to every one opened after.
-void setStandardDialogLanguage(int langue);
+void setStandardDialogLanguage(int language);
 
 // The real dialogs.
 class QtPlatform : public Platform {
@@ -50,7 +50,7 @@ class QtPlatform : public Platform {
     void message(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& text, bool defaultYes) override;
     std::optional<QString> openGame(QWidget* parent) override;
-    std::optional<QString> saveGame(QWidget* parent, int langue) override;
+    std::optional<QString> saveGame(QWidget* parent, int language) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
     std::optional<QString> openPicture(QWidget* parent) override;
     std::optional<std::pair<QFont, QColor>> chooseFont(QWidget* parent, const QFont& font,

@@ -94,9 +94,9 @@ ScorePanel::ScorePanel(QWidget* parent) : QFrame(parent) {
     grid->setRowStretch(5, 1);
 }
 
-void ScorePanel::afficher(const Palmares& table, const std::array<int32_t, 5>& couleurs) {
+void ScorePanel::afficher(const ScoreTable& table, const std::array<int32_t, 5>& couleurs) {
     for (int r = 0; r < 3; ++r) {
-        const EntreePalmares& e = table.Entrees[r];
+        const ScoreEntry& e = table.Entrees[r];
         Ligne& l = lignes_[r];
         l.nom->setText(QString::fromStdString(e.Nom));
         l.niv->setText(QString::fromStdString(e.Niv));
@@ -108,10 +108,10 @@ void ScorePanel::afficher(const Palmares& table, const std::array<int32_t, 5>& c
     }
 }
 
-void ScorePanel::appliquerLangue(int langue) {
-    titre_->setText(dialogCaption("LabelPalmares", langue));
+void ScorePanel::applyLanguage(int language) {
+    titre_->setText(dialogCaption("LabelPalmares", language));
     const char* ids[4] = {"LabelClt", "LabelChampion", "LabelScore", "LabelDate"};
-    for (int i = 0; i < 4; ++i) entetes_[i]->setText(dialogCaption(ids[i], langue));
+    for (int i = 0; i < 4; ++i) entetes_[i]->setText(dialogCaption(ids[i], language));
 }
 
 BetaPanel::BetaPanel(QWidget* parent) : QFrame(parent) {
@@ -142,8 +142,8 @@ BetaPanel::BetaPanel(QWidget* parent) : QFrame(parent) {
     for (int c = 0; c < 8; ++c) grid->setColumnStretch(c, 1);
 }
 
-void BetaPanel::appliquerLangue(int langue) {
-    titre_->setText(dialogCaption("LabelBetaTesteurs", langue));
+void BetaPanel::applyLanguage(int language) {
+    titre_->setText(dialogCaption("LabelBetaTesteurs", language));
 }
 
 } // namespace kp

@@ -18,8 +18,8 @@ class ScorePanel : public QFrame {
     explicit ScorePanel(QWidget* parent = nullptr);
 
     // Shows the table; ranks and names 1 to 3 take the smiley colours 1 to 3 (0x00BBGGRR).
-    void afficher(const Palmares& table, const std::array<int32_t, 5>& couleurs);
-    void appliquerLangue(int langue);
+    void afficher(const ScoreTable& table, const std::array<int32_t, 5>& couleurs);
+    void applyLanguage(int language);
 
   private:
     QLabel* titre_;
@@ -34,7 +34,7 @@ class BetaPanel : public QFrame {
   public:
     static constexpr int Testeurs = 7;
     explicit BetaPanel(QWidget* parent = nullptr);
-    void appliquerLangue(int langue);
+    void applyLanguage(int language);
 
   private:
     QLabel* titre_;

@@ -1,4 +1,4 @@
-// The "Son" and "Musique" menus, and the music's watch on every tick of the clock.
+// The "soundOutput" and "music" menus, and the music's watch on every tick of the clock.
 #include "main_window.h"
 
 #include "ui/loading_window.h"
@@ -19,88 +19,87 @@ const std::pair<int, const char*> tunes[] = {
     {2, "&Bolero"}, {4, "&Booster"}, {1, "&Elise"}, {3, "&Pop Corn"}, {5, "Po&wer Pads"}};
 } // namespace
 
-void TForm1::buildSoundMenus(QMenu* options) {
+void MainWindow::buildSoundMenus(QMenu* options) {
     QMenu* son = addMenu(options, "MenuSon");
-    addRadios(son, ids::son, [this](int v) { choisirSon(v); });
+    addRadios(son, ids::son, [this](int v) { chooseSoundOutput(v); });
     son->addSeparator();
     QMenu* waveVolume = addMenu(son, "MenuSonVolume");
     addRadios(waveVolume, ids::waveVolume, [this](int v) {
-        settings_.WaveVolume = v;
+        settings_.effectsVolume = v;
         sound_.ModifierWaveVolume(v);
     });
 
     QMenu* musique = addMenu(options, "MenuMusique");
     QActionGroup* morceaux = radioGroup();
     addItem(
-        musique, "MenuMusiquePas", [this] { choisirMusique(0); }, morceaux);
+        musique, "MenuMusiquePas", [this] { chooseTune(0); }, morceaux);
     for (const auto& [value, text] : tunes)
         addItem(
-            musique, "MenuMusique" + std::to_string(value),
-            [this, v = value] { choisirMusique(v); }, morceaux, true, QString::fromUtf8(text));
+            musique, "MenuMusique" + std::to_string(value), [this, v = value] { chooseTune(v); },
+            morceaux, true, QString::fromUtf8(text));
     musique->addSeparator();
     QMenu* midiVolume = addMenu(musique, "MenuMusiqueVolume");
     addRadios(midiVolume, ids::midiVolume, [this](int v) {
-        settings_.MidiVolume = v;
+        settings_.musicVolume = v;
         sound_.ModifierMidiVolume(v);
     });
-    QMenu* musiqueOptions = addMenu(musique, "MenuMusiqueOptions");
+    QMenu* musicOptions = addMenu(musique, "MenuMusiqueOptions");
     addItem(
-        musiqueOptions, "MenuMusiqueBoucle",
+        musicOptions, "MenuMusiqueBoucle",
         [this] {
-            settings_.MusiqueEnBoucle = !settings_.MusiqueEnBoucle;
-            check("MenuMusiqueBoucle", settings_.MusiqueEnBoucle);
+            settings_.loopMusic = !settings_.loopMusic;
+            check("MenuMusiqueBoucle", settings_.loopMusic);
         },
         nullptr, true);
 
     sound_.music().setLoadingWindow([this](bool show) {
-        if (!chargement_) chargement_ = std::make_unique<TForm4>();
+        if (!loadingWindow_) loadingWindow_ = std::make_unique<LoadingWindow>();
         if (show)
-            static_cast<TForm4*>(chargement_.get())->montrer(langue());
+            static_cast<LoadingWindow*>(loadingWindow_.get())->montrer(language());
         else
-            chargement_->hide();
+            loadingWindow_->hide();
     });
 }
 
-void TForm1::choisirSon(int son) {
-    settings_.Son = son;
+void MainWindow::chooseSoundOutput(int son) {
+    settings_.soundOutput = son;
     sound_.effects().setSon(son);
     check(ids::son[son]);
     // The effect volume means something for the loudspeakers only.
     menus_["MenuSonVolume"]->setEnabled(son == 1);
 }
 
-void TForm1::choisirMusique(int musique) {
-    settings_.Musique = musique;
+void MainWindow::chooseTune(int musique) {
+    settings_.music = musique;
     const bool enabled = musique != 0;
     check(enabled ? "MenuMusique" + std::to_string(musique) : std::string("MenuMusiquePas"));
     menus_["MenuMusiqueVolume"]->setEnabled(enabled);
     menus_["MenuMusiqueOptions"]->setEnabled(enabled);
     if (!enabled) {
-        sound_.music().MenuMusiquePas_Go();
+        sound_.music().stopMusic();
         return;
     }
-    if (const auto failure = sound_.music().MenuMusique_Go(musique, langue()))
+    if (const auto failure = sound_.music().playTune(musique, language()))
         platform_.message(this, *failure);
 }
 
 // The settings' sound choices, at start-up.
-void TForm1::appliquerSon() {
-    choisirSon(settings_.Son);
-    check(ids::waveVolume[settings_.WaveVolume]);
-    sound_.ModifierWaveVolume(settings_.WaveVolume);
-    check(ids::midiVolume[settings_.MidiVolume]);
-    sound_.ModifierMidiVolume(settings_.MidiVolume);
-    check("MenuMusiqueBoucle", settings_.MusiqueEnBoucle);
-    choisirMusique(settings_.Musique);
+void MainWindow::applySound() {
+    chooseSoundOutput(settings_.soundOutput);
+    check(ids::waveVolume[settings_.effectsVolume]);
+    sound_.ModifierWaveVolume(settings_.effectsVolume);
+    check(ids::midiVolume[settings_.musicVolume]);
+    sound_.ModifierMidiVolume(settings_.musicVolume);
+    check("MenuMusiqueBoucle", settings_.loopMusic);
+    chooseTune(settings_.music);
 }
 
-void TForm1::superviserMusique() {
+void MainWindow::watchMusic() {
     const bool active = QApplication::applicationState() == Qt::ApplicationActive;
     using Watch = sound::MusicController::Watch;
-    if (sound_.music().superviseMusic(active, isVisible(), settings_.MusiqueEnBoucle) ==
-        Watch::Ended) {
+    if (sound_.music().superviseMusic(active, isVisible(), settings_.loopMusic) == Watch::Ended) {
         // The tune ended without looping: no music now.
-        settings_.Musique = 0;
+        settings_.music = 0;
         check("MenuMusiquePas");
         menus_["MenuMusiqueVolume"]->setEnabled(false);
         menus_["MenuMusiqueOptions"]->setEnabled(false);

@@ -22,18 +22,20 @@ class Composer : public ::testing::Test {
         test::WriteBytes(p, test::BmpBytes(bmp));
         return p;
     }
-    Composition Open(const std::string& path, int cw, int ch, int langue = 0) {
-        settings.Fond = FondImage;
-        return composer.CreerBmpFond(settings, cw, ch, path, langue);
+    Composition Open(const std::string& path, int cw, int ch, int language = 0) {
+        settings.background = PictureBackground;
+        return composer.composeBackground(settings, cw, ch, path, language);
     }
-    Composition Again(int cw, int ch) { return composer.CreerBmpFond(settings, cw, ch, Idem, 0); }
+    Composition Again(int cw, int ch) {
+        return composer.composeBackground(settings, cw, ch, KeepPicture, 0);
+    }
     const Bitmap24& bg() const { return composer.background(); }
 };
 
 TEST_F(Composer, PlainColourFillsTheClientArea) {
-    settings.Fond = FondUni;
-    settings.CouleurFondUni = 0x00563412;
-    const Composition c = composer.CreerBmpFond(settings, 130, 340, Idem, 0);
+    settings.background = PlainBackground;
+    settings.plainColour = 0x00563412;
+    const Composition c = composer.composeBackground(settings, 130, 340, KeepPicture, 0);
     EXPECT_TRUE(c.composed);
     EXPECT_EQ(c.checked, ModeItem::Uni);
     EXPECT_FALSE(c.pictureMenusEnabled);
@@ -45,28 +47,30 @@ TEST_F(Composer, PlainColourFillsTheClientArea) {
 }
 
 TEST_F(Composer, GradientRunsFromTheFirstColourAtTheTop) {
-    settings.Fond = FondDegrade;
-    settings.CouleurDegrade1 = MakeColour(0, 0, 0);
-    settings.CouleurDegrade2 = MakeColour(255, 255, 255);
-    EXPECT_EQ(composer.CreerBmpFond(settings, 20, 256, Idem, 0).checked, ModeItem::Degrade);
+    settings.background = GradientBackground;
+    settings.gradientTop = MakeColour(0, 0, 0);
+    settings.gradientBottom = MakeColour(255, 255, 255);
+    EXPECT_EQ(composer.composeBackground(settings, 20, 256, KeepPicture, 0).checked,
+              ModeItem::Degrade);
     EXPECT_EQ(bg().pixel(19, 0), MakeColour(0, 0, 0));
     EXPECT_EQ(bg().pixel(5, 100), MakeColour(100, 100, 100));
     EXPECT_EQ(bg().pixel(0, 255), MakeColour(255, 255, 255));
 }
 
 TEST_F(Composer, LogoHugsTheRightEdgeOnBlack) {
-    settings.Fond = FondLogo;
-    EXPECT_EQ(composer.CreerBmpFond(settings, 130, 340, Idem, 0).checked, ModeItem::Logo);
+    settings.background = LogoBackground;
+    EXPECT_EQ(composer.composeBackground(settings, 130, 340, KeepPicture, 0).checked,
+              ModeItem::Logo);
     EXPECT_EQ(bg().pixel(76, 0), MakeColour(0, 0, 0));
     EXPECT_EQ(bg().pixel(77, 0), logo.pixel(0, 0));
     EXPECT_EQ(bg().pixel(129, 339), logo.pixel(52, 339));
-    composer.CreerBmpFond(settings, 40, 20, Idem, 0); // narrower than the logo: cropped
+    composer.composeBackground(settings, 40, 20, KeepPicture, 0); // narrower than the logo: cropped
     EXPECT_EQ(bg().pixel(0, 5), logo.pixel(13, 5));
 }
 
 TEST_F(Composer, NormalSizeIsCentredOverTheBorderColour) {
     const Bitmap24 pic = test::Pattern(4, 2);
-    settings.CouleurBordure = MakeColour(9, 8, 7);
+    settings.borderColour = MakeColour(9, 8, 7);
     const std::string path = WriteBmp("p.bmp", pic);
     const Composition c = Open(path, 10, 6);
     EXPECT_TRUE(c.composed);
@@ -78,13 +82,13 @@ TEST_F(Composer, NormalSizeIsCentredOverTheBorderColour) {
     EXPECT_EQ(bg().pixel(3, 2), pic.pixel(0, 0));
     EXPECT_EQ(bg().pixel(6, 3), pic.pixel(3, 1));
     EXPECT_EQ(bg().pixel(7, 3), MakeColour(9, 8, 7));
-    EXPECT_EQ(settings.CheminFond[0], path);
+    EXPECT_EQ(settings.recentPictures[0], path);
 }
 
 TEST_F(Composer, RightAndBottomPositions) {
     const Bitmap24 pic = test::Pattern(4, 2);
-    settings.ImageFondPositionH = PositionFin;
-    settings.ImageFondPositionV = PositionFin;
+    settings.pictureAlignH = PositionFin;
+    settings.pictureAlignV = PositionFin;
     Open(WriteBmp("p.bmp", pic), 10, 6);
     EXPECT_EQ(bg().pixel(6, 4), pic.pixel(0, 0));
     EXPECT_EQ(bg().pixel(9, 5), pic.pixel(3, 1));
@@ -92,7 +96,7 @@ TEST_F(Composer, RightAndBottomPositions) {
 
 TEST_F(Composer, DoubleSizeRepeatsPixelsAndCropsWhenLargerThanTheClient) {
     const Bitmap24 pic = test::Pattern(300, 200);
-    settings.ImageFondTaille = Taille200pc; // 600 x 400, placed at (-235, -30)
+    settings.pictureSize = Taille200pc; // 600 x 400, placed at (-235, -30)
     const Composition c = Open(WriteBmp("p.bmp", pic), 130, 340);
     EXPECT_EQ(c.borderColourEnabled, false);
     for (int y : {0, 1, 2, 171, 339})
@@ -105,8 +109,8 @@ TEST_F(Composer, ShrinkingAveragesTheCoveredPixels) {
     const int reds[2][4] = {{10, 11, 200, 0}, {10, 11, 100, 0}};
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 4; ++x) pic.setPixel(x, y, MakeColour(reds[y][x], 0, 0));
-    settings.ImageFondTaille = Taille50pc; // 2 x 1
-    settings.ImageFondPositionH = settings.ImageFondPositionV = PositionDebut;
+    settings.pictureSize = Taille50pc; // 2 x 1
+    settings.pictureAlignH = settings.pictureAlignV = PositionDebut;
     Open(WriteBmp("p.bmp", pic), 3, 1);
     EXPECT_EQ(bg().pixel(0, 0), MakeColour(11, 0, 0)); // 10.5 rounds up
     EXPECT_EQ(bg().pixel(1, 0), MakeColour(75, 0, 0));
@@ -114,7 +118,7 @@ TEST_F(Composer, ShrinkingAveragesTheCoveredPixels) {
 
 TEST_F(Composer, TilesRepeatFromThePlacedOrigin) {
     const Bitmap24 pic = test::Pattern(3, 2);
-    settings.Mosaique = true;
+    settings.tiled = true;
     const Composition c = Open(WriteBmp("p.bmp", pic), 10, 5);
     EXPECT_EQ(c.borderColourEnabled, false);
     // Placed 12 x 6, centred: origin (-1, 0), since -0.5 truncates to 0.
@@ -124,17 +128,17 @@ TEST_F(Composer, TilesRepeatFromThePlacedOrigin) {
 }
 
 TEST_F(Composer, GreyThenNegativeApplyToThePictureOnly) {
-    settings.NoirEtBlanc = settings.Negatif = true;
-    settings.CouleurBordure = MakeColour(1, 2, 3);
+    settings.greyscale = settings.negative = true;
+    settings.borderColour = MakeColour(1, 2, 3);
     Open(WriteBmp("p.bmp", Bitmap24::Filled(2, 2, MakeColour(10, 20, 31))), 4, 4);
     EXPECT_EQ(bg().pixel(1, 1), MakeColour(235, 235, 235));
     EXPECT_EQ(bg().pixel(0, 0), MakeColour(1, 2, 3));
 }
 
 TEST_F(Composer, PictureScaledToNothingLeavesTheBorderEvenWhenTiled) {
-    settings.ImageFondTaille = Taille25pc;
-    settings.Mosaique = true;
-    settings.CouleurBordure = MakeColour(5, 5, 5);
+    settings.pictureSize = Taille25pc;
+    settings.tiled = true;
+    settings.borderColour = MakeColour(5, 5, 5);
     const Composition c = Open(WriteBmp("tiny.bmp", test::Pattern(3, 3)), 30, 20);
     EXPECT_TRUE(c.composed);
     EXPECT_EQ(c.borderColourEnabled, true);
@@ -142,7 +146,7 @@ TEST_F(Composer, PictureScaledToNothingLeavesTheBorderEvenWhenTiled) {
 }
 
 TEST_F(Composer, BorderItemFollowsCoverageWhateverThePosition) {
-    settings.ImageFondPositionH = PositionFin;
+    settings.pictureAlignH = PositionFin;
     EXPECT_EQ(Open(WriteBmp("a.bmp", test::Pattern(10, 6)), 10, 6).borderColourEnabled, false);
     EXPECT_EQ(Open(WriteBmp("b.bmp", test::Pattern(9, 6)), 10, 6).borderColourEnabled, true);
 }
@@ -152,7 +156,7 @@ TEST_F(Composer, IdemComposesAgainFromThePictureInHand) {
     const std::string path = WriteBmp("p.bmp", pic);
     Open(path, 10, 6);
     std::filesystem::remove(path);
-    settings.ImageFondPositionH = settings.ImageFondPositionV = PositionDebut;
+    settings.pictureAlignH = settings.pictureAlignV = PositionDebut;
     const Composition c = Again(8, 8);
     EXPECT_TRUE(c.composed);
     EXPECT_EQ(c.checked, ModeItem::Ouvrir);
@@ -163,25 +167,25 @@ TEST_F(Composer, IdemComposesAgainFromThePictureInHand) {
 
 TEST_F(Composer, OpeningPicturesMovesTheRecentList) {
     for (int i = 10; i >= 1; --i)
-        settings.CheminFond[static_cast<size_t>(i - 1)] =
+        settings.recentPictures[static_cast<size_t>(i - 1)] =
             WriteBmp(std::to_string(i) + ".bmp", test::Pattern(2, 2));
-    const RecentPictures before = settings.CheminFond;
+    const RecentPictures before = settings.recentPictures;
     EXPECT_TRUE(Open(before[2], 10, 6).recentChanged);
-    EXPECT_EQ(settings.CheminFond[0], before[2]);
-    EXPECT_EQ(settings.CheminFond[1], before[0]);
-    EXPECT_EQ(settings.CheminFond[3], before[3]);
+    EXPECT_EQ(settings.recentPictures[0], before[2]);
+    EXPECT_EQ(settings.recentPictures[1], before[0]);
+    EXPECT_EQ(settings.recentPictures[3], before[3]);
 
-    settings.Fond = FondUni; // a path outside picture mode is neither read nor listed
-    const Composition c = composer.CreerBmpFond(settings, 10, 6, dir.path("other.bmp"), 0);
+    settings.background = PlainBackground; // a path outside picture mode is neither read nor listed
+    const Composition c = composer.composeBackground(settings, 10, 6, dir.path("other.bmp"), 0);
     EXPECT_FALSE(c.recentChanged);
-    EXPECT_EQ(settings.CheminFond[0], before[2]);
+    EXPECT_EQ(settings.recentPictures[0], before[2]);
 }
 
 TEST_F(Composer, RefusedPictureKeepsEverythingAndSaysSo) {
-    settings.Fond = FondDegrade;
-    composer.CreerBmpFond(settings, 10, 6, Idem, 0);
+    settings.background = GradientBackground;
+    composer.composeBackground(settings, 10, 6, KeepPicture, 0);
     const Bitmap24 shown = bg();
-    settings.CheminFond[0] = "/old.bmp";
+    settings.recentPictures[0] = "/old.bmp";
     const std::string bad = dir.path("bad.jpg");
     test::WriteBytes(bad, {'n', 'o', 'p', 'e'});
 
@@ -189,8 +193,8 @@ TEST_F(Composer, RefusedPictureKeepsEverythingAndSaysSo) {
     EXPECT_FALSE(c.composed);
     EXPECT_EQ(c.message, "Image de fond " + bad + " non trouvée ou non reconnue.");
     EXPECT_EQ(bg().bytes, shown.bytes);
-    EXPECT_EQ(settings.CheminFond[0], "/old.bmp");
-    EXPECT_EQ(settings.Fond, FondDegrade); // the mode of the background in view
+    EXPECT_EQ(settings.recentPictures[0], "/old.bmp");
+    EXPECT_EQ(settings.background, GradientBackground); // the mode of the background in view
 
     c = Open(bad, 10, 6, 1);
     EXPECT_EQ(c.message, "Background image " + bad + " not found or not recognized.");
@@ -200,27 +204,28 @@ TEST_F(Composer, MissingPictureAtStartUpQuietlyShowsTheLogo) {
     const Composition c = Open(dir.path("gone.jpg"), 130, 340);
     EXPECT_TRUE(c.composed);
     EXPECT_TRUE(c.message.empty());
-    EXPECT_EQ(settings.Fond, FondLogo);
+    EXPECT_EQ(settings.background, LogoBackground);
     EXPECT_EQ(c.checked, ModeItem::Logo);
     EXPECT_FALSE(c.pictureMenusEnabled);
     EXPECT_EQ(bg().pixel(77, 0), logo.pixel(0, 0));
 }
 
 TEST_F(Composer, UnknownModeShowsTheLogo) {
-    settings.Fond = 7;
-    EXPECT_EQ(composer.CreerBmpFond(settings, 130, 340, Idem, 0).checked, ModeItem::Logo);
-    EXPECT_EQ(settings.Fond, FondLogo);
+    settings.background = 7;
+    EXPECT_EQ(composer.composeBackground(settings, 130, 340, KeepPicture, 0).checked,
+              ModeItem::Logo);
+    EXPECT_EQ(settings.background, LogoBackground);
 }
 
 TEST_F(Composer, SmallJpegIsReadAgainWholeWhenShownLarger) {
     const std::string path = dir.path("photo.jpg");
     test::WriteBytes(path, test::SolidJpeg(160, 80, MakeColour(30, 160, 90)));
-    settings.ImageFondTaille = Taille25pc;
+    settings.pictureSize = Taille25pc;
     Open(path, 40, 20);
     ASSERT_TRUE(composer.picture());
     EXPECT_EQ(composer.picture()->reduction, 4);
 
-    settings.ImageFondTaille = TailleNormale;
+    settings.pictureSize = NormalSize;
     Again(200, 100);
     EXPECT_EQ(composer.picture()->reduction, 1);
     const Colour c = bg().pixel(100, 50);
@@ -230,10 +235,10 @@ TEST_F(Composer, SmallJpegIsReadAgainWholeWhenShownLarger) {
 TEST_F(Composer, SmallJpegWhoseFileWentIsStretchedFromTheCopyInHand) {
     const std::string path = dir.path("photo.jpg");
     test::WriteBytes(path, test::SolidJpeg(160, 80, MakeColour(200, 40, 40)));
-    settings.ImageFondTaille = Taille25pc;
+    settings.pictureSize = Taille25pc;
     Open(path, 40, 20);
     std::filesystem::remove(path);
-    settings.ImageFondTaille = TailleNormale;
+    settings.pictureSize = NormalSize;
     EXPECT_TRUE(Again(200, 100).composed);
     EXPECT_EQ(composer.picture()->reduction, 4);
     EXPECT_NEAR(RedOf(bg().pixel(20, 10)), 200, 3);
@@ -244,10 +249,10 @@ TEST_F(Composer, SmallJpegWhoseFileWentIsStretchedFromTheCopyInHand) {
 TEST_F(Composer, LargePictureIsDecodedOnlyAsFarAsItShows) {
     const std::string path = dir.path("large.jpg");
     test::WriteBytes(path, test::SolidJpeg(3000, 2000, MakeColour(90, 150, 210), 95, true));
-    for (int taille = TailleNormale; taille <= Taille200pc; ++taille) {
+    for (int taille = NormalSize; taille <= Taille200pc; ++taille) {
         for (bool mosaique : {false, true}) {
-            settings.ImageFondTaille = taille;
-            settings.Mosaique = mosaique;
+            settings.pictureSize = taille;
+            settings.tiled = mosaique;
             Open(path, 130, 340);
             ASSERT_TRUE(composer.picture());
             const Bitmap24& kept = composer.picture()->pixels;
@@ -270,9 +275,9 @@ TEST_F(Composer, PartsReadComposeAsTheWholePicture) {
         // Every size, three positions, with and without tiles, in two windows.
         for (int n = 0; n < 9 * 3 * 2 * 2; ++n) {
             const Size64 client = n < 54 ? Size64{90, 70} : Size64{12, 100};
-            settings.ImageFondTaille = n % 9;
-            settings.ImageFondPositionH = settings.ImageFondPositionV = n / 9 % 3;
-            settings.Mosaique = n / 27 % 2;
+            settings.pictureSize = n % 9;
+            settings.pictureAlignH = settings.pictureAlignV = n / 9 % 3;
+            settings.tiled = n / 27 % 2;
             const int cw = static_cast<int>(client.width), ch = static_cast<int>(client.height);
             Again(cw, ch);
             const int reduction = composer.picture()->reduction;
@@ -292,10 +297,10 @@ TEST_F(Composer, PartsReadComposeAsTheWholePicture) {
 TEST_F(Composer, FileGoneShowsWhatIsInHandAndTheBorderElsewhere) {
     const Bitmap24 pic = test::Pattern(300, 200);
     const std::string path = WriteBmp("p.bmp", pic);
-    settings.CouleurBordure = MakeColour(1, 2, 3);
+    settings.borderColour = MakeColour(1, 2, 3);
     Open(path, 130, 140); // centred: columns 85 to 214 and rows 30 to 169 show
     std::filesystem::remove(path);
-    settings.ImageFondPositionH = settings.ImageFondPositionV = PositionDebut;
+    settings.pictureAlignH = settings.pictureAlignV = PositionDebut;
     EXPECT_TRUE(Again(130, 140).composed);
     EXPECT_EQ(bg().pixel(85, 30), pic.pixel(85, 30));
     EXPECT_EQ(bg().pixel(129, 139), pic.pixel(129, 139));

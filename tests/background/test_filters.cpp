@@ -138,13 +138,13 @@ class BmpCouleurTest : public ::testing::Test {
 };
 
 TEST_F(BmpCouleurTest, TakesTheTargetHueAndKeepsSaturationAndValue) {
-    BmpCouleur(MakeColour(0, 0, 255), source, dest);
+    tintBitmap(MakeColour(0, 0, 255), source, dest);
     EXPECT_EQ(dest.pixel(0, 0), MakeColour(51, 51, 200));
     EXPECT_EQ(dest.pixel(0, 1), MakeColour(0, 0, 254)); // near-red is recoloured
 }
 
 TEST_F(BmpCouleurTest, GreysStayGreyAndKeyRedIsNeverWritten) {
-    BmpCouleur(MakeColour(0, 0, 255), source, dest);
+    tintBitmap(MakeColour(0, 0, 255), source, dest);
     EXPECT_EQ(dest.pixel(1, 0), Grey(128));
     EXPECT_EQ(dest.pixel(1, 1), Grey(255));
     EXPECT_EQ(dest.pixel(2, 1), Grey(0));
@@ -152,19 +152,19 @@ TEST_F(BmpCouleurTest, GreysStayGreyAndKeyRedIsNeverWritten) {
 }
 
 TEST_F(BmpCouleurTest, GreyTargetTurnsColoursToTheGreyOfTheirValue) {
-    BmpCouleur(MakeColour(90, 90, 90), source, dest);
+    tintBitmap(MakeColour(90, 90, 90), source, dest);
     EXPECT_EQ(dest.pixel(0, 0), Grey(200));
     EXPECT_EQ(dest.pixel(0, 1), Grey(254));
 }
 
 TEST_F(BmpCouleurTest, RedTargetUsesHue360) {
-    BmpCouleur(KeyRed, source, dest);
+    tintBitmap(KeyRed, source, dest);
     EXPECT_EQ(dest.pixel(0, 0), MakeColour(200, 51, 51));
 }
 
 TEST_F(BmpCouleurTest, SmallerSourceRecoloursOnlyTheSharedArea) {
     Bitmap24 small = Bitmap24::Filled(1, 1, MakeColour(0, 255, 0));
-    BmpCouleur(MakeColour(0, 0, 255), small, dest);
+    tintBitmap(MakeColour(0, 0, 255), small, dest);
     EXPECT_EQ(dest.pixel(0, 0), MakeColour(0, 0, 255));
     EXPECT_EQ(dest.pixel(1, 0), MakeColour(1, 2, 3));
     EXPECT_EQ(dest.pixel(0, 1), MakeColour(1, 2, 3));

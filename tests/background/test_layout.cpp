@@ -8,10 +8,10 @@ namespace {
 
 TEST(ScaledSize, EverySizeFromAPictureAndAClient) {
     const Size64 pic{300, 200}, client{450, 340};
-    EXPECT_EQ(ScaledSize(TailleNormale, pic, client), (Size64{300, 200}));
-    EXPECT_EQ(ScaledSize(TailleEtiree, pic, client), (Size64{450, 340}));
-    EXPECT_EQ(ScaledSize(TailleAjusteeLargeur, pic, client), (Size64{450, 300}));
-    EXPECT_EQ(ScaledSize(TailleAjusteeHauteur, pic, client), (Size64{510, 340}));
+    EXPECT_EQ(ScaledSize(NormalSize, pic, client), (Size64{300, 200}));
+    EXPECT_EQ(ScaledSize(Stretched, pic, client), (Size64{450, 340}));
+    EXPECT_EQ(ScaledSize(FitWidth, pic, client), (Size64{450, 300}));
+    EXPECT_EQ(ScaledSize(FitHeight, pic, client), (Size64{510, 340}));
     EXPECT_EQ(ScaledSize(Taille25pc, pic, client), (Size64{75, 50}));
     EXPECT_EQ(ScaledSize(Taille50pc, pic, client), (Size64{150, 100}));
     EXPECT_EQ(ScaledSize(Taille75pc, pic, client), (Size64{225, 150}));
@@ -21,8 +21,8 @@ TEST(ScaledSize, EverySizeFromAPictureAndAClient) {
 
 TEST(ScaledSize, DivisionsTruncate) {
     const Size64 pic{301, 203}, client{450, 340};
-    EXPECT_EQ(ScaledSize(TailleAjusteeLargeur, pic, client), (Size64{450, 303})); // 303.5
-    EXPECT_EQ(ScaledSize(TailleAjusteeHauteur, pic, client), (Size64{504, 340})); // 504.1
+    EXPECT_EQ(ScaledSize(FitWidth, pic, client), (Size64{450, 303}));  // 303.5
+    EXPECT_EQ(ScaledSize(FitHeight, pic, client), (Size64{504, 340})); // 504.1
     EXPECT_EQ(ScaledSize(Taille25pc, pic, client), (Size64{75, 50}));
     EXPECT_EQ(ScaledSize(Taille75pc, pic, client), (Size64{225, 152}));
     EXPECT_EQ(ScaledSize(Taille150pc, pic, client), (Size64{451, 304}));
@@ -30,12 +30,12 @@ TEST(ScaledSize, DivisionsTruncate) {
 }
 
 TEST(ScaledSize, NoPictureOrUnknownSizeGivesNothing) {
-    EXPECT_TRUE(ScaledSize(TailleAjusteeLargeur, Size64{0, 0}, Size64{130, 340}).empty());
+    EXPECT_TRUE(ScaledSize(FitWidth, Size64{0, 0}, Size64{130, 340}).empty());
     EXPECT_TRUE(ScaledSize(9, Size64{10, 10}, Size64{130, 340}).empty());
 }
 
 TEST(ScaledSize, VeryThinPicturesDoNotOverflow) {
-    const Size64 s = ScaledSize(TailleAjusteeLargeur, Size64{1, 100'000'000}, Size64{65'000, 10});
+    const Size64 s = ScaledSize(FitWidth, Size64{1, 100'000'000}, Size64{65'000, 10});
     EXPECT_EQ(s.height, 6'500'000'000'000);
 }
 

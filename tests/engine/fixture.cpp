@@ -41,17 +41,17 @@ std::string cellText(int32_t code) {
 Scenario::Scenario(const LevelParameters& p, uint32_t seed) : game(ev, seed), clock(game) {
     game.setParameters(p);
     // The default options, as the settings apply them at start-up.
-    game.setSmileyAnimation(GameOptions{}.AnimationVirus);
-    game.setRemovalAnimation(GameOptions{}.AnimationSuppr);
+    game.setSmileyAnimation(GameOptions{}.smileyAnimation);
+    game.setRemovalAnimation(GameOptions{}.removalAnimation);
     game.newGame();
     clock.sync();
 }
 
 void Scenario::board(const std::vector<std::string>& rows) {
     GameState& st = s();
-    for (int r = 0; r <= st.params.NbLgn; ++r)
-        for (int c = 1; c <= st.params.NbCol; ++c) st.grid[r][c] = CellEmpty;
-    int r = st.params.NbLgn - static_cast<int>(rows.size()) + 1;
+    for (int r = 0; r <= st.params.rows; ++r)
+        for (int c = 1; c <= st.params.columns; ++c) st.grid[r][c] = CellEmpty;
+    int r = st.params.rows - static_cast<int>(rows.size()) + 1;
     for (const auto& line : rows) {
         std::istringstream in(line);
         std::string token;
@@ -65,10 +65,10 @@ void Scenario::board(const std::vector<std::string>& rows) {
 std::vector<std::string> Scenario::text(int last) const {
     const GameState& st = game.state();
     std::vector<std::string> out;
-    const int first = last > 0 ? st.params.NbLgn - last + 1 : 1;
-    for (int r = first; r <= st.params.NbLgn; ++r) {
+    const int first = last > 0 ? st.params.rows - last + 1 : 1;
+    for (int r = first; r <= st.params.rows; ++r) {
         std::string line;
-        for (int c = 1; c <= st.params.NbCol; ++c)
+        for (int c = 1; c <= st.params.columns; ++c)
             line += (c > 1 ? " " : "") + cellText(st.grid[r][c]);
         out.push_back(line);
     }
@@ -108,16 +108,16 @@ void Scenario::settle(int64_t limitMs) {
 int Scenario::count(int32_t code) const {
     int n = 0;
     const GameState& st = game.state();
-    for (int r = 0; r <= st.params.NbLgn; ++r)
-        for (int c = 1; c <= st.params.NbCol; ++c) n += st.grid[r][c] == code;
+    for (int r = 0; r <= st.params.rows; ++r)
+        for (int c = 1; c <= st.params.columns; ++c) n += st.grid[r][c] == code;
     return n;
 }
 
 int Scenario::smileys() const {
     int n = 0;
     const GameState& st = game.state();
-    for (int r = 1; r <= st.params.NbLgn; ++r)
-        for (int c = 1; c <= st.params.NbCol; ++c) n += isSmiley(st.grid[r][c]);
+    for (int r = 1; r <= st.params.rows; ++r)
+        for (int c = 1; c <= st.params.columns; ++c) n += isSmiley(st.grid[r][c]);
     return n;
 }
 

@@ -36,10 +36,10 @@ TEST(RandomGenerator, followsTheLinearCongruentialSequence) {
 
 TEST(Grid, smallestBoardHasWallsFloorAndHiddenRow) {
     LevelParameters p;
-    p.NbLgn = 5;
-    p.NbCol = 5;
-    p.NbVirusLignes = 1;
-    p.NbVirusLignesMax = 1;
+    p.rows = 5;
+    p.columns = 5;
+    p.smileyRows = 1;
+    p.maxSmileyRows = 1;
     Scenario sc(p);
     const GameState& s = sc.s();
     for (int r = 0; r <= 5; ++r) {

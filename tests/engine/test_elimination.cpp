@@ -160,7 +160,7 @@ TEST(Collapse, aChainRemovesAgainBeforeTheNextCapsuleMoves) {
 
 TEST(findRuns, runsOfOneClearTheBoardAndWinTheLevel) {
     LevelParameters p;
-    p.MinCasesConsecutives = 1;
+    p.minRun = 1;
     Scenario sc(p);
     sc.game.setPinup(0);
     sc.resume();
@@ -172,7 +172,7 @@ TEST(findRuns, runsOfOneClearTheBoardAndWinTheLevel) {
 
 TEST(findRuns, runsLongerThanTheBoardNeverForm) {
     LevelParameters p;
-    p.MinCasesConsecutives = 999;
+    p.minRun = 999;
     Removing sc(p);
     sc.start({"Y Y Y Y Y Y Y ."});
     sc.land(10, 8, 1, y, y);

@@ -291,8 +291,8 @@ TEST(Smileys, stepThroughFourPhasesUnlessTheAnimationIsOff) {
 
 TEST(Smileys, theMessageIsRepaintedOverATallSmileyBand) {
     LevelParameters p;
-    p.NbLgn = 10;
-    p.NbVirusLignes = 9;
+    p.rows = 10;
+    p.smileyRows = 9;
     Scenario sc(p);
     sc.game.setSmileyAnimation(3);
     sc.clock.sync();

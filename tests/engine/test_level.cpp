@@ -8,8 +8,8 @@ namespace {
 // Rows holding smileys, as (first, last).
 std::pair<int, int> smileyRows(const GameState& s) {
     int first = 1000, last = -1;
-    for (int r = 0; r <= s.params.NbLgn; ++r)
-        for (int c = 1; c <= s.params.NbCol; ++c)
+    for (int r = 0; r <= s.params.rows; ++r)
+        for (int c = 1; c <= s.params.columns; ++c)
             if (isSmiley(s.grid[r][c])) {
                 first = std::min(first, r);
                 last = std::max(last, r);
@@ -40,8 +40,8 @@ TEST(LevelSetUp, smileyCountAndBandGrowWithTheLevel) {
 
 TEST(LevelSetUp, placingStopsWhenTheBandIsFull) {
     LevelParameters p;
-    p.NbVirus = 99;
-    p.NbVirusLignes = 2;
+    p.smileys = 99;
+    p.smileyRows = 2;
     Scenario sc(p);
     EXPECT_EQ(sc.s().smileysLeft, 2 * 8);
     EXPECT_EQ(sc.smileys(), 16);
@@ -49,10 +49,10 @@ TEST(LevelSetUp, placingStopsWhenTheBandIsFull) {
 
 TEST(LevelSetUp, smileysStayOnTheVisibleRowsWhateverTheParameters) {
     LevelParameters p;
-    p.NbLgn = 5;
-    p.NbVirusLignes = 99;
-    p.NbVirusLignesMax = 99;
-    p.NbVirus = 99;
+    p.rows = 5;
+    p.smileyRows = 99;
+    p.maxSmileyRows = 99;
+    p.smileys = 99;
     Scenario sc(p);
     sc.s().level = 40;
     sc.game.setUpLevel();
@@ -81,7 +81,7 @@ TEST(LevelSetUp, freshLevelWaitsPausedWithItsNumber) {
     EXPECT_TRUE(s.messageVisible);
     EXPECT_EQ(s.timer(TimerId::Fall).period, 0);
     EXPECT_FALSE(s.timer(TimerId::Fall).enabled);
-    // The capsule waits unseen in row 0, entering at column NbCol div 2.
+    // The capsule waits unseen in row 0, entering at column columns div 2.
     EXPECT_EQ(s.capsuleRow, 0);
     EXPECT_EQ(s.capsuleCol, 4);
     EXPECT_EQ(s.capsuleOrientation, 2);

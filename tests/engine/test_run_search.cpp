@@ -25,15 +25,15 @@ void freeIf(Grid& g, int r, int c, int link) {
 }
 
 // Returns whether a run was found.
-bool classicScan(Grid& g, int nbLgn, int nbCol, int minRun) {
+bool classicScan(Grid& g, int rows, int columns, int minRun) {
     bool found = false;
     auto mark = [&](int32_t start) {
         int c = digit(start);
         if (c > 4) c -= 5;
         return removalCode(c, 0);
     };
-    for (int col = 1; col <= nbCol; ++col)
-        for (int row = 0; row <= nbLgn - minRun + 1; ++row) {
+    for (int col = 1; col <= columns; ++col)
+        for (int row = 0; row <= rows - minRun + 1; ++row) {
             const int32_t start = g[row][col];
             if (start == CellEmpty || start == CellWall || digit(start) < 0) continue;
             int n = 1;
@@ -48,8 +48,8 @@ bool classicScan(Grid& g, int nbLgn, int nbCol, int minRun) {
                 freeIf(g, row + i, col + 1, LinkRight);
             }
         }
-    for (int row = 0; row <= nbLgn; ++row)
-        for (int col = 1; col <= nbCol - minRun + 1; ++col) {
+    for (int row = 0; row <= rows; ++row)
+        for (int col = 1; col <= columns - minRun + 1; ++col) {
             const int32_t start = g[row][col];
             if (start == CellEmpty || start == CellWall || digit(start) < 0) continue;
             int n = 1;
@@ -74,14 +74,14 @@ TEST(RunSearch, marksExactlyWhatTheClassicScanMarks) {
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     for (int trial = 0; trial < 3000; ++trial) {
         LevelParameters p;
-        p.NbLgn = pick(5, 14);
-        p.NbCol = pick(5, 12);
-        p.MinCasesConsecutives = pick(1, 7);
+        p.rows = pick(5, 14);
+        p.columns = pick(5, 12);
+        p.minRun = pick(1, 7);
         Scenario sc(p, static_cast<uint32_t>(trial));
         GameState& s = sc.s();
         const int colours = pick(1, 3);
-        for (int r = 0; r <= p.NbLgn; ++r)
-            for (int c = 1; c <= p.NbCol; ++c) {
+        for (int r = 0; r <= p.rows; ++r)
+            for (int c = 1; c <= p.columns; ++c) {
                 const int kind = pick(0, 9);
                 const int colour = pick(0, colours - 1);
                 s.grid[r][c] = kind < 3   ? CellEmpty
@@ -91,7 +91,7 @@ TEST(RunSearch, marksExactlyWhatTheClassicScanMarks) {
                                           : pick(-20, 20); // codes of one digit never match
             }
         Grid expected = s.grid;
-        const bool found = classicScan(expected, p.NbLgn, p.NbCol, p.MinCasesConsecutives);
+        const bool found = classicScan(expected, p.rows, p.columns, p.minRun);
         // (With no smiley left the level is won, but the pin-up step leaves the board as it is.)
         sc.game.findRuns();
         ASSERT_EQ(s.grid, expected) << "trial " << trial;

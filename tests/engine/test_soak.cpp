@@ -57,18 +57,18 @@ struct Soak {
 
     LevelParameters parametres() {
         LevelParameters p;
-        p.NbLgn = chance(20) ? pick(5, 99) : pick(5, 22);
-        p.NbCol = chance(20) ? pick(5, 99) : pick(5, 12);
-        p.NbColor = pick(1, 5);
+        p.rows = chance(20) ? pick(5, 99) : pick(5, 22);
+        p.columns = chance(20) ? pick(5, 99) : pick(5, 12);
+        p.colours = pick(1, 5);
         const int runs[] = {1, 2, 3, 4, 4, 4, 5, 999};
-        p.MinCasesConsecutives = runs[pick(0, 7)];
-        p.NbVirus = pick(1, 99);
-        p.NbVirusInc = pick(0, 99);
-        p.NbVirusLignes = pick(1, 99);
-        p.NbVirusLignesInc = pick(0, 99);
-        p.NbVirusLignesMax = pick(1, 99);
-        p.TempoDepart = pick(100, 999);
-        p.TempoNiveauInc = pick(0, 99);
+        p.minRun = runs[pick(0, 7)];
+        p.smileys = pick(1, 99);
+        p.smileysPerLevel = pick(0, 99);
+        p.smileyRows = pick(1, 99);
+        p.smileyRowsPerLevel = pick(0, 99);
+        p.maxSmileyRows = pick(1, 99);
+        p.firstFallPeriod = pick(100, 999);
+        p.fallPeriodStep = pick(0, 99);
         return p;
     }
 };
@@ -149,15 +149,15 @@ TEST(Soak, randomGamesKeepEveryInvariant) {
                     << "game " << g << " step " << step << " action " << what;
             }
 
-            for (int r = 0; r <= s.params.NbLgn + 1; ++r) {
+            for (int r = 0; r <= s.params.rows + 1; ++r) {
                 ASSERT_EQ(s.grid[r][0], CellWall);
-                ASSERT_EQ(s.grid[r][s.params.NbCol + 1], CellWall);
+                ASSERT_EQ(s.grid[r][s.params.columns + 1], CellWall);
             }
-            for (int c = 0; c <= s.params.NbCol + 1; ++c)
-                ASSERT_EQ(s.grid[s.params.NbLgn + 1][c], CellWall);
+            for (int c = 0; c <= s.params.columns + 1; ++c)
+                ASSERT_EQ(s.grid[s.params.rows + 1][c], CellWall);
             if (strangeCells) continue;
-            for (int r = 0; r <= s.params.NbLgn; ++r)
-                for (int c = 1; c <= s.params.NbCol; ++c) {
+            for (int r = 0; r <= s.params.rows; ++r)
+                for (int c = 1; c <= s.params.columns; ++c) {
                     const int32_t code = s.grid[r][c];
                     ASSERT_TRUE(knownCode(code))
                         << code << " at " << r << "," << c << " game " << g;

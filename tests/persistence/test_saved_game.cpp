@@ -11,11 +11,11 @@
 namespace fs = std::filesystem;
 using kp::CellEmpty;
 using kp::CellWall;
-using kp::EnregistrerPartie;
 using kp::GameState;
-using kp::LireSauvegarde;
 using kp::LoadResult;
+using kp::readSavedGame;
 using kp::SavedGame;
+using kp::writeSavedGame;
 using namespace kp::test;
 
 namespace {
@@ -23,8 +23,8 @@ namespace {
 // An empty board of the given size with its walls, floor and hidden entry row.
 std::unique_ptr<GameState> Board(int rows, int cols) {
     auto g = std::make_unique<GameState>();
-    g->params.NbLgn = rows;
-    g->params.NbCol = cols;
+    g->params.rows = rows;
+    g->params.columns = cols;
     for (int r = 0; r <= rows + 1; ++r)
         for (int c = 0; c <= cols + 1; ++c)
             g->grid[r][c] = (r == rows + 1 || c == 0 || c == cols + 1) ? CellWall : CellEmpty;
@@ -33,7 +33,7 @@ std::unique_ptr<GameState> Board(int rows, int cols) {
 
 std::unique_ptr<SavedGame> Read(const fs::path& file, LoadResult expected = LoadResult::Loaded) {
     auto game = std::make_unique<SavedGame>();
-    EXPECT_EQ(LireSauvegarde(file, "kembrolla-panic.ini", *game), expected);
+    EXPECT_EQ(readSavedGame(file, "kembrolla-panic.ini", *game), expected);
     return game;
 }
 
@@ -42,7 +42,7 @@ std::unique_ptr<SavedGame> Read(const fs::path& file, LoadResult expected = Load
 TEST(SavedGameWrite, DefaultBoardGivesHeaderThenEveryCellRowByRow) {
     TempDir dir;
     auto g = Board(18, 8);
-    ASSERT_TRUE(EnregistrerPartie(dir / "Partie1.Kembrolla", *g).ok());
+    ASSERT_TRUE(writeSavedGame(dir / "Partie1.Kembrolla", *g).ok());
 
     const std::string text = ReadText(dir / "Partie1.Kembrolla");
     EXPECT_EQ(Sections(text), std::vector<std::string>{"Sauvegarde"});
@@ -71,7 +71,7 @@ TEST(SavedGameWrite, FallingCapsuleIsLeftOutOnlyWhenOnTheBoard) {
     g->capsuleCol = 3;
     g->capsuleOrientation = 3;
     g->capsuleInGrid = true;
-    ASSERT_TRUE(EnregistrerPartie(dir / "v.Kembrolla", *g).ok());
+    ASSERT_TRUE(writeSavedGame(dir / "v.Kembrolla", *g).ok());
     auto vertical = Read(dir / "v.Kembrolla");
     EXPECT_EQ(vertical->Cells[5][3], CellEmpty);
     EXPECT_EQ(vertical->Cells[6][3], CellEmpty);
@@ -81,7 +81,7 @@ TEST(SavedGameWrite, FallingCapsuleIsLeftOutOnlyWhenOnTheBoard) {
     g->capsuleRow = 10;
     g->capsuleCol = 4;
     g->capsuleOrientation = 2;
-    ASSERT_TRUE(EnregistrerPartie(dir / "h.Kembrolla", *g).ok());
+    ASSERT_TRUE(writeSavedGame(dir / "h.Kembrolla", *g).ok());
     auto horizontal = Read(dir / "h.Kembrolla");
     EXPECT_EQ(horizontal->Cells[10][4], CellEmpty);
     EXPECT_EQ(horizontal->Cells[10][5], CellEmpty);
@@ -91,7 +91,7 @@ TEST(SavedGameWrite, FallingCapsuleIsLeftOutOnlyWhenOnTheBoard) {
     g->capsuleRow = 0;
     g->capsuleCol = 4;
     g->capsuleInGrid = false;
-    ASSERT_TRUE(EnregistrerPartie(dir / "w.Kembrolla", *g).ok());
+    ASSERT_TRUE(writeSavedGame(dir / "w.Kembrolla", *g).ok());
     EXPECT_EQ(Read(dir / "w.Kembrolla")->Cells[0][4], kp::capsuleCode(2, kp::LinkLoose));
 }
 
@@ -99,15 +99,15 @@ TEST(SavedGameWrite, SavingTwiceKeepsOneSectionAndOtherSections) {
     TempDir dir;
     const fs::path file = dir / "kembrolla-panic.ini";
     kp::Settings s;
-    s.Langue = 1;
-    ASSERT_TRUE(kp::EnregistrerINI(s, file).ok());
+    s.language = 1;
+    ASSERT_TRUE(kp::saveSettings(s, file).ok());
 
     auto g = Board(18, 8);
     g->level = 3;
-    ASSERT_TRUE(EnregistrerPartie(file, *g).ok());
+    ASSERT_TRUE(writeSavedGame(file, *g).ok());
     g->level = 7;
     g->grid[18][1] = kp::smileyCode(1, 2);
-    ASSERT_TRUE(EnregistrerPartie(file, *g).ok());
+    ASSERT_TRUE(writeSavedGame(file, *g).ok());
 
     const std::string text = ReadText(file);
     EXPECT_EQ(Sections(text),
@@ -117,8 +117,8 @@ TEST(SavedGameWrite, SavingTwiceKeepsOneSectionAndOtherSections) {
     EXPECT_EQ(game->level, 7);
     EXPECT_EQ(game->Cells[18][1], kp::smileyCode(1, 2));
     kp::Settings back;
-    ASSERT_TRUE(kp::ChargerINI(back, file).ok());
-    EXPECT_EQ(back.Langue, 1);
+    ASSERT_TRUE(kp::loadSettings(back, file).ok());
+    EXPECT_EQ(back.language, 1);
 }
 
 TEST(SavedGameRead, RoundTripKeepsCellsCountersTimeAndFlag) {
@@ -131,7 +131,7 @@ TEST(SavedGameRead, RoundTripKeepsCellsCountersTimeAndFlag) {
     g->smileysLeft = 33;
     g->Chrono = {1, 5, 9, 0, 7};
     g->cheated = true;
-    ASSERT_TRUE(EnregistrerPartie(dir / "g.Kembrolla", *g).ok());
+    ASSERT_TRUE(writeSavedGame(dir / "g.Kembrolla", *g).ok());
 
     auto game = Read(dir / "g.Kembrolla");
     EXPECT_EQ(game->level, 12);
@@ -160,11 +160,11 @@ TEST(SavedGameRead, FilesWithoutSignature) {
 
     // The settings file is known by its whole name, compared as given.
     SavedGame game;
-    EXPECT_EQ(LireSauvegarde("kembrolla-panic.ini", "kembrolla-panic.ini", game),
+    EXPECT_EQ(readSavedGame("kembrolla-panic.ini", "kembrolla-panic.ini", game),
               LoadResult::SettingsFile);
     const fs::path full = dir / "kembrolla-panic.ini";
-    EXPECT_EQ(LireSauvegarde(full, full.string(), game), LoadResult::SettingsFile);
-    EXPECT_EQ(LireSauvegarde(full, "kembrolla-panic.ini", game), LoadResult::NotASave);
+    EXPECT_EQ(readSavedGame(full, full.string(), game), LoadResult::SettingsFile);
+    EXPECT_EQ(readSavedGame(full, "kembrolla-panic.ini", game), LoadResult::NotASave);
 }
 
 TEST(SavedGameRead, DefaultsAndDigitsOutOfRange) {
@@ -200,7 +200,7 @@ TEST(SavedGameRead, OtherDimensionsKeepTheirOwnCells) {
     TempDir dir;
     auto small = Board(5, 5);
     small->grid[5][5] = kp::smileyCode(1, 1);
-    ASSERT_TRUE(EnregistrerPartie(dir / "small.Kembrolla", *small).ok());
+    ASSERT_TRUE(writeSavedGame(dir / "small.Kembrolla", *small).ok());
     EXPECT_EQ(Keys(ReadText(dir / "small.Kembrolla"), "Sauvegarde").size(), 8u + 7 * 7);
     auto game = Read(dir / "small.Kembrolla");
     EXPECT_EQ(game->Cells[5][5], kp::smileyCode(1, 1));
@@ -209,7 +209,7 @@ TEST(SavedGameRead, OtherDimensionsKeepTheirOwnCells) {
 
     auto big = Board(99, 99);
     big->grid[99][99] = kp::capsuleCode(4, kp::LinkLoose);
-    ASSERT_TRUE(EnregistrerPartie(dir / "big.Kembrolla", *big).ok());
+    ASSERT_TRUE(writeSavedGame(dir / "big.Kembrolla", *big).ok());
     auto bigGame = Read(dir / "big.Kembrolla");
     EXPECT_EQ(bigGame->Cells[99][99], kp::capsuleCode(4, kp::LinkLoose));
     EXPECT_EQ(bigGame->Cells[100][100], CellWall);
@@ -219,12 +219,12 @@ TEST(SavedGameWrite, FailuresAreReported) {
     TempDir dir;
     auto g = Board(18, 8);
     WriteText(dir / "plain", "x");
-    kp::FileResult result = EnregistrerPartie(dir / "plain" / "Partie1.Kembrolla", *g);
+    kp::FileResult result = writeSavedGame(dir / "plain" / "Partie1.Kembrolla", *g);
     EXPECT_FALSE(result.ok());
-    EXPECT_FALSE(kp::MessageErreurFichier(result, 1).empty());
+    EXPECT_FALSE(kp::fileErrorMessage(result, 1).empty());
 
     fs::create_directory(dir / "folder.Kembrolla"); // exists but is no file: left alone
-    EXPECT_FALSE(EnregistrerPartie(dir / "folder.Kembrolla", *g).ok());
+    EXPECT_FALSE(writeSavedGame(dir / "folder.Kembrolla", *g).ok());
     EXPECT_TRUE(fs::is_directory(dir / "folder.Kembrolla"));
 }
 
@@ -236,7 +236,7 @@ TEST(SavedGameWrite, ReadOnlyFolderKeepsTheOldFile) {
     fs::create_directory(locked);
     WriteText(locked / "old.Kembrolla", "[Sauvegarde]\n0-0=999\n");
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(EnregistrerPartie(locked / "old.Kembrolla", *g).ok());
-    EXPECT_FALSE(EnregistrerPartie(locked / "new.Kembrolla", *g).ok());
+    EXPECT_FALSE(writeSavedGame(locked / "old.Kembrolla", *g).ok());
+    EXPECT_FALSE(writeSavedGame(locked / "new.Kembrolla", *g).ok());
     EXPECT_EQ(ReadText(locked / "old.Kembrolla"), "[Sauvegarde]\n0-0=999\n");
 }

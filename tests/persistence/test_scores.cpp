@@ -9,18 +9,18 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-using kp::EntreePalmares;
-using kp::InsererPalmares;
-using kp::Palmares;
-using kp::QualifiePalmares;
+using kp::insertScore;
+using kp::qualifiesForScores;
+using kp::ScoreEntry;
+using kp::ScoreTable;
 using namespace kp::test;
 
 namespace {
 
-Palmares Table(std::initializer_list<EntreePalmares> entries) {
-    Palmares t;
+ScoreTable Table(std::initializer_list<ScoreEntry> entries) {
+    ScoreTable t;
     size_t i = 0;
-    for (const EntreePalmares& e : entries) t.Entrees[i++] = e;
+    for (const ScoreEntry& e : entries) t.Entrees[i++] = e;
     return t;
 }
 
@@ -37,50 +37,50 @@ std::tm Moment(int year, int month, int day, int hour, int minute) {
 } // namespace
 
 TEST(ScoresOrder, EmptyTableTakesTheFirstGamesInOrder) {
-    Palmares t;
-    EXPECT_TRUE(QualifiePalmares(t, 1, 7, false));
-    EXPECT_EQ(InsererPalmares(t, 1, 7, "A", "d1"), 1);
-    EXPECT_EQ(InsererPalmares(t, 1, 9, "B", "d2"), 2); // more smileys left: below
-    EXPECT_EQ(InsererPalmares(t, 2, 9, "C", "d3"), 1);
-    EXPECT_EQ(t.Entrees[0], (EntreePalmares{"2", "9", "C", "d3"}));
-    EXPECT_EQ(t.Entrees[1], (EntreePalmares{"1", "7", "A", "d1"}));
-    EXPECT_EQ(t.Entrees[2], (EntreePalmares{"1", "9", "B", "d2"}));
+    ScoreTable t;
+    EXPECT_TRUE(qualifiesForScores(t, 1, 7, false));
+    EXPECT_EQ(insertScore(t, 1, 7, "A", "d1"), 1);
+    EXPECT_EQ(insertScore(t, 1, 9, "B", "d2"), 2); // more smileys left: below
+    EXPECT_EQ(insertScore(t, 2, 9, "C", "d3"), 1);
+    EXPECT_EQ(t.Entrees[0], (ScoreEntry{"2", "9", "C", "d3"}));
+    EXPECT_EQ(t.Entrees[1], (ScoreEntry{"1", "7", "A", "d1"}));
+    EXPECT_EQ(t.Entrees[2], (ScoreEntry{"1", "9", "B", "d2"}));
 }
 
 TEST(ScoresOrder, EqualGameStaysBelowTheOlderOne) {
-    Palmares t = Table({{"5", "3", "Old", "x"}});
-    Palmares tie = t;
-    EXPECT_EQ(InsererPalmares(tie, 5, 3, "New", "y"), 2);
+    ScoreTable t = Table({{"5", "3", "Old", "x"}});
+    ScoreTable tie = t;
+    EXPECT_EQ(insertScore(tie, 5, 3, "New", "y"), 2);
     EXPECT_EQ(tie.Entrees[0].Nom, "Old");
     EXPECT_EQ(tie.Entrees[1].Nom, "New");
 
-    Palmares better = t;
-    EXPECT_EQ(InsererPalmares(better, 5, 2, "New", "y"), 1);
+    ScoreTable better = t;
+    EXPECT_EQ(insertScore(better, 5, 2, "New", "y"), 1);
     EXPECT_EQ(better.Entrees[0].Nom, "New");
     EXPECT_EQ(better.Entrees[1].Nom, "Old");
 }
 
 TEST(ScoresOrder, FullTableShiftsWholeEntriesAndDropsTheLast) {
-    Palmares t = Table({{"9", "0", "A", "a"}, {"7", "4", "B", "b"}, {"3", "1", "C", "c"}});
-    EXPECT_EQ(InsererPalmares(t, 7, 2, "N", "n"), 2);
-    EXPECT_EQ(t.Entrees[0], (EntreePalmares{"9", "0", "A", "a"}));
-    EXPECT_EQ(t.Entrees[1], (EntreePalmares{"7", "2", "N", "n"}));
-    EXPECT_EQ(t.Entrees[2], (EntreePalmares{"7", "4", "B", "b"}));
+    ScoreTable t = Table({{"9", "0", "A", "a"}, {"7", "4", "B", "b"}, {"3", "1", "C", "c"}});
+    EXPECT_EQ(insertScore(t, 7, 2, "N", "n"), 2);
+    EXPECT_EQ(t.Entrees[0], (ScoreEntry{"9", "0", "A", "a"}));
+    EXPECT_EQ(t.Entrees[1], (ScoreEntry{"7", "2", "N", "n"}));
+    EXPECT_EQ(t.Entrees[2], (ScoreEntry{"7", "4", "B", "b"}));
 
-    const Palmares before = t;
-    EXPECT_EQ(InsererPalmares(t, 7, 4, "Z", "z"), 0);
+    const ScoreTable before = t;
+    EXPECT_EQ(insertScore(t, 7, 4, "Z", "z"), 0);
     EXPECT_EQ(t, before);
 }
 
 TEST(ScoresQualification, ThirdEntryDecidesAndCheatingNeverQualifies) {
-    Palmares t = Table({{"9", "0", "A", ""}, {"8", "0", "B", ""}, {"5", "3", "C", ""}});
-    EXPECT_FALSE(QualifiePalmares(t, 4, 0, false));
-    EXPECT_FALSE(QualifiePalmares(t, 5, 3, false));
-    EXPECT_TRUE(QualifiePalmares(t, 5, 2, false));
-    EXPECT_TRUE(QualifiePalmares(t, 6, 50, false));
-    EXPECT_FALSE(QualifiePalmares(t, 60, 0, true));
+    ScoreTable t = Table({{"9", "0", "A", ""}, {"8", "0", "B", ""}, {"5", "3", "C", ""}});
+    EXPECT_FALSE(qualifiesForScores(t, 4, 0, false));
+    EXPECT_FALSE(qualifiesForScores(t, 5, 3, false));
+    EXPECT_TRUE(qualifiesForScores(t, 5, 2, false));
+    EXPECT_TRUE(qualifiesForScores(t, 6, 50, false));
+    EXPECT_FALSE(qualifiesForScores(t, 60, 0, true));
     t.Entrees[2].Niv = "n/a"; // text that is no number counts as 0
-    EXPECT_TRUE(QualifiePalmares(t, 1, 9, false));
+    EXPECT_TRUE(qualifiesForScores(t, 1, 9, false));
 }
 
 TEST(ScoresFile, InsertionRewritesOnlyTheScoresKeys) {
@@ -89,9 +89,9 @@ TEST(ScoresFile, InsertionRewritesOnlyTheScoresKeys) {
     WriteText(file, "[Options]\nLangue=1\nPerso=x\n\n[Scores]\nScore01_Niv=3\nAutre=y\n\n"
                     "[Divers]\nz=1\n");
     kp::Settings s;
-    ASSERT_TRUE(kp::ChargerINI(s, file).ok());
+    ASSERT_TRUE(kp::loadSettings(s, file).ok());
 
-    kp::ResultatPalmares r = kp::MettreAJourPalmares(s.Scores, file, 4, 2, "Ana", " d");
+    kp::ScoreUpdate r = kp::enterScore(s.scores, file, 4, 2, "Ana", " d");
     EXPECT_EQ(r.rang, 1);
     EXPECT_TRUE(r.fichier.ok());
 
@@ -108,8 +108,8 @@ TEST(ScoresFile, InsertionRewritesOnlyTheScoresKeys) {
 
 TEST(ScoresFile, GameThatEntersNothingWritesNothing) {
     TempDir dir;
-    Palmares t = Table({{"9", "0", "A", ""}, {"8", "0", "B", ""}, {"5", "3", "C", ""}});
-    kp::ResultatPalmares r = kp::MettreAJourPalmares(t, dir / "kp.ini", 2, 0, "N", "");
+    ScoreTable t = Table({{"9", "0", "A", ""}, {"8", "0", "B", ""}, {"5", "3", "C", ""}});
+    kp::ScoreUpdate r = kp::enterScore(t, dir / "kp.ini", 2, 0, "N", "");
     EXPECT_EQ(r.rang, 0);
     EXPECT_FALSE(fs::exists(dir / "kp.ini"));
 }
@@ -117,11 +117,11 @@ TEST(ScoresFile, GameThatEntersNothingWritesNothing) {
 TEST(ScoresFile, ErasedTableIsSavedAsThreeEmptyEntries) {
     TempDir dir;
     const fs::path file = dir / "kp.ini";
-    Palmares t = Table({{"9", "0", "A", "a"}, {"8", "0", "B", "b"}});
-    ASSERT_TRUE(kp::EnregistrerINI_Scores(t, file).ok());
-    kp::EffacerScores(t);
-    EXPECT_EQ(t, Palmares{});
-    ASSERT_TRUE(kp::EnregistrerINI_Scores(t, file).ok());
+    ScoreTable t = Table({{"9", "0", "A", "a"}, {"8", "0", "B", "b"}});
+    ASSERT_TRUE(kp::saveScores(t, file).ok());
+    kp::eraseScores(t);
+    EXPECT_EQ(t, ScoreTable{});
+    ASSERT_TRUE(kp::saveScores(t, file).ok());
 
     auto scores = Entries(ReadText(file), "Scores");
     ASSERT_EQ(scores.size(), 12u);
@@ -136,8 +136,8 @@ TEST(ScoresFile, ErasedTableIsSavedAsThreeEmptyEntries) {
 TEST(ScoresFile, WriteFailureIsReported) {
     TempDir dir;
     WriteText(dir / "plain", "");
-    Palmares t;
-    kp::ResultatPalmares r = kp::MettreAJourPalmares(t, dir / "plain" / "kp.ini", 1, 0, "N", "");
+    ScoreTable t;
+    kp::ScoreUpdate r = kp::enterScore(t, dir / "plain" / "kp.ini", 1, 0, "N", "");
     EXPECT_EQ(r.rang, 1);
     EXPECT_FALSE(r.fichier.ok());
 }
@@ -150,24 +150,24 @@ TEST(ScoresTwoCopies, EachWriteKeepsTheOtherCopysEntriesInRankOrder) {
     WriteText(file, "[Scores]\nScore01_Niv=5\nScore01_Vir=2\nScore01_Nom=Pat\n"
                     "Score01_Dat=d0\n");
     kp::Settings mine, theirs;
-    ASSERT_TRUE(kp::ChargerINI(mine, file).ok());
-    ASSERT_TRUE(kp::ChargerINI(theirs, file).ok());
+    ASSERT_TRUE(kp::loadSettings(mine, file).ok());
+    ASSERT_TRUE(kp::loadSettings(theirs, file).ok());
 
-    ASSERT_TRUE(kp::MettreAJourPalmares(theirs.Scores, file, 6, 0, "Ana", "d1").fichier.ok());
+    ASSERT_TRUE(kp::enterScore(theirs.scores, file, 6, 0, "Ana", "d1").fichier.ok());
     // The same game as Ana's entered later here ranks below hers; the old entry falls off.
-    kp::ResultatPalmares r = kp::MettreAJourPalmares(mine.Scores, file, 6, 0, "Bob", "d2");
+    kp::ScoreUpdate r = kp::enterScore(mine.scores, file, 6, 0, "Bob", "d2");
     EXPECT_TRUE(r.fichier.ok());
-    const Palmares merged =
+    const ScoreTable merged =
         Table({{"6", "0", "Ana", "d1"}, {"6", "0", "Bob", "d2"}, {"5", "2", "Pat", "d0"}});
-    EXPECT_EQ(mine.Scores, merged); // the window shows what the file now holds
+    EXPECT_EQ(mine.scores, merged); // the window shows what the file now holds
 
     // Both close, the one that knew nothing of Bob last.
-    ASSERT_TRUE(kp::EnregistrerINI(mine, file).ok());
-    ASSERT_TRUE(kp::EnregistrerINI(theirs, file).ok());
-    EXPECT_EQ(theirs.Scores, merged);
+    ASSERT_TRUE(kp::saveSettings(mine, file).ok());
+    ASSERT_TRUE(kp::saveSettings(theirs, file).ok());
+    EXPECT_EQ(theirs.scores, merged);
     kp::Settings after;
-    ASSERT_TRUE(kp::ChargerINI(after, file).ok());
-    EXPECT_EQ(after.Scores, merged);
+    ASSERT_TRUE(kp::loadSettings(after, file).ok());
+    EXPECT_EQ(after.scores, merged);
     EXPECT_EQ(Entries(ReadText(file), "Scores").size(), 12u);
 }
 
@@ -175,22 +175,22 @@ TEST(ScoresTwoCopies, EntryKnownToBothIsNotDoubledAndErasingHoldsInTheOther) {
     TempDir dir;
     const fs::path file = dir / "kp.ini";
     kp::Settings first;
-    ASSERT_TRUE(kp::MettreAJourPalmares(first.Scores, file, 4, 1, "Zoé", " d").fichier.ok());
+    ASSERT_TRUE(kp::enterScore(first.scores, file, 4, 1, "Zoé", " d").fichier.ok());
     kp::Settings second;
-    ASSERT_TRUE(kp::ChargerINI(second, file).ok());
-    ASSERT_TRUE(kp::EnregistrerINI(first, file).ok());
-    ASSERT_TRUE(kp::EnregistrerINI(second, file).ok());
+    ASSERT_TRUE(kp::loadSettings(second, file).ok());
+    ASSERT_TRUE(kp::saveSettings(first, file).ok());
+    ASSERT_TRUE(kp::saveSettings(second, file).ok());
     kp::Settings after;
-    ASSERT_TRUE(kp::ChargerINI(after, file).ok());
-    EXPECT_EQ(after.Scores, Table({{"4", "1", "Zoé", "d"}}));
+    ASSERT_TRUE(kp::loadSettings(after, file).ok());
+    EXPECT_EQ(after.scores, Table({{"4", "1", "Zoé", "d"}}));
 
     // The player erases the table in one copy; the other, closing later, does not bring it back.
-    kp::EffacerScores(first.Scores);
-    ASSERT_TRUE(kp::EnregistrerINI(first, file).ok());
-    ASSERT_TRUE(kp::EnregistrerINI(second, file).ok());
-    EXPECT_EQ(second.Scores, Palmares{});
-    ASSERT_TRUE(kp::ChargerINI(after, file).ok());
-    EXPECT_EQ(after.Scores, Palmares{});
+    kp::eraseScores(first.scores);
+    ASSERT_TRUE(kp::saveSettings(first, file).ok());
+    ASSERT_TRUE(kp::saveSettings(second, file).ok());
+    EXPECT_EQ(second.scores, ScoreTable{});
+    ASSERT_TRUE(kp::loadSettings(after, file).ok());
+    EXPECT_EQ(after.scores, ScoreTable{});
 }
 
 // The same with two real processes: the first loads the settings and waits (a game left open),
@@ -209,11 +209,11 @@ TEST(ScoresTwoCopies, ScoreEnteredByOneProcessSurvivesTheOthersClose) {
     ASSERT_GE(open, 0);
     if (open == 0) {
         kp::Settings s;
-        const bool read = kp::ChargerINI(s, file).ok();
-        s.Langue = 0; // its own settings win at close; only the scores are merged
+        const bool read = kp::loadSettings(s, file).ok();
+        s.language = 0; // its own settings win at close; only the scores are merged
         (void)!::write(loaded[1], "x", 1);
         (void)!::read(closing[0], &byte, 1);
-        ::_exit(read && kp::EnregistrerINI(s, file).ok() ? 0 : 1);
+        ::_exit(read && kp::saveSettings(s, file).ok() ? 0 : 1);
     }
     ASSERT_EQ(::read(loaded[0], &byte, 1), 1);
 
@@ -221,8 +221,8 @@ TEST(ScoresTwoCopies, ScoreEnteredByOneProcessSurvivesTheOthersClose) {
     ASSERT_GE(player, 0);
     if (player == 0) {
         kp::Settings s;
-        const bool read = kp::ChargerINI(s, file).ok();
-        const kp::ResultatPalmares r = kp::MettreAJourPalmares(s.Scores, file, 4, 1, "New", "d");
+        const bool read = kp::loadSettings(s, file).ok();
+        const kp::ScoreUpdate r = kp::enterScore(s.scores, file, 4, 1, "New", "d");
         ::_exit(read && r.rang == 1 && r.fichier.ok() ? 0 : 1);
     }
     int status = -1;
@@ -234,22 +234,21 @@ TEST(ScoresTwoCopies, ScoreEnteredByOneProcessSurvivesTheOthersClose) {
     for (int fd : {loaded[0], loaded[1], closing[0], closing[1]}) ::close(fd);
 
     kp::Settings after;
-    ASSERT_TRUE(kp::ChargerINI(after, file).ok());
-    EXPECT_EQ(after.Langue, 0);
-    EXPECT_EQ(after.Scores, Table({{"4", "1", "New", "d"}, {"2", "5", "Old", ""}}));
+    ASSERT_TRUE(kp::loadSettings(after, file).ok());
+    EXPECT_EQ(after.language, 0);
+    EXPECT_EQ(after.scores, Table({{"4", "1", "New", "d"}, {"2", "5", "Old", ""}}));
 }
 
 TEST(ScoresDate, PatternWithBlanksAroundTheDash) {
-    const std::string text =
-        kp::TexteDatePalmares(Moment(2024, 1, 7, 8, 5), kp::MoisCourtsParDefaut(1));
+    const std::string text = kp::scoreDateText(Moment(2024, 1, 7, 8, 5), kp::DefaultShortMonths(1));
     EXPECT_EQ(text, " 07 Jan 2024  -  08h05");
     EXPECT_EQ(text.front(), ' ');
     EXPECT_NE(text.find("  -  "), std::string::npos);
 
-    EXPECT_EQ(kp::TexteDatePalmares(Moment(1999, 12, 31, 23, 59), kp::MoisCourtsParDefaut(0)),
+    EXPECT_EQ(kp::scoreDateText(Moment(1999, 12, 31, 23, 59), kp::DefaultShortMonths(0)),
               " 31 déc. 1999  -  23h59");
-    kp::MoisCourts custom;
+    kp::ShortMonths custom;
     custom.fill("?");
     custom[5] = "Juni";
-    EXPECT_EQ(kp::TexteDatePalmares(Moment(2001, 6, 10, 0, 0), custom), " 10 Juni 2001  -  00h00");
+    EXPECT_EQ(kp::scoreDateText(Moment(2001, 6, 10, 0, 0), custom), " 10 Juni 2001  -  00h00");
 }

@@ -8,8 +8,8 @@
 #include <cstring>
 
 namespace fs = std::filesystem;
-using kp::ChargerINI;
-using kp::EnregistrerINI;
+using kp::loadSettings;
+using kp::saveSettings;
 using kp::Settings;
 using namespace kp::test;
 
@@ -26,8 +26,8 @@ Settings Load(const std::string& text) {
     TempDir dir;
     WriteText(dir / "k.ini", text);
     Settings s;
-    s.Langue = 1; // loading must replace whatever was there
-    EXPECT_TRUE(ChargerINI(s, dir / "k.ini").ok());
+    s.language = 1; // loading must replace whatever was there
+    EXPECT_TRUE(loadSettings(s, dir / "k.ini").ok());
     return s;
 }
 
@@ -36,23 +36,23 @@ Settings Load(const std::string& text) {
 TEST(SettingsLoad, MissingFileGivesTheDefaultGame) {
     TempDir dir;
     Settings s;
-    s.Configuration.NbLgn = 30;
-    EXPECT_TRUE(ChargerINI(s, dir / "absent.ini").ok());
-    EXPECT_EQ(s.Configuration.NbLgn, 18);
-    EXPECT_EQ(s.Configuration.NbCol, 8);
-    EXPECT_EQ(s.Configuration.NbColor, 3);
-    EXPECT_EQ(s.Configuration.MinCasesConsecutives, 4);
-    EXPECT_EQ(s.Configuration.TempoDepart, 650);
-    EXPECT_EQ(s.Fond, 2);
-    EXPECT_EQ(s.Son, 1);
-    EXPECT_EQ(s.Musique, 0);
+    s.parameters.rows = 30;
+    EXPECT_TRUE(loadSettings(s, dir / "absent.ini").ok());
+    EXPECT_EQ(s.parameters.rows, 18);
+    EXPECT_EQ(s.parameters.columns, 8);
+    EXPECT_EQ(s.parameters.colours, 3);
+    EXPECT_EQ(s.parameters.minRun, 4);
+    EXPECT_EQ(s.parameters.firstFallPeriod, 650);
+    EXPECT_EQ(s.background, 2);
+    EXPECT_EQ(s.soundOutput, 1);
+    EXPECT_EQ(s.music, 0);
     EXPECT_EQ(s.Pinup, 3);
-    EXPECT_EQ(s.AffCompteurs, 1);
-    EXPECT_EQ(s.Langue, 0);
-    EXPECT_EQ(s.CouleurDegrade2, 15780518);
-    EXPECT_TRUE(s.MusiqueEnBoucle);
-    EXPECT_EQ(s.NameTexte, "Arial Black");
-    EXPECT_EQ(s.Scores, kp::Palmares{});
+    EXPECT_EQ(s.showCounters, 1);
+    EXPECT_EQ(s.language, 0);
+    EXPECT_EQ(s.gradientBottom, 15780518);
+    EXPECT_TRUE(s.loopMusic);
+    EXPECT_EQ(s.messageFont, "Arial Black");
+    EXPECT_EQ(s.scores, kp::ScoreTable{});
 }
 
 TEST(SettingsLoad, OutOfRangeValuesTakeTheDefaultNotTheBound) {
@@ -63,24 +63,23 @@ TEST(SettingsLoad, OutOfRangeValuesTakeTheDefaultNotTheBound) {
         int32_t expected;
     };
     const Case cases[] = {
-        {"[Configuration]\nNbLgn=4", nullptr, &kp::LevelParameters::NbLgn, 18},
-        {"[Configuration]\nNbLgn=100", nullptr, &kp::LevelParameters::NbLgn, 18},
-        {"[Configuration]\nNbLgn=5", nullptr, &kp::LevelParameters::NbLgn, 5},
-        {"[Configuration]\nNbLgn=99", nullptr, &kp::LevelParameters::NbLgn, 99},
-        {"[Configuration]\nTempoDepart=99", nullptr, &kp::LevelParameters::TempoDepart, 650},
-        {"[Configuration]\nTempoDepart=999", nullptr, &kp::LevelParameters::TempoDepart, 999},
-        {"[Configuration]\nNbColor=6", nullptr, &kp::LevelParameters::NbColor, 3},
-        {"[Configuration]\nMinCasesConsecutives=999", nullptr,
-         &kp::LevelParameters::MinCasesConsecutives, 999},
-        {"[Configuration]\nNbVirusInc=0", nullptr, &kp::LevelParameters::NbVirusInc, 0},
-        {"[Options]\nMusique=6", &Settings::Musique, nullptr, 0},
-        {"[Options]\nFond=-1", &Settings::Fond, nullptr, 2},
-        {"[Options]\nSon=3", &Settings::Son, nullptr, 1},
-        {"[Options]\nSmileyTaille=5", &Settings::SmileyTaille, nullptr, 5},
+        {"[Configuration]\nNbLgn=4", nullptr, &kp::LevelParameters::rows, 18},
+        {"[Configuration]\nNbLgn=100", nullptr, &kp::LevelParameters::rows, 18},
+        {"[Configuration]\nNbLgn=5", nullptr, &kp::LevelParameters::rows, 5},
+        {"[Configuration]\nNbLgn=99", nullptr, &kp::LevelParameters::rows, 99},
+        {"[Configuration]\nTempoDepart=99", nullptr, &kp::LevelParameters::firstFallPeriod, 650},
+        {"[Configuration]\nTempoDepart=999", nullptr, &kp::LevelParameters::firstFallPeriod, 999},
+        {"[Configuration]\nNbColor=6", nullptr, &kp::LevelParameters::colours, 3},
+        {"[Configuration]\nMinCasesConsecutives=999", nullptr, &kp::LevelParameters::minRun, 999},
+        {"[Configuration]\nNbVirusInc=0", nullptr, &kp::LevelParameters::smileysPerLevel, 0},
+        {"[Options]\nMusique=6", &Settings::music, nullptr, 0},
+        {"[Options]\nFond=-1", &Settings::background, nullptr, 2},
+        {"[Options]\nSon=3", &Settings::soundOutput, nullptr, 1},
+        {"[Options]\nSmileyTaille=5", &Settings::smileySize, nullptr, 5},
     };
     for (const Case& c : cases) {
         Settings s = Load(c.line);
-        int32_t got = c.option ? s.*c.option : s.Configuration.*c.param;
+        int32_t got = c.option ? s.*c.option : s.parameters.*c.param;
         EXPECT_EQ(got, c.expected) << c.line;
     }
 }
@@ -88,37 +87,37 @@ TEST(SettingsLoad, OutOfRangeValuesTakeTheDefaultNotTheBound) {
 TEST(SettingsLoad, ColoursAreNeverCheckedAndAcceptHexadecimal) {
     Settings s = Load("[Options]\nCouleurFondUni=-5\nSmileyCouleur2=$FF\n"
                       "CouleurBordure=0xFFFFFFFF\nColorTexte=123\n");
-    EXPECT_EQ(s.CouleurFondUni, -5);
-    EXPECT_EQ(s.SmileyCouleur[2], 255);
-    EXPECT_EQ(s.CouleurBordure, -1);
-    EXPECT_EQ(s.ColorTexte, 123);
+    EXPECT_EQ(s.plainColour, -5);
+    EXPECT_EQ(s.smileyColours[2], 255);
+    EXPECT_EQ(s.borderColour, -1);
+    EXPECT_EQ(s.messageColour, 123);
 }
 
 TEST(SettingsLoad, GarbageReadsAsDefaultAndNamesIgnoreCase) {
     Settings s = Load("[OPTIONS]\nlangue=1\nPINUP=1\nWaveVolume=loud\n"
                       "[configuration]\nnbcol=0x0A\nNbLgn=1e2\n"
                       "[Scores]\nScore01_Niv=abc\nScore01_Vir=7\nScore01_Nom= Zoé \n");
-    EXPECT_EQ(s.Langue, 1);
+    EXPECT_EQ(s.language, 1);
     EXPECT_EQ(s.Pinup, 1);
-    EXPECT_EQ(s.WaveVolume, 2);
-    EXPECT_EQ(s.Configuration.NbCol, 10);
-    EXPECT_EQ(s.Configuration.NbLgn, 18);
-    EXPECT_EQ(s.Scores.Entrees[0].Niv, "0");
-    EXPECT_EQ(s.Scores.Entrees[0].Vir, "7");
-    EXPECT_EQ(s.Scores.Entrees[0].Nom, "Zoé"); // blanks around a value are no part of it
+    EXPECT_EQ(s.effectsVolume, 2);
+    EXPECT_EQ(s.parameters.columns, 10);
+    EXPECT_EQ(s.parameters.rows, 18);
+    EXPECT_EQ(s.scores.Entrees[0].Niv, "0");
+    EXPECT_EQ(s.scores.Entrees[0].Vir, "7");
+    EXPECT_EQ(s.scores.Entrees[0].Nom, "Zoé"); // blanks around a value are no part of it
 }
 
 TEST(SettingsLoad, UnusableFontFallsBackWhole) {
     Settings ok = Load("[Options]\nNameTexte=Courier\nSizeTexte=20\nColorTexte=255\n");
-    EXPECT_EQ(ok.NameTexte, "Courier");
-    EXPECT_EQ(ok.SizeTexte, 20);
-    EXPECT_EQ(ok.ColorTexte, 255);
+    EXPECT_EQ(ok.messageFont, "Courier");
+    EXPECT_EQ(ok.messageFontSize, 20);
+    EXPECT_EQ(ok.messageColour, 255);
     for (const char* text : {"[Options]\nNameTexte=\nSizeTexte=20\nColorTexte=255\n",
                              "[Options]\nNameTexte=Courier\nSizeTexte=0\nColorTexte=255\n"}) {
         Settings s = Load(text);
-        EXPECT_EQ(s.NameTexte, "Arial Black") << text;
-        EXPECT_EQ(s.SizeTexte, 14) << text;
-        EXPECT_EQ(s.ColorTexte, 0xFFFFFF) << text;
+        EXPECT_EQ(s.messageFont, "Arial Black") << text;
+        EXPECT_EQ(s.messageFontSize, 14) << text;
+        EXPECT_EQ(s.messageColour, 0xFFFFFF) << text;
     }
 }
 
@@ -126,7 +125,7 @@ TEST(SettingsLoad, OldWindowsFileReadsAsUtf8AndIsWrittenBackByteForByte) {
     TempDir dir;
     const fs::path file = dir / "k.ini";
     Settings defaults;
-    ASSERT_TRUE(EnregistrerINI(defaults, file).ok());
+    ASSERT_TRUE(saveSettings(defaults, file).ok());
     // The same keys as the older Windows version wrote them: CR LF, Windows-1252 text.
     std::string old = ReadText(file);
     old = Replaced(old, "CheminFond1=", "CheminFond1=C:\\Images\\\xE9t\xE9.jpg");
@@ -144,29 +143,29 @@ TEST(SettingsLoad, OldWindowsFileReadsAsUtf8AndIsWrittenBackByteForByte) {
     WriteText(file, old);
 
     Settings s;
-    ASSERT_TRUE(ChargerINI(s, file).ok());
-    EXPECT_EQ(s.CheminFond[0], "C:\\Images\\été.jpg");
-    EXPECT_EQ(s.NameTexte, "Trébuchet");
-    EXPECT_EQ(s.Scores.Entrees[0].Nom, "Zoé");
-    EXPECT_EQ(s.Scores.Entrees[0].Dat, "03 févr. 2004  -  10h20");
-    EXPECT_EQ(s.Scores.Entrees[1].Dat, "24 déc. 2003  -  23h59");
-    ASSERT_TRUE(EnregistrerINI(s, file).ok());
+    ASSERT_TRUE(loadSettings(s, file).ok());
+    EXPECT_EQ(s.recentPictures[0], "C:\\Images\\été.jpg");
+    EXPECT_EQ(s.messageFont, "Trébuchet");
+    EXPECT_EQ(s.scores.Entrees[0].Nom, "Zoé");
+    EXPECT_EQ(s.scores.Entrees[0].Dat, "03 févr. 2004  -  10h20");
+    EXPECT_EQ(s.scores.Entrees[1].Dat, "24 déc. 2003  -  23h59");
+    ASSERT_TRUE(saveSettings(s, file).ok());
     EXPECT_EQ(ReadText(file), old);
 }
 
 TEST(SettingsLoad, HandEditedBlanksAroundTheEqualSign) {
     Settings s = Load("[Options]\nFond = 3\nCheminFond1 = /home/me/pic.jpg\t\n"
                       "NameTexte =\tDejaVu Sans \n");
-    EXPECT_EQ(s.Fond, 3);
-    EXPECT_EQ(s.CheminFond[0], "/home/me/pic.jpg");
-    EXPECT_EQ(s.NameTexte, "DejaVu Sans");
+    EXPECT_EQ(s.background, 3);
+    EXPECT_EQ(s.recentPictures[0], "/home/me/pic.jpg");
+    EXPECT_EQ(s.messageFont, "DejaVu Sans");
 }
 
 TEST(SettingsSave, FreshFileListsEveryKeyInTableOrder) {
     TempDir dir;
     const fs::path file = dir / "new" / "folder" / "kembrolla-panic.ini";
     Settings defaults;
-    ASSERT_TRUE(EnregistrerINI(defaults, file).ok());
+    ASSERT_TRUE(saveSettings(defaults, file).ok());
     const std::string text = ReadText(file);
 
     EXPECT_EQ(Sections(text), (std::vector<std::string>{"Options", "Configuration", "Scores"}));
@@ -214,7 +213,7 @@ TEST(SettingsSave, FreshFileListsEveryKeyInTableOrder) {
 
     auto options_entries = Entries(text, "Options");
     EXPECT_EQ(options_entries[14].second, "15780518");
-    EXPECT_EQ(options_entries[25].second, "1"); // MusiqueEnBoucle
+    EXPECT_EQ(options_entries[25].second, "1"); // loopMusic
     EXPECT_EQ(Entries(text, "Scores")[2].second, "");
 }
 
@@ -223,9 +222,9 @@ TEST(SettingsSave, BooleanWrittenAsOneAndOtherContentKept) {
     const fs::path file = dir / "k.ini";
     WriteText(file, "[Perso]\nA=b\n[options]\nMosaique=2\nInconnu=7\n");
     Settings s;
-    ASSERT_TRUE(ChargerINI(s, file).ok());
-    EXPECT_TRUE(s.Mosaique);
-    ASSERT_TRUE(EnregistrerINI(s, file).ok());
+    ASSERT_TRUE(loadSettings(s, file).ok());
+    EXPECT_TRUE(s.tiled);
+    ASSERT_TRUE(saveSettings(s, file).ok());
 
     const std::string text = ReadText(file);
     EXPECT_EQ(Sections(text),
@@ -240,35 +239,35 @@ TEST(SettingsSave, BooleanWrittenAsOneAndOtherContentKept) {
 TEST(SettingsSave, RoundTripKeepsEveryValue) {
     TempDir dir;
     Settings s;
-    s.Fond = 3;
-    s.Musique = 4;
-    s.Langue = 1;
-    s.CouleurFondUni = -5;
-    s.SmileyCouleur[3] = 0x123456;
-    s.Negatif = true;
-    s.MusiqueEnBoucle = false;
-    s.CheminFond[0] = "/home/joueur/Images/fond ciel.jpg";
-    s.CheminFond[9] = "/tmp/x.bmp";
-    s.NameTexte = "DejaVu Sans";
-    s.SizeTexte = 22;
-    s.Configuration.NbLgn = 99;
-    s.Configuration.NbColor = 5;
-    s.Scores.Entrees[0] = {"12", "3", "Zoé", " 07 janv. 2024  -  08h05"};
+    s.background = 3;
+    s.music = 4;
+    s.language = 1;
+    s.plainColour = -5;
+    s.smileyColours[3] = 0x123456;
+    s.negative = true;
+    s.loopMusic = false;
+    s.recentPictures[0] = "/home/joueur/Images/fond ciel.jpg";
+    s.recentPictures[9] = "/tmp/x.bmp";
+    s.messageFont = "DejaVu Sans";
+    s.messageFontSize = 22;
+    s.parameters.rows = 99;
+    s.parameters.colours = 5;
+    s.scores.Entrees[0] = {"12", "3", "Zoé", " 07 janv. 2024  -  08h05"};
 
-    ASSERT_TRUE(EnregistrerINI(s, dir / "a.ini").ok());
+    ASSERT_TRUE(saveSettings(s, dir / "a.ini").ok());
     const std::string written = ReadText(dir / "a.ini");
     Settings back;
-    ASSERT_TRUE(ChargerINI(back, dir / "a.ini").ok());
-    ASSERT_TRUE(EnregistrerINI(back, dir / "b.ini").ok());
+    ASSERT_TRUE(loadSettings(back, dir / "a.ini").ok());
+    ASSERT_TRUE(saveSettings(back, dir / "b.ini").ok());
     // The date's leading blank reads as blanks around any value do: as no part of it.
     EXPECT_EQ(ReadText(dir / "b.ini"), Replaced(written, "Dat= 07", "Dat=07"));
-    ASSERT_TRUE(EnregistrerINI(back, dir / "a.ini").ok());
+    ASSERT_TRUE(saveSettings(back, dir / "a.ini").ok());
     EXPECT_EQ(ReadText(dir / "a.ini"), written);
-    EXPECT_EQ(back.CheminFond[0], s.CheminFond[0]);
-    EXPECT_EQ(back.Configuration.NbLgn, 99);
-    s.Scores.Entrees[0].Dat = "07 janv. 2024  -  08h05";
-    EXPECT_EQ(back.Scores, s.Scores);
-    EXPECT_FALSE(back.MusiqueEnBoucle);
+    EXPECT_EQ(back.recentPictures[0], s.recentPictures[0]);
+    EXPECT_EQ(back.parameters.rows, 99);
+    s.scores.Entrees[0].Dat = "07 janv. 2024  -  08h05";
+    EXPECT_EQ(back.scores, s.scores);
+    EXPECT_FALSE(back.loopMusic);
 }
 
 TEST(SettingsFiles, UnreadableFileIsReportedAndNotReplaced) {
@@ -276,10 +275,10 @@ TEST(SettingsFiles, UnreadableFileIsReportedAndNotReplaced) {
     const fs::path file = dir / "k.ini";
     fs::create_directory(file);
     Settings s;
-    s.Langue = 1;
-    EXPECT_FALSE(ChargerINI(s, file).ok());
-    EXPECT_EQ(s.Langue, 0); // defaults all the same
-    EXPECT_FALSE(EnregistrerINI(s, file).ok());
+    s.language = 1;
+    EXPECT_FALSE(loadSettings(s, file).ok());
+    EXPECT_EQ(s.language, 0); // defaults all the same
+    EXPECT_FALSE(saveSettings(s, file).ok());
     EXPECT_TRUE(fs::is_directory(file));
 }
 
@@ -288,11 +287,11 @@ TEST(SettingsFiles, UnknownLinesEndingInSeveralCarriageReturnsStayAsTheyAre) {
     const fs::path file = dir / "k.ini";
     WriteText(file, "[Perso]\r\nNote=abc\r\r\n");
     Settings s;
-    ASSERT_TRUE(ChargerINI(s, file).ok());
-    ASSERT_TRUE(EnregistrerINI(s, file).ok());
+    ASSERT_TRUE(loadSettings(s, file).ok());
+    ASSERT_TRUE(saveSettings(s, file).ok());
     const std::string once = ReadText(file);
-    ASSERT_TRUE(ChargerINI(s, file).ok());
-    ASSERT_TRUE(EnregistrerINI(s, file).ok());
+    ASSERT_TRUE(loadSettings(s, file).ok());
+    ASSERT_TRUE(saveSettings(s, file).ok());
     EXPECT_EQ(ReadText(file), once);
     EXPECT_EQ(once.rfind("[Perso]\r\nNote=abc\r\r\n", 0), 0u);
 }
@@ -302,10 +301,10 @@ TEST(SettingsFiles, FailedSaveSaysThatWritingFailedAndWhy) {
     const fs::path file = dir / "k.ini";
     fs::create_directory(file); // the settings file cannot be read, so it is not replaced
     Settings s;
-    const kp::FileResult result = EnregistrerINI(s, file);
+    const kp::FileResult result = saveSettings(s, file);
     ASSERT_FALSE(result.ok());
-    const std::string french = kp::MessageErreurFichier(result, 0);
-    const std::string english = kp::MessageErreurFichier(result, 1);
+    const std::string french = kp::fileErrorMessage(result, 0);
+    const std::string english = kp::fileErrorMessage(result, 1);
     EXPECT_EQ(french.rfind("Enregistrement du fichier « " + file.string() + " » impossible", 0), 0u)
         << french;
     EXPECT_EQ(english.rfind("The file \"" + file.string() + "\" cannot be written", 0), 0u)
@@ -329,13 +328,13 @@ TEST(SettingsFiles, DanglingLinkKeepsTheLinkAndGetsItsTarget) {
     fs::create_directories(dir / "cfg");
     fs::create_symlink("../dotfiles/kp.ini", dir / "cfg" / "kp.ini");
     Settings s;
-    ASSERT_TRUE(ChargerINI(s, dir / "cfg" / "kp.ini").ok());
-    s.Langue = 1;
-    ASSERT_TRUE(EnregistrerINI(s, dir / "cfg" / "kp.ini").ok());
+    ASSERT_TRUE(loadSettings(s, dir / "cfg" / "kp.ini").ok());
+    s.language = 1;
+    ASSERT_TRUE(saveSettings(s, dir / "cfg" / "kp.ini").ok());
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "cfg" / "kp.ini")));
     Settings back;
-    ASSERT_TRUE(ChargerINI(back, dir / "dotfiles" / "kp.ini").ok());
-    EXPECT_EQ(back.Langue, 1);
+    ASSERT_TRUE(loadSettings(back, dir / "dotfiles" / "kp.ini").ok());
+    EXPECT_EQ(back.language, 1);
 }
 
 TEST(SettingsFiles, PlaceFollowsXdgConfigHome) {

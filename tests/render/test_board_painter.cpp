@@ -21,20 +21,20 @@ struct Painting : ::testing::Test {
         lay(16, 18, 8);
     }
     void lay(int cell, int rows, int cols) {
-        s.params.NbLgn = rows;
-        s.params.NbCol = cols;
+        s.params.rows = rows;
+        s.params.columns = cols;
         for (auto& row : s.grid) row.fill(CellEmpty);
         LayoutInput in;
         in.cellSize = cell;
-        in.nbLgn = rows;
-        in.nbCol = cols;
-        const WindowLayout l = RetaillerEcran(in);
+        in.rows = rows;
+        in.columns = cols;
+        const WindowLayout l = layOutWindow(in);
         // A background of a colour no sprite uses, so every drawn pixel shows.
         background = QImage(l.clientWidth, l.clientHeight, QImage::Format_RGB32);
         background.fill(QColor(1, 2, 3));
         painter.setLayout(l, cell, rows, cols);
         painter.setBackground(background);
-        painter.FormPaint(s);
+        painter.paintAll(s);
     }
     bool showsBackground(const QRect& r) const {
         return painter.image().copy(r) == background.copy(r);
@@ -84,18 +84,18 @@ TEST_F(Painting, theCheatFlagBlanksTheLevelAndSmileyCountersButNotTheChrono) {
     s.level = 7;
     s.smileysLeft = 5;
     s.Chrono = {1, 2, 3, 4, 5};
-    const QRect niveau = painter.AfficherNiveau(s);
-    const QRect virus = painter.AfficherNbVirusRestants(s);
-    const QRect chrono = painter.AfficherChrono(s);
+    const QRect niveau = painter.drawLevel(s);
+    const QRect virus = painter.drawSmileysLeft(s);
+    const QRect chrono = painter.drawChrono(s);
     EXPECT_FALSE(showsBackground(niveau));
     s.cheated = true;
-    EXPECT_TRUE(showsBackground(painter.AfficherNiveau(s)));
-    EXPECT_TRUE(showsBackground(painter.AfficherNbVirusRestants(s)));
-    EXPECT_FALSE(showsBackground(painter.AfficherChrono(s)));
-    EXPECT_EQ(painter.AfficherChrono(s), chrono);
+    EXPECT_TRUE(showsBackground(painter.drawLevel(s)));
+    EXPECT_TRUE(showsBackground(painter.drawSmileysLeft(s)));
+    EXPECT_FALSE(showsBackground(painter.drawChrono(s)));
+    EXPECT_EQ(painter.drawChrono(s), chrono);
     // The hundreds place of " 05" stays blank.
     s.cheated = false;
-    painter.AfficherNbVirusRestants(s);
+    painter.drawSmileysLeft(s);
     const WindowLayout& l = painter.layout();
     EXPECT_TRUE(
         showsBackground(QRect(l.SmileysHundredsX, l.CounterY, digits.width(), digits.height())));
@@ -106,7 +106,7 @@ TEST_F(Painting, theCheatFlagBlanksTheLevelAndSmileyCountersButNotTheChrono) {
 
 TEST_F(Painting, aChronoDigitOutOfRangeLeavesItsFieldBlank) {
     s.Chrono = {0, 7, 0, 0, 0};
-    painter.AfficherChrono(s);
+    painter.drawChrono(s);
     const WindowLayout& l = painter.layout();
     EXPECT_TRUE(
         showsBackground(QRect(l.MinutesTensX, l.CounterY, digits.width(), digits.height())));

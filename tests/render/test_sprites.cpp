@@ -45,7 +45,7 @@ TEST_F(Sprites, theSecondColourKeepsItsOwnPicturesOnlyAtItsExactDefault) {
     EXPECT_NE(*set.sprite(smileyCode(1, 2)), own("ImgColor_12"));
     const Bitmap24 ref = loadBitmap(":/sprites/RefColor_22");
     Bitmap24 tinted = ref;
-    BmpCouleur(MakeColour(255, 231, 10), ref, tinted);
+    tintBitmap(MakeColour(255, 231, 10), ref, tinted);
     EXPECT_EQ(*set.sprite(smileyCode(1, 2)), toTransparentImage(tinted));
 }
 

@@ -7,8 +7,8 @@ namespace kp {
 namespace {
 LayoutInput board(int rows, int cols, int cell, bool counters = true, bool preview = true) {
     LayoutInput in;
-    in.nbLgn = rows;
-    in.nbCol = cols;
+    in.rows = rows;
+    in.columns = cols;
     in.cellSize = cell;
     in.counters = counters;
     in.preview = preview;
@@ -17,7 +17,7 @@ LayoutInput board(int rows, int cols, int cell, bool counters = true, bool previ
 } // namespace
 
 TEST(WindowLayout, bothBandsAtSixteenPixels) {
-    const WindowLayout l = RetaillerEcran(board(20, 10, 16));
+    const WindowLayout l = layOutWindow(board(20, 10, 16));
     EXPECT_EQ(l.clientWidth, 162);
     EXPECT_EQ(l.clientHeight, 374);
     EXPECT_EQ(l.BoardTop + 1, 53); // the first cell row
@@ -33,7 +33,7 @@ TEST(WindowLayout, bothBandsAtSixteenPixels) {
 }
 
 TEST(WindowLayout, largerCellsGrowThePreviewBandWithEqualMargins) {
-    WindowLayout l = RetaillerEcran(board(20, 10, 24));
+    WindowLayout l = layOutWindow(board(20, 10, 24));
     EXPECT_EQ(l.PreviewBandTop, 26);
     EXPECT_EQ(l.PreviewBandBottom, 60);
     EXPECT_EQ(l.PreviewY, 31);
@@ -41,7 +41,7 @@ TEST(WindowLayout, largerCellsGrowThePreviewBandWithEqualMargins) {
     EXPECT_EQ(l.clientWidth, 242);
     EXPECT_EQ(l.clientHeight, 543);
 
-    l = RetaillerEcran(board(20, 10, 32, false, true));
+    l = layOutWindow(board(20, 10, 32, false, true));
     EXPECT_EQ(l.PreviewBandTop, 0);
     EXPECT_EQ(l.PreviewY, 6);
     EXPECT_EQ(l.PreviewBandBottom, 44);
@@ -51,18 +51,18 @@ TEST(WindowLayout, largerCellsGrowThePreviewBandWithEqualMargins) {
 }
 
 TEST(WindowLayout, bandsHidden) {
-    WindowLayout l = RetaillerEcran(board(18, 8, 48, false, false));
+    WindowLayout l = layOutWindow(board(18, 8, 48, false, false));
     EXPECT_EQ(l.BoardTop, 0);
     EXPECT_EQ(l.clientHeight, 18 * 48 + 2);
     EXPECT_EQ(l.PreviewY, Hidden);
-    l = RetaillerEcran(board(18, 8, 16, true, false));
+    l = layOutWindow(board(18, 8, 16, true, false));
     EXPECT_EQ(l.BoardTop, 26);
     EXPECT_EQ(l.PreviewBandBottom, Hidden);
     EXPECT_EQ(l.CounterY, 6);
 }
 
 TEST(WindowLayout, chronoPiecesStandOnePixelApartAroundTheMiddle) {
-    const WindowLayout l = RetaillerEcran(board(18, 8, 16));
+    const WindowLayout l = layOutWindow(board(18, 8, 16));
     const int half = l.clientWidth / 2;
     EXPECT_EQ(l.HoursX - half, -25);
     EXPECT_EQ(l.Sep1X - half, -16);
@@ -81,14 +81,14 @@ TEST(WindowLayout, boardsLargerThanTheScreenSitAgainstItsEdges) {
     LayoutInput in = board(99, 99, 48);
     in.screenWidth = 1024;
     in.screenHeight = 768;
-    WindowLayout l = RetaillerEcran(in);
+    WindowLayout l = layOutWindow(in);
     EXPECT_EQ(l.windowX, 0);
     EXPECT_EQ(l.windowY, 0);
     EXPECT_EQ(l.clientWidth, 99 * 48 + 2); // not shrunk
     in = board(18, 8, 16);
     in.screenWidth = 1024;
     in.screenHeight = 768;
-    l = RetaillerEcran(in);
+    l = layOutWindow(in);
     EXPECT_EQ(l.windowX, (1024 - 130) / 2);
     EXPECT_EQ(l.windowY, (768 - l.clientHeight) / 2);
 }
@@ -102,15 +102,15 @@ TEST(WindowLayout, theWholeFrameIsCentredOnTheFreePartOfTheScreen) {
     in.menuHeight = 42; // two rows of menu titles
     in.frameLeft = in.frameRight = in.frameBottom = 4;
     in.frameTop = 20;
-    const WindowLayout l = RetaillerEcran(in);
+    const WindowLayout l = layOutWindow(in);
     const int frameHeight = 20 + 42 + l.clientHeight + 4;
     EXPECT_EQ(l.windowX, (1024 - (130 + 8)) / 2);
     EXPECT_EQ(l.windowY - 30, 738 - (l.windowY - 30 + frameHeight)); // equal space above, below
     in = board(99, 99, 48);
     in.screenX = 10;
     in.screenY = 30;
-    EXPECT_EQ(RetaillerEcran(in).windowX, 10);
-    EXPECT_EQ(RetaillerEcran(in).windowY, 30);
+    EXPECT_EQ(layOutWindow(in).windowX, 10);
+    EXPECT_EQ(layOutWindow(in).windowY, 30);
 }
 
 TEST(WindowLayout, cellSizes) {

@@ -1,4 +1,4 @@
-// The four effects: where "Son" sends them, at which gain, and the clips themselves.
+// The four effects: where "soundOutput" sends them, at which gain, and the clips themselves.
 #include "sound/effects.h"
 #include "sound/tunes.h"
 #include "sound/wave_clip.h"
@@ -52,18 +52,18 @@ TEST(Effects, SonOneSendsTheClipSonTwoTheTonesSonZeroNothing) {
     ASSERT_TRUE(fx.clipsLoaded());
 
     fx.setSon(0);
-    fx.SonnerEffacement();
+    fx.playRemoval();
     EXPECT_FALSE(mixer.effectSounding());
     EXPECT_EQ(mixer.toneFramesPending(), 0);
 
     fx.setSon(1);
-    fx.SonnerPose();
+    fx.playLanding();
     EXPECT_TRUE(mixer.effectSounding());
     EXPECT_EQ(mixer.toneFramesPending(), 0);
     pull(mixer, 44100 * 2);
 
     fx.setSon(2);
-    fx.SonnerNiveau();
+    fx.playLevelWon();
     EXPECT_FALSE(mixer.effectSounding());
     EXPECT_EQ(mixer.toneFramesPending(), 44100 * 250 / 1000);
 }
@@ -102,10 +102,10 @@ TEST(Effects, VolumeLevelsAreTheGamesOwnGains) {
     SoundEffects fx(mixer);
     fx.setSon(1);
     fx.ModifierWaveVolume(0);
-    fx.SonnerRecord();
+    fx.playHighScore();
     const float low = peak(pull(mixer, 44100 * 2));
     fx.ModifierWaveVolume(2);
-    fx.SonnerRecord();
+    fx.playHighScore();
     const float high = peak(pull(mixer, 44100 * 2));
     EXPECT_NEAR(high / low, 3.0f, 0.01f);
 }

@@ -1,4 +1,4 @@
-// The media player's modes and the "Musique" procedures: handing tunes over, failures, the
+// The media player's modes and the "music" procedures: handing tunes over, failures, the
 // clock's music step (pause in the background, restart, loop or stop at the end).
 #include "sound/music_controller.h"
 #include "sound/tunes.h"
@@ -114,24 +114,24 @@ TEST(MusicPlayer, RefusesWhatItCannotPlay) {
 TEST(MusicController, PlaysTheChosenTuneAndLetsItGo) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Rig r;
-    EXPECT_FALSE(r.music.MenuMusique_Go(4, 0));
+    EXPECT_FALSE(r.music.playTune(4, 0));
     EXPECT_EQ(r.music.musique(), 4);
     EXPECT_EQ(r.player.mode(), Mode::Playing);
     EXPECT_EQ(r.player.tune(), tuneResource("BOOSTER"));
 
     // Changing tunes lets the first go; the second plays in its place.
-    EXPECT_FALSE(r.music.MenuMusique_Go(5, 0));
+    EXPECT_FALSE(r.music.playTune(5, 0));
     EXPECT_EQ(r.player.tune(), tuneResource("POWER_PA"));
     EXPECT_EQ(r.player.mode(), Mode::Playing);
 
-    r.music.MenuMusiquePas_Go();
+    r.music.stopMusic();
     EXPECT_EQ(r.music.musique(), 0);
     EXPECT_EQ(r.player.mode(), Mode::NotReady);
     EXPECT_FALSE(r.player.enabled());
     EXPECT_TRUE(r.player.tune().isEmpty());
 
     // At close too.
-    EXPECT_FALSE(r.music.MenuMusique_Go(2, 1));
+    EXPECT_FALSE(r.music.playTune(2, 1));
     r.music.release();
     EXPECT_EQ(r.player.mode(), Mode::NotReady);
     EXPECT_TRUE(r.player.tune().isEmpty());
@@ -139,7 +139,7 @@ TEST(MusicController, PlaysTheChosenTuneAndLetsItGo) {
 
 TEST(MusicController, OutOfRangeTuneMeansNoMusic) {
     Rig r;
-    EXPECT_FALSE(r.music.MenuMusique_Go(6, 0));
+    EXPECT_FALSE(r.music.playTune(6, 0));
     EXPECT_EQ(r.music.musique(), 0);
     EXPECT_TRUE(r.player.tune().isEmpty());
 }
@@ -148,13 +148,13 @@ TEST(MusicController, WithoutSoundFontSaysSoInTheCurrentLanguage) {
     Rig r({"/nonexistent/none.sf2"});
     std::vector<bool> loading;
     r.music.setLoadingWindow([&](bool shown) { loading.push_back(shown); });
-    EXPECT_EQ(r.music.MenuMusique_Go(3, 0), QString("Lecture impossible."));
-    EXPECT_EQ(r.music.MenuMusique_Go(3, 1), QString("Impossible playing."));
+    EXPECT_EQ(r.music.playTune(3, 0), QString("Lecture impossible."));
+    EXPECT_EQ(r.music.playTune(3, 1), QString("Impossible playing."));
     EXPECT_EQ(r.music.musique(), 3) << "the menu still shows the tune";
     EXPECT_EQ(loading, (std::vector<bool>{true, false, true, false}));
     // The tune that failed to open goes at the next release all the same.
     EXPECT_EQ(r.player.tune(), tuneResource("POP_CORN"));
-    r.music.MenuMusiquePas_Go();
+    r.music.stopMusic();
     EXPECT_TRUE(r.player.tune().isEmpty());
     // The clock's step has nothing to watch.
     EXPECT_EQ(r.music.superviseMusic(true, true, true), Watch::Nothing);
@@ -165,7 +165,7 @@ TEST(MusicController, BackgroundPausesAndForegroundRestartsFromTheBeginning) {
     Rig r;
     int loadingShown = 0;
     r.music.setLoadingWindow([&](bool shown) { loadingShown += shown; });
-    ASSERT_FALSE(r.music.MenuMusique_Go(1, 0));
+    ASSERT_FALSE(r.music.playTune(1, 0));
     pull(r.mixer, 3 * Rate);
     EXPECT_EQ(r.music.superviseMusic(true, true, false), Watch::Nothing);
     EXPECT_EQ(r.music.superviseMusic(false, true, false), Watch::Paused);
@@ -182,7 +182,7 @@ TEST(MusicController, BackgroundPausesAndForegroundRestartsFromTheBeginning) {
 TEST(MusicController, EndOfTuneLoopsOrSwitchesToNoMusic) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Rig r;
-    ASSERT_FALSE(r.music.MenuMusique_Go(1, 0));
+    ASSERT_FALSE(r.music.playTune(1, 0));
     r.playToEnd();
     ASSERT_EQ(r.player.mode(), Mode::Stopped);
     EXPECT_EQ(r.music.superviseMusic(true, true, true), Watch::Replayed);

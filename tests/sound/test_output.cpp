@@ -77,8 +77,8 @@ TEST(NoSoundDevice, TheWholeSoundSystemRunsSilently) {
         SoundSystem sound;
         EXPECT_FALSE(sound.output().audible());
         sound.effects().setSon(1);
-        sound.effects().SonnerNiveau();
-        const auto failure = sound.music().MenuMusique_Go(2, 0);
+        sound.effects().playLevelWon();
+        const auto failure = sound.music().playTune(2, 0);
         spinEventLoop(1300);
         EXPECT_FALSE(sound.mixer().effectSounding()) << "the 1.15 s clip played out in time";
         if (!failure) {
@@ -86,7 +86,7 @@ TEST(NoSoundDevice, TheWholeSoundSystemRunsSilently) {
             EXPECT_GT(sound.player().position(), 0) << "the tune moves on without a device";
         }
         sound.effects().setSon(2);
-        sound.effects().SonnerEffacement();
+        sound.effects().playRemoval();
         spinEventLoop(400);
         EXPECT_EQ(sound.mixer().toneFramesPending(), 0);
     }
@@ -132,8 +132,8 @@ TEST(SoundSystem, ChoosingTunesWritesNoFileEvenThroughPlantedLinks) {
         SoundSystem::Options o;
         o.useDevice = false;
         SoundSystem sound(o);
-        for (int n = 1; n <= 5; ++n) sound.music().MenuMusique_Go(n, 1);
-        sound.music().MenuMusique_Go(4, 1); // left playing until the game closes
+        for (int n = 1; n <= 5; ++n) sound.music().playTune(n, 1);
+        sound.music().playTune(4, 1); // left playing until the game closes
     }
     QFile f(victim);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -29,11 +29,11 @@ namespace kp {
 namespace {
 
 struct Dialog : WindowFixture {
-    TForm2* d = nullptr;
+    ConfigDialog* d = nullptr;
 
     void open() {
         WindowFixture::open();
-        d = w->form2();
+        d = w->configDialog();
         ASSERT_NE(d, nullptr);
     }
     BoundedSpinEdit* edit(const char* key) { return d->pageConfiguration()->edit(key); }
@@ -96,7 +96,7 @@ TEST_F(Dialog, opensFromTheMenusOnTheirTab) {
 TEST_F(Dialog, editsHoldWhatIsTypedToTheirBounds) {
     open();
     d->showTab(0);
-    for (const CleConfiguration& k : ClesConfiguration) {
+    for (const ParameterKey& k : ParameterKeys) {
         EXPECT_EQ(edit(k.key.data())->minimum(), k.min) << k.key;
         EXPECT_EQ(edit(k.key.data())->maximum(), k.max) << k.key;
     }
@@ -115,7 +115,7 @@ TEST_F(Dialog, editsHoldWhatIsTypedToTheirBounds) {
     type("NbCol", "500", false);
     platform.answer = true;
     d->close();
-    EXPECT_EQ(w->settings().Configuration.NbCol, 99);
+    EXPECT_EQ(w->settings().parameters.columns, 99);
 }
 
 TEST_F(Dialog, showingDisablesThePresetTheConfigurationMatches) {
@@ -127,13 +127,13 @@ TEST_F(Dialog, showingDisablesThePresetTheConfigurationMatches) {
     d->close();
     EXPECT_TRUE(platform.questions.empty()) << "nothing changed, nothing to ask";
 
-    w->settings().Configuration = ConfigPage::presets()[2];
+    w->settings().parameters = ConfigPage::presets()[2];
     d->showTab(0);
     EXPECT_FALSE(enabled(3));
     EXPECT_TRUE(enabled(1) && enabled(2) && enabled(4));
     d->close();
 
-    w->settings().Configuration.NbVirus = 33;
+    w->settings().parameters.smileys = 33;
     d->showTab(0);
     EXPECT_TRUE(enabled(1) && enabled(2) && enabled(3) && enabled(4));
 }
@@ -144,13 +144,13 @@ TEST_F(Dialog, presetsFillTheEditsAndAnyChangeEnablesThemAll) {
     EXPECT_EQ(child<QPushButton>("BtnConfig4")->text(), "          &w");
     child<QPushButton>("BtnConfig4")->click();
     const LevelParameters p = d->pageConfiguration()->valeurs();
-    EXPECT_EQ(p.NbLgn, 30);
-    EXPECT_EQ(p.NbCol, 20);
-    EXPECT_EQ(p.NbVirus, 50);
-    EXPECT_EQ(p.NbVirusInc, 50);
-    EXPECT_EQ(p.NbVirusLignesMax, 25);
-    EXPECT_EQ(p.TempoDepart, 750);
-    EXPECT_EQ(p.NbColor, 5);
+    EXPECT_EQ(p.rows, 30);
+    EXPECT_EQ(p.columns, 20);
+    EXPECT_EQ(p.smileys, 50);
+    EXPECT_EQ(p.smileysPerLevel, 50);
+    EXPECT_EQ(p.maxSmileyRows, 25);
+    EXPECT_EQ(p.firstFallPeriod, 750);
+    EXPECT_EQ(p.colours, 5);
     EXPECT_TRUE(d->modifie());
     EXPECT_FALSE(enabled(4));
     EXPECT_TRUE(enabled(1));
@@ -158,7 +158,7 @@ TEST_F(Dialog, presetsFillTheEditsAndAnyChangeEnablesThemAll) {
     EXPECT_TRUE(enabled(1) && enabled(2) && enabled(3) && enabled(4));
     // Preset 1 is the game's default configuration.
     const LevelParameters defaut;
-    for (const CleConfiguration& k : ClesConfiguration)
+    for (const ParameterKey& k : ParameterKeys)
         EXPECT_EQ(ConfigPage::presets()[0].*k.field, defaut.*k.field) << k.key;
 }
 
@@ -181,7 +181,7 @@ TEST_F(Dialog, closingAfterAPresetAsksEvenForTheSameValuesAndNoKeepsTheGame) {
     d->showTab(0);
     edit("NbLgn")->setValue(40);
     d->close();
-    EXPECT_EQ(w->settings().Configuration.NbLgn, 18);
+    EXPECT_EQ(w->settings().parameters.rows, 18);
     d->showTab(0);
     EXPECT_EQ(edit("NbLgn")->value(), 18);
     EXPECT_FALSE(d->modifie());
@@ -191,23 +191,23 @@ TEST_F(Dialog, panicHidesTheOpenDialogAndBringsItBackUntouched) {
     open();
     d->showTab(0);
     edit("NbCol")->setValue(11);
-    d->cacherPourPanic(true);
+    d->hideForPanic(true);
     EXPECT_FALSE(d->isVisible());
     EXPECT_FALSE(d->pageAPropos()->animationActive());
     EXPECT_TRUE(platform.questions.empty()) << "hiding is no closing";
-    d->cacherPourPanic(false);
+    d->hideForPanic(false);
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(edit("NbCol")->value(), 11);
     EXPECT_TRUE(d->modifie());
     d->close();
-    d->cacherPourPanic(true);
-    d->cacherPourPanic(false);
+    d->hideForPanic(true);
+    d->hideForPanic(false);
     EXPECT_FALSE(d->isVisible()) << "a closed dialog stays closed";
 }
 
 TEST_F(Dialog, yesAppliesTheValuesAndStartsANewGameOnTheNewBoard) {
     open();
-    w->LangueAnglais();
+    w->useEnglish();
     w->game().skipLevel();
     ASSERT_EQ(w->game().state().level, 2);
     d->showTab(0);
@@ -218,8 +218,8 @@ TEST_F(Dialog, yesAppliesTheValuesAndStartsANewGameOnTheNewBoard) {
     d->close();
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_TRUE(platform.questions[0].startsWith("The configuration was modified.\r"));
-    EXPECT_EQ(w->settings().Configuration.NbLgn, 12);
-    EXPECT_EQ(w->game().state().params.NbCol, 10);
+    EXPECT_EQ(w->settings().parameters.rows, 12);
+    EXPECT_EQ(w->game().state().params.columns, 10);
     EXPECT_EQ(w->game().state().level, 1);
     EXPECT_EQ(w->game().state().smileysLeft, 7);
     EXPECT_FALSE(w->game().state().cheated);
@@ -230,7 +230,7 @@ TEST_F(Dialog, yesAppliesTheValuesAndStartsANewGameOnTheNewBoard) {
 TEST_F(Dialog, rowsAreMadeConsistentInOrderBeforeApplying) {
     open();
     struct Case {
-        int nbLgn, max, lignes, inc;
+        int rows, max, lignes, inc;
         int wantMax, wantLignes, wantInc;
     };
     const Case cases[] = {
@@ -242,15 +242,15 @@ TEST_F(Dialog, rowsAreMadeConsistentInOrderBeforeApplying) {
     platform.answer = true;
     for (const Case& c : cases) {
         d->showTab(0);
-        edit("NbLgn")->setValue(c.nbLgn);
+        edit("NbLgn")->setValue(c.rows);
         edit("NbVirusLignesMax")->setValue(c.max);
         edit("NbVirusLignes")->setValue(c.lignes);
         edit("NbVirusLignesInc")->setValue(c.inc);
         d->close();
-        const LevelParameters& p = w->settings().Configuration;
-        EXPECT_EQ(p.NbVirusLignesMax, c.wantMax) << c.nbLgn << " " << c.max;
-        EXPECT_EQ(p.NbVirusLignes, c.wantLignes) << c.nbLgn << " " << c.max;
-        EXPECT_EQ(p.NbVirusLignesInc, c.wantInc) << c.nbLgn << " " << c.max;
+        const LevelParameters& p = w->settings().parameters;
+        EXPECT_EQ(p.maxSmileyRows, c.wantMax) << c.rows << " " << c.max;
+        EXPECT_EQ(p.smileyRows, c.wantLignes) << c.rows << " " << c.max;
+        EXPECT_EQ(p.smileyRowsPerLevel, c.wantInc) << c.rows << " " << c.max;
     }
 }
 
@@ -260,14 +260,14 @@ TEST_F(Dialog, languageSwitchKeepsTheTabAndShowsOnlyTheHelpOfTheLanguage) {
     d->showTab(1);
     EXPECT_TRUE(shown(0));
     EXPECT_FALSE(shown(1));
-    w->LangueAnglais();
+    w->useEnglish();
     EXPECT_EQ(d->currentTab(), 1);
     EXPECT_FALSE(shown(0));
     EXPECT_TRUE(shown(1));
     EXPECT_EQ(d->onglets()->tabText(1), "&Help");
     d->showTab(2);
     EXPECT_FALSE(shown(0) || shown(1));
-    w->LangueFrancais();
+    w->useFrench();
     EXPECT_EQ(d->currentTab(), 2);
     EXPECT_FALSE(shown(0) || shown(1));
     d->onglets()->setCurrentIndex(1);
@@ -280,7 +280,7 @@ TEST_F(Dialog, languageSwitchKeepsTheTabAndShowsOnlyTheHelpOfTheLanguage) {
 }
 
 // Every text the dialog shows, on each of its tabs (buttons, labels, tooltips, tabs, memos).
-QSet<QString> visibleTexts(TForm2* d) {
+QSet<QString> visibleTexts(ConfigDialog* d) {
     QSet<QString> out{d->windowTitle()};
     const int tab = d->currentTab();
     for (int t = 0; t < 3; ++t) {
@@ -309,7 +309,7 @@ TEST_F(Dialog, aSwitchLeavesNoTextOfTheOtherLanguage) {
             english << QString::fromUtf8(c.en);
         }
     const QSet<QString> inFrench = visibleTexts(d);
-    w->LangueAnglais();
+    w->useEnglish();
     const QSet<QString> inEnglish = visibleTexts(d);
     // What the French dialog showed and a translation changes must all have gone.
     for (const QString& t : inFrench)
@@ -324,16 +324,16 @@ TEST_F(Dialog, aSwitchLeavesNoTextOfTheOtherLanguage) {
     }
     EXPECT_TRUE(inEnglish.contains("General configuration :"));
     EXPECT_TRUE(inEnglish.contains("Number of lines of the play"));
-    w->LangueFrancais();
+    w->useFrench();
     for (const QString& t : visibleTexts(d)) EXPECT_FALSE(english.contains(t)) << t.toStdString();
 }
 
 TEST_F(Dialog, scorePanelShowsTheTableInTheSmileyColoursAndErasesOnYesOnly) {
     open();
-    Palmares& table = w->settings().Scores;
+    ScoreTable& table = w->settings().scores;
     table.Entrees[0] = {"12", "3", "Aline", " 07 janv. 2024  -  08h05"};
     table.Entrees[1] = {"9", "0", "<b>Bob</b>", " 01 févr. 2024  -  21h30"};
-    w->settings().SmileyCouleur = {0x0000FF, 0x00FF00, 0xFF0000, 0, 0};
+    w->settings().smileyColours = {0x0000FF, 0x00FF00, 0xFF0000, 0, 0};
     d->showTab(2);
     EXPECT_EQ(text("LabelPalmares"), "Tableau des scores");
     EXPECT_EQ(text("LabelClt"), "Clt");
@@ -358,36 +358,37 @@ TEST_F(Dialog, scorePanelShowsTheTableInTheSmileyColoursAndErasesOnYesOnly) {
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_EQ(platform.questions[0], "Effacer le tableau des scores ?");
     EXPECT_EQ(table.Entrees[0].Nom, "Aline");
-    w->LangueAnglais();
+    w->useEnglish();
     platform.answer = true;
     child<QPushButton>("BtnEffacerScores")->click();
     EXPECT_EQ(platform.questions.back(), "Erase the table of the scores ?");
-    EXPECT_EQ(table, Palmares{});
+    EXPECT_EQ(table, ScoreTable{});
     EXPECT_EQ(text("Score01_Nom"), "");
     EXPECT_EQ(text("Score01_Niv"), "0");
 }
 
 TEST_F(Dialog, mailLinkIsOnePercentEncodedUrl) {
     open();
-    for (int langue : {0, 1}) {
-        langue == 1 ? w->LangueAnglais() : w->LangueFrancais();
+    for (int language : {0, 1}) {
+        language == 1 ? w->useEnglish() : w->useFrench();
         const QUrl url = d->lienMail();
         ASSERT_TRUE(url.isValid());
         EXPECT_EQ(url.scheme(), "mailto");
-        EXPECT_EQ(url.path(), TForm2::adresseContact());
+        EXPECT_EQ(url.path(), ConfigDialog::adresseContact());
         const QByteArray raw = url.toEncoded();
         EXPECT_FALSE(raw.contains(' ')) << raw.toStdString();
         EXPECT_EQ(raw.count('?'), 1) << raw.toStdString();
         EXPECT_EQ(raw.count('&'), 1) << raw.toStdString();
         const QUrlQuery q(url);
         EXPECT_EQ(q.queryItemValue("subject", QUrl::FullyDecoded), "Kembrolla Panic! version 1.8");
-        EXPECT_EQ(q.queryItemValue("body", QUrl::FullyDecoded),
-                  texteMailBonjour(langue) + "Kembrolla Panic! version 1.8" + texteMailFin(langue));
+        EXPECT_EQ(q.queryItemValue("body", QUrl::FullyDecoded), texteMailBonjour(language) +
+                                                                    "Kembrolla Panic! version 1.8" +
+                                                                    texteMailFin(language));
     }
     EXPECT_TRUE(QString::fromLatin1(d->lienMail().toEncoded())
                     .startsWith("mailto:kembrolla-panic@example.org?subject=Kembrolla%20Panic%21%"
                                 "20version%201.8&body="));
-    w->LangueFrancais();
+    w->useFrench();
     EXPECT_TRUE(d->lienMail().toEncoded().contains("passionn%C3%A9ment"));
 }
 
@@ -408,13 +409,13 @@ TEST_F(Dialog, flagsSwitchTheLanguageAndReactToTheMouse) {
     EXPECT_NE(en->pixmap().toImage(), normal) << "the pressed picture";
     mouse(en, QEvent::MouseButtonRelease);
     EXPECT_EQ(en->pixmap().toImage(), normal);
-    EXPECT_EQ(w->settings().Langue, 1);
+    EXPECT_EQ(w->settings().language, 1);
     EXPECT_TRUE(w->action("MenuLangueAnglais")->isChecked());
     EXPECT_EQ(d->currentTab(), 2);
     hover(en, false);
     EXPECT_EQ(panelEn->frameShape(), QFrame::NoFrame);
     click(fr);
-    EXPECT_EQ(w->settings().Langue, 0);
+    EXPECT_EQ(w->settings().language, 0);
     EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&Nouvelle partie");
 }
 

@@ -31,7 +31,7 @@ struct Files : WindowFixture {
     void lose(int niveau, int restants) {
         GameState& s = w->game().state();
         s.level = niveau;
-        for (int r = 1; r <= s.params.NbLgn; ++r) s.grid[r][4] = smileyCode(r % 2 + 2, 1);
+        for (int r = 1; r <= s.params.rows; ++r) s.grid[r][4] = smileyCode(r % 2 + 2, 1);
         s.smileysLeft = restants;
         w->game().resume();
         w->game().move('B');
@@ -39,7 +39,7 @@ struct Files : WindowFixture {
     // Answers the name dialog when it shows.
     void answerName(const QString& name, bool ok) {
         QTimer::singleShot(0, [name, ok] {
-            auto* d = dynamic_cast<TForm3*>(QApplication::activeModalWidget());
+            auto* d = dynamic_cast<NameDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(d, nullptr);
             d->champNom()->setText(name);
             ok ? d->accept() : d->reject();
@@ -55,7 +55,7 @@ TEST_F(Files, aQualifyingLossAsksTheNameAndSavesTheTableAtOnce) {
     lose(3, 18);
     EXPECT_EQ(w->game().state().message, Message::Lost);
     EXPECT_TRUE(w->game().state().cheated);
-    const Palmares& t = w->settings().Scores;
+    const ScoreTable& t = w->settings().scores;
     EXPECT_EQ(t.Entrees[0].Niv, "3");
     EXPECT_EQ(t.Entrees[0].Vir, std::to_string(w->game().state().smileysLeft));
     EXPECT_EQ(t.Entrees[0].Nom, "Zoé");
@@ -65,16 +65,16 @@ TEST_F(Files, aQualifyingLossAsksTheNameAndSavesTheTableAtOnce) {
     EXPECT_EQ(saved.ReadInteger("Scores", "Score01_Niv", 0), 3);
     EXPECT_EQ(saved.ReadString("Scores", "Score01_Nom", ""), "Zoé");
     // The score page comes up with the new entry.
-    ASSERT_NE(w->form2(), nullptr);
-    EXPECT_TRUE(w->form2()->isVisible());
-    EXPECT_EQ(w->form2()->currentTab(), TForm2::OngletAPropos);
+    ASSERT_NE(w->configDialog(), nullptr);
+    EXPECT_TRUE(w->configDialog()->isVisible());
+    EXPECT_EQ(w->configDialog()->currentTab(), ConfigDialog::OngletAPropos);
 }
 
 TEST_F(Files, cancellingTheNameEntersNothingAndTheGameIsNotOfferedAgain) {
     open();
     answerName("Zoé", false);
     lose(2, 9);
-    EXPECT_EQ(w->settings().Scores, Palmares{});
+    EXPECT_EQ(w->settings().scores, ScoreTable{});
     EXPECT_TRUE(w->game().state().cheated);
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(ini().string())));
 }
@@ -106,7 +106,7 @@ TEST_F(Files, aSavedGameWhoseNameIsNotUtf8OpensFromTheDialog) {
     GameState& s = w->game().state();
     s.level = 6;
     const std::string bytes = file("caf").toStdString() + "\xe9.Kembrolla";
-    ASSERT_TRUE(EnregistrerPartie(bytes, s).ok());
+    ASSERT_TRUE(writeSavedGame(bytes, s).ok());
     w->game().newGame();
     // The dialog shows the name as Qt decodes it, with a replacement character.
     platform.gameToOpen = QFile::decodeName(QByteArray::fromStdString(bytes));
@@ -120,13 +120,13 @@ TEST_F(Files, aFileThatIsNoSavedGameIsRefusedAndTheGameGoesOn) {
     open();
     const auto before = w->game().state().grid;
     std::ofstream(file("notes.txt").toStdString()) << "[Ailleurs]\nx=1\n";
-    w->OuvrirPartie(file("notes.txt").toStdString());
+    w->openSavedGame(file("notes.txt").toStdString());
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], "Le fichier ne contient pas de sauvegarde Kembrolla "
                                     "Panic!.\r\rOpération annulée.");
     EXPECT_EQ(w->game().state().grid, before);
     w->action("MenuLangueAnglais")->trigger();
-    w->OuvrirPartie(file("notes.txt").toStdString());
+    w->openSavedGame(file("notes.txt").toStdString());
     EXPECT_EQ(platform.messages.back(),
               "The file does not contain backup Kembrolla Panic!.\r\rCancelled operation.");
 }
@@ -146,15 +146,15 @@ TEST_F(Files, aFileThatCannotBeReadSaysWhyWithItsName) {
                  {"pipe", "périphérique ou un tube", "device or a pipe"},
                  {"huge.Kembrolla", "bien trop grand", "far too large"}};
     for (const auto& c : cases)
-        for (const char* langue : {"MenuLangueFrancais", "MenuLangueAnglais"}) {
-            trigger(langue);
+        for (const char* language : {"MenuLangueFrancais", "MenuLangueAnglais"}) {
+            trigger(language);
             platform.messages.clear();
             const QString path = file(c.name);
-            w->OuvrirPartie(path.toStdString());
+            w->openSavedGame(path.toStdString());
             ASSERT_EQ(platform.messages.size(), 1u) << c.name;
             const QString& m = platform.messages[0];
             EXPECT_TRUE(m.contains(QDir::cleanPath(path)) || m.contains(path)) << m.toStdString();
-            EXPECT_TRUE(m.contains(QString::fromUtf8(langue[10] == 'F' ? c.french : c.english)))
+            EXPECT_TRUE(m.contains(QString::fromUtf8(language[10] == 'F' ? c.french : c.english)))
                 << m.toStdString();
             EXPECT_EQ(w->game().state().grid, before);
         }
@@ -175,9 +175,9 @@ namespace kp {
 
 TEST_F(Files, theNameWindowSpeaksTheGamesLanguage) {
     open();
-    TForm3* dialog = nullptr;
+    NameDialog* dialog = nullptr;
     for (QDialog* d : w->findChildren<QDialog*>())
-        if (auto* f = dynamic_cast<TForm3*>(d)) dialog = f;
+        if (auto* f = dynamic_cast<NameDialog*>(d)) dialog = f;
     ASSERT_NE(dialog, nullptr);
     auto texts = [&] {
         QStringList all;
@@ -187,7 +187,7 @@ TEST_F(Files, theNameWindowSpeaksTheGamesLanguage) {
     };
     EXPECT_TRUE(texts().contains(QString::fromUtf8("Félicitations !")));
     EXPECT_TRUE(texts().contains("&Annuler"));
-    w->LangueAnglais();
+    w->useEnglish();
     EXPECT_TRUE(texts().contains("Congratulations !"));
     EXPECT_TRUE(texts().contains("Seize your name :"));
     EXPECT_TRUE(texts().contains("&Cancel"));

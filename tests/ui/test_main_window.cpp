@@ -87,7 +87,7 @@ TEST_F(Window, theStoredBoardSizeShapesTheFirstWindow) {
     std::ofstream(ini()) << "[Options]\nSmileyTaille=3\n[Configuration]\nNbLgn=20\nNbCol=10\n";
     open();
     EXPECT_EQ(client(), QSize(242, 543));
-    EXPECT_EQ(w->game().state().params.NbCol, 10);
+    EXPECT_EQ(w->game().state().params.columns, 10);
 }
 
 TEST_F(Window, everyMenuTitleStaysInViewAtEverySizeAndLanguage) {
@@ -96,8 +96,8 @@ TEST_F(Window, everyMenuTitleStaysInViewAtEverySizeAndLanguage) {
                             "SmileyTaille=1\n", "SmileyTaille=0\n",
                             "SmileyTaille=0\n[Configuration]\nNbLgn=99\nNbCol=99\n"};
     for (const char* board : boards)
-        for (const char* langue : {"Langue=0\n", "Langue=1\n"}) {
-            std::ofstream(ini()) << "[Options]\n" << langue << board;
+        for (const char* language : {"Langue=0\n", "Langue=1\n"}) {
+            std::ofstream(ini()) << "[Options]\n" << language << board;
             open();
             const MenuRows& bar = *w->menuRows();
             int rowsHeight = 0, titles = 0;
@@ -106,13 +106,13 @@ TEST_F(Window, everyMenuTitleStaysInViewAtEverySizeAndLanguage) {
                 // No title hides behind the "»" button: every one has its place on its row.
                 for (QAction* a : row->actions()) {
                     const QRect r = row->actionGeometry(a);
-                    EXPECT_FALSE(r.isEmpty()) << board << langue;
+                    EXPECT_FALSE(r.isEmpty()) << board << language;
                     EXPECT_TRUE(r.left() < bar.width() || row->actions().size() == 1);
                     ++titles;
                 }
                 EXPECT_LE(row->sizeHint().width(), row->width());
             }
-            EXPECT_EQ(titles, 3) << board << langue;
+            EXPECT_EQ(titles, 3) << board << language;
             // The window holds the rows; the client area keeps its size.
             EXPECT_EQ(bar.height(), rowsHeight);
             EXPECT_EQ(w->height(), client().height() + rowsHeight);
@@ -152,18 +152,18 @@ TEST_F(Window, anUnreadablePictureKeepsTheBackgroundAndSaysSo) {
               "Image de fond " + path + " non trouvée ou non reconnue.");
     EXPECT_EQ(w->painter().image(), before);
     EXPECT_TRUE(checked("MenuFondLogo"));
-    EXPECT_TRUE(w->settings().CheminFond[0].empty());
+    EXPECT_TRUE(w->settings().recentPictures[0].empty());
 }
 
 TEST_F(Window, aCancelledColourChangesNothing) {
     open();
     platform.colour.reset();
     trigger("MenuFondUni");
-    EXPECT_EQ(w->settings().Fond, 2);
+    EXPECT_EQ(w->settings().background, 2);
     EXPECT_TRUE(checked("MenuFondLogo"));
     platform.colour = QColor(10, 20, 30);
     trigger("MenuFondUni");
-    EXPECT_EQ(w->settings().Fond, 0);
+    EXPECT_EQ(w->settings().background, 0);
     EXPECT_EQ(w->painter().image().pixel(60, 200), qRgb(10, 20, 30));
     EXPECT_FALSE(w->findChild<QMenu*>()->isEmpty());
 }
@@ -233,7 +233,7 @@ TEST_F(Window, soundMenusFollowTheOutputAndTheTune) {
     };
     const std::string before = written();
     trigger("MenuMusique4");
-    EXPECT_EQ(w->settings().Musique, 4);
+    EXPECT_EQ(w->settings().music, 4);
     EXPECT_TRUE(w->menu("MenuMusiqueOptions")->isEnabled());
     EXPECT_EQ(w->sound().player().tune(), sound::tuneResource("BOOSTER"));
     EXPECT_EQ(written(), before);
@@ -286,7 +286,7 @@ TEST_F(Window, optionItemsSetTheirValueMarkAndEffect) {
     const GameState& s = w->game().state();
     trigger("MenuAnimVirusRapide");
     EXPECT_EQ(s.timer(TimerId::SmileyAnimation).period, 300);
-    EXPECT_EQ(w->settings().AnimationVirus, 3);
+    EXPECT_EQ(w->settings().smileyAnimation, 3);
     trigger("MenuAnimVirusPasAnim");
     EXPECT_FALSE(s.timer(TimerId::SmileyAnimation).running());
     EXPECT_TRUE(checked("MenuAnimVirusPasAnim"));
@@ -297,16 +297,16 @@ TEST_F(Window, optionItemsSetTheirValueMarkAndEffect) {
     trigger("MenuAnimSupprPasAnim");
     EXPECT_EQ(s.timer(TimerId::Collapse).period, 1);
     trigger("MenuAnimSupprTremblement");
-    EXPECT_TRUE(s.options.Tremblement);
+    EXPECT_TRUE(s.options.shake);
     EXPECT_TRUE(checked("MenuAnimSupprTremblement"));
-    EXPECT_EQ(w->settings().Tremblement, 1);
+    EXPECT_EQ(w->settings().shake, 1);
     trigger("MenuPinup2");
     EXPECT_EQ(s.options.Pinup, 2);
     EXPECT_EQ(w->settings().Pinup, 2);
     trigger("MenuSonVolumeFaible");
-    EXPECT_EQ(w->settings().WaveVolume, 0);
+    EXPECT_EQ(w->settings().effectsVolume, 0);
     trigger("MenuMusiqueBoucle");
-    EXPECT_FALSE(w->settings().MusiqueEnBoucle);
+    EXPECT_FALSE(w->settings().loopMusic);
     EXPECT_FALSE(checked("MenuMusiqueBoucle"));
 }
 
@@ -358,11 +358,11 @@ namespace kp {
 
 TEST_F(Window, everyMenuCaptionFollowsTheLanguageBothWays) {
     open();
-    for (int langue : {1, 0, 1}) {
-        langue == 1 ? w->LangueAnglais() : w->LangueFrancais();
+    for (int language : {1, 0, 1}) {
+        language == 1 ? w->useEnglish() : w->useFrench();
         int seen = 0;
         for (const Caption& c : menuCaptions()) {
-            const QString expected = QString::fromUtf8(langue == 1 ? c.en : c.fr);
+            const QString expected = QString::fromUtf8(language == 1 ? c.en : c.fr);
             if (QAction* a = w->action(c.id)) {
                 EXPECT_EQ(a->text(), expected) << c.id;
                 ++seen;

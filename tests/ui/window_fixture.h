@@ -15,7 +15,7 @@ namespace kp {
 struct WindowFixture : ::testing::Test {
     QTemporaryDir dir;
     ScriptedPlatform platform;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<MainWindow> w;
 
     std::filesystem::path ini() const { return dir.filePath("kembrolla-panic.ini").toStdString(); }
     QString file(const char* name) const { return dir.filePath(name); }
@@ -23,8 +23,8 @@ struct WindowFixture : ::testing::Test {
     void open(const std::filesystem::path& settings = {}) {
         sound::SoundSystem::Options quiet;
         quiet.useDevice = false;
-        w = std::make_unique<TForm1>(platform, settings.empty() ? ini() : settings, quiet);
-        w->FormShow();
+        w = std::make_unique<MainWindow>(platform, settings.empty() ? ini() : settings, quiet);
+        w->firstShow();
     }
     void trigger(const char* id) {
         QAction* a = w->action(id);
