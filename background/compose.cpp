@@ -12,8 +12,8 @@ namespace kp {
 
 PictureLayout LayOutPicture(const PictureOptions& options, Size64 picture, Size64 client) {
     PictureLayout layout;
-    layout.scaled = ScaledSize(options.taille, picture, client);
-    layout.placed = PlacedSize(options.mosaique, layout.scaled, client);
+    layout.scaled = ScaledSize(options.sizeChoice, picture, client);
+    layout.placed = PlacedSize(options.tiled, layout.scaled, client);
     layout.origin = PlacedOrigin(options.positionH, options.positionV, client, layout.placed);
     return layout;
 }
@@ -79,7 +79,7 @@ Bitmap24 composePlain(int width, int height, Colour colour) {
 
 Bitmap24 composeGradient(int width, int height, Colour top, Colour bottom) {
     Bitmap24 bmp = Bitmap24::Make(width, height);
-    Degrade(bmp, top, bottom);
+    paintGradient(bmp, top, bottom);
     return bmp;
 }
 
@@ -91,7 +91,7 @@ Bitmap24 ComposeLogo(int width, int height, const Bitmap24& logo) {
 
 Bitmap24 ComposeImage(const Picture& picture, const PictureLayout& layout,
                       const PictureOptions& options, int width, int height) {
-    Bitmap24 bmp = Bitmap24::Filled(width, height, options.bordure);
+    Bitmap24 bmp = Bitmap24::Filled(width, height, options.border);
     const TileSpan tx =
         VisibleTiles(layout.origin.x, layout.placed.width, layout.scaled.width, width);
     const TileSpan ty =
@@ -101,8 +101,8 @@ Bitmap24 ComposeImage(const Picture& picture, const PictureLayout& layout,
     const Rect drawn = CoveredPart(picture, layout.scaled, Rect{tx.from, ty.from, tx.to, ty.to});
     Bitmap24 part = StretchPart(picture, layout.scaled, drawn);
     if (part.empty()) return bmp;
-    if (options.noirEtBlanc) ToGrayScale(part, part.bounds());
-    if (options.negatif) Negative(part, part.bounds());
+    if (options.greyscale) ToGrayScale(part, part.bounds());
+    if (options.negative) Negative(part, part.bounds());
 
     const Rect placed{layout.origin.x, layout.origin.y, layout.origin.x + layout.placed.width,
                       layout.origin.y + layout.placed.height};

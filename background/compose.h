@@ -10,13 +10,13 @@ namespace kp {
 // How a picture file is shown ("pictureSize", "pictureAlignH/V", "tiled",
 // "greyscale", "negative", "borderColour").
 struct PictureOptions {
-    int taille = NormalSize;
-    int positionH = PositionCentre;
-    int positionV = PositionCentre;
-    bool mosaique = false;
-    bool noirEtBlanc = false;
-    bool negatif = false;
-    Colour bordure = 0;
+    int sizeChoice = NormalSize;
+    int positionH = AlignCentre;
+    int positionV = AlignCentre;
+    bool tiled = false;
+    bool greyscale = false;
+    bool negative = false;
+    Colour border = 0;
 };
 
 struct PictureLayout {

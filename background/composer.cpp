@@ -28,14 +28,14 @@ Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, 
     Composition result;
     const Size64 client{clientWidth, clientHeight};
     const PictureOptions options = PictureOptionsOf(settings);
-    const bool idem = path == KeepPicture;
+    const bool keep = path == KeepPicture;
     if (settings.background < PlainBackground || settings.background > PictureBackground)
         settings.background = LogoBackground;
 
     const WantedPart shows = [&](Size64 own) {
         return ShownOf(LayOutPicture(options, own, client), client);
     };
-    if (settings.background == PictureBackground && !idem) {
+    if (settings.background == PictureBackground && !keep) {
         std::optional<Picture> loaded = LoadPicture(path, shows);
         if (loaded) {
             picture_ = std::move(loaded);
@@ -76,11 +76,11 @@ Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, 
     shownBackground_ = settings.background;
     result.composed = true;
 
-    static constexpr ModeItem modeItems[] = {ModeItem::Uni, ModeItem::Degrade, ModeItem::Logo,
+    static constexpr ModeItem modeItems[] = {ModeItem::Uni, ModeItem::paintGradient, ModeItem::Logo,
                                              ModeItem::Ouvrir};
     result.checked = modeItems[settings.background];
     if (settings.background == PictureBackground) {
-        if (!idem) {
+        if (!keep) {
             PushRecentPicture(settings.recentPictures, path);
             result.recentChanged = true;
             result.checked = ModeItem::Recent1;

@@ -34,8 +34,8 @@ struct BackgroundSettings {
     Colour gradientBottom = 0xF0CAA6;
     Colour borderColour = 0;
     int pictureSize = NormalSize;
-    int pictureAlignH = PositionCentre;
-    int pictureAlignV = PositionCentre;
+    int pictureAlignH = AlignCentre;
+    int pictureAlignV = AlignCentre;
     bool tiled = false;
     bool greyscale = false;
     bool negative = false;
@@ -45,7 +45,7 @@ struct BackgroundSettings {
 PictureOptions PictureOptionsOf(const BackgroundSettings& settings);
 
 // The item of the mode radio group (the four modes and the ten recent pictures) to check.
-enum class ModeItem { Uni, Degrade, Logo, Ouvrir, Recent1 };
+enum class ModeItem { Uni, paintGradient, Logo, Ouvrir, Recent1 };
 
 struct Composition {
     // False only when a picture was refused: the background in view, the settings and the

@@ -21,7 +21,7 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
     return static_cast<int32_t>(quotient);
 }
 
-void Degrade(Bitmap24& bmp, Colour top, Colour bottom) {
+void paintGradient(Bitmap24& bmp, Colour top, Colour bottom) {
     const int r1 = RedOf(top), g1 = GreenOf(top), b1 = BlueOf(top);
     const int dr = RedOf(bottom) - r1, dg = GreenOf(bottom) - g1, db = BlueOf(bottom) - b1;
     for (int i = 0; i < 256; ++i) {

@@ -15,7 +15,7 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c);
 
 // Fills the whole bitmap with 256 horizontal bands going from `top` (first band) to `bottom`
 // (last band). Bitmaps under 256 rows skip some bands; taller ones repeat rows.
-void Degrade(Bitmap24& bmp, Colour top, Colour bottom);
+void paintGradient(Bitmap24& bmp, Colour top, Colour bottom);
 
 // g = (R + G + B) / 3 on every pixel of the rectangle (clipped to the bitmap).
 void ToGrayScale(Bitmap24& bmp, const Rect& rect);

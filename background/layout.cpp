@@ -4,11 +4,11 @@
 
 namespace kp {
 
-Size64 ScaledSize(int taille, Size64 picture, Size64 client) {
+Size64 ScaledSize(int sizeChoice, Size64 picture, Size64 client) {
     const int64_t sw = picture.width, sh = picture.height;
     const int64_t cw = client.width, ch = client.height;
     if (sw <= 0 || sh <= 0) return {};
-    switch (taille) {
+    switch (sizeChoice) {
     case NormalSize:
         return {sw, sh};
     case Stretched:
@@ -17,23 +17,23 @@ Size64 ScaledSize(int taille, Size64 picture, Size64 client) {
         return {cw, sh * cw / sw};
     case FitHeight:
         return {sw * ch / sh, ch};
-    case Taille25pc:
+    case Size25:
         return {sw / 4, sh / 4};
-    case Taille50pc:
+    case Size50:
         return {sw * 2 / 4, sh * 2 / 4};
-    case Taille75pc:
+    case Size75:
         return {sw * 3 / 4, sh * 3 / 4};
-    case Taille150pc:
+    case Size150:
         return {sw * 6 / 4, sh * 6 / 4};
-    case Taille200pc:
+    case Size200:
         return {sw * 2, sh * 2};
     default:
         return {};
     }
 }
 
-Size64 PlacedSize(bool mosaique, Size64 scaled, Size64 client) {
-    if (!mosaique) return scaled;
+Size64 PlacedSize(bool tiled, Size64 scaled, Size64 client) {
+    if (!tiled) return scaled;
     if (scaled.empty()) return {};
     // Whole tiles, added one at a time until the client size is reached.
     const auto cover = [](int64_t client, int64_t tile) {
@@ -44,9 +44,9 @@ Size64 PlacedSize(bool mosaique, Size64 scaled, Size64 client) {
 
 int64_t Offset(int position, int64_t client, int64_t placed) {
     switch (position) {
-    case PositionCentre:
+    case AlignCentre:
         return (client - placed) / 2;
-    case PositionFin:
+    case AlignEnd:
         return client - placed;
     default:
         return 0;

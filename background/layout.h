@@ -21,28 +21,28 @@ struct Point64 {
 };
 
 // "pictureSize" values.
-enum TailleImage : int {
+enum PictureSize : int {
     NormalSize = 0,
     Stretched = 1,
     FitWidth = 2,
     FitHeight = 3,
-    Taille25pc = 4,
-    Taille50pc = 5,
-    Taille75pc = 6,
-    Taille150pc = 7,
-    Taille200pc = 8,
+    Size25 = 4,
+    Size50 = 5,
+    Size75 = 6,
+    Size150 = 7,
+    Size200 = 8,
 };
 
 // "pictureAlignH" / "pictureAlignV" values.
-enum PositionImage : int { PositionDebut = 0, PositionCentre = 1, PositionFin = 2 };
+enum Alignment : int { AlignStart = 0, AlignCentre = 1, AlignEnd = 2 };
 
 // The size the picture is drawn at. A picture without pixels, or an unknown size setting,
 // gives 0 x 0.
-Size64 ScaledSize(int taille, Size64 picture, Size64 client);
+Size64 ScaledSize(int sizeChoice, Size64 picture, Size64 client);
 
 // The size of the placed picture: the scaled one, or with tiling the smallest whole number of
 // tiles that covers the client area. A tile without area cannot cover anything: 0 x 0.
-Size64 PlacedSize(bool mosaique, Size64 scaled, Size64 client);
+Size64 PlacedSize(bool tiled, Size64 scaled, Size64 client);
 
 // Where the placed picture's top-left corner goes; negative values crop it.
 int64_t Offset(int position, int64_t client, int64_t placed);

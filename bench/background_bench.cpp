@@ -130,7 +130,7 @@ BENCHMARK_CAPTURE(Compose, baseline_24MP, &ThePhoto)
     ->ArgName("taille")
     ->Arg(kp::Stretched)
     ->Arg(kp::FitWidth)
-    ->Arg(kp::Taille25pc)
+    ->Arg(kp::Size25)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
@@ -146,7 +146,7 @@ BENCHMARK(ComposeAgain)
     ->ArgName("taille")
     ->Arg(kp::Stretched)
     ->Arg(kp::FitWidth)
-    ->Arg(kp::Taille25pc)
+    ->Arg(kp::Size25)
     ->Unit(benchmark::kMillisecond);
 
 // Opening the picture at start-up in a child process, whose peak resident memory (the

@@ -33,7 +33,7 @@ void fill(GameState& s, bool mixed) {
 }
 
 // args: rows, columns, run length, mixed colours
-void BM_Elimination(benchmark::State& st) {
+void BM_FindRuns(benchmark::State& st) {
     GameEvents none;
     Game game(none, 1);
     game.setParameters(board(static_cast<int>(st.range(0)), static_cast<int>(st.range(1)),
@@ -47,7 +47,7 @@ void BM_Elimination(benchmark::State& st) {
         benchmark::DoNotOptimize(game.state().grid[1][1]);
     }
 }
-BENCHMARK(BM_Elimination)
+BENCHMARK(BM_FindRuns)
     ->ArgNames({"rows", "cols", "run", "mixed"})
     ->ArgsProduct({{18}, {8}, {1, 4, 999}, {0, 1}})
     ->ArgsProduct({{99}, {99}, {1, 4, 999}, {0, 1}})

@@ -56,7 +56,7 @@ void BM_EffectRequestToFirstSample(benchmark::State& state) {
     if (!tune.ok) return state.SkipWithError("no SoundFont");
     tune.mixer.setMusicGain(0.0f); // only the effect shows in the output
     SoundEffects fx(tune.mixer);
-    fx.setSon(1);
+    fx.setOutput(1);
     std::vector<int16_t> out(2 * PullFrames);
     int64_t firstFrame = -1;
     for (auto _ : state) {

@@ -111,14 +111,14 @@ void Game::findRuns() {
         return;
     }
 
-    int32_t restants = 0;
+    int32_t smileysLeft = 0;
     for (int r = 1; r <= rows; ++r)
         for (int c = 1; c <= columns; ++c)
-            if (isSmiley(s_.grid[r][c])) ++restants;
-    s_.smileysLeft = restants;
+            if (isSmiley(s_.grid[r][c])) ++smileysLeft;
+    s_.smileysLeft = smileysLeft;
     ev_.counterChanged(Counter::Smileys);
 
-    if (restants == 0)
+    if (smileysLeft == 0)
         levelWon();
     else if (s_.grid[1][columns / 2] != CellEmpty || s_.grid[1][columns / 2 + 1] != CellEmpty)
         gameLost();

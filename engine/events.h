@@ -59,7 +59,7 @@ class GameEvents {
     virtual void notASavedGame(const std::string& /*path*/) {}
 
     // Whether a lost game at this level with this many smileys left enters the score table.
-    virtual bool recordQualifies(int32_t /*niveau*/, int32_t /*restants*/) { return false; }
+    virtual bool recordQualifies(int32_t /*level*/, int32_t /*smileysLeft*/) { return false; }
     // Reads a saved game.
     virtual LoadResult loadGame(const std::string& /*path*/, SavedGame& /*out*/) {
         return LoadResult::NotASave;

@@ -84,10 +84,10 @@ void Game::onSmileyTick() {
         }
     }
     if (s_.messageVisible) {
-        const int64_t niveau = s_.level;
-        const int64_t bande = (niveau - 1) * s_.params.smileyRowsPerLevel + s_.params.smileyRows;
-        const int64_t haut = int64_t{s_.params.rows} - 2;
-        if (haut < s_.params.maxSmileyRows && haut < bande) ev_.messageRepaint();
+        const int64_t level = s_.level;
+        const int64_t bande = (level - 1) * s_.params.smileyRowsPerLevel + s_.params.smileyRows;
+        const int64_t top = int64_t{s_.params.rows} - 2;
+        if (top < s_.params.maxSmileyRows && top < bande) ev_.messageRepaint();
     }
 }
 

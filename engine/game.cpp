@@ -78,14 +78,14 @@ void Game::setParameters(const LevelParameters& p) {
     s_.params.colours = std::clamp(p.colours, 1, 5);
 }
 
-int32_t Game::smileyPeriod(int32_t animationVirus) {
+int32_t Game::smileyPeriod(int32_t smileyAnimation) {
     static constexpr int32_t periods[] = {0, 700, 500, 300};
-    return periods[std::clamp(animationVirus, 0, 3)];
+    return periods[std::clamp(smileyAnimation, 0, 3)];
 }
 
-int32_t Game::removalPeriod(int32_t animationSuppr) {
+int32_t Game::removalPeriod(int32_t removalAnimation) {
     static constexpr int32_t periods[] = {1, 150, 100, 50};
-    return periods[std::clamp(animationSuppr, 0, 3)];
+    return periods[std::clamp(removalAnimation, 0, 3)];
 }
 
 void Game::setSmileyAnimation(int32_t value) {

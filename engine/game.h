@@ -73,8 +73,8 @@ class Game {
     // A removal, collapse, shake or pin-up is under way: the capsule must wait.
     bool chainRunning() const;
 
-    static int32_t smileyPeriod(int32_t animationVirus);
-    static int32_t removalPeriod(int32_t animationSuppr);
+    static int32_t smileyPeriod(int32_t smileyAnimation);
+    static int32_t removalPeriod(int32_t removalAnimation);
 
   private:
     void setCell(int row, int col, int32_t code);

@@ -85,16 +85,17 @@ void Game::setUpLevel(const std::string& path) {
 
 void Game::placeSmileys() {
     const int64_t rows = s_.params.rows, columns = s_.params.columns;
-    const int64_t niveau = s_.level;
-    int64_t lignes = (niveau - 1) * s_.params.smileyRowsPerLevel + s_.params.smileyRows;
-    lignes = std::min<int64_t>(lignes, s_.params.maxSmileyRows);
+    const int64_t level = s_.level;
+    int64_t bandRows = (level - 1) * s_.params.smileyRowsPerLevel + s_.params.smileyRows;
+    bandRows = std::min<int64_t>(bandRows, s_.params.maxSmileyRows);
     // Smileys stay on the visible rows, whatever the parameters say.
-    lignes = std::clamp<int64_t>(lignes, 0, rows);
-    const int64_t cible = (niveau - 1) * s_.params.smileysPerLevel + s_.params.smileys;
-    const int64_t place = lignes * columns;
+    bandRows = std::clamp<int64_t>(bandRows, 0, rows);
+    const int64_t cible = (level - 1) * s_.params.smileysPerLevel + s_.params.smileys;
+    const int64_t place = bandRows * columns;
     int32_t placed = 0;
     while (placed < cible && placed < place) {
-        const int row = random_(static_cast<int32_t>(lignes)) + 1 + static_cast<int>(rows - lignes);
+        const int row =
+            random_(static_cast<int32_t>(bandRows)) + 1 + static_cast<int>(rows - bandRows);
         const int col = random_(static_cast<int32_t>(columns)) + 1;
         if (s_.grid[row][col] != CellEmpty) continue;
         const int colour = random_(s_.params.colours);

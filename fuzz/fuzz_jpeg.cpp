@@ -29,19 +29,19 @@ void CheckComposed(const Composition& c, const BackgroundComposer& composer, Siz
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < OptionBytes) return 0;
-    const uint8_t taille = data[0], position = data[1], filters = data[2], windows = data[3];
+    const uint8_t sizeChoice = data[0], position = data[1], filters = data[2], windows = data[3];
     const std::string path =
         fuzz::WriteScratch("input.jpg", data + OptionBytes, size - OptionBytes);
 
     BackgroundSettings settings;
     settings.background = PictureBackground;
-    settings.pictureSize = taille % 16 % 9;
+    settings.pictureSize = sizeChoice % 16 % 9;
     settings.pictureAlignH = position % 3;
     settings.pictureAlignV = position / 3 % 3;
     settings.tiled = filters & 1;
     settings.greyscale = filters & 2;
     settings.negative = filters & 4;
-    settings.borderColour = MakeColour(filters, position, taille);
+    settings.borderColour = MakeColour(filters, position, sizeChoice);
 
     BackgroundComposer composer;
     const Size64 first = Windows[windows % 8];
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!composer.picture()) return 0; // refused: the composer fell back to its logo
     CheckComposed(opened, composer, first);
 
-    settings.pictureSize = taille / 16 % 9;
+    settings.pictureSize = sizeChoice / 16 % 9;
     settings.tiled = filters & 8;
     const Size64 second = Windows[windows / 8 % 8];
     const Composition again = composer.composeBackground(

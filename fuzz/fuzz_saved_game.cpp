@@ -30,8 +30,8 @@ struct Window : GameEvents {
         out = *opened;
         return LoadResult::Loaded;
     }
-    bool recordQualifies(int32_t niveau, int32_t restants) override {
-        return qualifiesForScores(*scores, niveau, restants, false);
+    bool recordQualifies(int32_t level, int32_t smileysLeft) override {
+        return qualifiesForScores(*scores, level, smileysLeft, false);
     }
 };
 

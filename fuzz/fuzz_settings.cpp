@@ -72,11 +72,11 @@ Settings Loaded(const std::string& path) {
 // A score for the name dialog, with a name as a line edit gives it.
 void EnterScore(Settings& s, const std::string& path, const uint8_t* data, size_t size) {
     const uint32_t h = fuzz::Hash(data, size);
-    const int32_t niveau = static_cast<int32_t>(h % 200);
-    const int32_t restants = static_cast<int32_t>(h >> 8 & 0x7F);
-    std::string nom =
+    const int32_t level = static_cast<int32_t>(h % 200);
+    const int32_t smileysLeft = static_cast<int32_t>(h >> 8 & 0x7F);
+    std::string name =
         fuzz::Typed({reinterpret_cast<const char*>(data), std::min<size_t>(size, 24)});
-    if (h & 1) nom += "Zoé";
+    if (h & 1) name += "Zoé";
     std::tm moment{};
     moment.tm_mday = static_cast<int>(h % 31) + 1;
     moment.tm_mon = static_cast<int>(h >> 5 & 0xFF) % 12;
@@ -84,16 +84,16 @@ void EnterScore(Settings& s, const std::string& path, const uint8_t* data, size_
     const std::string date = scoreDateText(moment, DefaultShortMonths(s.language));
 
     const ScoreTable before = s.scores;
-    const ScoreUpdate r = enterScore(s.scores, path, niveau, restants, nom, date);
-    if (r.rang == 0) {
+    const ScoreUpdate r = enterScore(s.scores, path, level, smileysLeft, name, date);
+    if (r.rank == 0) {
         Check(s.scores == before, "a game that enters nothing leaves the table");
         return;
     }
-    Check(r.fichier.ok(), "an entered score is written");
-    const ScoreEntry& entry = s.scores.Entrees[r.rang - 1];
+    Check(r.file.ok(), "an entered score is written");
+    const ScoreEntry& entry = s.scores.Entries[r.rank - 1];
     // The date's leading blank is no part of it once written.
-    Check(entry.Nom == nom && entry.Dat == date.substr(1) && entry.Niv == std::to_string(niveau) &&
-              entry.Vir == std::to_string(restants),
+    Check(entry.name == name && entry.date == date.substr(1) &&
+              entry.level == std::to_string(level) && entry.Vir == std::to_string(smileysLeft),
           "the entry holds the game at its rank");
     Check(Loaded(path).scores == s.scores, "an entered score reads back");
 }

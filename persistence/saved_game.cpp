@@ -19,28 +19,29 @@ std::string chronoKey(int i) {
 }
 
 // The cells the falling capsule occupies, or none while it still waits out of sight.
-bool DansLaGelule(const GameState& jeu, int row, int col) {
-    if (!jeu.capsuleInGrid) return false;
-    if (row == jeu.capsuleRow && col == jeu.capsuleCol) return true;
-    const bool vertical = jeu.capsuleOrientation == 1 || jeu.capsuleOrientation == 3;
-    return vertical ? (row == jeu.capsuleRow + 1 && col == jeu.capsuleCol)
-                    : (row == jeu.capsuleRow && col == jeu.capsuleCol + 1);
+bool inFallingCapsule(const GameState& state, int row, int col) {
+    if (!state.capsuleInGrid) return false;
+    if (row == state.capsuleRow && col == state.capsuleCol) return true;
+    const bool vertical = state.capsuleOrientation == 1 || state.capsuleOrientation == 3;
+    return vertical ? (row == state.capsuleRow + 1 && col == state.capsuleCol)
+                    : (row == state.capsuleRow && col == state.capsuleCol + 1);
 }
 
 // Replaces the file's "Sauvegarde" section by the game, keeping every other section.
-void writeGameSection(IniFile& ini, const GameState& jeu) {
+void writeGameSection(IniFile& ini, const GameState& state) {
     ini.EraseSection(SavedGameSection);
-    ini.WriteInteger(SavedGameSection, "Niveau", jeu.level);
-    ini.WriteInteger(SavedGameSection, "NbVirusRestants", jeu.smileysLeft);
-    for (int i = 0; i < 5; ++i) ini.WriteInteger(SavedGameSection, chronoKey(i), jeu.Chrono[i]);
-    ini.WriteBool(SavedGameSection, "Tricherie", jeu.cheated);
+    ini.WriteInteger(SavedGameSection, "Niveau", state.level);
+    ini.WriteInteger(SavedGameSection, "NbVirusRestants", state.smileysLeft);
+    for (int i = 0; i < 5; ++i) ini.WriteInteger(SavedGameSection, chronoKey(i), state.Chrono[i]);
+    ini.WriteBool(SavedGameSection, "Tricherie", state.cheated);
 
     // The floor row and right wall are rows+1 and columns+1; the grid holds 101 of each.
-    const int lastRow = std::clamp(jeu.params.rows + 1, 0, GridSize - 1);
-    const int lastCol = std::clamp(jeu.params.columns + 1, 0, GridSize - 1);
+    const int lastRow = std::clamp(state.params.rows + 1, 0, GridSize - 1);
+    const int lastCol = std::clamp(state.params.columns + 1, 0, GridSize - 1);
     for (int row = 0; row <= lastRow; ++row) {
         for (int col = 0; col <= lastCol; ++col) {
-            const int32_t code = DansLaGelule(jeu, row, col) ? CellEmpty : jeu.grid[row][col];
+            const int32_t code =
+                inFallingCapsule(state, row, col) ? CellEmpty : state.grid[row][col];
             ini.WriteInteger(SavedGameSection, cellKey(row, col), code);
         }
     }
@@ -48,9 +49,9 @@ void writeGameSection(IniFile& ini, const GameState& jeu) {
 
 } // namespace
 
-FileResult writeSavedGame(const std::filesystem::path& path, const GameState& jeu) {
+FileResult writeSavedGame(const std::filesystem::path& path, const GameState& state) {
     // A file that exists but cannot be read is left alone: replacing it would lose its content.
-    return IniFile::Update(path, [&jeu](IniFile& ini) { writeGameSection(ini, jeu); });
+    return IniFile::Update(path, [&state](IniFile& ini) { writeGameSection(ini, state); });
 }
 
 LoadResult readSavedGame(const std::filesystem::path& path, std::string_view settingsName,

@@ -17,7 +17,7 @@ namespace kp {
 // Writes the game into the file's "Sauvegarde" section, replacing the section and keeping
 // every other one. The board goes in with its walls and floor, rows 0..rows+1 and columns
 // 0..columns+1; the falling capsule, when it is on the board, is written as empty cells.
-FileResult writeSavedGame(const std::filesystem::path& path, const GameState& jeu);
+FileResult writeSavedGame(const std::filesystem::path& path, const GameState& state);
 
 // Reads a saved game. When the file has no signature it is SettingsFile if `path` is the
 // settings file itself (the same text as `settingsName`, the bare name or a full path), and

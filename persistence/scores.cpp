@@ -12,159 +12,158 @@ namespace {
 
 constexpr std::string_view SectionScores = "Scores";
 
-int32_t EnEntier(const std::string& texte) {
-    return ParseInteger(texte).value_or(0);
+int32_t EnEntier(const std::string& text) {
+    return ParseInteger(text).value_or(0);
 }
 
 // Whether a game of this level and smiley count ranks above the entry. An equal game does not.
-bool Bat(const ScoreEntry& entree, int32_t niveau, int32_t restants) {
-    const int32_t niv = EnEntier(entree.Niv);
-    return niv < niveau || (niv == niveau && restants < EnEntier(entree.Vir));
+bool Bat(const ScoreEntry& entry, int32_t level, int32_t smileysLeft) {
+    const int32_t entryLevel = EnEntier(entry.level);
+    return entryLevel < level || (entryLevel == level && smileysLeft < EnEntier(entry.Vir));
 }
 
 // The entries as a later reading of the file gives them back: numbers in plain decimal, texts
 // on one line without the blanks around them.
-std::array<ScoreEntry, 3> TelsQueRelus(const std::array<ScoreEntry, 3>& entrees) {
+std::array<ScoreEntry, 3> asRead(const std::array<ScoreEntry, 3>& entries) {
     ScoreTable table;
-    table.Entrees = entrees;
+    table.Entries = entries;
     IniFile brouillon;
     writeScores(brouillon, table);
     readScores(brouillon, table);
-    return table.Entrees;
+    return table.Entries;
 }
 
-bool Contient(const std::array<ScoreEntry, 3>& entrees, const ScoreEntry& e) {
-    return std::find(entrees.begin(), entrees.end(), e) != entrees.end();
+bool Contient(const std::array<ScoreEntry, 3>& entries, const ScoreEntry& e) {
+    return std::find(entries.begin(), entries.end(), e) != entries.end();
 }
 
 // The file's entries; without a "scores" section the file tells nothing, and is taken to hold
 // what this copy last saw in it.
 std::array<ScoreEntry, 3> entriesInFile(const IniFile& ini, const ScoreTable& table) {
-    if (!ini.HasSection(SectionScores)) return TelsQueRelus(table.Fichier);
-    ScoreTable lue;
-    readScores(ini, lue);
-    return lue.Entrees;
+    if (!ini.HasSection(SectionScores)) return asRead(table.fromFile);
+    ScoreTable onDisk;
+    readScores(ini, onDisk);
+    return onDisk.Entries;
 }
 
 // Three-way merge of this copy's table with the file's, against the entries both started from
-// (table.Fichier). An entry stays when both hold it or when one side added it; an entry one side
+// (table.fromFile). An entry stays when both hold it or when one side added it; an entry one side
 // no longer holds was erased there, or fell off its table, and goes.
-std::array<ScoreEntry, 3> Fusion(const std::array<ScoreEntry, 3>& fichier,
-                                 const ScoreTable& table) {
-    const auto memoire = TelsQueRelus(table.Entrees);
-    const auto depart = TelsQueRelus(table.Fichier);
+std::array<ScoreEntry, 3> Fusion(const std::array<ScoreEntry, 3>& file, const ScoreTable& table) {
+    const auto memoire = asRead(table.Entries);
+    const auto startValue = asRead(table.fromFile);
 
     // Entries are compared as read back, but this copy's go to the file with their own text
     // (a date's leading blank as the date was made).
     struct Place {
-        ScoreEntry relue;
-        const ScoreEntry* telle;
+        ScoreEntry reread;
+        const ScoreEntry* same;
     };
-    std::vector<Place> classement;
+    std::vector<Place> ranking;
     // Each new entry goes below those it does not beat, as a new game below an equal older
     // one; the file's entries come first, being older than this copy's unsaved ones.
-    auto placer = [&](const ScoreEntry& e, const ScoreEntry& telle, const auto& autreCote) {
+    auto place = [&](const ScoreEntry& e, const ScoreEntry& same, const auto& otherSide) {
         if (e == ScoreEntry{}) return;
-        if (Contient(depart, e) && !Contient(autreCote, e)) return;
-        if (std::any_of(classement.begin(), classement.end(),
-                        [&](const Place& p) { return p.relue == e; }))
+        if (Contient(startValue, e) && !Contient(otherSide, e)) return;
+        if (std::any_of(ranking.begin(), ranking.end(),
+                        [&](const Place& p) { return p.reread == e; }))
             return;
-        auto at = std::find_if(classement.begin(), classement.end(), [&](const Place& p) {
-            return Bat(p.relue, EnEntier(e.Niv), EnEntier(e.Vir));
+        auto at = std::find_if(ranking.begin(), ranking.end(), [&](const Place& p) {
+            return Bat(p.reread, EnEntier(e.level), EnEntier(e.Vir));
         });
-        classement.insert(at, Place{e, &telle});
+        ranking.insert(at, Place{e, &same});
     };
-    for (const ScoreEntry& e : fichier) placer(e, e, memoire);
-    for (size_t i = 0; i < memoire.size(); ++i) placer(memoire[i], table.Entrees[i], fichier);
+    for (const ScoreEntry& e : file) place(e, e, memoire);
+    for (size_t i = 0; i < memoire.size(); ++i) place(memoire[i], table.Entries[i], file);
 
     std::array<ScoreEntry, 3> out;
-    for (size_t i = 0; i < out.size() && i < classement.size(); ++i) out[i] = *classement[i].telle;
+    for (size_t i = 0; i < out.size() && i < ranking.size(); ++i) out[i] = *ranking[i].same;
     return out;
 }
 
 } // namespace
 
-std::string scoreKey(int rang, std::string_view champ) {
+std::string scoreKey(int rank, std::string_view field) {
     char prefix[16];
-    std::snprintf(prefix, sizeof prefix, "Score%02d_", rang);
-    return prefix + std::string(champ);
+    std::snprintf(prefix, sizeof prefix, "Score%02d_", rank);
+    return prefix + std::string(field);
 }
 
-bool qualifiesForScores(const ScoreTable& table, int32_t niveau, int32_t restants, bool tricherie) {
-    return !tricherie && Bat(table.Entrees[2], niveau, restants);
+bool qualifiesForScores(const ScoreTable& table, int32_t level, int32_t smileysLeft, bool cheated) {
+    return !cheated && Bat(table.Entries[2], level, smileysLeft);
 }
 
-int insertScore(ScoreTable& table, int32_t niveau, int32_t restants, const std::string& nom,
+int insertScore(ScoreTable& table, int32_t level, int32_t smileysLeft, const std::string& name,
                 const std::string& date) {
-    auto& e = table.Entrees;
+    auto& e = table.Entries;
     for (size_t k = 0; k < e.size(); ++k) {
-        if (!Bat(e[k], niveau, restants)) continue;
+        if (!Bat(e[k], level, smileysLeft)) continue;
         for (size_t j = e.size() - 1; j > k; --j) e[j] = e[j - 1];
-        e[k] = ScoreEntry{std::to_string(niveau), std::to_string(restants), nom, date};
+        e[k] = ScoreEntry{std::to_string(level), std::to_string(smileysLeft), name, date};
         return static_cast<int>(k) + 1;
     }
     return 0;
 }
 
-ScoreUpdate enterScore(ScoreTable& table, const std::filesystem::path& settingsFile, int32_t niveau,
-                       int32_t restants, const std::string& nom, const std::string& date) {
+ScoreUpdate enterScore(ScoreTable& table, const std::filesystem::path& settingsFile, int32_t level,
+                       int32_t smileysLeft, const std::string& name, const std::string& date) {
     ScoreUpdate result;
-    result.rang = insertScore(table, niveau, restants, nom, date);
-    if (result.rang > 0) result.fichier = saveScores(table, settingsFile);
+    result.rank = insertScore(table, level, smileysLeft, name, date);
+    if (result.rank > 0) result.file = saveScores(table, settingsFile);
     return result;
 }
 
 void readScores(const IniFile& ini, ScoreTable& table) {
-    for (int rang = 1; rang <= 3; ++rang) {
-        ScoreEntry& e = table.Entrees[rang - 1];
-        e.Niv = std::to_string(ini.ReadInteger(SectionScores, scoreKey(rang, "Niv"), 0));
-        e.Vir = std::to_string(ini.ReadInteger(SectionScores, scoreKey(rang, "Vir"), 0));
-        e.Nom = ini.ReadString(SectionScores, scoreKey(rang, "Nom"), "");
-        e.Dat = ini.ReadString(SectionScores, scoreKey(rang, "Dat"), "");
+    for (int rank = 1; rank <= 3; ++rank) {
+        ScoreEntry& e = table.Entries[rank - 1];
+        e.level = std::to_string(ini.ReadInteger(SectionScores, scoreKey(rank, "Niv"), 0));
+        e.Vir = std::to_string(ini.ReadInteger(SectionScores, scoreKey(rank, "Vir"), 0));
+        e.name = ini.ReadString(SectionScores, scoreKey(rank, "Nom"), "");
+        e.date = ini.ReadString(SectionScores, scoreKey(rank, "Dat"), "");
     }
-    table.Fichier = table.Entrees;
+    table.fromFile = table.Entries;
 }
 
 void writeScores(IniFile& ini, const ScoreTable& table) {
-    for (int rang = 1; rang <= 3; ++rang) {
-        const ScoreEntry& e = table.Entrees[rang - 1];
-        ini.WriteInteger(SectionScores, scoreKey(rang, "Niv"), EnEntier(e.Niv));
-        ini.WriteInteger(SectionScores, scoreKey(rang, "Vir"), EnEntier(e.Vir));
-        ini.WriteString(SectionScores, scoreKey(rang, "Nom"), e.Nom);
-        ini.WriteString(SectionScores, scoreKey(rang, "Dat"), e.Dat);
+    for (int rank = 1; rank <= 3; ++rank) {
+        const ScoreEntry& e = table.Entries[rank - 1];
+        ini.WriteInteger(SectionScores, scoreKey(rank, "Niv"), EnEntier(e.level));
+        ini.WriteInteger(SectionScores, scoreKey(rank, "Vir"), EnEntier(e.Vir));
+        ini.WriteString(SectionScores, scoreKey(rank, "Nom"), e.name);
+        ini.WriteString(SectionScores, scoreKey(rank, "Dat"), e.date);
     }
 }
 
-FileResult EnregistrerAvecScores(ScoreTable& table, const std::filesystem::path& settingsFile,
-                                 const std::function<void(IniFile&)>& autresCles) {
+FileResult saveWithScores(ScoreTable& table, const std::filesystem::path& settingsFile,
+                          const std::function<void(IniFile&)>& otherKeys) {
     if (settingsFile.has_parent_path()) {
         std::error_code ignored; // a folder that cannot be made is reported by the write
         std::filesystem::create_directories(settingsFile.parent_path(), ignored);
     }
-    std::optional<std::array<ScoreEntry, 3>> lues; // none when the file could not be read
+    std::optional<std::array<ScoreEntry, 3>> onDiskEntries; // none when the file could not be read
     ScoreTable fusion;
     // A file that exists but cannot be read is left alone rather than replaced.
     const FileResult result = IniFile::Update(settingsFile, [&](IniFile& ini) {
-        if (autresCles) autresCles(ini);
-        lues = entriesInFile(ini, table);
-        fusion.Entrees = Fusion(*lues, table);
+        if (otherKeys) otherKeys(ini);
+        onDiskEntries = entriesInFile(ini, table);
+        fusion.Entries = Fusion(*onDiskEntries, table);
         writeScores(ini, fusion);
     });
-    if (lues) {
+    if (onDiskEntries) {
         // The window shows the table as the file now gives it back.
-        table.Entrees = TelsQueRelus(fusion.Entrees);
+        table.Entries = asRead(fusion.Entries);
         // After a failed write the file still holds what was read from it.
-        table.Fichier = result.ok() ? table.Entrees : *lues;
+        table.fromFile = result.ok() ? table.Entries : *onDiskEntries;
     }
     return result;
 }
 
 FileResult saveScores(ScoreTable& table, const std::filesystem::path& settingsFile) {
-    return EnregistrerAvecScores(table, settingsFile, {});
+    return saveWithScores(table, settingsFile, {});
 }
 
 void eraseScores(ScoreTable& table) {
-    table.Entrees = {};
+    table.Entries = {};
 }
 
 const ShortMonths& DefaultShortMonths(int language) {
@@ -175,20 +174,20 @@ const ShortMonths& DefaultShortMonths(int language) {
     return language == 1 ? anglais : francais;
 }
 
-std::string scoreDateText(const std::tm& moment, const ShortMonths& mois) {
+std::string scoreDateText(const std::tm& moment, const ShortMonths& months) {
     const int m = moment.tm_mon >= 0 && moment.tm_mon < 12 ? moment.tm_mon : 0;
-    char jour[16], annee[16], heure[32];
-    std::snprintf(jour, sizeof jour, "%02d", moment.tm_mday);
+    char day[16], annee[16], hour[32];
+    std::snprintf(day, sizeof day, "%02d", moment.tm_mday);
     std::snprintf(annee, sizeof annee, "%04d", moment.tm_year + 1900);
-    std::snprintf(heure, sizeof heure, "%02dh%02d", moment.tm_hour, moment.tm_min);
-    return std::string(" ") + jour + " " + mois[m] + " " + annee + "  -  " + heure;
+    std::snprintf(hour, sizeof hour, "%02dh%02d", moment.tm_hour, moment.tm_min);
+    return std::string(" ") + day + " " + months[m] + " " + annee + "  -  " + hour;
 }
 
-std::string scoreDateNow(const ShortMonths& mois) {
+std::string scoreDateNow(const ShortMonths& months) {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return scoreDateText(local, mois);
+    return scoreDateText(local, months);
 }
 
 } // namespace kp

@@ -110,7 +110,7 @@ FileResult loadSettings(Settings& s, const std::filesystem::path& file) {
 }
 
 FileResult saveSettings(Settings& s, const std::filesystem::path& file) {
-    return EnregistrerAvecScores(s.scores, file, [&s](IniFile& ini) {
+    return saveWithScores(s.scores, file, [&s](IniFile& ini) {
         VisitOptions(std::as_const(s), Writer{ini});
         for (const ParameterKey& k : ParameterKeys)
             ini.WriteInteger(SectionConfiguration, k.key, s.parameters.*k.field);

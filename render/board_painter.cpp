@@ -50,13 +50,13 @@ QRect BoardPainter::setPreview(int col, int32_t code) {
     return drawCell(r, code);
 }
 
-std::string BoardPainter::texteNiveau(int32_t niveau) {
-    std::string t = std::to_string(niveau);
+std::string BoardPainter::levelText(int32_t level) {
+    std::string t = std::to_string(level);
     return t.size() == 1 ? "0" + t : t;
 }
 
-std::string BoardPainter::texteVirus(int32_t restants) {
-    std::string t = std::to_string(restants);
+std::string BoardPainter::smileysText(int32_t smileysLeft) {
+    std::string t = std::to_string(smileysLeft);
     if (t.size() == 1) t = "00" + t;
     if (t.size() == 2) t = "0" + t;
     if (t[0] == '0') t[0] = ' '; // no leading zero in the hundreds place
@@ -84,11 +84,11 @@ QRect BoardPainter::drawCounter(const std::string& text, std::initializer_list<i
 }
 
 QRect BoardPainter::drawLevel(const GameState& s) {
-    return drawCounter(texteNiveau(s.level), {layout_.LevelTensX, layout_.LevelUnitsX}, s.cheated);
+    return drawCounter(levelText(s.level), {layout_.LevelTensX, layout_.LevelUnitsX}, s.cheated);
 }
 
 QRect BoardPainter::drawSmileysLeft(const GameState& s) {
-    return drawCounter(texteVirus(s.smileysLeft),
+    return drawCounter(smileysText(s.smileysLeft),
                        {layout_.SmileysHundredsX, layout_.SmileysTensX, layout_.SmileysUnitsX},
                        s.cheated);
 }

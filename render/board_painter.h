@@ -54,8 +54,8 @@ class BoardPainter {
     QRect cellRect(int row, int col) const;
 
     // The text the level and smiley counters show (before blanking): "07", " 05" and so on.
-    static std::string texteNiveau(int32_t niveau);
-    static std::string texteVirus(int32_t restants);
+    static std::string levelText(int32_t level);
+    static std::string smileysText(int32_t smileysLeft);
 
   private:
     QRect drawCell(const QRect& r, int32_t code);

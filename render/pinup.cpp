@@ -9,9 +9,9 @@
 namespace kp {
 
 namespace {
-constexpr std::array<int, PinupFrames::Frames> offsetsXX{
+constexpr std::array<int, PinupFrames::Frames> offsetsFromRight{
     118, 101, 96, 84, 75, 70, 53, 50, 49, 42, 36, 36, 38, 39, 45, 46, 40, 22, 20, 11, 0, 0, 0};
-constexpr std::array<int, PinupFrames::Frames> offsetsYY{
+constexpr std::array<int, PinupFrames::Frames> offsetsFromLeft{
     0, 0, 0, 2, 6, 8, 16, 24, 32, 38, 41, 48, 59, 65, 71, 78, 84, 92, 100, 105, 116, 123, 130};
 } // namespace
 
@@ -19,15 +19,15 @@ bool PinupFrames::load() {
     bool ok = true;
     for (int n = 1; n <= Frames; ++n) {
         const QString num = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-        yy[n - 1] = toTransparentImage(loadBitmap(":/pinup/ImgYY" + num));
-        xx[n - 1] = toTransparentImage(loadBitmap(":/pinup/ImgXX" + num));
-        ok &= !yy[n - 1].isNull() && !xx[n - 1].isNull();
+        fromLeft[n - 1] = toTransparentImage(loadBitmap(":/pinup/ImgYY" + num));
+        fromRight[n - 1] = toTransparentImage(loadBitmap(":/pinup/ImgXX" + num));
+        ok &= !fromLeft[n - 1].isNull() && !fromRight[n - 1].isNull();
     }
     return ok;
 }
 
 int PinupFrames::offset(PinupFigure f, int n) {
-    return (f == PinupFigure::FromRight ? offsetsXX : offsetsYY)[n - 1];
+    return (f == PinupFigure::FromRight ? offsetsFromRight : offsetsFromLeft)[n - 1];
 }
 
 int PinupFrames::stripWidth(PinupFigure f) {

@@ -17,11 +17,11 @@ namespace kp {
 struct PinupFrames {
     static constexpr int Frames = 23;
     // Frame n (1..23) of each figure: YY enters from the left, XX from the right.
-    std::array<QImage, Frames> yy, xx;
+    std::array<QImage, Frames> fromLeft, fromRight;
     bool load(); // from the resources; false when a frame is missing
 
     const QImage& frame(PinupFigure f, int n) const {
-        return (f == PinupFigure::FromRight ? xx : yy)[n - 1];
+        return (f == PinupFigure::FromRight ? fromRight : fromLeft)[n - 1];
     }
     // The frame's x inside the strip.
     static int offset(PinupFigure f, int n);

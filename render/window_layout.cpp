@@ -4,9 +4,9 @@
 
 namespace kp {
 
-int cellSizeFor(int smileyTaille) {
+int cellSizeFor(int smileySize) {
     static constexpr int sizes[] = {16, 8, 12, 24, 32, 48};
-    return sizes[std::clamp(smileyTaille, 0, 5)];
+    return sizes[std::clamp(smileySize, 0, 5)];
 }
 
 WindowLayout layOutWindow(const LayoutInput& in) {

@@ -53,7 +53,7 @@ struct WindowLayout {
 };
 
 // The cell edge in pixels for each smiley size setting (default, 50, 75, 150, 200, 300 %).
-int cellSizeFor(int smileyTaille);
+int cellSizeFor(int smileySize);
 
 WindowLayout layOutWindow(const LayoutInput& in);
 

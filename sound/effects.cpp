@@ -8,9 +8,9 @@ namespace kp::sound {
 
 namespace {
 
-constexpr Tone PoseTones[] = {{150, 40}};
-constexpr Tone EffacementTones[] = {{150, 100}, {250, 50}, {150, 100}};
-constexpr Tone NiveauTones[] = {{450, 100}, {550, 50}, {450, 100}};
+constexpr Tone LandingTones[] = {{150, 40}};
+constexpr Tone RemovalTones[] = {{150, 100}, {250, 50}, {150, 100}};
+constexpr Tone LevelWonTones[] = {{450, 100}, {550, 50}, {450, 100}};
 
 constexpr const char* ClipNames[] = {"Pose", "Suppr", "Niveau", "Record"};
 
@@ -31,12 +31,12 @@ float midiGain(int level) {
 std::span<const Tone> speakerTones(Sound sound) {
     switch (sound) {
     case Sound::Landing:
-        return PoseTones;
+        return LandingTones;
     case Sound::Removal:
-        return EffacementTones;
+        return RemovalTones;
     case Sound::LevelWon:
     case Sound::HighScore:
-        return NiveauTones;
+        return LevelWonTones;
     }
     return {};
 }
@@ -50,11 +50,11 @@ SoundEffects::SoundEffects(Mixer& mixer) : mixer_(mixer) {
     }
 }
 
-void SoundEffects::setSon(int son) {
-    output_ = son >= 0 && son <= 2 ? son : 0;
+void SoundEffects::setOutput(int output) {
+    output_ = output >= 0 && output <= 2 ? output : 0;
 }
 
-void SoundEffects::ModifierWaveVolume(int level) {
+void SoundEffects::setEffectsVolume(int level) {
     mixer_.setEffectGain(waveGain(level));
 }
 

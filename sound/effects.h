@@ -23,10 +23,10 @@ class SoundEffects {
     // Loads the four clips from the resources, converted to the mixer's rate.
     explicit SoundEffects(Mixer& mixer);
 
-    void setSon(int son); // 0, 1 or 2; anything else is taken as 0
-    int son() const { return output_; }
+    void setOutput(int output); // 0, 1 or 2; anything else is taken as 0
+    int output() const { return output_; }
     // "effectsVolume" 0-2: the gain of effects in the mixer (no device volume is touched).
-    void ModifierWaveVolume(int level);
+    void setEffectsVolume(int level);
 
     void playLanding() { play(Sound::Landing); }
     void playRemoval() { play(Sound::Removal); }

@@ -40,7 +40,7 @@ class MusicController {
     // The clock's music step, once a second.
     Watch superviseMusic(bool applicationActive, bool windowVisible, bool loop);
 
-    int musique() const { return tune_; }
+    int tune() const { return tune_; }
 
     static QString playFailure(int language);
 

@@ -7,8 +7,8 @@ SoundSystem::SoundSystem() : SoundSystem(Options{}) {}
 SoundSystem::SoundSystem(Options o)
     : player_(mixer_.sampleRate(), o.soundFonts), effects_(mixer_), music_(player_) {
     mixer_.setMusic(&player_);
-    effects_.ModifierWaveVolume(2);
-    ModifierMidiVolume(0);
+    effects_.setEffectsVolume(2);
+    setMusicVolume(0);
     if (o.useDevice)
         output_ = std::make_unique<DeviceOutput>(mixer_);
     else
@@ -22,7 +22,7 @@ SoundSystem::~SoundSystem() {
     mixer_.setMusic(nullptr);
 }
 
-void SoundSystem::ModifierMidiVolume(int level) {
+void SoundSystem::setMusicVolume(int level) {
     mixer_.setMusicGain(midiGain(level));
 }
 

@@ -32,8 +32,8 @@ class SoundSystem {
     const AudioOutput& output() const { return *output_; }
 
     // "effectsVolume" and "musicVolume" 0-2, as the game's own gains in the mixer.
-    void ModifierWaveVolume(int level) { effects_.ModifierWaveVolume(level); }
-    void ModifierMidiVolume(int level);
+    void setEffectsVolume(int level) { effects_.setEffectsVolume(level); }
+    void setMusicVolume(int level);
 
   private:
     Mixer mixer_;

@@ -27,9 +27,9 @@ QByteArray readResource(const QString& folder, const QString& name) {
 
 } // namespace
 
-const TuneInfo* tuneInfo(int musique) {
+const TuneInfo* tuneInfo(int tune) {
     for (const auto& t : Tunes)
-        if (t.musique == musique) return &t;
+        if (t.tune == tune) return &t;
     return nullptr;
 }
 

@@ -8,7 +8,7 @@
 namespace kp::sound {
 
 struct TuneInfo {
-    int musique;          // the "music" setting that selects it
+    int tune;             // the "music" setting that selects it
     const char* caption;  // menu caption
     const char* resource; // resource name
 };
@@ -22,7 +22,7 @@ inline constexpr std::array<TuneInfo, 5> Tunes{{
 }};
 
 // The tune of a "music" value, or nullptr for 0 and out-of-range values.
-const TuneInfo* tuneInfo(int musique);
+const TuneInfo* tuneInfo(int tune);
 
 // The bytes of a tune's MIDI file or of an effect clip ("Pose", "Suppr", "level", "Record");
 // empty when there is no such resource. Names are case-insensitive.

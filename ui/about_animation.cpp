@@ -7,14 +7,14 @@ namespace kp {
 
 namespace {
 // The faces they make at rest on the title: the middle one grins, the outer ones look at it.
-constexpr std::array<int, 3> VisagesDepart{3, 2, 1};
+constexpr std::array<int, 3> StartFaces{3, 2, 1};
 constexpr std::array<int, 3> Trio{3, 3, 3};
 } // namespace
 
-AnimationAPropos::AnimationAPropos(Hasard hasard) : hasard_(std::move(hasard)) {}
+AboutShow::AboutShow(Hasard hasard) : hasard_(std::move(hasard)) {}
 
-void AnimationAPropos::demarrer(int titleTop, int spotLeft, int spotTop) {
-    ligneTitre_ = titleTop - 1;
+void AboutShow::start(int titleTop, int spotLeft, int spotTop) {
+    titleLine_ = titleTop - 1;
     spotLeft_ = spotLeft;
     spotTop_ = spotTop;
     clown_ = false;
@@ -22,28 +22,28 @@ void AnimationAPropos::demarrer(int titleTop, int spotLeft, int spotTop) {
     for (int k = 0; k < 3; ++k) {
         Smiley& s = s_[k];
         s = Smiley{};
-        s.left = Departs[k];
-        s.top = ligneTitre_;
+        s.left = Starts[k];
+        s.top = titleLine_;
         s.a = 1 + hasard_(k == 1 ? 2 : 3); // the second one falls more gently
-        s.couleur = k;
-        s.phase = VisagesDepart[k];
+        s.colour = k;
+        s.phase = StartFaces[k];
     }
     devant_ = hasard_(3);
 }
 
-bool AnimationAPropos::tousPoses() const {
+bool AboutShow::allLanded() const {
     return s_[0].pose && s_[1].pose && s_[2].pose;
 }
 
-void AnimationAPropos::tick() {
+void AboutShow::tick() {
     for (int k = 0; k < 3; ++k) bouger(k);
-    if (tousPoses()) etape();
+    if (allLanded()) etape();
 }
 
-void AnimationAPropos::bouger(int k) {
+void AboutShow::bouger(int k) {
     Smiley& s = s_[k];
     if (clown_) return;
-    if (!s.parti && hasard_(ChancesDepart) != 0) return;
+    if (!s.parti && hasard_(StartChances) != 0) return;
     s.parti = true;
     s.v += s.a;
     s.top += s.v;
@@ -60,11 +60,11 @@ void AnimationAPropos::bouger(int k) {
     if (s.top == spotTop_ && s.left == spotLeft_ && s.v >= -s.a && s.v <= 1) s.pose = true;
 }
 
-void AnimationAPropos::visages(std::array<int, 3> phases) {
+void AboutShow::faces(std::array<int, 3> phases) {
     for (int k = 0; k < 3; ++k) s_[k].phase = phases[k];
 }
 
-void AnimationAPropos::etape() {
+void AboutShow::etape() {
     ++sequence_;
     switch (sequence_) {
     case 5:
@@ -72,30 +72,30 @@ void AnimationAPropos::etape() {
         break;
     case 6:
     case 10:
-        visages({4, 4, 4}); // a blink of relief
+        faces({4, 4, 4}); // a blink of relief
         break;
     case 7:
     case 13:
-        visages({1, 1, 1});
+        faces({1, 1, 1});
         break;
     case 8:
     case 14:
-        visages({2, 2, 2});
+        faces({2, 2, 2});
         break;
     case 9:
     case 12:
-        visages(Trio);
+        faces(Trio);
         break;
     case 11:
         for (int k = 0; k < 3; ++k) {
-            s_[k].left = Departs[k];
-            s_[k].top = ligneTitre_;
+            s_[k].left = Starts[k];
+            s_[k].top = titleLine_;
             s_[k].v = 0;
             s_[k].parti = false;
         }
         break;
     case 15:
-        visages(VisagesDepart);
+        faces(StartFaces);
         break;
     case 16:
         sequence_ = 0;

@@ -8,7 +8,7 @@
 
 namespace kp {
 
-class AnimationAPropos {
+class AboutShow {
   public:
     // A random draw in 0..n-1.
     using Hasard = std::function<int(int n)>;
@@ -19,35 +19,35 @@ class AnimationAPropos {
         int a = 1;          // acceleration
         bool parti = false; // has left the title line
         bool pose = false;  // rests on the landing spot
-        int couleur = 0;    // the smiley colour its picture is taken from
+        int colour = 0;     // the smiley colour its picture is taken from
         int phase = 1;      // its picture: 1 glance left, 2 glance right, 3 grin, 4 blink
     };
 
-    static constexpr int Periode = 75; // ms
-    static constexpr std::array<int, 3> Departs{227, 158, 317};
-    static constexpr int ChancesDepart = 25; // one chance in 25 per tick to start falling
+    static constexpr int Period = 75; // ms
+    static constexpr std::array<int, 3> Starts{227, 158, 317};
+    static constexpr int StartChances = 25; // one chance in 25 per tick to start falling
 
-    explicit AnimationAPropos(Hasard hasard);
+    explicit AboutShow(Hasard hasard);
 
     // Back to the start: smileys on the title line (titleTop - 1), the clown hidden, one of
     // the three brought to the front; they will land on (spotLeft, spotTop).
-    void demarrer(int titleTop, int spotLeft, int spotTop);
+    void start(int titleTop, int spotLeft, int spotTop);
     void tick();
 
     const std::array<Smiley, 3>& smileys() const { return s_; }
     bool clownVisible() const { return clown_; }
     int devant() const { return devant_; }     // index of the smiley in front
     int sequence() const { return sequence_; } // 0 until all three have landed
-    bool tousPoses() const;
+    bool allLanded() const;
 
   private:
     void bouger(int k);
     void etape();
-    void visages(std::array<int, 3> phases);
+    void faces(std::array<int, 3> phases);
 
     Hasard hasard_;
     std::array<Smiley, 3> s_{};
-    int ligneTitre_ = 0, spotLeft_ = 0, spotTop_ = 0;
+    int titleLine_ = 0, spotLeft_ = 0, spotTop_ = 0;
     bool clown_ = false;
     int devant_ = 0;
     int sequence_ = 0;

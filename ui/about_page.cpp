@@ -13,14 +13,14 @@ namespace kp {
 
 namespace {
 
-QLabel* texte(QWidget* parent, const char* name, const QString& text = {}) {
+QLabel* text(QWidget* parent, const char* name, const QString& text = {}) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
     return l;
 }
 
-constexpr int HautTitre = 6;     // the title label's top
-constexpr int HautTableau = 202; // where the score and beta-testers panels start
+constexpr int TitleTop = 6;   // the title label's top
+constexpr int TableTop = 202; // where the score and beta-testers panels start
 
 } // namespace
 
@@ -28,27 +28,27 @@ AboutPage::AboutPage(QWidget* parent)
     : QWidget(parent), anim_([this](int n) {
           return hasard_ ? hasard_(n) : int(QRandomGenerator::global()->bounded(n));
       }) {
-    titre_ = new TitleLabel(this);
-    titre_->setObjectName(QStringLiteral("LabelTitre"));
-    titre_->setText(QStringLiteral("Kembrolla Panic!"));
-    version_ = texte(this, "LabelVersion", QStringLiteral("version 1.8"));
+    title_ = new TitleLabel(this);
+    title_->setObjectName(QStringLiteral("LabelTitre"));
+    title_->setText(QStringLiteral("Kembrolla Panic!"));
+    version_ = text(this, "LabelVersion", QStringLiteral("version 1.8"));
     version_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont italique = version_->font();
     italique.setItalic(true);
     version_->setFont(italique);
     version_->setStyleSheet(QStringLiteral("color: #555a66;"));
 
-    QLabel* freeware = texte(this, "LabelFreeware", QStringLiteral("Freeware"));
+    QLabel* freeware = text(this, "LabelFreeware", QStringLiteral("Freeware"));
     freeware->setStyleSheet(QStringLiteral("color: #6b7080;"));
     freeware->setGeometry(18, 96, 200, 16);
-    QLabel* freeware1 = texte(this, "LabelFreeware1", QStringLiteral("FreeWare !"));
+    QLabel* freeware1 = text(this, "LabelFreeware1", QStringLiteral("FreeWare !"));
     QFont gros = freeware1->font();
     gros.setBold(true);
     gros.setPixelSize(20);
     freeware1->setFont(gros);
     freeware1->setStyleSheet(QStringLiteral("color: #c0322a;"));
     freeware1->setGeometry(18, 112, 260, 26);
-    freeware2_ = texte(this, "LabelFreeware2");
+    freeware2_ = text(this, "LabelFreeware2");
     freeware2_->setWordWrap(true);
     freeware2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     freeware2_->setGeometry(18, 140, 272, 34);
@@ -58,55 +58,54 @@ AboutPage::AboutPage(QWidget* parent)
     mail_->setPixmap(imageTransparente(QStringLiteral(":/dialog/ImgMail")));
     mail_->setGeometry(16, 170, 38, 30);
     // Its caption beside it leads to the same letter.
-    mailTexte_ = new ImageLabel(this);
-    mailTexte_->setObjectName(QStringLiteral("LabelMail"));
-    mailTexte_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    mailTexte_->setStyleSheet(QStringLiteral("color: #1c4fb0;"));
-    mailTexte_->setGeometry(58, 170, 220, 30);
-    for (ImageLabel* lien : {mail_, mailTexte_}) {
-        lien->setCursor(curseurMain());
-        lien->onEnter = [this] { mail_->setFrameStyle(QFrame::Box | QFrame::Plain); };
-        lien->onLeave = [this] { mail_->setFrameStyle(QFrame::NoFrame); };
-        lien->onClick = [this] {
+    mailText_ = new ImageLabel(this);
+    mailText_->setObjectName(QStringLiteral("LabelMail"));
+    mailText_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    mailText_->setStyleSheet(QStringLiteral("color: #1c4fb0;"));
+    mailText_->setGeometry(58, 170, 220, 30);
+    for (ImageLabel* link : {mail_, mailText_}) {
+        link->setCursor(curseurMain());
+        link->onEnter = [this] { mail_->setFrameStyle(QFrame::Box | QFrame::Plain); };
+        link->onLeave = [this] { mail_->setFrameStyle(QFrame::NoFrame); };
+        link->onClick = [this] {
             if (onMail) onMail();
         };
     }
 
-    const char* panneaux[2] = {"PanelIcoFrancais", "PanelIcoAnglais"};
-    const char* noms[2] = {"LabelIcoFrancais", "LabelIcoAnglais"};
+    const char* panels[2] = {"PanelIcoFrancais", "PanelIcoAnglais"};
+    const char* names[2] = {"LabelIcoFrancais", "LabelIcoAnglais"};
     const char* images[2] = {"ImgIcoFrancais", "ImgIcoAnglais"};
     for (int d = 0; d < 2; ++d) {
-        auto* panneau = new QFrame(this);
-        panneau->setObjectName(QString::fromLatin1(panneaux[d]));
-        panneau->setFrameStyle(QFrame::NoFrame);
-        auto* drapeau = new ImageLabel(panneau);
-        drapeau->setObjectName(QString::fromLatin1(noms[d]));
-        imagesDrapeaux_[d] = imageTransparente(QStringLiteral(":/dialog/%1").arg(images[d]));
-        imagesEnfoncees_[d] =
-            imageTransparente(QStringLiteral(":/dialog/%1Enfonce").arg(images[d]));
-        drapeau->setPixmap(imagesDrapeaux_[d]);
-        drapeau->setGeometry(2, 2, 30, 22);
-        drapeau->setCursor(curseurMain());
-        drapeau->setToolTip(d == 0 ? QStringLiteral("Français") : QStringLiteral("English"));
-        drapeau->onEnter = [this, d] { survolDrapeau(d, true); };
-        drapeau->onLeave = [this, d] { survolDrapeau(d, false); };
-        drapeau->onPress = [this, d] { drapeaux_[d]->setPixmap(imagesEnfoncees_[d]); };
-        drapeau->onRelease = [this, d] { drapeaux_[d]->setPixmap(imagesDrapeaux_[d]); };
-        drapeau->onClick = [this, d] {
+        auto* panel = new QFrame(this);
+        panel->setObjectName(QString::fromLatin1(panels[d]));
+        panel->setFrameStyle(QFrame::NoFrame);
+        auto* flag = new ImageLabel(panel);
+        flag->setObjectName(QString::fromLatin1(names[d]));
+        flagImages_[d] = imageTransparente(QStringLiteral(":/dialog/%1").arg(images[d]));
+        pressedImages_[d] = imageTransparente(QStringLiteral(":/dialog/%1Enfonce").arg(images[d]));
+        flag->setPixmap(flagImages_[d]);
+        flag->setGeometry(2, 2, 30, 22);
+        flag->setCursor(curseurMain());
+        flag->setToolTip(d == 0 ? QStringLiteral("Français") : QStringLiteral("English"));
+        flag->onEnter = [this, d] { flagHovered(d, true); };
+        flag->onLeave = [this, d] { flagHovered(d, false); };
+        flag->onPress = [this, d] { flags_[d]->setPixmap(pressedImages_[d]); };
+        flag->onRelease = [this, d] { flags_[d]->setPixmap(flagImages_[d]); };
+        flag->onClick = [this, d] {
             if (const auto& go = d == 0 ? onFrancais : onAnglais) go();
         };
-        panneauxDrapeaux_[d] = panneau;
-        drapeaux_[d] = drapeau;
+        flagPanels_[d] = panel;
+        flags_[d] = flag;
     }
 
     palmares_ = new ScorePanel(this);
-    effacerLabel_ = new LeaderLabel(this);
-    effacerLabel_->setObjectName(QStringLiteral("LabelEffacerScores"));
-    effacer_ = new QPushButton(this);
-    effacer_->setObjectName(QStringLiteral("BtnEffacerScores"));
-    effacer_->setAutoDefault(false);
-    connect(effacer_, &QPushButton::clicked, this, [this] {
-        if (onEffacer) onEffacer();
+    eraseLabel_ = new LeaderLabel(this);
+    eraseLabel_->setObjectName(QStringLiteral("LabelEffacerScores"));
+    erase_ = new QPushButton(this);
+    erase_->setObjectName(QStringLiteral("BtnEffacerScores"));
+    erase_->setAutoDefault(false);
+    connect(erase_, &QPushButton::clicked, this, [this] {
+        if (onErase) onErase();
     });
     testeurs_ = new BetaPanel(this);
     testeurs_->hide();
@@ -115,26 +114,26 @@ AboutPage::AboutPage(QWidget* parent)
     clown_->setObjectName(QStringLiteral("ImgClown"));
     const QPixmap clown = imageTransparente(QStringLiteral(":/dialog/ImgClown"));
     clown_->setPixmap(clown);
-    clown_->setGeometry(QRect(PlaceClown, clown.isNull() ? QSize(76, 104) : clown.size()));
+    clown_->setGeometry(QRect(ClownPlace, clown.isNull() ? QSize(76, 104) : clown.size()));
     clown_->setCursor(curseurSelection());
-    clown_->onPress = [this] { montrerTesteurs(true); };
-    clown_->onRelease = [this] { montrerTesteurs(false); };
+    clown_->onPress = [this] { showTesters(true); };
+    clown_->onRelease = [this] { showTesters(false); };
     clown_->hide();
 
     for (int k = 0; k < 3; ++k) {
-        smileys_[k] = texte(this, "");
+        smileys_[k] = text(this, "");
         smileys_[k]->setObjectName(QStringLiteral("ImgSmiley%1").arg(k + 1));
         smileys_[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        smileys_[k]->resize(TailleSmiley, TailleSmiley);
-        smileys_[k]->move(AnimationAPropos::Departs[k], HautTitre - 1);
+        smileys_[k]->resize(SmileySize, SmileySize);
+        smileys_[k]->move(AboutShow::Starts[k], TitleTop - 1);
     }
-    timer_.setInterval(AnimationAPropos::Periode);
-    connect(&timer_, &QTimer::timeout, this, [this] { TimerAProposTimer(); });
+    timer_.setInterval(AboutShow::Period);
+    connect(&timer_, &QTimer::timeout, this, [this] { onShowTick(); });
     applyLanguage(0);
 }
 
-QString AboutPage::titre() const {
-    return titre_->text();
+QString AboutPage::title() const {
+    return title_->text();
 }
 
 QString AboutPage::version() const {
@@ -142,72 +141,72 @@ QString AboutPage::version() const {
 }
 
 void AboutPage::resizeEvent(QResizeEvent*) {
-    placerPanneaux();
+    placePanels();
 }
 
-void AboutPage::placerPanneaux() {
+void AboutPage::placePanels() {
     const int w = width(), h = height();
-    titre_->setGeometry(0, HautTitre, w, 62);
-    version_->setGeometry(0, HautTitre + 62, w, 18);
-    panneauxDrapeaux_[0]->setGeometry(w - 80, 8, 34, 26);
-    panneauxDrapeaux_[1]->setGeometry(w - 42, 8, 34, 26);
-    const int basTableau = h - 40;
-    palmares_->setGeometry(8, HautTableau, w - 16, basTableau - HautTableau);
-    effacerLabel_->setGeometry(10, h - 34, w - 130, 26);
-    effacer_->setGeometry(w - 112, h - 35, 104, 28);
-    testeurs_->setGeometry(8, HautTableau, w - 16, h - 6 - HautTableau);
+    title_->setGeometry(0, TitleTop, w, 62);
+    version_->setGeometry(0, TitleTop + 62, w, 18);
+    flagPanels_[0]->setGeometry(w - 80, 8, 34, 26);
+    flagPanels_[1]->setGeometry(w - 42, 8, 34, 26);
+    const int tableBottom = h - 40;
+    palmares_->setGeometry(8, TableTop, w - 16, tableBottom - TableTop);
+    eraseLabel_->setGeometry(10, h - 34, w - 130, 26);
+    erase_->setGeometry(w - 112, h - 35, 104, 28);
+    testeurs_->setGeometry(8, TableTop, w - 16, h - 6 - TableTop);
 }
 
-void AboutPage::survolDrapeau(int drapeau, bool dessus) {
+void AboutPage::flagHovered(int flag, bool dessus) {
     // The icon under the mouse stands out; the other one lies flat.
-    const int autre = 1 - drapeau;
+    const int other = 1 - flag;
     if (dessus) {
-        panneauxDrapeaux_[drapeau]->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        panneauxDrapeaux_[autre]->setFrameStyle(QFrame::NoFrame);
+        flagPanels_[flag]->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        flagPanels_[other]->setFrameStyle(QFrame::NoFrame);
     } else {
-        panneauxDrapeaux_[drapeau]->setFrameStyle(QFrame::NoFrame);
+        flagPanels_[flag]->setFrameStyle(QFrame::NoFrame);
     }
 }
 
-void AboutPage::montrerTesteurs(bool montrer) {
-    testeurs_->setVisible(montrer);
-    palmares_->setVisible(!montrer);
-    effacerLabel_->setVisible(!montrer);
-    effacer_->setVisible(!montrer);
+void AboutPage::showTesters(bool shown) {
+    testeurs_->setVisible(shown);
+    palmares_->setVisible(!shown);
+    eraseLabel_->setVisible(!shown);
+    erase_->setVisible(!shown);
 }
 
-void AboutPage::demarrerAnimation() {
-    anim_.demarrer(HautTitre, PlaceClown.x(), PlaceClown.y());
-    appliquerAnimation();
+void AboutPage::startShow() {
+    anim_.start(TitleTop, ClownPlace.x(), ClownPlace.y());
+    applyShow();
     smileys_[anim_.devant()]->raise();
-    montrerTesteurs(false);
+    showTesters(false);
     timer_.start();
 }
 
-void AboutPage::TimerAProposTimer() {
+void AboutPage::onShowTick() {
     anim_.tick();
-    appliquerAnimation();
+    applyShow();
 }
 
-void AboutPage::appliquerAnimation() {
+void AboutPage::applyShow() {
     clown_->setVisible(anim_.clownVisible());
     for (int k = 0; k < 3; ++k) {
-        const AnimationAPropos::Smiley& s = anim_.smileys()[k];
+        const AboutShow::Smiley& s = anim_.smileys()[k];
         smileys_[k]->move(s.left, s.top);
-        if (images_) smileys_[k]->setPixmap(images_(s.couleur, s.phase));
+        if (images_) smileys_[k]->setPixmap(images_(s.colour, s.phase));
     }
 }
 
-void AboutPage::afficherPalmares(const ScoreTable& table, const std::array<int32_t, 5>& couleurs) {
-    palmares_->afficher(table, couleurs);
+void AboutPage::afficherPalmares(const ScoreTable& table, const std::array<int32_t, 5>& colours) {
+    palmares_->afficher(table, colours);
 }
 
 void AboutPage::applyLanguage(int language) {
     freeware2_->setText(dialogCaption("LabelFreeware2", language));
     mail_->setToolTip(dialogCaption("LabelMail", language));
-    mailTexte_->setText(dialogCaption("LabelMail", language));
-    effacerLabel_->setText(dialogCaption("LabelEffacerScores", language));
-    effacer_->setText(dialogCaption("BtnEffacerScores", language));
+    mailText_->setText(dialogCaption("LabelMail", language));
+    eraseLabel_->setText(dialogCaption("LabelEffacerScores", language));
+    erase_->setText(dialogCaption("BtnEffacerScores", language));
     palmares_->applyLanguage(language);
     testeurs_->applyLanguage(language);
 }

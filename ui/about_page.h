@@ -27,64 +27,64 @@ class ScorePanel;
 
 class AboutPage : public QWidget {
   public:
-    // The picture of smiley colour `couleur` (0..4) in phase 1..4.
-    using Images = std::function<QPixmap(int couleur, int phase)>;
+    // The picture of smiley colour `colour` (0..4) in phase 1..4.
+    using Images = std::function<QPixmap(int colour, int phase)>;
 
-    static constexpr int TailleSmiley = 32;
-    static constexpr QPoint PlaceClown{300, 92};
+    static constexpr int SmileySize = 32;
+    static constexpr QPoint ClownPlace{300, 92};
 
     explicit AboutPage(QWidget* parent = nullptr);
 
     void setImages(Images images) { images_ = std::move(images); }
     // Where the animation's random draws come from (tests replay a fixed series).
-    void setHasard(AnimationAPropos::Hasard hasard) { hasard_ = std::move(hasard); }
+    void setHasard(AboutShow::Hasard hasard) { hasard_ = std::move(hasard); }
 
     // The show handler's part: the smileys back on the title, the clown hidden, the timer on.
-    void demarrerAnimation();
-    void arreterAnimation() { timer_.stop(); }
-    void reprendreAnimation() { timer_.start(); }
+    void startShow();
+    void stopShow() { timer_.stop(); }
+    void resumeShow() { timer_.start(); }
     bool animationActive() const { return timer_.isActive(); }
     // One tick of the 75 ms timer.
-    void TimerAProposTimer();
-    const AnimationAPropos& animation() const { return anim_; }
+    void onShowTick();
+    const AboutShow& animation() const { return anim_; }
 
-    void afficherPalmares(const ScoreTable& table, const std::array<int32_t, 5>& couleurs);
+    void afficherPalmares(const ScoreTable& table, const std::array<int32_t, 5>& colours);
     void applyLanguage(int language);
 
-    QString titre() const;
+    QString title() const;
     QString version() const;
 
     // What the page asks of the dialog.
-    std::function<void()> onMail, onFrancais, onAnglais, onEffacer;
+    std::function<void()> onMail, onFrancais, onAnglais, onErase;
 
   private:
-    void placerPanneaux();
-    void survolDrapeau(int drapeau, bool dessus);
-    void montrerTesteurs(bool montrer);
-    void appliquerAnimation();
+    void placePanels();
+    void flagHovered(int flag, bool dessus);
+    void showTesters(bool shown);
+    void applyShow();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     Images images_;
-    AnimationAPropos::Hasard hasard_;
-    AnimationAPropos anim_;
+    AboutShow::Hasard hasard_;
+    AboutShow anim_;
     QTimer timer_;
 
-    QLabel* titre_;
+    QLabel* title_;
     QLabel* version_;
     QLabel* freeware2_;
     ImageLabel* mail_;
-    ImageLabel* mailTexte_;
-    std::array<QFrame*, 2> panneauxDrapeaux_{};
-    std::array<ImageLabel*, 2> drapeaux_{};
-    std::array<QPixmap, 2> imagesDrapeaux_, imagesEnfoncees_;
+    ImageLabel* mailText_;
+    std::array<QFrame*, 2> flagPanels_{};
+    std::array<ImageLabel*, 2> flags_{};
+    std::array<QPixmap, 2> flagImages_, pressedImages_;
     ImageLabel* clown_;
     std::array<QLabel*, 3> smileys_{};
     ScorePanel* palmares_;
-    LeaderLabel* effacerLabel_;
-    QPushButton* effacer_;
+    LeaderLabel* eraseLabel_;
+    QPushButton* erase_;
     BetaPanel* testeurs_;
 };
 

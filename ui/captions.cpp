@@ -129,9 +129,9 @@ QString lostMessage(int language) {
     return language == 1 ? QStringLiteral("Failed !") : QStringLiteral("Perdu !");
 }
 
-QString levelMessage(int language, int niveau) {
+QString levelMessage(int language, int level) {
     return (language == 1 ? QStringLiteral("Level ") : QStringLiteral("Niveau ")) +
-           QString::number(niveau);
+           QString::number(level);
 }
 
 } // namespace kp

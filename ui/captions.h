@@ -21,6 +21,6 @@ QString caption(const char* id, int language);
 // The message line's fixed texts.
 QString pauseMessage(int language);
 QString lostMessage(int language);
-QString levelMessage(int language, int niveau);
+QString levelMessage(int language, int level);
 
 } // namespace kp

@@ -122,7 +122,7 @@ void MainWindow::repaintAll() {
 
 void MainWindow::checkSmileySize() {
     cellSize_ = cellSizeFor(settings_.smileySize);
-    check(ids::smileyTaille[std::clamp(settings_.smileySize, 0, 5)]);
+    check(ids::smileySize[std::clamp(settings_.smileySize, 0, 5)]);
 }
 
 void MainWindow::resizeSmileys() {
@@ -132,8 +132,8 @@ void MainWindow::resizeSmileys() {
     repaintAll();
 }
 
-void MainWindow::chooseSmileySize(int smileyTaille) {
-    settings_.smileySize = smileyTaille;
+void MainWindow::chooseSmileySize(int smileySize) {
+    settings_.smileySize = smileySize;
     resizeSmileys();
     // "100%" and "Taille par défaut" both mean size 0; each ticks its own entry.
     if (QAction* a = qobject_cast<QAction*>(sender())) a->setChecked(true);
@@ -223,7 +223,7 @@ void MainWindow::updateBackgroundMenus(const Composition& c) {
     case ModeItem::Uni:
         check("MenuFondUni");
         break;
-    case ModeItem::Degrade:
+    case ModeItem::paintGradient:
         check("MenuFondDegrade");
         break;
     case ModeItem::Logo:
@@ -237,7 +237,7 @@ void MainWindow::updateBackgroundMenus(const Composition& c) {
         break;
     }
     checkedMode_ = action("MenuFondUni")->actionGroup()->checkedAction();
-    check(ids::imageFondTaille[std::clamp(s.pictureSize, 0, 8)]);
+    check(ids::pictureSizeItems[std::clamp(s.pictureSize, 0, 8)]);
     check(ids::positionH[std::clamp(s.pictureAlignH, 0, 2)]);
     check(ids::positionV[std::clamp(s.pictureAlignV, 0, 2)]);
     check("MenuOptionsMosaique", s.tiled);

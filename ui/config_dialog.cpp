@@ -23,8 +23,8 @@
 namespace kp {
 
 namespace {
-constexpr int Largeur = 484, Hauteur = 491;
-const char* const idsOnglets[3] = {"TabConfiguration", "TabAide", "TabAPropos"};
+constexpr int DialogWidth = 484, DialogHeight = 491;
+const char* const tabIds[3] = {"TabConfiguration", "TabAide", "TabAPropos"};
 } // namespace
 
 ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
@@ -34,67 +34,67 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
     setModal(false);
-    setFixedSize(Largeur, Hauteur);
+    setFixedSize(DialogWidth, DialogHeight);
 
-    onglets_ = new QTabWidget(this);
-    onglets_->setObjectName(QStringLiteral("PageControl"));
-    onglets_->setGeometry(6, 6, Largeur - 12, Hauteur - 46);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("PageControl"));
+    tabs_->setGeometry(6, 6, DialogWidth - 12, DialogHeight - 46);
 
     config_ = new ConfigPage;
     config_->setObjectName(QStringLiteral("PageConfiguration"));
-    onglets_->addTab(config_, QString());
+    tabs_->addTab(config_, QString());
 
-    auto* pageAide = new QWidget;
-    pageAide->setObjectName(QStringLiteral("PageAide"));
-    auto* grille = new QGridLayout(pageAide);
-    grille->setContentsMargins(0, 0, 0, 0);
-    const char* nomsAides[2] = {"MemoAideFrancais", "MemoAideAnglais"};
+    auto* helpPage = new QWidget;
+    helpPage->setObjectName(QStringLiteral("PageAide"));
+    auto* grid = new QGridLayout(helpPage);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const char* helpNames[2] = {"MemoAideFrancais", "MemoAideAnglais"};
     for (int l = 0; l < 2; ++l) {
-        auto* memo = new QTextEdit(pageAide);
-        memo->setObjectName(QString::fromLatin1(nomsAides[l]));
+        auto* memo = new QTextEdit(helpPage);
+        memo->setObjectName(QString::fromLatin1(helpNames[l]));
         memo->setReadOnly(true);
         memo->setFrameStyle(QFrame::NoFrame);
         memo->document()->setDocumentMargin(10);
-        memo->setHtml(texteAide(l));
-        grille->addWidget(memo, 0, 0); // both fill the page; one is shown at a time
+        memo->setHtml(helpText(l));
+        grid->addWidget(memo, 0, 0); // both fill the page; one is shown at a time
         aides_[l] = memo;
     }
-    onglets_->addTab(pageAide, QString());
+    tabs_->addTab(helpPage, QString());
 
     about_ = new AboutPage;
     about_->setObjectName(QStringLiteral("PageAPropos"));
-    about_->setImages([this](int couleur, int phase) {
-        const QImage* sprite = main_.sprites().sprite(smileyCode(couleur, phase));
+    about_->setImages([this](int colour, int phase) {
+        const QImage* sprite = main_.sprites().sprite(smileyCode(colour, phase));
         if (!sprite || sprite->isNull()) return QPixmap();
-        return QPixmap::fromImage(sprite->scaled(AboutPage::TailleSmiley, AboutPage::TailleSmiley,
+        return QPixmap::fromImage(sprite->scaled(AboutPage::SmileySize, AboutPage::SmileySize,
                                                  Qt::IgnoreAspectRatio, Qt::FastTransformation));
     });
-    about_->onMail = [this] { ouvrirMail(); };
+    about_->onMail = [this] { openMail(); };
     about_->onFrancais = [this] { main_.useFrench(); };
     about_->onAnglais = [this] { main_.useEnglish(); };
-    about_->onEffacer = [this] { BtnEffacerScoresClick(); };
-    onglets_->addTab(about_, QString());
+    about_->onErase = [this] { eraseScoresClicked(); };
+    tabs_->addTab(about_, QString());
 
     ok_ = new QPushButton(this);
     ok_->setObjectName(QStringLiteral("BtnOK"));
-    ok_->setGeometry(Largeur - 6 - 92, Hauteur - 35, 92, 29);
+    ok_->setGeometry(DialogWidth - 6 - 92, DialogHeight - 35, 92, 29);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
-    connect(onglets_, &QTabWidget::currentChanged, this, [this](int tab) { ongletChange(tab); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) { tabChanged(tab); });
     applyLanguage(0);
 }
 
 int ConfigDialog::currentTab() const {
-    return onglets_->currentIndex();
+    return tabs_->currentIndex();
 }
 
-bool ConfigDialog::modifie() const {
-    return config_->modifie();
+bool ConfigDialog::modified() const {
+    return config_->modified();
 }
 
 void ConfigDialog::showTab(int tab) {
-    onglets_->setCurrentIndex(std::clamp(tab, 0, 2));
+    tabs_->setCurrentIndex(std::clamp(tab, 0, 2));
     majPalmares(); // a score may just have been entered
     if (!isVisible()) {
         if (const QScreen* s = main_.screen())
@@ -108,32 +108,32 @@ void ConfigDialog::showTab(int tab) {
 void ConfigDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (cachePanic_)
-        about_->reprendreAnimation(); // back from a panic: everything as it was left
+        about_->resumeShow(); // back from a panic: everything as it was left
     else
         firstShow();
 }
 
 void ConfigDialog::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
-    about_->arreterAnimation();
+    about_->stopShow();
 }
 
-void ConfigDialog::hideForPanic(bool cacher) {
-    if (cacher && isVisible()) {
+void ConfigDialog::hideForPanic(bool hidden) {
+    if (hidden && isVisible()) {
         cachePanic_ = true;
         hide();
-    } else if (!cacher && cachePanic_) {
+    } else if (!hidden && cachePanic_) {
         show();
         cachePanic_ = false;
     }
 }
 
 void ConfigDialog::firstShow() {
-    ongletChange(currentTab());
+    tabChanged(currentTab());
     config_->setValeurs(main_.settings().parameters);
     config_->NoConfig();
-    config_->effacerModifie(); // setting the values above counted as changes
-    about_->demarrerAnimation();
+    config_->clearModified(); // setting the values above counted as changes
+    about_->startShow();
     majPalmares();
 }
 
@@ -143,38 +143,38 @@ void ConfigDialog::done(int result) {
 }
 
 void ConfigDialog::FormClose() {
-    about_->arreterAnimation();
+    about_->stopShow();
     config_->interpreterSaisies(); // a value still being typed counts, held to its bounds
-    if (!config_->modifie()) return;
+    if (!config_->modified()) return;
     // No is the default answer: Enter alone never throws the game in progress away.
-    if (!platform_.question(this, texteQuestionAppliquer(language_), false)) return;
+    if (!platform_.question(this, applyQuestion(language_), false)) return;
     config_->rendreCoherent();
     main_.applyConfiguration(config_->valeurs());
 }
 
-void ConfigDialog::ongletChange(int tab) {
+void ConfigDialog::tabChanged(int tab) {
     // Only the memo of the current language shows, and only on the help tab.
-    aides_[0]->setVisible(tab == OngletAide && language_ != 1);
-    aides_[1]->setVisible(tab == OngletAide && language_ == 1);
+    aides_[0]->setVisible(tab == HelpTab && language_ != 1);
+    aides_[1]->setVisible(tab == HelpTab && language_ == 1);
 }
 
 void ConfigDialog::applyLanguage(int language) {
     language_ = language;
     const int tab = currentTab();
-    for (int i = 0; i < 3; ++i) onglets_->setTabText(i, dialogCaption(idsOnglets[i], language));
-    onglets_->setCurrentIndex(tab);
+    for (int i = 0; i < 3; ++i) tabs_->setTabText(i, dialogCaption(tabIds[i], language));
+    tabs_->setCurrentIndex(tab);
     config_->applyLanguage(language);
     about_->applyLanguage(language);
     ok_->setText(dialogCaption("BtnOK", language));
-    ongletChange(tab);
+    tabChanged(tab);
 }
 
 void ConfigDialog::majPalmares() {
     about_->afficherPalmares(main_.settings().scores, main_.settings().smileyColours);
 }
 
-void ConfigDialog::BtnEffacerScoresClick() {
-    if (!platform_.question(this, texteQuestionEffacer(language_), false)) return;
+void ConfigDialog::eraseScoresClicked() {
+    if (!platform_.question(this, eraseQuestion(language_), false)) return;
     eraseScores(main_.settings().scores);
     majPalmares();
 }
@@ -183,19 +183,19 @@ QString ConfigDialog::adresseContact() {
     return QStringLiteral(KP_CONTACT_EMAIL);
 }
 
-QUrl ConfigDialog::lienMail() const {
-    const QString sujet = about_->titre() + QLatin1Char(' ') + about_->version();
-    const QString corps = texteMailBonjour(language_) + sujet + texteMailFin(language_);
+QUrl ConfigDialog::mailLink() const {
+    const QString sujet = about_->title() + QLatin1Char(' ') + about_->version();
+    const QString corps = mailGreeting(language_) + sujet + mailEnding(language_);
     // Every character outside the unreserved set is escaped, so spaces, accents, "&", "?"
     // and "#" can never end the subject or the body early.
-    const QByteArray texte = "mailto:" + QUrl::toPercentEncoding(adresseContact(), "@") +
-                             "?subject=" + QUrl::toPercentEncoding(sujet) +
-                             "&body=" + QUrl::toPercentEncoding(corps);
-    return QUrl::fromEncoded(texte, QUrl::StrictMode);
+    const QByteArray text = "mailto:" + QUrl::toPercentEncoding(adresseContact(), "@") +
+                            "?subject=" + QUrl::toPercentEncoding(sujet) +
+                            "&body=" + QUrl::toPercentEncoding(corps);
+    return QUrl::fromEncoded(text, QUrl::StrictMode);
 }
 
-void ConfigDialog::ouvrirMail() {
-    QDesktopServices::openUrl(lienMail());
+void ConfigDialog::openMail() {
+    QDesktopServices::openUrl(mailLink());
 }
 
 } // namespace kp

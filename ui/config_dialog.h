@@ -21,7 +21,7 @@ class MainWindow;
 
 class ConfigDialog : public QDialog {
   public:
-    enum Onglet { OngletConfiguration = 0, OngletAide = 1, OngletAPropos = 2 };
+    enum Tab { ConfigurationTab = 0, HelpTab = 1, AboutTab = 2 };
 
     ConfigDialog(MainWindow& main, Platform& platform);
 
@@ -34,19 +34,19 @@ class ConfigDialog : public QDialog {
     int language() const { return language_; }
 
     // Panic hides an open dialog with the game; the restore brings it back untouched.
-    void hideForPanic(bool cacher);
+    void hideForPanic(bool hidden);
 
     // Whether the configuration was changed since the dialog was last shown.
-    bool modifie() const;
+    bool modified() const;
 
     // The mail link's address: "mailto:" with the subject and the body, percent-encoded.
-    QUrl lienMail() const;
+    QUrl mailLink() const;
     // The address the mail link writes to (set when the game is built).
     static QString adresseContact();
 
     ConfigPage* pageConfiguration() const { return config_; }
-    AboutPage* pageAPropos() const { return about_; }
-    QTabWidget* onglets() const { return onglets_; }
+    AboutPage* aboutPage() const { return about_; }
+    QTabWidget* tabs() const { return tabs_; }
     QTextEdit* aide(int language) const { return aides_[language == 1 ? 1 : 0]; }
 
   protected:
@@ -58,16 +58,16 @@ class ConfigDialog : public QDialog {
   private:
     void firstShow();
     void FormClose();
-    void ongletChange(int tab);
+    void tabChanged(int tab);
     void majPalmares();
-    void BtnEffacerScoresClick();
-    void ouvrirMail();
+    void eraseScoresClicked();
+    void openMail();
 
     MainWindow& main_;
     Platform& platform_;
     int language_ = 0;
     bool cachePanic_ = false;
-    QTabWidget* onglets_;
+    QTabWidget* tabs_;
     ConfigPage* config_;
     std::array<QTextEdit*, 2> aides_{};
     AboutPage* about_;

@@ -52,14 +52,14 @@ void BoundedSpinEdit::fixup(QString& input) const {
 
 namespace {
 
-struct Ligne {
-    std::string_view cle;
+struct ParameterRow {
+    std::string_view key;
     const char* etiquette;
 };
 
 struct Groupe {
-    const char* titre;
-    std::initializer_list<Ligne> lignes;
+    const char* title;
+    std::initializer_list<ParameterRow> bandRows;
 };
 
 const Groupe groupes[] = {
@@ -78,14 +78,14 @@ const Groupe groupes[] = {
       {"NbVirusLignesMax", "NbVirusLignesMax_EditLabel"},
       {"TempoNiveauInc", "TempoNiveauInc_Edit_Label"}}},
 };
-const char* const titrePresets = "LabelConfigPredefinies";
-const char* const nomsBoutons[4] = {"BtnConfig", "BtnConfig2", "BtnConfig3", "BtnConfig4"};
-const char* const legendesBoutons[4] = {"          &d", "          &p", "          &n",
-                                        "          &w"};
+const char* const presetTitle = "LabelConfigPredefinies";
+const char* const buttonNames[4] = {"BtnConfig", "BtnConfig2", "BtnConfig3", "BtnConfig4"};
+const char* const buttonCaptions[4] = {"          &d", "          &p", "          &n",
+                                       "          &w"};
 
-size_t indexCle(std::string_view cle) {
+size_t keyIndex(std::string_view key) {
     for (size_t i = 0; i < ParameterKeys.size(); ++i)
-        if (ParameterKeys[i].key == cle) return i;
+        if (ParameterKeys[i].key == key) return i;
     return 0;
 }
 
@@ -134,7 +134,7 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent) {
     grid->setColumnMinimumWidth(0, 10);
     grid->setColumnStretch(1, 1);
     int row = 0;
-    auto titre = [&](int index, const char* id) {
+    auto title = [&](int index, const char* id) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(id));
         QFont f = label->font();
@@ -146,34 +146,34 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent) {
             grid->setRowStretch(row++, 1);
         }
         grid->addWidget(label, row++, 0, 1, 3);
-        titres_[index] = label;
+        titles_[index] = label;
     };
     int groupe = 0;
     for (const Groupe& g : groupes) {
-        titre(groupe++, g.titre);
-        for (const Ligne& l : g.lignes) {
-            const size_t i = indexCle(l.cle);
+        title(groupe++, g.title);
+        for (const ParameterRow& l : g.bandRows) {
+            const size_t i = keyIndex(l.key);
             auto* etiquette = new LeaderLabel(this);
             etiquette->setObjectName(QString::fromLatin1(l.etiquette));
             auto* edit = new BoundedSpinEdit(this);
-            edit->setObjectName(QString::fromLatin1(l.cle.data(), qsizetype(l.cle.size())) +
+            edit->setObjectName(QString::fromLatin1(l.key.data(), qsizetype(l.key.size())) +
                                 QStringLiteral("_Edit"));
             edit->setRange(ParameterKeys[i].min, ParameterKeys[i].max);
             edit->setFixedSize(62, 22);
             etiquette->setBuddy(edit);
-            connect(edit, &QSpinBox::valueChanged, this, [this] { valeurChangee(); });
+            connect(edit, &QSpinBox::valueChanged, this, [this] { onValueChanged(); });
             grid->addWidget(etiquette, row, 1, Qt::AlignBottom);
             grid->addWidget(edit, row++, 2, Qt::AlignBottom);
             edits_[i] = edit;
             etiquettes_[i] = etiquette;
         }
     }
-    titre(3, titrePresets);
-    auto* rangee = new QHBoxLayout;
-    rangee->setSpacing(8);
+    title(3, presetTitle);
+    auto* tableRow = new QHBoxLayout;
+    tableRow->setSpacing(8);
     for (int k = 0; k < 4; ++k) {
-        auto* b = new QPushButton(QString::fromLatin1(legendesBoutons[k]), this);
-        b->setObjectName(QString::fromLatin1(nomsBoutons[k]));
+        auto* b = new QPushButton(QString::fromLatin1(buttonCaptions[k]), this);
+        b->setObjectName(QString::fromLatin1(buttonNames[k]));
         const QImage glyph =
             toTransparentImage(loadBitmap(QStringLiteral(":/dialog/ImgConfig%1").arg(k + 1)));
         b->setIcon(QIcon(QPixmap::fromImage(glyph)));
@@ -181,10 +181,10 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent) {
         b->setFixedHeight(40);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, k] { BtnConfigClick(k + 1); });
-        rangee->addWidget(b);
-        boutons_[k] = b;
+        tableRow->addWidget(b);
+        buttons_[k] = b;
     }
-    grid->addLayout(rangee, row++, 0, 1, 3);
+    grid->addLayout(tableRow, row++, 0, 1, 3);
     applyLanguage(0);
 }
 
@@ -213,22 +213,22 @@ int ConfigPage::NoConfig() {
     int trouve = 0;
     for (int k = 1; k <= 4 && trouve == 0; ++k)
         if (memesValeurs(p, presets()[k - 1])) trouve = k;
-    for (int k = 1; k <= 4; ++k) boutons_[k - 1]->setEnabled(k != trouve);
+    for (int k = 1; k <= 4; ++k) buttons_[k - 1]->setEnabled(k != trouve);
     return trouve;
 }
 
-void ConfigPage::valeurChangee() {
-    modifie_ = true;
-    for (QPushButton* b : boutons_) b->setEnabled(true);
+void ConfigPage::onValueChanged() {
+    modified_ = true;
+    for (QPushButton* b : buttons_) b->setEnabled(true);
 }
 
 void ConfigPage::BtnConfigClick(int k) {
     const LevelParameters& p = presets()[k - 1];
     for (size_t i = 0; i < ParameterKeys.size(); ++i)
         edits_[i]->setValue(p.*ParameterKeys[i].field);
-    modifie_ = true;
+    modified_ = true;
     // The button that was used goes grey, even if the values did not change.
-    for (int j = 1; j <= 4; ++j) boutons_[j - 1]->setEnabled(j != k);
+    for (int j = 1; j <= 4; ++j) buttons_[j - 1]->setEnabled(j != k);
 }
 
 void ConfigPage::interpreterSaisies() {
@@ -236,11 +236,11 @@ void ConfigPage::interpreterSaisies() {
 }
 
 void ConfigPage::rendreCoherent() {
-    QSpinBox* lignes = edit("NbLgn");
+    QSpinBox* bandRows = edit("NbLgn");
     QSpinBox* max = edit("NbVirusLignesMax");
     QSpinBox* premier = edit("NbVirusLignes");
     QSpinBox* inc = edit("NbVirusLignesInc");
-    if (lignes->value() < max->value()) max->setValue(lignes->value());
+    if (bandRows->value() < max->value()) max->setValue(bandRows->value());
     if (max->value() < premier->value()) premier->setValue(max->value());
     if (max->value() < premier->value() + inc->value())
         inc->setValue(max->value() - premier->value());
@@ -249,12 +249,12 @@ void ConfigPage::rendreCoherent() {
 void ConfigPage::applyLanguage(int language) {
     int g = 0;
     for (const Groupe& groupe : groupes) {
-        titres_[g++]->setText(dialogCaption(groupe.titre, language));
-        for (const Ligne& l : groupe.lignes)
-            etiquettes_[indexCle(l.cle)]->setText(dialogCaption(l.etiquette, language));
+        titles_[g++]->setText(dialogCaption(groupe.title, language));
+        for (const ParameterRow& l : groupe.bandRows)
+            etiquettes_[keyIndex(l.key)]->setText(dialogCaption(l.etiquette, language));
     }
-    titres_[3]->setText(dialogCaption(titrePresets, language));
-    for (int k = 0; k < 4; ++k) boutons_[k]->setToolTip(textePreset(language, presets()[k]));
+    titles_[3]->setText(dialogCaption(presetTitle, language));
+    for (int k = 0; k < 4; ++k) buttons_[k]->setToolTip(presetText(language, presets()[k]));
 }
 
 } // namespace kp

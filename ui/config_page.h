@@ -44,9 +44,9 @@ class ConfigPage : public QWidget {
     // What a click on preset button k (1..4) does.
     void BtnConfigClick(int k);
 
-    // Whether a value changed since effacerModifie().
-    bool modifie() const { return modifie_; }
-    void effacerModifie() { modifie_ = false; }
+    // Whether a value changed since clearModified().
+    bool modified() const { return modified_; }
+    void clearModified() { modified_ = false; }
 
     // Holds every value still being typed to its bounds, as leaving the edit would.
     void interpreterSaisies();
@@ -59,16 +59,16 @@ class ConfigPage : public QWidget {
 
     // The edit of a "parameters" key ("rows", ...).
     BoundedSpinEdit* edit(std::string_view key) const;
-    QPushButton* bouton(int k) const { return boutons_[k - 1]; }
+    QPushButton* button(int k) const { return buttons_[k - 1]; }
 
   private:
-    void valeurChangee();
+    void onValueChanged();
 
     std::array<BoundedSpinEdit*, 11> edits_{};  // in the order of ParameterKeys
-    std::array<QLabel*, 4> titres_{};           // group headings
+    std::array<QLabel*, 4> titles_{};           // group headings
     std::array<LeaderLabel*, 11> etiquettes_{}; // in the order of ParameterKeys
-    std::array<QPushButton*, 4> boutons_{};
-    bool modifie_ = false;
+    std::array<QPushButton*, 4> buttons_{};
+    bool modified_ = false;
 };
 
 } // namespace kp

@@ -55,7 +55,7 @@ QString dialogCaption(const char* id, int language) {
     return QString::fromUtf8(id);
 }
 
-QString texteQuestionAppliquer(int language) {
+QString applyQuestion(int language) {
     return language == 1
                ? QStringLiteral("The configuration was modified.\rIf you apply it, the game in "
                                 "progress will be re-initialized.\r\rWant you to apply the new "
@@ -65,12 +65,12 @@ QString texteQuestionAppliquer(int language) {
                                 "nouvelle configuration ?");
 }
 
-QString texteQuestionEffacer(int language) {
+QString eraseQuestion(int language) {
     return language == 1 ? QStringLiteral("Erase the table of the scores ?")
                          : QStringLiteral("Effacer le tableau des scores ?");
 }
 
-QString textePreset(int language, const LevelParameters& p) {
+QString presetText(int language, const LevelParameters& p) {
     const QString format =
         language == 1
             ? QStringLiteral("%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, "
@@ -86,11 +86,11 @@ QString textePreset(int language, const LevelParameters& p) {
         .arg(p.firstFallPeriod);
 }
 
-QString texteMailBonjour(int language) {
+QString mailGreeting(int language) {
     return language == 1 ? QStringLiteral("Hello. I use ") : QStringLiteral("Bonjour. J'utilise ");
 }
 
-QString texteMailFin(int language) {
+QString mailEnding(int language) {
     return language == 1
                ? QStringLiteral(" and I am (a little) (much) (passionately) (with the madness) "
                                 "(not at all) happy with it. I thought that that would please to "

@@ -18,18 +18,18 @@ std::span<const Caption> dialogCaptions();
 QString dialogCaption(const char* id, int language);
 
 // Asked when the dialog closes with a modified configuration ("\r" breaks the lines).
-QString texteQuestionAppliquer(int language);
+QString applyQuestion(int language);
 // Asked by the erase button.
-QString texteQuestionEffacer(int language);
+QString eraseQuestion(int language);
 
 // The tooltip of a preset button: what the preset plays like.
-QString textePreset(int language, const LevelParameters& p);
+QString presetText(int language, const LevelParameters& p);
 
 // The mail link's message, around the title and the version: "<greeting>title version<end>".
-QString texteMailBonjour(int language);
-QString texteMailFin(int language);
+QString mailGreeting(int language);
+QString mailEnding(int language);
 
 // The help page's two texts (rich text).
-QString texteAide(int language);
+QString helpText(int language);
 
 } // namespace kp

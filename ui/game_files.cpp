@@ -1,4 +1,4 @@
-// Saved games and the high-score entry: the "Ouvrir une partie..." and "Enregistrer la partie
+// Saved games and the high-score entry: the "Ouvrir une game..." and "Enregistrer la game
 // sous..." commands, and the name dialog after a lost game that qualifies.
 #include "main_window.h"
 
@@ -68,13 +68,13 @@ void MainWindow::openSavedGame(const std::filesystem::path& path) {
         return;
     }
     const std::string p = path.string();
-    auto lue = std::make_unique<SavedGame>();
-    const LoadResult result = readSavedGame(p, settingsFile_.string(), *lue);
+    auto onDisk = std::make_unique<SavedGame>();
+    const LoadResult result = readSavedGame(p, settingsFile_.string(), *onDisk);
     if (result == LoadResult::NotASave) {
         notASavedGame(p);
         return;
     }
-    if (result == LoadResult::Loaded) savedGameRead_ = {p, std::move(lue)};
+    if (result == LoadResult::Loaded) savedGameRead_ = {p, std::move(onDisk)};
     game_.newGame(p);
     savedGameRead_ = {};
 }
@@ -96,21 +96,21 @@ void MainWindow::recordOffered() {
     nameDialog_->applyLanguage(language());
     if (nameDialog_->exec() != QDialog::Accepted) return;
     // The date in the computer's own language.
-    ShortMonths mois;
+    ShortMonths months;
     const QLocale locale;
     for (int m = 0; m < 12; ++m)
-        mois[m] = locale.monthName(m + 1, QLocale::ShortFormat).toStdString();
+        months[m] = locale.monthName(m + 1, QLocale::ShortFormat).toStdString();
     const GameState& s = game_.state();
     const ScoreUpdate r = enterScore(settings_.scores, settingsFile_, s.level, s.smileysLeft,
-                                     nameDialog_->nom().toStdString(), scoreDateNow(mois));
-    if (r.rang > 0 && !r.fichier.ok())
-        platform_.message(this, QString::fromStdString(fileErrorMessage(r.fichier, language())));
+                                     nameDialog_->name().toStdString(), scoreDateNow(months));
+    if (r.rank > 0 && !r.file.ok())
+        platform_.message(this, QString::fromStdString(fileErrorMessage(r.file, language())));
     showScores();
 }
 
 // The score page of the configuration dialog, once the entry is in.
 void MainWindow::showScores() {
-    if (configDialog_) configDialog_->showTab(ConfigDialog::OngletAPropos);
+    if (configDialog_) configDialog_->showTab(ConfigDialog::AboutTab);
 }
 
 } // namespace kp

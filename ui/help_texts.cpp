@@ -108,7 +108,7 @@ scores is on the "About" page.</p>
 
 } // namespace
 
-QString texteAide(int language) {
+QString helpText(int language) {
     return QString::fromUtf8(kStyle) + QString::fromUtf8(language == 1 ? kEnglish : kFrancais);
 }
 

@@ -21,7 +21,7 @@ LoadingWindow::LoadingWindow(QWidget* parent)
     label_->setFont(f);
 }
 
-void LoadingWindow::montrer(int language) {
+void LoadingWindow::shown(int language) {
     label_->setText(language == 1 ? QStringLiteral("Loading the music...")
                                   : QStringLiteral("Chargement de la musique en cours..."));
     if (const QScreen* screen = QApplication::primaryScreen())

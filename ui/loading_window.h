@@ -12,7 +12,7 @@ class LoadingWindow : public QFrame {
   public:
     explicit LoadingWindow(QWidget* parent = nullptr);
     // Sets the text for the language (0 French, 1 English), shows the window and lets it paint.
-    void montrer(int language);
+    void shown(int language);
 
   private:
     QLabel* label_;

@@ -107,7 +107,7 @@ void MainWindow::applyConfiguration(const LevelParameters& p) {
     layOutWindow();
     composeBackground(KeepPicture);
     repaintAll();
-    game_.newGame(); // as "Nouvelle partie" does
+    game_.newGame(); // as "Nouvelle game" does
 }
 
 QAction* MainWindow::action(const std::string& id) const {
@@ -302,13 +302,13 @@ void MainWindow::notASavedGame(const std::string& /*path*/) {
                                                  "Kembrolla Panic!.\r\rOpération annulée."));
 }
 
-bool MainWindow::recordQualifies(int32_t niveau, int32_t restants) {
-    return qualifiesForScores(settings_.scores, niveau, restants, false);
+bool MainWindow::recordQualifies(int32_t level, int32_t smileysLeft) {
+    return qualifiesForScores(settings_.scores, level, smileysLeft, false);
 }
 
 LoadResult MainWindow::loadGame(const std::string& path, SavedGame& out) {
-    if (savedGameRead_.partie && savedGameRead_.chemin == path) {
-        out = *savedGameRead_.partie;
+    if (savedGameRead_.game && savedGameRead_.path == path) {
+        out = *savedGameRead_.game;
         return LoadResult::Loaded;
     }
     return readSavedGame(path, settingsFile_.string(), out);

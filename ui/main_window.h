@@ -78,7 +78,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     // button would (settings written) and the program ends, even from the panic hiding place.
     void quitGame();
 
-    // Opens a saved game as "Ouvrir une partie..." does; a file that is no saved game is
+    // Opens a saved game as "Ouvrir une game..." does; a file that is no saved game is
     // refused with a message and the game in progress goes on.
     void openSavedGame(const std::filesystem::path& path);
 
@@ -115,7 +115,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     void panicChanged(bool hidden) override;
     void recordOffered() override;
     void notASavedGame(const std::string& path) override;
-    bool recordQualifies(int32_t niveau, int32_t restants) override;
+    bool recordQualifies(int32_t level, int32_t smileysLeft) override;
     LoadResult loadGame(const std::string& path, SavedGame& out) override;
 
   protected:
@@ -152,15 +152,15 @@ class MainWindow : public QMainWindow, public GameEvents {
 
     // Sound and music (sound_menus.cpp).
     void buildSoundMenus(QMenu* options);
-    void chooseSoundOutput(int son);
-    void chooseTune(int musique);
+    void chooseSoundOutput(int output);
+    void chooseTune(int tune);
     void applySound();
     void watchMusic();
 
     // Commands (commands.cpp).
     void chooseSmileyColour(int colourIndex);
     void defaultSmileyColours();
-    void chooseSmileySize(int smileyTaille);
+    void chooseSmileySize(int smileySize);
     void checkSmileySize();
     void toggleBand(int32_t Settings::*field);
     void chooseMessageFont();
@@ -188,10 +188,10 @@ class MainWindow : public QMainWindow, public GameEvents {
     std::unique_ptr<QWidget> loadingWindow_;
     ConfigDialog* configDialog_ = nullptr;
     NameDialog* nameDialog_ = nullptr;
-    // The saved game "Ouvrir une partie..." has just read, for the level set-up to take.
+    // The saved game "Ouvrir une game..." has just read, for the level set-up to take.
     struct SavedGameRead {
-        std::string chemin;
-        std::unique_ptr<SavedGame> partie;
+        std::string path;
+        std::unique_ptr<SavedGame> game;
     } savedGameRead_; // the loading window shown while a tune is prepared
     int cellSize_ = 16;
     bool shown_ = false;

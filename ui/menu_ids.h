@@ -12,8 +12,8 @@ inline constexpr std::array<const char*, 4> removalAnimationMenu{
     "MenuAnimSupprPasAnim", "MenuAnimSupprLente", "MenuAnimSupprMoyenne", "MenuAnimSupprRapide"};
 inline constexpr std::array<const char*, 4> pinup{"MenuPinupPas", "MenuPinUp1", "MenuPinup2",
                                                   "MenuPinupToutes"};
-inline constexpr std::array<const char*, 3> son{"MenuSonPasDeSon", "MenuSonHautParleur",
-                                                "MenuSonPCSpeaker"};
+inline constexpr std::array<const char*, 3> output{"MenuSonPasDeSon", "MenuSonHautParleur",
+                                                   "MenuSonPCSpeaker"};
 inline constexpr std::array<const char*, 3> waveVolume{"MenuSonVolumeFaible", "MenuSonVolumeMoyen",
                                                        "MenuSonVolumeFort"};
 inline constexpr std::array<const char*, 3> midiVolume{
@@ -23,11 +23,11 @@ inline constexpr std::array<const char*, 3> positionH{"MenuPositionGauche", "Men
 inline constexpr std::array<const char*, 3> positionV{"MenuPositionHaut", "MenuPositionCentreV",
                                                       "MenuPositionBas"};
 // "smileySize" 0..5 (the "100%" item also stands for 0 but is not listed here).
-inline constexpr std::array<const char*, 6> smileyTaille{
+inline constexpr std::array<const char*, 6> smileySize{
     "MenuSmileyTailleNormale", "MenuSmileyTaille50",  "MenuSmileyTaille75",
     "MenuSmileyTaille150",     "MenuSmileyTaille200", "MenuSmileyTaille300"};
 // "pictureSize" 0..8 (the "100%" item also stands for 0 and never shows a mark).
-inline constexpr std::array<const char*, 9> imageFondTaille{
+inline constexpr std::array<const char*, 9> pictureSizeItems{
     "MenuTailleNormale",        "MenuTailleEtiree", "MenuTailleAjusteeLargeur",
     "MenuTailleAjusteeHauteur", "MenuTaille25pc",   "MenuTaille50pc",
     "MenuTaille75pc",           "MenuTaille150pc",  "MenuTaille200pc"};

@@ -53,24 +53,24 @@ void MainWindow::check(const std::string& id, bool on) {
 void MainWindow::buildMenus() {
     menuRows_ = new MenuRows(this);
     setMenuWidget(menuRows_);
-    QMenu* fichier = addMenu(nullptr, "MenuFichier");
-    addItem(fichier, "MenuNouveauJeu", [this] { game_.newGame(); })->setShortcut(Qt::Key_F2);
-    addItem(fichier, "MenuRecommencerNiveau", [this] {
+    QMenu* file = addMenu(nullptr, "MenuFichier");
+    addItem(file, "MenuNouveauJeu", [this] { game_.newGame(); })->setShortcut(Qt::Key_F2);
+    addItem(file, "MenuRecommencerNiveau", [this] {
         game_.restartLevel();
     })->setShortcut(Qt::Key_F3);
-    addItem(fichier, "MenuPasserNiveau", [this] { game_.skipLevel(); })->setShortcut(Qt::Key_F4);
+    addItem(file, "MenuPasserNiveau", [this] { game_.skipLevel(); })->setShortcut(Qt::Key_F4);
     QAction* pause = addItem(
-        fichier, "MenuPause", [this] { game_.togglePause(); }, nullptr, true);
+        file, "MenuPause", [this] { game_.togglePause(); }, nullptr, true);
     pause->setShortcut(Qt::Key_F5);
     // The action owns the check mark's truth: the rules say whether the game is paused.
     connect(pause, &QAction::triggered, this,
             [this, pause] { pause->setChecked(game_.state().paused); });
-    addItem(fichier, "MenuPanic", [this] { game_.panic(); })->setShortcut(Qt::Key_Escape);
-    fichier->addSeparator();
-    addItem(fichier, "MenuOuvrir", [this] { chooseSavedGame(); });
-    addItem(fichier, "MenuEnregistrerSous", [this] { saveGameAs(); });
-    fichier->addSeparator();
-    addItem(fichier, "MenuQuitter", [this] { quitGame(); });
+    addItem(file, "MenuPanic", [this] { game_.panic(); })->setShortcut(Qt::Key_Escape);
+    file->addSeparator();
+    addItem(file, "MenuOuvrir", [this] { chooseSavedGame(); });
+    addItem(file, "MenuEnregistrerSous", [this] { saveGameAs(); });
+    file->addSeparator();
+    addItem(file, "MenuQuitter", [this] { quitGame(); });
 
     // The notification-area icon's menu, while the game is hidden.
     popup_ = new QMenu(this);
@@ -102,25 +102,25 @@ void MainWindow::buildMenus() {
         },
         nullptr, true);
 
-    QMenu* taille = addMenu(options, "MenuSmileyTaille");
-    QActionGroup* tailles = radioGroup();
+    QMenu* sizeChoice = addMenu(options, "MenuSmileyTaille");
+    QActionGroup* sizeGroup = radioGroup();
     addItem(
-        taille, "MenuSmileyTailleNormale", [this] { chooseSmileySize(0); }, tailles);
-    taille->addSeparator();
+        sizeChoice, "MenuSmileyTailleNormale", [this] { chooseSmileySize(0); }, sizeGroup);
+    sizeChoice->addSeparator();
     const std::pair<const char*, int> sizes[] = {
         {"MenuSmileyTaille50", 1},  {"MenuSmileyTaille75", 2},  {"MenuSmileyTaille100", 0},
         {"MenuSmileyTaille150", 3}, {"MenuSmileyTaille200", 4}, {"MenuSmileyTaille300", 5}};
     for (const auto& [id, value] : sizes)
         addItem(
-            taille, id, [this, value = value] { chooseSmileySize(value); }, tailles);
+            sizeChoice, id, [this, value = value] { chooseSmileySize(value); }, sizeGroup);
 
-    QMenu* couleurs = addMenu(options, "MenuSmileyCouleur");
-    addItem(couleurs, "MenuSmileyCouleurOrigine", [this] { defaultSmileyColours(); });
-    couleurs->addSeparator();
+    QMenu* colours = addMenu(options, "MenuSmileyCouleur");
+    addItem(colours, "MenuSmileyCouleurOrigine", [this] { defaultSmileyColours(); });
+    colours->addSeparator();
     const char* colourIds[] = {"MenuSmileyCouleur0", "MenuSmileyCouleur1", "MenuSmileyCouleur2",
                                "MenuSmileyCouleur3", "MenuSmileyCouleur4"};
     for (int c = 0; c < 5; ++c)
-        addItem(couleurs, colourIds[c], [this, c] { chooseSmileyColour(c); });
+        addItem(colours, colourIds[c], [this, c] { chooseSmileyColour(c); });
 
     QMenu* pinup = addMenu(options, "MenuPinup");
     addRadios(pinup, ids::pinup, [this](int v) {
@@ -144,38 +144,38 @@ void MainWindow::buildMenus() {
     addItem(affichage, "MenuCouleurTexte", [this] { chooseMessageFont(); });
     options->addSeparator();
     addItem(options, "MenuConfig",
-            [this] { configDialog_->showTab(ConfigDialog::OngletConfiguration); });
+            [this] { configDialog_->showTab(ConfigDialog::ConfigurationTab); });
 
     QMenu* aide = addMenu(nullptr, "MenuPtInterro");
     addItem(aide, "MenuAide", [this] {
-        configDialog_->showTab(ConfigDialog::OngletAide);
+        configDialog_->showTab(ConfigDialog::HelpTab);
     })->setShortcut(Qt::Key_F1);
-    addItem(aide, "MenuAPropos", [this] { configDialog_->showTab(ConfigDialog::OngletAPropos); });
+    addItem(aide, "MenuAPropos", [this] { configDialog_->showTab(ConfigDialog::AboutTab); });
 }
 
 void MainWindow::buildBackgroundMenu(QMenu* options) {
-    QMenu* fond = addMenu(options, "MenuFond");
+    QMenu* background = addMenu(options, "MenuFond");
     QActionGroup* modes = radioGroup();
     addItem(
-        fond, "MenuFondUni", [this] { plainBackground(); }, modes);
+        background, "MenuFondUni", [this] { plainBackground(); }, modes);
     addItem(
-        fond, "MenuFondDegrade", [this] { gradientBackground(); }, modes);
+        background, "MenuFondDegrade", [this] { gradientBackground(); }, modes);
     addItem(
-        fond, "MenuFondLogo", [this] { logoBackground(); }, modes);
-    fond->addSeparator();
+        background, "MenuFondLogo", [this] { logoBackground(); }, modes);
+    background->addSeparator();
     addItem(
-        fond, "MenuFondCharger", [this] { loadBackgroundPicture(); }, modes);
+        background, "MenuFondCharger", [this] { loadBackgroundPicture(); }, modes);
     // The recent pictures: captions and visibility come with the list.
     for (int i = 1; i <= 10; ++i)
         addItem(
-            fond, "MenuFond" + std::to_string(i), [this, i] { recentBackground(i); }, modes, true,
-            QStringLiteral(" "))
+            background, "MenuFond" + std::to_string(i), [this, i] { recentBackground(i); }, modes,
+            true, QStringLiteral(" "))
             ->setVisible(false);
-    fond->addSeparator();
+    background->addSeparator();
 
-    QMenu* taille = addMenu(fond, "MenuImageFondTaille");
-    QActionGroup* tailles = radioGroup();
-    tailles->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    QMenu* sizeChoice = addMenu(background, "MenuImageFondTaille");
+    QActionGroup* sizeGroup = radioGroup();
+    sizeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     const std::pair<const char*, int> sizes[] = {
         {"MenuTailleNormale", 0},        {"MenuTailleEtiree", 1}, {"MenuTailleAjusteeLargeur", 2},
         {"MenuTailleAjusteeHauteur", 3}, {"MenuTaille25pc", 4},   {"MenuTaille50pc", 5},
@@ -184,16 +184,16 @@ void MainWindow::buildBackgroundMenu(QMenu* options) {
     for (const auto& [id, value] : sizes) {
         const bool member = std::string(id) != "MenuTaille100pc"; // never shows a mark
         addItem(
-            taille, id,
+            sizeChoice, id,
             [this, value = value] {
                 changeBackground([value](BackgroundSettings& b) { b.pictureSize = value; });
             },
-            member ? tailles : nullptr, member);
+            member ? sizeGroup : nullptr, member);
         if (std::string(id) == "MenuTailleAjusteeHauteur" || std::string(id) == "MenuTaille75pc")
-            taille->addSeparator();
+            sizeChoice->addSeparator();
     }
 
-    QMenu* position = addMenu(fond, "MenuImageFondPosition");
+    QMenu* position = addMenu(background, "MenuImageFondPosition");
     addRadios(position, ids::positionH, [this](int v) {
         changeBackground([v](BackgroundSettings& b) { b.pictureAlignH = v; });
     });
@@ -202,7 +202,7 @@ void MainWindow::buildBackgroundMenu(QMenu* options) {
         changeBackground([v](BackgroundSettings& b) { b.pictureAlignV = v; });
     });
 
-    QMenu* imageOptions = addMenu(fond, "MenuImageFondOptions");
+    QMenu* imageOptions = addMenu(background, "MenuImageFondOptions");
     addItem(
         imageOptions, "MenuOptionsMosaique",
         [this] { changeBackground([](BackgroundSettings& b) { b.tiled = !b.tiled; }); }, nullptr,
@@ -215,7 +215,7 @@ void MainWindow::buildBackgroundMenu(QMenu* options) {
         imageOptions, "MenuOptionsNegatif",
         [this] { changeBackground([](BackgroundSettings& b) { b.negative = !b.negative; }); },
         nullptr, true);
-    addItem(fond, "MenuCouleurBordure", [this] { chooseBorderColour(); });
+    addItem(background, "MenuCouleurBordure", [this] { chooseBorderColour(); });
 }
 
 void MainWindow::applyLanguage(int language) {

@@ -19,19 +19,19 @@ NameDialog::NameDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 14);
     layout->setSpacing(8);
-    for (auto& l : lignes_) {
+    for (auto& l : lines_) {
         l = new QLabel(this);
         l->setAlignment(Qt::AlignCenter);
         layout->addWidget(l);
     }
-    QFont big = lignes_[0]->font();
+    QFont big = lines_[0]->font();
     big.setBold(true);
     big.setPointSize(big.pointSize() + 3);
-    lignes_[0]->setFont(big);
-    nom_ = new QLineEdit(this);
-    nom_->setMaxLength(256);
-    nom_->setText(QSysInfo::machineHostName().left(256));
-    layout->addWidget(nom_);
+    lines_[0]->setFont(big);
+    name_ = new QLineEdit(this);
+    name_->setMaxLength(256);
+    name_->setText(QSysInfo::machineHostName().left(256));
+    layout->addWidget(name_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     ok_ = new QPushButton(this);
@@ -48,14 +48,14 @@ NameDialog::NameDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void NameDialog::applyLanguage(int language) {
-    static constexpr const char* lignes[] = {"LabelMsg1", "LabelMsg2", "LabelMsg3"};
-    for (int i = 0; i < 3; ++i) lignes_[i]->setText(dialogCaption(lignes[i], language));
+    static constexpr const char* bandRows[] = {"LabelMsg1", "LabelMsg2", "LabelMsg3"};
+    for (int i = 0; i < 3; ++i) lines_[i]->setText(dialogCaption(bandRows[i], language));
     ok_->setText(dialogCaption("BtnOK", language));
     annuler_->setText(dialogCaption("BtnAnnuler", language));
 }
 
-QString NameDialog::nom() const {
-    return nom_->text();
+QString NameDialog::name() const {
+    return name_->text();
 }
 
 } // namespace kp

@@ -16,12 +16,12 @@ class NameDialog : public QDialog {
   public:
     explicit NameDialog(QWidget* parent = nullptr);
     void applyLanguage(int language);
-    QString nom() const;
-    QLineEdit* champNom() const { return nom_; }
+    QString name() const;
+    QLineEdit* nameField() const { return name_; }
 
   private:
-    std::array<QLabel*, 3> lignes_{};
-    QLineEdit* nom_;
+    std::array<QLabel*, 3> lines_{};
+    QLineEdit* name_;
     QPushButton* ok_;
     QPushButton* annuler_;
 };

@@ -18,12 +18,12 @@ QLabel* etiquette(QWidget* parent, const QString& name, Qt::Alignment align = Qt
     return l;
 }
 
-QString couleurCss(int32_t c) {
+QString cssColour(int32_t c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF).name();
 }
 
 // Invented nicknames of the friends who tried the game first, with their portraits.
-constexpr const char* Surnoms[BetaPanel::Testeurs] = {
+constexpr const char* Nicknames[BetaPanel::Testeurs] = {
     "Pilulix", "Capsulette", "Zigzag", "Frimousse", "Mamie Turbo", "Bidouille", "Capitaine Pixel"};
 
 } // namespace
@@ -43,44 +43,44 @@ ScorePanel::ScorePanel(QWidget* parent) : QFrame(parent) {
     grid->setContentsMargins(12, 8, 12, 10);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
-    titre_ = etiquette(this, QStringLiteral("LabelPalmares"), Qt::AlignHCenter);
-    QFont gras = titre_->font();
+    title_ = etiquette(this, QStringLiteral("LabelPalmares"), Qt::AlignHCenter);
+    QFont gras = title_->font();
     gras.setBold(true);
     QFont grand = gras;
     grand.setPointSizeF(gras.pointSizeF() + 1.5);
-    QFont entree = titre_->font();
-    entree.setPointSizeF(entree.pointSizeF() + 1);
-    QFont entreeGrasse = entree;
-    entreeGrasse.setBold(true);
-    titre_->setFont(grand);
-    titre_->setStyleSheet(QStringLiteral("color: #ffd75a;"));
-    grid->addWidget(titre_, 0, 0, 1, 6);
+    QFont entry = title_->font();
+    entry.setPointSizeF(entry.pointSizeF() + 1);
+    QFont boldEntry = entry;
+    boldEntry.setBold(true);
+    title_->setFont(grand);
+    title_->setStyleSheet(QStringLiteral("color: #ffd75a;"));
+    grid->addWidget(title_, 0, 0, 1, 6);
 
     const char* ids[4] = {"LabelClt", "LabelChampion", "LabelScore", "LabelDate"};
-    const int colonnes[4] = {0, 1, 2, 5};
+    const int columns[4] = {0, 1, 2, 5};
     for (int i = 0; i < 4; ++i) {
         entetes_[i] =
             etiquette(this, QString::fromLatin1(ids[i]), i == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
         entetes_[i]->setFont(gras);
         entetes_[i]->setStyleSheet(QStringLiteral("color: #9fb6e0;"));
-        grid->addWidget(entetes_[i], 1, colonnes[i], 1, i == 2 ? 3 : 1);
+        grid->addWidget(entetes_[i], 1, columns[i], 1, i == 2 ? 3 : 1);
     }
     for (int r = 0; r < 3; ++r) {
-        const QString prefixe = QStringLiteral("Score%1_").arg(r + 1, 2, 10, QLatin1Char('0'));
-        Ligne& l = lignes_[r];
-        l.rang = etiquette(this, QStringLiteral("LabelClt%1").arg(r + 1), Qt::AlignHCenter);
-        l.rang->setText(QString::number(r + 1));
-        l.rang->setFont(entreeGrasse);
-        l.nom = etiquette(this, prefixe + QStringLiteral("Nom"));
-        l.nom->setFont(entreeGrasse);
-        l.niv = etiquette(this, prefixe + QStringLiteral("Niv"), Qt::AlignRight);
+        const QString prefix = QStringLiteral("Score%1_").arg(r + 1, 2, 10, QLatin1Char('0'));
+        ParameterRow& l = lines_[r];
+        l.rank = etiquette(this, QStringLiteral("LabelClt%1").arg(r + 1), Qt::AlignHCenter);
+        l.rank->setText(QString::number(r + 1));
+        l.rank->setFont(boldEntry);
+        l.name = etiquette(this, prefix + QStringLiteral("Nom"));
+        l.name->setFont(boldEntry);
+        l.level = etiquette(this, prefix + QStringLiteral("Niv"), Qt::AlignRight);
         l.barre = etiquette(this, QStringLiteral("LabelBarre%1").arg(r + 1), Qt::AlignHCenter);
         l.barre->setText(QStringLiteral("/"));
-        l.vir = etiquette(this, prefixe + QStringLiteral("Vir"));
-        l.dat = etiquette(this, prefixe + QStringLiteral("Dat"));
-        QLabel* cells[6] = {l.rang, l.nom, l.niv, l.barre, l.vir, l.dat};
+        l.vir = etiquette(this, prefix + QStringLiteral("Vir"));
+        l.date = etiquette(this, prefix + QStringLiteral("Dat"));
+        QLabel* cells[6] = {l.rank, l.name, l.level, l.barre, l.vir, l.date};
         for (int c = 0; c < 6; ++c) {
-            if (c >= 2) cells[c]->setFont(entree);
+            if (c >= 2) cells[c]->setFont(entry);
             grid->addWidget(cells[c], r + 2, c);
         }
         grid->setRowMinimumHeight(r + 2, 26);
@@ -94,22 +94,22 @@ ScorePanel::ScorePanel(QWidget* parent) : QFrame(parent) {
     grid->setRowStretch(5, 1);
 }
 
-void ScorePanel::afficher(const ScoreTable& table, const std::array<int32_t, 5>& couleurs) {
+void ScorePanel::afficher(const ScoreTable& table, const std::array<int32_t, 5>& colours) {
     for (int r = 0; r < 3; ++r) {
-        const ScoreEntry& e = table.Entrees[r];
-        Ligne& l = lignes_[r];
-        l.nom->setText(QString::fromStdString(e.Nom));
-        l.niv->setText(QString::fromStdString(e.Niv));
+        const ScoreEntry& e = table.Entries[r];
+        ParameterRow& l = lines_[r];
+        l.name->setText(QString::fromStdString(e.name));
+        l.level->setText(QString::fromStdString(e.level));
         l.vir->setText(QString::fromStdString(e.Vir));
-        l.dat->setText(QString::fromStdString(e.Dat).trimmed());
-        const QString css = QStringLiteral("color: %1;").arg(couleurCss(couleurs[r]));
-        l.rang->setStyleSheet(css);
-        l.nom->setStyleSheet(css);
+        l.date->setText(QString::fromStdString(e.date).trimmed());
+        const QString css = QStringLiteral("color: %1;").arg(cssColour(colours[r]));
+        l.rank->setStyleSheet(css);
+        l.name->setStyleSheet(css);
     }
 }
 
 void ScorePanel::applyLanguage(int language) {
-    titre_->setText(dialogCaption("LabelPalmares", language));
+    title_->setText(dialogCaption("LabelPalmares", language));
     const char* ids[4] = {"LabelClt", "LabelChampion", "LabelScore", "LabelDate"};
     for (int i = 0; i < 4; ++i) entetes_[i]->setText(dialogCaption(ids[i], language));
 }
@@ -121,29 +121,29 @@ BetaPanel::BetaPanel(QWidget* parent) : QFrame(parent) {
     grid->setContentsMargins(10, 6, 10, 8);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(0);
-    titre_ = etiquette(this, QStringLiteral("LabelBetaTesteurs"), Qt::AlignHCenter);
-    QFont f = titre_->font();
+    title_ = etiquette(this, QStringLiteral("LabelBetaTesteurs"), Qt::AlignHCenter);
+    QFont f = title_->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() + 1.5);
-    titre_->setFont(f);
-    titre_->setStyleSheet(QStringLiteral("color: #ffd75a;"));
-    grid->addWidget(titre_, 0, 0, 1, 8);
+    title_->setFont(f);
+    title_->setStyleSheet(QStringLiteral("color: #ffd75a;"));
+    grid->addWidget(title_, 0, 0, 1, 8);
     for (int k = 0; k < Testeurs; ++k) {
         // Four on the first row, three centred below.
         const int row = k < 4 ? 1 : 3;
         const int col = k < 4 ? 2 * k : 2 * (k - 4) + 1;
         auto* image = etiquette(this, QStringLiteral("ImgTesteur%1").arg(k + 1), Qt::AlignHCenter);
         image->setPixmap(imageTransparente(QStringLiteral(":/dialog/ImgTesteur%1").arg(k + 1)));
-        auto* nom = etiquette(this, QStringLiteral("LabelTesteur%1").arg(k + 1), Qt::AlignHCenter);
-        nom->setText(QString::fromLatin1(Surnoms[k]));
+        auto* name = etiquette(this, QStringLiteral("LabelTesteur%1").arg(k + 1), Qt::AlignHCenter);
+        name->setText(QString::fromLatin1(Nicknames[k]));
         grid->addWidget(image, row, col, 1, 2);
-        grid->addWidget(nom, row + 1, col, 1, 2, Qt::AlignHCenter | Qt::AlignTop);
+        grid->addWidget(name, row + 1, col, 1, 2, Qt::AlignHCenter | Qt::AlignTop);
     }
     for (int c = 0; c < 8; ++c) grid->setColumnStretch(c, 1);
 }
 
 void BetaPanel::applyLanguage(int language) {
-    titre_->setText(dialogCaption("LabelBetaTesteurs", language));
+    title_->setText(dialogCaption("LabelBetaTesteurs", language));
 }
 
 } // namespace kp

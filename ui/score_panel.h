@@ -18,16 +18,16 @@ class ScorePanel : public QFrame {
     explicit ScorePanel(QWidget* parent = nullptr);
 
     // Shows the table; ranks and names 1 to 3 take the smiley colours 1 to 3 (0x00BBGGRR).
-    void afficher(const ScoreTable& table, const std::array<int32_t, 5>& couleurs);
+    void afficher(const ScoreTable& table, const std::array<int32_t, 5>& colours);
     void applyLanguage(int language);
 
   private:
-    QLabel* titre_;
+    QLabel* title_;
     std::array<QLabel*, 4> entetes_{}; // Clt, Champion(ne), Score, Date
-    struct Ligne {
-        QLabel *rang, *nom, *niv, *barre, *vir, *dat;
+    struct ParameterRow {
+        QLabel *rank, *name, *level, *barre, *vir, *date;
     };
-    std::array<Ligne, 3> lignes_{};
+    std::array<ParameterRow, 3> lines_{};
 };
 
 class BetaPanel : public QFrame {
@@ -37,7 +37,7 @@ class BetaPanel : public QFrame {
     void applyLanguage(int language);
 
   private:
-    QLabel* titre_;
+    QLabel* title_;
 };
 
 // The dark scoreboard look both panels share.

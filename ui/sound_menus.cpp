@@ -20,30 +20,30 @@ const std::pair<int, const char*> tunes[] = {
 } // namespace
 
 void MainWindow::buildSoundMenus(QMenu* options) {
-    QMenu* son = addMenu(options, "MenuSon");
-    addRadios(son, ids::son, [this](int v) { chooseSoundOutput(v); });
-    son->addSeparator();
-    QMenu* waveVolume = addMenu(son, "MenuSonVolume");
+    QMenu* output = addMenu(options, "MenuSon");
+    addRadios(output, ids::output, [this](int v) { chooseSoundOutput(v); });
+    output->addSeparator();
+    QMenu* waveVolume = addMenu(output, "MenuSonVolume");
     addRadios(waveVolume, ids::waveVolume, [this](int v) {
         settings_.effectsVolume = v;
-        sound_.ModifierWaveVolume(v);
+        sound_.setEffectsVolume(v);
     });
 
-    QMenu* musique = addMenu(options, "MenuMusique");
+    QMenu* tune = addMenu(options, "MenuMusique");
     QActionGroup* morceaux = radioGroup();
     addItem(
-        musique, "MenuMusiquePas", [this] { chooseTune(0); }, morceaux);
+        tune, "MenuMusiquePas", [this] { chooseTune(0); }, morceaux);
     for (const auto& [value, text] : tunes)
         addItem(
-            musique, "MenuMusique" + std::to_string(value), [this, v = value] { chooseTune(v); },
+            tune, "MenuMusique" + std::to_string(value), [this, v = value] { chooseTune(v); },
             morceaux, true, QString::fromUtf8(text));
-    musique->addSeparator();
-    QMenu* midiVolume = addMenu(musique, "MenuMusiqueVolume");
+    tune->addSeparator();
+    QMenu* midiVolume = addMenu(tune, "MenuMusiqueVolume");
     addRadios(midiVolume, ids::midiVolume, [this](int v) {
         settings_.musicVolume = v;
-        sound_.ModifierMidiVolume(v);
+        sound_.setMusicVolume(v);
     });
-    QMenu* musicOptions = addMenu(musique, "MenuMusiqueOptions");
+    QMenu* musicOptions = addMenu(tune, "MenuMusiqueOptions");
     addItem(
         musicOptions, "MenuMusiqueBoucle",
         [this] {
@@ -55,31 +55,31 @@ void MainWindow::buildSoundMenus(QMenu* options) {
     sound_.music().setLoadingWindow([this](bool show) {
         if (!loadingWindow_) loadingWindow_ = std::make_unique<LoadingWindow>();
         if (show)
-            static_cast<LoadingWindow*>(loadingWindow_.get())->montrer(language());
+            static_cast<LoadingWindow*>(loadingWindow_.get())->shown(language());
         else
             loadingWindow_->hide();
     });
 }
 
-void MainWindow::chooseSoundOutput(int son) {
-    settings_.soundOutput = son;
-    sound_.effects().setSon(son);
-    check(ids::son[son]);
+void MainWindow::chooseSoundOutput(int output) {
+    settings_.soundOutput = output;
+    sound_.effects().setOutput(output);
+    check(ids::output[output]);
     // The effect volume means something for the loudspeakers only.
-    menus_["MenuSonVolume"]->setEnabled(son == 1);
+    menus_["MenuSonVolume"]->setEnabled(output == 1);
 }
 
-void MainWindow::chooseTune(int musique) {
-    settings_.music = musique;
-    const bool enabled = musique != 0;
-    check(enabled ? "MenuMusique" + std::to_string(musique) : std::string("MenuMusiquePas"));
+void MainWindow::chooseTune(int tune) {
+    settings_.music = tune;
+    const bool enabled = tune != 0;
+    check(enabled ? "MenuMusique" + std::to_string(tune) : std::string("MenuMusiquePas"));
     menus_["MenuMusiqueVolume"]->setEnabled(enabled);
     menus_["MenuMusiqueOptions"]->setEnabled(enabled);
     if (!enabled) {
         sound_.music().stopMusic();
         return;
     }
-    if (const auto failure = sound_.music().playTune(musique, language()))
+    if (const auto failure = sound_.music().playTune(tune, language()))
         platform_.message(this, *failure);
 }
 
@@ -87,9 +87,9 @@ void MainWindow::chooseTune(int musique) {
 void MainWindow::applySound() {
     chooseSoundOutput(settings_.soundOutput);
     check(ids::waveVolume[settings_.effectsVolume]);
-    sound_.ModifierWaveVolume(settings_.effectsVolume);
+    sound_.setEffectsVolume(settings_.effectsVolume);
     check(ids::midiVolume[settings_.musicVolume]);
-    sound_.ModifierMidiVolume(settings_.musicVolume);
+    sound_.setMusicVolume(settings_.musicVolume);
     check("MenuMusiqueBoucle", settings_.loopMusic);
     chooseTune(settings_.music);
 }

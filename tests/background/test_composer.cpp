@@ -51,7 +51,7 @@ TEST_F(Composer, GradientRunsFromTheFirstColourAtTheTop) {
     settings.gradientTop = MakeColour(0, 0, 0);
     settings.gradientBottom = MakeColour(255, 255, 255);
     EXPECT_EQ(composer.composeBackground(settings, 20, 256, KeepPicture, 0).checked,
-              ModeItem::Degrade);
+              ModeItem::paintGradient);
     EXPECT_EQ(bg().pixel(19, 0), MakeColour(0, 0, 0));
     EXPECT_EQ(bg().pixel(5, 100), MakeColour(100, 100, 100));
     EXPECT_EQ(bg().pixel(0, 255), MakeColour(255, 255, 255));
@@ -87,8 +87,8 @@ TEST_F(Composer, NormalSizeIsCentredOverTheBorderColour) {
 
 TEST_F(Composer, RightAndBottomPositions) {
     const Bitmap24 pic = test::Pattern(4, 2);
-    settings.pictureAlignH = PositionFin;
-    settings.pictureAlignV = PositionFin;
+    settings.pictureAlignH = AlignEnd;
+    settings.pictureAlignV = AlignEnd;
     Open(WriteBmp("p.bmp", pic), 10, 6);
     EXPECT_EQ(bg().pixel(6, 4), pic.pixel(0, 0));
     EXPECT_EQ(bg().pixel(9, 5), pic.pixel(3, 1));
@@ -96,7 +96,7 @@ TEST_F(Composer, RightAndBottomPositions) {
 
 TEST_F(Composer, DoubleSizeRepeatsPixelsAndCropsWhenLargerThanTheClient) {
     const Bitmap24 pic = test::Pattern(300, 200);
-    settings.pictureSize = Taille200pc; // 600 x 400, placed at (-235, -30)
+    settings.pictureSize = Size200; // 600 x 400, placed at (-235, -30)
     const Composition c = Open(WriteBmp("p.bmp", pic), 130, 340);
     EXPECT_EQ(c.borderColourEnabled, false);
     for (int y : {0, 1, 2, 171, 339})
@@ -109,8 +109,8 @@ TEST_F(Composer, ShrinkingAveragesTheCoveredPixels) {
     const int reds[2][4] = {{10, 11, 200, 0}, {10, 11, 100, 0}};
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 4; ++x) pic.setPixel(x, y, MakeColour(reds[y][x], 0, 0));
-    settings.pictureSize = Taille50pc; // 2 x 1
-    settings.pictureAlignH = settings.pictureAlignV = PositionDebut;
+    settings.pictureSize = Size50; // 2 x 1
+    settings.pictureAlignH = settings.pictureAlignV = AlignStart;
     Open(WriteBmp("p.bmp", pic), 3, 1);
     EXPECT_EQ(bg().pixel(0, 0), MakeColour(11, 0, 0)); // 10.5 rounds up
     EXPECT_EQ(bg().pixel(1, 0), MakeColour(75, 0, 0));
@@ -136,7 +136,7 @@ TEST_F(Composer, GreyThenNegativeApplyToThePictureOnly) {
 }
 
 TEST_F(Composer, PictureScaledToNothingLeavesTheBorderEvenWhenTiled) {
-    settings.pictureSize = Taille25pc;
+    settings.pictureSize = Size25;
     settings.tiled = true;
     settings.borderColour = MakeColour(5, 5, 5);
     const Composition c = Open(WriteBmp("tiny.bmp", test::Pattern(3, 3)), 30, 20);
@@ -146,7 +146,7 @@ TEST_F(Composer, PictureScaledToNothingLeavesTheBorderEvenWhenTiled) {
 }
 
 TEST_F(Composer, BorderItemFollowsCoverageWhateverThePosition) {
-    settings.pictureAlignH = PositionFin;
+    settings.pictureAlignH = AlignEnd;
     EXPECT_EQ(Open(WriteBmp("a.bmp", test::Pattern(10, 6)), 10, 6).borderColourEnabled, false);
     EXPECT_EQ(Open(WriteBmp("b.bmp", test::Pattern(9, 6)), 10, 6).borderColourEnabled, true);
 }
@@ -156,7 +156,7 @@ TEST_F(Composer, IdemComposesAgainFromThePictureInHand) {
     const std::string path = WriteBmp("p.bmp", pic);
     Open(path, 10, 6);
     std::filesystem::remove(path);
-    settings.pictureAlignH = settings.pictureAlignV = PositionDebut;
+    settings.pictureAlignH = settings.pictureAlignV = AlignStart;
     const Composition c = Again(8, 8);
     EXPECT_TRUE(c.composed);
     EXPECT_EQ(c.checked, ModeItem::Ouvrir);
@@ -220,7 +220,7 @@ TEST_F(Composer, UnknownModeShowsTheLogo) {
 TEST_F(Composer, SmallJpegIsReadAgainWholeWhenShownLarger) {
     const std::string path = dir.path("photo.jpg");
     test::WriteBytes(path, test::SolidJpeg(160, 80, MakeColour(30, 160, 90)));
-    settings.pictureSize = Taille25pc;
+    settings.pictureSize = Size25;
     Open(path, 40, 20);
     ASSERT_TRUE(composer.picture());
     EXPECT_EQ(composer.picture()->reduction, 4);
@@ -235,7 +235,7 @@ TEST_F(Composer, SmallJpegIsReadAgainWholeWhenShownLarger) {
 TEST_F(Composer, SmallJpegWhoseFileWentIsStretchedFromTheCopyInHand) {
     const std::string path = dir.path("photo.jpg");
     test::WriteBytes(path, test::SolidJpeg(160, 80, MakeColour(200, 40, 40)));
-    settings.pictureSize = Taille25pc;
+    settings.pictureSize = Size25;
     Open(path, 40, 20);
     std::filesystem::remove(path);
     settings.pictureSize = NormalSize;
@@ -249,15 +249,15 @@ TEST_F(Composer, SmallJpegWhoseFileWentIsStretchedFromTheCopyInHand) {
 TEST_F(Composer, LargePictureIsDecodedOnlyAsFarAsItShows) {
     const std::string path = dir.path("large.jpg");
     test::WriteBytes(path, test::SolidJpeg(3000, 2000, MakeColour(90, 150, 210), 95, true));
-    for (int taille = NormalSize; taille <= Taille200pc; ++taille) {
-        for (bool mosaique : {false, true}) {
-            settings.pictureSize = taille;
-            settings.tiled = mosaique;
+    for (int sizeChoice = NormalSize; sizeChoice <= Size200; ++sizeChoice) {
+        for (bool tiled : {false, true}) {
+            settings.pictureSize = sizeChoice;
+            settings.tiled = tiled;
             Open(path, 130, 340);
             ASSERT_TRUE(composer.picture());
             const Bitmap24& kept = composer.picture()->pixels;
-            EXPECT_LE(int64_t{kept.width} * kept.height, 4 * 130 * 340) << taille << mosaique;
-            EXPECT_NEAR(GreenOf(bg().pixel(65, 170)), 150, 3) << taille << mosaique;
+            EXPECT_LE(int64_t{kept.width} * kept.height, 4 * 130 * 340) << sizeChoice << tiled;
+            EXPECT_NEAR(GreenOf(bg().pixel(65, 170)), 150, 3) << sizeChoice << tiled;
         }
     }
 }
@@ -300,7 +300,7 @@ TEST_F(Composer, FileGoneShowsWhatIsInHandAndTheBorderElsewhere) {
     settings.borderColour = MakeColour(1, 2, 3);
     Open(path, 130, 140); // centred: columns 85 to 214 and rows 30 to 169 show
     std::filesystem::remove(path);
-    settings.pictureAlignH = settings.pictureAlignV = PositionDebut;
+    settings.pictureAlignH = settings.pictureAlignV = AlignStart;
     EXPECT_TRUE(Again(130, 140).composed);
     EXPECT_EQ(bg().pixel(85, 30), pic.pixel(85, 30));
     EXPECT_EQ(bg().pixel(129, 139), pic.pixel(129, 139));

@@ -26,41 +26,41 @@ TEST(MulDiv, UsesA64BitProductAndFailsWithMinusOne) {
     EXPECT_EQ(MulDiv(2'000'000'000, 2, 1), -1); // does not fit in 32 bits
 }
 
-TEST(Degrade, BlackToWhiteOn256RowsGivesRowIItsOwnGrey) {
+TEST(paintGradient, BlackToWhiteOn256RowsGivesRowIItsOwnGrey) {
     Bitmap24 bmp = Bitmap24::Make(3, 256);
-    Degrade(bmp, Grey(0), Grey(255));
+    paintGradient(bmp, Grey(0), Grey(255));
     for (int y = 0; y < 256; ++y) {
         EXPECT_EQ(bmp.pixel(0, y), Grey(y)) << "row " << y;
         EXPECT_EQ(bmp.pixel(2, y), Grey(y)) << "row " << y;
     }
 }
 
-TEST(Degrade, ComponentsFollowMulDivOf255ThBothWays) {
+TEST(paintGradient, ComponentsFollowMulDivOf255ThBothWays) {
     // 512 rows: band i covers rows 2i and 2i + 1.
     Bitmap24 bmp = Bitmap24::Make(1, 512);
-    Degrade(bmp, MakeColour(10, 200, 30), MakeColour(250, 0, 30));
+    paintGradient(bmp, MakeColour(10, 200, 30), MakeColour(250, 0, 30));
     EXPECT_EQ(bmp.pixel(0, 0), MakeColour(10, 200, 30));
     EXPECT_EQ(bmp.pixel(0, 2), MakeColour(11, 199, 30));    // +0.94 -> 1, -0.78 -> -1
     EXPECT_EQ(bmp.pixel(0, 257), MakeColour(130, 100, 30)); // +120.47, -100.39
     EXPECT_EQ(bmp.pixel(0, 511), MakeColour(250, 0, 30));
 }
 
-TEST(Degrade, ShortBitmapSkipsBandsAndRoundsBandEdges) {
+TEST(paintGradient, ShortBitmapSkipsBandsAndRoundsBandEdges) {
     // 100 rows: band 0 ends at 0.39 -> 0 and is empty, so the top row holds band 1; band 31 spans
     // row 12 (12.1 -> 12 .. 12.5 -> 13), bands 32 and 33 are empty, band 34 spans row 13, and the
     // last band starts at 99.6 -> 100 so the bottom row holds band 254. Truncating instead of
     // rounding would give rows 12 and 13 other bands.
     Bitmap24 bmp = Bitmap24::Make(2, 100);
-    Degrade(bmp, Grey(0), Grey(255));
+    paintGradient(bmp, Grey(0), Grey(255));
     EXPECT_EQ(bmp.pixel(1, 0), Grey(1));
     EXPECT_EQ(bmp.pixel(1, 12), Grey(31));
     EXPECT_EQ(bmp.pixel(1, 13), Grey(34));
     EXPECT_EQ(bmp.pixel(1, 99), Grey(254));
 }
 
-TEST(Degrade, TallBitmapRepeatsBandsAndEndsOnTheEndColour) {
+TEST(paintGradient, TallBitmapRepeatsBandsAndEndsOnTheEndColour) {
     Bitmap24 bmp = Bitmap24::Make(1, 1000);
-    Degrade(bmp, MakeColour(255, 0, 100), MakeColour(0, 255, 100));
+    paintGradient(bmp, MakeColour(255, 0, 100), MakeColour(0, 255, 100));
     EXPECT_EQ(bmp.pixel(0, 0), MakeColour(255, 0, 100));
     EXPECT_EQ(bmp.pixel(0, 3), MakeColour(255, 0, 100)); // band 0 covers rows 0..3
     EXPECT_EQ(bmp.pixel(0, 4), MakeColour(254, 1, 100));
@@ -123,7 +123,7 @@ TEST(Hsv, RebuildsEverySectorAndGreys) {
     EXPECT_EQ(HsvToRgb({0, 0, 300}), Grey(255));               // clamped
 }
 
-class BmpCouleurTest : public ::testing::Test {
+class TintTest : public ::testing::Test {
   protected:
     Bitmap24 source = Bitmap24::Make(3, 2);
     Bitmap24 dest = Bitmap24::Filled(3, 2, MakeColour(1, 2, 3));
@@ -137,13 +137,13 @@ class BmpCouleurTest : public ::testing::Test {
     }
 };
 
-TEST_F(BmpCouleurTest, TakesTheTargetHueAndKeepsSaturationAndValue) {
+TEST_F(TintTest, TakesTheTargetHueAndKeepsSaturationAndValue) {
     tintBitmap(MakeColour(0, 0, 255), source, dest);
     EXPECT_EQ(dest.pixel(0, 0), MakeColour(51, 51, 200));
     EXPECT_EQ(dest.pixel(0, 1), MakeColour(0, 0, 254)); // near-red is recoloured
 }
 
-TEST_F(BmpCouleurTest, GreysStayGreyAndKeyRedIsNeverWritten) {
+TEST_F(TintTest, GreysStayGreyAndKeyRedIsNeverWritten) {
     tintBitmap(MakeColour(0, 0, 255), source, dest);
     EXPECT_EQ(dest.pixel(1, 0), Grey(128));
     EXPECT_EQ(dest.pixel(1, 1), Grey(255));
@@ -151,18 +151,18 @@ TEST_F(BmpCouleurTest, GreysStayGreyAndKeyRedIsNeverWritten) {
     EXPECT_EQ(dest.pixel(2, 0), MakeColour(1, 2, 3));
 }
 
-TEST_F(BmpCouleurTest, GreyTargetTurnsColoursToTheGreyOfTheirValue) {
+TEST_F(TintTest, GreyTargetTurnsColoursToTheGreyOfTheirValue) {
     tintBitmap(MakeColour(90, 90, 90), source, dest);
     EXPECT_EQ(dest.pixel(0, 0), Grey(200));
     EXPECT_EQ(dest.pixel(0, 1), Grey(254));
 }
 
-TEST_F(BmpCouleurTest, RedTargetUsesHue360) {
+TEST_F(TintTest, RedTargetUsesHue360) {
     tintBitmap(KeyRed, source, dest);
     EXPECT_EQ(dest.pixel(0, 0), MakeColour(200, 51, 51));
 }
 
-TEST_F(BmpCouleurTest, SmallerSourceRecoloursOnlyTheSharedArea) {
+TEST_F(TintTest, SmallerSourceRecoloursOnlyTheSharedArea) {
     Bitmap24 small = Bitmap24::Filled(1, 1, MakeColour(0, 255, 0));
     tintBitmap(MakeColour(0, 0, 255), small, dest);
     EXPECT_EQ(dest.pixel(0, 0), MakeColour(0, 0, 255));

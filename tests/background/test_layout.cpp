@@ -12,21 +12,21 @@ TEST(ScaledSize, EverySizeFromAPictureAndAClient) {
     EXPECT_EQ(ScaledSize(Stretched, pic, client), (Size64{450, 340}));
     EXPECT_EQ(ScaledSize(FitWidth, pic, client), (Size64{450, 300}));
     EXPECT_EQ(ScaledSize(FitHeight, pic, client), (Size64{510, 340}));
-    EXPECT_EQ(ScaledSize(Taille25pc, pic, client), (Size64{75, 50}));
-    EXPECT_EQ(ScaledSize(Taille50pc, pic, client), (Size64{150, 100}));
-    EXPECT_EQ(ScaledSize(Taille75pc, pic, client), (Size64{225, 150}));
-    EXPECT_EQ(ScaledSize(Taille150pc, pic, client), (Size64{450, 300}));
-    EXPECT_EQ(ScaledSize(Taille200pc, pic, client), (Size64{600, 400}));
+    EXPECT_EQ(ScaledSize(Size25, pic, client), (Size64{75, 50}));
+    EXPECT_EQ(ScaledSize(Size50, pic, client), (Size64{150, 100}));
+    EXPECT_EQ(ScaledSize(Size75, pic, client), (Size64{225, 150}));
+    EXPECT_EQ(ScaledSize(Size150, pic, client), (Size64{450, 300}));
+    EXPECT_EQ(ScaledSize(Size200, pic, client), (Size64{600, 400}));
 }
 
 TEST(ScaledSize, DivisionsTruncate) {
     const Size64 pic{301, 203}, client{450, 340};
     EXPECT_EQ(ScaledSize(FitWidth, pic, client), (Size64{450, 303}));  // 303.5
     EXPECT_EQ(ScaledSize(FitHeight, pic, client), (Size64{504, 340})); // 504.1
-    EXPECT_EQ(ScaledSize(Taille25pc, pic, client), (Size64{75, 50}));
-    EXPECT_EQ(ScaledSize(Taille75pc, pic, client), (Size64{225, 152}));
-    EXPECT_EQ(ScaledSize(Taille150pc, pic, client), (Size64{451, 304}));
-    EXPECT_EQ(ScaledSize(Taille25pc, Size64{3, 3}, client), (Size64{0, 0}));
+    EXPECT_EQ(ScaledSize(Size25, pic, client), (Size64{75, 50}));
+    EXPECT_EQ(ScaledSize(Size75, pic, client), (Size64{225, 152}));
+    EXPECT_EQ(ScaledSize(Size150, pic, client), (Size64{451, 304}));
+    EXPECT_EQ(ScaledSize(Size25, Size64{3, 3}, client), (Size64{0, 0}));
 }
 
 TEST(ScaledSize, NoPictureOrUnknownSizeGivesNothing) {
@@ -52,13 +52,13 @@ TEST(PlacedSize, TileWithoutAreaPlacesNothing) {
 }
 
 TEST(Offset, LeftCentredRightWithTruncationTowardZero) {
-    EXPECT_EQ(Offset(PositionDebut, 130, 100), 0);
-    EXPECT_EQ(Offset(PositionCentre, 130, 100), 15);
-    EXPECT_EQ(Offset(PositionFin, 130, 100), 30);
-    EXPECT_EQ(Offset(PositionCentre, 130, 230), -50); // 100 wider than the client
-    EXPECT_EQ(Offset(PositionCentre, 130, 231), -50); // -50.5 truncates toward zero
-    EXPECT_EQ(Offset(PositionFin, 130, 231), -101);
-    EXPECT_EQ(PlacedOrigin(PositionFin, PositionDebut, Size64{130, 340}, Size64{100, 300}),
+    EXPECT_EQ(Offset(AlignStart, 130, 100), 0);
+    EXPECT_EQ(Offset(AlignCentre, 130, 100), 15);
+    EXPECT_EQ(Offset(AlignEnd, 130, 100), 30);
+    EXPECT_EQ(Offset(AlignCentre, 130, 230), -50); // 100 wider than the client
+    EXPECT_EQ(Offset(AlignCentre, 130, 231), -50); // -50.5 truncates toward zero
+    EXPECT_EQ(Offset(AlignEnd, 130, 231), -101);
+    EXPECT_EQ(PlacedOrigin(AlignEnd, AlignStart, Size64{130, 340}, Size64{100, 300}),
               (Point64{30, 0}));
 }
 
@@ -90,8 +90,8 @@ TEST(BorderVisible, OnlyWhenThePlacedPictureLeavesSomeClientUncovered) {
 
 TEST(LayOutPicture, TilingAlwaysCoversSoNoBorderShows) {
     PictureOptions o;
-    o.taille = Taille25pc;
-    o.mosaique = true;
+    o.sizeChoice = Size25;
+    o.tiled = true;
     for (int64_t w : {4, 7, 40, 123, 999}) {
         const PictureLayout l = LayOutPicture(o, Size64{w, w + 3}, Size64{130, 340});
         EXPECT_FALSE(BorderVisible(l.placed, Size64{130, 340})) << w;

@@ -20,7 +20,7 @@ namespace {
 ScoreTable Table(std::initializer_list<ScoreEntry> entries) {
     ScoreTable t;
     size_t i = 0;
-    for (const ScoreEntry& e : entries) t.Entrees[i++] = e;
+    for (const ScoreEntry& e : entries) t.Entries[i++] = e;
     return t;
 }
 
@@ -42,30 +42,30 @@ TEST(ScoresOrder, EmptyTableTakesTheFirstGamesInOrder) {
     EXPECT_EQ(insertScore(t, 1, 7, "A", "d1"), 1);
     EXPECT_EQ(insertScore(t, 1, 9, "B", "d2"), 2); // more smileys left: below
     EXPECT_EQ(insertScore(t, 2, 9, "C", "d3"), 1);
-    EXPECT_EQ(t.Entrees[0], (ScoreEntry{"2", "9", "C", "d3"}));
-    EXPECT_EQ(t.Entrees[1], (ScoreEntry{"1", "7", "A", "d1"}));
-    EXPECT_EQ(t.Entrees[2], (ScoreEntry{"1", "9", "B", "d2"}));
+    EXPECT_EQ(t.Entries[0], (ScoreEntry{"2", "9", "C", "d3"}));
+    EXPECT_EQ(t.Entries[1], (ScoreEntry{"1", "7", "A", "d1"}));
+    EXPECT_EQ(t.Entries[2], (ScoreEntry{"1", "9", "B", "d2"}));
 }
 
 TEST(ScoresOrder, EqualGameStaysBelowTheOlderOne) {
     ScoreTable t = Table({{"5", "3", "Old", "x"}});
     ScoreTable tie = t;
     EXPECT_EQ(insertScore(tie, 5, 3, "New", "y"), 2);
-    EXPECT_EQ(tie.Entrees[0].Nom, "Old");
-    EXPECT_EQ(tie.Entrees[1].Nom, "New");
+    EXPECT_EQ(tie.Entries[0].name, "Old");
+    EXPECT_EQ(tie.Entries[1].name, "New");
 
     ScoreTable better = t;
     EXPECT_EQ(insertScore(better, 5, 2, "New", "y"), 1);
-    EXPECT_EQ(better.Entrees[0].Nom, "New");
-    EXPECT_EQ(better.Entrees[1].Nom, "Old");
+    EXPECT_EQ(better.Entries[0].name, "New");
+    EXPECT_EQ(better.Entries[1].name, "Old");
 }
 
 TEST(ScoresOrder, FullTableShiftsWholeEntriesAndDropsTheLast) {
     ScoreTable t = Table({{"9", "0", "A", "a"}, {"7", "4", "B", "b"}, {"3", "1", "C", "c"}});
     EXPECT_EQ(insertScore(t, 7, 2, "N", "n"), 2);
-    EXPECT_EQ(t.Entrees[0], (ScoreEntry{"9", "0", "A", "a"}));
-    EXPECT_EQ(t.Entrees[1], (ScoreEntry{"7", "2", "N", "n"}));
-    EXPECT_EQ(t.Entrees[2], (ScoreEntry{"7", "4", "B", "b"}));
+    EXPECT_EQ(t.Entries[0], (ScoreEntry{"9", "0", "A", "a"}));
+    EXPECT_EQ(t.Entries[1], (ScoreEntry{"7", "2", "N", "n"}));
+    EXPECT_EQ(t.Entries[2], (ScoreEntry{"7", "4", "B", "b"}));
 
     const ScoreTable before = t;
     EXPECT_EQ(insertScore(t, 7, 4, "Z", "z"), 0);
@@ -79,7 +79,7 @@ TEST(ScoresQualification, ThirdEntryDecidesAndCheatingNeverQualifies) {
     EXPECT_TRUE(qualifiesForScores(t, 5, 2, false));
     EXPECT_TRUE(qualifiesForScores(t, 6, 50, false));
     EXPECT_FALSE(qualifiesForScores(t, 60, 0, true));
-    t.Entrees[2].Niv = "n/a"; // text that is no number counts as 0
+    t.Entries[2].level = "n/a"; // text that is no number counts as 0
     EXPECT_TRUE(qualifiesForScores(t, 1, 9, false));
 }
 
@@ -92,8 +92,8 @@ TEST(ScoresFile, InsertionRewritesOnlyTheScoresKeys) {
     ASSERT_TRUE(kp::loadSettings(s, file).ok());
 
     kp::ScoreUpdate r = kp::enterScore(s.scores, file, 4, 2, "Ana", " d");
-    EXPECT_EQ(r.rang, 1);
-    EXPECT_TRUE(r.fichier.ok());
+    EXPECT_EQ(r.rank, 1);
+    EXPECT_TRUE(r.file.ok());
 
     const std::string text = ReadText(file);
     EXPECT_EQ(Sections(text), (std::vector<std::string>{"Options", "Scores", "Divers"}));
@@ -110,7 +110,7 @@ TEST(ScoresFile, GameThatEntersNothingWritesNothing) {
     TempDir dir;
     ScoreTable t = Table({{"9", "0", "A", ""}, {"8", "0", "B", ""}, {"5", "3", "C", ""}});
     kp::ScoreUpdate r = kp::enterScore(t, dir / "kp.ini", 2, 0, "N", "");
-    EXPECT_EQ(r.rang, 0);
+    EXPECT_EQ(r.rank, 0);
     EXPECT_FALSE(fs::exists(dir / "kp.ini"));
 }
 
@@ -138,8 +138,8 @@ TEST(ScoresFile, WriteFailureIsReported) {
     WriteText(dir / "plain", "");
     ScoreTable t;
     kp::ScoreUpdate r = kp::enterScore(t, dir / "plain" / "kp.ini", 1, 0, "N", "");
-    EXPECT_EQ(r.rang, 1);
-    EXPECT_FALSE(r.fichier.ok());
+    EXPECT_EQ(r.rank, 1);
+    EXPECT_FALSE(r.file.ok());
 }
 
 // Two copies of the game on one settings file: each writes the table at once when a score is
@@ -153,10 +153,10 @@ TEST(ScoresTwoCopies, EachWriteKeepsTheOtherCopysEntriesInRankOrder) {
     ASSERT_TRUE(kp::loadSettings(mine, file).ok());
     ASSERT_TRUE(kp::loadSettings(theirs, file).ok());
 
-    ASSERT_TRUE(kp::enterScore(theirs.scores, file, 6, 0, "Ana", "d1").fichier.ok());
+    ASSERT_TRUE(kp::enterScore(theirs.scores, file, 6, 0, "Ana", "d1").file.ok());
     // The same game as Ana's entered later here ranks below hers; the old entry falls off.
     kp::ScoreUpdate r = kp::enterScore(mine.scores, file, 6, 0, "Bob", "d2");
-    EXPECT_TRUE(r.fichier.ok());
+    EXPECT_TRUE(r.file.ok());
     const ScoreTable merged =
         Table({{"6", "0", "Ana", "d1"}, {"6", "0", "Bob", "d2"}, {"5", "2", "Pat", "d0"}});
     EXPECT_EQ(mine.scores, merged); // the window shows what the file now holds
@@ -175,7 +175,7 @@ TEST(ScoresTwoCopies, EntryKnownToBothIsNotDoubledAndErasingHoldsInTheOther) {
     TempDir dir;
     const fs::path file = dir / "kp.ini";
     kp::Settings first;
-    ASSERT_TRUE(kp::enterScore(first.scores, file, 4, 1, "Zoé", " d").fichier.ok());
+    ASSERT_TRUE(kp::enterScore(first.scores, file, 4, 1, "Zoé", " d").file.ok());
     kp::Settings second;
     ASSERT_TRUE(kp::loadSettings(second, file).ok());
     ASSERT_TRUE(kp::saveSettings(first, file).ok());
@@ -223,7 +223,7 @@ TEST(ScoresTwoCopies, ScoreEnteredByOneProcessSurvivesTheOthersClose) {
         kp::Settings s;
         const bool read = kp::loadSettings(s, file).ok();
         const kp::ScoreUpdate r = kp::enterScore(s.scores, file, 4, 1, "New", "d");
-        ::_exit(read && r.rang == 1 && r.fichier.ok() ? 0 : 1);
+        ::_exit(read && r.rank == 1 && r.file.ok() ? 0 : 1);
     }
     int status = -1;
     ASSERT_EQ(::waitpid(player, &status, 0), player);

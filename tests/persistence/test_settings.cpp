@@ -102,9 +102,9 @@ TEST(SettingsLoad, GarbageReadsAsDefaultAndNamesIgnoreCase) {
     EXPECT_EQ(s.effectsVolume, 2);
     EXPECT_EQ(s.parameters.columns, 10);
     EXPECT_EQ(s.parameters.rows, 18);
-    EXPECT_EQ(s.scores.Entrees[0].Niv, "0");
-    EXPECT_EQ(s.scores.Entrees[0].Vir, "7");
-    EXPECT_EQ(s.scores.Entrees[0].Nom, "Zoé"); // blanks around a value are no part of it
+    EXPECT_EQ(s.scores.Entries[0].level, "0");
+    EXPECT_EQ(s.scores.Entries[0].Vir, "7");
+    EXPECT_EQ(s.scores.Entries[0].name, "Zoé"); // blanks around a value are no part of it
 }
 
 TEST(SettingsLoad, UnusableFontFallsBackWhole) {
@@ -146,9 +146,9 @@ TEST(SettingsLoad, OldWindowsFileReadsAsUtf8AndIsWrittenBackByteForByte) {
     ASSERT_TRUE(loadSettings(s, file).ok());
     EXPECT_EQ(s.recentPictures[0], "C:\\Images\\été.jpg");
     EXPECT_EQ(s.messageFont, "Trébuchet");
-    EXPECT_EQ(s.scores.Entrees[0].Nom, "Zoé");
-    EXPECT_EQ(s.scores.Entrees[0].Dat, "03 févr. 2004  -  10h20");
-    EXPECT_EQ(s.scores.Entrees[1].Dat, "24 déc. 2003  -  23h59");
+    EXPECT_EQ(s.scores.Entries[0].name, "Zoé");
+    EXPECT_EQ(s.scores.Entries[0].date, "03 févr. 2004  -  10h20");
+    EXPECT_EQ(s.scores.Entries[1].date, "24 déc. 2003  -  23h59");
     ASSERT_TRUE(saveSettings(s, file).ok());
     EXPECT_EQ(ReadText(file), old);
 }
@@ -252,7 +252,7 @@ TEST(SettingsSave, RoundTripKeepsEveryValue) {
     s.messageFontSize = 22;
     s.parameters.rows = 99;
     s.parameters.colours = 5;
-    s.scores.Entrees[0] = {"12", "3", "Zoé", " 07 janv. 2024  -  08h05"};
+    s.scores.Entries[0] = {"12", "3", "Zoé", " 07 janv. 2024  -  08h05"};
 
     ASSERT_TRUE(saveSettings(s, dir / "a.ini").ok());
     const std::string written = ReadText(dir / "a.ini");
@@ -265,7 +265,7 @@ TEST(SettingsSave, RoundTripKeepsEveryValue) {
     EXPECT_EQ(ReadText(dir / "a.ini"), written);
     EXPECT_EQ(back.recentPictures[0], s.recentPictures[0]);
     EXPECT_EQ(back.parameters.rows, 99);
-    s.scores.Entrees[0].Dat = "07 janv. 2024  -  08h05";
+    s.scores.Entries[0].date = "07 janv. 2024  -  08h05";
     EXPECT_EQ(back.scores, s.scores);
     EXPECT_FALSE(back.loopMusic);
 }

@@ -43,12 +43,12 @@ struct Painting : ::testing::Test {
 } // namespace
 
 TEST(CounterText, levelAndSmileyDigits) {
-    EXPECT_EQ(BoardPainter::texteNiveau(7), "07");
-    EXPECT_EQ(BoardPainter::texteNiveau(123).substr(0, 2), "12");
-    EXPECT_EQ(BoardPainter::texteVirus(5), " 05");
-    EXPECT_EQ(BoardPainter::texteVirus(0), " 00");
-    EXPECT_EQ(BoardPainter::texteVirus(42), " 42");
-    EXPECT_EQ(BoardPainter::texteVirus(1234).substr(0, 3), "123");
+    EXPECT_EQ(BoardPainter::levelText(7), "07");
+    EXPECT_EQ(BoardPainter::levelText(123).substr(0, 2), "12");
+    EXPECT_EQ(BoardPainter::smileysText(5), " 05");
+    EXPECT_EQ(BoardPainter::smileysText(0), " 00");
+    EXPECT_EQ(BoardPainter::smileysText(42), " 42");
+    EXPECT_EQ(BoardPainter::smileysText(1234).substr(0, 3), "123");
 }
 
 TEST_F(Painting, aCellIsTheBackgroundWithItsSpriteOnTop) {
@@ -84,10 +84,10 @@ TEST_F(Painting, theCheatFlagBlanksTheLevelAndSmileyCountersButNotTheChrono) {
     s.level = 7;
     s.smileysLeft = 5;
     s.Chrono = {1, 2, 3, 4, 5};
-    const QRect niveau = painter.drawLevel(s);
-    const QRect virus = painter.drawSmileysLeft(s);
+    const QRect level = painter.drawLevel(s);
+    const QRect smileysLeft = painter.drawSmileysLeft(s);
     const QRect chrono = painter.drawChrono(s);
-    EXPECT_FALSE(showsBackground(niveau));
+    EXPECT_FALSE(showsBackground(level));
     s.cheated = true;
     EXPECT_TRUE(showsBackground(painter.drawLevel(s)));
     EXPECT_TRUE(showsBackground(painter.drawSmileysLeft(s)));
@@ -101,7 +101,7 @@ TEST_F(Painting, theCheatFlagBlanksTheLevelAndSmileyCountersButNotTheChrono) {
         showsBackground(QRect(l.SmileysHundredsX, l.CounterY, digits.width(), digits.height())));
     EXPECT_FALSE(
         showsBackground(QRect(l.SmileysTensX, l.CounterY, digits.width(), digits.height())));
-    EXPECT_TRUE(virus.contains(l.SmileysUnitsX, l.CounterY));
+    EXPECT_TRUE(smileysLeft.contains(l.SmileysUnitsX, l.CounterY));
 }
 
 TEST_F(Painting, aChronoDigitOutOfRangeLeavesItsFieldBlank) {

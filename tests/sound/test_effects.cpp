@@ -51,18 +51,18 @@ TEST(Effects, SonOneSendsTheClipSonTwoTheTonesSonZeroNothing) {
     SoundEffects fx(mixer);
     ASSERT_TRUE(fx.clipsLoaded());
 
-    fx.setSon(0);
+    fx.setOutput(0);
     fx.playRemoval();
     EXPECT_FALSE(mixer.effectSounding());
     EXPECT_EQ(mixer.toneFramesPending(), 0);
 
-    fx.setSon(1);
+    fx.setOutput(1);
     fx.playLanding();
     EXPECT_TRUE(mixer.effectSounding());
     EXPECT_EQ(mixer.toneFramesPending(), 0);
     pull(mixer, 44100 * 2);
 
-    fx.setSon(2);
+    fx.setOutput(2);
     fx.playLevelWon();
     EXPECT_FALSE(mixer.effectSounding());
     EXPECT_EQ(mixer.toneFramesPending(), 44100 * 250 / 1000);
@@ -82,11 +82,11 @@ TEST(Effects, SpeakerTonesAreTheGamesSequences) {
     EXPECT_EQ(speakerTones(Sound::Removal)[1].frequency, 250);
 }
 
-TEST(Effects, UnknownSonIsSilence) {
+TEST(Effects, UnknownOutputIsSilence) {
     Mixer mixer;
     SoundEffects fx(mixer);
-    fx.setSon(7);
-    EXPECT_EQ(fx.son(), 0);
+    fx.setOutput(7);
+    EXPECT_EQ(fx.output(), 0);
     fx.play(Sound::HighScore);
     EXPECT_FALSE(mixer.effectSounding());
 }
@@ -100,11 +100,11 @@ TEST(Effects, VolumeLevelsAreTheGamesOwnGains) {
 
     Mixer mixer;
     SoundEffects fx(mixer);
-    fx.setSon(1);
-    fx.ModifierWaveVolume(0);
+    fx.setOutput(1);
+    fx.setEffectsVolume(0);
     fx.playHighScore();
     const float low = peak(pull(mixer, 44100 * 2));
-    fx.ModifierWaveVolume(2);
+    fx.setEffectsVolume(2);
     fx.playHighScore();
     const float high = peak(pull(mixer, 44100 * 2));
     EXPECT_NEAR(high / low, 3.0f, 0.01f);

@@ -115,7 +115,7 @@ TEST(MusicController, PlaysTheChosenTuneAndLetsItGo) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Rig r;
     EXPECT_FALSE(r.music.playTune(4, 0));
-    EXPECT_EQ(r.music.musique(), 4);
+    EXPECT_EQ(r.music.tune(), 4);
     EXPECT_EQ(r.player.mode(), Mode::Playing);
     EXPECT_EQ(r.player.tune(), tuneResource("BOOSTER"));
 
@@ -125,7 +125,7 @@ TEST(MusicController, PlaysTheChosenTuneAndLetsItGo) {
     EXPECT_EQ(r.player.mode(), Mode::Playing);
 
     r.music.stopMusic();
-    EXPECT_EQ(r.music.musique(), 0);
+    EXPECT_EQ(r.music.tune(), 0);
     EXPECT_EQ(r.player.mode(), Mode::NotReady);
     EXPECT_FALSE(r.player.enabled());
     EXPECT_TRUE(r.player.tune().isEmpty());
@@ -140,7 +140,7 @@ TEST(MusicController, PlaysTheChosenTuneAndLetsItGo) {
 TEST(MusicController, OutOfRangeTuneMeansNoMusic) {
     Rig r;
     EXPECT_FALSE(r.music.playTune(6, 0));
-    EXPECT_EQ(r.music.musique(), 0);
+    EXPECT_EQ(r.music.tune(), 0);
     EXPECT_TRUE(r.player.tune().isEmpty());
 }
 
@@ -150,7 +150,7 @@ TEST(MusicController, WithoutSoundFontSaysSoInTheCurrentLanguage) {
     r.music.setLoadingWindow([&](bool shown) { loading.push_back(shown); });
     EXPECT_EQ(r.music.playTune(3, 0), QString("Lecture impossible."));
     EXPECT_EQ(r.music.playTune(3, 1), QString("Impossible playing."));
-    EXPECT_EQ(r.music.musique(), 3) << "the menu still shows the tune";
+    EXPECT_EQ(r.music.tune(), 3) << "the menu still shows the tune";
     EXPECT_EQ(loading, (std::vector<bool>{true, false, true, false}));
     // The tune that failed to open goes at the next release all the same.
     EXPECT_EQ(r.player.tune(), tuneResource("POP_CORN"));
@@ -188,12 +188,12 @@ TEST(MusicController, EndOfTuneLoopsOrSwitchesToNoMusic) {
     EXPECT_EQ(r.music.superviseMusic(true, true, true), Watch::Replayed);
     EXPECT_EQ(r.player.mode(), Mode::Playing);
     EXPECT_GT(rms(pull(r.mixer, Rate)), 0.001f);
-    EXPECT_EQ(r.music.musique(), 1);
+    EXPECT_EQ(r.music.tune(), 1);
 
     r.playToEnd();
     ASSERT_EQ(r.player.mode(), Mode::Stopped);
     EXPECT_EQ(r.music.superviseMusic(false, true, false), Watch::Ended);
-    EXPECT_EQ(r.music.musique(), 0);
+    EXPECT_EQ(r.music.tune(), 0);
     EXPECT_EQ(r.player.mode(), Mode::NotReady);
     EXPECT_TRUE(r.player.tune().isEmpty());
 }

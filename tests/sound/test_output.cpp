@@ -76,7 +76,7 @@ TEST(NoSoundDevice, TheWholeSoundSystemRunsSilently) {
     {
         SoundSystem sound;
         EXPECT_FALSE(sound.output().audible());
-        sound.effects().setSon(1);
+        sound.effects().setOutput(1);
         sound.effects().playLevelWon();
         const auto failure = sound.music().playTune(2, 0);
         spinEventLoop(1300);
@@ -85,7 +85,7 @@ TEST(NoSoundDevice, TheWholeSoundSystemRunsSilently) {
             EXPECT_EQ(sound.player().mode(), MusicPlayer::Mode::Playing);
             EXPECT_GT(sound.player().position(), 0) << "the tune moves on without a device";
         }
-        sound.effects().setSon(2);
+        sound.effects().setOutput(2);
         sound.effects().playRemoval();
         spinEventLoop(400);
         EXPECT_EQ(sound.mixer().toneFramesPending(), 0);
@@ -99,8 +99,8 @@ TEST(SoundSystem, VolumesAreMixerGains) {
     SoundSystem::Options o;
     o.useDevice = false;
     SoundSystem sound(o);
-    sound.ModifierWaveVolume(1);
-    sound.ModifierMidiVolume(2);
+    sound.setEffectsVolume(1);
+    sound.setMusicVolume(2);
     EXPECT_FLOAT_EQ(sound.mixer().effectGain(), waveGain(1));
     EXPECT_FLOAT_EQ(sound.mixer().musicGain(), midiGain(2));
 }

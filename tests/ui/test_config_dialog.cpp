@@ -43,7 +43,7 @@ struct Dialog : WindowFixture {
         return c;
     }
     QString text(const char* name) { return child<QLabel>(name)->text(); }
-    bool enabled(int preset) { return d->pageConfiguration()->bouton(preset)->isEnabled(); }
+    bool enabled(int preset) { return d->pageConfiguration()->button(preset)->isEnabled(); }
     // Types into an edit and moves the focus away, as a player would.
     void type(const char* key, const QString& s, bool leave = true) {
         edit(key)->findChild<QLineEdit*>()->setText(s);
@@ -90,7 +90,7 @@ TEST_F(Dialog, opensFromTheMenusOnTheirTab) {
         EXPECT_FALSE(d->isVisible()) << id;
     }
     EXPECT_EQ(w->menu("MenuPtInterro")->title(), "&?");
-    EXPECT_EQ(d->onglets()->tabText(2), "A &propos");
+    EXPECT_EQ(d->tabs()->tabText(2), "A &propos");
 }
 
 TEST_F(Dialog, editsHoldWhatIsTypedToTheirBounds) {
@@ -123,7 +123,7 @@ TEST_F(Dialog, showingDisablesThePresetTheConfigurationMatches) {
     d->showTab(0);
     EXPECT_FALSE(enabled(1));
     EXPECT_TRUE(enabled(2) && enabled(3) && enabled(4));
-    EXPECT_FALSE(d->modifie());
+    EXPECT_FALSE(d->modified());
     d->close();
     EXPECT_TRUE(platform.questions.empty()) << "nothing changed, nothing to ask";
 
@@ -151,15 +151,15 @@ TEST_F(Dialog, presetsFillTheEditsAndAnyChangeEnablesThemAll) {
     EXPECT_EQ(p.maxSmileyRows, 25);
     EXPECT_EQ(p.firstFallPeriod, 750);
     EXPECT_EQ(p.colours, 5);
-    EXPECT_TRUE(d->modifie());
+    EXPECT_TRUE(d->modified());
     EXPECT_FALSE(enabled(4));
     EXPECT_TRUE(enabled(1));
     edit("NbLgn")->setValue(29);
     EXPECT_TRUE(enabled(1) && enabled(2) && enabled(3) && enabled(4));
     // Preset 1 is the game's default configuration.
-    const LevelParameters defaut;
+    const LevelParameters fallback;
     for (const ParameterKey& k : ParameterKeys)
-        EXPECT_EQ(ConfigPage::presets()[0].*k.field, defaut.*k.field) << k.key;
+        EXPECT_EQ(ConfigPage::presets()[0].*k.field, fallback.*k.field) << k.key;
 }
 
 TEST_F(Dialog, closingAfterAPresetAsksEvenForTheSameValuesAndNoKeepsTheGame) {
@@ -184,7 +184,7 @@ TEST_F(Dialog, closingAfterAPresetAsksEvenForTheSameValuesAndNoKeepsTheGame) {
     EXPECT_EQ(w->settings().parameters.rows, 18);
     d->showTab(0);
     EXPECT_EQ(edit("NbLgn")->value(), 18);
-    EXPECT_FALSE(d->modifie());
+    EXPECT_FALSE(d->modified());
 }
 
 TEST_F(Dialog, panicHidesTheOpenDialogAndBringsItBackUntouched) {
@@ -193,12 +193,12 @@ TEST_F(Dialog, panicHidesTheOpenDialogAndBringsItBackUntouched) {
     edit("NbCol")->setValue(11);
     d->hideForPanic(true);
     EXPECT_FALSE(d->isVisible());
-    EXPECT_FALSE(d->pageAPropos()->animationActive());
+    EXPECT_FALSE(d->aboutPage()->animationActive());
     EXPECT_TRUE(platform.questions.empty()) << "hiding is no closing";
     d->hideForPanic(false);
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(edit("NbCol")->value(), 11);
-    EXPECT_TRUE(d->modifie());
+    EXPECT_TRUE(d->modified());
     d->close();
     d->hideForPanic(true);
     d->hideForPanic(false);
@@ -230,8 +230,8 @@ TEST_F(Dialog, yesAppliesTheValuesAndStartsANewGameOnTheNewBoard) {
 TEST_F(Dialog, rowsAreMadeConsistentInOrderBeforeApplying) {
     open();
     struct Case {
-        int rows, max, lignes, inc;
-        int wantMax, wantLignes, wantInc;
+        int rows, max, bandRows, inc;
+        int wantMax, wantLines, wantInc;
     };
     const Case cases[] = {
         {10, 14, 12, 1, 10, 10, 0}, // all three rules, one after the other
@@ -244,12 +244,12 @@ TEST_F(Dialog, rowsAreMadeConsistentInOrderBeforeApplying) {
         d->showTab(0);
         edit("NbLgn")->setValue(c.rows);
         edit("NbVirusLignesMax")->setValue(c.max);
-        edit("NbVirusLignes")->setValue(c.lignes);
+        edit("NbVirusLignes")->setValue(c.bandRows);
         edit("NbVirusLignesInc")->setValue(c.inc);
         d->close();
         const LevelParameters& p = w->settings().parameters;
         EXPECT_EQ(p.maxSmileyRows, c.wantMax) << c.rows << " " << c.max;
-        EXPECT_EQ(p.smileyRows, c.wantLignes) << c.rows << " " << c.max;
+        EXPECT_EQ(p.smileyRows, c.wantLines) << c.rows << " " << c.max;
         EXPECT_EQ(p.smileyRowsPerLevel, c.wantInc) << c.rows << " " << c.max;
     }
 }
@@ -264,13 +264,13 @@ TEST_F(Dialog, languageSwitchKeepsTheTabAndShowsOnlyTheHelpOfTheLanguage) {
     EXPECT_EQ(d->currentTab(), 1);
     EXPECT_FALSE(shown(0));
     EXPECT_TRUE(shown(1));
-    EXPECT_EQ(d->onglets()->tabText(1), "&Help");
+    EXPECT_EQ(d->tabs()->tabText(1), "&Help");
     d->showTab(2);
     EXPECT_FALSE(shown(0) || shown(1));
     w->useFrench();
     EXPECT_EQ(d->currentTab(), 2);
     EXPECT_FALSE(shown(0) || shown(1));
-    d->onglets()->setCurrentIndex(1);
+    d->tabs()->setCurrentIndex(1);
     EXPECT_TRUE(shown(0));
     EXPECT_FALSE(shown(1));
     EXPECT_TRUE(d->aide(0)->toPlainText().contains("PRINCIPES DU JEU :"));
@@ -284,8 +284,8 @@ QSet<QString> visibleTexts(ConfigDialog* d) {
     QSet<QString> out{d->windowTitle()};
     const int tab = d->currentTab();
     for (int t = 0; t < 3; ++t) {
-        d->onglets()->setCurrentIndex(t);
-        out << d->onglets()->tabText(t);
+        d->tabs()->setCurrentIndex(t);
+        out << d->tabs()->tabText(t);
         for (QWidget* c : d->findChildren<QWidget*>()) {
             if (!c->isVisibleTo(d)) continue;
             out << c->toolTip();
@@ -294,7 +294,7 @@ QSet<QString> visibleTexts(ConfigDialog* d) {
             if (auto* e = qobject_cast<QTextEdit*>(c)) out << e->toPlainText();
         }
     }
-    d->onglets()->setCurrentIndex(tab);
+    d->tabs()->setCurrentIndex(tab);
     out.remove(QString());
     return out;
 }
@@ -331,8 +331,8 @@ TEST_F(Dialog, aSwitchLeavesNoTextOfTheOtherLanguage) {
 TEST_F(Dialog, scorePanelShowsTheTableInTheSmileyColoursAndErasesOnYesOnly) {
     open();
     ScoreTable& table = w->settings().scores;
-    table.Entrees[0] = {"12", "3", "Aline", " 07 janv. 2024  -  08h05"};
-    table.Entrees[1] = {"9", "0", "<b>Bob</b>", " 01 févr. 2024  -  21h30"};
+    table.Entries[0] = {"12", "3", "Aline", " 07 janv. 2024  -  08h05"};
+    table.Entries[1] = {"9", "0", "<b>Bob</b>", " 01 févr. 2024  -  21h30"};
     w->settings().smileyColours = {0x0000FF, 0x00FF00, 0xFF0000, 0, 0};
     d->showTab(2);
     EXPECT_EQ(text("LabelPalmares"), "Tableau des scores");
@@ -357,7 +357,7 @@ TEST_F(Dialog, scorePanelShowsTheTableInTheSmileyColoursAndErasesOnYesOnly) {
     child<QPushButton>("BtnEffacerScores")->click();
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_EQ(platform.questions[0], "Effacer le tableau des scores ?");
-    EXPECT_EQ(table.Entrees[0].Nom, "Aline");
+    EXPECT_EQ(table.Entries[0].name, "Aline");
     w->useEnglish();
     platform.answer = true;
     child<QPushButton>("BtnEffacerScores")->click();
@@ -371,7 +371,7 @@ TEST_F(Dialog, mailLinkIsOnePercentEncodedUrl) {
     open();
     for (int language : {0, 1}) {
         language == 1 ? w->useEnglish() : w->useFrench();
-        const QUrl url = d->lienMail();
+        const QUrl url = d->mailLink();
         ASSERT_TRUE(url.isValid());
         EXPECT_EQ(url.scheme(), "mailto");
         EXPECT_EQ(url.path(), ConfigDialog::adresseContact());
@@ -381,15 +381,14 @@ TEST_F(Dialog, mailLinkIsOnePercentEncodedUrl) {
         EXPECT_EQ(raw.count('&'), 1) << raw.toStdString();
         const QUrlQuery q(url);
         EXPECT_EQ(q.queryItemValue("subject", QUrl::FullyDecoded), "Kembrolla Panic! version 1.8");
-        EXPECT_EQ(q.queryItemValue("body", QUrl::FullyDecoded), texteMailBonjour(language) +
-                                                                    "Kembrolla Panic! version 1.8" +
-                                                                    texteMailFin(language));
+        EXPECT_EQ(q.queryItemValue("body", QUrl::FullyDecoded),
+                  mailGreeting(language) + "Kembrolla Panic! version 1.8" + mailEnding(language));
     }
-    EXPECT_TRUE(QString::fromLatin1(d->lienMail().toEncoded())
+    EXPECT_TRUE(QString::fromLatin1(d->mailLink().toEncoded())
                     .startsWith("mailto:kembrolla-panic@example.org?subject=Kembrolla%20Panic%21%"
                                 "20version%201.8&body="));
     w->useFrench();
-    EXPECT_TRUE(d->lienMail().toEncoded().contains("passionn%C3%A9ment"));
+    EXPECT_TRUE(d->mailLink().toEncoded().contains("passionn%C3%A9ment"));
 }
 
 TEST_F(Dialog, flagsSwitchTheLanguageAndReactToTheMouse) {
@@ -444,11 +443,11 @@ TEST_F(Dialog, mailFrameFollowsTheMouseAndTheClownHoldsTheBetaTesters) {
 
 TEST_F(Dialog, smileysFallOntoTheClownsCornerThenTheShowRunsOnce) {
     open();
-    AboutPage* page = d->pageAPropos();
+    AboutPage* page = d->aboutPage();
     page->setHasard([](int) { return 0; }); // they all start at once, gently
     d->showTab(2);
     EXPECT_TRUE(page->animationActive());
-    const AnimationAPropos& a = page->animation();
+    const AboutShow& a = page->animation();
     auto* first = child<QLabel>("ImgSmiley1");
     EXPECT_EQ(first->pos(), QPoint(227, 5));
     EXPECT_EQ(a.smileys()[1].left, 158);
@@ -456,27 +455,27 @@ TEST_F(Dialog, smileysFallOntoTheClownsCornerThenTheShowRunsOnce) {
     EXPECT_FALSE(a.clownVisible());
     EXPECT_FALSE(first->pixmap().isNull());
     int ticks = 0;
-    while (!a.tousPoses() && ticks < 2000) page->TimerAProposTimer(), ++ticks;
-    ASSERT_TRUE(a.tousPoses());
-    for (const auto& s : a.smileys()) EXPECT_EQ(QPoint(s.left, s.top), AboutPage::PlaceClown);
-    EXPECT_EQ(first->pos(), AboutPage::PlaceClown);
+    while (!a.allLanded() && ticks < 2000) page->onShowTick(), ++ticks;
+    ASSERT_TRUE(a.allLanded());
+    for (const auto& s : a.smileys()) EXPECT_EQ(QPoint(s.left, s.top), AboutPage::ClownPlace);
+    EXPECT_EQ(first->pos(), AboutPage::ClownPlace);
     EXPECT_EQ(a.sequence(), 1) << "the tick of the last landing is the first step";
-    for (int step = 2; step <= 4; ++step) page->TimerAProposTimer();
+    for (int step = 2; step <= 4; ++step) page->onShowTick();
     EXPECT_FALSE(child<QLabel>("ImgClown")->isVisibleTo(d));
-    page->TimerAProposTimer(); // step 5
+    page->onShowTick(); // step 5
     EXPECT_TRUE(child<QLabel>("ImgClown")->isVisibleTo(d));
     QSet<int> faces;
     for (int step = 6; step <= 10; ++step) {
-        page->TimerAProposTimer();
+        page->onShowTick();
         faces << a.smileys()[0].phase;
     }
     EXPECT_EQ(faces.size(), 4) << "steps 6 to 10 pull every face";
-    page->TimerAProposTimer(); // step 11: back on the title
+    page->onShowTick(); // step 11: back on the title
     EXPECT_EQ(first->pos(), QPoint(227, 5));
-    for (int step = 12; step <= 16; ++step) page->TimerAProposTimer();
+    for (int step = 12; step <= 16; ++step) page->onShowTick();
     EXPECT_EQ(a.sequence(), 0);
-    EXPECT_FALSE(a.tousPoses());
-    for (int i = 0; i < 100; ++i) page->TimerAProposTimer();
+    EXPECT_FALSE(a.allLanded());
+    for (int i = 0; i < 100; ++i) page->onShowTick();
     EXPECT_EQ(first->pos(), QPoint(227, 5)) << "with the clown out they stay put";
     d->close();
     EXPECT_FALSE(page->animationActive());
@@ -489,11 +488,11 @@ TEST(AboutAnimation, alwaysEndsWithTheClownWhateverTheDraws) {
     // such a smiley is at rest too, so the show never waits forever.
     for (uint32_t seed = 1; seed <= 300; ++seed) {
         uint32_t x = seed;
-        AnimationAPropos a([&x](int n) {
+        AboutShow a([&x](int n) {
             x = x * 1103515245u + 12345u;
             return int((x >> 16) % uint32_t(n));
         });
-        a.demarrer(6, 20 + int(seed % 7) * 50, 60 + int(seed % 11) * 30);
+        a.start(6, 20 + int(seed % 7) * 50, 60 + int(seed % 11) * 30);
         int ticks = 0;
         while (!a.clownVisible() && ticks < 3000) a.tick(), ++ticks;
         EXPECT_TRUE(a.clownVisible()) << "seed " << seed;

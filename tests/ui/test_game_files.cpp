@@ -28,11 +28,11 @@ namespace {
 
 struct Files : WindowFixture {
     // Loses the game at once: the entry cells are taken and the next landing is the last.
-    void lose(int niveau, int restants) {
+    void lose(int level, int smileysLeft) {
         GameState& s = w->game().state();
-        s.level = niveau;
+        s.level = level;
         for (int r = 1; r <= s.params.rows; ++r) s.grid[r][4] = smileyCode(r % 2 + 2, 1);
-        s.smileysLeft = restants;
+        s.smileysLeft = smileysLeft;
         w->game().resume();
         w->game().move('B');
     }
@@ -41,7 +41,7 @@ struct Files : WindowFixture {
         QTimer::singleShot(0, [name, ok] {
             auto* d = dynamic_cast<NameDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(d, nullptr);
-            d->champNom()->setText(name);
+            d->nameField()->setText(name);
             ok ? d->accept() : d->reject();
         });
     }
@@ -56,10 +56,10 @@ TEST_F(Files, aQualifyingLossAsksTheNameAndSavesTheTableAtOnce) {
     EXPECT_EQ(w->game().state().message, Message::Lost);
     EXPECT_TRUE(w->game().state().cheated);
     const ScoreTable& t = w->settings().scores;
-    EXPECT_EQ(t.Entrees[0].Niv, "3");
-    EXPECT_EQ(t.Entrees[0].Vir, std::to_string(w->game().state().smileysLeft));
-    EXPECT_EQ(t.Entrees[0].Nom, "Zoé");
-    EXPECT_EQ(t.Entrees[0].Dat.size() > 15, true);
+    EXPECT_EQ(t.Entries[0].level, "3");
+    EXPECT_EQ(t.Entries[0].Vir, std::to_string(w->game().state().smileysLeft));
+    EXPECT_EQ(t.Entries[0].name, "Zoé");
+    EXPECT_EQ(t.Entries[0].date.size() > 15, true);
     IniFile saved;
     ASSERT_TRUE(IniFile::Load(ini(), saved).ok());
     EXPECT_EQ(saved.ReadInteger("Scores", "Score01_Niv", 0), 3);
@@ -67,7 +67,7 @@ TEST_F(Files, aQualifyingLossAsksTheNameAndSavesTheTableAtOnce) {
     // The score page comes up with the new entry.
     ASSERT_NE(w->configDialog(), nullptr);
     EXPECT_TRUE(w->configDialog()->isVisible());
-    EXPECT_EQ(w->configDialog()->currentTab(), ConfigDialog::OngletAPropos);
+    EXPECT_EQ(w->configDialog()->currentTab(), ConfigDialog::AboutTab);
 }
 
 TEST_F(Files, cancellingTheNameEntersNothingAndTheGameIsNotOfferedAgain) {
@@ -193,7 +193,7 @@ TEST_F(Files, theNameWindowSpeaksTheGamesLanguage) {
     EXPECT_TRUE(texts().contains("&Cancel"));
     EXPECT_FALSE(texts().contains(QString::fromUtf8("Félicitations !")));
     // The name field starts with the computer's name.
-    EXPECT_EQ(dialog->nom(), QSysInfo::machineHostName().left(256));
+    EXPECT_EQ(dialog->name(), QSysInfo::machineHostName().left(256));
 }
 
 } // namespace kp

@@ -216,7 +216,7 @@ TEST_F(Window, soundMenusFollowTheOutputAndTheTune) {
     EXPECT_TRUE(volumeEnabled());
     trigger("MenuSonPCSpeaker");
     EXPECT_FALSE(volumeEnabled());
-    EXPECT_EQ(w->sound().effects().son(), 2);
+    EXPECT_EQ(w->sound().effects().output(), 2);
     trigger("MenuSonPasDeSon");
     EXPECT_FALSE(volumeEnabled());
     trigger("MenuSonHautParleur");

@@ -24,7 +24,7 @@ Buffer pose() {
 }
 
 // A run removed: a quick upward pop, then a shower of high glassy pings.
-Buffer suppr() {
+Buffer removal() {
     Buffer b = silence(0.55);
     mixInto(b, glide(700, 1800, 0.06, 0.002, 0.025), 0);
     mixInto(b, noise(0.03, 5000, 0.001, 0.006, 11), 0, 0.3);
@@ -38,7 +38,7 @@ Buffer suppr() {
 }
 
 // A level won: four bells climbing a major arpeggio, then the top held with its third.
-Buffer niveau() {
+Buffer level() {
     Buffer b = silence(1.15);
     const int keys[] = {72, 76, 79, 84};
     for (int i = 0; i < 4; ++i) mixInto(b, bell(note(keys[i]), 0.5, 0.16), 0.11 * i, 0.6);
@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
         const char* name;
         Buffer (*make)();
     };
-    const Clip clips[] = {{"Pose", pose}, {"Suppr", suppr}, {"Niveau", niveau}, {"Record", record}};
+    const Clip clips[] = {
+        {"Pose", pose}, {"Suppr", removal}, {"Niveau", level}, {"Record", record}};
     for (const Clip& c : clips) {
         const std::string path = std::string(argv[1]) + "/" + c.name + ".wav";
         const Buffer b = c.make();

@@ -136,19 +136,19 @@ TEST(Pinups, framesHaveTheSlotWidthsAndAreEightyHigh) {
                                56, 53, 35, 31, 20, 38, 31, 22, 29, 13, 5};
     for (int n = 1; n <= 23; ++n) {
         const QString number = QString("%1").arg(n, 2, 10, QChar('0'));
-        const QImage yy = load("/pinup/ImgYY" + number);
-        const QImage xx = load("/pinup/ImgXX" + number);
-        EXPECT_EQ(yy.size(), QSize(fromLeft[n - 1], 80)) << "ImgYY" << n;
-        EXPECT_EQ(xx.size(), QSize(fromRight[n - 1], 80)) << "ImgXX" << n;
-        EXPECT_FALSE(yy.hasAlphaChannel());
-        EXPECT_TRUE(isKey(yy.pixel(0, 0)) && isKey(xx.pixel(0, 0))) << n;
-        int paintedYY = 0, paintedXX = 0;
+        const QImage left = load("/pinup/ImgYY" + number);
+        const QImage right = load("/pinup/ImgXX" + number);
+        EXPECT_EQ(left.size(), QSize(fromLeft[n - 1], 80)) << "ImgYY" << n;
+        EXPECT_EQ(right.size(), QSize(fromRight[n - 1], 80)) << "ImgXX" << n;
+        EXPECT_FALSE(left.hasAlphaChannel());
+        EXPECT_TRUE(isKey(left.pixel(0, 0)) && isKey(right.pixel(0, 0))) << n;
+        int paintedLeft = 0, paintedRight = 0;
         for (int y = 0; y < 80; ++y) {
-            for (int x = 0; x < yy.width(); ++x) paintedYY += !isKey(yy.pixel(x, y));
-            for (int x = 0; x < xx.width(); ++x) paintedXX += !isKey(xx.pixel(x, y));
+            for (int x = 0; x < left.width(); ++x) paintedLeft += !isKey(left.pixel(x, y));
+            for (int x = 0; x < right.width(); ++x) paintedRight += !isKey(right.pixel(x, y));
         }
-        EXPECT_GT(paintedYY, 0) << "ImgYY" << n << " shows nothing";
-        EXPECT_GT(paintedXX, 0) << "ImgXX" << n << " shows nothing";
+        EXPECT_GT(paintedLeft, 0) << "ImgYY" << n << " shows nothing";
+        EXPECT_GT(paintedRight, 0) << "ImgXX" << n << " shows nothing";
     }
 }
 

@@ -110,14 +110,14 @@ TEST(Pinups, figuresCrossTheStripAtAnEvenPace) {
         const auto name = [&](const char* stem, int i) {
             return QString("%1%2").arg(stem).arg(i, 2, 10, QChar('0'));
         };
-        const double yyStep = stripCentre(name("ImgYY", n), leftOffsets[n - 1]) -
-                              stripCentre(name("ImgYY", n - 1), leftOffsets[n - 2]);
-        EXPECT_GT(yyStep, 0.5) << "ImgYY" << n << " should walk on to the right";
-        EXPECT_LT(yyStep, 14) << "ImgYY" << n << " jumps";
-        const double xxStep = stripCentre(name("ImgXX", n), rightOffsets[n - 1]) -
-                              stripCentre(name("ImgXX", n - 1), rightOffsets[n - 2]);
+        const double leftStep = stripCentre(name("ImgYY", n), leftOffsets[n - 1]) -
+                                stripCentre(name("ImgYY", n - 1), leftOffsets[n - 2]);
+        EXPECT_GT(leftStep, 0.5) << "ImgYY" << n << " should walk on to the right";
+        EXPECT_LT(leftStep, 14) << "ImgYY" << n << " jumps";
+        const double rightStep = stripCentre(name("ImgXX", n), rightOffsets[n - 1]) -
+                                 stripCentre(name("ImgXX", n - 1), rightOffsets[n - 2]);
         // The hat and cane swinging out in the show move the mean a little either way.
-        EXPECT_LT(xxStep, 6) << "ImgXX" << n << " should not step back";
-        EXPECT_GT(xxStep, -16) << "ImgXX" << n << " jumps";
+        EXPECT_LT(rightStep, 6) << "ImgXX" << n << " should not step back";
+        EXPECT_GT(rightStep, -16) << "ImgXX" << n << " jumps";
     }
 }
