@@ -77,7 +77,7 @@ Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, 
     result.composed = true;
 
     static constexpr ModeItem modeItems[] = {ModeItem::Uni, ModeItem::paintGradient, ModeItem::Logo,
-                                             ModeItem::Ouvrir};
+                                             ModeItem::Open};
     result.checked = modeItems[settings.background];
     if (settings.background == PictureBackground) {
         if (!keep) {

@@ -45,7 +45,7 @@ struct BackgroundSettings {
 PictureOptions PictureOptionsOf(const BackgroundSettings& settings);
 
 // The item of the mode radio group (the four modes and the ten recent pictures) to check.
-enum class ModeItem { Uni, paintGradient, Logo, Ouvrir, Recent1 };
+enum class ModeItem { Uni, paintGradient, Logo, Open, Recent1 };
 
 struct Composition {
     // False only when a picture was refused: the background in view, the settings and the

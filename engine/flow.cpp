@@ -85,9 +85,9 @@ void Game::onSmileyTick() {
     }
     if (s_.messageVisible) {
         const int64_t level = s_.level;
-        const int64_t bande = (level - 1) * s_.params.smileyRowsPerLevel + s_.params.smileyRows;
+        const int64_t band = (level - 1) * s_.params.smileyRowsPerLevel + s_.params.smileyRows;
         const int64_t top = int64_t{s_.params.rows} - 2;
-        if (top < s_.params.maxSmileyRows && top < bande) ev_.messageRepaint();
+        if (top < s_.params.maxSmileyRows && top < band) ev_.messageRepaint();
     }
 }
 

@@ -90,10 +90,10 @@ void Game::placeSmileys() {
     bandRows = std::min<int64_t>(bandRows, s_.params.maxSmileyRows);
     // Smileys stay on the visible rows, whatever the parameters say.
     bandRows = std::clamp<int64_t>(bandRows, 0, rows);
-    const int64_t cible = (level - 1) * s_.params.smileysPerLevel + s_.params.smileys;
+    const int64_t wanted = (level - 1) * s_.params.smileysPerLevel + s_.params.smileys;
     const int64_t place = bandRows * columns;
     int32_t placed = 0;
-    while (placed < cible && placed < place) {
+    while (placed < wanted && placed < place) {
         const int row =
             random_(static_cast<int32_t>(bandRows)) + 1 + static_cast<int>(rows - bandRows);
         const int col = random_(static_cast<int32_t>(columns)) + 1;

@@ -11,19 +11,19 @@ bool vertical(int orientation) {
 
 bool Game::move(char move) {
     const int r = s_.capsuleRow, c = s_.capsuleCol;
-    const bool vert = vertical(s_.capsuleOrientation);
+    const bool vertical_ = vertical(s_.capsuleOrientation);
     auto free = [&](int row, int col) { return s_.at(row, col) == CellEmpty; };
 
     bool ok = false;
     switch (move) {
     case 'G':
-        ok = vert ? free(r, c - 1) && free(r + 1, c - 1) : free(r, c - 1);
+        ok = vertical_ ? free(r, c - 1) && free(r + 1, c - 1) : free(r, c - 1);
         break;
     case 'D':
-        ok = vert ? free(r, c + 1) && free(r + 1, c + 1) : free(r, c + 2);
+        ok = vertical_ ? free(r, c + 1) && free(r + 1, c + 1) : free(r, c + 2);
         break;
     case 'B':
-        ok = vert ? free(r + 2, c) : free(r + 1, c) && free(r + 1, c + 1);
+        ok = vertical_ ? free(r + 2, c) : free(r + 1, c) && free(r + 1, c + 1);
         break;
     case 'H':
         switch (s_.capsuleOrientation) {
@@ -52,7 +52,7 @@ bool Game::move(char move) {
     // Leave the cells the capsule occupies (a capsule still waiting in row 0 occupies none).
     if (s_.capsuleInGrid) {
         setCell(r, c, CellEmpty);
-        if (vert)
+        if (vertical_)
             setCell(r + 1, c, CellEmpty);
         else
             setCell(r, c + 1, CellEmpty);

@@ -93,7 +93,7 @@ void EnterScore(Settings& s, const std::string& path, const uint8_t* data, size_
     const ScoreEntry& entry = s.scores.Entries[r.rank - 1];
     // The date's leading blank is no part of it once written.
     Check(entry.name == name && entry.date == date.substr(1) &&
-              entry.level == std::to_string(level) && entry.Vir == std::to_string(smileysLeft),
+              entry.level == std::to_string(level) && entry.left == std::to_string(smileysLeft),
           "the entry holds the game at its rank");
     Check(Loaded(path).scores == s.scores, "an entered score reads back");
 }

@@ -12,14 +12,14 @@ namespace {
 
 constexpr std::string_view SectionScores = "Scores";
 
-int32_t EnEntier(const std::string& text) {
+int32_t toInteger(const std::string& text) {
     return ParseInteger(text).value_or(0);
 }
 
 // Whether a game of this level and smiley count ranks above the entry. An equal game does not.
-bool Bat(const ScoreEntry& entry, int32_t level, int32_t smileysLeft) {
-    const int32_t entryLevel = EnEntier(entry.level);
-    return entryLevel < level || (entryLevel == level && smileysLeft < EnEntier(entry.Vir));
+bool beats(const ScoreEntry& entry, int32_t level, int32_t smileysLeft) {
+    const int32_t entryLevel = toInteger(entry.level);
+    return entryLevel < level || (entryLevel == level && smileysLeft < toInteger(entry.left));
 }
 
 // The entries as a later reading of the file gives them back: numbers in plain decimal, texts
@@ -27,13 +27,13 @@ bool Bat(const ScoreEntry& entry, int32_t level, int32_t smileysLeft) {
 std::array<ScoreEntry, 3> asRead(const std::array<ScoreEntry, 3>& entries) {
     ScoreTable table;
     table.Entries = entries;
-    IniFile brouillon;
-    writeScores(brouillon, table);
-    readScores(brouillon, table);
+    IniFile scratch;
+    writeScores(scratch, table);
+    readScores(scratch, table);
     return table.Entries;
 }
 
-bool Contient(const std::array<ScoreEntry, 3>& entries, const ScoreEntry& e) {
+bool holds(const std::array<ScoreEntry, 3>& entries, const ScoreEntry& e) {
     return std::find(entries.begin(), entries.end(), e) != entries.end();
 }
 
@@ -49,8 +49,8 @@ std::array<ScoreEntry, 3> entriesInFile(const IniFile& ini, const ScoreTable& ta
 // Three-way merge of this copy's table with the file's, against the entries both started from
 // (table.fromFile). An entry stays when both hold it or when one side added it; an entry one side
 // no longer holds was erased there, or fell off its table, and goes.
-std::array<ScoreEntry, 3> Fusion(const std::array<ScoreEntry, 3>& file, const ScoreTable& table) {
-    const auto memoire = asRead(table.Entries);
+std::array<ScoreEntry, 3> merged(const std::array<ScoreEntry, 3>& file, const ScoreTable& table) {
+    const auto known = asRead(table.Entries);
     const auto startValue = asRead(table.fromFile);
 
     // Entries are compared as read back, but this copy's go to the file with their own text
@@ -64,17 +64,17 @@ std::array<ScoreEntry, 3> Fusion(const std::array<ScoreEntry, 3>& file, const Sc
     // one; the file's entries come first, being older than this copy's unsaved ones.
     auto place = [&](const ScoreEntry& e, const ScoreEntry& same, const auto& otherSide) {
         if (e == ScoreEntry{}) return;
-        if (Contient(startValue, e) && !Contient(otherSide, e)) return;
+        if (holds(startValue, e) && !holds(otherSide, e)) return;
         if (std::any_of(ranking.begin(), ranking.end(),
                         [&](const Place& p) { return p.reread == e; }))
             return;
         auto at = std::find_if(ranking.begin(), ranking.end(), [&](const Place& p) {
-            return Bat(p.reread, EnEntier(e.level), EnEntier(e.Vir));
+            return beats(p.reread, toInteger(e.level), toInteger(e.left));
         });
         ranking.insert(at, Place{e, &same});
     };
-    for (const ScoreEntry& e : file) place(e, e, memoire);
-    for (size_t i = 0; i < memoire.size(); ++i) place(memoire[i], table.Entries[i], file);
+    for (const ScoreEntry& e : file) place(e, e, known);
+    for (size_t i = 0; i < known.size(); ++i) place(known[i], table.Entries[i], file);
 
     std::array<ScoreEntry, 3> out;
     for (size_t i = 0; i < out.size() && i < ranking.size(); ++i) out[i] = *ranking[i].same;
@@ -90,14 +90,14 @@ std::string scoreKey(int rank, std::string_view field) {
 }
 
 bool qualifiesForScores(const ScoreTable& table, int32_t level, int32_t smileysLeft, bool cheated) {
-    return !cheated && Bat(table.Entries[2], level, smileysLeft);
+    return !cheated && beats(table.Entries[2], level, smileysLeft);
 }
 
 int insertScore(ScoreTable& table, int32_t level, int32_t smileysLeft, const std::string& name,
                 const std::string& date) {
     auto& e = table.Entries;
     for (size_t k = 0; k < e.size(); ++k) {
-        if (!Bat(e[k], level, smileysLeft)) continue;
+        if (!beats(e[k], level, smileysLeft)) continue;
         for (size_t j = e.size() - 1; j > k; --j) e[j] = e[j - 1];
         e[k] = ScoreEntry{std::to_string(level), std::to_string(smileysLeft), name, date};
         return static_cast<int>(k) + 1;
@@ -117,7 +117,7 @@ void readScores(const IniFile& ini, ScoreTable& table) {
     for (int rank = 1; rank <= 3; ++rank) {
         ScoreEntry& e = table.Entries[rank - 1];
         e.level = std::to_string(ini.ReadInteger(SectionScores, scoreKey(rank, "Niv"), 0));
-        e.Vir = std::to_string(ini.ReadInteger(SectionScores, scoreKey(rank, "Vir"), 0));
+        e.left = std::to_string(ini.ReadInteger(SectionScores, scoreKey(rank, "Vir"), 0));
         e.name = ini.ReadString(SectionScores, scoreKey(rank, "Nom"), "");
         e.date = ini.ReadString(SectionScores, scoreKey(rank, "Dat"), "");
     }
@@ -127,8 +127,8 @@ void readScores(const IniFile& ini, ScoreTable& table) {
 void writeScores(IniFile& ini, const ScoreTable& table) {
     for (int rank = 1; rank <= 3; ++rank) {
         const ScoreEntry& e = table.Entries[rank - 1];
-        ini.WriteInteger(SectionScores, scoreKey(rank, "Niv"), EnEntier(e.level));
-        ini.WriteInteger(SectionScores, scoreKey(rank, "Vir"), EnEntier(e.Vir));
+        ini.WriteInteger(SectionScores, scoreKey(rank, "Niv"), toInteger(e.level));
+        ini.WriteInteger(SectionScores, scoreKey(rank, "Vir"), toInteger(e.left));
         ini.WriteString(SectionScores, scoreKey(rank, "Nom"), e.name);
         ini.WriteString(SectionScores, scoreKey(rank, "Dat"), e.date);
     }
@@ -146,7 +146,7 @@ FileResult saveWithScores(ScoreTable& table, const std::filesystem::path& settin
     const FileResult result = IniFile::Update(settingsFile, [&](IniFile& ini) {
         if (otherKeys) otherKeys(ini);
         onDiskEntries = entriesInFile(ini, table);
-        fusion.Entries = Fusion(*onDiskEntries, table);
+        fusion.Entries = merged(*onDiskEntries, table);
         writeScores(ini, fusion);
     });
     if (onDiskEntries) {
@@ -167,20 +167,20 @@ void eraseScores(ScoreTable& table) {
 }
 
 const ShortMonths& DefaultShortMonths(int language) {
-    static const ShortMonths francais{"janv.", "févr.", "mars",  "avr.", "mai",  "juin",
-                                      "juil.", "août",  "sept.", "oct.", "nov.", "déc."};
-    static const ShortMonths anglais{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+    static const ShortMonths french{"janv.", "févr.", "mars",  "avr.", "mai",  "juin",
+                                    "juil.", "août",  "sept.", "oct.", "nov.", "déc."};
+    static const ShortMonths english{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return language == 1 ? anglais : francais;
+    return language == 1 ? english : french;
 }
 
 std::string scoreDateText(const std::tm& moment, const ShortMonths& months) {
     const int m = moment.tm_mon >= 0 && moment.tm_mon < 12 ? moment.tm_mon : 0;
-    char day[16], annee[16], hour[32];
+    char day[16], year[16], hour[32];
     std::snprintf(day, sizeof day, "%02d", moment.tm_mday);
-    std::snprintf(annee, sizeof annee, "%04d", moment.tm_year + 1900);
+    std::snprintf(year, sizeof year, "%04d", moment.tm_year + 1900);
     std::snprintf(hour, sizeof hour, "%02dh%02d", moment.tm_hour, moment.tm_min);
-    return std::string(" ") + day + " " + months[m] + " " + annee + "  -  " + hour;
+    return std::string(" ") + day + " " + months[m] + " " + year + "  -  " + hour;
 }
 
 std::string scoreDateNow(const ShortMonths& months) {

@@ -17,7 +17,7 @@ namespace kp {
 
 struct ScoreEntry {
     std::string level = "0"; // level reached, decimal text
-    std::string Vir = "0";   // smileys left on that level, decimal text
+    std::string left = "0";  // smileys left on that level, decimal text
     std::string name;
     std::string date;
 

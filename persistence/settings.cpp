@@ -118,8 +118,8 @@ FileResult saveSettings(Settings& s, const std::filesystem::path& file) {
 }
 
 FileResult saveSettings(const Settings& s, const std::filesystem::path& file) {
-    Settings copie = s;
-    return saveSettings(copie, file);
+    Settings copy = s;
+    return saveSettings(copy, file);
 }
 
 std::string SettingsBareName(std::string_view executable) {

@@ -11,7 +11,7 @@ constexpr std::array<int, 3> StartFaces{3, 2, 1};
 constexpr std::array<int, 3> Trio{3, 3, 3};
 } // namespace
 
-AboutShow::AboutShow(Hasard hasard) : hasard_(std::move(hasard)) {}
+AboutShow::AboutShow(RandomPick pick) : pick_(std::move(pick)) {}
 
 void AboutShow::start(int titleTop, int spotLeft, int spotTop) {
     titleLine_ = titleTop - 1;
@@ -24,11 +24,11 @@ void AboutShow::start(int titleTop, int spotLeft, int spotTop) {
         s = Smiley{};
         s.left = Starts[k];
         s.top = titleLine_;
-        s.a = 1 + hasard_(k == 1 ? 2 : 3); // the second one falls more gently
+        s.a = 1 + pick_(k == 1 ? 2 : 3); // the second one falls more gently
         s.colour = k;
         s.phase = StartFaces[k];
     }
-    devant_ = hasard_(3);
+    front_ = pick_(3);
 }
 
 bool AboutShow::allLanded() const {
@@ -36,15 +36,15 @@ bool AboutShow::allLanded() const {
 }
 
 void AboutShow::tick() {
-    for (int k = 0; k < 3; ++k) bouger(k);
-    if (allLanded()) etape();
+    for (int k = 0; k < 3; ++k) stepSmiley(k);
+    if (allLanded()) nextStep();
 }
 
-void AboutShow::bouger(int k) {
+void AboutShow::stepSmiley(int k) {
     Smiley& s = s_[k];
     if (clown_) return;
-    if (!s.parti && hasard_(StartChances) != 0) return;
-    s.parti = true;
+    if (!s.started && pick_(StartChances) != 0) return;
+    s.started = true;
     s.v += s.a;
     s.top += s.v;
     if (s.left > spotLeft_)
@@ -64,7 +64,7 @@ void AboutShow::faces(std::array<int, 3> phases) {
     for (int k = 0; k < 3; ++k) s_[k].phase = phases[k];
 }
 
-void AboutShow::etape() {
+void AboutShow::nextStep() {
     ++sequence_;
     switch (sequence_) {
     case 5:
@@ -91,7 +91,7 @@ void AboutShow::etape() {
             s_[k].left = Starts[k];
             s_[k].top = titleLine_;
             s_[k].v = 0;
-            s_[k].parti = false;
+            s_[k].started = false;
         }
         break;
     case 15:

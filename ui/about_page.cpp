@@ -25,27 +25,27 @@ constexpr int TableTop = 202; // where the score and beta-testers panels start
 } // namespace
 
 AboutPage::AboutPage(QWidget* parent)
-    : QWidget(parent), anim_([this](int n) {
-          return hasard_ ? hasard_(n) : int(QRandomGenerator::global()->bounded(n));
+    : QWidget(parent), show_([this](int n) {
+          return pick_ ? pick_(n) : int(QRandomGenerator::global()->bounded(n));
       }) {
     title_ = new TitleLabel(this);
     title_->setObjectName(QStringLiteral("LabelTitre"));
     title_->setText(QStringLiteral("Kembrolla Panic!"));
     version_ = text(this, "LabelVersion", QStringLiteral("version 1.8"));
     version_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont italique = version_->font();
-    italique.setItalic(true);
-    version_->setFont(italique);
+    QFont italic = version_->font();
+    italic.setItalic(true);
+    version_->setFont(italic);
     version_->setStyleSheet(QStringLiteral("color: #555a66;"));
 
     QLabel* freeware = text(this, "LabelFreeware", QStringLiteral("Freeware"));
     freeware->setStyleSheet(QStringLiteral("color: #6b7080;"));
     freeware->setGeometry(18, 96, 200, 16);
     QLabel* freeware1 = text(this, "LabelFreeware1", QStringLiteral("FreeWare !"));
-    QFont gros = freeware1->font();
-    gros.setBold(true);
-    gros.setPixelSize(20);
-    freeware1->setFont(gros);
+    QFont big = freeware1->font();
+    big.setBold(true);
+    big.setPixelSize(20);
+    freeware1->setFont(big);
     freeware1->setStyleSheet(QStringLiteral("color: #c0322a;"));
     freeware1->setGeometry(18, 112, 260, 26);
     freeware2_ = text(this, "LabelFreeware2");
@@ -55,7 +55,7 @@ AboutPage::AboutPage(QWidget* parent)
 
     mail_ = new ImageLabel(this);
     mail_->setObjectName(QStringLiteral("ImgMail"));
-    mail_->setPixmap(imageTransparente(QStringLiteral(":/dialog/ImgMail")));
+    mail_->setPixmap(transparentImage(QStringLiteral(":/dialog/ImgMail")));
     mail_->setGeometry(16, 170, 38, 30);
     // Its caption beside it leads to the same letter.
     mailText_ = new ImageLabel(this);
@@ -64,7 +64,7 @@ AboutPage::AboutPage(QWidget* parent)
     mailText_->setStyleSheet(QStringLiteral("color: #1c4fb0;"));
     mailText_->setGeometry(58, 170, 220, 30);
     for (ImageLabel* link : {mail_, mailText_}) {
-        link->setCursor(curseurMain());
+        link->setCursor(handCursor());
         link->onEnter = [this] { mail_->setFrameStyle(QFrame::Box | QFrame::Plain); };
         link->onLeave = [this] { mail_->setFrameStyle(QFrame::NoFrame); };
         link->onClick = [this] {
@@ -81,24 +81,24 @@ AboutPage::AboutPage(QWidget* parent)
         panel->setFrameStyle(QFrame::NoFrame);
         auto* flag = new ImageLabel(panel);
         flag->setObjectName(QString::fromLatin1(names[d]));
-        flagImages_[d] = imageTransparente(QStringLiteral(":/dialog/%1").arg(images[d]));
-        pressedImages_[d] = imageTransparente(QStringLiteral(":/dialog/%1Enfonce").arg(images[d]));
+        flagImages_[d] = transparentImage(QStringLiteral(":/dialog/%1").arg(images[d]));
+        pressedImages_[d] = transparentImage(QStringLiteral(":/dialog/%1Enfonce").arg(images[d]));
         flag->setPixmap(flagImages_[d]);
         flag->setGeometry(2, 2, 30, 22);
-        flag->setCursor(curseurMain());
+        flag->setCursor(handCursor());
         flag->setToolTip(d == 0 ? QStringLiteral("Français") : QStringLiteral("English"));
         flag->onEnter = [this, d] { flagHovered(d, true); };
         flag->onLeave = [this, d] { flagHovered(d, false); };
         flag->onPress = [this, d] { flags_[d]->setPixmap(pressedImages_[d]); };
         flag->onRelease = [this, d] { flags_[d]->setPixmap(flagImages_[d]); };
         flag->onClick = [this, d] {
-            if (const auto& go = d == 0 ? onFrancais : onAnglais) go();
+            if (const auto& go = d == 0 ? onFrench : onEnglish) go();
         };
         flagPanels_[d] = panel;
         flags_[d] = flag;
     }
 
-    palmares_ = new ScorePanel(this);
+    scores_ = new ScorePanel(this);
     eraseLabel_ = new LeaderLabel(this);
     eraseLabel_->setObjectName(QStringLiteral("LabelEffacerScores"));
     erase_ = new QPushButton(this);
@@ -107,15 +107,15 @@ AboutPage::AboutPage(QWidget* parent)
     connect(erase_, &QPushButton::clicked, this, [this] {
         if (onErase) onErase();
     });
-    testeurs_ = new BetaPanel(this);
-    testeurs_->hide();
+    testers_ = new BetaPanel(this);
+    testers_->hide();
 
     clown_ = new ImageLabel(this);
     clown_->setObjectName(QStringLiteral("ImgClown"));
-    const QPixmap clown = imageTransparente(QStringLiteral(":/dialog/ImgClown"));
+    const QPixmap clown = transparentImage(QStringLiteral(":/dialog/ImgClown"));
     clown_->setPixmap(clown);
     clown_->setGeometry(QRect(ClownPlace, clown.isNull() ? QSize(76, 104) : clown.size()));
-    clown_->setCursor(curseurSelection());
+    clown_->setCursor(selectionCursor());
     clown_->onPress = [this] { showTesters(true); };
     clown_->onRelease = [this] { showTesters(false); };
     clown_->hide();
@@ -151,16 +151,16 @@ void AboutPage::placePanels() {
     flagPanels_[0]->setGeometry(w - 80, 8, 34, 26);
     flagPanels_[1]->setGeometry(w - 42, 8, 34, 26);
     const int tableBottom = h - 40;
-    palmares_->setGeometry(8, TableTop, w - 16, tableBottom - TableTop);
+    scores_->setGeometry(8, TableTop, w - 16, tableBottom - TableTop);
     eraseLabel_->setGeometry(10, h - 34, w - 130, 26);
     erase_->setGeometry(w - 112, h - 35, 104, 28);
-    testeurs_->setGeometry(8, TableTop, w - 16, h - 6 - TableTop);
+    testers_->setGeometry(8, TableTop, w - 16, h - 6 - TableTop);
 }
 
-void AboutPage::flagHovered(int flag, bool dessus) {
+void AboutPage::flagHovered(int flag, bool over) {
     // The icon under the mouse stands out; the other one lies flat.
     const int other = 1 - flag;
-    if (dessus) {
+    if (over) {
         flagPanels_[flag]->setFrameStyle(QFrame::Panel | QFrame::Raised);
         flagPanels_[other]->setFrameStyle(QFrame::NoFrame);
     } else {
@@ -169,36 +169,36 @@ void AboutPage::flagHovered(int flag, bool dessus) {
 }
 
 void AboutPage::showTesters(bool shown) {
-    testeurs_->setVisible(shown);
-    palmares_->setVisible(!shown);
+    testers_->setVisible(shown);
+    scores_->setVisible(!shown);
     eraseLabel_->setVisible(!shown);
     erase_->setVisible(!shown);
 }
 
 void AboutPage::startShow() {
-    anim_.start(TitleTop, ClownPlace.x(), ClownPlace.y());
+    show_.start(TitleTop, ClownPlace.x(), ClownPlace.y());
     applyShow();
-    smileys_[anim_.devant()]->raise();
+    smileys_[show_.front()]->raise();
     showTesters(false);
     timer_.start();
 }
 
 void AboutPage::onShowTick() {
-    anim_.tick();
+    show_.tick();
     applyShow();
 }
 
 void AboutPage::applyShow() {
-    clown_->setVisible(anim_.clownVisible());
+    clown_->setVisible(show_.clownVisible());
     for (int k = 0; k < 3; ++k) {
-        const AboutShow::Smiley& s = anim_.smileys()[k];
+        const AboutShow::Smiley& s = show_.smileys()[k];
         smileys_[k]->move(s.left, s.top);
         if (images_) smileys_[k]->setPixmap(images_(s.colour, s.phase));
     }
 }
 
-void AboutPage::afficherPalmares(const ScoreTable& table, const std::array<int32_t, 5>& colours) {
-    palmares_->afficher(table, colours);
+void AboutPage::showScoreTable(const ScoreTable& table, const std::array<int32_t, 5>& colours) {
+    scores_->showTable(table, colours);
 }
 
 void AboutPage::applyLanguage(int language) {
@@ -207,8 +207,8 @@ void AboutPage::applyLanguage(int language) {
     mailText_->setText(dialogCaption("LabelMail", language));
     eraseLabel_->setText(dialogCaption("LabelEffacerScores", language));
     erase_->setText(dialogCaption("BtnEffacerScores", language));
-    palmares_->applyLanguage(language);
-    testeurs_->applyLanguage(language);
+    scores_->applyLanguage(language);
+    testers_->applyLanguage(language);
 }
 
 } // namespace kp

@@ -37,7 +37,7 @@ class AboutPage : public QWidget {
 
     void setImages(Images images) { images_ = std::move(images); }
     // Where the animation's random draws come from (tests replay a fixed series).
-    void setHasard(AboutShow::Hasard hasard) { hasard_ = std::move(hasard); }
+    void setPick(AboutShow::RandomPick pick) { pick_ = std::move(pick); }
 
     // The show handler's part: the smileys back on the title, the clown hidden, the timer on.
     void startShow();
@@ -46,20 +46,20 @@ class AboutPage : public QWidget {
     bool animationActive() const { return timer_.isActive(); }
     // One tick of the 75 ms timer.
     void onShowTick();
-    const AboutShow& animation() const { return anim_; }
+    const AboutShow& animation() const { return show_; }
 
-    void afficherPalmares(const ScoreTable& table, const std::array<int32_t, 5>& colours);
+    void showScoreTable(const ScoreTable& table, const std::array<int32_t, 5>& colours);
     void applyLanguage(int language);
 
     QString title() const;
     QString version() const;
 
     // What the page asks of the dialog.
-    std::function<void()> onMail, onFrancais, onAnglais, onErase;
+    std::function<void()> onMail, onFrench, onEnglish, onErase;
 
   private:
     void placePanels();
-    void flagHovered(int flag, bool dessus);
+    void flagHovered(int flag, bool over);
     void showTesters(bool shown);
     void applyShow();
 
@@ -68,8 +68,8 @@ class AboutPage : public QWidget {
 
   private:
     Images images_;
-    AboutShow::Hasard hasard_;
-    AboutShow anim_;
+    AboutShow::RandomPick pick_;
+    AboutShow show_;
     QTimer timer_;
 
     QLabel* title_;
@@ -82,10 +82,10 @@ class AboutPage : public QWidget {
     std::array<QPixmap, 2> flagImages_, pressedImages_;
     ImageLabel* clown_;
     std::array<QLabel*, 3> smileys_{};
-    ScorePanel* palmares_;
+    ScorePanel* scores_;
     LeaderLabel* eraseLabel_;
     QPushButton* erase_;
-    BetaPanel* testeurs_;
+    BetaPanel* testers_;
 };
 
 } // namespace kp

@@ -74,7 +74,7 @@ void TitleLabel::paintEvent(QPaintEvent*) {
 
 namespace {
 // One of the game's two cursors; the picture carries its hot spot.
-QCursor curseur(const QString& resource, Qt::CursorShape fallback) {
+QCursor cursor(const QString& resource, Qt::CursorShape fallback) {
     const QImage picture(resource);
     if (picture.isNull()) return QCursor(fallback);
     return QCursor(QPixmap::fromImage(picture), picture.text(QStringLiteral("HotspotX")).toInt(),
@@ -82,15 +82,15 @@ QCursor curseur(const QString& resource, Qt::CursorShape fallback) {
 }
 } // namespace
 
-QCursor curseurMain() {
-    return curseur(QStringLiteral(":/icons/Main_Standard"), Qt::PointingHandCursor);
+QCursor handCursor() {
+    return cursor(QStringLiteral(":/icons/Main_Standard"), Qt::PointingHandCursor);
 }
 
-QCursor curseurSelection() {
-    return curseur(QStringLiteral(":/icons/Selection"), Qt::ArrowCursor);
+QCursor selectionCursor() {
+    return cursor(QStringLiteral(":/icons/Selection"), Qt::ArrowCursor);
 }
 
-QPixmap imageTransparente(const QString& resource) {
+QPixmap transparentImage(const QString& resource) {
     return QPixmap::fromImage(toTransparentImage(loadBitmap(resource)));
 }
 

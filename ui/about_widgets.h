@@ -37,11 +37,11 @@ class TitleLabel : public QLabel {
 };
 
 // The game's own pointing glove, for what can be clicked.
-QCursor curseurMain();
+QCursor handCursor();
 // The clown's cursor.
-QCursor curseurSelection();
+QCursor selectionCursor();
 
 // A picture of the game's resources with its pure-red key made transparent.
-QPixmap imageTransparente(const QString& resource);
+QPixmap transparentImage(const QString& resource);
 
 } // namespace kp

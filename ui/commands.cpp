@@ -229,7 +229,7 @@ void MainWindow::updateBackgroundMenus(const Composition& c) {
     case ModeItem::Logo:
         check("MenuFondLogo");
         break;
-    case ModeItem::Ouvrir:
+    case ModeItem::Open:
         check("MenuFondCharger");
         break;
     case ModeItem::Recent1:

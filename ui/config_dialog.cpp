@@ -57,7 +57,7 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
         memo->document()->setDocumentMargin(10);
         memo->setHtml(helpText(l));
         grid->addWidget(memo, 0, 0); // both fill the page; one is shown at a time
-        aides_[l] = memo;
+        helps_[l] = memo;
     }
     tabs_->addTab(helpPage, QString());
 
@@ -70,8 +70,8 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
                                                  Qt::IgnoreAspectRatio, Qt::FastTransformation));
     });
     about_->onMail = [this] { openMail(); };
-    about_->onFrancais = [this] { main_.useFrench(); };
-    about_->onAnglais = [this] { main_.useEnglish(); };
+    about_->onFrench = [this] { main_.useFrench(); };
+    about_->onEnglish = [this] { main_.useEnglish(); };
     about_->onErase = [this] { eraseScoresClicked(); };
     tabs_->addTab(about_, QString());
 
@@ -95,7 +95,7 @@ bool ConfigDialog::modified() const {
 
 void ConfigDialog::showTab(int tab) {
     tabs_->setCurrentIndex(std::clamp(tab, 0, 2));
-    majPalmares(); // a score may just have been entered
+    updateScores(); // a score may just have been entered
     if (!isVisible()) {
         if (const QScreen* s = main_.screen())
             move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
@@ -130,11 +130,11 @@ void ConfigDialog::hideForPanic(bool hidden) {
 
 void ConfigDialog::firstShow() {
     tabChanged(currentTab());
-    config_->setValeurs(main_.settings().parameters);
+    config_->setValues(main_.settings().parameters);
     config_->NoConfig();
     config_->clearModified(); // setting the values above counted as changes
     about_->startShow();
-    majPalmares();
+    updateScores();
 }
 
 void ConfigDialog::done(int result) {
@@ -144,18 +144,18 @@ void ConfigDialog::done(int result) {
 
 void ConfigDialog::FormClose() {
     about_->stopShow();
-    config_->interpreterSaisies(); // a value still being typed counts, held to its bounds
+    config_->takeTypedValues(); // a value still being typed counts, held to its bounds
     if (!config_->modified()) return;
     // No is the default answer: Enter alone never throws the game in progress away.
     if (!platform_.question(this, applyQuestion(language_), false)) return;
-    config_->rendreCoherent();
-    main_.applyConfiguration(config_->valeurs());
+    config_->makeConsistent();
+    main_.applyConfiguration(config_->values());
 }
 
 void ConfigDialog::tabChanged(int tab) {
     // Only the memo of the current language shows, and only on the help tab.
-    aides_[0]->setVisible(tab == HelpTab && language_ != 1);
-    aides_[1]->setVisible(tab == HelpTab && language_ == 1);
+    helps_[0]->setVisible(tab == HelpTab && language_ != 1);
+    helps_[1]->setVisible(tab == HelpTab && language_ == 1);
 }
 
 void ConfigDialog::applyLanguage(int language) {
@@ -169,28 +169,28 @@ void ConfigDialog::applyLanguage(int language) {
     tabChanged(tab);
 }
 
-void ConfigDialog::majPalmares() {
-    about_->afficherPalmares(main_.settings().scores, main_.settings().smileyColours);
+void ConfigDialog::updateScores() {
+    about_->showScoreTable(main_.settings().scores, main_.settings().smileyColours);
 }
 
 void ConfigDialog::eraseScoresClicked() {
     if (!platform_.question(this, eraseQuestion(language_), false)) return;
     eraseScores(main_.settings().scores);
-    majPalmares();
+    updateScores();
 }
 
-QString ConfigDialog::adresseContact() {
+QString ConfigDialog::contactAddress() {
     return QStringLiteral(KP_CONTACT_EMAIL);
 }
 
 QUrl ConfigDialog::mailLink() const {
-    const QString sujet = about_->title() + QLatin1Char(' ') + about_->version();
-    const QString corps = mailGreeting(language_) + sujet + mailEnding(language_);
+    const QString subject = about_->title() + QLatin1Char(' ') + about_->version();
+    const QString body = mailGreeting(language_) + subject + mailEnding(language_);
     // Every character outside the unreserved set is escaped, so spaces, accents, "&", "?"
     // and "#" can never end the subject or the body early.
-    const QByteArray text = "mailto:" + QUrl::toPercentEncoding(adresseContact(), "@") +
-                            "?subject=" + QUrl::toPercentEncoding(sujet) +
-                            "&body=" + QUrl::toPercentEncoding(corps);
+    const QByteArray text = "mailto:" + QUrl::toPercentEncoding(contactAddress(), "@") +
+                            "?subject=" + QUrl::toPercentEncoding(subject) +
+                            "&body=" + QUrl::toPercentEncoding(body);
     return QUrl::fromEncoded(text, QUrl::StrictMode);
 }
 

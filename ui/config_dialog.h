@@ -42,12 +42,12 @@ class ConfigDialog : public QDialog {
     // The mail link's address: "mailto:" with the subject and the body, percent-encoded.
     QUrl mailLink() const;
     // The address the mail link writes to (set when the game is built).
-    static QString adresseContact();
+    static QString contactAddress();
 
     ConfigPage* pageConfiguration() const { return config_; }
     AboutPage* aboutPage() const { return about_; }
     QTabWidget* tabs() const { return tabs_; }
-    QTextEdit* aide(int language) const { return aides_[language == 1 ? 1 : 0]; }
+    QTextEdit* help(int language) const { return helps_[language == 1 ? 1 : 0]; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -59,7 +59,7 @@ class ConfigDialog : public QDialog {
     void firstShow();
     void FormClose();
     void tabChanged(int tab);
-    void majPalmares();
+    void updateScores();
     void eraseScoresClicked();
     void openMail();
 
@@ -69,7 +69,7 @@ class ConfigDialog : public QDialog {
     bool cachePanic_ = false;
     QTabWidget* tabs_;
     ConfigPage* config_;
-    std::array<QTextEdit*, 2> aides_{};
+    std::array<QTextEdit*, 2> helps_{};
     AboutPage* about_;
     QPushButton* ok_;
 };

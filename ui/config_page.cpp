@@ -54,15 +54,15 @@ namespace {
 
 struct ParameterRow {
     std::string_view key;
-    const char* etiquette;
+    const char* label;
 };
 
-struct Groupe {
+struct EditGroup {
     const char* title;
     std::initializer_list<ParameterRow> bandRows;
 };
 
-const Groupe groupes[] = {
+const EditGroup editGroups[] = {
     {"LabelConfigGenerale",
      {{"NbLgn", "NbLgn_Label"},
       {"NbCol", "NbCol_Label"},
@@ -108,7 +108,7 @@ LevelParameters preset(int32_t rows, int32_t columns, int32_t smileys, int32_t s
     return p;
 }
 
-bool memesValeurs(const LevelParameters& a, const LevelParameters& b) {
+bool sameValues(const LevelParameters& a, const LevelParameters& b) {
     for (const ParameterKey& k : ParameterKeys)
         if (a.*k.field != b.*k.field) return false;
     return true;
@@ -149,23 +149,23 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent) {
         titles_[index] = label;
     };
     int groupe = 0;
-    for (const Groupe& g : groupes) {
+    for (const EditGroup& g : editGroups) {
         title(groupe++, g.title);
         for (const ParameterRow& l : g.bandRows) {
             const size_t i = keyIndex(l.key);
-            auto* etiquette = new LeaderLabel(this);
-            etiquette->setObjectName(QString::fromLatin1(l.etiquette));
+            auto* label = new LeaderLabel(this);
+            label->setObjectName(QString::fromLatin1(l.label));
             auto* edit = new BoundedSpinEdit(this);
             edit->setObjectName(QString::fromLatin1(l.key.data(), qsizetype(l.key.size())) +
                                 QStringLiteral("_Edit"));
             edit->setRange(ParameterKeys[i].min, ParameterKeys[i].max);
             edit->setFixedSize(62, 22);
-            etiquette->setBuddy(edit);
+            label->setBuddy(edit);
             connect(edit, &QSpinBox::valueChanged, this, [this] { onValueChanged(); });
-            grid->addWidget(etiquette, row, 1, Qt::AlignBottom);
+            grid->addWidget(label, row, 1, Qt::AlignBottom);
             grid->addWidget(edit, row++, 2, Qt::AlignBottom);
             edits_[i] = edit;
-            etiquettes_[i] = etiquette;
+            labels_[i] = label;
         }
     }
     title(3, presetTitle);
@@ -180,7 +180,7 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent) {
         b->setIconSize(QSize(32, 32));
         b->setFixedHeight(40);
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, k] { BtnConfigClick(k + 1); });
+        connect(b, &QPushButton::clicked, this, [this, k] { configClicked(k + 1); });
         tableRow->addWidget(b);
         buttons_[k] = b;
     }
@@ -194,14 +194,14 @@ BoundedSpinEdit* ConfigPage::edit(std::string_view key) const {
     return nullptr;
 }
 
-void ConfigPage::setValeurs(const LevelParameters& p) {
+void ConfigPage::setValues(const LevelParameters& p) {
     for (size_t i = 0; i < ParameterKeys.size(); ++i) {
         edits_[i]->setRange(ParameterKeys[i].min, ParameterKeys[i].max);
         edits_[i]->setValue(p.*ParameterKeys[i].field);
     }
 }
 
-LevelParameters ConfigPage::valeurs() const {
+LevelParameters ConfigPage::values() const {
     LevelParameters p;
     for (size_t i = 0; i < ParameterKeys.size(); ++i)
         p.*ParameterKeys[i].field = edits_[i]->value();
@@ -209,12 +209,12 @@ LevelParameters ConfigPage::valeurs() const {
 }
 
 int ConfigPage::NoConfig() {
-    const LevelParameters p = valeurs();
-    int trouve = 0;
-    for (int k = 1; k <= 4 && trouve == 0; ++k)
-        if (memesValeurs(p, presets()[k - 1])) trouve = k;
-    for (int k = 1; k <= 4; ++k) buttons_[k - 1]->setEnabled(k != trouve);
-    return trouve;
+    const LevelParameters p = values();
+    int found = 0;
+    for (int k = 1; k <= 4 && found == 0; ++k)
+        if (sameValues(p, presets()[k - 1])) found = k;
+    for (int k = 1; k <= 4; ++k) buttons_[k - 1]->setEnabled(k != found);
+    return found;
 }
 
 void ConfigPage::onValueChanged() {
@@ -222,7 +222,7 @@ void ConfigPage::onValueChanged() {
     for (QPushButton* b : buttons_) b->setEnabled(true);
 }
 
-void ConfigPage::BtnConfigClick(int k) {
+void ConfigPage::configClicked(int k) {
     const LevelParameters& p = presets()[k - 1];
     for (size_t i = 0; i < ParameterKeys.size(); ++i)
         edits_[i]->setValue(p.*ParameterKeys[i].field);
@@ -231,27 +231,26 @@ void ConfigPage::BtnConfigClick(int k) {
     for (int j = 1; j <= 4; ++j) buttons_[j - 1]->setEnabled(j != k);
 }
 
-void ConfigPage::interpreterSaisies() {
+void ConfigPage::takeTypedValues() {
     for (BoundedSpinEdit* e : edits_) e->interpretText();
 }
 
-void ConfigPage::rendreCoherent() {
+void ConfigPage::makeConsistent() {
     QSpinBox* bandRows = edit("NbLgn");
     QSpinBox* max = edit("NbVirusLignesMax");
-    QSpinBox* premier = edit("NbVirusLignes");
+    QSpinBox* first = edit("NbVirusLignes");
     QSpinBox* inc = edit("NbVirusLignesInc");
     if (bandRows->value() < max->value()) max->setValue(bandRows->value());
-    if (max->value() < premier->value()) premier->setValue(max->value());
-    if (max->value() < premier->value() + inc->value())
-        inc->setValue(max->value() - premier->value());
+    if (max->value() < first->value()) first->setValue(max->value());
+    if (max->value() < first->value() + inc->value()) inc->setValue(max->value() - first->value());
 }
 
 void ConfigPage::applyLanguage(int language) {
     int g = 0;
-    for (const Groupe& groupe : groupes) {
+    for (const EditGroup& groupe : editGroups) {
         titles_[g++]->setText(dialogCaption(groupe.title, language));
         for (const ParameterRow& l : groupe.bandRows)
-            etiquettes_[keyIndex(l.key)]->setText(dialogCaption(l.etiquette, language));
+            labels_[keyIndex(l.key)]->setText(dialogCaption(l.label, language));
     }
     titles_[3]->setText(dialogCaption(presetTitle, language));
     for (int k = 0; k < 4; ++k) buttons_[k]->setToolTip(presetText(language, presets()[k]));

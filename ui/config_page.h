@@ -35,25 +35,25 @@ class ConfigPage : public QWidget {
     explicit ConfigPage(QWidget* parent = nullptr);
 
     // Sets every edit's bounds, then its value.
-    void setValeurs(const LevelParameters& p);
-    LevelParameters valeurs() const;
+    void setValues(const LevelParameters& p);
+    LevelParameters values() const;
 
     // Which preset (1..4) the values equal, the first one that does, or 0. Its button is
     // disabled and the others enabled.
     int NoConfig();
     // What a click on preset button k (1..4) does.
-    void BtnConfigClick(int k);
+    void configClicked(int k);
 
     // Whether a value changed since clearModified().
     bool modified() const { return modified_; }
     void clearModified() { modified_ = false; }
 
     // Holds every value still being typed to its bounds, as leaving the edit would.
-    void interpreterSaisies();
+    void takeTypedValues();
     // The rules that keep the smiley rows inside the board, on the edits, in this order:
     // the last row at most the board's height, the first level's rows at most the last row,
     // the rows added per level at most what is left between them.
-    void rendreCoherent();
+    void makeConsistent();
 
     void applyLanguage(int language);
 
@@ -64,9 +64,9 @@ class ConfigPage : public QWidget {
   private:
     void onValueChanged();
 
-    std::array<BoundedSpinEdit*, 11> edits_{};  // in the order of ParameterKeys
-    std::array<QLabel*, 4> titles_{};           // group headings
-    std::array<LeaderLabel*, 11> etiquettes_{}; // in the order of ParameterKeys
+    std::array<BoundedSpinEdit*, 11> edits_{}; // in the order of ParameterKeys
+    std::array<QLabel*, 4> titles_{};          // group headings
+    std::array<LeaderLabel*, 11> labels_{};    // in the order of ParameterKeys
     std::array<QPushButton*, 4> buttons_{};
     bool modified_ = false;
 };

@@ -14,7 +14,7 @@ const char* const kStyle =
     "td.k { font-weight: bold; color: #5a2a00; white-space: nowrap; }"
     "</style>";
 
-const char* const kFrancais = R"(
+const char* const kFrench = R"(
 <h3 style="margin-top: 0px">PRINCIPES DU JEU :</h3>
 <p>Des gélules bicolores tombent une à une dans le puits. Déplacez-les et faites-les tourner
 pour les empiler de façon à former des alignements de <b>4 cases de la même couleur</b>,
@@ -109,7 +109,7 @@ scores is on the "About" page.</p>
 } // namespace
 
 QString helpText(int language) {
-    return QString::fromUtf8(kStyle) + QString::fromUtf8(language == 1 ? kEnglish : kFrancais);
+    return QString::fromUtf8(kStyle) + QString::fromUtf8(language == 1 ? kEnglish : kFrench);
 }
 
 } // namespace kp

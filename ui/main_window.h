@@ -78,7 +78,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     // button would (settings written) and the program ends, even from the panic hiding place.
     void quitGame();
 
-    // Opens a saved game as "Ouvrir une game..." does; a file that is no saved game is
+    // Opens a saved game as "Open une game..." does; a file that is no saved game is
     // refused with a message and the game in progress goes on.
     void openSavedGame(const std::filesystem::path& path);
 
@@ -188,7 +188,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     std::unique_ptr<QWidget> loadingWindow_;
     ConfigDialog* configDialog_ = nullptr;
     NameDialog* nameDialog_ = nullptr;
-    // The saved game "Ouvrir une game..." has just read, for the level set-up to take.
+    // The saved game "Open une game..." has just read, for the level set-up to take.
     struct SavedGameRead {
         std::string path;
         std::unique_ptr<SavedGame> game;

@@ -133,24 +133,24 @@ void MainWindow::buildMenus() {
     options->addSeparator();
     buildBackgroundMenu(options);
 
-    QMenu* affichage = addMenu(options, "MenuAffichage");
+    QMenu* display = addMenu(options, "MenuAffichage");
     addItem(
-        affichage, "MenuAffCompteurs", [this] { toggleBand(&Settings::showCounters); }, nullptr,
+        display, "MenuAffCompteurs", [this] { toggleBand(&Settings::showCounters); }, nullptr,
         true);
     addItem(
-        affichage, "MenuAffPieceSuivante", [this] { toggleBand(&Settings::showNextCapsule); },
+        display, "MenuAffPieceSuivante", [this] { toggleBand(&Settings::showNextCapsule); },
         nullptr, true);
-    affichage->addSeparator();
-    addItem(affichage, "MenuCouleurTexte", [this] { chooseMessageFont(); });
+    display->addSeparator();
+    addItem(display, "MenuCouleurTexte", [this] { chooseMessageFont(); });
     options->addSeparator();
     addItem(options, "MenuConfig",
             [this] { configDialog_->showTab(ConfigDialog::ConfigurationTab); });
 
-    QMenu* aide = addMenu(nullptr, "MenuPtInterro");
-    addItem(aide, "MenuAide", [this] {
+    QMenu* help = addMenu(nullptr, "MenuPtInterro");
+    addItem(help, "MenuAide", [this] {
         configDialog_->showTab(ConfigDialog::HelpTab);
     })->setShortcut(Qt::Key_F1);
-    addItem(aide, "MenuAPropos", [this] { configDialog_->showTab(ConfigDialog::AboutTab); });
+    addItem(help, "MenuAPropos", [this] { configDialog_->showTab(ConfigDialog::AboutTab); });
 }
 
 void MainWindow::buildBackgroundMenu(QMenu* options) {

@@ -36,13 +36,13 @@ NameDialog::NameDialog(QWidget* parent) : QDialog(parent) {
     buttons->addStretch();
     ok_ = new QPushButton(this);
     ok_->setDefault(true);
-    annuler_ = new QPushButton(this);
+    cancel_ = new QPushButton(this);
     buttons->addWidget(ok_);
-    buttons->addWidget(annuler_);
+    buttons->addWidget(cancel_);
     buttons->addStretch();
     layout->addLayout(buttons);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(annuler_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     applyLanguage(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -51,7 +51,7 @@ void NameDialog::applyLanguage(int language) {
     static constexpr const char* bandRows[] = {"LabelMsg1", "LabelMsg2", "LabelMsg3"};
     for (int i = 0; i < 3; ++i) lines_[i]->setText(dialogCaption(bandRows[i], language));
     ok_->setText(dialogCaption("BtnOK", language));
-    annuler_->setText(dialogCaption("BtnAnnuler", language));
+    cancel_->setText(dialogCaption("BtnAnnuler", language));
 }
 
 QString NameDialog::name() const {

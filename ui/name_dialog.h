@@ -23,7 +23,7 @@ class NameDialog : public QDialog {
     std::array<QLabel*, 3> lines_{};
     QLineEdit* name_;
     QPushButton* ok_;
-    QPushButton* annuler_;
+    QPushButton* cancel_;
 };
 
 } // namespace kp

@@ -58,7 +58,7 @@ bool QtPlatform::question(QWidget* parent, const QString& text, bool defaultYes)
 
 namespace {
 // Both saved-game dialogs start on "Partie1" with the one filter of the game's files.
-void preparerDialogue(QFileDialog& dialog) {
+void prepareGameDialog(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setNameFilter(QStringLiteral("Parties Kembrolla Panic! (*.Kembrolla)"));
@@ -69,7 +69,7 @@ void preparerDialogue(QFileDialog& dialog) {
 
 std::optional<QString> QtPlatform::openGame(QWidget* parent) {
     QFileDialog dialog(parent, QStringLiteral("Ouvrir une partie"));
-    preparerDialogue(dialog);
+    prepareGameDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -78,7 +78,7 @@ std::optional<QString> QtPlatform::openGame(QWidget* parent) {
 
 std::optional<QString> QtPlatform::saveGame(QWidget* parent, int language) {
     QFileDialog dialog(parent, QStringLiteral("Enregistrer la partie sous"));
-    preparerDialogue(dialog);
+    prepareGameDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile); // asks before replacing an existing file
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

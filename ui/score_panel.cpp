@@ -10,7 +10,7 @@ namespace kp {
 
 namespace {
 
-QLabel* etiquette(QWidget* parent, const QString& name, Qt::Alignment align = Qt::AlignLeft) {
+QLabel* label(QWidget* parent, const QString& name, Qt::Alignment align = Qt::AlignLeft) {
     auto* l = new QLabel(parent);
     l->setObjectName(name);
     l->setTextFormat(Qt::PlainText); // a player's name is shown as typed, never as markup
@@ -23,12 +23,12 @@ QString cssColour(int32_t c) {
 }
 
 // Invented nicknames of the friends who tried the game first, with their portraits.
-constexpr const char* Nicknames[BetaPanel::Testeurs] = {
+constexpr const char* Nicknames[BetaPanel::Testers] = {
     "Pilulix", "Capsulette", "Zigzag", "Frimousse", "Mamie Turbo", "Bidouille", "Capitaine Pixel"};
 
 } // namespace
 
-void styleTableau(QFrame* panel) {
+void styleTable(QFrame* panel) {
     panel->setStyleSheet(
         QStringLiteral("QFrame#%1 { background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
                        "stop:0 #26386a, stop:1 #101a36); border: 1px solid #08101f; "
@@ -38,16 +38,16 @@ void styleTableau(QFrame* panel) {
 
 ScorePanel::ScorePanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("PanelPalmares"));
-    styleTableau(this);
+    styleTable(this);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(12, 8, 12, 10);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
-    title_ = etiquette(this, QStringLiteral("LabelPalmares"), Qt::AlignHCenter);
-    QFont gras = title_->font();
-    gras.setBold(true);
-    QFont grand = gras;
-    grand.setPointSizeF(gras.pointSizeF() + 1.5);
+    title_ = label(this, QStringLiteral("LabelPalmares"), Qt::AlignHCenter);
+    QFont bold = title_->font();
+    bold.setBold(true);
+    QFont grand = bold;
+    grand.setPointSizeF(bold.pointSizeF() + 1.5);
     QFont entry = title_->font();
     entry.setPointSizeF(entry.pointSizeF() + 1);
     QFont boldEntry = entry;
@@ -59,26 +59,26 @@ ScorePanel::ScorePanel(QWidget* parent) : QFrame(parent) {
     const char* ids[4] = {"LabelClt", "LabelChampion", "LabelScore", "LabelDate"};
     const int columns[4] = {0, 1, 2, 5};
     for (int i = 0; i < 4; ++i) {
-        entetes_[i] =
-            etiquette(this, QString::fromLatin1(ids[i]), i == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
-        entetes_[i]->setFont(gras);
-        entetes_[i]->setStyleSheet(QStringLiteral("color: #9fb6e0;"));
-        grid->addWidget(entetes_[i], 1, columns[i], 1, i == 2 ? 3 : 1);
+        headers_[i] =
+            label(this, QString::fromLatin1(ids[i]), i == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
+        headers_[i]->setFont(bold);
+        headers_[i]->setStyleSheet(QStringLiteral("color: #9fb6e0;"));
+        grid->addWidget(headers_[i], 1, columns[i], 1, i == 2 ? 3 : 1);
     }
     for (int r = 0; r < 3; ++r) {
         const QString prefix = QStringLiteral("Score%1_").arg(r + 1, 2, 10, QLatin1Char('0'));
         ParameterRow& l = lines_[r];
-        l.rank = etiquette(this, QStringLiteral("LabelClt%1").arg(r + 1), Qt::AlignHCenter);
+        l.rank = label(this, QStringLiteral("LabelClt%1").arg(r + 1), Qt::AlignHCenter);
         l.rank->setText(QString::number(r + 1));
         l.rank->setFont(boldEntry);
-        l.name = etiquette(this, prefix + QStringLiteral("Nom"));
+        l.name = label(this, prefix + QStringLiteral("Nom"));
         l.name->setFont(boldEntry);
-        l.level = etiquette(this, prefix + QStringLiteral("Niv"), Qt::AlignRight);
-        l.barre = etiquette(this, QStringLiteral("LabelBarre%1").arg(r + 1), Qt::AlignHCenter);
-        l.barre->setText(QStringLiteral("/"));
-        l.vir = etiquette(this, prefix + QStringLiteral("Vir"));
-        l.date = etiquette(this, prefix + QStringLiteral("Dat"));
-        QLabel* cells[6] = {l.rank, l.name, l.level, l.barre, l.vir, l.date};
+        l.level = label(this, prefix + QStringLiteral("Niv"), Qt::AlignRight);
+        l.bar = label(this, QStringLiteral("LabelBarre%1").arg(r + 1), Qt::AlignHCenter);
+        l.bar->setText(QStringLiteral("/"));
+        l.left = label(this, prefix + QStringLiteral("Vir"));
+        l.date = label(this, prefix + QStringLiteral("Dat"));
+        QLabel* cells[6] = {l.rank, l.name, l.level, l.bar, l.left, l.date};
         for (int c = 0; c < 6; ++c) {
             if (c >= 2) cells[c]->setFont(entry);
             grid->addWidget(cells[c], r + 2, c);
@@ -94,13 +94,13 @@ ScorePanel::ScorePanel(QWidget* parent) : QFrame(parent) {
     grid->setRowStretch(5, 1);
 }
 
-void ScorePanel::afficher(const ScoreTable& table, const std::array<int32_t, 5>& colours) {
+void ScorePanel::showTable(const ScoreTable& table, const std::array<int32_t, 5>& colours) {
     for (int r = 0; r < 3; ++r) {
         const ScoreEntry& e = table.Entries[r];
         ParameterRow& l = lines_[r];
         l.name->setText(QString::fromStdString(e.name));
         l.level->setText(QString::fromStdString(e.level));
-        l.vir->setText(QString::fromStdString(e.Vir));
+        l.left->setText(QString::fromStdString(e.left));
         l.date->setText(QString::fromStdString(e.date).trimmed());
         const QString css = QStringLiteral("color: %1;").arg(cssColour(colours[r]));
         l.rank->setStyleSheet(css);
@@ -111,30 +111,30 @@ void ScorePanel::afficher(const ScoreTable& table, const std::array<int32_t, 5>&
 void ScorePanel::applyLanguage(int language) {
     title_->setText(dialogCaption("LabelPalmares", language));
     const char* ids[4] = {"LabelClt", "LabelChampion", "LabelScore", "LabelDate"};
-    for (int i = 0; i < 4; ++i) entetes_[i]->setText(dialogCaption(ids[i], language));
+    for (int i = 0; i < 4; ++i) headers_[i]->setText(dialogCaption(ids[i], language));
 }
 
 BetaPanel::BetaPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("PanelBetaTesteurs"));
-    styleTableau(this);
+    styleTable(this);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(10, 6, 10, 8);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(0);
-    title_ = etiquette(this, QStringLiteral("LabelBetaTesteurs"), Qt::AlignHCenter);
+    title_ = label(this, QStringLiteral("LabelBetaTesteurs"), Qt::AlignHCenter);
     QFont f = title_->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() + 1.5);
     title_->setFont(f);
     title_->setStyleSheet(QStringLiteral("color: #ffd75a;"));
     grid->addWidget(title_, 0, 0, 1, 8);
-    for (int k = 0; k < Testeurs; ++k) {
+    for (int k = 0; k < Testers; ++k) {
         // Four on the first row, three centred below.
         const int row = k < 4 ? 1 : 3;
         const int col = k < 4 ? 2 * k : 2 * (k - 4) + 1;
-        auto* image = etiquette(this, QStringLiteral("ImgTesteur%1").arg(k + 1), Qt::AlignHCenter);
-        image->setPixmap(imageTransparente(QStringLiteral(":/dialog/ImgTesteur%1").arg(k + 1)));
-        auto* name = etiquette(this, QStringLiteral("LabelTesteur%1").arg(k + 1), Qt::AlignHCenter);
+        auto* image = label(this, QStringLiteral("ImgTesteur%1").arg(k + 1), Qt::AlignHCenter);
+        image->setPixmap(transparentImage(QStringLiteral(":/dialog/ImgTesteur%1").arg(k + 1)));
+        auto* name = label(this, QStringLiteral("LabelTesteur%1").arg(k + 1), Qt::AlignHCenter);
         name->setText(QString::fromLatin1(Nicknames[k]));
         grid->addWidget(image, row, col, 1, 2);
         grid->addWidget(name, row + 1, col, 1, 2, Qt::AlignHCenter | Qt::AlignTop);

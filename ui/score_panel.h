@@ -18,21 +18,21 @@ class ScorePanel : public QFrame {
     explicit ScorePanel(QWidget* parent = nullptr);
 
     // Shows the table; ranks and names 1 to 3 take the smiley colours 1 to 3 (0x00BBGGRR).
-    void afficher(const ScoreTable& table, const std::array<int32_t, 5>& colours);
+    void showTable(const ScoreTable& table, const std::array<int32_t, 5>& colours);
     void applyLanguage(int language);
 
   private:
     QLabel* title_;
-    std::array<QLabel*, 4> entetes_{}; // Clt, Champion(ne), Score, Date
+    std::array<QLabel*, 4> headers_{}; // Clt, Champion(ne), Score, Date
     struct ParameterRow {
-        QLabel *rank, *name, *level, *barre, *vir, *date;
+        QLabel *rank, *name, *level, *bar, *left, *date;
     };
     std::array<ParameterRow, 3> lines_{};
 };
 
 class BetaPanel : public QFrame {
   public:
-    static constexpr int Testeurs = 7;
+    static constexpr int Testers = 7;
     explicit BetaPanel(QWidget* parent = nullptr);
     void applyLanguage(int language);
 
@@ -41,6 +41,6 @@ class BetaPanel : public QFrame {
 };
 
 // The dark scoreboard look both panels share.
-void styleTableau(QFrame* panel);
+void styleTable(QFrame* panel);
 
 } // namespace kp

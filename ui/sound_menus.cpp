@@ -30,13 +30,13 @@ void MainWindow::buildSoundMenus(QMenu* options) {
     });
 
     QMenu* tune = addMenu(options, "MenuMusique");
-    QActionGroup* morceaux = radioGroup();
+    QActionGroup* tuneGroup = radioGroup();
     addItem(
-        tune, "MenuMusiquePas", [this] { chooseTune(0); }, morceaux);
+        tune, "MenuMusiquePas", [this] { chooseTune(0); }, tuneGroup);
     for (const auto& [value, text] : tunes)
         addItem(
             tune, "MenuMusique" + std::to_string(value), [this, v = value] { chooseTune(v); },
-            morceaux, true, QString::fromUtf8(text));
+            tuneGroup, true, QString::fromUtf8(text));
     tune->addSeparator();
     QMenu* midiVolume = addMenu(tune, "MenuMusiqueVolume");
     addRadios(midiVolume, ids::midiVolume, [this](int v) {

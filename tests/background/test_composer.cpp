@@ -159,7 +159,7 @@ TEST_F(Composer, IdemComposesAgainFromThePictureInHand) {
     settings.pictureAlignH = settings.pictureAlignV = AlignStart;
     const Composition c = Again(8, 8);
     EXPECT_TRUE(c.composed);
-    EXPECT_EQ(c.checked, ModeItem::Ouvrir);
+    EXPECT_EQ(c.checked, ModeItem::Open);
     EXPECT_FALSE(c.recentChanged);
     EXPECT_EQ(bg().width, 8);
     EXPECT_EQ(bg().pixel(0, 0), pic.pixel(0, 0));

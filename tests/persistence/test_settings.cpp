@@ -103,7 +103,7 @@ TEST(SettingsLoad, GarbageReadsAsDefaultAndNamesIgnoreCase) {
     EXPECT_EQ(s.parameters.columns, 10);
     EXPECT_EQ(s.parameters.rows, 18);
     EXPECT_EQ(s.scores.Entries[0].level, "0");
-    EXPECT_EQ(s.scores.Entries[0].Vir, "7");
+    EXPECT_EQ(s.scores.Entries[0].left, "7");
     EXPECT_EQ(s.scores.Entries[0].name, "Zoé"); // blanks around a value are no part of it
 }
 

@@ -143,7 +143,7 @@ TEST_F(Dialog, presetsFillTheEditsAndAnyChangeEnablesThemAll) {
     d->showTab(0);
     EXPECT_EQ(child<QPushButton>("BtnConfig4")->text(), "          &w");
     child<QPushButton>("BtnConfig4")->click();
-    const LevelParameters p = d->pageConfiguration()->valeurs();
+    const LevelParameters p = d->pageConfiguration()->values();
     EXPECT_EQ(p.rows, 30);
     EXPECT_EQ(p.columns, 20);
     EXPECT_EQ(p.smileys, 50);
@@ -256,7 +256,7 @@ TEST_F(Dialog, rowsAreMadeConsistentInOrderBeforeApplying) {
 
 TEST_F(Dialog, languageSwitchKeepsTheTabAndShowsOnlyTheHelpOfTheLanguage) {
     open();
-    auto shown = [&](int l) { return d->aide(l)->isVisibleTo(d->aide(l)->parentWidget()); };
+    auto shown = [&](int l) { return d->help(l)->isVisibleTo(d->help(l)->parentWidget()); };
     d->showTab(1);
     EXPECT_TRUE(shown(0));
     EXPECT_FALSE(shown(1));
@@ -273,10 +273,10 @@ TEST_F(Dialog, languageSwitchKeepsTheTabAndShowsOnlyTheHelpOfTheLanguage) {
     d->tabs()->setCurrentIndex(1);
     EXPECT_TRUE(shown(0));
     EXPECT_FALSE(shown(1));
-    EXPECT_TRUE(d->aide(0)->toPlainText().contains("PRINCIPES DU JEU :"));
-    EXPECT_TRUE(d->aide(0)->toPlainText().contains("Déplacement rapide de la gélule vers le bas"));
-    EXPECT_TRUE(d->aide(1)->toPlainText().contains("PRINCIPLES OF THE GAME :"));
-    EXPECT_TRUE(d->aide(1)->toPlainText().contains("SCORES  :"));
+    EXPECT_TRUE(d->help(0)->toPlainText().contains("PRINCIPES DU JEU :"));
+    EXPECT_TRUE(d->help(0)->toPlainText().contains("Déplacement rapide de la gélule vers le bas"));
+    EXPECT_TRUE(d->help(1)->toPlainText().contains("PRINCIPLES OF THE GAME :"));
+    EXPECT_TRUE(d->help(1)->toPlainText().contains("SCORES  :"));
 }
 
 // Every text the dialog shows, on each of its tabs (buttons, labels, tooltips, tabs, memos).
@@ -374,7 +374,7 @@ TEST_F(Dialog, mailLinkIsOnePercentEncodedUrl) {
         const QUrl url = d->mailLink();
         ASSERT_TRUE(url.isValid());
         EXPECT_EQ(url.scheme(), "mailto");
-        EXPECT_EQ(url.path(), ConfigDialog::adresseContact());
+        EXPECT_EQ(url.path(), ConfigDialog::contactAddress());
         const QByteArray raw = url.toEncoded();
         EXPECT_FALSE(raw.contains(' ')) << raw.toStdString();
         EXPECT_EQ(raw.count('?'), 1) << raw.toStdString();
@@ -444,7 +444,7 @@ TEST_F(Dialog, mailFrameFollowsTheMouseAndTheClownHoldsTheBetaTesters) {
 TEST_F(Dialog, smileysFallOntoTheClownsCornerThenTheShowRunsOnce) {
     open();
     AboutPage* page = d->aboutPage();
-    page->setHasard([](int) { return 0; }); // they all start at once, gently
+    page->setPick([](int) { return 0; }); // they all start at once, gently
     d->showTab(2);
     EXPECT_TRUE(page->animationActive());
     const AboutShow& a = page->animation();

@@ -57,7 +57,7 @@ TEST_F(Files, aQualifyingLossAsksTheNameAndSavesTheTableAtOnce) {
     EXPECT_TRUE(w->game().state().cheated);
     const ScoreTable& t = w->settings().scores;
     EXPECT_EQ(t.Entries[0].level, "3");
-    EXPECT_EQ(t.Entries[0].Vir, std::to_string(w->game().state().smileysLeft));
+    EXPECT_EQ(t.Entries[0].left, std::to_string(w->game().state().smileysLeft));
     EXPECT_EQ(t.Entries[0].name, "Zoé");
     EXPECT_EQ(t.Entries[0].date.size() > 15, true);
     IniFile saved;
