@@ -7,8 +7,9 @@ PictureOptions PictureOptionsOf(const BackgroundSettings& s) {
             s.greyscale,   s.negative,      s.borderColour};
 }
 
-std::string unknownPictureMessage(int language, const std::string& path) {
-    if (language == 1) return "Background image " + path + " not found or not recognized.";
+std::string unknownPictureMessage(Language language, const std::string& path) {
+    if (language == Language::English)
+        return "Background image " + path + " not found or not recognized.";
     return "Image de fond " + path + " non trouvée ou non reconnue.";
 }
 
@@ -24,7 +25,7 @@ void BackgroundComposer::ReadAgainIfLacking(const WantedPart& shows) {
 
 Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, int clientWidth,
                                                   int clientHeight, const std::string& path,
-                                                  int language) {
+                                                  Language language) {
     Composition result;
     const Size64 client{clientWidth, clientHeight};
     const PictureOptions options = PictureOptionsOf(settings);

@@ -9,6 +9,7 @@
 #include "background/compose.h"
 #include "background/picture.h"
 #include "background/recent.h"
+#include "engine/language.h"
 
 #include <optional>
 #include <string>
@@ -64,7 +65,7 @@ struct Composition {
 
 // The message for a picture file that loads neither as BMP nor as JPEG; language 0 French,
 // 1 English.
-std::string unknownPictureMessage(int language, const std::string& path);
+std::string unknownPictureMessage(Language language, const std::string& path);
 
 class BackgroundComposer {
   public:
@@ -75,7 +76,7 @@ class BackgroundComposer {
     // (read in mode 3 only) or KeepPicture. May change settings.background (a refused picture) and
     // settings.recentPictures (a picture opened in mode 3).
     Composition composeBackground(BackgroundSettings& settings, int clientWidth, int clientHeight,
-                                  const std::string& path, int language);
+                                  const std::string& path, Language language);
 
     // The last composed background; 0 x 0 before the first composition.
     const Bitmap24& background() const { return background_; }

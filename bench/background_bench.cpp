@@ -105,8 +105,8 @@ void Compose(benchmark::State& state, const Photo& (*photo)()) {
     settings.pictureSize = static_cast<int>(state.range(0));
     for (auto _ : state) {
         kp::BackgroundComposer composer;
-        const kp::Composition c =
-            composer.composeBackground(settings, ClientWidth, ClientHeight, path, 0);
+        const kp::Composition c = composer.composeBackground(settings, ClientWidth, ClientHeight,
+                                                             path, kp::Language::French);
         if (!c.composed) state.SkipWithError("the picture was refused");
         benchmark::DoNotOptimize(composer.background().bytes.data());
     }
@@ -117,9 +117,11 @@ void ComposeAgain(benchmark::State& state) {
     settings.background = kp::PictureBackground;
     settings.pictureSize = static_cast<int>(state.range(0));
     kp::BackgroundComposer composer;
-    composer.composeBackground(settings, ClientWidth, ClientHeight, ThePhoto().path(), 0);
+    composer.composeBackground(settings, ClientWidth, ClientHeight, ThePhoto().path(),
+                               kp::Language::French);
     for (auto _ : state) {
-        composer.composeBackground(settings, ClientWidth, ClientHeight, kp::KeepPicture, 0);
+        composer.composeBackground(settings, ClientWidth, ClientHeight, kp::KeepPicture,
+                                   kp::Language::French);
         benchmark::DoNotOptimize(composer.background().bytes.data());
     }
 }
@@ -160,7 +162,8 @@ void PeakMemory(benchmark::State& state, const Photo& (*photo)()) {
             settings.background = kp::PictureBackground;
             settings.pictureSize = static_cast<int>(state.range(0));
             kp::BackgroundComposer composer;
-            composer.composeBackground(settings, ClientWidth, ClientHeight, path, 0);
+            composer.composeBackground(settings, ClientWidth, ClientHeight, path,
+                                       kp::Language::French);
             _exit(composer.picture() ? 0 : 1);
         }
         int status = 0;

@@ -28,7 +28,6 @@ constexpr Range OptionRanges[] = {
     {&Settings::music, 0, 5},
     {&Settings::smileyAnimation, 0, 3},
     {&Settings::removalAnimation, 0, 3},
-    {&Settings::language, 0, 1},
     {&Settings::Pinup, 0, 3},
     {&Settings::showCounters, 0, 1},
     {&Settings::showNextCapsule, 0, 1},
@@ -42,6 +41,8 @@ constexpr Range OptionRanges[] = {
 void CheckRanges(const Settings& s) {
     for (const Range& r : OptionRanges)
         Check(s.*r.field >= r.min && s.*r.field <= r.max, "every option is inside its range");
+    Check(s.language == Language::French || s.language == Language::English,
+          "the language is one of the two");
     for (const ParameterKey& k : ParameterKeys)
         Check(s.parameters.*k.field >= k.min && s.parameters.*k.field <= k.max,
               "every game parameter is inside its range");

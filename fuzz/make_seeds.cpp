@@ -48,7 +48,7 @@ void SettingsSeeds() {
 
     Settings s;
     s.background = 3;
-    s.language = 1;
+    s.language = kp::Language::English;
     s.music = 4;
     s.pictureSize = 7;
     s.tiled = true;

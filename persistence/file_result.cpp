@@ -199,10 +199,10 @@ FileResult UpdateFileSafely(const fs::path& path,
     return WriteFileSafely(path, change(std::move(text)));
 }
 
-std::string fileErrorMessage(const FileResult& result, int language) {
+std::string fileErrorMessage(const FileResult& result, Language language) {
     if (result.ok()) return {};
     const std::string name = result.path.string();
-    const bool fr = language == 0;
+    const bool fr = language == Language::French;
     const std::string system =
         result.systemError ? std::system_category().message(result.systemError) : "";
     const bool writing = result.writing || result.error == FileError::ReadOnly ||

@@ -2,6 +2,7 @@
 // The outcome of reading or writing one of the game's files, in a form the window can turn
 // into a one-sentence message box.
 
+#include "engine/language.h"
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -35,7 +36,7 @@ struct FileResult {
 
 // One sentence for a message box, saying whether reading or writing failed and why (the
 // system's reason, as it words it): language 0 French, 1 English. Empty when nothing failed.
-std::string fileErrorMessage(const FileResult& result, int language);
+std::string fileErrorMessage(const FileResult& result, Language language);
 
 // The game's files are a few kilobytes; anything over this is no file of ours and is not read.
 constexpr std::uintmax_t MaxFileSize = 16u << 20;

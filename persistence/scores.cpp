@@ -166,12 +166,12 @@ void eraseScores(ScoreTable& table) {
     table.Entries = {};
 }
 
-const ShortMonths& DefaultShortMonths(int language) {
+const ShortMonths& DefaultShortMonths(Language language) {
     static const ShortMonths french{"janv.", "févr.", "mars",  "avr.", "mai",  "juin",
                                     "juil.", "août",  "sept.", "oct.", "nov.", "déc."};
     static const ShortMonths english{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return language == 1 ? english : french;
+    return language == Language::English ? english : french;
 }
 
 std::string scoreDateText(const std::tm& moment, const ShortMonths& months) {

@@ -2,6 +2,7 @@
 // The settings file: every user preference ("Options"), the game parameters ("parameters")
 // and the high-score table ("scores"), read once at start-up and written once at close.
 
+#include "engine/language.h"
 #include "file_result.h"
 #include "scores.h"
 
@@ -25,8 +26,8 @@ struct Settings {
     int32_t music = 0;            // 0 no music, 1..5 the tunes
     int32_t smileyAnimation = 2;  // 0 none, 1 slow, 2 medium, 3 fast
     int32_t removalAnimation = 2; // same
-    int32_t language = 0;         // 0 French, 1 English
-    int32_t Pinup = 3;            // 0 none, 1 left, 2 right, 3 both
+    Language language = Language::French;
+    int32_t Pinup = 3; // 0 none, 1 left, 2 right, 3 both
     int32_t showCounters = 1;
     int32_t showNextCapsule = 1;
     int32_t shake = 0;

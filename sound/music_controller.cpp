@@ -9,9 +9,9 @@ MusicController::~MusicController() {
     release();
 }
 
-QString MusicController::playFailure(int language) {
-    return language == 0 ? QStringLiteral("Lecture impossible.")
-                         : QStringLiteral("Impossible playing.");
+QString MusicController::playFailure(Language language) {
+    return language == Language::French ? QStringLiteral("Lecture impossible.")
+                                        : QStringLiteral("Impossible playing.");
 }
 
 void MusicController::release() {
@@ -23,7 +23,7 @@ void MusicController::release() {
     player_.setTune({});
 }
 
-std::optional<QString> MusicController::playTune(int n, int language) {
+std::optional<QString> MusicController::playTune(int n, Language language) {
     const TuneInfo* tune = tuneInfo(n);
     if (!tune) {
         stopMusic();

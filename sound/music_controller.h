@@ -2,6 +2,7 @@
 // Choosing, starting and watching over the tune, as the "music" menu and the one-second
 // clock ask: the release sequence, looping at the end of a tune, pausing while the game is in
 // the background. The tunes play from memory: nothing is written to disk.
+#include "engine/language.h"
 #include "music_player.h"
 
 #include <QString>
@@ -31,7 +32,7 @@ class MusicController {
     // Starts tune n (1-5): releases the tune playing, hands the new one to the player and plays
     // it. On failure the text to show in the given language (0 French, 1 English) comes back,
     // and "music" stays n, as the menu still shows it.
-    std::optional<QString> playTune(int n, int language);
+    std::optional<QString> playTune(int n, Language language);
     // No music: "music" 0, and the release sequence.
     void stopMusic();
     // Stop, close, disable the player, let go of the tune. Also at close.
@@ -42,7 +43,7 @@ class MusicController {
 
     int tune() const { return tune_; }
 
-    static QString playFailure(int language);
+    static QString playFailure(Language language);
 
   private:
     MusicPlayer& player_;

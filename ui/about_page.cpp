@@ -129,7 +129,7 @@ AboutPage::AboutPage(QWidget* parent)
     }
     timer_.setInterval(AboutShow::Period);
     connect(&timer_, &QTimer::timeout, this, [this] { onShowTick(); });
-    applyLanguage(0);
+    applyLanguage(Language::French);
 }
 
 QString AboutPage::title() const {
@@ -201,7 +201,7 @@ void AboutPage::showScoreTable(const ScoreTable& table, const std::array<int32_t
     scores_->showTable(table, colours);
 }
 
-void AboutPage::applyLanguage(int language) {
+void AboutPage::applyLanguage(Language language) {
     freeware2_->setText(dialogCaption("LabelFreeware2", language));
     mail_->setToolTip(dialogCaption("LabelMail", language));
     mailText_->setText(dialogCaption("LabelMail", language));

@@ -3,6 +3,7 @@
 // lines, the mail link, the language flags, the clown and, at the foot, the score table (or
 // the beta-testers while the clown is held down).
 
+#include "engine/language.h"
 #include "ui/about_animation.h"
 
 #include "persistence/scores.h"
@@ -49,7 +50,7 @@ class AboutPage : public QWidget {
     const AboutShow& animation() const { return show_; }
 
     void showScoreTable(const ScoreTable& table, const std::array<int32_t, 5>& colours);
-    void applyLanguage(int language);
+    void applyLanguage(Language language);
 
     QString title() const;
     QString version() const;

@@ -115,22 +115,23 @@ std::span<const Caption> menuCaptions() {
     return table;
 }
 
-QString caption(const char* id, int language) {
+QString caption(const char* id, Language language) {
     for (const Caption& c : table)
-        if (std::strcmp(c.id, id) == 0) return QString::fromUtf8(language == 1 ? c.en : c.fr);
+        if (std::strcmp(c.id, id) == 0)
+            return QString::fromUtf8(language == Language::English ? c.en : c.fr);
     return QString::fromUtf8(id);
 }
 
-QString pauseMessage(int language) {
-    return language == 1 ? QStringLiteral("Paused") : QStringLiteral("Pause");
+QString pauseMessage(Language language) {
+    return language == Language::English ? QStringLiteral("Paused") : QStringLiteral("Pause");
 }
 
-QString lostMessage(int language) {
-    return language == 1 ? QStringLiteral("Failed !") : QStringLiteral("Perdu !");
+QString lostMessage(Language language) {
+    return language == Language::English ? QStringLiteral("Failed !") : QStringLiteral("Perdu !");
 }
 
-QString levelMessage(int language, int level) {
-    return (language == 1 ? QStringLiteral("Level ") : QStringLiteral("Niveau ")) +
+QString levelMessage(Language language, int level) {
+    return (language == Language::English ? QStringLiteral("Level ") : QStringLiteral("Niveau ")) +
            QString::number(level);
 }
 

@@ -2,6 +2,7 @@
 // The French and English captions of the main menu and the notification-area menu, one row per
 // item, so a language switch is one loop over the table.
 
+#include "engine/language.h"
 #include <QString>
 
 #include <span>
@@ -16,11 +17,11 @@ struct Caption {
 
 std::span<const Caption> menuCaptions();
 // The caption of an item in a language (0 French, 1 English); the id itself when unknown.
-QString caption(const char* id, int language);
+QString caption(const char* id, Language language);
 
 // The message line's fixed texts.
-QString pauseMessage(int language);
-QString lostMessage(int language);
-QString levelMessage(int language, int level);
+QString pauseMessage(Language language);
+QString lostMessage(Language language);
+QString levelMessage(Language language, int level);
 
 } // namespace kp

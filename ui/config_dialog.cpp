@@ -55,7 +55,7 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
         memo->setReadOnly(true);
         memo->setFrameStyle(QFrame::NoFrame);
         memo->document()->setDocumentMargin(10);
-        memo->setHtml(helpText(l));
+        memo->setHtml(helpText(static_cast<Language>(l)));
         grid->addWidget(memo, 0, 0); // both fill the page; one is shown at a time
         helps_[l] = memo;
     }
@@ -82,7 +82,7 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) { tabChanged(tab); });
-    applyLanguage(0);
+    applyLanguage(Language::French);
 }
 
 int ConfigDialog::currentTab() const {
@@ -154,11 +154,11 @@ void ConfigDialog::FormClose() {
 
 void ConfigDialog::tabChanged(int tab) {
     // Only the memo of the current language shows, and only on the help tab.
-    helps_[0]->setVisible(tab == HelpTab && language_ != 1);
-    helps_[1]->setVisible(tab == HelpTab && language_ == 1);
+    helps_[0]->setVisible(tab == HelpTab && language_ != Language::English);
+    helps_[1]->setVisible(tab == HelpTab && language_ == Language::English);
 }
 
-void ConfigDialog::applyLanguage(int language) {
+void ConfigDialog::applyLanguage(Language language) {
     language_ = language;
     const int tab = currentTab();
     for (int i = 0; i < 3; ++i) tabs_->setTabText(i, dialogCaption(tabIds[i], language));

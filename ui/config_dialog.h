@@ -3,6 +3,7 @@
 // It edits the game parameters (applied, after a question, when it closes), shows the help in
 // the current language, and the about page with the high-score table.
 
+#include "engine/language.h"
 #include <QDialog>
 #include <QUrl>
 
@@ -30,8 +31,8 @@ class ConfigDialog : public QDialog {
     int currentTab() const;
 
     // Rewrites every caption in a language (0 French, 1 English), keeping the selected tab.
-    void applyLanguage(int language);
-    int language() const { return language_; }
+    void applyLanguage(Language language);
+    Language language() const { return language_; }
 
     // Panic hides an open dialog with the game; the restore brings it back untouched.
     void hideForPanic(bool hidden);
@@ -47,7 +48,9 @@ class ConfigDialog : public QDialog {
     ConfigPage* pageConfiguration() const { return config_; }
     AboutPage* aboutPage() const { return about_; }
     QTabWidget* tabs() const { return tabs_; }
-    QTextEdit* help(int language) const { return helps_[language == 1 ? 1 : 0]; }
+    QTextEdit* help(Language language) const {
+        return helps_[language == Language::English ? 1 : 0];
+    }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -65,7 +68,7 @@ class ConfigDialog : public QDialog {
 
     MainWindow& main_;
     Platform& platform_;
-    int language_ = 0;
+    Language language_ = Language::French;
     bool cachePanic_ = false;
     QTabWidget* tabs_;
     ConfigPage* config_;

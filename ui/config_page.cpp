@@ -185,7 +185,7 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent) {
         buttons_[k] = b;
     }
     grid->addLayout(tableRow, row++, 0, 1, 3);
-    applyLanguage(0);
+    applyLanguage(Language::French);
 }
 
 BoundedSpinEdit* ConfigPage::edit(std::string_view key) const {
@@ -245,7 +245,7 @@ void ConfigPage::makeConsistent() {
     if (max->value() < first->value() + inc->value()) inc->setValue(max->value() - first->value());
 }
 
-void ConfigPage::applyLanguage(int language) {
+void ConfigPage::applyLanguage(Language language) {
     int g = 0;
     for (const EditGroup& groupe : editGroups) {
         titles_[g++]->setText(dialogCaption(groupe.title, language));

@@ -3,6 +3,7 @@
 // its spin edit, and the four preset buttons.
 
 #include "engine/game_state.h"
+#include "engine/language.h"
 
 #include <QSpinBox>
 #include <QWidget>
@@ -55,7 +56,7 @@ class ConfigPage : public QWidget {
     // the rows added per level at most what is left between them.
     void makeConsistent();
 
-    void applyLanguage(int language);
+    void applyLanguage(Language language);
 
     // The edit of a "parameters" key ("rows", ...).
     BoundedSpinEdit* edit(std::string_view key) const;

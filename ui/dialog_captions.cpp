@@ -49,14 +49,15 @@ std::span<const Caption> dialogCaptions() {
     return table;
 }
 
-QString dialogCaption(const char* id, int language) {
+QString dialogCaption(const char* id, Language language) {
     for (const Caption& c : table)
-        if (std::strcmp(c.id, id) == 0) return QString::fromUtf8(language == 1 ? c.en : c.fr);
+        if (std::strcmp(c.id, id) == 0)
+            return QString::fromUtf8(language == Language::English ? c.en : c.fr);
     return QString::fromUtf8(id);
 }
 
-QString applyQuestion(int language) {
-    return language == 1
+QString applyQuestion(Language language) {
+    return language == Language::English
                ? QStringLiteral("The configuration was modified.\rIf you apply it, the game in "
                                 "progress will be re-initialized.\r\rWant you to apply the new "
                                 "configuration ?")
@@ -65,14 +66,14 @@ QString applyQuestion(int language) {
                                 "nouvelle configuration ?");
 }
 
-QString eraseQuestion(int language) {
-    return language == 1 ? QStringLiteral("Erase the table of the scores ?")
-                         : QStringLiteral("Effacer le tableau des scores ?");
+QString eraseQuestion(Language language) {
+    return language == Language::English ? QStringLiteral("Erase the table of the scores ?")
+                                         : QStringLiteral("Effacer le tableau des scores ?");
 }
 
-QString presetText(int language, const LevelParameters& p) {
+QString presetText(Language language, const LevelParameters& p) {
     const QString format =
-        language == 1
+        language == Language::English
             ? QStringLiteral("%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, "
                              "runs of %6, a fall every %7 ms")
             : QStringLiteral("%1 lignes × %2 colonnes, %3 smileys sur %4 lignes, "
@@ -86,12 +87,13 @@ QString presetText(int language, const LevelParameters& p) {
         .arg(p.firstFallPeriod);
 }
 
-QString mailGreeting(int language) {
-    return language == 1 ? QStringLiteral("Hello. I use ") : QStringLiteral("Bonjour. J'utilise ");
+QString mailGreeting(Language language) {
+    return language == Language::English ? QStringLiteral("Hello. I use ")
+                                         : QStringLiteral("Bonjour. J'utilise ");
 }
 
-QString mailEnding(int language) {
-    return language == 1
+QString mailEnding(Language language) {
+    return language == Language::English
                ? QStringLiteral(" and I am (a little) (much) (passionately) (with the madness) "
                                 "(not at all) happy with it. I thought that that would please to "
                                 "you to know it !")

@@ -23,10 +23,10 @@ namespace {
 
 // Why the file cannot even be read as a saved game, in one sentence of the language; empty when
 // it can be. (A folder, a device or a pipe is never opened: reading a pipe could wait forever.)
-QString unreadableSave(const std::filesystem::path& path, int language) {
+QString unreadableSave(const std::filesystem::path& path, Language language) {
     namespace fs = std::filesystem;
     const QString name = QFile::decodeName(QByteArray::fromStdString(path.string()));
-    const bool en = language == 1;
+    const bool en = language == Language::English;
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     int error = ec.value();

@@ -108,8 +108,9 @@ scores is on the "About" page.</p>
 
 } // namespace
 
-QString helpText(int language) {
-    return QString::fromUtf8(kStyle) + QString::fromUtf8(language == 1 ? kEnglish : kFrench);
+QString helpText(Language language) {
+    return QString::fromUtf8(kStyle) +
+           QString::fromUtf8(language == Language::English ? kEnglish : kFrench);
 }
 
 } // namespace kp

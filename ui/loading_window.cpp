@@ -21,9 +21,10 @@ LoadingWindow::LoadingWindow(QWidget* parent)
     label_->setFont(f);
 }
 
-void LoadingWindow::shown(int language) {
-    label_->setText(language == 1 ? QStringLiteral("Loading the music...")
-                                  : QStringLiteral("Chargement de la musique en cours..."));
+void LoadingWindow::shown(Language language) {
+    label_->setText(language == Language::English
+                        ? QStringLiteral("Loading the music...")
+                        : QStringLiteral("Chargement de la musique en cours..."));
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     show();

@@ -2,6 +2,7 @@
 // The small window shown while a tune is being prepared: no border, always on top, centred,
 // a raised bevel and one line of text in the current language.
 
+#include "engine/language.h"
 #include <QFrame>
 
 class QLabel;
@@ -12,7 +13,7 @@ class LoadingWindow : public QFrame {
   public:
     explicit LoadingWindow(QWidget* parent = nullptr);
     // Sets the text for the language (0 French, 1 English), shows the window and lets it paint.
-    void shown(int language);
+    void shown(Language language);
 
   private:
     QLabel* label_;

@@ -295,7 +295,7 @@ void MainWindow::panicChanged(bool hidden) {
 }
 
 void MainWindow::notASavedGame(const std::string& /*path*/) {
-    platform_.message(this, language() == 1
+    platform_.message(this, language() == Language::English
                                 ? QStringLiteral("The file does not contain backup Kembrolla "
                                                  "Panic!.\r\rCancelled operation.")
                                 : QStringLiteral("Le fichier ne contient pas de sauvegarde "

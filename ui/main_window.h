@@ -2,6 +2,7 @@
 // The main window: the board, the menus and the timers that drive the rules. It owns the game
 // and the settings for the whole run, and draws what the rules report.
 
+#include "engine/language.h"
 #include "ui/platform.h"
 
 #include "background/composer.h"
@@ -83,8 +84,8 @@ class MainWindow : public QMainWindow, public GameEvents {
     void openSavedGame(const std::filesystem::path& path);
 
     // Language.
-    void useFrench() { applyLanguage(0); }
-    void useEnglish() { applyLanguage(1); }
+    void useFrench() { applyLanguage(Language::French); }
+    void useEnglish() { applyLanguage(Language::English); }
 
     // Display.
     void resizeSmileys();
@@ -140,7 +141,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     void addRadios(QMenu* menu, std::span<const char* const> items,
                    std::function<void(int)> choose);
     void check(const std::string& id, bool on = true);
-    void applyLanguage(int language);
+    void applyLanguage(Language language);
     void applySettings();
     void updateBackgroundMenus(const Composition& c);
     void updateRecentPictures();
@@ -173,7 +174,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     void chooseBorderColour();
     void changeBackground(const std::function<void(BackgroundSettings&)>& change);
     void showMessage();
-    int language() const { return settings_.language; }
+    Language language() const { return settings_.language; }
 
     Platform& platform_;
     std::filesystem::path settingsFile_;

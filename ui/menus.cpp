@@ -16,14 +16,15 @@
 namespace kp {
 
 QMenu* MainWindow::addMenu(QMenu* parent, const char* id) {
-    QMenu* menu = parent ? parent->addMenu(caption(id, 0)) : menuRows_->addMenu(caption(id, 0));
+    QMenu* menu = parent ? parent->addMenu(caption(id, Language::French))
+                         : menuRows_->addMenu(caption(id, Language::French));
     menus_[id] = menu;
     return menu;
 }
 
 QAction* MainWindow::addItem(QMenu* menu, const std::string& id, std::function<void()> handler,
                              QActionGroup* group, bool checkable, const QString& text) {
-    QAction* a = menu->addAction(text.isEmpty() ? caption(id.c_str(), 0) : text);
+    QAction* a = menu->addAction(text.isEmpty() ? caption(id.c_str(), Language::French) : text);
     a->setCheckable(checkable || group);
     if (group) group->addAction(a);
     connect(a, &QAction::triggered, this, [handler] { handler(); });
@@ -218,9 +219,9 @@ void MainWindow::buildBackgroundMenu(QMenu* options) {
     addItem(background, "MenuCouleurBordure", [this] { chooseBorderColour(); });
 }
 
-void MainWindow::applyLanguage(int language) {
+void MainWindow::applyLanguage(Language language) {
     settings_.language = language;
-    check(language == 1 ? "MenuLangueAnglais" : "MenuLangueFrancais");
+    check(language == Language::English ? "MenuLangueAnglais" : "MenuLangueFrancais");
     // Items without a row (tunes, recent pictures) keep their captions.
     for (const Caption& row : menuCaptions()) {
         const QString text = caption(row.id, language);

@@ -43,11 +43,11 @@ NameDialog::NameDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    applyLanguage(0);
+    applyLanguage(Language::French);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void NameDialog::applyLanguage(int language) {
+void NameDialog::applyLanguage(Language language) {
     static constexpr const char* bandRows[] = {"LabelMsg1", "LabelMsg2", "LabelMsg3"};
     for (int i = 0; i < 3; ++i) lines_[i]->setText(dialogCaption(bandRows[i], language));
     ok_->setText(dialogCaption("BtnOK", language));

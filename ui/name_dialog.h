@@ -2,6 +2,7 @@
 // The high-score name dialog: congratulations, and the player's name. The name field starts
 // with the computer's name and keeps whatever was last typed for the rest of the run.
 
+#include "engine/language.h"
 #include <QDialog>
 
 #include <array>
@@ -15,7 +16,7 @@ namespace kp {
 class NameDialog : public QDialog {
   public:
     explicit NameDialog(QWidget* parent = nullptr);
-    void applyLanguage(int language);
+    void applyLanguage(Language language);
     QString name() const;
     QLineEdit* nameField() const { return name_; }
 

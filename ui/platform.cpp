@@ -31,7 +31,7 @@ std::filesystem::path systemPath(const QString& name) {
     return found.empty() ? encoded : found;
 }
 
-void setStandardDialogLanguage(int language) {
+void setStandardDialogLanguage(Language language) {
     // One translator for the whole run, owned by the application.
     static QPointer<QTranslator> french;
     if (!french) {
@@ -40,7 +40,7 @@ void setStandardDialogLanguage(int language) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             return; // not installed: Qt's English texts remain
     }
-    if (language == 1)
+    if (language == Language::English)
         QCoreApplication::removeTranslator(french);
     else
         QCoreApplication::installTranslator(french);
@@ -76,7 +76,7 @@ std::optional<QString> QtPlatform::openGame(QWidget* parent) {
     return dialog.selectedFiles().first();
 }
 
-std::optional<QString> QtPlatform::saveGame(QWidget* parent, int language) {
+std::optional<QString> QtPlatform::saveGame(QWidget* parent, Language language) {
     QFileDialog dialog(parent, QStringLiteral("Enregistrer la partie sous"));
     prepareGameDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -85,7 +85,7 @@ std::optional<QString> QtPlatform::saveGame(QWidget* parent, int language) {
     const QString path = dialog.selectedFiles().first();
     if (!QFileInfo::exists(path)) {
         const QString name = QFileInfo(path).fileName();
-        const QString ask = language == 1
+        const QString ask = language == Language::English
                                 ? QStringLiteral("%1 does not exist.\nDo you want to create it?")
                                 : QStringLiteral("%1 n'existe pas.\nVoulez-vous le créer ?");
         if (!question(parent, ask.arg(name), true)) return std::nullopt;

@@ -2,6 +2,7 @@
 // The desktop services the window asks of the platform: message boxes and the common dialogs.
 // Behind an interface so that tests can answer them without a person in front of the screen.
 
+#include "engine/language.h"
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -22,7 +23,7 @@ class Platform {
     // The saved-game dialogs: a chosen path or nothing. The save dialog has already asked
     // before replacing a file and before creating a new one.
     virtual std::optional<QString> openGame(QWidget* parent) = 0;
-    virtual std::optional<QString> saveGame(QWidget* parent, int language) = 0;
+    virtual std::optional<QString> saveGame(QWidget* parent, Language language) = 0;
     // The colour chooser with its full custom-colour panel, preset to `initial`.
     virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
     // The picture-open dialog; an existing file or nothing.
@@ -42,7 +43,7 @@ std::filesystem::path systemPath(const QString& name);
 
 // Qt's own buttons and standard dialogs (Yes/No, the colour, font and file choosers) speak the
 // game's language, not the desktop's: 0 French, 1 English. Applies to every one opened after.
-void setStandardDialogLanguage(int language);
+void setStandardDialogLanguage(Language language);
 
 // The real dialogs.
 class QtPlatform : public Platform {
@@ -50,7 +51,7 @@ class QtPlatform : public Platform {
     void message(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& text, bool defaultYes) override;
     std::optional<QString> openGame(QWidget* parent) override;
-    std::optional<QString> saveGame(QWidget* parent, int language) override;
+    std::optional<QString> saveGame(QWidget* parent, Language language) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
     std::optional<QString> openPicture(QWidget* parent) override;
     std::optional<std::pair<QFont, QColor>> chooseFont(QWidget* parent, const QFont& font,

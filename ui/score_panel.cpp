@@ -108,7 +108,7 @@ void ScorePanel::showTable(const ScoreTable& table, const std::array<int32_t, 5>
     }
 }
 
-void ScorePanel::applyLanguage(int language) {
+void ScorePanel::applyLanguage(Language language) {
     title_->setText(dialogCaption("LabelPalmares", language));
     const char* ids[4] = {"LabelClt", "LabelChampion", "LabelScore", "LabelDate"};
     for (int i = 0; i < 4; ++i) headers_[i]->setText(dialogCaption(ids[i], language));
@@ -142,7 +142,7 @@ BetaPanel::BetaPanel(QWidget* parent) : QFrame(parent) {
     for (int c = 0; c < 8; ++c) grid->setColumnStretch(c, 1);
 }
 
-void BetaPanel::applyLanguage(int language) {
+void BetaPanel::applyLanguage(Language language) {
     title_->setText(dialogCaption("LabelBetaTesteurs", language));
 }
 

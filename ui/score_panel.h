@@ -2,6 +2,7 @@
 // The two panels at the foot of the about page: the table of the three best scores, and the
 // beta-testers, who take its place while the clown is held down.
 
+#include "engine/language.h"
 #include "persistence/scores.h"
 
 #include <QFrame>
@@ -19,7 +20,7 @@ class ScorePanel : public QFrame {
 
     // Shows the table; ranks and names 1 to 3 take the smiley colours 1 to 3 (0x00BBGGRR).
     void showTable(const ScoreTable& table, const std::array<int32_t, 5>& colours);
-    void applyLanguage(int language);
+    void applyLanguage(Language language);
 
   private:
     QLabel* title_;
@@ -34,7 +35,7 @@ class BetaPanel : public QFrame {
   public:
     static constexpr int Testers = 7;
     explicit BetaPanel(QWidget* parent = nullptr);
-    void applyLanguage(int language);
+    void applyLanguage(Language language);
 
   private:
     QLabel* title_;

@@ -22,12 +22,13 @@ class Composer : public ::testing::Test {
         test::WriteBytes(p, test::BmpBytes(bmp));
         return p;
     }
-    Composition Open(const std::string& path, int cw, int ch, int language = 0) {
+    Composition Open(const std::string& path, int cw, int ch,
+                     Language language = Language::French) {
         settings.background = PictureBackground;
         return composer.composeBackground(settings, cw, ch, path, language);
     }
     Composition Again(int cw, int ch) {
-        return composer.composeBackground(settings, cw, ch, KeepPicture, 0);
+        return composer.composeBackground(settings, cw, ch, KeepPicture, Language::French);
     }
     const Bitmap24& bg() const { return composer.background(); }
 };
@@ -35,7 +36,8 @@ class Composer : public ::testing::Test {
 TEST_F(Composer, PlainColourFillsTheClientArea) {
     settings.background = PlainBackground;
     settings.plainColour = 0x00563412;
-    const Composition c = composer.composeBackground(settings, 130, 340, KeepPicture, 0);
+    const Composition c =
+        composer.composeBackground(settings, 130, 340, KeepPicture, Language::French);
     EXPECT_TRUE(c.composed);
     EXPECT_EQ(c.checked, ModeItem::Uni);
     EXPECT_FALSE(c.pictureMenusEnabled);
@@ -50,7 +52,7 @@ TEST_F(Composer, GradientRunsFromTheFirstColourAtTheTop) {
     settings.background = GradientBackground;
     settings.gradientTop = MakeColour(0, 0, 0);
     settings.gradientBottom = MakeColour(255, 255, 255);
-    EXPECT_EQ(composer.composeBackground(settings, 20, 256, KeepPicture, 0).checked,
+    EXPECT_EQ(composer.composeBackground(settings, 20, 256, KeepPicture, Language::French).checked,
               ModeItem::paintGradient);
     EXPECT_EQ(bg().pixel(19, 0), MakeColour(0, 0, 0));
     EXPECT_EQ(bg().pixel(5, 100), MakeColour(100, 100, 100));
@@ -59,12 +61,13 @@ TEST_F(Composer, GradientRunsFromTheFirstColourAtTheTop) {
 
 TEST_F(Composer, LogoHugsTheRightEdgeOnBlack) {
     settings.background = LogoBackground;
-    EXPECT_EQ(composer.composeBackground(settings, 130, 340, KeepPicture, 0).checked,
+    EXPECT_EQ(composer.composeBackground(settings, 130, 340, KeepPicture, Language::French).checked,
               ModeItem::Logo);
     EXPECT_EQ(bg().pixel(76, 0), MakeColour(0, 0, 0));
     EXPECT_EQ(bg().pixel(77, 0), logo.pixel(0, 0));
     EXPECT_EQ(bg().pixel(129, 339), logo.pixel(52, 339));
-    composer.composeBackground(settings, 40, 20, KeepPicture, 0); // narrower than the logo: cropped
+    composer.composeBackground(settings, 40, 20, KeepPicture,
+                               Language::French); // narrower than the logo: cropped
     EXPECT_EQ(bg().pixel(0, 5), logo.pixel(13, 5));
 }
 
@@ -176,27 +179,28 @@ TEST_F(Composer, OpeningPicturesMovesTheRecentList) {
     EXPECT_EQ(settings.recentPictures[3], before[3]);
 
     settings.background = PlainBackground; // a path outside picture mode is neither read nor listed
-    const Composition c = composer.composeBackground(settings, 10, 6, dir.path("other.bmp"), 0);
+    const Composition c =
+        composer.composeBackground(settings, 10, 6, dir.path("other.bmp"), Language::French);
     EXPECT_FALSE(c.recentChanged);
     EXPECT_EQ(settings.recentPictures[0], before[2]);
 }
 
 TEST_F(Composer, RefusedPictureKeepsEverythingAndSaysSo) {
     settings.background = GradientBackground;
-    composer.composeBackground(settings, 10, 6, KeepPicture, 0);
+    composer.composeBackground(settings, 10, 6, KeepPicture, Language::French);
     const Bitmap24 shown = bg();
     settings.recentPictures[0] = "/old.bmp";
     const std::string bad = dir.path("bad.jpg");
     test::WriteBytes(bad, {'n', 'o', 'p', 'e'});
 
-    Composition c = Open(bad, 10, 6, 0);
+    Composition c = Open(bad, 10, 6, Language::French);
     EXPECT_FALSE(c.composed);
     EXPECT_EQ(c.message, "Image de fond " + bad + " non trouvée ou non reconnue.");
     EXPECT_EQ(bg().bytes, shown.bytes);
     EXPECT_EQ(settings.recentPictures[0], "/old.bmp");
     EXPECT_EQ(settings.background, GradientBackground); // the mode of the background in view
 
-    c = Open(bad, 10, 6, 1);
+    c = Open(bad, 10, 6, Language::English);
     EXPECT_EQ(c.message, "Background image " + bad + " not found or not recognized.");
 }
 
@@ -212,7 +216,7 @@ TEST_F(Composer, MissingPictureAtStartUpQuietlyShowsTheLogo) {
 
 TEST_F(Composer, UnknownModeShowsTheLogo) {
     settings.background = 7;
-    EXPECT_EQ(composer.composeBackground(settings, 130, 340, KeepPicture, 0).checked,
+    EXPECT_EQ(composer.composeBackground(settings, 130, 340, KeepPicture, Language::French).checked,
               ModeItem::Logo);
     EXPECT_EQ(settings.background, LogoBackground);
 }

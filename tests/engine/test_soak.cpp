@@ -55,7 +55,7 @@ struct Soak {
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
     bool chance(int percent) { return pick(1, 100) <= percent; }
 
-    LevelParameters parametres() {
+    LevelParameters parameters() {
         LevelParameters p;
         p.rows = chance(20) ? pick(5, 99) : pick(5, 22);
         p.columns = chance(20) ? pick(5, 99) : pick(5, 12);
@@ -80,7 +80,7 @@ TEST(Soak, randomGamesKeepEveryInvariant) {
     int removals = 0, levelsWon = 0, losses = 0, shakes = 0;
     for (int g = 0; g < games; ++g) {
         Soak soak(static_cast<uint32_t>(g) * 7919u + 1u);
-        Scenario sc(soak.parametres(), static_cast<uint32_t>(g));
+        Scenario sc(soak.parameters(), static_cast<uint32_t>(g));
         GameState& s = sc.s();
         bool strangeCells = false;
         sc.game.setShake(soak.chance(30));

@@ -249,9 +249,11 @@ TEST(IniFiles, SaveFailuresAreReportedInBothLanguages) {
     kp::FileResult result = ini.Save(dir / "plain" / "x.ini");
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.error, FileError::CannotCreate);
-    EXPECT_NE(kp::fileErrorMessage(result, 0).find("impossible"), std::string::npos);
-    EXPECT_NE(kp::fileErrorMessage(result, 1).find("cannot be written"), std::string::npos);
-    EXPECT_EQ(kp::fileErrorMessage(kp::FileResult{}, 0), "");
+    EXPECT_NE(kp::fileErrorMessage(result, kp::Language::French).find("impossible"),
+              std::string::npos);
+    EXPECT_NE(kp::fileErrorMessage(result, kp::Language::English).find("cannot be written"),
+              std::string::npos);
+    EXPECT_EQ(kp::fileErrorMessage(kp::FileResult{}, kp::Language::French), "");
 }
 
 TEST(FileMessages, EachFailureSaysWhetherReadingOrWritingFailedAndWhy) {
@@ -297,8 +299,8 @@ TEST(FileMessages, EachFailureSaysWhetherReadingOrWritingFailedAndWhy) {
          std::strerror(EXDEV)},
     };
     for (const Case& c : cases) {
-        const std::string french = kp::fileErrorMessage(c.result, 0);
-        const std::string english = kp::fileErrorMessage(c.result, 1);
+        const std::string french = kp::fileErrorMessage(c.result, kp::Language::French);
+        const std::string english = kp::fileErrorMessage(c.result, kp::Language::English);
         EXPECT_EQ(french.rfind(c.french, 0), 0u) << french;
         EXPECT_EQ(english.rfind(c.english, 0), 0u) << english;
         EXPECT_NE(french.find(c.reason), std::string::npos) << french;

@@ -99,7 +99,7 @@ TEST(SavedGameWrite, SavingTwiceKeepsOneSectionAndOtherSections) {
     TempDir dir;
     const fs::path file = dir / "kembrolla-panic.ini";
     kp::Settings s;
-    s.language = 1;
+    s.language = kp::Language::English;
     ASSERT_TRUE(kp::saveSettings(s, file).ok());
 
     auto g = Board(18, 8);
@@ -221,7 +221,7 @@ TEST(SavedGameWrite, FailuresAreReported) {
     WriteText(dir / "plain", "x");
     kp::FileResult result = writeSavedGame(dir / "plain" / "Partie1.Kembrolla", *g);
     EXPECT_FALSE(result.ok());
-    EXPECT_FALSE(kp::fileErrorMessage(result, 1).empty());
+    EXPECT_FALSE(kp::fileErrorMessage(result, kp::Language::English).empty());
 
     fs::create_directory(dir / "folder.Kembrolla"); // exists but is no file: left alone
     EXPECT_FALSE(writeSavedGame(dir / "folder.Kembrolla", *g).ok());

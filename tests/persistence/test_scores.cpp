@@ -210,7 +210,8 @@ TEST(ScoresTwoCopies, ScoreEnteredByOneProcessSurvivesTheOthersClose) {
     if (open == 0) {
         kp::Settings s;
         const bool read = kp::loadSettings(s, file).ok();
-        s.language = 0; // its own settings win at close; only the scores are merged
+        s.language =
+            kp::Language::French; // its own settings win at close; only the scores are merged
         (void)!::write(loaded[1], "x", 1);
         (void)!::read(closing[0], &byte, 1);
         ::_exit(read && kp::saveSettings(s, file).ok() ? 0 : 1);
@@ -240,12 +241,14 @@ TEST(ScoresTwoCopies, ScoreEnteredByOneProcessSurvivesTheOthersClose) {
 }
 
 TEST(ScoresDate, PatternWithBlanksAroundTheDash) {
-    const std::string text = kp::scoreDateText(Moment(2024, 1, 7, 8, 5), kp::DefaultShortMonths(1));
+    const std::string text =
+        kp::scoreDateText(Moment(2024, 1, 7, 8, 5), kp::DefaultShortMonths(kp::Language::English));
     EXPECT_EQ(text, " 07 Jan 2024  -  08h05");
     EXPECT_EQ(text.front(), ' ');
     EXPECT_NE(text.find("  -  "), std::string::npos);
 
-    EXPECT_EQ(kp::scoreDateText(Moment(1999, 12, 31, 23, 59), kp::DefaultShortMonths(0)),
+    EXPECT_EQ(kp::scoreDateText(Moment(1999, 12, 31, 23, 59),
+                                kp::DefaultShortMonths(kp::Language::French)),
               " 31 déc. 1999  -  23h59");
     kp::ShortMonths custom;
     custom.fill("?");

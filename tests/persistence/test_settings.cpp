@@ -26,7 +26,7 @@ Settings Load(const std::string& text) {
     TempDir dir;
     WriteText(dir / "k.ini", text);
     Settings s;
-    s.language = 1; // loading must replace whatever was there
+    s.language = kp::Language::English; // loading must replace whatever was there
     EXPECT_TRUE(loadSettings(s, dir / "k.ini").ok());
     return s;
 }
@@ -241,7 +241,7 @@ TEST(SettingsSave, RoundTripKeepsEveryValue) {
     Settings s;
     s.background = 3;
     s.music = 4;
-    s.language = 1;
+    s.language = kp::Language::English;
     s.plainColour = -5;
     s.smileyColours[3] = 0x123456;
     s.negative = true;
@@ -275,7 +275,7 @@ TEST(SettingsFiles, UnreadableFileIsReportedAndNotReplaced) {
     const fs::path file = dir / "k.ini";
     fs::create_directory(file);
     Settings s;
-    s.language = 1;
+    s.language = kp::Language::English;
     EXPECT_FALSE(loadSettings(s, file).ok());
     EXPECT_EQ(s.language, 0); // defaults all the same
     EXPECT_FALSE(saveSettings(s, file).ok());
@@ -303,8 +303,8 @@ TEST(SettingsFiles, FailedSaveSaysThatWritingFailedAndWhy) {
     Settings s;
     const kp::FileResult result = saveSettings(s, file);
     ASSERT_FALSE(result.ok());
-    const std::string french = kp::fileErrorMessage(result, 0);
-    const std::string english = kp::fileErrorMessage(result, 1);
+    const std::string french = kp::fileErrorMessage(result, kp::Language::French);
+    const std::string english = kp::fileErrorMessage(result, kp::Language::English);
     EXPECT_EQ(french.rfind("Enregistrement du fichier « " + file.string() + " » impossible", 0), 0u)
         << french;
     EXPECT_EQ(english.rfind("The file \"" + file.string() + "\" cannot be written", 0), 0u)
@@ -329,7 +329,7 @@ TEST(SettingsFiles, DanglingLinkKeepsTheLinkAndGetsItsTarget) {
     fs::create_symlink("../dotfiles/kp.ini", dir / "cfg" / "kp.ini");
     Settings s;
     ASSERT_TRUE(loadSettings(s, dir / "cfg" / "kp.ini").ok());
-    s.language = 1;
+    s.language = kp::Language::English;
     ASSERT_TRUE(saveSettings(s, dir / "cfg" / "kp.ini").ok());
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "cfg" / "kp.ini")));
     Settings back;

@@ -114,13 +114,13 @@ TEST(MusicPlayer, RefusesWhatItCannotPlay) {
 TEST(MusicController, PlaysTheChosenTuneAndLetsItGo) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Rig r;
-    EXPECT_FALSE(r.music.playTune(4, 0));
+    EXPECT_FALSE(r.music.playTune(4, kp::Language::French));
     EXPECT_EQ(r.music.tune(), 4);
     EXPECT_EQ(r.player.mode(), Mode::Playing);
     EXPECT_EQ(r.player.tune(), tuneResource("BOOSTER"));
 
     // Changing tunes lets the first go; the second plays in its place.
-    EXPECT_FALSE(r.music.playTune(5, 0));
+    EXPECT_FALSE(r.music.playTune(5, kp::Language::French));
     EXPECT_EQ(r.player.tune(), tuneResource("POWER_PA"));
     EXPECT_EQ(r.player.mode(), Mode::Playing);
 
@@ -131,7 +131,7 @@ TEST(MusicController, PlaysTheChosenTuneAndLetsItGo) {
     EXPECT_TRUE(r.player.tune().isEmpty());
 
     // At close too.
-    EXPECT_FALSE(r.music.playTune(2, 1));
+    EXPECT_FALSE(r.music.playTune(2, kp::Language::English));
     r.music.release();
     EXPECT_EQ(r.player.mode(), Mode::NotReady);
     EXPECT_TRUE(r.player.tune().isEmpty());
@@ -139,7 +139,7 @@ TEST(MusicController, PlaysTheChosenTuneAndLetsItGo) {
 
 TEST(MusicController, OutOfRangeTuneMeansNoMusic) {
     Rig r;
-    EXPECT_FALSE(r.music.playTune(6, 0));
+    EXPECT_FALSE(r.music.playTune(6, kp::Language::French));
     EXPECT_EQ(r.music.tune(), 0);
     EXPECT_TRUE(r.player.tune().isEmpty());
 }
@@ -148,8 +148,8 @@ TEST(MusicController, WithoutSoundFontSaysSoInTheCurrentLanguage) {
     Rig r({"/nonexistent/none.sf2"});
     std::vector<bool> loading;
     r.music.setLoadingWindow([&](bool shown) { loading.push_back(shown); });
-    EXPECT_EQ(r.music.playTune(3, 0), QString("Lecture impossible."));
-    EXPECT_EQ(r.music.playTune(3, 1), QString("Impossible playing."));
+    EXPECT_EQ(r.music.playTune(3, kp::Language::French), QString("Lecture impossible."));
+    EXPECT_EQ(r.music.playTune(3, kp::Language::English), QString("Impossible playing."));
     EXPECT_EQ(r.music.tune(), 3) << "the menu still shows the tune";
     EXPECT_EQ(loading, (std::vector<bool>{true, false, true, false}));
     // The tune that failed to open goes at the next release all the same.
@@ -165,7 +165,7 @@ TEST(MusicController, BackgroundPausesAndForegroundRestartsFromTheBeginning) {
     Rig r;
     int loadingShown = 0;
     r.music.setLoadingWindow([&](bool shown) { loadingShown += shown; });
-    ASSERT_FALSE(r.music.playTune(1, 0));
+    ASSERT_FALSE(r.music.playTune(1, kp::Language::French));
     pull(r.mixer, 3 * Rate);
     EXPECT_EQ(r.music.superviseMusic(true, true, false), Watch::Nothing);
     EXPECT_EQ(r.music.superviseMusic(false, true, false), Watch::Paused);
@@ -182,7 +182,7 @@ TEST(MusicController, BackgroundPausesAndForegroundRestartsFromTheBeginning) {
 TEST(MusicController, EndOfTuneLoopsOrSwitchesToNoMusic) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Rig r;
-    ASSERT_FALSE(r.music.playTune(1, 0));
+    ASSERT_FALSE(r.music.playTune(1, kp::Language::French));
     r.playToEnd();
     ASSERT_EQ(r.player.mode(), Mode::Stopped);
     EXPECT_EQ(r.music.superviseMusic(true, true, true), Watch::Replayed);

@@ -78,7 +78,7 @@ TEST(NoSoundDevice, TheWholeSoundSystemRunsSilently) {
         EXPECT_FALSE(sound.output().audible());
         sound.effects().setOutput(1);
         sound.effects().playLevelWon();
-        const auto failure = sound.music().playTune(2, 0);
+        const auto failure = sound.music().playTune(2, kp::Language::French);
         spinEventLoop(1300);
         EXPECT_FALSE(sound.mixer().effectSounding()) << "the 1.15 s clip played out in time";
         if (!failure) {
@@ -132,8 +132,8 @@ TEST(SoundSystem, ChoosingTunesWritesNoFileEvenThroughPlantedLinks) {
         SoundSystem::Options o;
         o.useDevice = false;
         SoundSystem sound(o);
-        for (int n = 1; n <= 5; ++n) sound.music().playTune(n, 1);
-        sound.music().playTune(4, 1); // left playing until the game closes
+        for (int n = 1; n <= 5; ++n) sound.music().playTune(n, kp::Language::English);
+        sound.music().playTune(4, kp::Language::English); // left playing until the game closes
     }
     QFile f(victim);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -21,7 +21,7 @@ struct ScriptedPlatform : Platform {
         return answer;
     }
     std::optional<QString> openGame(QWidget*) override { return gameToOpen; }
-    std::optional<QString> saveGame(QWidget*, int) override { return gameToSave; }
+    std::optional<QString> saveGame(QWidget*, Language) override { return gameToSave; }
     std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return colour; }
     std::optional<QString> openPicture(QWidget*) override { return picture; }
     std::optional<std::pair<QFont, QColor>> chooseFont(QWidget*, const QFont&,

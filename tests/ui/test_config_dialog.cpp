@@ -256,27 +256,29 @@ TEST_F(Dialog, rowsAreMadeConsistentInOrderBeforeApplying) {
 
 TEST_F(Dialog, languageSwitchKeepsTheTabAndShowsOnlyTheHelpOfTheLanguage) {
     open();
-    auto shown = [&](int l) { return d->help(l)->isVisibleTo(d->help(l)->parentWidget()); };
+    auto shown = [&](Language l) { return d->help(l)->isVisibleTo(d->help(l)->parentWidget()); };
     d->showTab(1);
-    EXPECT_TRUE(shown(0));
-    EXPECT_FALSE(shown(1));
+    EXPECT_TRUE(shown(Language::French));
+    EXPECT_FALSE(shown(Language::English));
     w->useEnglish();
     EXPECT_EQ(d->currentTab(), 1);
-    EXPECT_FALSE(shown(0));
-    EXPECT_TRUE(shown(1));
+    EXPECT_FALSE(shown(Language::French));
+    EXPECT_TRUE(shown(Language::English));
     EXPECT_EQ(d->tabs()->tabText(1), "&Help");
     d->showTab(2);
-    EXPECT_FALSE(shown(0) || shown(1));
+    EXPECT_FALSE(shown(Language::French) || shown(Language::English));
     w->useFrench();
     EXPECT_EQ(d->currentTab(), 2);
-    EXPECT_FALSE(shown(0) || shown(1));
+    EXPECT_FALSE(shown(Language::French) || shown(Language::English));
     d->tabs()->setCurrentIndex(1);
-    EXPECT_TRUE(shown(0));
-    EXPECT_FALSE(shown(1));
-    EXPECT_TRUE(d->help(0)->toPlainText().contains("PRINCIPES DU JEU :"));
-    EXPECT_TRUE(d->help(0)->toPlainText().contains("Déplacement rapide de la gélule vers le bas"));
-    EXPECT_TRUE(d->help(1)->toPlainText().contains("PRINCIPLES OF THE GAME :"));
-    EXPECT_TRUE(d->help(1)->toPlainText().contains("SCORES  :"));
+    EXPECT_TRUE(shown(Language::French));
+    EXPECT_FALSE(shown(Language::English));
+    EXPECT_TRUE(d->help(Language::French)->toPlainText().contains("PRINCIPES DU JEU :"));
+    EXPECT_TRUE(d->help(Language::French)
+                    ->toPlainText()
+                    .contains("Déplacement rapide de la gélule vers le bas"));
+    EXPECT_TRUE(d->help(Language::English)->toPlainText().contains("PRINCIPLES OF THE GAME :"));
+    EXPECT_TRUE(d->help(Language::English)->toPlainText().contains("SCORES  :"));
 }
 
 // Every text the dialog shows, on each of its tabs (buttons, labels, tooltips, tabs, memos).
@@ -369,8 +371,8 @@ TEST_F(Dialog, scorePanelShowsTheTableInTheSmileyColoursAndErasesOnYesOnly) {
 
 TEST_F(Dialog, mailLinkIsOnePercentEncodedUrl) {
     open();
-    for (int language : {0, 1}) {
-        language == 1 ? w->useEnglish() : w->useFrench();
+    for (Language language : {Language::French, Language::English}) {
+        language == Language::English ? w->useEnglish() : w->useFrench();
         const QUrl url = d->mailLink();
         ASSERT_TRUE(url.isValid());
         EXPECT_EQ(url.scheme(), "mailto");

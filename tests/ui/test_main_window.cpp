@@ -358,11 +358,11 @@ namespace kp {
 
 TEST_F(Window, everyMenuCaptionFollowsTheLanguageBothWays) {
     open();
-    for (int language : {1, 0, 1}) {
-        language == 1 ? w->useEnglish() : w->useFrench();
+    for (Language language : {Language::English, Language::French, Language::English}) {
+        language == Language::English ? w->useEnglish() : w->useFrench();
         int seen = 0;
         for (const Caption& c : menuCaptions()) {
-            const QString expected = QString::fromUtf8(language == 1 ? c.en : c.fr);
+            const QString expected = QString::fromUtf8(language == Language::English ? c.en : c.fr);
             if (QAction* a = w->action(c.id)) {
                 EXPECT_EQ(a->text(), expected) << c.id;
                 ++seen;
