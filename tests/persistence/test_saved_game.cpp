@@ -118,7 +118,7 @@ TEST(SavedGameWrite, SavingTwiceKeepsOneSectionAndOtherSections) {
     EXPECT_EQ(game->Cells[18][1], kp::smileyCode(1, 2));
     kp::Settings back;
     ASSERT_TRUE(kp::loadSettings(back, file).ok());
-    EXPECT_EQ(back.language, 1);
+    EXPECT_EQ(back.language, kp::Language::English);
 }
 
 TEST(SavedGameRead, RoundTripKeepsCellsCountersTimeAndFlag) {

@@ -236,7 +236,7 @@ TEST(ScoresTwoCopies, ScoreEnteredByOneProcessSurvivesTheOthersClose) {
 
     kp::Settings after;
     ASSERT_TRUE(kp::loadSettings(after, file).ok());
-    EXPECT_EQ(after.language, 0);
+    EXPECT_EQ(after.language, kp::Language::French);
     EXPECT_EQ(after.scores, Table({{"4", "1", "New", "d"}, {"2", "5", "Old", ""}}));
 }
 

@@ -48,7 +48,7 @@ TEST(SettingsLoad, MissingFileGivesTheDefaultGame) {
     EXPECT_EQ(s.music, 0);
     EXPECT_EQ(s.Pinup, 3);
     EXPECT_EQ(s.showCounters, 1);
-    EXPECT_EQ(s.language, 0);
+    EXPECT_EQ(s.language, kp::Language::French);
     EXPECT_EQ(s.gradientBottom, 15780518);
     EXPECT_TRUE(s.loopMusic);
     EXPECT_EQ(s.messageFont, "Arial Black");
@@ -97,7 +97,7 @@ TEST(SettingsLoad, GarbageReadsAsDefaultAndNamesIgnoreCase) {
     Settings s = Load("[OPTIONS]\nlangue=1\nPINUP=1\nWaveVolume=loud\n"
                       "[configuration]\nnbcol=0x0A\nNbLgn=1e2\n"
                       "[Scores]\nScore01_Niv=abc\nScore01_Vir=7\nScore01_Nom= Zoé \n");
-    EXPECT_EQ(s.language, 1);
+    EXPECT_EQ(s.language, kp::Language::English);
     EXPECT_EQ(s.Pinup, 1);
     EXPECT_EQ(s.effectsVolume, 2);
     EXPECT_EQ(s.parameters.columns, 10);
@@ -277,7 +277,7 @@ TEST(SettingsFiles, UnreadableFileIsReportedAndNotReplaced) {
     Settings s;
     s.language = kp::Language::English;
     EXPECT_FALSE(loadSettings(s, file).ok());
-    EXPECT_EQ(s.language, 0); // defaults all the same
+    EXPECT_EQ(s.language, kp::Language::French); // defaults all the same
     EXPECT_FALSE(saveSettings(s, file).ok());
     EXPECT_TRUE(fs::is_directory(file));
 }
@@ -334,7 +334,7 @@ TEST(SettingsFiles, DanglingLinkKeepsTheLinkAndGetsItsTarget) {
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "cfg" / "kp.ini")));
     Settings back;
     ASSERT_TRUE(loadSettings(back, dir / "dotfiles" / "kp.ini").ok());
-    EXPECT_EQ(back.language, 1);
+    EXPECT_EQ(back.language, kp::Language::English);
 }
 
 TEST(SettingsFiles, PlaceFollowsXdgConfigHome) {

@@ -410,13 +410,13 @@ TEST_F(Dialog, flagsSwitchTheLanguageAndReactToTheMouse) {
     EXPECT_NE(en->pixmap().toImage(), normal) << "the pressed picture";
     mouse(en, QEvent::MouseButtonRelease);
     EXPECT_EQ(en->pixmap().toImage(), normal);
-    EXPECT_EQ(w->settings().language, 1);
+    EXPECT_EQ(w->settings().language, kp::Language::English);
     EXPECT_TRUE(w->action("MenuLangueAnglais")->isChecked());
     EXPECT_EQ(d->currentTab(), 2);
     hover(en, false);
     EXPECT_EQ(panelEn->frameShape(), QFrame::NoFrame);
     click(fr);
-    EXPECT_EQ(w->settings().language, 0);
+    EXPECT_EQ(w->settings().language, kp::Language::French);
     EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&Nouvelle partie");
 }
 
