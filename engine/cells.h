@@ -1,10 +1,14 @@
 #pragma once
 // Cell codes of the board. One integer per cell tells what it holds:
-//   998                 empty
-//   999                 wall or floor
-//   100 + 10c + link    a capsule half of colour c (link: 0 loose, 1 top, 2 left, 3 bottom, 4
-//   right) 150 + 10c + frame   a cell of colour c being removed, frame 0..4
-//   -(100 + 10c + p)    a smiley of colour c, animation phase p 1..4
+// clang-format off
+//   998                  empty
+//   999                  wall or floor
+//   100 + 10c + link     a capsule half of colour c; link 0 loose (its partner is gone),
+//                        1 top, 2 left, 3 bottom, 4 right (where it stands in its capsule)
+//   150 + 10c + frame    a cell of colour c being removed, frame 0..4
+//   -(100 + 10c + p)     a smiley of colour c, animation phase p 1..4
+// clang-format on
+// The codes are also the saved-game format, so their values never change.
 // Saved games may put any 32-bit value in a cell, so every helper here accepts any int32_t.
 
 #include <cstdint>
