@@ -7,8 +7,8 @@
 
 namespace kp {
 
-// How a picture file is shown ("pictureSize", "pictureAlignH/V", "tiled",
-// "greyscale", "negative", "borderColour").
+// How a picture file is shown ("ImageFondTaille", "ImageFondPositionH/V", "Mosaique",
+// "NoirEtBlanc", "Negatif", "CouleurBordure").
 struct PictureOptions {
     int sizeChoice = NormalSize;
     int positionH = AlignCentre;

@@ -1,6 +1,6 @@
 #pragma once
 // composeBackground: the background behind the board, composed at the client size from the
-// player's choice, plus what the "&background" menu must show afterwards. The composer owns the
+// player's choice, plus what the "&Fond" menu must show afterwards. The composer owns the
 // pixels of the picture last loaded, as far as they showed, so that filter changes, and size,
 // position and layout changes that show no other part of it, compose again ("<IDEM>") without
 // reading the file.
@@ -16,7 +16,7 @@
 
 namespace kp {
 
-// "background" values.
+// "Fond" values.
 enum background : int {
     PlainBackground = 0,
     GradientBackground = 1,

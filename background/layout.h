@@ -20,7 +20,7 @@ struct Point64 {
     bool operator==(const Point64&) const = default;
 };
 
-// "pictureSize" values.
+// "ImageFondTaille" values.
 enum PictureSize : int {
     NormalSize = 0,
     Stretched = 1,
@@ -33,7 +33,7 @@ enum PictureSize : int {
     Size200 = 8,
 };
 
-// "pictureAlignH" / "pictureAlignV" values.
+// "ImageFondPositionH" / "ImageFondPositionV" values.
 enum Alignment : int { AlignStart = 0, AlignCentre = 1, AlignEnd = 2 };
 
 // The size the picture is drawn at. A picture without pixels, or an unknown size setting,

@@ -2,7 +2,7 @@
 // random steps on virtual time, then saved into the same file and read back: the board that
 // comes back is the board that was saved.
 //
-// The board size and the options come from the file's own "parameters" and "Options"
+// The board size and the options come from the file's own "Configuration" and "Options"
 // sections when it has them, as when a player saves a game into the settings file itself;
 // the commands come from a generator seeded with the input, so a run can be replayed.
 #include "fuzz/scratch.h"

@@ -37,7 +37,7 @@ bool holds(const std::array<ScoreEntry, 3>& entries, const ScoreEntry& e) {
     return std::find(entries.begin(), entries.end(), e) != entries.end();
 }
 
-// The file's entries; without a "scores" section the file tells nothing, and is taken to hold
+// The file's entries; without a "Scores" section the file tells nothing, and is taken to hold
 // what this copy last saw in it.
 std::array<ScoreEntry, 3> entriesInFile(const IniFile& ini, const ScoreTable& table) {
     if (!ini.HasSection(SectionScores)) return asRead(table.fromFile);

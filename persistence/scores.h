@@ -1,6 +1,6 @@
 #pragma once
 // The three best games: level reached and, to break ties, fewest smileys left. The table is
-// kept as text, the way the score page shows it, and lives in the "scores" section of the
+// kept as text, the way the score page shows it, and lives in the "Scores" section of the
 // settings file.
 
 #include "engine/language.h"
@@ -54,12 +54,12 @@ struct ScoreUpdate {
     FileResult file; // how writing the settings file went
 };
 
-// The name dialog's OK: inserts the game, then writes the "scores" section at once (merged
+// The name dialog's OK: inserts the game, then writes the "Scores" section at once (merged
 // as saveScores does, so the game may end up lower or, beaten meanwhile, off it).
 ScoreUpdate enterScore(ScoreTable& table, const std::filesystem::path& settingsFile, int32_t level,
                        int32_t smileysLeft, const std::string& name, const std::string& date);
 
-// Rewrites the twelve "scores" keys of the settings file; everything else in it is kept.
+// Rewrites the twelve "Scores" keys of the settings file; everything else in it is kept.
 // The table is first merged with the one in the file, which another copy of the game may have
 // changed since: the entries either copy added are kept, those either erased go, and the best
 // three remain in the game's order (an entry the file already held stays ahead of an equal one
@@ -68,7 +68,7 @@ ScoreUpdate enterScore(ScoreTable& table, const std::filesystem::path& settingsF
 FileResult saveScores(ScoreTable& table, const std::filesystem::path& settingsFile);
 
 // The same with other keys of the settings file written by `otherKeys` (which leaves the
-// "scores" section alone); the folder is created when missing.
+// "Scores" section alone); the folder is created when missing.
 FileResult saveWithScores(ScoreTable& table, const std::filesystem::path& settingsFile,
                           const std::function<void(IniFile&)>& otherKeys);
 

@@ -1,6 +1,6 @@
 #pragma once
-// The settings file: every user preference ("Options"), the game parameters ("parameters")
-// and the high-score table ("scores"), read once at start-up and written once at close.
+// The settings file: every user preference ("Options"), the game parameters ("Configuration")
+// and the high-score table ("Scores"), read once at start-up and written once at close.
 
 #include "engine/language.h"
 #include "file_result.h"
@@ -51,14 +51,14 @@ struct Settings {
     int32_t messageFontSize = 14;
     int32_t messageColour = 0xFFFFFF;
 
-    // "parameters"
+    // "Configuration"
     LevelParameters parameters;
 
-    // "scores"
+    // "Scores"
     ScoreTable scores;
 };
 
-// A key of "parameters": the accepted values are the configuration dialog's bounds too.
+// A key of "Configuration": the accepted values are the configuration dialog's bounds too.
 struct ParameterKey {
     std::string_view key;
     int32_t LevelParameters::*field;

@@ -1,5 +1,5 @@
 #pragma once
-// The four sound effects, sent where the "soundOutput" setting says: 0 nowhere, 1 the loudspeakers
+// The four sound effects, sent where the "Son" setting says: 0 nowhere, 1 the loudspeakers
 // (the WAVE clip, from memory), 2 the PC speaker (a short sequence of square-wave tones).
 #include "engine/events.h"
 #include "mixer.h"
@@ -25,7 +25,7 @@ class SoundEffects {
 
     void setOutput(int output); // 0, 1 or 2; anything else is taken as 0
     int output() const { return output_; }
-    // "effectsVolume" 0-2: the gain of effects in the mixer (no device volume is touched).
+    // "WaveVolume" 0-2: the gain of effects in the mixer (no device volume is touched).
     void setEffectsVolume(int level);
 
     void playLanding() { play(Sound::Landing); }

@@ -1,5 +1,5 @@
 #pragma once
-// Choosing, starting and watching over the tune, as the "music" menu and the one-second
+// Choosing, starting and watching over the tune, as the "Musique" menu and the one-second
 // clock ask: the release sequence, looping at the end of a tune, pausing while the game is in
 // the background. The tunes play from memory: nothing is written to disk.
 #include "engine/language.h"
@@ -20,7 +20,7 @@ class MusicController {
         Restarted, // the game came back to the front: the tune starts again from its beginning
         Paused,    // the game went to the background
         Replayed,  // the tune ended and, looping, plays again
-        Ended,     // the tune ended without looping: no music now ("music" is 0)
+        Ended,     // the tune ended without looping: no music now ("Musique" is 0)
     };
 
     explicit MusicController(MusicPlayer& player);
@@ -31,9 +31,9 @@ class MusicController {
 
     // Starts tune n (1-5): releases the tune playing, hands the new one to the player and plays
     // it. On failure the text to show in the given language (0 French, 1 English) comes back,
-    // and "music" stays n, as the menu still shows it.
+    // and "Musique" stays n, as the menu still shows it.
     std::optional<QString> playTune(int n, Language language);
-    // No music: "music" 0, and the release sequence.
+    // No music: "Musique" 0, and the release sequence.
     void stopMusic();
     // Stop, close, disable the player, let go of the tune. Also at close.
     void release();

@@ -31,7 +31,7 @@ class SoundSystem {
     MusicController& music() { return music_; }
     const AudioOutput& output() const { return *output_; }
 
-    // "effectsVolume" and "musicVolume" 0-2, as the game's own gains in the mixer.
+    // "WaveVolume" and "MidiVolume" 0-2, as the game's own gains in the mixer.
     void setEffectsVolume(int level) { effects_.setEffectsVolume(level); }
     void setMusicVolume(int level);
 

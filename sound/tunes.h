@@ -8,7 +8,7 @@
 namespace kp::sound {
 
 struct TuneInfo {
-    int tune;             // the "music" setting that selects it
+    int tune;             // the "Musique" setting that selects it
     const char* caption;  // menu caption
     const char* resource; // resource name
 };
@@ -21,10 +21,10 @@ inline constexpr std::array<TuneInfo, 5> Tunes{{
     {5, "Po&wer Pads", "POWER_PA"},
 }};
 
-// The tune of a "music" value, or nullptr for 0 and out-of-range values.
+// The tune of a "Musique" value, or nullptr for 0 and out-of-range values.
 const TuneInfo* tuneInfo(int tune);
 
-// The bytes of a tune's MIDI file or of an effect clip ("Pose", "Suppr", "level", "Record");
+// The bytes of a tune's MIDI file or of an effect clip ("Pose", "Suppr", "Niveau", "Record");
 // empty when there is no such resource. Names are case-insensitive.
 QByteArray tuneResource(const QString& resource);
 QByteArray clipResource(const QString& name);

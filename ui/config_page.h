@@ -58,7 +58,7 @@ class ConfigPage : public QWidget {
 
     void applyLanguage(Language language);
 
-    // The edit of a "parameters" key ("rows", ...).
+    // The edit of a "Configuration" key ("NbLgn", ...).
     BoundedSpinEdit* edit(std::string_view key) const;
     QPushButton* button(int k) const { return buttons_[k - 1]; }
 

@@ -1,4 +1,4 @@
-// Saved games and the high-score entry: the "Open une game..." and "Enregistrer la game
+// Saved games and the high-score entry: the "Ouvrir une partie..." and "Enregistrer la game
 // sous..." commands, and the name dialog after a lost game that qualifies.
 #include "main_window.h"
 

@@ -107,7 +107,7 @@ void MainWindow::applyConfiguration(const LevelParameters& p) {
     layOutWindow();
     composeBackground(KeepPicture);
     repaintAll();
-    game_.newGame(); // as "Nouvelle game" does
+    game_.newGame(); // as "Nouvelle partie" does
 }
 
 QAction* MainWindow::action(const std::string& id) const {

@@ -79,7 +79,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     // button would (settings written) and the program ends, even from the panic hiding place.
     void quitGame();
 
-    // Opens a saved game as "Open une game..." does; a file that is no saved game is
+    // Opens a saved game as "Ouvrir une partie..." does; a file that is no saved game is
     // refused with a message and the game in progress goes on.
     void openSavedGame(const std::filesystem::path& path);
 
@@ -189,7 +189,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     std::unique_ptr<QWidget> loadingWindow_;
     ConfigDialog* configDialog_ = nullptr;
     NameDialog* nameDialog_ = nullptr;
-    // The saved game "Open une game..." has just read, for the level set-up to take.
+    // The saved game "Ouvrir une partie..." has just read, for the level set-up to take.
     struct SavedGameRead {
         std::string path;
         std::unique_ptr<SavedGame> game;

@@ -22,11 +22,11 @@ inline constexpr std::array<const char*, 3> positionH{"MenuPositionGauche", "Men
                                                       "MenuPositionDroite"};
 inline constexpr std::array<const char*, 3> positionV{"MenuPositionHaut", "MenuPositionCentreV",
                                                       "MenuPositionBas"};
-// "smileySize" 0..5 (the "100%" item also stands for 0 but is not listed here).
+// "SmileyTaille" 0..5 (the "100%" item also stands for 0 but is not listed here).
 inline constexpr std::array<const char*, 6> smileySize{
     "MenuSmileyTailleNormale", "MenuSmileyTaille50",  "MenuSmileyTaille75",
     "MenuSmileyTaille150",     "MenuSmileyTaille200", "MenuSmileyTaille300"};
-// "pictureSize" 0..8 (the "100%" item also stands for 0 and never shows a mark).
+// "ImageFondTaille" 0..8 (the "100%" item also stands for 0 and never shows a mark).
 inline constexpr std::array<const char*, 9> pictureSizeItems{
     "MenuTailleNormale",        "MenuTailleEtiree", "MenuTailleAjusteeLargeur",
     "MenuTailleAjusteeHauteur", "MenuTaille25pc",   "MenuTaille50pc",

@@ -1,4 +1,4 @@
-// The "soundOutput" and "music" menus, and the music's watch on every tick of the clock.
+// The "Son" and "Musique" menus, and the music's watch on every tick of the clock.
 #include "main_window.h"
 
 #include "ui/loading_window.h"

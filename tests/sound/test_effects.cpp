@@ -1,4 +1,4 @@
-// The four effects: where "soundOutput" sends them, at which gain, and the clips themselves.
+// The four effects: where "Son" sends them, at which gain, and the clips themselves.
 #include "sound/effects.h"
 #include "sound/tunes.h"
 #include "sound/wave_clip.h"

@@ -1,4 +1,4 @@
-// The media player's modes and the "music" procedures: handing tunes over, failures, the
+// The media player's modes and the "Musique" procedures: handing tunes over, failures, the
 // clock's music step (pause in the background, restart, loop or stop at the end).
 #include "sound/music_controller.h"
 #include "sound/tunes.h"
