@@ -9,26 +9,7 @@ namespace kp {
 enum class Sound { Landing, Removal, LevelWon, HighScore };
 enum class Counter { Level, Smileys, Chrono };
 
-// A saved game as the engine takes it in. Cells default to empty; only those inside the
-// current board are used.
-struct SavedGame {
-    int32_t level = 1;
-    int32_t smileysLeft = 0;
-    std::array<int32_t, 5> Chrono{};
-    bool cheated = false;
-    std::array<GameState::Row, GridSize> Cells;
-    SavedGame() {
-        for (auto& row : Cells) row.fill(CellEmpty);
-    }
-};
-
-enum class LoadResult {
-    Loaded,       // `out` holds the game
-    NotASave,     // no signature: the player is told, the board stays empty
-    SettingsFile, // the settings file itself: a fresh level instead, silently
-};
-
-// Everything the rules tell the outside world, and the little they ask of it. The window
+// Everything the rules tell the outside world, and the one thing they ask of it. The window
 // implements it; tests implement it with a recorder. Every method has a do-nothing default.
 class GameEvents {
   public:
@@ -55,15 +36,9 @@ class GameEvents {
     virtual void panicChanged(bool /*hidden*/) {}
     // A lost game qualifies for the high-score table: ask the player's name (may be modal).
     virtual void recordOffered() {}
-    // The opened file holds no saved game.
-    virtual void notASavedGame(const std::string& /*path*/) {}
 
     // Whether a lost game at this level with this many smileys left enters the score table.
     virtual bool recordQualifies(int32_t /*level*/, int32_t /*smileysLeft*/) { return false; }
-    // Reads a saved game.
-    virtual LoadResult loadGame(const std::string& /*path*/, SavedGame& /*out*/) {
-        return LoadResult::NotASave;
-    }
 };
 
 } // namespace kp

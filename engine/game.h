@@ -31,8 +31,10 @@ class Game {
     Random& random() { return random_; }
 
     // Game flow.
-    void newGame(const std::string& path = {});
-    void setUpLevel(const std::string& path = {});
+    // A new game from level 1, or the saved game given.
+    void newGame(const SavedGame* saved = nullptr);
+    // The current level's board: fresh smileys, or the saved game's cells.
+    void setUpLevel(const SavedGame* saved = nullptr);
     void bringNextCapsule();
     void restartLevel();
     void skipLevel();
@@ -88,7 +90,7 @@ class Game {
 
     void drawNextCapsule();
     void placeSmileys();
-    bool loadSavedGame(const std::string& path);
+    void loadSavedGame(const SavedGame& saved);
     void land();
     void soundAndShake();
     void endCollapse();

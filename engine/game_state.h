@@ -90,4 +90,17 @@ struct GameState {
     const TimerSlot& timer(TimerId id) const { return Timers[timerIndex(id)]; }
 };
 
+// A saved game as the engine takes it in (the window reads the file). Cells default to empty; only
+// those inside the current board are used.
+struct SavedGame {
+    int32_t level = 1;
+    int32_t smileysLeft = 0;
+    std::array<int32_t, 5> Chrono{};
+    bool cheated = false;
+    std::array<GameState::Row, GridSize> Cells;
+    SavedGame() {
+        for (auto& row : Cells) row.fill(CellEmpty);
+    }
+};
+
 } // namespace kp

@@ -3,16 +3,15 @@
 
 #include <algorithm>
 #include <limits>
-#include <memory>
 
 namespace kp {
 
-void Game::newGame(const std::string& path) {
+void Game::newGame(const SavedGame* saved) {
     s_.cheated = false;
     s_.level = 1;
     s_.Chrono.fill(0);
     ev_.counterChanged(Counter::Chrono);
-    setUpLevel(path);
+    setUpLevel(saved);
 }
 
 void Game::restartLevel() {
@@ -49,7 +48,7 @@ void Game::stopSequences() {
     s_.removalTick = 0;
 }
 
-void Game::setUpLevel(const std::string& path) {
+void Game::setUpLevel(const SavedGame* saved) {
     ++levelsSetUp_;
     setEnabled(TimerId::Fall, false);
     setEnabled(TimerId::Removal, false);
@@ -66,11 +65,10 @@ void Game::setUpLevel(const std::string& path) {
     }
     s_.capsuleInGrid = false;
 
-    if (path.empty()) {
+    if (saved)
+        loadSavedGame(*saved);
+    else
         placeSmileys();
-    } else if (!loadSavedGame(path)) {
-        return;
-    }
 
     ev_.counterChanged(Counter::Smileys);
     ev_.counterChanged(Counter::Level);
@@ -80,7 +78,7 @@ void Game::setUpLevel(const std::string& path) {
     bringNextCapsule();
     setPeriod(TimerId::Fall, fallPeriod());
     pause();
-    if (path.empty()) setMessage(Message::Level, true);
+    if (!saved) setMessage(Message::Level, true);
 }
 
 void Game::placeSmileys() {
@@ -106,41 +104,23 @@ void Game::placeSmileys() {
     s_.smileysLeft = placed;
 }
 
-bool Game::loadSavedGame(const std::string& path) {
-    auto saved = std::make_unique<SavedGame>();
-    switch (ev_.loadGame(path, *saved)) {
-    case LoadResult::SettingsFile:
-        setUpLevel();
-        return false;
-    case LoadResult::NotASave:
-        // The board stays empty and the timers off; the capsule stays out of sight and the
-        // counters tell the truth about the empty board.
-        s_.capsuleRow = 0;
-        s_.smileysLeft = 0;
-        ev_.counterChanged(Counter::Smileys);
-        ev_.counterChanged(Counter::Level);
-        ev_.notASavedGame(path);
-        return false;
-    case LoadResult::Loaded:
-        break;
-    }
+void Game::loadSavedGame(const SavedGame& saved) {
     // A game saved in the middle of a chain holds cells being removed and halves in mid-air.
     // The removals are finished (the cells are emptied) and the board settles as it does after
     // a removal: loose halves fall, new runs go, then the capsule comes. On a settled board
     // this only counts the smileys again before the first fall.
     for (int r = 0; r <= s_.params.rows; ++r)
         for (int c = 1; c <= s_.params.columns; ++c) {
-            const int32_t code = saved->Cells[r][c];
+            const int32_t code = saved.Cells[r][c];
             setCell(r, c, isRemoval(code) ? CellEmpty : code);
         }
-    s_.level = saved->level;
-    s_.smileysLeft = saved->smileysLeft;
-    s_.Chrono = saved->Chrono;
-    s_.cheated = saved->cheated;
+    s_.level = saved.level;
+    s_.smileysLeft = saved.smileysLeft;
+    s_.Chrono = saved.Chrono;
+    s_.cheated = saved.cheated;
     ev_.counterChanged(Counter::Chrono);
     s_.halvesFell = false;
     setEnabled(TimerId::Collapse, true);
-    return true;
 }
 
 void Game::drawNextCapsule() {

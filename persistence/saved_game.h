@@ -19,6 +19,12 @@ namespace kp {
 // 0..columns+1; the falling capsule, when it is on the board, is written as empty cells.
 FileResult writeSavedGame(const std::filesystem::path& path, const GameState& state);
 
+enum class LoadResult {
+    Loaded,       // `out` holds the game
+    NotASave,     // no signature: the player is told, the game in progress goes on
+    SettingsFile, // the settings file itself: a fresh game instead, silently
+};
+
 // Reads a saved game. When the file has no signature it is SettingsFile if `path` is the
 // settings file itself (the same text as `settingsName`, the bare name or a full path), and
 // NotASave otherwise; `out` is then left as it was. Cells are read for every row and column

@@ -61,22 +61,27 @@ QString unreadableSave(const std::filesystem::path& path, Language language) {
 } // namespace
 
 void MainWindow::openSavedGame(const std::filesystem::path& path) {
-    // A file that holds no saved game is refused before the game in progress is touched; a
-    // game read here is handed to the level set-up, which does not read the file again.
+    // A file that holds no saved game is refused before the game in progress is touched.
     if (const QString why = unreadableSave(path, language()); !why.isEmpty()) {
         platform_.message(this, why);
         return;
     }
-    const std::string p = path.string();
     auto onDisk = std::make_unique<SavedGame>();
-    const LoadResult result = readSavedGame(p, settingsFile_.string(), *onDisk);
-    if (result == LoadResult::NotASave) {
-        notASavedGame(p);
-        return;
+    switch (readSavedGame(path, settingsFile_.string(), *onDisk)) {
+    case LoadResult::NotASave:
+        platform_.message(this, language() == Language::English
+                                    ? QStringLiteral("The file does not contain backup Kembrolla "
+                                                     "Panic!.\r\rCancelled operation.")
+                                    : QStringLiteral("Le fichier ne contient pas de sauvegarde "
+                                                     "Kembrolla Panic!.\r\rOpération annulée."));
+        break;
+    case LoadResult::SettingsFile:
+        game_.newGame(); // the settings file itself: a fresh game, without a word
+        break;
+    case LoadResult::Loaded:
+        game_.newGame(onDisk.get());
+        break;
     }
-    if (result == LoadResult::Loaded) savedGameRead_ = {p, std::move(onDisk)};
-    game_.newGame(p);
-    savedGameRead_ = {};
 }
 
 void MainWindow::chooseSavedGame() {

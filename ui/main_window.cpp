@@ -294,24 +294,8 @@ void MainWindow::panicChanged(bool hidden) {
     }
 }
 
-void MainWindow::notASavedGame(const std::string& /*path*/) {
-    platform_.message(this, language() == Language::English
-                                ? QStringLiteral("The file does not contain backup Kembrolla "
-                                                 "Panic!.\r\rCancelled operation.")
-                                : QStringLiteral("Le fichier ne contient pas de sauvegarde "
-                                                 "Kembrolla Panic!.\r\rOpération annulée."));
-}
-
 bool MainWindow::recordQualifies(int32_t level, int32_t smileysLeft) {
     return qualifiesForScores(settings_.scores, level, smileysLeft, false);
-}
-
-LoadResult MainWindow::loadGame(const std::string& path, SavedGame& out) {
-    if (savedGameRead_.game && savedGameRead_.path == path) {
-        out = *savedGameRead_.game;
-        return LoadResult::Loaded;
-    }
-    return readSavedGame(path, settingsFile_.string(), out);
 }
 
 } // namespace kp

@@ -115,9 +115,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     void pinupFrame(int frame, PinupFigure figure) override;
     void panicChanged(bool hidden) override;
     void recordOffered() override;
-    void notASavedGame(const std::string& path) override;
     bool recordQualifies(int32_t level, int32_t smileysLeft) override;
-    LoadResult loadGame(const std::string& path, SavedGame& out) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -186,14 +184,9 @@ class MainWindow : public QMainWindow, public GameEvents {
     BoardPainter painter_;
     BackgroundComposer composer_;
     sound::SoundSystem sound_;
-    std::unique_ptr<QWidget> loadingWindow_;
+    std::unique_ptr<QWidget> loadingWindow_; // shown while a tune is prepared
     ConfigDialog* configDialog_ = nullptr;
     NameDialog* nameDialog_ = nullptr;
-    // The saved game "Ouvrir une partie..." has just read, for the level set-up to take.
-    struct SavedGameRead {
-        std::string path;
-        std::unique_ptr<SavedGame> game;
-    } savedGameRead_; // the loading window shown while a tune is prepared
     int cellSize_ = 16;
     bool shown_ = false;
 

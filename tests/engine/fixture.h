@@ -20,11 +20,8 @@ struct Recorder : GameEvents {
     std::vector<bool> panics;
     int cellsDrawn = 0;
     int recordOffers = 0;
-    int notASave = 0;
     int messageRepaints = 0;
     bool qualifies = false;
-    LoadResult loadResult = LoadResult::NotASave;
-    SavedGame saved;
 
     void cellChanged(int, int, int32_t) override { ++cellsDrawn; }
     void soundWanted(Sound s) override { ++sounds[s]; }
@@ -32,13 +29,8 @@ struct Recorder : GameEvents {
     void pinupFrame(int f, PinupFigure fig) override { pinups.emplace_back(f, fig); }
     void panicChanged(bool hidden) override { panics.push_back(hidden); }
     void recordOffered() override { ++recordOffers; }
-    void notASavedGame(const std::string&) override { ++notASave; }
     void messageRepaint() override { ++messageRepaints; }
     bool recordQualifies(int32_t, int32_t) override { return qualifies; }
-    LoadResult loadGame(const std::string&, SavedGame& out) override {
-        out = saved;
-        return loadResult;
-    }
 };
 
 int32_t parseCell(const std::string& token);

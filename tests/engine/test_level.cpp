@@ -98,17 +98,17 @@ TEST(LevelSetUp, sameSeedReplaysTheSameLevel) {
 
 TEST(SavedGames, loadedGameKeepsItsCellsAndWaitsPaused) {
     Scenario sc;
-    sc.ev.loadResult = LoadResult::Loaded;
-    sc.ev.saved.level = 7;
-    sc.ev.saved.smileysLeft = 42; // taken as stored
-    sc.ev.saved.Chrono = {1, 2, 3, 4, 5};
-    sc.ev.saved.cheated = true;
-    sc.ev.saved.Cells[18][1] = smileyCode(2, 3);
-    sc.ev.saved.Cells[17][8] = capsuleCode(1, LinkLoose);
-    sc.ev.saved.Cells[18][9] = smileyCode(0, 1); // beyond the board: ignored
-    sc.ev.saved.Cells[18][0] = CellEmpty;        // walls are not read
-    sc.ev.saved.Cells[5][5] = -123456789;        // any value is placed unchanged
-    sc.game.newGame("partie.Kembrolla");
+    SavedGame saved;
+    saved.level = 7;
+    saved.smileysLeft = 42; // taken as stored
+    saved.Chrono = {1, 2, 3, 4, 5};
+    saved.cheated = true;
+    saved.Cells[18][1] = smileyCode(2, 3);
+    saved.Cells[17][8] = capsuleCode(1, LinkLoose);
+    saved.Cells[18][9] = smileyCode(0, 1); // beyond the board: ignored
+    saved.Cells[18][0] = CellEmpty;        // walls are not read
+    saved.Cells[5][5] = -123456789;        // any value is placed unchanged
+    sc.game.newGame(&saved);
     const GameState& s = sc.s();
     EXPECT_EQ(s.level, 7);
     EXPECT_EQ(s.smileysLeft, 42);
@@ -126,16 +126,16 @@ TEST(SavedGames, loadedGameKeepsItsCellsAndWaitsPaused) {
 TEST(SavedGames, aGameSavedDuringAChainFinishesItAfterLoading) {
     Scenario sc;
     sc.game.setRemovalAnimation(2);
-    sc.ev.loadResult = LoadResult::Loaded;
-    sc.ev.saved.smileysLeft = 2;
+    SavedGame saved;
+    saved.smileysLeft = 2;
     // A column of blue being removed under a loose yellow half and a standing capsule.
-    sc.ev.saved.Cells[18][1] = smileyCode(0, 1);
-    sc.ev.saved.Cells[18][8] = smileyCode(2, 1);
-    for (int r = 14; r <= 17; ++r) sc.ev.saved.Cells[r][1] = removalCode(0, 3);
-    sc.ev.saved.Cells[13][1] = capsuleCode(1, LinkLoose);
-    sc.ev.saved.Cells[11][1] = capsuleCode(2, LinkTop);
-    sc.ev.saved.Cells[12][1] = capsuleCode(2, LinkBottom);
-    sc.game.newGame("partie.Kembrolla");
+    saved.Cells[18][1] = smileyCode(0, 1);
+    saved.Cells[18][8] = smileyCode(2, 1);
+    for (int r = 14; r <= 17; ++r) saved.Cells[r][1] = removalCode(0, 3);
+    saved.Cells[13][1] = capsuleCode(1, LinkLoose);
+    saved.Cells[11][1] = capsuleCode(2, LinkTop);
+    saved.Cells[12][1] = capsuleCode(2, LinkBottom);
+    sc.game.newGame(&saved);
     EXPECT_EQ(sc.count(removalCode(0, 3)), 0); // no frame stays frozen on the board
     sc.resume();
     sc.settle();
@@ -144,27 +144,6 @@ TEST(SavedGames, aGameSavedDuringAChainFinishesItAfterLoading) {
     EXPECT_EQ(sc.s().smileysLeft, 2);
     sc.run(650);
     EXPECT_EQ(sc.s().capsuleRow, 1); // and play goes on
-}
-
-TEST(SavedGames, aFileWithoutSignatureLeavesAnEmptyBoardAndStoppedTimers) {
-    Scenario sc;
-    sc.resume();
-    sc.ev.loadResult = LoadResult::NotASave;
-    sc.game.newGame("notes.txt");
-    EXPECT_EQ(sc.ev.notASave, 1);
-    EXPECT_EQ(sc.smileys(), 0);
-    EXPECT_EQ(sc.s().level, 1);
-    EXPECT_FALSE(sc.s().timer(TimerId::Fall).enabled);
-    EXPECT_FALSE(sc.s().timer(TimerId::Removal).enabled);
-}
-
-TEST(SavedGames, theSettingsFileStartsAFreshLevelSilently) {
-    Scenario sc;
-    sc.ev.loadResult = LoadResult::SettingsFile;
-    sc.game.newGame("kembrolla-panic.ini");
-    EXPECT_EQ(sc.ev.notASave, 0);
-    EXPECT_EQ(sc.smileys(), 5);
-    EXPECT_EQ(sc.s().message, Message::Level);
 }
 
 } // namespace kp::test

@@ -131,6 +131,17 @@ TEST_F(Files, aFileThatIsNoSavedGameIsRefusedAndTheGameGoesOn) {
               "The file does not contain backup Kembrolla Panic!.\r\rCancelled operation.");
 }
 
+TEST_F(Files, theSettingsFileOpenedAsASavedGameStartsAFreshGameSilently) {
+    std::ofstream(ini()) << "[Options]\nLangue=0\n";
+    open();
+    w->game().skipLevel();
+    w->openSavedGame(ini());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(w->game().state().level, 1);
+    EXPECT_EQ(w->game().state().smileysLeft, 5);
+    EXPECT_FALSE(w->game().state().cheated);
+}
+
 TEST_F(Files, aFileThatCannotBeReadSaysWhyWithItsName) {
     open();
     const auto before = w->game().state().grid;
