@@ -106,6 +106,7 @@ void Game::findRuns() {
     if (found) {
         setEnabled(TimerId::Fall, false);
         s_.removalTick = 0;
+        s_.phase = Phase::Removing;
         setEnabled(TimerId::Removal, true);
         ev_.soundWanted(Sound::Removal);
         return;
@@ -138,6 +139,7 @@ void Game::onRemovalTick() {
         s_.removalTick = 0;
         setEnabled(TimerId::Removal, false);
         s_.halvesFell = false;
+        s_.phase = Phase::Collapsing;
         setEnabled(TimerId::Collapse, true);
     }
 }
@@ -197,6 +199,7 @@ void Game::onCollapseTick() {
 
 void Game::endCollapse() {
     setEnabled(TimerId::Collapse, false);
+    s_.phase = Phase::Playing;
     setEnabled(TimerId::Fall, true);
     findRuns();
 }
@@ -207,6 +210,7 @@ void Game::soundAndShake() {
         // The collapse waits while the window shakes: 400 ms in four steps.
         setEnabled(TimerId::Collapse, false);
         s_.shakeStep = 1;
+        s_.phase = Phase::Shaking;
         restart(TimerId::Shake, ShakeStepPeriod);
     }
 }

@@ -109,6 +109,7 @@ void Game::startPinup() {
     setPeriod(TimerId::Pinup, static_cast<int32_t>(std::clamp<int64_t>(
                                   period, 15, std::numeric_limits<int32_t>::max())));
     s_.pinupFrame = 1;
+    s_.phase = Phase::PinUp;
 }
 
 PinupFigure Game::pinupFigure() const {
@@ -125,6 +126,7 @@ void Game::onPinupTick() {
         return;
     }
     s_.pinupFrame = 0;
+    s_.phase = Phase::Playing;
     setPeriod(TimerId::Pinup, 0);
     nextLevel();
 }

@@ -107,8 +107,7 @@ int32_t Game::fallPeriod() const {
 }
 
 bool Game::chainRunning() const {
-    return s_.timer(TimerId::Removal).enabled || s_.timer(TimerId::Collapse).enabled ||
-           s_.shakeStep > 0 || s_.pinupFrame > 0;
+    return s_.phase != Phase::Playing;
 }
 
 void Game::fire(TimerId id) {

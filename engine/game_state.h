@@ -33,6 +33,12 @@ struct GameOptions {
     int32_t Pinup = 3;            // 0 none, 1 left figure, 2 right figure, 3 both by level parity
 };
 
+// Where a game stands between two capsules. Playing: a capsule falls. Removing: runs play their
+// removal frames. Collapsing: loose halves fall a row at a time. Shaking: the window shakes
+// before the collapse ends. PinUp: a won level's figure crosses the board. The capsule waits
+// through all but the first.
+enum class Phase { Playing, Removing, Collapsing, Shaking, PinUp };
+
 // What the message line over the board says.
 enum class Message { Level, Paused, Lost };
 
@@ -76,6 +82,7 @@ struct GameState {
     bool hidden = false;      // panic: the window is hidden in the notification area
     bool windowActive = true; // the main window is the active window
 
+    Phase phase = Phase::Playing;
     int32_t removalTick = 0; // removal ticks, 0..8
     int32_t pinupFrame = 0;  // 0 idle, 1..24 while the pin-up plays
     int32_t shakeStep = 0;   // 0 idle, 1..4 while the window shakes

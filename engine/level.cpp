@@ -46,6 +46,7 @@ void Game::stopSequences() {
         ev_.pinupFrame(0, pinupFigure());
     }
     s_.removalTick = 0;
+    s_.phase = Phase::Playing;
 }
 
 void Game::setUpLevel(const SavedGame* saved) {
@@ -120,6 +121,7 @@ void Game::loadSavedGame(const SavedGame& saved) {
     s_.cheated = saved.cheated;
     ev_.counterChanged(Counter::Chrono);
     s_.halvesFell = false;
+    s_.phase = Phase::Collapsing;
     setEnabled(TimerId::Collapse, true);
 }
 

@@ -135,6 +135,13 @@ TEST(Soak, randomGamesKeepEveryInvariant) {
             }
             sc.clock.sync();
 
+            // The phase says which timers of the chain run, and nothing else does.
+            const Phase phase = s.phase;
+            ASSERT_EQ(s.timer(TimerId::Removal).enabled, phase == Phase::Removing)
+                << "game " << g << " step " << step;
+            ASSERT_EQ(s.timer(TimerId::Collapse).enabled, phase == Phase::Collapsing);
+            ASSERT_EQ(s.shakeStep > 0, phase == Phase::Shaking);
+            ASSERT_EQ(s.pinupFrame > 0, phase == Phase::PinUp);
             // Timers: the capsule never falls during a removal, collapse or shake.
             const bool removing = s.timer(TimerId::Removal).enabled ||
                                   s.timer(TimerId::Collapse).enabled || s.shakeStep > 0;
