@@ -98,7 +98,7 @@ void BM_WholeGames(benchmark::State& st) {
     for (auto _ : st) {
         GameState& s = game.state();
         if (s.message == Message::Lost && s.messageVisible) game.newGame();
-        if (s.capsuleRow >= 1 && !game.chainRunning()) {
+        if (s.capsule.row >= 1 && !game.chainRunning()) {
             game.handle(moves[rng() % 4]);
             game.handle(Command::Drop);
         } else if (s.paused) {

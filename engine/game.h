@@ -45,8 +45,9 @@ class Game {
     void unhide();
     void setWindowActive(bool active) { s_.windowActive = active; }
 
-    // Moves: 'G' left, 'D' right, 'B' down, 'H' quarter turn. False when refused.
-    bool move(char move);
+    // Moves the falling capsule when the cells it would take are free; false when refused. A
+    // refused move down lands it.
+    bool move(Move direction);
     void handle(Command command);
 
     void findRuns();
@@ -61,7 +62,7 @@ class Game {
 
     // Timers: fire() runs the handler of a running timer (others are ignored).
     void fire(TimerId id);
-    void onFallTick() { move('B'); }
+    void onFallTick() { move(Move::Down); }
     void onRemovalTick();
     void onCollapseTick();
     void onSmileyTick();

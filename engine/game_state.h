@@ -1,4 +1,5 @@
 #pragma once
+#include "capsule.h"
 #include "cells.h"
 #include "timers.h"
 
@@ -49,12 +50,7 @@ struct GameState {
     using Row = std::array<int32_t, GridSize>;
     std::array<Row, GridSize> grid{};
 
-    // The falling capsule: reference cell, orientation 1..4 (1, 3 vertical; 2, 4 horizontal).
-    int32_t capsuleRow = 0;
-    int32_t capsuleCol = 0;
-    int32_t capsuleOrientation = 2;
-    int32_t capsuleHalf1 = CellEmpty;
-    int32_t capsuleHalf2 = CellEmpty;
+    Capsule capsule; // the falling one
     // Whether the falling capsule's cells are in the grid: a new capsule waits unseen in the
     // hidden row 0 and is written only by its first move.
     bool capsuleInGrid = false;

@@ -126,18 +126,15 @@ void Game::loadSavedGame(const SavedGame& saved) {
 }
 
 void Game::drawNextCapsule() {
-    s_.nextHalf1 = (random_(s_.params.colours) + 1) * 10 + 92;
-    s_.nextHalf2 = (random_(s_.params.colours) + 1) * 10 + 94;
+    s_.nextHalf1 = capsuleCode(random_(s_.params.colours), LinkLeft);
+    s_.nextHalf2 = capsuleCode(random_(s_.params.colours), LinkRight);
 }
 
 void Game::bringNextCapsule() {
     s_.dropStopped = true;
-    s_.capsuleOrientation = 2;
-    s_.capsuleRow = 0;
-    s_.capsuleCol = s_.params.columns / 2;
+    // It waits unseen in the hidden row 0, lying flat in the middle, until its first fall.
+    s_.capsule = Capsule{0, s_.params.columns / 2, 2, s_.nextHalf1, s_.nextHalf2};
     s_.capsuleInGrid = false;
-    s_.capsuleHalf1 = s_.nextHalf1;
-    s_.capsuleHalf2 = s_.nextHalf2;
     drawNextCapsule();
 }
 

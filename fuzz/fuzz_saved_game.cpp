@@ -59,10 +59,10 @@ void Play(Game& game, VirtualClock& clock, Random& pick) {
 int32_t SavedCell(const GameState& s, int row, int col) {
     if (row > s.params.rows + 1 || col > s.params.columns + 1) return CellEmpty;
     if (s.capsuleInGrid) {
-        const bool vertical = s.capsuleOrientation == 1 || s.capsuleOrientation == 3;
-        const bool second = vertical ? row == s.capsuleRow + 1 && col == s.capsuleCol
-                                     : row == s.capsuleRow && col == s.capsuleCol + 1;
-        if ((row == s.capsuleRow && col == s.capsuleCol) || second) return CellEmpty;
+        const bool vertical = s.capsule.orientation == 1 || s.capsule.orientation == 3;
+        const bool second = vertical ? row == s.capsule.row + 1 && col == s.capsule.col
+                                     : row == s.capsule.row && col == s.capsule.col + 1;
+        if ((row == s.capsule.row && col == s.capsule.col) || second) return CellEmpty;
     }
     return s.grid[row][col];
 }

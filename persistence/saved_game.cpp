@@ -20,11 +20,7 @@ std::string chronoKey(int i) {
 
 // The cells the falling capsule occupies, or none while it still waits out of sight.
 bool inFallingCapsule(const GameState& state, int row, int col) {
-    if (!state.capsuleInGrid) return false;
-    if (row == state.capsuleRow && col == state.capsuleCol) return true;
-    const bool vertical = state.capsuleOrientation == 1 || state.capsuleOrientation == 3;
-    return vertical ? (row == state.capsuleRow + 1 && col == state.capsuleCol)
-                    : (row == state.capsuleRow && col == state.capsuleCol + 1);
+    return state.capsuleInGrid && state.capsule.covers(row, col);
 }
 
 // Replaces the file's "Sauvegarde" section by the game, keeping every other section.

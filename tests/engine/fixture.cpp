@@ -77,14 +77,11 @@ std::vector<std::string> Scenario::text(int last) const {
 
 void Scenario::capsule(int row, int col, int orientation, int colour1, int colour2) {
     GameState& st = s();
-    const bool vertical = orientation == 1 || orientation == 3;
-    st.capsuleRow = row;
-    st.capsuleCol = col;
-    st.capsuleOrientation = orientation;
-    st.capsuleHalf1 = capsuleCode(colour1, vertical ? LinkTop : LinkLeft);
-    st.capsuleHalf2 = capsuleCode(colour2, vertical ? LinkBottom : LinkRight);
-    st.grid[row][col] = st.capsuleHalf1;
-    st.grid[vertical ? row + 1 : row][vertical ? col : col + 1] = st.capsuleHalf2;
+    const bool upright = orientation == 1 || orientation == 3;
+    st.capsule = Capsule{row, col, orientation, capsuleCode(colour1, upright ? LinkTop : LinkLeft),
+                         capsuleCode(colour2, upright ? LinkBottom : LinkRight)};
+    st.grid[row][col] = st.capsule.half1;
+    st.grid[st.capsule.row2()][st.capsule.col2()] = st.capsule.half2;
     st.capsuleInGrid = true;
 }
 

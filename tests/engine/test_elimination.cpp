@@ -16,7 +16,7 @@ struct Removing : Scenario {
     // Lets the capsule, placed at (row, col), fall until it lands.
     void land(int row, int col, int orientation, int c1, int c2) {
         capsule(row, col, orientation, c1, c2);
-        while (game.move('B')) {
+        while (game.move(Move::Down)) {
         }
         clock.sync();
     }
@@ -138,7 +138,7 @@ TEST(Collapse, aChainRemovesAgainBeforeTheNextCapsuleMoves) {
         ". . Y . . G . .",
     });
     sc.land(10, 6, 1, o, b);
-    ASSERT_EQ(sc.s().capsuleRow, 0); // the next capsule is in, waiting
+    ASSERT_EQ(sc.s().capsule.row, 0); // the next capsule is in, waiting
     bool timer1SeenDuringChain = false;
     int steps = 0;
     while (sc.game.chainRunning() && ++steps < 100000) {
@@ -147,7 +147,7 @@ TEST(Collapse, aChainRemovesAgainBeforeTheNextCapsuleMoves) {
     }
     EXPECT_FALSE(timer1SeenDuringChain);
     EXPECT_EQ(sc.ev.sounds[Sound::Removal], 2);
-    EXPECT_EQ(sc.s().capsuleRow, 0);
+    EXPECT_EQ(sc.s().capsule.row, 0);
     EXPECT_EQ(sc.text(5), (std::vector<std::string>{
                               ". . . . . . . .",
                               ". . . . . o0 . .",

@@ -15,7 +15,7 @@ struct Flow : Scenario {
     // Lands the capsule that removes the last smileys.
     void landLast() {
         capsule(18, 4, 2, 1, 1);
-        game.move('B');
+        game.move(Move::Down);
         clock.sync();
     }
     void win() {
@@ -28,7 +28,7 @@ struct Flow : Scenario {
         s().grid[8][1] = smileyCode(0, 1);
         resume();
         capsule(17, 4, 1, 3, 1);
-        game.move('B');
+        game.move(Move::Down);
         clock.sync();
     }
     // A board whose entry cells are taken: the next landing loses.
@@ -63,7 +63,7 @@ TEST(LevelWon, theLevelEndsOnlyAfterTheLastRemovalOfAChain) {
               ". . Y . . G . ."});
     sc.resume();
     sc.capsule(14, 6, 1, 4, 0);
-    sc.game.move('B');
+    sc.game.move(Move::Down);
     sc.clock.sync();
     EXPECT_TRUE(sc.game.chainRunning());
     sc.run(8 * 1); // first removal
@@ -88,12 +88,12 @@ TEST(LevelWon, thePreviewShowsTheCapsuleThatComesNext) {
             sc.win();
             while (sc.s().level == 1) sc.run(10);
             const GameState& s = sc.s();
-            EXPECT_EQ(s.preview, (std::array<int32_t, 2>{s.capsuleHalf1, s.capsuleHalf2}))
+            EXPECT_EQ(s.preview, (std::array<int32_t, 2>{s.capsule.half1, s.capsule.half2}))
                 << straight << pinup;
             const std::array<int32_t, 2> next{s.nextHalf1, s.nextHalf2};
             sc.resume();
             sc.run(650);
-            ASSERT_EQ(s.capsuleRow, 1);
+            ASSERT_EQ(s.capsule.row, 1);
             EXPECT_EQ(s.preview, next) << straight << pinup;
         }
 }

@@ -82,11 +82,11 @@ TEST(LevelSetUp, freshLevelWaitsPausedWithItsNumber) {
     EXPECT_EQ(s.timer(TimerId::Fall).period, 0);
     EXPECT_FALSE(s.timer(TimerId::Fall).enabled);
     // The capsule waits unseen in row 0, entering at column columns div 2.
-    EXPECT_EQ(s.capsuleRow, 0);
-    EXPECT_EQ(s.capsuleCol, 4);
-    EXPECT_EQ(s.capsuleOrientation, 2);
-    EXPECT_EQ(sc.count(s.capsuleHalf1) + sc.count(s.capsuleHalf2), 0);
-    EXPECT_EQ(linkOf(s.capsuleHalf1), LinkLeft);
+    EXPECT_EQ(s.capsule.row, 0);
+    EXPECT_EQ(s.capsule.col, 4);
+    EXPECT_EQ(s.capsule.orientation, 2);
+    EXPECT_EQ(sc.count(s.capsule.half1) + sc.count(s.capsule.half2), 0);
+    EXPECT_EQ(linkOf(s.capsule.half1), LinkLeft);
     EXPECT_EQ(linkOf(s.nextHalf2), LinkRight);
 }
 
@@ -143,7 +143,7 @@ TEST(SavedGames, aGameSavedDuringAChainFinishesItAfterLoading) {
                                                     "y0 . . . . . . .", "B . . . . . . M"}));
     EXPECT_EQ(sc.s().smileysLeft, 2);
     sc.run(650);
-    EXPECT_EQ(sc.s().capsuleRow, 1); // and play goes on
+    EXPECT_EQ(sc.s().capsule.row, 1); // and play goes on
 }
 
 } // namespace kp::test

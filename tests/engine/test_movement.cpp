@@ -16,10 +16,10 @@ struct Moving : Scenario {
 
 TEST(Movement, newCapsuleEntersOnItsFirstFallAndShowsTheNextOne) {
     Moving sc;
-    const int32_t c1 = sc.s().capsuleHalf1, c2 = sc.s().capsuleHalf2;
+    const int32_t c1 = sc.s().capsule.half1, c2 = sc.s().capsule.half2;
     sc.s().preview = {0, 0};
     sc.run(650);
-    EXPECT_EQ(sc.s().capsuleRow, 1);
+    EXPECT_EQ(sc.s().capsule.row, 1);
     EXPECT_EQ(sc.s().grid[1][4], c1);
     EXPECT_EQ(sc.s().grid[1][5], c2);
     EXPECT_EQ(sc.s().preview, (std::array<int32_t, 2>{sc.s().nextHalf1, sc.s().nextHalf2}));
@@ -28,14 +28,14 @@ TEST(Movement, newCapsuleEntersOnItsFirstFallAndShowsTheNextOne) {
 TEST(Movement, horizontalAgainstTheRightWallCannotMoveRightAndVerticalCannotTurn) {
     Moving sc;
     sc.capsule(5, 7, 2, 0, 1);
-    EXPECT_FALSE(sc.game.move('D'));
-    EXPECT_EQ(sc.s().capsuleCol, 7);
+    EXPECT_FALSE(sc.game.move(Move::Right));
+    EXPECT_EQ(sc.s().capsule.col, 7);
     sc.board({});
     sc.capsule(5, 8, 1, 0, 1);
-    EXPECT_FALSE(sc.game.move('H'));
-    EXPECT_EQ(sc.s().capsuleOrientation, 1);
-    EXPECT_TRUE(sc.game.move('G'));
-    EXPECT_EQ(sc.s().capsuleCol, 7);
+    EXPECT_FALSE(sc.game.move(Move::Turn));
+    EXPECT_EQ(sc.s().capsule.orientation, 1);
+    EXPECT_TRUE(sc.game.move(Move::Left));
+    EXPECT_EQ(sc.s().capsule.col, 7);
     EXPECT_EQ(sc.s().grid[5][8], CellEmpty);
 }
 
@@ -43,38 +43,38 @@ TEST(Movement, blockedByAnythingButEmptyCells) {
     Moving sc;
     sc.board({". . Y . . . . .", ". . . . . . . ."});
     sc.capsule(17, 4, 2, 0, 1);
-    EXPECT_FALSE(sc.game.move('G')); // a smiley at (17, 3)
+    EXPECT_FALSE(sc.game.move(Move::Left)); // a smiley at (17, 3)
     sc.board({". . . . . . . .", ". . . . b0 . . ."});
     sc.capsule(17, 4, 2, 0, 1);
-    EXPECT_FALSE(sc.game.move('B')); // lands on a half
+    EXPECT_FALSE(sc.game.move(Move::Down)); // lands on a half
 }
 
 TEST(Movement, horizontalCapsuleInRowZeroCannotTurn) {
     Moving sc;
-    ASSERT_EQ(sc.s().capsuleRow, 0);
-    EXPECT_FALSE(sc.game.move('H'));
-    EXPECT_EQ(sc.s().capsuleOrientation, 2);
+    ASSERT_EQ(sc.s().capsule.row, 0);
+    EXPECT_FALSE(sc.game.move(Move::Turn));
+    EXPECT_EQ(sc.s().capsule.orientation, 2);
 }
 
 TEST(Movement, quarterTurnsGoCounterClockwise) {
     Moving sc;
     sc.capsule(10, 4, 2, 0, 1); // b2 y4 at (10,4) (10,5)
-    ASSERT_TRUE(sc.game.move('H'));
-    EXPECT_EQ(sc.s().capsuleOrientation, 3);
+    ASSERT_TRUE(sc.game.move(Move::Turn));
+    EXPECT_EQ(sc.s().capsule.orientation, 3);
     EXPECT_EQ(sc.s().grid[9][4], capsuleCode(1, LinkTop)); // the right half went up
     EXPECT_EQ(sc.s().grid[10][4], capsuleCode(0, LinkBottom));
     EXPECT_EQ(sc.s().grid[10][5], CellEmpty);
-    ASSERT_TRUE(sc.game.move('H'));
-    EXPECT_EQ(sc.s().capsuleOrientation, 4);
+    ASSERT_TRUE(sc.game.move(Move::Turn));
+    EXPECT_EQ(sc.s().capsule.orientation, 4);
     EXPECT_EQ(sc.s().grid[10][3], capsuleCode(1, LinkLeft)); // the upper half went left
     EXPECT_EQ(sc.s().grid[10][4], capsuleCode(0, LinkRight));
     EXPECT_EQ(sc.s().grid[9][4], CellEmpty);
-    ASSERT_TRUE(sc.game.move('H'));
-    EXPECT_EQ(sc.s().capsuleOrientation, 1);
+    ASSERT_TRUE(sc.game.move(Move::Turn));
+    EXPECT_EQ(sc.s().capsule.orientation, 1);
     EXPECT_EQ(sc.s().grid[10][4], capsuleCode(0, LinkTop));
     EXPECT_EQ(sc.s().grid[11][4], capsuleCode(1, LinkBottom));
-    ASSERT_TRUE(sc.game.move('H'));
-    EXPECT_EQ(sc.s().capsuleOrientation, 2);
+    ASSERT_TRUE(sc.game.move(Move::Turn));
+    EXPECT_EQ(sc.s().capsule.orientation, 2);
     // Four turns: the same cells, orientation and colours as at the start.
     EXPECT_EQ(sc.text(9)[0], ". . . b2 y4 . . .");
     EXPECT_EQ(sc.count(CellEmpty), 19 * 8 - 2);
@@ -85,8 +85,8 @@ TEST(Movement, aTurnIntoATakenCellIsRefusedWithoutKick) {
     sc.board({". . . . . . . .", ". . . . . . . ."});
     sc.s().grid[9][4] = smileyCode(0, 1);
     sc.capsule(10, 4, 2, 0, 1);
-    EXPECT_FALSE(sc.game.move('H'));
-    EXPECT_EQ(sc.s().capsuleOrientation, 2);
+    EXPECT_FALSE(sc.game.move(Move::Turn));
+    EXPECT_EQ(sc.s().capsule.orientation, 2);
     EXPECT_EQ(sc.s().grid[10][4], capsuleCode(0, LinkLeft));
 }
 
@@ -98,24 +98,24 @@ TEST(Keys, aKeyWhilePausedResumesAndActs) {
     sc.key(Command::Left);
     EXPECT_FALSE(sc.s().paused);
     EXPECT_FALSE(sc.s().messageVisible);
-    EXPECT_EQ(sc.s().capsuleCol, 3);
+    EXPECT_EQ(sc.s().capsule.col, 3);
     sc.key(Command::Right);
     sc.key(Command::Right);
-    EXPECT_EQ(sc.s().capsuleCol, 5);
+    EXPECT_EQ(sc.s().capsule.col, 5);
     sc.key(Command::Down);
     sc.key(Command::Down);
-    EXPECT_EQ(sc.s().capsuleRow, 3);
+    EXPECT_EQ(sc.s().capsule.row, 3);
     sc.key(Command::Turn);
-    EXPECT_EQ(sc.s().capsuleOrientation, 3);
-    EXPECT_EQ(sc.s().capsuleRow, 2);
+    EXPECT_EQ(sc.s().capsule.orientation, 3);
+    EXPECT_EQ(sc.s().capsule.row, 2);
 }
 
 TEST(Keys, noMoveWhileTheCapsuleWaitsInRowZero) {
     Moving sc;
     sc.key(Command::Left);
     sc.key(Command::Drop);
-    EXPECT_EQ(sc.s().capsuleRow, 0);
-    EXPECT_EQ(sc.s().capsuleCol, 4);
+    EXPECT_EQ(sc.s().capsule.row, 0);
+    EXPECT_EQ(sc.s().capsule.col, 4);
 }
 
 TEST(Keys, enterAndEscapeHideTheGame) {
@@ -131,17 +131,17 @@ TEST(Keys, enterAndEscapeHideTheGame) {
 TEST(HardDrop, fallsOneRowEvery50msUntilItLands) {
     Moving sc;
     sc.run(650);
-    const int32_t code1 = sc.s().capsuleHalf1;
+    const int32_t code1 = sc.s().capsule.half1;
     sc.key(Command::Drop);
-    EXPECT_EQ(sc.s().capsuleRow, 2); // the first step is at once
+    EXPECT_EQ(sc.s().capsule.row, 2); // the first step is at once
     sc.run(49);
-    EXPECT_EQ(sc.s().capsuleRow, 2);
+    EXPECT_EQ(sc.s().capsule.row, 2);
     sc.run(1);
-    EXPECT_EQ(sc.s().capsuleRow, 3);
+    EXPECT_EQ(sc.s().capsule.row, 3);
     sc.run(50 * 16);
     EXPECT_EQ(sc.s().grid[18][4], code1);
     EXPECT_EQ(sc.ev.sounds[Sound::Landing], 1);
-    EXPECT_EQ(sc.s().capsuleRow, 0); // the next capsule came in
+    EXPECT_EQ(sc.s().capsule.row, 0); // the next capsule came in
     EXPECT_FALSE(sc.s().timer(TimerId::Drop).enabled);
 }
 
@@ -150,11 +150,11 @@ TEST(HardDrop, aKeyDuringTheDropStopsItAndActs) {
     sc.run(650);
     sc.key(Command::Drop);
     sc.run(100);
-    ASSERT_EQ(sc.s().capsuleRow, 4);
+    ASSERT_EQ(sc.s().capsule.row, 4);
     sc.key(Command::Left);
-    EXPECT_EQ(sc.s().capsuleCol, 3);
+    EXPECT_EQ(sc.s().capsule.col, 3);
     sc.run(400);
-    EXPECT_EQ(sc.s().capsuleRow, 4); // the drop stopped; the fall period is 650 ms
+    EXPECT_EQ(sc.s().capsule.row, 4); // the drop stopped; the fall period is 650 ms
     EXPECT_FALSE(sc.s().timer(TimerId::Drop).enabled);
 }
 
@@ -164,7 +164,7 @@ TEST(HardDrop, panicOrPauseFromTheMenuStopsItAndNothingFallsWhileHidden) {
         sc.run(650);
         sc.key(Command::Drop);
         sc.run(100);
-        ASSERT_EQ(sc.s().capsuleRow, 4);
+        ASSERT_EQ(sc.s().capsule.row, 4);
         // The window's menu shortcuts reach the rules without passing through the key handler.
         if (panic)
             sc.game.panic();
@@ -172,7 +172,7 @@ TEST(HardDrop, panicOrPauseFromTheMenuStopsItAndNothingFallsWhileHidden) {
             sc.game.togglePause();
         sc.clock.sync();
         sc.run(5000);
-        EXPECT_EQ(sc.s().capsuleRow, 4) << (panic ? "panic" : "pause");
+        EXPECT_EQ(sc.s().capsule.row, 4) << (panic ? "panic" : "pause");
         EXPECT_EQ(sc.ev.sounds[Sound::Landing], 0);
         EXPECT_FALSE(sc.s().timer(TimerId::Drop).enabled);
     }
@@ -181,13 +181,13 @@ TEST(HardDrop, panicOrPauseFromTheMenuStopsItAndNothingFallsWhileHidden) {
 TEST(HardDrop, fallTicksDuringTheDropAddUp) {
     Moving sc;
     sc.run(640);
-    ASSERT_EQ(sc.s().capsuleRow, 0);
+    ASSERT_EQ(sc.s().capsule.row, 0);
     sc.run(10); // row 1 at 650 ms
     sc.run(600);
-    ASSERT_EQ(sc.s().capsuleRow, 1);
+    ASSERT_EQ(sc.s().capsule.row, 1);
     sc.key(Command::Drop); // 1250 ms: row 2 at once, then 1300 row 3, 1300 is also a fall tick
     sc.run(50);
-    EXPECT_EQ(sc.s().capsuleRow, 4);
+    EXPECT_EQ(sc.s().capsule.row, 4);
 }
 
 } // namespace kp::test

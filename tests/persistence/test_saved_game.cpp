@@ -67,9 +67,9 @@ TEST(SavedGameWrite, FallingCapsuleIsLeftOutOnlyWhenOnTheBoard) {
     g->grid[10][4] = kp::capsuleCode(0, kp::LinkLeft);
     g->grid[10][5] = kp::capsuleCode(0, kp::LinkRight);
     g->grid[0][4] = kp::capsuleCode(2, kp::LinkLoose); // a landed half in the entry row
-    g->capsuleRow = 5;
-    g->capsuleCol = 3;
-    g->capsuleOrientation = 3;
+    g->capsule.row = 5;
+    g->capsule.col = 3;
+    g->capsule.orientation = 3;
     g->capsuleInGrid = true;
     ASSERT_TRUE(writeSavedGame(dir / "v.Kembrolla", *g).ok());
     auto vertical = Read(dir / "v.Kembrolla");
@@ -78,9 +78,9 @@ TEST(SavedGameWrite, FallingCapsuleIsLeftOutOnlyWhenOnTheBoard) {
     EXPECT_EQ(vertical->Cells[10][4], kp::capsuleCode(0, kp::LinkLeft));
     EXPECT_EQ(g->grid[5][3], kp::capsuleCode(1, kp::LinkTop)); // the running game is untouched
 
-    g->capsuleRow = 10;
-    g->capsuleCol = 4;
-    g->capsuleOrientation = 2;
+    g->capsule.row = 10;
+    g->capsule.col = 4;
+    g->capsule.orientation = 2;
     ASSERT_TRUE(writeSavedGame(dir / "h.Kembrolla", *g).ok());
     auto horizontal = Read(dir / "h.Kembrolla");
     EXPECT_EQ(horizontal->Cells[10][4], CellEmpty);
@@ -88,8 +88,8 @@ TEST(SavedGameWrite, FallingCapsuleIsLeftOutOnlyWhenOnTheBoard) {
     EXPECT_EQ(horizontal->Cells[6][3], kp::capsuleCode(2, kp::LinkBottom));
 
     // A new capsule still waiting in row 0 is not in the grid: the half below it must stay.
-    g->capsuleRow = 0;
-    g->capsuleCol = 4;
+    g->capsule.row = 0;
+    g->capsule.col = 4;
     g->capsuleInGrid = false;
     ASSERT_TRUE(writeSavedGame(dir / "w.Kembrolla", *g).ok());
     EXPECT_EQ(Read(dir / "w.Kembrolla")->Cells[0][4], kp::capsuleCode(2, kp::LinkLoose));

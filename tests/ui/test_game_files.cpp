@@ -34,7 +34,7 @@ struct Files : WindowFixture {
         for (int r = 1; r <= s.params.rows; ++r) s.grid[r][4] = smileyCode(r % 2 + 2, 1);
         s.smileysLeft = smileysLeft;
         w->game().resume();
-        w->game().move('B');
+        w->game().move(Move::Down);
     }
     // Answers the name dialog when it shows.
     void answerName(const QString& name, bool ok) {
