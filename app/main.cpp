@@ -104,8 +104,7 @@ bool AnswerInformationOption(int argc, char* argv[]) {
     return false;
 }
 
-// Tool-tips show at once. (They stay up for Qt's usual reading time: hiding them after 10 ms,
-// as the old timing had it, would take them away before anyone could read them.)
+// Tool-tips show at once, and stay up for Qt's usual reading time.
 class GameStyle : public QProxyStyle {
   public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,

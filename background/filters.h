@@ -1,7 +1,7 @@
 #pragma once
 // The pixel operations shared by the background and the smiley recolouring: a vertical
-// gradient, grey scale, negative and hue replacement. All arithmetic is integer and
-// reproduces the original game's results pixel for pixel.
+// gradient, grey scale, negative and hue replacement. All arithmetic is integer, so a picture
+// comes out the same, pixel for pixel, on every machine.
 
 #include "background/bitmap24.h"
 

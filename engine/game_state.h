@@ -1,4 +1,21 @@
 #pragma once
+// The whole state of a game, as one plain record the rules work on.
+//
+// A few words the code uses throughout:
+// - The grid: the board's cells, row 0 (hidden; capsules enter there) to `rows`, walled left,
+//   right and below. Each cell holds a code (cells.h).
+// - A capsule: two halves of one colour each, falling as one piece. Once it lands its halves
+//   stay linked to each other; a half whose partner has gone is loose and falls on its own.
+// - A smiley: a cell of colour placed at the start of a level. The level is won when none is
+//   left; capsules are how the player removes them.
+// - A run: a straight line, across or down, of at least `minRun` cells of one colour (halves
+//   and smileys alike). A landing looks for runs.
+// - A removal: the runs found play their frames and become empty cells.
+// - A collapse: after a removal, unsupported halves fall a row at a time until none can; a
+//   collapse can make new runs, so a chain of removals and collapses may follow one landing.
+// - A level: its number sets how many smileys come, over how many rows, and how fast
+//   capsules fall.
+// - The cheat flag: set by restarting or skipping a level; see `cheated` below.
 #include "capsule.h"
 #include "cells.h"
 #include "timers.h"
@@ -68,9 +85,12 @@ struct GameState {
     int32_t smileysLeft = 0;
     std::array<int32_t, 5> Chrono{}; // h, tens of minutes, minutes, tens of seconds, seconds
 
+    // Restarting or skipping a level sets it, and a won level clears it. While it is set the
+    // level and smiley counters show blanks and a lost game is offered no high-score entry;
+    // once a lost game has been offered its entry, it is set too, so the offer comes once.
     bool cheated = false;
-    bool dropStopped = true;
-    bool halvesFell = false;
+    bool dropStopped = true; // a hard drop ends at its next step (any key, a new capsule)
+    bool halvesFell = false; // some loose half fell during the collapse under way
 
     bool paused = false; // the check mark of the pause menu item
     Message message = Message::Level;

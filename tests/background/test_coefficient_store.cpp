@@ -61,7 +61,7 @@ std::vector<size_t> ScanStarts(const Bytes& jpeg) {
 // Every subsampling of a colour picture, grey and CMYK, some of them one or two rows of blocks
 // high; every scale, whole and a part; with all the scans, and with only the first ones, which
 // the library smooths from the coefficients it has, reading rows of blocks above and below.
-TEST(CoefficientStore, PicturesDecodeAsFromTheLibraryOwnArrays) {
+TEST(CoefficientStore, picturesDecodeAsFromTheLibraryOwnArrays) {
     struct Format {
         int components;
         test::Sampling sampling;
@@ -96,7 +96,7 @@ TEST(CoefficientStore, PicturesDecodeAsFromTheLibraryOwnArrays) {
 
 // A picture of one colour makes a progressive file of some 600 KB that declares 100 megapixels,
 // whose coefficients fill 300 MB of libjpeg's arrays (2.3 million blocks of 128 bytes).
-TEST(CoefficientStore, LargeFlatPictureTakesLittleRoom) {
+TEST(CoefficientStore, largeFlatPictureTakesLittleRoom) {
     const Bytes file = test::SolidJpeg(10000, 9999, MakeColour(200, 120, 40), 90, true);
     CoefficientStore store;
     const Bytes pixels = Decode(file, 8, false, &store);

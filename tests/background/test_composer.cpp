@@ -33,7 +33,7 @@ class Composer : public ::testing::Test {
     const Bitmap24& bg() const { return composer.background(); }
 };
 
-TEST_F(Composer, PlainColourFillsTheClientArea) {
+TEST_F(Composer, plainColourFillsTheClientArea) {
     settings.background = PlainBackground;
     settings.plainColour = 0x00563412;
     const Composition c =
@@ -48,7 +48,7 @@ TEST_F(Composer, PlainColourFillsTheClientArea) {
     EXPECT_EQ(bg().pixel(129, 339), MakeColour(0x12, 0x34, 0x56));
 }
 
-TEST_F(Composer, GradientRunsFromTheFirstColourAtTheTop) {
+TEST_F(Composer, gradientRunsFromTheFirstColourAtTheTop) {
     settings.background = GradientBackground;
     settings.gradientTop = MakeColour(0, 0, 0);
     settings.gradientBottom = MakeColour(255, 255, 255);
@@ -59,7 +59,7 @@ TEST_F(Composer, GradientRunsFromTheFirstColourAtTheTop) {
     EXPECT_EQ(bg().pixel(0, 255), MakeColour(255, 255, 255));
 }
 
-TEST_F(Composer, LogoHugsTheRightEdgeOnBlack) {
+TEST_F(Composer, logoHugsTheRightEdgeOnBlack) {
     settings.background = LogoBackground;
     EXPECT_EQ(composer.composeBackground(settings, 130, 340, KeepPicture, Language::French).checked,
               ModeItem::Logo);
@@ -71,7 +71,7 @@ TEST_F(Composer, LogoHugsTheRightEdgeOnBlack) {
     EXPECT_EQ(bg().pixel(0, 5), logo.pixel(13, 5));
 }
 
-TEST_F(Composer, NormalSizeIsCentredOverTheBorderColour) {
+TEST_F(Composer, normalSizeIsCentredOverTheBorderColour) {
     const Bitmap24 pic = test::Pattern(4, 2);
     settings.borderColour = MakeColour(9, 8, 7);
     const std::string path = WriteBmp("p.bmp", pic);
@@ -88,7 +88,7 @@ TEST_F(Composer, NormalSizeIsCentredOverTheBorderColour) {
     EXPECT_EQ(settings.recentPictures[0], path);
 }
 
-TEST_F(Composer, RightAndBottomPositions) {
+TEST_F(Composer, rightAndBottomPositions) {
     const Bitmap24 pic = test::Pattern(4, 2);
     settings.pictureAlignH = AlignEnd;
     settings.pictureAlignV = AlignEnd;
@@ -97,7 +97,7 @@ TEST_F(Composer, RightAndBottomPositions) {
     EXPECT_EQ(bg().pixel(9, 5), pic.pixel(3, 1));
 }
 
-TEST_F(Composer, DoubleSizeRepeatsPixelsAndCropsWhenLargerThanTheClient) {
+TEST_F(Composer, doubleSizeRepeatsPixelsAndCropsWhenLargerThanTheClient) {
     const Bitmap24 pic = test::Pattern(300, 200);
     settings.pictureSize = Size200; // 600 x 400, placed at (-235, -30)
     const Composition c = Open(WriteBmp("p.bmp", pic), 130, 340);
@@ -107,7 +107,7 @@ TEST_F(Composer, DoubleSizeRepeatsPixelsAndCropsWhenLargerThanTheClient) {
             EXPECT_EQ(bg().pixel(x, y), pic.pixel((x + 235) / 2, (y + 30) / 2)) << x << "," << y;
 }
 
-TEST_F(Composer, ShrinkingAveragesTheCoveredPixels) {
+TEST_F(Composer, shrinkingAveragesTheCoveredPixels) {
     Bitmap24 pic = Bitmap24::Make(4, 2);
     const int reds[2][4] = {{10, 11, 200, 0}, {10, 11, 100, 0}};
     for (int y = 0; y < 2; ++y)
@@ -119,7 +119,7 @@ TEST_F(Composer, ShrinkingAveragesTheCoveredPixels) {
     EXPECT_EQ(bg().pixel(1, 0), MakeColour(75, 0, 0));
 }
 
-TEST_F(Composer, TilesRepeatFromThePlacedOrigin) {
+TEST_F(Composer, tilesRepeatFromThePlacedOrigin) {
     const Bitmap24 pic = test::Pattern(3, 2);
     settings.tiled = true;
     const Composition c = Open(WriteBmp("p.bmp", pic), 10, 5);
@@ -130,7 +130,7 @@ TEST_F(Composer, TilesRepeatFromThePlacedOrigin) {
             ASSERT_EQ(bg().pixel(x, y), pic.pixel((x + 1) % 3, y % 2)) << x << "," << y;
 }
 
-TEST_F(Composer, GreyThenNegativeApplyToThePictureOnly) {
+TEST_F(Composer, greyThenNegativeApplyToThePictureOnly) {
     settings.greyscale = settings.negative = true;
     settings.borderColour = MakeColour(1, 2, 3);
     Open(WriteBmp("p.bmp", Bitmap24::Filled(2, 2, MakeColour(10, 20, 31))), 4, 4);
@@ -138,7 +138,7 @@ TEST_F(Composer, GreyThenNegativeApplyToThePictureOnly) {
     EXPECT_EQ(bg().pixel(0, 0), MakeColour(1, 2, 3));
 }
 
-TEST_F(Composer, PictureScaledToNothingLeavesTheBorderEvenWhenTiled) {
+TEST_F(Composer, pictureScaledToNothingLeavesTheBorderEvenWhenTiled) {
     settings.pictureSize = Size25;
     settings.tiled = true;
     settings.borderColour = MakeColour(5, 5, 5);
@@ -148,13 +148,13 @@ TEST_F(Composer, PictureScaledToNothingLeavesTheBorderEvenWhenTiled) {
     EXPECT_EQ(bg().pixel(15, 10), MakeColour(5, 5, 5));
 }
 
-TEST_F(Composer, BorderItemFollowsCoverageWhateverThePosition) {
+TEST_F(Composer, borderItemFollowsCoverageWhateverThePosition) {
     settings.pictureAlignH = AlignEnd;
     EXPECT_EQ(Open(WriteBmp("a.bmp", test::Pattern(10, 6)), 10, 6).borderColourEnabled, false);
     EXPECT_EQ(Open(WriteBmp("b.bmp", test::Pattern(9, 6)), 10, 6).borderColourEnabled, true);
 }
 
-TEST_F(Composer, IdemComposesAgainFromThePictureInHand) {
+TEST_F(Composer, idemComposesAgainFromThePictureInHand) {
     const Bitmap24 pic = test::Pattern(4, 2);
     const std::string path = WriteBmp("p.bmp", pic);
     Open(path, 10, 6);
@@ -168,7 +168,7 @@ TEST_F(Composer, IdemComposesAgainFromThePictureInHand) {
     EXPECT_EQ(bg().pixel(0, 0), pic.pixel(0, 0));
 }
 
-TEST_F(Composer, OpeningPicturesMovesTheRecentList) {
+TEST_F(Composer, openingPicturesMovesTheRecentList) {
     for (int i = 10; i >= 1; --i)
         settings.recentPictures[static_cast<size_t>(i - 1)] =
             WriteBmp(std::to_string(i) + ".bmp", test::Pattern(2, 2));
@@ -185,7 +185,7 @@ TEST_F(Composer, OpeningPicturesMovesTheRecentList) {
     EXPECT_EQ(settings.recentPictures[0], before[2]);
 }
 
-TEST_F(Composer, RefusedPictureKeepsEverythingAndSaysSo) {
+TEST_F(Composer, refusedPictureKeepsEverythingAndSaysSo) {
     settings.background = GradientBackground;
     composer.composeBackground(settings, 10, 6, KeepPicture, Language::French);
     const Bitmap24 shown = bg();
@@ -204,7 +204,7 @@ TEST_F(Composer, RefusedPictureKeepsEverythingAndSaysSo) {
     EXPECT_EQ(c.message, "Background image " + bad + " not found or not recognized.");
 }
 
-TEST_F(Composer, MissingPictureAtStartUpQuietlyShowsTheLogo) {
+TEST_F(Composer, missingPictureAtStartUpQuietlyShowsTheLogo) {
     const Composition c = Open(dir.path("gone.jpg"), 130, 340);
     EXPECT_TRUE(c.composed);
     EXPECT_TRUE(c.message.empty());
@@ -214,14 +214,14 @@ TEST_F(Composer, MissingPictureAtStartUpQuietlyShowsTheLogo) {
     EXPECT_EQ(bg().pixel(77, 0), logo.pixel(0, 0));
 }
 
-TEST_F(Composer, UnknownModeShowsTheLogo) {
+TEST_F(Composer, unknownModeShowsTheLogo) {
     settings.background = 7;
     EXPECT_EQ(composer.composeBackground(settings, 130, 340, KeepPicture, Language::French).checked,
               ModeItem::Logo);
     EXPECT_EQ(settings.background, LogoBackground);
 }
 
-TEST_F(Composer, SmallJpegIsReadAgainWholeWhenShownLarger) {
+TEST_F(Composer, smallJpegIsReadAgainWholeWhenShownLarger) {
     const std::string path = dir.path("photo.jpg");
     test::WriteBytes(path, test::SolidJpeg(160, 80, MakeColour(30, 160, 90)));
     settings.pictureSize = Size25;
@@ -236,7 +236,7 @@ TEST_F(Composer, SmallJpegIsReadAgainWholeWhenShownLarger) {
     EXPECT_NEAR(GreenOf(c), 160, 3);
 }
 
-TEST_F(Composer, SmallJpegWhoseFileWentIsStretchedFromTheCopyInHand) {
+TEST_F(Composer, smallJpegWhoseFileWentIsStretchedFromTheCopyInHand) {
     const std::string path = dir.path("photo.jpg");
     test::WriteBytes(path, test::SolidJpeg(160, 80, MakeColour(200, 40, 40)));
     settings.pictureSize = Size25;
@@ -250,7 +250,7 @@ TEST_F(Composer, SmallJpegWhoseFileWentIsStretchedFromTheCopyInHand) {
 
 // A picture far larger than the window is decoded only as far as it shows: the pixels kept in
 // hand stay within a few times the window's, whatever the size setting.
-TEST_F(Composer, LargePictureIsDecodedOnlyAsFarAsItShows) {
+TEST_F(Composer, largePictureIsDecodedOnlyAsFarAsItShows) {
     const std::string path = dir.path("large.jpg");
     test::WriteBytes(path, test::SolidJpeg(3000, 2000, MakeColour(90, 150, 210), 95, true));
     for (int sizeChoice = NormalSize; sizeChoice <= Size200; ++sizeChoice) {
@@ -269,7 +269,7 @@ TEST_F(Composer, LargePictureIsDecodedOnlyAsFarAsItShows) {
 // Whatever was read for one layout, kept as read or stretched on the way, and whatever is read
 // again for the next, the background is the one the whole picture gives (decoded at the same
 // scale, for a JPEG).
-TEST_F(Composer, PartsReadComposeAsTheWholePicture) {
+TEST_F(Composer, partsReadComposeAsTheWholePicture) {
     const Bitmap24 pattern = test::Pattern(400, 300);
     const std::string files[] = {WriteBmp("p.bmp", pattern), dir.path("r.bmp"), dir.path("p.jpg")};
     test::WriteBytes(files[1], test::Rle8Bytes(400, 300));
@@ -298,7 +298,7 @@ TEST_F(Composer, PartsReadComposeAsTheWholePicture) {
 
 // The pixels in hand were read for one layout; when the file has gone, another layout shows
 // what they hold where it belongs, and the border colour where they have nothing.
-TEST_F(Composer, FileGoneShowsWhatIsInHandAndTheBorderElsewhere) {
+TEST_F(Composer, fileGoneShowsWhatIsInHandAndTheBorderElsewhere) {
     const Bitmap24 pic = test::Pattern(300, 200);
     const std::string path = WriteBmp("p.bmp", pic);
     settings.borderColour = MakeColour(1, 2, 3);

@@ -6,7 +6,7 @@
 namespace kp {
 namespace {
 
-TEST(ScaledSize, EverySizeFromAPictureAndAClient) {
+TEST(ScaledSize, everySizeFromAPictureAndAClient) {
     const Size64 pic{300, 200}, client{450, 340};
     EXPECT_EQ(ScaledSize(NormalSize, pic, client), (Size64{300, 200}));
     EXPECT_EQ(ScaledSize(Stretched, pic, client), (Size64{450, 340}));
@@ -19,7 +19,7 @@ TEST(ScaledSize, EverySizeFromAPictureAndAClient) {
     EXPECT_EQ(ScaledSize(Size200, pic, client), (Size64{600, 400}));
 }
 
-TEST(ScaledSize, DivisionsTruncate) {
+TEST(ScaledSize, divisionsTruncate) {
     const Size64 pic{301, 203}, client{450, 340};
     EXPECT_EQ(ScaledSize(FitWidth, pic, client), (Size64{450, 303}));  // 303.5
     EXPECT_EQ(ScaledSize(FitHeight, pic, client), (Size64{504, 340})); // 504.1
@@ -29,29 +29,29 @@ TEST(ScaledSize, DivisionsTruncate) {
     EXPECT_EQ(ScaledSize(Size25, Size64{3, 3}, client), (Size64{0, 0}));
 }
 
-TEST(ScaledSize, NoPictureOrUnknownSizeGivesNothing) {
+TEST(ScaledSize, noPictureOrUnknownSizeGivesNothing) {
     EXPECT_TRUE(ScaledSize(FitWidth, Size64{0, 0}, Size64{130, 340}).empty());
     EXPECT_TRUE(ScaledSize(9, Size64{10, 10}, Size64{130, 340}).empty());
 }
 
-TEST(ScaledSize, VeryThinPicturesDoNotOverflow) {
+TEST(ScaledSize, veryThinPicturesDoNotOverflow) {
     const Size64 s = ScaledSize(FitWidth, Size64{1, 100'000'000}, Size64{65'000, 10});
     EXPECT_EQ(s.height, 6'500'000'000'000);
 }
 
-TEST(PlacedSize, TilingCoversTheClientWithWholeTiles) {
+TEST(PlacedSize, tilingCoversTheClientWithWholeTiles) {
     EXPECT_EQ(PlacedSize(true, Size64{40, 30}, Size64{130, 340}), (Size64{160, 360}));
     EXPECT_EQ(PlacedSize(true, Size64{65, 340}, Size64{130, 340}), (Size64{130, 340}));
     EXPECT_EQ(PlacedSize(true, Size64{500, 400}, Size64{130, 340}), (Size64{500, 400}));
     EXPECT_EQ(PlacedSize(false, Size64{40, 30}, Size64{130, 340}), (Size64{40, 30}));
 }
 
-TEST(PlacedSize, TileWithoutAreaPlacesNothing) {
+TEST(PlacedSize, tileWithoutAreaPlacesNothing) {
     EXPECT_TRUE(PlacedSize(true, Size64{0, 30}, Size64{130, 340}).empty());
     EXPECT_TRUE(PlacedSize(true, Size64{40, 0}, Size64{130, 340}).empty());
 }
 
-TEST(Offset, LeftCentredRightWithTruncationTowardZero) {
+TEST(Offset, leftCentredRightWithTruncationTowardZero) {
     EXPECT_EQ(Offset(AlignStart, 130, 100), 0);
     EXPECT_EQ(Offset(AlignCentre, 130, 100), 15);
     EXPECT_EQ(Offset(AlignEnd, 130, 100), 30);
@@ -62,25 +62,25 @@ TEST(Offset, LeftCentredRightWithTruncationTowardZero) {
               (Point64{30, 0}));
 }
 
-TEST(VisibleTiles, SmallTilesShowWhole) {
+TEST(VisibleTiles, smallTilesShowWhole) {
     // 40-pixel tiles placed 160 wide and centred in 130: origin -15, tiles 0..3 show.
     EXPECT_EQ(VisibleTiles(-15, 160, 40, 130), (TileSpan{0, 4, 0, 40}));
     EXPECT_EQ(VisibleTiles(0, 360, 30, 340), (TileSpan{0, 12, 0, 30}));
 }
 
-TEST(VisibleTiles, OneLargeTileShowsOnlyItsCroppedPart) {
+TEST(VisibleTiles, oneLargeTileShowsOnlyItsCroppedPart) {
     EXPECT_EQ(VisibleTiles(-85, 300, 300, 130), (TileSpan{0, 1, 85, 215}));
     EXPECT_EQ(VisibleTiles(20, 50, 50, 130), (TileSpan{0, 1, 0, 50}));
     EXPECT_EQ(VisibleTiles(100, 50, 50, 130), (TileSpan{0, 1, 0, 30}));
 }
 
-TEST(VisibleTiles, NothingShowsOutsideTheClientOrWithoutATile) {
+TEST(VisibleTiles, nothingShowsOutsideTheClientOrWithoutATile) {
     EXPECT_EQ(VisibleTiles(130, 50, 50, 130), TileSpan{});
     EXPECT_EQ(VisibleTiles(-50, 50, 50, 130), TileSpan{});
     EXPECT_EQ(VisibleTiles(0, 0, 0, 130), TileSpan{});
 }
 
-TEST(BorderVisible, OnlyWhenThePlacedPictureLeavesSomeClientUncovered) {
+TEST(BorderVisible, onlyWhenThePlacedPictureLeavesSomeClientUncovered) {
     EXPECT_FALSE(BorderVisible(Size64{130, 340}, Size64{130, 340}));
     EXPECT_FALSE(BorderVisible(Size64{500, 400}, Size64{130, 340}));
     EXPECT_TRUE(BorderVisible(Size64{129, 340}, Size64{130, 340}));
@@ -88,7 +88,7 @@ TEST(BorderVisible, OnlyWhenThePlacedPictureLeavesSomeClientUncovered) {
     EXPECT_TRUE(BorderVisible(Size64{}, Size64{130, 340}));
 }
 
-TEST(LayOutPicture, TilingAlwaysCoversSoNoBorderShows) {
+TEST(LayOutPicture, tilingAlwaysCoversSoNoBorderShows) {
     PictureOptions o;
     o.sizeChoice = Size25;
     o.tiled = true;
@@ -98,7 +98,7 @@ TEST(LayOutPicture, TilingAlwaysCoversSoNoBorderShows) {
     }
 }
 
-TEST(ChooseReduction, LargestDivisorThatStillGivesEnoughPixels) {
+TEST(ChooseReduction, largestDivisorThatStillGivesEnoughPixels) {
     const Size64 pic{6000, 4000};
     EXPECT_EQ(ChooseReduction(pic, Size64{130, 340}), 8);
     EXPECT_EQ(ChooseReduction(pic, Size64{750, 500}), 8);

@@ -28,7 +28,7 @@ void ExpectNear(Colour actual, Colour expected, int tolerance = 3) {
     EXPECT_NEAR(BlueOf(actual), BlueOf(expected), tolerance);
 }
 
-TEST_F(PictureFiles, Bmp24BottomUpWithRowPaddingReadsExactly) {
+TEST_F(PictureFiles, bmp24BottomUpWithRowPaddingReadsExactly) {
     const Bitmap24 pattern = test::Pattern(5, 3); // 15 bytes a row, padded to 16
     const auto pic = LoadBmp(Write("p.bmp", test::BmpBytes(pattern)));
     ASSERT_TRUE(pic);
@@ -38,7 +38,7 @@ TEST_F(PictureFiles, Bmp24BottomUpWithRowPaddingReadsExactly) {
         for (int x = 0; x < 5; ++x) EXPECT_EQ(pic->pixels.pixel(x, y), pattern.pixel(x, y));
 }
 
-TEST_F(PictureFiles, Bmp24TopDown) {
+TEST_F(PictureFiles, bmp24TopDown) {
     test::BmpSpec s{2, 2, 24};
     s.topDown = true;
     s.rows = {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}};
@@ -48,7 +48,7 @@ TEST_F(PictureFiles, Bmp24TopDown) {
     EXPECT_EQ(pic->pixels.pixel(1, 1), MakeColour(12, 11, 10));
 }
 
-TEST_F(PictureFiles, PaletteBmpsOf8And4And1Bits) {
+TEST_F(PictureFiles, paletteBmpsOf8And4And1Bits) {
     test::BmpSpec s8{3, 1, 8};
     s8.palette = {10, 20, 30, 0, 40, 50, 60, 0};
     s8.rows = {{1, 0, 7}}; // index 7 is past the palette: black
@@ -114,7 +114,7 @@ test::BmpSpec Rle8Example() {
 const std::vector<std::vector<int>> Rle8Pixels = {
     {1, 2, 9, 4, 0, 0, 0}, {0, 0, 0, 4, 4, 5, 5}, {0, 0, 0, 0, 0, 0, 0}, {1, 1, 1, 2, 3, 2, 0}};
 
-TEST_F(PictureFiles, RunLengthEncodedBmpsOf8And4Bits) {
+TEST_F(PictureFiles, runLengthEncodedBmpsOf8And4Bits) {
     auto pic = LoadBmp(Write("rle8.bmp", test::BmpBytes(Rle8Example())));
     ASSERT_TRUE(pic);
     EXPECT_EQ(pic->size, (Size64{7, 4}));
@@ -140,7 +140,7 @@ TEST_F(PictureFiles, RunLengthEncodedBmpsOf8And4Bits) {
 
 // Streams cut short, lying about their size or jumping out of the picture end in a refusal or a
 // clipped picture, never in a read or write outside a buffer, nor in a loop without end.
-TEST_F(PictureFiles, HostileRunLengthStreamsAreRefusedOrClipped) {
+TEST_F(PictureFiles, hostileRunLengthStreamsAreRefusedOrClipped) {
     const Bytes good = test::BmpBytes(Rle8Example());
     for (size_t n = 0; n < good.size(); ++n)
         EXPECT_FALSE(LoadBmp(Write("cut.bmp", Bytes(good.begin(), good.begin() + n)))) << n;
@@ -186,7 +186,7 @@ TEST_F(PictureFiles, HostileRunLengthStreamsAreRefusedOrClipped) {
     }
 }
 
-TEST_F(PictureFiles, Bmp32And16BitsWithAndWithoutMasks) {
+TEST_F(PictureFiles, bmp32And16BitsWithAndWithoutMasks) {
     test::BmpSpec s32{1, 1, 32};
     s32.rows = {{0x11, 0x22, 0x33, 0xFF}};
     auto pic = LoadBmp(Write("32.bmp", test::BmpBytes(s32)));
@@ -202,7 +202,7 @@ TEST_F(PictureFiles, Bmp32And16BitsWithAndWithoutMasks) {
     EXPECT_EQ(pic->pixels.pixel(1, 0), MakeColour(0, 255, 0));
 }
 
-TEST_F(PictureFiles, BrokenOrUnsupportedBmpsAreRefused) {
+TEST_F(PictureFiles, brokenOrUnsupportedBmpsAreRefused) {
     const Bytes good = test::BmpBytes(test::Pattern(8, 8));
     EXPECT_FALSE(LoadBmp(dir.path("missing.bmp")));
     EXPECT_FALSE(LoadBmp(Write("empty.bmp", {})));
@@ -219,14 +219,14 @@ TEST_F(PictureFiles, BrokenOrUnsupportedBmpsAreRefused) {
     EXPECT_FALSE(LoadBmp(Write("zero.bmp", test::BmpBytes(zero))));
 }
 
-TEST_F(PictureFiles, OversizedBmpIsRefusedBeforeAnyAllocation) {
+TEST_F(PictureFiles, oversizedBmpIsRefusedBeforeAnyAllocation) {
     Bytes b = test::BmpBytes(test::Pattern(2, 2));
     const uint32_t side = 20000; // 400 megapixels claimed by a tiny file
     for (int i = 0; i < 4; ++i) b[18 + i] = b[22 + i] = static_cast<uint8_t>(side >> (8 * i));
     EXPECT_FALSE(LoadBmp(Write("huge.bmp", b)));
 }
 
-TEST_F(PictureFiles, JpegDecodesWholeByDefault) {
+TEST_F(PictureFiles, jpegDecodesWholeByDefault) {
     const auto pic = LoadJpeg(Write("j.jpg", test::SolidJpeg(64, 48, MakeColour(200, 80, 30))));
     ASSERT_TRUE(pic);
     EXPECT_EQ(pic->size, (Size64{64, 48}));
@@ -235,7 +235,7 @@ TEST_F(PictureFiles, JpegDecodesWholeByDefault) {
     ExpectNear(pic->pixels.pixel(10, 10), MakeColour(200, 80, 30));
 }
 
-TEST_F(PictureFiles, JpegDecodesReducedWhenTheWantedSizeAllows) {
+TEST_F(PictureFiles, jpegDecodesReducedWhenTheWantedSizeAllows) {
     const std::string p = Write("big.jpg", test::SolidJpeg(161, 81, MakeColour(20, 90, 240)));
     const auto pic = LoadJpeg(p, [](Size64 own) {
         EXPECT_EQ(own, (Size64{161, 81}));
@@ -249,7 +249,7 @@ TEST_F(PictureFiles, JpegDecodesReducedWhenTheWantedSizeAllows) {
     ExpectNear(pic->pixels.pixel(20, 10), MakeColour(20, 90, 240));
 }
 
-TEST_F(PictureFiles, GreyAndCmykJpegsComeOutAsColour) {
+TEST_F(PictureFiles, greyAndCmykJpegsComeOutAsColour) {
     const Bytes grey(16 * 8, 100);
     auto pic = LoadJpeg(Write("g.jpg", test::JpegBytes(16, 8, 1, grey)));
     ASSERT_TRUE(pic);
@@ -264,7 +264,7 @@ TEST_F(PictureFiles, GreyAndCmykJpegsComeOutAsColour) {
 
 // A progressive file holds the coefficients of its baseline twin, sent over several scans and
 // kept whole until the last one: read whole, reduced or for a part, it gives the same pixels.
-TEST_F(PictureFiles, ProgressiveJpegsReadAsTheirBaselineTwins) {
+TEST_F(PictureFiles, progressiveJpegsReadAsTheirBaselineTwins) {
     const int width = 203, height = 157;
     struct Format {
         int components;
@@ -297,7 +297,7 @@ TEST_F(PictureFiles, ProgressiveJpegsReadAsTheirBaselineTwins) {
     }
 }
 
-TEST_F(PictureFiles, BrokenJpegsAreRefusedWithoutEndingTheProgram) {
+TEST_F(PictureFiles, brokenJpegsAreRefusedWithoutEndingTheProgram) {
     const Bytes good = test::SolidJpeg(64, 64, MakeColour(1, 2, 3));
     EXPECT_FALSE(LoadJpeg(dir.path("missing.jpg")));
     EXPECT_FALSE(LoadJpeg(Write("empty.jpg", {})));
@@ -308,7 +308,7 @@ TEST_F(PictureFiles, BrokenJpegsAreRefusedWithoutEndingTheProgram) {
     EXPECT_FALSE(LoadJpeg(Write("bmp.jpg", test::BmpBytes(test::Pattern(4, 4)))));
 }
 
-TEST_F(PictureFiles, OversizedJpegIsRefused) {
+TEST_F(PictureFiles, oversizedJpegIsRefused) {
     Bytes b = test::SolidJpeg(16, 16, MakeColour(1, 2, 3));
     // The frame header: FF C0, length, precision, then height and width, big-endian.
     size_t sof = 2;
@@ -319,7 +319,7 @@ TEST_F(PictureFiles, OversizedJpegIsRefused) {
     EXPECT_FALSE(LoadJpeg(Write("huge.jpg", b)));
 }
 
-TEST_F(PictureFiles, LoadPictureTriesBmpThenJpegWhateverTheExtension) {
+TEST_F(PictureFiles, loadPictureTriesBmpThenJpegWhateverTheExtension) {
     auto pic = LoadPicture(Write("really-a-bmp.jpg", test::BmpBytes(test::Pattern(3, 2))));
     ASSERT_TRUE(pic);
     EXPECT_EQ(pic->pixels.pixel(2, 1), MakeColour(2, 1, 3));
@@ -330,7 +330,7 @@ TEST_F(PictureFiles, LoadPictureTriesBmpThenJpegWhateverTheExtension) {
 
 // Every cut of a file, and scattered damaged bytes, must end in a refusal or a picture,
 // never in a crash, a hang or an exit.
-TEST_F(PictureFiles, EveryTruncationAndDamageFailsCleanly) {
+TEST_F(PictureFiles, everyTruncationAndDamageFailsCleanly) {
     // 7 pixels take 21 bytes a row, padded to 24; only the last padding may be missing.
     const Bytes bmp = test::BmpBytes(test::Pattern(7, 5));
     EXPECT_TRUE(LoadPicture(Write("nopad.bmp", Bytes(bmp.begin(), bmp.end() - 3))));
@@ -361,7 +361,7 @@ TEST_F(PictureFiles, EveryTruncationAndDamageFailsCleanly) {
 
 // Reading only the part that shows still reads the whole file: one cut anywhere, even past the
 // rows that show, is refused.
-TEST_F(PictureFiles, PartReadsStillRefuseCutFiles) {
+TEST_F(PictureFiles, partReadsStillRefuseCutFiles) {
     const Bytes jpeg = test::JpegBytes(test::Pattern(64, 64));
     const auto topLeft = [](Size64 own) { return Shown(own, Rect{0, 0, 4, 4}); };
     for (size_t n = 0; n < jpeg.size() - 2; n += 7)

@@ -12,7 +12,7 @@ RecentPictures Numbered() {
     return list;
 }
 
-TEST(RecentPictures, ThirdEntryMovesToTheTopAndTheRestStay) {
+TEST(RecentPictures, thirdEntryMovesToTheTopAndTheRestStay) {
     RecentPictures list = Numbered();
     PushRecentPicture(list, "/p/3");
     EXPECT_EQ(list[0], "/p/3");
@@ -22,7 +22,7 @@ TEST(RecentPictures, ThirdEntryMovesToTheTopAndTheRestStay) {
         EXPECT_EQ(list[static_cast<size_t>(i)], "/p/" + std::to_string(i + 1));
 }
 
-TEST(RecentPictures, EleventhPictureDropsTheTenth) {
+TEST(RecentPictures, eleventhPictureDropsTheTenth) {
     RecentPictures list = Numbered();
     PushRecentPicture(list, "/p/new");
     EXPECT_EQ(list[0], "/p/new");
@@ -30,7 +30,7 @@ TEST(RecentPictures, EleventhPictureDropsTheTenth) {
         EXPECT_EQ(list[static_cast<size_t>(i)], "/p/" + std::to_string(i));
 }
 
-TEST(RecentPictures, FirstEntryStaysAndMatchingIsCaseSensitive) {
+TEST(RecentPictures, firstEntryStaysAndMatchingIsCaseSensitive) {
     RecentPictures list = Numbered();
     PushRecentPicture(list, "/p/1");
     EXPECT_EQ(list, Numbered());
@@ -40,7 +40,7 @@ TEST(RecentPictures, FirstEntryStaysAndMatchingIsCaseSensitive) {
     EXPECT_EQ(list[2], "/p/Pic.bmp");
 }
 
-TEST(RecentPictures, FillingAnEmptyList) {
+TEST(RecentPictures, fillingAnEmptyList) {
     RecentPictures list;
     PushRecentPicture(list, "a.bmp");
     PushRecentPicture(list, "b.jpg");
@@ -49,13 +49,13 @@ TEST(RecentPictures, FillingAnEmptyList) {
     EXPECT_EQ(list[2], "");
 }
 
-TEST(RecentCaption, DigitThreeBlanksAndFileName) {
+TEST(RecentCaption, digitThreeBlanksAndFileName) {
     EXPECT_EQ(RecentCaption(3, "/home/me/pics/pic.bmp"), "&3   pic.bmp");
     EXPECT_EQ(RecentCaption(10, "/x/y.jpg"), "&0   y.jpg");
     EXPECT_EQ(RecentCaption(1, "plain.jpg"), "&1   plain.jpg");
 }
 
-TEST(RecentCaption, EntriesWithoutAFileNameAreHidden) {
+TEST(RecentCaption, entriesWithoutAFileNameAreHidden) {
     EXPECT_FALSE(RecentCaptionVisible(RecentCaption(2, "")));
     EXPECT_FALSE(RecentCaptionVisible(RecentCaption(2, "/some/folder/")));
     EXPECT_TRUE(RecentCaptionVisible(RecentCaption(2, "/a/b")));

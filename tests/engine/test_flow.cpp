@@ -181,6 +181,17 @@ TEST(GameLost, showsTheLossOffersTheTableOnceAndKeepsTheBoard) {
     EXPECT_EQ(sc.ev.recordOffers, 1);
 }
 
+TEST(GameLost, whenOnlyTheRightHandEntryCellIsTaken) {
+    Flow sc;
+    sc.board({});
+    for (int r = 1; r <= 18; ++r) sc.s().grid[r][5] = smileyCode(2 + r % 2, 1);
+    ASSERT_EQ(sc.s().grid[1][4], CellEmpty);
+    sc.resume();
+    sc.run(650);
+    EXPECT_TRUE(sc.s().paused);
+    EXPECT_EQ(sc.s().message, Message::Lost);
+}
+
 TEST(GameLost, aCheatedGameIsNeverOffered) {
     Flow sc;
     sc.ev.qualifies = true;

@@ -1,5 +1,5 @@
-// The run search against a word-for-word version of the classic scan: from every start cell,
-// count the matching cells that follow, mark the run and free the partners it cuts off.
+// The run search against the plainest scan there is: from every start cell, count the matching
+// cells that follow, mark the run and free the partners it cuts off.
 #include "fixture.h"
 
 #include <gtest/gtest.h>

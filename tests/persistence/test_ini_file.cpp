@@ -17,7 +17,7 @@ using kp::IniFile;
 using kp::ParseInteger;
 using namespace kp::test;
 
-TEST(IniIntegers, DecimalHexadecimalAndRejectedTexts) {
+TEST(IniIntegers, decimalHexadecimalAndRejectedTexts) {
     EXPECT_EQ(ParseInteger("42"), 42);
     EXPECT_EQ(ParseInteger(" -5 "), -5);
     EXPECT_EQ(ParseInteger("0x1F"), 31);
@@ -32,7 +32,7 @@ TEST(IniIntegers, DecimalHexadecimalAndRejectedTexts) {
         EXPECT_FALSE(ParseInteger(bad).has_value()) << bad;
 }
 
-TEST(IniReading, NamesIgnoreCaseAndFirstOccurrenceWins) {
+TEST(IniReading, namesIgnoreCaseAndFirstOccurrenceWins) {
     IniFile ini = IniFile::FromText("[Options]\nLangue=1\nlangue=0\n[OPTIONS]\nSon=2\n"
                                     "[Autre]\nSon=0\n");
     EXPECT_EQ(ini.ReadInteger("options", "LANGUE", 9), 1);
@@ -43,7 +43,7 @@ TEST(IniReading, NamesIgnoreCaseAndFirstOccurrenceWins) {
     EXPECT_FALSE(ini.HasSection("Scores"));
 }
 
-TEST(IniReading, DefaultsForMissingOrUnparsableValues) {
+TEST(IniReading, defaultsForMissingOrUnparsableValues) {
     IniFile ini = IniFile::FromText("[S]\nA=abc\nB=\nC=0x10\nD=$a\nE=-7\n");
     EXPECT_EQ(ini.ReadInteger("S", "A", 5), 5);
     EXPECT_EQ(ini.ReadInteger("S", "B", 5), 5);
@@ -55,7 +55,7 @@ TEST(IniReading, DefaultsForMissingOrUnparsableValues) {
     EXPECT_EQ(ini.ReadString("Missing", "A", "def"), "def");
 }
 
-TEST(IniReading, BooleansAreAnyNonZeroInteger) {
+TEST(IniReading, booleansAreAnyNonZeroInteger) {
     IniFile ini = IniFile::FromText("[S]\nA=2\nB=-1\nC=0\nD=oui\nE=$0\n");
     EXPECT_TRUE(ini.ReadBool("S", "A", false));
     EXPECT_TRUE(ini.ReadBool("S", "B", false));
@@ -65,14 +65,14 @@ TEST(IniReading, BooleansAreAnyNonZeroInteger) {
     EXPECT_FALSE(ini.ReadBool("S", "E", true));
 }
 
-TEST(IniReading, StringsRawAndWindowsLineEndings) {
+TEST(IniReading, stringsRawAndWindowsLineEndings) {
     IniFile ini = IniFile::FromText("\xEF\xBB\xBF[S]\r\nDat= 07 Jan 2024  -  08h05\r\n"
                                     "Nom=a=b \"c\"\r\n");
     EXPECT_EQ(ini.ReadString("S", "Dat", ""), "07 Jan 2024  -  08h05");
     EXPECT_EQ(ini.ReadString("S", "Nom", ""), "a=b \"c\"");
 }
 
-TEST(IniReading, BlanksAroundKeysAndValuesAreIgnored) {
+TEST(IniReading, blanksAroundKeysAndValuesAreIgnored) {
     const std::string text = "[Options]\n Fond = 3\nCheminFond1 =\t/home/me/pic.jpg \t\n"
                              "\tNameTexte=  DejaVu Sans \n";
     IniFile ini = IniFile::FromText(text);
@@ -86,7 +86,7 @@ TEST(IniReading, BlanksAroundKeysAndValuesAreIgnored) {
     EXPECT_EQ(ini.Text(), text);
 }
 
-TEST(IniReading, TextThatIsNoUtf8IsReadAsWindows1252) {
+TEST(IniReading, textThatIsNoUtf8IsReadAsWindows1252) {
     IniFile ini = IniFile::FromText("[S]\nNom=Zo\xE9\nDat=01 f\xE9vr. 2003\nEuro=\x80 \x9C\n"
                                     "Utf8=Zoé déc.\nCoupe=\xC3\nLong=\xF0\x9F\x98\x80\n");
     EXPECT_EQ(ini.ReadString("S", "Nom", ""), "Zoé");
@@ -97,7 +97,7 @@ TEST(IniReading, TextThatIsNoUtf8IsReadAsWindows1252) {
     EXPECT_EQ(ini.ReadString("S", "Long", ""), "\xF0\x9F\x98\x80");
 }
 
-TEST(IniWriting, SameTextKeepsItsOldBytesAndNewTextIsUtf8) {
+TEST(IniWriting, sameTextKeepsItsOldBytesAndNewTextIsUtf8) {
     IniFile ini = IniFile::FromText("[S]\r\nNom=Zo\xE9\r\nDat=d\xE9"
                                     "c.\r\n");
     ini.WriteString("S", "Nom", "Zoé");
@@ -105,7 +105,7 @@ TEST(IniWriting, SameTextKeepsItsOldBytesAndNewTextIsUtf8) {
     EXPECT_EQ(ini.Text(), "[S]\r\nNom=Zo\xE9\r\nDat=janv.\r\n");
 }
 
-TEST(IniWriting, NewKeysInOrderOfFirstWriteAndUpdatesInPlace) {
+TEST(IniWriting, newKeysInOrderOfFirstWriteAndUpdatesInPlace) {
     IniFile ini;
     ini.WriteInteger("B", "z", 1);
     ini.WriteInteger("B", "a", 2);
@@ -115,7 +115,7 @@ TEST(IniWriting, NewKeysInOrderOfFirstWriteAndUpdatesInPlace) {
     EXPECT_EQ(ini.Text(), "[B]\nz=3\na=2\n\n[A]\nt=1\nf=0\n");
 }
 
-TEST(IniWriting, KeepsOtherSectionsUnknownKeysAndComments) {
+TEST(IniWriting, keepsOtherSectionsUnknownKeysAndComments) {
     const std::string original = "; made by hand\n[Options]\nLangue=0\nInconnu=x\n\n"
                                  "[Perso]\nk=v\n";
     IniFile ini = IniFile::FromText(original);
@@ -126,7 +126,7 @@ TEST(IniWriting, KeepsOtherSectionsUnknownKeysAndComments) {
                           "[Perso]\nk=v\n\n[Nouvelle]\ncle=val\n");
 }
 
-TEST(IniWriting, EraseSectionRemovesEveryOccurrence) {
+TEST(IniWriting, eraseSectionRemovesEveryOccurrence) {
     IniFile ini = IniFile::FromText("[Sauvegarde]\na=1\n[Autre]\nb=2\n[SAUVEGARDE]\nc=3\n");
     ini.EraseSection("sauvegarde");
     EXPECT_EQ(ini.Text(), "[Autre]\nb=2\n");
@@ -135,7 +135,7 @@ TEST(IniWriting, EraseSectionRemovesEveryOccurrence) {
     EXPECT_EQ(ini.ReadInteger("Sauvegarde", "c", 0), 0);
 }
 
-TEST(IniWriting, LineBreaksInAValueCannotAddKeys) {
+TEST(IniWriting, lineBreaksInAValueCannotAddKeys) {
     IniFile ini;
     ini.WriteString("Scores", "Score01_Nom", "Bob\nScore01_Niv=99\r\n[Evil]");
     IniFile reread = IniFile::FromText(ini.Text());
@@ -144,7 +144,7 @@ TEST(IniWriting, LineBreaksInAValueCannotAddKeys) {
     EXPECT_EQ(reread.ReadString("Scores", "Score01_Nom", ""), "Bob Score01_Niv=99  [Evil]");
 }
 
-TEST(IniFiles, LineEndsReachAFixedPoint) {
+TEST(IniFiles, lineEndsReachAFixedPoint) {
     // Carriage returns before the line feed end the line: they never join the value. One
     // inside a value reads as the blank it would be written as.
     IniFile first = IniFile::FromText("[S]\r\nNom=abc\r\r\nAutre=x\r\r\r\nMilieu=a\rb\r\n");
@@ -168,7 +168,7 @@ TEST(IniFiles, LineEndsReachAFixedPoint) {
     EXPECT_EQ(IniFile::FromText(marked).Text(), marked);
 }
 
-TEST(IniFiles, MissingFileIsEmptyAndUnreadableIsReported) {
+TEST(IniFiles, missingFileIsEmptyAndUnreadableIsReported) {
     TempDir dir;
     IniFile ini;
     EXPECT_TRUE(IniFile::Load(dir / "absent.ini", ini).ok());
@@ -183,7 +183,7 @@ TEST(IniFiles, MissingFileIsEmptyAndUnreadableIsReported) {
     EXPECT_EQ(IniFile::Load(big, ini).error, FileError::TooLarge);
 }
 
-TEST(IniFiles, SaveReplacesTheFileAndLeavesNoTemporary) {
+TEST(IniFiles, saveReplacesTheFileAndLeavesNoTemporary) {
     TempDir dir;
     const fs::path file = dir / "game.ini";
     WriteText(file, "[Old]\nx=1\n");
@@ -200,7 +200,7 @@ TEST(IniFiles, SaveReplacesTheFileAndLeavesNoTemporary) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST(IniFiles, SaveThroughSymbolicLinkKeepsTheLink) {
+TEST(IniFiles, saveThroughSymbolicLinkKeepsTheLink) {
     TempDir dir;
     fs::create_directory(dir / "real");
     WriteText(dir / "real" / "target.ini", "[A]\n");
@@ -213,7 +213,7 @@ TEST(IniFiles, SaveThroughSymbolicLinkKeepsTheLink) {
     EXPECT_EQ(ReadText(dir / "real" / "target.ini"), "[A]\nk=1\n");
 }
 
-TEST(IniFiles, SaveRemovesTemporariesLeftByDeadWritersOnly) {
+TEST(IniFiles, saveRemovesTemporariesLeftByDeadWritersOnly) {
     TempDir dir;
     const pid_t dead = ::fork();
     if (dead == 0) ::_exit(0);
@@ -241,7 +241,7 @@ TEST(IniFiles, SaveRemovesTemporariesLeftByDeadWritersOnly) {
     EXPECT_EQ(left, expected);
 }
 
-TEST(IniFiles, SaveFailuresAreReportedInBothLanguages) {
+TEST(IniFiles, saveFailuresAreReportedInBothLanguages) {
     TempDir dir;
     WriteText(dir / "plain", "not a folder");
     IniFile ini;
@@ -256,7 +256,7 @@ TEST(IniFiles, SaveFailuresAreReportedInBothLanguages) {
     EXPECT_EQ(kp::fileErrorMessage(kp::FileResult{}, kp::Language::French), "");
 }
 
-TEST(FileMessages, EachFailureSaysWhetherReadingOrWritingFailedAndWhy) {
+TEST(FileMessages, eachFailureSaysWhetherReadingOrWritingFailedAndWhy) {
     const fs::path file = "/home/u/.config/kembrolla-panic/k.ini";
     const std::string fr = "« " + file.string() + " »";
     const std::string en = "\"" + file.string() + "\"";
@@ -310,7 +310,7 @@ TEST(FileMessages, EachFailureSaysWhetherReadingOrWritingFailedAndWhy) {
     }
 }
 
-TEST(IniFiles, ReadOnlyFolderOrFileKeepsTheOldContent) {
+TEST(IniFiles, readOnlyFolderOrFileKeepsTheOldContent) {
     if (RunningAsRoot()) GTEST_SKIP() << "permissions do not apply to root";
     TempDir dir;
     const fs::path folder = dir / "locked";

@@ -39,7 +39,7 @@ std::unique_ptr<SavedGame> Read(const fs::path& file, LoadResult expected = Load
 
 } // namespace
 
-TEST(SavedGameWrite, DefaultBoardGivesHeaderThenEveryCellRowByRow) {
+TEST(SavedGameWrite, defaultBoardGivesHeaderThenEveryCellRowByRow) {
     TempDir dir;
     auto g = Board(18, 8);
     ASSERT_TRUE(writeSavedGame(dir / "Partie1.Kembrolla", *g).ok());
@@ -59,7 +59,7 @@ TEST(SavedGameWrite, DefaultBoardGivesHeaderThenEveryCellRowByRow) {
     EXPECT_EQ(entries[9].second, "998");
 }
 
-TEST(SavedGameWrite, FallingCapsuleIsLeftOutOnlyWhenOnTheBoard) {
+TEST(SavedGameWrite, fallingCapsuleIsLeftOutOnlyWhenOnTheBoard) {
     TempDir dir;
     auto g = Board(18, 8);
     g->grid[5][3] = kp::capsuleCode(1, kp::LinkTop);
@@ -95,7 +95,7 @@ TEST(SavedGameWrite, FallingCapsuleIsLeftOutOnlyWhenOnTheBoard) {
     EXPECT_EQ(Read(dir / "w.Kembrolla")->Cells[0][4], kp::capsuleCode(2, kp::LinkLoose));
 }
 
-TEST(SavedGameWrite, SavingTwiceKeepsOneSectionAndOtherSections) {
+TEST(SavedGameWrite, savingTwiceKeepsOneSectionAndOtherSections) {
     TempDir dir;
     const fs::path file = dir / "kembrolla-panic.ini";
     kp::Settings s;
@@ -121,7 +121,7 @@ TEST(SavedGameWrite, SavingTwiceKeepsOneSectionAndOtherSections) {
     EXPECT_EQ(back.language, kp::Language::English);
 }
 
-TEST(SavedGameRead, RoundTripKeepsCellsCountersTimeAndFlag) {
+TEST(SavedGameRead, roundTripKeepsCellsCountersTimeAndFlag) {
     TempDir dir;
     auto g = Board(18, 8);
     g->grid[17][2] = kp::smileyCode(0, 1);
@@ -144,7 +144,7 @@ TEST(SavedGameRead, RoundTripKeepsCellsCountersTimeAndFlag) {
     EXPECT_EQ(game->Cells[0][10], CellEmpty);
 }
 
-TEST(SavedGameRead, FilesWithoutSignature) {
+TEST(SavedGameRead, filesWithoutSignature) {
     TempDir dir;
     const SavedGame untouched;
     WriteText(dir / "notes.txt", "just some text\nwith=lines\n");
@@ -167,7 +167,7 @@ TEST(SavedGameRead, FilesWithoutSignature) {
     EXPECT_EQ(readSavedGame(full, "kembrolla-panic.ini", game), LoadResult::NotASave);
 }
 
-TEST(SavedGameRead, DefaultsAndDigitsOutOfRange) {
+TEST(SavedGameRead, defaultsAndDigitsOutOfRange) {
     TempDir dir;
     WriteText(dir / "s.Kembrolla", "[sauvegarde]\n0-0=$3E7\nNiveau=0\nChrono0Tag=9\n"
                                    "Chrono1Tag=6\nChrono2Tag=-1\nChrono3Tag=5\nChrono4Tag=x\n"
@@ -183,7 +183,7 @@ TEST(SavedGameRead, DefaultsAndDigitsOutOfRange) {
     EXPECT_EQ(game->Cells[5][5], CellEmpty);
 }
 
-TEST(SavedGameRead, GameBehindManyOtherSectionsReadsAtOnce) {
+TEST(SavedGameRead, gameBehindManyOtherSectionsReadsAtOnce) {
     TempDir dir;
     const fs::path file = dir / "many.Kembrolla";
     std::string text;
@@ -196,7 +196,7 @@ TEST(SavedGameRead, GameBehindManyOtherSectionsReadsAtOnce) {
     EXPECT_EQ(game->level, 4);
 }
 
-TEST(SavedGameRead, OtherDimensionsKeepTheirOwnCells) {
+TEST(SavedGameRead, otherDimensionsKeepTheirOwnCells) {
     TempDir dir;
     auto small = Board(5, 5);
     small->grid[5][5] = kp::smileyCode(1, 1);
@@ -215,7 +215,7 @@ TEST(SavedGameRead, OtherDimensionsKeepTheirOwnCells) {
     EXPECT_EQ(bigGame->Cells[100][100], CellWall);
 }
 
-TEST(SavedGameWrite, FailuresAreReported) {
+TEST(SavedGameWrite, failuresAreReported) {
     TempDir dir;
     auto g = Board(18, 8);
     WriteText(dir / "plain", "x");
@@ -228,7 +228,7 @@ TEST(SavedGameWrite, FailuresAreReported) {
     EXPECT_TRUE(fs::is_directory(dir / "folder.Kembrolla"));
 }
 
-TEST(SavedGameWrite, ReadOnlyFolderKeepsTheOldFile) {
+TEST(SavedGameWrite, readOnlyFolderKeepsTheOldFile) {
     if (RunningAsRoot()) GTEST_SKIP() << "permissions do not apply to root";
     TempDir dir;
     auto g = Board(18, 8);

@@ -36,7 +36,7 @@ std::tm Moment(int year, int month, int day, int hour, int minute) {
 
 } // namespace
 
-TEST(ScoresOrder, EmptyTableTakesTheFirstGamesInOrder) {
+TEST(ScoresOrder, emptyTableTakesTheFirstGamesInOrder) {
     ScoreTable t;
     EXPECT_TRUE(qualifiesForScores(t, 1, 7, false));
     EXPECT_EQ(insertScore(t, 1, 7, "A", "d1"), 1);
@@ -47,7 +47,7 @@ TEST(ScoresOrder, EmptyTableTakesTheFirstGamesInOrder) {
     EXPECT_EQ(t.Entries[2], (ScoreEntry{"1", "9", "B", "d2"}));
 }
 
-TEST(ScoresOrder, EqualGameStaysBelowTheOlderOne) {
+TEST(ScoresOrder, equalGameStaysBelowTheOlderOne) {
     ScoreTable t = Table({{"5", "3", "Old", "x"}});
     ScoreTable tie = t;
     EXPECT_EQ(insertScore(tie, 5, 3, "New", "y"), 2);
@@ -60,7 +60,7 @@ TEST(ScoresOrder, EqualGameStaysBelowTheOlderOne) {
     EXPECT_EQ(better.Entries[1].name, "Old");
 }
 
-TEST(ScoresOrder, FullTableShiftsWholeEntriesAndDropsTheLast) {
+TEST(ScoresOrder, fullTableShiftsWholeEntriesAndDropsTheLast) {
     ScoreTable t = Table({{"9", "0", "A", "a"}, {"7", "4", "B", "b"}, {"3", "1", "C", "c"}});
     EXPECT_EQ(insertScore(t, 7, 2, "N", "n"), 2);
     EXPECT_EQ(t.Entries[0], (ScoreEntry{"9", "0", "A", "a"}));
@@ -72,7 +72,7 @@ TEST(ScoresOrder, FullTableShiftsWholeEntriesAndDropsTheLast) {
     EXPECT_EQ(t, before);
 }
 
-TEST(ScoresQualification, ThirdEntryDecidesAndCheatingNeverQualifies) {
+TEST(ScoresQualification, thirdEntryDecidesAndCheatingNeverQualifies) {
     ScoreTable t = Table({{"9", "0", "A", ""}, {"8", "0", "B", ""}, {"5", "3", "C", ""}});
     EXPECT_FALSE(qualifiesForScores(t, 4, 0, false));
     EXPECT_FALSE(qualifiesForScores(t, 5, 3, false));
@@ -83,7 +83,7 @@ TEST(ScoresQualification, ThirdEntryDecidesAndCheatingNeverQualifies) {
     EXPECT_TRUE(qualifiesForScores(t, 1, 9, false));
 }
 
-TEST(ScoresFile, InsertionRewritesOnlyTheScoresKeys) {
+TEST(ScoresFile, insertionRewritesOnlyTheScoresKeys) {
     TempDir dir;
     const fs::path file = dir / "kp.ini";
     WriteText(file, "[Options]\nLangue=1\nPerso=x\n\n[Scores]\nScore01_Niv=3\nAutre=y\n\n"
@@ -106,7 +106,7 @@ TEST(ScoresFile, InsertionRewritesOnlyTheScoresKeys) {
     EXPECT_EQ(scores[5], (std::pair<std::string, std::string>{"Score02_Niv", "3"}));
 }
 
-TEST(ScoresFile, GameThatEntersNothingWritesNothing) {
+TEST(ScoresFile, gameThatEntersNothingWritesNothing) {
     TempDir dir;
     ScoreTable t = Table({{"9", "0", "A", ""}, {"8", "0", "B", ""}, {"5", "3", "C", ""}});
     kp::ScoreUpdate r = kp::enterScore(t, dir / "kp.ini", 2, 0, "N", "");
@@ -114,7 +114,7 @@ TEST(ScoresFile, GameThatEntersNothingWritesNothing) {
     EXPECT_FALSE(fs::exists(dir / "kp.ini"));
 }
 
-TEST(ScoresFile, ErasedTableIsSavedAsThreeEmptyEntries) {
+TEST(ScoresFile, erasedTableIsSavedAsThreeEmptyEntries) {
     TempDir dir;
     const fs::path file = dir / "kp.ini";
     ScoreTable t = Table({{"9", "0", "A", "a"}, {"8", "0", "B", "b"}});
@@ -133,7 +133,7 @@ TEST(ScoresFile, ErasedTableIsSavedAsThreeEmptyEntries) {
     }
 }
 
-TEST(ScoresFile, WriteFailureIsReported) {
+TEST(ScoresFile, writeFailureIsReported) {
     TempDir dir;
     WriteText(dir / "plain", "");
     ScoreTable t;
@@ -144,7 +144,7 @@ TEST(ScoresFile, WriteFailureIsReported) {
 
 // Two copies of the game on one settings file: each writes the table at once when a score is
 // entered and again at close, and neither may wipe what the other wrote since it started.
-TEST(ScoresTwoCopies, EachWriteKeepsTheOtherCopysEntriesInRankOrder) {
+TEST(ScoresTwoCopies, eachWriteKeepsTheOtherCopysEntriesInRankOrder) {
     TempDir dir;
     const fs::path file = dir / "kp.ini";
     WriteText(file, "[Scores]\nScore01_Niv=5\nScore01_Vir=2\nScore01_Nom=Pat\n"
@@ -171,7 +171,7 @@ TEST(ScoresTwoCopies, EachWriteKeepsTheOtherCopysEntriesInRankOrder) {
     EXPECT_EQ(Entries(ReadText(file), "Scores").size(), 12u);
 }
 
-TEST(ScoresTwoCopies, EntryKnownToBothIsNotDoubledAndErasingHoldsInTheOther) {
+TEST(ScoresTwoCopies, entryKnownToBothIsNotDoubledAndErasingHoldsInTheOther) {
     TempDir dir;
     const fs::path file = dir / "kp.ini";
     kp::Settings first;
@@ -195,7 +195,7 @@ TEST(ScoresTwoCopies, EntryKnownToBothIsNotDoubledAndErasingHoldsInTheOther) {
 
 // The same with two real processes: the first loads the settings and waits (a game left open),
 // the second enters a score, then the first closes.
-TEST(ScoresTwoCopies, ScoreEnteredByOneProcessSurvivesTheOthersClose) {
+TEST(ScoresTwoCopies, scoreEnteredByOneProcessSurvivesTheOthersClose) {
     TempDir dir;
     const fs::path file = dir / "kp.ini";
     WriteText(file, "[Options]\nLangue=1\n[Scores]\nScore01_Niv=2\nScore01_Vir=5\n"
@@ -240,7 +240,7 @@ TEST(ScoresTwoCopies, ScoreEnteredByOneProcessSurvivesTheOthersClose) {
     EXPECT_EQ(after.scores, Table({{"4", "1", "New", "d"}, {"2", "5", "Old", ""}}));
 }
 
-TEST(ScoresDate, PatternWithBlanksAroundTheDash) {
+TEST(ScoresDate, patternWithBlanksAroundTheDash) {
     const std::string text =
         kp::scoreDateText(Moment(2024, 1, 7, 8, 5), kp::DefaultShortMonths(kp::Language::English));
     EXPECT_EQ(text, " 07 Jan 2024  -  08h05");

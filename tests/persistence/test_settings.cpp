@@ -33,7 +33,7 @@ Settings Load(const std::string& text) {
 
 } // namespace
 
-TEST(SettingsLoad, MissingFileGivesTheDefaultGame) {
+TEST(SettingsLoad, missingFileGivesTheDefaultGame) {
     TempDir dir;
     Settings s;
     s.parameters.rows = 30;
@@ -55,7 +55,7 @@ TEST(SettingsLoad, MissingFileGivesTheDefaultGame) {
     EXPECT_EQ(s.scores, kp::ScoreTable{});
 }
 
-TEST(SettingsLoad, OutOfRangeValuesTakeTheDefaultNotTheBound) {
+TEST(SettingsLoad, outOfRangeValuesTakeTheDefaultNotTheBound) {
     struct Case {
         const char* line;
         int32_t Settings::*option;
@@ -84,7 +84,7 @@ TEST(SettingsLoad, OutOfRangeValuesTakeTheDefaultNotTheBound) {
     }
 }
 
-TEST(SettingsLoad, ColoursAreNeverCheckedAndAcceptHexadecimal) {
+TEST(SettingsLoad, coloursAreNeverCheckedAndAcceptHexadecimal) {
     Settings s = Load("[Options]\nCouleurFondUni=-5\nSmileyCouleur2=$FF\n"
                       "CouleurBordure=0xFFFFFFFF\nColorTexte=123\n");
     EXPECT_EQ(s.plainColour, -5);
@@ -93,7 +93,7 @@ TEST(SettingsLoad, ColoursAreNeverCheckedAndAcceptHexadecimal) {
     EXPECT_EQ(s.messageColour, 123);
 }
 
-TEST(SettingsLoad, GarbageReadsAsDefaultAndNamesIgnoreCase) {
+TEST(SettingsLoad, garbageReadsAsDefaultAndNamesIgnoreCase) {
     Settings s = Load("[OPTIONS]\nlangue=1\nPINUP=1\nWaveVolume=loud\n"
                       "[configuration]\nnbcol=0x0A\nNbLgn=1e2\n"
                       "[Scores]\nScore01_Niv=abc\nScore01_Vir=7\nScore01_Nom= Zoé \n");
@@ -107,7 +107,7 @@ TEST(SettingsLoad, GarbageReadsAsDefaultAndNamesIgnoreCase) {
     EXPECT_EQ(s.scores.Entries[0].name, "Zoé"); // blanks around a value are no part of it
 }
 
-TEST(SettingsLoad, UnusableFontFallsBackWhole) {
+TEST(SettingsLoad, unusableFontFallsBackWhole) {
     Settings ok = Load("[Options]\nNameTexte=Courier\nSizeTexte=20\nColorTexte=255\n");
     EXPECT_EQ(ok.messageFont, "Courier");
     EXPECT_EQ(ok.messageFontSize, 20);
@@ -121,7 +121,7 @@ TEST(SettingsLoad, UnusableFontFallsBackWhole) {
     }
 }
 
-TEST(SettingsLoad, OldWindowsFileReadsAsUtf8AndIsWrittenBackByteForByte) {
+TEST(SettingsLoad, oldWindowsFileReadsAsUtf8AndIsWrittenBackByteForByte) {
     TempDir dir;
     const fs::path file = dir / "k.ini";
     Settings defaults;
@@ -153,7 +153,7 @@ TEST(SettingsLoad, OldWindowsFileReadsAsUtf8AndIsWrittenBackByteForByte) {
     EXPECT_EQ(ReadText(file), old);
 }
 
-TEST(SettingsLoad, HandEditedBlanksAroundTheEqualSign) {
+TEST(SettingsLoad, handEditedBlanksAroundTheEqualSign) {
     Settings s = Load("[Options]\nFond = 3\nCheminFond1 = /home/me/pic.jpg\t\n"
                       "NameTexte =\tDejaVu Sans \n");
     EXPECT_EQ(s.background, 3);
@@ -161,7 +161,7 @@ TEST(SettingsLoad, HandEditedBlanksAroundTheEqualSign) {
     EXPECT_EQ(s.messageFont, "DejaVu Sans");
 }
 
-TEST(SettingsSave, FreshFileListsEveryKeyInTableOrder) {
+TEST(SettingsSave, freshFileListsEveryKeyInTableOrder) {
     TempDir dir;
     const fs::path file = dir / "new" / "folder" / "kembrolla-panic.ini";
     Settings defaults;
@@ -217,7 +217,7 @@ TEST(SettingsSave, FreshFileListsEveryKeyInTableOrder) {
     EXPECT_EQ(Entries(text, "Scores")[2].second, "");
 }
 
-TEST(SettingsSave, BooleanWrittenAsOneAndOtherContentKept) {
+TEST(SettingsSave, booleanWrittenAsOneAndOtherContentKept) {
     TempDir dir;
     const fs::path file = dir / "k.ini";
     WriteText(file, "[Perso]\nA=b\n[options]\nMosaique=2\nInconnu=7\n");
@@ -236,7 +236,7 @@ TEST(SettingsSave, BooleanWrittenAsOneAndOtherContentKept) {
     EXPECT_EQ(Entries(text, "Perso").at(0).second, "b");
 }
 
-TEST(SettingsSave, RoundTripKeepsEveryValue) {
+TEST(SettingsSave, roundTripKeepsEveryValue) {
     TempDir dir;
     Settings s;
     s.background = 3;
@@ -270,7 +270,7 @@ TEST(SettingsSave, RoundTripKeepsEveryValue) {
     EXPECT_FALSE(back.loopMusic);
 }
 
-TEST(SettingsFiles, UnreadableFileIsReportedAndNotReplaced) {
+TEST(SettingsFiles, unreadableFileIsReportedAndNotReplaced) {
     TempDir dir;
     const fs::path file = dir / "k.ini";
     fs::create_directory(file);
@@ -282,7 +282,7 @@ TEST(SettingsFiles, UnreadableFileIsReportedAndNotReplaced) {
     EXPECT_TRUE(fs::is_directory(file));
 }
 
-TEST(SettingsFiles, UnknownLinesEndingInSeveralCarriageReturnsStayAsTheyAre) {
+TEST(SettingsFiles, unknownLinesEndingInSeveralCarriageReturnsStayAsTheyAre) {
     TempDir dir;
     const fs::path file = dir / "k.ini";
     WriteText(file, "[Perso]\r\nNote=abc\r\r\n");
@@ -296,7 +296,7 @@ TEST(SettingsFiles, UnknownLinesEndingInSeveralCarriageReturnsStayAsTheyAre) {
     EXPECT_EQ(once.rfind("[Perso]\r\nNote=abc\r\r\n", 0), 0u);
 }
 
-TEST(SettingsFiles, FailedSaveSaysThatWritingFailedAndWhy) {
+TEST(SettingsFiles, failedSaveSaysThatWritingFailedAndWhy) {
     TempDir dir;
     const fs::path file = dir / "k.ini";
     fs::create_directory(file); // the settings file cannot be read, so it is not replaced
@@ -313,7 +313,7 @@ TEST(SettingsFiles, FailedSaveSaysThatWritingFailedAndWhy) {
     EXPECT_NE(english.find(std::strerror(EISDIR)), std::string::npos) << english;
 }
 
-TEST(SettingsFiles, NameIsTheProgramsWithItsExtensionReplaced) {
+TEST(SettingsFiles, nameIsTheProgramsWithItsExtensionReplaced) {
     EXPECT_EQ(kp::SettingsBareName("/opt/kp/kp.bin"), "kp.ini");
     EXPECT_EQ(kp::SettingsBareName("kembrolla-panic"), "kembrolla-panic.ini");
     EXPECT_EQ(kp::SettingsBareName("a.b.c"), "a.b.ini");
@@ -322,7 +322,7 @@ TEST(SettingsFiles, NameIsTheProgramsWithItsExtensionReplaced) {
               fs::path("/cfg/kembrolla-panic/kp.ini"));
 }
 
-TEST(SettingsFiles, DanglingLinkKeepsTheLinkAndGetsItsTarget) {
+TEST(SettingsFiles, danglingLinkKeepsTheLinkAndGetsItsTarget) {
     TempDir dir;
     fs::create_directories(dir / "dotfiles");
     fs::create_directories(dir / "cfg");
@@ -337,7 +337,7 @@ TEST(SettingsFiles, DanglingLinkKeepsTheLinkAndGetsItsTarget) {
     EXPECT_EQ(back.language, kp::Language::English);
 }
 
-TEST(SettingsFiles, PlaceFollowsXdgConfigHome) {
+TEST(SettingsFiles, placeFollowsXdgConfigHome) {
     EXPECT_EQ(kp::SettingsBareName("/usr/games/kembrolla-panic"), "kembrolla-panic.ini");
     EXPECT_EQ(kp::SettingsFilePath("/usr/games/kp", "/cfg", "/home/u"),
               fs::path("/cfg/kembrolla-panic/kp.ini"));

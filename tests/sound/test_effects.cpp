@@ -46,7 +46,7 @@ QByteArray wave(int rate, int channels, int bits, const std::vector<int>& sample
 
 } // namespace
 
-TEST(Effects, SonOneSendsTheClipSonTwoTheTonesSonZeroNothing) {
+TEST(Effects, sonOneSendsTheClipSonTwoTheTonesSonZeroNothing) {
     Mixer mixer;
     SoundEffects fx(mixer);
     ASSERT_TRUE(fx.clipsLoaded());
@@ -68,7 +68,7 @@ TEST(Effects, SonOneSendsTheClipSonTwoTheTonesSonZeroNothing) {
     EXPECT_EQ(mixer.toneFramesPending(), 44100 * 250 / 1000);
 }
 
-TEST(Effects, SpeakerTonesAreTheGamesSequences) {
+TEST(Effects, speakerTonesAreTheGamesSequences) {
     auto total = [](Sound s) {
         int ms = 0;
         for (const Tone& t : speakerTones(s)) ms += t.durationMs;
@@ -82,7 +82,7 @@ TEST(Effects, SpeakerTonesAreTheGamesSequences) {
     EXPECT_EQ(speakerTones(Sound::Removal)[1].frequency, 250);
 }
 
-TEST(Effects, UnknownOutputIsSilence) {
+TEST(Effects, unknownOutputIsSilence) {
     Mixer mixer;
     SoundEffects fx(mixer);
     fx.setOutput(7);
@@ -91,7 +91,7 @@ TEST(Effects, UnknownOutputIsSilence) {
     EXPECT_FALSE(mixer.effectSounding());
 }
 
-TEST(Effects, VolumeLevelsAreTheGamesOwnGains) {
+TEST(Effects, volumeLevelsAreTheGamesOwnGains) {
     EXPECT_FLOAT_EQ(waveGain(0), 0x3333 / 65535.0f);
     EXPECT_FLOAT_EQ(waveGain(1), 0x6666 / 65535.0f);
     EXPECT_FLOAT_EQ(waveGain(2), 0x9999 / 65535.0f);
@@ -110,7 +110,7 @@ TEST(Effects, VolumeLevelsAreTheGamesOwnGains) {
     EXPECT_NEAR(high / low, 3.0f, 0.01f);
 }
 
-TEST(EffectClips, AreShortCleanSixteenBitMonoAtMinusThreeDecibels) {
+TEST(EffectClips, areShortCleanSixteenBitMonoAtMinusThreeDecibels) {
     struct Expect {
         const char* name;
         double maxSeconds;
@@ -138,7 +138,7 @@ TEST(EffectClips, AreShortCleanSixteenBitMonoAtMinusThreeDecibels) {
     EXPECT_TRUE(clipResource("Missing").isEmpty());
 }
 
-TEST(WaveClip, DecodesStereoAndEightBitAndResamples) {
+TEST(WaveClip, decodesStereoAndEightBitAndResamples) {
     const auto stereo = wave(22050, 2, 16, {16384, -16384, 8192, 8192});
     const Clip mono = decodeWave(bytesOf(stereo), 22050);
     ASSERT_EQ(mono.size(), 2u);
@@ -159,7 +159,7 @@ TEST(WaveClip, DecodesStereoAndEightBitAndResamples) {
     EXPECT_NEAR(up[11], (500 + 600) / 2 / 32768.0f, 1e-4f); // halfway between two samples
 }
 
-TEST(WaveClip, RejectsWhatIsNotPcmWave) {
+TEST(WaveClip, rejectsWhatIsNotPcmWave) {
     auto rejected = [](const QByteArray& b) {
         return !inspectWave(bytesOf(b)) && decodeWave(bytesOf(b), 44100).empty();
     };

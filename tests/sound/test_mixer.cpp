@@ -47,7 +47,7 @@ std::vector<int> soundingRuns(const std::vector<float>& stereo, int minGap) {
 
 } // namespace
 
-TEST(Mixer, SumsEffectAndMusicAtTheirGains) {
+TEST(Mixer, sumsEffectAndMusicAtTheirGains) {
     Mixer mixer;
     ConstantMusic music(0.5f);
     mixer.setMusic(&music);
@@ -62,7 +62,7 @@ TEST(Mixer, SumsEffectAndMusicAtTheirGains) {
     EXPECT_FALSE(mixer.effectSounding());
 }
 
-TEST(Mixer, NewEffectReplacesOneStillSounding) {
+TEST(Mixer, newEffectReplacesOneStillSounding) {
     Mixer mixer;
     mixer.setEffectGain(1.0f);
     mixer.playClip(constantClip(0.25f, 1000));
@@ -73,7 +73,7 @@ TEST(Mixer, NewEffectReplacesOneStillSounding) {
     EXPECT_FLOAT_EQ(out[2 * 60], 0.0f); // and the first one does not come back
 }
 
-TEST(Mixer, EffectRequestedBetweenPullsStartsAtTheNextPull) {
+TEST(Mixer, effectRequestedBetweenPullsStartsAtTheNextPull) {
     Mixer mixer;
     pull(mixer, 512);
     mixer.playClip(constantClip(0.3f, 10));
@@ -81,7 +81,7 @@ TEST(Mixer, EffectRequestedBetweenPullsStartsAtTheNextPull) {
     EXPECT_FLOAT_EQ(out[0], 0.3f * mixer.effectGain());
 }
 
-TEST(Mixer, SixteenBitOutputSaturatesInsteadOfWrapping) {
+TEST(Mixer, sixteenBitOutputSaturatesInsteadOfWrapping) {
     Mixer mixer;
     ConstantMusic loud(1.0f);
     mixer.setMusic(&loud);
@@ -92,7 +92,7 @@ TEST(Mixer, SixteenBitOutputSaturatesInsteadOfWrapping) {
     EXPECT_EQ(out[19], 32767);
 }
 
-TEST(Mixer, ToneSequencePlaysInOrderWithItsDurations) {
+TEST(Mixer, toneSequencePlaysInOrderWithItsDurations) {
     Mixer mixer(44100);
     const Tone tones[] = {{150, 100}, {250, 50}, {150, 100}};
     mixer.playTones(tones);
@@ -113,7 +113,7 @@ TEST(Mixer, ToneSequencePlaysInOrderWithItsDurations) {
     EXPECT_LE(peak(out), Mixer::ToneLevel);
 }
 
-TEST(Mixer, ToneSequencesQueueAndDoNotBlock) {
+TEST(Mixer, toneSequencesQueueAndDoNotBlock) {
     Mixer mixer(44100);
     const Tone pose[] = {{150, 40}};
     mixer.playTones(pose);
@@ -128,7 +128,7 @@ TEST(Mixer, ToneSequencesQueueAndDoNotBlock) {
     EXPECT_LE(mixer.toneFramesPending(), 2 * 44100 + 1764);
 }
 
-TEST(Mixer, TonesStartAndEndWithoutAClick) {
+TEST(Mixer, tonesStartAndEndWithoutAClick) {
     Mixer mixer(44100);
     const Tone t[] = {{450, 100}};
     mixer.playTones(t);

@@ -40,7 +40,7 @@ struct Rig {
 
 } // namespace
 
-TEST(MusicPlayer, ModesFollowOpenPlayPauseStopClose) {
+TEST(MusicPlayer, modesFollowOpenPlayPauseStopClose) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     MusicPlayer p(Rate);
     EXPECT_EQ(p.mode(), Mode::NotReady);
@@ -64,7 +64,7 @@ TEST(MusicPlayer, ModesFollowOpenPlayPauseStopClose) {
     EXPECT_FALSE(p.close());
 }
 
-TEST(MusicPlayer, StopsAtTheEndAndPlayRewinds) {
+TEST(MusicPlayer, stopsAtTheEndAndPlayRewinds) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Mixer mixer(Rate);
     MusicPlayer p(Rate);
@@ -82,7 +82,7 @@ TEST(MusicPlayer, StopsAtTheEndAndPlayRewinds) {
     EXPECT_GT(rms(pull(mixer, Rate / 2)), 0.001f) << "plays again from the start";
 }
 
-TEST(MusicPlayer, PausedTuneIsSilentAndHoldsItsPlace) {
+TEST(MusicPlayer, pausedTuneIsSilentAndHoldsItsPlace) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Mixer mixer(Rate);
     MusicPlayer p(Rate);
@@ -98,7 +98,7 @@ TEST(MusicPlayer, PausedTuneIsSilentAndHoldsItsPlace) {
     EXPECT_EQ(p.position(), at);
 }
 
-TEST(MusicPlayer, RefusesWhatItCannotPlay) {
+TEST(MusicPlayer, refusesWhatItCannotPlay) {
     MusicPlayer p(Rate);
     p.setEnabled(true);
     EXPECT_FALSE(p.open()) << "no tune";
@@ -111,7 +111,7 @@ TEST(MusicPlayer, RefusesWhatItCannotPlay) {
     EXPECT_EQ(noFont.mode(), Mode::NotReady);
 }
 
-TEST(MusicController, PlaysTheChosenTuneAndLetsItGo) {
+TEST(MusicController, playsTheChosenTuneAndLetsItGo) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Rig r;
     EXPECT_FALSE(r.music.playTune(4, kp::Language::French));
@@ -137,14 +137,14 @@ TEST(MusicController, PlaysTheChosenTuneAndLetsItGo) {
     EXPECT_TRUE(r.player.tune().isEmpty());
 }
 
-TEST(MusicController, OutOfRangeTuneMeansNoMusic) {
+TEST(MusicController, outOfRangeTuneMeansNoMusic) {
     Rig r;
     EXPECT_FALSE(r.music.playTune(6, kp::Language::French));
     EXPECT_EQ(r.music.tune(), 0);
     EXPECT_TRUE(r.player.tune().isEmpty());
 }
 
-TEST(MusicController, WithoutSoundFontSaysSoInTheCurrentLanguage) {
+TEST(MusicController, withoutSoundFontSaysSoInTheCurrentLanguage) {
     Rig r({"/nonexistent/none.sf2"});
     std::vector<bool> loading;
     r.music.setLoadingWindow([&](bool shown) { loading.push_back(shown); });
@@ -160,7 +160,7 @@ TEST(MusicController, WithoutSoundFontSaysSoInTheCurrentLanguage) {
     EXPECT_EQ(r.music.superviseMusic(true, true, true), Watch::Nothing);
 }
 
-TEST(MusicController, BackgroundPausesAndForegroundRestartsFromTheBeginning) {
+TEST(MusicController, backgroundPausesAndForegroundRestartsFromTheBeginning) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Rig r;
     int loadingShown = 0;
@@ -179,7 +179,7 @@ TEST(MusicController, BackgroundPausesAndForegroundRestartsFromTheBeginning) {
     EXPECT_EQ(loadingShown, 2);
 }
 
-TEST(MusicController, EndOfTuneLoopsOrSwitchesToNoMusic) {
+TEST(MusicController, endOfTuneLoopsOrSwitchesToNoMusic) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Rig r;
     ASSERT_FALSE(r.music.playTune(1, kp::Language::French));

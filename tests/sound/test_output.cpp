@@ -45,7 +45,7 @@ class TempPathRedirect {
 
 } // namespace
 
-TEST(NoSoundDevice, DeviceOutputFallsBackToSilenceQuickly) {
+TEST(NoSoundDevice, deviceOutputFallsBackToSilenceQuickly) {
     ensureApp();
     Mixer mixer;
     QElapsedTimer t;
@@ -56,7 +56,7 @@ TEST(NoSoundDevice, DeviceOutputFallsBackToSilenceQuickly) {
     EXPECT_FALSE(out.audible());
 }
 
-TEST(NoSoundDevice, SilentOutputPullsAtTheRealPace) {
+TEST(NoSoundDevice, silentOutputPullsAtTheRealPace) {
     ensureApp();
     Mixer mixer;
     SilentOutput out(mixer, 10);
@@ -69,7 +69,7 @@ TEST(NoSoundDevice, SilentOutputPullsAtTheRealPace) {
     EXPECT_NEAR(double(out.framesPulled()), 0.4 * mixer.sampleRate(), 0.1 * mixer.sampleRate());
 }
 
-TEST(NoSoundDevice, TheWholeSoundSystemRunsSilently) {
+TEST(NoSoundDevice, theWholeSoundSystemRunsSilently) {
     ensureApp();
     soundWarnings = 0;
     const auto previous = qInstallMessageHandler(countSoundWarnings);
@@ -94,7 +94,7 @@ TEST(NoSoundDevice, TheWholeSoundSystemRunsSilently) {
     EXPECT_LE(soundWarnings, 1);
 }
 
-TEST(SoundSystem, VolumesAreMixerGains) {
+TEST(SoundSystem, volumesAreMixerGains) {
     ensureApp();
     SoundSystem::Options o;
     o.useDevice = false;
@@ -107,7 +107,7 @@ TEST(SoundSystem, VolumesAreMixerGains) {
 
 // Anyone sharing the temporary folder can plant links there. Choosing tunes must write through
 // none of them, and write nothing at all: the tunes play from memory.
-TEST(SoundSystem, ChoosingTunesWritesNoFileEvenThroughPlantedLinks) {
+TEST(SoundSystem, choosingTunesWritesNoFileEvenThroughPlantedLinks) {
     ensureApp();
     QTemporaryDir victimDir, shared;
     const QString victim = victimDir.filePath("precious.txt");

@@ -12,7 +12,7 @@
 using namespace kp::sound;
 using namespace kp::sound::test;
 
-TEST(TuneFiles, FourStandardMidiFilesOfFormatOneAndOneRmid) {
+TEST(TuneFiles, fourStandardMidiFilesOfFormatOneAndOneRmid) {
     int rmid = 0, smf = 0;
     for (const TuneInfo& t : Tunes) {
         SCOPED_TRACE(t.resource);
@@ -30,7 +30,7 @@ TEST(TuneFiles, FourStandardMidiFilesOfFormatOneAndOneRmid) {
     EXPECT_EQ(rmid, 1);
 }
 
-TEST(TuneFiles, AreLongMultiInstrumentLoopsWithNoHangingNote) {
+TEST(TuneFiles, areLongMultiInstrumentLoopsWithNoHangingNote) {
     for (const TuneInfo& t : Tunes) {
         SCOPED_TRACE(t.resource);
         const MidiSummary s = summarise(standardMidi(tuneResource(t.resource)));
@@ -45,7 +45,7 @@ TEST(TuneFiles, AreLongMultiInstrumentLoopsWithNoHangingNote) {
     }
 }
 
-TEST(TuneFiles, RmidUnwrapsToItsMidiDataAndJunkIsRefused) {
+TEST(TuneFiles, rmidUnwrapsToItsMidiDataAndJunkIsRefused) {
     const QByteArray smf =
         summarise(tuneResource("ELISE")).format == 1 ? tuneResource("ELISE") : QByteArray();
     ASSERT_FALSE(smf.isEmpty());
