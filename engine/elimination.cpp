@@ -112,17 +112,7 @@ void Game::findRuns() {
         return;
     }
 
-    int32_t smileysLeft = 0;
-    for (int r = 1; r <= rows; ++r)
-        for (int c = 1; c <= columns; ++c)
-            if (isSmiley(s_.grid[r][c])) ++smileysLeft;
-    s_.smileysLeft = smileysLeft;
-    ev_.counterChanged(Counter::Smileys);
-
-    if (smileysLeft == 0)
-        levelWon();
-    else if (s_.grid[1][columns / 2] != CellEmpty || s_.grid[1][columns / 2 + 1] != CellEmpty)
-        gameLost();
+    endOfSearch();
 }
 
 void Game::onRemovalTick() {

@@ -91,6 +91,23 @@ void Game::onSmileyTick() {
     }
 }
 
+// A search found no run: the smileys are counted, and the level is won when none is left, or
+// lost when a capsule can no longer enter (either entry cell is taken).
+void Game::endOfSearch() {
+    const int rows = s_.params.rows, columns = s_.params.columns;
+    int32_t smileysLeft = 0;
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= columns; ++c)
+            if (isSmiley(s_.grid[r][c])) ++smileysLeft;
+    s_.smileysLeft = smileysLeft;
+    ev_.counterChanged(Counter::Smileys);
+
+    if (smileysLeft == 0)
+        levelWon();
+    else if (s_.grid[1][columns / 2] != CellEmpty || s_.grid[1][columns / 2 + 1] != CellEmpty)
+        gameLost();
+}
+
 void Game::levelWon() {
     ev_.soundWanted(Sound::LevelWon);
     s_.cheated = false;

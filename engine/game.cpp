@@ -72,10 +72,8 @@ void Game::setMessage(Message m, bool visible) {
 
 void Game::setParameters(const LevelParameters& p) {
     s_.params = p;
-    // The grid holds 99 rows and columns at most and the sprites five colours.
-    s_.params.rows = std::clamp(p.rows, 5, 99);
-    s_.params.columns = std::clamp(p.columns, 5, 99);
-    s_.params.colours = std::clamp(p.colours, 1, 5);
+    for (const ParameterRange& r : ParameterRanges)
+        s_.params.*r.field = std::clamp(p.*r.field, r.min, r.max);
 }
 
 int32_t Game::smileyPeriod(int32_t smileyAnimation) {

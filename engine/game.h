@@ -95,6 +95,7 @@ class Game {
     void land();
     void soundAndShake();
     void endCollapse();
+    void endOfSearch();
     void levelWon();
     void gameLost();
     void startPinup();

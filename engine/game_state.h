@@ -43,6 +43,28 @@ struct LevelParameters {
     int32_t fallPeriodStep = 10;
 };
 
+// The values each level parameter may take: what the grid (99 rows and columns inside its
+// walls) and the sprites (five colours) can hold, and what makes a playable level. The
+// settings file and the configuration dialog keep to them; the rules hold every value to them.
+struct ParameterRange {
+    int32_t LevelParameters::*field;
+    int32_t min;
+    int32_t max;
+};
+inline constexpr std::array<ParameterRange, 11> ParameterRanges{{
+    {&LevelParameters::rows, 5, 99},
+    {&LevelParameters::columns, 5, 99},
+    {&LevelParameters::smileys, 1, 99},
+    {&LevelParameters::smileyRows, 1, 99},
+    {&LevelParameters::smileysPerLevel, 0, 99},
+    {&LevelParameters::smileyRowsPerLevel, 0, 99},
+    {&LevelParameters::maxSmileyRows, 1, 99},
+    {&LevelParameters::firstFallPeriod, 100, 999},
+    {&LevelParameters::fallPeriodStep, 0, 99},
+    {&LevelParameters::minRun, 1, 999},
+    {&LevelParameters::colours, 1, 5},
+}};
+
 // Options the rules read.
 struct GameOptions {
     int32_t smileyAnimation = 2;  // 0 none, 1 slow, 2 medium, 3 fast

@@ -8,6 +8,7 @@
 
 #include "engine/game_state.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -58,7 +59,8 @@ struct Settings {
     ScoreTable scores;
 };
 
-// A key of "Configuration": the accepted values are the configuration dialog's bounds too.
+// A key of "Configuration" and the values it accepts: its level parameter's range, which the
+// configuration dialog's edits keep to as well.
 struct ParameterKey {
     std::string_view key;
     int32_t LevelParameters::*field;
@@ -66,19 +68,28 @@ struct ParameterKey {
     int32_t max;
 };
 
+constexpr ParameterKey parameterKey(std::string_view key, int32_t LevelParameters::*field) {
+    for (const ParameterRange& r : ParameterRanges)
+        if (r.field == field) return {key, field, r.min, r.max};
+    return {key, field, 0, -1}; // every parameter has its range: never reached
+}
+
 inline constexpr std::array<ParameterKey, 11> ParameterKeys{{
-    {"NbLgn", &LevelParameters::rows, 5, 99},
-    {"NbCol", &LevelParameters::columns, 5, 99},
-    {"NbVirus", &LevelParameters::smileys, 1, 99},
-    {"NbVirusLignes", &LevelParameters::smileyRows, 1, 99},
-    {"NbVirusInc", &LevelParameters::smileysPerLevel, 0, 99},
-    {"NbVirusLignesInc", &LevelParameters::smileyRowsPerLevel, 0, 99},
-    {"NbVirusLignesMax", &LevelParameters::maxSmileyRows, 1, 99},
-    {"TempoDepart", &LevelParameters::firstFallPeriod, 100, 999},
-    {"TempoNiveauInc", &LevelParameters::fallPeriodStep, 0, 99},
-    {"MinCasesConsecutives", &LevelParameters::minRun, 1, 999},
-    {"NbColor", &LevelParameters::colours, 1, 5},
+    parameterKey("NbLgn", &LevelParameters::rows),
+    parameterKey("NbCol", &LevelParameters::columns),
+    parameterKey("NbVirus", &LevelParameters::smileys),
+    parameterKey("NbVirusLignes", &LevelParameters::smileyRows),
+    parameterKey("NbVirusInc", &LevelParameters::smileysPerLevel),
+    parameterKey("NbVirusLignesInc", &LevelParameters::smileyRowsPerLevel),
+    parameterKey("NbVirusLignesMax", &LevelParameters::maxSmileyRows),
+    parameterKey("TempoDepart", &LevelParameters::firstFallPeriod),
+    parameterKey("TempoNiveauInc", &LevelParameters::fallPeriodStep),
+    parameterKey("MinCasesConsecutives", &LevelParameters::minRun),
+    parameterKey("NbColor", &LevelParameters::colours),
 }};
+static_assert(std::ranges::all_of(ParameterKeys,
+                                  [](const ParameterKey& k) { return k.min <= k.max; }),
+              "every key has a level parameter's range");
 
 // Reads the whole file into `s`. Whatever is missing, unreadable or out of its range takes its
 // default (out-of-range values are not brought to the nearest bound); colours are taken as
