@@ -24,12 +24,13 @@ void BackgroundComposer::ReadAgainIfLacking(const WantedPart& shows) {
 }
 
 Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, int clientWidth,
-                                                  int clientHeight, const std::string& path,
+                                                  int clientHeight,
+                                                  const std::optional<std::string>& path,
                                                   Language language) {
     Composition result;
     const Size64 client{clientWidth, clientHeight};
     const PictureOptions options = PictureOptionsOf(settings);
-    const bool keep = path == KeepPicture;
+    const bool keep = !path;
     if (settings.background < PlainBackground || settings.background > PictureBackground)
         settings.background = LogoBackground;
 
@@ -37,15 +38,15 @@ Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, 
         return ShownOf(LayOutPicture(options, own, client), client);
     };
     if (settings.background == PictureBackground && !keep) {
-        std::optional<Picture> loaded = LoadPicture(path, shows);
+        std::optional<Picture> loaded = LoadPicture(*path, shows);
         if (loaded) {
             picture_ = std::move(loaded);
-            picturePath_ = path;
+            picturePath_ = *path;
         } else if (background_.width != 0) {
             // Keep everything as the player had it, the mode included: the mode the command
             // set would otherwise disagree with the background in view.
             settings.background = shownBackground_;
-            result.message = unknownPictureMessage(language, path);
+            result.message = unknownPictureMessage(language, *path);
             return result;
         } else {
             settings.background =
@@ -77,12 +78,12 @@ Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, 
     shownBackground_ = settings.background;
     result.composed = true;
 
-    static constexpr ModeItem modeItems[] = {ModeItem::Uni, ModeItem::paintGradient, ModeItem::Logo,
+    static constexpr ModeItem modeItems[] = {ModeItem::Plain, ModeItem::Gradient, ModeItem::Logo,
                                              ModeItem::Open};
     result.checked = modeItems[settings.background];
     if (settings.background == PictureBackground) {
         if (!keep) {
-            PushRecentPicture(settings.recentPictures, path);
+            PushRecentPicture(settings.recentPictures, *path);
             result.recentChanged = true;
             result.checked = ModeItem::Recent1;
         }

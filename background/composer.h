@@ -17,15 +17,15 @@
 namespace kp {
 
 // "Fond" values.
-enum background : int {
+enum BackgroundMode : int {
     PlainBackground = 0,
     GradientBackground = 1,
     LogoBackground = 2,
     PictureBackground = 3
 };
 
-// The path that means: keep the picture already loaded and compose again.
-inline constexpr const char* KeepPicture = "<IDEM>";
+// Instead of a picture file: compose again from the picture already in hand.
+inline constexpr std::nullopt_t KeepPicture = std::nullopt;
 
 // The background keys of the "Options" section of the settings file, with their defaults.
 struct BackgroundSettings {
@@ -46,7 +46,7 @@ struct BackgroundSettings {
 PictureOptions PictureOptionsOf(const BackgroundSettings& settings);
 
 // The item of the mode radio group (the four modes and the ten recent pictures) to check.
-enum class ModeItem { Uni, paintGradient, Logo, Open, Recent1 };
+enum class ModeItem { Plain, Gradient, Logo, Open, Recent1 };
 
 struct Composition {
     // False only when a picture was refused: the background in view, the settings and the
@@ -76,7 +76,7 @@ class BackgroundComposer {
     // (read in mode 3 only) or KeepPicture. May change settings.background (a refused picture) and
     // settings.recentPictures (a picture opened in mode 3).
     Composition composeBackground(BackgroundSettings& settings, int clientWidth, int clientHeight,
-                                  const std::string& path, Language language);
+                                  const std::optional<std::string>& path, Language language);
 
     // The last composed background; 0 x 0 before the first composition.
     const Bitmap24& background() const { return background_; }

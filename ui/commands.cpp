@@ -198,7 +198,7 @@ void MainWindow::chooseMessageFont() {
 
 // ---- Background ----
 
-void MainWindow::composeBackground(const std::string& path) {
+void MainWindow::composeBackground(const std::optional<std::string>& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     BackgroundSettings b = backgroundOf(settings_);
     const WindowLayout& l = painter_.layout();
@@ -220,10 +220,10 @@ void MainWindow::composeBackground(const std::string& path) {
 void MainWindow::updateBackgroundMenus(const Composition& c) {
     const Settings& s = settings_;
     switch (c.checked) {
-    case ModeItem::Uni:
+    case ModeItem::Plain:
         check("MenuFondUni");
         break;
-    case ModeItem::paintGradient:
+    case ModeItem::Gradient:
         check("MenuFondDegrade");
         break;
     case ModeItem::Logo:

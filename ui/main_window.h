@@ -97,7 +97,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     QMargins frameMargins() const;
     void applySmileyColour(int colourIndex);
     // Composes the background: a picture path, or KeepPicture to keep the picture already loaded.
-    void composeBackground(const std::string& path);
+    void composeBackground(const std::optional<std::string>& path);
     void repaintAll();
     // The configuration dialog's new parameters: stored, laid out, drawn, and a new game.
     void applyConfiguration(const LevelParameters& p);

@@ -265,7 +265,9 @@ void MainWindow::applySettings() {
     for (int c = 0; c < 5; ++c) applySmileyColour(c);
     checkSmileySize();
     layOutWindow();
-    composeBackground(s.background == PictureBackground ? s.recentPictures[0] : KeepPicture);
+    composeBackground(s.background == PictureBackground
+                          ? std::optional<std::string>(s.recentPictures[0])
+                          : KeepPicture);
     repaintAll();
 }
 

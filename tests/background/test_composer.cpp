@@ -39,7 +39,7 @@ TEST_F(Composer, plainColourFillsTheClientArea) {
     const Composition c =
         composer.composeBackground(settings, 130, 340, KeepPicture, Language::French);
     EXPECT_TRUE(c.composed);
-    EXPECT_EQ(c.checked, ModeItem::Uni);
+    EXPECT_EQ(c.checked, ModeItem::Plain);
     EXPECT_FALSE(c.pictureMenusEnabled);
     EXPECT_FALSE(c.borderColourEnabled.has_value());
     ASSERT_EQ(bg().width, 130);
@@ -53,7 +53,7 @@ TEST_F(Composer, gradientRunsFromTheFirstColourAtTheTop) {
     settings.gradientTop = MakeColour(0, 0, 0);
     settings.gradientBottom = MakeColour(255, 255, 255);
     EXPECT_EQ(composer.composeBackground(settings, 20, 256, KeepPicture, Language::French).checked,
-              ModeItem::paintGradient);
+              ModeItem::Gradient);
     EXPECT_EQ(bg().pixel(19, 0), MakeColour(0, 0, 0));
     EXPECT_EQ(bg().pixel(5, 100), MakeColour(100, 100, 100));
     EXPECT_EQ(bg().pixel(0, 255), MakeColour(255, 255, 255));
