@@ -9,6 +9,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace kp::test {
@@ -18,12 +19,14 @@ struct Recorder : GameEvents {
     std::vector<int> shakes;
     std::vector<std::pair<int, PinupFigure>> pinups;
     std::vector<bool> panics;
-    int cellsDrawn = 0;
+    std::vector<std::tuple<int, int, int32_t>> drawn; // every cell redrawn, in order
     int recordOffers = 0;
     int messageRepaints = 0;
     bool qualifies = false;
 
-    void cellChanged(int, int, int32_t) override { ++cellsDrawn; }
+    void cellChanged(int row, int col, int32_t code) override {
+        drawn.emplace_back(row, col, code);
+    }
     void soundWanted(Sound s) override { ++sounds[s]; }
     void windowShake(int dy) override { shakes.push_back(dy); }
     void pinupFrame(int f, PinupFigure fig) override { pinups.emplace_back(f, fig); }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 namespace kp::test {
 
 TEST(CellCodes, colourDigitIsTheSecondDecimalCharacter) {
@@ -50,12 +53,22 @@ TEST(Grid, smallestBoardHasWallsFloorAndHiddenRow) {
     for (int c = 1; c <= 5; ++c) EXPECT_EQ(s.grid[0][c], CellEmpty);
 }
 
-TEST(Grid, onlyVisibleCellsAreRedrawn) {
+TEST(Grid, aLevelSetUpRedrawsEveryVisibleCellAndNothingElse) {
     Scenario sc;
-    const int before = sc.ev.cellsDrawn;
+    sc.ev.drawn.clear();
     sc.game.setUpLevel();
-    // 18 x 8 visible cells cleared, plus the smileys placed; walls and row 0 are never drawn.
-    EXPECT_EQ(sc.ev.cellsDrawn - before, 18 * 8 + sc.s().smileysLeft);
+    std::set<std::pair<int, int>> cells;
+    for (const auto& [row, col, code] : sc.ev.drawn) {
+        // Walls, the floor and the hidden entry row are never drawn.
+        EXPECT_TRUE(row >= 1 && row <= 18 && col >= 1 && col <= 8) << row << "," << col;
+        EXPECT_NE(code, CellWall);
+        cells.emplace(row, col);
+    }
+    EXPECT_EQ(cells.size(), 18u * 8u); // and nothing of the last level stays on screen
+    // The last drawing of each cell is what the cell holds.
+    std::map<std::pair<int, int>, int32_t> last;
+    for (const auto& [row, col, code] : sc.ev.drawn) last[{row, col}] = code;
+    for (const auto& [cell, code] : last) EXPECT_EQ(sc.s().grid[cell.first][cell.second], code);
 }
 
 } // namespace kp::test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace kp {
 
 namespace {
@@ -16,20 +18,25 @@ LayoutInput board(int rows, int cols, int cell, bool counters = true, bool previ
 }
 } // namespace
 
-TEST(WindowLayout, bothBandsAtSixteenPixels) {
+TEST(WindowLayout, bandsStackAboveTheBoardWithAOnePixelLineBetween) {
     const WindowLayout l = layOutWindow(board(20, 10, 16));
-    EXPECT_EQ(l.clientWidth, 162);
-    EXPECT_EQ(l.clientHeight, 374);
-    EXPECT_EQ(l.BoardTop + 1, 53); // the first cell row
+    // The board and its one-pixel frame fill the width; its cells start below the bands.
+    EXPECT_EQ(l.clientWidth, 10 * 16 + 2);
+    EXPECT_EQ(l.clientHeight, l.BoardTop + 20 * 16 + 2);
+    // Counters on top, the next capsule below them, each band 25 pixels with a line after it.
     EXPECT_EQ(l.CounterBandTop, 0);
-    EXPECT_EQ(l.CounterBandBottom, 25);
-    EXPECT_EQ(l.PreviewBandTop, 26);
-    EXPECT_EQ(l.PreviewBandBottom, 51);
-    EXPECT_EQ(l.CounterY, 6);
-    EXPECT_EQ(l.PreviewY, 31);
-    EXPECT_EQ(l.PinupY, 374 - 81);
-    EXPECT_EQ(l.messageTop, 52);
-    EXPECT_EQ(l.messageWidth, 160);
+    EXPECT_EQ(l.CounterBandBottom - l.CounterBandTop, 25);
+    EXPECT_EQ(l.PreviewBandTop, l.CounterBandBottom + 1);
+    EXPECT_EQ(l.PreviewBandBottom - l.PreviewBandTop, 25);
+    EXPECT_EQ(l.BoardTop, l.PreviewBandBottom + 1);
+    // The digits sit 6 pixels into their band; the next capsule's cells are centred in theirs.
+    EXPECT_EQ(l.CounterY - l.CounterBandTop, 6);
+    EXPECT_EQ(l.PreviewY - l.PreviewBandTop, l.PreviewBandBottom - (l.PreviewY + 16));
+    // The message line covers the board's top across its inside; the pin-up strip, 80 pixels
+    // high, stands on the frame's bottom line.
+    EXPECT_EQ(l.messageTop, l.BoardTop);
+    EXPECT_EQ(l.messageWidth, l.clientWidth - 2);
+    EXPECT_EQ(l.PinupY + 80, l.clientHeight - 1);
 }
 
 TEST(WindowLayout, largerCellsGrowThePreviewBandWithEqualMargins) {
@@ -113,13 +120,16 @@ TEST(WindowLayout, theWholeFrameIsCentredOnTheFreePartOfTheScreen) {
     EXPECT_EQ(layOutWindow(in).windowY, 30);
 }
 
-TEST(WindowLayout, cellSizes) {
-    EXPECT_EQ(cellSizeFor(0), 16);
-    EXPECT_EQ(cellSizeFor(1), 8);
-    EXPECT_EQ(cellSizeFor(2), 12);
-    EXPECT_EQ(cellSizeFor(3), 24);
-    EXPECT_EQ(cellSizeFor(4), 32);
-    EXPECT_EQ(cellSizeFor(5), 48);
+TEST(WindowLayout, everySizeSettingEvenOutOfRangeGivesOneOfTheSixCellSizes) {
+    const std::set<int> sizes{8, 12, 16, 24, 32, 48};
+    std::set<int> seen;
+    for (int setting = -3; setting <= 9; ++setting) {
+        const int size = cellSizeFor(setting);
+        EXPECT_TRUE(sizes.count(size)) << setting;
+        if (setting >= 0 && setting <= 5) seen.insert(size);
+    }
+    EXPECT_EQ(seen, sizes);        // each of the six settings has its own size
+    EXPECT_EQ(cellSizeFor(0), 16); // the default is the sprites' own size
 }
 
 } // namespace kp
