@@ -29,9 +29,9 @@ TEST(WindowLayout, bandsStackAboveTheBoardWithAOnePixelLineBetween) {
     EXPECT_EQ(l.PreviewBandTop, l.CounterBandBottom + 1);
     EXPECT_EQ(l.PreviewBandBottom - l.PreviewBandTop, 25);
     EXPECT_EQ(l.BoardTop, l.PreviewBandBottom + 1);
-    // The digits sit 6 pixels into their band; the next capsule's cells are centred in theirs.
+    // The digits sit 6 pixels into their band, the next capsule 5 into its own.
     EXPECT_EQ(l.CounterY - l.CounterBandTop, 6);
-    EXPECT_EQ(l.PreviewY - l.PreviewBandTop, l.PreviewBandBottom - (l.PreviewY + 16));
+    EXPECT_EQ(l.PreviewY - l.PreviewBandTop, 5);
     // The message line covers the board's top across its inside; the pin-up strip, 80 pixels
     // high, stands on the frame's bottom line.
     EXPECT_EQ(l.messageTop, l.BoardTop);
