@@ -141,17 +141,17 @@ FileResult saveWithScores(ScoreTable& table, const std::filesystem::path& settin
         std::filesystem::create_directories(settingsFile.parent_path(), ignored);
     }
     std::optional<std::array<ScoreEntry, 3>> onDiskEntries; // none when the file could not be read
-    ScoreTable fusion;
+    ScoreTable mergedTable;
     // A file that exists but cannot be read is left alone rather than replaced.
     const FileResult result = IniFile::Update(settingsFile, [&](IniFile& ini) {
         if (otherKeys) otherKeys(ini);
         onDiskEntries = entriesInFile(ini, table);
-        fusion.Entries = merged(*onDiskEntries, table);
-        writeScores(ini, fusion);
+        mergedTable.Entries = merged(*onDiskEntries, table);
+        writeScores(ini, mergedTable);
     });
     if (onDiskEntries) {
         // The window shows the table as the file now gives it back.
-        table.Entries = asRead(fusion.Entries);
+        table.Entries = asRead(mergedTable.Entries);
         // After a failed write the file still holds what was read from it.
         table.fromFile = result.ok() ? table.Entries : *onDiskEntries;
     }

@@ -107,7 +107,7 @@ void ConfigDialog::showTab(int tab) {
 
 void ConfigDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (cachePanic_)
+    if (hiddenForPanic_)
         about_->resumeShow(); // back from a panic: everything as it was left
     else
         firstShow();
@@ -120,11 +120,11 @@ void ConfigDialog::hideEvent(QHideEvent* event) {
 
 void ConfigDialog::hideForPanic(bool hidden) {
     if (hidden && isVisible()) {
-        cachePanic_ = true;
+        hiddenForPanic_ = true;
         hide();
-    } else if (!hidden && cachePanic_) {
+    } else if (!hidden && hiddenForPanic_) {
         show();
-        cachePanic_ = false;
+        hiddenForPanic_ = false;
     }
 }
 

@@ -69,7 +69,7 @@ class ConfigDialog : public QDialog {
     MainWindow& main_;
     Platform& platform_;
     Language language_ = Language::French;
-    bool cachePanic_ = false;
+    bool hiddenForPanic_ = false;
     QTabWidget* tabs_;
     ConfigPage* config_;
     std::array<QTextEdit*, 2> helps_{};

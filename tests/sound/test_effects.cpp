@@ -46,7 +46,7 @@ QByteArray wave(int rate, int channels, int bits, const std::vector<int>& sample
 
 } // namespace
 
-TEST(Effects, sonOneSendsTheClipSonTwoTheTonesSonZeroNothing) {
+TEST(Effects, outputOneSendsTheClipOutputTwoTheTonesOutputZeroNothing) {
     Mixer mixer;
     SoundEffects fx(mixer);
     ASSERT_TRUE(fx.clipsLoaded());
