@@ -8,7 +8,6 @@
 
 #include "engine/game_state.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -68,28 +67,28 @@ struct ParameterKey {
     int32_t max;
 };
 
-constexpr ParameterKey parameterKey(std::string_view key, int32_t LevelParameters::*field) {
-    for (const ParameterRange& r : ParameterRanges)
-        if (r.field == field) return {key, field, r.min, r.max};
-    return {key, field, 0, -1}; // every parameter has its range: never reached
-}
+// The keys in the file's order, which is also the order of ParameterRanges.
+inline constexpr std::array<std::string_view, ParameterRanges.size()> ParameterKeyNames{
+    "NbLgn",
+    "NbCol",
+    "NbVirus",
+    "NbVirusLignes",
+    "NbVirusInc",
+    "NbVirusLignesInc",
+    "NbVirusLignesMax",
+    "TempoDepart",
+    "TempoNiveauInc",
+    "MinCasesConsecutives",
+    "NbColor",
+};
 
-inline constexpr std::array<ParameterKey, 11> ParameterKeys{{
-    parameterKey("NbLgn", &LevelParameters::rows),
-    parameterKey("NbCol", &LevelParameters::columns),
-    parameterKey("NbVirus", &LevelParameters::smileys),
-    parameterKey("NbVirusLignes", &LevelParameters::smileyRows),
-    parameterKey("NbVirusInc", &LevelParameters::smileysPerLevel),
-    parameterKey("NbVirusLignesInc", &LevelParameters::smileyRowsPerLevel),
-    parameterKey("NbVirusLignesMax", &LevelParameters::maxSmileyRows),
-    parameterKey("TempoDepart", &LevelParameters::firstFallPeriod),
-    parameterKey("TempoNiveauInc", &LevelParameters::fallPeriodStep),
-    parameterKey("MinCasesConsecutives", &LevelParameters::minRun),
-    parameterKey("NbColor", &LevelParameters::colours),
-}};
-static_assert(std::ranges::all_of(ParameterKeys,
-                                  [](const ParameterKey& k) { return k.min <= k.max; }),
-              "every key has a level parameter's range");
+inline constexpr std::array<ParameterKey, ParameterRanges.size()> ParameterKeys = [] {
+    std::array<ParameterKey, ParameterRanges.size()> keys{};
+    for (size_t i = 0; i < keys.size(); ++i)
+        keys[i] = {ParameterKeyNames[i], ParameterRanges[i].field, ParameterRanges[i].min,
+                   ParameterRanges[i].max};
+    return keys;
+}();
 
 // Reads the whole file into `s`. Whatever is missing, unreadable or out of its range takes its
 // default (out-of-range values are not brought to the nearest bound); colours are taken as
