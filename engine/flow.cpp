@@ -13,6 +13,7 @@ void Game::pause() {
     setPeriod(TimerId::Fall, 0);
     s_.dropStopped = true;
     setEnabled(TimerId::Drop, false);
+    stopRepeat();
     holdChain(true);
     setMessage(Message::Paused, true);
     s_.paused = true;

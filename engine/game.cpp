@@ -135,6 +135,9 @@ void Game::fire(TimerId id) {
     case TimerId::Shake:
         onShakeTick();
         break;
+    case TimerId::Repeat:
+        onRepeatTick();
+        break;
     }
 }
 

@@ -23,6 +23,9 @@ class Game {
     static constexpr int32_t DropStepPeriod = 50;
     static constexpr int32_t ShakeStepPeriod = 100;
     static constexpr int32_t PinupFrames = 24;
+    // How often a direction repeated with no interval looks for room again (the capsule may
+    // have fallen past what stopped it).
+    static constexpr int32_t WallRepeatPeriod = 16;
 
     explicit Game(GameEvents& events, uint32_t seed = 0);
 
@@ -49,6 +52,13 @@ class Game {
     // refused move down lands it.
     bool move(Move direction);
     void handle(Command command);
+    // The same commands from a window that repeats held keys itself (its own repeats are
+    // ignored): a held left, right or down repeats on the Repeat timer until released, the
+    // game pauses or another direction is pressed; nothing else repeats.
+    void press(Command command);
+    void release(Command command);
+    void stopRepeat();
+    void setKeyRepeat(int32_t delay, int32_t interval);
 
     void findRuns();
     void tickChrono();
@@ -70,6 +80,7 @@ class Game {
     void onPinupTick();
     void onDropTick();
     void onShakeTick();
+    void onRepeatTick();
 
     int32_t fallPeriod() const;
     PinupFigure pinupFigure() const;
@@ -88,6 +99,8 @@ class Game {
     // Holds (or lets go of) the timers of a chain: removal, collapse, shake and pin-up.
     void holdChain(bool held);
     void setMessage(Message m, bool visible);
+    // A capsule in view that the player may move (not during a chain or a pause).
+    bool capsuleMovable() const;
 
     void drawNextCapsule();
     void placeSmileys();

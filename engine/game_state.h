@@ -22,6 +22,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace kp {
 
@@ -71,6 +72,10 @@ struct GameOptions {
     int32_t removalAnimation = 2; // 0 none, 1 slow, 2 medium, 3 fast
     bool shake = false;           // shake the window when loose halves have fallen
     int32_t Pinup = 3;            // 0 none, 1 left figure, 2 right figure, 3 both by level parity
+    // The game's own repeat of a held direction: the first repeat `repeatDelay` ms after the
+    // press, then one every `repeatInterval` ms; an interval of 0 goes to the wall at once.
+    int32_t repeatDelay = 170;
+    int32_t repeatInterval = 50;
 };
 
 // Where a game stands between two capsules. Playing: a capsule falls. Removing: runs play their
@@ -111,8 +116,9 @@ struct GameState {
     // level and smiley counters show blanks and a lost game is offered no high-score entry;
     // once a lost game has been offered its entry, it is set too, so the offer comes once.
     bool cheated = false;
-    bool dropStopped = true; // a hard drop ends at its next step (any key, a new capsule)
-    bool halvesFell = false; // some loose half fell during the collapse under way
+    bool dropStopped = true;      // a hard drop ends at its next step (any key, a new capsule)
+    std::optional<Move> heldMove; // the direction the game repeats while its key is held
+    bool halvesFell = false;      // some loose half fell during the collapse under way
 
     bool paused = false; // the check mark of the pause menu item
     Message message = Message::Level;

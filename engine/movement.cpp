@@ -1,6 +1,9 @@
 // Moving the falling capsule, the keyboard and the hard drop.
 #include "game.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace kp {
 
 bool Game::move(Move direction) {
@@ -49,8 +52,7 @@ void Game::handle(Command command) {
         panic();
         return;
     }
-    const bool canMove = s_.timer(TimerId::Fall).enabled && s_.capsule.row >= 1;
-    if (!canMove) return;
+    if (!capsuleMovable()) return;
     switch (command) {
     case Command::Drop:
         s_.dropStopped = false;
@@ -75,6 +77,64 @@ void Game::handle(Command command) {
     case Command::Panic:
     case Command::Other:
         break;
+    }
+}
+
+bool Game::capsuleMovable() const {
+    return s_.timer(TimerId::Fall).enabled && s_.capsule.row >= 1;
+}
+
+namespace {
+
+std::optional<Move> repeatedMove(Command command) {
+    switch (command) {
+    case Command::Left:
+        return Move::Left;
+    case Command::Right:
+        return Move::Right;
+    case Command::Down:
+        return Move::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void Game::press(Command command) {
+    handle(command);
+    const std::optional<Move> held = repeatedMove(command);
+    if (!held || s_.paused) return;
+    s_.heldMove = held;
+    restart(TimerId::Repeat, std::max(1, s_.options.repeatDelay));
+}
+
+void Game::release(Command command) {
+    if (s_.heldMove && repeatedMove(command) == s_.heldMove) stopRepeat();
+}
+
+void Game::stopRepeat() {
+    s_.heldMove.reset();
+    setEnabled(TimerId::Repeat, false);
+}
+
+void Game::setKeyRepeat(int32_t delay, int32_t interval) {
+    s_.options.repeatDelay = delay;
+    s_.options.repeatInterval = interval;
+}
+
+void Game::onRepeatTick() {
+    if (!s_.heldMove) return stopRepeat();
+    const int32_t interval = s_.options.repeatInterval;
+    // After the first repeat the timer keeps the interval's pace.
+    setPeriod(TimerId::Repeat, interval > 0 ? interval : WallRepeatPeriod);
+    if (!capsuleMovable()) return;
+    if (interval > 0) {
+        move(*s_.heldMove);
+        return;
+    }
+    // To the wall (or, going down, until it lands), never further than the grid is wide.
+    for (int i = 0; i < GridSize && move(*s_.heldMove); ++i) {
     }
 }
 

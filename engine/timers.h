@@ -4,9 +4,9 @@
 
 namespace kp {
 
-// The game's timers. The first six are the window's own; the last two turn what would be a
+// The game's timers. The first six are the window's own; the next two turn what would be a
 // blocking wait (the hard drop's 50 ms steps, the window shake's 100 ms steps) into short
-// timer-driven sequences with the same visible timing.
+// timer-driven sequences with the same visible timing; the last repeats a held direction.
 enum class TimerId : int {
     Fall,            // the capsule falls one row
     Removal,         // removal animation frames
@@ -16,8 +16,9 @@ enum class TimerId : int {
     Pinup,           // pin-up animation between levels
     Drop,            // hard drop, one row every 50 ms
     Shake,           // window shake, four steps of 100 ms
+    Repeat,          // the game's own repeat of a held left, right or down
 };
-constexpr int TimerCount = 8;
+constexpr int TimerCount = 9;
 
 // A timer is data: enabled flag and period. It fires only when enabled with a period above 0
 // and not held (the pause holds every timer that moves something on the board, and lets go of
