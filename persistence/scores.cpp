@@ -135,7 +135,8 @@ void writeScores(IniFile& ini, const ScoreTable& table) {
 }
 
 FileResult saveWithScores(ScoreTable& table, const std::filesystem::path& settingsFile,
-                          const std::function<void(IniFile&)>& otherKeys) {
+                          const std::function<void(IniFile&)>& otherKeys,
+                          const std::function<void(IniFile&)>& lastKeys) {
     if (settingsFile.has_parent_path()) {
         std::error_code ignored; // a folder that cannot be made is reported by the write
         std::filesystem::create_directories(settingsFile.parent_path(), ignored);
@@ -148,6 +149,7 @@ FileResult saveWithScores(ScoreTable& table, const std::filesystem::path& settin
         onDiskEntries = entriesInFile(ini, table);
         mergedTable.Entries = merged(*onDiskEntries, table);
         writeScores(ini, mergedTable);
+        if (lastKeys) lastKeys(ini);
     });
     if (onDiskEntries) {
         // The window shows the table as the file now gives it back.

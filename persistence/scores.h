@@ -68,9 +68,11 @@ ScoreUpdate enterScore(ScoreTable& table, const std::filesystem::path& settingsF
 FileResult saveScores(ScoreTable& table, const std::filesystem::path& settingsFile);
 
 // The same with other keys of the settings file written by `otherKeys` (which leaves the
-// "Scores" section alone); the folder is created when missing.
+// "Scores" section alone), and by `lastKeys` after the scores, so that a section new to the
+// file comes after the three it always had; the folder is created when missing.
 FileResult saveWithScores(ScoreTable& table, const std::filesystem::path& settingsFile,
-                          const std::function<void(IniFile&)>& otherKeys);
+                          const std::function<void(IniFile&)>& otherKeys,
+                          const std::function<void(IniFile&)>& lastKeys = {});
 
 // Empties the table in memory; the file keeps the old entries until the next write, which
 // erases them (and keeps any entry another copy of the game added meanwhile).

@@ -113,16 +113,22 @@ FileResult loadSettings(Settings& s, const std::filesystem::path& file) {
         if (value >= k.min && value <= k.max) field = value;
     }
     readScores(ini, s.scores);
+    s.controlsInFile = readControls(ini, s.controls);
     if (!usableMessageFont(s)) defaultMessageFont(s);
     return read;
 }
 
 FileResult saveSettings(Settings& s, const std::filesystem::path& file) {
-    return saveWithScores(s.scores, file, [&s](IniFile& ini) {
-        VisitOptions(std::as_const(s), Writer{ini});
-        for (const ParameterKey& k : ParameterKeys)
-            ini.WriteInteger(SectionConfiguration, k.key, s.parameters.*k.field);
-    });
+    return saveWithScores(
+        s.scores, file,
+        [&s](IniFile& ini) {
+            VisitOptions(std::as_const(s), Writer{ini});
+            for (const ParameterKey& k : ParameterKeys)
+                ini.WriteInteger(SectionConfiguration, k.key, s.parameters.*k.field);
+        },
+        [&s](IniFile& ini) {
+            if (s.controlsInFile || s.controls != Controls{}) writeControls(ini, s.controls);
+        });
 }
 
 FileResult saveSettings(const Settings& s, const std::filesystem::path& file) {

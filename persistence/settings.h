@@ -2,6 +2,7 @@
 // The settings file: every user preference ("Options"), the game parameters ("Configuration")
 // and the high-score table ("Scores"), read once at start-up and written once at close.
 
+#include "controls.h"
 #include "engine/language.h"
 #include "file_result.h"
 #include "scores.h"
@@ -56,6 +57,12 @@ struct Settings {
 
     // "Scores"
     ScoreTable scores;
+
+    // "Touches"
+    Controls controls;
+    // Whether the file has that section: a file without it is given one only once the
+    // controls differ from the defaults, so that a file the player never changed stays as it is.
+    bool controlsInFile = false;
 };
 
 // A key of "Configuration" and the values it accepts: its level parameter's range, which the
@@ -96,10 +103,10 @@ inline constexpr std::array<ParameterKey, ParameterRanges.size()> ParameterKeys 
 // The result only says whether an existing file could not be read: `s` is usable either way.
 FileResult loadSettings(Settings& s, const std::filesystem::path& file);
 
-// Writes every key of the three sections in their usual order; other sections and keys of the
-// file are kept. The folder is created when missing. The file is never left half written.
-// The settings of the last copy of the game to close win, but the score table is merged with
-// the file's as saveScores does, and s.scores becomes the merged table.
+// Writes every key of the three sections in their usual order, then the controls; other
+// sections and keys of the file are kept. The folder is created when missing. The file is never
+// left half written. The settings of the last copy of the game to close win, but the score table is
+// merged with the file's as saveScores does, and s.scores becomes the merged table.
 FileResult saveSettings(Settings& s, const std::filesystem::path& file);
 // The same, leaving the caller's table as it was.
 FileResult saveSettings(const Settings& s, const std::filesystem::path& file);

@@ -348,3 +348,48 @@ TEST(SettingsFiles, placeFollowsXdgConfigHome) {
     EXPECT_EQ(kp::SettingsFilePath("kp", nullptr, "/home/u"),
               fs::path("/home/u/.config/kembrolla-panic/kp.ini"));
 }
+
+TEST(SettingsControls, sectionAppearsLastOnlyOnceTheControlsChangeAndRoundTrips) {
+    TempDir dir;
+    const fs::path file = dir / "k.ini";
+    Settings s;
+    ASSERT_TRUE(saveSettings(s, file).ok());
+    const std::string before = ReadText(file);
+    ASSERT_TRUE(loadSettings(s, file).ok());
+    EXPECT_FALSE(s.controlsInFile);
+    ASSERT_TRUE(saveSettings(s, file).ok());
+    EXPECT_EQ(ReadText(file), before);
+
+    s.controls.keys[static_cast<int>(kp::Action::Left)] = {"A", "", ""};
+    s.controls.pad[static_cast<int>(kp::Action::Drop)][1] = "rightshoulder";
+    s.controls.gameRepeat = true;
+    s.controls.repeatInterval = 0;
+    ASSERT_TRUE(saveSettings(s, file).ok());
+    const std::string text = ReadText(file);
+    EXPECT_EQ(Sections(text),
+              (std::vector<std::string>{"Options", "Configuration", "Scores", "Touches"}));
+    EXPECT_EQ(text.substr(0, before.size()), before);
+    EXPECT_NE(text.find("Gauche1=A\n"), std::string::npos);
+    EXPECT_NE(text.find("Gauche2=\n"), std::string::npos);
+    EXPECT_NE(text.find("ManetteLacher2=rightshoulder\n"), std::string::npos);
+    Settings back;
+    ASSERT_TRUE(loadSettings(back, file).ok());
+    EXPECT_TRUE(back.controlsInFile);
+    EXPECT_EQ(back.controls, s.controls);
+
+    // Put back to the defaults, the section stays (the player chose them).
+    back.controls = {};
+    ASSERT_TRUE(saveSettings(back, file).ok());
+    EXPECT_NE(ReadText(file).find("Gauche1=Left\n"), std::string::npos);
+}
+
+TEST(SettingsControls, missingKeysKeepTheirDefaultAndRepeatValuesKeepTheirRange) {
+    const Settings s = Load("[Touches]\nDroite2=\nRepetitionTouches=2\nDelaiRepetition=49\n"
+                            "IntervalleRepetition=200\n");
+    const kp::Controls defaults;
+    EXPECT_EQ(s.controls.keys[0], defaults.keys[0]);
+    EXPECT_EQ(s.controls.keys[1], (kp::KeyNames{"Right", "", ""}));
+    EXPECT_FALSE(s.controls.gameRepeat);
+    EXPECT_EQ(s.controls.repeatDelay, 170);
+    EXPECT_EQ(s.controls.repeatInterval, 200);
+}
