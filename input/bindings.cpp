@@ -1,0 +1,110 @@
+#include "bindings.h"
+
+#include <SDL2/SDL_gamecontroller.h>
+
+#include <set>
+
+namespace kp {
+
+QKeyCombination boundKey(QKeyCombination key) {
+    if (!(key.keyboardModifiers() & Qt::KeypadModifier)) return QKeyCombination(key.key());
+    // With Num Lock off the keypad sends cursor keys; they are still its digits.
+    static const std::map<Qt::Key, Qt::Key> digits{
+        {Qt::Key_Insert, Qt::Key_0},   {Qt::Key_End, Qt::Key_1},         {Qt::Key_Down, Qt::Key_2},
+        {Qt::Key_PageDown, Qt::Key_3}, {Qt::Key_Left, Qt::Key_4},        {Qt::Key_Clear, Qt::Key_5},
+        {Qt::Key_Right, Qt::Key_6},    {Qt::Key_Home, Qt::Key_7},        {Qt::Key_Up, Qt::Key_8},
+        {Qt::Key_PageUp, Qt::Key_9},   {Qt::Key_Delete, Qt::Key_Period},
+    };
+    const auto digit = digits.find(key.key());
+    return QKeyCombination(Qt::KeypadModifier, digit == digits.end() ? key.key() : digit->second);
+}
+
+std::string keyName(QKeyCombination key) {
+    return QKeySequence(key).toString(QKeySequence::PortableText).toStdString();
+}
+
+std::optional<QKeyCombination> keyFromName(const std::string& name) {
+    if (name.empty()) return std::nullopt;
+    const QKeySequence sequence =
+        QKeySequence::fromString(QString::fromStdString(name), QKeySequence::PortableText);
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown) return std::nullopt;
+    return boundKey(sequence[0]);
+}
+
+QString keyText(const std::string& name) {
+    const auto key = keyFromName(name);
+    return key ? QKeySequence(*key).toString(QKeySequence::NativeText) : QString();
+}
+
+std::optional<int> padButtonFromName(const std::string& name) {
+    if (name.empty()) return std::nullopt;
+    const SDL_GameControllerButton b = SDL_GameControllerGetButtonFromString(name.c_str());
+    if (b == SDL_CONTROLLER_BUTTON_INVALID) return std::nullopt;
+    return static_cast<int>(b);
+}
+
+std::string padButtonName(int button) {
+    const char* name =
+        SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(button));
+    return name ? name : "";
+}
+
+namespace {
+
+// Gives each action the codes its names stand for. An action with a name that means nothing,
+// or a code taken already, falls back to its defaults (less any default another action took).
+template <class Names, class Parse>
+void assign(std::array<Names, ActionCount>& names, const std::array<Names, ActionCount>& defaults,
+            Parse parse, std::map<int, Action>& owners) {
+    for (int a = 0; a < ActionCount; ++a) {
+        std::set<int> codes;
+        bool usable = true;
+        for (const std::string& name : names[a]) {
+            if (name.empty()) continue;
+            const std::optional<int> code = parse(name);
+            usable = usable && code && !owners.count(*code) && codes.insert(*code).second;
+        }
+        if (!usable) {
+            names[a] = defaults[a];
+            codes.clear();
+            for (std::string& name : names[a]) {
+                const std::optional<int> code = name.empty() ? std::nullopt : parse(name);
+                if (!code || owners.count(*code) || !codes.insert(*code).second) name.clear();
+            }
+        }
+        for (int code : codes) owners[code] = static_cast<Action>(a);
+    }
+}
+
+} // namespace
+
+Bindings::Bindings(const Controls& controls) : controls_(controls) {
+    const Controls defaults;
+    assign(
+        controls_.keys, defaults.keys,
+        [](const std::string& name) -> std::optional<int> {
+            const auto key = keyFromName(name);
+            return key ? std::optional<int>(key->toCombined()) : std::nullopt;
+        },
+        keys_);
+    assign(controls_.pad, defaults.pad, padButtonFromName, buttons_);
+}
+
+std::optional<Action> Bindings::actionForKey(QKeyCombination key) const {
+    const auto it = keys_.find(boundKey(key).toCombined());
+    return it == keys_.end() ? std::nullopt : std::optional<Action>(it->second);
+}
+
+std::optional<Action> Bindings::actionForButton(int button) const {
+    const auto it = buttons_.find(button);
+    return it == buttons_.end() ? std::nullopt : std::optional<Action>(it->second);
+}
+
+QList<QKeySequence> Bindings::shortcuts(Action action) const {
+    QList<QKeySequence> list;
+    for (const std::string& name : controls_.keys[static_cast<int>(action)])
+        if (const auto key = keyFromName(name)) list.append(QKeySequence(*key));
+    return list;
+}
+
+} // namespace kp

@@ -1,0 +1,130 @@
+#include "gamepad.h"
+
+#define SDL_MAIN_HANDLED
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+
+namespace kp {
+
+static_assert(Gamepad::ButtonCount == SDL_CONTROLLER_BUTTON_MAX);
+
+Gamepad::~Gamepad() {
+    if (!started_) return;
+    for (Pad& p : pads_) SDL_GameControllerClose(p.controller);
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+bool Gamepad::start() {
+    if (started_) return true;
+    // Input only: no signal handlers of SDL's own (Qt's quit stays as it is), and the events
+    // of a controller count although SDL has no window of its own to be in front.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    SDL_SetMainReady();
+    started_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    return started_;
+}
+
+Gamepad::Pad* Gamepad::find(int id) {
+    const auto it =
+        std::find_if(pads_.begin(), pads_.end(), [id](const Pad& p) { return p.id == id; });
+    return it == pads_.end() ? nullptr : &*it;
+}
+
+void Gamepad::add(int deviceIndex) {
+    if (!SDL_IsGameController(deviceIndex)) return;
+    SDL_GameController* c = SDL_GameControllerOpen(deviceIndex);
+    if (!c) return;
+    const int id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(c));
+    if (find(id)) {
+        SDL_GameControllerClose(c); // already open: SDL reports controllers present at start twice
+        return;
+    }
+    Pad pad;
+    pad.controller = c;
+    pad.id = id;
+    // What is already down when it arrives is not a press.
+    pads_.push_back(pad);
+}
+
+void Gamepad::remove(int id) {
+    const auto it =
+        std::find_if(pads_.begin(), pads_.end(), [id](const Pad& p) { return p.id == id; });
+    if (it == pads_.end()) return;
+    SDL_GameControllerClose(it->controller);
+    pads_.erase(it);
+}
+
+std::array<bool, Gamepad::ButtonCount> Gamepad::combined() const {
+    std::array<bool, ButtonCount> all{};
+    for (const Pad& p : pads_)
+        for (int b = 0; b < ButtonCount; ++b) all[b] = all[b] || p.down[b] || p.stick[b];
+    return all;
+}
+
+void Gamepad::report(const Listener& listener) {
+    const std::array<bool, ButtonCount> now =
+        reading_ ? combined() : std::array<bool, ButtonCount>{};
+    for (int b = 0; b < ButtonCount; ++b) {
+        if (now[b] == reported_[b]) continue;
+        reported_[b] = now[b];
+        if (listener) listener(b, now[b]);
+    }
+}
+
+void Gamepad::poll(const Listener& listener, bool reading) {
+    if (!started_) return;
+    if (reading && !reading_) {
+        // Buttons held while nobody was reading wait for their next press.
+        for (Pad& p : pads_) p.down = p.stick = {};
+        SDL_FlushEvents(SDL_CONTROLLERAXISMOTION, SDL_CONTROLLERBUTTONUP);
+    }
+    reading_ = reading;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        switch (e.type) {
+        case SDL_CONTROLLERDEVICEADDED:
+            add(e.cdevice.which);
+            break;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            remove(e.cdevice.which);
+            break;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+            if (Pad* p = find(e.cbutton.which); p && reading && e.cbutton.button < ButtonCount)
+                p->down[e.cbutton.button] = e.cbutton.state == SDL_PRESSED;
+            break;
+        case SDL_CONTROLLERAXISMOTION: {
+            Pad* p = find(e.caxis.which);
+            if (!p || !reading) break;
+            const int v = e.caxis.value;
+            auto lean = [&](int button, bool towards) {
+                bool& d = p->stick[button];
+                if (towards && std::abs(v) >= StickPress)
+                    d = true;
+                else if (!towards || std::abs(v) < StickRelease)
+                    d = false;
+            };
+            if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
+                lean(SDL_CONTROLLER_BUTTON_DPAD_LEFT, v < 0);
+                lean(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, v > 0);
+            } else if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) {
+                lean(SDL_CONTROLLER_BUTTON_DPAD_DOWN, v > 0);
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    report(listener);
+}
+
+std::string Gamepad::name() const {
+    if (pads_.empty()) return {};
+    const char* n = SDL_GameControllerName(pads_.front().controller);
+    return n ? n : "";
+}
+
+} // namespace kp

@@ -1,0 +1,128 @@
+// The gamepad reader against SDL's virtual controllers: no hardware needed.
+#include "input/gamepad.h"
+
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace kp {
+
+namespace {
+
+// A controller plugged in for the test, with every button and axis of SDL's layout.
+struct VirtualPad {
+    int device = -1;
+    SDL_Joystick* joystick = nullptr;
+    VirtualPad() {
+        SDL_VirtualJoystickDesc desc{};
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
+        desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
+        desc.name = "Test pad";
+        device = SDL_JoystickAttachVirtualEx(&desc);
+        joystick = SDL_JoystickOpen(device);
+    }
+    ~VirtualPad() { unplug(); }
+    void button(SDL_GameControllerButton b, bool down) {
+        SDL_JoystickSetVirtualButton(joystick, b, down ? SDL_PRESSED : SDL_RELEASED);
+    }
+    void axis(SDL_GameControllerAxis a, int value) {
+        SDL_JoystickSetVirtualAxis(joystick, a, static_cast<Sint16>(value));
+    }
+    void unplug() {
+        if (!joystick) return;
+        SDL_JoystickClose(joystick);
+        joystick = nullptr;
+        // The device index of a virtual joystick is its place in SDL's list.
+        for (int i = SDL_NumJoysticks() - 1; i >= 0; --i)
+            if (SDL_JoystickIsVirtual(i)) SDL_JoystickDetachVirtual(i);
+    }
+};
+
+struct Heard {
+    std::vector<std::pair<int, bool>> events;
+    Gamepad::Listener listener() {
+        return [this](int b, bool pressed) { events.emplace_back(b, pressed); };
+    }
+    std::vector<std::pair<int, bool>> take() { return std::exchange(events, {}); }
+};
+
+using Events = std::vector<std::pair<int, bool>>;
+
+} // namespace
+
+TEST(Gamepad, buttonsAndTheStickPressAndLetGoAndAnUnplugLetsGoOfAll) {
+    Gamepad pad;
+    ASSERT_TRUE(pad.start()) << SDL_GetError();
+    Heard heard;
+    pad.poll(heard.listener());
+    EXPECT_EQ(pad.controllers(), 0);
+    VirtualPad v;
+    ASSERT_GE(v.device, 0) << SDL_GetError();
+    pad.poll(heard.listener());
+    ASSERT_EQ(pad.controllers(), 1);
+    EXPECT_EQ(pad.name(), "Test pad");
+    EXPECT_TRUE(heard.take().empty());
+
+    v.button(SDL_CONTROLLER_BUTTON_A, true);
+    pad.poll(heard.listener());
+    v.button(SDL_CONTROLLER_BUTTON_A, false);
+    pad.poll(heard.listener());
+    EXPECT_EQ(heard.take(),
+              (Events{{SDL_CONTROLLER_BUTTON_A, true}, {SDL_CONTROLLER_BUTTON_A, false}}));
+
+    // The stick leans past its dead zone, and lets go only well inside it.
+    v.axis(SDL_CONTROLLER_AXIS_LEFTX, -8000);
+    pad.poll(heard.listener());
+    EXPECT_TRUE(heard.take().empty());
+    v.axis(SDL_CONTROLLER_AXIS_LEFTX, -20000);
+    pad.poll(heard.listener());
+    v.axis(SDL_CONTROLLER_AXIS_LEFTX, -14000);
+    pad.poll(heard.listener());
+    EXPECT_EQ(heard.take(), (Events{{SDL_CONTROLLER_BUTTON_DPAD_LEFT, true}}));
+    // The d-pad's left held with the stick's: letting go of one keeps the direction held.
+    v.button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
+    v.axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
+    pad.poll(heard.listener());
+    EXPECT_TRUE(heard.take().empty());
+    v.axis(SDL_CONTROLLER_AXIS_LEFTY, 32767);
+    pad.poll(heard.listener());
+    EXPECT_EQ(heard.take(), (Events{{SDL_CONTROLLER_BUTTON_DPAD_DOWN, true}}));
+
+    // Unplugged with two directions held: both are let go.
+    v.unplug();
+    pad.poll(heard.listener());
+    EXPECT_EQ(pad.controllers(), 0);
+    EXPECT_EQ(heard.take(), (Events{{SDL_CONTROLLER_BUTTON_DPAD_DOWN, false},
+                                    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, false}}));
+}
+
+TEST(Gamepad, nothingIsReadWhileTheWindowIsNotActive) {
+    Gamepad pad;
+    ASSERT_TRUE(pad.start()) << SDL_GetError();
+    VirtualPad v;
+    Heard heard;
+    pad.poll(heard.listener());
+    v.button(SDL_CONTROLLER_BUTTON_B, true);
+    pad.poll(heard.listener());
+    EXPECT_EQ(heard.take(), (Events{{SDL_CONTROLLER_BUTTON_B, true}}));
+    pad.poll(heard.listener(), false); // the window was left: B is let go
+    v.button(SDL_CONTROLLER_BUTTON_X, true);
+    pad.poll(heard.listener(), false);
+    EXPECT_EQ(heard.take(), (Events{{SDL_CONTROLLER_BUTTON_B, false}}));
+    // Back in the window: X and B, still down, wait for a new press.
+    pad.poll(heard.listener());
+    EXPECT_TRUE(heard.take().empty());
+    v.button(SDL_CONTROLLER_BUTTON_X, false);
+    pad.poll(heard.listener());
+    v.button(SDL_CONTROLLER_BUTTON_X, true);
+    pad.poll(heard.listener());
+    EXPECT_EQ(heard.take(), (Events{{SDL_CONTROLLER_BUTTON_X, true}}));
+}
+
+} // namespace kp
