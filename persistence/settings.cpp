@@ -50,6 +50,7 @@ template <class S, class V> void VisitOptions(S& s, V&& v) {
     v.String("NameTexte", s.messageFont);
     v.Integer("SizeTexte", s.messageFontSize);
     v.Integer("ColorTexte", s.messageColour);
+    v.Boolean("SymbolesCouleur", s.colourSymbols);
 }
 
 // Reads each key with the field's current value (the default) as the fallback.

@@ -51,6 +51,8 @@ struct Settings {
     std::string messageFont = "Arial Black";
     int32_t messageFontSize = 14;
     int32_t messageColour = 0xFFFFFF;
+    // Every colour also carries a shape of its own, for players who tell colours apart poorly.
+    bool colourSymbols = false;
 
     // "Configuration"
     LevelParameters parameters;

@@ -199,7 +199,7 @@ TEST(SettingsSave, freshFileListsEveryKeyInTableOrder) {
                                      "NoirEtBlanc",
                                      "Negatif"};
     for (int i = 1; i <= 10; ++i) options.push_back("CheminFond" + std::to_string(i));
-    options.insert(options.end(), {"NameTexte", "SizeTexte", "ColorTexte"});
+    options.insert(options.end(), {"NameTexte", "SizeTexte", "ColorTexte", "SymbolesCouleur"});
     EXPECT_EQ(Keys(text, "Options"), options);
     EXPECT_EQ(Keys(text, "Configuration"),
               (std::vector<std::string>{"NbLgn", "NbCol", "NbVirus", "NbVirusLignes", "NbVirusInc",
@@ -250,6 +250,7 @@ TEST(SettingsSave, roundTripKeepsEveryValue) {
     s.recentPictures[9] = "/tmp/x.bmp";
     s.messageFont = "DejaVu Sans";
     s.messageFontSize = 22;
+    s.colourSymbols = true;
     s.parameters.rows = 99;
     s.parameters.colours = 5;
     s.scores.Entries[0] = {"12", "3", "Zoé", " 07 janv. 2024  -  08h05"};
@@ -268,6 +269,7 @@ TEST(SettingsSave, roundTripKeepsEveryValue) {
     s.scores.Entries[0].date = "07 janv. 2024  -  08h05";
     EXPECT_EQ(back.scores, s.scores);
     EXPECT_FALSE(back.loopMusic);
+    EXPECT_TRUE(back.colourSymbols);
 }
 
 TEST(SettingsFiles, unreadableFileIsReportedAndNotReplaced) {
