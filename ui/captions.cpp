@@ -102,6 +102,7 @@ constexpr Caption table[] = {
     {"MenuAffPieceSuivante", "Afficher la &pièce suivante", "Show the following capsule"},
     {"MenuCouleurTexte", "Couleur et police des &messages...", "Color and font of the messages..."},
     {"MenuConfig", "&Configuration...", "&Configuration..."},
+    {"MenuTouches", "T&ouches et manette...", "&Keys and gamepad..."},
     {"MenuPtInterro", "&?", "&?"},
     {"MenuAide", "&Aide", "&Help"},
     {"MenuAPropos", "A &propos de...", "About..."},

@@ -3,6 +3,7 @@
 #include "ui/about_page.h"
 #include "ui/config_page.h"
 #include "ui/dialog_captions.h"
+#include "ui/keys_page.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
 
@@ -24,7 +25,7 @@ namespace kp {
 
 namespace {
 constexpr int DialogWidth = 484, DialogHeight = 491;
-const char* const tabIds[3] = {"TabConfiguration", "TabAide", "TabAPropos"};
+const char* const tabIds[4] = {"TabConfiguration", "TabTouches", "TabAide", "TabAPropos"};
 } // namespace
 
 ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
@@ -43,6 +44,14 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
     config_ = new ConfigPage;
     config_->setObjectName(QStringLiteral("PageConfiguration"));
     tabs_->addTab(config_, QString());
+
+    keys_ = new KeysPage;
+    keys_->setObjectName(QStringLiteral("PageTouches"));
+    keys_->onChanged = [this](const Controls& c) {
+        main_.applyControls(c);
+        keys_->setControls(main_.settings().controls);
+    };
+    tabs_->addTab(keys_, QString());
 
     auto* helpPage = new QWidget;
     helpPage->setObjectName(QStringLiteral("PageAide"));
@@ -94,7 +103,7 @@ bool ConfigDialog::modified() const {
 }
 
 void ConfigDialog::showTab(int tab) {
-    tabs_->setCurrentIndex(std::clamp(tab, 0, 2));
+    tabs_->setCurrentIndex(std::clamp(tab, 0, int{AboutTab}));
     updateScores(); // a score may just have been entered
     if (!isVisible()) {
         if (const QScreen* s = main_.screen())
@@ -133,6 +142,7 @@ void ConfigDialog::firstShow() {
     config_->setValues(main_.settings().parameters);
     config_->NoConfig();
     config_->clearModified(); // setting the values above counted as changes
+    keys_->setControls(main_.settings().controls);
     about_->startShow();
     updateScores();
 }
@@ -161,12 +171,27 @@ void ConfigDialog::tabChanged(int tab) {
 void ConfigDialog::applyLanguage(Language language) {
     language_ = language;
     const int tab = currentTab();
-    for (int i = 0; i < 3; ++i) tabs_->setTabText(i, dialogCaption(tabIds[i], language));
+    for (int i = 0; i < 4; ++i) tabs_->setTabText(i, dialogCaption(tabIds[i], language));
     tabs_->setCurrentIndex(tab);
     config_->applyLanguage(language);
+    keys_->applyLanguage(language);
     about_->applyLanguage(language);
     ok_->setText(dialogCaption("BtnOK", language));
     tabChanged(tab);
+}
+
+bool ConfigDialog::takePadButton(int button) {
+    if (!waitsForPadButton()) return false;
+    keys_->takePadButton(button);
+    return true;
+}
+
+bool ConfigDialog::waitsForPadButton() const {
+    return isVisible() && keys_->waitsForPadButton();
+}
+
+void ConfigDialog::showGamepad(const std::string& name) {
+    keys_->showGamepad(name);
 }
 
 void ConfigDialog::updateScores() {

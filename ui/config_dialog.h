@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include <array>
+#include <string>
 
 class QPushButton;
 class QTabWidget;
@@ -17,12 +18,13 @@ namespace kp {
 
 class AboutPage;
 class ConfigPage;
+class KeysPage;
 class Platform;
 class MainWindow;
 
 class ConfigDialog : public QDialog {
   public:
-    enum Tab { ConfigurationTab = 0, HelpTab = 1, AboutTab = 2 };
+    enum Tab { ConfigurationTab = 0, KeysTab = 1, HelpTab = 2, AboutTab = 3 };
 
     ConfigDialog(MainWindow& main, Platform& platform);
 
@@ -45,7 +47,14 @@ class ConfigDialog : public QDialog {
     // The address the mail link writes to (set when the game is built).
     static QString contactAddress();
 
+    // A gamepad button for the keys page, when one of its slots waits for it: true when taken.
+    bool takePadButton(int button);
+    bool waitsForPadButton() const;
+    // The connected controller's name (empty: none), for the keys page.
+    void showGamepad(const std::string& name);
+
     ConfigPage* pageConfiguration() const { return config_; }
+    KeysPage* keysPage() const { return keys_; }
     AboutPage* aboutPage() const { return about_; }
     QTabWidget* tabs() const { return tabs_; }
     QTextEdit* help(Language language) const {
@@ -72,6 +81,7 @@ class ConfigDialog : public QDialog {
     bool hiddenForPanic_ = false;
     QTabWidget* tabs_;
     ConfigPage* config_;
+    KeysPage* keys_;
     std::array<QTextEdit*, 2> helps_{};
     AboutPage* about_;
     QPushButton* ok_;

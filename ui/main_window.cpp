@@ -29,45 +29,48 @@ void BoardView::paintEvent(QPaintEvent* event) {
     p.drawImage(event->rect(), painter_.image(), event->rect());
 }
 
-Command commandForKey(int qtKey, bool keypad) {
-    if (keypad) {
-        switch (qtKey) {
-        case Qt::Key_0:
-        case Qt::Key_Insert:
-            return Command::Drop;
-        case Qt::Key_2:
-            return Command::Down;
-        case Qt::Key_4:
-            return Command::Left;
-        case Qt::Key_5:
-        case Qt::Key_Clear:
-        case Qt::Key_8:
-            return Command::Turn;
-        case Qt::Key_6:
-            return Command::Right;
-        default:
-            break;
-        }
+namespace {
+
+constexpr int PadPeriod = 8;         // ms between reads while a controller is connected
+constexpr int PadWatchPeriod = 1000; // ms between looks for a controller plugged in
+
+// The menu item behind an action that is no move of the capsule.
+const char* menuItemFor(Action action) {
+    switch (action) {
+    case Action::Pause:
+        return "MenuPause";
+    case Action::Panic:
+        return "MenuPanic";
+    case Action::NewGame:
+        return "MenuNouveauJeu";
+    case Action::RestartLevel:
+        return "MenuRecommencerNiveau";
+    case Action::SkipLevel:
+        return "MenuPasserNiveau";
+    default:
+        return nullptr;
     }
-    switch (qtKey) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        return Command::Panic;
-    case Qt::Key_Space:
-        return Command::Drop;
-    case Qt::Key_Left:
+}
+
+Command commandFor(std::optional<Action> action) {
+    if (!action) return Command::Other;
+    switch (*action) {
+    case Action::Left:
         return Command::Left;
-    case Qt::Key_Up:
-        return Command::Turn;
-    case Qt::Key_Right:
+    case Action::Right:
         return Command::Right;
-    case Qt::Key_Down:
+    case Action::Turn:
+        return Command::Turn;
+    case Action::Down:
         return Command::Down;
+    case Action::Drop:
+        return Command::Drop;
     default:
         return Command::Other;
     }
 }
+
+} // namespace
 
 MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
                        sound::SoundSystem::Options soundOptions, QWidget* parent)
@@ -91,7 +94,9 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
     // The clock also watches over the music, after its own game step.
     connect(&timers_[timerIndex(TimerId::Clock)], &QTimer::timeout, this, [this] { watchMusic(); });
     buildMenus();
+    applyControls(settings_.controls);
     configDialog_ = new ConfigDialog(*this, platform_);
+    connect(&padTimer_, &QTimer::timeout, this, [this] { pollGamepad(); });
     frameWatch_.setInterval(50);
     connect(&frameWatch_, &QTimer::timeout, this, [this] {
         centreOnceFramed();
@@ -142,6 +147,8 @@ void MainWindow::firstShow() {
     // The timers that always run start with the game.
     for (int i = 0; i < TimerCount; ++i) timerChanged(static_cast<TimerId>(i));
     if (centreWithFrame_) frameWatch_.start();
+    // After the first frame: a player waits for no controller.
+    QTimer::singleShot(0, this, [this] { startGamepad(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -158,10 +165,72 @@ void MainWindow::quitGame() {
     platform_.quit();
 }
 
+void MainWindow::applyControls(const Controls& controls) {
+    bindings_ = Bindings(controls);
+    settings_.controls = bindings_.controls();
+    for (int a = 0; a < ActionCount; ++a)
+        if (const char* item = menuItemFor(static_cast<Action>(a)))
+            if (QAction* menuAction = action(item))
+                menuAction->setShortcuts(bindings_.shortcuts(static_cast<Action>(a)));
+    game_.setKeyRepeat(settings_.controls.repeatDelay, settings_.controls.repeatInterval);
+}
+
+// A key or a pad button: a menu command on its press, or a move of the capsule. With the
+// game's own repeat the rules repeat a held direction; otherwise each press (the desktop's
+// repeats included) is one move, as keys always were.
+void MainWindow::act(Action a, bool pressed, bool gameRepeat) {
+    if (const char* item = menuItemFor(a)) {
+        if (pressed)
+            if (QAction* menuAction = action(item)) menuAction->trigger();
+        return;
+    }
+    const Command command = commandFor(a);
+    if (!gameRepeat)
+        game_.handle(command);
+    else if (pressed)
+        game_.press(command);
+    else
+        game_.release(command);
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    const Command command = commandForKey(event->key(), event->modifiers() & Qt::KeypadModifier);
-    if (event->isAutoRepeat() && command == Command::Other) return;
-    game_.handle(command);
+    const std::optional<Action> a = bindings_.actionForKey(event->keyCombination());
+    const bool gameRepeat = settings_.controls.gameRepeat;
+    if (!a) {
+        // Any other key still resumes a paused game and ends a hard drop.
+        if (!event->isAutoRepeat()) game_.handle(Command::Other);
+        return;
+    }
+    if (event->isAutoRepeat() && (gameRepeat || menuItemFor(*a))) return;
+    act(*a, true, gameRepeat);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    const std::optional<Action> a = bindings_.actionForKey(event->keyCombination());
+    if (a && !event->isAutoRepeat() && settings_.controls.gameRepeat) act(*a, false, true);
+}
+
+void MainWindow::startGamepad() {
+    if (!gamepad_.start()) return; // no controller support here: the keys are all there is
+    pollGamepad();
+}
+
+void MainWindow::padButton(int button, bool pressed) {
+    if (pressed && configDialog_ && configDialog_->takePadButton(button)) return;
+    // A pad has no repeat of its own: a held direction always repeats as the game does.
+    if (const std::optional<Action> a = bindings_.actionForButton(button)) act(*a, pressed, true);
+}
+
+void MainWindow::pollGamepad() {
+    if (!gamepad_.started()) return;
+    const bool capturing = configDialog_ && configDialog_->waitsForPadButton();
+    const bool reading = isActiveWindow() || capturing;
+    gamepad_.poll([this](int button, bool pressed) { padButton(button, pressed); }, reading);
+    if (configDialog_) configDialog_->showGamepad(gamepad_.name());
+    if (!reading)
+        padTimer_.stop();
+    else
+        padTimer_.start(gamepad_.controllers() > 0 ? PadPeriod : PadWatchPeriod);
 }
 
 void MainWindow::centreOnceFramed() {
@@ -176,6 +245,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
         game_.setWindowActive(isActiveWindow());
+        pollGamepad();      // lets go of what the pad held, or starts reading it again
         centreOnceFramed(); // a window manager activates the window it has just framed
     }
     QMainWindow::changeEvent(event);

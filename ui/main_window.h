@@ -7,6 +7,8 @@
 
 #include "background/composer.h"
 #include "engine/game.h"
+#include "input/bindings.h"
+#include "input/gamepad.h"
 #include "persistence/settings.h"
 #include "render/board_painter.h"
 #include "render/sprites.h"
@@ -101,6 +103,13 @@ class MainWindow : public QMainWindow, public GameEvents {
     void repaintAll();
     // The configuration dialog's new parameters: stored, laid out, drawn, and a new game.
     void applyConfiguration(const LevelParameters& p);
+    // New controls from the keys page: bindings, menu shortcuts and the game's key repeat.
+    void applyControls(const Controls& controls);
+    const Bindings& bindings() const { return bindings_; }
+    // The game controllers; started once the window has shown.
+    Gamepad& gamepad() { return gamepad_; }
+    // Reads the game controllers now (the pad timer does it by itself).
+    void pollGamepad();
 
     // GameEvents
     void cellChanged(int row, int col, int32_t code) override;
@@ -119,6 +128,7 @@ class MainWindow : public QMainWindow, public GameEvents {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -172,6 +182,10 @@ class MainWindow : public QMainWindow, public GameEvents {
     void chooseBorderColour();
     void changeBackground(const std::function<void(BackgroundSettings&)>& change);
     void showMessage();
+    // Input (main_window.cpp): what an action does, from a key or a pad button.
+    void act(Action action, bool pressed, bool gameRepeat);
+    void padButton(int button, bool pressed);
+    void startGamepad();
     Language language() const { return settings_.language; }
 
     Platform& platform_;
@@ -207,9 +221,11 @@ class MainWindow : public QMainWindow, public GameEvents {
     int frameLooks_ = 0;
     QAction* checkedMode_ = nullptr; // the background mode item in view
     std::optional<QPoint> shakeRest_;
+    Bindings bindings_;
+    Gamepad gamepad_;
+    // Reads the controllers often while one is connected and the window is in front, once a
+    // second while none is (to see one plugged in), and not at all while the window is not.
+    QTimer padTimer_;
 };
-
-// What a key asks of the rules (arrows, the numeric keypad, Space, Enter and Escape).
-Command commandForKey(int qtKey, bool keypad);
 
 } // namespace kp

@@ -55,18 +55,16 @@ void MainWindow::buildMenus() {
     menuRows_ = new MenuRows(this);
     setMenuWidget(menuRows_);
     QMenu* file = addMenu(nullptr, "MenuFichier");
-    addItem(file, "MenuNouveauJeu", [this] { game_.newGame(); })->setShortcut(Qt::Key_F2);
-    addItem(file, "MenuRecommencerNiveau", [this] {
-        game_.restartLevel();
-    })->setShortcut(Qt::Key_F3);
-    addItem(file, "MenuPasserNiveau", [this] { game_.skipLevel(); })->setShortcut(Qt::Key_F4);
+    // Their shortcuts are the player's keys (applyControls).
+    addItem(file, "MenuNouveauJeu", [this] { game_.newGame(); });
+    addItem(file, "MenuRecommencerNiveau", [this] { game_.restartLevel(); });
+    addItem(file, "MenuPasserNiveau", [this] { game_.skipLevel(); });
     QAction* pause = addItem(
         file, "MenuPause", [this] { game_.togglePause(); }, nullptr, true);
-    pause->setShortcut(Qt::Key_F5);
     // The action owns the check mark's truth: the rules say whether the game is paused.
     connect(pause, &QAction::triggered, this,
             [this, pause] { pause->setChecked(game_.state().paused); });
-    addItem(file, "MenuPanic", [this] { game_.panic(); })->setShortcut(Qt::Key_Escape);
+    addItem(file, "MenuPanic", [this] { game_.panic(); });
     file->addSeparator();
     addItem(file, "MenuOuvrir", [this] { chooseSavedGame(); });
     addItem(file, "MenuEnregistrerSous", [this] { saveGameAs(); });
@@ -146,6 +144,7 @@ void MainWindow::buildMenus() {
     options->addSeparator();
     addItem(options, "MenuConfig",
             [this] { configDialog_->showTab(ConfigDialog::ConfigurationTab); });
+    addItem(options, "MenuTouches", [this] { configDialog_->showTab(ConfigDialog::KeysTab); });
 
     QMenu* help = addMenu(nullptr, "MenuPtInterro");
     addItem(help, "MenuAide", [this] {
@@ -258,6 +257,7 @@ void MainWindow::applySettings() {
     game_.setSmileyAnimation(s.smileyAnimation);
     check(ids::removalAnimationMenu[s.removalAnimation]);
     game_.setRemovalAnimation(s.removalAnimation);
+    applyControls(s.controls);
     applyLanguage(s.language);
     applySound();
     updateRecentPictures();

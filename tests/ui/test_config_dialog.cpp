@@ -81,7 +81,7 @@ TEST_F(Dialog, opensFromTheMenusOnTheirTab) {
     EXPECT_FALSE(d->isModal());
     EXPECT_EQ(w->action("MenuAide")->shortcut(), QKeySequence(Qt::Key_F1));
     const std::pair<const char*, int> items[] = {
-        {"MenuConfig", 0}, {"MenuAide", 1}, {"MenuAPropos", 2}};
+        {"MenuConfig", 0}, {"MenuTouches", 1}, {"MenuAide", 2}, {"MenuAPropos", 3}};
     for (const auto& [id, tab] : items) {
         w->action(id)->trigger();
         EXPECT_TRUE(d->isVisible()) << id;
@@ -90,7 +90,7 @@ TEST_F(Dialog, opensFromTheMenusOnTheirTab) {
         EXPECT_FALSE(d->isVisible()) << id;
     }
     EXPECT_EQ(w->menu("MenuPtInterro")->title(), "&?");
-    EXPECT_EQ(d->tabs()->tabText(2), "A &propos");
+    EXPECT_EQ(d->tabs()->tabText(3), "A &propos");
 }
 
 TEST_F(Dialog, editsHoldWhatIsTypedToTheirBounds) {
@@ -257,20 +257,20 @@ TEST_F(Dialog, rowsAreMadeConsistentInOrderBeforeApplying) {
 TEST_F(Dialog, languageSwitchKeepsTheTabAndShowsOnlyTheHelpOfTheLanguage) {
     open();
     auto shown = [&](Language l) { return d->help(l)->isVisibleTo(d->help(l)->parentWidget()); };
-    d->showTab(1);
+    d->showTab(ConfigDialog::HelpTab);
     EXPECT_TRUE(shown(Language::French));
     EXPECT_FALSE(shown(Language::English));
     w->useEnglish();
-    EXPECT_EQ(d->currentTab(), 1);
+    EXPECT_EQ(d->currentTab(), ConfigDialog::HelpTab);
     EXPECT_FALSE(shown(Language::French));
     EXPECT_TRUE(shown(Language::English));
-    EXPECT_EQ(d->tabs()->tabText(1), "&Help");
-    d->showTab(2);
+    EXPECT_EQ(d->tabs()->tabText(ConfigDialog::HelpTab), "&Help");
+    d->showTab(ConfigDialog::AboutTab);
     EXPECT_FALSE(shown(Language::French) || shown(Language::English));
     w->useFrench();
-    EXPECT_EQ(d->currentTab(), 2);
+    EXPECT_EQ(d->currentTab(), ConfigDialog::AboutTab);
     EXPECT_FALSE(shown(Language::French) || shown(Language::English));
-    d->tabs()->setCurrentIndex(1);
+    d->tabs()->setCurrentIndex(ConfigDialog::HelpTab);
     EXPECT_TRUE(shown(Language::French));
     EXPECT_FALSE(shown(Language::English));
     EXPECT_TRUE(d->help(Language::French)->toPlainText().contains("PRINCIPES DU JEU :"));
@@ -285,7 +285,7 @@ TEST_F(Dialog, languageSwitchKeepsTheTabAndShowsOnlyTheHelpOfTheLanguage) {
 QSet<QString> visibleTexts(ConfigDialog* d) {
     QSet<QString> out{d->windowTitle()};
     const int tab = d->currentTab();
-    for (int t = 0; t < 3; ++t) {
+    for (int t = 0; t < d->tabs()->count(); ++t) {
         d->tabs()->setCurrentIndex(t);
         out << d->tabs()->tabText(t);
         for (QWidget* c : d->findChildren<QWidget*>()) {

@@ -1,0 +1,130 @@
+// The keys page, the window's keys and a gamepad (SDL's virtual controller) driving the game.
+#include "ui/config_dialog.h"
+#include "ui/keys_page.h"
+#include "ui/main_window.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace kp {
+
+namespace {
+
+int index(Action a) {
+    return static_cast<int>(a);
+}
+
+void press(QWidget* to, int key, Qt::KeyboardModifiers mods = Qt::NoModifier,
+           QEvent::Type type = QEvent::KeyPress) {
+    QKeyEvent e(type, key, mods);
+    QApplication::sendEvent(to, &e);
+}
+
+struct Controlled : WindowFixture {
+    KeysPage* page = nullptr;
+    void open(const std::string& settings = {}) {
+        if (!settings.empty()) std::ofstream(ini()) << settings;
+        WindowFixture::open();
+        w->configDialog()->showTab(ConfigDialog::KeysTab);
+        page = w->configDialog()->keysPage();
+    }
+    // Clicks a slot and presses a key, as a player does on the page.
+    void bind(QPushButton* slot, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        slot->click();
+        press(page, key, mods);
+    }
+    const GameState& s() { return w->game().state(); }
+    // The capsule in view and free to move, halfway down an empty board.
+    void capsuleInView() {
+        w->game().resume();
+        while (s().capsule.row < 3) w->game().fire(TimerId::Fall);
+    }
+};
+
+} // namespace
+
+TEST_F(Controlled, aRemappedKeyMovesAndTheOldOneNoLongerDoes) {
+    open();
+    bind(page->keySlot(Action::Left, 0), Qt::Key_J);
+    EXPECT_EQ(w->settings().controls.keys[index(Action::Left)][0], "J");
+    EXPECT_EQ(page->keySlot(Action::Left, 0)->text(), "J");
+    capsuleInView();
+    const int col = s().capsule.col;
+    press(w.get(), Qt::Key_Left);
+    EXPECT_EQ(s().capsule.col, col);
+    press(w.get(), Qt::Key_J);
+    EXPECT_EQ(s().capsule.col, col - 1);
+    press(w.get(), Qt::Key_4, Qt::KeypadModifier); // its other key still works
+    EXPECT_EQ(s().capsule.col, col - 2);
+
+    // Menu items take their keys as shortcuts.
+    bind(page->keySlot(Action::NewGame, 1), Qt::Key_N);
+    EXPECT_TRUE(w->action("MenuNouveauJeu")->shortcuts().contains(QKeySequence(Qt::Key_N)));
+    // Backspace frees a slot.
+    bind(page->keySlot(Action::NewGame, 1), Qt::Key_Backspace);
+    EXPECT_EQ(w->action("MenuNouveauJeu")->shortcuts(), QList<QKeySequence>{Qt::Key_F2});
+}
+
+TEST_F(Controlled, aKeyInUseIsRefusedSayingWhereAndDefaultsComeBackInBothLanguages) {
+    open();
+    bind(page->keySlot(Action::Left, 2), Qt::Key_F5);
+    EXPECT_EQ(w->settings().controls, Controls{});
+    EXPECT_EQ(page->statusLine()->text(),
+              "« F5 » sert déjà à « Pause » : choisissez-en une autre, ou changez d'abord celle "
+              "de « Pause ».");
+    // The keypad's 4 with Num Lock off is still the keypad's 4, which Left has.
+    bind(page->keySlot(Action::Drop, 2), Qt::Key_Left, Qt::KeypadModifier);
+    EXPECT_TRUE(page->statusLine()->text().contains("Gauche"));
+    w->useEnglish();
+    EXPECT_EQ(page->keySlot(Action::Drop, 0)->text(), "Space");
+    bind(page->padSlot(Action::Drop, 0), Qt::Key_A); // a pad slot waits for a pad button only
+    EXPECT_TRUE(page->waitsForPadButton());
+    EXPECT_EQ(page->statusLine()->text(),
+              "Press a gamepad button (Backspace: none; click again to keep the old one).");
+    EXPECT_TRUE(w->configDialog()->takePadButton(SDL_CONTROLLER_BUTTON_START));
+    EXPECT_EQ(page->statusLine()->text(),
+              "\u201cStart\u201d is already used for \u201cPause\u201d: choose another, or change "
+              "that one first.");
+
+    bind(page->keySlot(Action::Turn, 0), Qt::Key_W);
+    w->configDialog()->showTab(ConfigDialog::KeysTab);
+    page->padSlot(Action::Drop, 1)->click();
+    w->configDialog()->takePadButton(SDL_CONTROLLER_BUTTON_Y);
+    page->gameRepeatButton()->click();
+    page->intervalEdit()->setValue(0);
+    EXPECT_EQ(w->settings().controls.keys[index(Action::Turn)][0], "W");
+    EXPECT_EQ(w->settings().controls.pad[index(Action::Drop)][1], "y");
+    EXPECT_TRUE(w->settings().controls.gameRepeat);
+    EXPECT_EQ(w->game().state().options.repeatInterval, 0);
+    page->defaultsButton()->click();
+    EXPECT_EQ(w->settings().controls, Controls{});
+    EXPECT_EQ(page->keySlot(Action::Turn, 0)->text(), "Up");
+    EXPECT_FALSE(page->gameRepeatButton()->isChecked());
+}
+
+TEST_F(Controlled, withTheGamesRepeatTheDesktopsRepeatsAreIgnored) {
+    open("[Touches]\nRepetitionTouches=1\nIntervalleRepetition=0\n");
+    capsuleInView();
+    const int col = s().capsule.col;
+    press(w.get(), Qt::Key_Right);
+    EXPECT_EQ(s().capsule.col, col + 1);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(w.get(), &repeat);
+    EXPECT_EQ(s().capsule.col, col + 1);
+    EXPECT_TRUE(s().timer(TimerId::Repeat).running());
+    w->game().fire(TimerId::Repeat); // the game's own repeat, at no interval: to the wall
+    EXPECT_EQ(s().capsule.col, s().params.columns - 1);
+    press(w.get(), Qt::Key_Right, Qt::NoModifier, QEvent::KeyRelease);
+    EXPECT_FALSE(s().timer(TimerId::Repeat).enabled);
+}
+
+} // namespace kp

@@ -1,0 +1,290 @@
+#include "keys_page.h"
+
+#include "input/bindings.h"
+#include "ui/dialog_captions.h"
+
+#include <QButtonGroup>
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace kp {
+
+namespace {
+
+const char* const actionCaptions[ActionCount] = {
+    "KeysGauche", "KeysDroite",  "KeysTourner",        "KeysDescendre",         "KeysLacher",
+    "KeysPause",  "KeysPanique", "KeysNouvellePartie", "KeysRecommencerNiveau", "KeysPasserNiveau",
+};
+
+// What a player reads for each of SDL's buttons.
+QString padButtonText(const std::string& name, Language language) {
+    static const std::pair<const char*, const char*> words[] = {
+        {"a", "A"},
+        {"b", "B"},
+        {"x", "X"},
+        {"y", "Y"},
+        {"back", "Select"},
+        {"guide", "Guide"},
+        {"start", "Start"},
+        {"leftstick", "L3"},
+        {"rightstick", "R3"},
+        {"leftshoulder", "L1"},
+        {"rightshoulder", "R1"},
+        {"dpup", "\u2191"},
+        {"dpdown", "\u2193"},
+        {"dpleft", "\u2190"},
+        {"dpright", "\u2192"},
+        {"misc1", "M1"},
+        {"paddle1", "P1"},
+        {"paddle2", "P2"},
+        {"paddle3", "P3"},
+        {"paddle4", "P4"},
+        {"touchpad", "Touchpad"},
+    };
+    for (const auto& [id, text] : words)
+        if (name == id) {
+            const QString t = QString::fromUtf8(text);
+            // The d-pad's arrows say whose they are.
+            if (name.rfind("dp", 0) == 0)
+                return dialogCaption("KeysCroix", language) + QLatin1Char(' ') + t;
+            return t;
+        }
+    return QString::fromStdString(name);
+}
+
+} // namespace
+
+KeysPage::KeysPage(QWidget* parent) : QWidget(parent) {
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(8, 8, 8, 8);
+    page->setSpacing(6);
+    installEventFilter(this); // the keys pressed while a slot waits (the page grabs them)
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    keysHeader_ = new QLabel(this);
+    padHeader_ = new QLabel(this);
+    grid->addWidget(keysHeader_, 0, 1, 1, KeySlots, Qt::AlignHCenter);
+    grid->addWidget(padHeader_, 0, 1 + KeySlots, 1, PadSlots, Qt::AlignHCenter);
+    for (int a = 0; a < ActionCount; ++a) {
+        actionLabels_[a] = new QLabel(this);
+        grid->addWidget(actionLabels_[a], a + 1, 0);
+        auto addSlot = [&](QPushButton*& button, int column, const Slot& slot) {
+            button = new QPushButton(this);
+            button->setFocusPolicy(Qt::NoFocus); // the arrows must reach the slot, not move focus
+            // The slots share what the labels leave, in a smaller face so that long key
+            // names fit.
+            button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+            QFont small = button->font();
+            small.setPointSizeF(small.pointSizeF() * 0.85);
+            button->setFont(small);
+            connect(button, &QPushButton::clicked, this, [this, slot] {
+                if (waiting_ && waiting_->action == slot.action && waiting_->index == slot.index &&
+                    waiting_->pad == slot.pad)
+                    stopWaiting(); // a second click gives up
+                else
+                    startWaiting(slot);
+            });
+            grid->addWidget(button, a + 1, column);
+        };
+        const auto action = static_cast<Action>(a);
+        for (int k = 0; k < KeySlots; ++k) addSlot(keySlots_[a][k], 1 + k, {action, k, false});
+        for (int p = 0; p < PadSlots; ++p)
+            addSlot(padSlots_[a][p], 1 + KeySlots + p, {action, p, true});
+    }
+    for (int c = 1; c <= KeySlots + PadSlots; ++c) grid->setColumnStretch(c, c <= KeySlots ? 8 : 5);
+    page->addLayout(grid);
+
+    auto* repeat = new QGridLayout;
+    repeatLabel_ = new QLabel(this);
+    systemRepeat_ = new QRadioButton(this);
+    gameRepeat_ = new QRadioButton(this);
+    auto* group = new QButtonGroup(this);
+    group->addButton(systemRepeat_);
+    group->addButton(gameRepeat_);
+    delayLabel_ = new QLabel(this);
+    delay_ = new QSpinBox(this);
+    delay_->setRange(MinRepeatDelay, MaxRepeatDelay);
+    intervalLabel_ = new QLabel(this);
+    interval_ = new QSpinBox(this);
+    interval_->setRange(MinRepeatInterval, MaxRepeatInterval);
+    for (QSpinBox* edit : {delay_, interval_}) edit->setSingleStep(10);
+    repeat->addWidget(repeatLabel_, 0, 0);
+    repeat->addWidget(systemRepeat_, 0, 1);
+    repeat->addWidget(gameRepeat_, 0, 2);
+    repeat->addWidget(delayLabel_, 1, 0);
+    repeat->addWidget(delay_, 1, 1);
+    repeat->addWidget(intervalLabel_, 1, 2);
+    repeat->addWidget(interval_, 1, 3);
+    page->addLayout(repeat);
+    connect(gameRepeat_, &QRadioButton::toggled, this, [this](bool on) {
+        if (controls_.gameRepeat == on) return;
+        controls_.gameRepeat = on;
+        changed();
+    });
+    connect(delay_, &QSpinBox::valueChanged, this, [this](int v) {
+        if (controls_.repeatDelay == v) return;
+        controls_.repeatDelay = v;
+        changed();
+    });
+    connect(interval_, &QSpinBox::valueChanged, this, [this](int v) {
+        if (controls_.repeatInterval == v) return;
+        controls_.repeatInterval = v;
+        changed();
+    });
+
+    status_ = new QLabel(this);
+    status_->setWordWrap(true);
+    status_->setMinimumHeight(32);
+    page->addWidget(status_);
+    auto* bottom = new QHBoxLayout;
+    gamepad_ = new QLabel(this);
+    defaults_ = new QPushButton(this);
+    bottom->addWidget(gamepad_, 1);
+    bottom->addWidget(defaults_);
+    page->addLayout(bottom);
+    page->addStretch(1);
+    connect(defaults_, &QPushButton::clicked, this, [this] {
+        stopWaiting();
+        controls_ = Controls{};
+        changed();
+    });
+    refresh();
+}
+
+void KeysPage::setControls(const Controls& controls) {
+    controls_ = controls;
+    refresh();
+}
+
+QPushButton* KeysPage::keySlot(Action action, int slot) const {
+    return keySlots_[static_cast<int>(action)][slot];
+}
+
+QPushButton* KeysPage::padSlot(Action action, int slot) const {
+    return padSlots_[static_cast<int>(action)][slot];
+}
+
+std::string& KeysPage::nameOf(const Slot& slot) {
+    const int a = static_cast<int>(slot.action);
+    return slot.pad ? controls_.pad[a][slot.index] : controls_.keys[a][slot.index];
+}
+
+void KeysPage::startWaiting(const Slot& slot) {
+    waiting_ = slot;
+    grabKeyboard();
+    status_->setText(
+        dialogCaption(slot.pad ? "KeysAttenteBouton" : "KeysAttenteTouche", language_));
+    refresh();
+}
+
+void KeysPage::stopWaiting() {
+    if (!waiting_) return;
+    waiting_.reset();
+    releaseKeyboard();
+    status_->clear();
+    refresh();
+}
+
+void KeysPage::assign(const std::string& name) {
+    const Slot slot = *waiting_;
+    for (int a = 0; a < ActionCount && !name.empty(); ++a) {
+        for (int i = 0; i < (slot.pad ? PadSlots : KeySlots); ++i) {
+            const std::string& other = slot.pad ? controls_.pad[a][i] : controls_.keys[a][i];
+            const bool same = !other.empty() &&
+                              (slot.pad ? other == name : keyFromName(other) == keyFromName(name));
+            if (!same) continue;
+            if (a == static_cast<int>(slot.action) && i == slot.index)
+                return stopWaiting(); // the key it has already
+            const QString what = slot.pad ? padButtonText(name, language_) : keyText(name);
+            stopWaiting();
+            status_->setText(dialogCaption("KeysDejaPrise", language_)
+                                 .arg(what, dialogCaption(actionCaptions[a], language_)));
+            return;
+        }
+    }
+    nameOf(slot) = name;
+    stopWaiting();
+    changed();
+}
+
+bool KeysPage::eventFilter(QObject* watched, QEvent* event) {
+    // While a slot waits, the page has the keyboard: every key comes here, Tab, Escape and the
+    // arrows included, and none of them reaches the dialog.
+    if (event->type() != QEvent::KeyPress || !waiting_) return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat()) return true;
+    const int k = key->key();
+    if (k == Qt::Key_Shift || k == Qt::Key_Control || k == Qt::Key_Alt || k == Qt::Key_Meta ||
+        k == Qt::Key_AltGr || k == Qt::Key_unknown)
+        return true; // a modifier alone is no key of the game
+    if (k == Qt::Key_Backspace) {
+        assign({});
+        return true;
+    }
+    if (!waiting_->pad) assign(keyName(boundKey(key->keyCombination())));
+    return true;
+}
+
+void KeysPage::takePadButton(int button) {
+    if (waitsForPadButton()) assign(padButtonName(button));
+}
+
+void KeysPage::showGamepad(const std::string& name) {
+    if (name == gamepadName_) return;
+    gamepadName_ = name;
+    refresh();
+}
+
+void KeysPage::changed() {
+    refresh();
+    if (onChanged) onChanged(controls_);
+}
+
+void KeysPage::applyLanguage(Language language) {
+    language_ = language;
+    if (waiting_)
+        status_->setText(
+            dialogCaption(waiting_->pad ? "KeysAttenteBouton" : "KeysAttenteTouche", language_));
+    refresh();
+}
+
+void KeysPage::refresh() {
+    for (int a = 0; a < ActionCount; ++a) {
+        actionLabels_[a]->setText(dialogCaption(actionCaptions[a], language_));
+        for (int k = 0; k < KeySlots; ++k) keySlots_[a][k]->setText(keyText(controls_.keys[a][k]));
+        for (int p = 0; p < PadSlots; ++p)
+            padSlots_[a][p]->setText(controls_.pad[a][p].empty()
+                                         ? QString()
+                                         : padButtonText(controls_.pad[a][p], language_));
+    }
+    if (waiting_) {
+        QPushButton* b = waiting_->pad ? padSlot(waiting_->action, waiting_->index)
+                                       : keySlot(waiting_->action, waiting_->index);
+        b->setText(QStringLiteral("\u2026"));
+    }
+    keysHeader_->setText(dialogCaption("KeysTouches", language_));
+    padHeader_->setText(dialogCaption("KeysManette", language_));
+    repeatLabel_->setText(dialogCaption("KeysRepetition", language_));
+    systemRepeat_->setText(dialogCaption("KeysRepetitionSysteme", language_));
+    gameRepeat_->setText(dialogCaption("KeysRepetitionJeu", language_));
+    delayLabel_->setText(dialogCaption("KeysDelai", language_));
+    intervalLabel_->setText(dialogCaption("KeysIntervalle", language_));
+    defaults_->setText(dialogCaption("KeysParDefaut", language_));
+    gamepad_->setText(gamepadName_.empty() ? dialogCaption("KeysAucuneManette", language_)
+                                           : dialogCaption("KeysManetteBranchee", language_)
+                                                 .arg(QString::fromStdString(gamepadName_)));
+    (controls_.gameRepeat ? gameRepeat_ : systemRepeat_)->setChecked(true);
+    delay_->setValue(controls_.repeatDelay);
+    interval_->setValue(controls_.repeatInterval);
+}
+
+} // namespace kp
