@@ -303,7 +303,7 @@ QSet<QString> visibleTexts(ConfigDialog* d) {
 
 TEST_F(Dialog, aSwitchLeavesNoTextOfTheOtherLanguage) {
     open();
-    d->showTab(1);
+    d->showTab(ConfigDialog::HelpTab);
     QSet<QString> french, english;
     for (const Caption& c : dialogCaptions())
         if (QString::fromUtf8(c.fr) != QString::fromUtf8(c.en)) {
@@ -336,7 +336,7 @@ TEST_F(Dialog, scorePanelShowsTheTableInTheSmileyColoursAndErasesOnYesOnly) {
     table.Entries[0] = {"12", "3", "Aline", " 07 janv. 2024  -  08h05"};
     table.Entries[1] = {"9", "0", "<b>Bob</b>", " 01 févr. 2024  -  21h30"};
     w->settings().smileyColours = {0x0000FF, 0x00FF00, 0xFF0000, 0, 0};
-    d->showTab(2);
+    d->showTab(ConfigDialog::AboutTab);
     EXPECT_EQ(text("LabelPalmares"), "Tableau des scores");
     EXPECT_EQ(text("LabelClt"), "Clt");
     EXPECT_EQ(text("Score01_Nom"), "Aline");
@@ -395,7 +395,7 @@ TEST_F(Dialog, mailLinkIsOnePercentEncodedUrl) {
 
 TEST_F(Dialog, flagsSwitchTheLanguageAndReactToTheMouse) {
     open();
-    d->showTab(2);
+    d->showTab(ConfigDialog::AboutTab);
     auto* fr = child<QLabel>("LabelIcoFrancais");
     auto* en = child<QLabel>("LabelIcoAnglais");
     auto* panelFr = child<QFrame>("PanelIcoFrancais");
@@ -422,7 +422,7 @@ TEST_F(Dialog, flagsSwitchTheLanguageAndReactToTheMouse) {
 
 TEST_F(Dialog, mailFrameFollowsTheMouseAndTheClownHoldsTheBetaTesters) {
     open();
-    d->showTab(2);
+    d->showTab(ConfigDialog::AboutTab);
     auto* mail = child<QLabel>("ImgMail");
     hover(mail, true);
     EXPECT_NE(mail->frameShape(), QFrame::NoFrame);
@@ -447,7 +447,7 @@ TEST_F(Dialog, smileysFallOntoTheClownsCornerThenTheShowRunsOnce) {
     open();
     AboutPage* page = d->aboutPage();
     page->setPick([](int) { return 0; }); // they all start at once, gently
-    d->showTab(2);
+    d->showTab(ConfigDialog::AboutTab);
     EXPECT_TRUE(page->animationActive());
     const AboutShow& a = page->animation();
     auto* first = child<QLabel>("ImgSmiley1");
@@ -481,7 +481,7 @@ TEST_F(Dialog, smileysFallOntoTheClownsCornerThenTheShowRunsOnce) {
     EXPECT_EQ(first->pos(), QPoint(227, 5)) << "with the clown out they stay put";
     d->close();
     EXPECT_FALSE(page->animationActive());
-    d->showTab(2);
+    d->showTab(ConfigDialog::AboutTab);
     EXPECT_FALSE(a.clownVisible()) << "showing again starts over";
 }
 

@@ -4,7 +4,10 @@
 #include "ui/main_window.h"
 #include "window_fixture.h"
 
+#include "../input/virtual_pad.h"
+
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -125,6 +128,64 @@ TEST_F(Controlled, withTheGamesRepeatTheDesktopsRepeatsAreIgnored) {
     EXPECT_EQ(s().capsule.col, s().params.columns - 1);
     press(w.get(), Qt::Key_Right, Qt::NoModifier, QEvent::KeyRelease);
     EXPECT_FALSE(s().timer(TimerId::Repeat).enabled);
+}
+
+namespace {
+
+// Lets the window's own timers run (the pad's reader among them) until `done`, at most 10 s.
+template <class Done> bool runUntil(Done done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return done();
+}
+
+void runFor(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+} // namespace
+
+TEST_F(Controlled, aVirtualGamepadPlaysALevelToItsWin) {
+    // One colour, one smiley, a slow fall: two upright capsules on the smiley win the level.
+    open("[Options]\nPinup=0\nAnimationSuppr=0\n[Configuration]\nNbColor=1\nNbVirus=1\n"
+         "NbVirusLignes=1\nTempoDepart=1000\n");
+    w->configDialog()->close();
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(runUntil([&] { return w->isActiveWindow() && w->gamepad().started(); }));
+    test::VirtualPad pad;
+    ASSERT_GE(pad.device, 0) << SDL_GetError();
+    ASSERT_TRUE(runUntil([&] { return w->gamepad().controllers() == 1; }));
+    int smileyCol = 0;
+    for (int r = 1; r <= s().params.rows; ++r)
+        for (int c = 1; c <= s().params.columns; ++c)
+            if (isSmiley(s().grid[r][c])) smileyCol = c;
+    ASSERT_GT(smileyCol, 0);
+    auto tap = [&](SDL_GameControllerButton b) {
+        const Capsule before = s().capsule;
+        pad.button(b, true);
+        EXPECT_TRUE(runUntil([&] {
+            return s().capsule.col != before.col || s().capsule.orientation != before.orientation ||
+                   s().capsule.row != before.row;
+        })) << b;
+        pad.button(b, false);
+        runFor(40); // let the reader see it go up before the next press
+    };
+    w->game().resume();
+    for (int capsule = 0; capsule < 2; ++capsule) {
+        ASSERT_TRUE(runUntil([&] { return s().capsule.row >= 1; }));
+        tap(SDL_CONTROLLER_BUTTON_A); // upright, its first half keeps its column
+        while (s().capsule.col > smileyCol) tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+        while (s().capsule.col < smileyCol) tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+        pad.button(SDL_CONTROLLER_BUTTON_B, true);
+        ASSERT_TRUE(runUntil([&] { return s().capsule.row == 0 || s().level == 2; }));
+        pad.button(SDL_CONTROLLER_BUTTON_B, false);
+    }
+    EXPECT_TRUE(runUntil([&] { return s().level == 2; }));
 }
 
 } // namespace kp
