@@ -412,7 +412,7 @@ TEST_F(Dialog, flagsSwitchTheLanguageAndReactToTheMouse) {
     EXPECT_EQ(en->pixmap().toImage(), normal);
     EXPECT_EQ(w->settings().language, kp::Language::English);
     EXPECT_TRUE(w->action("MenuLangueAnglais")->isChecked());
-    EXPECT_EQ(d->currentTab(), 2);
+    EXPECT_EQ(d->currentTab(), ConfigDialog::AboutTab);
     hover(en, false);
     EXPECT_EQ(panelEn->frameShape(), QFrame::NoFrame);
     click(fr);
