@@ -4,13 +4,42 @@
 
 namespace kp {
 
+namespace {
+
+constexpr QRgb CounterOutline = qRgb(20, 14, 10);
+
+// The picture's painted pixels grown by one pixel in all eight directions, in the outline's
+// colour, on a picture one pixel larger on every side.
+QImage outlineOf(const QImage& picture) {
+    QImage out(picture.width() + 2, picture.height() + 2, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (qAlpha(picture.pixel(x, y)) != 0)
+                for (int dy = 0; dy <= 2; ++dy)
+                    for (int dx = 0; dx <= 2; ++dx) out.setPixel(x + dx, y + dy, CounterOutline);
+    return out;
+}
+
+// A digit or separator with its outline, the picture's top-left corner at (x, y).
+void drawOutlined(QPainter& p, int x, int y, const QImage& picture, const QImage& outline) {
+    p.setCompositionMode(QPainter::CompositionMode_Darken);
+    p.drawImage(x - 1, y - 1, outline);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.drawImage(x, y, picture);
+}
+
+} // namespace
+
 bool CounterDigits::load() {
     bool ok = true;
     for (int i = 0; i < 10; ++i) {
         digit[i] = toTransparentImage(loadBitmap(QStringLiteral(":/digits/ImgCpt%1").arg(i)));
+        digitOutline[i] = outlineOf(digit[i]);
         ok &= !digit[i].isNull();
     }
     separator = toTransparentImage(loadBitmap(QStringLiteral(":/digits/ImgCptSep")));
+    separatorOutline = outlineOf(separator);
     return ok && !separator.isNull();
 }
 
@@ -35,7 +64,7 @@ QRect BoardPainter::cellRect(int row, int col) const {
 QRect BoardPainter::drawCell(const QRect& r, int32_t code) {
     QPainter p(&image_);
     p.drawImage(r.topLeft(), background_, r);
-    if (const QImage* sprite = sprites_.sprite(code)) p.drawImage(r, *sprite);
+    sprites_.draw(p, r, code);
     return r;
 }
 
@@ -69,14 +98,18 @@ QRect BoardPainter::drawCounter(const std::string& text, std::initializer_list<i
                                 bool blank) {
     if (layout_.CounterY == Hidden) return {};
     const int w = digits_.width(), h = digits_.height();
-    const QRect r(*xs.begin(), layout_.CounterY, *(xs.end() - 1) + w - *xs.begin(), h);
+    // The digits and their outlines, one pixel beyond them all round.
+    const QRect r = QRect(*xs.begin(), layout_.CounterY, *(xs.end() - 1) + w - *xs.begin(), h)
+                        .adjusted(-1, -1, 1, 1);
     QPainter p(&image_);
     p.drawImage(r.topLeft(), background_, r);
     if (!blank) {
         size_t i = 0;
         for (int x : xs) {
             const char ch = i < text.size() ? text[i] : ' ';
-            if (ch >= '0' && ch <= '9') p.drawImage(x, layout_.CounterY, digits_.digit[ch - '0']);
+            if (ch >= '0' && ch <= '9')
+                drawOutlined(p, x, layout_.CounterY, digits_.digit[ch - '0'],
+                             digits_.digitOutline[ch - '0']);
             ++i;
         }
     }
@@ -96,17 +129,22 @@ QRect BoardPainter::drawSmileysLeft(const GameState& s) {
 QRect BoardPainter::drawChrono(const GameState& s) {
     if (layout_.CounterY == Hidden || background_.isNull()) return {};
     static constexpr int maxima[5] = {9, 5, 9, 5, 9};
-    const int x0 = layout_.HoursX, w = digits_.width(), h = digits_.height();
-    const QRect r(x0, layout_.CounterY, layout_.SecondsUnitsX + w - x0, h);
+    const int w = digits_.width(), h = digits_.height();
+    const QRect r =
+        QRect(layout_.HoursX, layout_.CounterY, layout_.SecondsUnitsX + w - layout_.HoursX, h)
+            .adjusted(-1, -1, 1, 1);
+    const int x0 = r.left(), y0 = r.top();
     // Composed apart, then copied at once, so the chrono never flickers.
     QImage scratch = background_.copy(r);
     QPainter sp(&scratch);
-    sp.drawImage(layout_.Sep1X - x0, 0, digits_.separator);
-    sp.drawImage(layout_.Sep2X - x0, 0, digits_.separator);
+    for (int x : {layout_.Sep1X, layout_.Sep2X})
+        drawOutlined(sp, x - x0, layout_.CounterY - y0, digits_.separator,
+                     digits_.separatorOutline);
     const auto xs = layout_.chronoDigitsX();
     for (int i = 0; i < 5; ++i)
         if (s.Chrono[i] >= 0 && s.Chrono[i] <= maxima[i])
-            sp.drawImage(xs[i] - x0, 0, digits_.digit[s.Chrono[i]]);
+            drawOutlined(sp, xs[i] - x0, layout_.CounterY - y0, digits_.digit[s.Chrono[i]],
+                         digits_.digitOutline[s.Chrono[i]]);
     sp.end();
     QPainter(&image_).drawImage(r.topLeft(), scratch);
     return r;

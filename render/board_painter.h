@@ -16,10 +16,15 @@
 
 namespace kp {
 
-// The counter digits 0..9 and the chrono's separator, drawn with transparency.
+// The counter digits 0..9 and the chrono's separator, drawn with transparency. Each comes with
+// a thin dark outline, one pixel larger on every side, which keeps the lit segments readable
+// over a light or busy background: the outline only darkens what lies under it, so over a dark
+// background it leaves the pixels as they were.
 struct CounterDigits {
     std::array<QImage, 10> digit;
     QImage separator;
+    std::array<QImage, 10> digitOutline;
+    QImage separatorOutline;
     bool load(); // from the resources; false when a picture is missing
     int width() const { return digit[0].width(); }
     int height() const { return digit[0].height(); }

@@ -56,7 +56,7 @@ QRect drawPinupFrame(QImage& target, const QImage& background, const WindowLayou
                              (r - 1) * cellSize + layout.BoardTop - layout.PinupY + 1, cellSize,
                              cellSize);
             if (!cell.intersects(scratch.rect())) continue;
-            if (const QImage* sprite = sprites.sprite(code)) p.drawImage(cell, *sprite);
+            sprites.draw(p, cell, code);
         }
     p.end();
     QPainter(&target).drawImage(1, layout.PinupY, scratch);

@@ -1,7 +1,11 @@
 #include "sprites.h"
 
+#include "colour_symbols.h"
+
 #include "background/filters.h"
 #include "engine/cells.h"
+
+#include <QPainter>
 
 namespace kp {
 
@@ -72,6 +76,26 @@ int SpriteSet::indexOf(int32_t code) {
 const QImage* SpriteSet::sprite(int32_t code) const {
     const int i = indexOf(code);
     return i < 0 || sprites_[i].isNull() ? nullptr : &sprites_[i];
+}
+
+void SpriteSet::draw(QPainter& p, const QRect& cell, int32_t code) const {
+    const int i = indexOf(code);
+    if (i < 0 || sprites_[i].isNull()) return;
+    p.drawImage(cell, sprites_[i]);
+    if (!symbols_) return;
+    // Capsule halves 0..24 and smileys 50..69 always; of the removal frames 25..49, the first.
+    const bool removal = i >= 25 && i < 50;
+    if (removal && (i - 25) % 5 != 0) return;
+    const int colour = i < 25 ? i / 5 : removal ? (i - 25) / 5 : (i - 50) / 4;
+    p.drawImage(cell, colourSymbol(colour, cell.width()));
+}
+
+QImage SpriteSet::glyph(int colourIndex) const {
+    QImage out(16, 16, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    draw(p, out.rect(), removalCode(colourIndex, 0));
+    return out;
 }
 
 const Bitmap24& SpriteSet::source(const std::string& name) const {

@@ -7,11 +7,14 @@
 #include "background/bitmap24.h"
 
 #include <QImage>
+#include <QRect>
 
 #include <array>
 #include <cstdint>
 #include <map>
 #include <string>
+
+class QPainter;
 
 namespace kp {
 
@@ -37,6 +40,16 @@ class SpriteSet {
 
     // The sprite of a cell value, or null for values without one (empty, wall, anything else).
     const QImage* sprite(int32_t code) const;
+
+    // With colour symbols on, the capsule halves, the smileys and the first removal frame
+    // carry the symbol of their colour (render/colour_symbols.h).
+    void setSymbols(bool on) { symbols_ = on; }
+    bool symbols() const { return symbols_; }
+    // Draws a cell value as a cell of the board shows it: its sprite stretched over `cell`, and
+    // its symbol when symbols are on. Values without a sprite draw nothing.
+    void draw(QPainter& p, const QRect& cell, int32_t code) const;
+    // The glyph of a colour's menu item: its first removal frame as a 16-pixel cell shows it.
+    QImage glyph(int colourIndex) const;
     // Its index 0..69, or -1.
     static int indexOf(int32_t code);
 
@@ -44,6 +57,7 @@ class SpriteSet {
     const Bitmap24& source(const std::string& name) const;
     std::map<std::string, Bitmap24> sources_;
     std::array<QImage, Count> sprites_;
+    bool symbols_ = false;
 };
 
 } // namespace kp
