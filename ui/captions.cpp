@@ -48,6 +48,7 @@ constexpr Caption table[] = {
     {"MenuSmileyCouleur2", "&3ème couleur de smileys...", "3rd color of smiley..."},
     {"MenuSmileyCouleur3", "&4ème couleur de smileys...", "4th color of smiley..."},
     {"MenuSmileyCouleur4", "&5ème couleur de smileys...", "5th color of smiley..."},
+    {"MenuSymbolesCouleur", "&Symboles de couleur", "Colour &symbols"},
     {"MenuPinup", "Pin-&up", "Pinup"},
     {"MenuPinupPas", "&Pas de pin-up", "No pinup"},
     {"MenuPinUp1", "Pin-up de &gauche", "Pinup of left-hand side"},

@@ -141,9 +141,8 @@ void MainWindow::chooseSmileySize(int smileySize) {
 
 void MainWindow::applySmileyColour(int colourIndex) {
     sprites_.recolour(colourIndex, static_cast<Colour>(settings_.smileyColours[colourIndex]));
-    if (const QImage* glyph = sprites_.sprite(removalCode(colourIndex, 0)))
-        if (QAction* a = action("MenuSmileyCouleur" + std::to_string(colourIndex)))
-            a->setIcon(QIcon(QPixmap::fromImage(*glyph)));
+    if (QAction* a = action("MenuSmileyCouleur" + std::to_string(colourIndex)))
+        a->setIcon(QIcon(QPixmap::fromImage(sprites_.glyph(colourIndex))));
 }
 
 void MainWindow::chooseSmileyColour(int colourIndex) {
@@ -160,6 +159,14 @@ void MainWindow::defaultSmileyColours() {
         settings_.smileyColours[c] = static_cast<int32_t>(DefaultSmileyColours[c]);
         applySmileyColour(c);
     }
+    repaintAll();
+}
+
+void MainWindow::toggleColourSymbols() {
+    settings_.colourSymbols = !settings_.colourSymbols;
+    check("MenuSymbolesCouleur", settings_.colourSymbols);
+    sprites_.setSymbols(settings_.colourSymbols);
+    for (int c = 0; c < 5; ++c) applySmileyColour(c); // the glyphs show the symbols too
     repaintAll();
 }
 

@@ -169,6 +169,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     // Commands (commands.cpp).
     void chooseSmileyColour(int colourIndex);
     void defaultSmileyColours();
+    void toggleColourSymbols();
     void chooseSmileySize(int smileySize);
     void checkSmileySize();
     void toggleBand(int32_t Settings::*field);

@@ -120,6 +120,9 @@ void MainWindow::buildMenus() {
                                "MenuSmileyCouleur3", "MenuSmileyCouleur4"};
     for (int c = 0; c < 5; ++c)
         addItem(colours, colourIds[c], [this, c] { chooseSmileyColour(c); });
+    colours->addSeparator();
+    addItem(
+        colours, "MenuSymbolesCouleur", [this] { toggleColourSymbols(); }, nullptr, true);
 
     QMenu* pinup = addMenu(options, "MenuPinup");
     addRadios(pinup, ids::pinup, [this](int v) {
@@ -262,6 +265,8 @@ void MainWindow::applySettings() {
     applySound();
     updateRecentPictures();
     applyMessageFont();
+    check("MenuSymbolesCouleur", s.colourSymbols);
+    sprites_.setSymbols(s.colourSymbols);
     for (int c = 0; c < 5; ++c) applySmileyColour(c);
     checkSmileySize();
     layOutWindow();
