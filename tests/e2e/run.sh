@@ -541,7 +541,42 @@ kill "$wm" 2>/dev/null
 wait "$wm" 2>/dev/null
 wm=""
 
-# ---- 8. The command line: a usage message for what cannot be used, before any window ----
+# ---- 8. A remapped key moves the capsule; the key it replaced no longer does ----
+# Left is J alone; the fall is slow. Column 3, left of the capsule that enters at columns 4
+# and 5, stays black until the capsule moves into it.
+mkdir -p "$work/remap/kembrolla-panic"
+printf '[Options]\nFond=0\nCouleurFondUni=0\nAnimationVirus=0\n[Configuration]\nTempoDepart=999\nNbVirusLignes=1\n[Touches]\nGauche1=J\nGauche2=\n' \
+    >"$(settings_file remap)"
+# column_lit SHOT: whether column 3, rows 1 to 8, shows anything but the black background.
+column_lit() {
+    # shellcheck disable=SC2046
+    [ "$(mean_rgb "$1" $((wx + 1 + 2 * 16 + 2)) $((wy + menu + board_top + 3)) 12 124)" != "0 0 0" ]
+}
+capsule_in_view() { # the capsule has entered row 1 (columns 4 and 5 are lit)
+    # shellcheck disable=SC2046
+    shot entering && [ "$(mean_rgb entering $((wx + 1 + 3 * 16 + 2)) $((wy + menu + board_top + 3)) 28 12)" != "0 0 0" ]
+}
+if [ -n "$menu" ] && start_game remap; then
+    key x # any key leaves the level-start pause
+    if ! within 5 capsule_in_view; then
+        fail "remapped keys: no capsule entered the board"
+    else
+        key Left
+        shot oldkey
+        key j
+        shot newkey
+        if column_lit oldkey; then
+            fail "remapped keys: Left still moved the capsule after it was given another key"
+        elif ! column_lit newkey; then
+            fail "remapped keys: J, the new key for Left, did not move the capsule"
+        else
+            pass "a remapped key moves the capsule and the key it replaced no longer does"
+        fi
+    fi
+    stop_game
+fi
+
+# ---- 9. The command line: a usage message for what cannot be used, before any window ----
 usage_check() { # usage_check WHAT ARG...
     what=$1
     shift
