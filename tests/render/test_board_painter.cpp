@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace kp {
 
 namespace {
@@ -161,6 +163,100 @@ TEST_F(Painting, pinupStripIsCutToTheClientWidthAndKeepsTheHalvesInFront) {
     QImage expected = background.copy(strip);
     QPainter(&expected).drawImage(cell.translated(-strip.topLeft()), expectedCell);
     EXPECT_EQ(erased, expected);
+}
+
+} // namespace kp
+
+namespace kp {
+
+namespace {
+double luminance(QRgb c) {
+    auto lin = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
+}
+
+double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every lit pixel of every digit and separator on screen against each of its eight neighbours
+// that the picture does not paint: the least contrast ratio found.
+double leastCounterContrast(const BoardPainter& painter, const CounterDigits& digits,
+                            const GameState& s) {
+    const WindowLayout& l = painter.layout();
+    std::vector<std::pair<int, const QImage*>> placed;
+    placed.push_back({l.LevelTensX, &digits.digit[BoardPainter::levelText(s.level)[0] - '0']});
+    placed.push_back({l.LevelUnitsX, &digits.digit[BoardPainter::levelText(s.level)[1] - '0']});
+    const std::string left = BoardPainter::smileysText(s.smileysLeft);
+    const int smileyXs[] = {l.SmileysHundredsX, l.SmileysTensX, l.SmileysUnitsX};
+    for (int i = 0; i < 3; ++i) placed.push_back({smileyXs[i], &digits.digit[left[i] - '0']});
+    const auto chronoXs = l.chronoDigitsX();
+    for (int i = 0; i < 5; ++i) placed.push_back({chronoXs[i], &digits.digit[s.Chrono[i]]});
+    placed.push_back({l.Sep1X, &digits.separator});
+    placed.push_back({l.Sep2X, &digits.separator});
+    const QImage& img = painter.image();
+    double least = 21.0;
+    for (const auto& [x0, picture] : placed)
+        for (int y = 0; y < picture->height(); ++y)
+            for (int x = 0; x < picture->width(); ++x) {
+                const QRgb p = picture->pixel(x, y);
+                if (qAlpha(p) == 0 || luminance(p) < 0.2) continue; // unlit segments are dark
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const bool inside = picture->rect().contains(x + dx, y + dy);
+                        if (inside && qAlpha(picture->pixel(x + dx, y + dy)) != 0) continue;
+                        const QPoint at(x0 + x + dx, l.CounterY + y + dy);
+                        least = std::min(
+                            least, contrast(img.pixel(x0 + x, l.CounterY + y), img.pixel(at)));
+                    }
+            }
+    return least;
+}
+} // namespace
+
+TEST_F(Painting, counterDigitsStandOutAtLeastThreeToOneOverLightAndBusyPictures) {
+    lay(16, 18, 10); // wide enough for the three counters not to overlap
+    s.level = 88;
+    s.smileysLeft = 888;
+    s.Chrono = {8, 5, 8, 5, 8};
+    QImage busy(background.size(), QImage::Format_RGB32);
+    for (int y = 0; y < busy.height(); ++y)
+        for (int x = 0; x < busy.width(); ++x)
+            busy.setPixel(x, y,
+                          QColor::fromHsv((x * 37 + y * 11) % 360, (x * y) % 256,
+                                          255 - (x * 7 + y * 13) % 128)
+                              .rgb());
+    QImage white(background.size(), QImage::Format_RGB32), grey = white;
+    white.fill(Qt::white);
+    grey.fill(QColor(128, 128, 128));
+    const std::pair<const char*, QImage> pictures[] = {
+        {"white", white}, {"mid-grey", grey}, {"busy", busy}};
+    for (const auto& [name, picture] : pictures) {
+        painter.setBackground(picture);
+        painter.paintAll(s);
+        EXPECT_GE(leastCounterContrast(painter, digits, s), 3.0) << name;
+    }
+}
+
+TEST_F(Painting, overABlackBackgroundTheCountersAreTheirDigitsAlone) {
+    s.level = 7;
+    const QRect r = painter.drawLevel(s);
+    QImage expected = background.copy(r);
+    expected.fill(Qt::black);
+    {
+        QPainter p(&expected);
+        const WindowLayout& l = painter.layout();
+        p.drawImage(l.LevelTensX - r.left(), l.CounterY - r.top(), digits.digit[0]);
+        p.drawImage(l.LevelUnitsX - r.left(), l.CounterY - r.top(), digits.digit[7]);
+    }
+    background.fill(Qt::black);
+    painter.setBackground(background);
+    EXPECT_EQ(painter.drawLevel(s), r);
+    EXPECT_EQ(painter.image().copy(r), expected);
 }
 
 } // namespace kp

@@ -1,8 +1,11 @@
 #include "render/sprites.h"
 
+#include "render/colour_symbols.h"
+
 #include "background/filters.h"
 #include "engine/cells.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace kp {
@@ -62,6 +65,56 @@ TEST_F(Sprites, aGreyColourTurnsTheSpritesGreyAndKeepsThemSeeThrough) {
                 EXPECT_EQ(qGreen(p), qBlue(p));
             }
         }
+}
+
+namespace {
+// A cell of the given size over a background no sprite uses, drawn as the board draws it.
+QImage drawnCell(const SpriteSet& set, int32_t code, int size) {
+    QImage cell(size, size, QImage::Format_RGB32);
+    cell.fill(QColor(1, 2, 3));
+    QPainter p(&cell);
+    set.draw(p, cell.rect(), code);
+    return cell;
+}
+} // namespace
+
+TEST_F(Sprites, withoutSymbolsACellIsItsStretchedSpriteAndWithThemOnlyTheSymbolIsAdded) {
+    for (int size : {8, 12, 16, 24, 32, 48})
+        for (int colour = 0; colour < 5; ++colour) {
+            std::vector<int32_t> codes;
+            for (int k = 0; k <= 4; ++k)
+                codes.insert(codes.end(), {capsuleCode(colour, k), removalCode(colour, k)});
+            for (int phase = 1; phase <= 4; ++phase) codes.push_back(smileyCode(colour, phase));
+            const QImage& symbol = colourSymbol(colour, size);
+            ASSERT_EQ(symbol.size(), QSize(size, size));
+            for (int32_t code : codes) {
+                QImage stretched(size, size, QImage::Format_RGB32);
+                stretched.fill(QColor(1, 2, 3));
+                QPainter(&stretched).drawImage(stretched.rect(), *set.sprite(code));
+                set.setSymbols(false);
+                ASSERT_EQ(drawnCell(set, code, size), stretched) << code << " at " << size;
+
+                set.setSymbols(true);
+                const QImage withSymbol = drawnCell(set, code, size);
+                // Of the removal frames, only the first keeps the colour's symbol.
+                const bool carries = !isRemoval(code) || code % 10 == 0;
+                for (int y = 0; y < size; ++y)
+                    for (int x = 0; x < size; ++x) {
+                        const bool mark = carries && qAlpha(symbol.pixel(x, y)) != 0;
+                        ASSERT_EQ(withSymbol.pixel(x, y),
+                                  mark ? symbol.pixel(x, y) : stretched.pixel(x, y))
+                            << code << " at " << size << ", " << x << "," << y;
+                    }
+            }
+        }
+}
+
+TEST_F(Sprites, theColourGlyphIsTheFirstRemovalFrameWithItsSymbolWhenSymbolsAreOn) {
+    EXPECT_EQ(set.glyph(2), *set.sprite(removalCode(2, 0)));
+    set.setSymbols(true);
+    QImage expected = *set.sprite(removalCode(2, 0));
+    QPainter(&expected).drawImage(0, 0, colourSymbol(2, 16));
+    EXPECT_EQ(set.glyph(2), expected);
 }
 
 } // namespace kp
