@@ -50,6 +50,7 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
     keys_->onChanged = [this](const Controls& c) {
         main_.applyControls(c);
         keys_->setControls(main_.settings().controls);
+        keys_->showGamepad(main_.gamepad().name());
     };
     tabs_->addTab(keys_, QString());
 
@@ -143,6 +144,7 @@ void ConfigDialog::firstShow() {
     config_->NoConfig();
     config_->clearModified(); // setting the values above counted as changes
     keys_->setControls(main_.settings().controls);
+    keys_->showGamepad(main_.gamepad().name());
     about_->startShow();
     updateScores();
 }

@@ -97,6 +97,7 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
     applyControls(settings_.controls);
     configDialog_ = new ConfigDialog(*this, platform_);
     connect(&padTimer_, &QTimer::timeout, this, [this] { pollGamepad(); });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] { pollGamepad(); });
     frameWatch_.setInterval(50);
     connect(&frameWatch_, &QTimer::timeout, this, [this] {
         centreOnceFramed();
@@ -223,14 +224,18 @@ void MainWindow::padButton(int button, bool pressed) {
 
 void MainWindow::pollGamepad() {
     if (!gamepad_.started()) return;
+    // The buttons reach the game only while its window is in front (or the keys page waits for
+    // one); controllers plugged in or out are followed while any window of the game is.
     const bool capturing = configDialog_ && configDialog_->waitsForPadButton();
-    const bool reading = isActiveWindow() || capturing;
-    gamepad_.poll([this](int button, bool pressed) { padButton(button, pressed); }, reading);
-    if (configDialog_) configDialog_->showGamepad(gamepad_.name());
-    if (!reading)
+    gamepad_.poll([this](int button, bool pressed) { padButton(button, pressed); },
+                  isActiveWindow() || capturing);
+    if (configDialog_ && configDialog_->isVisible()) configDialog_->showGamepad(gamepad_.name());
+    if (QGuiApplication::applicationState() != Qt::ApplicationActive) {
         padTimer_.stop();
-    else
-        padTimer_.start(gamepad_.controllers() > 0 ? PadPeriod : PadWatchPeriod);
+        return;
+    }
+    const int period = gamepad_.controllers() > 0 ? PadPeriod : PadWatchPeriod;
+    if (!padTimer_.isActive() || padTimer_.interval() != period) padTimer_.start(period);
 }
 
 void MainWindow::centreOnceFramed() {
