@@ -99,7 +99,7 @@ void measure(const char* what, Display* d, const Area& r, int events, Press pres
     report(what, ms, lost);
 }
 
-void printState(const kp::MainWindow& w) {
+void printState(kp::MainWindow& w) {
     const kp::GameState& s = w.game().state();
     std::printf("  (capsule at row %d column %d, paused %d, window active %d)\n", s.capsule.row,
                 s.capsule.col, s.paused, s.windowActive);
