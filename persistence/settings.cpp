@@ -51,6 +51,7 @@ template <class S, class V> void VisitOptions(S& s, V&& v) {
     v.Integer("SizeTexte", s.messageFontSize);
     v.Integer("ColorTexte", s.messageColour);
     v.Boolean("SymbolesCouleur", s.colourSymbols);
+    v.String("BanqueSons", s.soundBank);
 }
 
 // Reads each key with the field's current value (the default) as the fallback.

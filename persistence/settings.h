@@ -53,6 +53,9 @@ struct Settings {
     int32_t messageColour = 0xFFFFFF;
     // Every colour also carries a shape of its own, for players who tell colours apart poorly.
     bool colourSymbols = false;
+    // The player's own General MIDI bank (a .sf2 file), tried before the system's; empty for
+    // the fullest the system has.
+    std::string soundBank;
 
     // "Configuration"
     LevelParameters parameters;

@@ -199,7 +199,8 @@ TEST(SettingsSave, freshFileListsEveryKeyInTableOrder) {
                                      "NoirEtBlanc",
                                      "Negatif"};
     for (int i = 1; i <= 10; ++i) options.push_back("CheminFond" + std::to_string(i));
-    options.insert(options.end(), {"NameTexte", "SizeTexte", "ColorTexte", "SymbolesCouleur"});
+    options.insert(options.end(),
+                   {"NameTexte", "SizeTexte", "ColorTexte", "SymbolesCouleur", "BanqueSons"});
     EXPECT_EQ(Keys(text, "Options"), options);
     EXPECT_EQ(Keys(text, "Configuration"),
               (std::vector<std::string>{"NbLgn", "NbCol", "NbVirus", "NbVirusLignes", "NbVirusInc",
