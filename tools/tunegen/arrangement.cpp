@@ -224,7 +224,8 @@ void Arrangement::drumHit(uint32_t tick, int key, int velocity) {
 }
 
 std::vector<uint8_t> Arrangement::finish(const std::string& title, bool rmid) {
-    const uint32_t end = barTick(bars());
+    const uint32_t start = pickup_ > 0 ? barTick(1) - pickup_ : 0;
+    const uint32_t end = barTick(bars()) - pickup_;
     Track& conductor = tracks_.front();
     conductor.text(0, 0x01, title);
     const uint32_t usPerQuarter = uint32_t(60000000 / bpm_);
@@ -235,11 +236,10 @@ std::vector<uint8_t> Arrangement::finish(const std::string& title, bool rmid) {
     conductor.meta(0, 0x58, {uint8_t(numerator_), uint8_t(denomPower), 24, 8});
     conductor.text(0, 0x06, "loopStart");
     conductor.text(end, 0x06, "loopEnd", 3);
-    for (size_t i = 1; i < tracks_.size(); ++i) {
-        if (tracks_[i].lastTick() > end) throw std::logic_error(tracks_[i].name() + " too long");
+    for (size_t i = 1; i < tracks_.size(); ++i)
         tracks_[i].control(end, channels_[i], 123, 0, 3); // all notes off at the loop point
-    }
-    const auto smf = writeSmf(tracks_, end);
+    for (Track& t : tracks_) t.reframe(start, end);
+    const auto smf = writeSmf(tracks_, end - start);
     return rmid ? wrapRmid(smf) : smf;
 }
 

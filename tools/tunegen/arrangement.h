@@ -36,6 +36,11 @@ class Arrangement {
     // `barSixteenths`: 16 for 4/4, 12 for 3/4, 6 for 3/8.
     Arrangement(int bpm, int numerator, int denominator);
 
+    // The tune opens on a pickup: only the last `ticks` of bar 0 play. The file starts there,
+    // and the loop closes the same distance before the end of the last bar, so that the pickup
+    // comes round again on the beat and no bar is longer or shorter for it.
+    void pickup(uint32_t ticks) { pickup_ = ticks; }
+
     // One chord symbol per bar, space separated; may be called again to append bars.
     void chords(const std::string& symbols);
     int bars() const { return int(chords_.size()); }
@@ -59,6 +64,7 @@ class Arrangement {
     void drumHit(uint32_t tick, int key, int velocity);
 
     // The finished file: loop markers around the whole tune, every channel silenced at the end.
+    // The loop starts again at once after the end, so a rest there is heard as a gap.
     std::vector<uint8_t> finish(const std::string& title, bool rmid);
 
   private:
@@ -70,6 +76,7 @@ class Arrangement {
     std::vector<Track> tracks_;
     std::vector<int> channels_;
     int drumTrack_ = -1;
+    uint32_t pickup_ = 0;
 };
 
 } // namespace tunegen

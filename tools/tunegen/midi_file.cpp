@@ -55,6 +55,15 @@ void Track::note(uint32_t tick, uint32_t length, int channel, int key, int veloc
         {tick + length, RankNoteOff, {uint8_t(0x80 | channel), uint8_t(key), uint8_t(64)}});
 }
 
+void Track::reframe(uint32_t start, uint32_t end) {
+    for (auto& e : events_) {
+        if (e.rank == RankNoteOn && (e.tick < start || e.tick >= end))
+            throw std::logic_error(name_ + ": a note outside the loop");
+        if (e.rank == RankNoteOff) e.tick = std::min(e.tick, end);
+        e.tick = e.tick > start ? e.tick - start : 0;
+    }
+}
+
 uint32_t Track::lastTick() const {
     uint32_t last = 0;
     for (const auto& e : events_) last = std::max(last, e.tick);

@@ -27,6 +27,11 @@ class Track {
     // A note from `tick` lasting `length` ticks; the note-off always follows its note-on.
     void note(uint32_t tick, uint32_t length, int channel, int key, int velocity);
 
+    // Moves the events so that `start` becomes tick 0, for a tune that opens on a pickup: set-up
+    // events before it stay at 0, and notes still sounding at `end` stop there. A note that
+    // starts before `start` or at `end` and after throws.
+    void reframe(uint32_t start, uint32_t end);
+
     const std::string& name() const { return name_; }
     const std::vector<MidiEvent>& events() const { return events_; }
     uint32_t lastTick() const;

@@ -20,8 +20,10 @@ std::string eliseRound() {
 } // namespace
 
 // 3/8 at a quarter of 80: two rounds of A A B A, the second with bass, drums and a flute.
+// It opens on the two-note pickup, which also closes the loop.
 std::vector<uint8_t> elise() {
     Arrangement a(80, 3, 8);
+    a.pickup(Ppq / 2);
     const std::string round = "Am  Am Am E Am Am Am E Am  Am Am E Am Am Am E Am"
                               "  C G Am E E E  Am Am E Am Am Am E Am";
     a.chords(round);
@@ -43,8 +45,10 @@ std::vector<uint8_t> elise() {
     // The flute doubles the tune an octave up in the B part and the last A of round two.
     const std::string b = std::string(EliseB) + " " + EliseA + " A4:2 r:4";
     a.melody(flute, a.barTick(rounds + 17) - a.barTick(1) / 2, "B4:1 C5 D5 " + b, 62, 12);
-    a.drums(rounds + 1, 2 * rounds,
+    a.drums(rounds + 1, 2 * rounds - 1,
             {{36, "x....."}, {37, "...o.."}, {69, "o.o.o."}, {42, "..o..o"}});
+    // The last bar makes room for the pickup.
+    a.drums(2 * rounds - 1, 2 * rounds, {{36, "x....."}, {37, "...o.."}, {69, "o.o..."}});
     a.drumHit(a.barTick(rounds + 1), 49, 70);
     return a.finish("Elise", false);
 }
@@ -82,10 +86,10 @@ std::vector<uint8_t> bolero() {
     a.bass(pizz, 0, 28, "R---5-5-R---", 2, 86);
     a.chordPattern(harp, 10, 26, "0-1-2-3-2-1-", 3, 60);
     a.chordPattern(horns, 18, 26, "C-----------", 4, 56);
-    // The last two bars: one held chord for everyone, then silence before the loop.
-    a.melody(horns, a.barTick(26), "C4+E4+G4:20 r:4", 60);
-    a.melody(violins, a.barTick(26), "C4+G4+C5+E5:20 r:4", 62);
-    a.melody(oboe, a.barTick(26), "C6:20 r:4", 66);
+    // The last two bars: one chord held by everyone to the loop, which rings into the snare.
+    a.melody(horns, a.barTick(26), "C4+E4+G4:24", 60, 0, 1.0);
+    a.melody(violins, a.barTick(26), "C4+G4+C5+E5:24", 62, 0, 1.0);
+    a.melody(oboe, a.barTick(26), "C6:24", 66, 0, 1.0);
     for (int bar = 0; bar < 26; ++bar) {
         const double loud = 0.65 + 0.35 * bar / 25.0;
         a.drums(bar, bar + 1, {{38, bar % 2 == 0 ? SnareBarOne : SnareBarTwo}}, loud);
