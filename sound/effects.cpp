@@ -1,4 +1,5 @@
 #include "effects.h"
+#include "loudness.h"
 #include "tunes.h"
 #include "wave_clip.h"
 
@@ -20,12 +21,8 @@ size_t indexOf(Sound s) {
 
 } // namespace
 
-float waveGain(int level) {
-    return float((std::clamp(level, 0, 2) + 1) * 0x3333) / 0xFFFF;
-}
-
-float midiGain(int level) {
-    return float((std::clamp(level, 0, 2) + 1) * 0x1111) / 0xFFFF;
+float levelGain(int level) {
+    return float(std::clamp(level, 0, 2) + 1) / 3.0f;
 }
 
 std::span<const Tone> speakerTones(Sound sound) {
@@ -45,8 +42,13 @@ SoundEffects::SoundEffects(Mixer& mixer) : mixer_(mixer) {
     for (size_t i = 0; i < clips_.size(); ++i) {
         const QByteArray bytes = clipResource(QString::fromLatin1(ClipNames[i]));
         const auto* data = reinterpret_cast<const std::byte*>(bytes.constData());
-        clips_[i] = std::make_shared<const Clip>(
-            decodeWave({data, size_t(bytes.size())}, mixer_.sampleRate()));
+        Clip clip = decodeWave({data, size_t(bytes.size())}, mixer_.sampleRate());
+        // Measured as it is heard: on both loudspeakers.
+        std::vector<float> stereo(2 * clip.size());
+        for (size_t f = 0; f < clip.size(); ++f) stereo[2 * f] = stereo[2 * f + 1] = clip[f];
+        const float gain = gainTo(EffectsLoudness, wholeLoudness(stereo, mixer_.sampleRate()));
+        for (float& v : clip) v *= gain;
+        clips_[i] = std::make_shared<const Clip>(std::move(clip));
     }
 }
 
@@ -55,7 +57,7 @@ void SoundEffects::setOutput(int output) {
 }
 
 void SoundEffects::setEffectsVolume(int level) {
-    mixer_.setEffectGain(waveGain(level));
+    mixer_.setEffectGain(levelGain(level));
 }
 
 void SoundEffects::play(Sound sound) {

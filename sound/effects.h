@@ -10,17 +10,18 @@
 
 namespace kp::sound {
 
-// The game's own gains for the three volume levels (0 low, 1 medium, 2 high): the level
-// times 0x1111 out of 0xFFFF, three steps apart for effects and one for music.
-float waveGain(int level); // 0x3333, 0x6666, 0x9999
-float midiGain(int level); // 0x1111, 0x2222, 0x3333
+// The gain of a volume level (0 low, 1 medium, 2 high) over the loudness each clip and tune is
+// brought to: 1/3, 2/3, 1, the ratios of 0x3333 : 0x6666 : 0x9999 for effects and of
+// 0x1111 : 0x2222 : 0x3333 for music.
+float levelGain(int level);
 
 // The PC-speaker tones of each effect, in order.
 std::span<const Tone> speakerTones(Sound sound);
 
 class SoundEffects {
   public:
-    // Loads the four clips from the resources, converted to the mixer's rate.
+    // Loads the four clips from the resources, converted to the mixer's rate and each brought
+    // to EffectsLoudness.
     explicit SoundEffects(Mixer& mixer);
 
     void setOutput(int output); // 0, 1 or 2; anything else is taken as 0

@@ -43,10 +43,10 @@ std::optional<QString> MusicController::playTune(int n, Language language) {
 void MusicController::stopMusic() {
     tune_ = 0;
     release();
+    player_.releaseBank();
 }
 
-MusicController::Watch MusicController::superviseMusic(bool applicationActive, bool windowVisible,
-                                                       bool loop) {
+MusicController::Watch MusicController::superviseMusic(bool applicationActive, bool windowVisible) {
     if (applicationActive && windowVisible && player_.mode() == MusicPlayer::Mode::Paused) {
         if (loading_) loading_(true);
         player_.stop();
@@ -60,7 +60,7 @@ MusicController::Watch MusicController::superviseMusic(bool applicationActive, b
         return Watch::Paused;
     }
     if (player_.mode() == MusicPlayer::Mode::Stopped) {
-        if (loop) {
+        if (player_.looping()) {
             player_.play();
             return Watch::Replayed;
         }

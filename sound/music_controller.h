@@ -1,7 +1,8 @@
 #pragma once
 // Choosing, starting and watching over the tune, as the "Musique" menu and the one-second
-// clock ask: the release sequence, looping at the end of a tune, pausing while the game is in
-// the background. The tunes play from memory: nothing is written to disk.
+// clock ask: the release sequence, the end of a tune that does not loop, pausing while the game
+// is in the background. The tunes play from memory: nothing is written to disk. A looping tune
+// goes round in the player itself, with no gap; the clock only sees the end of one that does not.
 #include "engine/language.h"
 #include "music_player.h"
 
@@ -19,7 +20,7 @@ class MusicController {
         Nothing,
         Restarted, // the game came back to the front: the tune starts again from its beginning
         Paused,    // the game went to the background
-        Replayed,  // the tune ended and, looping, plays again
+        Replayed,  // the tune ended before looping was turned on, and plays again
         Ended,     // the tune ended without looping: no music now ("Musique" is 0)
     };
 
@@ -33,13 +34,15 @@ class MusicController {
     // it. On failure the text to show in the given language (0 French, 1 English) comes back,
     // and "Musique" stays n, as the menu still shows it.
     std::optional<QString> playTune(int n, Language language);
-    // No music: "Musique" 0, and the release sequence.
+    // No music: "Musique" 0, the release sequence, and the bank goes too.
     void stopMusic();
     // Stop, close, disable the player, let go of the tune. Also at close.
     void release();
+    // "MusiqueEnBoucle".
+    void setLooping(bool looping) { player_.setLooping(looping); }
 
     // The clock's music step, once a second.
-    Watch superviseMusic(bool applicationActive, bool windowVisible, bool loop);
+    Watch superviseMusic(bool applicationActive, bool windowVisible);
 
     int tune() const { return tune_; }
 

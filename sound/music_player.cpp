@@ -1,10 +1,43 @@
 #include "music_player.h"
+#include "loudness.h"
+#include "tunes.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <fluidsynth.h>
 
+#include <algorithm>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace kp::sound {
+
+std::vector<std::string> soundFontsIn(const std::vector<std::string>& folders) {
+    std::vector<QFileInfo> banks;
+    for (const auto& folder : folders) {
+        const QDir dir(QString::fromStdString(folder));
+        for (const QFileInfo& f : dir.entryInfoList({"*.sf2", "*.sf3"}, QDir::Files)) {
+            const QString real = f.canonicalFilePath();
+            if (std::none_of(banks.begin(), banks.end(),
+                             [&](const QFileInfo& b) { return b.canonicalFilePath() == real; }))
+                banks.push_back(f);
+        }
+    }
+    std::stable_sort(banks.begin(), banks.end(),
+                     [](const QFileInfo& a, const QFileInfo& b) { return a.size() > b.size(); });
+    std::vector<std::string> paths;
+    for (const QFileInfo& b : banks) paths.push_back(b.canonicalFilePath().toStdString());
+    return paths;
+}
+
+std::vector<std::string> installedSoundFonts() {
+    return soundFontsIn(
+        {"/usr/share/sounds/sf2", "/usr/share/sounds/sf3", "/usr/share/soundfonts"});
+}
 
 QByteArray standardMidi(const QByteArray& bytes) {
     if (bytes.startsWith("MThd")) return bytes;
@@ -26,10 +59,40 @@ MusicPlayer::MusicPlayer(int sampleRate, std::vector<std::string> soundFonts)
     : rate_(sampleRate), soundFonts_(std::move(soundFonts)) {}
 
 MusicPlayer::~MusicPlayer() {
+    releaseBank();
+}
+
+void MusicPlayer::setSoundFonts(std::vector<std::string> soundFonts) {
+    std::lock_guard lock(mutex_);
+    soundFonts_ = std::move(soundFonts);
+}
+
+void MusicPlayer::setLooping(bool looping) {
+    std::lock_guard lock(mutex_);
+    looping_ = looping;
+    if (player_) fluid_player_set_loop(player_, looping ? -1 : 0);
+}
+
+bool MusicPlayer::looping() const {
+    std::lock_guard lock(mutex_);
+    return looping_;
+}
+
+void MusicPlayer::releaseBank() {
     std::lock_guard lock(mutex_);
     if (player_) delete_fluid_player(player_);
+    player_ = nullptr;
+    midi_.clear();
+    mode_ = Mode::NotReady;
     if (synth_) delete_fluid_synth(synth_);
+    synth_ = nullptr;
     if (settings_) delete_fluid_settings(settings_);
+    settings_ = nullptr;
+    loadedFont_.clear();
+#ifdef __GLIBC__
+    // The bank's samples were many blocks of the heap; without this most of it stays ours.
+    malloc_trim(0);
+#endif
 }
 
 void MusicPlayer::setTune(const QByteArray& bytes) {
@@ -72,10 +135,14 @@ bool MusicPlayer::ensureSynth() {
     settings_ = new_fluid_settings();
     if (!settings_) return false;
     fluid_settings_setnum(settings_, "synth.sample-rate", rate_);
-    // The tunes are balanced to peak a little under full scale at this gain; the game's
-    // music volume is applied afterwards, in the mixer.
     fluid_settings_setnum(settings_, "synth.gain", 1.0);
     fluid_settings_setstr(settings_, "player.timing-source", "sample");
+    // A looping tune goes on from its end with its last notes still ringing.
+    fluid_settings_setint(settings_, "player.reset-synth", 0);
+    // Only the samples of the instruments a tune chooses are read: a third of FluidR3's
+    // memory, for a few milliseconds of reading at the start of a tune.
+    fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(settings_, "synth.lock-memory", 0);
     synth_ = new_fluid_synth(settings_);
     if (!synth_) return false;
     for (const auto& path : soundFonts_) {
@@ -102,6 +169,7 @@ bool MusicPlayer::startPlayer() {
         player_ = nullptr;
         return false;
     }
+    fluid_player_set_loop(player_, looping_ ? -1 : 0);
     atEnd_ = false;
     return true;
 }
@@ -118,8 +186,66 @@ bool MusicPlayer::open() {
         midi_.clear();
         return false;
     }
+    balanceLocked();
     mode_ = Mode::Stopped;
     return true;
+}
+
+void MusicPlayer::balanceLocked() {
+    const QString bank = bankIdentity(QString::fromStdString(loadedFont_));
+    const QString tune = tuneIdentity(midi_);
+    std::optional<double> lufs = tabledLoudness(bank, tune);
+    if (!lufs) {
+        // A bank or a tune not in the table: measured once, behind the loading window.
+        const QString key = bank + ' ' + tune;
+        const auto known = measured_.find(key);
+        if (known != measured_.end())
+            lufs = known->second;
+        else if ((lufs = measureLocked()))
+            measured_[key] = *lufs;
+    }
+    fluid_synth_set_gain(synth_, lufs ? gainTo(MusicLoudness, *lufs) : 1.0f);
+}
+
+std::optional<double> MusicPlayer::measureTune() {
+    std::lock_guard lock(mutex_);
+    if (mode_ == Mode::NotReady) return std::nullopt;
+    const float gain = fluid_synth_get_gain(synth_);
+    const auto lufs = measureLocked();
+    fluid_synth_set_gain(synth_, gain);
+    return lufs;
+}
+
+std::optional<double> MusicPlayer::measureLocked() {
+    fluid_player_t* p = new_fluid_player(synth_);
+    if (!p) return std::nullopt;
+    std::optional<double> lufs;
+    if (fluid_player_add_mem(p, midi_.constData(), size_t(midi_.size())) == FLUID_OK &&
+        fluid_player_play(p) == FLUID_OK) {
+        silenceAll();
+        fluid_synth_set_gain(synth_, 1.0f);
+        LoudnessMeter meter(rate_);
+        constexpr int Block = 4096;
+        std::vector<float> left(Block), right(Block), both(2 * Block);
+        // Ten minutes at most, whatever the file says.
+        for (int64_t done = 0; done < int64_t(rate_) * 600; done += Block) {
+            fluid_synth_write_float(synth_, Block, left.data(), 0, 1, right.data(), 0, 1);
+            for (int i = 0; i < Block; ++i) {
+                both[size_t(2 * i)] = left[size_t(i)];
+                both[size_t(2 * i + 1)] = right[size_t(i)];
+            }
+            meter.add(both.data(), Block);
+            const int total = fluid_player_get_total_ticks(p);
+            if (fluid_player_get_status(p) != FLUID_PLAYER_PLAYING ||
+                (total > 0 && fluid_player_get_current_tick(p) >= total))
+                break;
+        }
+        lufs = meter.integrated();
+    }
+    delete_fluid_player(p);
+    // Nothing of the measure is heard or kept: the tune sets its instruments up again.
+    fluid_synth_system_reset(synth_);
+    return lufs;
 }
 
 bool MusicPlayer::play() {
@@ -173,9 +299,9 @@ void MusicPlayer::renderMusic(float* left, float* right, int frames) {
     if (!synth_) return;
     // Rendered even when stopped, so the last notes release naturally.
     fluid_synth_write_float(synth_, frames, left, 0, 1, right, 0, 1);
-    if (mode_ != Mode::Playing) return;
+    if (mode_ != Mode::Playing || looping_) return;
     // FluidSynth reports the end two seconds after the last event; the tick count tells it
-    // at once, so a looping tune comes back sooner.
+    // at once.
     const int total = fluid_player_get_total_ticks(player_);
     if (fluid_player_get_status(player_) == FLUID_PLAYER_DONE ||
         (total > 0 && fluid_player_get_current_tick(player_) >= total)) {

@@ -5,7 +5,8 @@ namespace kp::sound {
 SoundSystem::SoundSystem() : SoundSystem(Options{}) {}
 
 SoundSystem::SoundSystem(Options o)
-    : player_(mixer_.sampleRate(), o.soundFonts), effects_(mixer_), music_(player_) {
+    : systemBanks_(o.soundFonts), player_(mixer_.sampleRate(), o.soundFonts), effects_(mixer_),
+      music_(player_) {
     mixer_.setMusic(&player_);
     effects_.setEffectsVolume(2);
     setMusicVolume(0);
@@ -23,7 +24,13 @@ SoundSystem::~SoundSystem() {
 }
 
 void SoundSystem::setMusicVolume(int level) {
-    mixer_.setMusicGain(midiGain(level));
+    mixer_.setMusicGain(levelGain(level));
+}
+
+void SoundSystem::setPreferredBank(const std::string& soundFont) {
+    std::vector<std::string> banks = systemBanks_;
+    if (!soundFont.empty()) banks.insert(banks.begin(), soundFont);
+    player_.setSoundFonts(std::move(banks));
 }
 
 } // namespace kp::sound

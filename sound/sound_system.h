@@ -17,8 +17,7 @@ class SoundSystem {
   public:
     struct Options {
         bool useDevice = true; // false: the silent output, as with no sound device
-        std::vector<std::string> soundFonts{MusicPlayer::DefaultSoundFont,
-                                            MusicPlayer::FallbackSoundFont};
+        std::vector<std::string> soundFonts = installedSoundFonts();
     };
 
     SoundSystem();
@@ -34,8 +33,12 @@ class SoundSystem {
     // "WaveVolume" and "MidiVolume" 0-2, as the game's own gains in the mixer.
     void setEffectsVolume(int level) { effects_.setEffectsVolume(level); }
     void setMusicVolume(int level);
+    // The player's own General MIDI bank ("BanqueSons"), tried before the system's banks at the
+    // next load; empty for the system's alone. One that is missing or broken is passed over.
+    void setPreferredBank(const std::string& soundFont);
 
   private:
+    std::vector<std::string> systemBanks_;
     Mixer mixer_;
     MusicPlayer player_;
     SoundEffects effects_;

@@ -1,7 +1,9 @@
 #include "tunes.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 // Resources compiled into a static library must be registered by hand.
 static void registerSoundResources() {
@@ -39,6 +41,30 @@ QByteArray tuneResource(const QString& resource) {
 
 QByteArray clipResource(const QString& name) {
     return readResource(":/sounds", name);
+}
+
+QString bankIdentity(const QString& soundFont) {
+    // Through a link (the system's default-GM.sf2) to the bank it names.
+    const QFileInfo file(QFileInfo(soundFont).canonicalFilePath());
+    return file.fileName() + ' ' + QString::number(file.size());
+}
+
+QString tuneIdentity(const QByteArray& tune) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(tune, QCryptographicHash::Sha1).toHex().left(16));
+}
+
+std::optional<double> tabledLoudness(const QString& bank, const QString& tune) {
+    // Lines of "bank-file bank-size tune LUFS name"; "#" starts a comment.
+    const QString key = bank + ' ' + tune + ' ';
+    const QString table = QString::fromUtf8(readResource(":/music", "loudness.txt"));
+    for (const QString& line : table.split('\n')) {
+        if (!line.startsWith(key)) continue;
+        bool ok = false;
+        const double lufs = line.mid(key.size()).section(' ', 0, 0).toDouble(&ok);
+        if (ok) return lufs;
+    }
+    return std::nullopt;
 }
 
 } // namespace kp::sound

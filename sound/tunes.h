@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace kp::sound {
 
@@ -28,5 +29,13 @@ const TuneInfo* tuneInfo(int tune);
 // empty when there is no such resource. Names are case-insensitive.
 QByteArray tuneResource(const QString& resource);
 QByteArray clipResource(const QString& name);
+
+// The table kept with the tunes (assets/music/loudness.txt, written by tuneloudness): how loud
+// each tune sounds at full gain with each bank it was measured with, in LUFS. A bank goes by its
+// file name and size, a tune by the start of the SHA-1 of its bytes, so that a tune rewritten
+// since it was measured is not found there.
+QString bankIdentity(const QString& soundFont); // "FluidR3_GM.sf2 148398306"
+QString tuneIdentity(const QByteArray& tune);
+std::optional<double> tabledLoudness(const QString& bank, const QString& tune);
 
 } // namespace kp::sound

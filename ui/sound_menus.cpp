@@ -49,6 +49,7 @@ void MainWindow::buildSoundMenus(QMenu* options) {
         [this] {
             settings_.loopMusic = !settings_.loopMusic;
             check("MenuMusiqueBoucle", settings_.loopMusic);
+            sound_.music().setLooping(settings_.loopMusic);
         },
         nullptr, true);
 
@@ -91,13 +92,15 @@ void MainWindow::applySound() {
     check(ids::midiVolume[settings_.musicVolume]);
     sound_.setMusicVolume(settings_.musicVolume);
     check("MenuMusiqueBoucle", settings_.loopMusic);
+    sound_.music().setLooping(settings_.loopMusic);
+    sound_.setPreferredBank(settings_.soundBank);
     chooseTune(settings_.music);
 }
 
 void MainWindow::watchMusic() {
     const bool active = QApplication::applicationState() == Qt::ApplicationActive;
     using Watch = sound::MusicController::Watch;
-    if (sound_.music().superviseMusic(active, isVisible(), settings_.loopMusic) == Watch::Ended) {
+    if (sound_.music().superviseMusic(active, isVisible()) == Watch::Ended) {
         // The tune ended without looping: no music now.
         settings_.music = 0;
         check("MenuMusiquePas");

@@ -144,4 +144,17 @@ float rms(const std::vector<float>& v, size_t from, size_t to) {
     return float(std::sqrt(sum / double(to - from)));
 }
 
+Silence longestSilence(const std::vector<float>& stereo, int rate, double floorDb) {
+    const size_t step = 2 * size_t(rate) / 200;
+    const float floor = float(std::pow(10.0, floorDb / 20.0));
+    size_t run = 0, steps = 0;
+    Silence longest;
+    for (size_t at = 0; at + step <= stereo.size(); at += step, ++steps) {
+        run = rms(stereo, at, at + step) < floor ? run + 1 : 0;
+        if (double(run) * 0.005 > longest.seconds)
+            longest = {double(run) * 0.005, double(steps + 1 - run) * 0.005};
+    }
+    return longest;
+}
+
 } // namespace kp::sound::test

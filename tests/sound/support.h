@@ -36,5 +36,12 @@ QByteArray tinyMidi(int notes, int channel = 0);
 std::vector<float> pull(Mixer& mixer, int frames);
 float peak(const std::vector<float>& v, size_t from = 0, size_t to = SIZE_MAX);
 float rms(const std::vector<float>& v, size_t from = 0, size_t to = SIZE_MAX);
+// The longest run of silence in interleaved stereo: 5 ms steps whose level stays under
+// `floorDb` (dBFS, RMS of both channels).
+struct Silence {
+    double seconds = 0;
+    double at = 0; // where it starts, in seconds
+};
+Silence longestSilence(const std::vector<float>& stereo, int rate, double floorDb = -60.0);
 
 } // namespace kp::sound::test

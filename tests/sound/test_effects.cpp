@@ -1,5 +1,6 @@
 // The four effects: where "Son" sends them, at which gain, and the clips themselves.
 #include "sound/effects.h"
+#include "sound/loudness.h"
 #include "sound/tunes.h"
 #include "sound/wave_clip.h"
 #include "support.h"
@@ -91,12 +92,10 @@ TEST(Effects, unknownOutputIsSilence) {
     EXPECT_FALSE(mixer.effectSounding());
 }
 
-TEST(Effects, volumeLevelsAreTheGamesOwnGains) {
-    EXPECT_FLOAT_EQ(waveGain(0), 0x3333 / 65535.0f);
-    EXPECT_FLOAT_EQ(waveGain(1), 0x6666 / 65535.0f);
-    EXPECT_FLOAT_EQ(waveGain(2), 0x9999 / 65535.0f);
-    EXPECT_FLOAT_EQ(midiGain(0), 0x1111 / 65535.0f);
-    EXPECT_FLOAT_EQ(midiGain(2), 0x3333 / 65535.0f);
+TEST(Effects, volumeLevelsKeepTheRatiosOfTheGamesOwnGains) {
+    EXPECT_FLOAT_EQ(levelGain(1) / levelGain(0), float(0x6666) / 0x3333);
+    EXPECT_FLOAT_EQ(levelGain(2) / levelGain(0), float(0x3333) / 0x1111);
+    EXPECT_FLOAT_EQ(levelGain(2), 1.0f) << "the loudest level is the clips' own loudness";
 
     Mixer mixer;
     SoundEffects fx(mixer);
@@ -108,6 +107,27 @@ TEST(Effects, volumeLevelsAreTheGamesOwnGains) {
     fx.playHighScore();
     const float high = peak(pull(mixer, 44100 * 2));
     EXPECT_NEAR(high / low, 3.0f, 0.01f);
+}
+
+// Each clip, whatever its peak, sounds at one loudness: EffectsLoudness at the loudest level,
+// with room left under full scale for the music beneath it.
+TEST(Effects, everyClipSoundsAtTheEffectsLoudness) {
+    Mixer mixer;
+    SoundEffects fx(mixer);
+    fx.setEffectsVolume(2);
+    for (const Sound s : {Sound::Landing, Sound::Removal, Sound::LevelWon, Sound::HighScore}) {
+        SCOPED_TRACE(int(s));
+        fx.play(s);
+        std::vector<float> out;
+        while (mixer.effectSounding()) {
+            const auto block = pull(mixer, 512);
+            out.insert(out.end(), block.begin(), block.end());
+        }
+        while (!out.empty() && out.back() == 0.0f) out.pop_back(); // the last block's tail
+        out.resize(out.size() & ~size_t(1));
+        EXPECT_NEAR(wholeLoudness(out, mixer.sampleRate()), EffectsLoudness, 0.3);
+        EXPECT_LT(20 * std::log10(peak(out)), -2.0);
+    }
 }
 
 TEST(EffectClips, areShortCleanSixteenBitMonoAtMinusThreeDecibels) {

@@ -1,10 +1,13 @@
 // The media player's modes and the "Musique" procedures: handing tunes over, failures, the
-// clock's music step (pause in the background, restart, loop or stop at the end).
+// clock's music step (pause in the background, restart, stop at the end), looping in the player
+// itself, and which General MIDI bank is loaded, when, and until when.
 #include "sound/music_controller.h"
+#include "sound/sound_system.h"
 #include "sound/tunes.h"
 #include "support.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -18,8 +21,7 @@ namespace {
 constexpr int Rate = 22050;
 
 bool soundFontInstalled() {
-    return QFile::exists(MusicPlayer::DefaultSoundFont) ||
-           QFile::exists(MusicPlayer::FallbackSoundFont);
+    return !installedSoundFonts().empty();
 }
 
 // A player, its mixer and a controller.
@@ -27,8 +29,7 @@ struct Rig {
     Mixer mixer{Rate};
     MusicPlayer player;
     MusicController music;
-    explicit Rig(std::vector<std::string> fonts = {MusicPlayer::DefaultSoundFont,
-                                                   MusicPlayer::FallbackSoundFont})
+    explicit Rig(std::vector<std::string> fonts = installedSoundFonts())
         : player(Rate, std::move(fonts)), music(player) {
         mixer.setMusic(&player);
     }
@@ -82,6 +83,85 @@ TEST(MusicPlayer, stopsAtTheEndAndPlayRewinds) {
     EXPECT_GT(rms(pull(mixer, Rate / 2)), 0.001f) << "plays again from the start";
 }
 
+TEST(MusicPlayer, loopingTuneGoesOnFromItsEndWithNoGap) {
+    if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
+    Mixer mixer(Rate);
+    MusicPlayer p(Rate);
+    mixer.setMusic(&p);
+    p.setTune(tinyMidi(4)); // two seconds of notes, each held to the next
+    p.setEnabled(true);
+    p.setLooping(true);
+    ASSERT_TRUE(p.open() && p.play());
+    const auto sound = pull(mixer, 5 * Rate); // round the end twice
+    EXPECT_EQ(p.mode(), Mode::Playing);
+    EXPECT_LT(p.position(), 2 * 480);
+    EXPECT_LT(longestSilence(sound, Rate).seconds, 0.05);
+}
+
+TEST(MusicPlayer, theBankIsLoadedOnlyWhenATuneOpensAndGoesWhenReleased) {
+    if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
+    MusicPlayer p(Rate);
+    p.setTune(tinyMidi(2));
+    p.setEnabled(true);
+    EXPECT_TRUE(p.soundFontPath().empty());
+    ASSERT_TRUE(p.open() && p.play());
+    EXPECT_EQ(p.soundFontPath(), installedSoundFonts().front()) << "the fullest bank";
+    p.releaseBank();
+    EXPECT_TRUE(p.soundFontPath().empty());
+    EXPECT_EQ(p.mode(), Mode::NotReady);
+    ASSERT_TRUE(p.open()) << "and comes back when music is asked for again";
+}
+
+// "BanqueSons": the player's own bank comes before the system's; one that is missing or broken
+// is passed over for them, with nothing said.
+TEST(SoundSystem, playersOwnBankComesFirstAndABrokenOneIsPassedOver) {
+    if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
+    ensureApp();
+    SoundSystem::Options o;
+    o.useDevice = false;
+    SoundSystem sound(o);
+    const std::string smallest = installedSoundFonts().back();
+    sound.setPreferredBank(smallest);
+    ASSERT_FALSE(sound.music().playTune(4, kp::Language::English));
+    EXPECT_EQ(sound.player().soundFontPath(), smallest);
+    sound.music().stopMusic();
+
+    QTemporaryDir dir;
+    const QString broken = dir.filePath("broken.sf2");
+    {
+        QFile f(broken);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("RIFF\x10\x00\x00\x00sfbkLIST not a bank at all");
+    }
+    for (const QString& bank : {broken, dir.filePath("missing.sf2")}) {
+        sound.setPreferredBank(bank.toStdString());
+        EXPECT_FALSE(sound.music().playTune(4, kp::Language::English));
+        EXPECT_EQ(sound.player().soundFontPath(), installedSoundFonts().front());
+        sound.music().stopMusic();
+    }
+}
+
+// The banks of the system, the fullest first, each once however many links lead to it.
+TEST(SoundFonts, largestBankFirstAndEachOnce) {
+    QTemporaryDir one, two;
+    auto make = [](const QString& path, int size) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(size, 'x'));
+    };
+    make(one.filePath("Small.sf2"), 100);
+    make(one.filePath("Full.sf2"), 3000);
+    make(two.filePath("Compressed.sf3"), 500);
+    make(two.filePath("notes.txt"), 9000);
+    ASSERT_TRUE(QFile::link(one.filePath("Full.sf2"), two.filePath("default-GM.sf2")));
+    const auto banks =
+        soundFontsIn({one.path().toStdString(), two.path().toStdString(), "/nonexistent/folder"});
+    ASSERT_EQ(banks.size(), 3u);
+    EXPECT_TRUE(banks[0].ends_with("Full.sf2"));
+    EXPECT_TRUE(banks[1].ends_with("Compressed.sf3"));
+    EXPECT_TRUE(banks[2].ends_with("Small.sf2"));
+}
+
 TEST(MusicPlayer, pausedTuneIsSilentAndHoldsItsPlace) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Mixer mixer(Rate);
@@ -124,11 +204,14 @@ TEST(MusicController, playsTheChosenTuneAndLetsItGo) {
     EXPECT_EQ(r.player.tune(), tuneResource("POWER_PA"));
     EXPECT_EQ(r.player.mode(), Mode::Playing);
 
+    EXPECT_FALSE(r.player.soundFontPath().empty());
+
     r.music.stopMusic();
     EXPECT_EQ(r.music.tune(), 0);
     EXPECT_EQ(r.player.mode(), Mode::NotReady);
     EXPECT_FALSE(r.player.enabled());
     EXPECT_TRUE(r.player.tune().isEmpty());
+    EXPECT_TRUE(r.player.soundFontPath().empty()) << "the bank is let go with the music";
 
     // At close too.
     EXPECT_FALSE(r.music.playTune(2, kp::Language::English));
@@ -157,7 +240,7 @@ TEST(MusicController, withoutSoundFontSaysSoInTheCurrentLanguage) {
     r.music.stopMusic();
     EXPECT_TRUE(r.player.tune().isEmpty());
     // The clock's step has nothing to watch.
-    EXPECT_EQ(r.music.superviseMusic(true, true, true), Watch::Nothing);
+    EXPECT_EQ(r.music.superviseMusic(true, true), Watch::Nothing);
 }
 
 TEST(MusicController, backgroundPausesAndForegroundRestartsFromTheBeginning) {
@@ -167,33 +250,43 @@ TEST(MusicController, backgroundPausesAndForegroundRestartsFromTheBeginning) {
     r.music.setLoadingWindow([&](bool shown) { loadingShown += shown; });
     ASSERT_FALSE(r.music.playTune(1, kp::Language::French));
     pull(r.mixer, 3 * Rate);
-    EXPECT_EQ(r.music.superviseMusic(true, true, false), Watch::Nothing);
-    EXPECT_EQ(r.music.superviseMusic(false, true, false), Watch::Paused);
+    EXPECT_EQ(r.music.superviseMusic(true, true), Watch::Nothing);
+    EXPECT_EQ(r.music.superviseMusic(false, true), Watch::Paused);
     EXPECT_EQ(r.player.mode(), Mode::Paused);
-    EXPECT_EQ(r.music.superviseMusic(false, true, false), Watch::Nothing);
-    EXPECT_EQ(r.music.superviseMusic(true, false, false), Watch::Nothing) << "window hidden";
+    EXPECT_EQ(r.music.superviseMusic(false, true), Watch::Nothing);
+    EXPECT_EQ(r.music.superviseMusic(true, false), Watch::Nothing) << "window hidden";
     EXPECT_GT(r.player.position(), 0);
-    EXPECT_EQ(r.music.superviseMusic(true, true, false), Watch::Restarted);
+    EXPECT_EQ(r.music.superviseMusic(true, true), Watch::Restarted);
     EXPECT_EQ(r.player.mode(), Mode::Playing);
     EXPECT_EQ(r.player.position(), 0);
     EXPECT_EQ(loadingShown, 2);
 }
 
-TEST(MusicController, endOfTuneLoopsOrSwitchesToNoMusic) {
+TEST(MusicController, loopingTuneGoesRoundByItselfAndOneThatDoesNotEnds) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Rig r;
+    r.music.setLooping(true);
     ASSERT_FALSE(r.music.playTune(1, kp::Language::French));
+    r.playToEnd(); // never: a minute and a half goes by, past the end of the tune
+    EXPECT_EQ(r.player.mode(), Mode::Playing);
+    EXPECT_EQ(r.music.superviseMusic(true, true), Watch::Nothing);
+
+    r.music.setLooping(false);
     r.playToEnd();
     ASSERT_EQ(r.player.mode(), Mode::Stopped);
-    EXPECT_EQ(r.music.superviseMusic(true, true, true), Watch::Replayed);
+    // Looping turned on again before the clock saw the end: played again from the start.
+    r.music.setLooping(true);
+    EXPECT_EQ(r.music.superviseMusic(true, true), Watch::Replayed);
     EXPECT_EQ(r.player.mode(), Mode::Playing);
     EXPECT_GT(rms(pull(r.mixer, Rate)), 0.001f);
     EXPECT_EQ(r.music.tune(), 1);
 
+    r.music.setLooping(false);
     r.playToEnd();
     ASSERT_EQ(r.player.mode(), Mode::Stopped);
-    EXPECT_EQ(r.music.superviseMusic(false, true, false), Watch::Ended);
+    EXPECT_EQ(r.music.superviseMusic(false, true), Watch::Ended);
     EXPECT_EQ(r.music.tune(), 0);
     EXPECT_EQ(r.player.mode(), Mode::NotReady);
     EXPECT_TRUE(r.player.tune().isEmpty());
+    EXPECT_TRUE(r.player.soundFontPath().empty()) << "no music, no bank";
 }

@@ -101,8 +101,8 @@ TEST(SoundSystem, volumesAreMixerGains) {
     SoundSystem sound(o);
     sound.setEffectsVolume(1);
     sound.setMusicVolume(2);
-    EXPECT_FLOAT_EQ(sound.mixer().effectGain(), waveGain(1));
-    EXPECT_FLOAT_EQ(sound.mixer().musicGain(), midiGain(2));
+    EXPECT_FLOAT_EQ(sound.mixer().effectGain(), levelGain(1));
+    EXPECT_FLOAT_EQ(sound.mixer().musicGain(), levelGain(2));
 }
 
 // Anyone sharing the temporary folder can plant links there. Choosing tunes must write through
