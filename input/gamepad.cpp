@@ -121,6 +121,15 @@ void Gamepad::poll(const Listener& listener, bool reading) {
     report(listener);
 }
 
+std::vector<std::string> Gamepad::devicePaths() const {
+    std::vector<std::string> paths;
+    for (const Pad& p : pads_) {
+        const char* path = SDL_GameControllerPath(p.controller);
+        paths.emplace_back(path ? path : "");
+    }
+    return paths;
+}
+
 std::string Gamepad::name() const {
     if (pads_.empty()) return {};
     const char* n = SDL_GameControllerName(pads_.front().controller);

@@ -31,8 +31,10 @@ void BoardView::paintEvent(QPaintEvent* event) {
 
 namespace {
 
-constexpr int PadPeriod = 8;         // ms between reads while a controller is connected
-constexpr int PadWatchPeriod = 1000; // ms between looks for a controller plugged in
+constexpr int PadPeriod = 8;         // ms between reads of a controller that cannot tell
+constexpr int PadWatchPeriod = 1000; // ms between looks for a new one, folder unwatched
+constexpr int PadSettlePeriod = 250; // ms between reads while a controller comes or goes
+const QString DeviceFolder = QStringLiteral("/dev/input");
 
 // The menu item behind an action that is no move of the capsule.
 const char* menuItemFor(Action action) {
@@ -227,15 +229,31 @@ void MainWindow::pollGamepad() {
     // The buttons reach the game only while its window is in front (or the keys page waits for
     // one); controllers plugged in or out are followed while any window of the game is.
     const bool capturing = configDialog_ && configDialog_->waitsForPadButton();
+    const int before = gamepad_.controllers();
     gamepad_.poll([this](int button, bool pressed) { padButton(button, pressed); },
                   isActiveWindow() || capturing);
     if (configDialog_ && configDialog_->isVisible()) configDialog_->showGamepad(gamepad_.name());
     if (QGuiApplication::applicationState() != Qt::ApplicationActive) {
+        padWakeup_.watch({});
         padTimer_.stop();
         return;
     }
-    const int period = gamepad_.controllers() > 0 ? PadPeriod : PadWatchPeriod;
-    if (!padTimer_.isActive() || padTimer_.interval() != period) padTimer_.start(period);
+    // A device file appears a moment before the controller can be opened: read a few more
+    // times after any change in the folder or in the controllers.
+    if (gamepad_.controllers() != before) padSettling_ = PadSettleReads;
+    const bool told =
+        padWakeup_.watch(gamepad_.devicePaths()) && padWakeup_.watchFolder(DeviceFolder);
+    int period = 0;
+    if (!told)
+        period = gamepad_.controllers() > 0 ? PadPeriod : PadWatchPeriod;
+    else if (padSettling_ > 0) {
+        --padSettling_;
+        period = PadSettlePeriod;
+    }
+    if (period == 0)
+        padTimer_.stop();
+    else if (!padTimer_.isActive() || padTimer_.interval() != period)
+        padTimer_.start(period);
 }
 
 void MainWindow::centreOnceFramed() {

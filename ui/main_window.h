@@ -9,6 +9,7 @@
 #include "engine/game.h"
 #include "input/bindings.h"
 #include "input/gamepad.h"
+#include "input/pad_wakeup.h"
 #include "persistence/settings.h"
 #include "render/board_painter.h"
 #include "render/sprites.h"
@@ -224,9 +225,16 @@ class MainWindow : public QMainWindow, public GameEvents {
     std::optional<QPoint> shakeRest_;
     Bindings bindings_;
     Gamepad gamepad_;
-    // Reads the controllers often while one is connected and the window is in front, once a
-    // second while none is (to see one plugged in), and not at all while the window is not.
+    // The controllers are read when their device files have news, and when one is plugged in;
+    // the timer asks in turn those that cannot tell (a controller with no device file, or a
+    // system with no folder of devices to watch), and follows a new one for a few seconds.
+    PadWakeup padWakeup_{[this](bool plugged) {
+        if (plugged) padSettling_ = PadSettleReads;
+        pollGamepad();
+    }};
     QTimer padTimer_;
+    int padSettling_ = 0; // reads left after a controller came or went
+    static constexpr int PadSettleReads = 12;
 };
 
 } // namespace kp
