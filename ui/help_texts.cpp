@@ -43,6 +43,10 @@ pas)&nbsp;: cliquez sur l'icône, ou choisissez «&nbsp;Reprendre la partie&nbsp
 menu, pour revenir au jeu.</p>
 <p>Raccourcis du menu&nbsp;: <b>F1</b> cette aide, <b>F2</b> nouvelle partie, <b>F3</b>
 recommencer le niveau, <b>F4</b> passer au niveau suivant, <b>F5</b> pause.</p>
+<p>Ce sont les touches d'origine&nbsp;: l'onglet <b>Touches</b> (menu Options, «&nbsp;Touches
+et manette...&nbsp;») permet de choisir les vôtres, et la répétition d'une direction tenue. Une
+manette se branche à tout moment&nbsp;: la croix ou le stick déplacent la gélule, A la tourne,
+B la lâche, Start met en pause, Select cache le jeu.</p>
 
 <h3>PAUSE AUTOMATIQUE :</h3>
 <p>Le jeu se met de lui-même en pause au début de chaque niveau (le message «&nbsp;Niveau&nbsp;»
@@ -88,6 +92,10 @@ leaving only an icon in the notification area (or the window minimised, when the
 click the icon, or choose "Take again the game" in its menu, to come back.</p>
 <p>Menu shortcuts: <b>F1</b> this help, <b>F2</b> new game, <b>F3</b> restart the level,
 <b>F4</b> jump to the next level, <b>F5</b> pause.</p>
+<p>Those are the keys out of the box: the <b>Keys</b> tab (Options menu, "Keys and
+gamepad...") lets you choose your own, and how a held direction repeats. A gamepad can be
+plugged in at any time: the d-pad or the stick move the capsule, A turns it, B drops it, Start
+pauses, Select hides the game.</p>
 
 <h3>AUTOMATIC PAUSE :</h3>
 <p>The game pauses by itself at the start of every level (the "Level" message shows) and as
