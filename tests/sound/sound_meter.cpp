@@ -1,6 +1,8 @@
 // Measures a recording of the game's sound for tests/e2e/sound.sh. The recording is raw 16-bit
 // little-endian stereo, as PulseAudio's parec writes it by default.
 //   sound_meter FILE RATE stats             peak (dBFS), clipped samples, length (s)
+//   sound_meter FILE RATE start             when the first sound starts (s): the first sample
+//                                           over the least bits, whatever the volume
 //   sound_meter FILE RATE loudness FROM TO  integrated loudness (LUFS) between two times (s)
 //   sound_meter FILE RATE clips LENGTH      each sound that starts after silence: its start (s)
 //                                           and its loudness (LUFS) over LENGTH seconds
@@ -52,7 +54,7 @@ double dbfs(float v) {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s FILE RATE stats|loudness|clips|silence|level ...\n",
+        std::fprintf(stderr, "usage: %s FILE RATE stats|start|loudness|clips|silence|level ...\n",
                      argv[0]);
         return 2;
     }
@@ -65,6 +67,10 @@ int main(int argc, char** argv) {
     if (command == "stats") {
         std::printf("peak %.2f\nclipped %zu\nseconds %.2f\n", dbfs(peak(s)), clipped,
                     double(s.size() / 2) / rate);
+    } else if (command == "start") {
+        const auto first =
+            std::find_if(s.begin(), s.end(), [](float v) { return std::abs(v) > 2.0f / 32768; });
+        std::printf("%.4f\n", double((first - s.begin()) / 2) / rate);
     } else if (command == "loudness") {
         const auto part = slice(s, rate, arg(4), arg(5));
         LoudnessMeter meter(rate);
