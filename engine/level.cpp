@@ -64,6 +64,10 @@ void Game::setUpLevel(const SavedGame* saved) {
         setCell(r, 0, CellWall);
         setCell(r, columns + 1, CellWall);
     }
+    // Beyond the board every cell is wall, whatever an earlier, larger board left there: a game
+    // depends on nothing but how it began and what it was given, so its recording replays it.
+    for (int r = 0; r < GridSize; ++r)
+        for (int c = r <= rows + 1 ? columns + 2 : 0; c < GridSize; ++c) s_.grid[r][c] = CellWall;
     s_.capsuleInGrid = false;
 
     if (saved)

@@ -24,7 +24,10 @@ int VirtualClock::next() const {
 void VirtualClock::fireNext(int i) {
     now_ = arms_[i].due;
     arms_[i].due += game_.state().Timers[i].period;
-    game_.fire(static_cast<TimerId>(i));
+    if (fire_)
+        fire_(static_cast<TimerId>(i));
+    else
+        game_.fire(static_cast<TimerId>(i));
 }
 
 bool VirtualClock::step() {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace kp {
 
@@ -12,6 +13,11 @@ namespace kp {
 class VirtualClock {
   public:
     explicit VirtualClock(Game& game) : game_(game) { sync(); }
+    // Fires through `fire` instead of Game::fire (a recording game notes each fire).
+    VirtualClock(Game& game, std::function<void(TimerId)> fire)
+        : game_(game), fire_(std::move(fire)) {
+        sync();
+    }
 
     int64_t now() const { return now_; }
     // Fires every timer that falls due within the next `ms` milliseconds.
@@ -31,6 +37,7 @@ class VirtualClock {
     void fireNext(int i);
 
     Game& game_;
+    std::function<void(TimerId)> fire_;
     int64_t now_ = 0;
     std::array<Arm, TimerCount> arms_{};
     bool first_ = true;

@@ -2,6 +2,7 @@
 // with the rules' invariants checked after every step. KP_SOAK_GAMES sets the number of games
 // (a few hundred by default, so the run stays within seconds).
 #include "fixture.h"
+#include "soak.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +14,6 @@
 namespace kp::test {
 
 namespace {
-
-int gamesToPlay() {
-    const char* env = std::getenv("KP_SOAK_GAMES");
-    return env ? std::max(1, std::atoi(env)) : 1500;
-}
 
 bool knownCode(int32_t code) {
     if (code == CellEmpty) return true;
@@ -50,30 +46,6 @@ bool partnerAgrees(const GameState& s, int r, int c) {
         return true;
     }
 }
-
-struct Soak {
-    std::mt19937 rng;
-    explicit Soak(uint32_t seed) : rng(seed) {}
-    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
-    bool chance(int percent) { return pick(1, 100) <= percent; }
-
-    LevelParameters parameters() {
-        LevelParameters p;
-        p.rows = chance(20) ? pick(5, 99) : pick(5, 22);
-        p.columns = chance(20) ? pick(5, 99) : pick(5, 12);
-        p.colours = pick(1, 5);
-        const int runs[] = {1, 2, 3, 4, 4, 4, 5, 999};
-        p.minRun = runs[pick(0, 7)];
-        p.smileys = pick(1, 99);
-        p.smileysPerLevel = pick(0, 99);
-        p.smileyRows = pick(1, 99);
-        p.smileyRowsPerLevel = pick(0, 99);
-        p.maxSmileyRows = pick(1, 99);
-        p.firstFallPeriod = pick(100, 999);
-        p.fallPeriodStep = pick(0, 99);
-        return p;
-    }
-};
 
 } // namespace
 

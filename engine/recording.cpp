@@ -1,0 +1,137 @@
+#include "recording.h"
+
+#include <algorithm>
+
+namespace kp {
+
+namespace {
+
+// FNV-1a over 32-bit words: small, stable across machines, and a single changed cell changes it.
+struct Checksum {
+    uint64_t h = 1469598103934665603ull;
+    void add(int32_t v) {
+        auto u = static_cast<uint32_t>(v);
+        for (int i = 0; i < 4; ++i, u >>= 8) {
+            h ^= u & 0xFFu;
+            h *= 1099511628211ull;
+        }
+    }
+};
+
+bool isCommand(int32_t v) {
+    return v >= 0 && v <= static_cast<int32_t>(Command::Other);
+}
+
+} // namespace
+
+GameEnd gameEnd(const GameState& s) {
+    GameEnd e;
+    e.level = s.level;
+    e.smileysLeft = s.smileysLeft;
+    e.chrono = s.Chrono;
+    Checksum sum;
+    sum.add(s.level);
+    sum.add(s.smileysLeft);
+    for (int32_t digit : s.Chrono) sum.add(digit);
+    const int rows = std::clamp(s.params.rows + 1, 0, GridSize - 1);
+    const int columns = std::clamp(s.params.columns + 1, 0, GridSize - 1);
+    for (int r = 0; r <= rows; ++r)
+        for (int c = 0; c <= columns; ++c) sum.add(s.grid[r][c]);
+    e.checksum = sum.h;
+    return e;
+}
+
+bool Recording::played() const {
+    return std::any_of(inputs.begin(), inputs.end(), [](const Input& in) {
+        return in.kind == InputKind::Handle || in.kind == InputKind::Press;
+    });
+}
+
+void beginReplay(Game& game, const Recording& r) {
+    {
+        GameEvents nobody;
+        const auto fresh = std::make_unique<Game>(nobody);
+        game.state() = fresh->state();
+    }
+    game.setParameters(r.params);
+    game.setSmileyAnimation(r.options.smileyAnimation);
+    game.setRemovalAnimation(r.options.removalAnimation);
+    game.setShake(r.options.shake);
+    game.setPinup(r.options.Pinup);
+    game.setKeyRepeat(r.options.repeatDelay, r.options.repeatInterval);
+    game.setWindowActive(r.windowActive);
+    game.state().hidden = r.hidden;
+    game.random().setSeed(r.seed);
+    game.newGame(r.saved.get());
+}
+
+void feedInput(Game& game, const Recording& r, const Input& in) {
+    const int32_t v = in.value;
+    switch (in.kind) {
+    case InputKind::Fire:
+        if (v >= 0 && v < TimerCount) game.fire(static_cast<TimerId>(v));
+        break;
+    case InputKind::Handle:
+        if (isCommand(v)) game.handle(static_cast<Command>(v));
+        break;
+    case InputKind::Press:
+        if (isCommand(v)) game.press(static_cast<Command>(v));
+        break;
+    case InputKind::Release:
+        if (isCommand(v)) game.release(static_cast<Command>(v));
+        break;
+    case InputKind::RestartLevel:
+        game.restartLevel();
+        break;
+    case InputKind::SkipLevel:
+        game.skipLevel();
+        break;
+    case InputKind::TogglePause:
+        game.togglePause();
+        break;
+    case InputKind::Pause:
+        game.pause();
+        break;
+    case InputKind::Resume:
+        game.resume();
+        break;
+    case InputKind::Panic:
+        game.panic();
+        break;
+    case InputKind::Unhide:
+        game.unhide();
+        break;
+    case InputKind::WindowActive:
+        game.setWindowActive(v != 0);
+        break;
+    case InputKind::SmileyAnimation:
+        game.setSmileyAnimation(v);
+        break;
+    case InputKind::RemovalAnimation:
+        game.setRemovalAnimation(v);
+        break;
+    case InputKind::Shake:
+        game.setShake(v != 0);
+        break;
+    case InputKind::Pinup:
+        game.setPinup(v);
+        break;
+    case InputKind::KeyRepeat:
+        game.setKeyRepeat(v, in.value2);
+        break;
+    case InputKind::Parameters:
+        if (v >= 0 && static_cast<size_t>(v) < r.parameters.size())
+            game.setParameters(r.parameters[static_cast<size_t>(v)]);
+        break;
+    }
+}
+
+GameEnd replayEnd(const Recording& r) {
+    GameEvents nobody;
+    auto game = std::make_unique<Game>(nobody);
+    beginReplay(*game, r);
+    for (const Input& in : r.inputs) feedInput(*game, r, in);
+    return gameEnd(game->state());
+}
+
+} // namespace kp
