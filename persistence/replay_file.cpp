@@ -1,0 +1,425 @@
+#include "replay_file.h"
+
+#include "controls.h"
+#include "ini_file.h"
+#include "settings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <sstream>
+
+namespace kp {
+
+namespace {
+
+constexpr std::string_view Header = "Replay";
+constexpr std::string_view Options = "Options";
+constexpr std::string_view Start = "Depart";
+constexpr std::string_view Changes = "Parametres";
+constexpr std::string_view Inputs = "Entrees";
+constexpr std::string_view End = "Fin";
+
+// What a file may ask of the reader. The work of a replay grows with its inputs times its
+// board's cells (every smiley tick visits the board): a recorded hour of play on the largest
+// board stays well inside it, and so does anything that replays in about a second.
+constexpr size_t MaxReplayFile = 4u << 20;
+constexpr int64_t MaxInputs = 2'000'000;
+constexpr int64_t MaxWork = 1'000'000'000;
+constexpr int64_t MaxDelay = 24 * 3600 * 1000; // ms between two inputs
+constexpr int TokensPerLine = 24;
+
+constexpr char TimerCodes[TimerCount + 1] = "FRCAKPDHE"; // by TimerId
+constexpr char CommandCodes[] = "lrtdxqo";               // by Command
+
+// Rare inputs, written as a word.
+struct Word {
+    InputKind kind;
+    std::string_view name;
+    int values; // 0, 1 or 2 numbers after '='
+};
+constexpr Word Words[] = {
+    {InputKind::RestartLevel, "restart", 0},
+    {InputKind::SkipLevel, "skip", 0},
+    {InputKind::TogglePause, "togglepause", 0},
+    {InputKind::Pause, "pause", 0},
+    {InputKind::Resume, "resume", 0},
+    {InputKind::Panic, "panic", 0},
+    {InputKind::Unhide, "unhide", 0},
+    {InputKind::WindowActive, "active", 1},
+    {InputKind::SmileyAnimation, "smileys", 1},
+    {InputKind::RemovalAnimation, "removals", 1},
+    {InputKind::Shake, "shake", 1},
+    {InputKind::Pinup, "pinup", 1},
+    {InputKind::KeyRepeat, "repeat", 2},
+    {InputKind::Parameters, "params", 1},
+};
+
+std::string chronoText(const std::array<int32_t, 5>& c) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d:%d%d:%d%d", c[0], c[1], c[2], c[3], c[4]);
+    return text;
+}
+
+std::string parametersText(const LevelParameters& p) {
+    std::string text;
+    for (const ParameterKey& k : ParameterKeys) {
+        if (!text.empty()) text += ' ';
+        text += std::to_string(p.*k.field);
+    }
+    return text;
+}
+
+std::string token(const Input& in, int64_t delay) {
+    std::string t = std::to_string(delay);
+    switch (in.kind) {
+    case InputKind::Fire:
+        return t + TimerCodes[in.value];
+    case InputKind::Handle:
+        return t + CommandCodes[in.value];
+    case InputKind::Press:
+        return t + '+' + CommandCodes[in.value];
+    case InputKind::Release:
+        return t + '-' + CommandCodes[in.value];
+    default:
+        break;
+    }
+    for (const Word& w : Words) {
+        if (w.kind != in.kind) continue;
+        t += '!';
+        t += w.name;
+        // Parameter sets count from 1, as the keys of their section do.
+        const int32_t first = in.kind == InputKind::Parameters ? in.value + 1 : in.value;
+        if (w.values >= 1) t += '=' + std::to_string(first);
+        if (w.values == 2) t += ',' + std::to_string(in.value2);
+    }
+    return t;
+}
+
+// ---- Reading ----
+
+struct Refusal {
+    ReplayError error;
+    std::string detail;
+};
+
+template <typename T> bool number(std::string_view text, T& out) {
+    if (text.empty()) return false;
+    const char* end = text.data() + text.size();
+    auto [p, ec] = std::from_chars(text.data(), end, out);
+    return ec == std::errc{} && p == end;
+}
+
+struct Reader {
+    const IniFile& ini;
+    std::optional<Refusal> refusal;
+
+    void refuse(std::string detail) {
+        if (!refusal) refusal = Refusal{ReplayError::Damaged, std::move(detail)};
+    }
+    int32_t integer(std::string_view section, std::string_view key, int32_t min, int32_t max) {
+        const std::optional<std::string> v = ini.Value(section, key);
+        const std::optional<int32_t> n = v ? ParseInteger(*v) : std::nullopt;
+        if (!n || *n < min || *n > max) {
+            refuse(std::string(section) + "/" + std::string(key));
+            return min;
+        }
+        return *n;
+    }
+    std::array<int32_t, 5> chrono(std::string_view section) {
+        std::array<int32_t, 5> c{};
+        const std::string text = ini.ReadString(section, "Chrono", "");
+        // h:mm:ss, each digit within the chrono's own range.
+        static constexpr int32_t maxima[5] = {9, 5, 9, 5, 9};
+        const bool shaped = text.size() == 7 && text[1] == ':' && text[4] == ':';
+        const int at[5] = {0, 2, 3, 5, 6};
+        for (int i = 0; i < 5 && shaped; ++i) {
+            const char d = text[static_cast<size_t>(at[i])];
+            if (d < '0' || d - '0' > maxima[i]) break;
+            c[static_cast<size_t>(i)] = d - '0';
+            if (i == 4) return c;
+        }
+        refuse(std::string(section) + "/Chrono");
+        return c;
+    }
+    LevelParameters parameters(std::string_view section) {
+        LevelParameters p;
+        for (const ParameterKey& k : ParameterKeys)
+            p.*k.field = integer(section, k.key, k.min, k.max);
+        return p;
+    }
+    LevelParameters parameterLine(std::string_view text) {
+        LevelParameters p;
+        std::istringstream in{std::string(text)};
+        for (const ParameterKey& k : ParameterKeys) {
+            std::string word;
+            int32_t v = 0;
+            if (!(in >> word) || !number(word, v) || v < k.min || v > k.max)
+                refuse(std::string(Changes) + ": " + std::string(k.key));
+            p.*k.field = v;
+        }
+        std::string extra;
+        if (in >> extra) refuse(std::string(Changes) + ": too many values");
+        return p;
+    }
+};
+
+bool parseToken(std::string_view t, Input& in, int64_t& delay, size_t parameterSets) {
+    size_t i = 0;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+    if (i == 0 || i > 9 || !number(t.substr(0, i), delay) || delay > MaxDelay) return false;
+    const std::string_view code = t.substr(i);
+    in = Input{};
+    auto command = [](char c, int32_t& out) {
+        const char* p = std::char_traits<char>::find(CommandCodes, sizeof CommandCodes - 1, c);
+        if (!p) return false;
+        out = static_cast<int32_t>(p - CommandCodes);
+        return true;
+    };
+    if (code.size() == 1) {
+        if (const char* p = std::char_traits<char>::find(TimerCodes, TimerCount, code[0])) {
+            in.kind = InputKind::Fire;
+            in.value = static_cast<int32_t>(p - TimerCodes);
+            return true;
+        }
+        in.kind = InputKind::Handle;
+        return command(code[0], in.value);
+    }
+    if (code.size() == 2 && (code[0] == '+' || code[0] == '-')) {
+        in.kind = code[0] == '+' ? InputKind::Press : InputKind::Release;
+        return command(code[1], in.value);
+    }
+    if (code.empty() || code[0] != '!') return false;
+    const std::string_view body = code.substr(1);
+    const size_t eq = body.find('=');
+    const std::string_view name = body.substr(0, eq);
+    for (const Word& w : Words) {
+        if (w.name != name) continue;
+        in.kind = w.kind;
+        if (w.values == 0) return eq == std::string_view::npos;
+        if (eq == std::string_view::npos) return false;
+        const std::string_view values = body.substr(eq + 1);
+        const size_t comma = values.find(',');
+        if ((comma != std::string_view::npos) != (w.values == 2)) return false;
+        if (!number(values.substr(0, comma), in.value)) return false;
+        if (w.values == 2 && !number(values.substr(comma + 1), in.value2)) return false;
+        switch (w.kind) {
+        case InputKind::WindowActive:
+        case InputKind::Shake:
+            return in.value == 0 || in.value == 1;
+        case InputKind::SmileyAnimation:
+        case InputKind::RemovalAnimation:
+        case InputKind::Pinup:
+            return in.value >= 0 && in.value <= 3;
+        case InputKind::KeyRepeat:
+            return in.value >= MinRepeatDelay && in.value <= MaxRepeatDelay &&
+                   in.value2 >= MinRepeatInterval && in.value2 <= MaxRepeatInterval;
+        case InputKind::Parameters:
+            --in.value;
+            return in.value >= 0 && static_cast<size_t>(in.value) < parameterSets;
+        default:
+            return false;
+        }
+    }
+    return false;
+}
+
+std::shared_ptr<const SavedGame> startBoard(Reader& r, const LevelParameters& p) {
+    auto saved = std::make_shared<SavedGame>();
+    // Whatever a saved game held: the rules count the smileys again before the first fall.
+    saved->level = r.integer(Start, "Niveau", 1, INT32_MAX);
+    saved->smileysLeft = r.integer(Start, "NbVirusRestants", INT32_MIN, INT32_MAX);
+    saved->Chrono = r.chrono(Start);
+    saved->cheated = r.integer(Start, "Tricherie", 0, 1) != 0;
+    for (int row = 0; row <= p.rows + 1; ++row) {
+        std::istringstream line{r.ini.ReadString(Start, "Ligne" + std::to_string(row), "")};
+        for (int col = 0; col <= p.columns + 1; ++col) {
+            std::string word;
+            int32_t code = 0;
+            if (!(line >> word) || !number(word, code)) {
+                r.refuse("Depart/Ligne" + std::to_string(row));
+                return saved;
+            }
+            saved->Cells[static_cast<size_t>(row)][static_cast<size_t>(col)] = code;
+        }
+    }
+    return saved;
+}
+
+} // namespace
+
+std::string replayText(const Recording& rec) {
+    std::ostringstream out;
+    out << "; Kembrolla Panic! replay: a game and every input it took, to be watched again.\n"
+        << "[" << Header << "]\nVersion=" << ReplayVersion << "\nGraine=" << rec.seed
+        << "\nFenetreActive=" << (rec.windowActive ? 1 : 0) << "\nCachee=" << (rec.hidden ? 1 : 0)
+        << "\n\n[Configuration]\n";
+    for (const ParameterKey& k : ParameterKeys) out << k.key << '=' << rec.params.*k.field << '\n';
+    const GameOptions& o = rec.options;
+    out << "\n[" << Options << "]\nAnimationVirus=" << o.smileyAnimation
+        << "\nAnimationSuppr=" << o.removalAnimation << "\nTremblement=" << (o.shake ? 1 : 0)
+        << "\nPinup=" << o.Pinup << "\nDelaiRepetition=" << o.repeatDelay
+        << "\nIntervalleRepetition=" << o.repeatInterval << '\n';
+    if (rec.saved) {
+        const SavedGame& s = *rec.saved;
+        out << "\n[" << Start << "]\nNiveau=" << s.level << "\nNbVirusRestants=" << s.smileysLeft
+            << "\nChrono=" << chronoText(s.Chrono) << "\nTricherie=" << (s.cheated ? 1 : 0) << '\n';
+        for (int row = 0; row <= rec.params.rows + 1; ++row) {
+            out << "Ligne" << row << '=';
+            for (int col = 0; col <= rec.params.columns + 1; ++col)
+                out << (col ? " " : "")
+                    << s.Cells[static_cast<size_t>(row)][static_cast<size_t>(col)];
+            out << '\n';
+        }
+    }
+    if (!rec.parameters.empty()) {
+        out << "\n[" << Changes << "]\n";
+        for (size_t i = 0; i < rec.parameters.size(); ++i)
+            out << i + 1 << '=' << parametersText(rec.parameters[i]) << '\n';
+    }
+    out << "\n[" << Inputs << "]\nNombre=" << rec.inputs.size() << "\nDuree=" << rec.duration()
+        << '\n';
+    int64_t previous = 0;
+    for (size_t i = 0; i < rec.inputs.size(); ++i) {
+        if (i % TokensPerLine == 0) out << (i ? "\n" : "") << i / TokensPerLine + 1 << '=';
+        const Input& in = rec.inputs[i];
+        const int64_t delay = std::clamp<int64_t>(in.time - previous, 0, MaxDelay);
+        previous = std::max(previous, in.time);
+        out << (i % TokensPerLine ? " " : "") << token(in, delay);
+    }
+    if (!rec.inputs.empty()) out << '\n';
+    char checksum[17];
+    std::snprintf(checksum, sizeof checksum, "%016llX",
+                  static_cast<unsigned long long>(rec.end.checksum));
+    out << "\n[" << End << "]\nNiveau=" << rec.end.level
+        << "\nNbVirusRestants=" << rec.end.smileysLeft << "\nChrono=" << chronoText(rec.end.chrono)
+        << "\nControle=" << checksum << '\n';
+    return out.str();
+}
+
+FileResult writeReplay(const std::filesystem::path& path, const Recording& recording) {
+    return WriteFileSafely(path, replayText(recording));
+}
+
+ReplayRead parseReplay(std::string_view text, Recording& out) {
+    if (text.size() > MaxReplayFile) return {ReplayError::TooLarge, "file size", {}};
+    const IniFile ini = IniFile::FromText(text);
+    const std::optional<int32_t> version =
+        ParseInteger(ini.ReadString(Header, "Version", "").c_str());
+    if (!ini.HasSection(Header) || !version) return {ReplayError::NotAReplay, {}, {}};
+    if (*version > ReplayVersion) return {ReplayError::NewerVersion, std::to_string(*version), {}};
+    if (*version < 1) return {ReplayError::Damaged, "Version", {}};
+
+    Reader r{ini, {}};
+    Recording rec;
+    const std::optional<std::string> seed = ini.Value(Header, "Graine");
+    if (!seed || !number(*seed, rec.seed)) r.refuse("Graine");
+    rec.windowActive = r.integer(Header, "FenetreActive", 0, 1) != 0;
+    rec.hidden = r.integer(Header, "Cachee", 0, 1) != 0;
+    rec.params = r.parameters("Configuration");
+    rec.options.smileyAnimation = r.integer(Options, "AnimationVirus", 0, 3);
+    rec.options.removalAnimation = r.integer(Options, "AnimationSuppr", 0, 3);
+    rec.options.shake = r.integer(Options, "Tremblement", 0, 1) != 0;
+    rec.options.Pinup = r.integer(Options, "Pinup", 0, 3);
+    rec.options.repeatDelay = r.integer(Options, "DelaiRepetition", MinRepeatDelay, MaxRepeatDelay);
+    rec.options.repeatInterval =
+        r.integer(Options, "IntervalleRepetition", MinRepeatInterval, MaxRepeatInterval);
+    if (ini.HasSection(Start)) rec.saved = startBoard(r, rec.params);
+    int64_t cells = int64_t{rec.params.rows + 2} * (rec.params.columns + 2);
+    for (int i = 1; ini.Value(Changes, std::to_string(i)) && !r.refusal; ++i) {
+        if (i > 1000) return {ReplayError::TooLarge, "parameter changes", {}};
+        rec.parameters.push_back(r.parameterLine(*ini.Value(Changes, std::to_string(i))));
+        const LevelParameters& p = rec.parameters.back();
+        cells = std::max<int64_t>(cells, int64_t{p.rows + 2} * (p.columns + 2));
+    }
+
+    const int64_t count = r.integer(Inputs, "Nombre", 0, INT32_MAX);
+    if (r.refusal) return {r.refusal->error, r.refusal->detail, {}};
+    if (count > MaxInputs || count * cells > MaxWork)
+        return {ReplayError::TooLarge, std::to_string(count) + " inputs", {}};
+    rec.inputs.reserve(static_cast<size_t>(count));
+    int64_t time = 0;
+    int64_t line = 1;
+    for (; static_cast<int64_t>(rec.inputs.size()) < count; ++line) {
+        const std::optional<std::string> tokens = ini.Value(Inputs, std::to_string(line));
+        if (!tokens)
+            return {ReplayError::Damaged, "inputs cut short at line " + std::to_string(line), {}};
+        std::istringstream words(*tokens);
+        std::string word;
+        int onLine = 0;
+        while (words >> word) {
+            Input in;
+            int64_t delay = 0;
+            if (++onLine > TokensPerLine || static_cast<int64_t>(rec.inputs.size()) >= count ||
+                !parseToken(word, in, delay, rec.parameters.size()))
+                return {ReplayError::Damaged, "input \"" + word.substr(0, 40) + "\"", {}};
+            time += delay;
+            in.time = time;
+            rec.inputs.push_back(in);
+        }
+        if (onLine == 0) return {ReplayError::Damaged, "empty input line", {}};
+    }
+    if (ini.Value(Inputs, std::to_string(line)))
+        return {ReplayError::Damaged, "inputs beyond their count", {}};
+
+    rec.end.level = r.integer(End, "Niveau", 1, INT32_MAX);
+    rec.end.smileysLeft = r.integer(End, "NbVirusRestants", 0, GridSize * GridSize);
+    rec.end.chrono = r.chrono(End);
+    const std::string checksum = ini.ReadString(End, "Controle", "");
+    const char* cs = checksum.data();
+    auto [p, ec] = std::from_chars(cs, cs + checksum.size(), rec.end.checksum, 16);
+    if (checksum.size() != 16 || ec != std::errc{} || p != cs + checksum.size())
+        r.refuse("Fin/Controle");
+    if (r.refusal) return {r.refusal->error, r.refusal->detail, {}};
+
+    if (!(replayEnd(rec) == rec.end)) return {ReplayError::Diverges, {}, {}};
+    out = std::move(rec);
+    return {};
+}
+
+ReplayRead readReplay(const std::filesystem::path& path, Recording& out) {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec) &&
+        std::filesystem::file_size(path, ec) > MaxReplayFile && !ec)
+        return {ReplayError::TooLarge, "file size", {}};
+    std::string text;
+    FileResult file = ReadWholeFile(path, text);
+    if (!file.ok()) return {ReplayError::Unreadable, {}, file};
+    if (!std::filesystem::exists(path, ec))
+        return {ReplayError::Unreadable, {}, FileResult{FileError::Unreadable, path, ENOENT}};
+    return parseReplay(text, out);
+}
+
+std::string replayErrorMessage(const ReplayRead& read, Language language) {
+    const bool en = language == Language::English;
+    switch (read.error) {
+    case ReplayError::None:
+        return {};
+    case ReplayError::Unreadable:
+        return fileErrorMessage(read.file, language);
+    case ReplayError::NotAReplay:
+        return en ? "This file is not a Kembrolla Panic! replay."
+                  : "Ce fichier n'est pas un replay de Kembrolla Panic!.";
+    case ReplayError::NewerVersion:
+        return en ? "This replay was made by a newer version of the game (format " + read.detail +
+                        "): update the game to watch it."
+                  : "Ce replay vient d'une version plus récente du jeu (format " + read.detail +
+                        ") : mettez le jeu à jour pour le revoir.";
+    case ReplayError::Damaged:
+        return en ? "This replay is damaged (" + read.detail + ") and cannot be watched."
+                  : "Ce replay est abîmé (" + read.detail + ") et ne peut pas être revu.";
+    case ReplayError::TooLarge:
+        return en ? "This replay is far larger than any game the game records (" + read.detail +
+                        ")."
+                  : "Ce replay est bien plus grand qu'aucune partie enregistrée par le jeu (" +
+                        read.detail + ").";
+    case ReplayError::Diverges:
+        return en ? "Played again, this replay does not reach the end it was recorded with: it "
+                    "was changed, or comes from another version of the rules."
+                  : "Rejoué, ce replay n'arrive pas à la fin enregistrée : il a été modifié, ou "
+                    "vient d'une autre version des règles.";
+    }
+    return {};
+}
+
+} // namespace kp

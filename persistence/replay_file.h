@@ -1,0 +1,50 @@
+#pragma once
+// Replay files ("*.KembrollaReplay"): a recorded game as INI-style text a person can read, the
+// settings in the clear and the inputs as short tokens. docs/replay-format.md describes it.
+// Reading checks everything and then plays the game where nobody sees it: a file that is
+// damaged, cut short, from a newer version, beyond what the game could have recorded, or whose
+// game does not reach the end it claims, is refused.
+
+#include "file_result.h"
+
+#include "engine/language.h"
+#include "engine/recording.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kp {
+
+constexpr int ReplayVersion = 1;
+constexpr std::string_view ReplayExtension = ".KembrollaReplay";
+
+enum class ReplayError {
+    None,
+    Unreadable,  // the file could not be read (see the FileResult)
+    NotAReplay,  // no replay header
+    NewerVersion // written by a later version of the game
+    ,
+    Damaged,  // a key missing, a value out of range, a token unknown, the inputs cut short
+    TooLarge, // more than the game could replay in a moment
+    Diverges, // played again, the game does not end where the file says
+};
+
+struct ReplayRead {
+    ReplayError error = ReplayError::None;
+    std::string detail; // what was wrong, for a person reading the message (untranslated)
+    FileResult file;
+    bool ok() const { return error == ReplayError::None; }
+};
+
+std::string replayText(const Recording& recording);
+FileResult writeReplay(const std::filesystem::path& path, const Recording& recording);
+
+// Reads a replay from text or from a file into `out` (left as it was when refused).
+ReplayRead parseReplay(std::string_view text, Recording& out);
+ReplayRead readReplay(const std::filesystem::path& path, Recording& out);
+
+// One sentence for a message box in the language.
+std::string replayErrorMessage(const ReplayRead& read, Language language);
+
+} // namespace kp

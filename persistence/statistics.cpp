@@ -1,0 +1,153 @@
+#include "statistics.h"
+
+#include "ini_file.h"
+
+#include <algorithm>
+#include <limits>
+#include <sstream>
+
+namespace kp {
+
+namespace {
+
+constexpr std::string_view Totals = "Totaux";
+constexpr std::string_view Levels = "Niveaux";
+constexpr std::string_view Games = "Parties";
+
+int64_t readCount(const IniFile& ini, std::string_view key) {
+    std::istringstream in{ini.ReadString(Totals, key, "0")};
+    int64_t v = 0;
+    return in >> v && v >= 0 ? v : 0;
+}
+
+// A line of numbers; false unless it holds exactly `values.size()` of them, none negative.
+bool readNumbers(const std::string& text, std::initializer_list<int64_t*> values) {
+    std::istringstream in(text);
+    for (int64_t* v : values)
+        if (!(in >> *v) || *v < 0) return false;
+    std::string extra;
+    return !(in >> extra);
+}
+
+int32_t narrow(int64_t v) {
+    return static_cast<int32_t>(std::min<int64_t>(v, std::numeric_limits<int32_t>::max()));
+}
+
+Statistics fromIni(const IniFile& ini) {
+    Statistics s;
+    s.gamesPlayed = readCount(ini, "Parties");
+    s.levelsWon = readCount(ini, "NiveauxGagnes");
+    s.smileysCleared = readCount(ini, "SmileysElimines");
+    s.capsulesPlaced = readCount(ini, "GelulesPosees");
+    s.longestChain = narrow(readCount(ini, "PlusLongueChaine"));
+    s.secondsPlayed = readCount(ini, "TempsJoue");
+    for (int32_t level = 1; level <= Statistics::MaxLevel; ++level) {
+        const std::optional<std::string> line = ini.Value(Levels, std::to_string(level));
+        if (!line) break;
+        int64_t won = 0, total = 0, best = 0;
+        if (readNumbers(*line, {&won, &total, &best}) && won > 0)
+            s.levels[level] = {won, total, narrow(best)};
+    }
+    for (size_t i = 1; i <= Statistics::RecentGames; ++i) {
+        const std::optional<std::string> line = ini.Value(Games, std::to_string(i));
+        if (!line) break;
+        int64_t when = 0, won = 0, cleared = 0, seconds = 0, inLevels = 0;
+        if (readNumbers(*line, {&when, &won, &cleared, &seconds, &inLevels}))
+            s.recent.push_back(
+                {when, narrow(won), narrow(cleared), narrow(seconds), narrow(inLevels)});
+    }
+    return s;
+}
+
+void toIni(IniFile& ini, const Statistics& s) {
+    for (std::string_view section : {Totals, Levels, Games}) ini.EraseSection(section);
+    auto count = [&](std::string_view key, int64_t v) {
+        ini.WriteString(Totals, key, std::to_string(v));
+    };
+    count("Parties", s.gamesPlayed);
+    count("NiveauxGagnes", s.levelsWon);
+    count("SmileysElimines", s.smileysCleared);
+    count("GelulesPosees", s.capsulesPlaced);
+    count("PlusLongueChaine", s.longestChain);
+    count("TempsJoue", s.secondsPlayed);
+    // Levels are written from 1 without a gap, so a reader stops at the first missing one.
+    const int32_t top = s.levels.empty() ? 0 : s.levels.rbegin()->first;
+    for (int32_t level = 1; level <= top; ++level) {
+        const auto it = s.levels.find(level);
+        const LevelRecord r = it == s.levels.end() ? LevelRecord{} : it->second;
+        ini.WriteString(Levels, std::to_string(level),
+                        std::to_string(r.won) + " " + std::to_string(r.totalSeconds) + " " +
+                            std::to_string(r.bestSeconds));
+    }
+    size_t i = 0;
+    for (const PlayedGame& g : s.recent)
+        ini.WriteString(Games, std::to_string(++i),
+                        std::to_string(g.when) + " " + std::to_string(g.levelsWon) + " " +
+                            std::to_string(g.smileysCleared) + " " +
+                            std::to_string(g.secondsPlayed) + " " +
+                            std::to_string(g.secondsInLevelsWon));
+}
+
+} // namespace
+
+std::optional<double> PlayedGame::secondsPerLevel() const {
+    if (levelsWon <= 0) return std::nullopt;
+    return double(secondsInLevelsWon) / double(levelsWon);
+}
+
+std::optional<double> PlayedGame::smileysPerMinute() const {
+    if (secondsPlayed <= 0) return std::nullopt;
+    return double(smileysCleared) * 60.0 / double(secondsPlayed);
+}
+
+void Statistics::add(const GameSummary& game, int64_t when) {
+    ++gamesPlayed;
+    levelsWon += game.levelsWon;
+    smileysCleared += game.smileysCleared;
+    capsulesPlaced += game.capsulesPlaced;
+    longestChain = std::max(longestChain, game.longestChain);
+    secondsPlayed += game.secondsPlayed;
+    int64_t inLevels = 0;
+    for (const LevelTime& t : game.levels) {
+        if (t.level < 1 || t.level > MaxLevel) continue;
+        LevelRecord& r = levels[t.level];
+        const int32_t seconds = std::max(0, t.seconds);
+        r.bestSeconds = r.won ? std::min(r.bestSeconds, seconds) : seconds;
+        ++r.won;
+        r.totalSeconds += seconds;
+        inLevels += seconds;
+    }
+    recent.push_back(
+        {when, game.levelsWon, game.smileysCleared, game.secondsPlayed, narrow(inLevels)});
+    while (recent.size() > RecentGames) recent.pop_front();
+}
+
+std::filesystem::path statisticsFilePath(const std::filesystem::path& settingsFile) {
+    std::filesystem::path p = settingsFile;
+    p.replace_filename(settingsFile.stem().string() + "-statistiques.ini");
+    return p;
+}
+
+FileResult loadStatistics(const std::filesystem::path& file, Statistics& out) {
+    IniFile ini;
+    const FileResult r = IniFile::Load(file, ini);
+    out = fromIni(ini);
+    return r;
+}
+
+FileResult addToStatistics(const std::filesystem::path& file, const GameSummary& game, int64_t when,
+                           Statistics& out) {
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
+    return IniFile::Update(file, [&](IniFile& ini) {
+        out = fromIni(ini);
+        out.add(game, when);
+        toIni(ini, out);
+    });
+}
+
+FileResult clearStatistics(const std::filesystem::path& file) {
+    return IniFile::Update(file, [](IniFile& ini) { toIni(ini, Statistics{}); });
+}
+
+} // namespace kp

@@ -1,0 +1,178 @@
+// Replay files: what is written reads back as the same game; damaged, cut, newer, oversized,
+// hostile and altered files are refused with a message and never crash or hang the reader.
+#include "temp_dir.h"
+
+#include "engine/recorded_game.h"
+#include "engine/virtual_clock.h"
+#include "persistence/controls.h"
+#include "persistence/replay_file.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+
+namespace kp::test {
+
+namespace {
+
+// A recorded game of random play on virtual time, finished by a new game.
+std::shared_ptr<const Recording> playedGame(uint32_t seed, bool fromSavedGame = false) {
+    std::mt19937 rng(seed);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    GameEvents nobody;
+    auto game = std::make_unique<RecordedGame>(nobody, seed);
+    VirtualClock clock(*game, [&](TimerId id) { game->fire(id); });
+    game->setClock([&] { return clock.now(); });
+    std::shared_ptr<const Recording> last;
+    game->setFinishedHandler([&](const std::shared_ptr<const Recording>& r) { last = r; });
+    LevelParameters p;
+    p.rows = pick(8, 20);
+    p.columns = pick(5, 10);
+    p.colours = pick(2, 4);
+    game->setParameters(p);
+    game->setKeyRepeat(pick(MinRepeatDelay, MaxRepeatDelay),
+                       pick(MinRepeatInterval, MaxRepeatInterval));
+    if (fromSavedGame) {
+        auto saved = std::make_unique<SavedGame>();
+        saved->level = 3;
+        saved->Chrono = {0, 1, 2, 3, 4};
+        for (int c = 1; c <= p.columns; c += 2) saved->Cells[p.rows][c] = smileyCode(c % 3, 2);
+        game->newGame(saved.get());
+    } else {
+        game->newGame();
+    }
+    clock.sync();
+    for (int step = 0; step < 400; ++step) {
+        const int what = pick(0, 99);
+        if (what < 45)
+            game->handle(static_cast<Command>(pick(0, 4)));
+        else if (what < 50) {
+            game->press(Command::Left);
+            clock.sync();
+            clock.advance(pick(0, 300));
+            game->release(Command::Left);
+        } else if (what < 52)
+            game->togglePause();
+        else if (what < 53)
+            game->skipLevel();
+        else if (what < 54)
+            game->setSmileyAnimation(pick(0, 3));
+        else if (what < 55) {
+            p.firstFallPeriod = pick(100, 999);
+            game->setParameters(p);
+        } else
+            clock.advance(pick(1, 700));
+        clock.sync();
+    }
+    game->newGame();
+    return last;
+}
+
+std::string replace(std::string text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+ReplayRead parsed(const std::string& text) {
+    Recording r;
+    return parseReplay(text, r);
+}
+
+} // namespace
+
+TEST(ReplayFile, writtenGamesReadBackAsTheSameGame) {
+    size_t bytes = 0, inputs = 0;
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        const auto rec = playedGame(seed, seed % 5 == 0);
+        ASSERT_TRUE(rec);
+        const std::string text = replayText(*rec);
+        Recording back;
+        const ReplayRead read = parseReplay(text, back);
+        ASSERT_TRUE(read.ok()) << read.detail << " seed " << seed;
+        EXPECT_EQ(back.inputs, rec->inputs);
+        EXPECT_EQ(back.end, rec->end);
+        EXPECT_EQ(back.seed, rec->seed);
+        EXPECT_EQ(back.parameters.size(), rec->parameters.size());
+        EXPECT_EQ(back.saved != nullptr, rec->saved != nullptr);
+        EXPECT_EQ(replayText(back), text);
+        bytes += text.size();
+        inputs += rec->inputs.size();
+    }
+    std::printf("60 games: %zu inputs in %zu bytes (%.2f bytes an input)\n", inputs, bytes,
+                double(bytes) / double(inputs));
+}
+
+TEST(ReplayFile, showsTheSettingsInTheClear) {
+    const std::string text = replayText(*playedGame(7));
+    for (const char* key : {"[Replay]", "Version=1", "[Configuration]", "NbLgn=", "TempoDepart=",
+                            "[Options]", "AnimationVirus=", "[Entrees]", "[Fin]", "Controle="})
+        EXPECT_NE(text.find(key), std::string::npos) << key;
+}
+
+TEST(ReplayFile, fileOnDiskRoundTripsAndMissingFileIsUnreadable) {
+    TempDir dir;
+    const auto rec = playedGame(11);
+    ASSERT_TRUE(writeReplay(dir / "game.KembrollaReplay", *rec).ok());
+    Recording back;
+    EXPECT_TRUE(readReplay(dir / "game.KembrollaReplay", back).ok());
+    const ReplayRead missing = readReplay(dir / "none.KembrollaReplay", back);
+    EXPECT_EQ(missing.error, ReplayError::Unreadable);
+    EXPECT_FALSE(replayErrorMessage(missing, Language::English).empty());
+    EXPECT_EQ(readReplay(dir.path(), back).error, ReplayError::Unreadable);
+}
+
+TEST(ReplayFile, everyCutOfAFileIsRefused) {
+    const std::string text = replayText(*playedGame(3));
+    for (size_t size = 0; size + 1 < text.size(); size += 7) {
+        const ReplayRead read = parsed(text.substr(0, size));
+        ASSERT_FALSE(read.ok()) << "cut at " << size;
+        EXPECT_FALSE(replayErrorMessage(read, Language::French).empty());
+    }
+}
+
+TEST(ReplayFile, refusalsSayWhy) {
+    const std::string text = replayText(*playedGame(5));
+    EXPECT_EQ(parsed("[Options]\nFond=2\n").error, ReplayError::NotAReplay);
+    const ReplayRead newer = parsed(replace(text, "Version=1", "Version=2"));
+    EXPECT_EQ(newer.error, ReplayError::NewerVersion);
+    EXPECT_NE(replayErrorMessage(newer, Language::English).find("newer version"),
+              std::string::npos);
+    EXPECT_NE(replayErrorMessage(newer, Language::French).find("plus récente"), std::string::npos);
+    EXPECT_EQ(parsed(replace(text, "NbLgn=", "NbLgn=1000")).error, ReplayError::Damaged);
+    EXPECT_EQ(parsed(replace(text, "1=", "1=12Z ")).error, ReplayError::Damaged);
+    EXPECT_EQ(parsed(replace(text, "Controle=", "Controle=x")).error, ReplayError::Damaged);
+    const ReplayRead altered = parsed(replace(text, "Graine=", "Graine=1"));
+    EXPECT_EQ(altered.error, ReplayError::Diverges);
+    EXPECT_NE(replayErrorMessage(altered, Language::English).find("does not reach"),
+              std::string::npos);
+}
+
+// Files no game could have written: each is refused quickly, whatever it asks for.
+TEST(ReplayFile, hostileFilesAreRefusedQuickly) {
+    const std::string text = replayText(*playedGame(9));
+    const std::string big =
+        replace(replace(text, "NbLgn=", "NbLgn=99\n;"), "NbCol=", "NbCol=99\n;");
+    const std::vector<std::string> hostile = {
+        replace(text, "Nombre=", "Nombre=2147483647\n;"),
+        replace(big, "Nombre=", "Nombre=900000\n;"),
+        replace(text, "1=", "1=99999999999F "),
+        replace(text, "1=", "1=5!params=1 "),
+        replace(text, "1=", "1=5!params=-1 "),
+        replace(text, "1=", "1=5!repeat=0,0 "),
+        replace(text, "1=", "1=5!smileys "),
+        replace(text, "1=", "1=5!unhide=3 "),
+        replace(text, "Nombre=", "Nombre=1\n;"),
+        std::string(5u << 20, 'x'),
+        "[Replay]\nVersion=1\n[Entrees]\nNombre=5\n1=1F 1F\n",
+    };
+    for (const std::string& h : hostile) {
+        const auto start = std::chrono::steady_clock::now();
+        const ReplayRead read = parsed(h);
+        EXPECT_FALSE(read.ok()) << h.substr(0, 200);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    }
+}
+
+} // namespace kp::test
