@@ -150,9 +150,14 @@ void runFor(int ms) {
 } // namespace
 
 TEST_F(Controlled, aVirtualGamepadPlaysALevelToItsWin) {
-    // One colour, one smiley, a slow fall: two upright capsules on the smiley win the level.
+    // One colour, one smiley: two upright capsules on the smiley win the level.
     open("[Options]\nPinup=0\nAnimationSuppr=0\n[Configuration]\nNbColor=1\nNbVirus=1\n"
-         "NbVirusLignes=1\nTempoDepart=1000\n");
+         "NbVirusLignes=1\n");
+    // The capsule falls only when the test says so, however slow the machine.
+    LevelParameters p = s().params;
+    p.firstFallPeriod = 100'000'000;
+    w->game().setParameters(p);
+    w->game().newGame();
     w->configDialog()->close();
     w->show();
     w->activateWindow();
@@ -168,24 +173,37 @@ TEST_F(Controlled, aVirtualGamepadPlaysALevelToItsWin) {
     auto tap = [&](SDL_GameControllerButton b) {
         const Capsule before = s().capsule;
         pad.button(b, true);
-        EXPECT_TRUE(runUntil([&] {
-            return s().capsule.col != before.col || s().capsule.orientation != before.orientation ||
-                   s().capsule.row != before.row;
-        })) << b;
+        const bool moved = runUntil([&] {
+            return s().capsule.col != before.col || s().capsule.orientation != before.orientation;
+        });
         pad.button(b, false);
         runFor(40); // let the reader see it go up before the next press
+        return moved;
     };
     w->game().resume();
     for (int capsule = 0; capsule < 2; ++capsule) {
-        ASSERT_TRUE(runUntil([&] { return s().capsule.row >= 1; }));
-        tap(SDL_CONTROLLER_BUTTON_A); // upright, its first half keeps its column
-        while (s().capsule.col > smileyCol) tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-        while (s().capsule.col < smileyCol) tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+        while (s().capsule.row < 1) w->game().fire(TimerId::Fall);
+        ASSERT_TRUE(tap(SDL_CONTROLLER_BUTTON_A)); // upright, its first half keeps its column
+        for (int i = 0; i < 8 && s().capsule.col > smileyCol; ++i)
+            ASSERT_TRUE(tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT));
+        for (int i = 0; i < 8 && s().capsule.col < smileyCol; ++i)
+            ASSERT_TRUE(tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT));
+        ASSERT_EQ(s().capsule.col, smileyCol);
         pad.button(SDL_CONTROLLER_BUTTON_B, true);
-        ASSERT_TRUE(runUntil([&] { return s().capsule.row == 0 || s().level == 2; }));
+        // Landed: the next capsule waits, lying, above the board (or the level is over).
+        ASSERT_TRUE(runUntil(
+            [&] { return (s().capsule.row == 0 && !s().capsule.upright()) || s().level == 2; }));
         pad.button(SDL_CONTROLLER_BUTTON_B, false);
+        runFor(40);
     }
-    EXPECT_TRUE(runUntil([&] { return s().level == 2; }));
+    EXPECT_TRUE(runUntil([&] { return s().level == 2; })) << [&] {
+        std::string column;
+        for (int r = 1; r <= s().params.rows; ++r)
+            column += std::to_string(s().grid[r][smileyCol]) + " ";
+        return "smileys left " + std::to_string(s().smileysLeft) + ", column " + column +
+               ", phase " + std::to_string(static_cast<int>(s().phase)) + ", paused " +
+               std::to_string(s().paused);
+    }();
 }
 
 } // namespace kp
