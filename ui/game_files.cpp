@@ -97,7 +97,7 @@ void MainWindow::saveGameAs() {
 }
 
 void MainWindow::recordOffered() {
-    if (!nameDialog_) return;
+    if (!nameDialog_) nameDialog_ = new NameDialog(this);
     nameDialog_->applyLanguage(language());
     if (nameDialog_->exec() != QDialog::Accepted) return;
     // The date in the computer's own language.
@@ -115,7 +115,7 @@ void MainWindow::recordOffered() {
 
 // The score page of the configuration dialog, once the entry is in.
 void MainWindow::showScores() {
-    if (configDialog_) configDialog_->showTab(ConfigDialog::AboutTab);
+    configDialog()->showTab(ConfigDialog::AboutTab);
 }
 
 } // namespace kp

@@ -97,7 +97,6 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
     connect(&timers_[timerIndex(TimerId::Clock)], &QTimer::timeout, this, [this] { watchMusic(); });
     buildMenus();
     applyControls(settings_.controls);
-    configDialog_ = new ConfigDialog(*this, platform_);
     connect(&padTimer_, &QTimer::timeout, this, [this] { pollGamepad(); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] { pollGamepad(); });
     frameWatch_.setInterval(50);
@@ -133,11 +132,19 @@ void MainWindow::showEvent(QShowEvent* event) {
     firstShow();
 }
 
+ConfigDialog* MainWindow::configDialog() {
+    // Made when first opened: a player who never opens it never waits for it.
+    if (!configDialog_) {
+        configDialog_ = new ConfigDialog(*this, platform_);
+        configDialog_->applyLanguage(language());
+    }
+    return configDialog_;
+}
+
 void MainWindow::firstShow() {
     if (shown_) return;
     shown_ = true;
     game_.random().setSeed(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
-    nameDialog_ = new NameDialog(this);
     sprites_.load();
     digits_.load();
     pinups_.load();

@@ -63,8 +63,8 @@ class MainWindow : public QMainWindow, public GameEvents {
     Settings& settings() { return settings_; }
     const BoardPainter& painter() const { return painter_; }
     const SpriteSet& sprites() const { return sprites_; }
-    // The configuration, help and about dialog, created with the window.
-    ConfigDialog* configDialog() const { return configDialog_; }
+    // The configuration, help and about dialog, made when first asked for.
+    ConfigDialog* configDialog();
     sound::SoundSystem& sound() { return sound_; }
     QLabel* messageLabel() const { return message_; }
     QWidget* boardView() const { return view_; }

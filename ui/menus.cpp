@@ -146,14 +146,14 @@ void MainWindow::buildMenus() {
     addItem(display, "MenuCouleurTexte", [this] { chooseMessageFont(); });
     options->addSeparator();
     addItem(options, "MenuConfig",
-            [this] { configDialog_->showTab(ConfigDialog::ConfigurationTab); });
-    addItem(options, "MenuTouches", [this] { configDialog_->showTab(ConfigDialog::KeysTab); });
+            [this] { configDialog()->showTab(ConfigDialog::ConfigurationTab); });
+    addItem(options, "MenuTouches", [this] { configDialog()->showTab(ConfigDialog::KeysTab); });
 
     QMenu* help = addMenu(nullptr, "MenuPtInterro");
     addItem(help, "MenuAide", [this] {
-        configDialog_->showTab(ConfigDialog::HelpTab);
+        configDialog()->showTab(ConfigDialog::HelpTab);
     })->setShortcut(Qt::Key_F1);
-    addItem(help, "MenuAPropos", [this] { configDialog_->showTab(ConfigDialog::AboutTab); });
+    addItem(help, "MenuAPropos", [this] { configDialog()->showTab(ConfigDialog::AboutTab); });
 }
 
 void MainWindow::buildBackgroundMenu(QMenu* options) {
