@@ -2,7 +2,9 @@
 // usage: make_seeds FOLDER   (fuzz/corpus: one sub-folder per target, files replaced)
 // The seeds are kept in the tree; run this only to make them again after a format change.
 #include "engine/game.h"
+#include "engine/recorded_game.h"
 #include "engine/virtual_clock.h"
+#include "persistence/replay_file.h"
 #include "persistence/saved_game.h"
 #include "persistence/settings.h"
 
@@ -151,6 +153,43 @@ void SavedGameSeeds() {
               "18-1=112\n18-2=114\n18-3=-124\n18-4=-124\n18-5=-124\n18-6=150\n"
               "17-1=101\n17-2=103\n"
               "50-50=123\n");
+}
+
+// A recorded game of a few moves, written as a replay: short, so the fuzzer mutates it quickly.
+void ReplaySeed(const std::string& name, const LevelParameters& p, uint32_t seed, int moves,
+                bool fromSavedGame) {
+    Quiet events;
+    RecordedGame game(events, seed);
+    VirtualClock clock(game, [&](TimerId id) { game.fire(id); });
+    game.setClock([&] { return clock.now(); });
+    std::shared_ptr<const Recording> last;
+    game.setFinishedHandler([&](const std::shared_ptr<const Recording>& r) { last = r; });
+    game.setParameters(p);
+    auto saved = std::make_unique<SavedGame>();
+    for (int c = 1; c <= p.columns; c += 2) saved->Cells[p.rows][c] = smileyCode(c % 3, 1);
+    game.newGame(fromSavedGame ? saved.get() : nullptr);
+    static constexpr Command keys[] = {Command::Left, Command::Turn, Command::Drop, Command::Down};
+    for (int i = 0; i < moves; ++i) {
+        game.handle(keys[game.random()(4)]);
+        if (i % 5 == 4) game.press(Command::Right);
+        clock.sync();
+        clock.advance(400);
+        game.release(Command::Right);
+    }
+    game.togglePause();
+    game.newGame();
+    if (last) WriteText(Seed("fuzz_replay", name), replayText(*last));
+}
+
+void ReplaySeeds() {
+    LevelParameters small;
+    small.rows = 8;
+    small.columns = 5;
+    small.colours = 2;
+    small.minRun = 2;
+    ReplaySeed("small-board.KembrollaReplay", small, 1, 12, false);
+    ReplaySeed("from-saved-game.KembrollaReplay", small, 2, 6, true);
+    ReplaySeed("default-board.KembrollaReplay", {}, 3, 10, false);
 }
 
 // ---- BMP ----------------------------------------------------------------------------------
@@ -382,6 +421,7 @@ int main(int argc, char** argv) {
     root = argv[1];
     SettingsSeeds();
     SavedGameSeeds();
+    ReplaySeeds();
     BmpSeeds();
     JpegSeeds();
     return 0;

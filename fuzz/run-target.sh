@@ -13,6 +13,7 @@ name=$(basename "$exe")
 case $name in
     fuzz_bmp) dict=bmp ;;
     fuzz_jpeg) dict=jpeg ;;
+    fuzz_replay) dict=replay ;;
     *) dict=ini ;;
 esac
 out=$work/$name

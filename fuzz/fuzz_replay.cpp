@@ -1,0 +1,35 @@
+// Replay files: any bytes go to the reader. A file it accepts has already been played again to
+// its recorded end; it must then be written back to the same text, read back to the same game,
+// and give its statistics without trouble. A file it refuses must say why.
+#include "fuzz/scratch.h"
+
+#include "engine/game_summary.h"
+#include "persistence/replay_file.h"
+
+#include <string_view>
+
+using namespace kp;
+using fuzz::Check;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    Recording game;
+    const ReplayRead read = parseReplay(text, game);
+    if (!read.ok()) {
+        Check(!replayErrorMessage(read, Language::English).empty() &&
+                  !replayErrorMessage(read, Language::French).empty(),
+              "a refused file is given a message in both languages");
+        return 0;
+    }
+    Check(replayEnd(game) == game.end, "an accepted replay reaches its recorded end");
+    const std::string written = replayText(game);
+    Recording back;
+    Check(parseReplay(written, back).ok(), "a replay written by the game reads back");
+    Check(back.inputs == game.inputs && back.end == game.end && back.seed == game.seed,
+          "the same game comes back");
+    Check(replayText(back) == written, "written again, the same text");
+    const GameSummary summary = summarise(game);
+    Check(summary.levelsWon >= 0 && summary.smileysCleared >= 0 && summary.capsulesPlaced >= 0,
+          "a replay's statistics count up from nothing");
+    return 0;
+}
