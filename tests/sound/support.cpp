@@ -50,7 +50,7 @@ MidiSummary summarise(const QByteArray& smf) {
     s.format = int(be(smf, 8, 2));
     const int ppq = int(be(smf, 12, 2));
     std::map<uint32_t, uint32_t> tempo{{0, 500000}}; // tick -> microseconds per quarter
-    uint32_t lastTick = 0;
+    uint32_t lastTick = 0, firstNoteOn = UINT32_MAX, lastNoteOff = 0;
     std::set<int> channels;
     bool loopStart = false, loopEnd = false;
     qsizetype at = 14;
@@ -81,10 +81,12 @@ MidiSummary summarise(const QByteArray& smf) {
                 at += (kind == 0xC0 || kind == 0xD0) ? 1 : 2;
                 if (kind == 0x90 && b > 0) {
                     ++s.noteOns;
+                    firstNoteOn = std::min(firstNoteOn, tick);
                     ++sounding[ch * 128 + a];
                     channels.insert(ch);
                 } else if (kind == 0x80 || (kind == 0x90 && b == 0)) {
                     if (sounding[ch * 128 + a] > 0) --sounding[ch * 128 + a];
+                    lastNoteOff = std::max(lastNoteOff, tick);
                 } else if (kind == 0xC0) {
                     ++s.programChanges;
                 }
@@ -94,14 +96,19 @@ MidiSummary summarise(const QByteArray& smf) {
         for (const auto& [key, n] : sounding) s.unmatchedNoteOns += n;
         at = end;
     }
-    // Seconds up to the last event, tempo segment by segment.
-    double seconds = 0;
-    for (auto it = tempo.begin(); it != tempo.end() && it->first < lastTick; ++it) {
-        const auto next = std::next(it);
-        const uint32_t upTo = next == tempo.end() ? lastTick : std::min(next->first, lastTick);
-        seconds += double(upTo - it->first) / ppq * it->second / 1e6;
-    }
-    s.seconds = seconds;
+    // Seconds up to a tick, tempo segment by segment.
+    const auto secondsAt = [&](uint32_t to) {
+        double seconds = 0;
+        for (auto it = tempo.begin(); it != tempo.end() && it->first < to; ++it) {
+            const auto next = std::next(it);
+            const uint32_t upTo = next == tempo.end() ? to : std::min(next->first, to);
+            seconds += double(upTo - it->first) / ppq * it->second / 1e6;
+        }
+        return seconds;
+    };
+    s.seconds = secondsAt(lastTick);
+    s.firstNote = s.noteOns > 0 ? secondsAt(firstNoteOn) : 0;
+    s.lastNoteOff = secondsAt(lastNoteOff);
     s.channels.assign(channels.begin(), channels.end());
     s.loopMarkers = loopStart && loopEnd;
     return s;

@@ -19,6 +19,8 @@ struct MidiSummary {
     int format = -1;
     int tracks = 0;
     double seconds = 0;        // up to the last event, with the tempo changes
+    double firstNote = 0;      // when the first note starts
+    double lastNoteOff = 0;    // when the last note to end ends
     std::vector<int> channels; // channels with notes, 0-based
     int noteOns = 0;
     int unmatchedNoteOns = 0; // note-ons with no note-off before their track ends

@@ -43,6 +43,10 @@ TEST(TuneFiles, areLongMultiInstrumentLoopsWithNoHangingNote) {
         EXPECT_GE(s.channels.size(), 4u) << "melody, bass, harmony and drums";
         EXPECT_GE(s.programChanges, 3);
         EXPECT_GT(s.noteOns, 300);
+        // The loop starts again at once: no rest at the start, and at the end no more than the
+        // notes' own short breath, which their release fills.
+        EXPECT_EQ(s.firstNote, 0.0);
+        EXPECT_LT(s.seconds - s.lastNoteOff, 0.15);
     }
 }
 

@@ -30,7 +30,7 @@ std::vector<uint8_t> popCorn() {
     t.melody(marimba, t.barTick(26), std::string(a1) + " " + tag, 106, 0, 0.6);
     t.melody(glock, t.barTick(26), a1, 56, 12, 0.5);
     t.bass(slap, 0, 35, "R..R..5.R.O.5.R.", 2, 90);
-    t.bass(slap, 35, 36, "R..R..5.R.O.5.R-", 2, 90); // held into the loop
+    t.bass(slap, 35, 36, "R..R..5.R.O.5-R-", 2, 90); // held, and into the loop
     t.chordPattern(piano, 2, 34, "..C...C-..C...C.", 4, 58);
     t.drums(0, 2, {{36, "x.....x.x......."}, {42, "x.x.x.x.x.x.x.x."}, {39, "....x.......x..x"}});
     t.drums(2, 34,
