@@ -116,7 +116,8 @@ play() {
     win=""
     within 10 sh -c "xdotool search --onlyvisible --pid $game --name '^Kembrolla Panic!\$' \
         >'$work/$name.win' 2>/dev/null" && win=$(head -1 "$work/$name.win")
-    [ -n "$win" ] && xdotool windowfocus --sync "$win"
+    # A window just mapped may not take the focus yet.
+    [ -n "$win" ] && within 5 xdotool windowfocus --sync "$win" 2>/dev/null
     [ -n "$win" ] || fail "$name: no window appeared"
 }
 # Any key ends the level's opening pause: the capsules start falling.
