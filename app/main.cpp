@@ -1,4 +1,5 @@
 // Kembrolla Panic!: the application, its main window and the message loop.
+#include "first_frame_probe.h"
 #include "ui/main_window.h"
 
 #include "persistence/settings.h"
@@ -16,32 +17,6 @@
 #include <string>
 
 namespace {
-
-// With KP_FIRST_FRAME_PROBE set, the program reports when the board was first painted (the
-// monotonic clock, in nanoseconds) and its peak memory, then closes its window as the player
-// would (settings written): bench/startup.sh uses it.
-class FirstFrameProbe : public QObject {
-  public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Paint) return false;
-        watched->removeEventFilter(this);
-        QTimer::singleShot(0, [] {
-            timespec now{};
-            clock_gettime(CLOCK_MONOTONIC, &now);
-            QFile status(QStringLiteral("/proc/self/status"));
-            QByteArray hwm;
-            if (status.open(QIODevice::ReadOnly))
-                for (const QByteArray& line : status.readAll().split('\n'))
-                    if (line.startsWith("VmHWM:")) hwm = line.mid(6).trimmed();
-            std::printf("first-frame-ns %lld\npeak-memory %s\n",
-                        static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                        hwm.constData());
-            std::fflush(stdout);
-            QApplication::closeAllWindows();
-        });
-        return false;
-    }
-};
 
 // The command line: at most one saved game to open after start-up. Qt's own options (-platform,
 // -style, ...) are taken out of argv by QApplication before the rest is read here, as bytes:
@@ -136,7 +111,7 @@ int main(int argc, char* argv[]) {
     const std::string exe = QFileInfo(QApplication::applicationFilePath()).fileName().toStdString();
     kp::QtPlatform platform;
     kp::MainWindow window(platform, kp::SettingsFilePath(exe));
-    FirstFrameProbe probe;
+    kp::FirstFrameProbe probe;
     if (qEnvironmentVariableIsSet("KP_FIRST_FRAME_PROBE"))
         window.boardView()->installEventFilter(&probe);
     window.show();

@@ -206,13 +206,16 @@ void MainWindow::chooseMessageFont() {
 // ---- Background ----
 
 void MainWindow::composeBackground(const std::optional<std::string>& path) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Only a picture can take long enough for the wait cursor to mean anything (and the
+    // cursor theme costs a start-up without one its loading).
+    const bool picture = path || settings_.background == PictureBackground;
+    if (picture) QApplication::setOverrideCursor(Qt::WaitCursor);
     BackgroundSettings b = backgroundOf(settings_);
     const WindowLayout& l = painter_.layout();
     const Composition c =
         composer_.composeBackground(b, l.clientWidth, l.clientHeight, path, language());
     copyBackground(b, settings_);
-    QApplication::restoreOverrideCursor();
+    if (picture) QApplication::restoreOverrideCursor();
     if (!c.composed) {
         // The command's radio item took the check mark; it goes back to the background in view.
         if (checkedMode_) checkedMode_->setChecked(true);

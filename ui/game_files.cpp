@@ -4,6 +4,7 @@
 
 #include "ui/config_dialog.h"
 #include "ui/name_dialog.h"
+#include "ui/replay_player.h"
 
 #include "persistence/saved_game.h"
 #include "persistence/scores.h"
@@ -61,6 +62,11 @@ QString unreadableSave(const std::filesystem::path& path, Language language) {
 } // namespace
 
 void MainWindow::openSavedGame(const std::filesystem::path& path) {
+    // A replay opens as a replay, wherever it was chosen (the file manager, the command line).
+    if (ReplayPlayer::isReplayFile(path)) {
+        replays_->openReplay(path);
+        return;
+    }
     // A file that holds no saved game is refused before the game in progress is touched.
     if (const QString why = unreadableSave(path, language()); !why.isEmpty()) {
         platform_.message(this, why);
@@ -106,8 +112,11 @@ void MainWindow::recordOffered() {
     for (int m = 0; m < 12; ++m)
         months[m] = locale.monthName(m + 1, QLocale::ShortFormat).toStdString();
     const GameState& s = game_.state();
+    const ScoreEntry entry{std::to_string(s.level), std::to_string(s.smileysLeft),
+                           nameDialog_->name().toStdString(), scoreDateNow(months)};
     const ScoreUpdate r = enterScore(settings_.scores, settingsFile_, s.level, s.smileysLeft,
-                                     nameDialog_->name().toStdString(), scoreDateNow(months));
+                                     entry.name, entry.date);
+    if (r.rank > 0) replays_->keepForScore(entry, settings_.scores);
     if (r.rank > 0 && !r.file.ok())
         platform_.message(this, QString::fromStdString(fileErrorMessage(r.file, language())));
     showScores();

@@ -3,6 +3,7 @@
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
 #include "ui/name_dialog.h"
+#include "ui/replay_player.h"
 
 #include "persistence/saved_game.h"
 #include "persistence/scores.h"
@@ -16,6 +17,8 @@
 #include <QPainter>
 #include <QSystemTrayIcon>
 
+#include <utility>
+
 namespace kp {
 
 BoardView::BoardView(const BoardPainter& painter, QWidget* parent)
@@ -27,6 +30,7 @@ BoardView::BoardView(const BoardPainter& painter, QWidget* parent)
 void BoardView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.drawImage(event->rect(), painter_.image(), event->rect());
+    if (afterFirstFrame) QTimer::singleShot(0, this, std::exchange(afterFirstFrame, nullptr));
 }
 
 namespace {
@@ -95,6 +99,7 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
     }
     // The clock also watches over the music, after its own game step.
     connect(&timers_[timerIndex(TimerId::Clock)], &QTimer::timeout, this, [this] { watchMusic(); });
+    replays_ = new ReplayPlayer(*this, platform_, settingsFile_);
     buildMenus();
     applyControls(settings_.controls);
     connect(&padTimer_, &QTimer::timeout, this, [this] { pollGamepad(); });
@@ -147,7 +152,6 @@ void MainWindow::firstShow() {
     game_.random().setSeed(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     sprites_.load();
     digits_.load();
-    pinups_.load();
     composer_.setLogo(loadBitmap(QStringLiteral(":/logo/ImgLogo")));
     loadSettings(settings_, settingsFile_);
     // The board's size comes first: the layout is computed from it.
@@ -157,8 +161,12 @@ void MainWindow::firstShow() {
     // The timers that always run start with the game.
     for (int i = 0; i < TimerCount; ++i) timerChanged(static_cast<TimerId>(i));
     if (centreWithFrame_) frameWatch_.start();
-    // After the first frame: a player waits for no controller.
-    QTimer::singleShot(0, this, [this] { startGamepad(); });
+    // What the first frame does not show waits for it: the pin-up figures, which play when a
+    // level is won, and the controllers.
+    view_->afterFirstFrame = [this] {
+        loadPinups();
+        startGamepad();
+    };
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -218,6 +226,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     const std::optional<Action> a = bindings_.actionForKey(event->keyCombination());
     if (a && !event->isAutoRepeat() && settings_.controls.gameRepeat) act(*a, false, true);
+}
+
+void MainWindow::loadPinups() {
+    if (pinupsLoaded_) return;
+    pinups_.load(); // a frame that is missing stays blank
+    pinupsLoaded_ = true;
 }
 
 void MainWindow::startGamepad() {
@@ -355,10 +369,12 @@ void MainWindow::windowShake(int dy) {
 }
 
 void MainWindow::pinupFrame(int frame, PinupFigure figure) {
-    if (frame >= 1 && frame <= PinupFrames::Frames)
+    if (frame >= 1 && frame <= PinupFrames::Frames) {
+        loadPinups();
         view_->update(painter_.pinupFrame(pinups_, game_.state(), figure, frame));
-    else
+    } else {
         repaintAll(); // the figure goes, and with it anything the strip covered
+    }
 }
 
 void MainWindow::panicChanged(bool hidden) {

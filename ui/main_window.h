@@ -7,6 +7,7 @@
 
 #include "background/composer.h"
 #include "engine/game.h"
+#include "engine/recorded_game.h"
 #include "input/bindings.h"
 #include "input/gamepad.h"
 #include "input/pad_wakeup.h"
@@ -36,6 +37,7 @@ namespace kp {
 class MenuRows;
 class ConfigDialog;
 class NameDialog;
+class ReplayPlayer;
 } // namespace kp
 
 namespace kp {
@@ -44,6 +46,8 @@ namespace kp {
 class BoardView : public QWidget {
   public:
     BoardView(const BoardPainter& painter, QWidget* parent);
+    // Called once, just after the first frame is painted: what can wait for it waits.
+    std::function<void()> afterFirstFrame;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -59,7 +63,9 @@ class MainWindow : public QMainWindow, public GameEvents {
                sound::SoundSystem::Options soundOptions = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Game& game() { return game_; }
+    RecordedGame& game() { return game_; }
+    // Replays of finished games and files, and the statistics they feed.
+    ReplayPlayer& replays() { return *replays_; }
     Settings& settings() { return settings_; }
     const BoardPainter& painter() const { return painter_; }
     const SpriteSet& sprites() const { return sprites_; }
@@ -188,21 +194,24 @@ class MainWindow : public QMainWindow, public GameEvents {
     void act(Action action, bool pressed, bool gameRepeat);
     void padButton(int button, bool pressed);
     void startGamepad();
+    void loadPinups();
     Language language() const { return settings_.language; }
 
     Platform& platform_;
     std::filesystem::path settingsFile_;
     Settings settings_;
-    Game game_;
+    RecordedGame game_;
     SpriteSet sprites_;
     CounterDigits digits_;
     PinupFrames pinups_;
+    bool pinupsLoaded_ = false;
     BoardPainter painter_;
     BackgroundComposer composer_;
     sound::SoundSystem sound_;
     std::unique_ptr<QWidget> loadingWindow_; // shown while a tune is prepared
     ConfigDialog* configDialog_ = nullptr;
     NameDialog* nameDialog_ = nullptr;
+    ReplayPlayer* replays_ = nullptr;
     int cellSize_ = 16;
     bool shown_ = false;
 

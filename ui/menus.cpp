@@ -7,6 +7,7 @@
 #include "ui/menu_ids.h"
 #include "ui/menu_rows.h"
 #include "ui/name_dialog.h"
+#include "ui/replay_player.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -68,6 +69,10 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     addItem(file, "MenuOuvrir", [this] { chooseSavedGame(); });
     addItem(file, "MenuEnregistrerSous", [this] { saveGameAs(); });
+    file->addSeparator();
+    addItem(file, "MenuRevoir", [this] { replays_->watchLastGame(); });
+    addItem(file, "MenuOuvrirReplay", [this] { replays_->chooseReplay(); });
+    addItem(file, "MenuEnregistrerReplay", [this] { replays_->saveLastGame(); });
     file->addSeparator();
     addItem(file, "MenuQuitter", [this] { quitGame(); });
 
