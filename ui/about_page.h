@@ -50,6 +50,7 @@ class AboutPage : public QWidget {
     const AboutShow& animation() const { return show_; }
 
     void showScoreTable(const ScoreTable& table, const std::array<int32_t, 5>& colours);
+    ScorePanel* scorePanel() const { return scores_; }
     void applyLanguage(Language language);
 
     QString title() const;

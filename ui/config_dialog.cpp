@@ -6,6 +6,9 @@
 #include "ui/keys_page.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
+#include "ui/replay_player.h"
+#include "ui/score_panel.h"
+#include "ui/statistics_page.h"
 
 #include "engine/cells.h"
 #include "persistence/scores.h"
@@ -84,6 +87,16 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
     about_->onEnglish = [this] { main_.useEnglish(); };
     about_->onErase = [this] { eraseScoresClicked(); };
     tabs_->addTab(about_, QString());
+    about_->scorePanel()->onWatch = [this](int rank) {
+        main_.replays().watchScore(main_.settings().scores.Entries[static_cast<size_t>(rank)]);
+        main_.activateWindow();
+    };
+
+    statistics_ = new StatisticsPage;
+    statistics_->setObjectName(QStringLiteral("PageStatistiques"));
+    statistics_->onClear = [this] { clearStatisticsClicked(); };
+    main_.replays().onStatistics = [this](const Statistics& s) { statistics_->showStatistics(s); };
+    tabs_->addTab(statistics_, QString());
 
     ok_ = new QPushButton(this);
     ok_->setObjectName(QStringLiteral("BtnOK"));
@@ -104,7 +117,7 @@ bool ConfigDialog::modified() const {
 }
 
 void ConfigDialog::showTab(int tab) {
-    tabs_->setCurrentIndex(std::clamp(tab, 0, int{AboutTab}));
+    tabs_->setCurrentIndex(std::clamp(tab, 0, int{StatisticsTab}));
     updateScores(); // a score may just have been entered
     if (!isVisible()) {
         if (const QScreen* s = main_.screen())
@@ -168,6 +181,7 @@ void ConfigDialog::tabChanged(int tab) {
     // Only the memo of the current language shows, and only on the help tab.
     helps_[0]->setVisible(tab == HelpTab && language_ != Language::English);
     helps_[1]->setVisible(tab == HelpTab && language_ == Language::English);
+    if (tab == StatisticsTab) showStatistics();
 }
 
 void ConfigDialog::applyLanguage(Language language) {
@@ -178,6 +192,8 @@ void ConfigDialog::applyLanguage(Language language) {
     config_->applyLanguage(language);
     keys_->applyLanguage(language);
     about_->applyLanguage(language);
+    tabs_->setTabText(StatisticsTab, StatisticsPage::tabCaption(language));
+    statistics_->applyLanguage(language);
     ok_->setText(dialogCaption("BtnOK", language));
     tabChanged(tab);
 }
@@ -198,6 +214,29 @@ void ConfigDialog::showGamepad(const std::string& name) {
 
 void ConfigDialog::updateScores() {
     about_->showScoreTable(main_.settings().scores, main_.settings().smileyColours);
+    for (int rank = 0; rank < 3; ++rank)
+        about_->scorePanel()->setWatchable(
+            rank, main_.replays().hasScoreReplay(
+                      main_.settings().scores.Entries[static_cast<size_t>(rank)]));
+}
+
+// The file may have grown meanwhile: another copy of the game adds its games too.
+void ConfigDialog::showStatistics() {
+    Statistics s;
+    loadStatistics(main_.replays().statisticsFile(), s);
+    statistics_->showStatistics(s);
+}
+
+void ConfigDialog::clearStatisticsClicked() {
+    const bool en = language_ == Language::English;
+    if (!platform_.question(this,
+                            en ? QStringLiteral("Clear all the statistics?")
+                               : QStringLiteral("Effacer toutes les statistiques ?"),
+                            false))
+        return;
+    const FileResult r = clearStatistics(main_.replays().statisticsFile());
+    if (!r.ok()) platform_.message(this, QString::fromStdString(fileErrorMessage(r, language_)));
+    showStatistics();
 }
 
 void ConfigDialog::eraseScoresClicked() {

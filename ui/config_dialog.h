@@ -21,10 +21,11 @@ class ConfigPage;
 class KeysPage;
 class Platform;
 class MainWindow;
+class StatisticsPage;
 
 class ConfigDialog : public QDialog {
   public:
-    enum Tab { ConfigurationTab = 0, KeysTab = 1, HelpTab = 2, AboutTab = 3 };
+    enum Tab { ConfigurationTab = 0, KeysTab = 1, HelpTab = 2, AboutTab = 3, StatisticsTab = 4 };
 
     ConfigDialog(MainWindow& main, Platform& platform);
 
@@ -56,6 +57,7 @@ class ConfigDialog : public QDialog {
     ConfigPage* pageConfiguration() const { return config_; }
     KeysPage* keysPage() const { return keys_; }
     AboutPage* aboutPage() const { return about_; }
+    StatisticsPage* statisticsPage() const { return statistics_; }
     QTabWidget* tabs() const { return tabs_; }
     QTextEdit* help(Language language) const {
         return helps_[language == Language::English ? 1 : 0];
@@ -73,6 +75,8 @@ class ConfigDialog : public QDialog {
     void tabChanged(int tab);
     void updateScores();
     void eraseScoresClicked();
+    void showStatistics();
+    void clearStatisticsClicked();
     void openMail();
 
     MainWindow& main_;
@@ -84,6 +88,7 @@ class ConfigDialog : public QDialog {
     KeysPage* keys_;
     std::array<QTextEdit*, 2> helps_{};
     AboutPage* about_;
+    StatisticsPage* statistics_;
     QPushButton* ok_;
 };
 

@@ -5,6 +5,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 
 namespace kp {
 
@@ -54,7 +55,7 @@ ScorePanel::ScorePanel(QWidget* parent) : QFrame(parent) {
     boldEntry.setBold(true);
     title_->setFont(grand);
     title_->setStyleSheet(QStringLiteral("color: #ffd75a;"));
-    grid->addWidget(title_, 0, 0, 1, 6);
+    grid->addWidget(title_, 0, 0, 1, 7);
 
     const char* ids[4] = {"LabelClt", "LabelChampion", "LabelScore", "LabelDate"};
     const int columns[4] = {0, 1, 2, 5};
@@ -84,6 +85,14 @@ ScorePanel::ScorePanel(QWidget* parent) : QFrame(parent) {
             grid->addWidget(cells[c], r + 2, c);
         }
         grid->setRowMinimumHeight(r + 2, 26);
+        watch_[r] = new QPushButton(this);
+        watch_[r]->setObjectName(QStringLiteral("BtnVoir%1").arg(r + 1));
+        watch_[r]->setStyleSheet(QStringLiteral("padding: 0 6px;"));
+        watch_[r]->setEnabled(false);
+        connect(watch_[r], &QPushButton::clicked, this, [this, r] {
+            if (onWatch) onWatch(r);
+        });
+        grid->addWidget(watch_[r], r + 2, 6);
     }
     grid->setColumnMinimumWidth(0, 28);
     grid->setColumnStretch(1, 1);
@@ -108,7 +117,14 @@ void ScorePanel::showTable(const ScoreTable& table, const std::array<int32_t, 5>
     }
 }
 
+void ScorePanel::setWatchable(int rank, bool watchable) {
+    watch_[static_cast<size_t>(rank)]->setEnabled(watchable);
+}
+
 void ScorePanel::applyLanguage(Language language) {
+    for (QPushButton* b : watch_)
+        b->setText(language == Language::English ? QStringLiteral("Watch")
+                                                 : QStringLiteral("Voir"));
     title_->setText(dialogCaption("LabelPalmares", language));
     const char* ids[4] = {"LabelClt", "LabelChampion", "LabelScore", "LabelDate"};
     for (int i = 0; i < 4; ++i) headers_[i]->setText(dialogCaption(ids[i], language));

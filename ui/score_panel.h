@@ -9,8 +9,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class QLabel;
+class QPushButton;
 
 namespace kp {
 
@@ -21,6 +23,10 @@ class ScorePanel : public QFrame {
     // Shows the table; ranks and names 1 to 3 take the smiley colours 1 to 3 (0x00BBGGRR).
     void showTable(const ScoreTable& table, const std::array<int32_t, 5>& colours);
     void applyLanguage(Language language);
+    // "Voir" / "Watch" on a line whose game kept its replay (rank 0..2).
+    void setWatchable(int rank, bool watchable);
+    QPushButton* watchButton(int rank) const { return watch_[static_cast<size_t>(rank)]; }
+    std::function<void(int rank)> onWatch;
 
   private:
     QLabel* title_;
@@ -29,6 +35,7 @@ class ScorePanel : public QFrame {
         QLabel *rank, *name, *level, *bar, *left, *date;
     };
     std::array<ParameterRow, 3> lines_{};
+    std::array<QPushButton*, 3> watch_{};
 };
 
 class BetaPanel : public QFrame {

@@ -1,0 +1,341 @@
+#include "replay_player.h"
+
+#include "ui/main_window.h"
+#include "ui/platform.h"
+
+#include "engine/game_summary.h"
+#include "persistence/replay_file.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <ctime>
+
+namespace kp {
+
+namespace {
+
+constexpr int TickPeriod = 10; // ms between two looks at the recording's clock
+// A recorded pause longer than this (the player away, the computer asleep) is shortened.
+constexpr double LongestWait = 1500;
+
+bool playerInput(InputKind kind) {
+    return kind != InputKind::Fire;
+}
+
+// Text of a score entry as the table keeps it, without the blanks a file may add.
+std::string trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+} // namespace
+
+ReplayPlayer::ReplayPlayer(MainWindow& window, Platform& platform,
+                           std::filesystem::path settingsFile)
+    : QObject(&window), window_(window), platform_(platform),
+      settingsFile_(std::move(settingsFile)), statisticsFile_(statisticsFilePath(settingsFile_)) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(TickPeriod);
+    connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+    RecordedGame& game = window_.game();
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    game.setClock([started] { return started->elapsed(); });
+    game.setFinishedHandler([this](const std::shared_ptr<const Recording>& r) { gameFinished(r); });
+    chooseFile = [this](bool save) -> std::optional<QString> {
+        const QString filter = text("Replays Kembrolla Panic! (*.KembrollaReplay)",
+                                    "Kembrolla Panic! replays (*.KembrollaReplay)");
+        QString name = save ? QFileDialog::getSaveFileName(&window_, QString(), QString(), filter)
+                            : QFileDialog::getOpenFileName(&window_, QString(), QString(), filter);
+        if (name.isEmpty()) return std::nullopt;
+        if (save && !name.endsWith(QStringLiteral(".KembrollaReplay"), Qt::CaseInsensitive))
+            name += QStringLiteral(".KembrollaReplay");
+        return name;
+    };
+}
+
+ReplayPlayer::~ReplayPlayer() {
+    qApp->removeEventFilter(this);
+}
+
+QString ReplayPlayer::text(const char* french, const char* english) const {
+    return QString::fromUtf8(window_.settings().language == Language::English ? english : french);
+}
+
+bool ReplayPlayer::isReplayFile(const std::filesystem::path& path) {
+    return QString::fromStdString(path.extension().string())
+               .compare(QString::fromUtf8(ReplayExtension.data(), ReplayExtension.size()),
+                        Qt::CaseInsensitive) == 0;
+}
+
+// ---- Finished games ----
+
+// Each finished game is played again where nobody sees it for its statistics: a few
+// milliseconds for an hour of play, at the moment the game ends.
+void ReplayPlayer::gameFinished(const std::shared_ptr<const Recording>& recording) {
+    const FileResult r = addToStatistics(statisticsFile_, summarise(*recording),
+                                         static_cast<int64_t>(std::time(nullptr)), statistics_);
+    if (!r.ok())
+        platform_.message(&window_,
+                          QString::fromStdString(fileErrorMessage(r, window_.settings().language)));
+    else if (onStatistics)
+        onStatistics(statistics_);
+}
+
+std::filesystem::path ReplayPlayer::scoreReplayPath(const ScoreEntry& e) const {
+    // Named after the entry itself, so the table may reorder, merge with another copy's or
+    // lose lines without a replay ever showing beside the wrong one.
+    uint64_t h = 1469598103934665603ull;
+    for (const std::string& field : {e.level, e.left, e.name, e.date})
+        for (char c : trimmed(field) + '\n') {
+            h ^= static_cast<unsigned char>(c);
+            h *= 1099511628211ull;
+        }
+    char name[40];
+    std::snprintf(name, sizeof name, "%016llx", static_cast<unsigned long long>(h));
+    std::filesystem::path folder = settingsFile_;
+    folder.replace_filename(settingsFile_.stem().string() + "-replays");
+    return folder / (std::string(name) + std::string(ReplayExtension));
+}
+
+bool ReplayPlayer::hasScoreReplay(const ScoreEntry& entry) const {
+    std::error_code ec;
+    return !trimmed(entry.name).empty() &&
+           std::filesystem::is_regular_file(scoreReplayPath(entry), ec);
+}
+
+void ReplayPlayer::keepForScore(const ScoreEntry& entry, const ScoreTable& table) {
+    const std::shared_ptr<const Recording> last = window_.game().lastGame();
+    if (!last) return;
+    const std::filesystem::path path = scoreReplayPath(entry);
+    std::error_code ec;
+    std::filesystem::create_directories(path.parent_path(), ec);
+    const FileResult r = writeReplay(path, *last);
+    if (!r.ok())
+        platform_.message(&window_,
+                          QString::fromStdString(fileErrorMessage(r, window_.settings().language)));
+    // The replays of games that left the table go with them.
+    std::vector<std::filesystem::path> kept;
+    for (const ScoreEntry& e : table.Entries) kept.push_back(scoreReplayPath(e));
+    for (const auto& f : std::filesystem::directory_iterator(path.parent_path(), ec))
+        if (isReplayFile(f.path()) && std::find(kept.begin(), kept.end(), f.path()) == kept.end())
+            std::filesystem::remove(f.path(), ec);
+}
+
+void ReplayPlayer::watchScore(const ScoreEntry& entry) {
+    if (hasScoreReplay(entry)) openReplay(scoreReplayPath(entry));
+}
+
+// ---- Menu commands ----
+
+void ReplayPlayer::watchLastGame() {
+    if (const auto last = window_.game().lastGame())
+        watch(last);
+    else
+        platform_.message(&window_, text("Aucune partie terminée à revoir pour l'instant.",
+                                         "No finished game to watch yet."));
+}
+
+void ReplayPlayer::saveLastGame() {
+    const auto last = window_.game().lastGame();
+    if (!last) {
+        platform_.message(&window_, text("Aucune partie terminée à enregistrer pour l'instant.",
+                                         "No finished game to save yet."));
+        return;
+    }
+    const auto name = chooseFile(true);
+    if (!name) return;
+    const FileResult r = writeReplay(systemPath(*name), *last);
+    if (!r.ok())
+        platform_.message(&window_,
+                          QString::fromStdString(fileErrorMessage(r, window_.settings().language)));
+}
+
+void ReplayPlayer::chooseReplay() {
+    if (const auto name = chooseFile(false)) openReplay(systemPath(*name));
+}
+
+void ReplayPlayer::openReplay(const std::filesystem::path& path) {
+    auto recording = std::make_shared<Recording>();
+    const ReplayRead read = readReplay(path, *recording);
+    if (!read.ok()) {
+        platform_.message(&window_, QString::fromStdString(
+                                        replayErrorMessage(read, window_.settings().language)));
+        return;
+    }
+    watch(recording);
+}
+
+// ---- Playing ----
+
+void ReplayPlayer::watch(std::shared_ptr<const Recording> recording) {
+    if (!recording) return;
+    RecordedGame& game = window_.game();
+    if (active_) stop();
+    if (!game.state().paused) game.pause(); // the game in progress waits, paused
+    game.watch(std::move(recording));
+    active_ = true;
+    atEnd_ = proved_ = false;
+    played_ = 0;
+    restoreWindow();
+    qApp->installEventFilter(this);
+    setSpeed(speed_);
+}
+
+void ReplayPlayer::stop() {
+    if (!active_) return;
+    active_ = false;
+    timer_.stop();
+    qApp->removeEventFilter(this);
+    window_.game().stopWatching();
+    restoreWindow();
+    if (banner_) banner_->hide();
+}
+
+// The board in view changes games: its size, its cells, the counters, the message line, the
+// pause mark and the window's timers all follow the one now shown.
+void ReplayPlayer::restoreWindow() {
+    const GameState& s = window_.game().state();
+    window_.layOutWindow();
+    window_.composeBackground(KeepPicture);
+    window_.repaintAll();
+    window_.messageChanged();
+    window_.pauseChanged(s.paused);
+    for (int i = 0; i < TimerCount; ++i) window_.timerChanged(static_cast<TimerId>(i));
+    showBanner();
+}
+
+void ReplayPlayer::setSpeed(int speed) {
+    speed_ = speed == 2 || speed == 4 || speed == 0 ? speed : 1;
+    if (!active_) return;
+    wall_.restart();
+    if (speed_ == 0 || atEnd_)
+        timer_.stop();
+    else
+        timer_.start();
+    showBanner();
+}
+
+void ReplayPlayer::tick() {
+    RecordedGame& game = window_.game();
+    played_ += double(wall_.restart()) * speed_;
+    while (const Input* next = game.nextInput()) {
+        if (double(next->time) - played_ > LongestWait) played_ = double(next->time) - LongestWait;
+        if (double(next->time) > played_) return;
+        game.feedNext();
+    }
+    reachEnd();
+}
+
+void ReplayPlayer::step() {
+    RecordedGame& game = window_.game();
+    while (const Input* next = game.nextInput()) {
+        const bool player = playerInput(next->kind);
+        played_ = double(next->time);
+        game.feedNext();
+        if (player) return;
+    }
+    reachEnd();
+}
+
+void ReplayPlayer::playToEnd() {
+    while (window_.game().feedNext()) {
+    }
+    reachEnd();
+}
+
+void ReplayPlayer::reachEnd() {
+    if (!active_ || atEnd_) return;
+    timer_.stop();
+    atEnd_ = true;
+    const Recording* r = window_.game().watched();
+    proved_ = r && gameEnd(window_.game().state()) == r->end;
+    showBanner();
+    if (!proved_) {
+        stop();
+        platform_.message(&window_,
+                          QString::fromStdString(replayErrorMessage({ReplayError::Diverges, {}, {}},
+                                                                    window_.settings().language)));
+    }
+}
+
+void ReplayPlayer::showBanner() {
+    if (!active_) return;
+    if (!banner_) {
+        banner_ = new QLabel(window_.boardView());
+        banner_->setObjectName(QStringLiteral("ReplayBanner"));
+        banner_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        banner_->setWordWrap(true);
+        banner_->setAlignment(Qt::AlignCenter);
+        banner_->setStyleSheet(QStringLiteral(
+            "QLabel { color: #FFE14D; background: rgba(0, 0, 0, 170); font-weight: bold;"
+            " border: 1px solid #FFE14D; border-radius: 4px; padding: 2px 4px; }"));
+    }
+    QString state;
+    if (atEnd_)
+        state = text("fin, partie vérifiée", "end, game checked");
+    else if (speed_ == 0)
+        state = text("pas à pas", "step by step");
+    else
+        state = QStringLiteral("×%1").arg(speed_);
+    banner_->setText(text("Revoir", "Replay") + QStringLiteral(" — ") + state +
+                     QStringLiteral("\n") +
+                     text("1 2 4 : vitesse · Espace : pas à pas · autre touche : retour",
+                          "1 2 4: speed · Space: step · other key: back"));
+    QWidget* board = window_.boardView();
+    const int width = std::max(60, board->width() - 8);
+    banner_->setFixedWidth(width);
+    banner_->adjustSize();
+    banner_->move(4, 4);
+    banner_->raise();
+    banner_->show();
+}
+
+bool ReplayPlayer::eventFilter(QObject* watched, QEvent* event) {
+    if (!active_) return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // The menus' shortcuts wait: during a replay every key is the replay's.
+        event->accept();
+        return true;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
+        case Qt::Key_AltGr:
+            return true;
+        case Qt::Key_1:
+        case Qt::Key_2:
+        case Qt::Key_4:
+            setSpeed(key->key() - Qt::Key_0);
+            return true;
+        case Qt::Key_Space:
+            if (speed_ != 0)
+                setSpeed(0);
+            else if (!key->isAutoRepeat() || !atEnd_)
+                step();
+            return true;
+        default:
+            if (!key->isAutoRepeat()) stop();
+            return true;
+        }
+    }
+    case QEvent::KeyRelease:
+        return true;
+    case QEvent::MouseButtonPress:
+        // A click on the menus ends the replay first: their commands are for the game.
+        stop();
+        return false;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
+
+} // namespace kp

@@ -1,0 +1,103 @@
+#pragma once
+// Replays in the main window: the last finished game, a replay file, or the game behind a line
+// of the score table, played with the game's own drawing, sound and pin-up under a "Revoir" /
+// "Replay" banner, at 1x, 2x or 4x or step by step. Keys 1, 2 and 4 choose the speed, Space
+// steps; any other key (or a click on the menus) ends the replay and the game in progress comes
+// back as it was, paused. The player also files every finished game: its statistics, and its
+// replay beside the score table when it entered it.
+
+#include "engine/language.h"
+#include "engine/recording.h"
+#include "persistence/scores.h"
+#include "persistence/statistics.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLabel;
+
+namespace kp {
+
+class MainWindow;
+class Platform;
+
+class ReplayPlayer : public QObject {
+  public:
+    ReplayPlayer(MainWindow& window, Platform& platform, std::filesystem::path settingsFile);
+    ~ReplayPlayer() override;
+
+    // The menu's commands.
+    void watchLastGame();
+    void saveLastGame();
+    void chooseReplay();
+    // A replay file from the menu, the command line or the file manager; a file that cannot be
+    // watched is refused with a message and the game in progress goes on.
+    void openReplay(const std::filesystem::path& path);
+
+    // The replay kept beside a line of the score table, if any.
+    bool hasScoreReplay(const ScoreEntry& entry) const;
+    void watchScore(const ScoreEntry& entry);
+    // The last game entered the score table as `entry`: its replay is kept beside the table,
+    // and those of entries no longer in it go.
+    void keepForScore(const ScoreEntry& entry, const ScoreTable& table);
+
+    void watch(std::shared_ptr<const Recording> recording);
+    void stop();
+    bool active() const { return active_; }
+    // 1, 2 or 4; 0 step by step.
+    int speed() const { return speed_; }
+    void setSpeed(int speed);
+    // Step by step: plays up to and including the player's next command.
+    void step();
+    // Plays on to the end at once (tests, and a step past the last command).
+    void playToEnd();
+    // The replay reached its last input; `proved` says whether the board, level, smileys and
+    // chrono are those it recorded.
+    bool atEnd() const { return atEnd_; }
+    bool proved() const { return proved_; }
+    QLabel* banner() const { return banner_; }
+
+    const Statistics& statistics() const { return statistics_; }
+    std::filesystem::path statisticsFile() const { return statisticsFile_; }
+    // Told when a finished game changed the statistics.
+    std::function<void(const Statistics&)> onStatistics;
+    // The replay file dialogs (save: true for the save dialog); tests answer them.
+    std::function<std::optional<QString>(bool save)> chooseFile;
+
+    static bool isReplayFile(const std::filesystem::path& path);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void gameFinished(const std::shared_ptr<const Recording>& recording);
+    std::filesystem::path scoreReplayPath(const ScoreEntry& entry) const;
+    void tick();
+    void reachEnd();
+    void showBanner();
+    void restoreWindow();
+    QString text(const char* french, const char* english) const;
+
+    MainWindow& window_;
+    Platform& platform_;
+    std::filesystem::path settingsFile_;
+    std::filesystem::path statisticsFile_;
+    Statistics statistics_;
+    QLabel* banner_ = nullptr;
+    QTimer timer_;
+    QElapsedTimer wall_;
+    double played_ = 0; // the recording's milliseconds reached
+    int speed_ = 1;
+    bool active_ = false;
+    bool atEnd_ = false;
+    bool proved_ = false;
+};
+
+} // namespace kp

@@ -1,0 +1,219 @@
+#include "statistics_page.h"
+
+#include "ui/score_panel.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kp {
+
+namespace {
+
+struct PageCaption {
+    const char* french;
+    const char* english;
+};
+
+constexpr PageCaption TotalCaptions[] = {
+    {"Parties jouées", "Games played"},      {"Niveaux gagnés", "Levels won"},
+    {"Smileys éliminés", "Smileys cleared"}, {"Gélules posées", "Capsules placed"},
+    {"Plus longue chaîne", "Longest chain"}, {"Temps de jeu total", "Total time played"},
+};
+constexpr PageCaption LevelHeaders[] = {{"Niveau", "Level"},
+                                        {"Gagné", "Won"},
+                                        {"Meilleur temps", "Best time"},
+                                        {"Temps moyen", "Average time"}};
+constexpr PageCaption Tab = {"Statistiques", "Statistics"};
+constexpr PageCaption ChartTitle = {"Les 50 dernières parties", "The last 50 games"};
+constexpr PageCaption PerLevel = {"Secondes par niveau gagné", "Seconds per level won"};
+constexpr PageCaption PerMinute = {"Smileys éliminés par minute", "Smileys cleared per minute"};
+constexpr PageCaption GameAxis = {"Partie", "Game"};
+constexpr PageCaption Clear = {"&Effacer", "&Clear"};
+
+QString pick(const PageCaption& c, Language language) {
+    return QString::fromUtf8(language == Language::English ? c.english : c.french);
+}
+
+// The axis reaches a round number a little above the highest point.
+double roundedTop(double highest) {
+    if (highest <= 0) return 1;
+    const double step = std::pow(10.0, std::floor(std::log10(highest)));
+    return std::ceil(highest * 1.1 / step) * step;
+}
+
+} // namespace
+
+QString durationText(int64_t seconds) {
+    const int64_t h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
+    if (h > 0)
+        return QStringLiteral("%1 h %2 min %3 s")
+            .arg(h)
+            .arg(m, 2, 10, QLatin1Char('0'))
+            .arg(s, 2, 10, QLatin1Char('0'));
+    if (m > 0) return QStringLiteral("%1 min %2 s").arg(m).arg(s, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1 s").arg(s);
+}
+
+StatisticsPage::StatisticsPage(QWidget* parent) : QWidget(parent) {
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(6, 6, 6, 6);
+    page->setSpacing(5);
+
+    // The totals, on the score table's dark board.
+    auto* totals = new QFrame(this);
+    totals->setObjectName(QStringLiteral("PanelStatistiques"));
+    styleTable(totals);
+    auto* grid = new QGridLayout(totals);
+    grid->setContentsMargins(10, 5, 10, 5);
+    grid->setVerticalSpacing(1);
+    for (int i = 0; i < Totals; ++i) {
+        totalNames_[i] = new QLabel(totals);
+        totalValues_[i] = new QLabel(totals);
+        totalValues_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        totalValues_[i]->setStyleSheet(QStringLiteral("color: #ffd75a; font-weight: bold;"));
+        const int row = i % 3, col = i / 3 * 2;
+        grid->addWidget(totalNames_[i], row, col);
+        grid->addWidget(totalValues_[i], row, col + 1);
+    }
+    grid->setColumnMinimumWidth(1, 70);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
+    page->addWidget(totals);
+
+    levels_ = new QTableWidget(0, 4, this);
+    levels_->setObjectName(QStringLiteral("TableNiveaux"));
+    levels_->verticalHeader()->hide();
+    levels_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    levels_->setSelectionMode(QAbstractItemView::NoSelection);
+    levels_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    levels_->verticalHeader()->setDefaultSectionSize(18);
+    levels_->setFixedHeight(96);
+    page->addWidget(levels_);
+
+    chart_ = new QChart;
+    chart_->setTheme(QChart::ChartThemeBlueIcy);
+    chart_->setMargins(QMargins(2, 2, 2, 2));
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    perLevel_ = new QLineSeries;
+    perMinute_ = new QLineSeries;
+    perLevel_->setPointsVisible(true);
+    perMinute_->setPointsVisible(true);
+    perLevel_->setColor(QColor(0x26, 0x38, 0x6a));
+    perMinute_->setColor(QColor(0xd8, 0x8a, 0x00));
+    chart_->addSeries(perLevel_);
+    chart_->addSeries(perMinute_);
+    games_ = new QValueAxis;
+    games_->setLabelFormat(QStringLiteral("%d"));
+    seconds_ = new QValueAxis;
+    seconds_->setLabelFormat(QStringLiteral("%d"));
+    seconds_->setLinePenColor(perLevel_->color());
+    seconds_->setLabelsColor(perLevel_->color());
+    rate_ = new QValueAxis;
+    rate_->setLabelFormat(QStringLiteral("%.1f"));
+    rate_->setLinePenColor(perMinute_->color());
+    rate_->setLabelsColor(perMinute_->color());
+    chart_->addAxis(games_, Qt::AlignBottom);
+    chart_->addAxis(seconds_, Qt::AlignLeft);
+    chart_->addAxis(rate_, Qt::AlignRight);
+    perLevel_->attachAxis(games_);
+    perLevel_->attachAxis(seconds_);
+    perMinute_->attachAxis(games_);
+    perMinute_->attachAxis(rate_);
+    chartView_ = new QChartView(chart_, this);
+    chartView_->setObjectName(QStringLiteral("ChartProgres"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    page->addWidget(chartView_, 1);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    clear_ = new QPushButton(this);
+    clear_->setObjectName(QStringLiteral("BtnEffacerStatistiques"));
+    connect(clear_, &QPushButton::clicked, this, [this] {
+        if (onClear) onClear();
+    });
+    row->addWidget(clear_);
+    page->addLayout(row);
+
+    applyLanguage(Language::French);
+}
+
+QString StatisticsPage::tabCaption(Language language) {
+    return pick(Tab, language);
+}
+
+QString StatisticsPage::total(int i) const {
+    return totalValues_[static_cast<size_t>(std::clamp(i, 0, Totals - 1))]->text();
+}
+
+void StatisticsPage::showStatistics(const Statistics& s) {
+    shown_ = s;
+    const QLocale locale(language_ == Language::English ? QLocale::English : QLocale::French);
+    const int64_t counts[] = {s.gamesPlayed, s.levelsWon, s.smileysCleared, s.capsulesPlaced,
+                              s.longestChain};
+    for (int i = 0; i < 5; ++i) totalValues_[i]->setText(locale.toString(qlonglong(counts[i])));
+    totalValues_[5]->setText(durationText(s.secondsPlayed));
+
+    levels_->setRowCount(static_cast<int>(s.levels.size()));
+    int row = 0;
+    for (const auto& [level, r] : s.levels) {
+        const QString cells[] = {QString::number(level), locale.toString(qlonglong(r.won)),
+                                 durationText(r.bestSeconds),
+                                 durationText(std::llround(r.averageSeconds()))};
+        for (int c = 0; c < 4; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(Qt::AlignCenter);
+            levels_->setItem(row, c, item);
+        }
+        ++row;
+    }
+
+    QList<QPointF> perLevel, perMinute;
+    double topSeconds = 0, topRate = 0;
+    int n = 0;
+    for (const PlayedGame& g : s.recent) {
+        ++n;
+        if (const auto v = g.secondsPerLevel()) {
+            perLevel.append({double(n), *v});
+            topSeconds = std::max(topSeconds, *v);
+        }
+        if (const auto v = g.smileysPerMinute()) {
+            perMinute.append({double(n), *v});
+            topRate = std::max(topRate, *v);
+        }
+    }
+    perLevel_->replace(perLevel);
+    perMinute_->replace(perMinute);
+    games_->setRange(1, std::max(n, 2));
+    games_->setTickCount(std::min(std::max(n, 2), 6));
+    seconds_->setRange(0, roundedTop(topSeconds));
+    rate_->setRange(0, roundedTop(topRate));
+    clear_->setEnabled(s.gamesPlayed > 0 || !s.recent.empty());
+}
+
+void StatisticsPage::applyLanguage(Language language) {
+    language_ = language;
+    for (int i = 0; i < Totals; ++i) totalNames_[i]->setText(pick(TotalCaptions[i], language));
+    QStringList headers;
+    for (const PageCaption& h : LevelHeaders) headers << pick(h, language);
+    levels_->setHorizontalHeaderLabels(headers);
+    chart_->setTitle(pick(ChartTitle, language));
+    perLevel_->setName(pick(PerLevel, language));
+    perMinute_->setName(pick(PerMinute, language));
+    games_->setTitleText(pick(GameAxis, language));
+    clear_->setText(pick(Clear, language));
+    showStatistics(shown_);
+}
+
+} // namespace kp

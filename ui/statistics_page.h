@@ -1,0 +1,62 @@
+#pragma once
+// The statistics tab of the configuration dialog: the totals over every game, the best and
+// average time of each level, and a plot of the last games (time per level won, smileys cleared
+// per minute) that shows at a glance whether the player improves. "Effacer" / "Clear" empties
+// the statistics once the player has said yes.
+
+#include "engine/language.h"
+#include "persistence/statistics.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QPushButton;
+class QTableWidget;
+class QValueAxis;
+
+namespace kp {
+
+class StatisticsPage : public QWidget {
+  public:
+    explicit StatisticsPage(QWidget* parent = nullptr);
+
+    void showStatistics(const Statistics& statistics);
+    void applyLanguage(Language language);
+    static QString tabCaption(Language language);
+
+    // "Effacer": the dialog asks, clears the file, and shows the statistics again.
+    std::function<void()> onClear;
+
+    QChartView* chartView() const { return chartView_; }
+    QTableWidget* levelTable() const { return levels_; }
+    QPushButton* clearButton() const { return clear_; }
+    // The value shown for total `i` (games, levels won, smileys, capsules, chain, time).
+    QString total(int i) const;
+
+  private:
+    static constexpr int Totals = 6;
+    Language language_ = Language::French;
+    Statistics shown_;
+    std::array<QLabel*, Totals> totalNames_{};
+    std::array<QLabel*, Totals> totalValues_{};
+    QTableWidget* levels_;
+    QChart* chart_;
+    QChartView* chartView_;
+    QLineSeries* perLevel_;
+    QLineSeries* perMinute_;
+    QValueAxis* games_;
+    QValueAxis* seconds_;
+    QValueAxis* rate_;
+    QPushButton* clear_;
+};
+
+// "1 h 02 min 05 s", "3 min 20 s", "42 s".
+QString durationText(int64_t seconds);
+
+} // namespace kp
