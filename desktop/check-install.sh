@@ -31,16 +31,25 @@ for size in "$@"; do
     fi
 done
 
-# The menu entry names an icon and a file type that the package really provides.
+# The menu entry names an icon and the file types that the package really provides: saved
+# games and replays.
 entry="$root/usr/share/applications/$id.desktop"
 grep -qx "Icon=$id" "$entry" || { echo "the menu entry names another icon"; status=1; }
-mime=$(sed -n 's/^MimeType=\([^;]*\);$/\1/p' "$entry")
-grep -q "type=\"$mime\"" "$root/usr/share/mime/packages/$id.xml" ||
-    { echo "the menu entry's file type '$mime' is not defined"; status=1; }
+types=$(sed -n 's/^MimeType=//p' "$entry" | tr ';' ' ')
+for mime in application/x-kembrolla-panic-save application/x-kembrolla-panic-replay; do
+    case " $types " in *" $mime "*) ;; *) echo "the menu entry does not open $mime"; status=1 ;; esac
+done
+for mime in $types; do
+    grep -q "type=\"$mime\"" "$root/usr/share/mime/packages/$id.xml" ||
+        { echo "the menu entry's file type '$mime' is not defined"; status=1; }
+done
 desktop-file-validate "$entry" || status=1
 
-# shared-mime-info compiles the type and maps "*.Kembrolla" to it (in any letter case).
+# shared-mime-info compiles the types and maps "*.Kembrolla" and "*.KembrollaReplay" to them (in
+# any letter case).
 XDG_DATA_DIRS="$root/usr/share" update-mime-database "$root/usr/share/mime"
-grep -qi "^[0-9]*:$mime:\*\.Kembrolla\$" "$root/usr/share/mime/globs2" ||
-    { echo "*.Kembrolla is not mapped to $mime"; status=1; }
+grep -qi "^[0-9]*:application/x-kembrolla-panic-save:\*\.Kembrolla\$" "$root/usr/share/mime/globs2" ||
+    { echo "*.Kembrolla is not mapped to the saved-game type"; status=1; }
+grep -qi "^[0-9]*:application/x-kembrolla-panic-replay:\*\.KembrollaReplay\$" \
+    "$root/usr/share/mime/globs2" || { echo "*.KembrollaReplay is not mapped to the replay type"; status=1; }
 exit $status
