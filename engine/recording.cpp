@@ -8,7 +8,7 @@ namespace {
 
 // FNV-1a over 32-bit words: small, stable across machines, and a single changed cell changes it.
 struct Checksum {
-    uint64_t h = 1469598103934665603ull;
+    uint64_t h = 14695981039346656037ull;
     void add(int32_t v) {
         auto u = static_cast<uint32_t>(v);
         for (int i = 0; i < 4; ++i, u >>= 8) {

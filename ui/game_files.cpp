@@ -114,8 +114,8 @@ void MainWindow::recordOffered() {
     const GameState& s = game_.state();
     const ScoreEntry entry{std::to_string(s.level), std::to_string(s.smileysLeft),
                            nameDialog_->name().toStdString(), scoreDateNow(months)};
-    const ScoreUpdate r = enterScore(settings_.scores, settingsFile_, s.level, s.smileysLeft,
-                                     entry.name, entry.date);
+    const ScoreUpdate r =
+        enterScore(settings_.scores, settingsFile_, s.level, s.smileysLeft, entry.name, entry.date);
     if (r.rank > 0) replays_->keepForScore(entry, settings_.scores);
     if (r.rank > 0 && !r.file.ok())
         platform_.message(this, QString::fromStdString(fileErrorMessage(r.file, language())));

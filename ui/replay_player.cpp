@@ -89,7 +89,7 @@ void ReplayPlayer::gameFinished(const std::shared_ptr<const Recording>& recordin
 std::filesystem::path ReplayPlayer::scoreReplayPath(const ScoreEntry& e) const {
     // Named after the entry itself, so the table may reorder, merge with another copy's or
     // lose lines without a replay ever showing beside the wrong one.
-    uint64_t h = 1469598103934665603ull;
+    uint64_t h = 14695981039346656037ull;
     for (const std::string& field : {e.level, e.left, e.name, e.date})
         for (char c : trimmed(field) + '\n') {
             h ^= static_cast<unsigned char>(c);

@@ -1,0 +1,230 @@
+// Replays and statistics in the window: the menu's items in both languages, watching the last
+// game over the board and coming back to the game in progress, replay files saved and opened (and
+// refused), the score table's "Voir" / "Watch", and the statistics tab with its "Effacer".
+#include "window_fixture.h"
+
+#include "ui/about_page.h"
+#include "ui/config_dialog.h"
+#include "ui/replay_player.h"
+#include "ui/score_panel.h"
+#include "ui/statistics_page.h"
+
+#include "engine/recording.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include <fstream>
+
+namespace kp {
+
+namespace {
+
+struct Replays : WindowFixture {
+    ReplayPlayer& player() { return w->replays(); }
+    // A short game of a few drops, finished by a new game; the timers are fired by hand.
+    void playAGame(int drops = 6) {
+        RecordedGame& g = w->game();
+        for (int i = 0; i < drops; ++i) {
+            g.handle(i % 2 ? Command::Left : Command::Turn);
+            g.handle(Command::Drop);
+            for (int t = 0; t < 60; ++t) {
+                g.fire(TimerId::Drop);
+                g.fire(TimerId::Removal);
+                g.fire(TimerId::Collapse);
+                g.fire(TimerId::SmileyAnimation);
+                if (t % 10 == 0) g.fire(TimerId::Clock);
+            }
+        }
+        g.newGame();
+    }
+    void press(int key) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(w.get(), &down);
+    }
+};
+
+} // namespace
+
+TEST_F(Replays, fileMenuHasTheReplayItemsInBothLanguages) {
+    open();
+    EXPECT_EQ(w->action("MenuRevoir")->text(), "Re&voir la dernière partie");
+    EXPECT_EQ(w->action("MenuOuvrirReplay")->text(), "Ouvrir un rep&lay...");
+    EXPECT_EQ(w->action("MenuEnregistrerReplay")->text(), "Enregistrer le replay so&us...");
+    w->useEnglish();
+    EXPECT_EQ(w->action("MenuRevoir")->text(), "&Watch the last game");
+    EXPECT_EQ(w->action("MenuOuvrirReplay")->text(), "Open a re&play...");
+    EXPECT_EQ(w->action("MenuEnregistrerReplay")->text(), "Sa&ve the replay as...");
+}
+
+TEST_F(Replays, nothingToWatchBeforeAGameIsFinished) {
+    open();
+    trigger("MenuRevoir");
+    EXPECT_FALSE(player().active());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0], "Aucune partie terminée à revoir pour l'instant.");
+}
+
+TEST_F(Replays, watchingTheLastGameEndsOnItsBoardAndAKeyBringsTheGameBackPaused) {
+    open();
+    playAGame();
+    w->game().handle(Command::Right); // the game in progress has moved on
+    const GameEnd before = gameEnd(w->game().state());
+    const int32_t capsuleCol = w->game().state().capsule.col;
+
+    trigger("MenuRevoir");
+    ASSERT_TRUE(player().active());
+    EXPECT_TRUE(w->game().watching());
+    ASSERT_NE(player().banner(), nullptr);
+    EXPECT_FALSE(player().banner()->isHidden());
+    EXPECT_TRUE(player().banner()->text().startsWith("Revoir — ×1"));
+    press(Qt::Key_4);
+    EXPECT_EQ(player().speed(), 4);
+    EXPECT_TRUE(player().banner()->text().startsWith("Revoir — ×4"));
+    press(Qt::Key_Space);
+    EXPECT_EQ(player().speed(), 0);
+    EXPECT_TRUE(player().banner()->text().contains("pas à pas"));
+    press(Qt::Key_Space); // one step: up to the player's first command
+    EXPECT_TRUE(player().active());
+    player().playToEnd();
+    EXPECT_TRUE(player().atEnd());
+    EXPECT_TRUE(player().proved());
+    EXPECT_EQ(gameEnd(w->game().state()), w->game().lastGame()->end);
+    EXPECT_TRUE(player().banner()->text().contains("fin, partie vérifiée"));
+
+    press(Qt::Key_X);
+    EXPECT_FALSE(player().active());
+    EXPECT_TRUE(player().banner()->isHidden());
+    EXPECT_EQ(gameEnd(w->game().state()), before);
+    EXPECT_EQ(w->game().state().capsule.col, capsuleCol);
+    EXPECT_TRUE(w->game().state().paused);
+    EXPECT_TRUE(w->action("MenuPause")->isChecked());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Replays, theBannerSpeaksEnglish) {
+    open();
+    w->useEnglish();
+    playAGame();
+    trigger("MenuRevoir");
+    EXPECT_TRUE(player().banner()->text().startsWith("Replay — ×1"));
+    EXPECT_TRUE(player().banner()->text().contains("other key: back"));
+    player().stop();
+}
+
+TEST_F(Replays, savedReplayOpensAndDamagedOneIsRefusedWithAMessage) {
+    open();
+    playAGame();
+    const QString path = file("partie.KembrollaReplay");
+    player().chooseFile = [&](bool) { return std::optional<QString>(path); };
+    trigger("MenuEnregistrerReplay");
+    ASSERT_TRUE(platform.messages.empty());
+    const GameEnd live = gameEnd(w->game().state());
+
+    trigger("MenuOuvrirReplay");
+    ASSERT_TRUE(player().active());
+    player().playToEnd();
+    EXPECT_TRUE(player().proved());
+    player().stop();
+    EXPECT_EQ(gameEnd(w->game().state()), live);
+
+    std::ofstream(path.toStdString(), std::ios::app) << "\n[Entrees]\n"; // harmless
+    std::string text;
+    {
+        std::ifstream in(path.toStdString());
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    std::ofstream(path.toStdString()) << text.substr(0, text.size() / 2);
+    w->useEnglish();
+    trigger("MenuOuvrirReplay");
+    EXPECT_FALSE(player().active());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].startsWith("This replay is damaged"))
+        << platform.messages[0].toStdString();
+    EXPECT_EQ(gameEnd(w->game().state()), live);
+}
+
+TEST_F(Replays, aReplayFileOpensAsAReplayWhereASavedGameWould) {
+    open();
+    playAGame();
+    const std::filesystem::path path = file("vu.KembrollaReplay").toStdString();
+    player().chooseFile = [&](bool) {
+        return std::optional<QString>(QString::fromStdString(path));
+    };
+    trigger("MenuEnregistrerReplay");
+    w->openSavedGame(path); // the command line and the file manager come this way
+    EXPECT_TRUE(player().active());
+    player().stop();
+}
+
+TEST_F(Replays, statisticsTabFillsInAndClearsAfterAskingInBothLanguages) {
+    open();
+    playAGame();
+    playAGame(3);
+    ConfigDialog* d = w->configDialog();
+    d->showTab(ConfigDialog::StatisticsTab);
+    StatisticsPage* page = d->statisticsPage();
+    EXPECT_EQ(d->tabs()->tabText(ConfigDialog::StatisticsTab), "Statistiques");
+    EXPECT_EQ(page->total(0), "2");
+    EXPECT_EQ(page->clearButton()->text(), "&Effacer");
+    EXPECT_EQ(page->levelTable()->horizontalHeaderItem(2)->text(), "Meilleur temps");
+    auto* chart = page->chartView()->chart();
+    EXPECT_EQ(chart->title(), "Les 50 dernières parties");
+    ASSERT_EQ(chart->series().size(), 2);
+    EXPECT_EQ(static_cast<QLineSeries*>(chart->series()[1])->count(), 2);
+
+    w->useEnglish();
+    EXPECT_EQ(d->tabs()->tabText(ConfigDialog::StatisticsTab), "Statistics");
+    EXPECT_EQ(page->clearButton()->text(), "&Clear");
+    EXPECT_EQ(chart->title(), "The last 50 games");
+
+    platform.answer = false;
+    page->clearButton()->click();
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0], "Clear all the statistics?");
+    EXPECT_EQ(page->total(0), "2");
+    platform.answer = true;
+    page->clearButton()->click();
+    EXPECT_EQ(page->total(0), "0");
+    EXPECT_FALSE(page->clearButton()->isEnabled());
+}
+
+TEST_F(Replays, aGameThatEntersTheScoreTableCanBeWatchedFromIt) {
+    open();
+    LevelParameters p;
+    p.rows = 6;
+    p.columns = 5;
+    p.minRun = 999; // capsules pile up to the top: a quick loss
+    w->applyConfiguration(p);
+    QTimer::singleShot(0, [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isModal())
+                dialog->accept();
+    });
+    RecordedGame& g = w->game();
+    for (int i = 0; i < 40 && g.state().message != Message::Lost; ++i) {
+        g.fire(TimerId::Fall); // the next capsule enters
+        g.handle(Command::Drop);
+        for (int t = 0; t < 20; ++t) g.fire(TimerId::Drop);
+    }
+    ASSERT_EQ(g.state().message, Message::Lost);
+    ConfigDialog* d = w->configDialog();
+    ScorePanel* scores = d->aboutPage()->scorePanel();
+    ASSERT_FALSE(w->settings().scores.Entries[0].name.empty());
+    EXPECT_TRUE(scores->watchButton(0)->isEnabled());
+    EXPECT_FALSE(scores->watchButton(1)->isEnabled());
+    EXPECT_EQ(scores->watchButton(0)->text(), "Voir");
+    scores->watchButton(0)->click();
+    ASSERT_TRUE(player().active());
+    player().playToEnd();
+    EXPECT_TRUE(player().proved());
+    player().stop();
+}
+
+} // namespace kp
