@@ -17,6 +17,9 @@ class GameEvents {
 
     // A visible board cell (rows 1..rows, columns 1..columns, not a wall) must be redrawn.
     virtual void cellChanged(int /*row*/, int /*col*/, int32_t /*code*/) {}
+    // The whole board changed at once (a level set up, a saved game loaded): its cells are not
+    // reported one by one, the board is to be drawn whole.
+    virtual void boardChanged() {}
     // One half of the next-capsule strip (column 1 or 2) must be redrawn.
     virtual void previewChanged(int /*col*/, int32_t /*code*/) {}
     virtual void counterChanged(Counter) {}

@@ -20,7 +20,7 @@ Game::Game(GameEvents& events, uint32_t seed) : ev_(events), random_(seed) {
 void Game::setCell(int row, int col, int32_t code) {
     if (row < 0 || row >= GridSize || col < 0 || col >= GridSize) return;
     s_.grid[row][col] = code;
-    if (code != CellWall && row >= 1 && row <= s_.params.rows && col >= 1 &&
+    if (!wholeBoard_ && code != CellWall && row >= 1 && row <= s_.params.rows && col >= 1 &&
         col <= s_.params.columns)
         ev_.cellChanged(row, col, code);
 }

@@ -119,6 +119,7 @@ class Game {
     GameState s_;
     Random random_;
     uint32_t levelsSetUp_ = 0; // counts setUpLevel calls, so a landing can tell one happened
+    bool wholeBoard_ = false;  // the board is being set up whole: no cell is reported alone
     // Scratch space of findRuns: colour classes, vertical segments, marked cells.
     template <typename T> using Plane = std::array<std::array<T, GridSize>, GridSize>;
     Plane<int8_t> classes_{};

@@ -57,6 +57,7 @@ void Game::setUpLevel(const SavedGame* saved) {
     stopSequences();
 
     const int rows = s_.params.rows, columns = s_.params.columns;
+    wholeBoard_ = true;
     for (int r = 0; r <= rows; ++r)
         for (int c = 0; c <= columns; ++c) setCell(r, c, CellEmpty);
     for (int c = 0; c <= columns + 1; ++c) setCell(rows + 1, c, CellWall);
@@ -74,6 +75,8 @@ void Game::setUpLevel(const SavedGame* saved) {
         loadSavedGame(*saved);
     else
         placeSmileys();
+    wholeBoard_ = false;
+    ev_.boardChanged();
 
     ev_.counterChanged(Counter::Smileys);
     ev_.counterChanged(Counter::Level);

@@ -171,9 +171,11 @@ void BoardPainter::paintAll(const GameState& s) {
         bevel(layout_.CounterBandTop, layout_.CounterBandBottom);
         bevel(layout_.PreviewBandTop, layout_.PreviewBandBottom);
         bevel(layout_.BoardTop, image_.height() - 1);
+        // The background is down already: an empty cell needs nothing more.
+        for (int r = 1; r <= rows_; ++r)
+            for (int c = 1; c <= columns_; ++c)
+                if (s.grid[r][c] != CellEmpty) sprites_.draw(p, cellRect(r, c), s.grid[r][c]);
     }
-    for (int r = 1; r <= rows_; ++r)
-        for (int c = 1; c <= columns_; ++c) setCell(r, c, s.grid[r][c]);
     drawLevel(s);
     drawChrono(s);
     drawSmileysLeft(s);

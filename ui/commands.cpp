@@ -116,7 +116,7 @@ void MainWindow::fitMenuRows() {
 }
 
 void MainWindow::repaintAll() {
-    painter_.paintAll(game_.state());
+    wholeBoardDue_ = true;
     view_->update();
 }
 

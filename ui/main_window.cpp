@@ -28,6 +28,7 @@ BoardView::BoardView(const BoardPainter& painter, QWidget* parent)
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
+    if (beforeFrame) beforeFrame();
     QPainter p(this);
     p.drawImage(event->rect(), painter_.image(), event->rect());
     if (afterFirstFrame) QTimer::singleShot(0, this, std::exchange(afterFirstFrame, nullptr));
@@ -87,6 +88,7 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     view_ = new BoardView(painter_, this);
+    view_->beforeFrame = [this] { drawWholeBoardIfDue(); };
     setCentralWidget(view_);
     message_ = new QLabel(view_);
     message_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -298,14 +300,30 @@ void MainWindow::changeEvent(QEvent* event) {
 // ---- What the rules report ----
 
 void MainWindow::cellChanged(int row, int col, int32_t code) {
-    view_->update(painter_.setCell(row, col, code));
+    if (!wholeBoardDue_) view_->update(painter_.setCell(row, col, code));
+}
+
+void MainWindow::boardChanged() {
+    repaintAll();
+}
+
+const BoardPainter& MainWindow::painter() {
+    drawWholeBoardIfDue();
+    return painter_;
+}
+
+void MainWindow::drawWholeBoardIfDue() {
+    if (!wholeBoardDue_) return;
+    wholeBoardDue_ = false;
+    painter_.paintAll(game_.state());
 }
 
 void MainWindow::previewChanged(int col, int32_t code) {
-    view_->update(painter_.setPreview(col, code));
+    if (!wholeBoardDue_) view_->update(painter_.setPreview(col, code));
 }
 
 void MainWindow::counterChanged(Counter counter) {
+    if (wholeBoardDue_) return; // drawn with the rest
     const GameState& s = game_.state();
     switch (counter) {
     case Counter::Level:
@@ -371,6 +389,7 @@ void MainWindow::windowShake(int dy) {
 void MainWindow::pinupFrame(int frame, PinupFigure figure) {
     if (frame >= 1 && frame <= PinupFrames::Frames) {
         loadPinups();
+        drawWholeBoardIfDue(); // the figure goes over the board as it stands
         view_->update(painter_.pinupFrame(pinups_, game_.state(), figure, frame));
     } else {
         repaintAll(); // the figure goes, and with it anything the strip covered

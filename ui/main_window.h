@@ -48,6 +48,8 @@ class BoardView : public QWidget {
     BoardView(const BoardPainter& painter, QWidget* parent);
     // Called once, just after the first frame is painted: what can wait for it waits.
     std::function<void()> afterFirstFrame;
+    // Called before each frame is painted, to bring the picture up to date.
+    std::function<void()> beforeFrame;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -67,7 +69,9 @@ class MainWindow : public QMainWindow, public GameEvents {
     // Replays of finished games and files, and the statistics they feed.
     ReplayPlayer& replays() { return *replays_; }
     Settings& settings() { return settings_; }
-    const BoardPainter& painter() const { return painter_; }
+    // The board's picture, brought up to date first (a whole-board drawing waits for the next
+    // frame).
+    const BoardPainter& painter();
     const SpriteSet& sprites() const { return sprites_; }
     // The configuration, help and about dialog, made when first asked for.
     ConfigDialog* configDialog();
@@ -120,6 +124,7 @@ class MainWindow : public QMainWindow, public GameEvents {
 
     // GameEvents
     void cellChanged(int row, int col, int32_t code) override;
+    void boardChanged() override;
     void previewChanged(int col, int32_t code) override;
     void counterChanged(Counter counter) override;
     void messageChanged() override;
@@ -205,6 +210,10 @@ class MainWindow : public QMainWindow, public GameEvents {
     CounterDigits digits_;
     PinupFrames pinups_;
     bool pinupsLoaded_ = false;
+    // The whole board is to be drawn before the next frame: however many changes ask for it
+    // in between (settings, a level set-up), it is drawn once, and no cell on its own.
+    bool wholeBoardDue_ = false;
+    void drawWholeBoardIfDue();
     BoardPainter painter_;
     BackgroundComposer composer_;
     sound::SoundSystem sound_;

@@ -21,12 +21,14 @@ struct Recorder : GameEvents {
     std::vector<bool> panics;
     std::vector<std::tuple<int, int, int32_t>> drawn; // every cell redrawn, in order
     int recordOffers = 0;
+    int boards = 0; // whole-board redraws
     int messageRepaints = 0;
     bool qualifies = false;
 
     void cellChanged(int row, int col, int32_t code) override {
         drawn.emplace_back(row, col, code);
     }
+    void boardChanged() override { ++boards; }
     void soundWanted(Sound s) override { ++sounds[s]; }
     void windowShake(int dy) override { shakes.push_back(dy); }
     void pinupFrame(int f, PinupFigure fig) override { pinups.emplace_back(f, fig); }
