@@ -4,6 +4,7 @@
 #include "render/board_painter.h"
 
 #include "engine/cells.h"
+#include "engine/game.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -54,10 +55,44 @@ void BM_InitImg(benchmark::State& st) {
 BENCHMARK(BM_InitImg)->ArgName("cell")->Arg(16)->Arg(48)->Unit(benchmark::kMicrosecond);
 
 void BM_FormPaint99(benchmark::State& st) {
-    Board b(16, 99, 99);
+    Board b(static_cast<int>(st.range(0)), 99, 99);
     for (auto _ : st) b.painter.paintAll(b.s);
 }
-BENCHMARK(BM_FormPaint99)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormPaint99)->ArgName("cell")->Arg(16)->Arg(48)->Unit(benchmark::kMillisecond);
+
+// A level start on the biggest board at the biggest cells, as the window does it: the rules
+// set the level up and report the whole board, which is drawn once.
+struct Drawing : GameEvents {
+    BoardPainter& painter;
+    const GameState* s = nullptr;
+    explicit Drawing(BoardPainter& p) : painter(p) {}
+    void cellChanged(int row, int col, int32_t code) override { painter.setCell(row, col, code); }
+    void boardChanged() override { painter.paintAll(*s); }
+};
+
+void BM_LevelStart99(benchmark::State& st) {
+    Board b(48, 99, 99);
+    Drawing drawing(b.painter);
+    Game game(drawing, 1);
+    drawing.s = &game.state();
+    LevelParameters p;
+    p.rows = p.columns = 99;
+    p.smileys = p.smileyRows = p.maxSmileyRows = 99;
+    game.setParameters(p);
+    game.newGame();
+    for (auto _ : st) game.setUpLevel();
+}
+BENCHMARK(BM_LevelStart99)->Unit(benchmark::kMillisecond);
+
+// The same board drawn a cell at a time, each with a painter of its own: what a level start
+// cost when every cell was reported alone.
+void BM_CellByCell99(benchmark::State& st) {
+    Board b(48, 99, 99);
+    for (auto _ : st)
+        for (int r = 1; r <= 99; ++r)
+            for (int c = 1; c <= 99; ++c) b.painter.setCell(r, c, b.s.grid[r][c]);
+}
+BENCHMARK(BM_CellByCell99)->Unit(benchmark::kMillisecond);
 
 // The same kind of picture as the composer's benchmark: 6000 x 4000, quality 90, with grain.
 const QString& photo() {

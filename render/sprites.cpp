@@ -81,7 +81,7 @@ const QImage* SpriteSet::sprite(int32_t code) const {
 void SpriteSet::draw(QPainter& p, const QRect& cell, int32_t code) const {
     const int i = indexOf(code);
     if (i < 0 || sprites_[i].isNull()) return;
-    p.drawImage(cell, sprites_[i]);
+    p.drawImage(cell.topLeft(), atSize(i, cell.size()));
     if (!symbols_) return;
     // Capsule halves 0..24 and smileys 50..69 always; of the removal frames 25..49, the first.
     const bool removal = i >= 25 && i < 50;
@@ -102,6 +102,21 @@ const Bitmap24& SpriteSet::source(const std::string& name) const {
     static const Bitmap24 none;
     const auto it = sources_.find(name);
     return it == sources_.end() ? none : it->second;
+}
+
+const QImage& SpriteSet::atSize(int index, const QSize& size) const {
+    const QImage& sprite = sprites_[index];
+    if (sprite.size() == size) return sprite;
+    QImage& out = stretched_[index];
+    if (out.size() != size) {
+        // Stretched the way a painter stretches it over a cell, so the pixels are the same.
+        out = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        out.fill(Qt::transparent);
+        QPainter p(&out);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QRect(QPoint(0, 0), size), sprite);
+    }
+    return out;
 }
 
 bool SpriteSet::load() {
@@ -127,6 +142,7 @@ void SpriteSet::recolour(int colourIndex, Colour colour) {
         Bitmap24 bmp = source(names[i]);
         if (!own) tintBitmap(colour, source(names[i]), bmp);
         sprites_[places[i]] = toTransparentImage(bmp);
+        stretched_[places[i]] = QImage();
     }
 }
 

@@ -55,8 +55,12 @@ class SpriteSet {
 
   private:
     const Bitmap24& source(const std::string& name) const;
+    // The sprite at a cell's size, stretched once and kept: the board draws thousands of cells
+    // of one size, and stretching each as it is drawn cost more than drawing it.
+    const QImage& atSize(int index, const QSize& size) const;
     std::map<std::string, Bitmap24> sources_;
     std::array<QImage, Count> sprites_;
+    mutable std::array<QImage, Count> stretched_;
     bool symbols_ = false;
 };
 
