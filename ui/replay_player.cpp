@@ -273,7 +273,8 @@ void ReplayPlayer::showBanner() {
         banner_->setAlignment(Qt::AlignCenter);
         banner_->setStyleSheet(QStringLiteral(
             "QLabel { color: #FFE14D; background: rgba(0, 0, 0, 170); font-weight: bold;"
-            " border: 1px solid #FFE14D; border-radius: 4px; padding: 2px 4px; }"));
+            " font-size: 10px; border: 1px solid #FFE14D; border-radius: 4px; padding: 1px 3px; "
+            "}"));
     }
     QString state;
     if (atEnd_)
@@ -286,11 +287,11 @@ void ReplayPlayer::showBanner() {
                      QStringLiteral("\n") +
                      text("1 2 4 : vitesse · Espace : pas à pas · autre touche : retour",
                           "1 2 4: speed · Space: step · other key: back"));
-    QWidget* board = window_.boardView();
-    const int width = std::max(60, board->width() - 8);
-    banner_->setFixedWidth(width);
+    // Over the top of the board, where the message line goes: the counters stay in view.
+    const WindowLayout& l = window_.painter().layout();
+    banner_->setFixedWidth(std::max(60, l.clientWidth - 8));
     banner_->adjustSize();
-    banner_->move(4, 4);
+    banner_->move(4, l.BoardTop + 2);
     banner_->raise();
     banner_->show();
 }

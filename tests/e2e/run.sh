@@ -602,6 +602,50 @@ else
     fail "--help did not answer"
 fi
 
+# ---- 10. A level played, then watched again at 4x: the replay ends on the same board ----
+# One colour, runs of two, one smiley a level on the bottom row, no pin-up: a capsule dropped on
+# the smiley clears it and wins the level. Four drops cover the eight columns.
+mkdir -p "$work/replay/kembrolla-panic"
+printf '[Options]\nFond=0\nCouleurFondUni=0\nAnimationVirus=0\nPinup=0\n[Configuration]\nNbColor=1\nMinCasesConsecutives=2\nNbVirus=1\nNbVirusInc=0\nNbVirusLignes=1\nTempoDepart=300\n' \
+    >"$(settings_file replay)"
+# The counters and the board below the replay's banner (rows 8 to 18).
+replay_board() { echo "$((wx + 1)) $((wy + menu + 1)) 128 24"; }
+lower_board() { echo "$((wx + 1)) $((wy + menu + board_top + 1 + 7 * 16)) 128 $((11 * 16))"; }
+board_as_played() {
+    # shellcheck disable=SC2046
+    shot watched && same_region watched played $(replay_board) && same_region watched played $(lower_board)
+}
+if [ -n "$menu" ] && start_game replay; then
+    for moves in "Left Left Left" "Left" "Right" "Right Right Right"; do
+        key x # resumes the level-start pause, or does nothing
+        sleep 0.7
+        for m in $moves; do key "$m"; done
+        key space
+        sleep 1.2
+    done
+    key F5 # paused: the chrono stops, so the board can be compared at leisure
+    sleep 1.2
+    shot played
+    key F2 # a new game: the one played is finished
+    sleep 0.5
+    key alt+f
+    key v # "Revoir la dernière partie"
+    key 4
+    # shellcheck disable=SC2046
+    if ! same_region played played $(lower_board); then
+        fail "replay: no screenshot of the board played"
+    elif ! within 30 board_as_played; then
+        fail "replay: watched at 4x, the game did not end on the board it was played to"
+    elif [ "$(count_windows)" -ne 1 ]; then
+        fail "replay: a message box came up (the replay diverged?)"
+    else
+        key x
+        pass "a level played and watched again at 4x ends on the same board and counters"
+    fi
+    stop_game
+fi
+
+
 if [ $failures -ne 0 ]; then
     echo "$failures check(s) failed"
     exit 1
