@@ -42,7 +42,7 @@ Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, 
         if (loaded) {
             picture_ = std::move(loaded);
             picturePath_ = *path;
-        } else if (background_.width != 0) {
+        } else if (composedOnce_) {
             // Keep everything as the player had it, the mode included: the mode the command
             // set would otherwise disagree with the background in view.
             settings.background = shownBackground_;
@@ -76,6 +76,7 @@ Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, 
     }
     }
     shownBackground_ = settings.background;
+    composedOnce_ = true;
     result.composed = true;
 
     static constexpr ModeItem modeItems[] = {ModeItem::Plain, ModeItem::Gradient, ModeItem::Logo,

@@ -12,6 +12,7 @@
 #include "engine/language.h"
 
 #include <optional>
+#include <utility>
 #include <string>
 
 namespace kp {
@@ -80,6 +81,9 @@ class BackgroundComposer {
 
     // The last composed background; 0 x 0 before the first composition.
     const Bitmap24& background() const { return background_; }
+    // Hands the last composed background over (the composer keeps no copy: a window-sized
+    // bitmap is no small thing on a big board).
+    Bitmap24 takeBackground() { return std::exchange(background_, Bitmap24{}); }
     // The picture kept for KeepPicture, if any.
     const std::optional<Picture>& picture() const { return picture_; }
 
@@ -91,6 +95,7 @@ class BackgroundComposer {
     std::optional<Picture> picture_;
     std::string picturePath_;
     int shownBackground_ = LogoBackground; // the mode of the background in view
+    bool composedOnce_ = false;
 };
 
 } // namespace kp

@@ -222,7 +222,7 @@ void MainWindow::composeBackground(const std::optional<std::string>& path) {
         if (!c.message.empty()) platform_.message(this, QString::fromStdString(c.message));
         return;
     }
-    painter_.setBackground(toQImage(composer_.background()));
+    painter_.setBackground(toQImage(composer_.takeBackground()));
     updateBackgroundMenus(c);
     repaintAll();
 }
