@@ -37,7 +37,6 @@ void BoardView::paintEvent(QPaintEvent* event) {
 namespace {
 
 constexpr int PadPeriod = 8;         // ms between reads of a controller that cannot tell
-constexpr int PadWatchPeriod = 1000; // ms between looks for a new one, folder unwatched
 constexpr int PadSettlePeriod = 250; // ms between reads while a controller comes or goes
 const QString DeviceFolder = QStringLiteral("/dev/input");
 
@@ -100,7 +99,12 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
                 [this, i] { game_.fire(static_cast<TimerId>(i)); });
     }
     // The clock also watches over the music, after its own game step.
-    connect(&timers_[timerIndex(TimerId::Clock)], &QTimer::timeout, this, [this] { watchMusic(); });
+    connect(&timers_[timerIndex(TimerId::Clock)], &QTimer::timeout, this, [this] {
+        watchMusic();
+        // With nothing to say when a controller is plugged in, the system is asked on the
+        // clock's own tick rather than waking the game once more.
+        if (padOnClock_) pollGamepad();
+    });
     replays_ = new ReplayPlayer(*this, platform_, settingsFile_);
     buildMenus();
     applyControls(settings_.controls);
@@ -259,6 +263,7 @@ void MainWindow::pollGamepad() {
     if (QGuiApplication::applicationState() != Qt::ApplicationActive) {
         padWakeup_.watch({});
         padTimer_.stop();
+        padOnClock_ = false;
         return;
     }
     // A device file appears a moment before the controller can be opened: read a few more
@@ -267,8 +272,9 @@ void MainWindow::pollGamepad() {
     const bool told =
         padWakeup_.watch(gamepad_.devicePaths()) && padWakeup_.watchFolder(DeviceFolder);
     int period = 0;
-    if (!told)
-        period = gamepad_.controllers() > 0 ? PadPeriod : PadWatchPeriod;
+    padOnClock_ = !told && gamepad_.controllers() == 0;
+    if (!told && !padOnClock_)
+        period = PadPeriod;
     else if (padSettling_ > 0) {
         --padSettling_;
         period = PadSettlePeriod;

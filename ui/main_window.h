@@ -251,7 +251,8 @@ class MainWindow : public QMainWindow, public GameEvents {
         pollGamepad();
     }};
     QTimer padTimer_;
-    int padSettling_ = 0; // reads left after a controller came or went
+    int padSettling_ = 0;     // reads left after a controller came or went
+    bool padOnClock_ = false; // no controller, and no way to hear of one: look once a second
     static constexpr int PadSettleReads = 12;
 };
 
