@@ -8,11 +8,12 @@
 
 namespace kp::sound {
 
-// Each effect clip at the loudest effect level ("F&ort"). Its peaks stay near -3 dBFS.
+// Each effect clip at the loudest effect level ("F&ort"), on both loudspeakers. The clips then
+// peak between -8 and -6 dBFS.
 inline constexpr double EffectsLoudness = -17.5;
 // Each tune at the loudest music level: 8 LU under the effects at the same level, clearly
-// beneath them yet plainly heard. Tunes peak about 13 dB over their loudness, so even the loudest
-// music under the loudest effect stays clear of full scale.
+// beneath them yet plainly heard. Tunes peak 11 to 15 dB over their loudness, so the loudest
+// music under the loudest effect still stays 2 dB clear of full scale.
 inline constexpr double MusicLoudness = EffectsLoudness - 8.0;
 
 // The gain that takes sound of loudness `measured` to `target`; 1 for silence.

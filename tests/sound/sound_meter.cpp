@@ -4,8 +4,9 @@
 //   sound_meter FILE RATE start             when the first sound starts (s): the first sample
 //                                           over the least bits, whatever the volume
 //   sound_meter FILE RATE loudness FROM TO  integrated loudness (LUFS) between two times (s)
-//   sound_meter FILE RATE clips LENGTH      each sound that starts after silence: its start (s)
-//                                           and its loudness (LUFS) over LENGTH seconds
+//   sound_meter FILE RATE clips LENGTH      each sound that starts after silence and lasts
+//                                           LENGTH seconds before the recording ends: its start
+//                                           (s) and its loudness (LUFS) over those seconds
 //   sound_meter FILE RATE silence FROM TO   the longest silence between two times: its length
 //                                           and start (s)
 //   sound_meter FILE RATE level FROM TO     RMS level (dBFS) between two times
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
         size_t quiet = 0;
         for (size_t at = 0; at + step <= s.size(); at += step) {
             const double level = dbfs(rms(s, at, at + step));
-            if (level > -50 && quiet >= 20) {
+            if (level > -50 && quiet >= 20 && at + length <= s.size()) {
                 size_t start = at;
                 while (start < at + step && std::abs(s[start]) < 0.001f) ++start;
                 start &= ~size_t(1);
