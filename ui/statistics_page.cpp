@@ -199,6 +199,8 @@ void StatisticsPage::showStatistics(const Statistics& s) {
     games_->setTickCount(std::min(std::max(n, 2), 6));
     seconds_->setRange(0, roundedTop(topSeconds));
     rate_->setRange(0, roundedTop(topRate));
+    seconds_->applyNiceNumbers();
+    rate_->applyNiceNumbers();
     clear_->setEnabled(s.gamesPlayed > 0 || !s.recent.empty());
 }
 
