@@ -23,6 +23,7 @@ class EventRelay : public GameEvents {
     explicit EventRelay(GameEvents& to) : to_(to) {}
 
     void cellChanged(int row, int col, int32_t code) override { to_.cellChanged(row, col, code); }
+    void boardChanged() override { to_.boardChanged(); }
     void previewChanged(int col, int32_t code) override { to_.previewChanged(col, code); }
     void counterChanged(Counter c) override { to_.counterChanged(c); }
     void messageChanged() override;

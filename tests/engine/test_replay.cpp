@@ -155,6 +155,38 @@ TEST(Replay, watchingInPlaceLeavesTheGameInProgressAsItWas) {
     }
 }
 
+// The window hears a recording game as it would hear the rules themselves.
+TEST(Replay, theWindowHearsEveryEventOfARecordingGame) {
+    Soak soak(17);
+    Recorder plainEvents;
+    Game plain(plainEvents, 17);
+    VirtualClock plainClock(plain);
+    RecordedTable t(17);
+    for (Game* g : {static_cast<Game*>(&plain), static_cast<Game*>(&t.game)}) {
+        g->setParameters(LevelParameters{});
+        g->setShake(true);
+    }
+    plain.newGame();
+    t.game.newGame();
+    for (int step = 0; step < 400; ++step) {
+        const Command c = commands[soak.pick(0, 5)];
+        plain.handle(c);
+        t.game.handle(c);
+        plainClock.sync();
+        t.clock.sync();
+        const int ms = soak.pick(1, 900);
+        plainClock.advance(ms);
+        t.clock.advance(ms);
+    }
+    EXPECT_GT(plainEvents.boards, 0);
+    EXPECT_EQ(t.ev.boards, plainEvents.boards);
+    EXPECT_EQ(t.ev.drawn, plainEvents.drawn);
+    EXPECT_EQ(t.ev.sounds, plainEvents.sounds);
+    EXPECT_EQ(t.ev.shakes, plainEvents.shakes);
+    EXPECT_EQ(t.ev.pinups, plainEvents.pinups);
+    EXPECT_EQ(t.ev.messageRepaints, plainEvents.messageRepaints);
+}
+
 TEST(Replay, aLostGameIsFinishedAtTheMomentItIsLost) {
     RecordedTable t(5);
     LevelParameters p;
