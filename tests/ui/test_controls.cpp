@@ -133,10 +133,10 @@ TEST_F(Controlled, withTheGamesRepeatTheDesktopsRepeatsAreIgnored) {
 namespace {
 
 // Lets the window's own timers run (the pad's reader among them) until `done`, at most 10 s.
-template <class Done> bool runUntil(Done done) {
+template <class Done> bool runUntil(Done done, int limitMs = 10000) {
     QElapsedTimer clock;
     clock.start();
-    while (!done() && clock.elapsed() < 10000)
+    while (!done() && clock.elapsed() < limitMs)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     return done();
 }
@@ -182,7 +182,8 @@ TEST_F(Controlled, aVirtualGamepadPlaysALevelToItsWin) {
     };
     w->game().resume();
     for (int capsule = 0; capsule < 2; ++capsule) {
-        while (s().capsule.row < 1) w->game().fire(TimerId::Fall);
+        // Two rows down: turned upright it stands on rows 1 and 2, where the player may move it.
+        while (s().capsule.row < 2) w->game().fire(TimerId::Fall);
         ASSERT_TRUE(tap(SDL_CONTROLLER_BUTTON_A)); // upright, its first half keeps its column
         for (int i = 0; i < 8 && s().capsule.col > smileyCol; ++i)
             ASSERT_TRUE(tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT));
@@ -191,8 +192,10 @@ TEST_F(Controlled, aVirtualGamepadPlaysALevelToItsWin) {
         ASSERT_EQ(s().capsule.col, smileyCol);
         pad.button(SDL_CONTROLLER_BUTTON_B, true);
         // Landed: the next capsule waits, lying, above the board (or the level is over).
-        ASSERT_TRUE(runUntil(
-            [&] { return (s().capsule.row == 0 && !s().capsule.upright()) || s().level == 2; }));
+        ASSERT_TRUE(runUntil([&] {
+            return (s().capsule.row == 0 && !s().capsule.upright()) || s().level == 2;
+        })) << "paused "
+            << s().paused << " row " << s().capsule.row;
         pad.button(SDL_CONTROLLER_BUTTON_B, false);
         runFor(40);
     }
