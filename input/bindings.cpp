@@ -1,8 +1,8 @@
 #include "bindings.h"
 
-#include <SDL2/SDL_gamecontroller.h>
-
+#include <array>
 #include <set>
+#include <string_view>
 
 namespace kp {
 
@@ -36,17 +36,47 @@ QString keyText(const std::string& name) {
     return key ? QKeySequence(*key).toString(QKeySequence::NativeText) : QString();
 }
 
+namespace {
+
+// SDL's names of its game-controller buttons, in the order of its button numbers (they are
+// part of its mapping format, so they do not change). Kept here so that reading the settings
+// needs no SDL: it is opened only after the first frame.
+constexpr std::array<std::string_view, 21> PadButtonNames{
+    "a",
+    "b",
+    "x",
+    "y",
+    "back",
+    "guide",
+    "start",
+    "leftstick",
+    "rightstick",
+    "leftshoulder",
+    "rightshoulder",
+    "dpup",
+    "dpdown",
+    "dpleft",
+    "dpright",
+    "misc1",
+    "paddle1",
+    "paddle2",
+    "paddle3",
+    "paddle4",
+    "touchpad",
+};
+
+} // namespace
+
 std::optional<int> padButtonFromName(const std::string& name) {
-    if (name.empty()) return std::nullopt;
-    const SDL_GameControllerButton b = SDL_GameControllerGetButtonFromString(name.c_str());
-    if (b == SDL_CONTROLLER_BUTTON_INVALID) return std::nullopt;
-    return static_cast<int>(b);
+    for (size_t b = 0; b < PadButtonNames.size(); ++b)
+        if (PadButtonNames[b] == name) return static_cast<int>(b);
+    return std::nullopt;
 }
 
 std::string padButtonName(int button) {
-    const char* name =
-        SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(button));
-    return name ? name : "";
+    return button >= 0 && button < static_cast<int>(PadButtonNames.size())
+               ? std::string(PadButtonNames[button])
+               : std::string();
 }
 
 namespace {

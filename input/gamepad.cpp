@@ -1,7 +1,6 @@
 #include "gamepad.h"
 
-#define SDL_MAIN_HANDLED
-#include <SDL2/SDL.h>
+#include "sdl_library.h"
 
 #include <algorithm>
 
@@ -11,18 +10,20 @@ static_assert(Gamepad::ButtonCount == SDL_CONTROLLER_BUTTON_MAX);
 
 Gamepad::~Gamepad() {
     if (!started_) return;
-    for (Pad& p : pads_) SDL_GameControllerClose(p.controller);
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    for (Pad& p : pads_) sdl_->SDL_GameControllerClose(p.controller);
+    sdl_->SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 bool Gamepad::start() {
     if (started_) return true;
+    sdl_ = SdlLibrary::get();
+    if (!sdl_) return false;
     // Input only: no signal handlers of SDL's own (Qt's quit stays as it is), and the events
     // of a controller count although SDL has no window of its own to be in front.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    SDL_SetMainReady();
-    started_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    sdl_->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl_->SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    sdl_->SDL_SetMainReady();
+    started_ = sdl_->SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     return started_;
 }
 
@@ -33,12 +34,13 @@ Gamepad::Pad* Gamepad::find(int id) {
 }
 
 void Gamepad::add(int deviceIndex) {
-    if (!SDL_IsGameController(deviceIndex)) return;
-    SDL_GameController* c = SDL_GameControllerOpen(deviceIndex);
+    if (!sdl_->SDL_IsGameController(deviceIndex)) return;
+    SDL_GameController* c = sdl_->SDL_GameControllerOpen(deviceIndex);
     if (!c) return;
-    const int id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(c));
+    const int id = sdl_->SDL_JoystickInstanceID(sdl_->SDL_GameControllerGetJoystick(c));
     if (find(id)) {
-        SDL_GameControllerClose(c); // already open: SDL reports controllers present at start twice
+        sdl_->SDL_GameControllerClose(
+            c); // already open: SDL reports controllers present at start twice
         return;
     }
     Pad pad;
@@ -52,7 +54,7 @@ void Gamepad::remove(int id) {
     const auto it =
         std::find_if(pads_.begin(), pads_.end(), [id](const Pad& p) { return p.id == id; });
     if (it == pads_.end()) return;
-    SDL_GameControllerClose(it->controller);
+    sdl_->SDL_GameControllerClose(it->controller);
     pads_.erase(it);
 }
 
@@ -78,11 +80,11 @@ void Gamepad::poll(const Listener& listener, bool reading) {
     if (reading && !reading_) {
         // Buttons held while nobody was reading wait for their next press.
         for (Pad& p : pads_) p.down = p.stick = {};
-        SDL_FlushEvents(SDL_CONTROLLERAXISMOTION, SDL_CONTROLLERBUTTONUP);
+        sdl_->SDL_FlushEvents(SDL_CONTROLLERAXISMOTION, SDL_CONTROLLERBUTTONUP);
     }
     reading_ = reading;
     SDL_Event e;
-    while (SDL_PollEvent(&e)) {
+    while (sdl_->SDL_PollEvent(&e)) {
         switch (e.type) {
         case SDL_CONTROLLERDEVICEADDED:
             add(e.cdevice.which);
@@ -124,7 +126,7 @@ void Gamepad::poll(const Listener& listener, bool reading) {
 std::vector<std::string> Gamepad::devicePaths() const {
     std::vector<std::string> paths;
     for (const Pad& p : pads_) {
-        const char* path = SDL_GameControllerPath(p.controller);
+        const char* path = sdl_->SDL_GameControllerPath(p.controller);
         paths.emplace_back(path ? path : "");
     }
     return paths;
@@ -132,7 +134,7 @@ std::vector<std::string> Gamepad::devicePaths() const {
 
 std::string Gamepad::name() const {
     if (pads_.empty()) return {};
-    const char* n = SDL_GameControllerName(pads_.front().controller);
+    const char* n = sdl_->SDL_GameControllerName(pads_.front().controller);
     return n ? n : "";
 }
 

@@ -12,6 +12,8 @@ struct _SDL_GameController;
 
 namespace kp {
 
+struct SdlLibrary;
+
 class Gamepad {
   public:
     // A button of SDL's game-controller layout (SDL_GameControllerButton) pressed or let go.
@@ -56,6 +58,7 @@ class Gamepad {
     std::array<bool, ButtonCount> combined() const;
     void report(const Listener& listener);
 
+    const SdlLibrary* sdl_ = nullptr;
     bool started_ = false;
     bool reading_ = false;
     std::vector<Pad> pads_;

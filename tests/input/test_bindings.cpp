@@ -1,5 +1,6 @@
 #include "input/bindings.h"
 
+#include <SDL2/SDL_gamecontroller.h>
 #include <gtest/gtest.h>
 
 namespace kp {
@@ -80,6 +81,15 @@ TEST(Bindings, unknownNamesAndKeysGivenTwiceFallBackToTheActionsDefaults) {
     const Bindings t(taken);
     EXPECT_EQ(actionFor(t, Qt::Key_Right), Action::Left);
     EXPECT_EQ(t.controls().keys[index(Action::Right)], (KeyNames{"", "Num+6", ""}));
+}
+
+TEST(Bindings, padButtonNamesAreSdlsOwn) {
+    for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b) {
+        const char* sdl = SDL_GameControllerGetStringForButton(SDL_GameControllerButton(b));
+        EXPECT_EQ(padButtonName(b), sdl ? sdl : "") << b;
+        EXPECT_EQ(padButtonFromName(sdl), b) << sdl;
+    }
+    EXPECT_EQ(padButtonFromName("dpsideways"), std::nullopt);
 }
 
 TEST(Bindings, keyNamesRoundTripAndKeypadKeysReadAsDigits) {
