@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <fluidsynth.h>
+#include "fluid_library.h"
 
 #include <algorithm>
 
@@ -70,7 +70,7 @@ void MusicPlayer::setSoundFonts(std::vector<std::string> soundFonts) {
 void MusicPlayer::setLooping(bool looping) {
     std::lock_guard lock(mutex_);
     looping_ = looping;
-    if (player_) fluid_player_set_loop(player_, looping ? -1 : 0);
+    if (player_) fluid_->fluid_player_set_loop(player_, looping ? -1 : 0);
 }
 
 bool MusicPlayer::looping() const {
@@ -80,13 +80,13 @@ bool MusicPlayer::looping() const {
 
 void MusicPlayer::releaseBank() {
     std::lock_guard lock(mutex_);
-    if (player_) delete_fluid_player(player_);
+    if (player_) fluid_->delete_fluid_player(player_);
     player_ = nullptr;
     midi_.clear();
     mode_ = Mode::NotReady;
-    if (synth_) delete_fluid_synth(synth_);
+    if (synth_) fluid_->delete_fluid_synth(synth_);
     synth_ = nullptr;
-    if (settings_) delete_fluid_settings(settings_);
+    if (settings_) fluid_->delete_fluid_settings(settings_);
     settings_ = nullptr;
     loadedFont_.clear();
 #ifdef __GLIBC__
@@ -122,7 +122,7 @@ MusicPlayer::Mode MusicPlayer::mode() const {
 
 int MusicPlayer::position() const {
     std::lock_guard lock(mutex_);
-    return player_ ? fluid_player_get_current_tick(player_) : 0;
+    return player_ ? fluid_->fluid_player_get_current_tick(player_) : 0;
 }
 
 std::string MusicPlayer::soundFontPath() const {
@@ -132,50 +132,53 @@ std::string MusicPlayer::soundFontPath() const {
 
 bool MusicPlayer::ensureSynth() {
     if (synth_) return true;
-    settings_ = new_fluid_settings();
+    fluid_ = FluidLibrary::get();
+    if (!fluid_) return false; // no synthesiser on this system: no music
+    settings_ = fluid_->new_fluid_settings();
     if (!settings_) return false;
-    fluid_settings_setnum(settings_, "synth.sample-rate", rate_);
-    fluid_settings_setnum(settings_, "synth.gain", 1.0);
-    fluid_settings_setstr(settings_, "player.timing-source", "sample");
+    fluid_->fluid_settings_setnum(settings_, "synth.sample-rate", rate_);
+    fluid_->fluid_settings_setnum(settings_, "synth.gain", 1.0);
+    fluid_->fluid_settings_setstr(settings_, "player.timing-source", "sample");
     // A looping tune goes on from its end with its last notes still ringing.
-    fluid_settings_setint(settings_, "player.reset-synth", 0);
+    fluid_->fluid_settings_setint(settings_, "player.reset-synth", 0);
     // Only the samples of the instruments a tune chooses are read: a third of FluidR3's
     // memory, for a few milliseconds of reading at the start of a tune.
-    fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
-    fluid_settings_setint(settings_, "synth.lock-memory", 0);
-    synth_ = new_fluid_synth(settings_);
+    fluid_->fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
+    fluid_->fluid_settings_setint(settings_, "synth.lock-memory", 0);
+    synth_ = fluid_->new_fluid_synth(settings_);
     if (!synth_) return false;
     for (const auto& path : soundFonts_) {
         if (!QFile::exists(QString::fromStdString(path))) continue;
-        if (fluid_synth_sfload(synth_, path.c_str(), 1) != FLUID_FAILED) {
+        if (fluid_->fluid_synth_sfload(synth_, path.c_str(), 1) != FLUID_FAILED) {
             loadedFont_ = path;
             return true;
         }
     }
-    delete_fluid_synth(synth_);
+    fluid_->delete_fluid_synth(synth_);
     synth_ = nullptr;
-    delete_fluid_settings(settings_);
+    fluid_->delete_fluid_settings(settings_);
     settings_ = nullptr;
     return false;
 }
 
 bool MusicPlayer::startPlayer() {
-    if (player_) delete_fluid_player(player_);
+    if (player_) fluid_->delete_fluid_player(player_);
     silenceAll();
-    player_ = new_fluid_player(synth_);
+    player_ = fluid_->new_fluid_player(synth_);
     if (!player_) return false;
-    if (fluid_player_add_mem(player_, midi_.constData(), size_t(midi_.size())) != FLUID_OK) {
-        delete_fluid_player(player_);
+    if (fluid_->fluid_player_add_mem(player_, midi_.constData(), size_t(midi_.size())) !=
+        FLUID_OK) {
+        fluid_->delete_fluid_player(player_);
         player_ = nullptr;
         return false;
     }
-    fluid_player_set_loop(player_, looping_ ? -1 : 0);
+    fluid_->fluid_player_set_loop(player_, looping_ ? -1 : 0);
     atEnd_ = false;
     return true;
 }
 
 void MusicPlayer::silenceAll() {
-    if (synth_) fluid_synth_all_sounds_off(synth_, -1);
+    if (synth_) fluid_->fluid_synth_all_sounds_off(synth_, -1);
 }
 
 bool MusicPlayer::open() {
@@ -204,47 +207,47 @@ void MusicPlayer::balanceLocked() {
         else if ((lufs = measureLocked()))
             measured_[key] = *lufs;
     }
-    fluid_synth_set_gain(synth_, lufs ? gainTo(MusicLoudness, *lufs) : 1.0f);
+    fluid_->fluid_synth_set_gain(synth_, lufs ? gainTo(MusicLoudness, *lufs) : 1.0f);
 }
 
 std::optional<double> MusicPlayer::measureTune() {
     std::lock_guard lock(mutex_);
     if (mode_ == Mode::NotReady) return std::nullopt;
-    const float gain = fluid_synth_get_gain(synth_);
+    const float gain = fluid_->fluid_synth_get_gain(synth_);
     const auto lufs = measureLocked();
-    fluid_synth_set_gain(synth_, gain);
+    fluid_->fluid_synth_set_gain(synth_, gain);
     return lufs;
 }
 
 std::optional<double> MusicPlayer::measureLocked() {
-    fluid_player_t* p = new_fluid_player(synth_);
+    fluid_player_t* p = fluid_->new_fluid_player(synth_);
     if (!p) return std::nullopt;
     std::optional<double> lufs;
-    if (fluid_player_add_mem(p, midi_.constData(), size_t(midi_.size())) == FLUID_OK &&
-        fluid_player_play(p) == FLUID_OK) {
+    if (fluid_->fluid_player_add_mem(p, midi_.constData(), size_t(midi_.size())) == FLUID_OK &&
+        fluid_->fluid_player_play(p) == FLUID_OK) {
         silenceAll();
-        fluid_synth_set_gain(synth_, 1.0f);
+        fluid_->fluid_synth_set_gain(synth_, 1.0f);
         LoudnessMeter meter(rate_);
         constexpr int Block = 4096;
         std::vector<float> left(Block), right(Block), both(2 * Block);
         // Ten minutes at most, whatever the file says.
         for (int64_t done = 0; done < int64_t(rate_) * 600; done += Block) {
-            fluid_synth_write_float(synth_, Block, left.data(), 0, 1, right.data(), 0, 1);
+            fluid_->fluid_synth_write_float(synth_, Block, left.data(), 0, 1, right.data(), 0, 1);
             for (int i = 0; i < Block; ++i) {
                 both[size_t(2 * i)] = left[size_t(i)];
                 both[size_t(2 * i + 1)] = right[size_t(i)];
             }
             meter.add(both.data(), Block);
-            const int total = fluid_player_get_total_ticks(p);
-            if (fluid_player_get_status(p) != FLUID_PLAYER_PLAYING ||
-                (total > 0 && fluid_player_get_current_tick(p) >= total))
+            const int total = fluid_->fluid_player_get_total_ticks(p);
+            if (fluid_->fluid_player_get_status(p) != FLUID_PLAYER_PLAYING ||
+                (total > 0 && fluid_->fluid_player_get_current_tick(p) >= total))
                 break;
         }
         lufs = meter.integrated();
     }
-    delete_fluid_player(p);
+    fluid_->delete_fluid_player(p);
     // Nothing of the measure is heard or kept: the tune sets its instruments up again.
-    fluid_synth_system_reset(synth_);
+    fluid_->fluid_synth_system_reset(synth_);
     return lufs;
 }
 
@@ -253,7 +256,7 @@ bool MusicPlayer::play() {
     if (!enabled_ || mode_ == Mode::NotReady) return false;
     if (mode_ == Mode::Playing) return true;
     if (atEnd_ && !startPlayer()) return false;
-    if (fluid_player_play(player_) != FLUID_OK) return false;
+    if (fluid_->fluid_player_play(player_) != FLUID_OK) return false;
     mode_ = Mode::Playing;
     return true;
 }
@@ -261,7 +264,7 @@ bool MusicPlayer::play() {
 bool MusicPlayer::stop() {
     std::lock_guard lock(mutex_);
     if (mode_ == Mode::NotReady) return false;
-    if (mode_ == Mode::Playing) fluid_player_stop(player_);
+    if (mode_ == Mode::Playing) fluid_->fluid_player_stop(player_);
     silenceAll();
     mode_ = Mode::Stopped;
     return true;
@@ -270,7 +273,7 @@ bool MusicPlayer::stop() {
 bool MusicPlayer::close() {
     std::lock_guard lock(mutex_);
     if (mode_ == Mode::NotReady) return false;
-    delete_fluid_player(player_);
+    fluid_->delete_fluid_player(player_);
     player_ = nullptr;
     silenceAll();
     midi_.clear();
@@ -281,13 +284,13 @@ bool MusicPlayer::close() {
 bool MusicPlayer::pause() {
     std::lock_guard lock(mutex_);
     if (mode_ == Mode::Playing) {
-        fluid_player_stop(player_);
+        fluid_->fluid_player_stop(player_);
         silenceAll();
         mode_ = Mode::Paused;
         return true;
     }
     if (mode_ == Mode::Paused) {
-        if (fluid_player_play(player_) != FLUID_OK) return false;
+        if (fluid_->fluid_player_play(player_) != FLUID_OK) return false;
         mode_ = Mode::Playing;
         return true;
     }
@@ -298,14 +301,14 @@ void MusicPlayer::renderMusic(float* left, float* right, int frames) {
     std::lock_guard lock(mutex_);
     if (!synth_) return;
     // Rendered even when stopped, so the last notes release naturally.
-    fluid_synth_write_float(synth_, frames, left, 0, 1, right, 0, 1);
+    fluid_->fluid_synth_write_float(synth_, frames, left, 0, 1, right, 0, 1);
     if (mode_ != Mode::Playing || looping_) return;
     // FluidSynth reports the end two seconds after the last event; the tick count tells it
     // at once.
-    const int total = fluid_player_get_total_ticks(player_);
-    if (fluid_player_get_status(player_) == FLUID_PLAYER_DONE ||
-        (total > 0 && fluid_player_get_current_tick(player_) >= total)) {
-        fluid_player_stop(player_);
+    const int total = fluid_->fluid_player_get_total_ticks(player_);
+    if (fluid_->fluid_player_get_status(player_) == FLUID_PLAYER_DONE ||
+        (total > 0 && fluid_->fluid_player_get_current_tick(player_) >= total)) {
+        fluid_->fluid_player_stop(player_);
         mode_ = Mode::Stopped;
         atEnd_ = true;
     }

@@ -27,6 +27,8 @@ typedef struct _fluid_player_t fluid_player_t;
 
 namespace kp::sound {
 
+struct FluidLibrary;
+
 // The General MIDI banks (SoundFont 2 and 3 files) in the system's folders, the fullest first:
 // the largest file holds the most instruments and the longest samples, so FluidR3 comes before
 // TimGM6mb. Links to a bank listed already are left out.
@@ -95,6 +97,7 @@ class MusicPlayer : public MusicSource {
     QByteArray midi_;
     Mode mode_ = Mode::NotReady;
     bool atEnd_ = false;
+    const FluidLibrary* fluid_ = nullptr; // opened with the first synthesiser
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;
