@@ -38,7 +38,9 @@ std::span<const Tone> speakerTones(Sound sound) {
     return {};
 }
 
-SoundEffects::SoundEffects(Mixer& mixer) : mixer_(mixer) {
+void SoundEffects::load() {
+    if (loaded_) return;
+    loaded_ = true;
     for (size_t i = 0; i < clips_.size(); ++i) {
         const QByteArray bytes = clipResource(QString::fromLatin1(ClipNames[i]));
         const auto* data = reinterpret_cast<const std::byte*>(bytes.constData());
@@ -62,6 +64,7 @@ void SoundEffects::setEffectsVolume(int level) {
 
 void SoundEffects::play(Sound sound) {
     if (output_ == 1) {
+        load();
         const auto& clip = clips_[indexOf(sound)];
         if (clip && !clip->empty()) mixer_.playClip(clip);
     } else if (output_ == 2) {
@@ -69,7 +72,8 @@ void SoundEffects::play(Sound sound) {
     }
 }
 
-bool SoundEffects::clipsLoaded() const {
+bool SoundEffects::clipsLoaded() {
+    load();
     return std::all_of(clips_.begin(), clips_.end(), [](const auto& c) { return !c->empty(); });
 }
 

@@ -20,9 +20,11 @@ std::span<const Tone> speakerTones(Sound sound);
 
 class SoundEffects {
   public:
+    explicit SoundEffects(Mixer& mixer) : mixer_(mixer) {}
     // Loads the four clips from the resources, converted to the mixer's rate and each brought
-    // to EffectsLoudness.
-    explicit SoundEffects(Mixer& mixer);
+    // to EffectsLoudness; done by the first sound at the latest (a window does it after its
+    // first frame: measuring their loudness is not what a player waits for).
+    void load();
 
     void setOutput(int output); // 0, 1 or 2; anything else is taken as 0
     int output() const { return output_; }
@@ -35,13 +37,14 @@ class SoundEffects {
     void playHighScore() { play(Sound::HighScore); }
     void play(Sound sound);
 
-    // Whether every clip was found and decoded.
-    bool clipsLoaded() const;
+    // Whether every clip was found and decoded (loaded first if need be).
+    bool clipsLoaded();
 
   private:
     Mixer& mixer_;
     int output_ = 1;
     std::array<std::shared_ptr<const Clip>, 4> clips_;
+    bool loaded_ = false;
 };
 
 } // namespace kp::sound

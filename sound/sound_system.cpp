@@ -10,7 +10,13 @@ SoundSystem::SoundSystem(Options o)
     mixer_.setMusic(&player_);
     effects_.setEffectsVolume(2);
     setMusicVolume(0);
-    if (o.useDevice)
+    useDevice_ = o.useDevice;
+    if (o.outputAtStart) startOutput();
+}
+
+void SoundSystem::startOutput() {
+    if (output_) return;
+    if (useDevice_)
         output_ = std::make_unique<DeviceOutput>(mixer_);
     else
         output_ = std::make_unique<SilentOutput>(mixer_);

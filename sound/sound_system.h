@@ -17,6 +17,9 @@ class SoundSystem {
   public:
     struct Options {
         bool useDevice = true; // false: the silent output, as with no sound device
+        // false: no output until startOutput() (a window opens it after its first frame, so
+        // that the sound server is not waited for before anything shows).
+        bool outputAtStart = true;
         std::vector<std::string> soundFonts = installedSoundFonts();
     };
 
@@ -28,7 +31,12 @@ class SoundSystem {
     MusicPlayer& player() { return player_; }
     SoundEffects& effects() { return effects_; }
     MusicController& music() { return music_; }
-    const AudioOutput& output() const { return *output_; }
+    // Opens the output (the device, or the silent stand-in) if it is not open yet.
+    void startOutput();
+    const AudioOutput& output() {
+        startOutput();
+        return *output_;
+    }
 
     // "WaveVolume" and "MidiVolume" 0-2, as the game's own gains in the mixer.
     void setEffectsVolume(int level) { effects_.setEffectsVolume(level); }
@@ -44,6 +52,7 @@ class SoundSystem {
     SoundEffects effects_;
     MusicController music_;
     std::unique_ptr<AudioOutput> output_;
+    bool useDevice_ = true;
 };
 
 } // namespace kp::sound

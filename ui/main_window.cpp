@@ -58,6 +58,13 @@ const char* menuItemFor(Action action) {
     }
 }
 
+// The sound server is not waited for before the first frame: the window opens the output
+// once it has shown.
+sound::SoundSystem::Options afterFirstFrame(sound::SoundSystem::Options options) {
+    options.outputAtStart = false;
+    return options;
+}
+
 Command commandFor(std::optional<Action> action) {
     if (!action) return Command::Other;
     switch (*action) {
@@ -81,7 +88,7 @@ Command commandFor(std::optional<Action> action) {
 MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
                        sound::SoundSystem::Options soundOptions, QWidget* parent)
     : QMainWindow(parent), platform_(platform), settingsFile_(std::move(settingsFile)),
-      game_(*this), painter_(sprites_, digits_), sound_(std::move(soundOptions)) {
+      game_(*this), painter_(sprites_, digits_), sound_(afterFirstFrame(std::move(soundOptions))) {
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -170,6 +177,8 @@ void MainWindow::firstShow() {
     // What the first frame does not show waits for it: the pin-up figures, which play when a
     // level is won, and the controllers.
     view_->afterFirstFrame = [this] {
+        sound_.startOutput();
+        sound_.effects().load();
         loadPinups();
         startGamepad();
     };
