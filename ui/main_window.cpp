@@ -177,7 +177,10 @@ void MainWindow::firstShow() {
     // What the first frame does not show waits for it: the pin-up figures, which play when a
     // level is won, and the controllers.
     view_->afterFirstFrame = [this] {
+        if (!isVisible()) return; // closed as soon as it showed: nothing more to start
+        firstFrameShown_ = true;
         sound_.startOutput();
+        if (settings_.music != 0) chooseTune(settings_.music);
         sound_.effects().load();
         loadPinups();
         startGamepad();

@@ -175,6 +175,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     void buildSoundMenus(QMenu* options);
     void chooseSoundOutput(int output);
     void chooseTune(int tune);
+    void showTune(int tune); // the setting and the menus, the tune itself left as it is
     void applySound();
     void watchMusic();
 
@@ -210,6 +211,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     CounterDigits digits_;
     PinupFrames pinups_;
     bool pinupsLoaded_ = false;
+    bool firstFrameShown_ = false;
     // The whole board is to be drawn before the next frame: however many changes ask for it
     // in between (settings, a level set-up), it is drawn once, and no cell on its own.
     bool wholeBoardDue_ = false;

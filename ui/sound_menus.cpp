@@ -70,13 +70,17 @@ void MainWindow::chooseSoundOutput(int output) {
     menus_["MenuSonVolume"]->setEnabled(output == 1);
 }
 
-void MainWindow::chooseTune(int tune) {
+void MainWindow::showTune(int tune) {
     settings_.music = tune;
     const bool enabled = tune != 0;
     check(enabled ? "MenuMusique" + std::to_string(tune) : std::string("MenuMusiquePas"));
     menus_["MenuMusiqueVolume"]->setEnabled(enabled);
     menus_["MenuMusiqueOptions"]->setEnabled(enabled);
-    if (!enabled) {
+}
+
+void MainWindow::chooseTune(int tune) {
+    showTune(tune);
+    if (tune == 0) {
         sound_.music().stopMusic();
         return;
     }
@@ -94,7 +98,12 @@ void MainWindow::applySound() {
     check("MenuMusiqueBoucle", settings_.loopMusic);
     sound_.music().setLooping(settings_.loopMusic);
     sound_.setPreferredBank(settings_.soundBank);
-    chooseTune(settings_.music);
+    // At start-up the tune (its synthesiser, its bank, the loading window) waits for the
+    // window's first frame.
+    if (firstFrameShown_)
+        chooseTune(settings_.music);
+    else
+        showTune(settings_.music);
 }
 
 void MainWindow::watchMusic() {
