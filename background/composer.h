@@ -12,8 +12,8 @@
 #include "engine/language.h"
 
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 
 namespace kp {
 
