@@ -38,10 +38,22 @@ class MixerStream : public QIODevice {
 
 } // namespace
 
-SilentOutput::SilentOutput(Mixer& mixer, int periodMs) : mixer_(mixer) {
+SilentOutput::SilentOutput(Mixer& mixer, int periodMs) : mixer_(mixer), periodMs_(periodMs) {
     clock_.start();
     QObject::connect(&timer_, &QTimer::timeout, [this] { pull(); });
-    timer_.start(periodMs);
+    mixer_.setWake([this] { wake(); });
+    timer_.start(periodMs_);
+}
+
+SilentOutput::~SilentOutput() {
+    mixer_.setWake(nullptr);
+}
+
+void SilentOutput::wake() {
+    if (timer_.isActive()) return;
+    // The time it slept is not owed: pulling starts again from now.
+    pulled_ = clock_.elapsed() * mixer_.sampleRate() / 1000;
+    timer_.start(periodMs_);
 }
 
 void SilentOutput::pull() {
@@ -54,6 +66,7 @@ void SilentOutput::pull() {
     scratch_.resize(size_t(frames) * 2);
     mixer_.render(scratch_.data(), frames);
     pulled_ = due;
+    if (mixer_.silent()) timer_.stop();
 }
 
 DeviceOutput::DeviceOutput(Mixer& mixer) : mixer_(mixer) {

@@ -24,16 +24,21 @@ class AudioOutput {
 
 class SilentOutput : public AudioOutput {
   public:
-    // Pulls every `periodMs` on the event loop of the thread that creates it.
+    // Pulls every `periodMs` on the event loop of the thread that creates it, while something
+    // sounds: once the mixer is silent it stops, and the mixer wakes it (so a silent game does
+    // not wake 50 times a second for nothing).
     explicit SilentOutput(Mixer& mixer, int periodMs = 20);
+    ~SilentOutput() override;
     bool audible() const override { return false; }
     // Frames pulled so far.
     int64_t framesPulled() const { return pulled_; }
 
   private:
     void pull();
+    void wake();
 
     Mixer& mixer_;
+    int periodMs_;
     QTimer timer_;
     QElapsedTimer clock_;
     int64_t pulled_ = 0;

@@ -8,20 +8,49 @@ namespace kp::sound {
 Mixer::Mixer(int sampleRate) : rate_(sampleRate) {}
 
 void Mixer::playClip(std::shared_ptr<const Clip> clip) {
-    std::lock_guard lock(mutex_);
-    clip_ = std::move(clip);
-    clipPos_ = 0;
+    {
+        std::lock_guard lock(mutex_);
+        clip_ = std::move(clip);
+        clipPos_ = 0;
+    }
+    wake();
 }
 
 void Mixer::playTones(std::span<const Tone> tones) {
-    std::lock_guard lock(mutex_);
-    int64_t pending = -tonePos_;
-    for (const auto& t : tones_) pending += t.frames;
-    if (pending > 2 * int64_t(rate_)) return;
-    for (const Tone& t : tones) {
-        const int64_t frames = int64_t(t.durationMs) * rate_ / 1000;
-        if (frames > 0) tones_.push_back({frames, double(t.frequency) / rate_});
+    {
+        std::lock_guard lock(mutex_);
+        int64_t pending = -tonePos_;
+        for (const auto& t : tones_) pending += t.frames;
+        if (pending > 2 * int64_t(rate_)) return;
+        for (const Tone& t : tones) {
+            const int64_t frames = int64_t(t.durationMs) * rate_ / 1000;
+            if (frames > 0) tones_.push_back({frames, double(t.frequency) / rate_});
+        }
     }
+    wake();
+}
+
+void Mixer::setWake(std::function<void()> wake) {
+    std::lock_guard lock(mutex_);
+    wake_ = std::move(wake);
+}
+
+// Called without the lock held: the output it wakes may pull at once.
+void Mixer::wake() const {
+    std::function<void()> wake;
+    {
+        std::lock_guard lock(mutex_);
+        wake = wake_;
+    }
+    if (wake) wake();
+}
+
+bool Mixer::silent() const {
+    std::lock_guard lock(mutex_);
+    const bool clip = clip_ && clipPos_ < clip_->size();
+    int64_t tones = -tonePos_;
+    for (const auto& t : tones_) tones += t.frames;
+    return !clip && tones <= 0 && !(music_ && music_->playing());
 }
 
 void Mixer::setEffectGain(float gain) {
@@ -46,7 +75,9 @@ float Mixer::musicGain() const {
 
 void Mixer::setMusic(MusicSource* music) {
     std::lock_guard lock(mutex_);
+    if (music_) music_->started = nullptr;
     music_ = music;
+    if (music_) music_->started = [this] { wake(); };
 }
 
 bool Mixer::effectSounding() const {

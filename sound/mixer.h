@@ -3,6 +3,7 @@
 // music, summed at the game's own gains. The audio output pulls from it; tests pull directly.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -24,6 +25,11 @@ class MusicSource {
     virtual ~MusicSource() = default;
     // Adds nothing when silent; writes `frames` samples into each of `left` and `right`.
     virtual void renderMusic(float* left, float* right, int frames) = 0;
+    // Whether a tune is playing (its clock must run); a source that cannot tell says yes.
+    virtual bool playing() const { return true; }
+    // Set by the mixer: called when a tune starts, so that an output that stopped pulling
+    // takes up again.
+    std::function<void()> started;
 };
 
 class Mixer {
@@ -52,6 +58,11 @@ class Mixer {
     void renderFloat(float* stereo, int frames);
 
     bool effectSounding() const;
+    // Nothing to render: no clip, no tone, no tune playing. An output may stop pulling then.
+    bool silent() const;
+    // Called when something starts to sound (a clip, tones, a tune), from the thread that
+    // asked for it: an output that stopped pulling takes up again.
+    void setWake(std::function<void()> wake);
     // Frames of tones still to play, the one sounding included.
     int64_t toneFramesPending() const;
 
@@ -71,6 +82,8 @@ class Mixer {
     float effectGain_ = 1.0f;
     float musicGain_ = 1.0f;
     MusicSource* music_ = nullptr;
+    std::function<void()> wake_;
+    void wake() const;
     std::vector<float> left_, right_;
 };
 

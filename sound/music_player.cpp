@@ -252,12 +252,15 @@ std::optional<double> MusicPlayer::measureLocked() {
 }
 
 bool MusicPlayer::play() {
-    std::lock_guard lock(mutex_);
-    if (!enabled_ || mode_ == Mode::NotReady) return false;
-    if (mode_ == Mode::Playing) return true;
-    if (atEnd_ && !startPlayer()) return false;
-    if (fluid_->fluid_player_play(player_) != FLUID_OK) return false;
-    mode_ = Mode::Playing;
+    {
+        std::lock_guard lock(mutex_);
+        if (!enabled_ || mode_ == Mode::NotReady) return false;
+        if (mode_ == Mode::Playing) return true;
+        if (atEnd_ && !startPlayer()) return false;
+        if (fluid_->fluid_player_play(player_) != FLUID_OK) return false;
+        mode_ = Mode::Playing;
+    }
+    if (started) started(); // outside the lock: the output it wakes pulls from here
     return true;
 }
 
@@ -282,19 +285,25 @@ bool MusicPlayer::close() {
 }
 
 bool MusicPlayer::pause() {
-    std::lock_guard lock(mutex_);
-    if (mode_ == Mode::Playing) {
-        fluid_->fluid_player_stop(player_);
-        silenceAll();
-        mode_ = Mode::Paused;
-        return true;
-    }
-    if (mode_ == Mode::Paused) {
+    {
+        std::lock_guard lock(mutex_);
+        if (mode_ == Mode::Playing) {
+            fluid_->fluid_player_stop(player_);
+            silenceAll();
+            mode_ = Mode::Paused;
+            return true;
+        }
+        if (mode_ != Mode::Paused) return false;
         if (fluid_->fluid_player_play(player_) != FLUID_OK) return false;
         mode_ = Mode::Playing;
-        return true;
     }
-    return false;
+    if (started) started();
+    return true;
+}
+
+bool MusicPlayer::playing() const {
+    std::lock_guard lock(mutex_);
+    return mode_ == Mode::Playing;
 }
 
 void MusicPlayer::renderMusic(float* left, float* right, int frames) {

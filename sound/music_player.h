@@ -80,6 +80,7 @@ class MusicPlayer : public MusicSource {
     std::optional<double> measureTune();
 
     void renderMusic(float* left, float* right, int frames) override;
+    bool playing() const override;
 
   private:
     bool ensureSynth();
