@@ -197,7 +197,8 @@ void StatisticsPage::showStatistics(const Statistics& s) {
     perMinute_->replace(perMinute);
     games_->setRange(1, std::max(n, 2));
     games_->setTickCount(std::min(std::max(n, 2), 6));
-    seconds_->setRange(0, roundedTop(topSeconds));
+    // Whole seconds: a range under five would repeat its labels ("0 0 0 0 0 1").
+    seconds_->setRange(0, std::max(5.0, roundedTop(topSeconds)));
     rate_->setRange(0, roundedTop(topRate));
     seconds_->applyNiceNumbers();
     rate_->applyNiceNumbers();
