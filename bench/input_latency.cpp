@@ -102,12 +102,6 @@ void measure(const char* what, Display* d, Where area, int events, Press press) 
     report(what, ms, lost);
 }
 
-void printState(kp::MainWindow& w) {
-    const kp::GameState& s = w.game().state();
-    std::printf("  (capsule at row %d column %d, paused %d, window active %d)\n", s.capsule.row,
-                s.capsule.col, s.paused, s.windowActive);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -156,7 +150,7 @@ int main(int argc, char** argv) {
         window.gamepad().start();
         pad = new kp::test::VirtualPad;
         const auto top = static_cast<Window>(window.winId());
-        driver = std::thread([&window, top, events, &pad, capsuleArea] {
+        driver = std::thread([top, events, &pad, capsuleArea] {
             Display* d = XOpenDisplay(nullptr);
             XSetInputFocus(d, top, RevertToParent, CurrentTime);
             XSync(d, False);
@@ -166,13 +160,11 @@ int main(int argc, char** argv) {
                 XTestFakeKeyEvent(d, left ? leftKey : rightKey, down, CurrentTime);
                 XFlush(d);
             });
-            printState(window);
             measure("pad to pixel", d, capsuleArea, events, [&](bool left, bool down) {
                 pad->button(left ? SDL_CONTROLLER_BUTTON_DPAD_LEFT
                                  : SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
                             down);
             });
-            printState(window);
             // Idle: the controller connected and read every few milliseconds, then unplugged
             // (looked for once a second): the difference is what reading it costs.
             const int seconds = 10;

@@ -114,7 +114,6 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
     });
     replays_ = new ReplayPlayer(*this, platform_, settingsFile_);
     buildMenus();
-    applyControls(settings_.controls);
     connect(&padTimer_, &QTimer::timeout, this, [this] { pollGamepad(); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] { pollGamepad(); });
     frameWatch_.setInterval(50);
