@@ -2,6 +2,8 @@
 // SDL, opened when the controllers are first looked for (after the first frame) rather than
 // linked: the game starts without mapping it, nor the dozens of libraries SDL brings.
 
+#include "runtime/library.h"
+
 #include <SDL2/SDL.h>
 
 namespace kp {
@@ -22,9 +24,7 @@ namespace kp {
     X(SDL_PollEvent)
 
 struct SdlLibrary {
-#define KP_SDL_POINTER(name) decltype(&::name) name = nullptr;
-    KP_SDL_FUNCTIONS(KP_SDL_POINTER)
-#undef KP_SDL_POINTER
+    KP_SDL_FUNCTIONS(KP_LIBRARY_POINTER)
 
     // The library, opened the first time; null when the system has none (or an SDL without
     // one of these functions).

@@ -2,6 +2,8 @@
 // FluidSynth, opened when music is first asked for rather than linked: a player with the music
 // off never maps it, nor the thirty-odd libraries it brings (sound files, JACK, SDL, ...).
 
+#include "runtime/library.h"
+
 #include <fluidsynth.h>
 
 namespace kp::sound {
@@ -31,9 +33,7 @@ namespace kp::sound {
     X(fluid_player_get_total_ticks)
 
 struct FluidLibrary {
-#define KP_FLUID_POINTER(name) decltype(&::name) name = nullptr;
-    KP_FLUID_FUNCTIONS(KP_FLUID_POINTER)
-#undef KP_FLUID_POINTER
+    KP_FLUID_FUNCTIONS(KP_LIBRARY_POINTER)
 
     // The library, opened the first time; null when the system has none.
     static const FluidLibrary* get();
