@@ -1,18 +1,14 @@
 #include "statistics_page.h"
 
+#include "ui/progress_plot.h"
 #include "ui/score_panel.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLegendMarker>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -102,39 +98,12 @@ StatisticsPage::StatisticsPage(QWidget* parent) : QWidget(parent) {
     levels_->setFixedHeight(96);
     page->addWidget(levels_);
 
-    chart_ = new QChart;
-    chart_->setTheme(QChart::ChartThemeBlueIcy);
-    chart_->setMargins(QMargins(2, 2, 2, 2));
-    chart_->legend()->setAlignment(Qt::AlignBottom);
-    perLevel_ = new QLineSeries;
-    perMinute_ = new QLineSeries;
-    perLevel_->setPointsVisible(true);
-    perMinute_->setPointsVisible(true);
-    perLevel_->setColor(QColor(0x26, 0x38, 0x6a));
-    perMinute_->setColor(QColor(0xd8, 0x8a, 0x00));
-    chart_->addSeries(perLevel_);
-    chart_->addSeries(perMinute_);
-    games_ = new QValueAxis;
-    games_->setLabelFormat(QStringLiteral("%d"));
-    seconds_ = new QValueAxis;
-    seconds_->setLabelFormat(QStringLiteral("%d"));
-    seconds_->setLinePenColor(perLevel_->color());
-    seconds_->setLabelsColor(perLevel_->color());
-    rate_ = new QValueAxis;
-    rate_->setLabelFormat(QStringLiteral("%.1f"));
-    rate_->setLinePenColor(perMinute_->color());
-    rate_->setLabelsColor(perMinute_->color());
-    chart_->addAxis(games_, Qt::AlignBottom);
-    chart_->addAxis(seconds_, Qt::AlignLeft);
-    chart_->addAxis(rate_, Qt::AlignRight);
-    perLevel_->attachAxis(games_);
-    perLevel_->attachAxis(seconds_);
-    perMinute_->attachAxis(games_);
-    perMinute_->attachAxis(rate_);
-    chartView_ = new QChartView(chart_, this);
-    chartView_->setObjectName(QStringLiteral("ChartProgres"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    page->addWidget(chartView_, 1);
+    plot_ = new ProgressPlot(this);
+    plot_->setObjectName(QStringLiteral("ChartProgres"));
+    plot_->series(0).colour = QColor(0x26, 0x38, 0x6a);
+    plot_->series(1).colour = QColor(0xd8, 0x8a, 0x00);
+    plot_->series(1).decimals = 1;
+    page->addWidget(plot_, 1);
 
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -193,15 +162,13 @@ void StatisticsPage::showStatistics(const Statistics& s) {
             topRate = std::max(topRate, *v);
         }
     }
-    perLevel_->replace(perLevel);
-    perMinute_->replace(perMinute);
-    games_->setRange(1, std::max(n, 2));
-    games_->setTickCount(std::min(std::max(n, 2), 6));
+    plot_->series(0).points = perLevel;
+    plot_->series(1).points = perMinute;
+    plot_->setGames(n);
     // Whole seconds: a range under five would repeat its labels ("0 0 0 0 0 1").
-    seconds_->setRange(0, std::max(5.0, roundedTop(topSeconds)));
-    rate_->setRange(0, roundedTop(topRate));
-    seconds_->applyNiceNumbers();
-    rate_->applyNiceNumbers();
+    plot_->series(0).top = std::max(5.0, roundedTop(topSeconds));
+    plot_->series(1).top = roundedTop(topRate);
+    plot_->update();
     clear_->setEnabled(s.gamesPlayed > 0 || !s.recent.empty());
 }
 
@@ -211,10 +178,10 @@ void StatisticsPage::applyLanguage(Language language) {
     QStringList headers;
     for (const PageCaption& h : LevelHeaders) headers << pick(h, language);
     levels_->setHorizontalHeaderLabels(headers);
-    chart_->setTitle(pick(ChartTitle, language));
-    perLevel_->setName(pick(PerLevel, language));
-    perMinute_->setName(pick(PerMinute, language));
-    games_->setTitleText(pick(GameAxis, language));
+    plot_->setTitle(pick(ChartTitle, language));
+    plot_->series(0).name = pick(PerLevel, language);
+    plot_->series(1).name = pick(PerMinute, language);
+    plot_->setGamesTitle(pick(GameAxis, language));
     clear_->setText(pick(Clear, language));
     showStatistics(shown_);
 }

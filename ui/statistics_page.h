@@ -12,15 +12,13 @@
 #include <array>
 #include <functional>
 
-class QChart;
-class QChartView;
 class QLabel;
-class QLineSeries;
 class QPushButton;
 class QTableWidget;
-class QValueAxis;
 
 namespace kp {
+
+class ProgressPlot;
 
 class StatisticsPage : public QWidget {
   public:
@@ -33,7 +31,7 @@ class StatisticsPage : public QWidget {
     // "Effacer": the dialog asks, clears the file, and shows the statistics again.
     std::function<void()> onClear;
 
-    QChartView* chartView() const { return chartView_; }
+    ProgressPlot* plot() const { return plot_; }
     QTableWidget* levelTable() const { return levels_; }
     QPushButton* clearButton() const { return clear_; }
     // The value shown for total `i` (games, levels won, smileys, capsules, chain, time).
@@ -46,13 +44,7 @@ class StatisticsPage : public QWidget {
     std::array<QLabel*, Totals> totalNames_{};
     std::array<QLabel*, Totals> totalValues_{};
     QTableWidget* levels_;
-    QChart* chart_;
-    QChartView* chartView_;
-    QLineSeries* perLevel_;
-    QLineSeries* perMinute_;
-    QValueAxis* games_;
-    QValueAxis* seconds_;
-    QValueAxis* rate_;
+    ProgressPlot* plot_;
     QPushButton* clear_;
 };
 
