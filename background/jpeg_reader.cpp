@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <new>
@@ -24,8 +25,12 @@ namespace kp {
 namespace {
 
 // Progressive files can hold any number of scans, each one a pass over the whole picture;
-// real pictures use about ten. More than this is a damaged or hostile file.
-constexpr int MaxScans = 500;
+// real pictures use about ten. A scan of nothing but zeros takes a few bytes however large the
+// picture, so a file of a few kilobytes could keep the decoder busy for many seconds: a file
+// is refused, before anything is decoded, when it holds more scans than this, or more than 20
+// passes over the largest picture accepted (which decode in about a second).
+constexpr int64_t MaxScans = 500;
+constexpr int64_t MaxScanPixels = 20 * MaxPicturePixels;
 
 // The error manager carries the way back, the decoder's client_data being its coefficients'.
 struct ErrorExit {
@@ -36,7 +41,7 @@ struct ErrorExit {
 struct Decoder {
     jpeg_decompress_struct cinfo{};
     ErrorExit err{};
-    jpeg_progress_mgr progress{};
+    int64_t scans = 0; // at most
     // Here, where a failure's jump cannot skip their destructors.
     CoefficientStore coefficients;
     std::optional<PartCollector> rows;
@@ -52,9 +57,24 @@ void OnMessage(j_common_ptr cinfo, int level) {
 
 void Silent(j_common_ptr) {}
 
-void OnProgress(j_common_ptr cinfo) {
-    auto* dinfo = reinterpret_cast<j_decompress_ptr>(cinfo);
-    if (dinfo->input_scan_number > MaxScans) Fail(cinfo);
+// How many scans the file can hold at most: each starts with a marker FF DA, and coded data
+// never holds FF followed by anything but 00 or a restart marker. The same bytes inside an
+// application segment (a thumbnail) count too, which only errs on the safe side.
+int64_t CountScans(std::FILE* file) {
+    int64_t scans = 0;
+    unsigned char buffer[65536];
+    bool afterFF = false; // the last byte read was FF
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        const unsigned char* end = buffer + n;
+        if (afterFF && buffer[0] == 0xDA) ++scans;
+        for (const unsigned char* p = buffer;
+             (p = static_cast<const unsigned char*>(std::memchr(p, 0xFF, end - p))) && ++p < end;)
+            if (*p == 0xDA) ++scans;
+        afterFF = end[-1] == 0xFF;
+    }
+    std::rewind(file);
+    return scans;
 }
 
 void CmykToBgr(const uint8_t* in, uint8_t* out, JDIMENSION width, bool inverted) {
@@ -75,6 +95,7 @@ bool DecodeSteps(Decoder& d, const WantedPart& wanted, Picture& out) {
     jpeg_read_header(&ci, TRUE);
     const Size64 own{ci.image_width, ci.image_height};
     if (own.empty() || own.width * own.height > MaxPicturePixels) return false;
+    if (d.scans > MaxScans || d.scans * own.width * own.height > MaxScanPixels) return false;
     out.size = own;
     const std::optional<Shown> shown = wanted ? std::optional<Shown>(wanted(own)) : std::nullopt;
     out.reduction = shown ? ChooseReduction(own, shown->scaled) : 1;
@@ -126,8 +147,7 @@ bool Decode(std::FILE* file, const WantedPart& wanted, Picture& out) {
     }
     jpeg_create_decompress(&d->cinfo); // keeps err
     d->coefficients.attach(d->cinfo);
-    d->progress.progress_monitor = OnProgress;
-    d->cinfo.progress = &d->progress;
+    d->scans = CountScans(file);
     jpeg_stdio_src(&d->cinfo, file);
     bool ok = false;
     try {

@@ -31,7 +31,7 @@ for f in "$here/regressions/$name"/*; do
     status=0
     timeout 5 "$exe" "$@" "$f" >"$out/regression.log" 2>&1 || status=$?
     if [ $status -ne 0 ]; then
-        grep -E '^\*\*\* broken|^SUMMARY|^==[0-9]+==ERROR' "$out/regression.log" || true
+        grep -E '^\*\*\* broken|^SUMMARY|^==[0-9]+== ?ERROR' "$out/regression.log" || true
         [ $status -eq 124 ] && echo "(still running after 5 s)"
         echo "$name: FAILED on the reproducer $f"
         failed=1
@@ -47,7 +47,7 @@ execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$out/log")
 rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$out/log")
 rss=$(sed -n 's/^stat::peak_rss_mb: *//p' "$out/log")
 if [ $status -ne 0 ]; then
-    grep -E -A 30 '^\*\*\* broken|^==[0-9]+==ERROR' "$out/log" | head -n 40 || true
+    grep -E -A 30 '^\*\*\* broken|^==[0-9]+== ?ERROR' "$out/log" | head -n 40 || true
     echo "$name: FAILED after $execs runs ($summary); log and input in $out/"
     exit 1
 fi

@@ -192,4 +192,49 @@ Bytes SolidJpeg(int width, int height, Colour colour, int quality, bool progress
                       progressive, {});
 }
 
+Bytes ManyScansJpeg(int width, int height, int scans) {
+    // Coded at most 1000 x 1000 and said to be larger: by then each scan's coder expects only
+    // zeros (empty blocks), which is what it reads past the end of the scan's data.
+    const int codedWidth = std::min(width, 1000), codedHeight = std::min(height, 1000);
+    std::vector<jpeg_scan_info> script{{1, {0}, 0, 0, 0, 0}};
+    for (int k = 1; static_cast<int>(script.size()) < scans; ++k) {
+        script.push_back({1, {0}, k, k, 0, 7});
+        for (int al = 6; al >= 0 && static_cast<int>(script.size()) < scans; --al)
+            script.push_back({1, {0}, k, k, al + 1, al});
+    }
+    jpeg_compress_struct ci{};
+    jpeg_error_mgr err{};
+    ci.err = jpeg_std_error(&err);
+    jpeg_create_compress(&ci);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&ci, &out, &size);
+    ci.image_width = static_cast<JDIMENSION>(codedWidth);
+    ci.image_height = static_cast<JDIMENSION>(codedHeight);
+    ci.input_components = 1;
+    ci.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&ci);
+    ci.arith_code = TRUE;
+    ci.scan_info = script.data();
+    ci.num_scans = scans;
+    jpeg_start_compress(&ci, TRUE);
+    const Bytes grey(static_cast<size_t>(codedWidth), 128);
+    for (int y = 0; y < codedHeight; ++y) {
+        auto* row = const_cast<JSAMPROW>(grey.data());
+        jpeg_write_scanlines(&ci, &row, 1);
+    }
+    jpeg_finish_compress(&ci);
+    Bytes bytes(out, out + size);
+    jpeg_destroy_compress(&ci);
+    std::free(out);
+    // The frame header (FF CA): length, precision, then height and width, big-endian.
+    size_t sof = 2;
+    while (!(bytes.at(sof) == 0xFF && bytes.at(sof + 1) == 0xCA)) ++sof;
+    bytes.at(sof + 5) = static_cast<uint8_t>(height >> 8);
+    bytes.at(sof + 6) = static_cast<uint8_t>(height);
+    bytes.at(sof + 7) = static_cast<uint8_t>(width >> 8);
+    bytes.at(sof + 8) = static_cast<uint8_t>(width);
+    return bytes;
+}
+
 } // namespace kp::test

@@ -68,5 +68,8 @@ Bytes JpegBytes(int width, int height, int components, const Bytes& samples, int
 Bytes JpegBytes(const Bitmap24& picture, int quality = 95, bool progressive = false);
 // A JPEG of one colour, written a row at a time: however large, it costs little to make.
 Bytes SolidJpeg(int width, int height, Colour colour, int quality = 95, bool progressive = false);
+// A flat grey progressive file of `width` x `height` in `scans` scans (at most 505), arithmetic
+// coded: a few bytes a scan however large the picture, as a hostile file would be.
+Bytes ManyScansJpeg(int width, int height, int scans);
 
 } // namespace kp::test

@@ -319,6 +319,16 @@ TEST_F(PictureFiles, oversizedJpegIsRefused) {
     EXPECT_FALSE(LoadJpeg(Write("huge.jpg", b)));
 }
 
+TEST_F(PictureFiles, scansOverAHugePictureAreRefusedBeforeDecoding) {
+    // 7 kB asking for 400 passes over 100 megapixels: many seconds of decoding.
+    EXPECT_FALSE(LoadJpeg(Write("hostile.jpg", test::ManyScansJpeg(10000, 10000, 400))));
+    // As many scans over a small picture, or a dozen over a photograph, are fine.
+    EXPECT_TRUE(LoadJpeg(Write("small.jpg", test::ManyScansJpeg(640, 480, 400))));
+    EXPECT_TRUE(LoadJpeg(Write("photo.jpg", test::ManyScansJpeg(3000, 2000, 12)), [](Size64) {
+        return Shown(Size64{600, 400});
+    }));
+}
+
 TEST_F(PictureFiles, loadPictureTriesBmpThenJpegWhateverTheExtension) {
     auto pic = LoadPicture(Write("really-a-bmp.jpg", test::BmpBytes(test::Pattern(3, 2))));
     ASSERT_TRUE(pic);
