@@ -1,6 +1,10 @@
 #include "board_painter.h"
 
+#include "engine/cells.h"
+
 #include <QPainter>
+
+#include <algorithm>
 
 namespace kp {
 
@@ -48,8 +52,6 @@ void BoardPainter::setLayout(const WindowLayout& layout, int cellSize, int rows,
     cellSize_ = cellSize;
     rows_ = rows;
     columns_ = columns;
-    if (image_.width() != layout.clientWidth || image_.height() != layout.clientHeight)
-        image_ = QImage(layout.clientWidth, layout.clientHeight, QImage::Format_RGB32);
 }
 
 void BoardPainter::setBackground(const QImage& background) {
@@ -61,22 +63,14 @@ QRect BoardPainter::cellRect(int row, int col) const {
             cellSize_};
 }
 
-QRect BoardPainter::drawCell(const QRect& r, int32_t code) {
-    QPainter p(&image_);
-    p.drawImage(r.topLeft(), background_, r);
-    sprites_.draw(p, r, code);
-    return r;
-}
-
-QRect BoardPainter::setCell(int row, int col, int32_t code) {
+QRect BoardPainter::cellArea(int row, int col, int32_t code) const {
     if (code == CellWall || row < 1 || row > rows_ || col < 1 || col > columns_) return {};
-    return drawCell(cellRect(row, col), code);
+    return cellRect(row, col);
 }
 
-QRect BoardPainter::setPreview(int col, int32_t code) {
+QRect BoardPainter::previewArea(int col) const {
     if (layout_.PreviewY == Hidden) return {};
-    const QRect r((col + columns_ / 2 - 2) * cellSize_ + 1, layout_.PreviewY, cellSize_, cellSize_);
-    return drawCell(r, code);
+    return {(col + columns_ / 2 - 2) * cellSize_ + 1, layout_.PreviewY, cellSize_, cellSize_};
 }
 
 std::string BoardPainter::levelText(int32_t level) {
@@ -92,95 +86,101 @@ std::string BoardPainter::smileysText(int32_t smileysLeft) {
     return t;
 }
 
-// Restores the background under the digits, then draws them unless the counter is blanked.
-// Characters that are not digits (a minus sign) leave their place blank.
-QRect BoardPainter::drawCounter(const std::string& text, std::initializer_list<int> xs,
-                                bool blank) {
+// The digits at `xs` and their outlines, one pixel beyond them all round.
+QRect BoardPainter::counterArea(std::initializer_list<int> xs) const {
     if (layout_.CounterY == Hidden) return {};
-    const int w = digits_.width(), h = digits_.height();
-    // The digits and their outlines, one pixel beyond them all round.
-    const QRect r = QRect(*xs.begin(), layout_.CounterY, *(xs.end() - 1) + w - *xs.begin(), h)
-                        .adjusted(-1, -1, 1, 1);
-    QPainter p(&image_);
-    p.drawImage(r.topLeft(), background_, r);
-    if (!blank) {
-        size_t i = 0;
-        for (int x : xs) {
-            const char ch = i < text.size() ? text[i] : ' ';
-            if (ch >= '0' && ch <= '9')
-                drawOutlined(p, x, layout_.CounterY, digits_.digit[ch - '0'],
-                             digits_.digitOutline[ch - '0']);
-            ++i;
-        }
+    return QRect(*xs.begin(), layout_.CounterY, *(xs.end() - 1) + digits_.width() - *xs.begin(),
+                 digits_.height())
+        .adjusted(-1, -1, 1, 1);
+}
+
+QRect BoardPainter::levelArea() const {
+    return counterArea({layout_.LevelTensX, layout_.LevelUnitsX});
+}
+
+QRect BoardPainter::smileysArea() const {
+    return counterArea({layout_.SmileysHundredsX, layout_.SmileysTensX, layout_.SmileysUnitsX});
+}
+
+QRect BoardPainter::chronoArea() const {
+    return counterArea({layout_.HoursX, layout_.SecondsUnitsX});
+}
+
+QRect BoardPainter::showPinup(const PinupFrames& frames, PinupFigure figure, int n) {
+    const bool shown = n >= 1 && n <= PinupFrames::Frames;
+    pinups_ = shown ? &frames : nullptr;
+    pinupFigure_ = figure;
+    pinupFrame_ = n;
+    return pinupStrip(layout_, figure);
+}
+
+// Characters that are not digits (a blank, a minus sign) leave their place blank.
+void BoardPainter::drawCounter(QPainter& p, const std::string& text,
+                               std::initializer_list<int> xs) const {
+    size_t i = 0;
+    for (int x : xs) {
+        const char ch = i < text.size() ? text[i] : ' ';
+        if (ch >= '0' && ch <= '9')
+            drawOutlined(p, x, layout_.CounterY, digits_.digit[ch - '0'],
+                         digits_.digitOutline[ch - '0']);
+        ++i;
     }
-    return r;
 }
 
-QRect BoardPainter::drawLevel(const GameState& s) {
-    return drawCounter(levelText(s.level), {layout_.LevelTensX, layout_.LevelUnitsX}, s.cheated);
-}
-
-QRect BoardPainter::drawSmileysLeft(const GameState& s) {
-    return drawCounter(smileysText(s.smileysLeft),
-                       {layout_.SmileysHundredsX, layout_.SmileysTensX, layout_.SmileysUnitsX},
-                       s.cheated);
-}
-
-QRect BoardPainter::drawChrono(const GameState& s) {
-    if (layout_.CounterY == Hidden || background_.isNull()) return {};
+void BoardPainter::drawChrono(QPainter& p, const GameState& s) const {
     static constexpr int maxima[5] = {9, 5, 9, 5, 9};
-    const int w = digits_.width(), h = digits_.height();
-    const QRect r =
-        QRect(layout_.HoursX, layout_.CounterY, layout_.SecondsUnitsX + w - layout_.HoursX, h)
-            .adjusted(-1, -1, 1, 1);
-    const int x0 = r.left(), y0 = r.top();
-    // Composed apart, then copied at once, so the chrono never flickers.
-    QImage scratch = background_.copy(r);
-    QPainter sp(&scratch);
     for (int x : {layout_.Sep1X, layout_.Sep2X})
-        drawOutlined(sp, x - x0, layout_.CounterY - y0, digits_.separator,
-                     digits_.separatorOutline);
+        drawOutlined(p, x, layout_.CounterY, digits_.separator, digits_.separatorOutline);
     const auto xs = layout_.chronoDigitsX();
     for (int i = 0; i < 5; ++i)
         if (s.Chrono[i] >= 0 && s.Chrono[i] <= maxima[i])
-            drawOutlined(sp, xs[i] - x0, layout_.CounterY - y0, digits_.digit[s.Chrono[i]],
+            drawOutlined(p, xs[i], layout_.CounterY, digits_.digit[s.Chrono[i]],
                          digits_.digitOutline[s.Chrono[i]]);
-    sp.end();
-    QPainter(&image_).drawImage(r.topLeft(), scratch);
-    return r;
 }
 
-QRect BoardPainter::pinupFrame(const PinupFrames& frames, const GameState& s, PinupFigure figure,
-                               int n) {
-    return drawPinupFrame(image_, background_, layout_, cellSize_, frames, sprites_, s, figure, n);
-}
+void BoardPainter::paint(QPainter& p, const QRect& area, const GameState& s) const {
+    if (background_.isNull() || area.isEmpty()) return;
+    p.save();
+    p.setClipRect(area);
+    p.drawImage(area.topLeft(), background_, area);
+    const int w = background_.width();
+    auto bevel = [&](int y1, int y2) {
+        p.setPen(QColor(255, 255, 255));
+        p.drawLine(w - 1, y1, w - 1, y2);
+        p.drawLine(w - 1, y2, 0, y2);
+        p.setPen(QColor(128, 128, 128));
+        p.drawLine(0, y2, 0, y1);
+        p.drawLine(0, y1, w - 1, y1);
+    };
+    bevel(layout_.CounterBandTop, layout_.CounterBandBottom);
+    bevel(layout_.PreviewBandTop, layout_.PreviewBandBottom);
+    bevel(layout_.BoardTop, background_.height() - 1);
 
-void BoardPainter::paintAll(const GameState& s) {
-    {
-        QPainter p(&image_);
-        p.drawImage(0, 0, background_);
-        const int w = image_.width();
-        auto bevel = [&](int y1, int y2) {
-            p.setPen(QColor(255, 255, 255));
-            p.drawLine(w - 1, y1, w - 1, y2);
-            p.drawLine(w - 1, y2, 0, y2);
-            p.setPen(QColor(128, 128, 128));
-            p.drawLine(0, y2, 0, y1);
-            p.drawLine(0, y1, w - 1, y1);
-        };
-        bevel(layout_.CounterBandTop, layout_.CounterBandBottom);
-        bevel(layout_.PreviewBandTop, layout_.PreviewBandBottom);
-        bevel(layout_.BoardTop, image_.height() - 1);
-        // The background is down already: an empty cell needs nothing more.
-        for (int r = 1; r <= rows_; ++r)
-            for (int c = 1; c <= columns_; ++c)
-                if (s.grid[r][c] != CellEmpty) sprites_.draw(p, cellRect(r, c), s.grid[r][c]);
+    // Only the cells the area touches; the background is down already under empty ones.
+    const int top = layout_.BoardTop + 1;
+    const int firstRow = std::max(1, (area.top() - top) / cellSize_ + 1);
+    const int lastRow = std::min(rows_, (area.bottom() - top) / cellSize_ + 1);
+    const int firstCol = std::max(1, (area.left() - 1) / cellSize_ + 1);
+    const int lastCol = std::min(columns_, (area.right() - 1) / cellSize_ + 1);
+    for (int r = firstRow; r <= lastRow; ++r)
+        for (int c = firstCol; c <= lastCol; ++c)
+            if (s.grid[r][c] != CellEmpty) sprites_.draw(p, cellRect(r, c), s.grid[r][c]);
+
+    if (!s.cheated) { // cheating blanks the level and smiley counters
+        if (area.intersects(levelArea()))
+            drawCounter(p, levelText(s.level), {layout_.LevelTensX, layout_.LevelUnitsX});
+        if (area.intersects(smileysArea()))
+            drawCounter(p, smileysText(s.smileysLeft),
+                        {layout_.SmileysHundredsX, layout_.SmileysTensX, layout_.SmileysUnitsX});
     }
-    drawLevel(s);
-    drawChrono(s);
-    drawSmileysLeft(s);
-    setPreview(1, s.preview[0]);
-    setPreview(2, s.preview[1]);
+    if (area.intersects(chronoArea())) drawChrono(p, s);
+    for (int col : {1, 2})
+        if (area.intersects(previewArea(col)))
+            sprites_.draw(p, previewArea(col), s.preview[col - 1]);
+    if (pinups_)
+        drawPinupFrame(p, background_, layout_, cellSize_, *pinups_, sprites_, s, pinupFigure_,
+                       pinupFrame_);
+    p.restore();
 }
 
 } // namespace kp

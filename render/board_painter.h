@@ -1,7 +1,8 @@
 #pragma once
-// Draws the game into the window's backing image: the background, the three sunken bands,
-// the cells, the next capsule and the counters. A cell change composes that one cell and
-// returns the rectangle to repaint; a full paint redraws everything from the game state.
+// Draws the game: the background, the three sunken bands, the cells, the next capsule, the
+// counters and the pin-up figure. It keeps no picture of the window but the background: each
+// frame draws, from the game's state, the part the window asks for, and the window's own
+// backing store keeps the rest. A change answers with the rectangle to ask for.
 
 #include "render/pinup.h"
 #include "render/sprites.h"
@@ -35,25 +36,25 @@ class BoardPainter {
     BoardPainter(const SpriteSet& sprites, const CounterDigits& digits)
         : sprites_(sprites), digits_(digits) {}
 
-    // New layout: the backing image takes the client size (its content is undefined until the
-    // next full paint).
     void setLayout(const WindowLayout& layout, int cellSize, int rows, int columns);
     // The composed background, client-sized.
     void setBackground(const QImage& background);
 
-    // One board cell (rows 1..rows, columns 1..columns); the rectangle drawn, or an empty one.
-    QRect setCell(int row, int col, int32_t code);
+    // Where a change shows, or an empty rectangle where it does not.
+    // One board cell (rows 1..rows, columns 1..columns, not a wall).
+    QRect cellArea(int row, int col, int32_t code) const;
     // One half of the next-capsule strip (column 1 or 2).
-    QRect setPreview(int col, int32_t code);
-    QRect drawLevel(const GameState& s);
-    QRect drawSmileysLeft(const GameState& s);
-    QRect drawChrono(const GameState& s);
-    // One frame of the pin-up animation (1..23, or 24 to erase the figure).
-    QRect pinupFrame(const PinupFrames& frames, const GameState& s, PinupFigure figure, int n);
-    // Everything, in order: background, bevels, cells, counters, next capsule.
-    void paintAll(const GameState& s);
+    QRect previewArea(int col) const;
+    QRect levelArea() const;
+    QRect smileysArea() const;
+    QRect chronoArea() const;
+    // Frame n of the pin-up animation (1..23) from now on, or no figure (24); its strip.
+    QRect showPinup(const PinupFrames& frames, PinupFigure figure, int n);
 
-    const QImage& image() const { return image_; }
+    // Everything inside `area` as `s` has it, in order: background, bevels, cells, counters,
+    // next capsule, pin-up figure.
+    void paint(QPainter& p, const QRect& area, const GameState& s) const;
+
     const WindowLayout& layout() const { return layout_; }
     int cellSize() const { return cellSize_; }
     QRect cellRect(int row, int col) const;
@@ -63,15 +64,18 @@ class BoardPainter {
     static std::string smileysText(int32_t smileysLeft);
 
   private:
-    QRect drawCell(const QRect& r, int32_t code);
-    QRect drawCounter(const std::string& text, std::initializer_list<int> xs, bool blank);
+    QRect counterArea(std::initializer_list<int> xs) const;
+    void drawCounter(QPainter& p, const std::string& text, std::initializer_list<int> xs) const;
+    void drawChrono(QPainter& p, const GameState& s) const;
 
     const SpriteSet& sprites_;
     const CounterDigits& digits_;
     WindowLayout layout_;
     int cellSize_ = 16, rows_ = 18, columns_ = 8;
     QImage background_;
-    QImage image_;
+    const PinupFrames* pinups_ = nullptr; // while a figure shows
+    PinupFigure pinupFigure_ = PinupFigure::FromLeft;
+    int pinupFrame_ = 0;
 };
 
 } // namespace kp

@@ -34,33 +34,31 @@ int PinupFrames::stripWidth(PinupFigure f) {
     return f == PinupFigure::FromRight ? 130 : 140;
 }
 
-QRect drawPinupFrame(QImage& target, const QImage& background, const WindowLayout& layout,
-                     int cellSize, const PinupFrames& frames, const SpriteSet& sprites,
-                     const GameState& s, PinupFigure figure, int n) {
-    constexpr int height = 80;
-    const int uncut = PinupFrames::stripWidth(figure);
-    const int width = std::min(uncut, layout.clientWidth - 2);
-    if (width <= 0) return {};
-    QImage scratch = background.copy(1, layout.PinupY, width, height);
-    QPainter p(&scratch);
-    if (n >= 1 && n <= PinupFrames::Frames) {
-        const QImage& img = frames.frame(figure, n);
-        if (!img.isNull()) p.drawImage(PinupFrames::offset(figure, n), 0, img);
-    }
+QRect pinupStrip(const WindowLayout& layout, PinupFigure figure) {
+    const int width = std::min(PinupFrames::stripWidth(figure), layout.clientWidth - 2);
+    return width > 0 ? QRect(1, layout.PinupY, width, 80) : QRect();
+}
+
+void drawPinupFrame(QPainter& p, const QImage& background, const WindowLayout& layout, int cellSize,
+                    const PinupFrames& frames, const SpriteSet& sprites, const GameState& s,
+                    PinupFigure figure, int n) {
+    const QRect strip = pinupStrip(layout, figure);
+    if (strip.isEmpty() || n < 1 || n > PinupFrames::Frames) return;
+    p.save();
+    p.setClipRect(strip, Qt::IntersectClip);
+    p.drawImage(strip.topLeft(), background, strip);
+    const QImage& img = frames.frame(figure, n);
+    if (!img.isNull()) p.drawImage(strip.left() + PinupFrames::offset(figure, n), strip.top(), img);
     // The halves still lying on the board stay in front of the figure.
     for (int r = 1; r <= s.params.rows; ++r)
         for (int c = 1; c <= s.params.columns; ++c) {
             const int32_t code = s.grid[r][c];
             if (!isCapsuleHalf(code)) continue;
-            const QRect cell((c - 1) * cellSize,
-                             (r - 1) * cellSize + layout.BoardTop - layout.PinupY + 1, cellSize,
-                             cellSize);
-            if (!cell.intersects(scratch.rect())) continue;
-            sprites.draw(p, cell, code);
+            const QRect cell((c - 1) * cellSize + 1, (r - 1) * cellSize + layout.BoardTop + 1,
+                             cellSize, cellSize);
+            if (cell.intersects(strip)) sprites.draw(p, cell, code);
         }
-    p.end();
-    QPainter(&target).drawImage(1, layout.PinupY, scratch);
-    return {1, layout.PinupY, width, height};
+    p.restore();
 }
 
 } // namespace kp

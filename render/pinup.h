@@ -29,11 +29,13 @@ struct PinupFrames {
     static int stripWidth(PinupFigure f);
 };
 
-// Composes frame n (1..23; 24 draws the background alone) of a figure over the background,
-// with the capsule halves of the board in front, into `target` at (1, PinupY). Returns the
-// rectangle drawn.
-QRect drawPinupFrame(QImage& target, const QImage& background, const WindowLayout& layout,
-                     int cellSize, const PinupFrames& frames, const SpriteSet& sprites,
-                     const GameState& s, PinupFigure figure, int n);
+// Where a figure's strip lies in the window, cut to the client width (empty when nothing fits).
+QRect pinupStrip(const WindowLayout& layout, PinupFigure figure);
+
+// Draws frame n (1..23) of a figure over the background of its strip, with the capsule halves
+// of the board in front; what the painter's clip leaves out of the strip is not drawn.
+void drawPinupFrame(QPainter& p, const QImage& background, const WindowLayout& layout, int cellSize,
+                    const PinupFrames& frames, const SpriteSet& sprites, const GameState& s,
+                    PinupFigure figure, int n);
 
 } // namespace kp

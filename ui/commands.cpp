@@ -99,7 +99,7 @@ void MainWindow::layOutWindow() {
     setGeometry(QRect(QPoint(l.windowX + in.frameLeft, l.windowY + in.frameTop), size()));
     message_->setGeometry(l.messageLeft, l.messageTop, l.messageWidth,
                           std::max(message_->sizeHint().height(), 24));
-    view_->update(painter_.drawChrono(game_.state()));
+    view_->update();
 }
 
 // Asked of the window itself: the widget's own idea of its frame is only brought up to date
@@ -116,7 +116,6 @@ void MainWindow::fitMenuRows() {
 }
 
 void MainWindow::repaintAll() {
-    wholeBoardDue_ = true;
     view_->update();
 }
 

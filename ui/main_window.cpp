@@ -21,16 +21,15 @@
 
 namespace kp {
 
-BoardView::BoardView(const BoardPainter& painter, QWidget* parent)
-    : QWidget(parent), painter_(painter) {
+BoardView::BoardView(const BoardPainter& painter, const GameState& state, QWidget* parent)
+    : QWidget(parent), painter_(painter), state_(state) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
-    if (beforeFrame) beforeFrame();
     QPainter p(this);
-    p.drawImage(event->rect(), painter_.image(), event->rect());
+    for (const QRect& r : event->region()) painter_.paint(p, r, state_);
     if (afterFirstFrame) QTimer::singleShot(0, this, std::exchange(afterFirstFrame, nullptr));
 }
 
@@ -93,8 +92,7 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    view_ = new BoardView(painter_, this);
-    view_->beforeFrame = [this] { drawWholeBoardIfDue(); };
+    view_ = new BoardView(painter_, game_.state(), this);
     setCentralWidget(view_);
     message_ = new QLabel(view_);
     message_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -317,40 +315,27 @@ void MainWindow::changeEvent(QEvent* event) {
 // ---- What the rules report ----
 
 void MainWindow::cellChanged(int row, int col, int32_t code) {
-    if (!wholeBoardDue_) view_->update(painter_.setCell(row, col, code));
+    view_->update(painter_.cellArea(row, col, code));
 }
 
 void MainWindow::boardChanged() {
     repaintAll();
 }
 
-const BoardPainter& MainWindow::painter() {
-    drawWholeBoardIfDue();
-    return painter_;
-}
-
-void MainWindow::drawWholeBoardIfDue() {
-    if (!wholeBoardDue_) return;
-    wholeBoardDue_ = false;
-    painter_.paintAll(game_.state());
-}
-
-void MainWindow::previewChanged(int col, int32_t code) {
-    if (!wholeBoardDue_) view_->update(painter_.setPreview(col, code));
+void MainWindow::previewChanged(int col, int32_t) {
+    view_->update(painter_.previewArea(col));
 }
 
 void MainWindow::counterChanged(Counter counter) {
-    if (wholeBoardDue_) return; // drawn with the rest
-    const GameState& s = game_.state();
     switch (counter) {
     case Counter::Level:
-        view_->update(painter_.drawLevel(s));
+        view_->update(painter_.levelArea());
         break;
     case Counter::Smileys:
-        view_->update(painter_.drawSmileysLeft(s));
+        view_->update(painter_.smileysArea());
         break;
     case Counter::Chrono:
-        view_->update(painter_.drawChrono(s));
+        view_->update(painter_.chronoArea());
         break;
     }
 }
@@ -404,13 +389,8 @@ void MainWindow::windowShake(int dy) {
 }
 
 void MainWindow::pinupFrame(int frame, PinupFigure figure) {
-    if (frame >= 1 && frame <= PinupFrames::Frames) {
-        loadPinups();
-        drawWholeBoardIfDue(); // the figure goes over the board as it stands
-        view_->update(painter_.pinupFrame(pinups_, game_.state(), figure, frame));
-    } else {
-        repaintAll(); // the figure goes, and with it anything the strip covered
-    }
+    if (frame >= 1 && frame <= PinupFrames::Frames) loadPinups();
+    view_->update(painter_.showPinup(pinups_, figure, frame));
 }
 
 void MainWindow::panicChanged(bool hidden) {

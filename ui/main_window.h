@@ -42,20 +42,19 @@ class ReplayPlayer;
 
 namespace kp {
 
-// The client area: it copies the backing image the painter keeps.
+// The client area: the painter draws the part of the game each frame asks for.
 class BoardView : public QWidget {
   public:
-    BoardView(const BoardPainter& painter, QWidget* parent);
+    BoardView(const BoardPainter& painter, const GameState& state, QWidget* parent);
     // Called once, just after the first frame is painted: what can wait for it waits.
     std::function<void()> afterFirstFrame;
-    // Called before each frame is painted, to bring the picture up to date.
-    std::function<void()> beforeFrame;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     const BoardPainter& painter_;
+    const GameState& state_;
 };
 
 class MainWindow : public QMainWindow, public GameEvents {
@@ -69,9 +68,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     // Replays of finished games and files, and the statistics they feed.
     ReplayPlayer& replays() { return *replays_; }
     Settings& settings() { return settings_; }
-    // The board's picture, brought up to date first (a whole-board drawing waits for the next
-    // frame).
-    const BoardPainter& painter();
+    const BoardPainter& painter() const { return painter_; }
     const SpriteSet& sprites() const { return sprites_; }
     // The configuration, help and about dialog, made when first asked for.
     ConfigDialog* configDialog();
@@ -214,8 +211,6 @@ class MainWindow : public QMainWindow, public GameEvents {
     bool firstFrameShown_ = false;
     // The whole board is to be drawn before the next frame: however many changes ask for it
     // in between (settings, a level set-up), it is drawn once, and no cell on its own.
-    bool wholeBoardDue_ = false;
-    void drawWholeBoardIfDue();
     BoardPainter painter_;
     BackgroundComposer composer_;
     sound::SoundSystem sound_;

@@ -16,6 +16,18 @@ struct Painting : ::testing::Test {
     BoardPainter painter{sprites, digits};
     GameState s;
     QImage background;
+    QImage window; // stands for the window's backing store, which keeps what was painted
+
+    // What a frame asking for `area` paints over the window.
+    QRect show(const QRect& area) {
+        QPainter p(&window);
+        painter.paint(p, area, s);
+        return area;
+    }
+    QRect setCell(int row, int col, int32_t code) {
+        if (row >= 0 && row < GridSize && col >= 0 && col < GridSize) s.grid[row][col] = code;
+        return show(painter.cellArea(row, col, code));
+    }
 
     void SetUp() override {
         ASSERT_TRUE(sprites.load());
@@ -36,10 +48,19 @@ struct Painting : ::testing::Test {
         background.fill(QColor(1, 2, 3));
         painter.setLayout(l, cell, rows, cols);
         painter.setBackground(background);
-        painter.paintAll(s);
+        window = QImage(l.clientWidth, l.clientHeight, QImage::Format_RGB32);
+        show(window.rect());
     }
-    bool showsBackground(const QRect& r) const {
-        return painter.image().copy(r) == background.copy(r);
+    bool showsBackground(const QRect& r) const { return window.copy(r) == background.copy(r); }
+
+    // However a test got there, painting only what changed leaves the window as a whole
+    // frame of the state would.
+    void TearDown() override {
+        QImage whole(window.size(), QImage::Format_RGB32);
+        QPainter p(&whole);
+        painter.paint(p, whole.rect(), s);
+        p.end();
+        EXPECT_EQ(window, whole);
     }
 };
 } // namespace
@@ -54,30 +75,30 @@ TEST(CounterText, levelAndSmileyDigits) {
 }
 
 TEST_F(Painting, aCellIsTheBackgroundWithItsSpriteOnTop) {
-    const QRect r = painter.setCell(18, 1, smileyCode(0, 1));
+    const QRect r = setCell(18, 1, smileyCode(0, 1));
     EXPECT_EQ(r, QRect(1, 17 * 16 + 52 + 1, 16, 16));
     QImage expected = background.copy(r);
     QPainter(&expected).drawImage(0, 0, *sprites.sprite(smileyCode(0, 1)));
-    EXPECT_EQ(painter.image().copy(r), expected);
+    EXPECT_EQ(window.copy(r), expected);
 
-    EXPECT_EQ(painter.setCell(18, 1, CellEmpty), r);
+    EXPECT_EQ(setCell(18, 1, CellEmpty), r);
     EXPECT_TRUE(showsBackground(r));
-    EXPECT_TRUE(painter.setCell(0, 3, smileyCode(0, 1)).isEmpty()); // hidden row
-    EXPECT_TRUE(painter.setCell(5, 9, smileyCode(0, 1)).isEmpty()); // the wall column
-    EXPECT_TRUE(painter.setCell(5, 3, CellWall).isEmpty());
+    EXPECT_TRUE(setCell(0, 3, smileyCode(0, 1)).isEmpty()); // hidden row
+    EXPECT_TRUE(setCell(5, 9, smileyCode(0, 1)).isEmpty()); // the wall column
+    EXPECT_TRUE(setCell(5, 3, CellWall).isEmpty());
 }
 
 TEST_F(Painting, largeCellsStretchEverySprite) {
     lay(48, 10, 6);
-    const QRect r = painter.setCell(2, 2, capsuleCode(2, 0));
+    const QRect r = setCell(2, 2, capsuleCode(2, 0));
     EXPECT_EQ(r.size(), QSize(48, 48));
     EXPECT_FALSE(showsBackground(r));
-    EXPECT_EQ(painter.image().pixel(r.center()), sprites.sprite(capsuleCode(2, 0))->pixel(8, 8));
+    EXPECT_EQ(window.pixel(r.center()), sprites.sprite(capsuleCode(2, 0))->pixel(8, 8));
 }
 
 TEST_F(Painting, thePreviewStandsOverTheEntryColumns) {
     lay(16, 18, 7);
-    const QRect r = painter.setPreview(1, capsuleCode(0, LinkLeft));
+    const QRect r = show(painter.previewArea(1));
     EXPECT_EQ(r.left(), (1 + 3 - 2) * 16 + 1);
     EXPECT_EQ(r.top(), 31);
 }
@@ -86,18 +107,19 @@ TEST_F(Painting, theCheatFlagBlanksTheLevelAndSmileyCountersButNotTheChrono) {
     s.level = 7;
     s.smileysLeft = 5;
     s.Chrono = {1, 2, 3, 4, 5};
-    const QRect level = painter.drawLevel(s);
-    const QRect smileysLeft = painter.drawSmileysLeft(s);
-    const QRect chrono = painter.drawChrono(s);
+    const QRect level = show(painter.levelArea());
+    const QRect smileysLeft = show(painter.smileysArea());
+    const QRect chrono = show(painter.chronoArea());
     EXPECT_FALSE(showsBackground(level));
     s.cheated = true;
-    EXPECT_TRUE(showsBackground(painter.drawLevel(s)));
-    EXPECT_TRUE(showsBackground(painter.drawSmileysLeft(s)));
-    EXPECT_FALSE(showsBackground(painter.drawChrono(s)));
-    EXPECT_EQ(painter.drawChrono(s), chrono);
+    EXPECT_TRUE(showsBackground(show(painter.levelArea())));
+    EXPECT_TRUE(showsBackground(show(painter.smileysArea())));
+    EXPECT_FALSE(showsBackground(show(painter.chronoArea())));
+    EXPECT_EQ(show(painter.chronoArea()), chrono);
     // The hundreds place of " 05" stays blank.
     s.cheated = false;
-    painter.drawSmileysLeft(s);
+    show(painter.levelArea());
+    show(painter.smileysArea());
     const WindowLayout& l = painter.layout();
     EXPECT_TRUE(
         showsBackground(QRect(l.SmileysHundredsX, l.CounterY, digits.width(), digits.height())));
@@ -108,7 +130,7 @@ TEST_F(Painting, theCheatFlagBlanksTheLevelAndSmileyCountersButNotTheChrono) {
 
 TEST_F(Painting, aChronoDigitOutOfRangeLeavesItsFieldBlank) {
     s.Chrono = {0, 7, 0, 0, 0};
-    painter.drawChrono(s);
+    show(painter.chronoArea());
     const WindowLayout& l = painter.layout();
     EXPECT_TRUE(
         showsBackground(QRect(l.MinutesTensX, l.CounterY, digits.width(), digits.height())));
@@ -117,7 +139,7 @@ TEST_F(Painting, aChronoDigitOutOfRangeLeavesItsFieldBlank) {
 }
 
 TEST_F(Painting, fullPaintDrawsTheSunkenBands) {
-    const QImage& img = painter.image();
+    const QImage& img = window;
     const int w = img.width();
     EXPECT_EQ(img.pixel(w - 1, 10), qRgb(255, 255, 255));
     EXPECT_EQ(img.pixel(0, 10), qRgb(128, 128, 128));
@@ -147,19 +169,19 @@ TEST_F(Painting, pinupStripIsCutToTheClientWidthAndKeepsTheHalvesInFront) {
     QPainter(&expectedCell).drawImage(expectedCell.rect(), sprite);
     for (PinupFigure f : {PinupFigure::FromRight, PinupFigure::FromLeft})
         for (int n = 1; n <= 24; ++n) {
-            const QRect r = painter.pinupFrame(frames, s, f, n);
+            const QRect r = show(painter.showPinup(frames, f, n));
             EXPECT_EQ(r, QRect(1, painter.layout().clientHeight - 81, 112, 80));
             // Every opaque pixel of the half is in front of the figure.
             for (int y = 0; y < 16; ++y)
                 for (int x = 0; x < 16; ++x)
                     if (qAlpha(sprite.pixel(x, y)) == 255) {
-                        ASSERT_EQ(painter.image().pixel(cell.topLeft() + QPoint(x, y)),
+                        ASSERT_EQ(window.pixel(cell.topLeft() + QPoint(x, y)),
                                   expectedCell.pixel(x, y));
                     }
         }
     // The 24th tick leaves only the background and the halves.
     const QRect strip(1, painter.layout().clientHeight - 81, 112, 80);
-    QImage erased = painter.image().copy(strip);
+    QImage erased = window.copy(strip);
     QImage expected = background.copy(strip);
     QPainter(&expected).drawImage(cell.translated(-strip.topLeft()), expectedCell);
     EXPECT_EQ(erased, expected);
@@ -185,8 +207,8 @@ double contrast(QRgb a, QRgb b) {
 
 // Every lit pixel of every digit and separator on screen against each of its eight neighbours
 // that the picture does not paint: the least contrast ratio found.
-double leastCounterContrast(const BoardPainter& painter, const CounterDigits& digits,
-                            const GameState& s) {
+double leastCounterContrast(const QImage& img, const BoardPainter& painter,
+                            const CounterDigits& digits, const GameState& s) {
     const WindowLayout& l = painter.layout();
     std::vector<std::pair<int, const QImage*>> placed;
     placed.push_back({l.LevelTensX, &digits.digit[BoardPainter::levelText(s.level)[0] - '0']});
@@ -198,7 +220,6 @@ double leastCounterContrast(const BoardPainter& painter, const CounterDigits& di
     for (int i = 0; i < 5; ++i) placed.push_back({chronoXs[i], &digits.digit[s.Chrono[i]]});
     placed.push_back({l.Sep1X, &digits.separator});
     placed.push_back({l.Sep2X, &digits.separator});
-    const QImage& img = painter.image();
     double least = 21.0;
     for (const auto& [x0, picture] : placed)
         for (int y = 0; y < picture->height(); ++y)
@@ -237,14 +258,14 @@ TEST_F(Painting, counterDigitsStandOutAtLeastThreeToOneOverLightAndBusyPictures)
         {"white", white}, {"mid-grey", grey}, {"busy", busy}};
     for (const auto& [name, picture] : pictures) {
         painter.setBackground(picture);
-        painter.paintAll(s);
-        EXPECT_GE(leastCounterContrast(painter, digits, s), 3.0) << name;
+        show(window.rect());
+        EXPECT_GE(leastCounterContrast(window, painter, digits, s), 3.0) << name;
     }
 }
 
 TEST_F(Painting, overABlackBackgroundTheCountersAreTheirDigitsAlone) {
     s.level = 7;
-    const QRect r = painter.drawLevel(s);
+    const QRect r = show(painter.levelArea());
     QImage expected = background.copy(r);
     expected.fill(Qt::black);
     {
@@ -255,8 +276,9 @@ TEST_F(Painting, overABlackBackgroundTheCountersAreTheirDigitsAlone) {
     }
     background.fill(Qt::black);
     painter.setBackground(background);
-    EXPECT_EQ(painter.drawLevel(s), r);
-    EXPECT_EQ(painter.image().copy(r), expected);
+    show(window.rect());
+    EXPECT_EQ(show(painter.levelArea()), r);
+    EXPECT_EQ(window.copy(r), expected);
 }
 
 } // namespace kp

@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWindow>
 
 #include <fstream>
 #include <random>
@@ -27,6 +28,7 @@ TEST_F(WindowFixture, randomCommandsAndKeysKeepTheWindowConsistent) {
     std::ofstream(ini()) << "[Options]\nAnimationSuppr=0\nAnimationVirus=3\n"
                             "[Configuration]\nTempoDepart=100\nNbLgn=10\nMinCasesConsecutives=2\n";
     open();
+    w->show();
     platform.colour = QColor(40, 90, 160);
     // Everything but closing the window and the dialogs that would wait for a person.
     std::vector<std::string> commands;
@@ -56,11 +58,14 @@ TEST_F(WindowFixture, randomCommandsAndKeysKeepTheWindowConsistent) {
             QApplication::sendEvent(w.get(), &key);
         } else {
             runEvents(static_cast<int>(rng() % 60));
+            // Every frame painted only what changed; together they show the board as it is.
+            if (w->windowHandle()->isExposed()) {
+                ASSERT_EQ(boardShown(), boardFrame()) << steps;
+            }
         }
         ++steps;
         const WindowLayout& l = w->painter().layout();
         ASSERT_EQ(w->boardView()->size(), QSize(l.clientWidth, l.clientHeight)) << steps;
-        ASSERT_EQ(w->painter().image().size(), QSize(l.clientWidth, l.clientHeight)) << steps;
     }
     EXPECT_GT(steps, 100);
 }

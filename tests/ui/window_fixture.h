@@ -5,7 +5,12 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -32,6 +37,36 @@ struct WindowFixture : ::testing::Test {
         a->trigger();
     }
     bool checked(const char* id) const { return w->action(id)->isChecked(); }
+
+    // The board as a whole frame of the rules' state draws it, and as the shown window shows
+    // it once the frames due are painted (what they left in its backing store). Where the
+    // message stands, both are blanked.
+    QImage boardFrame() const {
+        QImage frame(w->boardView()->size(), QImage::Format_RGB32);
+        QPainter p(&frame);
+        w->painter().paint(p, frame.rect(), w->game().state());
+        return withoutMessage(frame);
+    }
+    QImage boardShown() const {
+        EXPECT_TRUE(w->isVisible());
+        for (int i = 0; i < 200 && !w->windowHandle()->isExposed(); ++i)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        // The frames due, and no timer of the game's in between.
+        QApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        const QWidget* view = w->boardView();
+        const QPoint at = view->mapTo(w.get(), QPoint());
+        const QImage shown =
+            w->screen()
+                ->grabWindow(w->winId(), at.x(), at.y(), view->width(), view->height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        return withoutMessage(shown);
+    }
+    QImage withoutMessage(QImage board) const {
+        if (w->messageLabel()->isVisible())
+            QPainter(&board).fillRect(w->messageLabel()->geometry(), Qt::magenta);
+        return board;
+    }
 };
 
 } // namespace kp
