@@ -97,4 +97,18 @@ uint32_t Hash(const uint8_t* data, size_t size) {
     return h;
 }
 
+uint64_t BmpPixels(const uint8_t* d, size_t size) {
+    if (size < 26 || d[0] != 'B' || d[1] != 'M') return 0;
+    auto le = [d](size_t at, int bytes) {
+        uint32_t v = 0;
+        for (int i = bytes - 1; i >= 0; --i) v = v << 8 | d[at + i];
+        return v;
+    };
+    if (le(14, 4) == 12) return static_cast<uint64_t>(le(18, 2)) * le(20, 2);
+    auto magnitude = [](uint32_t v) {
+        return static_cast<uint64_t>(std::abs(int64_t{static_cast<int32_t>(v)}));
+    };
+    return magnitude(le(18, 4)) * magnitude(le(22, 4));
+}
+
 } // namespace kp::fuzz
