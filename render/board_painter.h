@@ -56,7 +56,6 @@ class BoardPainter {
     void paint(QPainter& p, const QRect& area, const GameState& s) const;
 
     const WindowLayout& layout() const { return layout_; }
-    int cellSize() const { return cellSize_; }
     QRect cellRect(int row, int col) const;
 
     // The text the level and smiley counters show (before blanking): "07", " 05" and so on.
