@@ -1,5 +1,6 @@
 // Kembrolla Panic!: the application, its main window and the message loop.
 #include "first_frame_probe.h"
+#include "render/sprites.h"
 #include "ui/main_window.h"
 
 #include "persistence/settings.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QIconEngine>
 #include <QProxyStyle>
 #include <QTimer>
 
@@ -14,7 +16,9 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -80,8 +84,38 @@ bool AnswerInformationOption(int argc, char* argv[]) {
 }
 
 // Tool-tips show at once, and stay up for Qt's usual reading time.
+// An icon read when first drawn. Qt's menu bar makes the icon of its overflow button as it is
+// created, and reading a picture for Qt's own icons loads every image plug-in it has: the menus
+// wrap into rows, so that button seldom shows, and the start-up need not pay for it.
+class IconWhenDrawn : public QIconEngine {
+  public:
+    explicit IconWhenDrawn(std::function<QIcon()> make) : make_(std::move(make)) {}
+    void paint(QPainter* p, const QRect& r, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(p, r, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QIconEngine* clone() const override { return new IconWhenDrawn(make_); }
+
+  private:
+    QIcon& icon() {
+        if (make_) icon_ = std::exchange(make_, nullptr)();
+        return icon_;
+    }
+    std::function<QIcon()> make_;
+    QIcon icon_;
+};
+
 class GameStyle : public QProxyStyle {
   public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (icon != SP_ToolBarHorizontalExtensionButton)
+            return QProxyStyle::standardIcon(icon, option, widget);
+        return QIcon(new IconWhenDrawn(
+            [this, icon] { return QProxyStyle::standardIcon(icon, nullptr, nullptr); }));
+    }
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_ToolTip_WakeUpDelay) return 0;
@@ -106,7 +140,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kembrolla.KembrollaPanic"));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/AppIcon_%1").arg(size), QSize(size, size));
+        icon.addPixmap(
+            QPixmap::fromImage(kp::readPng(QStringLiteral(":/icons/AppIcon_%1").arg(size))));
     QApplication::setWindowIcon(icon);
     const std::string exe = QFileInfo(QApplication::applicationFilePath()).fileName().toStdString();
     kp::QtPlatform platform;

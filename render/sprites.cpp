@@ -5,6 +5,7 @@
 #include "background/filters.h"
 #include "engine/cells.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 namespace kp {
@@ -21,8 +22,14 @@ QImage toTransparentImage(const Bitmap24& bmp) {
     return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+QImage readPng(const QString& file) {
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 Bitmap24 loadBitmap(const QString& resource) {
-    QImage img(resource);
+    QImage img = readPng(resource);
     if (img.isNull()) return {};
     img = img.convertToFormat(QImage::Format_RGB888);
     Bitmap24 bmp = Bitmap24::Make(img.width(), img.height());

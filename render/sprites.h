@@ -26,6 +26,9 @@ inline constexpr std::array<Colour, 5> DefaultSmileyColours{0xFF8306, 0x09E7FF, 
 QImage toTransparentImage(const Bitmap24& bmp);
 // A picture read from the game's resources (e.g. ":/sprites/ImgColor00"); empty on failure.
 Bitmap24 loadBitmap(const QString& resource);
+// A PNG picture read by Qt's own reader alone: asked to guess, Qt loads every image plug-in it
+// has to ask each one, a few milliseconds of the start-up.
+QImage readPng(const QString& file);
 
 class SpriteSet {
   public:
