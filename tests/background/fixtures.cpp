@@ -133,10 +133,11 @@ void PutRgb(Bytes& b, Colour c) {
                        static_cast<uint8_t>(BlueOf(c))});
 }
 
-// The rows come from `rowAt`, top first.
+// The rows come from `rowAt`, top first; `tune` may change the settings last.
 Bytes EncodeJpeg(int width, int height, int components,
                  const std::function<const uint8_t*(JDIMENSION y)>& rowAt, int quality,
-                 bool progressive, Sampling sampling) {
+                 bool progressive, Sampling sampling,
+                 const std::function<void(jpeg_compress_struct&)>& tune = {}) {
     jpeg_compress_struct ci{};
     jpeg_error_mgr err{};
     ci.err = jpeg_std_error(&err);
@@ -155,6 +156,7 @@ Bytes EncodeJpeg(int width, int height, int components,
         ci.comp_info[0].v_samp_factor = sampling.down;
     }
     if (progressive) jpeg_simple_progression(&ci);
+    if (tune) tune(ci);
     jpeg_start_compress(&ci, TRUE);
     while (ci.next_scanline < ci.image_height) {
         auto* row = const_cast<JSAMPROW>(rowAt(ci.next_scanline));
@@ -202,31 +204,14 @@ Bytes ManyScansJpeg(int width, int height, int scans) {
         for (int al = 6; al >= 0 && static_cast<int>(script.size()) < scans; --al)
             script.push_back({1, {0}, k, k, al + 1, al});
     }
-    jpeg_compress_struct ci{};
-    jpeg_error_mgr err{};
-    ci.err = jpeg_std_error(&err);
-    jpeg_create_compress(&ci);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&ci, &out, &size);
-    ci.image_width = static_cast<JDIMENSION>(codedWidth);
-    ci.image_height = static_cast<JDIMENSION>(codedHeight);
-    ci.input_components = 1;
-    ci.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&ci);
-    ci.arith_code = TRUE;
-    ci.scan_info = script.data();
-    ci.num_scans = scans;
-    jpeg_start_compress(&ci, TRUE);
     const Bytes grey(static_cast<size_t>(codedWidth), 128);
-    for (int y = 0; y < codedHeight; ++y) {
-        auto* row = const_cast<JSAMPROW>(grey.data());
-        jpeg_write_scanlines(&ci, &row, 1);
-    }
-    jpeg_finish_compress(&ci);
-    Bytes bytes(out, out + size);
-    jpeg_destroy_compress(&ci);
-    std::free(out);
+    Bytes bytes = EncodeJpeg(
+        codedWidth, codedHeight, 1, [&](JDIMENSION) { return grey.data(); }, 95, false, {},
+        [&](jpeg_compress_struct& ci) {
+            ci.arith_code = TRUE;
+            ci.scan_info = script.data();
+            ci.num_scans = scans;
+        });
     // The frame header (FF CA): length, precision, then height and width, big-endian.
     size_t sof = 2;
     while (!(bytes.at(sof) == 0xFF && bytes.at(sof + 1) == 0xCA)) ++sof;
