@@ -3,10 +3,48 @@
 #include "sdl_library.h"
 
 #include <algorithm>
+#include <fstream>
+#include <string>
 
 namespace kp {
 
 static_assert(Gamepad::ButtonCount == SDL_CONTROLLER_BUTTON_MAX);
+
+namespace {
+
+// A bitmap as the kernel prints it: words of the system's long in hexadecimal, the highest
+// first.
+bool anyBitIn(const std::vector<std::string>& words, int first, int last) {
+    constexpr int WordBits = 8 * sizeof(unsigned long);
+    for (int bit = first; bit <= last; ++bit) {
+        const size_t fromEnd = size_t(bit / WordBits);
+        if (fromEnd >= words.size()) break;
+        const std::string& word = words[words.size() - 1 - fromEnd];
+        if (word.empty() || word.size() > WordBits / 4 ||
+            word.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+            return false;
+        if ((std::stoul(word, nullptr, 16) >> (bit % WordBits)) & 1) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool controllerPluggedIn(const std::filesystem::path& classFolder) {
+    // The buttons that make a joystick or a gamepad to the kernel: BTN_JOYSTICK to the last
+    // BTN_GAMEPAD button (0x120-0x13f), and the extra BTN_TRIGGER_HAPPY ones (0x2c0-0x2e7).
+    std::error_code error;
+    std::filesystem::directory_iterator it(classFolder, error);
+    if (error) return true;
+    for (; it != std::filesystem::directory_iterator(); it.increment(error)) {
+        if (it->path().filename().string().rfind("event", 0) != 0) continue;
+        std::ifstream file(it->path() / "device" / "capabilities" / "key");
+        std::vector<std::string> words;
+        for (std::string word; file >> word;) words.push_back(word);
+        if (anyBitIn(words, 0x120, 0x13f) || anyBitIn(words, 0x2c0, 0x2e7)) return true;
+    }
+    return false;
+}
 
 Gamepad::~Gamepad() {
     if (!started_) return;

@@ -4,6 +4,7 @@
 // right and down. Controllers come and go while the game runs.
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +14,12 @@ struct _SDL_GameController;
 namespace kp {
 
 struct SdlLibrary;
+
+// Whether the kernel shows an input device with a joystick's or a gamepad's buttons, from each
+// device's key capabilities under `classFolder`; true when it cannot tell (no such folder to
+// read). Cheap enough to ask whenever the device folder changes: SDL, and the libraries it
+// brings, wait for its answer.
+bool controllerPluggedIn(const std::filesystem::path& classFolder = "/sys/class/input");
 
 class Gamepad {
   public:

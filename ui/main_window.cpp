@@ -171,15 +171,14 @@ void MainWindow::firstShow() {
     // The timers that always run start with the game.
     for (int i = 0; i < TimerCount; ++i) timerChanged(static_cast<TimerId>(i));
     if (centreWithFrame_) frameWatch_.start();
-    // What the first frame does not show waits for it: the pin-up figures, which play when a
-    // level is won, and the controllers.
+    // What the first frame does not show waits for it: the sound output, the effects and the
+    // controllers.
     view_->afterFirstFrame = [this] {
         if (!isVisible()) return; // closed as soon as it showed: nothing more to start
         firstFrameShown_ = true;
         sound_.startOutput();
         if (settings_.music != 0) chooseTune(settings_.music);
         sound_.effects().load();
-        loadPinups();
         startGamepad();
     };
 }
@@ -243,14 +242,15 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     if (a && !event->isAutoRepeat() && settings_.controls.gameRepeat) act(*a, false, true);
 }
 
-void MainWindow::loadPinups() {
-    if (pinupsLoaded_) return;
-    pinups_.load(); // a frame that is missing stays blank
-    pinupsLoaded_ = true;
-}
-
 void MainWindow::startGamepad() {
-    if (!gamepad_.start()) return; // no controller support here: the keys are all there is
+    if (!gamepad_.started()) {
+        // SDL, and the few megabytes it brings, loads when a controller is first plugged in:
+        // until then the device folder (or /dev, until that folder exists) is watched.
+        if (!controllerPluggedIn() && (padWakeup_.watchFolder(DeviceFolder) ||
+                                       padWakeup_.watchFolder(QStringLiteral("/dev"))))
+            return;
+        if (!gamepad_.start()) return; // no controller support here: the keys are all there is
+    }
     pollGamepad();
 }
 
@@ -389,7 +389,6 @@ void MainWindow::windowShake(int dy) {
 }
 
 void MainWindow::pinupFrame(int frame, PinupFigure figure) {
-    if (frame >= 1 && frame <= PinupFrames::Frames) loadPinups();
     view_->update(painter_.showPinup(pinups_, figure, frame));
 }
 

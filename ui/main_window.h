@@ -197,7 +197,6 @@ class MainWindow : public QMainWindow, public GameEvents {
     void act(Action action, bool pressed, bool gameRepeat);
     void padButton(int button, bool pressed);
     void startGamepad();
-    void loadPinups();
     Language language() const { return settings_.language; }
 
     Platform& platform_;
@@ -207,7 +206,6 @@ class MainWindow : public QMainWindow, public GameEvents {
     SpriteSet sprites_;
     CounterDigits digits_;
     PinupFrames pinups_;
-    bool pinupsLoaded_ = false;
     bool firstFrameShown_ = false;
     // The whole board is to be drawn before the next frame: however many changes ask for it
     // in between (settings, a level set-up), it is drawn once, and no cell on its own.
@@ -244,8 +242,9 @@ class MainWindow : public QMainWindow, public GameEvents {
     // the timer asks in turn those that cannot tell (a controller with no device file, or a
     // system with no folder of devices to watch), and follows a new one for a few seconds.
     PadWakeup padWakeup_{[this](bool plugged) {
-        if (plugged) padSettling_ = PadSettleReads;
-        pollGamepad();
+        if (!plugged) return pollGamepad();
+        padSettling_ = PadSettleReads;
+        startGamepad();
     }};
     QTimer padTimer_;
     int padSettling_ = 0;     // reads left after a controller came or went

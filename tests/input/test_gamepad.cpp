@@ -4,7 +4,10 @@
 
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <utility>
 #include <vector>
 
@@ -93,6 +96,28 @@ TEST(Gamepad, nothingIsReadWhileTheWindowIsNotActive) {
     v.button(SDL_CONTROLLER_BUTTON_X, true);
     pad.poll(heard.listener());
     EXPECT_EQ(heard.take(), (Events{{SDL_CONTROLLER_BUTTON_X, true}}));
+}
+
+// SDL loads only once the kernel shows a controller: read from what it prints for real devices.
+TEST(ControllerPluggedIn, readsTheKernelsKeyCapabilities) {
+    namespace fs = std::filesystem;
+    const fs::path sys = fs::temp_directory_path() / ("kp-input-" + std::to_string(::getpid()));
+    fs::remove_all(sys);
+    const auto device = [&](const std::string& event, const std::string& keys) {
+        fs::create_directories(sys / event / "device" / "capabilities");
+        std::ofstream(sys / event / "device" / "capabilities" / "key") << keys << "\n";
+    };
+    EXPECT_TRUE(controllerPluggedIn(sys)) << "no folder to read: SDL decides";
+    device("event0", "1000000000007 ff9f207ac14057ff febeffdfffefffff fffffffffffffffe"); // keys
+    device("event1", "1f0000 0 0 0 0");                                                   // mouse
+    fs::create_directories(sys / "mouse0");
+    EXPECT_FALSE(controllerPluggedIn(sys));
+    device("event2", "7cdb000000000000 0 0 0 0"); // a gamepad: A, B, X, Y, shoulders, start...
+    EXPECT_TRUE(controllerPluggedIn(sys));
+    fs::remove_all(sys / "event2");
+    device("event3", "ffff00000000 0 0 0 0"); // a joystick: trigger, thumb and base buttons
+    EXPECT_TRUE(controllerPluggedIn(sys));
+    fs::remove_all(sys);
 }
 
 } // namespace kp
