@@ -14,6 +14,10 @@ constexpr Tone RemovalTones[] = {{150, 100}, {250, 50}, {150, 100}};
 constexpr Tone LevelWonTones[] = {{450, 100}, {550, 50}, {450, 100}};
 
 constexpr const char* ClipNames[] = {"Pose", "Suppr", "Niveau", "Record"};
+// Each clip's loudness on both loudspeakers, in LUFS (wholeLoudness at 44.1 kHz), measured once
+// here rather than at every start. Effects.everyClipSoundsAtTheEffectsLoudness fails when a
+// clip no longer matches its figure.
+constexpr double ClipLoudness[] = {-14.061, -13.328, -14.320, -12.745};
 
 size_t indexOf(Sound s) {
     return size_t(s);
@@ -45,10 +49,7 @@ void SoundEffects::load() {
         const QByteArray bytes = clipResource(QString::fromLatin1(ClipNames[i]));
         const auto* data = reinterpret_cast<const std::byte*>(bytes.constData());
         Clip clip = decodeWave({data, size_t(bytes.size())}, mixer_.sampleRate());
-        // Measured as it is heard: on both loudspeakers.
-        std::vector<float> stereo(2 * clip.size());
-        for (size_t f = 0; f < clip.size(); ++f) stereo[2 * f] = stereo[2 * f + 1] = clip[f];
-        const float gain = gainTo(EffectsLoudness, wholeLoudness(stereo, mixer_.sampleRate()));
+        const float gain = gainTo(EffectsLoudness, ClipLoudness[i]);
         for (float& v : clip) v *= gain;
         clips_[i] = std::make_shared<const Clip>(std::move(clip));
     }

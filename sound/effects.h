@@ -23,7 +23,7 @@ class SoundEffects {
     explicit SoundEffects(Mixer& mixer) : mixer_(mixer) {}
     // Loads the four clips from the resources, converted to the mixer's rate and each brought
     // to EffectsLoudness; done by the first sound at the latest (a window does it after its
-    // first frame: measuring their loudness is not what a player waits for).
+    // first frame).
     void load();
 
     void setOutput(int output); // 0, 1 or 2; anything else is taken as 0

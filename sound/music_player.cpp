@@ -20,7 +20,11 @@ std::vector<std::string> soundFontsIn(const std::vector<std::string>& folders) {
     std::vector<QFileInfo> banks;
     for (const auto& folder : folders) {
         const QDir dir(QString::fromStdString(folder));
-        for (const QFileInfo& f : dir.entryInfoList({"*.sf2", "*.sf3"}, QDir::Files)) {
+        // By suffix rather than name filters, which would compile a regular expression each.
+        for (const QFileInfo& f : dir.entryInfoList(QDir::Files)) {
+            if (f.suffix().compare(QLatin1String("sf2"), Qt::CaseInsensitive) != 0 &&
+                f.suffix().compare(QLatin1String("sf3"), Qt::CaseInsensitive) != 0)
+                continue;
             const QString real = f.canonicalFilePath();
             if (std::none_of(banks.begin(), banks.end(),
                              [&](const QFileInfo& b) { return b.canonicalFilePath() == real; }))

@@ -66,17 +66,21 @@ Clip decodeWave(std::span<const std::byte> bytes, int sampleRate) {
     if (!l || l->info.frames == 0 || sampleRate <= 0) return {};
     const WaveInfo& w = l->info;
     const int width = w.bitsPerSample / 8;
-    std::vector<float> mono(w.frames);
-    for (size_t f = 0; f < w.frames; ++f) {
+    // Read from the bytes where they lie: a clip is not copied on its way to the mixer's rate.
+    const auto mono = [&](size_t f) {
         float sum = 0;
         for (int c = 0; c < w.channels; ++c) {
             const size_t at = l->dataAt + (f * size_t(w.channels) + size_t(c)) * size_t(width);
             sum += width == 1 ? (float(le(bytes, at, 1)) - 128.0f) / 128.0f
                               : float(int16_t(le(bytes, at, 2))) / 32768.0f;
         }
-        mono[f] = sum / float(w.channels);
+        return sum / float(w.channels);
+    };
+    if (w.sampleRate == sampleRate) {
+        Clip out(w.frames);
+        for (size_t f = 0; f < w.frames; ++f) out[f] = mono(f);
+        return out;
     }
-    if (w.sampleRate == sampleRate) return mono;
     // Linear interpolation is enough for short effects.
     const double step = double(w.sampleRate) / sampleRate;
     const size_t n = size_t(double(w.frames) / step);
@@ -86,7 +90,8 @@ Clip decodeWave(std::span<const std::byte> bytes, int sampleRate) {
         const size_t i0 = std::min(size_t(x), w.frames - 1);
         const size_t i1 = std::min(i0 + 1, w.frames - 1);
         const float t = float(x - double(i0));
-        out[i] = mono[i0] + (mono[i1] - mono[i0]) * t;
+        const float a = mono(i0);
+        out[i] = a + (mono(i1) - a) * t;
     }
     return out;
 }
