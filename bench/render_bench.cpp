@@ -107,6 +107,19 @@ void BM_CellByCell99(benchmark::State& st) {
 }
 BENCHMARK(BM_CellByCell99)->Unit(benchmark::kMillisecond);
 
+// A frame of the pin-up figure as the window shows it: the frame read from the resources (each
+// is read when it comes), then its strip drawn.
+void BM_PinupFrame(benchmark::State& st) {
+    Board b(16, 18, 8);
+    PinupFrames frames;
+    int n = 0;
+    for (auto _ : st) {
+        n = n % PinupFrames::Frames + 1;
+        b.paint(b.painter.showPinup(frames, PinupFigure::FromLeft, n));
+    }
+}
+BENCHMARK(BM_PinupFrame)->Unit(benchmark::kMicrosecond);
+
 // The same kind of picture as the composer's benchmark: 6000 x 4000, quality 90, with grain.
 const QString& photo() {
     static const QString path = [] {

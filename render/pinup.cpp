@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 
 namespace kp {
 
@@ -15,15 +16,16 @@ constexpr std::array<int, PinupFrames::Frames> offsetsFromLeft{
     0, 0, 0, 2, 6, 8, 16, 24, 32, 38, 41, 48, 59, 65, 71, 78, 84, 92, 100, 105, 116, 123, 130};
 } // namespace
 
-bool PinupFrames::load() {
-    bool ok = true;
-    for (int n = 1; n <= Frames; ++n) {
-        const QString num = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-        fromLeft[n - 1] = toTransparentImage(loadBitmap(":/pinup/ImgYY" + num));
-        fromRight[n - 1] = toTransparentImage(loadBitmap(":/pinup/ImgXX" + num));
-        ok &= !fromLeft[n - 1].isNull() && !fromRight[n - 1].isNull();
+const QImage& PinupFrames::frame(PinupFigure f, int n) const {
+    if (f != figure_ || n != n_) {
+        const QString name = QStringLiteral(":/pinup/Img%1%2")
+                                 .arg(f == PinupFigure::FromRight ? "XX" : "YY")
+                                 .arg(n, 2, 10, QLatin1Char('0'));
+        image_ = toTransparentImage(loadBitmap(name));
+        figure_ = f;
+        n_ = n;
     }
-    return ok;
+    return image_;
 }
 
 int PinupFrames::offset(PinupFigure f, int n) {

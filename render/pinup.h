@@ -10,23 +10,25 @@
 #include <QImage>
 #include <QRect>
 
-#include <array>
-
 namespace kp {
 
-struct PinupFrames {
+class PinupFrames {
+  public:
     static constexpr int Frames = 23;
-    // Frame n (1..23) of each figure: YY enters from the left, XX from the right.
-    std::array<QImage, Frames> fromLeft, fromRight;
-    bool load(); // from the resources; false when a frame is missing
-
-    const QImage& frame(PinupFigure f, int n) const {
-        return (f == PinupFigure::FromRight ? fromRight : fromLeft)[n - 1];
-    }
+    // Frame n (1..23) of a figure: YY enters from the left, XX from the right; null when it is
+    // missing. Read from the resources when asked, and only the last frame asked is kept: a
+    // figure plays for two seconds once a level is won, and reading a frame takes under a
+    // tenth of a millisecond (bench/render_bench, BM_PinupFrame).
+    const QImage& frame(PinupFigure f, int n) const;
     // The frame's x inside the strip.
     static int offset(PinupFigure f, int n);
     // The strip's uncut width: 130 for XX, 140 for YY.
     static int stripWidth(PinupFigure f);
+
+  private:
+    mutable PinupFigure figure_ = PinupFigure::FromLeft;
+    mutable int n_ = 0;
+    mutable QImage image_;
 };
 
 // Where a figure's strip lies in the window, cut to the client width (empty when nothing fits).

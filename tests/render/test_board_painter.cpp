@@ -153,7 +153,6 @@ namespace kp {
 
 TEST_F(Painting, pinupStripIsCutToTheClientWidthAndKeepsTheHalvesInFront) {
     PinupFrames frames;
-    ASSERT_TRUE(frames.load());
     for (int n = 1; n <= PinupFrames::Frames; ++n) {
         EXPECT_EQ(frames.frame(PinupFigure::FromRight, n).height(), 80);
         EXPECT_EQ(frames.frame(PinupFigure::FromLeft, n).height(), 80);
