@@ -9,9 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIconEngine>
+#include <QPainter>
 #include <QProxyStyle>
+#include <QStyleOption>
 #include <QTimer>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -83,7 +87,6 @@ bool AnswerInformationOption(int argc, char* argv[]) {
     return false;
 }
 
-// Tool-tips show at once, and stay up for Qt's usual reading time.
 // An icon read when first drawn. Qt's menu bar makes the icon of its overflow button as it is
 // created, and reading a picture for Qt's own icons loads every image plug-in it has: the menus
 // wrap into rows, so that button seldom shows, and the start-up need not pay for it.
@@ -107,6 +110,38 @@ class IconWhenDrawn : public QIconEngine {
     QIcon icon_;
 };
 
+// The game's icon, read at the size asked for each time it is asked: the window system takes
+// every size once, as the window opens, and nothing need keep the pictures after that.
+class AppIcon : public QIconEngine {
+  public:
+    static constexpr std::array Sides{16, 32, 48, 64, 128, 256};
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        // The smallest picture at least as big as asked, or the biggest there is.
+        const int wanted = std::max(size.width(), size.height());
+        const auto side =
+            std::find_if(Sides.begin(), Sides.end(), [&](int s) { return s >= wanted; });
+        QImage image = kp::readPng(
+            QStringLiteral(":/icons/AppIcon_%1").arg(side == Sides.end() ? Sides.back() : *side));
+        if (image.size() != size)
+            image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QPixmap pixmap = QPixmap::fromImage(std::move(image));
+        if (mode == QIcon::Normal) return pixmap;
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+    }
+    void paint(QPainter* p, const QRect& r, QIcon::Mode mode, QIcon::State state) override {
+        p->drawPixmap(r, pixmap(r.size(), mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int side : Sides) sizes.append(QSize(side, side));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new AppIcon; }
+};
+
+// Tool-tips show at once, and stay up for Qt's usual reading time.
 class GameStyle : public QProxyStyle {
   public:
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
@@ -138,11 +173,7 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(new GameStyle);
     // Lets the desktop match the window with the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kembrolla.KembrollaPanic"));
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addPixmap(
-            QPixmap::fromImage(kp::readPng(QStringLiteral(":/icons/AppIcon_%1").arg(size))));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(QIcon(new AppIcon));
     const std::string exe = QFileInfo(QApplication::applicationFilePath()).fileName().toStdString();
     kp::QtPlatform platform;
     kp::MainWindow window(platform, kp::SettingsFilePath(exe));

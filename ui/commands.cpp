@@ -11,6 +11,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QMenu>
+#include <QPalette>
 #include <QScreen>
 #include <QWindow>
 
@@ -186,8 +187,11 @@ void MainWindow::applyMessageFont() {
         font.setWeight(QFont::Black);
     message_->setFont(font);
     const QColor colour = toQColor(static_cast<Colour>(settings_.messageColour));
-    message_->setStyleSheet(
-        QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    // A palette, not a style sheet: a sheet would bring Qt's whole style-sheet machinery
+    // before the first frame for one colour.
+    QPalette palette = message_->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    message_->setPalette(palette);
     message_->setGeometry(message_->x(), message_->y(), message_->width(),
                           std::max(message_->sizeHint().height(), 24));
 }
