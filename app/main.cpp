@@ -1,6 +1,5 @@
 // Kembrolla Panic!: the application, its main window and the message loop.
 #include "first_frame_probe.h"
-#include "render/sprites.h"
 #include "ui/main_window.h"
 
 #include "persistence/settings.h"
@@ -9,13 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIconEngine>
-#include <QPainter>
 #include <QProxyStyle>
-#include <QStyleOption>
 #include <QTimer>
 
-#include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -110,37 +105,6 @@ class IconWhenDrawn : public QIconEngine {
     QIcon icon_;
 };
 
-// The game's icon, read at the size asked for each time it is asked: the window system takes
-// every size once, as the window opens, and nothing need keep the pictures after that.
-class AppIcon : public QIconEngine {
-  public:
-    static constexpr std::array Sides{16, 32, 48, 64, 128, 256};
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
-        // The smallest picture at least as big as asked, or the biggest there is.
-        const int wanted = std::max(size.width(), size.height());
-        const auto side =
-            std::find_if(Sides.begin(), Sides.end(), [&](int s) { return s >= wanted; });
-        QImage image = kp::readPng(
-            QStringLiteral(":/icons/AppIcon_%1").arg(side == Sides.end() ? Sides.back() : *side));
-        if (image.size() != size)
-            image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        QPixmap pixmap = QPixmap::fromImage(std::move(image));
-        if (mode == QIcon::Normal) return pixmap;
-        QStyleOption option;
-        option.palette = QApplication::palette();
-        return QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
-    }
-    void paint(QPainter* p, const QRect& r, QIcon::Mode mode, QIcon::State state) override {
-        p->drawPixmap(r, pixmap(r.size(), mode, state));
-    }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (int side : Sides) sizes.append(QSize(side, side));
-        return sizes;
-    }
-    QIconEngine* clone() const override { return new AppIcon; }
-};
-
 // Tool-tips show at once, and stay up for Qt's usual reading time.
 class GameStyle : public QProxyStyle {
   public:
@@ -162,6 +126,10 @@ class GameStyle : public QProxyStyle {
 
 int main(int argc, char* argv[]) {
     if (AnswerInformationOption(argc, argv)) return 0;
+    // The menus wrap into rows of the window's own (MenuRows), never a desktop's global menu
+    // bar; asking the desktop whether it has one would also cost a session-bus round trip
+    // before the first frame.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     const CommandLine line = ReadCommandLine(argc, argv);
     if (!line.error.empty()) {
@@ -173,7 +141,6 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(new GameStyle);
     // Lets the desktop match the window with the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kembrolla.KembrollaPanic"));
-    QApplication::setWindowIcon(QIcon(new AppIcon));
     const std::string exe = QFileInfo(QApplication::applicationFilePath()).fileName().toStdString();
     kp::QtPlatform platform;
     kp::MainWindow window(platform, kp::SettingsFilePath(exe));

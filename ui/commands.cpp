@@ -182,9 +182,10 @@ void MainWindow::toggleBand(int32_t Settings::*field) {
 void MainWindow::applyMessageFont() {
     QFont font(QString::fromStdString(settings_.messageFont));
     font.setPointSize(std::max(1, settings_.messageFontSize));
-    // Where the chosen face is missing, keep its heavy look.
-    if (!QFontInfo(font).exactMatch() && font.family().contains(QStringLiteral("Black")))
-        font.setWeight(QFont::Black);
+    // A face named for its weight is asked for at that weight: the face itself answers it, and
+    // where it is missing the stand-in keeps its heavy look. (Asking first whether it is there
+    // would look the font up twice before the first frame.)
+    if (font.family().contains(QStringLiteral("Black"))) font.setWeight(QFont::Black);
     message_->setFont(font);
     const QColor colour = toQColor(static_cast<Colour>(settings_.messageColour));
     // A palette, not a style sheet: a sheet would bring Qt's whole style-sheet machinery

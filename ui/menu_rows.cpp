@@ -21,7 +21,6 @@ QMenuBar* MenuRows::newRow() {
 QMenu* MenuRows::addMenu(const QString& title) {
     auto* menu = new QMenu(title, this);
     menus_.push_back(menu);
-    arrange(width_);
     return menu;
 }
 

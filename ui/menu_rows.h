@@ -17,7 +17,8 @@ class MenuRows : public QWidget {
   public:
     explicit MenuRows(QWidget* parent = nullptr);
 
-    // A new menu at the end of the bar, owned by it.
+    // A new menu at the end of the bar, owned by it; its title shows from the next arrange()
+    // (a window adds all its menus, then arranges them once at its width).
     QMenu* addMenu(const QString& title);
     const std::vector<QMenu*>& menus() const { return menus_; }
     const std::vector<QMenuBar*>& rows() const { return rows_; }
