@@ -11,12 +11,15 @@
 #include <QProxyStyle>
 #include <QTimer>
 
+#include <fontconfig/fontconfig.h>
+
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -105,6 +108,20 @@ class IconWhenDrawn : public QIconEngine {
     QIcon icon_;
 };
 
+// The system's font configuration (dozens of XML files) takes milliseconds to read, and the
+// first text of the window waits for it: it is read on another core while Qt connects to the
+// display. Fontconfig keeps one configuration whoever asks first.
+class FontConfigReading {
+  public:
+    FontConfigReading() : thread_([] { FcInit(); }) {}
+    ~FontConfigReading() { thread_.join(); }
+    FontConfigReading(const FontConfigReading&) = delete;
+    FontConfigReading& operator=(const FontConfigReading&) = delete;
+
+  private:
+    std::thread thread_;
+};
+
 // Tool-tips show at once, and stay up for Qt's usual reading time.
 class GameStyle : public QProxyStyle {
   public:
@@ -126,6 +143,7 @@ class GameStyle : public QProxyStyle {
 
 int main(int argc, char* argv[]) {
     if (AnswerInformationOption(argc, argv)) return 0;
+    const FontConfigReading fonts;
     // The menus wrap into rows of the window's own (MenuRows), never a desktop's global menu
     // bar; asking the desktop whether it has one would also cost a session-bus round trip
     // before the first frame.
