@@ -18,8 +18,8 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <string>
-#include <thread>
 #include <utility>
 
 namespace {
@@ -108,20 +108,6 @@ class IconWhenDrawn : public QIconEngine {
     QIcon icon_;
 };
 
-// The system's font configuration (dozens of XML files) takes milliseconds to read, and the
-// first text of the window waits for it: it is read on another core while Qt connects to the
-// display. Fontconfig keeps one configuration whoever asks first.
-class FontConfigReading {
-  public:
-    FontConfigReading() : thread_([] { FcInit(); }) {}
-    ~FontConfigReading() { thread_.join(); }
-    FontConfigReading(const FontConfigReading&) = delete;
-    FontConfigReading& operator=(const FontConfigReading&) = delete;
-
-  private:
-    std::thread thread_;
-};
-
 // Tool-tips show at once, and stay up for Qt's usual reading time.
 class GameStyle : public QProxyStyle {
   public:
@@ -143,7 +129,14 @@ class GameStyle : public QProxyStyle {
 
 int main(int argc, char* argv[]) {
     if (AnswerInformationOption(argc, argv)) return 0;
-    const FontConfigReading fonts;
+    // What the first frame needs and Qt's connection to the display does not is read on
+    // another core meanwhile: the system's font configuration (dozens of XML files, which the
+    // first text waits for; fontconfig keeps one configuration whoever asks first) and the
+    // game's pictures.
+    auto pictures = std::async(std::launch::async, [] {
+        FcInit();
+        return kp::MainWindow::Pictures::read();
+    });
     // The menus wrap into rows of the window's own (MenuRows), never a desktop's global menu
     // bar; asking the desktop whether it has one would also cost a session-bus round trip
     // before the first frame.
@@ -162,6 +155,7 @@ int main(int argc, char* argv[]) {
     const std::string exe = QFileInfo(QApplication::applicationFilePath()).fileName().toStdString();
     kp::QtPlatform platform;
     kp::MainWindow window(platform, kp::SettingsFilePath(exe));
+    window.usePictures(std::move(pictures));
     kp::FirstFrameProbe probe;
     if (qEnvironmentVariableIsSet("KP_FIRST_FRAME_PROBE"))
         window.boardView()->installEventFilter(&probe);

@@ -157,13 +157,22 @@ ConfigDialog* MainWindow::configDialog() {
     return configDialog_;
 }
 
+MainWindow::Pictures MainWindow::Pictures::read() {
+    Pictures p;
+    p.sprites.load(); // a picture that is missing stays blank
+    p.digits.load();
+    p.logo = loadBitmap(QStringLiteral(":/logo/ImgLogo"));
+    return p;
+}
+
 void MainWindow::firstShow() {
     if (shown_) return;
     shown_ = true;
     game_.random().setSeed(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
-    sprites_.load();
-    digits_.load();
-    composer_.setLogo(loadBitmap(QStringLiteral(":/logo/ImgLogo")));
+    Pictures pictures = pictures_.valid() ? pictures_.get() : Pictures::read();
+    sprites_ = std::move(pictures.sprites);
+    digits_ = std::move(pictures.digits);
+    composer_.setLogo(std::move(pictures.logo));
     loadSettings(settings_, settingsFile_);
     // The board's size comes first: the layout is computed from it.
     game_.setParameters(settings_.parameters);

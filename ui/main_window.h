@@ -24,6 +24,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <map>
 #include <memory>
 #include <optional>
@@ -83,6 +84,16 @@ class MainWindow : public QMainWindow, public GameEvents {
     // The menu bar, its titles wrapped onto as many rows as the window's width needs.
     MenuRows* menuRows() const { return menuRows_; }
 
+    // The pictures the first frame draws. The first showing reads them, unless they were
+    // handed over beforehand: main has them read on another core while Qt connects to the
+    // display.
+    struct Pictures {
+        SpriteSet sprites;
+        CounterDigits digits;
+        Bitmap24 logo;
+        static Pictures read();
+    };
+    void usePictures(std::future<Pictures> pictures) { pictures_ = std::move(pictures); }
     // The first showing: resources, settings, layout, background, first game.
     void firstShow();
     // "Quitter", from the menu bar or the notification area: the window closes as its close
@@ -203,13 +214,12 @@ class MainWindow : public QMainWindow, public GameEvents {
     std::filesystem::path settingsFile_;
     Settings settings_;
     RecordedGame game_;
+    std::future<Pictures> pictures_;
     SpriteSet sprites_;
     CounterDigits digits_;
     PinupFrames pinups_;
     bool firstFrameShown_ = false;
-    // The whole board is to be drawn before the next frame: however many changes ask for it
-    // in between (settings, a level set-up), it is drawn once, and no cell on its own.
-    BoardPainter painter_;
+    BoardPainter painter_; // draws each frame from the game's state (BoardView)
     BackgroundComposer composer_;
     sound::SoundSystem sound_;
     std::unique_ptr<QWidget> loadingWindow_; // shown while a tune is prepared
