@@ -145,12 +145,14 @@ bool SpriteSet::load() {
             complete &= bmp.width == 16 && bmp.height == 16;
             sources_[name] = std::move(bmp);
         }
+    madeIn_ = {};
     for (int c = 0; c < 5; ++c) recolour(c, DefaultSmileyColours[c]);
     return complete;
 }
 
 void SpriteSet::recolour(int colourIndex, Colour colour) {
-    if (colourIndex < 0 || colourIndex > 4) return;
+    if (colourIndex < 0 || colourIndex > 4 || madeIn_[colourIndex] == colour) return;
+    madeIn_[colourIndex] = colour;
     const auto places = spriteSlots(colourIndex);
     // Colours 0 and 1 at their exact defaults keep their hand-drawn pictures.
     const bool own = colourIndex <= 1 && colour == DefaultSmileyColours[colourIndex];

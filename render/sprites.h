@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
 class QPainter;
@@ -38,7 +39,8 @@ class SpriteSet {
     // default colours. False when a picture is missing.
     bool load();
 
-    // Rebuilds the 14 sprites of one colour index (0..4) for the given colour.
+    // Rebuilds the 14 sprites of one colour index (0..4) for the given colour; nothing to do
+    // when they are in that colour already.
     void recolour(int colourIndex, Colour colour);
 
     // The sprite of a cell value, or null for values without one (empty, wall, anything else).
@@ -63,6 +65,7 @@ class SpriteSet {
     const QImage& atSize(int index, const QSize& size) const;
     std::map<std::string, Bitmap24> sources_;
     std::array<QImage, Count> sprites_;
+    std::array<std::optional<Colour>, 5> madeIn_; // the colour each index's sprites are made in
     mutable std::array<QImage, Count> stretched_;
     bool symbols_ = false;
 };
