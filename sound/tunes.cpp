@@ -2,8 +2,8 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QResource>
 
 // Resources compiled into a static library must be registered by hand.
 static void registerSoundResources() {
@@ -21,8 +21,8 @@ QByteArray readResource(const QString& folder, const QString& name) {
     const QDir dir(folder);
     for (const QString& entry : dir.entryList(QDir::Files)) {
         if (entry.compare(name, Qt::CaseInsensitive) != 0) continue;
-        QFile f(dir.filePath(entry));
-        if (f.open(QIODevice::ReadOnly)) return f.readAll();
+        // The resource's own bytes where it is stored uncompressed: no copy.
+        return QResource(dir.filePath(entry)).uncompressedData();
     }
     return {};
 }
