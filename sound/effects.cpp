@@ -49,8 +49,7 @@ void SoundEffects::load() {
         const QByteArray bytes = clipResource(QString::fromLatin1(ClipNames[i]));
         const auto* data = reinterpret_cast<const std::byte*>(bytes.constData());
         Clip clip = decodeWave({data, size_t(bytes.size())}, mixer_.sampleRate());
-        const float gain = gainTo(EffectsLoudness, ClipLoudness[i]);
-        for (float& v : clip) v *= gain;
+        clip.gain = gainTo(EffectsLoudness, ClipLoudness[i]);
         clips_[i] = std::make_shared<const Clip>(std::move(clip));
     }
 }

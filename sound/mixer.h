@@ -11,7 +11,17 @@
 
 namespace kp::sound {
 
-using Clip = std::vector<float>; // mono samples at the mixer's rate, -1 .. 1
+// An effect clip: mono 16-bit samples at the mixer's rate, kept as they are stored (half the
+// room of floats), and the gain that brings them to their loudness.
+struct Clip {
+    std::vector<int16_t> samples;
+    float gain = 1.0f;
+
+    size_t size() const { return samples.size(); }
+    bool empty() const { return samples.empty(); }
+    // Sample i as it is heard, -1 .. 1 at gain 1.
+    float operator[](size_t i) const { return float(samples[i]) * (gain / 32768.0f); }
+};
 
 // A square-wave tone of the PC speaker.
 struct Tone {

@@ -1,5 +1,6 @@
 #include "wave_clip.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace kp::sound {
@@ -67,31 +68,33 @@ Clip decodeWave(std::span<const std::byte> bytes, int sampleRate) {
     const WaveInfo& w = l->info;
     const int width = w.bitsPerSample / 8;
     // Read from the bytes where they lie: a clip is not copied on its way to the mixer's rate.
+    // 8-bit samples are widened to 16 bits; stereo is the mean of its two sides.
     const auto mono = [&](size_t f) {
-        float sum = 0;
+        int sum = 0;
         for (int c = 0; c < w.channels; ++c) {
             const size_t at = l->dataAt + (f * size_t(w.channels) + size_t(c)) * size_t(width);
-            sum += width == 1 ? (float(le(bytes, at, 1)) - 128.0f) / 128.0f
-                              : float(int16_t(le(bytes, at, 2))) / 32768.0f;
+            sum +=
+                width == 1 ? (int(le(bytes, at, 1)) - 128) * 256 : int(int16_t(le(bytes, at, 2)));
         }
-        return sum / float(w.channels);
+        return float(sum) / float(w.channels);
     };
+    Clip out;
     if (w.sampleRate == sampleRate) {
-        Clip out(w.frames);
-        for (size_t f = 0; f < w.frames; ++f) out[f] = mono(f);
+        out.samples.resize(w.frames);
+        for (size_t f = 0; f < w.frames; ++f) out.samples[f] = int16_t(std::lround(mono(f)));
         return out;
     }
     // Linear interpolation is enough for short effects.
     const double step = double(w.sampleRate) / sampleRate;
     const size_t n = size_t(double(w.frames) / step);
-    Clip out(n);
+    out.samples.resize(n);
     for (size_t i = 0; i < n; ++i) {
         const double x = double(i) * step;
         const size_t i0 = std::min(size_t(x), w.frames - 1);
         const size_t i1 = std::min(i0 + 1, w.frames - 1);
         const float t = float(x - double(i0));
         const float a = mono(i0);
-        out[i] = a + (mono(i1) - a) * t;
+        out.samples[i] = int16_t(std::lround(a + (mono(i1) - a) * t));
     }
     return out;
 }

@@ -148,11 +148,11 @@ TEST(EffectClips, areShortCleanSixteenBitMonoAtMinusThreeDecibels) {
         EXPECT_LT(seconds, e.maxSeconds);
         const Clip c = decodeWave(bytesOf(bytes), info->sampleRate);
         float p = 0;
-        for (float v : c) p = std::max(p, std::abs(v));
+        for (size_t i = 0; i < c.size(); ++i) p = std::max(p, std::abs(c[i]));
         EXPECT_NEAR(20 * std::log10(p), -3.0, 0.5);
         // Faded in and out: no click at either end.
-        EXPECT_LT(std::abs(c.front()), 0.01f);
-        EXPECT_LT(std::abs(c.back()), 0.01f);
+        EXPECT_LT(std::abs(c[0]), 0.01f);
+        EXPECT_LT(std::abs(c[c.size() - 1]), 0.01f);
     }
     EXPECT_EQ(clipResource("pose"), clipResource("Pose")); // names are case-insensitive
     EXPECT_TRUE(clipResource("Missing").isEmpty());

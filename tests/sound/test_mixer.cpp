@@ -24,7 +24,8 @@ class ConstantMusic : public MusicSource {
 };
 
 std::shared_ptr<const Clip> constantClip(float v, int frames) {
-    return std::make_shared<const Clip>(size_t(frames), v);
+    // Half of full scale at twice the gain: exactly v.
+    return std::make_shared<const Clip>(Clip{std::vector<int16_t>(size_t(frames), 16384), 2 * v});
 }
 
 // Lengths of the runs of sound separated by silence, in frames, from the left channel.
