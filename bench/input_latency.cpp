@@ -147,8 +147,11 @@ int main(int argc, char** argv) {
     QTimer::singleShot(1000, &window, [&] {
         window.game().resume();
         while (window.game().state().capsule.row < 1) window.game().fire(kp::TimerId::Fall);
+        // A virtual controller shows no device to the kernel: SDL is started, and the pad read,
+        // as plugging a real one in would.
         window.gamepad().start();
         pad = new kp::test::VirtualPad;
+        window.pollGamepad();
         const auto top = static_cast<Window>(window.winId());
         driver = std::thread([top, events, &pad, capsuleArea] {
             Display* d = XOpenDisplay(nullptr);
