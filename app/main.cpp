@@ -13,6 +13,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -129,6 +130,10 @@ class GameStyle : public QProxyStyle {
 
 int main(int argc, char* argv[]) {
     if (AnswerInformationOption(argc, argv)) return 0;
+    // The C library's locale is set from the environment before any other thread runs: the
+    // application object sets it again from the same environment, which then changes nothing
+    // under the thread below (fontconfig reads numbers by the locale).
+    std::setlocale(LC_ALL, "");
     // What the first frame needs and Qt's connection to the display does not is read on
     // another core meanwhile: the system's font configuration (dozens of XML files, which the
     // first text waits for; fontconfig keeps one configuration whoever asks first) and the
