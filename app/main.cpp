@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QIconEngine>
 #include <QProxyStyle>
+#include <QThread>
 #include <QTimer>
 
 #include <fontconfig/fontconfig.h>
@@ -134,6 +135,9 @@ int main(int argc, char* argv[]) {
     // application object sets it again from the same environment, which then changes nothing
     // under the thread below (fontconfig reads numbers by the locale).
     std::setlocale(LC_ALL, "");
+    // Qt takes the first thread that asks for its own thread data as the main one: this one
+    // asks before the thread below starts.
+    QThread::currentThread();
     // What the first frame needs and Qt's connection to the display does not is read on
     // another core meanwhile: the system's font configuration (dozens of XML files, which the
     // first text waits for; fontconfig keeps one configuration whoever asks first) and the

@@ -14,7 +14,9 @@
 namespace kp {
 
 QImage toTransparentImage(const Bitmap24& bmp) {
-    QImage out(bmp.width, bmp.height, QImage::Format_ARGB32);
+    // Written premultiplied as it is: every pixel is either opaque or wholly transparent. (No
+    // conversion either: one would start Qt's thread pool, from whichever thread reads.)
+    QImage out(bmp.width, bmp.height, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < bmp.height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < bmp.width; ++x) {
@@ -22,7 +24,7 @@ QImage toTransparentImage(const Bitmap24& bmp) {
             line[x] = c == KeyRed ? qRgba(0, 0, 0, 0) : qRgb(RedOf(c), GreenOf(c), BlueOf(c));
         }
     }
-    return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return out;
 }
 
 QImage readPng(const QString& file) {

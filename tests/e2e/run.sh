@@ -143,6 +143,11 @@ quit_game() {
             fail "$name: the game ended with status $status"
             cat "$work/$name.log"
         fi
+        # Start-up reads on a second thread: Qt must still take this one for the main thread.
+        if grep -q "not created in the main() thread\|in a different thread" "$work/$name.log"; then
+            fail "$name: Qt reports objects in the wrong thread"
+            cat "$work/$name.log"
+        fi
     fi
     game=""
 }
