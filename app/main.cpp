@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QIconEngine>
 #include <QProxyStyle>
+#include <QScopeGuard>
 #include <QThread>
 #include <QTimer>
 
@@ -151,6 +152,11 @@ int main(int argc, char* argv[]) {
     // before the first frame.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
+    // The reading thread ends before the application object does, whatever the way out: the
+    // application's font database hands fontconfig's configuration back as it goes.
+    const auto readingEnds = qScopeGuard([&pictures] {
+        if (pictures.valid()) pictures.wait();
+    });
     const CommandLine line = ReadCommandLine(argc, argv);
     if (!line.error.empty()) {
         std::fprintf(stderr, "%s: %s. Usage: %s [SAVED-GAME.Kembrolla]\n", ProgramName(argv[0]),
