@@ -13,18 +13,23 @@ static_assert(Gamepad::ButtonCount == SDL_CONTROLLER_BUTTON_MAX);
 namespace {
 
 // A bitmap as the kernel prints it: words of the system's long in hexadecimal, the highest
-// first.
-bool anyBitIn(const std::vector<std::string>& words, int first, int last) {
-    constexpr int WordBits = 8 * sizeof(unsigned long);
-    for (int bit = first; bit <= last; ++bit) {
-        const size_t fromEnd = size_t(bit / WordBits);
-        if (fromEnd >= words.size()) break;
-        const std::string& word = words[words.size() - 1 - fromEnd];
-        if (word.empty() || word.size() > WordBits / 4 ||
+// first. Empty when a word is not one.
+std::vector<unsigned long> readBitmap(std::istream& in) {
+    constexpr size_t Digits = 2 * sizeof(unsigned long);
+    std::vector<unsigned long> words;
+    for (std::string word; in >> word;) {
+        if (word.size() > Digits ||
             word.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-            return false;
-        if ((std::stoul(word, nullptr, 16) >> (bit % WordBits)) & 1) return true;
+            return {};
+        words.insert(words.begin(), std::stoul(word, nullptr, 16)); // lowest word first
     }
+    return words;
+}
+
+bool anyBitIn(const std::vector<unsigned long>& words, int first, int last) {
+    constexpr int WordBits = 8 * sizeof(unsigned long);
+    for (int bit = first; bit <= last && size_t(bit / WordBits) < words.size(); ++bit)
+        if ((words[size_t(bit / WordBits)] >> (bit % WordBits)) & 1) return true;
     return false;
 }
 
@@ -39,9 +44,8 @@ bool controllerPluggedIn(const std::filesystem::path& classFolder) {
     for (; it != std::filesystem::directory_iterator(); it.increment(error)) {
         if (it->path().filename().string().rfind("event", 0) != 0) continue;
         std::ifstream file(it->path() / "device" / "capabilities" / "key");
-        std::vector<std::string> words;
-        for (std::string word; file >> word;) words.push_back(word);
-        if (anyBitIn(words, 0x120, 0x13f) || anyBitIn(words, 0x2c0, 0x2e7)) return true;
+        const std::vector<unsigned long> keys = readBitmap(file);
+        if (anyBitIn(keys, 0x120, 0x13f) || anyBitIn(keys, 0x2c0, 0x2e7)) return true;
     }
     return false;
 }
