@@ -12,8 +12,8 @@ static_assert(Gamepad::ButtonCount == SDL_CONTROLLER_BUTTON_MAX);
 
 namespace {
 
-// A bitmap as the kernel prints it: words of the system's long in hexadecimal, the highest
-// first. Empty when a word is not one.
+// A bitmap as the kernel prints it (words of the system's long in hexadecimal, the highest
+// first), as its words from the lowest; empty when a word is not one.
 std::vector<unsigned long> readBitmap(std::istream& in) {
     constexpr size_t Digits = 2 * sizeof(unsigned long);
     std::vector<unsigned long> words;
