@@ -3,12 +3,13 @@
 #include "tunes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "fluid_library.h"
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -152,7 +153,10 @@ bool MusicPlayer::ensureSynth() {
     synth_ = fluid_->new_fluid_synth(settings_);
     if (!synth_) return false;
     for (const auto& path : soundFonts_) {
-        if (!QFile::exists(QString::fromStdString(path))) continue;
+        // Only a regular file: FluidSynth's loaders would wait for ever on a named pipe or a
+        // device (its DLS loader opens one without asking), and the window waits on them.
+        struct stat file {};
+        if (::stat(path.c_str(), &file) != 0 || !S_ISREG(file.st_mode)) continue;
         if (fluid_->fluid_synth_sfload(synth_, path.c_str(), 1) != FLUID_FAILED) {
             loadedFont_ = path;
             return true;

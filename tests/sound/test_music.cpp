@@ -11,6 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace kp::sound;
 using namespace kp::sound::test;
 using Mode = MusicPlayer::Mode;
@@ -139,6 +146,31 @@ TEST(SoundSystem, playersOwnBankComesFirstAndABrokenOneIsPassedOver) {
         EXPECT_EQ(sound.player().soundFontPath(), installedSoundFonts().front());
         sound.music().stopMusic();
     }
+}
+
+// A named pipe as the player's bank is never opened (the synthesiser would wait on it for
+// ever): it is passed over like a broken bank.
+TEST(SoundSystem, aPipeAsThePlayersBankIsPassedOverWithoutWaiting) {
+    if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
+    ensureApp();
+    SoundSystem::Options o;
+    o.useDevice = false;
+    SoundSystem sound(o);
+    QTemporaryDir dir;
+    const std::string pipe = dir.filePath("bank.sf2").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    sound.setPreferredBank(pipe);
+    auto played = std::async(std::launch::async,
+                             [&] { return sound.music().playTune(4, kp::Language::English); });
+    const bool finished = played.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    if (!finished) {
+        // Only guards a hang: a writer that comes and goes lets the waiting reader go on.
+        const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+    }
+    ASSERT_TRUE(finished) << "loading the music waited on the pipe";
+    EXPECT_FALSE(played.get());
+    EXPECT_EQ(sound.player().soundFontPath(), installedSoundFonts().front());
 }
 
 // The banks of the system, the fullest first, each once however many links lead to it.
