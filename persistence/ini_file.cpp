@@ -164,6 +164,7 @@ IniFile IniFile::FromText(std::string_view text) {
         next = next == std::string_view::npos ? text.size() : next + 1;
         std::string_view line = text.substr(0, next);
         text.remove_prefix(next);
+        ++doc.work_.lines;
         size_t content = line.size();
         if (content > 0 && line[content - 1] == '\n') --content;
         while (content > 0 && line[content - 1] == '\r') --content;
@@ -222,6 +223,7 @@ void IniFile::AddSection(Section section) {
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view name) const {
+    ++work_.sectionsVisited;
     auto it = sectionIndex_.find(Folded(name));
     return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }

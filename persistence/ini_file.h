@@ -56,6 +56,15 @@ class IniFile {
     void EraseSection(std::string_view section);
 
     std::string Text() const;
+
+    // The work done so far: lines parsed, and sections looked at to find the ones named by
+    // reads and writes. Through the index a lookup looks at one, however many the file holds.
+    struct Work {
+        size_t lines = 0;
+        size_t sectionsVisited = 0;
+    };
+    Work WorkDone() const { return work_; }
+
     // Writes the whole document through a temporary file renamed over `path`, so the file on
     // disk is either the old one or the new one, never a mix or a truncated file.
     FileResult Save(const std::filesystem::path& path) const;
@@ -85,6 +94,7 @@ class IniFile {
     // Lower-case name -> first section of that name with a header: a file may hold thousands
     // of sections, and a saved game looks up ten thousand keys.
     std::unordered_map<std::string, size_t> sectionIndex_;
+    mutable Work work_;
     bool byteOrderMark_ = false;
     std::string newline_ = "\n"; // for new lines: the file's own line end
 };

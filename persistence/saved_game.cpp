@@ -54,8 +54,12 @@ LoadResult readSavedGame(const std::filesystem::path& path, std::string_view set
                          SavedGame& out) {
     IniFile ini;
     IniFile::Load(path, ini); // an unreadable file simply has no signature
-    if (ini.ReadInteger(SavedGameSection, "0-0", 0) != CellWall)
-        return path.string() == settingsName ? LoadResult::SettingsFile : LoadResult::NotASave;
+    if (readSavedGame(ini, out)) return LoadResult::Loaded;
+    return path.string() == settingsName ? LoadResult::SettingsFile : LoadResult::NotASave;
+}
+
+bool readSavedGame(const IniFile& ini, SavedGame& out) {
+    if (ini.ReadInteger(SavedGameSection, "0-0", 0) != CellWall) return false;
 
     SavedGame game;
     for (int row = 0; row < GridSize; ++row)
@@ -71,7 +75,7 @@ LoadResult readSavedGame(const std::filesystem::path& path, std::string_view set
     }
     game.cheated = ini.ReadBool(SavedGameSection, "Tricherie", false);
     out = game;
-    return LoadResult::Loaded;
+    return true;
 }
 
 } // namespace kp

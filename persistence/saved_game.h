@@ -14,6 +14,8 @@
 
 namespace kp {
 
+class IniFile;
+
 // Writes the game into the file's "Sauvegarde" section, replacing the section and keeping
 // every other one. The board goes in with its walls and floor, rows 0..rows+1 and columns
 // 0..columns+1; the falling capsule, when it is on the board, is written as empty cells.
@@ -31,5 +33,8 @@ enum class LoadResult {
 // 0..100 that the file holds; those missing are empty.
 LoadResult readSavedGame(const std::filesystem::path& path, std::string_view settingsName,
                          SavedGame& out);
+// Reads a saved game from a document already read: false, with `out` left as it was, when the
+// document has no signature.
+bool readSavedGame(const IniFile& ini, SavedGame& out);
 
 } // namespace kp

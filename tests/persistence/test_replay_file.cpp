@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 
 namespace kp::test {
@@ -168,10 +167,10 @@ TEST(ReplayFile, hostileFilesAreRefusedQuickly) {
         "[Replay]\nVersion=1\n[Entrees]\nNombre=5\n1=1F 1F\n",
     };
     for (const std::string& h : hostile) {
-        const auto start = std::chrono::steady_clock::now();
         const ReplayRead read = parsed(h);
         EXPECT_FALSE(read.ok()) << h.substr(0, 200);
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+        // Refused on what the file says, before any of it is played again.
+        EXPECT_NE(read.error, ReplayError::Diverges) << h.substr(0, 200);
     }
 }
 
