@@ -54,6 +54,11 @@ void RecordedGame::finish() {
     if (finished_) finished_(last_);
 }
 
+void RecordedGame::endGame() {
+    stopWatching();
+    if (live_.played()) finish();
+}
+
 void RecordedGame::newGame(const SavedGame* saved) {
     if (watching_) return;
     if (live_.played()) finish();

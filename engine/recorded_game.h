@@ -56,10 +56,13 @@ class RecordedGame : private detail::EventRelay, public Game {
     explicit RecordedGame(GameEvents& events, uint32_t seed = 0);
 
     void setClock(Clock now) { now_ = std::move(now); }
-    // Told once per finished game: lost, or left for another after the player played.
+    // Told once per finished game: lost, left for another or ended after the player played.
     void setFinishedHandler(Finished finished) { finished_ = std::move(finished); }
     // The game in progress so far.
     const Recording& recording() const { return live_; }
+    // The game in progress ends with no other after it (the window closes): it is told as
+    // finished if the player played, with what was played so far. A replay stops first.
+    void endGame();
     // The last finished game; null before any.
     std::shared_ptr<const Recording> lastGame() const { return last_; }
 

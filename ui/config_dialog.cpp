@@ -96,6 +96,8 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
     statistics_->setObjectName(QStringLiteral("PageStatistiques"));
     statistics_->onClear = [this] { clearStatisticsClicked(); };
     main_.replays().onStatistics = [this](const Statistics& s) { statistics_->showStatistics(s); };
+    // A replay plays on the board, which the dialog would hide.
+    main_.replays().onPlaying = [this](bool playing) { stepAside(playing); };
     tabs_->addTab(statistics_, QString());
 
     ok_ = new QPushButton(this);
@@ -130,8 +132,8 @@ void ConfigDialog::showTab(int tab) {
 
 void ConfigDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (hiddenForPanic_)
-        about_->resumeShow(); // back from a panic: everything as it was left
+    if (steppedAside_)
+        about_->resumeShow(); // back from a panic or a replay: everything as it was left
     else
         firstShow();
 }
@@ -141,13 +143,13 @@ void ConfigDialog::hideEvent(QHideEvent* event) {
     about_->stopShow();
 }
 
-void ConfigDialog::hideForPanic(bool hidden) {
-    if (hidden && isVisible()) {
-        hiddenForPanic_ = true;
+void ConfigDialog::stepAside(bool aside) {
+    if (aside && isVisible()) {
+        steppedAside_ = true;
         hide();
-    } else if (!hidden && hiddenForPanic_) {
+    } else if (!aside && steppedAside_) {
         show();
-        hiddenForPanic_ = false;
+        steppedAside_ = false;
     }
 }
 

@@ -37,8 +37,9 @@ class ConfigDialog : public QDialog {
     void applyLanguage(Language language);
     Language language() const { return language_; }
 
-    // Panic hides an open dialog with the game; the restore brings it back untouched.
-    void hideForPanic(bool hidden);
+    // Panic hides an open dialog with the game, and a replay hides it while it plays on the
+    // board; the restore, or the replay's end, brings it back untouched.
+    void stepAside(bool aside);
 
     // Whether the configuration was changed since the dialog was last shown.
     bool modified() const;
@@ -82,7 +83,7 @@ class ConfigDialog : public QDialog {
     MainWindow& main_;
     Platform& platform_;
     Language language_ = Language::French;
-    bool hiddenForPanic_ = false;
+    bool steppedAside_ = false;
     QTabWidget* tabs_;
     ConfigPage* config_;
     KeysPage* keys_;

@@ -195,6 +195,11 @@ void MainWindow::firstShow() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The game in progress counts in the statistics, whatever was watched meanwhile (and the
+    // dialog a replay set aside goes with the window).
+    replays_->stop();
+    game_.endGame();
+    if (configDialog_) configDialog_->hide();
     const FileResult saved = saveSettings(settings_, settingsFile_);
     if (!saved.ok())
         platform_.message(this, QString::fromStdString(fileErrorMessage(saved, language())));
@@ -423,7 +428,7 @@ void MainWindow::panicChanged(bool hidden) {
                 });
     }
     if (configDialog_)
-        configDialog_->hideForPanic(hidden); // the dialog goes and comes back with the game
+        configDialog_->stepAside(hidden); // the dialog goes and comes back with the game
     if (hidden) {
         tray_->show();
         hide();

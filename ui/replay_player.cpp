@@ -184,6 +184,7 @@ void ReplayPlayer::watch(std::shared_ptr<const Recording> recording) {
     restoreWindow();
     qApp->installEventFilter(this);
     setSpeed(speed_);
+    if (onPlaying) onPlaying(true);
 }
 
 void ReplayPlayer::stop() {
@@ -194,6 +195,7 @@ void ReplayPlayer::stop() {
     window_.game().stopWatching();
     restoreWindow();
     if (banner_) banner_->hide();
+    if (onPlaying) onPlaying(false);
 }
 
 // The board in view changes games: its size, its cells, the counters, the message line, the

@@ -66,6 +66,8 @@ class ReplayPlayer : public QObject {
 
     const Statistics& statistics() const { return statistics_; }
     std::filesystem::path statisticsFile() const { return statisticsFile_; }
+    // Told when a replay starts (true) and when it ends (false).
+    std::function<void(bool playing)> onPlaying;
     // Told when a finished game changed the statistics.
     std::function<void(const Statistics&)> onStatistics;
     // The replay file dialogs (save: true for the save dialog); tests answer them.

@@ -191,17 +191,17 @@ TEST_F(Dialog, panicHidesTheOpenDialogAndBringsItBackUntouched) {
     open();
     d->showTab(0);
     edit("NbCol")->setValue(11);
-    d->hideForPanic(true);
+    d->stepAside(true);
     EXPECT_FALSE(d->isVisible());
     EXPECT_FALSE(d->aboutPage()->animationActive());
     EXPECT_TRUE(platform.questions.empty()) << "hiding is no closing";
-    d->hideForPanic(false);
+    d->stepAside(false);
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(edit("NbCol")->value(), 11);
     EXPECT_TRUE(d->modified());
     d->close();
-    d->hideForPanic(true);
-    d->hideForPanic(false);
+    d->stepAside(true);
+    d->stepAside(false);
     EXPECT_FALSE(d->isVisible()) << "a closed dialog stays closed";
 }
 

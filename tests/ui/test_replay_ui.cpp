@@ -10,6 +10,7 @@
 #include "ui/score_panel.h"
 #include "ui/statistics_page.h"
 
+#include "engine/cells.h"
 #include "engine/recording.h"
 
 #include <QApplication>
@@ -42,6 +43,59 @@ struct Replays : WindowFixture {
             }
         }
         g.newGame();
+    }
+    // A real loss on a small board where no run can form; the name dialog that the score
+    // table offers is accepted.
+    void loseAGame() {
+        LevelParameters p;
+        p.rows = 6;
+        p.columns = 5;
+        p.minRun = 999; // capsules pile up to the top: a quick loss
+        w->applyConfiguration(p);
+        QTimer::singleShot(0, [] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isModal())
+                    dialog->accept();
+        });
+        RecordedGame& g = w->game();
+        for (int i = 0; i < 40 && g.state().message != Message::Lost; ++i) {
+            g.fire(TimerId::Fall); // the next capsule enters
+            g.handle(Command::Drop);
+            for (int t = 0; t < 20; ++t) g.fire(TimerId::Drop);
+        }
+        ASSERT_EQ(g.state().message, Message::Lost);
+    }
+    // Levels of one smiley on the bottom row that any capsule of the one colour clears.
+    void easyLevels() {
+        trigger("MenuPinupPas");
+        LevelParameters p;
+        p.colours = 1;
+        p.minRun = 2;
+        p.smileys = 1;
+        p.smileysPerLevel = 0;
+        p.smileyRows = 1;
+        p.smileyRowsPerLevel = 0;
+        w->applyConfiguration(p);
+    }
+    // Plays the level in view to its win, a few seconds of chrono into it.
+    void winALevel() {
+        RecordedGame& g = w->game();
+        const GameState& s = g.state();
+        const int32_t level = s.level;
+        g.handle(Command::Other); // out of the level's pause
+        g.fire(TimerId::Fall);    // the capsule enters
+        for (int t = 0; t < 5; ++t) g.fire(TimerId::Clock);
+        int smiley = 1;
+        while (!isSmiley(s.grid[s.params.rows][smiley])) ++smiley;
+        while (s.capsule.col > smiley) g.handle(Command::Left);
+        while (s.capsule.col + 1 < smiley) g.handle(Command::Right);
+        g.handle(Command::Drop);
+        for (int t = 0; t < 200 && s.level == level; ++t) {
+            g.fire(TimerId::Drop);
+            g.fire(TimerId::Removal);
+            g.fire(TimerId::Collapse);
+        }
+        ASSERT_EQ(s.level, level + 1);
     }
     void press(int key) {
         QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
@@ -195,34 +249,38 @@ TEST_F(Replays, statisticsTabFillsInAndClearsAfterAskingInBothLanguages) {
 
 TEST_F(Replays, aGameThatEntersTheScoreTableCanBeWatchedFromIt) {
     open();
-    LevelParameters p;
-    p.rows = 6;
-    p.columns = 5;
-    p.minRun = 999; // capsules pile up to the top: a quick loss
-    w->applyConfiguration(p);
-    QTimer::singleShot(0, [] {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isModal())
-                dialog->accept();
-    });
-    RecordedGame& g = w->game();
-    for (int i = 0; i < 40 && g.state().message != Message::Lost; ++i) {
-        g.fire(TimerId::Fall); // the next capsule enters
-        g.handle(Command::Drop);
-        for (int t = 0; t < 20; ++t) g.fire(TimerId::Drop);
-    }
-    ASSERT_EQ(g.state().message, Message::Lost);
+    loseAGame();
     ConfigDialog* d = w->configDialog();
     ScorePanel* scores = d->aboutPage()->scorePanel();
     ASSERT_FALSE(w->settings().scores.Entries[0].name.empty());
     EXPECT_TRUE(scores->watchButton(0)->isEnabled());
     EXPECT_FALSE(scores->watchButton(1)->isEnabled());
     EXPECT_EQ(scores->watchButton(0)->text(), "Voir");
+    ASSERT_TRUE(d->isVisible());
     scores->watchButton(0)->click();
     ASSERT_TRUE(player().active());
+    EXPECT_FALSE(d->isVisible()) << "the dialog steps aside from the board the replay plays on";
     player().playToEnd();
     EXPECT_TRUE(player().proved());
-    player().stop();
+    press(Qt::Key_X);
+    EXPECT_FALSE(player().active());
+    EXPECT_TRUE(d->isVisible()) << "the dialog comes back once the replay is over";
+    EXPECT_EQ(d->currentTab(), ConfigDialog::AboutTab);
+}
+
+TEST_F(Replays, aGameLeftByClosingTheWindowCountsWithTheLevelsItWon) {
+    open();
+    easyLevels();
+    winALevel();
+    winALevel();
+    w->close();
+    Statistics s;
+    ASSERT_TRUE(loadStatistics(player().statisticsFile(), s).ok());
+    EXPECT_EQ(s.gamesPlayed, 1);
+    EXPECT_EQ(s.levelsWon, 2);
+    ASSERT_EQ(s.recent.size(), 1u);
+    EXPECT_EQ(s.recent[0].levelsWon, 2);
+    EXPECT_EQ(s.recent[0].secondsInLevelsWon, 10);
 }
 
 } // namespace kp
