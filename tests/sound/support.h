@@ -6,6 +6,7 @@
 #include <QByteArray>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace kp::sound::test {
@@ -14,6 +15,9 @@ namespace kp::sound::test {
 void ensureApp();
 // Runs the event loop for about `ms` milliseconds.
 void spinEventLoop(int ms);
+// Runs the event loop until `done` holds, and says whether it does: the limit only guards
+// against a hang, however slow or busy the machine.
+bool runUntil(const std::function<bool()>& done, int limitMs = 20000);
 
 struct MidiSummary {
     int format = -1;
