@@ -17,11 +17,13 @@ need() {
         status=1
     fi
 }
-need bin/kembrolla-panic
+need games/kembrolla-panic
 need "share/applications/$id.desktop"
 need "share/metainfo/$id.metainfo.xml"
 need "share/mime/packages/$id.xml"
 need share/man/man6/kembrolla-panic.6.gz
+need share/doc/kembrolla-panic/copyright
+need share/doc/kembrolla-panic/changelog.gz
 for size in "$@"; do
     icon="share/icons/hicolor/${size}x${size}/apps/$id.png"
     need "$icon"
