@@ -273,10 +273,10 @@ void ReplayPlayer::showBanner() {
         banner_->setAttribute(Qt::WA_TransparentForMouseEvents);
         banner_->setWordWrap(true);
         banner_->setAlignment(Qt::AlignCenter);
-        banner_->setStyleSheet(QStringLiteral(
-            "QLabel { color: #FFE14D; background: rgba(0, 0, 0, 170); font-weight: bold;"
-            " font-size: 10px; border: 1px solid #FFE14D; border-radius: 4px; padding: 1px 3px; "
-            "}"));
+        // Opaque and square: the message line it sits over must not show through.
+        banner_->setStyleSheet(
+            QStringLiteral("QLabel { color: #FFE14D; background: #141414; font-weight: bold;"
+                           " font-size: 10px; border: 1px solid #FFE14D; padding: 1px 3px; }"));
     }
     QString state;
     if (atEnd_)

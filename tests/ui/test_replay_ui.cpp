@@ -171,6 +171,21 @@ TEST_F(Replays, theBannerSpeaksEnglish) {
     player().stop();
 }
 
+TEST_F(Replays, theBannerCoversTheMessageLineUnderIt) {
+    open();
+    playAGame();
+    trigger("MenuRevoir");
+    const QLabel* message = w->messageLabel();
+    const QRect banner = player().banner()->geometry();
+    ASSERT_EQ(message->text(), "Niveau 1");
+    ASSERT_FALSE(message->isHidden());
+    ASSERT_TRUE(banner.intersects(message->geometry()));
+    const QImage over = w->boardView()->grab(banner).toImage();
+    w->messageLabel()->hide();
+    EXPECT_TRUE(w->boardView()->grab(banner).toImage() == over) << "the message shows through";
+    player().stop();
+}
+
 TEST_F(Replays, savedReplayOpensAndDamagedOneIsRefusedWithAMessage) {
     open();
     playAGame();
