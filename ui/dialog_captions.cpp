@@ -27,6 +27,7 @@ constexpr Caption table[] = {
     {"KeysAttenteTouche", "Appuyez sur une touche (Retour arrière : aucune ; cliquez à nouveau pour garder l'ancienne).", "Press a key (Backspace: none; click again to keep the old one)."},
     {"KeysAttenteBouton", "Appuyez sur un bouton de la manette (Retour arrière : aucun ; cliquez à nouveau pour garder l'ancien).", "Press a gamepad button (Backspace: none; click again to keep the old one)."},
     {"KeysDejaPrise", "« %1 » sert déjà à « %2 » : choisissez-en une autre, ou changez d'abord celle de « %2 ».", "“%1” is already used for “%2”: choose another, or change that one first."},
+    {"KeysRaccourciMenu", "« %1 » est le raccourci du menu « %2 » : choisissez-en une autre.", "“%1” is the menu shortcut of “%2”: choose another."},
     {"KeysRepetition", "Répétition des touches :", "Key repeat:"},
     {"KeysRepetitionSysteme", "Système", "System"},
     {"KeysRepetitionJeu", "Jeu", "Game"},

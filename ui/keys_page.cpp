@@ -1,7 +1,9 @@
 #include "keys_page.h"
 
 #include "input/bindings.h"
+#include "ui/captions.h"
 #include "ui/dialog_captions.h"
+#include "ui/menu_ids.h"
 
 #include <QButtonGroup>
 #include <QFont>
@@ -196,6 +198,14 @@ void KeysPage::stopWaiting() {
 
 void KeysPage::assign(const std::string& name) {
     const Slot slot = *waiting_;
+    // A menu's own shortcut would take the key before the game saw it.
+    for (const auto& [item, key] : ids::fixedShortcuts)
+        if (!slot.pad && !name.empty() && keyFromName(key) == keyFromName(name)) {
+            stopWaiting();
+            status_->setText(dialogCaption("KeysRaccourciMenu", language_)
+                                 .arg(keyText(name), caption(item, language_).remove('&')));
+            return;
+        }
     for (int a = 0; a < ActionCount && !name.empty(); ++a) {
         for (int i = 0; i < (slot.pad ? PadSlots : KeySlots); ++i) {
             const std::string& other = slot.pad ? controls_.pad[a][i] : controls_.keys[a][i];

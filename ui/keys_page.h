@@ -1,8 +1,9 @@
 #pragma once
 // The keys page of the dialog: each action with its keys and gamepad buttons, how a held
 // direction repeats, and the way back to the defaults. Click a slot, then press a key (or a
-// pad button); Backspace leaves the slot free. A key another action has is refused, and the
-// line under the table says which action has it. Every accepted change applies at once.
+// pad button); Backspace leaves the slot free. A key another action or a menu's own shortcut
+// has is refused, and the line under the table says which has it. Every accepted change
+// applies at once.
 
 #include "engine/language.h"
 #include "persistence/controls.h"

@@ -22,6 +22,13 @@ inline constexpr std::array<const char*, 3> positionH{"MenuPositionGauche", "Men
                                                       "MenuPositionDroite"};
 inline constexpr std::array<const char*, 3> positionV{"MenuPositionHaut", "MenuPositionCentreV",
                                                       "MenuPositionBas"};
+// The menu items whose shortcut is the game's own rather than one of the player's keys, with
+// that key's portable name: the keys page gives these keys to no action.
+struct FixedShortcut {
+    const char* item;
+    const char* key;
+};
+inline constexpr std::array<FixedShortcut, 1> fixedShortcuts{{{"MenuAide", "F1"}}};
 // "SmileyTaille" 0..5 (the "100%" item also stands for 0 but is not listed here).
 inline constexpr std::array<const char*, 6> smileySize{
     "MenuSmileyTailleNormale", "MenuSmileyTaille50",  "MenuSmileyTaille75",

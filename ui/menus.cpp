@@ -155,10 +155,10 @@ void MainWindow::buildMenus() {
     addItem(options, "MenuTouches", [this] { configDialog()->showTab(ConfigDialog::KeysTab); });
 
     QMenu* help = addMenu(nullptr, "MenuPtInterro");
-    addItem(help, "MenuAide", [this] {
-        configDialog()->showTab(ConfigDialog::HelpTab);
-    })->setShortcut(Qt::Key_F1);
+    addItem(help, "MenuAide", [this] { configDialog()->showTab(ConfigDialog::HelpTab); });
     addItem(help, "MenuAPropos", [this] { configDialog()->showTab(ConfigDialog::AboutTab); });
+    for (const auto& [item, key] : ids::fixedShortcuts)
+        action(item)->setShortcut(QKeySequence(QString::fromLatin1(key)));
 }
 
 void MainWindow::buildBackgroundMenu(QMenu* options) {

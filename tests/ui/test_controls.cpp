@@ -114,6 +114,20 @@ TEST_F(Controlled, aKeyInUseIsRefusedSayingWhereAndDefaultsComeBackInBothLanguag
     EXPECT_FALSE(page->gameRepeatButton()->isChecked());
 }
 
+TEST_F(Controlled, aMenuShortcutIsRefusedNamingItsCommandInBothLanguages) {
+    open();
+    bind(page->keySlot(Action::Pause, 1), Qt::Key_F1);
+    EXPECT_EQ(w->settings().controls, Controls{});
+    EXPECT_EQ(page->statusLine()->text(),
+              "« F1 » est le raccourci du menu « Aide » : choisissez-en une autre.");
+    w->useEnglish();
+    bind(page->keySlot(Action::Pause, 1), Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(w->settings().controls, Controls{});
+    EXPECT_EQ(page->statusLine()->text(),
+              "\u201cF1\u201d is the menu shortcut of \u201cHelp\u201d: choose another.");
+    EXPECT_EQ(w->action("MenuAide")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
 TEST_F(Controlled, withTheGamesRepeatTheDesktopsRepeatsAreIgnored) {
     open("[Touches]\nRepetitionTouches=1\nIntervalleRepetition=0\n");
     capsuleInView();
