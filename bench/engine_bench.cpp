@@ -1,7 +1,10 @@
-// Figures for the rules: the run search on full boards, a whole removal chain, and whole
-// games on virtual time.
+// Figures for the rules: the run search on full boards, a whole removal chain, whole games on
+// virtual time, and the costliest replay files the reader takes in.
 #include "engine/game.h"
+#include "engine/recorded_game.h"
 #include "engine/virtual_clock.h"
+#include "persistence/replay_file.h"
+#include "persistence/settings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -110,5 +113,64 @@ void BM_WholeGames(benchmark::State& st) {
         benchmark::Counter(static_cast<double>(ev.count), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WholeGames);
+
+// The costliest replays a file can hold, each with a forged end, so that the reader plays all it
+// accepts before it refuses: every parameter at its most, then
+//   0: a smiley animation tick for every input the largest board allows,
+//   1: as many level skips as the limit lets through,
+//   2: levels won at the first landing, on a board refilled nearly whole at each level,
+//   3: as many level skips as the limit lets through, every parameter at its least.
+Recording costliestReplay(int kind) {
+    Recording r;
+    for (const ParameterKey& k : ParameterKeys) r.params.*k.field = k.max;
+    if (kind == 3)
+        for (const ParameterKey& k : ParameterKeys) r.params.*k.field = k.min;
+    if (kind != 2) {
+        // Each input adds the largest board's cells, each skip one more level set-up.
+        const int64_t setUp = expectedReplayWork(r);
+        const int64_t each = largestBoard(r) + (kind == 0 ? 0 : setUp);
+        const Input input =
+            kind == 0 ? Input{0, InputKind::Fire, static_cast<int32_t>(TimerId::SmileyAnimation)}
+                      : Input{0, InputKind::SkipLevel};
+        r.inputs.assign(static_cast<size_t>((MaxReplayWork - setUp) / each), input);
+    } else {
+        GameEvents none;
+        RecordedGame game(none, 17);
+        VirtualClock clock(game, [&](TimerId id) { game.fire(id); });
+        game.setClock([&] { return clock.now(); });
+        LevelParameters& p = r.params;
+        p.maxSmileyRows = 98;
+        p.minRun = 1;
+        p.colours = 1;
+        game.setParameters(p);
+        game.setRemovalAnimation(0);
+        game.setPinup(0);
+        game.newGame();
+        clock.sync();
+        while (replayWithin(game.recording(), MaxReplayWork).finished) {
+            for (int i = 0; i < 50; ++i) {
+                game.handle(Command::Drop);
+                clock.sync();
+                clock.advance(200);
+                clock.sync();
+            }
+        }
+        r = game.recording();
+    }
+    return r;
+}
+
+void BM_CostliestReplayFile(benchmark::State& st) {
+    const std::string text = replayText(costliestReplay(static_cast<int>(st.range(0))));
+    ReplayRead read;
+    for (auto _ : st) {
+        Recording r;
+        read = parseReplay(text, r);
+    }
+    st.counters["work"] = static_cast<double>(read.work);
+    st.counters["KB"] = static_cast<double>(text.size()) / 1024;
+    st.counters["refused"] = read.ok() ? 0 : 1;
+}
+BENCHMARK(BM_CostliestReplayFile)->ArgName("kind")->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 } // namespace

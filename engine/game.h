@@ -32,6 +32,9 @@ class Game {
     GameState& state() { return s_; }
     const GameState& state() const { return s_; }
     Random& random() { return random_; }
+    const Random& random() const { return random_; }
+    // How many times a level's board was set up since the game was made.
+    uint32_t levelsSetUp() const { return levelsSetUp_; }
 
     // Game flow.
     // A new game from level 1, or the saved game given.

@@ -79,4 +79,26 @@ void feedInput(Game& game, const Recording& recording, const Input& input);
 // Plays the whole recording on a game nobody watches and says how it ended.
 GameEnd replayEnd(const Recording& recording);
 
+// The work of a replay, counted in cell visits: every input may visit each cell of the largest
+// board the recording plays on, every level set-up fills in the whole grid, and every random
+// number drawn counts as DrawWork visits (a set-up draws places until each smiley finds an
+// empty cell, ever more tries as the board fills up), about what it costs beside a visit.
+constexpr int64_t GridCells = int64_t{GridSize} * GridSize;
+constexpr int64_t DrawWork = 3;
+// The cells, walls included, of the largest board among the recording's parameters.
+int64_t largestBoard(const Recording& recording);
+// What the replay is sure to cost before it starts: its inputs on the largest board, and the
+// level set-ups it asks for (its start, its restarts and skips), each filling in the most
+// smileys the parameters allow, with the tries that takes on average.
+int64_t expectedReplayWork(const Recording& recording);
+
+struct ReplayRun {
+    bool finished = false; // false: stopped once the work passed the limit
+    int64_t work = 0;      // the work done
+    GameEnd end;           // where the game stood when it stopped
+};
+// Plays the recording on a game nobody watches, as replayEnd does, but stops before the input
+// that would start once the work has passed `workLimit`.
+ReplayRun replayWithin(const Recording& recording, int64_t workLimit);
+
 } // namespace kp

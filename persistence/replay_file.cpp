@@ -20,12 +20,9 @@ constexpr std::string_view Changes = "Parametres";
 constexpr std::string_view Inputs = "Entrees";
 constexpr std::string_view End = "Fin";
 
-// What a file may ask of the reader. The work of a replay grows with its inputs times its
-// board's cells (every smiley tick visits the board): a recorded hour of play on the largest
-// board stays well inside it, and so does anything that replays in about a second.
+// What a file may ask of the reader, besides MaxReplayWork.
 constexpr size_t MaxReplayFile = 4u << 20;
 constexpr int64_t MaxInputs = 2'000'000;
-constexpr int64_t MaxWork = 1'000'000'000;
 constexpr int64_t MaxDelay = 24 * 3600 * 1000; // ms between two inputs
 constexpr int TokensPerLine = 24;
 
@@ -335,7 +332,8 @@ ReplayRead parseReplay(std::string_view text, Recording& out) {
 
     const int64_t count = r.integer(Inputs, "Nombre", 0, INT32_MAX);
     if (r.refusal) return {r.refusal->error, r.refusal->detail, {}};
-    if (count > MaxInputs || count * cells > MaxWork)
+    // The inputs alone may already ask too much, before any is read.
+    if (count > MaxInputs || count * cells > MaxReplayWork)
         return {ReplayError::TooLarge, std::to_string(count) + " inputs", {}};
     rec.inputs.reserve(static_cast<size_t>(count));
     int64_t time = 0;
@@ -372,9 +370,15 @@ ReplayRead parseReplay(std::string_view text, Recording& out) {
         r.refuse("Fin/Controle");
     if (r.refusal) return {r.refusal->error, r.refusal->detail, {}};
 
-    if (!(replayEnd(rec) == rec.end)) return {ReplayError::Diverges, {}, {}};
+    // The checksum is of the board at the end, which only playing the game again gives: a file
+    // is first refused on what it asks for, then played no further than the limit.
+    if (expectedReplayWork(rec) > MaxReplayWork)
+        return {ReplayError::TooLarge, "level set-ups", {}};
+    const ReplayRun run = replayWithin(rec, MaxReplayWork);
+    if (!run.finished) return {ReplayError::TooLarge, "work", {}, run.work};
+    if (!(run.end == rec.end)) return {ReplayError::Diverges, {}, {}, run.work};
     out = std::move(rec);
-    return {};
+    return {ReplayError::None, {}, {}, run.work};
 }
 
 ReplayRead readReplay(const std::filesystem::path& path, Recording& out) {

@@ -10,6 +10,7 @@
 #include "engine/language.h"
 #include "engine/recording.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -30,10 +31,16 @@ enum class ReplayError {
     Diverges, // played again, the game does not end where the file says
 };
 
+// The most work (see recording.h) reading one file may cost: half a second or so on a small
+// computer (bench/engine_bench), some fifty thousand inputs on the largest board (half an hour
+// of play at its fastest falls), any number on the usual ones.
+constexpr int64_t MaxReplayWork = 500'000'000;
+
 struct ReplayRead {
     ReplayError error = ReplayError::None;
     std::string detail; // what was wrong, for a person reading the message (untranslated)
     FileResult file;
+    int64_t work = 0; // the work playing the file again took (none when refused before)
     bool ok() const { return error == ReplayError::None; }
 };
 

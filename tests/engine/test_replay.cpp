@@ -255,4 +255,42 @@ TEST(Replay, summaryCountsCapsulesChainsSmileysAndLevelTimes) {
     EXPECT_GE(s.secondsPlayed, s.levels[0].seconds + s.levels[1].seconds);
 }
 
+// Every landing wins the level, each with 99 smileys more: from level 98 on, each new level draws
+// places until nearly ten thousand smileys each find an empty cell, far more work than the
+// inputs' board visits, and the replay counts it and stops at the limit.
+TEST(Replay, levelSetUpsOnANearlyFullBoardCountTowardsTheWorkLimit) {
+    RecordedTable t(17);
+    LevelParameters p;
+    p.rows = p.columns = p.smileys = p.smileysPerLevel = p.smileyRows = 99;
+    p.smileyRowsPerLevel = 99;
+    p.maxSmileyRows = 98; // one row left for the capsule to land in
+    p.minRun = 1;         // every cell of a colour is a run: a landing clears the board
+    p.colours = 1;
+    t.game.setParameters(p);
+    t.game.setRemovalAnimation(0);
+    t.game.setPinup(0);
+    t.game.newGame();
+    t.clock.sync();
+    while (t.game.state().level < 110) {
+        t.game.handle(Command::Drop);
+        t.clock.sync();
+        t.clock.advance(200);
+        t.clock.sync();
+    }
+    const Recording& played = t.game.recording();
+    const int64_t visits = static_cast<int64_t>(played.inputs.size()) * largestBoard(played);
+
+    const ReplayRun whole = replayWithin(played, INT64_MAX);
+    EXPECT_TRUE(whole.finished);
+    EXPECT_EQ(whole.end, gameEnd(t.game.state()));
+    // Twelve set-ups at least of 9,702 smileys: some 2 x 9,702 x 10 draws each.
+    EXPECT_GT(whole.work, visits + 12 * 150'000) << played.inputs.size() << " inputs";
+
+    const ReplayRun cut = replayWithin(played, whole.work / 2);
+    EXPECT_FALSE(cut.finished);
+    EXPECT_GT(cut.work, whole.work / 2);
+    // It stops at the first input after the limit: one more set-up at most.
+    EXPECT_LT(cut.work, whole.work / 2 + GridCells + 250'000);
+}
+
 } // namespace kp::test

@@ -6,6 +6,7 @@
 #include "engine/virtual_clock.h"
 #include "persistence/controls.h"
 #include "persistence/replay_file.h"
+#include "persistence/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -173,5 +174,22 @@ TEST(ReplayFile, hostileFilesAreRefusedQuickly) {
         EXPECT_NE(read.error, ReplayError::Diverges) << h.substr(0, 200);
     }
 }
+
+// The costliest files the format allows: every parameter at its most (a 99 x 99 board refilled
+// with smileys at every new level), and as many inputs of one kind as the limits let through,
+// the end forged. Each is refused, playing no further than the work limit.
+TEST(ReplayFile, theCostliestFilesAreRefusedWithinTheWorkLimit) {
+    Recording worst;
+    for (const ParameterKey& k : ParameterKeys) worst.params.*k.field = k.max;
+    const auto inputs = static_cast<size_t>(MaxReplayWork / largestBoard(worst));
+    for (const InputKind kind : {InputKind::SkipLevel, InputKind::RestartLevel}) {
+        worst.inputs.assign(inputs, Input{0, kind});
+        const std::string text = replayText(worst);
+        const ReplayRead read = parsed(text);
+        EXPECT_EQ(read.error, ReplayError::TooLarge) << text.size() << " bytes";
+        EXPECT_LE(read.work, MaxReplayWork);
+    }
+}
+
 
 } // namespace kp::test
