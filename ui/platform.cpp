@@ -113,10 +113,13 @@ std::optional<QString> QtPlatform::openPicture(QWidget* parent) {
 std::optional<std::pair<QFont, QColor>> QtPlatform::chooseFont(QWidget* parent, const QFont& font,
                                                                const QColor& colour) {
     // Qt's font chooser has no colour field: the colour is asked right after the font.
-    bool ok = false;
-    const QFont chosen =
-        QFontDialog::getFont(&ok, font, parent, QString(), QFontDialog::DontUseNativeDialog);
-    if (!ok) return std::nullopt;
+    QFontDialog dialog(font, parent);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    // The chooser shows the nearest font it lists (a face missing here, a weight it names
+    // otherwise); accepted as shown, the font is the one asked for, not that stand-in.
+    const QFont shown = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QFont chosen = dialog.selectedFont() == shown ? font : dialog.selectedFont();
     const auto c = chooseColour(parent, colour);
     return std::make_pair(chosen, c.value_or(colour));
 }

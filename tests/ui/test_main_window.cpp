@@ -221,6 +221,23 @@ TEST_F(Window, standardButtonsAndDialogsFollowTheGameLanguage) {
     EXPECT_EQ(yes(), "&Oui");
 }
 
+TEST_F(Window, theFontDialogAcceptedUnchangedGivesTheMessageFontBackAsItWas) {
+    open();
+    const QFont shown = w->messageLabel()->font(); // a face this system may not have
+    // Each dialog of the chooser (the font, then the colour) is accepted as it opens.
+    QTimer accept;
+    QObject::connect(&accept, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    accept.start(10);
+    QtPlatform desktop;
+    const auto chosen = desktop.chooseFont(w.get(), shown, Qt::yellow);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->first.toString().toStdString(), shown.toString().toStdString());
+    EXPECT_EQ(chosen->second, QColor(Qt::yellow));
+}
+
 TEST_F(Window, soundMenusFollowTheOutputAndTheTune) {
     open();
     EXPECT_TRUE(checked("MenuSonHautParleur"));
