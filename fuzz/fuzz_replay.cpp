@@ -1,6 +1,7 @@
 // Replay files: any bytes go to the reader. A file it accepts has already been played again to
 // its recorded end; it must then be written back to the same text, read back to the same game,
-// and give its statistics without trouble. A file it refuses must say why.
+// and give its statistics without trouble. A file it refuses must say why, in terms the window
+// can word.
 #include "fuzz/scratch.h"
 
 #include "engine/game_summary.h"
@@ -16,9 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Recording game;
     const ReplayRead read = parseReplay(text, game);
     if (!read.ok()) {
-        Check(!replayErrorMessage(read, Language::English).empty() &&
-                  !replayErrorMessage(read, Language::French).empty(),
-              "a refused file is given a message in both languages");
+        Check(read.error != ReplayError::Damaged || read.problem != ReplayProblem::None,
+              "a damaged file is told with what is wrong in it");
         return 0;
     }
     Check(replayEnd(game) == game.end, "an accepted replay reaches its recorded end");

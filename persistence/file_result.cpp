@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -75,14 +76,22 @@ void RemoveStaleTemporaries(const fs::path& target) {
 }
 
 // Holds an advisory lock on a folder while a file in it is read, changed and replaced. Where
-// locks are not supported the update simply goes on unlocked.
+// locks are not supported the update simply goes on unlocked; so it does when another process
+// keeps the lock past LockWait (the system has no timed wait for it: it is asked again every
+// few milliseconds).
 class FolderLock {
   public:
     explicit FolderLock(const fs::path& folder)
         : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-        if (fd_ >= 0)
-            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-            }
+        if (fd_ < 0) return;
+        constexpr auto Retry = std::chrono::milliseconds(20);
+        for (auto waited = std::chrono::milliseconds(0);; waited += Retry) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+            if (errno != EWOULDBLOCK && errno != EINTR) return; // no locks here
+            if (waited >= LockWait) break;
+            std::this_thread::sleep_for(Retry);
+        }
+        busy_ = true;
     }
     ~FolderLock() {
         if (fd_ >= 0) ::close(fd_); // closing releases the lock
@@ -90,8 +99,11 @@ class FolderLock {
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
+    bool busy() const { return busy_; }
+
   private:
     int fd_;
+    bool busy_ = false;
 };
 
 bool WriteAll(int fd, std::string_view data) {
@@ -136,7 +148,7 @@ FileResult ReadWholeFile(const fs::path& path, std::string& out) {
     if (status.type() == fs::file_type::not_found) return {FileError::None, path, 0};
     if (ec) return Failure(FileError::Unreadable, path, ec.value());
     if (fs::is_directory(status)) return Failure(FileError::Unreadable, path, EISDIR);
-    if (!fs::is_regular_file(status)) return Failure(FileError::Unreadable, path, 0);
+    if (!fs::is_regular_file(status)) return Failure(FileError::NotAFile, path, 0);
     std::uintmax_t size = fs::file_size(path, ec);
     if (ec) return Failure(FileError::Unreadable, path, ec.value());
     if (size > MaxFileSize) return Failure(FileError::TooLarge, path, 0);
@@ -191,42 +203,13 @@ FileResult UpdateFileSafely(const fs::path& path,
                             const std::function<std::string(std::string text)>& change) {
     FolderLock lock(FolderOf(path));
     std::string text;
-    FileResult read = ReadWholeFile(path, text);
-    if (!read) {
-        read.writing = true;
-        return read;
-    }
-    return WriteFileSafely(path, change(std::move(text)));
-}
-
-std::string fileErrorMessage(const FileResult& result, Language language) {
-    if (result.ok()) return {};
-    const std::string name = result.path.string();
-    const bool fr = language == Language::French;
-    const std::string system =
-        result.systemError ? std::system_category().message(result.systemError) : "";
-    const bool writing = result.writing || result.error == FileError::ReadOnly ||
-                         result.error == FileError::CannotCreate ||
-                         result.error == FileError::CannotWrite ||
-                         result.error == FileError::CannotReplace;
-    std::string reason = system;
-    if (result.error == FileError::TooLarge) {
-        reason = writing ? (fr ? "le fichier existant est trop volumineux"
-                               : "the existing file is too large")
-                         : (fr ? "le fichier est trop volumineux" : "the file is too large");
-    } else if (result.error == FileError::ReadOnly) {
-        reason = fr ? "le fichier est en lecture seule" : "it is read-only";
-    } else if (result.error == FileError::Unreadable && writing) {
-        reason =
-            fr ? "le fichier existant ne peut pas être lu" : "the existing file cannot be read";
-        if (!system.empty()) reason += " (" + system + ")";
-    }
-    std::string sentence = writing ? (fr ? "Enregistrement du fichier « " + name + " » impossible"
-                                         : "The file \"" + name + "\" cannot be written")
-                                   : (fr ? "Lecture du fichier « " + name + " » impossible"
-                                         : "The file \"" + name + "\" cannot be read");
-    if (!reason.empty()) sentence += (fr ? " : " : ": ") + reason;
-    return sentence + ".";
+    FileResult result = ReadWholeFile(path, text);
+    if (result)
+        result = WriteFileSafely(path, change(std::move(text)));
+    else
+        result.writing = true;
+    result.lockBusy = lock.busy();
+    return result;
 }
 
 } // namespace kp

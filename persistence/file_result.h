@@ -1,8 +1,8 @@
 #pragma once
 // The outcome of reading or writing one of the game's files, in a form the window can turn
-// into a one-sentence message box.
+// into a one-sentence message box in its language (ui/file_messages.h words it).
 
-#include "engine/language.h"
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -14,6 +14,7 @@ namespace kp {
 enum class FileError {
     None,
     Unreadable,    // the file exists but cannot be read
+    NotAFile,      // a device, a named pipe or a socket: never opened, as reading could wait
     TooLarge,      // far bigger than any file the game writes
     ReadOnly,      // the file exists and may not be written
     CannotCreate,  // no temporary file could be made in the file's folder
@@ -29,14 +30,13 @@ struct FileResult {
     // file that cannot be read before it is updated is a failed write too, to the player who
     // asked for a save.
     bool writing = false;
+    // Another process held the folder's lock past LockWait: the update went on without it (it
+    // is still whole, by rename), and the player should know another copy may be stuck.
+    bool lockBusy = false;
 
     bool ok() const { return error == FileError::None; }
     explicit operator bool() const { return ok(); }
 };
-
-// One sentence for a message box, saying whether reading or writing failed and why (the
-// system's reason, as it words it): language 0 French, 1 English. Empty when nothing failed.
-std::string fileErrorMessage(const FileResult& result, Language language);
 
 // The game's files are a few kilobytes; anything over this is no file of ours and is not read.
 constexpr std::uintmax_t MaxFileSize = 16u << 20;
@@ -52,10 +52,16 @@ FileResult ReadWholeFile(const std::filesystem::path& path, std::string& out);
 // Temporary files that writers of the same file left behind when they died are removed.
 FileResult WriteFileSafely(const std::filesystem::path& path, std::string_view contents);
 
+// How long an update waits for another copy of the game to let go of the folder's lock.
+constexpr std::chrono::milliseconds LockWait{5000};
+
 // Reads the file, hands its text to `change` and writes what it returns with WriteFileSafely.
 // The file's folder stays locked meanwhile, so that two copies of the game updating the same
-// file take turns and neither writes over a change the other made after it read. A file that
-// exists but cannot be read is left alone, and the failed read reported as a failed write.
+// file take turns and neither writes over a change the other made after it read. A copy that
+// holds the lock for longer than LockWait (stopped, or stuck on a dead network disk) is not
+// waited for: the update goes on without the lock and says so in `lockBusy`, so the player's
+// data is written and the game never hangs. A file that exists but cannot be read is left
+// alone, and the failed read reported as a failed write.
 FileResult UpdateFileSafely(const std::filesystem::path& path,
                             const std::function<std::string(std::string text)>& change);
 

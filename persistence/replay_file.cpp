@@ -96,9 +96,17 @@ std::string token(const Input& in, int64_t delay) {
 // ---- Reading ----
 
 struct Refusal {
-    ReplayError error;
+    ReplayProblem problem;
     std::string detail;
 };
+
+ReplayRead refused(ReplayError error, ReplayProblem problem, std::string detail = {}) {
+    ReplayRead r;
+    r.error = error;
+    r.problem = problem;
+    r.detail = std::move(detail);
+    return r;
+}
 
 template <typename T> bool number(std::string_view text, T& out) {
     if (text.empty()) return false;
@@ -111,8 +119,11 @@ struct Reader {
     const IniFile& ini;
     std::optional<Refusal> refusal;
 
-    void refuse(std::string detail) {
-        if (!refusal) refusal = Refusal{ReplayError::Damaged, std::move(detail)};
+    void refuse(std::string detail, ReplayProblem problem = ReplayProblem::Key) {
+        if (!refusal) refusal = Refusal{problem, std::move(detail)};
+    }
+    ReplayRead refused() const {
+        return kp::refused(ReplayError::Damaged, refusal->problem, refusal->detail);
     }
     int32_t integer(std::string_view section, std::string_view key, int32_t min, int32_t max) {
         const std::optional<std::string> v = ini.Value(section, key);
@@ -152,11 +163,11 @@ struct Reader {
             std::string word;
             int32_t v = 0;
             if (!(in >> word) || !number(word, v) || v < k.min || v > k.max)
-                refuse(std::string(Changes) + ": " + std::string(k.key));
+                refuse(std::string(Changes) + "/" + std::string(k.key));
             p.*k.field = v;
         }
         std::string extra;
-        if (in >> extra) refuse(std::string(Changes) + ": too many values");
+        if (in >> extra) refuse(std::string(Changes), ReplayProblem::TooManyValues);
         return p;
     }
 };
@@ -299,18 +310,26 @@ FileResult writeReplay(const std::filesystem::path& path, const Recording& recor
 }
 
 ReplayRead parseReplay(std::string_view text, Recording& out) {
-    if (text.size() > MaxReplayFile) return {ReplayError::TooLarge, "file size", {}};
+    if (text.size() > MaxReplayFile) return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
     const IniFile ini = IniFile::FromText(text);
-    const std::optional<int32_t> version =
-        ParseInteger(ini.ReadString(Header, "Version", "").c_str());
-    if (!ini.HasSection(Header) || !version) return {ReplayError::NotAReplay, {}, {}};
-    if (*version > ReplayVersion) return {ReplayError::NewerVersion, std::to_string(*version), {}};
-    if (*version < 1) return {ReplayError::Damaged, "Version", {}};
+    if (!ini.HasSection(Header)) return refused(ReplayError::NotAReplay, ReplayProblem::None);
+    // A later version may number its format past what an integer holds, or as "2.1": the
+    // number it starts with tells, and a format of ours followed by more is a later one too.
+    const std::string version = ini.ReadString(Header, "Version", "");
+    uint64_t major = 0;
+    const char* v = version.data();
+    const auto [vEnd, vError] = std::from_chars(v, v + version.size(), major);
+    if (vEnd == v) return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
+    if (vError == std::errc::result_out_of_range || major > uint64_t{ReplayVersion} ||
+        (major == uint64_t{ReplayVersion} && vEnd != v + version.size()))
+        return refused(ReplayError::NewerVersion, ReplayProblem::None, version.substr(0, 40));
+    if (major < 1 || vEnd != v + version.size())
+        return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
 
     Reader r{ini, {}};
     Recording rec;
     const std::optional<std::string> seed = ini.Value(Header, "Graine");
-    if (!seed || !number(*seed, rec.seed)) r.refuse("Graine");
+    if (!seed || !number(*seed, rec.seed)) r.refuse("Replay/Graine");
     rec.windowActive = r.integer(Header, "FenetreActive", 0, 1) != 0;
     rec.hidden = r.integer(Header, "Cachee", 0, 1) != 0;
     rec.params = r.parameters("Configuration");
@@ -324,24 +343,25 @@ ReplayRead parseReplay(std::string_view text, Recording& out) {
     if (ini.HasSection(Start)) rec.saved = startBoard(r, rec.params);
     int64_t cells = int64_t{rec.params.rows + 2} * (rec.params.columns + 2);
     for (int i = 1; ini.Value(Changes, std::to_string(i)) && !r.refusal; ++i) {
-        if (i > 1000) return {ReplayError::TooLarge, "parameter changes", {}};
+        if (i > 1000) return refused(ReplayError::TooLarge, ReplayProblem::ParameterChanges);
         rec.parameters.push_back(r.parameterLine(*ini.Value(Changes, std::to_string(i))));
         const LevelParameters& p = rec.parameters.back();
         cells = std::max<int64_t>(cells, int64_t{p.rows + 2} * (p.columns + 2));
     }
 
     const int64_t count = r.integer(Inputs, "Nombre", 0, INT32_MAX);
-    if (r.refusal) return {r.refusal->error, r.refusal->detail, {}};
+    if (r.refusal) return r.refused();
     // The inputs alone may already ask too much, before any is read.
     if (count > MaxInputs || count * cells > MaxReplayWork)
-        return {ReplayError::TooLarge, std::to_string(count) + " inputs", {}};
+        return refused(ReplayError::TooLarge, ReplayProblem::InputCount, std::to_string(count));
     rec.inputs.reserve(static_cast<size_t>(count));
     int64_t time = 0;
     int64_t line = 1;
     for (; static_cast<int64_t>(rec.inputs.size()) < count; ++line) {
         const std::optional<std::string> tokens = ini.Value(Inputs, std::to_string(line));
         if (!tokens)
-            return {ReplayError::Damaged, "inputs cut short at line " + std::to_string(line), {}};
+            return refused(ReplayError::Damaged, ReplayProblem::InputsCutShort,
+                           std::to_string(line));
         std::istringstream words(*tokens);
         std::string word;
         int onLine = 0;
@@ -350,15 +370,15 @@ ReplayRead parseReplay(std::string_view text, Recording& out) {
             int64_t delay = 0;
             if (++onLine > TokensPerLine || static_cast<int64_t>(rec.inputs.size()) >= count ||
                 !parseToken(word, in, delay, rec.parameters.size()))
-                return {ReplayError::Damaged, "input \"" + word.substr(0, 40) + "\"", {}};
+                return refused(ReplayError::Damaged, ReplayProblem::Input, word.substr(0, 40));
             time += delay;
             in.time = time;
             rec.inputs.push_back(in);
         }
-        if (onLine == 0) return {ReplayError::Damaged, "empty input line", {}};
+        if (onLine == 0) return refused(ReplayError::Damaged, ReplayProblem::EmptyInputLine);
     }
     if (ini.Value(Inputs, std::to_string(line)))
-        return {ReplayError::Damaged, "inputs beyond their count", {}};
+        return refused(ReplayError::Damaged, ReplayProblem::InputsBeyondCount);
 
     rec.end.level = r.integer(End, "Niveau", 1, INT32_MAX);
     rec.end.smileysLeft = r.integer(End, "NbVirusRestants", 0, GridSize * GridSize);
@@ -368,14 +388,18 @@ ReplayRead parseReplay(std::string_view text, Recording& out) {
     auto [p, ec] = std::from_chars(cs, cs + checksum.size(), rec.end.checksum, 16);
     if (checksum.size() != 16 || ec != std::errc{} || p != cs + checksum.size())
         r.refuse("Fin/Controle");
-    if (r.refusal) return {r.refusal->error, r.refusal->detail, {}};
+    if (r.refusal) return r.refused();
 
     // The checksum is of the board at the end, which only playing the game again gives: a file
     // is first refused on what it asks for, then played no further than the limit.
     if (expectedReplayWork(rec) > MaxReplayWork)
-        return {ReplayError::TooLarge, "level set-ups", {}};
+        return refused(ReplayError::TooLarge, ReplayProblem::LevelSetUps);
     const ReplayRun run = replayWithin(rec, MaxReplayWork);
-    if (!run.finished) return {ReplayError::TooLarge, "work", {}, run.work};
+    if (!run.finished) {
+        ReplayRead tooLong = refused(ReplayError::TooLarge, ReplayProblem::Work);
+        tooLong.work = run.work;
+        return tooLong;
+    }
     if (!(run.end == rec.end)) return {ReplayError::Diverges, {}, {}, run.work};
     out = std::move(rec);
     return {ReplayError::None, {}, {}, run.work};
@@ -385,45 +409,13 @@ ReplayRead readReplay(const std::filesystem::path& path, Recording& out) {
     std::error_code ec;
     if (std::filesystem::is_regular_file(path, ec) &&
         std::filesystem::file_size(path, ec) > MaxReplayFile && !ec)
-        return {ReplayError::TooLarge, "file size", {}};
+        return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
     std::string text;
     FileResult file = ReadWholeFile(path, text);
     if (!file.ok()) return {ReplayError::Unreadable, {}, file};
     if (!std::filesystem::exists(path, ec))
         return {ReplayError::Unreadable, {}, FileResult{FileError::Unreadable, path, ENOENT}};
     return parseReplay(text, out);
-}
-
-std::string replayErrorMessage(const ReplayRead& read, Language language) {
-    const bool en = language == Language::English;
-    switch (read.error) {
-    case ReplayError::None:
-        return {};
-    case ReplayError::Unreadable:
-        return fileErrorMessage(read.file, language);
-    case ReplayError::NotAReplay:
-        return en ? "This file is not a Kembrolla Panic! replay."
-                  : "Ce fichier n'est pas un replay de Kembrolla Panic!.";
-    case ReplayError::NewerVersion:
-        return en ? "This replay was made by a newer version of the game (format " + read.detail +
-                        "): update the game to watch it."
-                  : "Ce replay vient d'une version plus récente du jeu (format " + read.detail +
-                        ") : mettez le jeu à jour pour le revoir.";
-    case ReplayError::Damaged:
-        return en ? "This replay is damaged (" + read.detail + ") and cannot be watched."
-                  : "Ce replay est abîmé (" + read.detail + ") et ne peut pas être revu.";
-    case ReplayError::TooLarge:
-        return en ? "This replay is far larger than any game the game records (" + read.detail +
-                        ")."
-                  : "Ce replay est bien plus grand qu'aucune partie enregistrée par le jeu (" +
-                        read.detail + ").";
-    case ReplayError::Diverges:
-        return en ? "Played again, this replay does not reach the end it was recorded with: it "
-                    "was changed, or comes from another version of the rules."
-                  : "Rejoué, ce replay n'arrive pas à la fin enregistrée : il a été modifié, ou "
-                    "vient d'une autre version des règles.";
-    }
-    return {};
 }
 
 } // namespace kp

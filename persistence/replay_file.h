@@ -7,7 +7,6 @@
 
 #include "file_result.h"
 
-#include "engine/language.h"
 #include "engine/recording.h"
 
 #include <cstdint>
@@ -36,11 +35,30 @@ enum class ReplayError {
 // of play at its fastest falls), any number on the usual ones.
 constexpr int64_t MaxReplayWork = 500'000'000;
 
+// What in the file a Damaged or TooLarge refusal is about (the window words it).
+enum class ReplayProblem {
+    None,
+    Key,               // detail: "Section/Key", missing or its value out of range
+    TooManyValues,     // detail: the section of the line with more values than it takes
+    Input,             // detail: the token, as the file has it (40 bytes at most)
+    InputsCutShort,    // detail: the number of the input line missing
+    EmptyInputLine,    //
+    InputsBeyondCount, // more input lines than "Nombre" says
+    FileSize,          //
+    ParameterChanges,  // more parameter lines than a game could have
+    InputCount,        // detail: "Nombre"
+    LevelSetUps,       // more levels to set up than the limit allows
+    Work,              // playing it again went past the limit
+};
+
 struct ReplayRead {
     ReplayError error = ReplayError::None;
-    std::string detail; // what was wrong, for a person reading the message (untranslated)
+    // The key, the input, the number or the version the refusal is about, as the file has it:
+    // words of no language.
+    std::string detail;
     FileResult file;
     int64_t work = 0; // the work playing the file again took (none when refused before)
+    ReplayProblem problem = ReplayProblem::None;
     bool ok() const { return error == ReplayError::None; }
 };
 
@@ -50,8 +68,5 @@ FileResult writeReplay(const std::filesystem::path& path, const Recording& recor
 // Reads a replay from text or from a file into `out` (left as it was when refused).
 ReplayRead parseReplay(std::string_view text, Recording& out);
 ReplayRead readReplay(const std::filesystem::path& path, Recording& out);
-
-// One sentence for a message box in the language.
-std::string replayErrorMessage(const ReplayRead& read, Language language);
 
 } // namespace kp

@@ -3,6 +3,7 @@
 #include "ui/about_page.h"
 #include "ui/config_page.h"
 #include "ui/dialog_captions.h"
+#include "ui/file_messages.h"
 #include "ui/keys_page.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
@@ -237,7 +238,8 @@ void ConfigDialog::clearStatisticsClicked() {
                             false))
         return;
     const FileResult r = clearStatistics(main_.replays().statisticsFile());
-    if (!r.ok()) platform_.message(this, QString::fromStdString(fileErrorMessage(r, language_)));
+    if (const QString failed = fileMessage(r, language_); !failed.isEmpty())
+        platform_.message(this, failed);
     showStatistics();
 }
 

@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "ui/config_dialog.h"
+#include "ui/file_messages.h"
 #include "ui/name_dialog.h"
 #include "ui/replay_player.h"
 
@@ -13,7 +14,8 @@
 #include <QLocale>
 
 #include <cerrno>
-#include <cstring>
+
+#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -54,7 +56,7 @@ QString unreadableSave(const std::filesystem::path& path, Language language) {
         }
         error = errno;
     }
-    const QString reason = QString::fromLocal8Bit(std::strerror(error));
+    const QString reason = systemReason(error, language);
     return en ? QStringLiteral("The file \"%1\" cannot be read: %2.").arg(name, reason)
               : QStringLiteral("Lecture du fichier « %1 » impossible : %2.").arg(name, reason);
 }
@@ -98,14 +100,20 @@ void MainWindow::saveGameAs() {
     const auto path = platform_.saveGame(this, language());
     if (!path) return;
     const FileResult saved = writeSavedGame(systemPath(*path), game_.state());
-    if (!saved.ok())
-        platform_.message(this, QString::fromStdString(fileErrorMessage(saved, language())));
+    if (const QString failed = fileMessage(saved, language()); !failed.isEmpty())
+        platform_.message(this, failed);
 }
 
 void MainWindow::recordOffered() {
+    // The game's end writes three files (statistics, score, replay); when they fail, as they
+    // all do on a full disk, one message tells it: the score's if it failed, else the others'.
+    std::vector<FileResult> written{replays_->takeStatisticsFailure()};
     if (!nameDialog_) nameDialog_ = new NameDialog(this);
     nameDialog_->applyLanguage(language());
-    if (nameDialog_->exec() != QDialog::Accepted) return;
+    if (nameDialog_->exec() != QDialog::Accepted) {
+        tellFiles(written);
+        return;
+    }
     // The date in the computer's own language.
     ShortMonths months;
     const QLocale locale;
@@ -116,10 +124,20 @@ void MainWindow::recordOffered() {
                            nameDialog_->name().toStdString(), scoreDateNow(months)};
     const ScoreUpdate r =
         enterScore(settings_.scores, settingsFile_, s.level, s.smileysLeft, entry.name, entry.date);
-    if (r.rank > 0) replays_->keepForScore(entry, settings_.scores);
-    if (r.rank > 0 && !r.file.ok())
-        platform_.message(this, QString::fromStdString(fileErrorMessage(r.file, language())));
+    if (r.rank > 0) {
+        written.push_back(replays_->keepForScore(entry, settings_.scores));
+        written.push_back(r.file);
+    }
+    tellFiles(written);
     showScores();
+}
+
+void MainWindow::tellFiles(const std::vector<FileResult>& written) {
+    for (auto r = written.rbegin(); r != written.rend(); ++r)
+        if (const QString failed = fileMessage(*r, language()); !failed.isEmpty()) {
+            platform_.message(this, failed);
+            return;
+        }
 }
 
 // The score page of the configuration dialog, once the entry is in.

@@ -3,6 +3,7 @@
 
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
+#include "ui/file_messages.h"
 #include "ui/name_dialog.h"
 #include "ui/replay_player.h"
 
@@ -200,9 +201,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     replays_->stop();
     game_.endGame();
     if (configDialog_) configDialog_->hide();
-    const FileResult saved = saveSettings(settings_, settingsFile_);
-    if (!saved.ok())
-        platform_.message(this, QString::fromStdString(fileErrorMessage(saved, language())));
+    tellFiles({replays_->takeStatisticsFailure(), saveSettings(settings_, settingsFile_)});
     if (tray_) tray_->hide();
     sound_.music().release();
     event->accept();
@@ -242,6 +241,8 @@ void MainWindow::act(Action a, bool pressed, bool gameRepeat) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (isModifierKey(event->key())) return;
+    if (isModifierKey(event->key())) return;
     const std::optional<Action> a = bindings_.actionForKey(event->keyCombination());
     const bool gameRepeat = settings_.controls.gameRepeat;
     if (!a) {

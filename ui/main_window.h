@@ -30,6 +30,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 class QActionGroup;
 class QSystemTrayIcon;
@@ -178,6 +179,9 @@ class MainWindow : public QMainWindow, public GameEvents {
     void chooseSavedGame();
     void saveGameAs();
     void showScores();
+    // Files written for one request that fail together (a full disk fails them all) give one
+    // message: that of the last of them with something to say.
+    void tellFiles(const std::vector<FileResult>& written);
 
     // Sound and music (sound_menus.cpp).
     void buildSoundMenus(QMenu* options);

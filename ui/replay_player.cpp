@@ -1,5 +1,6 @@
 #include "replay_player.h"
 
+#include "ui/file_messages.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
 
@@ -12,6 +13,7 @@
 #include <QLabel>
 
 #include <ctime>
+#include <utility>
 
 namespace kp {
 
@@ -79,11 +81,19 @@ bool ReplayPlayer::isReplayFile(const std::filesystem::path& path) {
 void ReplayPlayer::gameFinished(const std::shared_ptr<const Recording>& recording) {
     const FileResult r = addToStatistics(statisticsFile_, summarise(*recording),
                                          static_cast<int64_t>(std::time(nullptr)), statistics_);
-    if (!r.ok())
-        platform_.message(&window_,
-                          QString::fromStdString(fileErrorMessage(r, window_.settings().language)));
-    else if (onStatistics)
-        onStatistics(statistics_);
+    if (r.ok() && onStatistics) onStatistics(statistics_);
+    if (fileMessage(r, window_.settings().language).isEmpty()) return;
+    // Told once the event that ended the game is over, unless the score entry it offers takes
+    // it first.
+    statisticsFailure_ = r;
+    QTimer::singleShot(0, this, [this] {
+        const QString failed = fileMessage(takeStatisticsFailure(), window_.settings().language);
+        if (!failed.isEmpty()) platform_.message(&window_, failed);
+    });
+}
+
+FileResult ReplayPlayer::takeStatisticsFailure() {
+    return std::exchange(statisticsFailure_, FileResult{});
 }
 
 std::filesystem::path ReplayPlayer::scoreReplayPath(const ScoreEntry& e) const {
@@ -108,22 +118,20 @@ bool ReplayPlayer::hasScoreReplay(const ScoreEntry& entry) const {
            std::filesystem::is_regular_file(scoreReplayPath(entry), ec);
 }
 
-void ReplayPlayer::keepForScore(const ScoreEntry& entry, const ScoreTable& table) {
+FileResult ReplayPlayer::keepForScore(const ScoreEntry& entry, const ScoreTable& table) {
     const std::shared_ptr<const Recording> last = window_.game().lastGame();
-    if (!last) return;
+    if (!last) return {};
     const std::filesystem::path path = scoreReplayPath(entry);
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
     const FileResult r = writeReplay(path, *last);
-    if (!r.ok())
-        platform_.message(&window_,
-                          QString::fromStdString(fileErrorMessage(r, window_.settings().language)));
     // The replays of games that left the table go with them.
     std::vector<std::filesystem::path> kept;
     for (const ScoreEntry& e : table.Entries) kept.push_back(scoreReplayPath(e));
     for (const auto& f : std::filesystem::directory_iterator(path.parent_path(), ec))
         if (isReplayFile(f.path()) && std::find(kept.begin(), kept.end(), f.path()) == kept.end())
             std::filesystem::remove(f.path(), ec);
+    return r;
 }
 
 void ReplayPlayer::watchScore(const ScoreEntry& entry) {
@@ -150,9 +158,8 @@ void ReplayPlayer::saveLastGame() {
     const auto name = chooseFile(true);
     if (!name) return;
     const FileResult r = writeReplay(systemPath(*name), *last);
-    if (!r.ok())
-        platform_.message(&window_,
-                          QString::fromStdString(fileErrorMessage(r, window_.settings().language)));
+    if (const QString failed = fileMessage(r, window_.settings().language); !failed.isEmpty())
+        platform_.message(&window_, failed);
 }
 
 void ReplayPlayer::chooseReplay() {
@@ -163,8 +170,7 @@ void ReplayPlayer::openReplay(const std::filesystem::path& path) {
     auto recording = std::make_shared<Recording>();
     const ReplayRead read = readReplay(path, *recording);
     if (!read.ok()) {
-        platform_.message(&window_, QString::fromStdString(
-                                        replayErrorMessage(read, window_.settings().language)));
+        platform_.message(&window_, replayMessage(read, window_.settings().language));
         return;
     }
     watch(recording);
@@ -259,9 +265,8 @@ void ReplayPlayer::reachEnd() {
     showBanner();
     if (!proved_) {
         stop();
-        platform_.message(&window_,
-                          QString::fromStdString(replayErrorMessage({ReplayError::Diverges, {}, {}},
-                                                                    window_.settings().language)));
+        platform_.message(
+            &window_, replayMessage({ReplayError::Diverges, {}, {}}, window_.settings().language));
     }
 }
 
@@ -307,13 +312,8 @@ bool ReplayPlayer::eventFilter(QObject* watched, QEvent* event) {
         return true;
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (isModifierKey(key->key())) return true;
         switch (key->key()) {
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Alt:
-        case Qt::Key_Meta:
-        case Qt::Key_AltGr:
-            return true;
         case Qt::Key_1:
         case Qt::Key_2:
         case Qt::Key_4:

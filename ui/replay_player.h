@@ -45,8 +45,13 @@ class ReplayPlayer : public QObject {
     bool hasScoreReplay(const ScoreEntry& entry) const;
     void watchScore(const ScoreEntry& entry);
     // The last game entered the score table as `entry`: its replay is kept beside the table,
-    // and those of entries no longer in it go.
-    void keepForScore(const ScoreEntry& entry, const ScoreTable& table);
+    // and those of entries no longer in it go. How writing it went comes back, for the window
+    // to tell with the score's own result.
+    FileResult keepForScore(const ScoreEntry& entry, const ScoreTable& table);
+    // The finished game's statistics that could not be written, taken to be told with the score
+    // entry that followed the game (a full disk fails all three files: one message says it).
+    // Untaken, it is told once the event that finished the game is over.
+    FileResult takeStatisticsFailure();
 
     void watch(std::shared_ptr<const Recording> recording);
     void stop();
@@ -92,6 +97,7 @@ class ReplayPlayer : public QObject {
     std::filesystem::path settingsFile_;
     std::filesystem::path statisticsFile_;
     Statistics statistics_;
+    FileResult statisticsFailure_;
     QLabel* banner_ = nullptr;
     QTimer timer_;
     QElapsedTimer wall_;

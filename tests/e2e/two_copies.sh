@@ -2,6 +2,8 @@
 # Two copies of the real program on one settings file, under a virtual X display: the first is
 # left open with the old score table, the second loses a saved game that is one capsule from
 # the end and enters a record, then the first closes. The record must still be in the file.
+# Then a copy stuck while it holds the settings' lock (the test holds it itself): another copy's
+# score entry and close wait a bounded time, say so in a message box, and write all the same.
 #   tests/e2e/two_copies.sh PATH/TO/kembrolla-panic
 # Exit status: 0 passed, 1 failed, 77 no virtual display could be started.
 # KP_E2E_KEEP=1 keeps the logs and the settings file in the scratch folder it names.
@@ -50,7 +52,7 @@ command -v Xvfb >/dev/null || {
     echo "SKIP: Xvfb is not installed"
     exit 77
 }
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 running=$!
 until_ok 5 test -s "$work/display" || {
     echo "SKIP: Xvfb could not start"
@@ -97,7 +99,7 @@ gone() { ! kill -0 "$1" 2>/dev/null; }
 start() {
     name=$1
     shift
-    "$bin" "$@" >"$work/$name.log" 2>&1 &
+    "$bin" "$@" >"$work/$name.log" 2>&1 9<&- &
     pid=$!
     running="$running $pid"
     until_ok 20 has_windows "$pid" 1 || fail "$name: no window appeared"
@@ -131,3 +133,52 @@ wait "$open_pid" || fail "the open copy ended with status $?"
 grep -qx 'Score01_Nom=Nouveau' "$settings" || fail "the other copy's close wiped the record"
 grep -qx 'Score02_Nom=Ancien' "$settings" || fail "the old record is no longer second"
 echo "ok: a record entered in one copy survives the close of another"
+
+# ---- A copy stuck while it holds the lock on the settings' folder ----
+# The lock is taken on a descriptor of this shell's own, which the copies are not given.
+folder=$(dirname "$settings")
+exec 9<"$folder"
+flock -n 9 || fail "the test could not take the lock"
+
+# others_of PID WINDOW...: the process's windows other than those given.
+others_of() {
+    pid=$1
+    shift
+    windows_of "$pid" | grep -vxF "$(printf '%s\n' "$@")"
+}
+has_other() { [ -n "$(others_of "$@")" ]; }
+
+# The score entry is kept: the name goes in, and after the bounded wait a message says another
+# copy holds the file, which was written without waiting for it.
+start entry "$save"
+entry_pid=$pid
+entry_win=$win
+xdotool windowfocus --sync "$win" key F5
+until_ok 20 has_windows "$entry_pid" 2 || fail "the second lost game offered no record"
+dialog=$(others_of "$entry_pid" "$entry_win" | head -1)
+xdotool windowfocus --sync "$dialog" key ctrl+a type Tiers
+xdotool windowfocus --sync "$dialog" key Return
+until_ok 40 has_other "$entry_pid" "$entry_win" "$dialog" ||
+    fail "the score entry said nothing while another copy held the lock"
+grep -q '^Score0[1-3]_Nom=Tiers$' "$settings" || fail "the record entered was not written"
+kill "$entry_pid"
+wait "$entry_pid" 2>/dev/null
+
+# A close: the settings are written (a key taken out of the file meanwhile comes back), a
+# message says so, and the copy ends.
+start closing
+closing_pid=$pid
+closing_win=$win
+sed -i '/^Pinup=/d' "$settings"
+xdotool windowfocus --sync "$closing_win" key alt+f
+sleep 0.3
+xdotool windowfocus --sync "$closing_win" key q
+until_ok 40 has_other "$closing_pid" "$closing_win" ||
+    fail "the close hung while another copy held the lock"
+xdotool windowfocus --sync "$(others_of "$closing_pid" "$closing_win" | head -1)" key Return
+until_ok 10 gone "$closing_pid" || fail "the copy did not quit after its message"
+wait "$closing_pid" || fail "the closing copy ended with status $?"
+grep -qx 'Pinup=0' "$settings" || fail "the settings were not written at close"
+grep -q '^Score0[1-3]_Nom=Tiers$' "$settings" || fail "the close lost the record"
+exec 9<&-
+echo "ok: a copy stuck holding the lock holds up neither the score entry nor the close"

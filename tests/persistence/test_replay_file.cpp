@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <random>
 
 namespace kp::test {
@@ -119,7 +120,7 @@ TEST(ReplayFile, fileOnDiskRoundTripsAndMissingFileIsUnreadable) {
     EXPECT_TRUE(readReplay(dir / "game.KembrollaReplay", back).ok());
     const ReplayRead missing = readReplay(dir / "none.KembrollaReplay", back);
     EXPECT_EQ(missing.error, ReplayError::Unreadable);
-    EXPECT_FALSE(replayErrorMessage(missing, Language::English).empty());
+    EXPECT_EQ(missing.file.systemError, ENOENT);
     EXPECT_EQ(readReplay(dir.path(), back).error, ReplayError::Unreadable);
 }
 
@@ -128,7 +129,9 @@ TEST(ReplayFile, everyCutOfAFileIsRefused) {
     for (size_t size = 0; size + 1 < text.size(); size += 7) {
         const ReplayRead read = parsed(text.substr(0, size));
         ASSERT_FALSE(read.ok()) << "cut at " << size;
-        EXPECT_FALSE(replayErrorMessage(read, Language::French).empty());
+        if (read.error == ReplayError::Damaged) {
+            EXPECT_NE(read.problem, ReplayProblem::None) << "cut at " << size;
+        }
     }
 }
 
@@ -137,16 +140,12 @@ TEST(ReplayFile, refusalsSayWhy) {
     EXPECT_EQ(parsed("[Options]\nFond=2\n").error, ReplayError::NotAReplay);
     const ReplayRead newer = parsed(replace(text, "Version=1", "Version=2"));
     EXPECT_EQ(newer.error, ReplayError::NewerVersion);
-    EXPECT_NE(replayErrorMessage(newer, Language::English).find("newer version"),
-              std::string::npos);
-    EXPECT_NE(replayErrorMessage(newer, Language::French).find("plus récente"), std::string::npos);
+    EXPECT_EQ(newer.detail, "2");
     EXPECT_EQ(parsed(replace(text, "NbLgn=", "NbLgn=1000")).error, ReplayError::Damaged);
     EXPECT_EQ(parsed(replace(text, "1=", "1=12Z ")).error, ReplayError::Damaged);
     EXPECT_EQ(parsed(replace(text, "Controle=", "Controle=x")).error, ReplayError::Damaged);
     const ReplayRead altered = parsed(replace(text, "Graine=", "Graine=1"));
     EXPECT_EQ(altered.error, ReplayError::Diverges);
-    EXPECT_NE(replayErrorMessage(altered, Language::English).find("does not reach"),
-              std::string::npos);
 }
 
 // Files no game could have written: each is refused quickly, whatever it asks for.
@@ -190,6 +189,5 @@ TEST(ReplayFile, theCostliestFilesAreRefusedWithinTheWorkLimit) {
         EXPECT_LE(read.work, MaxReplayWork);
     }
 }
-
 
 } // namespace kp::test

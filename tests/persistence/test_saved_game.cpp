@@ -229,7 +229,6 @@ TEST(SavedGameWrite, failuresAreReported) {
     WriteText(dir / "plain", "x");
     kp::FileResult result = writeSavedGame(dir / "plain" / "Partie1.Kembrolla", *g);
     EXPECT_FALSE(result.ok());
-    EXPECT_FALSE(kp::fileErrorMessage(result, kp::Language::English).empty());
 
     fs::create_directory(dir / "folder.Kembrolla"); // exists but is no file: left alone
     EXPECT_FALSE(writeSavedGame(dir / "folder.Kembrolla", *g).ok());

@@ -1,6 +1,7 @@
 #include "ui/config_dialog.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"
+#include "ui/replay_player.h"
 #include "window_fixture.h"
 
 #include "persistence/ini_file.h"
@@ -17,10 +18,13 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kp {
 
@@ -213,6 +217,76 @@ TEST_F(Files, theNameWindowSpeaksTheGamesLanguage) {
     EXPECT_TRUE(texts().contains("Seize your name :"));
     EXPECT_TRUE(texts().contains("&Cancel"));
     EXPECT_FALSE(texts().contains(QString::fromUtf8("Félicitations !")));
+}
+
+} // namespace kp
+
+namespace kp {
+
+// Every word of a message in the game's language, the system's reason too; and one failure
+// that fails every file the end of a game writes (the statistics, the score, its replay) is
+// told once.
+TEST_F(Files, aScoreWhoseFilesCannotBeWrittenIsToldOnceAndAllInFrench) {
+    std::ofstream(file("plain").toStdString()) << "x"; // the settings' folder is a file
+    open(file("plain").toStdString() + "/kembrolla-panic.ini");
+    ASSERT_EQ(w->settings().language, Language::French);
+    platform.messages.clear();
+    answerName("Zoé", true);
+    lose(3, 18);
+    QApplication::processEvents(); // whatever is told once the game's end is over
+    ASSERT_EQ(w->settings().scores.Entries[0].name, "Zoé") << "kept in memory";
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const QString& m = platform.messages[0];
+    EXPECT_TRUE(m.startsWith(QStringLiteral("Enregistrement du fichier « "))) << m.toStdString();
+    EXPECT_TRUE(m.endsWith(QStringLiteral("n'est pas un dossier."))) << m.toStdString();
+    EXPECT_FALSE(m.contains(QString::fromLocal8Bit(std::strerror(ENOTDIR)))) << m.toStdString();
+}
+
+// A replay that cannot be watched says why in the game's language: a pipe or a device is
+// never opened, a later version's file is told as such, a damaged one names its fault in
+// French words.
+TEST_F(Files, aReplayThatCannotBeWatchedSaysWhyInTheGamesLanguage) {
+    open();
+    ASSERT_EQ(::mkfifo(file("pipe.KembrollaReplay").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", file("zero.KembrollaReplay").toLocal8Bit().constData()), 0);
+    std::ofstream(file("newer.KembrollaReplay").toStdString())
+        << "[Replay]\nVersion=2.1\nGraine=1\n[Format2]\nX=1\n";
+    // The last game's replay with its first input made unknown.
+    answerName("", false);
+    lose(1, 5);
+    w->replays().chooseFile = [&](bool) {
+        return std::optional<QString>(file("last.KembrollaReplay"));
+    };
+    trigger("MenuEnregistrerReplay");
+    std::string replay;
+    {
+        std::ifstream in(file("last.KembrollaReplay").toStdString());
+        replay.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const size_t inputs = replay.find("\n1=", replay.find("[Entrees]"));
+    ASSERT_NE(inputs, std::string::npos);
+    replay.insert(inputs + 3, "0Z ");
+    std::ofstream(file("damaged.KembrollaReplay").toStdString()) << replay;
+    const struct {
+        const char* name;
+        const char* french;
+        const char* english;
+    } cases[] = {
+        {"pipe.KembrollaReplay", "n'est pas un fichier ordinaire", "is not a regular file"},
+        {"zero.KembrollaReplay", "n'est pas un fichier ordinaire", "is not a regular file"},
+        {"newer.KembrollaReplay", "version plus récente", "newer version"},
+        {"damaged.KembrollaReplay", "abîmé (l'entrée « 0Z »)", "damaged (the input \"0Z\")"},
+    };
+    for (const auto& c : cases)
+        for (const char* language : {"MenuLangueFrancais", "MenuLangueAnglais"}) {
+            trigger(language);
+            platform.messages.clear();
+            w->openSavedGame(file(c.name).toStdString());
+            ASSERT_EQ(platform.messages.size(), 1u) << c.name;
+            const QString& m = platform.messages[0];
+            EXPECT_TRUE(m.contains(QString::fromUtf8(language[10] == 'F' ? c.french : c.english)))
+                << m.toStdString();
+        }
 }
 
 } // namespace kp
