@@ -192,16 +192,30 @@ IniFile IniFile::FromText(std::string_view text) {
     return doc;
 }
 
+namespace {
+
+bool TooLarge(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    return !ec && size > MaxIniFileSize;
+}
+
+} // namespace
+
 FileResult IniFile::Load(const std::filesystem::path& path, IniFile& out) {
     std::string text;
-    FileResult result = ReadWholeFile(path, text);
+    FileResult result =
+        TooLarge(path) ? FileResult{FileError::TooLarge, path, 0} : ReadWholeFile(path, text);
     out = FromText(result.ok() ? text : std::string_view{});
     return result;
 }
 
 FileResult IniFile::Update(const std::filesystem::path& path,
                            const std::function<void(IniFile&)>& change) {
+    // A file too large to read is left as it is, and the write reported as failed.
+    if (TooLarge(path)) return FileResult{FileError::TooLarge, path, 0, true};
     return UpdateFileSafely(path, [&](std::string text) {
+        if (text.size() > MaxIniFileSize) return text; // grown since: it stays as it is
         IniFile doc = FromText(text);
         change(doc);
         return doc.Text();

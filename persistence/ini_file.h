@@ -27,6 +27,11 @@ namespace kp {
 // wraps to negative numbers as colour words do). Anything else gives nothing.
 std::optional<int32_t> ParseInteger(std::string_view text);
 
+// The game's INI files (the settings, the statistics, a saved game) stay within tens of
+// kilobytes with every key filled; a file many times that size is no file of ours, and is
+// neither read nor written over.
+constexpr std::uintmax_t MaxIniFileSize = 1u << 20;
+
 class IniFile {
   public:
     // Reads a file. A missing file is an empty document and not a failure; a file that exists

@@ -1,10 +1,14 @@
 #include "persistence/settings.h"
 
+#include "persistence/ini_file.h"
+#include "persistence/statistics.h"
+
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 
 namespace fs = std::filesystem;
 using kp::loadSettings;
@@ -390,4 +394,47 @@ TEST(SettingsControls, missingKeysKeepTheirDefaultAndRepeatValuesKeepTheirRange)
     EXPECT_FALSE(s.controls.gameRepeat);
     EXPECT_EQ(s.controls.repeatDelay, 170);
     EXPECT_EQ(s.controls.repeatInterval, 200);
+}
+
+// With every key at its longest (ten recent pictures and a sound bank of the longest paths,
+// three names of the longest the name dialog takes, every key binding slot used) the settings
+// file, and the statistics of fifty games of a thousand levels, stay many times below the
+// limit; a file over it is not read (the defaults are used) and is not written over at close.
+TEST(SettingsFiles, aFileWithEveryKeyFilledIsFarBelowTheLimitAndALargerOneIsLeftAlone) {
+    TempDir dir;
+    Settings full;
+    const std::string path = "/" + std::string(4094, 'p');
+    for (std::string& picture : full.recentPictures) picture = path;
+    full.soundBank = path;
+    full.messageFont = std::string(255, 'f');
+    for (kp::ScoreEntry& e : full.scores.Entries)
+        e = {"2147483647", "9801", std::string(256, 'n'), " 31 sept. 2024  -  23h59"};
+    for (auto& names : full.controls.keys)
+        for (auto& name : names) name = "Num+Enter";
+    ASSERT_TRUE(saveSettings(full, dir / "full.ini").ok());
+    kp::GameSummary game;
+    for (int32_t level = 1; level <= kp::Statistics::MaxLevel; ++level)
+        game.levels.push_back({level, 3599});
+    kp::Statistics statistics;
+    for (int i = 0; i < 50; ++i)
+        ASSERT_TRUE(kp::addToStatistics(dir / "stats.ini", game, 1700000000 + i, statistics).ok());
+    const auto settingsSize = fs::file_size(dir / "full.ini");
+    const auto statisticsSize = fs::file_size(dir / "stats.ini");
+    std::printf("every key filled: settings %ju bytes, statistics %ju bytes\n", settingsSize,
+                statisticsSize);
+    EXPECT_LT(settingsSize * 10, kp::MaxIniFileSize);
+    EXPECT_LT(statisticsSize * 10, kp::MaxIniFileSize);
+
+    // Empty sections, the costliest lines to read, up to past the limit.
+    std::string huge = "[Options]\nLangue=1\n";
+    while (huge.size() <= kp::MaxIniFileSize) huge += "[]\n";
+    WriteText(dir / "huge.ini", huge);
+    Settings s;
+    s.language = kp::Language::English;
+    EXPECT_EQ(loadSettings(s, dir / "huge.ini").error, kp::FileError::TooLarge);
+    EXPECT_EQ(s.language, kp::Language::French);
+    const kp::FileResult closing = saveSettings(s, dir / "huge.ini");
+    EXPECT_EQ(closing.error, kp::FileError::TooLarge);
+    EXPECT_TRUE(closing.writing);
+    EXPECT_EQ(ReadText(dir / "huge.ini"), huge);
 }
