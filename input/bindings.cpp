@@ -6,6 +6,11 @@
 
 namespace kp {
 
+bool isModifierKey(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+           key == Qt::Key_Meta || key == Qt::Key_AltGr;
+}
+
 QKeyCombination boundKey(QKeyCombination key) {
     if (!(key.keyboardModifiers() & Qt::KeypadModifier)) return QKeyCombination(key.key());
     // With Num Lock off the keypad sends cursor keys; they are still its digits.

@@ -19,6 +19,8 @@ namespace kp {
 // A key as the bindings see it: modifiers are ignored but the keypad's, and a keypad key reads
 // as its digit whether Num Lock is on or not ("Num+Left" is "Num+4").
 QKeyCombination boundKey(QKeyCombination key);
+// Shift, Control, Alt, AltGr or Meta pressed alone: no key of the game (Alt opens the menus).
+bool isModifierKey(int key);
 // Qt's portable name of a key ("Left", "Num+4", "F5"), as the settings file keeps it.
 std::string keyName(QKeyCombination key);
 // The key a portable name stands for, normalised as boundKey does; none for an unknown name.

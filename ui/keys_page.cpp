@@ -233,9 +233,7 @@ bool KeysPage::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->isAutoRepeat()) return true;
     const int k = key->key();
-    if (k == Qt::Key_Shift || k == Qt::Key_Control || k == Qt::Key_Alt || k == Qt::Key_Meta ||
-        k == Qt::Key_AltGr || k == Qt::Key_unknown)
-        return true; // a modifier alone is no key of the game
+    if (isModifierKey(k) || k == Qt::Key_unknown) return true;
     if (k == Qt::Key_Backspace) {
         assign({});
         return true;

@@ -242,7 +242,6 @@ void MainWindow::act(Action a, bool pressed, bool gameRepeat) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (isModifierKey(event->key())) return;
-    if (isModifierKey(event->key())) return;
     const std::optional<Action> a = bindings_.actionForKey(event->keyCombination());
     const bool gameRepeat = settings_.controls.gameRepeat;
     if (!a) {

@@ -283,6 +283,24 @@ TEST_F(Replays, aGameThatEntersTheScoreTableCanBeWatchedFromIt) {
     EXPECT_EQ(d->currentTab(), ConfigDialog::AboutTab);
 }
 
+TEST_F(Replays, afterWatchingALostGameFromTheKeyboardItsMessageLineIsBackAsItWas) {
+    open();
+    loseAGame();
+    ASSERT_EQ(w->messageLabel()->text(), "Perdu !");
+    press(Qt::Key_Alt); // Alt, then F and V: "Revoir la dernière partie" from the keyboard
+    EXPECT_FALSE(w->messageLabel()->isHidden()) << "a modifier alone is no key of the game";
+    trigger("MenuRevoir");
+    ASSERT_TRUE(player().active());
+    player().playToEnd();
+    EXPECT_TRUE(player().proved());
+    EXPECT_EQ(w->messageLabel()->text(), "Perdu !");
+    press(Qt::Key_X);
+    EXPECT_FALSE(player().active());
+    EXPECT_EQ(w->game().state().message, Message::Lost);
+    EXPECT_EQ(w->messageLabel()->text(), "Perdu !");
+    EXPECT_FALSE(w->messageLabel()->isHidden());
+}
+
 TEST_F(Replays, aGameLeftByClosingTheWindowCountsWithTheLevelsItWon) {
     open();
     easyLevels();
