@@ -266,6 +266,14 @@ std::optional<std::string> IniFile::Value(std::string_view section, std::string_
     return TextAsRead(s->lines[it->second].value);
 }
 
+std::optional<std::string> IniFile::Bytes(std::string_view section, std::string_view key) const {
+    const Section* s = FindSection(section);
+    if (!s) return std::nullopt;
+    auto it = s->index.find(Folded(key));
+    if (it == s->index.end()) return std::nullopt;
+    return s->lines[it->second].value;
+}
+
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view def) const {
     std::optional<std::string> v = Value(section, key);
@@ -283,6 +291,15 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    Write(section, key, value, false);
+}
+
+void IniFile::WriteBytes(std::string_view section, std::string_view key, std::string_view value) {
+    Write(section, key, value, true);
+}
+
+void IniFile::Write(std::string_view section, std::string_view key, std::string_view value,
+                    bool bytes) {
     Section& s = SectionForWriting(section);
     const std::string oneLine = OneLine(value);
     const std::string_view readBack = Trim(oneLine);
@@ -290,7 +307,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     if (it != s.index.end()) {
         Line& line = s.lines[it->second];
         // The same text keeps its bytes: an old file is not rewritten for nothing.
-        if (TextAsRead(line.value) == TextAsRead(readBack)) return;
+        if (bytes ? line.value == readBack : TextAsRead(line.value) == TextAsRead(readBack)) return;
         line.value = readBack;
         line.text = line.key + "=" + oneLine;
         return;

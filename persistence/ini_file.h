@@ -45,6 +45,9 @@ class IniFile {
 
     bool HasSection(std::string_view section) const;
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+    // A value as the bytes the file holds, whatever their encoding (a file's path names the
+    // file by its bytes), without the blanks around them.
+    std::optional<std::string> Bytes(std::string_view section, std::string_view key) const;
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view def) const;
@@ -54,6 +57,8 @@ class IniFile {
     // Line breaks in a value are written as blanks: a value is always one line. A value that
     // would read back as the text the key already holds leaves its line as it was.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // The same for a value read with Bytes: it is kept only when its bytes are the same.
+    void WriteBytes(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int32_t value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
@@ -89,6 +94,7 @@ class IniFile {
         std::unordered_map<std::string, size_t> index; // lower-case key -> first line
     };
 
+    void Write(std::string_view section, std::string_view key, std::string_view value, bool bytes);
     const Section* FindSection(std::string_view name) const;
     Section& SectionForWriting(std::string_view name);
     void AddSection(Section section);

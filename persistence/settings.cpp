@@ -46,12 +46,12 @@ template <class S, class V> void VisitOptions(S& s, V&& v) {
     v.Boolean("NoirEtBlanc", s.greyscale);
     v.Boolean("Negatif", s.negative);
     for (size_t i = 0; i < s.recentPictures.size(); ++i)
-        v.String("CheminFond" + std::to_string(i + 1), s.recentPictures[i]);
+        v.Path("CheminFond" + std::to_string(i + 1), s.recentPictures[i]);
     v.String("NameTexte", s.messageFont);
     v.Integer("SizeTexte", s.messageFontSize);
     v.Integer("ColorTexte", s.messageColour);
     v.Boolean("SymbolesCouleur", s.colourSymbols);
-    v.String("BanqueSons", s.soundBank);
+    v.Path("BanqueSons", s.soundBank);
 }
 
 // Reads each key with the field's current value (the default) as the fallback.
@@ -75,6 +75,10 @@ struct Reader {
     void String(std::string_view key, std::string& field) {
         field = ini.ReadString(SectionOptions, key, field);
     }
+    // A path is the file's name as the system knows it: its bytes, in whatever encoding.
+    void Path(std::string_view key, std::string& field) {
+        field = ini.Bytes(SectionOptions, key).value_or(field);
+    }
 };
 
 struct Writer {
@@ -88,6 +92,9 @@ struct Writer {
     void Boolean(std::string_view key, bool field) { ini.WriteBool(SectionOptions, key, field); }
     void String(std::string_view key, const std::string& field) {
         ini.WriteString(SectionOptions, key, field);
+    }
+    void Path(std::string_view key, const std::string& field) {
+        ini.WriteBytes(SectionOptions, key, field);
     }
 };
 

@@ -147,7 +147,7 @@ TEST(SettingsLoad, oldWindowsFileReadsAsUtf8AndIsWrittenBackByteForByte) {
 
     Settings s;
     ASSERT_TRUE(loadSettings(s, file).ok());
-    EXPECT_EQ(s.recentPictures[0], "C:\\Images\\été.jpg");
+    EXPECT_EQ(s.recentPictures[0], "C:\\Images\\\xE9t\xE9.jpg"); // a path keeps its bytes
     EXPECT_EQ(s.messageFont, "Trébuchet");
     EXPECT_EQ(s.scores.Entries[0].name, "Zoé");
     EXPECT_EQ(s.scores.Entries[0].date, "03 févr. 2004  -  10h20");
@@ -437,4 +437,28 @@ TEST(SettingsFiles, aFileWithEveryKeyFilledIsFarBelowTheLimitAndALargerOneIsLeft
     EXPECT_EQ(closing.error, kp::FileError::TooLarge);
     EXPECT_TRUE(closing.writing);
     EXPECT_EQ(ReadText(dir / "huge.ini"), huge);
+}
+
+// A path names a file by its bytes: one that is no UTF-8 reads back as those bytes, is written
+// back unchanged, and a path of the same letters in other bytes is another path.
+TEST(SettingsLoad, picturePathsAndSoundBankKeepTheirBytes) {
+    TempDir dir;
+    const fs::path file = dir / "k.ini";
+    const std::string latin1 = "/home/zo\xE9/images/\xE9t\xE9.png";
+    const std::string bank = "/home/zo\xE9/sons/banque.sf2";
+    Settings s;
+    ASSERT_TRUE(saveSettings(s, file).ok());
+    WriteText(file, Replaced(Replaced(ReadText(file), "CheminFond2=", "CheminFond2=" + latin1),
+                             "BanqueSons=", "BanqueSons=" + bank));
+    const std::string written = ReadText(file);
+    ASSERT_TRUE(loadSettings(s, file).ok());
+    EXPECT_EQ(s.recentPictures[1], latin1);
+    EXPECT_EQ(s.soundBank, bank);
+    ASSERT_TRUE(saveSettings(s, file).ok());
+    EXPECT_EQ(ReadText(file), written);
+    s.recentPictures[1] = "/home/zo\xC3\xA9/images/\xC3\xA9t\xC3\xA9.png";
+    ASSERT_TRUE(saveSettings(s, file).ok());
+    Settings again;
+    ASSERT_TRUE(loadSettings(again, file).ok());
+    EXPECT_EQ(again.recentPictures[1], s.recentPictures[1]);
 }
