@@ -34,6 +34,14 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// The name scoreReplayPath gives: sixteen lower-case hexadecimal digits and the extension.
+bool isScoreReplayName(const std::string& name) {
+    constexpr size_t digits = 16;
+    return name.size() == digits + ReplayExtension.size() &&
+           name.find_first_not_of("0123456789abcdef") == digits &&
+           std::string_view(name).substr(digits) == ReplayExtension;
+}
+
 } // namespace
 
 ReplayPlayer::ReplayPlayer(MainWindow& window, Platform& platform,
@@ -125,11 +133,14 @@ FileResult ReplayPlayer::keepForScore(const ScoreEntry& entry, const ScoreTable&
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
     const FileResult r = writeReplay(path, *last);
-    // The replays of games that left the table go with them.
+    // The replays of games that left the table go with them: only files of the names the game
+    // gives them, never the player's own files or links, nor anything in a linked folder.
+    if (std::filesystem::is_symlink(path.parent_path(), ec)) return r;
     std::vector<std::filesystem::path> kept;
     for (const ScoreEntry& e : table.Entries) kept.push_back(scoreReplayPath(e));
     for (const auto& f : std::filesystem::directory_iterator(path.parent_path(), ec))
-        if (isReplayFile(f.path()) && std::find(kept.begin(), kept.end(), f.path()) == kept.end())
+        if (isScoreReplayName(f.path().filename().string()) && f.is_regular_file(ec) &&
+            !f.is_symlink(ec) && std::find(kept.begin(), kept.end(), f.path()) == kept.end())
             std::filesystem::remove(f.path(), ec);
     return r;
 }

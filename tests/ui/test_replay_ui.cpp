@@ -316,4 +316,39 @@ TEST_F(Replays, aGameLeftByClosingTheWindowCountsWithTheLevelsItWon) {
     EXPECT_EQ(s.recent[0].secondsInLevelsWon, 10);
 }
 
+// The score table's replays sit beside the settings file, in a folder the player may also use:
+// entering a score removes only the replays the game named itself for lines no longer in the
+// table, never the player's own files or links, nor anything in a folder that is a link.
+TEST_F(Replays, enteringAScoreRemovesOnlyTheGamesOwnReplaysOfLinesThatLeftTheTable) {
+    namespace fs = std::filesystem;
+    open();
+    playAGame();
+    const fs::path folder = dir.filePath("kembrolla-panic-replays").toStdString();
+    const fs::path own = dir.filePath("mes replays").toStdString();
+    fs::create_directories(folder);
+    fs::create_directories(own);
+    const fs::path left = folder / "0123456789abcdef.KembrollaReplay"; // a line that left
+    for (const fs::path& f :
+         {left, folder / "ma partie.KembrollaReplay", own / "x.KembrollaReplay"})
+        std::ofstream(f) << "[Replay]\n";
+    fs::create_directory_symlink(own, folder / "liens.KembrollaReplay");
+    ScoreTable table;
+    table.Entries[0] = {"3", "2", "Zoé", " 01 janv. 2025  -  10h00"};
+    ASSERT_TRUE(player().keepForScore(table.Entries[0], table).ok());
+    EXPECT_TRUE(player().hasScoreReplay(table.Entries[0]));
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_TRUE(fs::exists(folder / "ma partie.KembrollaReplay"));
+    EXPECT_TRUE(fs::is_symlink(folder / "liens.KembrollaReplay"));
+    EXPECT_TRUE(fs::exists(own / "x.KembrollaReplay"));
+
+    // The folder itself a link to the player's own: nothing in it is removed.
+    fs::remove_all(folder);
+    fs::create_directory_symlink(own, folder);
+    std::ofstream(own / "fedcba9876543210.KembrollaReplay") << "[Replay]\n";
+    table.Entries[0].name = "Léa";
+    ASSERT_TRUE(player().keepForScore(table.Entries[0], table).ok());
+    EXPECT_TRUE(fs::exists(own / "fedcba9876543210.KembrollaReplay"));
+    EXPECT_TRUE(fs::exists(own / "x.KembrollaReplay"));
+}
+
 } // namespace kp
