@@ -21,6 +21,15 @@ void runFor(int ms) {
     while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
+// Lets the event loop run until `done`: the limit only guards against a hang.
+template <class Done> bool runUntil(Done done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return done();
+}
+
 } // namespace
 
 TEST(PadWakeup, wakesOnceForNewsAndSleepsWhileNothingHappens) {
@@ -35,15 +44,14 @@ TEST(PadWakeup, wakesOnceForNewsAndSleepsWhileNothingHappens) {
     runFor(50);
     EXPECT_EQ(wakes, 0);
     ASSERT_EQ(::write(writer, "0123456789abcdef", 16), 16);
+    EXPECT_TRUE(runUntil([&] { return wakes == 1; }));
     runFor(50);
     EXPECT_EQ(wakes, 1); // drained: no more wakes until the next news
     ASSERT_EQ(::write(writer, "x", 1), 1);
-    runFor(50);
-    EXPECT_EQ(wakes, 2);
+    EXPECT_TRUE(runUntil([&] { return wakes == 2; }));
     // The device goes (its writer closes): one last wake, then it is let go.
     ::close(writer);
-    runFor(50);
-    EXPECT_EQ(wakes, 3);
+    EXPECT_TRUE(runUntil([&] { return wakes == 3; }));
     runFor(50);
     EXPECT_EQ(wakes, 3);
     // A controller without a file, or a file that cannot be opened, must be asked in turn.
@@ -53,7 +61,8 @@ TEST(PadWakeup, wakesOnceForNewsAndSleepsWhileNothingHappens) {
     // A file appearing in the watched folder (a controller plugged in) wakes it too.
     EXPECT_TRUE(wakeup.watchFolder(dir.path()));
     QFile(dir.path() + "/event8").open(QIODevice::WriteOnly);
-    runFor(100);
+    EXPECT_TRUE(runUntil([&] { return folderWakes == 1; }));
+    runFor(50);
     EXPECT_EQ(folderWakes, 1);
     EXPECT_EQ(wakes, 3);
 }

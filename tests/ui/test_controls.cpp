@@ -155,12 +155,6 @@ template <class Done> bool runUntil(Done done, int limitMs = 10000) {
     return done();
 }
 
-void runFor(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 } // namespace
 
 TEST_F(Controlled, aVirtualGamepadPlaysALevelToItsWin) {
@@ -195,8 +189,9 @@ TEST_F(Controlled, aVirtualGamepadPlaysALevelToItsWin) {
             return s().capsule.col != before.col || s().capsule.orientation != before.orientation;
         });
         pad.button(b, false);
-        runFor(40); // let the reader see it go up before the next press
-        return moved;
+        // The reader has seen it go up (a direction is no longer held) before the next press:
+        // pressing the same direction again is news only then.
+        return moved && runUntil([&] { return !s().heldMove; });
     };
     w->game().resume();
     for (int capsule = 0; capsule < 2; ++capsule) {
@@ -215,7 +210,7 @@ TEST_F(Controlled, aVirtualGamepadPlaysALevelToItsWin) {
         })) << "paused "
             << s().paused << " row " << s().capsule.row;
         pad.button(SDL_CONTROLLER_BUTTON_B, false);
-        runFor(40);
+        ASSERT_TRUE(runUntil([&] { return !s().heldMove; }));
     }
     EXPECT_TRUE(runUntil([&] { return s().level == 2; })) << [&] {
         std::string column;

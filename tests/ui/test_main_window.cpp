@@ -57,8 +57,9 @@ TEST_F(Window, theBoardShowsWhatTheRulesHold) {
     const QImage start = boardFrame();
     QElapsedTimer waited;
     waited.start();
-    while (boardFrame() == start && waited.elapsed() < 5000) // the first capsule comes in
+    while (boardFrame() == start && waited.elapsed() < 20000) // the first capsule comes in
         QApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_NE(boardFrame(), start) << "no capsule came in";
     for (int key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
                     Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);

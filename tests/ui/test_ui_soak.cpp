@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QTimer>
@@ -46,10 +45,8 @@ TEST_F(WindowFixture, randomCommandsAndKeysKeepTheWindowConsistent) {
     });
     closer.start(20);
     std::mt19937 rng(7);
-    QElapsedTimer clock;
-    clock.start();
-    int steps = 0;
-    while (clock.elapsed() < 2500) {
+    // As many steps on a slow machine as on a fast one: the window's timers fire in between.
+    for (int steps = 0; steps < 300; ++steps) {
         const int what = static_cast<int>(rng() % 10);
         if (what < 2) {
             w->action(commands[rng() % commands.size()])->trigger();
@@ -63,11 +60,9 @@ TEST_F(WindowFixture, randomCommandsAndKeysKeepTheWindowConsistent) {
                 ASSERT_EQ(boardShown(), boardFrame()) << steps;
             }
         }
-        ++steps;
         const WindowLayout& l = w->painter().layout();
         ASSERT_EQ(w->boardView()->size(), QSize(l.clientWidth, l.clientHeight)) << steps;
     }
-    EXPECT_GT(steps, 100);
 }
 
 } // namespace kp
