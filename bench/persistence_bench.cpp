@@ -1,12 +1,15 @@
 // Figures for the files: start-up's read and close's write of the largest settings file the
-// game accepts, made of the lines costliest to read (empty sections).
+// game accepts, made of the lines costliest to read (empty sections); a saved game read from
+// behind many other sections.
 #include "persistence/ini_file.h"
+#include "persistence/saved_game.h"
 #include "persistence/settings.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -33,5 +36,22 @@ BENCHMARK(BM_LargestSettingsFile)
     ->ArgName("write")
     ->DenseRange(0, 1)
     ->Unit(benchmark::kMillisecond);
+
+// A saved game after fifty thousand other sections: some ten thousand cells looked up.
+void BM_SavedGameBehindManySections(benchmark::State& st) {
+    std::string text;
+    for (int i = 0; i < 50000; ++i) text += "[" + std::to_string(i) + "]\n";
+    text += "[Sauvegarde]\n0-0=999\nNiveau=4\n";
+    IniFile::Work work;
+    for (auto _ : st) {
+        const IniFile ini = IniFile::FromText(text);
+        auto game = std::make_unique<SavedGame>();
+        if (!readSavedGame(ini, *game)) st.SkipWithError("not read");
+        work = ini.WorkDone();
+    }
+    st.counters["lines"] = static_cast<double>(work.lines);
+    st.counters["sections_visited"] = static_cast<double>(work.sectionsVisited);
+}
+BENCHMARK(BM_SavedGameBehindManySections)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,8 +1,12 @@
 // Sound figures: how soon a requested effect reaches the mixer's output, what a second of
-// music costs to synthesise, and what the SoundFont takes in memory.
+// music costs to synthesise, what the SoundFont takes in memory, and what making the output
+// costs the window when there is no sound server.
+#include "sound/audio_output.h"
 #include "sound/effects.h"
 #include "sound/music_player.h"
 #include "sound/tunes.h"
+
+#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -89,6 +93,31 @@ void BM_MusicSecond(benchmark::State& state) {
     state.SetLabel(Tunes[size_t(state.range(0))].resource);
 }
 BENCHMARK(BM_MusicSecond)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+// The output starts connecting and returns: the fallback to silence comes later, on the event
+// loop, so the window never waits for a server that is not there.
+void BM_DeviceOutputWithoutServer(benchmark::State& state) {
+    static int argc = 1;
+    static char name[] = "sound_bench";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+    const QByteArray server = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", "unix:/nonexistent/kp-bench-no-sound-server");
+    // The fallback's warning, once per output made, says nothing here.
+    const auto previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    Mixer mixer;
+    for (auto _ : state) {
+        DeviceOutput out(mixer);
+        benchmark::DoNotOptimize(&out);
+    }
+    qInstallMessageHandler(previous);
+    if (server.isNull())
+        qunsetenv("PULSE_SERVER");
+    else
+        qputenv("PULSE_SERVER", server);
+}
+BENCHMARK(BM_DeviceOutputWithoutServer)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
