@@ -86,7 +86,7 @@ start_game() {
     game=$!
     win=""
     i=0
-    while [ -z "$win" ] && [ $i -lt 100 ]; do
+    while [ -z "$win" ] && [ $i -lt 600 ]; do
         win=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -1)
         [ -n "$win" ] || sleep 0.1
         i=$((i + 1))
@@ -128,7 +128,7 @@ quit_game() {
     key alt+f
     key q
     i=0
-    while kill -0 "$game" 2>/dev/null && [ $i -lt 50 ]; do
+    while kill -0 "$game" 2>/dev/null && [ $i -lt 300 ]; do
         sleep 0.1
         i=$((i + 1))
     done
@@ -168,9 +168,10 @@ stop_game() {
 shot() { import -window root "$work/$1.png"; }
 
 # within SECONDS COMMAND...: runs COMMAND every 0.2 s until it succeeds, for SECONDS at most,
-# so that a slow machine (or a sanitizer build) gets the time to draw.
+# so that a slow machine (or a sanitizer build) gets the time to draw. However few SECONDS say,
+# it gives up only after 30: a busy machine is slow, and the limit only guards against a hang.
 within() {
-    tries=$(($1 * 5))
+    tries=$(($1 > 30 ? $1 * 5 : 150))
     shift
     while ! "$@"; do
         tries=$((tries - 1))
