@@ -1,9 +1,15 @@
 #include "music_controller.h"
 #include "tunes.h"
 
+#include <QPromise>
+
+#include <thread>
+
 namespace kp::sound {
 
-MusicController::MusicController(MusicPlayer& player) : player_(player) {}
+MusicController::MusicController(std::shared_ptr<MusicPlayer> player) : player_(std::move(player)) {
+    QObject::connect(&watcher_, &QFutureWatcherBase::finished, &watcher_, [this] { opened(); });
+}
 
 MusicController::~MusicController() {
     release();
@@ -15,53 +21,109 @@ QString MusicController::playFailure(Language language) {
 }
 
 void MusicController::release() {
-    // Each step on its own: a tune that failed to open is not open, yet the player holds it
-    // and must let it go too.
-    player_.stop();
-    player_.close();
-    player_.setEnabled(false);
-    player_.setTune({});
+    if (opening_) {
+        asked_ = Asked::Release;
+        return;
+    }
+    releaseNow();
 }
 
-std::optional<QString> MusicController::playTune(int n, Language language) {
+void MusicController::releaseNow() {
+    // Each step on its own: a tune that failed to open is not open, yet the player holds it
+    // and must let it go too.
+    player_->stop();
+    player_->close();
+    player_->setEnabled(false);
+    player_->setTune({});
+}
+
+void MusicController::setLooping(bool looping) {
+    looping_ = looping;
+    // While a tune opens the player is busy; it takes the choice before it plays.
+    if (!opening_) player_->setLooping(looping);
+}
+
+void MusicController::playTune(int n) {
     const TuneInfo* tune = tuneInfo(n);
     if (!tune) {
         stopMusic();
-        return std::nullopt;
+        return;
     }
-    if (loading_) loading_(true);
-    release();
     tune_ = n;
-    player_.setTune(tuneResource(QString::fromLatin1(tune->resource)));
-    player_.setEnabled(true);
-    const bool ok = player_.open() && player_.play();
-    if (loading_) loading_(false);
-    if (ok) return std::nullopt;
-    return playFailure(language);
+    show(true);
+    if (opening_) {
+        asked_ = Asked::Play;
+        reportFailure_ = true;
+        return;
+    }
+    open(true);
+}
+
+void MusicController::open(bool reportFailure) {
+    releaseNow();
+    player_->setTune(tuneResource(QString::fromLatin1(tuneInfo(tune_)->resource)));
+    player_->setEnabled(true);
+    opening_ = true;
+    reportFailure_ = reportFailure;
+    QPromise<bool> promise;
+    promise.start();
+    watcher_.setFuture(promise.future());
+    // The thread is let go rather than joined: a bank that never loads (a hung network drive)
+    // keeps it for ever, and nothing may wait for it, the game's close least of all. It holds
+    // the player, which goes with its last owner, the window or this thread.
+    std::thread([player = player_, promise = std::move(promise)]() mutable {
+        promise.addResult(player->open());
+        promise.finish();
+    }).detach();
+}
+
+void MusicController::opened() {
+    opening_ = false;
+    if (const auto asked = std::exchange(asked_, std::nullopt)) {
+        // Asked for while this tune was opening: its result is dropped.
+        switch (*asked) {
+        case Asked::Play:
+            open(reportFailure_);
+            return;
+        case Asked::Release:
+            releaseNow();
+            return;
+        case Asked::Stop:
+            stopMusic();
+            return;
+        }
+    }
+    player_->setLooping(looping_);
+    const bool ok = watcher_.future().resultCount() > 0 && watcher_.result() && player_->play();
+    show(false);
+    if (!ok && reportFailure_ && failed_) failed_();
 }
 
 void MusicController::stopMusic() {
     tune_ = 0;
-    release();
-    player_.releaseBank();
+    if (opening_) {
+        asked_ = Asked::Stop;
+        show(false);
+        return;
+    }
+    releaseNow();
+    player_->releaseBank();
 }
 
 MusicController::Watch MusicController::superviseMusic(bool applicationActive, bool windowVisible) {
-    if (applicationActive && windowVisible && player_.mode() == MusicPlayer::Mode::Paused) {
-        if (loading_) loading_(true);
-        player_.stop();
-        player_.close();
-        if (player_.open()) player_.play();
-        if (loading_) loading_(false);
+    if (opening_) return Watch::Nothing;
+    if (applicationActive && windowVisible && player_->mode() == MusicPlayer::Mode::Paused) {
+        show(true);
+        open(false);
         return Watch::Restarted;
     }
-    if (!applicationActive && player_.mode() == MusicPlayer::Mode::Playing) {
-        player_.pause();
+    if (!applicationActive && player_->mode() == MusicPlayer::Mode::Playing) {
+        player_->pause();
         return Watch::Paused;
     }
-    if (player_.mode() == MusicPlayer::Mode::Stopped) {
-        if (player_.looping()) {
-            player_.play();
+    if (player_->mode() == MusicPlayer::Mode::Stopped) {
+        if (player_->looping()) {
+            player_->play();
             return Watch::Replayed;
         }
         stopMusic();

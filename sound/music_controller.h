@@ -3,12 +3,19 @@
 // clock ask: the release sequence, the end of a tune that does not loop, pausing while the game
 // is in the background. The tunes play from memory: nothing is written to disk. A looping tune
 // goes round in the player itself, with no gap; the clock only sees the end of one that does not.
+//
+// Opening a tune (the synthesiser, its bank, the loudness measure) runs on a thread of its own:
+// a bank on a hung network drive or a slow device never holds the window, nor its close. Its
+// result comes back to the controller's thread through the event loop; a choice made meanwhile
+// wins over the tune that was loading.
 #include "engine/language.h"
 #include "music_player.h"
 
+#include <QFutureWatcher>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace kp::sound {
@@ -24,34 +31,56 @@ class MusicController {
         Ended,     // the tune ended without looping: no music now ("Musique" is 0)
     };
 
-    explicit MusicController(MusicPlayer& player);
+    explicit MusicController(std::shared_ptr<MusicPlayer> player);
     ~MusicController();
+    MusicController(const MusicController&) = delete;
+    MusicController& operator=(const MusicController&) = delete;
 
-    // Shown around the slow step (opening a tune): true to show, false to close.
+    // Shown while a tune opens: true to show, false to close.
     void setLoadingWindow(std::function<void(bool)> show) { loading_ = std::move(show); }
+    // Called when a tune chosen with playTune could not be played (playFailure says so).
+    void setFailureHandler(std::function<void()> failed) { failed_ = std::move(failed); }
 
-    // Starts tune n (1-5): releases the tune playing, hands the new one to the player and plays
-    // it. On failure the text to show in the given language (0 French, 1 English) comes back,
-    // and "Musique" stays n, as the menu still shows it.
-    std::optional<QString> playTune(int n, Language language);
+    // Starts tune n (1-5): releases the tune playing, hands the new one to the player and
+    // opens it off this thread; it plays when it is open, or the failure handler is called.
+    // "Musique" stays n on failure, as the menu still shows it.
+    void playTune(int n);
     // No music: "Musique" 0, the release sequence, and the bank goes too.
     void stopMusic();
-    // Stop, close, disable the player, let go of the tune. Also at close.
+    // Stop, close, disable the player, let go of the tune. Also at close, where a tune still
+    // opening is left to its thread, never waited for.
     void release();
     // "MusiqueEnBoucle".
-    void setLooping(bool looping) { player_.setLooping(looping); }
+    void setLooping(bool looping);
 
     // The clock's music step, once a second.
     Watch superviseMusic(bool applicationActive, bool windowVisible);
 
     int tune() const { return tune_; }
+    // A tune is being opened.
+    bool loading() const { return opening_; }
 
     static QString playFailure(Language language);
 
   private:
-    MusicPlayer& player_;
+    enum class Asked { Play, Release, Stop };
+    void open(bool reportFailure); // the tune tune_, from its beginning
+    void opened();                 // back on this thread with the result
+    void releaseNow();
+    void show(bool shown) {
+        if (loading_) loading_(shown);
+    }
+
+    std::shared_ptr<MusicPlayer> player_;
     int tune_ = 0;
+    bool looping_ = false;
+    bool opening_ = false;
+    bool reportFailure_ = false;
+    // What was asked while a tune was opening, done once it is open (its result is dropped).
+    std::optional<Asked> asked_;
+    QFutureWatcher<bool> watcher_;
     std::function<void(bool)> loading_;
+    std::function<void()> failed_;
 };
 
 } // namespace kp::sound

@@ -4,10 +4,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include "fluid_library.h"
 
 #include <algorithm>
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -121,7 +123,6 @@ bool MusicPlayer::enabled() const {
 }
 
 MusicPlayer::Mode MusicPlayer::mode() const {
-    std::lock_guard lock(mutex_);
     return mode_;
 }
 
@@ -190,6 +191,10 @@ void MusicPlayer::silenceAll() {
 }
 
 bool MusicPlayer::open() {
+    // Set before the lock is taken and cleared after it is let go: whoever finds the lock held
+    // by the opening knows it.
+    opening_ = true;
+    const auto opened = qScopeGuard([this] { opening_ = false; });
     std::lock_guard lock(mutex_);
     if (!enabled_ || mode_ != Mode::NotReady) return false;
     midi_ = standardMidi(tune_);
@@ -310,12 +315,18 @@ bool MusicPlayer::pause() {
 }
 
 bool MusicPlayer::playing() const {
-    std::lock_guard lock(mutex_);
     return mode_ == Mode::Playing;
 }
 
 void MusicPlayer::renderMusic(float* left, float* right, int frames) {
-    std::lock_guard lock(mutex_);
+    // The window's calls hold the lock for a moment, and are waited for; open() holds it for as
+    // long as a bank takes to load, and is not: nothing plays while a tune opens.
+    std::unique_lock lock(mutex_, std::try_to_lock);
+    while (!lock.owns_lock()) {
+        if (opening_) return;
+        std::this_thread::yield();
+        lock.try_lock();
+    }
     if (!synth_) return;
     // Rendered even when stopped, so the last notes release naturally.
     fluid_->fluid_synth_write_float(synth_, frames, left, 0, 1, right, 0, 1);

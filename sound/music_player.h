@@ -15,6 +15,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -61,6 +62,8 @@ class MusicPlayer : public MusicSource {
 
     // Takes the tune (a Standard MIDI File, or one inside a RIFF RMID file) and gets ready.
     // Fails when disabled, when there is no tune or it is not MIDI, or when no SoundFont loads.
+    // It may take as long as the bank takes to read: the audio thread renders nothing
+    // meanwhile rather than wait, and mode() and playing() answer at once.
     bool open();
     bool play();
     bool stop();
@@ -96,7 +99,8 @@ class MusicPlayer : public MusicSource {
     bool enabled_ = false;
     bool looping_ = false;
     QByteArray midi_;
-    Mode mode_ = Mode::NotReady;
+    std::atomic<Mode> mode_ = Mode::NotReady;
+    std::atomic<bool> opening_ = false; // open() holds the lock, for as long as a bank loads
     bool atEnd_ = false;
     const FluidLibrary* fluid_ = nullptr; // opened with the first synthesiser
     fluid_settings_t* settings_ = nullptr;

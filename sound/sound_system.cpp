@@ -5,9 +5,10 @@ namespace kp::sound {
 SoundSystem::SoundSystem() : SoundSystem(Options{}) {}
 
 SoundSystem::SoundSystem(Options o)
-    : systemBanks_(o.soundFonts), player_(mixer_.sampleRate(), o.soundFonts), effects_(mixer_),
+    : systemBanks_(o.soundFonts),
+      player_(std::make_shared<MusicPlayer>(mixer_.sampleRate(), o.soundFonts)), effects_(mixer_),
       music_(player_) {
-    mixer_.setMusic(&player_);
+    mixer_.setMusic(player_.get());
     effects_.setEffectsVolume(2);
     setMusicVolume(0);
     useDevice_ = o.useDevice;
@@ -36,7 +37,7 @@ void SoundSystem::setMusicVolume(int level) {
 void SoundSystem::setPreferredBank(const std::string& soundFont) {
     std::vector<std::string> banks = systemBanks_;
     if (!soundFont.empty()) banks.insert(banks.begin(), soundFont);
-    player_.setSoundFonts(std::move(banks));
+    player_->setSoundFonts(std::move(banks));
 }
 
 } // namespace kp::sound

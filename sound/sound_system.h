@@ -28,7 +28,7 @@ class SoundSystem {
     ~SoundSystem();
 
     Mixer& mixer() { return mixer_; }
-    MusicPlayer& player() { return player_; }
+    MusicPlayer& player() { return *player_; }
     SoundEffects& effects() { return effects_; }
     MusicController& music() { return music_; }
     // Opens the output (the device, or the silent stand-in) if it is not open yet.
@@ -48,7 +48,8 @@ class SoundSystem {
   private:
     std::vector<std::string> systemBanks_;
     Mixer mixer_;
-    MusicPlayer player_;
+    // Shared with a tune still opening at close, which may outlive the window.
+    std::shared_ptr<MusicPlayer> player_;
     SoundEffects effects_;
     MusicController music_;
     std::unique_ptr<AudioOutput> output_;

@@ -29,8 +29,6 @@ void LoadingWindow::shown(Language language) {
         move(screen->geometry().center() - rect().center());
     show();
     raise();
-    // Paint now, and whatever the main window still has pending, before the slow part.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace kp

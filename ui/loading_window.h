@@ -12,7 +12,7 @@ namespace kp {
 class LoadingWindow : public QFrame {
   public:
     explicit LoadingWindow(QWidget* parent = nullptr);
-    // Sets the text for the language (0 French, 1 English), shows the window and lets it paint.
+    // Sets the text for the language (0 French, 1 English), and shows the window.
     void shown(Language language);
 
   private:

@@ -203,6 +203,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (configDialog_) configDialog_->hide();
     tellFiles({replays_->takeStatisticsFailure(), saveSettings(settings_, settingsFile_)});
     if (tray_) tray_->hide();
+    // A tune still opening (a bank on a hung drive) is left to its own thread, never waited for:
+    // the settings are written, and the game closes whatever the synthesiser does.
     sound_.music().release();
     event->accept();
 }

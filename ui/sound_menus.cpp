@@ -60,6 +60,8 @@ void MainWindow::buildSoundMenus(QMenu* options) {
         else
             loadingWindow_->hide();
     });
+    sound_.music().setFailureHandler(
+        [this] { platform_.message(this, sound::MusicController::playFailure(language())); });
 }
 
 void MainWindow::chooseSoundOutput(int output) {
@@ -84,8 +86,7 @@ void MainWindow::chooseTune(int tune) {
         sound_.music().stopMusic();
         return;
     }
-    if (const auto failure = sound_.music().playTune(tune, language()))
-        platform_.message(this, *failure);
+    sound_.music().playTune(tune);
 }
 
 // The settings' sound choices, at start-up.

@@ -32,6 +32,18 @@ bool runUntil(const std::function<bool()>& done, int limitMs) {
     return done();
 }
 
+std::optional<QString> playTune(MusicController& music, int n, Language language) {
+    ensureApp();
+    bool failed = false;
+    music.setFailureHandler([&] { failed = true; });
+    music.playTune(n);
+    const bool opened = runUntil([&] { return !music.loading(); }, 60000);
+    music.setFailureHandler(nullptr);
+    if (!opened) return QStringLiteral("the tune never opened");
+    if (failed) return MusicController::playFailure(language);
+    return std::nullopt;
+}
+
 namespace {
 
 uint32_t be(const QByteArray& b, qsizetype at, int n) {

@@ -2,11 +2,13 @@
 // Helpers shared by the sound tests: a Qt application object, a reader for the tunes' MIDI
 // files, a tiny MIDI file writer, and pulling the mixer.
 #include "sound/mixer.h"
+#include "sound/music_controller.h"
 
 #include <QByteArray>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace kp::sound::test {
@@ -18,6 +20,9 @@ void spinEventLoop(int ms);
 // Runs the event loop until `done` holds, and says whether it does: the limit only guards
 // against a hang, however slow or busy the machine.
 bool runUntil(const std::function<bool()>& done, int limitMs = 20000);
+// Chooses tune n and runs the event loop until it is open: the failure the window would show
+// in `language`, or nothing when it plays (a tune that never opens says so instead).
+std::optional<QString> playTune(MusicController& music, int n, Language language);
 
 struct MidiSummary {
     int format = -1;

@@ -262,12 +262,22 @@ TEST_F(Window, soundMenusFollowTheOutputAndTheTune) {
             .toStdString();
     };
     const std::string before = written();
+    // A tune opens off the window's thread; the window hears of it through its event loop.
+    auto opened = [&] {
+        QElapsedTimer waited;
+        waited.start();
+        while (w->sound().music().loading() && waited.elapsed() < 60000)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        return !w->sound().music().loading();
+    };
     trigger("MenuMusique4");
+    ASSERT_TRUE(opened());
     EXPECT_EQ(w->settings().music, 4);
     EXPECT_TRUE(w->menu("MenuMusiqueOptions")->isEnabled());
     EXPECT_EQ(w->sound().player().tune(), sound::tuneResource("BOOSTER"));
     EXPECT_EQ(written(), before);
     trigger("MenuMusique1");
+    ASSERT_TRUE(opened());
     EXPECT_EQ(w->sound().player().tune(), sound::tuneResource("ELISE"));
     EXPECT_EQ(written(), before);
     trigger("MenuMusiquePas");
