@@ -62,7 +62,13 @@ void SoundEffects::setEffectsVolume(int level) {
     mixer_.setEffectGain(levelGain(level));
 }
 
+void SoundEffects::hush(bool hushed) {
+    hushed_ = hushed;
+    if (hushed) mixer_.stopEffects();
+}
+
 void SoundEffects::play(Sound sound) {
+    if (hushed_) return;
     if (output_ == 1) {
         load();
         const auto& clip = clips_[indexOf(sound)];

@@ -36,6 +36,8 @@ class SoundEffects {
     void playLevelWon() { play(Sound::LevelWon); }
     void playHighScore() { play(Sound::HighScore); }
     void play(Sound sound);
+    // While hushed (panic) no effect sounds: the one sounding is cut, those asked are dropped.
+    void hush(bool hushed);
 
     // Whether every clip was found and decoded (loaded first if need be).
     bool clipsLoaded();
@@ -45,6 +47,7 @@ class SoundEffects {
     int output_ = 1;
     std::array<std::shared_ptr<const Clip>, 4> clips_;
     bool loaded_ = false;
+    bool hushed_ = false;
 };
 
 } // namespace kp::sound

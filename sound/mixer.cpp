@@ -16,6 +16,14 @@ void Mixer::playClip(std::shared_ptr<const Clip> clip) {
     wake();
 }
 
+void Mixer::stopEffects() {
+    std::lock_guard lock(mutex_);
+    clip_.reset();
+    clipPos_ = 0;
+    tones_.clear();
+    tonePos_ = 0;
+}
+
 void Mixer::playTones(std::span<const Tone> tones) {
     {
         std::lock_guard lock(mutex_);

@@ -56,6 +56,8 @@ class Mixer {
     // Queues tones after any still to sound. Sequences beyond two seconds of backlog are
     // dropped rather than piling up behind a game that asks faster than they play.
     void playTones(std::span<const Tone> tones);
+    // Cuts the clip sounding and drops the tones still to play.
+    void stopEffects();
     void setEffectGain(float gain);
     void setMusicGain(float gain);
     float effectGain() const;

@@ -29,6 +29,7 @@ void MusicController::release() {
 }
 
 void MusicController::releaseNow() {
+    resume_ = false;
     // Each step on its own: a tune that failed to open is not open, yet the player holds it
     // and must let it go too.
     player_->stop();
@@ -95,6 +96,7 @@ void MusicController::opened() {
     }
     player_->setLooping(looping_);
     const bool ok = watcher_.future().resultCount() > 0 && watcher_.result() && player_->play();
+    if (ok && hushed_) hush(true);
     show(false);
     if (!ok && reportFailure_ && failed_) failed_();
 }
@@ -110,9 +112,21 @@ void MusicController::stopMusic() {
     player_->releaseBank();
 }
 
+void MusicController::hush(bool hushed) {
+    hushed_ = hushed;
+    if (hushed && player_->mode() == MusicPlayer::Mode::Playing) {
+        player_->pause();
+        resume_ = true;
+    }
+}
+
 MusicController::Watch MusicController::superviseMusic(bool applicationActive, bool windowVisible) {
-    if (opening_) return Watch::Nothing;
+    if (opening_ || hushed_) return Watch::Nothing;
     if (applicationActive && windowVisible && player_->mode() == MusicPlayer::Mode::Paused) {
+        if (std::exchange(resume_, false)) {
+            player_->pause(); // pausing a paused tune plays it on
+            return Watch::Resumed;
+        }
         show(true);
         open(false);
         return Watch::Restarted;

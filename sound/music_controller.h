@@ -26,6 +26,7 @@ class MusicController {
     enum class Watch {
         Nothing,
         Restarted, // the game came back to the front: the tune starts again from its beginning
+        Resumed,   // the game came back from hiding: the tune goes on where it stopped
         Paused,    // the game went to the background
         Replayed,  // the tune ended before looping was turned on, and plays again
         Ended,     // the tune ended without looping: no music now ("Musique" is 0)
@@ -55,6 +56,10 @@ class MusicController {
 
     // The clock's music step, once a second.
     Watch superviseMusic(bool applicationActive, bool windowVisible);
+    // Panic: while hushed nothing plays, a tune that opens meanwhile included, and the clock's
+    // step does nothing. The tune that was playing goes on where it stopped once the game is
+    // back in front (the next superviseMusic with the window active and visible).
+    void hush(bool hushed);
 
     int tune() const { return tune_; }
     // A tune is being opened.
@@ -76,6 +81,8 @@ class MusicController {
     bool looping_ = false;
     bool opening_ = false;
     bool reportFailure_ = false;
+    bool hushed_ = false;
+    bool resume_ = false; // paused by hush(): resumed, not started again, on the way back
     // What was asked while a tune was opening, done once it is open (its result is dropped).
     std::optional<Asked> asked_;
     QFutureWatcher<bool> watcher_;

@@ -44,6 +44,12 @@ class SoundSystem {
     // The player's own General MIDI bank ("BanqueSons"), tried before the system's banks at the
     // next load; empty for the system's alone. One that is missing or broken is passed over.
     void setPreferredBank(const std::string& soundFont);
+    // Panic: at once nothing more is heard (effects cut, the tune paused) until unhushed; the
+    // tune then goes on where it stopped once the game is in front again.
+    void hush(bool hushed) {
+        effects_.hush(hushed);
+        music_.hush(hushed);
+    }
 
   private:
     std::vector<std::string> systemBanks_;

@@ -303,6 +303,28 @@ TEST(MusicController, backgroundPausesAndForegroundRestartsFromTheBeginning) {
     EXPECT_EQ(loadingShown, 2);
 }
 
+TEST(MusicController, hushedTuneWaitsSilentAndGoesOnWhereItStopped) {
+    if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
+    Rig r;
+    ASSERT_FALSE(r.play(1, kp::Language::French));
+    pull(r.mixer, 3 * Rate);
+    r.music.hush(true);
+    EXPECT_EQ(r.player.mode(), Mode::Paused);
+    const int at = r.player.position();
+    EXPECT_GT(at, 0);
+    // Hidden yet still on screen and in front: the clock leaves the tune alone.
+    EXPECT_EQ(r.music.superviseMusic(true, true), Watch::Nothing);
+    EXPECT_EQ(r.music.superviseMusic(false, true), Watch::Nothing);
+    r.music.hush(false);
+    EXPECT_EQ(r.music.superviseMusic(false, true), Watch::Nothing) << "not in front yet";
+    EXPECT_EQ(r.music.superviseMusic(true, true), Watch::Resumed);
+    EXPECT_EQ(r.player.mode(), Mode::Playing);
+    EXPECT_EQ(r.player.position(), at);
+    // Going to the background afterwards restarts the tune on the way back, as ever.
+    EXPECT_EQ(r.music.superviseMusic(false, true), Watch::Paused);
+    EXPECT_EQ(r.music.superviseMusic(true, true), Watch::Restarted);
+}
+
 TEST(MusicController, loopingTuneGoesRoundByItselfAndOneThatDoesNotEnds) {
     if (!soundFontInstalled()) GTEST_SKIP() << "no SoundFont";
     Rig r;
