@@ -89,15 +89,17 @@ void MainWindow::layOutWindow() {
     in.frameTop = frame.top();
     in.frameRight = frame.right();
     in.frameBottom = frame.bottom();
-    centreWithFrame_ = frame.isNull();
+    centreWithFrame_ = !desktopPlaces_ && frame.isNull();
     const WindowLayout client = kp::layOutWindow(in);
     view_->setFixedSize(client.clientWidth, client.clientHeight);
     fitMenuRows();
     in.menuHeight = menuRows_->height();
     const WindowLayout l = kp::layOutWindow(in);
     painter_.setLayout(l, cellSize_, p.rows, p.columns);
-    // The frame's place, given as the window's own (move() would read a stale frame).
-    setGeometry(QRect(QPoint(l.windowX + in.frameLeft, l.windowY + in.frameTop), size()));
+    // The frame's place, given as the window's own (move() would read a stale frame). On
+    // Wayland the compositor places the window.
+    if (!desktopPlaces_)
+        setGeometry(QRect(QPoint(l.windowX + in.frameLeft, l.windowY + in.frameTop), size()));
     message_->setGeometry(l.messageLeft, l.messageTop, l.messageWidth,
                           std::max(message_->sizeHint().height(), 24));
     view_->update();
@@ -313,6 +315,10 @@ void MainWindow::loadBackgroundPicture() {
 void MainWindow::recentBackground(int index) {
     settings_.background = PictureBackground;
     composeBackground(settings_.recentPictures[index - 1]);
+}
+
+QColor MainWindow::borderColour() const {
+    return toQColor(static_cast<Colour>(settings_.borderColour));
 }
 
 void MainWindow::chooseBorderColour() {

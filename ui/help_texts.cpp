@@ -37,10 +37,12 @@ peut plus descendre.</p>
 <tr><td class="k">Espace, 0</td><td>Déplacement rapide de la gélule vers le bas</td></tr>
 <tr><td class="k">Échap, Entrée</td><td>Panic!</td></tr>
 </table>
-<p>Les chiffres sont ceux du pavé numérique. <b>Panic!</b> cache le jeu aussitôt, en pause,
-et ne laisse qu'une icône dans la zone de notification (ou la fenêtre réduite, s'il n'y en a
-pas)&nbsp;: cliquez sur l'icône, ou choisissez «&nbsp;Reprendre la partie&nbsp;» dans son
-menu, pour revenir au jeu.</p>
+<p>Les chiffres sont ceux du pavé numérique. <b>Panic!</b> cache le jeu aussitôt, en pause et
+sans un bruit, et ne laisse qu'une icône dans la zone de notification&nbsp;: cliquez sur
+l'icône, ou choisissez «&nbsp;Reprendre la partie&nbsp;» dans son menu, pour revenir au jeu.
+Sur un bureau sans zone de notification, la fenêtre est réduite quand le bureau le permet et ne
+montre plus que la couleur de la bordure&nbsp;: revenez-y par la barre des tâches, le dock ou
+Alt+Tab, ou, si elle est restée à l'écran, par un clic ou une touche.</p>
 <p>Raccourcis du menu&nbsp;: <b>F1</b> cette aide, <b>F2</b> nouvelle partie, <b>F3</b>
 recommencer le niveau, <b>F4</b> passer au niveau suivant, <b>F5</b> pause.</p>
 <p>Ce sont les touches d'origine&nbsp;: l'onglet <b>Touches</b> (menu Options, «&nbsp;Touches
@@ -87,9 +89,11 @@ down any more.</p>
 <tr><td class="k">Space, 0</td><td>Drop the capsule quickly</td></tr>
 <tr><td class="k">Escape, Enter</td><td>Panic!</td></tr>
 </table>
-<p>The digits are those of the numeric keypad. <b>Panic!</b> hides the game at once, paused,
-leaving only an icon in the notification area (or the window minimised, when there is none):
-click the icon, or choose "Take again the game" in its menu, to come back.</p>
+<p>The digits are those of the numeric keypad. <b>Panic!</b> hides the game at once, paused
+and silent, leaving only an icon in the notification area: click the icon, or choose "Take
+again the game" in its menu, to come back. On a desktop with no notification area the window
+is minimised where the desktop allows it and shows nothing but the border colour: come back
+through the taskbar, the dock or Alt+Tab, or, if it stayed on screen, with a click or a key.</p>
 <p>Menu shortcuts: <b>F1</b> this help, <b>F2</b> new game, <b>F3</b> restart the level,
 <b>F4</b> jump to the next level, <b>F5</b> pause.</p>
 <p>Those are the keys out of the box: the <b>Keys</b> tab (Options menu, "Keys and

@@ -17,7 +17,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
-#include <QSystemTrayIcon>
 
 #include <utility>
 
@@ -29,9 +28,21 @@ BoardView::BoardView(const BoardPainter& painter, const GameState& state, QWidge
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void BoardView::shift(int dy, QColor strip) {
+    if (dy == shift_) return;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->move(child->pos() + QPoint(0, dy - shift_));
+    shift_ = dy;
+    strip_ = strip;
+    update();
+}
+
 void BoardView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    for (const QRect& r : event->region()) painter_.paint(p, r, state_);
+    p.translate(0, shift_);
+    for (const QRect& r : event->region()) painter_.paint(p, r.translated(0, -shift_), state_);
+    p.resetTransform();
+    if (shift_ > 0) p.fillRect(0, 0, width(), shift_, strip_);
     if (afterFirstFrame) QTimer::singleShot(0, this, std::exchange(afterFirstFrame, nullptr));
 }
 
@@ -89,7 +100,9 @@ Command commandFor(std::optional<Action> action) {
 MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
                        sound::SoundSystem::Options soundOptions, QWidget* parent)
     : QMainWindow(parent), platform_(platform), settingsFile_(std::move(settingsFile)),
-      game_(*this), painter_(sprites_, digits_), sound_(afterFirstFrame(std::move(soundOptions))) {
+      game_(*this), painter_(sprites_, digits_), sound_(afterFirstFrame(std::move(soundOptions))),
+      desktopPlaces_(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))),
+      windowMoves_(!desktopPlaces_) {
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -202,7 +215,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     game_.endGame();
     if (configDialog_) configDialog_->hide();
     tellFiles({replays_->takeStatisticsFailure(), saveSettings(settings_, settingsFile_)});
-    if (tray_) tray_->hide();
+    hideout_->removeIcon();
     // A tune still opening (a bank on a hung drive) is left to its own thread, never waited for:
     // the settings are written, and the game closes whatever the synthesiser does.
     sound_.music().release();
@@ -400,10 +413,23 @@ void MainWindow::soundWanted(Sound s) {
 }
 
 void MainWindow::windowShake(int dy) {
-    if (!shakeRest_) shakeRest_ = pos();
-    move(shakeRest_->x(), shakeRest_->y() + dy);
+    if (windowMoves_) {
+        if (!shakeRest_)
+            shakeRest_ = pos();
+        else if (pos().y() != shakeRest_->y() + windowShakenBy_)
+            windowMoves_ = false; // the window manager put the window back
+    }
+    if (windowMoves_) {
+        move(shakeRest_->x(), shakeRest_->y() + dy);
+        windowShakenBy_ = dy;
+    } else {
+        view_->shift(dy, borderColour());
+    }
     const int step = game_.state().shakeStep;
-    if (dy == 0 && (step == 0 || step >= 4)) shakeRest_.reset();
+    if (dy == 0 && (step == 0 || step >= 4)) {
+        shakeRest_.reset();
+        windowShakenBy_ = 0;
+    }
 }
 
 void MainWindow::pinupFrame(int frame, PinupFigure figure) {
@@ -411,35 +437,15 @@ void MainWindow::pinupFrame(int frame, PinupFigure figure) {
 }
 
 void MainWindow::panicChanged(bool hidden) {
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        // Without a notification area, hiding would leave no way back: minimise instead.
-        if (hidden) showMinimized();
-        game_.unhide();
-        return;
-    }
-    if (!tray_) {
-        QIcon icon;
-        for (int size : {16, 22, 32, 48})
-            icon.addFile(QStringLiteral(":/icons/IconPanic1_%1").arg(size), QSize(size, size));
-        tray_ = new QSystemTrayIcon(icon, this);
-        tray_->setToolTip(QStringLiteral("Kembrolla Panic!"));
-        tray_->setContextMenu(popup_);
-        connect(tray_, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason r) {
-                    if (r == QSystemTrayIcon::Trigger) game_.unhide();
-                });
-    }
+    // Nothing may be heard from a hidden game, from the moment panic is asked for.
+    sound_.hush(hidden);
     if (configDialog_)
         configDialog_->stepAside(hidden); // the dialog goes and comes back with the game
     if (hidden) {
-        tray_->show();
-        hide();
-        // Nothing may be heard from a hidden game.
-        if (sound_.player().mode() == sound::MusicPlayer::Mode::Playing) sound_.player().pause();
+        hideout_->hide(platform_.notificationArea(), borderColour());
     } else {
-        showNormal();
-        activateWindow();
-        tray_->hide();
+        hideout_->show();
+        watchMusic(); // the tune goes on now if the game is already in front
     }
 }
 

@@ -3,6 +3,7 @@
 // and the settings for the whole run, and draws what the rules report.
 
 #include "engine/language.h"
+#include "ui/panic_hideout.h"
 #include "ui/platform.h"
 
 #include "background/composer.h"
@@ -33,7 +34,6 @@
 #include <vector>
 
 class QActionGroup;
-class QSystemTrayIcon;
 
 namespace kp {
 class MenuRows;
@@ -50,6 +50,10 @@ class BoardView : public QWidget {
     BoardView(const BoardPainter& painter, const GameState& state, QWidget* parent);
     // Called once, just after the first frame is painted: what can wait for it waits.
     std::function<void()> afterFirstFrame;
+    // Draws the board (and the message over it) `dy` pixels lower, the strip it uncovers at the
+    // top in `strip`: the shake of a window that cannot move itself.
+    void shift(int dy, QColor strip);
+    int shifted() const { return shift_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,6 +61,8 @@ class BoardView : public QWidget {
   private:
     const BoardPainter& painter_;
     const GameState& state_;
+    int shift_ = 0;
+    QColor strip_;
 };
 
 class MainWindow : public QMainWindow, public GameEvents {
@@ -206,6 +212,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     void loadBackgroundPicture();
     void recentBackground(int index);
     void chooseBorderColour();
+    QColor borderColour() const;
     void changeBackground(const std::function<void(BackgroundSettings&)>& change);
     void showMessage();
     // Input (main_window.cpp): what an action does, from a key or a pad button.
@@ -238,8 +245,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     std::array<QTimer, TimerCount> timers_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
-    QSystemTrayIcon* tray_ = nullptr;
-    QMenu* popup_ = nullptr;
+    PanicHideout* hideout_ = nullptr;
     MenuRows* menuRows_ = nullptr;
     // The window was centred before the window manager's frame was known: centre it again,
     // frame included, once it is.
@@ -249,7 +255,13 @@ class MainWindow : public QMainWindow, public GameEvents {
     QTimer frameWatch_;
     int frameLooks_ = 0;
     QAction* checkedMode_ = nullptr; // the background mode item in view
+    // On Wayland the compositor places the windows, and a window cannot move itself.
+    const bool desktopPlaces_;
+    // The shake moves the window while it can; where the window manager puts it back, the
+    // board shakes inside the window instead.
+    bool windowMoves_;
     std::optional<QPoint> shakeRest_;
+    int windowShakenBy_ = 0; // how far below its resting place the shake last moved the window
     Bindings bindings_;
     Gamepad gamepad_;
     // The controllers are read when their device files have news, and when one is plugged in;

@@ -77,9 +77,10 @@ void MainWindow::buildMenus() {
     addItem(file, "MenuQuitter", [this] { quitGame(); });
 
     // The notification-area icon's menu, while the game is hidden.
-    popup_ = new QMenu(this);
-    addItem(popup_, "MenuPopupPanicRestaurer", [this] { game_.unhide(); });
-    addItem(popup_, "MenuPopupQuitter", [this] { quitGame(); });
+    auto* popup = new QMenu(this);
+    addItem(popup, "MenuPopupPanicRestaurer", [this] { game_.unhide(); });
+    addItem(popup, "MenuPopupQuitter", [this] { quitGame(); });
+    hideout_ = new PanicHideout(*this, popup, [this] { game_.unhide(); });
 
     QMenu* options = addMenu(nullptr, "MenuOptions");
     QMenu* languageMenu = addMenu(options, "MenuLangue");

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSystemTrayIcon>
 #include <QTranslator>
 
 namespace kp {
@@ -122,6 +123,10 @@ std::optional<std::pair<QFont, QColor>> QtPlatform::chooseFont(QWidget* parent, 
     const QFont chosen = dialog.selectedFont() == shown ? font : dialog.selectedFont();
     const auto c = chooseColour(parent, colour);
     return std::make_pair(chosen, c.value_or(colour));
+}
+
+bool QtPlatform::notificationArea() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void QtPlatform::quit() {

@@ -31,6 +31,9 @@ class Platform {
     // The font chooser preset to the message line's font and colour.
     virtual std::optional<std::pair<QFont, QColor>> chooseFont(QWidget* parent, const QFont& font,
                                                                const QColor& colour) = 0;
+    // Whether the desktop has a notification area for panic to hide the game in: an X11 tray,
+    // or a StatusNotifierItem host on the session bus (a Wayland desktop's panel).
+    virtual bool notificationArea() = 0;
     // Ends the program once its window has closed (a window already hidden in the notification
     // area closes without ending the message loop by itself).
     virtual void quit() = 0;
@@ -56,6 +59,7 @@ class QtPlatform : public Platform {
     std::optional<QString> openPicture(QWidget* parent) override;
     std::optional<std::pair<QFont, QColor>> chooseFont(QWidget* parent, const QFont& font,
                                                        const QColor& colour) override;
+    bool notificationArea() override;
     void quit() override;
 };
 

@@ -28,6 +28,8 @@ struct ScriptedPlatform : Platform {
                                                        const QColor&) override {
         return std::nullopt;
     }
+    bool notificationArea() override { return tray; }
+    bool tray = false; // a desktop with a notification area
     void quit() override { ++quits; }
     int quits = 0;
 };

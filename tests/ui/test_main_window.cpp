@@ -293,14 +293,83 @@ TEST_F(Window, storedOutOfRangeMusicStartsNoMusic) {
     EXPECT_FALSE(w->menu("MenuSonVolume")->isEnabled());
 }
 
-TEST_F(Window, panicWithoutANotificationAreaPausesAndKeepsAWayBack) {
+namespace {
+
+// Every pixel of an image is `colour`.
+bool onlyColour(const QImage& image, QRgb colour) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            if (rgb.pixel(x, y) != colour) return false;
+    return true;
+}
+
+} // namespace
+
+TEST_F(Window, panicWithoutANotificationAreaLeavesNothingToSeeOrHearUntilAKey) {
+    std::ofstream(ini()) << "[Options]\nCouleurBordure=" << 0x336699 << "\n";
     open();
+    const QRgb border = qRgb(0x99, 0x66, 0x33);
     w->game().resume();
+    sound::Mixer& mixer = w->sound().mixer();
+    w->soundWanted(Sound::Removal);
+    ASSERT_TRUE(mixer.effectSounding());
+
     trigger("MenuPanic");
-    EXPECT_TRUE(w->game().state().paused);
-    EXPECT_FALSE(w->game().state().hidden); // minimised, not hidden: there is no tray here
+    const GameState& s = w->game().state();
+    EXPECT_TRUE(s.paused);
+    EXPECT_TRUE(s.hidden);
+    EXPECT_FALSE(mixer.effectSounding()) << "the effect sounding is cut";
+    w->soundWanted(Sound::Landing);
+    EXPECT_TRUE(mixer.silent()) << "effects asked while hidden are dropped";
+    // The window may stay on screen (a desktop that does not minimise): it shows the border
+    // colour alone, menus included.
+    EXPECT_TRUE(onlyColour(w->grab().toImage(), border));
     trigger("MenuLangueAnglais");
     EXPECT_EQ(w->action("MenuPopupPanicRestaurer")->text(), "Take again the game");
+
+    QKeyEvent shift(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
+    QApplication::sendEvent(w->boardView(), &shift);
+    EXPECT_TRUE(s.hidden) << "a modifier alone is no way back";
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+    QApplication::sendEvent(w->boardView(), &key);
+    EXPECT_FALSE(s.hidden);
+    EXPECT_TRUE(s.paused) << "the key that brings the game back does not resume it";
+    EXPECT_FALSE(onlyColour(w->grab().toImage(), border));
+    w->soundWanted(Sound::Landing);
+    EXPECT_TRUE(mixer.effectSounding());
+}
+
+TEST_F(Window, panicHidesInTheNotificationAreaWhereThereIsOne) {
+    platform.tray = true;
+    open();
+    w->show();
+    trigger("MenuPanic");
+    EXPECT_FALSE(w->isVisible());
+    trigger("MenuPopupPanicRestaurer");
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->game().state().paused);
+    EXPECT_FALSE(w->game().state().hidden);
+}
+
+TEST_F(Window, aShakeTheWindowManagerUndoesShakesTheBoardInsideTheWindow) {
+    std::ofstream(ini()) << "[Options]\nCouleurBordure=" << 0x336699 << "\nAnimationVirus=0\n";
+    open();
+    w->show();
+    const QImage rest = boardShown();
+    const QPoint at = w->pos();
+    w->windowShake(2);
+    EXPECT_EQ(w->pos(), at + QPoint(0, 2)) << "a window that can move shakes itself";
+    w->move(at); // as a window manager that keeps windows where it put them does
+    w->windowShake(0);
+    w->windowShake(1);
+    EXPECT_EQ(w->pos(), at);
+    const QImage shaken = boardShown();
+    EXPECT_TRUE(onlyColour(shaken.copy(0, 0, shaken.width(), 1), qRgb(0x99, 0x66, 0x33)));
+    EXPECT_EQ(shaken.copy(0, 1, rest.width(), rest.height() - 1),
+              rest.copy(0, 0, rest.width(), rest.height() - 1));
+    w->windowShake(0);
+    EXPECT_EQ(boardShown(), rest);
 }
 
 TEST_F(Window, keysDriveTheGame) {
