@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QSystemTrayIcon>
 #include <QWidget>
+#include <QWindow>
 
 namespace kp {
 
@@ -94,7 +95,18 @@ bool PanicHideout::covered() const {
 }
 
 bool PanicHideout::eventFilter(QObject* watched, QEvent* event) {
-    if (!covered() || !inside(watched, window_)) return false;
+    if (!covered()) return false;
+    // Minimised (unmapped) or left for another window: seen again or activated, it comes back.
+    if (watched == window_.windowHandle()) {
+        if (event->type() == QEvent::Expose) {
+            if (!window_.windowHandle()->isExposed())
+                wentAway_ = true;
+            else if (wentAway_)
+                comeBack_();
+        }
+        return false;
+    }
+    if (!inside(watched, window_)) return false;
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Taken as the cover's own key: no menu shortcut acts behind it.
@@ -108,11 +120,8 @@ bool PanicHideout::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::WindowDeactivate:
         if (watched == &window_) wentAway_ = true;
         return false;
-    case QEvent::WindowStateChange:
-        if (watched == &window_ && window_.isMinimized()) wentAway_ = true;
-        return false;
     case QEvent::WindowActivate:
-        if (watched == &window_ && wentAway_ && !window_.isMinimized()) comeBack_();
+        if (watched == &window_ && wentAway_) comeBack_();
         return false;
     default:
         return false;

@@ -40,7 +40,7 @@ class PanicHideout : public QObject {
     std::function<void()> comeBack_;
     QSystemTrayIcon* tray_ = nullptr;
     QWidget* cover_ = nullptr;
-    bool wentAway_ = false; // the covered window lost the focus or was minimised since
+    bool wentAway_ = false; // the covered window lost the focus or went off screen since
 };
 
 } // namespace kp

@@ -547,6 +547,87 @@ kill "$wm" 2>/dev/null
 wait "$wm" 2>/dev/null
 wm=""
 
+# ---- 7b. Under a window manager with a taskbar and no notification area ----
+# Panic minimises the window at once; the taskbar brings it back paused. A shake during a
+# collapse moves the window itself, 2 pixels down and back, then 1.
+jwm -f "$here/notray.jwmrc" >"$work/wm.log" 2>&1 &
+wm=$!
+# Row 18, columns 1 to 4: four blue smileys, a run already made that the first landing removes;
+# a capsule lies on columns 1 and 2 above it and falls once they are gone; a yellow smiley at
+# column 8 keeps the level going.
+cat >"$work/shake.Kembrolla" <<'SAVE'
+[Sauvegarde]
+Niveau=1
+NbVirusRestants=5
+Chrono0Tag=0
+Chrono1Tag=0
+Chrono2Tag=0
+Chrono3Tag=0
+Chrono4Tag=0
+Tricherie=0
+0-0=999
+18-1=-101
+18-2=-101
+18-3=-101
+18-4=-101
+18-8=-111
+17-1=122
+17-2=134
+SAVE
+mkdir -p "$work/notray/kembrolla-panic"
+printf '[Options]\nAnimationVirus=0\nTremblement=1\n' >"$(settings_file notray)"
+taskbar_entry() { # the middle of the game's taskbar button: the screen's bottom left
+    echo "100 $(($(xwininfo -root | sed -n 's/^ *Height: *//p') - 12))"
+}
+iconic() { xprop -id "$win" WM_STATE 2>/dev/null | grep -q 'state: Iconic'; }
+if ! within 5 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window'; then
+    fail "the window manager without a notification area did not start:"
+    cat "$work/wm.log"
+elif start_game notray "$work/shake.Kembrolla" && within 5 framed; then
+    shot notray-before
+    lower="$((wx + 1)) $((wy + menu + board_top + 7 * 16 + 1)) 128 $((11 * 16))"
+    xdotool windowfocus --sync "$win" key Escape
+    if ! within 5 iconic || ! within 5 no_window; then
+        fail "panic without a notification area: the window was not minimised"
+    else
+        sleep 1
+        # shellcheck disable=SC2046
+        xdotool mousemove $(taskbar_entry) sleep 0.3 click 1
+        if ! within 5 windows_at_least 1; then
+            fail "the taskbar did not bring the game back after panic"
+        elif within 3 shot_same notray-after notray-before $lower; then
+            pass "panic without a notification area minimised the game; the taskbar brought it back paused"
+        else
+            fail "after panic without a notification area the board is not as it was (see notray-after.png)"
+        fi
+    fi
+    # Leaves the pause and drops the capsule: the landing removes the run, the capsule above
+    # falls and the window shakes. Its place is read as fast as xwininfo goes meanwhile.
+    measure "$win"
+    rest=$wy
+    xdotool windowfocus --sync "$win" key Left sleep 1 key space
+    lowest=$rest
+    tries=0
+    while [ $tries -lt 300 ] && [ "$lowest" -eq "$rest" ]; do
+        measure "$win"
+        [ "$wy" -gt "$lowest" ] && lowest=$wy
+        tries=$((tries + 1))
+    done
+    sleep 0.6
+    measure "$win"
+    if [ "$lowest" -gt "$rest" ] && [ "$lowest" -le $((rest + 2)) ] && [ "$wy" -eq "$rest" ]; then
+        pass "the shake moved the window $((lowest - rest)) pixels down and back"
+    else
+        fail "shake: the window went from y $rest to y $lowest and rests at y $wy"
+    fi
+    stop_game
+else
+    fail "no framed window under the window manager without a notification area"
+fi
+kill "$wm" 2>/dev/null
+wait "$wm" 2>/dev/null
+wm=""
+
 # ---- 8. A remapped key moves the capsule; the key it replaced no longer does ----
 # Left is J alone; the fall is slow. Column 3, left of the capsule that enters at columns 4
 # and 5, stays black until the capsule moves into it.
