@@ -117,6 +117,9 @@ bool PanicHideout::eventFilter(QObject* watched, QEvent* event) {
         if (!key->isAutoRepeat() && !isModifierKey(key->key())) comeBack_();
         return true;
     }
+    case QEvent::Resize:
+        if (watched == &window_) cover_->setGeometry(window_.rect()); // the menus rewrapped
+        return false;
     case QEvent::WindowDeactivate:
         if (watched == &window_) wentAway_ = true;
         return false;

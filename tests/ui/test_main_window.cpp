@@ -327,6 +327,8 @@ TEST_F(Window, panicWithoutANotificationAreaLeavesNothingToSeeOrHearUntilAKey) {
     EXPECT_TRUE(onlyColour(w->grab().toImage(), border));
     trigger("MenuLangueAnglais");
     EXPECT_EQ(w->action("MenuPopupPanicRestaurer")->text(), "Take again the game");
+    trigger("MenuSmileyTaille200");
+    EXPECT_TRUE(onlyColour(w->grab().toImage(), border)) << "a window that grows stays covered";
 
     QKeyEvent shift(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
     QApplication::sendEvent(w->boardView(), &shift);
