@@ -65,7 +65,10 @@ void MainWindow::buildMenus() {
     // The action owns the check mark's truth: the rules say whether the game is paused.
     connect(pause, &QAction::triggered, this,
             [this, pause] { pause->setChecked(game_.state().paused); });
-    addItem(file, "MenuPanic", [this] { game_.panic(); });
+    addItem(file, "MenuPanic", [this] {
+        replays_->stop(); // a replay ends: it is the game that hides, paused
+        game_.panic();
+    });
     file->addSeparator();
     addItem(file, "MenuOuvrir", [this] { chooseSavedGame(); });
     addItem(file, "MenuEnregistrerSous", [this] { saveGameAs(); });

@@ -337,7 +337,11 @@ bool ReplayPlayer::eventFilter(QObject* watched, QEvent* event) {
                 step();
             return true;
         default:
-            if (!key->isAutoRepeat()) stop();
+            if (key->isAutoRepeat()) return true;
+            stop();
+            // A panic key hides the game as ever: the replay ends, and the game goes with it.
+            if (window_.bindings().actionForKey(key->keyCombination()) == Action::Panic)
+                if (QAction* panic = window_.action("MenuPanic")) panic->trigger();
             return true;
         }
     }

@@ -161,6 +161,18 @@ TEST_F(Replays, watchingTheLastGameEndsOnItsBoardAndAKeyBringsTheGameBackPaused)
     EXPECT_TRUE(platform.messages.empty());
 }
 
+TEST_F(Replays, panicDuringAReplayEndsItAndHidesTheGame) {
+    open();
+    playAGame();
+    trigger("MenuRevoir");
+    ASSERT_TRUE(player().active());
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(player().active());
+    EXPECT_FALSE(w->game().watching());
+    EXPECT_TRUE(w->game().state().hidden);
+    EXPECT_TRUE(w->game().state().paused);
+}
+
 TEST_F(Replays, theBannerSpeaksEnglish) {
     open();
     w->useEnglish();
