@@ -54,9 +54,10 @@ void PanicHideout::makeIcon() {
 
 void PanicHideout::hide(bool notificationArea, QColor cover) {
     if (notificationArea) {
+        // The window goes first: the icon takes a few calls on the session bus.
+        window_.hide();
         if (!tray_) makeIcon();
         tray_->show();
-        window_.hide();
         return;
     }
     if (!cover_) {
