@@ -177,6 +177,17 @@ void DeviceOutput::wake() {
     pulse_->pa_threaded_mainloop_unlock(loop_);
 }
 
+void DeviceOutput::hush() {
+    if (!loop_) return;
+    pulse_->pa_threaded_mainloop_lock(loop_);
+    if (ready_ && !resting_) {
+        run(pulse_->pa_stream_flush(stream_, nullptr, nullptr));
+        run(pulse_->pa_stream_cork(stream_, 1, nullptr, nullptr));
+        resting_ = true;
+    }
+    pulse_->pa_threaded_mainloop_unlock(loop_);
+}
+
 void DeviceOutput::failed(const char* why) {
     // Not from inside the connection's callbacks: going silent stops that thread.
     QMetaObject::invokeMethod(

@@ -25,6 +25,9 @@ class AudioOutput {
     virtual ~AudioOutput() = default;
     // Whether a sound device is taking the sound.
     virtual bool audible() const = 0;
+    // What was handed over and not heard yet is dropped, now (panic): the mixer has already
+    // been silenced, and nothing of what it played before may still be heard.
+    virtual void hush() {}
 };
 
 class SilentOutput : public AudioOutput {
@@ -67,6 +70,8 @@ class DeviceOutput : public AudioOutput {
     DeviceOutput& operator=(const DeviceOutput&) = delete;
 
     bool audible() const override { return ready_ && !silent_; }
+    // The server's buffer is flushed and the stream rests at once, until the next sound.
+    void hush() override;
 
   private:
     static void contextChanged(pa_context* context, void* self);

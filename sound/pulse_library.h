@@ -37,6 +37,7 @@ namespace kp::sound {
     X(pa_stream_begin_write)                                                                       \
     X(pa_stream_write)                                                                             \
     X(pa_stream_cork)                                                                              \
+    X(pa_stream_flush)                                                                             \
     X(pa_stream_trigger)                                                                           \
     X(pa_operation_unref)
 

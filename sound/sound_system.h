@@ -49,6 +49,7 @@ class SoundSystem {
     void hush(bool hushed) {
         effects_.hush(hushed);
         music_.hush(hushed);
+        if (hushed && output_) output_->hush();
     }
 
   private:
