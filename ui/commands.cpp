@@ -322,8 +322,7 @@ QColor MainWindow::borderColour() const {
 }
 
 void MainWindow::chooseBorderColour() {
-    const auto c =
-        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.borderColour)));
+    const auto c = platform_.chooseColour(this, borderColour());
     if (!c) return;
     settings_.borderColour = static_cast<int32_t>(fromQColor(*c));
     composeBackground(KeepPicture);

@@ -53,7 +53,6 @@ class BoardView : public QWidget {
     // Draws the board (and the message over it) `dy` pixels lower, the strip it uncovers at the
     // top in `strip`: the shake of a window that cannot move itself.
     void shift(int dy, QColor strip);
-    int shifted() const { return shift_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -27,13 +27,12 @@ class PanicHideout : public QObject {
     // At close: no icon is left behind.
     void removeIcon();
 
-    bool covered() const;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void makeIcon();
+    bool covered() const;
 
     QWidget& window_;
     QMenu* popup_;
