@@ -584,8 +584,15 @@ if ! within 5 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window'; the
     fail "the window manager without a notification area did not start:"
     cat "$work/wm.log"
 elif start_game notray "$work/shake.Kembrolla" && within 5 framed; then
-    shot notray-before
     lower="$((wx + 1)) $((wy + menu + board_top + 7 * 16 + 1)) 128 $((11 * 16))"
+    # The saved game drawn (its blue smileys along the bottom row), and drawn whole: two
+    # screenshots alike.
+    # shellcheck disable=SC2046
+    saved_board_drawn() {
+        shot notray-before && set -- $(mean_rgb notray-before $(cell_rect 18 2)) &&
+            [ "$3" -gt $(($1 + 40)) ] && shot_same notray-again notray-before $lower
+    }
+    within 10 saved_board_drawn || fail "no notification area: the saved game did not show"
     xdotool windowfocus --sync "$win" key Escape
     if ! within 5 iconic || ! within 5 no_window; then
         fail "panic without a notification area: the window was not minimised"
