@@ -103,6 +103,20 @@ void Game::findRuns() {
                 }
     }
 
+    if (found && hooks_) {
+        // Each run once, by its first cell: a segment of enough cells that starts there.
+        runColours_.clear();
+        for (int r = 0; r <= rows; ++r) {
+            segments(&classes_[r][1], columns, pos + 1, len + 1);
+            for (int c = 1; c <= columns; ++c) {
+                if (pos[c] == 1 && len[c] >= minRun) runColours_.push_back(classes_[r][c]);
+                if (posV_[r][c] == 1 && lenV_[r][c] >= minRun)
+                    runColours_.push_back(classes_[r][c]);
+            }
+        }
+        hooks_->runsFound(runColours_);
+    }
+
     if (found) {
         setEnabled(TimerId::Fall, false);
         s_.removalTick = 0;
@@ -113,6 +127,20 @@ void Game::findRuns() {
     }
 
     endOfSearch();
+}
+
+void Game::dropHalves(const std::vector<std::pair<int32_t, int32_t>>& halves) {
+    bool dropped = false;
+    for (const auto& [col, colour] : halves) {
+        if (col < 1 || col > s_.params.columns || s_.grid[1][col] != CellEmpty) continue;
+        setCell(1, col, capsuleCode(colour, LinkLoose));
+        dropped = true;
+    }
+    if (!dropped) return;
+    setEnabled(TimerId::Fall, false);
+    s_.halvesFell = false;
+    s_.phase = Phase::Collapsing;
+    setEnabled(TimerId::Collapse, true);
 }
 
 void Game::onRemovalTick() {

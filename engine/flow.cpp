@@ -103,9 +103,18 @@ void Game::endOfSearch() {
     s_.smileysLeft = smileysLeft;
     ev_.counterChanged(Counter::Smileys);
 
+    const bool blocked =
+        s_.grid[1][columns / 2] != CellEmpty || s_.grid[1][columns / 2 + 1] != CellEmpty;
+    if (hooks_) {
+        using End = BoardHooks::End;
+        const End end = smileysLeft == 0 ? End::Won : blocked ? End::Lost : End::PlaysOn;
+        if (end != End::PlaysOn) setEnabled(TimerId::Fall, false);
+        hooks_->chainEnded(end);
+        return;
+    }
     if (smileysLeft == 0)
         levelWon();
-    else if (s_.grid[1][columns / 2] != CellEmpty || s_.grid[1][columns / 2 + 1] != CellEmpty)
+    else if (blocked)
         gameLost();
 }
 

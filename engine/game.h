@@ -5,13 +5,33 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kp {
 
 // What the player asks of the rules. The window maps its keys onto these; any key that is none
 // of them is Other, which still resumes a paused game and ends a hard drop.
 enum class Command { Left, Right, Turn, Down, Drop, Panic, Other };
+
+// What a versus match hears from a board and asks of it. A game on its own has none, and then
+// none of this changes anything it does.
+class BoardHooks {
+  public:
+    enum class End { PlaysOn, Won, Lost };
+    virtual ~BoardHooks() = default;
+    // A run search marked these runs: the colour of each, in the order found (row by row from
+    // the top, by first cell from the left; a line across before a line down from the same
+    // cell). A cross of two lines is two runs.
+    virtual void runsFound(const std::vector<int32_t>& /*colours*/) {}
+    // A search found no run: the chain under way is over, and the board is won (no smiley
+    // left), lost (its entry is taken) or plays on. Won or lost, the board stops there (its
+    // capsule no longer falls) and the match says what comes next; playing on, the hooks may
+    // drop loose halves in (Game::dropHalves) before the next capsule enters.
+    virtual void chainEnded(End) {}
+};
 
 // The rules of the game over one GameState. Nothing here sleeps or reads a clock: every
 // delay is a timer of the table in the state, fired by a driver through fire().
@@ -65,6 +85,14 @@ class Game {
 
     void findRuns();
     void tickChrono();
+
+    // For a versus match. The hooks hear the runs and the ends of chains (null: none).
+    void setHooks(BoardHooks* hooks) { hooks_ = hooks; }
+    // Capsules drawn from a generator of their own with this seed, not the smileys' one.
+    void setCapsuleSeed(uint32_t seed) { capsuleRandom_.emplace(seed); }
+    // Loose halves put in row 1 (column, colour each) that fall as a collapse does, then a
+    // search; the capsule waits. Columns whose row-1 cell is taken are skipped.
+    void dropHalves(const std::vector<std::pair<int32_t, int32_t>>& halves);
 
     // Settings the rules read. Parameters take effect at the next level set-up.
     void setParameters(const LevelParameters& p);
@@ -123,6 +151,9 @@ class Game {
     Random random_;
     uint32_t levelsSetUp_ = 0; // counts setUpLevel calls, so a landing can tell one happened
     bool wholeBoard_ = false;  // the board is being set up whole: no cell is reported alone
+    BoardHooks* hooks_ = nullptr;
+    std::optional<Random> capsuleRandom_;
+    std::vector<int32_t> runColours_;
     // Scratch space of findRuns: colour classes, vertical segments, marked cells.
     template <typename T> using Plane = std::array<std::array<T, GridSize>, GridSize>;
     Plane<int8_t> classes_{};

@@ -133,8 +133,9 @@ void Game::loadSavedGame(const SavedGame& saved) {
 }
 
 void Game::drawNextCapsule() {
-    s_.nextHalf1 = capsuleCode(random_(s_.params.colours), LinkLeft);
-    s_.nextHalf2 = capsuleCode(random_(s_.params.colours), LinkRight);
+    Random& random = capsuleRandom_ ? *capsuleRandom_ : random_;
+    s_.nextHalf1 = capsuleCode(random(s_.params.colours), LinkLeft);
+    s_.nextHalf2 = capsuleCode(random(s_.params.colours), LinkRight);
 }
 
 void Game::bringNextCapsule() {
