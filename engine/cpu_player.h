@@ -1,0 +1,252 @@
+#pragma once
+// The computer player. It looks at the board as a person does, works out every place the
+// falling capsule can still reach with the keys at its own hand speed while the capsule falls
+// (slides under an overhang and tucks included), plays each landing through to the end of its
+// chain, looks one capsule further with the preview, and then presses the keys of its choice
+// at times of its own, through the same path as the keyboard. It never touches the board.
+//
+// - CpuBoard: the field inside its walls, one byte a cell, with the removal and collapse rules
+//   of the game on it (a test holds them equal to the game's on random boards).
+// - reachable(): every landing of a capsule from where it stands, with the keys and their times.
+// - CpuPlayer: one seat at the keys, at one of five levels or a baseline.
+
+#include "events.h"
+#include "game.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace kp {
+
+// A cell as the computer player sees it.
+namespace cpu {
+constexpr uint8_t Empty = 0;
+constexpr uint8_t Wall = 1;   // walls, floor, and codes that neither fall nor match
+constexpr uint8_t Smiley = 2; // + colour class 0..4
+constexpr uint8_t SmileyNoColour = 7;
+constexpr uint8_t Half = 8;   // + 5 * colour + link (8..32)
+constexpr uint8_t Block = 33; // + colour class: a cell that never falls but matches (33..37)
+} // namespace cpu
+
+// What a chain did, from one landing to the end of its last search.
+struct ChainResult {
+    int smileysRemoved = 0;
+    int cellsRemoved = 0;
+    int runs = 0;                                     // lines removed, a cross counting two
+    int steps = 0;                                    // searches that found runs
+    std::array<int8_t, 4> runColours{-1, -1, -1, -1}; // the first four, in the order found
+    bool won = false;                                 // no smiley left
+    bool lost = false;                                // the entry is taken
+};
+
+class CpuBoard {
+  public:
+    CpuBoard() = default;
+    // The board of a state, without its falling capsule.
+    static CpuBoard of(const GameState& s);
+
+    int rows() const { return rows_; }
+    int columns() const { return cols_; }
+    uint8_t at(int r, int c) const {
+        if (r < 0 || r > rows_ + 1 || c < 0 || c > cols_ + 1) return cpu::Wall;
+        return cells_[r * width_ + c];
+    }
+    void set(int r, int c, uint8_t v) { cells_[r * width_ + c] = v; }
+    bool free(int r, int c) const { return at(r, c) == cpu::Empty; }
+    bool fits(const Capsule& k) const { return free(k.row, k.col) && free(k.row2(), k.col2()); }
+    int smileys() const;
+
+    // Writes the landed capsule, then runs searches, removals and collapses to the end.
+    ChainResult land(const Capsule& k);
+    // The same from the board as it is (loose halves dropped in, a saved game).
+    ChainResult settle();
+
+    static uint8_t fromCode(int32_t code);
+    static int colourOf(uint8_t v); // the colour class, -1 for none
+
+  private:
+    bool search(ChainResult& out);
+    void collapse();
+
+    int rows_ = 0, cols_ = 0, width_ = 0, minRun_ = 4;
+    std::vector<uint8_t> cells_;
+    std::vector<uint8_t> marks_;
+};
+
+// One landing the capsule can reach, and the keys that take it there: each with its time in ms
+// after the capsule came into view. Where no key is left the capsule only falls.
+struct CpuPlacement {
+    Capsule capsule; // where it lands, as it lies
+    struct Key {
+        int32_t time;
+        Command command;
+        Capsule before; // where the capsule stands when the key goes
+    };
+    std::vector<Key> keys;
+    int32_t landTime = 0; // when it lands by falling alone
+};
+
+// How a person's hands go: at most one key every `moveInterval` ms, the first `reaction` ms
+// after the capsule came into view.
+struct CpuHands {
+    int32_t moveInterval = 100;
+    int32_t reaction = 200;
+};
+
+// Every landing of `k` on `board` (k in view, `elapsed` ms after it came into view), when the
+// capsule falls a row every `fallPeriod` ms from then on. `nodes`, if given, counts the states
+// looked at.
+std::vector<CpuPlacement> reachable(const CpuBoard& board, const Capsule& k, int32_t fallPeriod,
+                                    const CpuHands& hands, int64_t* nodes = nullptr);
+
+// The weights of the evaluation (tools/versus tunes them by self-play).
+struct CpuWeights {
+    double smiley = 100;      // a smiley removed
+    double cleared = 5000;    // the board cleared
+    double lost = 100000;     // the entry taken
+    double attack = 40;       // a half sent (in a match)
+    double cell = 10;         // a cell removed
+    double likeNeighbour = 4; // a half beside a cell of its colour
+    double likeAbove = 6;     // ... or on top of one
+    double buried = 10;       // a cell of another colour over a smiley
+    double hole = 8;          // an empty cell under something
+    double height = 1;        // each row a column stands
+    double danger = 60;       // each row over the danger line at the entry columns
+    double received = 30;     // a half waiting to fall in on us (in a match)
+    double secondPly = 0.9;   // how much the preview's capsule counts
+};
+
+// The five levels of the computer player and the two baselines.
+enum class CpuLevel { Beginner, Easy, Medium, Hard, Expert, Random, Greedy };
+constexpr int CpuLevelCount = 7;
+
+struct CpuProfile {
+    const char* name;   // in English
+    const char* nameFr; // en français
+    double thinkShare;  // how often a capsule is thought through (else a hasty choice)
+    int plies;          // 1, or 2 with the preview
+    int breadth;        // landings of the first capsule looked at with the second
+    double temperature; // how far from the best its choice wanders (points of evaluation)
+    CpuHands hands;
+    int32_t dropPause;  // ms before the hard drop once only the fall is left; < 0 never drops
+    int32_t startDelay; // ms before a key leaves the pause a level starts in
+};
+const CpuProfile& cpuProfile(CpuLevel level);
+
+// Counts of the work done, for the benchmark and the runner.
+struct CpuStats {
+    int64_t decisions = 0;
+    int64_t positions = 0; // landings evaluated
+    int64_t nodes = 0;     // reachability states looked at
+    int64_t keys = 0;
+    int64_t offPlan = 0; // keys not sent because the capsule was not where planned
+};
+
+// What the evaluation is told of a match.
+struct CpuMatchView {
+    bool inMatch = false;
+    int waiting = 0; // halves in our queue, about to fall in
+};
+
+// The best landing for the falling capsule of `s` and the keys to it, as `level` thinks,
+// when the capsule came into view `elapsed` ms ago; std::nullopt when it is not in play.
+// "Where would Expert put this capsule?"
+struct CpuAdvice {
+    CpuPlacement placement;
+    double score = 0;
+};
+std::optional<CpuAdvice> cpuAdvice(const GameState& s, CpuLevel level = CpuLevel::Expert,
+                                   int32_t elapsed = 0, const CpuWeights& weights = {});
+
+class CpuPlayer {
+  public:
+    CpuPlayer(CpuLevel level, uint32_t seed, const CpuWeights& weights = {});
+
+    // The board it plays and the clock it reads (the time of the driver that fires its timers).
+    void watch(const Game& game, std::function<int64_t()> clock);
+    // The events to give the board (Game or Match): it forwards them all to `next`, if any.
+    GameEvents& eyes(GameEvents* next = nullptr);
+
+    // Sends the keys due at `now` through `press`, and says when it next wants to be called
+    // (it may be called earlier; never later than that, or its keys come late).
+    int64_t poll(int64_t now, const std::function<void(Command)>& press);
+
+    void setMatchView(const CpuMatchView& v) { match_ = v; }
+    CpuLevel level() const { return level_; }
+    const CpuStats& stats() const { return stats_; }
+    CpuWeights& weights() { return weights_; }
+    // Time spent deciding, in nanoseconds, for each decision (kept only when asked).
+    void keepDecisionTimes(bool on) { keepTimes_ = on; }
+    const std::vector<int64_t>& decisionTimes() const { return times_; }
+
+    // Chooses a landing for the state's capsule, in view for `elapsed` ms (the work of one
+    // decision, without the keys).
+    CpuPlacement decide(const GameState& s, int32_t elapsed);
+
+    static constexpr int64_t Never = std::numeric_limits<int64_t>::max();
+
+  private:
+    struct Eyes : GameEvents {
+        CpuPlayer* player = nullptr;
+        GameEvents* next = nullptr;
+        bool inView = false; // the capsule in play has been seen
+        void cellChanged(int r, int c, int32_t code) override;
+        void boardChanged() override;
+        void previewChanged(int col, int32_t code) override;
+        void counterChanged(Counter c) override;
+        void messageChanged() override;
+        void messageRepaint() override;
+        void pauseChanged(bool p) override;
+        void soundWanted(Sound s) override;
+        void timerChanged(TimerId id) override;
+        void windowShake(int dy) override;
+        void pinupFrame(int f, PinupFigure fig) override;
+        void panicChanged(bool h) override;
+        void recordOffered() override;
+        bool recordQualifies(int32_t level, int32_t smileys) override;
+    };
+    void capsuleEntered();
+
+    CpuLevel level_;
+    CpuProfile profile_;
+    CpuWeights weights_;
+    std::mt19937 rng_;
+    const Game* game_ = nullptr;
+    std::function<int64_t()> clock_;
+    Eyes eyes_;
+    CpuMatchView match_;
+    CpuStats stats_;
+    bool keepTimes_ = false;
+    std::vector<int64_t> times_;
+
+    // The capsule in hand.
+    bool planned_ = false;
+    int64_t entered_ = 0;
+    CpuPlacement plan_;
+    size_t nextKey_ = 0;
+    int64_t dropAt_ = Never;
+    int64_t resumeAt_ = Never;
+};
+
+// One single-player game with a computer player at its keys on virtual time, as the tests, the
+// benchmark and the runner play it: from level 1 of `seed` with the default options, until the
+// game is lost, level `stopAt` is reached or `maxTime` ms have passed. `keys`, if given, hears
+// every key the player presses, with its time and the state it finds, before the game does.
+struct CpuGameResult {
+    int32_t level = 1;
+    bool lost = false;
+    int64_t time = 0;
+    int64_t capsules = 0;  // capsules the player decided on
+    uint64_t checksum = 0; // of the board and counters at the end (gameEnd)
+};
+CpuGameResult playAlone(CpuPlayer& player, uint32_t seed, const LevelParameters& params,
+                        int32_t stopAt, int64_t maxTime,
+                        const std::function<void(int64_t, Command, const GameState&)>& keys = {});
+
+} // namespace kp
