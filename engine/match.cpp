@@ -60,6 +60,7 @@ struct Match::Clock {
     std::array<Game*, 2> games{};
     std::array<std::array<Arm, TimerCount>, 2> arms{};
     int64_t now = 0;
+    int64_t fired = 0;
     int first = 0; // the board going first at the next instant both share
 
     void sync(bool all = false) {
@@ -98,6 +99,7 @@ struct Match::Clock {
                 const int i = dueAt(p, t);
                 if (i < 0) break;
                 arms[p][i].due += games[p]->state().Timers[i].period;
+                ++fired;
                 games[p]->fire(static_cast<TimerId>(i));
             }
         sync();
@@ -351,42 +353,83 @@ const MatchRecording& Match::recording() const {
     return recording_;
 }
 
-MatchEnd replayMatch(const MatchRecording& r) {
-    Match m(r.settings);
-    for (const MatchInput& in : r.inputs) {
-        m.advanceTo(in.time);
-        const auto command = static_cast<Command>(std::clamp(in.value, 0, 6));
-        switch (in.kind) {
-        case InputKind::Handle:
-            m.handle(in.player, command);
-            break;
-        case InputKind::Press:
-            m.press(in.player, command);
-            break;
-        case InputKind::Release:
-            m.release(in.player, command);
-            break;
-        case InputKind::Pause:
-            m.pause();
-            break;
-        case InputKind::Resume:
-            m.resume();
-            break;
-        case InputKind::TogglePause:
-            m.togglePause();
-            break;
-        case InputKind::Panic:
-            m.panic();
-            break;
-        case InputKind::Unhide:
-            m.unhide();
-            break;
-        default:
-            break;
-        }
+int64_t Match::timersFired() const {
+    return clock_->fired;
+}
+
+namespace {
+
+void feed(Match& m, const MatchInput& in) {
+    const auto command = static_cast<Command>(std::clamp(in.value, 0, 6));
+    switch (in.kind) {
+    case InputKind::Handle:
+        m.handle(in.player, command);
+        break;
+    case InputKind::Press:
+        m.press(in.player, command);
+        break;
+    case InputKind::Release:
+        m.release(in.player, command);
+        break;
+    case InputKind::Pause:
+        m.pause();
+        break;
+    case InputKind::Resume:
+        m.resume();
+        break;
+    case InputKind::TogglePause:
+        m.togglePause();
+        break;
+    case InputKind::Panic:
+        m.panic();
+        break;
+    case InputKind::Unhide:
+        m.unhide();
+        break;
+    default:
+        break;
     }
-    m.advanceTo(r.duration);
-    return m.end();
+}
+
+} // namespace
+
+MatchReplayRun replayMatchWithin(const MatchRecording& r, int64_t workLimit) {
+    Match m(r.settings);
+    const GameState& s = m.board(0).state();
+    const int64_t cells = int64_t{s.params.rows + 2} * (s.params.columns + 2);
+    MatchReplayRun run;
+    int64_t inputs = 0;
+    auto work = [&] {
+        return (m.timersFired() + inputs) * cells +
+               static_cast<int64_t>(m.board(0).random().draws() + m.board(1).random().draws()) *
+                   DrawWork +
+               (int64_t{m.round()} + 1) * 2 * GridCells;
+    };
+    // Time goes by a second at a time, so that a long wait is measured as it goes.
+    auto until = [&](int64_t time) {
+        while (m.now() < time) {
+            m.advanceTo(std::min(time, m.now() + 1000));
+            if (work() > workLimit) return false;
+        }
+        return true;
+    };
+    bool within = work() <= workLimit;
+    for (size_t i = 0; within && i < r.inputs.size(); ++i) {
+        within = until(r.inputs[i].time);
+        if (!within) break;
+        feed(m, r.inputs[i]);
+        ++inputs;
+        within = work() <= workLimit;
+    }
+    if (within) within = until(r.duration);
+    run.finished = within;
+    run.work = work();
+    run.end = m.end();
+    return run;
+}
+
+MatchEnd replayMatch(const MatchRecording& r) {
+    return replayMatchWithin(r, INT64_MAX).end;
 }
 
 } // namespace kp

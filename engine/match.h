@@ -121,6 +121,8 @@ class Match {
 
     const MatchRecording& recording() const;
     MatchEnd end() const;
+    // The timers fired since the match began (the measure of a replay's work).
+    int64_t timersFired() const;
 
   private:
     struct Side;
@@ -144,5 +146,15 @@ class Match {
 
 // Plays a recorded match again on boards nobody watches, to the recording's time.
 MatchEnd replayMatch(const MatchRecording& recording);
+
+// The same, stopping once the work (recording.h's measure: each timer fired and each input
+// visits every cell of the board, each random number drawn counts DrawWork, each round set up
+// the whole grid twice) has passed `workLimit`.
+struct MatchReplayRun {
+    bool finished = false;
+    int64_t work = 0;
+    MatchEnd end;
+};
+MatchReplayRun replayMatchWithin(const MatchRecording& recording, int64_t workLimit);
 
 } // namespace kp

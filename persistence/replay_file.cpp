@@ -134,9 +134,9 @@ struct Reader {
         }
         return *n;
     }
-    std::array<int32_t, 5> chrono(std::string_view section) {
+    std::array<int32_t, 5> chrono(std::string_view section, std::string_view key = "Chrono") {
         std::array<int32_t, 5> c{};
-        const std::string text = ini.ReadString(section, "Chrono", "");
+        const std::string text = ini.ReadString(section, key, "");
         // h:mm:ss, each digit within the chrono's own range.
         static constexpr int32_t maxima[5] = {9, 5, 9, 5, 9};
         const bool shaped = text.size() == 7 && text[1] == ':' && text[4] == ':';
@@ -147,7 +147,7 @@ struct Reader {
             c[static_cast<size_t>(i)] = d - '0';
             if (i == 4) return c;
         }
-        refuse(std::string(section) + "/Chrono");
+        refuse(std::string(section) + "/" + std::string(key));
         return c;
     }
     LevelParameters parameters(std::string_view section) {
@@ -416,6 +416,223 @@ ReplayRead readReplay(const std::filesystem::path& path, Recording& out) {
     if (!std::filesystem::exists(path, ec))
         return {ReplayError::Unreadable, {}, FileResult{FileError::Unreadable, path, ENOENT}};
     return parseReplay(text, out);
+}
+
+} // namespace kp
+
+// ---- Versus matches ----
+
+namespace kp {
+
+namespace {
+
+constexpr std::string_view VersusEnd = "Fin";
+constexpr int MaxRoundsWritten = 10000;
+
+std::string checksumText(uint64_t checksum) {
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llX", static_cast<unsigned long long>(checksum));
+    return text;
+}
+
+// A player's input carries the player (1 or 2) after its code; pause and panic of the whole
+// match are words, as in a single-player file.
+std::string versusToken(const MatchInput& in, int64_t delay) {
+    Input one;
+    one.kind = in.kind;
+    one.value = in.value;
+    std::string t = token(one, delay);
+    if (in.kind == InputKind::Handle || in.kind == InputKind::Press ||
+        in.kind == InputKind::Release)
+        t += static_cast<char>('1' + in.player);
+    return t;
+}
+
+bool parseVersusToken(std::string_view t, MatchInput& in, int64_t& delay) {
+    in = MatchInput{};
+    std::string_view body = t;
+    int32_t player = -1;
+    if (!body.empty() && (body.back() == '1' || body.back() == '2')) {
+        // A key's token ends in its player; a number after '=' ends none of ours.
+        player = body.back() - '1';
+        body.remove_suffix(1);
+    }
+    Input one;
+    if (!parseToken(body, one, delay, 0)) return false;
+    const bool key = one.kind == InputKind::Handle || one.kind == InputKind::Press ||
+                     one.kind == InputKind::Release;
+    const bool word = one.kind == InputKind::Pause || one.kind == InputKind::Resume ||
+                      one.kind == InputKind::TogglePause || one.kind == InputKind::Panic ||
+                      one.kind == InputKind::Unhide;
+    if (key != (player >= 0) || (!key && !word)) return false;
+    in.player = player;
+    in.kind = one.kind;
+    in.value = one.value;
+    return true;
+}
+
+} // namespace
+
+std::string versusReplayText(const MatchRecording& rec) {
+    const MatchSettings& m = rec.settings;
+    std::ostringstream out;
+    out << "; Kembrolla Panic! versus replay: a match and every input it took, to be watched "
+           "again.\n"
+        << "[" << Header << "]\nVersion=" << VersusReplayVersion << "\nGraine=" << m.seed
+        << "\nManches=" << m.roundsToWin << "\nAnnulation=" << (m.cancelAttacks ? 1 : 0)
+        << "\nNiveau1=" << m.startLevel[0] << "\nNiveau2=" << m.startLevel[1]
+        << "\n\n[Configuration]\n";
+    for (const ParameterKey& k : ParameterKeys) out << k.key << '=' << m.params.*k.field << '\n';
+    const GameOptions& o = m.options;
+    out << "\n[" << Options << "]\nAnimationVirus=" << o.smileyAnimation
+        << "\nAnimationSuppr=" << o.removalAnimation << "\nTremblement=" << (o.shake ? 1 : 0)
+        << "\nPinup=" << o.Pinup << "\nDelaiRepetition=" << o.repeatDelay
+        << "\nIntervalleRepetition=" << o.repeatInterval << '\n';
+    out << "\n[" << Inputs << "]\nNombre=" << rec.inputs.size() << "\nDuree=" << rec.duration
+        << '\n';
+    int64_t previous = 0;
+    for (size_t i = 0; i < rec.inputs.size(); ++i) {
+        if (i % TokensPerLine == 0) out << (i ? "\n" : "") << i / TokensPerLine + 1 << '=';
+        const MatchInput& in = rec.inputs[i];
+        const int64_t delay = std::clamp<int64_t>(in.time - previous, 0, MaxDelay);
+        previous = std::max(previous, in.time);
+        out << (i % TokensPerLine ? " " : "") << versusToken(in, delay);
+    }
+    if (!rec.inputs.empty()) out << '\n';
+    out << "\n[" << VersusEnd << "]\nManches=";
+    for (size_t i = 0; i < rec.end.rounds.size(); ++i)
+        out << (i ? " " : "") << (rec.end.rounds[i] < 0 ? 0 : rec.end.rounds[i] + 1);
+    out << '\n';
+    for (int p = 0; p < 2; ++p) {
+        const GameEnd& e = rec.end.boards[static_cast<size_t>(p)];
+        const char n = static_cast<char>('1' + p);
+        out << "Niveau" << n << '=' << e.level << "\nNbVirusRestants" << n << '=' << e.smileysLeft
+            << "\nChrono" << n << '=' << chronoText(e.chrono) << "\nControle" << n << '='
+            << checksumText(e.checksum) << '\n';
+    }
+    return out.str();
+}
+
+FileResult writeVersusReplay(const std::filesystem::path& path, const MatchRecording& recording) {
+    return WriteFileSafely(path, versusReplayText(recording));
+}
+
+ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out) {
+    if (text.size() > MaxReplayFile) return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
+    const IniFile ini = IniFile::FromText(text);
+    if (!ini.HasSection(Header)) return refused(ReplayError::NotAReplay, ReplayProblem::None);
+    const std::string version = ini.ReadString(Header, "Version", "");
+    uint64_t major = 0;
+    const char* v = version.data();
+    const auto [vEnd, vError] = std::from_chars(v, v + version.size(), major);
+    if (vEnd == v) return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
+    if (vError == std::errc::result_out_of_range || major > uint64_t{VersusReplayVersion} ||
+        (major == uint64_t{VersusReplayVersion} && vEnd != v + version.size()))
+        return refused(ReplayError::NewerVersion, ReplayProblem::None, version.substr(0, 40));
+    if (major == uint64_t{ReplayVersion} && vEnd == v + version.size())
+        return refused(ReplayError::NotAReplay, ReplayProblem::None); // one player's game
+    if (major != uint64_t{VersusReplayVersion})
+        return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
+
+    Reader r{ini, {}};
+    MatchRecording rec;
+    MatchSettings& m = rec.settings;
+    const std::optional<std::string> seed = ini.Value(Header, "Graine");
+    if (!seed || !number(*seed, m.seed)) r.refuse("Replay/Graine");
+    m.roundsToWin = r.integer(Header, "Manches", 1, 99);
+    m.cancelAttacks = r.integer(Header, "Annulation", 0, 1) != 0;
+    m.startLevel[0] = r.integer(Header, "Niveau1", 1, INT32_MAX);
+    m.startLevel[1] = r.integer(Header, "Niveau2", 1, INT32_MAX);
+    m.params = r.parameters("Configuration");
+    m.options.smileyAnimation = r.integer(Options, "AnimationVirus", 0, 3);
+    m.options.removalAnimation = r.integer(Options, "AnimationSuppr", 0, 3);
+    m.options.shake = r.integer(Options, "Tremblement", 0, 1) != 0;
+    m.options.Pinup = r.integer(Options, "Pinup", 0, 3);
+    m.options.repeatDelay = r.integer(Options, "DelaiRepetition", MinRepeatDelay, MaxRepeatDelay);
+    m.options.repeatInterval =
+        r.integer(Options, "IntervalleRepetition", MinRepeatInterval, MaxRepeatInterval);
+    const int64_t cells = int64_t{m.params.rows + 2} * (m.params.columns + 2);
+
+    const int64_t count = r.integer(Inputs, "Nombre", 0, INT32_MAX);
+    rec.duration = r.integer(Inputs, "Duree", 0, INT32_MAX);
+    if (r.refusal) return r.refused();
+    if (count > MaxInputs || count * cells > MaxReplayWork)
+        return refused(ReplayError::TooLarge, ReplayProblem::InputCount, std::to_string(count));
+    rec.inputs.reserve(static_cast<size_t>(count));
+    int64_t time = 0;
+    int64_t line = 1;
+    for (; static_cast<int64_t>(rec.inputs.size()) < count; ++line) {
+        const std::optional<std::string> tokens = ini.Value(Inputs, std::to_string(line));
+        if (!tokens)
+            return refused(ReplayError::Damaged, ReplayProblem::InputsCutShort,
+                           std::to_string(line));
+        std::istringstream words(*tokens);
+        std::string word;
+        int onLine = 0;
+        while (words >> word) {
+            MatchInput in;
+            int64_t delay = 0;
+            if (++onLine > TokensPerLine || static_cast<int64_t>(rec.inputs.size()) >= count ||
+                !parseVersusToken(word, in, delay))
+                return refused(ReplayError::Damaged, ReplayProblem::Input, word.substr(0, 40));
+            time += delay;
+            in.time = time;
+            rec.inputs.push_back(in);
+        }
+        if (onLine == 0) return refused(ReplayError::Damaged, ReplayProblem::EmptyInputLine);
+    }
+    if (ini.Value(Inputs, std::to_string(line)))
+        return refused(ReplayError::Damaged, ReplayProblem::InputsBeyondCount);
+    // The match is played to its duration, which is never before its last input.
+    if (rec.duration < time) r.refuse(std::string(Inputs) + "/Duree");
+
+    {
+        std::istringstream rounds{ini.ReadString(VersusEnd, "Manches", "")};
+        std::string word;
+        int32_t n = 0;
+        while (rounds >> word) {
+            if (!number(word, n) || n < 0 || n > 2 ||
+                rec.end.rounds.size() >= static_cast<size_t>(MaxRoundsWritten)) {
+                r.refuse("Fin/Manches");
+                break;
+            }
+            rec.end.rounds.push_back(n - 1);
+        }
+    }
+    for (int p = 0; p < 2; ++p) {
+        GameEnd& e = rec.end.boards[static_cast<size_t>(p)];
+        const std::string n(1, static_cast<char>('1' + p));
+        e.level = r.integer(VersusEnd, "Niveau" + n, 1, INT32_MAX);
+        e.smileysLeft = r.integer(VersusEnd, "NbVirusRestants" + n, 0, GridSize * GridSize);
+        e.chrono = r.chrono(VersusEnd, "Chrono" + n);
+        const std::string checksum = ini.ReadString(VersusEnd, "Controle" + n, "");
+        const char* cs = checksum.data();
+        auto [end, ec] = std::from_chars(cs, cs + checksum.size(), e.checksum, 16);
+        if (checksum.size() != 16 || ec != std::errc{} || end != cs + checksum.size())
+            r.refuse("Fin/Controle" + n);
+    }
+    if (r.refusal) return r.refused();
+
+    const MatchReplayRun run = replayMatchWithin(rec, MaxReplayWork);
+    if (!run.finished) {
+        ReplayRead tooLong = refused(ReplayError::TooLarge, ReplayProblem::Work);
+        tooLong.work = run.work;
+        return tooLong;
+    }
+    if (!(run.end == rec.end)) return {ReplayError::Diverges, {}, {}, run.work};
+    out = std::move(rec);
+    return {ReplayError::None, {}, {}, run.work};
+}
+
+ReplayRead readVersusReplay(const std::filesystem::path& path, MatchRecording& out) {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec) &&
+        std::filesystem::file_size(path, ec) > MaxReplayFile && !ec)
+        return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
+    std::string text;
+    FileResult file = ReadWholeFile(path, text);
+    if (!file.ok()) return {ReplayError::Unreadable, {}, file};
+    return parseVersusReplay(text, out);
 }
 
 } // namespace kp

@@ -7,6 +7,7 @@
 
 #include "file_result.h"
 
+#include "engine/match.h"
 #include "engine/recording.h"
 
 #include <cstdint>
@@ -17,6 +18,9 @@
 namespace kp {
 
 constexpr int ReplayVersion = 1;
+// A versus match is written in a format of its own, version 2 (a single-player game is still
+// written as version 1, which the single-player reader alone takes).
+constexpr int VersusReplayVersion = 2;
 constexpr std::string_view ReplayExtension = ".KembrollaReplay";
 
 enum class ReplayError {
@@ -68,5 +72,11 @@ FileResult writeReplay(const std::filesystem::path& path, const Recording& recor
 // Reads a replay from text or from a file into `out` (left as it was when refused).
 ReplayRead parseReplay(std::string_view text, Recording& out);
 ReplayRead readReplay(const std::filesystem::path& path, Recording& out);
+
+// Versus matches, in the same way. A file of version 1 is a single-player game: NotAReplay.
+std::string versusReplayText(const MatchRecording& recording);
+FileResult writeVersusReplay(const std::filesystem::path& path, const MatchRecording& recording);
+ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out);
+ReplayRead readVersusReplay(const std::filesystem::path& path, MatchRecording& out);
 
 } // namespace kp

@@ -190,4 +190,103 @@ TEST(ReplayFile, theCostliestFilesAreRefusedWithinTheWorkLimit) {
     }
 }
 
+namespace {
+
+// A versus match of random play, to its end or five virtual minutes.
+MatchRecording playedMatch(uint32_t seed) {
+    std::mt19937 rng(seed);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    MatchSettings s;
+    s.seed = seed * 7919;
+    s.params.rows = pick(8, 14);
+    s.params.columns = pick(5, 9);
+    s.params.minRun = pick(3, 4);
+    s.startLevel = {pick(1, 4), pick(1, 4)};
+    s.cancelAttacks = seed % 2 == 0;
+    Match m(s);
+    while (!m.over() && m.now() < 300000) {
+        const int what = pick(0, 99);
+        const int p = pick(0, 1);
+        if (what < 60)
+            m.handle(p, static_cast<Command>(pick(0, 4)));
+        else if (what < 63) {
+            m.press(p, Command::Left);
+            m.advance(pick(0, 300));
+            m.release(p, Command::Left);
+        } else if (what < 64)
+            m.togglePause();
+        else if (what < 65) {
+            m.panic();
+            m.unhide();
+        } else
+            m.advance(pick(1, 700));
+    }
+    m.advance(pick(0, 2000));
+    return m.recording();
+}
+
+ReplayRead parsedMatch(const std::string& text) {
+    MatchRecording r;
+    return parseVersusReplay(text, r);
+}
+
+} // namespace
+
+TEST(VersusReplayFile, writtenMatchesReadBackAsTheSameMatch) {
+    int over = 0;
+    for (uint32_t seed = 1; seed <= 12; ++seed) {
+        const MatchRecording rec = playedMatch(seed);
+        const std::string text = versusReplayText(rec);
+        MatchRecording back;
+        const ReplayRead read = parseVersusReplay(text, back);
+        ASSERT_TRUE(read.ok()) << read.detail << " seed " << seed;
+        EXPECT_TRUE(back.settings == rec.settings);
+        EXPECT_EQ(back.inputs, rec.inputs);
+        EXPECT_EQ(back.duration, rec.duration);
+        EXPECT_EQ(back.end, rec.end);
+        EXPECT_EQ(versusReplayText(back), text);
+        over += !rec.end.rounds.empty();
+    }
+    EXPECT_GT(over, 0);
+    TempDir dir;
+    const MatchRecording rec = playedMatch(3);
+    ASSERT_TRUE(writeVersusReplay(dir / "match.KembrollaReplay", rec).ok());
+    MatchRecording back;
+    EXPECT_TRUE(readVersusReplay(dir / "match.KembrollaReplay", back).ok());
+}
+
+TEST(VersusReplayFile, eachReaderTakesItsOwnVersionAndRefusalsSayWhy) {
+    const std::string match = versusReplayText(playedMatch(5));
+    const std::string single = replayText(*playedGame(5));
+    EXPECT_NE(match.find("Version=2"), std::string::npos);
+    EXPECT_EQ(parsed(match).error, ReplayError::NewerVersion);
+    EXPECT_EQ(parsedMatch(single).error, ReplayError::NotAReplay);
+    EXPECT_EQ(parsedMatch(replace(match, "Version=2", "Version=3")).error,
+              ReplayError::NewerVersion);
+    EXPECT_EQ(parsedMatch(replace(match, "Version=2", "Version=2.1")).error,
+              ReplayError::NewerVersion);
+    EXPECT_EQ(parsedMatch(replace(match, "Graine=", "Graine=1")).error, ReplayError::Diverges);
+    EXPECT_EQ(parsedMatch(replace(match, "Manches=", "Manches=100\n;")).error,
+              ReplayError::Damaged);
+    for (const char* token : {"5x ", "5x3 ", "5F1 ", "5!pause1 ", "5!params=1 "}) {
+        const ReplayRead read = parsedMatch(replace(match, "\n1=", std::string("\n1=") + token));
+        EXPECT_EQ(read.error, ReplayError::Damaged) << token;
+        EXPECT_EQ(read.problem, ReplayProblem::Input) << token;
+    }
+    for (size_t size = 0; size + 1 < match.size(); size += 11)
+        ASSERT_FALSE(parsedMatch(match.substr(0, size)).ok()) << "cut at " << size;
+}
+
+// A match of no input on the largest board, waited out for as long as the file may say: refused
+// once playing it again passes the work limit.
+TEST(VersusReplayFile, aLongWaitIsRefusedWithinTheWorkLimit) {
+    MatchRecording worst;
+    for (const ParameterKey& k : ParameterKeys) worst.settings.params.*k.field = k.max;
+    worst.duration = INT32_MAX;
+    const ReplayRead read = parsedMatch(versusReplayText(worst));
+    EXPECT_EQ(read.error, ReplayError::TooLarge);
+    EXPECT_EQ(read.problem, ReplayProblem::Work);
+    EXPECT_LE(read.work, MaxReplayWork + 100 * GridCells);
+}
+
 } // namespace kp::test
