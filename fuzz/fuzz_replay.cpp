@@ -1,7 +1,7 @@
-// Replay files: any bytes go to the reader. A file it accepts has already been played again to
-// its recorded end; it must then be written back to the same text, read back to the same game,
-// and give its statistics without trouble. A file it refuses must say why, in terms the window
-// can word.
+// Replay files: any bytes go to both readers, of a single-player game and of a versus match. A
+// file one accepts has already been played again to its recorded end; it must then be written
+// back to the same text, read back to the same game, and (one player's) give its statistics
+// without trouble. A file one refuses must say why, in terms the window can word.
 #include "fuzz/scratch.h"
 
 #include "engine/game_summary.h"
@@ -14,6 +14,21 @@ using fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    MatchRecording match;
+    const ReplayRead versus = parseVersusReplay(text, match);
+    if (versus.ok()) {
+        Check(replayMatch(match) == match.end, "an accepted match reaches its recorded end");
+        const std::string written = versusReplayText(match);
+        MatchRecording back;
+        Check(parseVersusReplay(written, back).ok(), "a match written by the game reads back");
+        Check(back.inputs == match.inputs && back.end == match.end &&
+                  back.settings == match.settings && back.duration == match.duration,
+              "the same match comes back");
+        Check(versusReplayText(back) == written, "a match written again, the same text");
+    } else {
+        Check(versus.error != ReplayError::Damaged || versus.problem != ReplayProblem::None,
+              "a damaged match is told with what is wrong in it");
+    }
     Recording game;
     const ReplayRead read = parseReplay(text, game);
     if (!read.ok()) {

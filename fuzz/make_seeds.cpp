@@ -190,6 +190,21 @@ void ReplaySeeds() {
     ReplaySeed("small-board.KembrollaReplay", small, 1, 12, false);
     ReplaySeed("from-saved-game.KembrollaReplay", small, 2, 6, true);
     ReplaySeed("default-board.KembrollaReplay", {}, 3, 10, false);
+
+    // A short match on a small board, both players pressing keys in turn.
+    MatchSettings versus;
+    versus.params = small;
+    versus.seed = 4;
+    versus.cancelAttacks = true;
+    Match match(versus);
+    static constexpr Command keys[] = {Command::Left, Command::Turn, Command::Drop, Command::Down};
+    for (int i = 0; i < 16; ++i) {
+        match.handle(i % 2, keys[i % 4]);
+        match.advance(300);
+    }
+    match.pause();
+    match.advance(500);
+    WriteText(Seed("fuzz_replay", "versus.KembrollaReplay"), versusReplayText(match.recording()));
 }
 
 // ---- BMP ----------------------------------------------------------------------------------
