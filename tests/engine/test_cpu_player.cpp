@@ -1,5 +1,6 @@
 // The computer player: the landings it finds, its board against the game's rules, its keys
 // against the keyboard path, and whole games on virtual time.
+#include "engine/cpu_match.h"
 #include "engine/cpu_player.h"
 #include "engine/recording.h"
 #include "fixture.h"
@@ -297,6 +298,34 @@ TEST(CpuCoach, expertTakesTheSmileysWithinReach) {
     sc.key(Command::Other);
     sc.s().phase = Phase::Removing;
     EXPECT_FALSE(cpuAdvice(sc.s()).has_value());
+}
+
+} // namespace kp::test
+
+namespace kp::test {
+
+// Computer players against each other in versus matches on virtual time: every match comes to
+// an end, each keeps to its plans on a board that attacks change under it, and the match they
+// played, recorded as any match is, replays to the same end.
+TEST(CpuMatch, matchesEndAndReplayToTheSameEnd) {
+    int64_t halves = 0;
+    int decided = 0;
+    for (int k = 0; k < 8; ++k) {
+        MatchSettings ms;
+        ms.seed = 500u + static_cast<uint32_t>(k);
+        ms.startLevel = {1 + k % 5, 5};
+        ms.cancelAttacks = k % 3 == 0;
+        CpuPlayer a(static_cast<CpuLevel>(k % CpuLevelCount), ms.seed),
+            b(CpuLevel::Expert, ms.seed + 1);
+        Match m(ms, &a.eyes(), &b.eyes());
+        const CpuMatchResult r = playCpuMatch(m, a, b, 3LL * 3600 * 1000);
+        decided += r.winner >= 0;
+        halves += r.halvesSent;
+        EXPECT_EQ(a.stats().offPlan + b.stats().offPlan, 0) << "match " << k;
+        EXPECT_EQ(replayMatch(m.recording()), r.end) << "match " << k;
+    }
+    EXPECT_EQ(decided, 8);
+    EXPECT_GT(halves, 0);
 }
 
 } // namespace kp::test

@@ -11,8 +11,8 @@
 //
 // Everything runs on the game's virtual time: a match of minutes takes a fraction of a second.
 // Long runs belong under `nice -n 10`.
+#include "engine/cpu_match.h"
 #include "engine/cpu_player.h"
-#include "engine/match.h"
 
 #include <algorithm>
 #include <chrono>
@@ -26,8 +26,6 @@
 namespace {
 
 using namespace kp;
-
-constexpr int64_t Quantum = 16; // the player looks at least this often (see playAlone)
 
 int option(int argc, char** argv, const char* name, int fallback) {
     for (int i = 2; i + 1 < argc; ++i)
@@ -142,22 +140,9 @@ int playMatch(CpuLevel a, CpuLevel b, uint32_t seed, int firstLevel, int64_t* ha
     ms.seed = seed;
     CpuPlayer p0(a, seed * 7u + 1u), p1(b, seed * 13u + 5u);
     Match m(ms, &p0.eyes(), &p1.eyes());
-    p0.watch(m.board(0), [&m] { return m.now(); });
-    p1.watch(m.board(1), [&m] { return m.now(); });
-    const int64_t limit = 2LL * 3600 * 1000;
-    auto press0 = [&m](Command c) { m.handle(0, c); };
-    auto press1 = [&m](Command c) { m.handle(1, c); };
-    while (!m.over() && m.now() < limit) {
-        p0.setMatchView({true, static_cast<int>(m.queue(0).size())});
-        p1.setMatchView({true, static_cast<int>(m.queue(1).size())});
-        const int64_t now = m.now();
-        const int64_t t0 = p0.poll(now, press0);
-        if (m.over()) break;
-        const int64_t t1 = p1.poll(now, press1);
-        m.advanceTo(std::min({t0, t1, now + Quantum}));
-    }
-    if (halves) *halves += m.sent(0) + m.sent(1);
-    return m.over() ? m.winner() : -1;
+    const CpuMatchResult r = playCpuMatch(m, p0, p1, 2LL * 3600 * 1000);
+    if (halves) *halves += r.halvesSent;
+    return r.winner;
 }
 
 void ladderTable(int matches, bool allPairs, int firstLevel) {
