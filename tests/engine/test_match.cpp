@@ -122,6 +122,17 @@ TEST(MatchAttack, twoRunsSendTwoHalvesInTheirColoursThatFallBeforeTheNextCapsule
     EXPECT_EQ(v.match.round(), 0);
 }
 
+TEST(MatchAttack, theRunsOfTheWholeChainCountInTheOrderTheyWent) {
+    // The y across goes first; the b half it leaves falls and completes the b across.
+    Versus v;
+    v.board(0, {"Y Y Y . B B B M"});
+    v.board(1, quiet);
+    v.drop(0, 15, 4, 1, b, y);
+    v.settle(0);
+    EXPECT_EQ(v.s(0).grid[18][4], CellEmpty);
+    EXPECT_EQ(v.match.queue(1), (std::vector<int32_t>{y, b}));
+}
+
 TEST(MatchAttack, oneRunSendsNothingACrossCountsTwoAndFourAtMost) {
     {
         Versus v;
