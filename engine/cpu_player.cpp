@@ -5,7 +5,6 @@
 #include "virtual_clock.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 
 namespace kp {
@@ -233,13 +232,15 @@ thread_local Scratch scratch;
 } // namespace
 
 std::vector<CpuPlacement> reachable(const CpuBoard& board, const Capsule& k, int32_t fallPeriod,
-                                    const CpuHands& hands, int64_t* nodesSeen) {
+                                    const CpuHands& hands, int64_t* nodesSeen, int32_t elapsed) {
     std::vector<CpuPlacement> out;
     Scratch& sc = scratch;
     const int rows = board.rows(), cols = board.columns();
     const int64_t period = std::max(1, fallPeriod);
     const int32_t interval = std::max(1, hands.moveInterval);
-    const int maxFalls = rows + 4;
+    // The falls so far, and as many again as the board has rows at the most.
+    const int startFalls = static_cast<int>(std::max(0, elapsed) / period);
+    const int maxFalls = startFalls + rows + 4;
     const size_t keySpace = static_cast<size_t>(maxFalls + 1) * (rows + 1) * (cols + 1) * 4;
     if (sc.stamp.size() < keySpace) {
         sc.stamp.assign(keySpace, 0);
@@ -269,8 +270,7 @@ std::vector<CpuPlacement> reachable(const CpuBoard& board, const Capsule& k, int
     };
     if (!board.fits(k)) return out;
 
-    const int startFalls = 0;
-    add(sc.layer, k, std::max(0, hands.reaction), startFalls, -1, -1);
+    add(sc.layer, k, std::max(elapsed, hands.reaction), startFalls, -1, -1);
     static constexpr Command commands[] = {Command::Left, Command::Right, Command::Turn};
     static constexpr Move moves[] = {Move::Left, Move::Right, Move::Turn};
     for (int falls = startFalls; !sc.layer.empty() && falls <= maxFalls; ++falls) {
@@ -421,26 +421,15 @@ CpuPlayer::CpuPlayer(CpuLevel level, uint32_t seed, const CpuWeights& weights)
 
 CpuPlacement CpuPlayer::decide(const GameState& s, int32_t elapsed) {
     ++stats_.decisions;
-    const auto started =
-        keepTimes_ ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point{};
     const CpuBoard board = CpuBoard::of(s);
     const int32_t period = fallPeriodOf(s);
-    CpuHands hands = profile_.hands;
-    hands.reaction = std::max(0, hands.reaction - elapsed);
-    std::vector<CpuPlacement> all = reachable(board, s.capsule, period, hands, &stats_.nodes);
-    auto done = [&](CpuPlacement p) {
-        if (keepTimes_)
-            times_.push_back(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                 std::chrono::steady_clock::now() - started)
-                                 .count());
-        for (auto& k : p.keys) k.time -= elapsed;
-        p.landTime -= elapsed;
-        return p;
-    };
-    if (all.empty()) return done({});
+    std::vector<CpuPlacement> all =
+        reachable(board, s.capsule, period, profile_.hands, &stats_.nodes, elapsed);
+    lastScore_ = 0;
+    if (all.empty()) return {};
     auto uniform = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng_); };
 
-    if (level_ == CpuLevel::Random) return done(all[uniform(all.size())]);
+    if (level_ == CpuLevel::Random) return all[uniform(all.size())];
 
     const bool thinks = std::uniform_real_distribution<double>(0, 1)(rng_) < profile_.thinkShare;
     if (!thinks) {
@@ -448,7 +437,7 @@ CpuPlacement CpuPlayer::decide(const GameState& s, int32_t elapsed) {
         std::vector<size_t> near;
         for (size_t i = 0; i < all.size(); ++i)
             if (all[i].keys.size() <= 2) near.push_back(i);
-        return done(near.empty() ? all[uniform(all.size())] : all[near[uniform(near.size())]]);
+        return near.empty() ? all[uniform(all.size())] : all[near[uniform(near.size())]];
     }
 
     std::vector<Scored> scored;
@@ -472,7 +461,7 @@ CpuPlacement CpuPlayer::decide(const GameState& s, int32_t elapsed) {
         std::vector<size_t> best;
         for (const Scored& x : scored)
             if (x.first == top) best.push_back(x.index);
-        return done(all[best[uniform(best.size())]]);
+        return all[best[uniform(best.size())]];
     }
 
     std::sort(scored.begin(), scored.end(),
@@ -513,18 +502,18 @@ CpuPlacement CpuPlayer::decide(const GameState& s, int32_t elapsed) {
             weights[j] = std::exp((scored[j].score - top) / profile_.temperature);
         pick = std::discrete_distribution<size_t>(weights.begin(), weights.end())(rng_);
     }
-    return done(all[scored[pick].index]);
+    lastScore_ = scored[pick].score;
+    return all[scored[pick].index];
 }
 
 std::optional<CpuAdvice> cpuAdvice(const GameState& s, CpuLevel level, int32_t elapsed,
                                    const CpuWeights& weights) {
     if (!s.capsuleInGrid || s.capsule.row < 1 || s.phase != Phase::Playing) return std::nullopt;
+    if (!CpuBoard::of(s).fits(s.capsule)) return std::nullopt;
     CpuPlayer coach(level, 1, weights);
     CpuAdvice a;
     a.placement = coach.decide(s, elapsed);
-    if (coach.stats().positions == 0 && a.placement.keys.empty() &&
-        !CpuBoard::of(s).fits(s.capsule))
-        return std::nullopt;
+    a.score = coach.lastScore();
     return a;
 }
 

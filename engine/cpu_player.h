@@ -64,13 +64,12 @@ class CpuBoard {
 
     // Writes the landed capsule, then runs searches, removals and collapses to the end.
     ChainResult land(const Capsule& k);
-    // The same from the board as it is (loose halves dropped in, a saved game).
-    ChainResult settle();
 
     static uint8_t fromCode(int32_t code);
     static int colourOf(uint8_t v); // the colour class, -1 for none
 
   private:
+    ChainResult settle();
     bool search(ChainResult& out);
     void collapse();
 
@@ -99,11 +98,12 @@ struct CpuHands {
     int32_t reaction = 200;
 };
 
-// Every landing of `k` on `board` (k in view, `elapsed` ms after it came into view), when the
-// capsule falls a row every `fallPeriod` ms from then on. `nodes`, if given, counts the states
-// looked at.
+// Every landing of `k` on `board`, `elapsed` ms after it came into view, when the capsule
+// falls a row every `fallPeriod` ms from its coming into view. `nodes`, if given, counts the
+// states looked at.
 std::vector<CpuPlacement> reachable(const CpuBoard& board, const Capsule& k, int32_t fallPeriod,
-                                    const CpuHands& hands, int64_t* nodes = nullptr);
+                                    const CpuHands& hands, int64_t* nodes = nullptr,
+                                    int32_t elapsed = 0);
 
 // The weights of the evaluation (tools/versus tunes them by self-play).
 struct CpuWeights {
@@ -181,9 +181,8 @@ class CpuPlayer {
     CpuLevel level() const { return level_; }
     const CpuStats& stats() const { return stats_; }
     CpuWeights& weights() { return weights_; }
-    // Time spent deciding, in nanoseconds, for each decision (kept only when asked).
-    void keepDecisionTimes(bool on) { keepTimes_ = on; }
-    const std::vector<int64_t>& decisionTimes() const { return times_; }
+    // The evaluation of the landing last chosen.
+    double lastScore() const { return lastScore_; }
 
     // Chooses a landing for the state's capsule, in view for `elapsed` ms (the work of one
     // decision, without the keys).
@@ -222,8 +221,7 @@ class CpuPlayer {
     Eyes eyes_;
     CpuMatchView match_;
     CpuStats stats_;
-    bool keepTimes_ = false;
-    std::vector<int64_t> times_;
+    double lastScore_ = 0;
 
     // The capsule in hand.
     bool planned_ = false;

@@ -293,6 +293,12 @@ TEST(CpuCoach, expertTakesTheSmileysWithinReach) {
     ASSERT_TRUE(advice.has_value());
     EXPECT_EQ(advice->placement.capsule.col, 1);
     EXPECT_TRUE(advice->placement.capsule.upright());
+    EXPECT_GT(advice->score, 0);
+    // Asked later in the capsule's fall, the keys come from then on.
+    const std::optional<CpuAdvice> later = cpuAdvice(sc.s(), CpuLevel::Expert, 400);
+    ASSERT_TRUE(later.has_value());
+    ASSERT_FALSE(later->placement.keys.empty());
+    EXPECT_GE(later->placement.keys.front().time, 400);
     // No advice while nothing is in play.
     sc.game.pause();
     sc.key(Command::Other);
