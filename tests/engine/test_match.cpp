@@ -302,6 +302,24 @@ TEST(MatchEnd, boardsEndingAtOneInstantAreJudgedTogether) {
     }
 }
 
+TEST(MatchPause, pauseAndPanicStopBothBoardsAndAnyKeyLeavesThePauseOnBoth) {
+    Versus v;
+    v.match.handle(0, Command::Panic);
+    for (int p = 0; p < 2; ++p) EXPECT_TRUE(v.s(p).hidden && v.s(p).paused) << p;
+    const int64_t before = v.match.timersFired();
+    v.match.advance(5000); // only the chrono and the smileys' faces run while paused
+    const GameState frozen = v.s(1);
+    v.match.unhide();
+    v.match.handle(1, Command::Other);
+    for (int p = 0; p < 2; ++p) EXPECT_FALSE(v.s(p).hidden || v.s(p).paused) << p;
+    EXPECT_EQ(frozen.Chrono, v.s(1).Chrono);
+    EXPECT_GT(v.match.timersFired(), before);
+    v.match.togglePause();
+    EXPECT_TRUE(v.s(0).paused && v.s(1).paused);
+    v.match.togglePause();
+    EXPECT_FALSE(v.s(0).paused || v.s(1).paused);
+}
+
 TEST(MatchDeal, bothBoardsGetTheSameSmileysForALevelAndTheSameCapsulesWhateverTheLevel) {
     auto capsules = [](Match& match, int p) {
         // The capsules a board brings in, taken straight from its deal.
