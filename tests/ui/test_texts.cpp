@@ -5,6 +5,7 @@
 // a change meant to alter a text).
 #include "window_fixture.h"
 
+#include "background/composer.h"
 #include "sound/music_controller.h"
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
@@ -106,6 +107,7 @@ struct WindowTexts : WindowFixture {
         t.add("box", applyQuestion(l));
         t.add("box", eraseQuestion(l));
         t.add("box", sound::MusicController::playFailure(l));
+        t.add("box", QString::fromStdString(unknownPictureMessage(l, "/home/player/picture.jpg")));
         const std::filesystem::path file = "/home/player/.config/kembrolla-panic/k.ini";
         for (int error = 0; error < 134; ++error) t.add("reason", systemReason(error, l));
         for (FileError e :
