@@ -7,12 +7,6 @@ PictureOptions PictureOptionsOf(const BackgroundSettings& s) {
             s.greyscale,   s.negative,      s.borderColour};
 }
 
-std::string unknownPictureMessage(Language language, const std::string& path) {
-    if (language == Language::English)
-        return "Background image " + path + " not found or not recognized.";
-    return "Image de fond " + path + " non trouvée ou non reconnue.";
-}
-
 // The pixels in hand were read for what showed then. When they lack what shows now, or are too
 // coarse for it, the file is read again. It may have gone or changed since: then the pixels in
 // hand serve, and what they lack is left to the border colour.
@@ -25,8 +19,7 @@ void BackgroundComposer::ReadAgainIfLacking(const WantedPart& shows) {
 
 Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, int clientWidth,
                                                   int clientHeight,
-                                                  const std::optional<std::string>& path,
-                                                  Language language) {
+                                                  const std::optional<std::string>& path) {
     Composition result;
     const Size64 client{clientWidth, clientHeight};
     const PictureOptions options = PictureOptionsOf(settings);
@@ -46,7 +39,7 @@ Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, 
             // Keep everything as the player had it, the mode included: the mode the command
             // set would otherwise disagree with the background in view.
             settings.background = shownBackground_;
-            result.message = unknownPictureMessage(language, *path);
+            result.refusedPicture = *path;
             return result;
         } else {
             settings.background =

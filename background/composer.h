@@ -9,7 +9,6 @@
 #include "background/compose.h"
 #include "background/picture.h"
 #include "background/recent.h"
-#include "engine/language.h"
 
 #include <optional>
 #include <string>
@@ -51,9 +50,9 @@ enum class ModeItem { Plain, Gradient, Logo, Open, Recent1 };
 
 struct Composition {
     // False only when a picture was refused: the background in view, the settings and the
-    // menus all stay as they were, and `message` tells the player.
+    // menus all stay as they were, and the window tells the player which file it was.
     bool composed = false;
-    std::string message;
+    std::optional<std::string> refusedPicture; // a file that loads neither as BMP nor as JPEG
     ModeItem checked = ModeItem::Logo;
     // The size, position and options submenus apply to picture files only.
     bool pictureMenusEnabled = false;
@@ -64,10 +63,6 @@ struct Composition {
     bool recentChanged = false;
 };
 
-// The message for a picture file that loads neither as BMP nor as JPEG; language 0 French,
-// 1 English.
-std::string unknownPictureMessage(Language language, const std::string& path);
-
 class BackgroundComposer {
   public:
     // The built-in picture of mode 2 (53 x 430 in the game's assets).
@@ -77,7 +72,7 @@ class BackgroundComposer {
     // (read in mode 3 only) or KeepPicture. May change settings.background (a refused picture) and
     // settings.recentPictures (a picture opened in mode 3).
     Composition composeBackground(BackgroundSettings& settings, int clientWidth, int clientHeight,
-                                  const std::optional<std::string>& path, Language language);
+                                  const std::optional<std::string>& path);
 
     // The last composed background; 0 x 0 before the first composition.
     const Bitmap24& background() const { return background_; }

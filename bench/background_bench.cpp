@@ -105,8 +105,8 @@ void Compose(benchmark::State& state, const Photo& (*photo)()) {
     settings.pictureSize = static_cast<int>(state.range(0));
     for (auto _ : state) {
         kp::BackgroundComposer composer;
-        const kp::Composition c = composer.composeBackground(settings, ClientWidth, ClientHeight,
-                                                             path, kp::Language::French);
+        const kp::Composition c =
+            composer.composeBackground(settings, ClientWidth, ClientHeight, path);
         if (!c.composed) state.SkipWithError("the picture was refused");
         benchmark::DoNotOptimize(composer.background().bytes.data());
     }
@@ -117,11 +117,9 @@ void ComposeAgain(benchmark::State& state) {
     settings.background = kp::PictureBackground;
     settings.pictureSize = static_cast<int>(state.range(0));
     kp::BackgroundComposer composer;
-    composer.composeBackground(settings, ClientWidth, ClientHeight, ThePhoto().path(),
-                               kp::Language::French);
+    composer.composeBackground(settings, ClientWidth, ClientHeight, ThePhoto().path());
     for (auto _ : state) {
-        composer.composeBackground(settings, ClientWidth, ClientHeight, kp::KeepPicture,
-                                   kp::Language::French);
+        composer.composeBackground(settings, ClientWidth, ClientHeight, kp::KeepPicture);
         benchmark::DoNotOptimize(composer.background().bytes.data());
     }
 }
@@ -162,8 +160,7 @@ void PeakMemory(benchmark::State& state, const Photo& (*photo)()) {
             settings.background = kp::PictureBackground;
             settings.pictureSize = static_cast<int>(state.range(0));
             kp::BackgroundComposer composer;
-            composer.composeBackground(settings, ClientWidth, ClientHeight, path,
-                                       kp::Language::French);
+            composer.composeBackground(settings, ClientWidth, ClientHeight, path);
             _exit(composer.picture() ? 0 : 1);
         }
         int status = 0;

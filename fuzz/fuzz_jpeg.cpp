@@ -83,18 +83,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     BackgroundComposer composer;
     const Size64 first = Windows[windows % 8];
-    const Composition opened =
-        composer.composeBackground(settings, static_cast<int>(first.width),
-                                   static_cast<int>(first.height), path, Language::English);
+    const Composition opened = composer.composeBackground(settings, static_cast<int>(first.width),
+                                                          static_cast<int>(first.height), path);
     if (!composer.picture()) return 0; // refused: the composer fell back to its logo
     CheckComposed(opened, composer, first);
 
     settings.pictureSize = sizeChoice / 16 % 9;
     settings.tiled = filters & 8;
     const Size64 second = Windows[windows / 8 % 8];
-    const Composition again =
-        composer.composeBackground(settings, static_cast<int>(second.width),
-                                   static_cast<int>(second.height), KeepPicture, Language::English);
+    const Composition again = composer.composeBackground(
+        settings, static_cast<int>(second.width), static_cast<int>(second.height), KeepPicture);
     CheckComposed(again, composer, second);
     return 0;
 }

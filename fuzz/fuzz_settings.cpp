@@ -21,28 +21,19 @@ struct Range {
 
 // The ranges the settings window and the menus offer.
 constexpr Range OptionRanges[] = {
-    {&Settings::background, 0, 3},
-    {&Settings::soundOutput, 0, 2},
-    {&Settings::effectsVolume, 0, 2},
-    {&Settings::musicVolume, 0, 2},
-    {&Settings::music, 0, 5},
-    {&Settings::smileyAnimation, 0, 3},
-    {&Settings::removalAnimation, 0, 3},
-    {&Settings::Pinup, 0, 3},
-    {&Settings::showCounters, 0, 1},
-    {&Settings::showNextCapsule, 0, 1},
-    {&Settings::shake, 0, 1},
-    {&Settings::pictureSize, 0, 8},
-    {&Settings::pictureAlignH, 0, 2},
-    {&Settings::pictureAlignV, 0, 2},
-    {&Settings::smileySize, 0, 5},
+    {&Settings::background, 0, 3},      {&Settings::soundOutput, 0, 2},
+    {&Settings::effectsVolume, 0, 2},   {&Settings::musicVolume, 0, 2},
+    {&Settings::music, 0, 5},           {&Settings::language, 0, 1},
+    {&Settings::smileyAnimation, 0, 3}, {&Settings::removalAnimation, 0, 3},
+    {&Settings::Pinup, 0, 3},           {&Settings::showCounters, 0, 1},
+    {&Settings::showNextCapsule, 0, 1}, {&Settings::shake, 0, 1},
+    {&Settings::pictureSize, 0, 8},     {&Settings::pictureAlignH, 0, 2},
+    {&Settings::pictureAlignV, 0, 2},   {&Settings::smileySize, 0, 5},
 };
 
 void CheckRanges(const Settings& s) {
     for (const Range& r : OptionRanges)
         Check(s.*r.field >= r.min && s.*r.field <= r.max, "every option is inside its range");
-    Check(s.language == Language::French || s.language == Language::English,
-          "the language is one of the two");
     for (const ParameterKey& k : ParameterKeys)
         Check(s.parameters.*k.field >= k.min && s.parameters.*k.field <= k.max,
               "every game parameter is inside its range");
@@ -82,7 +73,10 @@ void EnterScore(Settings& s, const std::string& path, const uint8_t* data, size_
     moment.tm_mday = static_cast<int>(h % 31) + 1;
     moment.tm_mon = static_cast<int>(h >> 5 & 0xFF) % 12;
     moment.tm_year = 124;
-    const std::string date = scoreDateText(moment, DefaultShortMonths(s.language));
+    // Month names with letters outside ASCII, as the window's French ones have.
+    static const ShortMonths months{"janv.", "févr.", "mars",  "avr.", "mai",  "juin",
+                                    "juil.", "août",  "sept.", "oct.", "nov.", "déc."};
+    const std::string date = scoreDateText(moment, months);
 
     const ScoreTable before = s.scores;
     const ScoreUpdate r = enterScore(s.scores, path, level, smileysLeft, name, date);

@@ -50,7 +50,7 @@ void SettingsSeeds() {
 
     Settings s;
     s.background = 3;
-    s.language = kp::Language::English;
+    s.language = 1; // English
     s.music = 4;
     s.pictureSize = 7;
     s.tiled = true;

@@ -168,14 +168,6 @@ void eraseScores(ScoreTable& table) {
     table.Entries = {};
 }
 
-const ShortMonths& DefaultShortMonths(Language language) {
-    static const ShortMonths french{"janv.", "févr.", "mars",  "avr.", "mai",  "juin",
-                                    "juil.", "août",  "sept.", "oct.", "nov.", "déc."};
-    static const ShortMonths english{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    return language == Language::English ? english : french;
-}
-
 std::string scoreDateText(const std::tm& moment, const ShortMonths& months) {
     const int m = moment.tm_mon >= 0 && moment.tm_mon < 12 ? moment.tm_mon : 0;
     char day[16], year[16], hour[32];

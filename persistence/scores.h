@@ -3,7 +3,6 @@
 // kept as text, the way the score page shows it, and lives in the "Scores" section of the
 // settings file.
 
-#include "engine/language.h"
 #include "file_result.h"
 #include "ini_file.h"
 
@@ -85,8 +84,6 @@ void writeScores(IniFile& ini, const ScoreTable& table);
 
 // Short month names, January first: the window passes the current locale's.
 using ShortMonths = std::array<std::string, 12>;
-// The game's defaults: language 0 French ("janv.", "févr.", ...), 1 English ("Jan", "Feb", ...).
-const ShortMonths& DefaultShortMonths(Language language);
 
 // The date of an entry: a blank, the day in two digits, the short month, the year, then two
 // blanks, a dash, two blanks and the time as 08h05, e.g. " 07 Jan 2024  -  08h05".

@@ -26,7 +26,7 @@ template <class S, class V> void VisitOptions(S& s, V&& v) {
     v.Integer("Musique", s.music, 0, 5);
     v.Integer("AnimationVirus", s.smileyAnimation, 0, 3);
     v.Integer("AnimationSuppr", s.removalAnimation, 0, 3);
-    v.Choice("Langue", s.language);
+    v.Integer("Langue", s.language, 0, 1);
     v.Integer("Pinup", s.Pinup, 0, 3);
     v.Integer("AffCompteurs", s.showCounters, 0, 1);
     v.Integer("AffPieceSuivante", s.showNextCapsule, 0, 1);
@@ -64,11 +64,6 @@ struct Reader {
     void Integer(std::string_view key, int32_t& field) {
         field = ini.ReadInteger(SectionOptions, key, field);
     }
-    void Choice(std::string_view key, Language& field) {
-        auto value = static_cast<int32_t>(field);
-        Integer(key, value, 0, 1);
-        field = static_cast<Language>(value);
-    }
     void Boolean(std::string_view key, bool& field) {
         field = ini.ReadBool(SectionOptions, key, field);
     }
@@ -85,9 +80,6 @@ struct Writer {
     IniFile& ini;
     void Integer(std::string_view key, int32_t field, int32_t = 0, int32_t = 0) {
         ini.WriteInteger(SectionOptions, key, field);
-    }
-    void Choice(std::string_view key, Language field) {
-        ini.WriteInteger(SectionOptions, key, static_cast<int32_t>(field));
     }
     void Boolean(std::string_view key, bool field) { ini.WriteBool(SectionOptions, key, field); }
     void String(std::string_view key, const std::string& field) {

@@ -3,7 +3,6 @@
 // and the high-score table ("Scores"), read once at start-up and written once at close.
 
 #include "controls.h"
-#include "engine/language.h"
 #include "file_result.h"
 #include "scores.h"
 
@@ -27,8 +26,8 @@ struct Settings {
     int32_t music = 0;            // 0 no music, 1..5 the tunes
     int32_t smileyAnimation = 2;  // 0 none, 1 slow, 2 medium, 3 fast
     int32_t removalAnimation = 2; // same
-    Language language = Language::French;
-    int32_t Pinup = 3; // 0 none, 1 left, 2 right, 3 both
+    int32_t language = 0;         // "Langue": the captions' language, 0 French, 1 English
+    int32_t Pinup = 3;            // 0 none, 1 left, 2 right, 3 both
     int32_t showCounters = 1;
     int32_t showNextCapsule = 1;
     int32_t shake = 0;

@@ -15,11 +15,6 @@ MusicController::~MusicController() {
     release();
 }
 
-QString MusicController::playFailure(Language language) {
-    return language == Language::French ? QStringLiteral("Lecture impossible.")
-                                        : QStringLiteral("Impossible playing.");
-}
-
 void MusicController::release() {
     if (opening_) {
         asked_ = Asked::Release;

@@ -8,7 +8,6 @@
 // a bank on a hung network drive or a slow device never holds the window, nor its close. Its
 // result comes back to the controller's thread through the event loop; a choice made meanwhile
 // wins over the tune that was loading.
-#include "engine/language.h"
 #include "music_player.h"
 
 #include <QFutureWatcher>
@@ -39,7 +38,7 @@ class MusicController {
 
     // Shown while a tune opens: true to show, false to close.
     void setLoadingWindow(std::function<void(bool)> show) { loading_ = std::move(show); }
-    // Called when a tune chosen with playTune could not be played (playFailure says so).
+    // Called when a tune chosen with playTune could not be played (the window says so).
     void setFailureHandler(std::function<void()> failed) { failed_ = std::move(failed); }
 
     // Starts tune n (1-5): releases the tune playing, hands the new one to the player and
@@ -64,8 +63,6 @@ class MusicController {
     int tune() const { return tune_; }
     // A tune is being opened.
     bool loading() const { return opening_; }
-
-    static QString playFailure(Language language);
 
   private:
     enum class Asked { Play, Release, Stop };

@@ -3,8 +3,8 @@
 // lines, the mail link, the language flags, the clown and, at the foot, the score table (or
 // the beta-testers while the clown is held down).
 
-#include "engine/language.h"
 #include "ui/about_animation.h"
+#include "ui/language.h"
 
 #include "persistence/scores.h"
 

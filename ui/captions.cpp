@@ -131,6 +131,11 @@ QString pauseMessage(Language language) {
     return language == Language::English ? QStringLiteral("Paused") : QStringLiteral("Pause");
 }
 
+QString musicFailure(Language language) {
+    return language == Language::French ? QStringLiteral("Lecture impossible.")
+                                        : QStringLiteral("Impossible playing.");
+}
+
 QString lostMessage(Language language) {
     return language == Language::English ? QStringLiteral("Failed !") : QStringLiteral("Perdu !");
 }

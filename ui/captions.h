@@ -2,7 +2,7 @@
 // The French and English captions of the main menu and the notification-area menu, one row per
 // item, so a language switch is one loop over the table.
 
-#include "engine/language.h"
+#include "ui/language.h"
 #include <QString>
 
 #include <span>
@@ -23,5 +23,8 @@ QString caption(const char* id, Language language);
 QString pauseMessage(Language language);
 QString lostMessage(Language language);
 QString levelMessage(Language language, int level);
+
+// A tune that could not be played.
+QString musicFailure(Language language);
 
 } // namespace kp

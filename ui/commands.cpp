@@ -2,6 +2,7 @@
 // background.
 #include "main_window.h"
 
+#include "ui/file_messages.h"
 #include "ui/menu_ids.h"
 #include "ui/menu_rows.h"
 
@@ -218,14 +219,14 @@ void MainWindow::composeBackground(const std::optional<std::string>& path) {
     if (picture) QApplication::setOverrideCursor(Qt::WaitCursor);
     BackgroundSettings b = backgroundOf(settings_);
     const WindowLayout& l = painter_.layout();
-    const Composition c =
-        composer_.composeBackground(b, l.clientWidth, l.clientHeight, path, language());
+    const Composition c = composer_.composeBackground(b, l.clientWidth, l.clientHeight, path);
     copyBackground(b, settings_);
     if (picture) QApplication::restoreOverrideCursor();
     if (!c.composed) {
         // The command's radio item took the check mark; it goes back to the background in view.
         if (checkedMode_) checkedMode_->setChecked(true);
-        if (!c.message.empty()) platform_.message(this, QString::fromStdString(c.message));
+        if (c.refusedPicture)
+            platform_.message(this, unknownPictureMessage(*c.refusedPicture, language()));
         return;
     }
     painter_.setBackground(toQImage(composer_.takeBackground()));

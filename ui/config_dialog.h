@@ -3,7 +3,7 @@
 // It edits the game parameters (applied, after a question, when it closes), shows the help in
 // the current language, and the about page with the high-score table.
 
-#include "engine/language.h"
+#include "ui/language.h"
 #include <QDialog>
 #include <QUrl>
 

@@ -3,7 +3,7 @@
 // its spin edit, and the four preset buttons.
 
 #include "engine/game_state.h"
-#include "engine/language.h"
+#include "ui/language.h"
 
 #include <QSpinBox>
 #include <QWidget>

@@ -3,8 +3,8 @@
 // high-score name window: one row per caption (by the name of the widget that shows it), and
 // the texts of the dialog's questions and of the mail link.
 
-#include "engine/language.h"
 #include "ui/captions.h"
+#include "ui/language.h"
 
 #include "engine/game_state.h"
 

@@ -156,6 +156,13 @@ QString problemText(const ReplayRead& read, Language l) {
 
 } // namespace
 
+QString unknownPictureMessage(const std::string& path, Language language) {
+    const QString file = QString::fromStdString(path);
+    return language == Language::English
+               ? QStringLiteral("Background image %1 not found or not recognized.").arg(file)
+               : QStringLiteral("Image de fond %1 non trouvée ou non reconnue.").arg(file);
+}
+
 QString replayMessage(const ReplayRead& read, Language l) {
     const QString problem = problemText(read, l);
     switch (read.error) {

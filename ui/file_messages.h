@@ -4,9 +4,9 @@
 // problem and the key or input it is about); only here do they become one sentence, every
 // detail of it in the same language.
 
-#include "engine/language.h"
 #include "persistence/file_result.h"
 #include "persistence/replay_file.h"
+#include "ui/language.h"
 
 #include <QString>
 
@@ -19,6 +19,9 @@ QString systemReason(int error, Language language);
 // One sentence saying whether reading or writing the file failed and why, or that another copy
 // of the game held it too long; empty when there is nothing to say.
 QString fileMessage(const FileResult& result, Language language);
+
+// A background picture file that loads neither as BMP nor as JPEG.
+QString unknownPictureMessage(const std::string& path, Language language);
 
 // One sentence saying why a replay file cannot be watched; empty when it can.
 QString replayMessage(const ReplayRead& read, Language language);

@@ -5,8 +5,8 @@
 // has is refused, and the line under the table says which has it. Every accepted change
 // applies at once.
 
-#include "engine/language.h"
 #include "persistence/controls.h"
+#include "ui/language.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // The small window shown while a tune is being prepared: no border, always on top, centred,
 // a raised bevel and one line of text in the current language.
 
-#include "engine/language.h"
+#include "ui/language.h"
 #include <QFrame>
 
 class QLabel;

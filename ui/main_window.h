@@ -2,7 +2,7 @@
 // The main window: the board, the menus and the timers that drive the rules. It owns the game
 // and the settings for the whole run, and draws what the rules report.
 
-#include "engine/language.h"
+#include "ui/language.h"
 #include "ui/panic_hideout.h"
 #include "ui/platform.h"
 
@@ -111,6 +111,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     void openSavedGame(const std::filesystem::path& path);
 
     // Language.
+    Language language() const { return static_cast<Language>(settings_.language); }
     void useFrench() { applyLanguage(Language::French); }
     void useEnglish() { applyLanguage(Language::English); }
 
@@ -218,7 +219,6 @@ class MainWindow : public QMainWindow, public GameEvents {
     void act(Action action, bool pressed, bool gameRepeat);
     void padButton(int button, bool pressed);
     void startGamepad();
-    Language language() const { return settings_.language; }
 
     Platform& platform_;
     std::filesystem::path settingsFile_;

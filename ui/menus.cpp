@@ -231,7 +231,7 @@ void MainWindow::buildBackgroundMenu(QMenu* options) {
 }
 
 void MainWindow::applyLanguage(Language language) {
-    settings_.language = language;
+    settings_.language = static_cast<int32_t>(language);
     check(language == Language::English ? "MenuLangueAnglais" : "MenuLangueFrancais");
     // Items without a row (tunes, recent pictures) keep their captions.
     for (const Caption& row : menuCaptions()) {
@@ -270,7 +270,7 @@ void MainWindow::applySettings() {
     check(ids::removalAnimationMenu[s.removalAnimation]);
     game_.setRemovalAnimation(s.removalAnimation);
     applyControls(s.controls);
-    applyLanguage(s.language);
+    applyLanguage(language());
     applySound();
     updateRecentPictures();
     applyMessageFont();

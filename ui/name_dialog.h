@@ -2,7 +2,7 @@
 // The high-score name dialog: congratulations, and the player's name. The name field starts
 // with the computer's name and keeps whatever was last typed for the rest of the run.
 
-#include "engine/language.h"
+#include "ui/language.h"
 #include <QDialog>
 
 #include <array>

@@ -2,7 +2,7 @@
 // The desktop services the window asks of the platform: message boxes and the common dialogs.
 // Behind an interface so that tests can answer them without a person in front of the screen.
 
-#include "engine/language.h"
+#include "ui/language.h"
 #include <QColor>
 #include <QFont>
 #include <QString>

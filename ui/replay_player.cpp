@@ -73,7 +73,7 @@ ReplayPlayer::~ReplayPlayer() {
 }
 
 QString ReplayPlayer::text(const char* french, const char* english) const {
-    return QString::fromUtf8(window_.settings().language == Language::English ? english : french);
+    return QString::fromUtf8(window_.language() == Language::English ? english : french);
 }
 
 bool ReplayPlayer::isReplayFile(const std::filesystem::path& path) {
@@ -90,12 +90,12 @@ void ReplayPlayer::gameFinished(const std::shared_ptr<const Recording>& recordin
     const FileResult r = addToStatistics(statisticsFile_, summarise(*recording),
                                          static_cast<int64_t>(std::time(nullptr)), statistics_);
     if (r.ok() && onStatistics) onStatistics(statistics_);
-    if (fileMessage(r, window_.settings().language).isEmpty()) return;
+    if (fileMessage(r, window_.language()).isEmpty()) return;
     // Told once the event that ended the game is over, unless the score entry it offers takes
     // it first.
     statisticsFailure_ = r;
     QTimer::singleShot(0, this, [this] {
-        const QString failed = fileMessage(takeStatisticsFailure(), window_.settings().language);
+        const QString failed = fileMessage(takeStatisticsFailure(), window_.language());
         if (!failed.isEmpty()) platform_.message(&window_, failed);
     });
 }
@@ -169,7 +169,7 @@ void ReplayPlayer::saveLastGame() {
     const auto name = chooseFile(true);
     if (!name) return;
     const FileResult r = writeReplay(systemPath(*name), *last);
-    if (const QString failed = fileMessage(r, window_.settings().language); !failed.isEmpty())
+    if (const QString failed = fileMessage(r, window_.language()); !failed.isEmpty())
         platform_.message(&window_, failed);
 }
 
@@ -181,7 +181,7 @@ void ReplayPlayer::openReplay(const std::filesystem::path& path) {
     auto recording = std::make_shared<Recording>();
     const ReplayRead read = readReplay(path, *recording);
     if (!read.ok()) {
-        platform_.message(&window_, replayMessage(read, window_.settings().language));
+        platform_.message(&window_, replayMessage(read, window_.language()));
         return;
     }
     watch(recording);
@@ -276,8 +276,8 @@ void ReplayPlayer::reachEnd() {
     showBanner();
     if (!proved_) {
         stop();
-        platform_.message(
-            &window_, replayMessage({ReplayError::Diverges, {}, {}}, window_.settings().language));
+        platform_.message(&window_,
+                          replayMessage({ReplayError::Diverges, {}, {}}, window_.language()));
     }
 }
 

@@ -6,10 +6,10 @@
 // back as it was, paused. The player also files every finished game: its statistics, and its
 // replay beside the score table when it entered it.
 
-#include "engine/language.h"
 #include "engine/recording.h"
 #include "persistence/scores.h"
 #include "persistence/statistics.h"
+#include "ui/language.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -2,8 +2,8 @@
 // The two panels at the foot of the about page: the table of the three best scores, and the
 // beta-testers, who take its place while the clown is held down.
 
-#include "engine/language.h"
 #include "persistence/scores.h"
+#include "ui/language.h"
 
 #include <QFrame>
 

@@ -1,6 +1,8 @@
 // The "Son" and "Musique" menus, and the music's watch on every tick of the clock.
 #include "main_window.h"
 
+#include "ui/captions.h"
+
 #include "ui/loading_window.h"
 #include "ui/menu_ids.h"
 
@@ -60,8 +62,7 @@ void MainWindow::buildSoundMenus(QMenu* options) {
         else
             loadingWindow_->hide();
     });
-    sound_.music().setFailureHandler(
-        [this] { platform_.message(this, sound::MusicController::playFailure(language())); });
+    sound_.music().setFailureHandler([this] { platform_.message(this, musicFailure(language())); });
 }
 
 void MainWindow::chooseSoundOutput(int output) {

@@ -4,8 +4,8 @@
 // per minute) that shows at a glance whether the player improves. "Effacer" / "Clear" empties
 // the statistics once the player has said yes.
 
-#include "engine/language.h"
 #include "persistence/statistics.h"
+#include "ui/language.h"
 
 #include <QWidget>
 

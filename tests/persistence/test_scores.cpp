@@ -210,8 +210,7 @@ TEST(ScoresTwoCopies, scoreEnteredByOneProcessSurvivesTheOthersClose) {
     if (open == 0) {
         kp::Settings s;
         const bool read = kp::loadSettings(s, file).ok();
-        s.language =
-            kp::Language::French; // its own settings win at close; only the scores are merged
+        s.language = 0; // its own settings win at close; only the scores are merged
         (void)!::write(loaded[1], "x", 1);
         (void)!::read(closing[0], &byte, 1);
         ::_exit(read && kp::saveSettings(s, file).ok() ? 0 : 1);
@@ -236,20 +235,21 @@ TEST(ScoresTwoCopies, scoreEnteredByOneProcessSurvivesTheOthersClose) {
 
     kp::Settings after;
     ASSERT_TRUE(kp::loadSettings(after, file).ok());
-    EXPECT_EQ(after.language, kp::Language::French);
+    EXPECT_EQ(after.language, 0);
     EXPECT_EQ(after.scores, Table({{"4", "1", "New", "d"}, {"2", "5", "Old", ""}}));
 }
 
 TEST(ScoresDate, patternWithBlanksAroundTheDash) {
-    const std::string text =
-        kp::scoreDateText(Moment(2024, 1, 7, 8, 5), kp::DefaultShortMonths(kp::Language::English));
+    const kp::ShortMonths english{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const kp::ShortMonths french{"janv.", "févr.", "mars",  "avr.", "mai",  "juin",
+                                 "juil.", "août",  "sept.", "oct.", "nov.", "déc."};
+    const std::string text = kp::scoreDateText(Moment(2024, 1, 7, 8, 5), english);
     EXPECT_EQ(text, " 07 Jan 2024  -  08h05");
     EXPECT_EQ(text.front(), ' ');
     EXPECT_NE(text.find("  -  "), std::string::npos);
 
-    EXPECT_EQ(kp::scoreDateText(Moment(1999, 12, 31, 23, 59),
-                                kp::DefaultShortMonths(kp::Language::French)),
-              " 31 déc. 1999  -  23h59");
+    EXPECT_EQ(kp::scoreDateText(Moment(1999, 12, 31, 23, 59), french), " 31 déc. 1999  -  23h59");
     kp::ShortMonths custom;
     custom.fill("?");
     custom[5] = "Juni";

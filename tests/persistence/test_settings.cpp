@@ -29,7 +29,7 @@ Settings Load(const std::string& text) {
     TempDir dir;
     WriteText(dir / "k.ini", text);
     Settings s;
-    s.language = kp::Language::English; // loading must replace whatever was there
+    s.language = 1; // loading must replace whatever was there
     EXPECT_TRUE(loadSettings(s, dir / "k.ini").ok());
     return s;
 }
@@ -51,7 +51,7 @@ TEST(SettingsLoad, missingFileGivesTheDefaultGame) {
     EXPECT_EQ(s.music, 0);
     EXPECT_EQ(s.Pinup, 3);
     EXPECT_EQ(s.showCounters, 1);
-    EXPECT_EQ(s.language, kp::Language::French);
+    EXPECT_EQ(s.language, 0);
     EXPECT_EQ(s.gradientBottom, 15780518);
     EXPECT_TRUE(s.loopMusic);
     EXPECT_EQ(s.messageFont, "Arial Black");
@@ -100,7 +100,7 @@ TEST(SettingsLoad, garbageReadsAsDefaultAndNamesIgnoreCase) {
     Settings s = Load("[OPTIONS]\nlangue=1\nPINUP=1\nWaveVolume=loud\n"
                       "[configuration]\nnbcol=0x0A\nNbLgn=1e2\n"
                       "[Scores]\nScore01_Niv=abc\nScore01_Vir=7\nScore01_Nom= Zoé \n");
-    EXPECT_EQ(s.language, kp::Language::English);
+    EXPECT_EQ(s.language, 1);
     EXPECT_EQ(s.Pinup, 1);
     EXPECT_EQ(s.effectsVolume, 2);
     EXPECT_EQ(s.parameters.columns, 10);
@@ -245,7 +245,7 @@ TEST(SettingsSave, roundTripKeepsEveryValue) {
     Settings s;
     s.background = 3;
     s.music = 4;
-    s.language = kp::Language::English;
+    s.language = 1;
     s.plainColour = -5;
     s.smileyColours[3] = 0x123456;
     s.negative = true;
@@ -281,9 +281,9 @@ TEST(SettingsFiles, unreadableFileIsReportedAndNotReplaced) {
     const fs::path file = dir / "k.ini";
     fs::create_directory(file);
     Settings s;
-    s.language = kp::Language::English;
+    s.language = 1;
     EXPECT_FALSE(loadSettings(s, file).ok());
-    EXPECT_EQ(s.language, kp::Language::French); // defaults all the same
+    EXPECT_EQ(s.language, 0); // defaults all the same
     EXPECT_FALSE(saveSettings(s, file).ok());
     EXPECT_TRUE(fs::is_directory(file));
 }
@@ -331,12 +331,12 @@ TEST(SettingsFiles, danglingLinkKeepsTheLinkAndGetsItsTarget) {
     fs::create_symlink("../dotfiles/kp.ini", dir / "cfg" / "kp.ini");
     Settings s;
     ASSERT_TRUE(loadSettings(s, dir / "cfg" / "kp.ini").ok());
-    s.language = kp::Language::English;
+    s.language = 1;
     ASSERT_TRUE(saveSettings(s, dir / "cfg" / "kp.ini").ok());
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "cfg" / "kp.ini")));
     Settings back;
     ASSERT_TRUE(loadSettings(back, dir / "dotfiles" / "kp.ini").ok());
-    EXPECT_EQ(back.language, kp::Language::English);
+    EXPECT_EQ(back.language, 1);
 }
 
 TEST(SettingsFiles, placeFollowsXdgConfigHome) {
@@ -430,9 +430,9 @@ TEST(SettingsFiles, aFileWithEveryKeyFilledIsFarBelowTheLimitAndALargerOneIsLeft
     while (huge.size() <= kp::MaxIniFileSize) huge += "[]\n";
     WriteText(dir / "huge.ini", huge);
     Settings s;
-    s.language = kp::Language::English;
+    s.language = 1;
     EXPECT_EQ(loadSettings(s, dir / "huge.ini").error, kp::FileError::TooLarge);
-    EXPECT_EQ(s.language, kp::Language::French);
+    EXPECT_EQ(s.language, 0);
     const kp::FileResult closing = saveSettings(s, dir / "huge.ini");
     EXPECT_EQ(closing.error, kp::FileError::TooLarge);
     EXPECT_TRUE(closing.writing);

@@ -32,7 +32,7 @@ bool runUntil(const std::function<bool()>& done, int limitMs) {
     return done();
 }
 
-std::optional<QString> playTune(MusicController& music, int n, Language language) {
+std::optional<QString> playTune(MusicController& music, int n) {
     ensureApp();
     bool failed = false;
     music.setFailureHandler([&] { failed = true; });
@@ -40,7 +40,7 @@ std::optional<QString> playTune(MusicController& music, int n, Language language
     const bool opened = runUntil([&] { return !music.loading(); }, 60000);
     music.setFailureHandler(nullptr);
     if (!opened) return QStringLiteral("the tune never opened");
-    if (failed) return MusicController::playFailure(language);
+    if (failed) return QStringLiteral("the tune could not be played");
     return std::nullopt;
 }
 

@@ -20,9 +20,9 @@ void spinEventLoop(int ms);
 // Runs the event loop until `done` holds, and says whether it does: the limit only guards
 // against a hang, however slow or busy the machine.
 bool runUntil(const std::function<bool()>& done, int limitMs = 20000);
-// Chooses tune n and runs the event loop until it is open: the failure the window would show
-// in `language`, or nothing when it plays (a tune that never opens says so instead).
-std::optional<QString> playTune(MusicController& music, int n, Language language);
+// Chooses tune n and runs the event loop until it is open: what went wrong (the tune could not
+// be played, or never opened), or nothing when it plays.
+std::optional<QString> playTune(MusicController& music, int n);
 
 struct MidiSummary {
     int format = -1;

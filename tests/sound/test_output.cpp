@@ -93,7 +93,7 @@ TEST(NoSoundDevice, theWholeSoundSystemRunsSilently) {
         EXPECT_FALSE(sound.output().audible());
         sound.effects().setOutput(1);
         sound.effects().playLevelWon();
-        const auto failure = playTune(sound.music(), 2, kp::Language::French);
+        const auto failure = playTune(sound.music(), 2);
         EXPECT_TRUE(runUntil([&] { return !sound.mixer().effectSounding(); }))
             << "the 1.15 s clip plays out";
         if (!failure) {
@@ -146,8 +146,8 @@ TEST(SoundSystem, choosingTunesWritesNoFileEvenThroughPlantedLinks) {
         SoundSystem::Options o;
         o.useDevice = false;
         SoundSystem sound(o);
-        for (int n = 1; n <= 5; ++n) playTune(sound.music(), n, kp::Language::English);
-        playTune(sound.music(), 4, kp::Language::English); // left playing until the game closes
+        for (int n = 1; n <= 5; ++n) playTune(sound.music(), n);
+        playTune(sound.music(), 4); // left playing until the game closes
     }
     QFile f(victim);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

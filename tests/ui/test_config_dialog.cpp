@@ -410,13 +410,13 @@ TEST_F(Dialog, flagsSwitchTheLanguageAndReactToTheMouse) {
     EXPECT_NE(en->pixmap().toImage(), normal) << "the pressed picture";
     mouse(en, QEvent::MouseButtonRelease);
     EXPECT_EQ(en->pixmap().toImage(), normal);
-    EXPECT_EQ(w->settings().language, kp::Language::English);
+    EXPECT_EQ(w->language(), kp::Language::English);
     EXPECT_TRUE(w->action("MenuLangueAnglais")->isChecked());
     EXPECT_EQ(d->currentTab(), ConfigDialog::AboutTab);
     hover(en, false);
     EXPECT_EQ(panelEn->frameShape(), QFrame::NoFrame);
     click(fr);
-    EXPECT_EQ(w->settings().language, kp::Language::French);
+    EXPECT_EQ(w->language(), kp::Language::French);
     EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&Nouvelle partie");
 }
 

@@ -229,7 +229,7 @@ namespace kp {
 TEST_F(Files, aScoreWhoseFilesCannotBeWrittenIsToldOnceAndAllInFrench) {
     std::ofstream(file("plain").toStdString()) << "x"; // the settings' folder is a file
     open(file("plain").toStdString() + "/kembrolla-panic.ini");
-    ASSERT_EQ(w->settings().language, Language::French);
+    ASSERT_EQ(w->language(), Language::French);
     platform.messages.clear();
     answerName("Zoé", true);
     lose(3, 18);

@@ -5,8 +5,6 @@
 // a change meant to alter a text).
 #include "window_fixture.h"
 
-#include "background/composer.h"
-#include "sound/music_controller.h"
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
 #include "ui/dialog_captions.h"
@@ -96,18 +94,18 @@ struct WindowTexts : WindowFixture {
         t.addWidget("dialog", d);
         d->hide();
         NameDialog name;
-        name.applyLanguage(w->settings().language);
+        name.applyLanguage(w->language());
         t.addWidget("name", &name);
 
-        const Language l = w->settings().language;
+        const Language l = w->language();
         t.add("message", levelMessage(l, 1));
         t.add("message", levelMessage(l, 12));
         t.add("message", pauseMessage(l));
         t.add("message", lostMessage(l));
         t.add("box", applyQuestion(l));
         t.add("box", eraseQuestion(l));
-        t.add("box", sound::MusicController::playFailure(l));
-        t.add("box", QString::fromStdString(unknownPictureMessage(l, "/home/player/picture.jpg")));
+        t.add("box", musicFailure(l));
+        t.add("box", unknownPictureMessage("/home/player/picture.jpg", l));
         const std::filesystem::path file = "/home/player/.config/kembrolla-panic/k.ini";
         for (int error = 0; error < 134; ++error) t.add("reason", systemReason(error, l));
         for (FileError e :
