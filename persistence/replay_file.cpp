@@ -150,6 +150,31 @@ struct Reader {
         refuse(std::string(section) + "/" + std::string(key));
         return c;
     }
+    GameOptions options() {
+        GameOptions o;
+        o.smileyAnimation = integer(Options, "AnimationVirus", 0, 3);
+        o.removalAnimation = integer(Options, "AnimationSuppr", 0, 3);
+        o.shake = integer(Options, "Tremblement", 0, 1) != 0;
+        o.Pinup = integer(Options, "Pinup", 0, 3);
+        o.repeatDelay = integer(Options, "DelaiRepetition", MinRepeatDelay, MaxRepeatDelay);
+        o.repeatInterval =
+            integer(Options, "IntervalleRepetition", MinRepeatInterval, MaxRepeatInterval);
+        return o;
+    }
+    // A board's end: its counters and the checksum, the keys ending in `n` ("" in a single
+    // player's file, "1" or "2" in a match's).
+    GameEnd gameEnd(std::string_view section, const std::string& n) {
+        GameEnd e;
+        e.level = integer(section, "Niveau" + n, 1, INT32_MAX);
+        e.smileysLeft = integer(section, "NbVirusRestants" + n, 0, GridSize * GridSize);
+        e.chrono = chrono(section, "Chrono" + n);
+        const std::string checksum = ini.ReadString(section, "Controle" + n, "");
+        const char* cs = checksum.data();
+        auto [end, ec] = std::from_chars(cs, cs + checksum.size(), e.checksum, 16);
+        if (checksum.size() != 16 || ec != std::errc{} || end != cs + checksum.size())
+            refuse("Fin/Controle" + n);
+        return e;
+    }
     LevelParameters parameters(std::string_view section) {
         LevelParameters p;
         for (const ParameterKey& k : ParameterKeys)
@@ -254,6 +279,88 @@ std::shared_ptr<const SavedGame> startBoard(Reader& r, const LevelParameters& p)
     return saved;
 }
 
+// The format's number: what it starts with, and whether that is all of it.
+struct FormatVersion {
+    uint64_t major = 0;
+    bool whole = false;
+};
+
+// Refuses a format no reader of formats up to `newest` can take: no number, or a later version
+// (one may number its format past what an integer holds, or as "2.1": the number it starts with
+// tells, and a format of ours followed by more is a later one too). The reader judges the rest.
+std::optional<ReplayRead> readVersion(const IniFile& ini, uint32_t newest, FormatVersion& v) {
+    const std::string version = ini.ReadString(Header, "Version", "");
+    const char* text = version.data();
+    const auto [end, error] = std::from_chars(text, text + version.size(), v.major);
+    if (end == text) return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
+    v.whole = end == text + version.size();
+    if (error == std::errc::result_out_of_range || v.major > uint64_t{newest} ||
+        (v.major == uint64_t{newest} && !v.whole))
+        return refused(ReplayError::NewerVersion, ReplayProblem::None, version.substr(0, 40));
+    return std::nullopt;
+}
+
+// The `count` inputs of the lines 1, 2, ... of the inputs section, each token read by `parse`
+// (false: refused), their times summed from the delays; `time` ends at the last input's.
+template <typename In, typename Parse>
+std::optional<ReplayRead> readInputs(const IniFile& ini, int64_t count, std::vector<In>& inputs,
+                                     int64_t& time, Parse parse) {
+    inputs.reserve(static_cast<size_t>(count));
+    time = 0;
+    int64_t line = 1;
+    for (; static_cast<int64_t>(inputs.size()) < count; ++line) {
+        const std::optional<std::string> tokens = ini.Value(Inputs, std::to_string(line));
+        if (!tokens)
+            return refused(ReplayError::Damaged, ReplayProblem::InputsCutShort,
+                           std::to_string(line));
+        std::istringstream words(*tokens);
+        std::string word;
+        int onLine = 0;
+        while (words >> word) {
+            In in;
+            int64_t delay = 0;
+            if (++onLine > TokensPerLine || static_cast<int64_t>(inputs.size()) >= count ||
+                !parse(word, in, delay))
+                return refused(ReplayError::Damaged, ReplayProblem::Input, word.substr(0, 40));
+            time += delay;
+            in.time = time;
+            inputs.push_back(in);
+        }
+        if (onLine == 0) return refused(ReplayError::Damaged, ReplayProblem::EmptyInputLine);
+    }
+    if (ini.Value(Inputs, std::to_string(line)))
+        return refused(ReplayError::Damaged, ReplayProblem::InputsBeyondCount);
+    return std::nullopt;
+}
+
+// A recording played again within the work limit: taken (into `out`) when it reaches the end it
+// was written with.
+template <typename Run, typename Rec> ReplayRead judged(const Run& run, Rec& rec, Rec& out) {
+    if (!run.finished) {
+        ReplayRead tooLong = refused(ReplayError::TooLarge, ReplayProblem::Work);
+        tooLong.work = run.work;
+        return tooLong;
+    }
+    if (!(run.end == rec.end)) return {ReplayError::Diverges, {}, {}, run.work};
+    out = std::move(rec);
+    return {ReplayError::None, {}, {}, run.work};
+}
+
+// A replay file read whole and handed to `parse`; one far too large is not read.
+template <typename Rec, typename Parse>
+ReplayRead readReplayFile(const std::filesystem::path& path, Rec& out, Parse parse) {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec) &&
+        std::filesystem::file_size(path, ec) > MaxReplayFile && !ec)
+        return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
+    std::string text;
+    FileResult file = ReadWholeFile(path, text);
+    if (!file.ok()) return {ReplayError::Unreadable, {}, file};
+    if (!std::filesystem::exists(path, ec))
+        return {ReplayError::Unreadable, {}, FileResult{FileError::Unreadable, path, ENOENT}};
+    return parse(text, out);
+}
+
 } // namespace
 
 std::string replayText(const Recording& rec) {
@@ -313,17 +420,9 @@ ReplayRead parseReplay(std::string_view text, Recording& out) {
     if (text.size() > MaxReplayFile) return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
     const IniFile ini = IniFile::FromText(text);
     if (!ini.HasSection(Header)) return refused(ReplayError::NotAReplay, ReplayProblem::None);
-    // A later version may number its format past what an integer holds, or as "2.1": the
-    // number it starts with tells, and a format of ours followed by more is a later one too.
-    const std::string version = ini.ReadString(Header, "Version", "");
-    uint64_t major = 0;
-    const char* v = version.data();
-    const auto [vEnd, vError] = std::from_chars(v, v + version.size(), major);
-    if (vEnd == v) return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
-    if (vError == std::errc::result_out_of_range || major > uint64_t{ReplayVersion} ||
-        (major == uint64_t{ReplayVersion} && vEnd != v + version.size()))
-        return refused(ReplayError::NewerVersion, ReplayProblem::None, version.substr(0, 40));
-    if (major < 1 || vEnd != v + version.size())
+    FormatVersion version;
+    if (auto no = readVersion(ini, ReplayVersion, version)) return *no;
+    if (version.major < 1 || !version.whole)
         return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
 
     Reader r{ini, {}};
@@ -333,13 +432,7 @@ ReplayRead parseReplay(std::string_view text, Recording& out) {
     rec.windowActive = r.integer(Header, "FenetreActive", 0, 1) != 0;
     rec.hidden = r.integer(Header, "Cachee", 0, 1) != 0;
     rec.params = r.parameters("Configuration");
-    rec.options.smileyAnimation = r.integer(Options, "AnimationVirus", 0, 3);
-    rec.options.removalAnimation = r.integer(Options, "AnimationSuppr", 0, 3);
-    rec.options.shake = r.integer(Options, "Tremblement", 0, 1) != 0;
-    rec.options.Pinup = r.integer(Options, "Pinup", 0, 3);
-    rec.options.repeatDelay = r.integer(Options, "DelaiRepetition", MinRepeatDelay, MaxRepeatDelay);
-    rec.options.repeatInterval =
-        r.integer(Options, "IntervalleRepetition", MinRepeatInterval, MaxRepeatInterval);
+    rec.options = r.options();
     if (ini.HasSection(Start)) rec.saved = startBoard(r, rec.params);
     int64_t cells = int64_t{rec.params.rows + 2} * (rec.params.columns + 2);
     for (int i = 1; ini.Value(Changes, std::to_string(i)) && !r.refusal; ++i) {
@@ -354,68 +447,27 @@ ReplayRead parseReplay(std::string_view text, Recording& out) {
     // The inputs alone may already ask too much, before any is read.
     if (count > MaxInputs || count * cells > MaxReplayWork)
         return refused(ReplayError::TooLarge, ReplayProblem::InputCount, std::to_string(count));
-    rec.inputs.reserve(static_cast<size_t>(count));
     int64_t time = 0;
-    int64_t line = 1;
-    for (; static_cast<int64_t>(rec.inputs.size()) < count; ++line) {
-        const std::optional<std::string> tokens = ini.Value(Inputs, std::to_string(line));
-        if (!tokens)
-            return refused(ReplayError::Damaged, ReplayProblem::InputsCutShort,
-                           std::to_string(line));
-        std::istringstream words(*tokens);
-        std::string word;
-        int onLine = 0;
-        while (words >> word) {
-            Input in;
-            int64_t delay = 0;
-            if (++onLine > TokensPerLine || static_cast<int64_t>(rec.inputs.size()) >= count ||
-                !parseToken(word, in, delay, rec.parameters.size()))
-                return refused(ReplayError::Damaged, ReplayProblem::Input, word.substr(0, 40));
-            time += delay;
-            in.time = time;
-            rec.inputs.push_back(in);
-        }
-        if (onLine == 0) return refused(ReplayError::Damaged, ReplayProblem::EmptyInputLine);
-    }
-    if (ini.Value(Inputs, std::to_string(line)))
-        return refused(ReplayError::Damaged, ReplayProblem::InputsBeyondCount);
+    const size_t parameterSets = rec.parameters.size();
+    if (auto no = readInputs(ini, count, rec.inputs, time,
+                             [&](std::string_view word, Input& in, int64_t& delay) {
+                                 return parseToken(word, in, delay, parameterSets);
+                             }))
+        return *no;
 
-    rec.end.level = r.integer(End, "Niveau", 1, INT32_MAX);
-    rec.end.smileysLeft = r.integer(End, "NbVirusRestants", 0, GridSize * GridSize);
-    rec.end.chrono = r.chrono(End);
-    const std::string checksum = ini.ReadString(End, "Controle", "");
-    const char* cs = checksum.data();
-    auto [p, ec] = std::from_chars(cs, cs + checksum.size(), rec.end.checksum, 16);
-    if (checksum.size() != 16 || ec != std::errc{} || p != cs + checksum.size())
-        r.refuse("Fin/Controle");
+    rec.end = r.gameEnd(End, "");
     if (r.refusal) return r.refused();
 
     // The checksum is of the board at the end, which only playing the game again gives: a file
     // is first refused on what it asks for, then played no further than the limit.
     if (expectedReplayWork(rec) > MaxReplayWork)
         return refused(ReplayError::TooLarge, ReplayProblem::LevelSetUps);
-    const ReplayRun run = replayWithin(rec, MaxReplayWork);
-    if (!run.finished) {
-        ReplayRead tooLong = refused(ReplayError::TooLarge, ReplayProblem::Work);
-        tooLong.work = run.work;
-        return tooLong;
-    }
-    if (!(run.end == rec.end)) return {ReplayError::Diverges, {}, {}, run.work};
-    out = std::move(rec);
-    return {ReplayError::None, {}, {}, run.work};
+    return judged(replayWithin(rec, MaxReplayWork), rec, out);
 }
 
 ReplayRead readReplay(const std::filesystem::path& path, Recording& out) {
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec) &&
-        std::filesystem::file_size(path, ec) > MaxReplayFile && !ec)
-        return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
-    std::string text;
-    FileResult file = ReadWholeFile(path, text);
-    if (!file.ok()) return {ReplayError::Unreadable, {}, file};
-    if (!std::filesystem::exists(path, ec))
-        return {ReplayError::Unreadable, {}, FileResult{FileError::Unreadable, path, ENOENT}};
-    return parseReplay(text, out);
+    return readReplayFile(
+        path, out, [](std::string_view text, Recording& rec) { return parseReplay(text, rec); });
 }
 
 } // namespace kp
@@ -426,7 +478,6 @@ namespace kp {
 
 namespace {
 
-constexpr std::string_view VersusEnd = "Fin";
 constexpr int MaxRoundsWritten = 10000;
 
 std::string checksumText(uint64_t checksum) {
@@ -499,7 +550,7 @@ std::string versusReplayText(const MatchRecording& rec) {
         out << (i % TokensPerLine ? " " : "") << versusToken(in, delay);
     }
     if (!rec.inputs.empty()) out << '\n';
-    out << "\n[" << VersusEnd << "]\nManches=";
+    out << "\n[" << End << "]\nManches=";
     for (size_t i = 0; i < rec.end.rounds.size(); ++i)
         out << (i ? " " : "") << (rec.end.rounds[i] < 0 ? 0 : rec.end.rounds[i] + 1);
     out << '\n';
@@ -521,17 +572,11 @@ ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out) {
     if (text.size() > MaxReplayFile) return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
     const IniFile ini = IniFile::FromText(text);
     if (!ini.HasSection(Header)) return refused(ReplayError::NotAReplay, ReplayProblem::None);
-    const std::string version = ini.ReadString(Header, "Version", "");
-    uint64_t major = 0;
-    const char* v = version.data();
-    const auto [vEnd, vError] = std::from_chars(v, v + version.size(), major);
-    if (vEnd == v) return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
-    if (vError == std::errc::result_out_of_range || major > uint64_t{VersusReplayVersion} ||
-        (major == uint64_t{VersusReplayVersion} && vEnd != v + version.size()))
-        return refused(ReplayError::NewerVersion, ReplayProblem::None, version.substr(0, 40));
-    if (major == uint64_t{ReplayVersion} && vEnd == v + version.size())
+    FormatVersion version;
+    if (auto no = readVersion(ini, VersusReplayVersion, version)) return *no;
+    if (version.major == uint64_t{ReplayVersion} && version.whole)
         return refused(ReplayError::NotAReplay, ReplayProblem::None); // one player's game
-    if (major != uint64_t{VersusReplayVersion})
+    if (version.major != uint64_t{VersusReplayVersion})
         return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
 
     Reader r{ini, {}};
@@ -544,13 +589,7 @@ ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out) {
     m.startLevel[0] = r.integer(Header, "Niveau1", 1, INT32_MAX);
     m.startLevel[1] = r.integer(Header, "Niveau2", 1, INT32_MAX);
     m.params = r.parameters("Configuration");
-    m.options.smileyAnimation = r.integer(Options, "AnimationVirus", 0, 3);
-    m.options.removalAnimation = r.integer(Options, "AnimationSuppr", 0, 3);
-    m.options.shake = r.integer(Options, "Tremblement", 0, 1) != 0;
-    m.options.Pinup = r.integer(Options, "Pinup", 0, 3);
-    m.options.repeatDelay = r.integer(Options, "DelaiRepetition", MinRepeatDelay, MaxRepeatDelay);
-    m.options.repeatInterval =
-        r.integer(Options, "IntervalleRepetition", MinRepeatInterval, MaxRepeatInterval);
+    m.options = r.options();
     const int64_t cells = int64_t{m.params.rows + 2} * (m.params.columns + 2);
 
     const int64_t count = r.integer(Inputs, "Nombre", 0, INT32_MAX);
@@ -558,36 +597,13 @@ ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out) {
     if (r.refusal) return r.refused();
     if (count > MaxInputs || count * cells > MaxReplayWork)
         return refused(ReplayError::TooLarge, ReplayProblem::InputCount, std::to_string(count));
-    rec.inputs.reserve(static_cast<size_t>(count));
     int64_t time = 0;
-    int64_t line = 1;
-    for (; static_cast<int64_t>(rec.inputs.size()) < count; ++line) {
-        const std::optional<std::string> tokens = ini.Value(Inputs, std::to_string(line));
-        if (!tokens)
-            return refused(ReplayError::Damaged, ReplayProblem::InputsCutShort,
-                           std::to_string(line));
-        std::istringstream words(*tokens);
-        std::string word;
-        int onLine = 0;
-        while (words >> word) {
-            MatchInput in;
-            int64_t delay = 0;
-            if (++onLine > TokensPerLine || static_cast<int64_t>(rec.inputs.size()) >= count ||
-                !parseVersusToken(word, in, delay))
-                return refused(ReplayError::Damaged, ReplayProblem::Input, word.substr(0, 40));
-            time += delay;
-            in.time = time;
-            rec.inputs.push_back(in);
-        }
-        if (onLine == 0) return refused(ReplayError::Damaged, ReplayProblem::EmptyInputLine);
-    }
-    if (ini.Value(Inputs, std::to_string(line)))
-        return refused(ReplayError::Damaged, ReplayProblem::InputsBeyondCount);
+    if (auto no = readInputs(ini, count, rec.inputs, time, parseVersusToken)) return *no;
     // The match is played to its duration, which is never before its last input.
     if (rec.duration < time) r.refuse(std::string(Inputs) + "/Duree");
 
     {
-        std::istringstream rounds{ini.ReadString(VersusEnd, "Manches", "")};
+        std::istringstream rounds{ini.ReadString(End, "Manches", "")};
         std::string word;
         int32_t n = 0;
         while (rounds >> word) {
@@ -599,40 +615,18 @@ ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out) {
             rec.end.rounds.push_back(n - 1);
         }
     }
-    for (int p = 0; p < 2; ++p) {
-        GameEnd& e = rec.end.boards[static_cast<size_t>(p)];
-        const std::string n(1, static_cast<char>('1' + p));
-        e.level = r.integer(VersusEnd, "Niveau" + n, 1, INT32_MAX);
-        e.smileysLeft = r.integer(VersusEnd, "NbVirusRestants" + n, 0, GridSize * GridSize);
-        e.chrono = r.chrono(VersusEnd, "Chrono" + n);
-        const std::string checksum = ini.ReadString(VersusEnd, "Controle" + n, "");
-        const char* cs = checksum.data();
-        auto [end, ec] = std::from_chars(cs, cs + checksum.size(), e.checksum, 16);
-        if (checksum.size() != 16 || ec != std::errc{} || end != cs + checksum.size())
-            r.refuse("Fin/Controle" + n);
-    }
+    for (int p = 0; p < 2; ++p)
+        rec.end.boards[static_cast<size_t>(p)] =
+            r.gameEnd(End, std::string(1, static_cast<char>('1' + p)));
     if (r.refusal) return r.refused();
 
-    const MatchReplayRun run = replayMatchWithin(rec, MaxReplayWork);
-    if (!run.finished) {
-        ReplayRead tooLong = refused(ReplayError::TooLarge, ReplayProblem::Work);
-        tooLong.work = run.work;
-        return tooLong;
-    }
-    if (!(run.end == rec.end)) return {ReplayError::Diverges, {}, {}, run.work};
-    out = std::move(rec);
-    return {ReplayError::None, {}, {}, run.work};
+    return judged(replayMatchWithin(rec, MaxReplayWork), rec, out);
 }
 
 ReplayRead readVersusReplay(const std::filesystem::path& path, MatchRecording& out) {
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec) &&
-        std::filesystem::file_size(path, ec) > MaxReplayFile && !ec)
-        return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
-    std::string text;
-    FileResult file = ReadWholeFile(path, text);
-    if (!file.ok()) return {ReplayError::Unreadable, {}, file};
-    return parseVersusReplay(text, out);
+    return readReplayFile(path, out, [](std::string_view text, MatchRecording& rec) {
+        return parseVersusReplay(text, rec);
+    });
 }
 
 } // namespace kp
