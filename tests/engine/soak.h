@@ -10,10 +10,10 @@
 
 namespace kp::test {
 
-// KP_SOAK_GAMES sets the number of games.
-inline int gamesToPlay() {
+// KP_SOAK_GAMES sets the number of games (`make soak` plays thousands), `fallback` otherwise.
+inline int gamesToPlay(int fallback = 1500) {
     const char* env = std::getenv("KP_SOAK_GAMES");
-    return env ? std::max(1, std::atoi(env)) : 1500;
+    return env ? std::max(1, std::atoi(env)) : fallback;
 }
 
 struct Soak {

@@ -313,10 +313,12 @@ namespace kp::test {
 // Computer players against each other in versus matches on virtual time: every match comes to
 // an end, each keeps to its plans on a board that attacks change under it, and the match they
 // played, recorded as any match is, replays to the same end.
-TEST(CpuMatch, matchesEndAndReplayToTheSameEnd) {
+// A soak of computer matches: `make soak` plays thousands.
+TEST(SoakCpuMatch, matchesEndAndReplayToTheSameEnd) {
     int64_t halves = 0;
     int decided = 0;
-    for (int k = 0; k < 8; ++k) {
+    const int matches = gamesToPlay(8);
+    for (int k = 0; k < matches; ++k) {
         MatchSettings ms;
         ms.seed = 500u + static_cast<uint32_t>(k);
         ms.startLevel = {1 + k % 5, 5};
@@ -330,7 +332,9 @@ TEST(CpuMatch, matchesEndAndReplayToTheSameEnd) {
         EXPECT_EQ(a.stats().offPlan + b.stats().offPlan, 0) << "match " << k;
         EXPECT_EQ(replayMatch(m.recording()), r.end) << "match " << k;
     }
-    EXPECT_EQ(decided, 8);
+    // A match of two equal players may draw round after round (no rule caps draws): thousands
+    // leave a few undecided after three hours of play, never more than one in fifty.
+    EXPECT_GE(decided * 50, matches * 49);
     EXPECT_GT(halves, 0);
 }
 
