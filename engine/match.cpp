@@ -123,11 +123,7 @@ Match::Match(const MatchSettings& settings, GameEvents* events0, GameEvents* eve
         Game& g = *boards_[p];
         g.setHooks(sides_[p].get());
         g.setParameters(settings.params);
-        g.setSmileyAnimation(settings.options.smileyAnimation);
-        g.setRemovalAnimation(settings.options.removalAnimation);
-        g.setShake(settings.options.shake);
-        g.setPinup(settings.options.Pinup);
-        g.setKeyRepeat(settings.options.repeatDelay, settings.options.repeatInterval);
+        applyOptions(g, settings.options);
         clock_->games[p] = &g;
     }
     startRound();

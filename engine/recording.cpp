@@ -49,6 +49,14 @@ bool Recording::played() const {
     });
 }
 
+void applyOptions(Game& game, const GameOptions& o) {
+    game.setSmileyAnimation(o.smileyAnimation);
+    game.setRemovalAnimation(o.removalAnimation);
+    game.setShake(o.shake);
+    game.setPinup(o.Pinup);
+    game.setKeyRepeat(o.repeatDelay, o.repeatInterval);
+}
+
 void beginReplay(Game& game, const Recording& r) {
     {
         GameEvents nobody;
@@ -56,11 +64,7 @@ void beginReplay(Game& game, const Recording& r) {
         game.state() = fresh->state();
     }
     game.setParameters(r.params);
-    game.setSmileyAnimation(r.options.smileyAnimation);
-    game.setRemovalAnimation(r.options.removalAnimation);
-    game.setShake(r.options.shake);
-    game.setPinup(r.options.Pinup);
-    game.setKeyRepeat(r.options.repeatDelay, r.options.repeatInterval);
+    applyOptions(game, r.options);
     game.setWindowActive(r.windowActive);
     game.state().hidden = r.hidden;
     game.random().setSeed(r.seed);

@@ -71,6 +71,8 @@ struct Recording {
     bool played() const;
 };
 
+// Hands the options to the game, as the menus would.
+void applyOptions(Game& game, const GameOptions& options);
 // Sets `game` up as the recording began: a fresh state, the parameters, options and seed, then
 // the new game. The game's events hear it all, as they would a live game.
 void beginReplay(Game& game, const Recording& recording);

@@ -47,8 +47,7 @@ Scenario::Scenario(const LevelParameters& p, uint32_t seed) : game(ev, seed), cl
     clock.sync();
 }
 
-void Scenario::board(const std::vector<std::string>& rows) {
-    GameState& st = s();
+void fillBoard(GameState& st, const std::vector<std::string>& rows) {
     for (int r = 0; r <= st.params.rows; ++r)
         for (int c = 1; c <= st.params.columns; ++c) st.grid[r][c] = CellEmpty;
     int r = st.params.rows - static_cast<int>(rows.size()) + 1;
@@ -59,6 +58,11 @@ void Scenario::board(const std::vector<std::string>& rows) {
         while (in >> token) st.grid[r][c++] = parseCell(token);
         ++r;
     }
+}
+
+void Scenario::board(const std::vector<std::string>& rows) {
+    GameState& st = s();
+    fillBoard(st, rows);
     st.smileysLeft = smileys();
 }
 

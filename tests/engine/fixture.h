@@ -39,6 +39,8 @@ struct Recorder : GameEvents {
 };
 
 int32_t parseCell(const std::string& token);
+// Empties the board and writes `rows` (tokens as parseCell reads them) at its bottom.
+void fillBoard(GameState& st, const std::vector<std::string>& rows);
 std::string cellText(int32_t code);
 
 // A game on virtual time, started and with its board replaced by text.

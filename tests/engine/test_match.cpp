@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -32,16 +31,7 @@ struct Versus {
     GameState& s(int p) { return match.board(p).state(); }
     void board(int p, const std::vector<std::string>& rows) {
         GameState& st = s(p);
-        for (int r = 0; r <= st.params.rows; ++r)
-            for (int c = 1; c <= st.params.columns; ++c) st.grid[r][c] = CellEmpty;
-        int r = st.params.rows - static_cast<int>(rows.size()) + 1;
-        for (const auto& line : rows) {
-            std::istringstream in(line);
-            std::string token;
-            int c = 1;
-            while (in >> token) st.grid[r][c++] = parseCell(token);
-            ++r;
-        }
+        fillBoard(st, rows);
         st.capsuleInGrid = false;
     }
     // Hard-drops a capsule put at (row, col): it lands on a drop step, on the match's clock.
