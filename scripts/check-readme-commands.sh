@@ -95,9 +95,10 @@ make_run() {
 }
 make_run
 
-# The soak's own command line (without the install and build steps it depends on), 20 games.
+# The soak's own command line (without the install and build steps it depends on), 20 games
+# and 4 matches.
 soak=$(make -C "$root" -s -n -o deps -o build soak BUILD="$build")
-(cd "$root" && KP_SOAK_GAMES=20 sh -c "$soak" >/dev/null 2>&1) || fail "make soak: $soak"
+(cd "$root" && KP_SOAK_GAMES=20 KP_SOAK_MATCHES=4 sh -c "$soak" >/dev/null 2>&1) || fail "make soak: $soak"
 
 for path in $(grep -o 'build/[A-Za-z0-9_./-]*[A-Za-z0-9_]' "$root/README.md" | sort -u); do
     [ -e "$build/${path#build/}" ] || fail "the README quotes $path, which the build does not make"
