@@ -25,7 +25,7 @@ constexpr int TableTop = 202; // where the score and beta-testers panels start
 } // namespace
 
 AboutPage::AboutPage(QWidget* parent)
-    : QWidget(parent), show_([this](int n) {
+    : Translated(parent), show_([this](int n) {
           return pick_ ? pick_(n) : int(QRandomGenerator::global()->bounded(n));
       }) {
     title_ = new TitleLabel(this);
@@ -38,16 +38,16 @@ AboutPage::AboutPage(QWidget* parent)
     version_->setFont(italic);
     version_->setStyleSheet(QStringLiteral("color: #555a66;"));
 
-    QLabel* freeware = text(this, "LabelFreeware", QStringLiteral("Freeware"));
-    freeware->setStyleSheet(QStringLiteral("color: #6b7080;"));
-    freeware->setGeometry(18, 96, 200, 16);
-    QLabel* freeware1 = text(this, "LabelFreeware1", QStringLiteral("FreeWare !"));
-    QFont big = freeware1->font();
+    freeware_ = text(this, "LabelFreeware");
+    freeware_->setStyleSheet(QStringLiteral("color: #6b7080;"));
+    freeware_->setGeometry(18, 96, 200, 16);
+    freeware1_ = text(this, "LabelFreeware1");
+    QFont big = freeware1_->font();
     big.setBold(true);
     big.setPixelSize(20);
-    freeware1->setFont(big);
-    freeware1->setStyleSheet(QStringLiteral("color: #c0322a;"));
-    freeware1->setGeometry(18, 112, 260, 26);
+    freeware1_->setFont(big);
+    freeware1_->setStyleSheet(QStringLiteral("color: #c0322a;"));
+    freeware1_->setGeometry(18, 112, 260, 26);
     freeware2_ = text(this, "LabelFreeware2");
     freeware2_->setWordWrap(true);
     freeware2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -129,7 +129,7 @@ AboutPage::AboutPage(QWidget* parent)
     }
     timer_.setInterval(AboutShow::Period);
     connect(&timer_, &QTimer::timeout, this, [this] { onShowTick(); });
-    applyLanguage(Language::French);
+    retranslate();
 }
 
 QString AboutPage::title() const {
@@ -201,14 +201,14 @@ void AboutPage::showScoreTable(const ScoreTable& table, const std::array<int32_t
     scores_->showTable(table, colours);
 }
 
-void AboutPage::applyLanguage(Language language) {
-    freeware2_->setText(dialogCaption("LabelFreeware2", language));
-    mail_->setToolTip(dialogCaption("LabelMail", language));
-    mailText_->setText(dialogCaption("LabelMail", language));
-    eraseLabel_->setText(dialogCaption("LabelEffacerScores", language));
-    erase_->setText(dialogCaption("BtnEffacerScores", language));
-    scores_->applyLanguage(language);
-    testers_->applyLanguage(language);
+void AboutPage::retranslate() {
+    freeware_->setText(dialogCaption("LabelFreeware"));
+    freeware1_->setText(dialogCaption("LabelFreeware1"));
+    freeware2_->setText(dialogCaption("LabelFreeware2"));
+    mail_->setToolTip(dialogCaption("LabelMail"));
+    mailText_->setText(dialogCaption("LabelMail"));
+    eraseLabel_->setText(dialogCaption("LabelEffacerScores"));
+    erase_->setText(dialogCaption("BtnEffacerScores"));
 }
 
 } // namespace kp

@@ -4,7 +4,7 @@
 // the beta-testers while the clown is held down).
 
 #include "ui/about_animation.h"
-#include "ui/language.h"
+#include "ui/translations.h"
 
 #include "persistence/scores.h"
 
@@ -26,7 +26,7 @@ class ImageLabel;
 class LeaderLabel;
 class ScorePanel;
 
-class AboutPage : public QWidget {
+class AboutPage : public Translated<QWidget> {
   public:
     // The picture of smiley colour `colour` (0..4) in phase 1..4.
     using Images = std::function<QPixmap(int colour, int phase)>;
@@ -51,7 +51,6 @@ class AboutPage : public QWidget {
 
     void showScoreTable(const ScoreTable& table, const std::array<int32_t, 5>& colours);
     ScorePanel* scorePanel() const { return scores_; }
-    void applyLanguage(Language language);
 
     QString title() const;
     QString version() const;
@@ -66,6 +65,7 @@ class AboutPage : public QWidget {
     void applyShow();
 
   protected:
+    void retranslate() override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
@@ -76,6 +76,8 @@ class AboutPage : public QWidget {
 
     QLabel* title_;
     QLabel* version_;
+    QLabel* freeware_;
+    QLabel* freeware1_;
     QLabel* freeware2_;
     ImageLabel* mail_;
     ImageLabel* mailText_;

@@ -1,117 +1,129 @@
 #include "captions.h"
 
-#include <array>
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace kp {
 
 namespace {
+// The English captions, each with its item's name so that translators see every item apart
+// (the same English may take two words, or two access keys, in another language).
 // clang-format off
 constexpr Caption table[] = {
-    {"MenuFichier", "&Fichier", "&File"},
-    {"MenuNouveauJeu", "&Nouvelle partie", "&New game"},
-    {"MenuRecommencerNiveau", "&Recommencer niveau", "&Restart level"},
-    {"MenuPasserNiveau", "&Passer niveau", "&Jump level"},
-    {"MenuPause", "P&ause", "P&aused"},
-    {"MenuPanic", "Panic&!", "Panic&!"},
-    {"MenuOuvrir", "&Ouvrir une partie...", "&Open game..."},
-    {"MenuEnregistrerSous", "&Enregistrer la partie sous...", "&Save game as..."},
-    {"MenuRevoir", "Re&voir la dernière partie", "&Watch the last game"},
-    {"MenuOuvrirReplay", "Ouvrir un rep&lay...", "Open a re&play..."},
-    {"MenuEnregistrerReplay", "Enregistrer le replay so&us...", "Sa&ve the replay as..."},
-    {"MenuQuitter", "&Quitter", "&Quit"},
-    {"MenuOptions", "&Options", "&Options"},
-    {"MenuLangue", "&Langue/Language", "Language/Langue"},
-    {"MenuLangueFrancais", "&Français/French", "French/Français"},
-    {"MenuLangueAnglais", "&Anglais/English", "English/Anglais"},
-    {"MenuAnimVirus", "Animation des smile&ys", "Animation of the smileys"},
-    {"MenuAnimVirusPasAnim", "&Pas d'animation", "No animation"},
-    {"MenuAnimVirusLente", "&Lente", "Slow"},
-    {"MenuAnimVirusMoyenne", "&Moyenne", "Average"},
-    {"MenuAnimVirusRapide", "&Rapide", "Fast"},
-    {"MenuAnimSuppr", "Animation des &éliminations de smileys", "Animation of eliminations of smileys"},
-    {"MenuAnimSupprPasAnim", "&Pas d'animation", "No animation"},
-    {"MenuAnimSupprLente", "&Lente", "Slow"},
-    {"MenuAnimSupprMoyenne", "&Moyenne", "Average"},
-    {"MenuAnimSupprRapide", "&Rapide", "Fast"},
-    {"MenuAnimSupprOptions", "&Options", "Options"},
-    {"MenuAnimSupprTremblement", "&Tremblements de la fenêtre", "Tremors of the window"},
-    {"MenuSmileyTaille", "Tai&lle des smileys", "Size of the smileys"},
-    {"MenuSmileyTailleNormale", "&Taille par défaut", "Size by default"},
-    {"MenuSmileyTaille50", "50%", "50%"},
-    {"MenuSmileyTaille75", "75%", "75%"},
-    {"MenuSmileyTaille100", "100%", "100%"},
-    {"MenuSmileyTaille150", "150%", "150%"},
-    {"MenuSmileyTaille200", "200%", "200%"},
-    {"MenuSmileyTaille300", "300%", "300%"},
-    {"MenuSmileyCouleur", "&Couleurs des smileys", "Colors of the smileys"},
-    {"MenuSmileyCouleurOrigine", "&Couleurs par défaut", "Colors by default"},
-    {"MenuSmileyCouleur0", "&1ère couleur de smileys...", "1st color of smiley..."},
-    {"MenuSmileyCouleur1", "&2ème couleur de smileys...", "2nd color of smiley..."},
-    {"MenuSmileyCouleur2", "&3ème couleur de smileys...", "3rd color of smiley..."},
-    {"MenuSmileyCouleur3", "&4ème couleur de smileys...", "4th color of smiley..."},
-    {"MenuSmileyCouleur4", "&5ème couleur de smileys...", "5th color of smiley..."},
-    {"MenuSymbolesCouleur", "&Symboles de couleur", "Colour &symbols"},
-    {"MenuPinup", "Pin-&up", "Pinup"},
-    {"MenuPinupPas", "&Pas de pin-up", "No pinup"},
-    {"MenuPinUp1", "Pin-up de &gauche", "Pinup of left-hand side"},
-    {"MenuPinup2", "Pin-up de &droite", "Pinup of right-hand side"},
-    {"MenuPinupToutes", "Les &deux", "Both"},
-    {"MenuSon", "&Son", "Sound"},
-    {"MenuSonPasDeSon", "&Pas de son", "No sound"},
-    {"MenuSonHautParleur", "&Hauts-parleurs", "Loudspeakers"},
-    {"MenuSonPCSpeaker", "PC &Speaker", "PC Speaker"},
-    {"MenuSonVolume", "&Volume", "Volume"},
-    {"MenuSonVolumeFaible", "&Faible", "Low"},
-    {"MenuSonVolumeMoyen", "&Moyen", "Medium"},
-    {"MenuSonVolumeFort", "F&ort", "High"},
-    {"MenuMusique", "&Musique", "Music"},
-    {"MenuMusiquePas", "&Pas de musique", "No music"},
-    {"MenuMusiqueVolume", "&Volume", "Volume"},
-    {"MenuMusiqueVolumeFaible", "&Faible", "Low"},
-    {"MenuMusiqueVolumeMoyen", "&Moyen", "Medium"},
-    {"MenuMusiqueVolumeFort", "F&ort", "High"},
-    {"MenuMusiqueOptions", "&Options", "Options"},
-    {"MenuMusiqueBoucle", "&Lecture en boucle", "Playing in loop"},
-    {"MenuFond", "&Fond", "Background"},
-    {"MenuFondUni", "Fond &uni...", "Uniform background..."},
-    {"MenuFondDegrade", "Fond &dégradé...", "Range background..."},
-    {"MenuFondLogo", "Fond &Kembrolla Panic!", "&Kembrolla Panic! background"},
-    {"MenuFondCharger", "&Ouvrir une image de fond...", "Open background image..."},
-    {"MenuImageFondTaille", "&Taille de l'image de fond", "Size of background image"},
-    {"MenuTailleNormale", "Taille &normale", "Normal size"},
-    {"MenuTailleEtiree", "Ajustée à la &taille de la fenêtre", "Adjusted at the size of the window"},
-    {"MenuTailleAjusteeLargeur", "Ajustée à la &largeur de la fenêtre", "Adjusted with the width of the window"},
-    {"MenuTailleAjusteeHauteur", "Ajustée à la &hauteur de la fenêtre", "Adjusted with the height of the window"},
-    {"MenuTaille25pc", "25%", "25%"},
-    {"MenuTaille50pc", "50%", "50%"},
-    {"MenuTaille75pc", "75%", "75%"},
-    {"MenuTaille100pc", "100%", "100%"},
-    {"MenuTaille150pc", "150%", "150%"},
-    {"MenuTaille200pc", "200%", "200%"},
-    {"MenuImageFondPosition", "&Position de l'image de fond", "Position of the background image"},
-    {"MenuPositionGauche", "Aligné à &gauche", "Aligned on the left"},
-    {"MenuPositionCentreH", "Centré &horizontalement", "Centered horizontally"},
-    {"MenuPositionDroite", "Aligné à &droite", "Aligned on the right"},
-    {"MenuPositionHaut", "Aligné en &haut", "Aligned in top"},
-    {"MenuPositionCentreV", "Centré &verticalement", "Centered vertically"},
-    {"MenuPositionBas", "Aligné en &bas", "Aligned in bottom"},
-    {"MenuImageFondOptions", "Options de l'image de fond", "Options of the background image"},
-    {"MenuOptionsMosaique", "Image &mosaïquée", "Tiled image"},
-    {"MenuOptionsNoirEtBlanc", "Image en &noir et blanc", "Black and white image"},
-    {"MenuOptionsNegatif", "Image en né&gatif", "Negative image"},
-    {"MenuCouleurBordure", "Couleur du &contour de l'image...", "Color of the contour of the image..."},
-    {"MenuAffichage", "&Tableau de bord", "Scoreboard"},
-    {"MenuAffCompteurs", "Afficher les &compteurs", "Show the meters"},
-    {"MenuAffPieceSuivante", "Afficher la &pièce suivante", "Show the following capsule"},
-    {"MenuCouleurTexte", "Couleur et police des &messages...", "Color and font of the messages..."},
-    {"MenuConfig", "&Configuration...", "&Configuration..."},
-    {"MenuTouches", "T&ouches et manette...", "&Keys and gamepad..."},
-    {"MenuPtInterro", "&?", "&?"},
-    {"MenuAide", "&Aide", "&Help"},
-    {"MenuAPropos", "A &propos de...", "About..."},
-    {"MenuPopupPanicRestaurer", "&Reprendre la partie", "Take again the game"},
-    {"MenuPopupQuitter", "&Quitter", "&Quit"},
+    QT_TRANSLATE_NOOP3("Menu", "&File", "MenuFichier"),
+    QT_TRANSLATE_NOOP3("Menu", "&New game", "MenuNouveauJeu"),
+    QT_TRANSLATE_NOOP3("Menu", "&Restart level", "MenuRecommencerNiveau"),
+    QT_TRANSLATE_NOOP3("Menu", "&Jump level", "MenuPasserNiveau"),
+    QT_TRANSLATE_NOOP3("Menu", "P&aused", "MenuPause"),
+    QT_TRANSLATE_NOOP3("Menu", "Panic&!", "MenuPanic"),
+    QT_TRANSLATE_NOOP3("Menu", "&Open game...", "MenuOuvrir"),
+    QT_TRANSLATE_NOOP3("Menu", "&Save game as...", "MenuEnregistrerSous"),
+    QT_TRANSLATE_NOOP3("Menu", "&Watch the last game", "MenuRevoir"),
+    QT_TRANSLATE_NOOP3("Menu", "Open a re&play...", "MenuOuvrirReplay"),
+    QT_TRANSLATE_NOOP3("Menu", "Sa&ve the replay as...", "MenuEnregistrerReplay"),
+    QT_TRANSLATE_NOOP3("Menu", "&Quit", "MenuQuitter"),
+    QT_TRANSLATE_NOOP3("Menu", "&Options", "MenuOptions"),
+    QT_TRANSLATE_NOOP3("Menu", "Language/Langue", "MenuLangue"),
+    QT_TRANSLATE_NOOP3("Menu", "French/Français", "MenuLangueFrancais"),
+    QT_TRANSLATE_NOOP3("Menu", "English/Anglais", "MenuLangueAnglais"),
+    // Each language in its own name, the same in every language (only the access key may
+    // change, to clash with no other in the menu).
+    QT_TRANSLATE_NOOP3("Menu", "&Deutsch", "MenuLangueAllemand"),
+    QT_TRANSLATE_NOOP3("Menu", "&Español", "MenuLangueEspagnol"),
+    QT_TRANSLATE_NOOP3("Menu", "&Italiano", "MenuLangueItalien"),
+    QT_TRANSLATE_NOOP3("Menu", "&Português (Brasil)", "MenuLanguePortugais"),
+    QT_TRANSLATE_NOOP3("Menu", "&Nederlands", "MenuLangueNeerlandais"),
+    QT_TRANSLATE_NOOP3("Menu", "P&olski", "MenuLanguePolonais"),
+    QT_TRANSLATE_NOOP3("Menu", "&Русский", "MenuLangueRusse"),
+    QT_TRANSLATE_NOOP3("Menu", "Animation of the smileys", "MenuAnimVirus"),
+    QT_TRANSLATE_NOOP3("Menu", "No animation", "MenuAnimVirusPasAnim"),
+    QT_TRANSLATE_NOOP3("Menu", "Slow", "MenuAnimVirusLente"),
+    QT_TRANSLATE_NOOP3("Menu", "Average", "MenuAnimVirusMoyenne"),
+    QT_TRANSLATE_NOOP3("Menu", "Fast", "MenuAnimVirusRapide"),
+    QT_TRANSLATE_NOOP3("Menu", "Animation of eliminations of smileys", "MenuAnimSuppr"),
+    QT_TRANSLATE_NOOP3("Menu", "No animation", "MenuAnimSupprPasAnim"),
+    QT_TRANSLATE_NOOP3("Menu", "Slow", "MenuAnimSupprLente"),
+    QT_TRANSLATE_NOOP3("Menu", "Average", "MenuAnimSupprMoyenne"),
+    QT_TRANSLATE_NOOP3("Menu", "Fast", "MenuAnimSupprRapide"),
+    QT_TRANSLATE_NOOP3("Menu", "Options", "MenuAnimSupprOptions"),
+    QT_TRANSLATE_NOOP3("Menu", "Tremors of the window", "MenuAnimSupprTremblement"),
+    QT_TRANSLATE_NOOP3("Menu", "Size of the smileys", "MenuSmileyTaille"),
+    QT_TRANSLATE_NOOP3("Menu", "Size by default", "MenuSmileyTailleNormale"),
+    QT_TRANSLATE_NOOP3("Menu", "50%", "MenuSmileyTaille50"),
+    QT_TRANSLATE_NOOP3("Menu", "75%", "MenuSmileyTaille75"),
+    QT_TRANSLATE_NOOP3("Menu", "100%", "MenuSmileyTaille100"),
+    QT_TRANSLATE_NOOP3("Menu", "150%", "MenuSmileyTaille150"),
+    QT_TRANSLATE_NOOP3("Menu", "200%", "MenuSmileyTaille200"),
+    QT_TRANSLATE_NOOP3("Menu", "300%", "MenuSmileyTaille300"),
+    QT_TRANSLATE_NOOP3("Menu", "Colors of the smileys", "MenuSmileyCouleur"),
+    QT_TRANSLATE_NOOP3("Menu", "Colors by default", "MenuSmileyCouleurOrigine"),
+    QT_TRANSLATE_NOOP3("Menu", "1st color of smiley...", "MenuSmileyCouleur0"),
+    QT_TRANSLATE_NOOP3("Menu", "2nd color of smiley...", "MenuSmileyCouleur1"),
+    QT_TRANSLATE_NOOP3("Menu", "3rd color of smiley...", "MenuSmileyCouleur2"),
+    QT_TRANSLATE_NOOP3("Menu", "4th color of smiley...", "MenuSmileyCouleur3"),
+    QT_TRANSLATE_NOOP3("Menu", "5th color of smiley...", "MenuSmileyCouleur4"),
+    QT_TRANSLATE_NOOP3("Menu", "Colour &symbols", "MenuSymbolesCouleur"),
+    QT_TRANSLATE_NOOP3("Menu", "Pinup", "MenuPinup"),
+    QT_TRANSLATE_NOOP3("Menu", "No pinup", "MenuPinupPas"),
+    QT_TRANSLATE_NOOP3("Menu", "Pinup of left-hand side", "MenuPinUp1"),
+    QT_TRANSLATE_NOOP3("Menu", "Pinup of right-hand side", "MenuPinup2"),
+    QT_TRANSLATE_NOOP3("Menu", "Both", "MenuPinupToutes"),
+    QT_TRANSLATE_NOOP3("Menu", "Sound", "MenuSon"),
+    QT_TRANSLATE_NOOP3("Menu", "No sound", "MenuSonPasDeSon"),
+    QT_TRANSLATE_NOOP3("Menu", "Loudspeakers", "MenuSonHautParleur"),
+    QT_TRANSLATE_NOOP3("Menu", "PC Speaker", "MenuSonPCSpeaker"),
+    QT_TRANSLATE_NOOP3("Menu", "Volume", "MenuSonVolume"),
+    QT_TRANSLATE_NOOP3("Menu", "Low", "MenuSonVolumeFaible"),
+    QT_TRANSLATE_NOOP3("Menu", "Medium", "MenuSonVolumeMoyen"),
+    QT_TRANSLATE_NOOP3("Menu", "High", "MenuSonVolumeFort"),
+    QT_TRANSLATE_NOOP3("Menu", "Music", "MenuMusique"),
+    QT_TRANSLATE_NOOP3("Menu", "No music", "MenuMusiquePas"),
+    QT_TRANSLATE_NOOP3("Menu", "Volume", "MenuMusiqueVolume"),
+    QT_TRANSLATE_NOOP3("Menu", "Low", "MenuMusiqueVolumeFaible"),
+    QT_TRANSLATE_NOOP3("Menu", "Medium", "MenuMusiqueVolumeMoyen"),
+    QT_TRANSLATE_NOOP3("Menu", "High", "MenuMusiqueVolumeFort"),
+    QT_TRANSLATE_NOOP3("Menu", "Options", "MenuMusiqueOptions"),
+    QT_TRANSLATE_NOOP3("Menu", "Playing in loop", "MenuMusiqueBoucle"),
+    QT_TRANSLATE_NOOP3("Menu", "Background", "MenuFond"),
+    QT_TRANSLATE_NOOP3("Menu", "Uniform background...", "MenuFondUni"),
+    QT_TRANSLATE_NOOP3("Menu", "Range background...", "MenuFondDegrade"),
+    QT_TRANSLATE_NOOP3("Menu", "&Kembrolla Panic! background", "MenuFondLogo"),
+    QT_TRANSLATE_NOOP3("Menu", "Open background image...", "MenuFondCharger"),
+    QT_TRANSLATE_NOOP3("Menu", "Size of background image", "MenuImageFondTaille"),
+    QT_TRANSLATE_NOOP3("Menu", "Normal size", "MenuTailleNormale"),
+    QT_TRANSLATE_NOOP3("Menu", "Adjusted at the size of the window", "MenuTailleEtiree"),
+    QT_TRANSLATE_NOOP3("Menu", "Adjusted with the width of the window", "MenuTailleAjusteeLargeur"),
+    QT_TRANSLATE_NOOP3("Menu", "Adjusted with the height of the window", "MenuTailleAjusteeHauteur"),
+    QT_TRANSLATE_NOOP3("Menu", "25%", "MenuTaille25pc"),
+    QT_TRANSLATE_NOOP3("Menu", "50%", "MenuTaille50pc"),
+    QT_TRANSLATE_NOOP3("Menu", "75%", "MenuTaille75pc"),
+    QT_TRANSLATE_NOOP3("Menu", "100%", "MenuTaille100pc"),
+    QT_TRANSLATE_NOOP3("Menu", "150%", "MenuTaille150pc"),
+    QT_TRANSLATE_NOOP3("Menu", "200%", "MenuTaille200pc"),
+    QT_TRANSLATE_NOOP3("Menu", "Position of the background image", "MenuImageFondPosition"),
+    QT_TRANSLATE_NOOP3("Menu", "Aligned on the left", "MenuPositionGauche"),
+    QT_TRANSLATE_NOOP3("Menu", "Centered horizontally", "MenuPositionCentreH"),
+    QT_TRANSLATE_NOOP3("Menu", "Aligned on the right", "MenuPositionDroite"),
+    QT_TRANSLATE_NOOP3("Menu", "Aligned in top", "MenuPositionHaut"),
+    QT_TRANSLATE_NOOP3("Menu", "Centered vertically", "MenuPositionCentreV"),
+    QT_TRANSLATE_NOOP3("Menu", "Aligned in bottom", "MenuPositionBas"),
+    QT_TRANSLATE_NOOP3("Menu", "Options of the background image", "MenuImageFondOptions"),
+    QT_TRANSLATE_NOOP3("Menu", "Tiled image", "MenuOptionsMosaique"),
+    QT_TRANSLATE_NOOP3("Menu", "Black and white image", "MenuOptionsNoirEtBlanc"),
+    QT_TRANSLATE_NOOP3("Menu", "Negative image", "MenuOptionsNegatif"),
+    QT_TRANSLATE_NOOP3("Menu", "Color of the contour of the image...", "MenuCouleurBordure"),
+    QT_TRANSLATE_NOOP3("Menu", "Scoreboard", "MenuAffichage"),
+    QT_TRANSLATE_NOOP3("Menu", "Show the meters", "MenuAffCompteurs"),
+    QT_TRANSLATE_NOOP3("Menu", "Show the following capsule", "MenuAffPieceSuivante"),
+    QT_TRANSLATE_NOOP3("Menu", "Color and font of the messages...", "MenuCouleurTexte"),
+    QT_TRANSLATE_NOOP3("Menu", "&Configuration...", "MenuConfig"),
+    QT_TRANSLATE_NOOP3("Menu", "&Keys and gamepad...", "MenuTouches"),
+    QT_TRANSLATE_NOOP3("Menu", "&?", "MenuPtInterro"),
+    QT_TRANSLATE_NOOP3("Menu", "&Help", "MenuAide"),
+    QT_TRANSLATE_NOOP3("Menu", "About...", "MenuAPropos"),
+    QT_TRANSLATE_NOOP3("Menu", "Take again the game", "MenuPopupPanicRestaurer"),
+    QT_TRANSLATE_NOOP3("Menu", "&Quit", "MenuPopupQuitter"),
 };
 // clang-format on
 } // namespace
@@ -120,29 +132,27 @@ std::span<const Caption> menuCaptions() {
     return table;
 }
 
-QString caption(const char* id, Language language) {
+QString caption(const char* id) {
     for (const Caption& c : table)
-        if (std::strcmp(c.id, id) == 0)
-            return QString::fromUtf8(language == Language::English ? c.en : c.fr);
+        if (std::strcmp(c.comment, id) == 0)
+            return QCoreApplication::translate("Menu", c.source, c.comment);
     return QString::fromUtf8(id);
 }
 
-QString pauseMessage(Language language) {
-    return language == Language::English ? QStringLiteral("Paused") : QStringLiteral("Pause");
+QString pauseMessage() {
+    return QCoreApplication::translate("Message", "Paused");
 }
 
-QString musicFailure(Language language) {
-    return language == Language::French ? QStringLiteral("Lecture impossible.")
-                                        : QStringLiteral("Impossible playing.");
+QString lostMessage() {
+    return QCoreApplication::translate("Message", "Failed !");
 }
 
-QString lostMessage(Language language) {
-    return language == Language::English ? QStringLiteral("Failed !") : QStringLiteral("Perdu !");
+QString levelMessage(int level) {
+    return QCoreApplication::translate("Message", "Level %1").arg(level);
 }
 
-QString levelMessage(Language language, int level) {
-    return (language == Language::English ? QStringLiteral("Level ") : QStringLiteral("Niveau ")) +
-           QString::number(level);
+QString musicFailure() {
+    return QCoreApplication::translate("Message", "Impossible playing.");
 }
 
 } // namespace kp

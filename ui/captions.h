@@ -1,30 +1,31 @@
 #pragma once
-// The French and English captions of the main menu and the notification-area menu, one row per
-// item, so a language switch is one loop over the table.
+// The captions of the main menu and the notification-area menu, one row per item in English,
+// the source language, and the message line's texts; each is read through the translation of
+// the language in use.
 
-#include "ui/language.h"
 #include <QString>
+#include <QtGlobal>
 
 #include <span>
 
 namespace kp {
 
+// A menu item's English caption (source) and its name (comment, the item's id).
 struct Caption {
-    const char* id; // the menu item's name
-    const char* fr;
-    const char* en;
+    const char* source;
+    const char* comment;
 };
 
 std::span<const Caption> menuCaptions();
-// The caption of an item in a language (0 French, 1 English); the id itself when unknown.
-QString caption(const char* id, Language language);
+// The caption of an item in the language in use; the id itself when unknown.
+QString caption(const char* id);
 
 // The message line's fixed texts.
-QString pauseMessage(Language language);
-QString lostMessage(Language language);
-QString levelMessage(Language language, int level);
+QString pauseMessage();
+QString lostMessage();
+QString levelMessage(int level);
 
 // A tune that could not be played.
-QString musicFailure(Language language);
+QString musicFailure();
 
 } // namespace kp

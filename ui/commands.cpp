@@ -225,8 +225,7 @@ void MainWindow::composeBackground(const std::optional<std::string>& path) {
     if (!c.composed) {
         // The command's radio item took the check mark; it goes back to the background in view.
         if (checkedMode_) checkedMode_->setChecked(true);
-        if (c.refusedPicture)
-            platform_.message(this, unknownPictureMessage(*c.refusedPicture, language()));
+        if (c.refusedPicture) platform_.message(this, unknownPictureMessage(*c.refusedPicture));
         return;
     }
     painter_.setBackground(toQImage(composer_.takeBackground()));

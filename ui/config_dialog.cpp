@@ -14,6 +14,7 @@
 #include "engine/cells.h"
 #include "persistence/scores.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QPushButton>
@@ -33,8 +34,8 @@ const char* const tabIds[4] = {"TabConfiguration", "TabTouches", "TabAide", "Tab
 } // namespace
 
 ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
-    : QDialog(&main, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
+    : Translated(&main, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowCloseButtonHint),
       main_(main), platform_(platform) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
@@ -62,17 +63,12 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
     helpPage->setObjectName(QStringLiteral("PageAide"));
     auto* grid = new QGridLayout(helpPage);
     grid->setContentsMargins(0, 0, 0, 0);
-    const char* helpNames[2] = {"MemoAideFrancais", "MemoAideAnglais"};
-    for (int l = 0; l < 2; ++l) {
-        auto* memo = new QTextEdit(helpPage);
-        memo->setObjectName(QString::fromLatin1(helpNames[l]));
-        memo->setReadOnly(true);
-        memo->setFrameStyle(QFrame::NoFrame);
-        memo->document()->setDocumentMargin(10);
-        memo->setHtml(helpText(static_cast<Language>(l)));
-        grid->addWidget(memo, 0, 0); // both fill the page; one is shown at a time
-        helps_[l] = memo;
-    }
+    help_ = new QTextEdit(helpPage);
+    help_->setObjectName(QStringLiteral("MemoAide"));
+    help_->setReadOnly(true);
+    help_->setFrameStyle(QFrame::NoFrame);
+    help_->document()->setDocumentMargin(10);
+    grid->addWidget(help_, 0, 0);
     tabs_->addTab(helpPage, QString());
 
     about_ = new AboutPage;
@@ -108,7 +104,7 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) { tabChanged(tab); });
-    applyLanguage(Language::French);
+    retranslate();
 }
 
 int ConfigDialog::currentTab() const {
@@ -175,30 +171,20 @@ void ConfigDialog::FormClose() {
     config_->takeTypedValues(); // a value still being typed counts, held to its bounds
     if (!config_->modified()) return;
     // No is the default answer: Enter alone never throws the game in progress away.
-    if (!platform_.question(this, applyQuestion(language_), false)) return;
+    if (!platform_.question(this, applyQuestion(), false)) return;
     config_->makeConsistent();
     main_.applyConfiguration(config_->values());
 }
 
 void ConfigDialog::tabChanged(int tab) {
-    // Only the memo of the current language shows, and only on the help tab.
-    helps_[0]->setVisible(tab == HelpTab && language_ != Language::English);
-    helps_[1]->setVisible(tab == HelpTab && language_ == Language::English);
     if (tab == StatisticsTab) showStatistics();
 }
 
-void ConfigDialog::applyLanguage(Language language) {
-    language_ = language;
-    const int tab = currentTab();
-    for (int i = 0; i < 4; ++i) tabs_->setTabText(i, dialogCaption(tabIds[i], language));
-    tabs_->setCurrentIndex(tab);
-    config_->applyLanguage(language);
-    keys_->applyLanguage(language);
-    about_->applyLanguage(language);
-    tabs_->setTabText(StatisticsTab, StatisticsPage::tabCaption(language));
-    statistics_->applyLanguage(language);
-    ok_->setText(dialogCaption("BtnOK", language));
-    tabChanged(tab);
+void ConfigDialog::retranslate() {
+    for (int i = 0; i < 4; ++i) tabs_->setTabText(i, dialogCaption(tabIds[i]));
+    tabs_->setTabText(StatisticsTab, StatisticsPage::tabCaption());
+    help_->setHtml(helpText());
+    ok_->setText(dialogCaption("BtnOK"));
 }
 
 bool ConfigDialog::takePadButton(int button) {
@@ -231,20 +217,16 @@ void ConfigDialog::showStatistics() {
 }
 
 void ConfigDialog::clearStatisticsClicked() {
-    const bool en = language_ == Language::English;
-    if (!platform_.question(this,
-                            en ? QStringLiteral("Clear all the statistics?")
-                               : QStringLiteral("Effacer toutes les statistiques ?"),
-                            false))
+    if (!platform_.question(
+            this, QCoreApplication::translate("Statistics", "Clear all the statistics?"), false))
         return;
     const FileResult r = clearStatistics(main_.replays().statisticsFile());
-    if (const QString failed = fileMessage(r, language_); !failed.isEmpty())
-        platform_.message(this, failed);
+    if (const QString failed = fileMessage(r); !failed.isEmpty()) platform_.message(this, failed);
     showStatistics();
 }
 
 void ConfigDialog::eraseScoresClicked() {
-    if (!platform_.question(this, eraseQuestion(language_), false)) return;
+    if (!platform_.question(this, eraseQuestion(), false)) return;
     eraseScores(main_.settings().scores);
     updateScores();
 }
@@ -255,7 +237,8 @@ QString ConfigDialog::contactAddress() {
 
 QUrl ConfigDialog::mailLink() const {
     const QString subject = about_->title() + QLatin1Char(' ') + about_->version();
-    const QString body = mailGreeting(language_) + subject + mailEnding(language_);
+    const Language language = Translations::inUse();
+    const QString body = mailGreeting(language) + subject + mailEnding(language);
     // Every character outside the unreserved set is escaped, so spaces, accents, "&", "?"
     // and "#" can never end the subject or the body early.
     const QByteArray text = "mailto:" + QUrl::toPercentEncoding(contactAddress(), "@") +

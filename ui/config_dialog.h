@@ -3,7 +3,7 @@
 // It edits the game parameters (applied, after a question, when it closes), shows the help in
 // the current language, and the about page with the high-score table.
 
-#include "ui/language.h"
+#include "ui/translations.h"
 #include <QDialog>
 #include <QUrl>
 
@@ -23,7 +23,7 @@ class Platform;
 class MainWindow;
 class StatisticsPage;
 
-class ConfigDialog : public QDialog {
+class ConfigDialog : public Translated<QDialog> {
   public:
     enum Tab { ConfigurationTab = 0, KeysTab = 1, HelpTab = 2, AboutTab = 3, StatisticsTab = 4 };
 
@@ -32,10 +32,6 @@ class ConfigDialog : public QDialog {
     // Selects a tab and shows the dialog (or brings it forward when it is already open).
     void showTab(int tab);
     int currentTab() const;
-
-    // Rewrites every caption in a language (0 French, 1 English), keeping the selected tab.
-    void applyLanguage(Language language);
-    Language language() const { return language_; }
 
     // Panic hides an open dialog with the game, and a replay hides it while it plays on the
     // board; the restore, or the replay's end, brings it back untouched.
@@ -60,11 +56,10 @@ class ConfigDialog : public QDialog {
     AboutPage* aboutPage() const { return about_; }
     StatisticsPage* statisticsPage() const { return statistics_; }
     QTabWidget* tabs() const { return tabs_; }
-    QTextEdit* help(Language language) const {
-        return helps_[language == Language::English ? 1 : 0];
-    }
+    QTextEdit* help() const { return help_; }
 
   protected:
+    void retranslate() override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     // Every way of closing (OK, the close box, Escape) comes through here.
@@ -82,12 +77,11 @@ class ConfigDialog : public QDialog {
 
     MainWindow& main_;
     Platform& platform_;
-    Language language_ = Language::French;
     bool steppedAside_ = false;
     QTabWidget* tabs_;
     ConfigPage* config_;
     KeysPage* keys_;
-    std::array<QTextEdit*, 2> helps_{};
+    QTextEdit* help_;
     AboutPage* about_;
     StatisticsPage* statistics_;
     QPushButton* ok_;

@@ -126,7 +126,7 @@ const std::array<LevelParameters, 4>& ConfigPage::presets() {
     return table;
 }
 
-ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent) {
+ConfigPage::ConfigPage(QWidget* parent) : Translated(parent) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(10, 7, 10, 4);
     grid->setHorizontalSpacing(6);
@@ -185,7 +185,7 @@ ConfigPage::ConfigPage(QWidget* parent) : QWidget(parent) {
         buttons_[k] = b;
     }
     grid->addLayout(tableRow, row++, 0, 1, 3);
-    applyLanguage(Language::French);
+    retranslate();
 }
 
 BoundedSpinEdit* ConfigPage::edit(std::string_view key) const {
@@ -245,15 +245,15 @@ void ConfigPage::makeConsistent() {
     if (max->value() < first->value() + inc->value()) inc->setValue(max->value() - first->value());
 }
 
-void ConfigPage::applyLanguage(Language language) {
+void ConfigPage::retranslate() {
     int g = 0;
     for (const EditGroup& groupe : editGroups) {
-        titles_[g++]->setText(dialogCaption(groupe.title, language));
+        titles_[g++]->setText(dialogCaption(groupe.title));
         for (const ParameterRow& l : groupe.bandRows)
-            labels_[keyIndex(l.key)]->setText(dialogCaption(l.label, language));
+            labels_[keyIndex(l.key)]->setText(dialogCaption(l.label));
     }
-    titles_[3]->setText(dialogCaption(presetTitle, language));
-    for (int k = 0; k < 4; ++k) buttons_[k]->setToolTip(presetText(language, presets()[k]));
+    titles_[3]->setText(dialogCaption(presetTitle));
+    for (int k = 0; k < 4; ++k) buttons_[k]->setToolTip(presetText(presets()[k]));
 }
 
 } // namespace kp

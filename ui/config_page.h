@@ -3,7 +3,7 @@
 // its spin edit, and the four preset buttons.
 
 #include "engine/game_state.h"
-#include "ui/language.h"
+#include "ui/translations.h"
 
 #include <QSpinBox>
 #include <QWidget>
@@ -28,7 +28,7 @@ class BoundedSpinEdit : public QSpinBox {
     void fixup(QString& input) const override;
 };
 
-class ConfigPage : public QWidget {
+class ConfigPage : public Translated<QWidget> {
   public:
     // Presets 1 to 4; the first is the game's default configuration.
     static const std::array<LevelParameters, 4>& presets();
@@ -56,11 +56,12 @@ class ConfigPage : public QWidget {
     // the rows added per level at most what is left between them.
     void makeConsistent();
 
-    void applyLanguage(Language language);
-
     // The edit of a "Configuration" key ("NbLgn", ...).
     BoundedSpinEdit* edit(std::string_view key) const;
     QPushButton* button(int k) const { return buttons_[k - 1]; }
+
+  protected:
+    void retranslate() override;
 
   private:
     void onValueChanged();

@@ -10,6 +10,7 @@
 #include "persistence/saved_game.h"
 #include "persistence/scores.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 
@@ -24,30 +25,30 @@ namespace kp {
 
 namespace {
 
-// Why the file cannot even be read as a saved game, in one sentence of the language; empty when
+QString text(const char* source) {
+    return QCoreApplication::translate("Messages", source);
+}
+
+// Why the file cannot even be read as a saved game, in one sentence; empty when
 // it can be. (A folder, a device or a pipe is never opened: reading a pipe could wait forever.)
-QString unreadableSave(const std::filesystem::path& path, Language language) {
+QString unreadableSave(const std::filesystem::path& path) {
     namespace fs = std::filesystem;
     const QString name = QFile::decodeName(QByteArray::fromStdString(path.string()));
-    const bool en = language == Language::English;
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     int error = ec.value();
     if (status.type() == fs::file_type::not_found)
-        return en ? QStringLiteral("The file \"%1\" does not exist.").arg(name)
-                  : QStringLiteral("Le fichier « %1 » n'existe pas.").arg(name);
+        return text(QT_TRANSLATE_NOOP("Messages", "The file \"%1\" does not exist.")).arg(name);
     if (!ec && fs::is_directory(status))
-        return en ? QStringLiteral("\"%1\" is a folder, not a saved game.").arg(name)
-                  : QStringLiteral("« %1 » est un dossier, pas une partie enregistrée.").arg(name);
+        return text(QT_TRANSLATE_NOOP("Messages", "\"%1\" is a folder, not a saved game."))
+            .arg(name);
     if (!ec && !fs::is_regular_file(status))
-        return en ? QStringLiteral("\"%1\" is not a file but a device or a pipe.").arg(name)
-                  : QStringLiteral("« %1 » n'est pas un fichier mais un périphérique ou un tube.")
-                        .arg(name);
+        return text(QT_TRANSLATE_NOOP("Messages", "\"%1\" is not a file but a device or a pipe."))
+            .arg(name);
     if (!ec && fs::file_size(path, ec) > MaxFileSize && !ec)
-        return en ? QStringLiteral("The file \"%1\" is far too large to be a saved game.").arg(name)
-                  : QStringLiteral("Le fichier « %1 » est bien trop grand pour être une partie "
-                                   "enregistrée.")
-                        .arg(name);
+        return text(QT_TRANSLATE_NOOP("Messages",
+                                      "The file \"%1\" is far too large to be a saved game."))
+            .arg(name);
     if (!ec) {
         const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd >= 0) {
@@ -56,9 +57,9 @@ QString unreadableSave(const std::filesystem::path& path, Language language) {
         }
         error = errno;
     }
-    const QString reason = systemReason(error, language);
-    return en ? QStringLiteral("The file \"%1\" cannot be read: %2.").arg(name, reason)
-              : QStringLiteral("Lecture du fichier « %1 » impossible : %2.").arg(name, reason);
+    const QString reason = systemReason(error);
+    return text(QT_TRANSLATE_NOOP("Messages", "The file \"%1\" cannot be read: %2."))
+        .arg(name, reason);
 }
 
 } // namespace
@@ -70,18 +71,16 @@ void MainWindow::openSavedGame(const std::filesystem::path& path) {
         return;
     }
     // A file that holds no saved game is refused before the game in progress is touched.
-    if (const QString why = unreadableSave(path, language()); !why.isEmpty()) {
+    if (const QString why = unreadableSave(path); !why.isEmpty()) {
         platform_.message(this, why);
         return;
     }
     auto onDisk = std::make_unique<SavedGame>();
     switch (readSavedGame(path, settingsFile_.string(), *onDisk)) {
     case LoadResult::NotASave:
-        platform_.message(this, language() == Language::English
-                                    ? QStringLiteral("The file does not contain backup Kembrolla "
-                                                     "Panic!.\r\rCancelled operation.")
-                                    : QStringLiteral("Le fichier ne contient pas de sauvegarde "
-                                                     "Kembrolla Panic!.\r\rOpération annulée."));
+        platform_.message(
+            this, text(QT_TRANSLATE_NOOP("Messages", "The file does not contain backup "
+                                                     "Kembrolla Panic!.\r\rCancelled operation.")));
         break;
     case LoadResult::SettingsFile:
         game_.newGame(); // the settings file itself: a fresh game, without a word
@@ -97,10 +96,10 @@ void MainWindow::chooseSavedGame() {
 }
 
 void MainWindow::saveGameAs() {
-    const auto path = platform_.saveGame(this, language());
+    const auto path = platform_.saveGame(this);
     if (!path) return;
     const FileResult saved = writeSavedGame(systemPath(*path), game_.state());
-    if (const QString failed = fileMessage(saved, language()); !failed.isEmpty())
+    if (const QString failed = fileMessage(saved); !failed.isEmpty())
         platform_.message(this, failed);
 }
 
@@ -109,7 +108,6 @@ void MainWindow::recordOffered() {
     // all do on a full disk, one message tells it: the score's if it failed, else the others'.
     std::vector<FileResult> written{replays_->takeStatisticsFailure()};
     if (!nameDialog_) nameDialog_ = new NameDialog(this);
-    nameDialog_->applyLanguage(language());
     if (nameDialog_->exec() != QDialog::Accepted) {
         tellFiles(written);
         return;
@@ -134,7 +132,7 @@ void MainWindow::recordOffered() {
 
 void MainWindow::tellFiles(const std::vector<FileResult>& written) {
     for (auto r = written.rbegin(); r != written.rend(); ++r)
-        if (const QString failed = fileMessage(*r, language()); !failed.isEmpty()) {
+        if (const QString failed = fileMessage(*r); !failed.isEmpty()) {
             platform_.message(this, failed);
             return;
         }

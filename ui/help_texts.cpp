@@ -1,6 +1,8 @@
-// The help page: how to play, the keys, the automatic pause and the scores, in French and in
-// English. Both texts say the same thing; keep them in step when the game changes.
+// The help page: how to play, the keys, the automatic pause and the scores. Its text is one
+// message for translators: keep the markup as it is.
 #include "dialog_captions.h"
+
+#include <QCoreApplication>
 
 namespace kp {
 
@@ -14,61 +16,7 @@ const char* const kStyle =
     "td.k { font-weight: bold; color: #5a2a00; white-space: nowrap; }"
     "</style>";
 
-const char* const kFrench = R"(
-<h3 style="margin-top: 0px">PRINCIPES DU JEU :</h3>
-<p>Des gélules bicolores tombent une à une dans le puits. Déplacez-les et faites-les tourner
-pour les empiler de façon à former des alignements de <b>4 cases de la même couleur</b>,
-horizontalement ou verticalement (ce nombre se règle dans la page Configuration). Les cases
-alignées disparaissent, et avec elles les smileys qui en font partie&nbsp;; les moitiés de
-gélules qui ne reposent plus sur rien tombent alors, ce qui peut provoquer de nouveaux
-alignements en cascade.</p>
-<p>Éliminez <b>tous les smileys</b> pour passer au niveau suivant. Chaque niveau apporte des
-smileys en plus, sur davantage de lignes, et les gélules y tombent plus vite. La gélule
-suivante s'affiche au-dessus du puits.</p>
-<p>La partie est <b>perdue</b> quand la pile atteint le haut du puits et qu'aucune gélule ne
-peut plus descendre.</p>
-
-<h3>TOUCHES :</h3>
-<table cellspacing="0">
-<tr><td class="k">Flèche gauche, 4</td><td>Déplacement de la gélule vers la gauche</td></tr>
-<tr><td class="k">Flèche droite, 6</td><td>Déplacement de la gélule vers la droite</td></tr>
-<tr><td class="k">Flèche bas, 2</td><td>Déplacement de la gélule vers le bas</td></tr>
-<tr><td class="k">Flèche haut, 8, 5</td><td>Rotation de la gélule</td></tr>
-<tr><td class="k">Espace, 0</td><td>Déplacement rapide de la gélule vers le bas</td></tr>
-<tr><td class="k">Échap, Entrée</td><td>Panic!</td></tr>
-</table>
-<p>Les chiffres sont ceux du pavé numérique. <b>Panic!</b> cache le jeu aussitôt, en pause et
-sans un bruit, et ne laisse qu'une icône dans la zone de notification&nbsp;: cliquez sur
-l'icône, ou choisissez «&nbsp;Reprendre la partie&nbsp;» dans son menu, pour revenir au jeu.
-Sur un bureau sans zone de notification, la fenêtre est réduite quand le bureau le permet et ne
-montre plus que la couleur de la bordure&nbsp;: revenez-y par la barre des tâches, le dock ou
-Alt+Tab, ou, si elle est restée à l'écran, par un clic ou une touche.</p>
-<p>Raccourcis du menu&nbsp;: <b>F1</b> cette aide, <b>F2</b> nouvelle partie, <b>F3</b>
-recommencer le niveau, <b>F4</b> passer au niveau suivant, <b>F5</b> pause.</p>
-<p>Ce sont les touches d'origine&nbsp;: l'onglet <b>Touches</b> (menu Options, «&nbsp;Touches
-et manette...&nbsp;») permet de choisir les vôtres, et la répétition d'une direction tenue. Une
-manette se branche à tout moment&nbsp;: la croix ou le stick déplacent la gélule, A la tourne,
-B la lâche, Start met en pause, Select cache le jeu.</p>
-
-<h3>PAUSE AUTOMATIQUE :</h3>
-<p>Le jeu se met de lui-même en pause au début de chaque niveau (le message «&nbsp;Niveau&nbsp;»
-s'affiche) et dès que sa fenêtre n'est plus la fenêtre active, par exemple quand vous passez
-à un autre programme ou que vous ouvrez cette boîte. <b>N'importe quelle touche</b> relance la
-partie, et agit aussitôt&nbsp;: une flèche déplace déjà la gélule. La touche F5 met en pause et
-relance à volonté.</p>
-
-<h3>SCORES&nbsp; :</h3>
-<p>Le score se lit sur les compteurs au-dessus du puits&nbsp;: <b>à gauche le niveau</b>
-atteint, <b>à droite le nombre de smileys</b> qui restent (au milieu, le temps de jeu). Le
-meilleur score est celui du niveau le plus élevé et, à niveau égal, celui qui laisse le moins de
-smileys.</p>
-<p>Après «&nbsp;Recommencer niveau&nbsp;» ou «&nbsp;Passer niveau&nbsp;», le score est masqué et
-ne peut entrer au tableau qu'une fois le niveau suivant entièrement terminé.</p>
-<p>Quand une partie perdue fait partie des 3 meilleures, le jeu vous demande votre nom. Le
-tableau des 3 meilleurs scores se trouve dans la page «&nbsp;A propos&nbsp;».</p>
-)";
-
-const char* const kEnglish = R"(
+const char* const kText = QT_TRANSLATE_NOOP("Help", R"(
 <h3 style="margin-top: 0px">PRINCIPLES OF THE GAME :</h3>
 <p>Two-coloured capsules fall into the well one at a time. Move and turn them so that they pile
 up into runs of <b>4 cells of the same colour</b>, horizontally or vertically (the number can be
@@ -116,13 +64,12 @@ fewest smileys.</p>
 the next level has been fully completed.</p>
 <p>When a lost game is among the 3 best, the game asks for your name. The table of the 3 best
 scores is on the "About" page.</p>
-)";
+)");
 
 } // namespace
 
-QString helpText(Language language) {
-    return QString::fromUtf8(kStyle) +
-           QString::fromUtf8(language == Language::English ? kEnglish : kFrench);
+QString helpText() {
+    return QString::fromUtf8(kStyle) + QCoreApplication::translate("Help", kText);
 }
 
 } // namespace kp

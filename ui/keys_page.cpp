@@ -26,7 +26,7 @@ const char* const actionCaptions[ActionCount] = {
 };
 
 // What a player reads for each of SDL's buttons.
-QString padButtonText(const std::string& name, Language language) {
+QString padButtonText(const std::string& name) {
     static const std::pair<const char*, const char*> words[] = {
         {"a", "A"},
         {"b", "B"},
@@ -54,8 +54,7 @@ QString padButtonText(const std::string& name, Language language) {
         if (name == id) {
             const QString t = QString::fromUtf8(text);
             // The d-pad's arrows say whose they are.
-            if (name.rfind("dp", 0) == 0)
-                return dialogCaption("KeysCroix", language) + QLatin1Char(' ') + t;
+            if (name.rfind("dp", 0) == 0) return dialogCaption("KeysCroix") + QLatin1Char(' ') + t;
             return t;
         }
     return QString::fromStdString(name);
@@ -63,7 +62,7 @@ QString padButtonText(const std::string& name, Language language) {
 
 } // namespace
 
-KeysPage::KeysPage(QWidget* parent) : QWidget(parent) {
+KeysPage::KeysPage(QWidget* parent) : Translated(parent) {
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(8, 8, 8, 8);
     page->setSpacing(6);
@@ -183,8 +182,7 @@ std::string& KeysPage::nameOf(const Slot& slot) {
 void KeysPage::startWaiting(const Slot& slot) {
     waiting_ = slot;
     grabKeyboard();
-    status_->setText(
-        dialogCaption(slot.pad ? "KeysAttenteBouton" : "KeysAttenteTouche", language_));
+    status_->setText(dialogCaption(slot.pad ? "KeysAttenteBouton" : "KeysAttenteTouche"));
     refresh();
 }
 
@@ -202,8 +200,8 @@ void KeysPage::assign(const std::string& name) {
     for (const auto& [item, key] : ids::fixedShortcuts)
         if (!slot.pad && !name.empty() && keyFromName(key) == keyFromName(name)) {
             stopWaiting();
-            status_->setText(dialogCaption("KeysRaccourciMenu", language_)
-                                 .arg(keyText(name), caption(item, language_).remove('&')));
+            status_->setText(
+                dialogCaption("KeysRaccourciMenu").arg(keyText(name), caption(item).remove('&')));
             return;
         }
     for (int a = 0; a < ActionCount && !name.empty(); ++a) {
@@ -214,10 +212,10 @@ void KeysPage::assign(const std::string& name) {
             if (!same) continue;
             if (a == static_cast<int>(slot.action) && i == slot.index)
                 return stopWaiting(); // the key it has already
-            const QString what = slot.pad ? padButtonText(name, language_) : keyText(name);
+            const QString what = slot.pad ? padButtonText(name) : keyText(name);
             stopWaiting();
-            status_->setText(dialogCaption("KeysDejaPrise", language_)
-                                 .arg(what, dialogCaption(actionCaptions[a], language_)));
+            status_->setText(
+                dialogCaption("KeysDejaPrise").arg(what, dialogCaption(actionCaptions[a])));
             return;
         }
     }
@@ -257,39 +255,37 @@ void KeysPage::changed() {
     if (onChanged) onChanged(controls_);
 }
 
-void KeysPage::applyLanguage(Language language) {
-    language_ = language;
+void KeysPage::retranslate() {
     if (waiting_)
-        status_->setText(
-            dialogCaption(waiting_->pad ? "KeysAttenteBouton" : "KeysAttenteTouche", language_));
+        status_->setText(dialogCaption(waiting_->pad ? "KeysAttenteBouton" : "KeysAttenteTouche"));
     refresh();
 }
 
 void KeysPage::refresh() {
     for (int a = 0; a < ActionCount; ++a) {
-        actionLabels_[a]->setText(dialogCaption(actionCaptions[a], language_));
+        actionLabels_[a]->setText(dialogCaption(actionCaptions[a]));
         for (int k = 0; k < KeySlots; ++k) keySlots_[a][k]->setText(keyText(controls_.keys[a][k]));
         for (int p = 0; p < PadSlots; ++p)
-            padSlots_[a][p]->setText(controls_.pad[a][p].empty()
-                                         ? QString()
-                                         : padButtonText(controls_.pad[a][p], language_));
+            padSlots_[a][p]->setText(
+                controls_.pad[a][p].empty() ? QString() : padButtonText(controls_.pad[a][p]));
     }
     if (waiting_) {
         QPushButton* b = waiting_->pad ? padSlot(waiting_->action, waiting_->index)
                                        : keySlot(waiting_->action, waiting_->index);
         b->setText(QStringLiteral("\u2026"));
     }
-    keysHeader_->setText(dialogCaption("KeysTouches", language_));
-    padHeader_->setText(dialogCaption("KeysManette", language_));
-    repeatLabel_->setText(dialogCaption("KeysRepetition", language_));
-    systemRepeat_->setText(dialogCaption("KeysRepetitionSysteme", language_));
-    gameRepeat_->setText(dialogCaption("KeysRepetitionJeu", language_));
-    delayLabel_->setText(dialogCaption("KeysDelai", language_));
-    intervalLabel_->setText(dialogCaption("KeysIntervalle", language_));
-    defaults_->setText(dialogCaption("KeysParDefaut", language_));
-    gamepad_->setText(gamepadName_.empty() ? dialogCaption("KeysAucuneManette", language_)
-                                           : dialogCaption("KeysManetteBranchee", language_)
-                                                 .arg(QString::fromStdString(gamepadName_)));
+    keysHeader_->setText(dialogCaption("KeysTouches"));
+    padHeader_->setText(dialogCaption("KeysManette"));
+    repeatLabel_->setText(dialogCaption("KeysRepetition"));
+    systemRepeat_->setText(dialogCaption("KeysRepetitionSysteme"));
+    gameRepeat_->setText(dialogCaption("KeysRepetitionJeu"));
+    delayLabel_->setText(dialogCaption("KeysDelai"));
+    intervalLabel_->setText(dialogCaption("KeysIntervalle"));
+    defaults_->setText(dialogCaption("KeysParDefaut"));
+    gamepad_->setText(
+        gamepadName_.empty()
+            ? dialogCaption("KeysAucuneManette")
+            : dialogCaption("KeysManetteBranchee").arg(QString::fromStdString(gamepadName_)));
     (controls_.gameRepeat ? gameRepeat_ : systemRepeat_)->setChecked(true);
     delay_->setValue(controls_.repeatDelay);
     interval_->setValue(controls_.repeatInterval);

@@ -6,7 +6,7 @@
 // applies at once.
 
 #include "persistence/controls.h"
-#include "ui/language.h"
+#include "ui/translations.h"
 
 #include <QWidget>
 
@@ -23,7 +23,7 @@ class QSpinBox;
 
 namespace kp {
 
-class KeysPage : public QWidget {
+class KeysPage : public Translated<QWidget> {
   public:
     explicit KeysPage(QWidget* parent = nullptr);
 
@@ -33,7 +33,6 @@ class KeysPage : public QWidget {
     // Hears every accepted change.
     std::function<void(const Controls&)> onChanged;
 
-    void applyLanguage(Language language);
     // The connected controller's name, or empty when there is none.
     void showGamepad(const std::string& name);
 
@@ -51,6 +50,7 @@ class KeysPage : public QWidget {
     QLabel* statusLine() const { return status_; }
 
   protected:
+    void retranslate() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -68,7 +68,6 @@ class KeysPage : public QWidget {
     void changed();
 
     Controls controls_;
-    Language language_ = Language::French;
     std::optional<Slot> waiting_;
     std::string gamepadName_;
     std::array<QLabel*, ActionCount> actionLabels_{};

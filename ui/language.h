@@ -1,9 +1,57 @@
 #pragma once
-// The languages of the captions and messages, which only the window words. The settings file
-// stores them as numbers ("Langue": 0 French, 1 English).
+// The languages the game speaks. The settings file stores them as numbers ("Langue"): 0 French,
+// 1 English, then the others in this order; a number the game does not know reads as French.
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
 
 namespace kp {
 
-enum class Language { French, English };
+enum class Language {
+    French,
+    English,
+    German,
+    Spanish,
+    Italian,
+    BrazilianPortuguese,
+    Dutch,
+    Polish,
+    Russian,
+};
+constexpr int LanguageCount = 9;
+
+struct LanguageInfo {
+    Language language;
+    const char* code;   // the translation files' suffix and the locale's name: "fr", "pt_BR"
+    const char* menuId; // its item in the language menu
+};
+
+constexpr std::array<LanguageInfo, LanguageCount> Languages{{
+    {Language::French, "fr", "MenuLangueFrancais"},
+    {Language::English, "en", "MenuLangueAnglais"},
+    {Language::German, "de", "MenuLangueAllemand"},
+    {Language::Spanish, "es", "MenuLangueEspagnol"},
+    {Language::Italian, "it", "MenuLangueItalien"},
+    {Language::BrazilianPortuguese, "pt_BR", "MenuLanguePortugais"},
+    {Language::Dutch, "nl", "MenuLangueNeerlandais"},
+    {Language::Polish, "pl", "MenuLanguePolonais"},
+    {Language::Russian, "ru", "MenuLangueRusse"},
+}};
+
+inline const LanguageInfo& languageInfo(Language l) {
+    return Languages[static_cast<size_t>(l)];
+}
+
+// The settings' number as a language: French for a number out of range.
+inline Language languageFromSetting(int32_t value) {
+    return value >= 0 && value < LanguageCount ? static_cast<Language>(value) : Language::French;
+}
+
+// The first of the desktop's languages (most wanted first, as "de-DE", "pt-BR", "en") that the
+// game speaks; French when it speaks none of them.
+Language desktopLanguage(const QStringList& uiLanguages);
 
 } // namespace kp

@@ -1,6 +1,7 @@
 #include "loading_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScreen>
 
@@ -21,10 +22,8 @@ LoadingWindow::LoadingWindow(QWidget* parent)
     label_->setFont(f);
 }
 
-void LoadingWindow::shown(Language language) {
-    label_->setText(language == Language::English
-                        ? QStringLiteral("Loading the music...")
-                        : QStringLiteral("Chargement de la musique en cours..."));
+void LoadingWindow::shown() {
+    label_->setText(QCoreApplication::translate("Message", "Loading the music..."));
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     show();

@@ -1,8 +1,7 @@
 #pragma once
 // The small window shown while a tune is being prepared: no border, always on top, centred,
-// a raised bevel and one line of text in the current language.
+// a raised bevel and one line of text in the language in use.
 
-#include "ui/language.h"
 #include <QFrame>
 
 class QLabel;
@@ -12,8 +11,8 @@ namespace kp {
 class LoadingWindow : public QFrame {
   public:
     explicit LoadingWindow(QWidget* parent = nullptr);
-    // Sets the text for the language (0 French, 1 English), and shows the window.
-    void shown(Language language);
+    // Sets the text in the language in use, and shows the window.
+    void shown();
 
   private:
     QLabel* label_;

@@ -164,10 +164,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 ConfigDialog* MainWindow::configDialog() {
     // Made when first opened: a player who never opens it never waits for it.
-    if (!configDialog_) {
-        configDialog_ = new ConfigDialog(*this, platform_);
-        configDialog_->applyLanguage(language());
-    }
+    if (!configDialog_) configDialog_ = new ConfigDialog(*this, platform_);
     return configDialog_;
 }
 
@@ -187,7 +184,12 @@ void MainWindow::firstShow() {
     sprites_ = std::move(pictures.sprites);
     digits_ = std::move(pictures.digits);
     composer_.setLogo(std::move(pictures.logo));
+    // The very first start speaks the desktop's language when the game has it.
+    std::error_code ec;
+    const bool firstStart = !std::filesystem::exists(settingsFile_, ec) && !ec;
     loadSettings(settings_, settingsFile_);
+    if (firstStart)
+        settings_.language = static_cast<int32_t>(desktopLanguage(platform_.uiLanguages()));
     // The board's size comes first: the layout is computed from it.
     game_.setParameters(settings_.parameters);
     applySettings();
@@ -340,6 +342,7 @@ void MainWindow::changeEvent(QEvent* event) {
         pollGamepad();      // lets go of what the pad held, or starts reading it again
         centreOnceFramed(); // a window manager activates the window it has just framed
     }
+    if (event->type() == QEvent::LanguageChange) retranslate();
     QMainWindow::changeEvent(event);
 }
 
@@ -375,13 +378,13 @@ void MainWindow::showMessage() {
     const GameState& s = game_.state();
     switch (s.message) {
     case Message::Level:
-        message_->setText(levelMessage(language(), s.level));
+        message_->setText(levelMessage(s.level));
         break;
     case Message::Paused:
-        message_->setText(pauseMessage(language()));
+        message_->setText(pauseMessage());
         break;
     case Message::Lost:
-        message_->setText(lostMessage(language()));
+        message_->setText(lostMessage());
         break;
     }
     message_->setVisible(s.messageVisible);

@@ -2,9 +2,9 @@
 // The main window: the board, the menus and the timers that drive the rules. It owns the game
 // and the settings for the whole run, and draws what the rules report.
 
-#include "ui/language.h"
 #include "ui/panic_hideout.h"
 #include "ui/platform.h"
+#include "ui/translations.h"
 
 #include "background/composer.h"
 #include "engine/game.h"
@@ -110,10 +110,11 @@ class MainWindow : public QMainWindow, public GameEvents {
     // refused with a message and the game in progress goes on.
     void openSavedGame(const std::filesystem::path& path);
 
-    // Language.
-    Language language() const { return static_cast<Language>(settings_.language); }
-    void useFrench() { applyLanguage(Language::French); }
-    void useEnglish() { applyLanguage(Language::English); }
+    // Language: the settings' choice, installed for every window and Qt's own dialogs.
+    Language language() const { return languageFromSetting(settings_.language); }
+    void chooseLanguage(Language language);
+    void useFrench() { chooseLanguage(Language::French); }
+    void useEnglish() { chooseLanguage(Language::English); }
 
     // Display.
     void resizeSmileys();
@@ -176,7 +177,8 @@ class MainWindow : public QMainWindow, public GameEvents {
     void addRadios(QMenu* menu, std::span<const char* const> items,
                    std::function<void(int)> choose);
     void check(const std::string& id, bool on = true);
-    void applyLanguage(Language language);
+    // Every caption of the menus and the message line, in the language in use.
+    void retranslate();
     void applySettings();
     void updateBackgroundMenus(const Composition& c);
     void updateRecentPictures();
@@ -232,6 +234,7 @@ class MainWindow : public QMainWindow, public GameEvents {
     BoardPainter painter_; // draws each frame from the game's state (BoardView)
     BackgroundComposer composer_;
     sound::SoundSystem sound_;
+    Translations translations_;
     std::unique_ptr<QWidget> loadingWindow_; // shown while a tune is prepared
     ConfigDialog* configDialog_ = nullptr;
     NameDialog* nameDialog_ = nullptr;

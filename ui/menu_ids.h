@@ -5,7 +5,6 @@
 
 namespace kp::ids {
 
-inline constexpr std::array<const char*, 2> language{"MenuLangueFrancais", "MenuLangueAnglais"};
 inline constexpr std::array<const char*, 4> smileyAnimationMenu{
     "MenuAnimVirusPasAnim", "MenuAnimVirusLente", "MenuAnimVirusMoyenne", "MenuAnimVirusRapide"};
 inline constexpr std::array<const char*, 4> removalAnimationMenu{

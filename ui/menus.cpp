@@ -1,5 +1,4 @@
-// The menu bar: its items, their radio groups and check marks, and their captions in the two
-// languages.
+// The menu bar: its items, their radio groups and check marks, and their captions.
 #include "main_window.h"
 
 #include "ui/captions.h"
@@ -17,15 +16,14 @@
 namespace kp {
 
 QMenu* MainWindow::addMenu(QMenu* parent, const char* id) {
-    QMenu* menu = parent ? parent->addMenu(caption(id, Language::French))
-                         : menuRows_->addMenu(caption(id, Language::French));
+    QMenu* menu = parent ? parent->addMenu(caption(id)) : menuRows_->addMenu(caption(id));
     menus_[id] = menu;
     return menu;
 }
 
 QAction* MainWindow::addItem(QMenu* menu, const std::string& id, std::function<void()> handler,
                              QActionGroup* group, bool checkable, const QString& text) {
-    QAction* a = menu->addAction(text.isEmpty() ? caption(id.c_str(), Language::French) : text);
+    QAction* a = menu->addAction(text.isEmpty() ? caption(id.c_str()) : text);
     a->setCheckable(checkable || group);
     if (group) group->addAction(a);
     connect(a, &QAction::triggered, this, [handler] { handler(); });
@@ -87,7 +85,10 @@ void MainWindow::buildMenus() {
 
     QMenu* options = addMenu(nullptr, "MenuOptions");
     QMenu* languageMenu = addMenu(options, "MenuLangue");
-    addRadios(languageMenu, ids::language, [this](int v) { v == 1 ? useEnglish() : useFrench(); });
+    std::array<const char*, LanguageCount> languageItems{};
+    for (size_t i = 0; i < Languages.size(); ++i) languageItems[i] = Languages[i].menuId;
+    addRadios(languageMenu, languageItems,
+              [this](int v) { chooseLanguage(static_cast<Language>(v)); });
 
     QMenu* smileyAnimationMenu = addMenu(options, "MenuAnimVirus");
     addRadios(smileyAnimationMenu, ids::smileyAnimationMenu, [this](int v) {
@@ -230,20 +231,21 @@ void MainWindow::buildBackgroundMenu(QMenu* options) {
     addItem(background, "MenuCouleurBordure", [this] { chooseBorderColour(); });
 }
 
-void MainWindow::applyLanguage(Language language) {
+void MainWindow::chooseLanguage(Language language) {
     settings_.language = static_cast<int32_t>(language);
-    check(language == Language::English ? "MenuLangueAnglais" : "MenuLangueFrancais");
+    check(languageInfo(language).menuId);
+    translations_.use(language); // every window hears of it and words itself again
+}
+
+void MainWindow::retranslate() {
     // Items without a row (tunes, recent pictures) keep their captions.
     for (const Caption& row : menuCaptions()) {
-        const QString text = caption(row.id, language);
-        if (QAction* a = action(row.id)) a->setText(text);
-        if (const auto m = menus_.find(row.id); m != menus_.end()) m->second->setTitle(text);
+        const QString text = caption(row.comment);
+        if (QAction* a = action(row.comment)) a->setText(text);
+        if (const auto m = menus_.find(row.comment); m != menus_.end()) m->second->setTitle(text);
     }
-    setStandardDialogLanguage(language);
     fitMenuRows(); // the titles' widths changed
-    if (nameDialog_) nameDialog_->applyLanguage(language);
-    if (configDialog_) configDialog_->applyLanguage(language);
-    showMessage();
+    showMessage(); // worded again from what it says: paused, lost, or the level
 }
 
 void MainWindow::updateRecentPictures() {
@@ -270,7 +272,7 @@ void MainWindow::applySettings() {
     check(ids::removalAnimationMenu[s.removalAnimation]);
     game_.setRemovalAnimation(s.removalAnimation);
     applyControls(s.controls);
-    applyLanguage(language());
+    chooseLanguage(language());
     applySound();
     updateRecentPictures();
     applyMessageFont();

@@ -13,7 +13,7 @@
 
 namespace kp {
 
-NameDialog::NameDialog(QWidget* parent) : QDialog(parent) {
+NameDialog::NameDialog(QWidget* parent) : Translated(parent) {
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -43,15 +43,15 @@ NameDialog::NameDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    applyLanguage(Language::French);
+    retranslate();
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void NameDialog::applyLanguage(Language language) {
+void NameDialog::retranslate() {
     static constexpr const char* bandRows[] = {"LabelMsg1", "LabelMsg2", "LabelMsg3"};
-    for (int i = 0; i < 3; ++i) lines_[i]->setText(dialogCaption(bandRows[i], language));
-    ok_->setText(dialogCaption("BtnOK", language));
-    cancel_->setText(dialogCaption("BtnAnnuler", language));
+    for (int i = 0; i < 3; ++i) lines_[i]->setText(dialogCaption(bandRows[i]));
+    ok_->setText(dialogCaption("BtnOK"));
+    cancel_->setText(dialogCaption("BtnAnnuler"));
 }
 
 QString NameDialog::name() const {

@@ -2,7 +2,7 @@
 // The high-score name dialog: congratulations, and the player's name. The name field starts
 // with the computer's name and keeps whatever was last typed for the rest of the run.
 
-#include "ui/language.h"
+#include "ui/translations.h"
 #include <QDialog>
 
 #include <array>
@@ -13,12 +13,14 @@ class QPushButton;
 
 namespace kp {
 
-class NameDialog : public QDialog {
+class NameDialog : public Translated<QDialog> {
   public:
     explicit NameDialog(QWidget* parent = nullptr);
-    void applyLanguage(Language language);
     QString name() const;
     QLineEdit* nameField() const { return name_; }
+
+  protected:
+    void retranslate() override;
 
   private:
     std::array<QLabel*, 3> lines_{};

@@ -6,12 +6,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPointer>
 #include <QSystemTrayIcon>
-#include <QTranslator>
 
 namespace kp {
 
@@ -32,21 +29,6 @@ std::filesystem::path systemPath(const QString& name) {
     return found.empty() ? encoded : found;
 }
 
-void setStandardDialogLanguage(Language language) {
-    // One translator for the whole run, owned by the application.
-    static QPointer<QTranslator> french;
-    if (!french) {
-        french = new QTranslator(QCoreApplication::instance());
-        if (!french->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            return; // not installed: Qt's English texts remain
-    }
-    if (language == Language::English)
-        QCoreApplication::removeTranslator(french);
-    else
-        QCoreApplication::installTranslator(french);
-}
-
 void QtPlatform::message(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QStringLiteral("Kembrolla Panic!"), text);
 }
@@ -58,18 +40,25 @@ bool QtPlatform::question(QWidget* parent, const QString& text, bool defaultYes)
 }
 
 namespace {
+// The file choosers' own texts have always been French, in English too: their source is the
+// French text, which English shows as it stands.
+QString chooserText(const char* source) {
+    return QCoreApplication::translate("FileChooser", source);
+}
+
 // Both saved-game dialogs start on "Partie1" with the one filter of the game's files.
 void prepareGameDialog(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    dialog.setNameFilter(QStringLiteral("Parties Kembrolla Panic! (*.Kembrolla)"));
+    dialog.setNameFilter(
+        chooserText(QT_TRANSLATE_NOOP("FileChooser", "Parties Kembrolla Panic! (*.Kembrolla)")));
     dialog.setDefaultSuffix(QStringLiteral("Kembrolla"));
-    dialog.selectFile(QStringLiteral("Partie1"));
+    dialog.selectFile(chooserText(QT_TRANSLATE_NOOP("FileChooser", "Partie1")));
 }
 } // namespace
 
 std::optional<QString> QtPlatform::openGame(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Ouvrir une partie"));
+    QFileDialog dialog(parent, chooserText(QT_TRANSLATE_NOOP("FileChooser", "Ouvrir une partie")));
     prepareGameDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -77,8 +66,9 @@ std::optional<QString> QtPlatform::openGame(QWidget* parent) {
     return dialog.selectedFiles().first();
 }
 
-std::optional<QString> QtPlatform::saveGame(QWidget* parent, Language language) {
-    QFileDialog dialog(parent, QStringLiteral("Enregistrer la partie sous"));
+std::optional<QString> QtPlatform::saveGame(QWidget* parent) {
+    QFileDialog dialog(parent,
+                       chooserText(QT_TRANSLATE_NOOP("FileChooser", "Enregistrer la partie sous")));
     prepareGameDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile); // asks before replacing an existing file
@@ -86,9 +76,8 @@ std::optional<QString> QtPlatform::saveGame(QWidget* parent, Language language) 
     const QString path = dialog.selectedFiles().first();
     if (!QFileInfo::exists(path)) {
         const QString name = QFileInfo(path).fileName();
-        const QString ask = language == Language::English
-                                ? QStringLiteral("%1 does not exist.\nDo you want to create it?")
-                                : QStringLiteral("%1 n'existe pas.\nVoulez-vous le créer ?");
+        const QString ask = QCoreApplication::translate(
+            "Messages", "%1 does not exist.\nDo you want to create it?");
         if (!question(parent, ask.arg(name), true)) return std::nullopt;
     }
     return path;
@@ -102,11 +91,13 @@ std::optional<QColor> QtPlatform::chooseColour(QWidget* parent, const QColor& in
 }
 
 std::optional<QString> QtPlatform::openPicture(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Ouvrir une image de fond"));
+    QFileDialog dialog(parent,
+                       chooserText(QT_TRANSLATE_NOOP("FileChooser", "Ouvrir une image de fond")));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Tous (*.bmp *.jpg *.jpeg)"),
-                           QStringLiteral("Bitmaps (*.bmp)"),
-                           QStringLiteral("Images JPEG (*.jpg *.jpeg)")});
+    dialog.setNameFilters(
+        {chooserText(QT_TRANSLATE_NOOP("FileChooser", "Tous (*.bmp *.jpg *.jpeg)")),
+         chooserText(QT_TRANSLATE_NOOP("FileChooser", "Bitmaps (*.bmp)")),
+         chooserText(QT_TRANSLATE_NOOP("FileChooser", "Images JPEG (*.jpg *.jpeg)"))});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
 }
@@ -123,6 +114,10 @@ std::optional<std::pair<QFont, QColor>> QtPlatform::chooseFont(QWidget* parent, 
     const QFont chosen = dialog.selectedFont() == shown ? font : dialog.selectedFont();
     const auto c = chooseColour(parent, colour);
     return std::make_pair(chosen, c.value_or(colour));
+}
+
+QStringList QtPlatform::uiLanguages() const {
+    return QLocale::system().uiLanguages();
 }
 
 bool QtPlatform::notificationArea() {

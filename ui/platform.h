@@ -2,10 +2,10 @@
 // The desktop services the window asks of the platform: message boxes and the common dialogs.
 // Behind an interface so that tests can answer them without a person in front of the screen.
 
-#include "ui/language.h"
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <filesystem>
 #include <optional>
@@ -23,7 +23,7 @@ class Platform {
     // The saved-game dialogs: a chosen path or nothing. The save dialog has already asked
     // before replacing a file and before creating a new one.
     virtual std::optional<QString> openGame(QWidget* parent) = 0;
-    virtual std::optional<QString> saveGame(QWidget* parent, Language language) = 0;
+    virtual std::optional<QString> saveGame(QWidget* parent) = 0;
     // The colour chooser with its full custom-colour panel, preset to `initial`.
     virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
     // The picture-open dialog; an existing file or nothing.
@@ -34,6 +34,9 @@ class Platform {
     // Whether the desktop has a notification area for panic to hide the game in: an X11 tray,
     // or a StatusNotifierItem host on the session bus (a Wayland desktop's panel).
     virtual bool notificationArea() = 0;
+    // The desktop's languages, most wanted first ("de-DE", "de"): the first start speaks the
+    // first one the game has.
+    virtual QStringList uiLanguages() const = 0;
     // Ends the program once its window has closed (a window already hidden in the notification
     // area closes without ending the message loop by itself).
     virtual void quit() = 0;
@@ -44,22 +47,19 @@ class Platform {
 // longer opens the file; the folder is then searched for the one entry Qt shows that way.
 std::filesystem::path systemPath(const QString& name);
 
-// Qt's own buttons and standard dialogs (Yes/No, the colour, font and file choosers) speak the
-// game's language, not the desktop's: 0 French, 1 English. Applies to every one opened after.
-void setStandardDialogLanguage(Language language);
-
 // The real dialogs.
 class QtPlatform : public Platform {
   public:
     void message(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& text, bool defaultYes) override;
     std::optional<QString> openGame(QWidget* parent) override;
-    std::optional<QString> saveGame(QWidget* parent, Language language) override;
+    std::optional<QString> saveGame(QWidget* parent) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
     std::optional<QString> openPicture(QWidget* parent) override;
     std::optional<std::pair<QFont, QColor>> chooseFont(QWidget* parent, const QFont& font,
                                                        const QColor& colour) override;
     bool notificationArea() override;
+    QStringList uiLanguages() const override;
     void quit() override;
 };
 

@@ -57,8 +57,8 @@ ReplayPlayer::ReplayPlayer(MainWindow& window, Platform& platform,
     game.setClock([started] { return started->elapsed(); });
     game.setFinishedHandler([this](const std::shared_ptr<const Recording>& r) { gameFinished(r); });
     chooseFile = [this](bool save) -> std::optional<QString> {
-        const QString filter = text("Replays Kembrolla Panic! (*.KembrollaReplay)",
-                                    "Kembrolla Panic! replays (*.KembrollaReplay)");
+        const QString filter =
+            text(QT_TRANSLATE_NOOP("Replay", "Kembrolla Panic! replays (*.KembrollaReplay)"));
         QString name = save ? QFileDialog::getSaveFileName(&window_, QString(), QString(), filter)
                             : QFileDialog::getOpenFileName(&window_, QString(), QString(), filter);
         if (name.isEmpty()) return std::nullopt;
@@ -72,8 +72,8 @@ ReplayPlayer::~ReplayPlayer() {
     qApp->removeEventFilter(this);
 }
 
-QString ReplayPlayer::text(const char* french, const char* english) const {
-    return QString::fromUtf8(window_.language() == Language::English ? english : french);
+QString ReplayPlayer::text(const char* source) {
+    return QCoreApplication::translate("Replay", source);
 }
 
 bool ReplayPlayer::isReplayFile(const std::filesystem::path& path) {
@@ -90,12 +90,12 @@ void ReplayPlayer::gameFinished(const std::shared_ptr<const Recording>& recordin
     const FileResult r = addToStatistics(statisticsFile_, summarise(*recording),
                                          static_cast<int64_t>(std::time(nullptr)), statistics_);
     if (r.ok() && onStatistics) onStatistics(statistics_);
-    if (fileMessage(r, window_.language()).isEmpty()) return;
+    if (fileMessage(r).isEmpty()) return;
     // Told once the event that ended the game is over, unless the score entry it offers takes
     // it first.
     statisticsFailure_ = r;
     QTimer::singleShot(0, this, [this] {
-        const QString failed = fileMessage(takeStatisticsFailure(), window_.language());
+        const QString failed = fileMessage(takeStatisticsFailure());
         if (!failed.isEmpty()) platform_.message(&window_, failed);
     });
 }
@@ -155,21 +155,21 @@ void ReplayPlayer::watchLastGame() {
     if (const auto last = window_.game().lastGame())
         watch(last);
     else
-        platform_.message(&window_, text("Aucune partie terminée à revoir pour l'instant.",
-                                         "No finished game to watch yet."));
+        platform_.message(&window_,
+                          text(QT_TRANSLATE_NOOP("Replay", "No finished game to watch yet.")));
 }
 
 void ReplayPlayer::saveLastGame() {
     const auto last = window_.game().lastGame();
     if (!last) {
-        platform_.message(&window_, text("Aucune partie terminée à enregistrer pour l'instant.",
-                                         "No finished game to save yet."));
+        platform_.message(&window_,
+                          text(QT_TRANSLATE_NOOP("Replay", "No finished game to save yet.")));
         return;
     }
     const auto name = chooseFile(true);
     if (!name) return;
     const FileResult r = writeReplay(systemPath(*name), *last);
-    if (const QString failed = fileMessage(r, window_.language()); !failed.isEmpty())
+    if (const QString failed = fileMessage(r); !failed.isEmpty())
         platform_.message(&window_, failed);
 }
 
@@ -181,7 +181,7 @@ void ReplayPlayer::openReplay(const std::filesystem::path& path) {
     auto recording = std::make_shared<Recording>();
     const ReplayRead read = readReplay(path, *recording);
     if (!read.ok()) {
-        platform_.message(&window_, replayMessage(read, window_.language()));
+        platform_.message(&window_, replayMessage(read));
         return;
     }
     watch(recording);
@@ -276,8 +276,7 @@ void ReplayPlayer::reachEnd() {
     showBanner();
     if (!proved_) {
         stop();
-        platform_.message(&window_,
-                          replayMessage({ReplayError::Diverges, {}, {}}, window_.language()));
+        platform_.message(&window_, replayMessage({ReplayError::Diverges, {}, {}}));
     }
 }
 
@@ -296,15 +295,15 @@ void ReplayPlayer::showBanner() {
     }
     QString state;
     if (atEnd_)
-        state = text("fin, partie vérifiée", "end, game checked");
+        state = text(QT_TRANSLATE_NOOP("Replay", "end, game checked"));
     else if (speed_ == 0)
-        state = text("pas à pas", "step by step");
+        state = text(QT_TRANSLATE_NOOP("Replay", "step by step"));
     else
         state = QStringLiteral("×%1").arg(speed_);
-    banner_->setText(text("Revoir", "Replay") + QStringLiteral(" — ") + state +
-                     QStringLiteral("\n") +
-                     text("1 2 4 : vitesse · Espace : pas à pas · autre touche : retour",
-                          "1 2 4: speed · Space: step · other key: back"));
+    banner_->setText(
+        text(QT_TRANSLATE_NOOP("Replay", "Replay")) + QStringLiteral(" — ") + state +
+        QStringLiteral("\n") +
+        text(QT_TRANSLATE_NOOP("Replay", "1 2 4: speed · Space: step · other key: back")));
     // Over the top of the board, where the message line goes: the counters stay in view.
     const WindowLayout& l = window_.painter().layout();
     banner_->setFixedWidth(std::max(60, l.clientWidth - 8));

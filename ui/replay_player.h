@@ -9,7 +9,6 @@
 #include "engine/recording.h"
 #include "persistence/scores.h"
 #include "persistence/statistics.h"
-#include "ui/language.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -90,7 +89,7 @@ class ReplayPlayer : public QObject {
     void reachEnd();
     void showBanner();
     void restoreWindow();
-    QString text(const char* french, const char* english) const;
+    static QString text(const char* source);
 
     MainWindow& window_;
     Platform& platform_;

@@ -37,7 +37,7 @@ void styleTable(QFrame* panel) {
             .arg(panel->objectName()));
 }
 
-ScorePanel::ScorePanel(QWidget* parent) : QFrame(parent) {
+ScorePanel::ScorePanel(QWidget* parent) : Translated(parent) {
     setObjectName(QStringLiteral("PanelPalmares"));
     styleTable(this);
     auto* grid = new QGridLayout(this);
@@ -101,6 +101,7 @@ ScorePanel::ScorePanel(QWidget* parent) : QFrame(parent) {
     grid->setColumnMinimumWidth(5, 150);
     grid->setRowMinimumHeight(0, 26);
     grid->setRowStretch(5, 1);
+    retranslate();
 }
 
 void ScorePanel::showTable(const ScoreTable& table, const std::array<int32_t, 5>& colours) {
@@ -121,16 +122,14 @@ void ScorePanel::setWatchable(int rank, bool watchable) {
     watch_[static_cast<size_t>(rank)]->setEnabled(watchable);
 }
 
-void ScorePanel::applyLanguage(Language language) {
-    for (QPushButton* b : watch_)
-        b->setText(language == Language::English ? QStringLiteral("Watch")
-                                                 : QStringLiteral("Voir"));
-    title_->setText(dialogCaption("LabelPalmares", language));
+void ScorePanel::retranslate() {
+    for (QPushButton* b : watch_) b->setText(dialogCaption("BtnVoir"));
+    title_->setText(dialogCaption("LabelPalmares"));
     const char* ids[4] = {"LabelClt", "LabelChampion", "LabelScore", "LabelDate"};
-    for (int i = 0; i < 4; ++i) headers_[i]->setText(dialogCaption(ids[i], language));
+    for (int i = 0; i < 4; ++i) headers_[i]->setText(dialogCaption(ids[i]));
 }
 
-BetaPanel::BetaPanel(QWidget* parent) : QFrame(parent) {
+BetaPanel::BetaPanel(QWidget* parent) : Translated(parent) {
     setObjectName(QStringLiteral("PanelBetaTesteurs"));
     styleTable(this);
     auto* grid = new QGridLayout(this);
@@ -156,10 +155,11 @@ BetaPanel::BetaPanel(QWidget* parent) : QFrame(parent) {
         grid->addWidget(name, row + 1, col, 1, 2, Qt::AlignHCenter | Qt::AlignTop);
     }
     for (int c = 0; c < 8; ++c) grid->setColumnStretch(c, 1);
+    retranslate();
 }
 
-void BetaPanel::applyLanguage(Language language) {
-    title_->setText(dialogCaption("LabelBetaTesteurs", language));
+void BetaPanel::retranslate() {
+    title_->setText(dialogCaption("LabelBetaTesteurs"));
 }
 
 } // namespace kp

@@ -3,7 +3,7 @@
 // beta-testers, who take its place while the clown is held down.
 
 #include "persistence/scores.h"
-#include "ui/language.h"
+#include "ui/translations.h"
 
 #include <QFrame>
 
@@ -16,17 +16,19 @@ class QPushButton;
 
 namespace kp {
 
-class ScorePanel : public QFrame {
+class ScorePanel : public Translated<QFrame> {
   public:
     explicit ScorePanel(QWidget* parent = nullptr);
 
     // Shows the table; ranks and names 1 to 3 take the smiley colours 1 to 3 (0x00BBGGRR).
     void showTable(const ScoreTable& table, const std::array<int32_t, 5>& colours);
-    void applyLanguage(Language language);
     // "Voir" / "Watch" on a line whose game kept its replay (rank 0..2).
     void setWatchable(int rank, bool watchable);
     QPushButton* watchButton(int rank) const { return watch_[static_cast<size_t>(rank)]; }
     std::function<void(int rank)> onWatch;
+
+  protected:
+    void retranslate() override;
 
   private:
     QLabel* title_;
@@ -38,11 +40,13 @@ class ScorePanel : public QFrame {
     std::array<QPushButton*, 3> watch_{};
 };
 
-class BetaPanel : public QFrame {
+class BetaPanel : public Translated<QFrame> {
   public:
     static constexpr int Testers = 7;
     explicit BetaPanel(QWidget* parent = nullptr);
-    void applyLanguage(Language language);
+
+  protected:
+    void retranslate() override;
 
   private:
     QLabel* title_;

@@ -58,11 +58,11 @@ void MainWindow::buildSoundMenus(QMenu* options) {
     sound_.music().setLoadingWindow([this](bool show) {
         if (!loadingWindow_) loadingWindow_ = std::make_unique<LoadingWindow>();
         if (show)
-            static_cast<LoadingWindow*>(loadingWindow_.get())->shown(language());
+            static_cast<LoadingWindow*>(loadingWindow_.get())->shown();
         else
             loadingWindow_->hide();
     });
-    sound_.music().setFailureHandler([this] { platform_.message(this, musicFailure(language())); });
+    sound_.music().setFailureHandler([this] { platform_.message(this, musicFailure()); });
 }
 
 void MainWindow::chooseSoundOutput(int output) {

@@ -3,6 +3,7 @@
 #include "ui/progress_plot.h"
 #include "ui/score_panel.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,29 +18,20 @@ namespace kp {
 
 namespace {
 
-struct PageCaption {
-    const char* french;
-    const char* english;
+constexpr const char* TotalCaptions[] = {
+    QT_TRANSLATE_NOOP("Statistics", "Games played"),
+    QT_TRANSLATE_NOOP("Statistics", "Levels won"),
+    QT_TRANSLATE_NOOP("Statistics", "Smileys cleared"),
+    QT_TRANSLATE_NOOP("Statistics", "Capsules placed"),
+    QT_TRANSLATE_NOOP("Statistics", "Longest chain"),
+    QT_TRANSLATE_NOOP("Statistics", "Total time played"),
 };
+constexpr const char* LevelHeaders[] = {
+    QT_TRANSLATE_NOOP("Statistics", "Level"), QT_TRANSLATE_NOOP("Statistics", "Won"),
+    QT_TRANSLATE_NOOP("Statistics", "Best time"), QT_TRANSLATE_NOOP("Statistics", "Average time")};
 
-constexpr PageCaption TotalCaptions[] = {
-    {"Parties jouées", "Games played"},      {"Niveaux gagnés", "Levels won"},
-    {"Smileys éliminés", "Smileys cleared"}, {"Gélules posées", "Capsules placed"},
-    {"Plus longue chaîne", "Longest chain"}, {"Temps de jeu total", "Total time played"},
-};
-constexpr PageCaption LevelHeaders[] = {{"Niveau", "Level"},
-                                        {"Gagné", "Won"},
-                                        {"Meilleur temps", "Best time"},
-                                        {"Temps moyen", "Average time"}};
-constexpr PageCaption Tab = {"Statistiques", "Statistics"};
-constexpr PageCaption ChartTitle = {"Les 50 dernières parties", "The last 50 games"};
-constexpr PageCaption PerLevel = {"Secondes par niveau gagné", "Seconds per level won"};
-constexpr PageCaption PerMinute = {"Smileys éliminés par minute", "Smileys cleared per minute"};
-constexpr PageCaption GameAxis = {"Partie", "Game"};
-constexpr PageCaption Clear = {"&Effacer", "&Clear"};
-
-QString pick(const PageCaption& c, Language language) {
-    return QString::fromUtf8(language == Language::English ? c.english : c.french);
+QString pick(const char* source) {
+    return QCoreApplication::translate("Statistics", source);
 }
 
 // The axis reaches a round number a little above the highest point.
@@ -62,7 +54,7 @@ QString durationText(int64_t seconds) {
     return QStringLiteral("%1 s").arg(s);
 }
 
-StatisticsPage::StatisticsPage(QWidget* parent) : QWidget(parent) {
+StatisticsPage::StatisticsPage(QWidget* parent) : Translated(parent) {
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(6, 6, 6, 6);
     page->setSpacing(5);
@@ -115,11 +107,11 @@ StatisticsPage::StatisticsPage(QWidget* parent) : QWidget(parent) {
     row->addWidget(clear_);
     page->addLayout(row);
 
-    applyLanguage(Language::French);
+    retranslate();
 }
 
-QString StatisticsPage::tabCaption(Language language) {
-    return pick(Tab, language);
+QString StatisticsPage::tabCaption() {
+    return QCoreApplication::translate("Statistics", "Statistics");
 }
 
 QString StatisticsPage::total(int i) const {
@@ -128,7 +120,7 @@ QString StatisticsPage::total(int i) const {
 
 void StatisticsPage::showStatistics(const Statistics& s) {
     shown_ = s;
-    const QLocale locale(language_ == Language::English ? QLocale::English : QLocale::French);
+    const QLocale locale = Translations::locale();
     const int64_t counts[] = {s.gamesPlayed, s.levelsWon, s.smileysCleared, s.capsulesPlaced,
                               s.longestChain};
     for (int i = 0; i < 5; ++i) totalValues_[i]->setText(locale.toString(qlonglong(counts[i])));
@@ -172,17 +164,16 @@ void StatisticsPage::showStatistics(const Statistics& s) {
     clear_->setEnabled(s.gamesPlayed > 0 || !s.recent.empty());
 }
 
-void StatisticsPage::applyLanguage(Language language) {
-    language_ = language;
-    for (int i = 0; i < Totals; ++i) totalNames_[i]->setText(pick(TotalCaptions[i], language));
+void StatisticsPage::retranslate() {
+    for (int i = 0; i < Totals; ++i) totalNames_[i]->setText(pick(TotalCaptions[i]));
     QStringList headers;
-    for (const PageCaption& h : LevelHeaders) headers << pick(h, language);
+    for (const char* h : LevelHeaders) headers << pick(h);
     levels_->setHorizontalHeaderLabels(headers);
-    plot_->setTitle(pick(ChartTitle, language));
-    plot_->series(0).name = pick(PerLevel, language);
-    plot_->series(1).name = pick(PerMinute, language);
-    plot_->setGamesTitle(pick(GameAxis, language));
-    clear_->setText(pick(Clear, language));
+    plot_->setTitle(QCoreApplication::translate("Statistics", "The last 50 games"));
+    plot_->series(0).name = QCoreApplication::translate("Statistics", "Seconds per level won");
+    plot_->series(1).name = QCoreApplication::translate("Statistics", "Smileys cleared per minute");
+    plot_->setGamesTitle(QCoreApplication::translate("Statistics", "Game"));
+    clear_->setText(QCoreApplication::translate("Statistics", "&Clear"));
     showStatistics(shown_);
 }
 

@@ -5,7 +5,7 @@
 // the statistics once the player has said yes.
 
 #include "persistence/statistics.h"
-#include "ui/language.h"
+#include "ui/translations.h"
 
 #include <QWidget>
 
@@ -20,13 +20,12 @@ namespace kp {
 
 class ProgressPlot;
 
-class StatisticsPage : public QWidget {
+class StatisticsPage : public Translated<QWidget> {
   public:
     explicit StatisticsPage(QWidget* parent = nullptr);
 
     void showStatistics(const Statistics& statistics);
-    void applyLanguage(Language language);
-    static QString tabCaption(Language language);
+    static QString tabCaption();
 
     // "Effacer": the dialog asks, clears the file, and shows the statistics again.
     std::function<void()> onClear;
@@ -37,9 +36,11 @@ class StatisticsPage : public QWidget {
     // The value shown for total `i` (games, levels won, smileys, capsules, chain, time).
     QString total(int i) const;
 
+  protected:
+    void retranslate() override;
+
   private:
     static constexpr int Totals = 6;
-    Language language_ = Language::French;
     Statistics shown_;
     std::array<QLabel*, Totals> totalNames_{};
     std::array<QLabel*, Totals> totalValues_{};

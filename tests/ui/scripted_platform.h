@@ -21,7 +21,7 @@ struct ScriptedPlatform : Platform {
         return answer;
     }
     std::optional<QString> openGame(QWidget*) override { return gameToOpen; }
-    std::optional<QString> saveGame(QWidget*, Language) override { return gameToSave; }
+    std::optional<QString> saveGame(QWidget*) override { return gameToSave; }
     std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return colour; }
     std::optional<QString> openPicture(QWidget*) override { return picture; }
     std::optional<std::pair<QFont, QColor>> chooseFont(QWidget*, const QFont&,
@@ -29,7 +29,9 @@ struct ScriptedPlatform : Platform {
         return std::nullopt;
     }
     bool notificationArea() override { return tray; }
-    bool tray = false; // a desktop with a notification area
+    QStringList uiLanguages() const override { return desktopLanguages; }
+    bool tray = false;            // a desktop with a notification area
+    QStringList desktopLanguages; // none: the first start speaks French
     void quit() override { ++quits; }
     int quits = 0;
 };

@@ -1,6 +1,7 @@
 // The sentences that say what went wrong with a file: whether reading or writing failed, and
 // why, every word of it in the game's language, the system's reason included.
 #include "ui/file_messages.h"
+#include "ui/translations.h"
 
 #include <gtest/gtest.h>
 
@@ -52,11 +53,15 @@ TEST(FileMessages, eachFailureSaysWhetherReadingOrWritingFailedAndWhyInTheLangua
          frWrite + QStringLiteral("le système signale l'erreur %1.").arg(EOVERFLOW),
          enWrite + QStringLiteral("the system reports error %1.").arg(EOVERFLOW)},
     };
+    Translations translations;
     for (const Case& c : cases) {
-        EXPECT_EQ(fileMessage(c.result, Language::French), c.french);
-        EXPECT_EQ(fileMessage(c.result, Language::English), c.english);
+        translations.use(Language::French);
+        EXPECT_EQ(fileMessage(c.result), c.french);
+        translations.use(Language::English);
+        EXPECT_EQ(fileMessage(c.result), c.english);
     }
-    EXPECT_EQ(fileMessage(FileResult{}, Language::French), "");
+    translations.use(Language::French);
+    EXPECT_EQ(fileMessage(FileResult{}), "");
 }
 
 } // namespace kp

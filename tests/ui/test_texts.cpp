@@ -94,33 +94,31 @@ struct WindowTexts : WindowFixture {
         t.addWidget("dialog", d);
         d->hide();
         NameDialog name;
-        name.applyLanguage(w->language());
         t.addWidget("name", &name);
 
-        const Language l = w->language();
-        t.add("message", levelMessage(l, 1));
-        t.add("message", levelMessage(l, 12));
-        t.add("message", pauseMessage(l));
-        t.add("message", lostMessage(l));
-        t.add("box", applyQuestion(l));
-        t.add("box", eraseQuestion(l));
-        t.add("box", musicFailure(l));
-        t.add("box", unknownPictureMessage("/home/player/picture.jpg", l));
+        t.add("message", levelMessage(1));
+        t.add("message", levelMessage(12));
+        t.add("message", pauseMessage());
+        t.add("message", lostMessage());
+        t.add("box", applyQuestion());
+        t.add("box", eraseQuestion());
+        t.add("box", musicFailure());
+        t.add("box", unknownPictureMessage("/home/player/picture.jpg"));
         const std::filesystem::path file = "/home/player/.config/kembrolla-panic/k.ini";
-        for (int error = 0; error < 134; ++error) t.add("reason", systemReason(error, l));
+        for (int error = 0; error < 134; ++error) t.add("reason", systemReason(error));
         for (FileError e :
              {FileError::Unreadable, FileError::NotAFile, FileError::TooLarge, FileError::ReadOnly,
               FileError::CannotCreate, FileError::CannotWrite, FileError::CannotReplace})
             for (bool writing : {false, true})
                 for (int errno_ : {0, ENOSPC}) {
-                    t.add("box", fileMessage({e, file, errno_, writing}, l));
+                    t.add("box", fileMessage({e, file, errno_, writing}));
                     FileResult busy{e, file, errno_, writing};
                     busy.lockBusy = true;
-                    t.add("box", fileMessage(busy, l));
+                    t.add("box", fileMessage(busy));
                 }
         FileResult lockOnly{FileError::None, file, 0, true};
         lockOnly.lockBusy = true;
-        t.add("box", fileMessage(lockOnly, l));
+        t.add("box", fileMessage(lockOnly));
         for (ReplayError e :
              {ReplayError::Unreadable, ReplayError::NotAReplay, ReplayError::NewerVersion,
               ReplayError::Damaged, ReplayError::TooLarge, ReplayError::Diverges})
@@ -130,7 +128,7 @@ struct WindowTexts : WindowFixture {
                 read.problem = static_cast<ReplayProblem>(p);
                 read.detail = "X";
                 read.file = {FileError::Unreadable, file, EACCES, false};
-                t.add("box", replayMessage(read, l));
+                t.add("box", replayMessage(read));
             }
         // Those the window says of itself: nothing to watch or save yet, a file that is no
         // saved game.
