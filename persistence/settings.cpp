@@ -26,7 +26,7 @@ template <class S, class V> void VisitOptions(S& s, V&& v) {
     v.Integer("Musique", s.music, 0, 5);
     v.Integer("AnimationVirus", s.smileyAnimation, 0, 3);
     v.Integer("AnimationSuppr", s.removalAnimation, 0, 3);
-    v.Integer("Langue", s.language, 0, 1);
+    v.Integer("Langue", s.language, 0, 8);
     v.Integer("Pinup", s.Pinup, 0, 3);
     v.Integer("AffCompteurs", s.showCounters, 0, 1);
     v.Integer("AffPieceSuivante", s.showNextCapsule, 0, 1);

@@ -26,7 +26,7 @@ struct Settings {
     int32_t music = 0;            // 0 no music, 1..5 the tunes
     int32_t smileyAnimation = 2;  // 0 none, 1 slow, 2 medium, 3 fast
     int32_t removalAnimation = 2; // same
-    int32_t language = 0;         // "Langue": the captions' language, 0 French, 1 English
+    int32_t language = 0;         // "Langue": 0 French, 1 English, 2..8 the others (ui/language.h)
     int32_t Pinup = 3;            // 0 none, 1 left, 2 right, 3 both
     int32_t showCounters = 1;
     int32_t showNextCapsule = 1;

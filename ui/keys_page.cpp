@@ -14,9 +14,49 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QVBoxLayout>
 
 namespace kp {
+
+// A key or button slot. The slots share what the labels leave, in a smaller face so that long
+// key names fit; a name still too long (some languages spell the keypad's keys out) takes a
+// smaller face still, down to a floor, rather than losing letters.
+class SlotButton : public QPushButton {
+  public:
+    explicit SlotButton(QWidget* parent) : QPushButton(parent) {
+        QFont small = font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        setFont(small);
+        size_ = small.pointSizeF();
+    }
+    void setFittedText(const QString& text) {
+        setText(text);
+        fit();
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QPushButton::resizeEvent(event);
+        fit();
+    }
+
+  private:
+    void fit() {
+        QStyleOptionButton o;
+        o.initFrom(this);
+        const int room = width() - style()->pixelMetric(QStyle::PM_ButtonMargin, &o, this) -
+                         2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, this);
+        QFont f = font();
+        f.setPointSizeF(size_);
+        while (f.pointSizeF() > MinPoints && QFontMetrics(f).horizontalAdvance(text()) > room)
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+        if (f != font()) setFont(f);
+    }
+    static constexpr double MinPoints = 5.5;
+    double size_;
+};
 
 namespace {
 
@@ -78,15 +118,10 @@ KeysPage::KeysPage(QWidget* parent) : Translated(parent) {
     for (int a = 0; a < ActionCount; ++a) {
         actionLabels_[a] = new QLabel(this);
         grid->addWidget(actionLabels_[a], a + 1, 0);
-        auto addSlot = [&](QPushButton*& button, int column, const Slot& slot) {
-            button = new QPushButton(this);
+        auto addSlot = [&](SlotButton*& button, int column, const Slot& slot) {
+            button = new SlotButton(this);
             button->setFocusPolicy(Qt::NoFocus); // the arrows must reach the slot, not move focus
-            // The slots share what the labels leave, in a smaller face so that long key
-            // names fit.
             button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-            QFont small = button->font();
-            small.setPointSizeF(small.pointSizeF() * 0.85);
-            button->setFont(small);
             connect(button, &QPushButton::clicked, this, [this, slot] {
                 if (waiting_ && waiting_->action == slot.action && waiting_->index == slot.index &&
                     waiting_->pad == slot.pad)
@@ -264,15 +299,17 @@ void KeysPage::retranslate() {
 void KeysPage::refresh() {
     for (int a = 0; a < ActionCount; ++a) {
         actionLabels_[a]->setText(dialogCaption(actionCaptions[a]));
-        for (int k = 0; k < KeySlots; ++k) keySlots_[a][k]->setText(keyText(controls_.keys[a][k]));
+        for (int k = 0; k < KeySlots; ++k)
+            keySlots_[a][k]->setFittedText(keyText(controls_.keys[a][k]));
         for (int p = 0; p < PadSlots; ++p)
-            padSlots_[a][p]->setText(
+            padSlots_[a][p]->setFittedText(
                 controls_.pad[a][p].empty() ? QString() : padButtonText(controls_.pad[a][p]));
     }
     if (waiting_) {
-        QPushButton* b = waiting_->pad ? padSlot(waiting_->action, waiting_->index)
-                                       : keySlot(waiting_->action, waiting_->index);
-        b->setText(QStringLiteral("\u2026"));
+        SlotButton* b = waiting_->pad
+                            ? padSlots_[static_cast<int>(waiting_->action)][waiting_->index]
+                            : keySlots_[static_cast<int>(waiting_->action)][waiting_->index];
+        b->setFittedText(QStringLiteral("\u2026"));
     }
     keysHeader_->setText(dialogCaption("KeysTouches"));
     padHeader_->setText(dialogCaption("KeysManette"));

@@ -23,6 +23,8 @@ class QSpinBox;
 
 namespace kp {
 
+class SlotButton;
+
 class KeysPage : public Translated<QWidget> {
   public:
     explicit KeysPage(QWidget* parent = nullptr);
@@ -71,8 +73,8 @@ class KeysPage : public Translated<QWidget> {
     std::optional<Slot> waiting_;
     std::string gamepadName_;
     std::array<QLabel*, ActionCount> actionLabels_{};
-    std::array<std::array<QPushButton*, KeySlots>, ActionCount> keySlots_{};
-    std::array<std::array<QPushButton*, PadSlots>, ActionCount> padSlots_{};
+    std::array<std::array<SlotButton*, KeySlots>, ActionCount> keySlots_{};
+    std::array<std::array<SlotButton*, PadSlots>, ActionCount> padSlots_{};
     QLabel* keysHeader_;
     QLabel* padHeader_;
     QLabel* repeatLabel_;

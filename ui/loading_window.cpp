@@ -15,8 +15,10 @@ LoadingWindow::LoadingWindow(QWidget* parent)
     setLineWidth(2);
     setFixedSize(210, 45);
     label_ = new QLabel(this);
-    label_->setGeometry(8, 16 - 2, 193, 17 + 4);
+    // One line, or two where a language needs the room.
+    label_->setGeometry(4, 2, 202, 41);
     label_->setAlignment(Qt::AlignCenter);
+    label_->setWordWrap(true);
     QFont f = label_->font();
     f.setPixelSize(11);
     label_->setFont(f);

@@ -79,6 +79,8 @@ TEST(SettingsLoad, outOfRangeValuesTakeTheDefaultNotTheBound) {
         {"[Options]\nFond=-1", &Settings::background, nullptr, 2},
         {"[Options]\nSon=3", &Settings::soundOutput, nullptr, 1},
         {"[Options]\nSmileyTaille=5", &Settings::smileySize, nullptr, 5},
+        {"[Options]\nLangue=8", &Settings::language, nullptr, 8},
+        {"[Options]\nLangue=9", &Settings::language, nullptr, 0},
     };
     for (const Case& c : cases) {
         Settings s = Load(c.line);

@@ -109,8 +109,8 @@ TEST_F(Window, everyMenuTitleStaysInViewAtEverySizeAndLanguage) {
                             "SmileyTaille=1\n", "SmileyTaille=0\n",
                             "SmileyTaille=0\n[Configuration]\nNbLgn=99\nNbCol=99\n"};
     for (const char* board : boards)
-        for (const char* language : {"Langue=0\n", "Langue=1\n"}) {
-            std::ofstream(ini()) << "[Options]\n" << language << board;
+        for (int language = 0; language < LanguageCount; ++language) {
+            std::ofstream(ini()) << "[Options]\nLangue=" << language << "\n" << board;
             open();
             const MenuRows& bar = *w->menuRows();
             int rowsHeight = 0, titles = 0;
@@ -218,8 +218,44 @@ TEST_F(Window, standardButtonsAndDialogsFollowTheGameLanguage) {
     trigger("MenuLangueAnglais");
     EXPECT_EQ(yes(), "&Yes");
     EXPECT_EQ(colourTitle(), "Select Color");
+    trigger("MenuLangueAllemand");
+    EXPECT_EQ(yes(), "&Ja");
     trigger("MenuLangueFrancais");
     EXPECT_EQ(yes(), "&Oui");
+}
+
+TEST_F(Window, theFirstStartSpeaksTheDesktopsLanguageWhenTheGameHasIt) {
+    struct Case {
+        QStringList desktop;
+        Language expected;
+    };
+    const Case cases[] = {
+        {{"de-DE", "de"}, Language::German},
+        {{"ja-JP", "ru-RU"}, Language::Russian},
+        {{"pt-PT"}, Language::BrazilianPortuguese},
+        {{"en-US"}, Language::English},
+        {{"ja-JP"}, Language::French},
+        {{}, Language::French},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(ini());
+        platform.desktopLanguages = c.desktop;
+        open();
+        EXPECT_EQ(w->language(), c.expected) << c.desktop.join(' ').toStdString();
+        EXPECT_TRUE(checked(languageInfo(c.expected).menuId));
+        w->close(); // writes the settings file
+        w.reset();
+    }
+    // Once there is a settings file, its language holds, even with no "Langue" in it.
+    platform.desktopLanguages = {"de-DE"};
+    std::ofstream(ini()) << "[Options]\nPinup=1\n";
+    open();
+    EXPECT_EQ(w->language(), Language::French);
+    std::ofstream(ini()) << "[Options]\nLangue=6\n";
+    open();
+    EXPECT_EQ(w->language(), Language::Dutch);
+    EXPECT_NE(w->action("MenuNouveauJeu")->text(), "&New game");
+    EXPECT_NE(w->action("MenuNouveauJeu")->text(), "&Nouvelle partie");
 }
 
 TEST_F(Window, theFontDialogAcceptedUnchangedGivesTheMessageFontBackAsItWas) {

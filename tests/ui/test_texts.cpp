@@ -11,6 +11,13 @@
 #include "ui/file_messages.h"
 #include "ui/name_dialog.h"
 
+#include "ui/keys_page.h"
+#include "ui/loading_window.h"
+#include "ui/menu_rows.h"
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
@@ -18,12 +25,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <set>
 
 namespace kp {
@@ -63,7 +73,10 @@ class Texts {
                 add(where + "/page", e->toPlainText());
             if (const auto* e = qobject_cast<const QLineEdit*>(c))
                 add(where + "/field", e->placeholderText());
-            if (const auto* m = qobject_cast<const QMenu*>(c)) addMenu(where + "/menu", m);
+            // (The menu bar's own overflow menu repeats titles the rows show.)
+            if (const auto* m = qobject_cast<const QMenu*>(c);
+                m && !qobject_cast<const QMenuBar*>(m->parent()))
+                addMenu(where + "/menu", m);
         }
     }
     void addMenu(const QString& where, const QMenu* m) {
@@ -168,6 +181,167 @@ TEST_F(WindowTexts, everyTextIsAsItWasInFrenchAndInEnglish) {
         for (qsizetype i = 0; i < std::min(want.size(), got.size()); ++i)
             ASSERT_EQ(got[i].toStdString(), want[i].toStdString()) << language << " line " << i + 1;
         EXPECT_EQ(got.size(), want.size()) << language;
+    }
+}
+
+} // namespace kp
+
+namespace kp {
+
+namespace {
+
+// The letter after a caption's "&", lower case; none for a caption without one.
+QChar accessKey(const QString& caption) {
+    const QString t = QString(caption).replace("&&", "");
+    const qsizetype at = t.indexOf('&');
+    return at >= 0 && at + 1 < t.size() ? t[at + 1].toLower() : QChar();
+}
+
+// The access keys given twice among `captions`, as "x: first | second".
+QStringList clashes(const QStringList& captions) {
+    std::map<QChar, QString> seen;
+    QStringList out;
+    for (const QString& c : captions) {
+        const QChar k = accessKey(c);
+        if (k.isNull()) continue;
+        if (const auto it = seen.find(k); it != seen.end())
+            out << QString(k) + ": " + it->second + " | " + c;
+        else
+            seen[k] = c;
+    }
+    return out;
+}
+
+// The visible texts of `top` that do not fit the room their widget has: a label or button
+// narrower than its text on one line, or a wrapping label lower than its lines.
+QStringList overflowing(const QWidget* top) {
+    QStringList out;
+    for (const QWidget* c : top->findChildren<QWidget*>()) {
+        if (!c->isVisibleTo(top) || c->window() != top->window()) continue;
+        QString text;
+        int need = 0, room = 0;
+        if (const auto* l = qobject_cast<const QLabel*>(c); l && !l->text().isEmpty()) {
+            text = l->text();
+            if (l->hasHeightForWidth() || l->wordWrap()) {
+                need = l->heightForWidth(l->width());
+                room = l->height();
+            } else {
+                need = l->sizeHint().width();
+                room = l->width();
+            }
+        } else if (const auto* b = qobject_cast<const QAbstractButton*>(c);
+                   b && !b->text().isEmpty()) {
+            text = b->text();
+            room = b->width();
+            if (qobject_cast<const QPushButton*>(b)) {
+                // A push button's hint never goes below the style's least width: its text and
+                // icon, and the frame's margins, are what must fit.
+                QStyleOptionButton o;
+                o.initFrom(b);
+                const int frame = b->style()->pixelMetric(QStyle::PM_ButtonMargin, &o, b) +
+                                  2 * b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, b);
+                need = b->fontMetrics().horizontalAdvance(QString(text).remove('&')) + frame +
+                       (b->icon().isNull() ? 0 : b->iconSize().width() + 4);
+            } else {
+                need = b->sizeHint().width();
+            }
+        } else if (const auto* bar = qobject_cast<const QTabBar*>(c)) {
+            for (int i = 0; i < bar->count(); ++i)
+                if (bar->tabRect(i).right() >= bar->width())
+                    out << "tab " + bar->tabText(i) + " beyond the bar";
+            continue;
+        } else {
+            continue;
+        }
+        if (need > room) out << QStringLiteral("%1 (%2 > %3)").arg(text).arg(need).arg(room);
+    }
+    return out;
+}
+
+} // namespace
+
+// Alt and a letter reach one item only: in every menu, and on every page of the dialog (its
+// tabs and OK button included), no letter serves twice. French and English keep the captions
+// they always had, and so do the captions shown alike in every language (the tunes' names).
+TEST_F(WindowTexts, noLetterServesTwoItemsOfOneMenuOrPageInTheNewLanguages) {
+    open();
+    // Each scope's captions, by a name that is the same in every language.
+    auto scopes = [this] {
+        std::map<std::string, QStringList> out;
+        for (const QMenuBar* row : w->menuRows()->rows())
+            for (const QAction* a : row->actions()) out["menu bar"] << a->text();
+        for (const QMenu* m : w->findChildren<QMenu*>()) {
+            if (qobject_cast<const QMenuBar*>(m->parent())) continue; // the bar's overflow
+            QStringList& items = out["menu " + std::to_string(reinterpret_cast<uintptr_t>(m))];
+            for (const QAction* a : m->actions())
+                if (!a->isSeparator() && a->isVisible()) items << a->text();
+        }
+        ConfigDialog* d = w->configDialog();
+        for (int tab = ConfigDialog::ConfigurationTab; tab <= ConfigDialog::StatisticsTab; ++tab) {
+            d->showTab(tab);
+            QStringList& page = out["tab " + std::to_string(tab)];
+            for (int i = 0; i < d->tabs()->count(); ++i) page << d->tabs()->tabText(i);
+            for (const QAbstractButton* b : d->findChildren<QAbstractButton*>())
+                if (b->isVisibleTo(d)) page << b->text();
+            for (const QLabel* label : d->findChildren<QLabel*>())
+                if (label->buddy() && label->isVisibleTo(d)) page << label->text();
+        }
+        d->hide();
+        NameDialog name;
+        for (const QAbstractButton* b : name.findChildren<QAbstractButton*>())
+            out["name window"] << b->text();
+        return out;
+    };
+    const std::map<std::string, QStringList> french = scopes();
+    for (const LanguageInfo& l : Languages) {
+        if (l.language == Language::French || l.language == Language::English) continue;
+        w->chooseLanguage(l.language);
+        for (const auto& [scope, captions] : scopes()) {
+            QStringList found;
+            for (const QString& clash : clashes(captions))
+                if (!clashes(french.at(scope)).contains(clash)) found << clash;
+            EXPECT_TRUE(found.isEmpty())
+                << l.code << " " << scope << ": " << found.join(" ; ").toStdString();
+        }
+    }
+}
+
+// Every caption has the room it needs in every language: each page of the dialog at its one
+// size, the name window, the music's loading window, the message line over the default board,
+// and the menu titles (their rows are checked at every board size elsewhere).
+TEST_F(WindowTexts, everyTextFitsItsRoomInEveryLanguage) {
+    open();
+    w->show();
+    for (const LanguageInfo& l : Languages) {
+        w->chooseLanguage(l.language);
+        ConfigDialog* d = w->configDialog();
+        for (int tab = ConfigDialog::ConfigurationTab; tab <= ConfigDialog::StatisticsTab; ++tab) {
+            d->showTab(tab);
+            QApplication::processEvents();
+            EXPECT_EQ(overflowing(d).join(" ; ").toStdString(), "") << l.code << " tab " << tab;
+        }
+        // The prompt of a key slot that waits, on the keys page.
+        d->showTab(ConfigDialog::KeysTab);
+        d->keysPage()->keySlot(Action::Left, 0)->click();
+        QApplication::processEvents();
+        EXPECT_EQ(overflowing(d).join(" ; ").toStdString(), "") << l.code << " waiting for a key";
+        d->keysPage()->keySlot(Action::Left, 0)->click();
+        d->hide();
+
+        NameDialog name;
+        name.show();
+        QApplication::processEvents();
+        EXPECT_EQ(overflowing(&name).join(" ; ").toStdString(), "") << l.code << " name window";
+
+        LoadingWindow loading;
+        loading.shown();
+        QApplication::processEvents();
+        EXPECT_EQ(overflowing(&loading).join(" ; ").toStdString(), "") << l.code << " loading";
+
+        QLabel* message = w->messageLabel();
+        for (const QString& text : {levelMessage(88), pauseMessage(), lostMessage()})
+            EXPECT_LE(message->fontMetrics().horizontalAdvance(text), message->width())
+                << l.code << " " << text.toStdString();
     }
 }
 
