@@ -6,359 +6,359 @@
     <message>
         <source>&amp;Configuration...</source>
         <comment>TabConfiguration</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настройки...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <comment>TabAide</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>&amp;About</source>
         <comment>TabAPropos</comment>
-        <translation type="unfinished"></translation>
+        <translation>Об &amp;игре</translation>
     </message>
     <message>
         <source>&amp;Keys</source>
         <comment>TabTouches</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Клавиши</translation>
     </message>
     <message>
         <source>Keys</source>
         <comment>KeysTouches</comment>
-        <translation type="unfinished"></translation>
+        <translation>Клавиши</translation>
     </message>
     <message>
         <source>Gamepad</source>
         <comment>KeysManette</comment>
-        <translation type="unfinished"></translation>
+        <translation>Геймпад</translation>
     </message>
     <message>
         <source>Left</source>
         <comment>KeysGauche</comment>
-        <translation type="unfinished"></translation>
+        <translation>Влево</translation>
     </message>
     <message>
         <source>Right</source>
         <comment>KeysDroite</comment>
-        <translation type="unfinished"></translation>
+        <translation>Вправо</translation>
     </message>
     <message>
         <source>Turn</source>
         <comment>KeysTourner</comment>
-        <translation type="unfinished"></translation>
+        <translation>Повернуть</translation>
     </message>
     <message>
         <source>Down one row</source>
         <comment>KeysDescendre</comment>
-        <translation type="unfinished"></translation>
+        <translation>Вниз на строку</translation>
     </message>
     <message>
         <source>Drop</source>
         <comment>KeysLacher</comment>
-        <translation type="unfinished"></translation>
+        <translation>Бросить</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>KeysPause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>Panic</source>
         <comment>KeysPanique</comment>
-        <translation type="unfinished"></translation>
+        <translation>Паника</translation>
     </message>
     <message>
         <source>New game</source>
         <comment>KeysNouvellePartie</comment>
-        <translation type="unfinished"></translation>
+        <translation>Новая партия</translation>
     </message>
     <message>
         <source>Restart the level</source>
         <comment>KeysRecommencerNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>Переиграть уровень</translation>
     </message>
     <message>
         <source>Skip the level</source>
         <comment>KeysPasserNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить уровень</translation>
     </message>
     <message>
         <source>D-pad</source>
         <comment>KeysCroix</comment>
-        <translation type="unfinished"></translation>
+        <translation>D-pad</translation>
     </message>
     <message>
         <source>Press a key (Backspace: none; click again to keep the old one).</source>
         <comment>KeysAttenteTouche</comment>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите клавишу (Backspace — без клавиши; щёлкните ещё раз, чтобы оставить прежнюю).</translation>
     </message>
     <message>
         <source>Press a gamepad button (Backspace: none; click again to keep the old one).</source>
         <comment>KeysAttenteBouton</comment>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите кнопку геймпада (Backspace — без кнопки; щёлкните ещё раз, чтобы оставить прежнюю).</translation>
     </message>
     <message>
         <source>“%1” is already used for “%2”: choose another, or change that one first.</source>
         <comment>KeysDejaPrise</comment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» уже используется для «%2»: выберите другую или сначала освободите её у действия «%2».</translation>
     </message>
     <message>
         <source>“%1” is the menu shortcut of “%2”: choose another.</source>
         <comment>KeysRaccourciMenu</comment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — горячая клавиша пункта меню «%2»: выберите другую.</translation>
     </message>
     <message>
         <source>Key repeat:</source>
         <comment>KeysRepetition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Повтор клавиш:</translation>
     </message>
     <message>
         <source>System</source>
         <comment>KeysRepetitionSysteme</comment>
-        <translation type="unfinished"></translation>
+        <translation>Системный</translation>
     </message>
     <message>
         <source>Game</source>
         <comment>KeysRepetitionJeu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Игровой</translation>
     </message>
     <message>
         <source>Delay (ms):</source>
         <comment>KeysDelai</comment>
-        <translation type="unfinished"></translation>
+        <translation>Задержка (мс):</translation>
     </message>
     <message>
         <source>Interval (ms):</source>
         <comment>KeysIntervalle</comment>
-        <translation type="unfinished"></translation>
+        <translation>Интервал (мс):</translation>
     </message>
     <message>
         <source>&amp;Defaults</source>
         <comment>KeysParDefaut</comment>
-        <translation type="unfinished"></translation>
+        <translation>По &amp;умолчанию</translation>
     </message>
     <message>
         <source>No gamepad connected.</source>
         <comment>KeysAucuneManette</comment>
-        <translation type="unfinished"></translation>
+        <translation>Геймпад не подключён.</translation>
     </message>
     <message>
         <source>Gamepad: %1</source>
         <comment>KeysManetteBranchee</comment>
-        <translation type="unfinished"></translation>
+        <translation>Геймпад: %1</translation>
     </message>
     <message>
         <source>General configuration :</source>
         <comment>LabelConfigGenerale</comment>
-        <translation type="unfinished"></translation>
+        <translation>Общие настройки:</translation>
     </message>
     <message>
         <source>Number of lines of the play</source>
         <comment>NbLgn_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Число строк в колодце</translation>
     </message>
     <message>
         <source>Number of columns of the play</source>
         <comment>NbCol_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Число столбцов в колодце</translation>
     </message>
     <message>
         <source>Number of colors of the game</source>
         <comment>NbColor_Edit_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Число цветов</translation>
     </message>
     <message>
         <source>Number of colors identical necessary for the elimination of smileys</source>
         <comment>MinCasesConsecutives_EditLabel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Сколько клеток одного цвета нужно в линии, чтобы убрать смайлики</translation>
     </message>
     <message>
         <source>Configuration of the first level (starting of the play) :</source>
         <comment>LabelConfigPremierNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>Первый уровень (начало партии):</translation>
     </message>
     <message>
         <source>Number of smileys</source>
         <comment>NbVirus_EditLabel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Число смайликов</translation>
     </message>
     <message>
         <source>Number of lines on which to place the smileys</source>
         <comment>NbVirusLignes_EditLabel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Число строк со смайликами</translation>
     </message>
     <message>
         <source>Speed of descent of the capsules (in milliseconds)</source>
         <comment>TempoDepart_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Время падения капсулы на одну строку (мс)</translation>
     </message>
     <message>
         <source>Configuration of each following level :</source>
         <comment>LabelConfigNiveauSuivant</comment>
-        <translation type="unfinished"></translation>
+        <translation>Каждый следующий уровень:</translation>
     </message>
     <message>
         <source>Number of additional smileys</source>
         <comment>NbVirusInc_Edit_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Сколько смайликов добавляется</translation>
     </message>
     <message>
         <source>Number of additional lines on which to place the smileys</source>
         <comment>NbVirusLignesInc_Edit_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Сколько строк со смайликами добавляется</translation>
     </message>
     <message>
         <source>Maximum number of lines on which to place the smileys</source>
         <comment>NbVirusLignesMax_EditLabel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Максимум строк со смайликами</translation>
     </message>
     <message>
         <source>Acceleration speed of descent of the capsules (in milliseconds)</source>
         <comment>TempoNiveauInc_Edit_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ускорение падения капсулы (мс)</translation>
     </message>
     <message>
         <source>Preset configurations :</source>
         <comment>LabelConfigPredefinies</comment>
-        <translation type="unfinished"></translation>
+        <translation>Готовые настройки:</translation>
     </message>
     <message>
         <source>Freeware</source>
         <comment>LabelFreeware</comment>
-        <translation type="unfinished"></translation>
+        <translation>Бесплатная программа</translation>
     </message>
     <message>
         <source>FreeWare !</source>
         <comment>LabelFreeware1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Бесплатно!</translation>
     </message>
     <message>
         <source>Do not hesitate to send it to your friends !</source>
         <comment>LabelFreeware2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Не стесняйся — поделись ею с друзьями!</translation>
     </message>
     <message>
         <source>Clas</source>
         <comment>LabelClt</comment>
-        <translation type="unfinished"></translation>
+        <translation>Место</translation>
     </message>
     <message>
         <source>Champion(ne)</source>
         <comment>LabelChampion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Чемпион</translation>
     </message>
     <message>
         <source>Score</source>
         <comment>LabelScore</comment>
-        <translation type="unfinished"></translation>
+        <translation>Результат</translation>
     </message>
     <message>
         <source>Date</source>
         <comment>LabelDate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Table of the scores</source>
         <comment>LabelPalmares</comment>
-        <translation type="unfinished"></translation>
+        <translation>Таблица рекордов</translation>
     </message>
     <message>
         <source>Watch</source>
         <comment>BtnVoir</comment>
-        <translation type="unfinished"></translation>
+        <translation>Смотреть</translation>
     </message>
     <message>
         <source>The team of the beta-testers</source>
         <comment>LabelBetaTesteurs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Команда бета-тестеров</translation>
     </message>
     <message>
         <source>Erase the table of the scores</source>
         <comment>LabelEffacerScores</comment>
-        <translation type="unfinished"></translation>
+        <translation>Очистить таблицу рекордов</translation>
     </message>
     <message>
         <source>&amp;Erase...</source>
         <comment>BtnEffacerScores</comment>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;чистить...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <comment>BtnOK</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ОК</translation>
     </message>
     <message>
         <source>Congratulations !</source>
         <comment>LabelMsg1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Поздравляем!</translation>
     </message>
     <message>
         <source>Your score enables you to enter to the prize list.</source>
         <comment>LabelMsg2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ваш результат попал в таблицу рекордов.</translation>
     </message>
     <message>
         <source>Seize your name :</source>
         <comment>LabelMsg3</comment>
-        <translation type="unfinished"></translation>
+        <translation>Введите своё имя:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
         <comment>BtnAnnuler</comment>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;тмена</translation>
     </message>
     <message>
         <source>Write to the author</source>
         <comment>LabelMail</comment>
-        <translation type="unfinished"></translation>
+        <translation>Написать автору</translation>
     </message>
     <message>
         <source>The configuration was modified.<byte value="xd"/>If you apply it, the game in progress will be re-initialized.<byte value="xd"/><byte value="xd"/>Want you to apply the new configuration ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки изменены.<byte value="xd"/>Если их применить, текущая партия начнётся заново.<byte value="xd"/><byte value="xd"/>Применить новые настройки?</translation>
     </message>
     <message>
         <source>Erase the table of the scores ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить таблицу рекордов?</translation>
     </message>
     <message>
         <source>%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, runs of %6, a fall every %7 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Строк: %1, столбцов: %2, смайликов: %3, строк со смайликами: %4, цветов: %5, длина линии: %6, падение раз в %7 мс</translation>
     </message>
 </context>
 <context>
     <name>FileChooser</name>
     <message>
         <source>Parties Kembrolla Panic! (*.Kembrolla)</source>
-        <translation type="unfinished"></translation>
+        <translation>Партии Kembrolla Panic! (*.Kembrolla)</translation>
     </message>
     <message>
         <source>Partie1</source>
-        <translation type="unfinished"></translation>
+        <translation>Партия1</translation>
     </message>
     <message>
         <source>Ouvrir une partie</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть партию</translation>
     </message>
     <message>
         <source>Enregistrer la partie sous</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить партию как</translation>
     </message>
     <message>
         <source>Ouvrir une image de fond</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть фоновое изображение</translation>
     </message>
     <message>
         <source>Tous (*.bmp *.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Все изображения (*.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>Bitmaps (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображения BMP (*.bmp)</translation>
     </message>
     <message>
         <source>Images JPEG (*.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображения JPEG (*.jpg *.jpeg)</translation>
     </message>
 </context>
 <context>
@@ -413,7 +413,56 @@ the next level has been fully completed.&lt;/p&gt;
 &lt;p&gt;When a lost game is among the 3 best, the game asks for your name. The table of the 3 best
 scores is on the &quot;About&quot; page.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;h3 style=&quot;margin-top: 0px&quot;&gt;ПРАВИЛА ИГРЫ:&lt;/h3&gt;
+&lt;p&gt;Двухцветные капсулы по одной падают в колодец. Двигайте и поворачивайте их, складывая
+линии из &lt;b&gt;4 клеток одного цвета&lt;/b&gt; по горизонтали или по вертикали (это число можно изменить
+на странице «Настройки»). Клетки линии исчезают, а вместе с ними и попавшие в неё смайлики;
+половинки капсул, под которыми ничего не осталось, падают вниз и могут цепочкой собрать новые
+линии.&lt;/p&gt;
+&lt;p&gt;Уберите &lt;b&gt;все смайлики&lt;/b&gt;, чтобы перейти на следующий уровень. С каждым уровнем смайликов
+становится больше, они занимают больше строк, а капсулы падают быстрее. Следующая капсула
+видна над колодцем.&lt;/p&gt;
+&lt;p&gt;Партия &lt;b&gt;проиграна&lt;/b&gt;, когда куча доходит до верха колодца и новой капсуле уже некуда
+опуститься.&lt;/p&gt;
+
+&lt;h3&gt;КЛАВИШИ:&lt;/h3&gt;
+&lt;table cellspacing=&quot;0&quot;&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Стрелка влево, 4&lt;/td&gt;&lt;td&gt;Сдвинуть капсулу влево&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Стрелка вправо, 6&lt;/td&gt;&lt;td&gt;Сдвинуть капсулу вправо&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Стрелка вниз, 2&lt;/td&gt;&lt;td&gt;Сдвинуть капсулу вниз&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Стрелка вверх, 8, 5&lt;/td&gt;&lt;td&gt;Повернуть капсулу&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Пробел, 0&lt;/td&gt;&lt;td&gt;Быстро бросить капсулу&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Esc, Enter&lt;/td&gt;&lt;td&gt;Паника!&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Цифры — на цифровом блоке клавиатуры. &lt;b&gt;Паника!&lt;/b&gt; мгновенно прячет игру (она встаёт
+на паузу и замолкает), оставляя только значок в области уведомлений: чтобы вернуться,
+щёлкните по значку или выберите в его меню «Продолжить партию». Если области уведомлений на
+рабочем столе нет, окно сворачивается, когда это возможно, и показывает только цвет рамки:
+вернитесь к нему через панель задач, док или Alt+Tab, а если оно осталось на экране —
+щелчком или любой клавишей.&lt;/p&gt;
+&lt;p&gt;Горячие клавиши меню: &lt;b&gt;F1&lt;/b&gt; — эта справка, &lt;b&gt;F2&lt;/b&gt; — новая партия, &lt;b&gt;F3&lt;/b&gt; —
+переиграть уровень, &lt;b&gt;F4&lt;/b&gt; — перейти на следующий уровень, &lt;b&gt;F5&lt;/b&gt; — пауза.&lt;/p&gt;
+&lt;p&gt;Это клавиши по умолчанию: на вкладке &lt;b&gt;«Клавиши»&lt;/b&gt; (меню «Параметры», пункт «Клавиши и
+геймпад...») можно назначить свои и настроить повтор при удержании направления. Геймпад
+можно подключить в любой момент: крестовина или стик двигают капсулу, A поворачивает её,
+B бросает, Start ставит паузу, Select прячет игру.&lt;/p&gt;
+
+&lt;h3&gt;АВТОМАТИЧЕСКАЯ ПАУЗА:&lt;/h3&gt;
+&lt;p&gt;Игра сама встаёт на паузу в начале каждого уровня (появляется сообщение «Уровень») и как
+только её окно перестаёт быть активным — например, когда вы переключаетесь на другую программу
+или открываете это окно. &lt;b&gt;Любая клавиша&lt;/b&gt; продолжает игру и сразу же срабатывает: стрелка
+уже сдвигает капсулу. F5 ставит игру на паузу и снимает с паузы когда угодно.&lt;/p&gt;
+
+&lt;h3&gt;РЕЗУЛЬТАТЫ:&lt;/h3&gt;
+&lt;p&gt;Результат виден на счётчиках над колодцем: &lt;b&gt;слева — достигнутый уровень&lt;/b&gt;,
+&lt;b&gt;справа — число оставшихся смайликов&lt;/b&gt; (посередине — время игры). Лучший результат —
+самый высокий уровень, а при равном уровне — тот, где осталось меньше смайликов.&lt;/p&gt;
+&lt;p&gt;После «Переиграть уровень» или «Пропустить уровень» результат скрывается и может попасть в
+таблицу, только когда следующий уровень будет пройден целиком.&lt;/p&gt;
+&lt;p&gt;Если проигранная партия входит в 3 лучших, игра спросит ваше имя. Таблица 3 лучших
+результатов находится на странице «Об игре».&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>
@@ -421,917 +470,918 @@ scores is on the &quot;About&quot; page.&lt;/p&gt;
     <message>
         <source>&amp;File</source>
         <comment>MenuFichier</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;New game</source>
         <comment>MenuNouveauJeu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Новая партия</translation>
     </message>
     <message>
         <source>&amp;Restart level</source>
         <comment>MenuRecommencerNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Переиграть уровень</translation>
     </message>
     <message>
         <source>&amp;Jump level</source>
         <comment>MenuPasserNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить &amp;уровень</translation>
     </message>
     <message>
         <source>P&amp;aused</source>
         <comment>MenuPause</comment>
-        <translation type="unfinished"></translation>
+        <translation>П&amp;ауза</translation>
     </message>
     <message>
         <source>Panic&amp;!</source>
         <comment>MenuPanic</comment>
-        <translation type="unfinished"></translation>
+        <translation>Паника&amp;!</translation>
     </message>
     <message>
         <source>&amp;Open game...</source>
         <comment>MenuOuvrir</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть партию...</translation>
     </message>
     <message>
         <source>&amp;Save game as...</source>
         <comment>MenuEnregistrerSous</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сохранить партию как...</translation>
     </message>
     <message>
         <source>&amp;Watch the last game</source>
         <comment>MenuRevoir</comment>
-        <translation type="unfinished"></translation>
+        <translation>Пос&amp;мотреть последнюю партию</translation>
     </message>
     <message>
         <source>Open a re&amp;play...</source>
         <comment>MenuOuvrirReplay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Открыть &amp;запись...</translation>
     </message>
     <message>
         <source>Sa&amp;ve the replay as...</source>
         <comment>MenuEnregistrerReplay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить запись &amp;как...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
         <comment>MenuQuitter</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выход</translation>
     </message>
     <message>
         <source>&amp;Options</source>
         <comment>MenuOptions</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Параметры</translation>
     </message>
     <message>
         <source>Language/Langue</source>
         <comment>MenuLangue</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Язык/Language</translation>
     </message>
     <message>
         <source>French/Français</source>
         <comment>MenuLangueFrancais</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Французский/Français</translation>
     </message>
     <message>
         <source>English/Anglais</source>
         <comment>MenuLangueAnglais</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Английский/English</translation>
     </message>
     <message>
         <source>&amp;Deutsch</source>
         <comment>MenuLangueAllemand</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deutsch</translation>
     </message>
     <message>
         <source>&amp;Español</source>
         <comment>MenuLangueEspagnol</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Español</translation>
     </message>
     <message>
         <source>&amp;Italiano</source>
         <comment>MenuLangueItalien</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message>
         <source>&amp;Português (Brasil)</source>
         <comment>MenuLanguePortugais</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Português (Brasil)</translation>
     </message>
     <message>
         <source>&amp;Nederlands</source>
         <comment>MenuLangueNeerlandais</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nederlands</translation>
     </message>
     <message>
         <source>P&amp;olski</source>
         <comment>MenuLanguePolonais</comment>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;olski</translation>
     </message>
     <message>
         <source>&amp;Русский</source>
         <comment>MenuLangueRusse</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Русский</translation>
     </message>
     <message>
         <source>Animation of the smileys</source>
         <comment>MenuAnimVirus</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Анимация смайликов</translation>
     </message>
     <message>
         <source>No animation</source>
         <comment>MenuAnimVirusPasAnim</comment>
-        <translation type="unfinished"></translation>
+        <translation>Без &amp;анимации</translation>
     </message>
     <message>
         <source>Slow</source>
         <comment>MenuAnimVirusLente</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Медленная</translation>
     </message>
     <message>
         <source>Average</source>
         <comment>MenuAnimVirusMoyenne</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Средняя</translation>
     </message>
     <message>
         <source>Fast</source>
         <comment>MenuAnimVirusRapide</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Быстрая</translation>
     </message>
     <message>
         <source>Animation of eliminations of smileys</source>
         <comment>MenuAnimSuppr</comment>
-        <translation type="unfinished"></translation>
+        <translation>Анимация &amp;исчезновения смайликов</translation>
     </message>
     <message>
         <source>No animation</source>
         <comment>MenuAnimSupprPasAnim</comment>
-        <translation type="unfinished"></translation>
+        <translation>Без &amp;анимации</translation>
     </message>
     <message>
         <source>Slow</source>
         <comment>MenuAnimSupprLente</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Медленная</translation>
     </message>
     <message>
         <source>Average</source>
         <comment>MenuAnimSupprMoyenne</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Средняя</translation>
     </message>
     <message>
         <source>Fast</source>
         <comment>MenuAnimSupprRapide</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Быстрая</translation>
     </message>
     <message>
         <source>Options</source>
         <comment>MenuAnimSupprOptions</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Параметры</translation>
     </message>
     <message>
         <source>Tremors of the window</source>
         <comment>MenuAnimSupprTremblement</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Тряска окна</translation>
     </message>
     <message>
         <source>Size of the smileys</source>
         <comment>MenuSmileyTaille</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Размер смайликов</translation>
     </message>
     <message>
         <source>Size by default</source>
         <comment>MenuSmileyTailleNormale</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Размер по умолчанию</translation>
     </message>
     <message>
         <source>50%</source>
         <comment>MenuSmileyTaille50</comment>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>75%</source>
         <comment>MenuSmileyTaille75</comment>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>100%</source>
         <comment>MenuSmileyTaille100</comment>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>150%</source>
         <comment>MenuSmileyTaille150</comment>
-        <translation type="unfinished"></translation>
+        <translation>150%</translation>
     </message>
     <message>
         <source>200%</source>
         <comment>MenuSmileyTaille200</comment>
-        <translation type="unfinished"></translation>
+        <translation>200%</translation>
     </message>
     <message>
         <source>300%</source>
         <comment>MenuSmileyTaille300</comment>
-        <translation type="unfinished"></translation>
+        <translation>300%</translation>
     </message>
     <message>
         <source>Colors of the smileys</source>
         <comment>MenuSmileyCouleur</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Цвета смайликов</translation>
     </message>
     <message>
         <source>Colors by default</source>
         <comment>MenuSmileyCouleurOrigine</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Цвета по умолчанию</translation>
     </message>
     <message>
         <source>1st color of smiley...</source>
         <comment>MenuSmileyCouleur0</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1-й цвет смайликов...</translation>
     </message>
     <message>
         <source>2nd color of smiley...</source>
         <comment>MenuSmileyCouleur1</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2-й цвет смайликов...</translation>
     </message>
     <message>
         <source>3rd color of smiley...</source>
         <comment>MenuSmileyCouleur2</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3-й цвет смайликов...</translation>
     </message>
     <message>
         <source>4th color of smiley...</source>
         <comment>MenuSmileyCouleur3</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4-й цвет смайликов...</translation>
     </message>
     <message>
         <source>5th color of smiley...</source>
         <comment>MenuSmileyCouleur4</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5-й цвет смайликов...</translation>
     </message>
     <message>
         <source>Colour &amp;symbols</source>
         <comment>MenuSymbolesCouleur</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Символы цветов</translation>
     </message>
     <message>
         <source>Pinup</source>
         <comment>MenuPinup</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пин-ап</translation>
     </message>
     <message>
         <source>No pinup</source>
         <comment>MenuPinupPas</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Без пин-апа</translation>
     </message>
     <message>
         <source>Pinup of left-hand side</source>
         <comment>MenuPinUp1</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Левый пин-ап</translation>
     </message>
     <message>
         <source>Pinup of right-hand side</source>
         <comment>MenuPinup2</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Правый пин-ап</translation>
     </message>
     <message>
         <source>Both</source>
         <comment>MenuPinupToutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Оба</translation>
     </message>
     <message>
         <source>Sound</source>
         <comment>MenuSon</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Звук</translation>
     </message>
     <message>
         <source>No sound</source>
         <comment>MenuSonPasDeSon</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Без звука</translation>
     </message>
     <message>
         <source>Loudspeakers</source>
         <comment>MenuSonHautParleur</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Динамики</translation>
     </message>
     <message>
         <source>PC Speaker</source>
         <comment>MenuSonPCSpeaker</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Системный динамик</translation>
     </message>
     <message>
         <source>Volume</source>
         <comment>MenuSonVolume</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Громкость</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>MenuSonVolumeFaible</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Низкая</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>MenuSonVolumeMoyen</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Средняя</translation>
     </message>
     <message>
         <source>High</source>
         <comment>MenuSonVolumeFort</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Высокая</translation>
     </message>
     <message>
         <source>Music</source>
         <comment>MenuMusique</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Музыка</translation>
     </message>
     <message>
         <source>No music</source>
         <comment>MenuMusiquePas</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Без музыки</translation>
     </message>
     <message>
         <source>Volume</source>
         <comment>MenuMusiqueVolume</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Громкость</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>MenuMusiqueVolumeFaible</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Низкая</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>MenuMusiqueVolumeMoyen</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Средняя</translation>
     </message>
     <message>
         <source>High</source>
         <comment>MenuMusiqueVolumeFort</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Высокая</translation>
     </message>
     <message>
         <source>Options</source>
         <comment>MenuMusiqueOptions</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Параметры</translation>
     </message>
     <message>
         <source>Playing in loop</source>
         <comment>MenuMusiqueBoucle</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Повторять по кругу</translation>
     </message>
     <message>
         <source>Background</source>
         <comment>MenuFond</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Фон</translation>
     </message>
     <message>
         <source>Uniform background...</source>
         <comment>MenuFondUni</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Однотонный фон...</translation>
     </message>
     <message>
         <source>Range background...</source>
         <comment>MenuFondDegrade</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Градиентный фон...</translation>
     </message>
     <message>
         <source>&amp;Kembrolla Panic! background</source>
         <comment>MenuFondLogo</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Фон Kembrolla Panic!</translation>
     </message>
     <message>
         <source>Open background image...</source>
         <comment>MenuFondCharger</comment>
-        <translation type="unfinished"></translation>
+        <translation>Открыть фоновое &amp;изображение...</translation>
     </message>
     <message>
         <source>Size of background image</source>
         <comment>MenuImageFondTaille</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Масштаб изображения</translation>
     </message>
     <message>
         <source>Normal size</source>
         <comment>MenuTailleNormale</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Исходный размер</translation>
     </message>
     <message>
         <source>Adjusted at the size of the window</source>
         <comment>MenuTailleEtiree</comment>
-        <translation type="unfinished"></translation>
+        <translation>По &amp;размеру окна</translation>
     </message>
     <message>
         <source>Adjusted with the width of the window</source>
         <comment>MenuTailleAjusteeLargeur</comment>
-        <translation type="unfinished"></translation>
+        <translation>По &amp;ширине окна</translation>
     </message>
     <message>
         <source>Adjusted with the height of the window</source>
         <comment>MenuTailleAjusteeHauteur</comment>
-        <translation type="unfinished"></translation>
+        <translation>По &amp;высоте окна</translation>
     </message>
     <message>
         <source>25%</source>
         <comment>MenuTaille25pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>25%</translation>
     </message>
     <message>
         <source>50%</source>
         <comment>MenuTaille50pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>75%</source>
         <comment>MenuTaille75pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>100%</source>
         <comment>MenuTaille100pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>150%</source>
         <comment>MenuTaille150pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>150%</translation>
     </message>
     <message>
         <source>200%</source>
         <comment>MenuTaille200pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>200%</translation>
     </message>
     <message>
         <source>Position of the background image</source>
         <comment>MenuImageFondPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Положение изображения</translation>
     </message>
     <message>
         <source>Aligned on the left</source>
         <comment>MenuPositionGauche</comment>
-        <translation type="unfinished"></translation>
+        <translation>По &amp;левому краю</translation>
     </message>
     <message>
         <source>Centered horizontally</source>
         <comment>MenuPositionCentreH</comment>
-        <translation type="unfinished"></translation>
+        <translation>По центру по &amp;горизонтали</translation>
     </message>
     <message>
         <source>Aligned on the right</source>
         <comment>MenuPositionDroite</comment>
-        <translation type="unfinished"></translation>
+        <translation>По &amp;правому краю</translation>
     </message>
     <message>
         <source>Aligned in top</source>
         <comment>MenuPositionHaut</comment>
-        <translation type="unfinished"></translation>
+        <translation>По &amp;верхнему краю</translation>
     </message>
     <message>
         <source>Centered vertically</source>
         <comment>MenuPositionCentreV</comment>
-        <translation type="unfinished"></translation>
+        <translation>По центру по в&amp;ертикали</translation>
     </message>
     <message>
         <source>Aligned in bottom</source>
         <comment>MenuPositionBas</comment>
-        <translation type="unfinished"></translation>
+        <translation>По &amp;нижнему краю</translation>
     </message>
     <message>
         <source>Options of the background image</source>
         <comment>MenuImageFondOptions</comment>
-        <translation type="unfinished"></translation>
+        <translation>Параметры изображения</translation>
     </message>
     <message>
         <source>Tiled image</source>
         <comment>MenuOptionsMosaique</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Плиткой</translation>
     </message>
     <message>
         <source>Black and white image</source>
         <comment>MenuOptionsNoirEtBlanc</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Чёрно-белое</translation>
     </message>
     <message>
         <source>Negative image</source>
         <comment>MenuOptionsNegatif</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Негатив</translation>
     </message>
     <message>
         <source>Color of the contour of the image...</source>
         <comment>MenuCouleurBordure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Цвет &amp;рамки изображения...</translation>
     </message>
     <message>
         <source>Scoreboard</source>
         <comment>MenuAffichage</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Табло</translation>
     </message>
     <message>
         <source>Show the meters</source>
         <comment>MenuAffCompteurs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Показывать &amp;счётчики</translation>
     </message>
     <message>
         <source>Show the following capsule</source>
         <comment>MenuAffPieceSuivante</comment>
-        <translation type="unfinished"></translation>
+        <translation>Показывать следующую &amp;капсулу</translation>
     </message>
     <message>
         <source>Color and font of the messages...</source>
         <comment>MenuCouleurTexte</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Цвет и шрифт сообщений...</translation>
     </message>
     <message>
         <source>&amp;Configuration...</source>
         <comment>MenuConfig</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настройки...</translation>
     </message>
     <message>
         <source>&amp;Keys and gamepad...</source>
         <comment>MenuTouches</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Клавиши и геймпад...</translation>
     </message>
     <message>
         <source>&amp;?</source>
         <comment>MenuPtInterro</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <comment>MenuAide</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>About...</source>
         <comment>MenuAPropos</comment>
-        <translation type="unfinished"></translation>
+        <translation>Об &amp;игре...</translation>
     </message>
     <message>
         <source>Take again the game</source>
         <comment>MenuPopupPanicRestaurer</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Продолжить партию</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
         <comment>MenuPopupQuitter</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выход</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>Failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Проигрыш!</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень %1</translation>
     </message>
     <message>
         <source>Impossible playing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся воспроизвести музыку.</translation>
     </message>
     <message>
         <source>Loading the music...</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка музыки...</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>диск заполнен</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>дисковая квота исчерпана</translation>
     </message>
     <message>
         <source>the file is over the size allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>файл превышает допустимый размер</translation>
     </message>
     <message>
         <source>access is denied</source>
-        <translation type="unfinished"></translation>
+        <translation>доступ запрещён</translation>
     </message>
     <message>
         <source>the operation is not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>операция не разрешена</translation>
     </message>
     <message>
         <source>the disk is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>диск доступен только для чтения</translation>
     </message>
     <message>
         <source>the file or its folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>файл или его папка не существует</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>это папка</translation>
     </message>
     <message>
         <source>part of the path is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>часть пути не является папкой</translation>
     </message>
     <message>
         <source>the name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>имя слишком длинное</translation>
     </message>
     <message>
         <source>the path goes through too many symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>путь проходит через слишком много символических ссылок</translation>
     </message>
     <message>
         <source>the disk reports a read or write error</source>
-        <translation type="unfinished"></translation>
+        <translation>диск сообщает об ошибке чтения или записи</translation>
     </message>
     <message>
         <source>too many files are open</source>
-        <translation type="unfinished"></translation>
+        <translation>открыто слишком много файлов</translation>
     </message>
     <message>
         <source>the file is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>файл занят</translation>
     </message>
     <message>
         <source>the file is on another disk than its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>файл и его папка находятся на разных дисках</translation>
     </message>
     <message>
         <source>a file of that name exists already</source>
-        <translation type="unfinished"></translation>
+        <translation>файл с таким именем уже существует</translation>
     </message>
     <message>
         <source>memory is short</source>
-        <translation type="unfinished"></translation>
+        <translation>не хватает памяти</translation>
     </message>
     <message>
         <source>the device is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>устройство отсутствует</translation>
     </message>
     <message>
         <source>the network disk no longer answers</source>
-        <translation type="unfinished"></translation>
+        <translation>сетевой диск не отвечает</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
         <comment>a file name in quotes</comment>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>the existing file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>существующий файл слишком велик</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>файл слишком велик</translation>
     </message>
     <message>
         <source>it is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>файл доступен только для чтения</translation>
     </message>
     <message>
         <source>it is not a regular file but a device or a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>это не обычный файл, а устройство или канал</translation>
     </message>
     <message>
         <source>the existing file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>существующий файл не удаётся прочитать</translation>
     </message>
     <message>
         <source> because </source>
         <comment>between a reason and its cause</comment>
-        <translation type="unfinished"></translation>
+        <translation>, так как </translation>
     </message>
     <message>
         <source>the system reports error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>система сообщает об ошибке %1</translation>
     </message>
     <message>
         <source>Another copy of the game, perhaps stuck, has held the file %1 for more than %2 seconds: it was written without waiting for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Другая копия игры (возможно, зависшая) держит файл %1 уже больше %2 с, поэтому он записан без ожидания.</translation>
     </message>
     <message>
         <source>The file %1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать файл %1</translation>
     </message>
     <message>
         <source>The file %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать файл %1</translation>
     </message>
     <message>
         <source>: </source>
         <comment>between a failure and its reason</comment>
-        <translation type="unfinished"></translation>
+        <translation>: </translation>
     </message>
     <message>
         <source>the value &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>значение «%1»</translation>
     </message>
     <message>
         <source>too many values in &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>слишком много значений в «%1»</translation>
     </message>
     <message>
         <source>the input &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>действие «%1»</translation>
     </message>
     <message>
         <source>the inputs stop at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>действия обрываются на строке %1</translation>
     </message>
     <message>
         <source>an empty line of inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>пустая строка действий</translation>
     </message>
     <message>
         <source>inputs beyond their count</source>
-        <translation type="unfinished"></translation>
+        <translation>действия сверх заявленного числа</translation>
     </message>
     <message>
         <source>the file&apos;s size</source>
-        <translation type="unfinished"></translation>
+        <translation>размер файла</translation>
     </message>
     <message>
         <source>the changes of parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>изменения параметров</translation>
     </message>
     <message>
         <source>%1 inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>действий: %1</translation>
     </message>
     <message>
         <source>the level set-ups</source>
-        <translation type="unfinished"></translation>
+        <translation>расстановка уровней</translation>
     </message>
     <message>
         <source>the work of playing it again</source>
-        <translation type="unfinished"></translation>
+        <translation>объём работы для воспроизведения</translation>
     </message>
     <message>
         <source>Background image %1 not found or not recognized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фоновое изображение %1 не найдено или не распознано.</translation>
     </message>
     <message>
         <source>This file is not a Kembrolla Panic! replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл не является записью партии Kembrolla Panic!</translation>
     </message>
     <message>
         <source>This replay was made by a newer version of the game (format %1): update the game to watch it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта запись сделана более новой версией игры (формат %1): обновите игру, чтобы её посмотреть.</translation>
     </message>
     <message>
         <source>This replay is damaged and cannot be watched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта запись повреждена, её нельзя посмотреть.</translation>
     </message>
     <message>
         <source>This replay is damaged (%1) and cannot be watched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта запись повреждена (%1), её нельзя посмотреть.</translation>
     </message>
     <message>
         <source>This replay is far larger than any game the game records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта запись намного больше любой партии, которую записывает игра.</translation>
     </message>
     <message>
         <source>This replay is far larger than any game the game records (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта запись намного больше любой партии, которую записывает игра (%1).</translation>
     </message>
     <message>
         <source>Played again, this replay does not reach the end it was recorded with: it was changed, or comes from another version of the rules.</source>
-        <translation type="unfinished"></translation>
+        <translation>При повторном проигрывании эта запись не приходит к сохранённому в ней финалу: её изменили, или она сделана по другой версии правил.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» не существует.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — это папка, а не сохранённая партия.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file but a device or a pipe.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не файл, а устройство или канал.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is far too large to be a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» слишком велик для сохранённой партии.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать файл «%1»: %2.</translation>
     </message>
     <message>
         <source>The file does not contain backup Kembrolla Panic!.<byte value="xd"/><byte value="xd"/>Cancelled operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>В файле нет сохранённой партии Kembrolla Panic!<byte value="xd"/><byte value="xd"/>Операция отменена.</translation>
     </message>
     <message>
         <source>%1 does not exist.
 Do you want to create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 не существует.
+Создать его?</translation>
     </message>
 </context>
 <context>
     <name>Replay</name>
     <message>
         <source>Kembrolla Panic! replays (*.KembrollaReplay)</source>
-        <translation type="unfinished"></translation>
+        <translation>Записи партий Kembrolla Panic! (*.KembrollaReplay)</translation>
     </message>
     <message>
         <source>No finished game to watch yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пока нет завершённой партии для просмотра.</translation>
     </message>
     <message>
         <source>No finished game to save yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пока нет завершённой партии для сохранения.</translation>
     </message>
     <message>
         <source>end, game checked</source>
-        <translation type="unfinished"></translation>
+        <translation>конец, партия проверена</translation>
     </message>
     <message>
         <source>step by step</source>
-        <translation type="unfinished"></translation>
+        <translation>пошагово</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр записи</translation>
     </message>
     <message>
         <source>1 2 4: speed · Space: step · other key: back</source>
-        <translation type="unfinished"></translation>
+        <translation>1 2 4: скорость · Пробел: шаг · другая клавиша: выход</translation>
     </message>
 </context>
 <context>
     <name>Statistics</name>
     <message>
         <source>Clear all the statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить всю статистику?</translation>
     </message>
     <message>
         <source>Games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Сыграно партий</translation>
     </message>
     <message>
         <source>Levels won</source>
-        <translation type="unfinished"></translation>
+        <translation>Пройдено уровней</translation>
     </message>
     <message>
         <source>Smileys cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрано смайликов</translation>
     </message>
     <message>
         <source>Capsules placed</source>
-        <translation type="unfinished"></translation>
+        <translation>Уложено капсул</translation>
     </message>
     <message>
         <source>Longest chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Самая длинная цепочка</translation>
     </message>
     <message>
         <source>Total time played</source>
-        <translation type="unfinished"></translation>
+        <translation>Общее время игры</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень</translation>
     </message>
     <message>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Пройдено</translation>
     </message>
     <message>
         <source>Best time</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшее время</translation>
     </message>
     <message>
         <source>Average time</source>
-        <translation type="unfinished"></translation>
+        <translation>Среднее время</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Статистика</translation>
     </message>
     <message>
         <source>The last 50 games</source>
-        <translation type="unfinished"></translation>
+        <translation>Последние 50 партий</translation>
     </message>
     <message>
         <source>Seconds per level won</source>
-        <translation type="unfinished"></translation>
+        <translation>Секунд на пройденный уровень</translation>
     </message>
     <message>
         <source>Smileys cleared per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрано смайликов в минуту</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Партия</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;чистить</translation>
     </message>
 </context>
 </TS>
