@@ -6,359 +6,359 @@
     <message>
         <source>&amp;Configuration...</source>
         <comment>TabConfiguration</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <comment>TabAide</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
         <comment>TabAPropos</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>&amp;Keys</source>
         <comment>TabTouches</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tasten</translation>
     </message>
     <message>
         <source>Keys</source>
         <comment>KeysTouches</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <source>Gamepad</source>
         <comment>KeysManette</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad</translation>
     </message>
     <message>
         <source>Left</source>
         <comment>KeysGauche</comment>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
         <comment>KeysDroite</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Turn</source>
         <comment>KeysTourner</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <source>Down one row</source>
         <comment>KeysDescendre</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeile tiefer</translation>
     </message>
     <message>
         <source>Drop</source>
         <comment>KeysLacher</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fallen lassen</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>KeysPause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Panic</source>
         <comment>KeysPanique</comment>
-        <translation type="unfinished"></translation>
+        <translation>Panik</translation>
     </message>
     <message>
         <source>New game</source>
         <comment>KeysNouvellePartie</comment>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Restart the level</source>
         <comment>KeysRecommencerNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>Level neu starten</translation>
     </message>
     <message>
         <source>Skip the level</source>
         <comment>KeysPasserNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>Level überspringen</translation>
     </message>
     <message>
         <source>D-pad</source>
         <comment>KeysCroix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz</translation>
     </message>
     <message>
         <source>Press a key (Backspace: none; click again to keep the old one).</source>
         <comment>KeysAttenteTouche</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie eine Taste (Rücktaste: keine; erneut klicken, um die alte zu behalten).</translation>
     </message>
     <message>
         <source>Press a gamepad button (Backspace: none; click again to keep the old one).</source>
         <comment>KeysAttenteBouton</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie eine Gamepad-Taste (Rücktaste: keine; erneut klicken, um die alte zu behalten).</translation>
     </message>
     <message>
         <source>“%1” is already used for “%2”: choose another, or change that one first.</source>
         <comment>KeysDejaPrise</comment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist schon für „%2“ belegt: Wählen Sie eine andere oder ändern Sie zuerst die Belegung von „%2“.</translation>
     </message>
     <message>
         <source>“%1” is the menu shortcut of “%2”: choose another.</source>
         <comment>KeysRaccourciMenu</comment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist das Tastenkürzel des Menüpunkts „%2“: Wählen Sie eine andere.</translation>
     </message>
     <message>
         <source>Key repeat:</source>
         <comment>KeysRepetition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tastenwiederholung:</translation>
     </message>
     <message>
         <source>System</source>
         <comment>KeysRepetitionSysteme</comment>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Game</source>
         <comment>KeysRepetitionJeu</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <source>Delay (ms):</source>
         <comment>KeysDelai</comment>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung (ms):</translation>
     </message>
     <message>
         <source>Interval (ms):</source>
         <comment>KeysIntervalle</comment>
-        <translation type="unfinished"></translation>
+        <translation>Intervall (ms):</translation>
     </message>
     <message>
         <source>&amp;Defaults</source>
         <comment>KeysParDefaut</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>No gamepad connected.</source>
         <comment>KeysAucuneManette</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gamepad angeschlossen.</translation>
     </message>
     <message>
         <source>Gamepad: %1</source>
         <comment>KeysManetteBranchee</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gamepad: %1</translation>
     </message>
     <message>
         <source>General configuration :</source>
         <comment>LabelConfigGenerale</comment>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen:</translation>
     </message>
     <message>
         <source>Number of lines of the play</source>
         <comment>NbLgn_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Zeilen im Schacht</translation>
     </message>
     <message>
         <source>Number of columns of the play</source>
         <comment>NbCol_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Spalten im Schacht</translation>
     </message>
     <message>
         <source>Number of colors of the game</source>
         <comment>NbColor_Edit_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Farben im Spiel</translation>
     </message>
     <message>
         <source>Number of colors identical necessary for the elimination of smileys</source>
         <comment>MinCasesConsecutives_EditLabel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl gleicher Farben in einer Reihe, um Smileys zu entfernen</translation>
     </message>
     <message>
         <source>Configuration of the first level (starting of the play) :</source>
         <comment>LabelConfigPremierNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen für das erste Level (Spielbeginn):</translation>
     </message>
     <message>
         <source>Number of smileys</source>
         <comment>NbVirus_EditLabel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Smileys</translation>
     </message>
     <message>
         <source>Number of lines on which to place the smileys</source>
         <comment>NbVirusLignes_EditLabel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Zeilen mit Smileys</translation>
     </message>
     <message>
         <source>Speed of descent of the capsules (in milliseconds)</source>
         <comment>TempoDepart_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fallzeit der Kapseln pro Zeile (in Millisekunden)</translation>
     </message>
     <message>
         <source>Configuration of each following level :</source>
         <comment>LabelConfigNiveauSuivant</comment>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen für jedes weitere Level:</translation>
     </message>
     <message>
         <source>Number of additional smileys</source>
         <comment>NbVirusInc_Edit_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl zusätzlicher Smileys</translation>
     </message>
     <message>
         <source>Number of additional lines on which to place the smileys</source>
         <comment>NbVirusLignesInc_Edit_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl zusätzlicher Zeilen mit Smileys</translation>
     </message>
     <message>
         <source>Maximum number of lines on which to place the smileys</source>
         <comment>NbVirusLignesMax_EditLabel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Höchstzahl der Zeilen mit Smileys</translation>
     </message>
     <message>
         <source>Acceleration speed of descent of the capsules (in milliseconds)</source>
         <comment>TempoNiveauInc_Edit_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Verkürzung der Fallzeit pro Zeile (in Millisekunden)</translation>
     </message>
     <message>
         <source>Preset configurations :</source>
         <comment>LabelConfigPredefinies</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vordefinierte Einstellungen:</translation>
     </message>
     <message>
         <source>Freeware</source>
         <comment>LabelFreeware</comment>
-        <translation type="unfinished"></translation>
+        <translation>Freeware</translation>
     </message>
     <message>
         <source>FreeWare !</source>
         <comment>LabelFreeware1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Freeware!</translation>
     </message>
     <message>
         <source>Do not hesitate to send it to your friends !</source>
         <comment>LabelFreeware2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Einfach an Freunde weiterschicken!</translation>
     </message>
     <message>
         <source>Clas</source>
         <comment>LabelClt</comment>
-        <translation type="unfinished"></translation>
+        <translation>Platz</translation>
     </message>
     <message>
         <source>Champion(ne)</source>
         <comment>LabelChampion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sieger(in)</translation>
     </message>
     <message>
         <source>Score</source>
         <comment>LabelScore</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Date</source>
         <comment>LabelDate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Table of the scores</source>
         <comment>LabelPalmares</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>Watch</source>
         <comment>BtnVoir</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ansehen</translation>
     </message>
     <message>
         <source>The team of the beta-testers</source>
         <comment>LabelBetaTesteurs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Das Betatester-Team</translation>
     </message>
     <message>
         <source>Erase the table of the scores</source>
         <comment>LabelEffacerScores</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste löschen</translation>
     </message>
     <message>
         <source>&amp;Erase...</source>
         <comment>BtnEffacerScores</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <comment>BtnOK</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Congratulations !</source>
         <comment>LabelMsg1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Herzlichen Glückwunsch!</translation>
     </message>
     <message>
         <source>Your score enables you to enter to the prize list.</source>
         <comment>LabelMsg2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Ergebnis kommen Sie in die Bestenliste.</translation>
     </message>
     <message>
         <source>Seize your name :</source>
         <comment>LabelMsg3</comment>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihren Namen ein:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
         <comment>BtnAnnuler</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Write to the author</source>
         <comment>LabelMail</comment>
-        <translation type="unfinished"></translation>
+        <translation>An den Autor schreiben</translation>
     </message>
     <message>
         <source>The configuration was modified.<byte value="xd"/>If you apply it, the game in progress will be re-initialized.<byte value="xd"/><byte value="xd"/>Want you to apply the new configuration ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen wurden geändert.<byte value="xd"/>Wenn Sie sie übernehmen, wird das laufende Spiel zurückgesetzt.<byte value="xd"/><byte value="xd"/>Möchten Sie die neuen Einstellungen übernehmen?</translation>
     </message>
     <message>
         <source>Erase the table of the scores ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste löschen?</translation>
     </message>
     <message>
         <source>%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, runs of %6, a fall every %7 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen × %2 Spalten, %3 Smileys auf %4 Zeilen, %5 Farben, Reihen aus %6, Fallzeit %7 ms pro Zeile</translation>
     </message>
 </context>
 <context>
     <name>FileChooser</name>
     <message>
         <source>Parties Kembrolla Panic! (*.Kembrolla)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele von Kembrolla Panic! (*.Kembrolla)</translation>
     </message>
     <message>
         <source>Partie1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel1</translation>
     </message>
     <message>
         <source>Ouvrir une partie</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel öffnen</translation>
     </message>
     <message>
         <source>Enregistrer la partie sous</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel speichern unter</translation>
     </message>
     <message>
         <source>Ouvrir une image de fond</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild öffnen</translation>
     </message>
     <message>
         <source>Tous (*.bmp *.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilder (*.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>Bitmaps (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmaps (*.bmp)</translation>
     </message>
     <message>
         <source>Images JPEG (*.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-Bilder (*.jpg *.jpeg)</translation>
     </message>
 </context>
 <context>
@@ -413,7 +413,57 @@ the next level has been fully completed.&lt;/p&gt;
 &lt;p&gt;When a lost game is among the 3 best, the game asks for your name. The table of the 3 best
 scores is on the &quot;About&quot; page.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;h3 style=&quot;margin-top: 0px&quot;&gt;SPIELPRINZIP:&lt;/h3&gt;
+&lt;p&gt;Zweifarbige Kapseln fallen nacheinander in den Schacht. Verschieben und drehen Sie sie so,
+dass sie sich zu Reihen aus &lt;b&gt;4 Feldern derselben Farbe&lt;/b&gt; stapeln, waagerecht oder senkrecht
+(die Zahl lässt sich auf der Seite „Einstellungen“ ändern). Die Felder einer Reihe verschwinden
+und mit ihnen die Smileys darin; Kapselhälften, unter denen dann nichts mehr liegt, fallen nach
+unten und können in einer Kettenreaktion weitere Reihen bilden.&lt;/p&gt;
+&lt;p&gt;Entfernen Sie &lt;b&gt;alle Smileys&lt;/b&gt;, um ins nächste Level zu kommen. Jedes Level bringt mehr
+Smileys, verteilt auf mehr Zeilen, und die Kapseln fallen schneller. Die nächste Kapsel wird über
+dem Schacht angezeigt.&lt;/p&gt;
+&lt;p&gt;Das Spiel ist &lt;b&gt;verloren&lt;/b&gt;, wenn der Stapel den oberen Rand des Schachts erreicht und keine
+Kapsel mehr herunterkommen kann.&lt;/p&gt;
+
+&lt;h3&gt;TASTEN:&lt;/h3&gt;
+&lt;table cellspacing=&quot;0&quot;&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Pfeil links, 4&lt;/td&gt;&lt;td&gt;Kapsel nach links bewegen&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Pfeil rechts, 6&lt;/td&gt;&lt;td&gt;Kapsel nach rechts bewegen&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Pfeil unten, 2&lt;/td&gt;&lt;td&gt;Kapsel nach unten bewegen&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Pfeil oben, 8, 5&lt;/td&gt;&lt;td&gt;Kapsel drehen&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Leertaste, 0&lt;/td&gt;&lt;td&gt;Kapsel schnell fallen lassen&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Esc, Eingabe&lt;/td&gt;&lt;td&gt;Panik!&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Gemeint sind die Ziffern des Ziffernblocks. &lt;b&gt;Panik!&lt;/b&gt; versteckt das Spiel sofort, angehalten
+und stumm, und lässt nur ein Symbol im Benachrichtigungsbereich zurück: Klicken Sie auf das
+Symbol oder wählen Sie in seinem Menü „Spiel fortsetzen“, um zurückzukehren. Auf einem Desktop
+ohne Benachrichtigungsbereich wird das Fenster minimiert, sofern der Desktop das zulässt, und
+zeigt nur noch die Rahmenfarbe: Kehren Sie über die Taskleiste, das Dock oder Alt+Tab zurück
+oder, falls es auf dem Bildschirm geblieben ist, mit einem Klick oder einer Taste.&lt;/p&gt;
+&lt;p&gt;Tastenkürzel im Menü: &lt;b&gt;F1&lt;/b&gt; diese Hilfe, &lt;b&gt;F2&lt;/b&gt; neues Spiel, &lt;b&gt;F3&lt;/b&gt; Level neu
+starten, &lt;b&gt;F4&lt;/b&gt; zum nächsten Level springen, &lt;b&gt;F5&lt;/b&gt; Pause.&lt;/p&gt;
+&lt;p&gt;Das sind die voreingestellten Tasten: Auf der Registerkarte &lt;b&gt;Tasten&lt;/b&gt; (Menü „Optionen“,
+„Tasten und Gamepad...“) können Sie eigene wählen und festlegen, wie sich eine gehaltene Richtung
+wiederholt. Ein Gamepad lässt sich jederzeit anschließen: Steuerkreuz oder Stick bewegen die
+Kapsel, A dreht sie, B lässt sie fallen, Start hält das Spiel an, Select versteckt es.&lt;/p&gt;
+
+&lt;h3&gt;AUTOMATISCHE PAUSE:&lt;/h3&gt;
+&lt;p&gt;Das Spiel hält zu Beginn jedes Levels von selbst an (die Meldung „Level“ erscheint), ebenso
+sobald sein Fenster nicht mehr das aktive ist, zum Beispiel wenn Sie zu einem anderen Programm
+wechseln oder dieses Fenster öffnen. &lt;b&gt;Jede beliebige Taste&lt;/b&gt; setzt das Spiel fort und wirkt
+sofort: Ein Pfeil bewegt die Kapsel schon. Mit F5 halten Sie das Spiel an und setzen es fort,
+wann immer Sie wollen.&lt;/p&gt;
+
+&lt;h3&gt;ERGEBNISSE:&lt;/h3&gt;
+&lt;p&gt;Das Ergebnis steht auf den Zählern über dem Schacht: &lt;b&gt;links das erreichte Level&lt;/b&gt;,
+&lt;b&gt;rechts die Zahl der übrigen Smileys&lt;/b&gt; (in der Mitte die Spielzeit). Das beste Ergebnis hat
+das höchste Level und, bei gleichem Level, die wenigsten übrigen Smileys.&lt;/p&gt;
+&lt;p&gt;Nach „Level neu starten“ oder „Level überspringen“ wird das Ergebnis ausgeblendet und kommt erst
+dann in die Bestenliste, wenn das nächste Level vollständig geschafft ist.&lt;/p&gt;
+&lt;p&gt;Gehört eine verlorene Partie zu den 3 besten, werden Sie nach Ihrem Namen gefragt. Die
+Bestenliste der 3 besten Ergebnisse finden Sie auf der Seite „Über“.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>
@@ -421,917 +471,918 @@ scores is on the &quot;About&quot; page.&lt;/p&gt;
     <message>
         <source>&amp;File</source>
         <comment>MenuFichier</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;New game</source>
         <comment>MenuNouveauJeu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>&amp;Restart level</source>
         <comment>MenuRecommencerNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Level neu starten</translation>
     </message>
     <message>
         <source>&amp;Jump level</source>
         <comment>MenuPasserNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>Level &amp;überspringen</translation>
     </message>
     <message>
         <source>P&amp;aused</source>
         <comment>MenuPause</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>Panic&amp;!</source>
         <comment>MenuPanic</comment>
-        <translation type="unfinished"></translation>
+        <translation>Panik&amp;!</translation>
     </message>
     <message>
         <source>&amp;Open game...</source>
         <comment>MenuOuvrir</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;öffnen...</translation>
     </message>
     <message>
         <source>&amp;Save game as...</source>
         <comment>MenuEnregistrerSous</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;speichern unter...</translation>
     </message>
     <message>
         <source>&amp;Watch the last game</source>
         <comment>MenuRevoir</comment>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Spiel &amp;ansehen</translation>
     </message>
     <message>
         <source>Open a re&amp;play...</source>
         <comment>MenuOuvrirReplay</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Replay öffnen...</translation>
     </message>
     <message>
         <source>Sa&amp;ve the replay as...</source>
         <comment>MenuEnregistrerReplay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Replay speichern &amp;unter...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
         <comment>MenuQuitter</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
         <comment>MenuOptions</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Language/Langue</source>
         <comment>MenuLangue</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache/Language</translation>
     </message>
     <message>
         <source>French/Français</source>
         <comment>MenuLangueFrancais</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Französisch/Français</translation>
     </message>
     <message>
         <source>English/Anglais</source>
         <comment>MenuLangueAnglais</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Englisch/English</translation>
     </message>
     <message>
         <source>&amp;Deutsch</source>
         <comment>MenuLangueAllemand</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deutsch</translation>
     </message>
     <message>
         <source>&amp;Español</source>
         <comment>MenuLangueEspagnol</comment>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;spañol</translation>
     </message>
     <message>
         <source>&amp;Italiano</source>
         <comment>MenuLangueItalien</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message>
         <source>&amp;Português (Brasil)</source>
         <comment>MenuLanguePortugais</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Português (Brasil)</translation>
     </message>
     <message>
         <source>&amp;Nederlands</source>
         <comment>MenuLangueNeerlandais</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nederlands</translation>
     </message>
     <message>
         <source>P&amp;olski</source>
         <comment>MenuLanguePolonais</comment>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;olski</translation>
     </message>
     <message>
         <source>&amp;Русский</source>
         <comment>MenuLangueRusse</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Русский</translation>
     </message>
     <message>
         <source>Animation of the smileys</source>
         <comment>MenuAnimVirus</comment>
-        <translation type="unfinished"></translation>
+        <translation>Smile&amp;y-Animation</translation>
     </message>
     <message>
         <source>No animation</source>
         <comment>MenuAnimVirusPasAnim</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine Animation</translation>
     </message>
     <message>
         <source>Slow</source>
         <comment>MenuAnimVirusLente</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langsam</translation>
     </message>
     <message>
         <source>Average</source>
         <comment>MenuAnimVirusMoyenne</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mittel</translation>
     </message>
     <message>
         <source>Fast</source>
         <comment>MenuAnimVirusRapide</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schnell</translation>
     </message>
     <message>
         <source>Animation of eliminations of smileys</source>
         <comment>MenuAnimSuppr</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animation beim Entfernen</translation>
     </message>
     <message>
         <source>No animation</source>
         <comment>MenuAnimSupprPasAnim</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine Animation</translation>
     </message>
     <message>
         <source>Slow</source>
         <comment>MenuAnimSupprLente</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langsam</translation>
     </message>
     <message>
         <source>Average</source>
         <comment>MenuAnimSupprMoyenne</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mittel</translation>
     </message>
     <message>
         <source>Fast</source>
         <comment>MenuAnimSupprRapide</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schnell</translation>
     </message>
     <message>
         <source>Options</source>
         <comment>MenuAnimSupprOptions</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Tremors of the window</source>
         <comment>MenuAnimSupprTremblement</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wackelndes Fenster</translation>
     </message>
     <message>
         <source>Size of the smileys</source>
         <comment>MenuSmileyTaille</comment>
-        <translation type="unfinished"></translation>
+        <translation>Smiley-&amp;Größe</translation>
     </message>
     <message>
         <source>Size by default</source>
         <comment>MenuSmileyTailleNormale</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standardgröße</translation>
     </message>
     <message>
         <source>50%</source>
         <comment>MenuSmileyTaille50</comment>
-        <translation type="unfinished"></translation>
+        <translation>50&#xa0;%</translation>
     </message>
     <message>
         <source>75%</source>
         <comment>MenuSmileyTaille75</comment>
-        <translation type="unfinished"></translation>
+        <translation>75&#xa0;%</translation>
     </message>
     <message>
         <source>100%</source>
         <comment>MenuSmileyTaille100</comment>
-        <translation type="unfinished"></translation>
+        <translation>100&#xa0;%</translation>
     </message>
     <message>
         <source>150%</source>
         <comment>MenuSmileyTaille150</comment>
-        <translation type="unfinished"></translation>
+        <translation>150&#xa0;%</translation>
     </message>
     <message>
         <source>200%</source>
         <comment>MenuSmileyTaille200</comment>
-        <translation type="unfinished"></translation>
+        <translation>200&#xa0;%</translation>
     </message>
     <message>
         <source>300%</source>
         <comment>MenuSmileyTaille300</comment>
-        <translation type="unfinished"></translation>
+        <translation>300&#xa0;%</translation>
     </message>
     <message>
         <source>Colors of the smileys</source>
         <comment>MenuSmileyCouleur</comment>
-        <translation type="unfinished"></translation>
+        <translation>Smiley-&amp;Farben</translation>
     </message>
     <message>
         <source>Colors by default</source>
         <comment>MenuSmileyCouleurOrigine</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standardfarben</translation>
     </message>
     <message>
         <source>1st color of smiley...</source>
         <comment>MenuSmileyCouleur0</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1. Smiley-Farbe...</translation>
     </message>
     <message>
         <source>2nd color of smiley...</source>
         <comment>MenuSmileyCouleur1</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2. Smiley-Farbe...</translation>
     </message>
     <message>
         <source>3rd color of smiley...</source>
         <comment>MenuSmileyCouleur2</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3. Smiley-Farbe...</translation>
     </message>
     <message>
         <source>4th color of smiley...</source>
         <comment>MenuSmileyCouleur3</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4. Smiley-Farbe...</translation>
     </message>
     <message>
         <source>5th color of smiley...</source>
         <comment>MenuSmileyCouleur4</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5. Smiley-Farbe...</translation>
     </message>
     <message>
         <source>Colour &amp;symbols</source>
         <comment>MenuSymbolesCouleur</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbsymbole</translation>
     </message>
     <message>
         <source>Pinup</source>
         <comment>MenuPinup</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pin-up</translation>
     </message>
     <message>
         <source>No pinup</source>
         <comment>MenuPinupPas</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kein Pin-up</translation>
     </message>
     <message>
         <source>Pinup of left-hand side</source>
         <comment>MenuPinUp1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pin-up &amp;links</translation>
     </message>
     <message>
         <source>Pinup of right-hand side</source>
         <comment>MenuPinup2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pin-up &amp;rechts</translation>
     </message>
     <message>
         <source>Both</source>
         <comment>MenuPinupToutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beide</translation>
     </message>
     <message>
         <source>Sound</source>
         <comment>MenuSon</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klänge</translation>
     </message>
     <message>
         <source>No sound</source>
         <comment>MenuSonPasDeSon</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine Klänge</translation>
     </message>
     <message>
         <source>Loudspeakers</source>
         <comment>MenuSonHautParleur</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lautsprecher</translation>
     </message>
     <message>
         <source>PC Speaker</source>
         <comment>MenuSonPCSpeaker</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PC-Speaker</translation>
     </message>
     <message>
         <source>Volume</source>
         <comment>MenuSonVolume</comment>
-        <translation type="unfinished"></translation>
+        <translation>Laut&amp;stärke</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>MenuSonVolumeFaible</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leise</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>MenuSonVolumeMoyen</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mittel</translation>
     </message>
     <message>
         <source>High</source>
         <comment>MenuSonVolumeFort</comment>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;aut</translation>
     </message>
     <message>
         <source>Music</source>
         <comment>MenuMusique</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Musik</translation>
     </message>
     <message>
         <source>No music</source>
         <comment>MenuMusiquePas</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine Musik</translation>
     </message>
     <message>
         <source>Volume</source>
         <comment>MenuMusiqueVolume</comment>
-        <translation type="unfinished"></translation>
+        <translation>Laut&amp;stärke</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>MenuMusiqueVolumeFaible</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leise</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>MenuMusiqueVolumeMoyen</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mittel</translation>
     </message>
     <message>
         <source>High</source>
         <comment>MenuMusiqueVolumeFort</comment>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;aut</translation>
     </message>
     <message>
         <source>Options</source>
         <comment>MenuMusiqueOptions</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Playing in loop</source>
         <comment>MenuMusiqueBoucle</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Endlosschleife</translation>
     </message>
     <message>
         <source>Background</source>
         <comment>MenuFond</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hintergrund</translation>
     </message>
     <message>
         <source>Uniform background...</source>
         <comment>MenuFondUni</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfarbig...</translation>
     </message>
     <message>
         <source>Range background...</source>
         <comment>MenuFondDegrade</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbverlauf...</translation>
     </message>
     <message>
         <source>&amp;Kembrolla Panic! background</source>
         <comment>MenuFondLogo</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kembrolla Panic!</translation>
     </message>
     <message>
         <source>Open background image...</source>
         <comment>MenuFondCharger</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild &amp;öffnen...</translation>
     </message>
     <message>
         <source>Size of background image</source>
         <comment>MenuImageFondTaille</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe des Bildes</translation>
     </message>
     <message>
         <source>Normal size</source>
         <comment>MenuTailleNormale</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normale Größe</translation>
     </message>
     <message>
         <source>Adjusted at the size of the window</source>
         <comment>MenuTailleEtiree</comment>
-        <translation type="unfinished"></translation>
+        <translation>An &amp;Fenstergröße anpassen</translation>
     </message>
     <message>
         <source>Adjusted with the width of the window</source>
         <comment>MenuTailleAjusteeLargeur</comment>
-        <translation type="unfinished"></translation>
+        <translation>An Fenster&amp;breite anpassen</translation>
     </message>
     <message>
         <source>Adjusted with the height of the window</source>
         <comment>MenuTailleAjusteeHauteur</comment>
-        <translation type="unfinished"></translation>
+        <translation>An Fenster&amp;höhe anpassen</translation>
     </message>
     <message>
         <source>25%</source>
         <comment>MenuTaille25pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>25&#xa0;%</translation>
     </message>
     <message>
         <source>50%</source>
         <comment>MenuTaille50pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>50&#xa0;%</translation>
     </message>
     <message>
         <source>75%</source>
         <comment>MenuTaille75pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>75&#xa0;%</translation>
     </message>
     <message>
         <source>100%</source>
         <comment>MenuTaille100pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>100&#xa0;%</translation>
     </message>
     <message>
         <source>150%</source>
         <comment>MenuTaille150pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>150&#xa0;%</translation>
     </message>
     <message>
         <source>200%</source>
         <comment>MenuTaille200pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>200&#xa0;%</translation>
     </message>
     <message>
         <source>Position of the background image</source>
         <comment>MenuImageFondPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Position des Bildes</translation>
     </message>
     <message>
         <source>Aligned on the left</source>
         <comment>MenuPositionGauche</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Links</translation>
     </message>
     <message>
         <source>Centered horizontally</source>
         <comment>MenuPositionCentreH</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Horizontal zentriert</translation>
     </message>
     <message>
         <source>Aligned on the right</source>
         <comment>MenuPositionDroite</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechts</translation>
     </message>
     <message>
         <source>Aligned in top</source>
         <comment>MenuPositionHaut</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oben</translation>
     </message>
     <message>
         <source>Centered vertically</source>
         <comment>MenuPositionCentreV</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertikal zentriert</translation>
     </message>
     <message>
         <source>Aligned in bottom</source>
         <comment>MenuPositionBas</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unten</translation>
     </message>
     <message>
         <source>Options of the background image</source>
         <comment>MenuImageFondOptions</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bildoptionen</translation>
     </message>
     <message>
         <source>Tiled image</source>
         <comment>MenuOptionsMosaique</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gekachelt</translation>
     </message>
     <message>
         <source>Black and white image</source>
         <comment>MenuOptionsNoirEtBlanc</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schwarzweiß</translation>
     </message>
     <message>
         <source>Negative image</source>
         <comment>MenuOptionsNegatif</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negativ</translation>
     </message>
     <message>
         <source>Color of the contour of the image...</source>
         <comment>MenuCouleurBordure</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rahmenfarbe...</translation>
     </message>
     <message>
         <source>Scoreboard</source>
         <comment>MenuAffichage</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Darstellung</translation>
     </message>
     <message>
         <source>Show the meters</source>
         <comment>MenuAffCompteurs</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zähler anzeigen</translation>
     </message>
     <message>
         <source>Show the following capsule</source>
         <comment>MenuAffPieceSuivante</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächste Kapsel anzeigen</translation>
     </message>
     <message>
         <source>Color and font of the messages...</source>
         <comment>MenuCouleurTexte</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbe und Schrift der Meldungen...</translation>
     </message>
     <message>
         <source>&amp;Configuration...</source>
         <comment>MenuConfig</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Keys and gamepad...</source>
         <comment>MenuTouches</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tasten und Gamepad...</translation>
     </message>
     <message>
         <source>&amp;?</source>
         <comment>MenuPtInterro</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <comment>MenuAide</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>About...</source>
         <comment>MenuAPropos</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber...</translation>
     </message>
     <message>
         <source>Take again the game</source>
         <comment>MenuPopupPanicRestaurer</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;fortsetzen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
         <comment>MenuPopupQuitter</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren!</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Level %1</translation>
     </message>
     <message>
         <source>Impossible playing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe nicht möglich.</translation>
     </message>
     <message>
         <source>Loading the music...</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik wird geladen...</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>das Speicherkontingent ist erschöpft</translation>
     </message>
     <message>
         <source>the file is over the size allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei überschreitet die zulässige Größe</translation>
     </message>
     <message>
         <source>access is denied</source>
-        <translation type="unfinished"></translation>
+        <translation>der Zugriff wurde verweigert</translation>
     </message>
     <message>
         <source>the operation is not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>der Vorgang ist nicht erlaubt</translation>
     </message>
     <message>
         <source>the disk is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist schreibgeschützt</translation>
     </message>
     <message>
         <source>the file or its folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei oder ihr Ordner existiert nicht</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner</translation>
     </message>
     <message>
         <source>part of the path is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Teil des Pfads ist kein Ordner</translation>
     </message>
     <message>
         <source>the name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist zu lang</translation>
     </message>
     <message>
         <source>the path goes through too many symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>der Pfad führt über zu viele symbolische Links</translation>
     </message>
     <message>
         <source>the disk reports a read or write error</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger meldet einen Lese- oder Schreibfehler</translation>
     </message>
     <message>
         <source>too many files are open</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele Dateien sind geöffnet</translation>
     </message>
     <message>
         <source>the file is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wird gerade verwendet</translation>
     </message>
     <message>
         <source>the file is on another disk than its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei liegt auf einem anderen Datenträger als ihr Ordner</translation>
     </message>
     <message>
         <source>a file of that name exists already</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Datei mit diesem Namen existiert bereits</translation>
     </message>
     <message>
         <source>memory is short</source>
-        <translation type="unfinished"></translation>
+        <translation>der Arbeitsspeicher reicht nicht aus</translation>
     </message>
     <message>
         <source>the device is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>das Gerät fehlt</translation>
     </message>
     <message>
         <source>the network disk no longer answers</source>
-        <translation type="unfinished"></translation>
+        <translation>das Netzlaufwerk antwortet nicht mehr</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
         <comment>a file name in quotes</comment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>the existing file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>die vorhandene Datei ist zu groß</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist zu groß</translation>
     </message>
     <message>
         <source>it is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist schreibgeschützt</translation>
     </message>
     <message>
         <source>it is not a regular file but a device or a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine normale Datei, sondern ein Gerät oder eine Pipe</translation>
     </message>
     <message>
         <source>the existing file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die vorhandene Datei kann nicht gelesen werden</translation>
     </message>
     <message>
         <source> because </source>
         <comment>between a reason and its cause</comment>
-        <translation type="unfinished"></translation>
+        <translation>, denn </translation>
     </message>
     <message>
         <source>the system reports error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das System meldet den Fehler %1</translation>
     </message>
     <message>
         <source>Another copy of the game, perhaps stuck, has held the file %1 for more than %2 seconds: it was written without waiting for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Instanz des Spiels, vielleicht hängengeblieben, hält die Datei %1 seit über %2 Sekunden: Die Datei wurde gespeichert, ohne darauf zu warten.</translation>
     </message>
     <message>
         <source>The file %1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gespeichert werden</translation>
     </message>
     <message>
         <source>The file %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>: </source>
         <comment>between a failure and its reason</comment>
-        <translation type="unfinished"></translation>
+        <translation>: </translation>
     </message>
     <message>
         <source>the value &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>der Wert „%1“</translation>
     </message>
     <message>
         <source>too many values in &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele Werte in „%1“</translation>
     </message>
     <message>
         <source>the input &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Eingabe „%1“</translation>
     </message>
     <message>
         <source>the inputs stop at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Eingaben enden in Zeile %1</translation>
     </message>
     <message>
         <source>an empty line of inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>eine leere Eingabezeile</translation>
     </message>
     <message>
         <source>inputs beyond their count</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingaben über ihre Anzahl hinaus</translation>
     </message>
     <message>
         <source>the file&apos;s size</source>
-        <translation type="unfinished"></translation>
+        <translation>die Dateigröße</translation>
     </message>
     <message>
         <source>the changes of parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>die Parameteränderungen</translation>
     </message>
     <message>
         <source>%1 inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Eingaben</translation>
     </message>
     <message>
         <source>the level set-ups</source>
-        <translation type="unfinished"></translation>
+        <translation>der Aufbau der Level</translation>
     </message>
     <message>
         <source>the work of playing it again</source>
-        <translation type="unfinished"></translation>
+        <translation>der Aufwand für das erneute Abspielen</translation>
     </message>
     <message>
         <source>Background image %1 not found or not recognized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild %1 nicht gefunden oder nicht erkannt.</translation>
     </message>
     <message>
         <source>This file is not a Kembrolla Panic! replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist kein Replay von Kembrolla Panic!</translation>
     </message>
     <message>
         <source>This replay was made by a newer version of the game (format %1): update the game to watch it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Replay stammt aus einer neueren Version des Spiels (Format %1): Aktualisieren Sie das Spiel, um es anzusehen.</translation>
     </message>
     <message>
         <source>This replay is damaged and cannot be watched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Replay ist beschädigt und kann nicht angesehen werden.</translation>
     </message>
     <message>
         <source>This replay is damaged (%1) and cannot be watched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Replay ist beschädigt (%1) und kann nicht angesehen werden.</translation>
     </message>
     <message>
         <source>This replay is far larger than any game the game records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Replay ist weit größer als alles, was das Spiel aufzeichnet.</translation>
     </message>
     <message>
         <source>This replay is far larger than any game the game records (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Replay ist weit größer als alles, was das Spiel aufzeichnet (%1).</translation>
     </message>
     <message>
         <source>Played again, this replay does not reach the end it was recorded with: it was changed, or comes from another version of the rules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim erneuten Abspielen erreicht dieses Replay nicht das aufgezeichnete Ende: Es wurde verändert oder stammt aus einer anderen Version der Regeln.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Ordner, kein gespeichertes Spiel.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file but a device or a pipe.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Datei, sondern ein Gerät oder eine Pipe.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is far too large to be a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ ist viel zu groß für ein gespeichertes Spiel.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The file does not contain backup Kembrolla Panic!.<byte value="xd"/><byte value="xd"/>Cancelled operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keinen Spielstand von Kembrolla Panic!<byte value="xd"/><byte value="xd"/>Vorgang abgebrochen.</translation>
     </message>
     <message>
         <source>%1 does not exist.
 Do you want to create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht.
+Möchten Sie die Datei anlegen?</translation>
     </message>
 </context>
 <context>
     <name>Replay</name>
     <message>
         <source>Kembrolla Panic! replays (*.KembrollaReplay)</source>
-        <translation type="unfinished"></translation>
+        <translation>Replays von Kembrolla Panic! (*.KembrollaReplay)</translation>
     </message>
     <message>
         <source>No finished game to watch yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein beendetes Spiel zum Ansehen.</translation>
     </message>
     <message>
         <source>No finished game to save yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein beendetes Spiel zum Speichern.</translation>
     </message>
     <message>
         <source>end, game checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende, Spiel überprüft</translation>
     </message>
     <message>
         <source>step by step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt für Schritt</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Replay</translation>
     </message>
     <message>
         <source>1 2 4: speed · Space: step · other key: back</source>
-        <translation type="unfinished"></translation>
+        <translation>1 2 4: Tempo · Leertaste: Schritt · andere Taste: zurück</translation>
     </message>
 </context>
 <context>
     <name>Statistics</name>
     <message>
         <source>Clear all the statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Statistiken löschen?</translation>
     </message>
     <message>
         <source>Games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespielte Partien</translation>
     </message>
     <message>
         <source>Levels won</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnene Level</translation>
     </message>
     <message>
         <source>Smileys cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernte Smileys</translation>
     </message>
     <message>
         <source>Capsules placed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelegte Kapseln</translation>
     </message>
     <message>
         <source>Longest chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste Kettenreaktion</translation>
     </message>
     <message>
         <source>Total time played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte Spielzeit</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level</translation>
     </message>
     <message>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen</translation>
     </message>
     <message>
         <source>Best time</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestzeit</translation>
     </message>
     <message>
         <source>Average time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnitt</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>The last 50 games</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzten 50 Partien</translation>
     </message>
     <message>
         <source>Seconds per level won</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden pro gewonnenem Level</translation>
     </message>
     <message>
         <source>Smileys cleared per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernte Smileys pro Minute</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 </TS>

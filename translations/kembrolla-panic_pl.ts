@@ -6,359 +6,359 @@
     <message>
         <source>&amp;Configuration...</source>
         <comment>TabConfiguration</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ustawienia...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <comment>TabAide</comment>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;moc</translation>
     </message>
     <message>
         <source>&amp;About</source>
         <comment>TabAPropos</comment>
-        <translation type="unfinished"></translation>
+        <translation>O &amp;grze</translation>
     </message>
     <message>
         <source>&amp;Keys</source>
         <comment>TabTouches</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sterowanie</translation>
     </message>
     <message>
         <source>Keys</source>
         <comment>KeysTouches</comment>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze</translation>
     </message>
     <message>
         <source>Gamepad</source>
         <comment>KeysManette</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pad</translation>
     </message>
     <message>
         <source>Left</source>
         <comment>KeysGauche</comment>
-        <translation type="unfinished"></translation>
+        <translation>W lewo</translation>
     </message>
     <message>
         <source>Right</source>
         <comment>KeysDroite</comment>
-        <translation type="unfinished"></translation>
+        <translation>W prawo</translation>
     </message>
     <message>
         <source>Turn</source>
         <comment>KeysTourner</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obrót</translation>
     </message>
     <message>
         <source>Down one row</source>
         <comment>KeysDescendre</comment>
-        <translation type="unfinished"></translation>
+        <translation>W dół o jeden wiersz</translation>
     </message>
     <message>
         <source>Drop</source>
         <comment>KeysLacher</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zrzut</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>KeysPause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pauza</translation>
     </message>
     <message>
         <source>Panic</source>
         <comment>KeysPanique</comment>
-        <translation type="unfinished"></translation>
+        <translation>Panika</translation>
     </message>
     <message>
         <source>New game</source>
         <comment>KeysNouvellePartie</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nowa gra</translation>
     </message>
     <message>
         <source>Restart the level</source>
         <comment>KeysRecommencerNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poziom od nowa</translation>
     </message>
     <message>
         <source>Skip the level</source>
         <comment>KeysPasserNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pomiń poziom</translation>
     </message>
     <message>
         <source>D-pad</source>
         <comment>KeysCroix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Krzyżak</translation>
     </message>
     <message>
         <source>Press a key (Backspace: none; click again to keep the old one).</source>
         <comment>KeysAttenteTouche</comment>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij klawisz (Backspace: brak; kliknij jeszcze raz, aby zostawić poprzedni).</translation>
     </message>
     <message>
         <source>Press a gamepad button (Backspace: none; click again to keep the old one).</source>
         <comment>KeysAttenteBouton</comment>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij przycisk pada (Backspace: brak; kliknij jeszcze raz, aby zostawić poprzedni).</translation>
     </message>
     <message>
         <source>“%1” is already used for “%2”: choose another, or change that one first.</source>
         <comment>KeysDejaPrise</comment>
-        <translation type="unfinished"></translation>
+        <translation>„%1” służy już do akcji „%2”: wybierz inny albo najpierw zmień przypisanie akcji „%2”.</translation>
     </message>
     <message>
         <source>“%1” is the menu shortcut of “%2”: choose another.</source>
         <comment>KeysRaccourciMenu</comment>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to skrót polecenia menu „%2”: wybierz inny.</translation>
     </message>
     <message>
         <source>Key repeat:</source>
         <comment>KeysRepetition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Powtarzanie klawiszy:</translation>
     </message>
     <message>
         <source>System</source>
         <comment>KeysRepetitionSysteme</comment>
-        <translation type="unfinished"></translation>
+        <translation>Systemowe</translation>
     </message>
     <message>
         <source>Game</source>
         <comment>KeysRepetitionJeu</comment>
-        <translation type="unfinished"></translation>
+        <translation>W grze</translation>
     </message>
     <message>
         <source>Delay (ms):</source>
         <comment>KeysDelai</comment>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie (ms):</translation>
     </message>
     <message>
         <source>Interval (ms):</source>
         <comment>KeysIntervalle</comment>
-        <translation type="unfinished"></translation>
+        <translation>Odstęp (ms):</translation>
     </message>
     <message>
         <source>&amp;Defaults</source>
         <comment>KeysParDefaut</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Domyślne</translation>
     </message>
     <message>
         <source>No gamepad connected.</source>
         <comment>KeysAucuneManette</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nie podłączono pada.</translation>
     </message>
     <message>
         <source>Gamepad: %1</source>
         <comment>KeysManetteBranchee</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pad: %1</translation>
     </message>
     <message>
         <source>General configuration :</source>
         <comment>LabelConfigGenerale</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia ogólne:</translation>
     </message>
     <message>
         <source>Number of lines of the play</source>
         <comment>NbLgn_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Liczba wierszy studni</translation>
     </message>
     <message>
         <source>Number of columns of the play</source>
         <comment>NbCol_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Liczba kolumn studni</translation>
     </message>
     <message>
         <source>Number of colors of the game</source>
         <comment>NbColor_Edit_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Liczba kolorów w grze</translation>
     </message>
     <message>
         <source>Number of colors identical necessary for the elimination of smileys</source>
         <comment>MinCasesConsecutives_EditLabel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Liczba pól jednego koloru potrzebna do usunięcia buziek</translation>
     </message>
     <message>
         <source>Configuration of the first level (starting of the play) :</source>
         <comment>LabelConfigPremierNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy poziom (początek gry):</translation>
     </message>
     <message>
         <source>Number of smileys</source>
         <comment>NbVirus_EditLabel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Liczba buziek</translation>
     </message>
     <message>
         <source>Number of lines on which to place the smileys</source>
         <comment>NbVirusLignes_EditLabel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Liczba wierszy, w których są buźki</translation>
     </message>
     <message>
         <source>Speed of descent of the capsules (in milliseconds)</source>
         <comment>TempoDepart_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Czas opadania kapsułki o jeden wiersz (w milisekundach)</translation>
     </message>
     <message>
         <source>Configuration of each following level :</source>
         <comment>LabelConfigNiveauSuivant</comment>
-        <translation type="unfinished"></translation>
+        <translation>Każdy kolejny poziom:</translation>
     </message>
     <message>
         <source>Number of additional smileys</source>
         <comment>NbVirusInc_Edit_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Liczba dodatkowych buziek</translation>
     </message>
     <message>
         <source>Number of additional lines on which to place the smileys</source>
         <comment>NbVirusLignesInc_Edit_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Liczba dodatkowych wierszy z buźkami</translation>
     </message>
     <message>
         <source>Maximum number of lines on which to place the smileys</source>
         <comment>NbVirusLignesMax_EditLabel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Maksymalna liczba wierszy z buźkami</translation>
     </message>
     <message>
         <source>Acceleration speed of descent of the capsules (in milliseconds)</source>
         <comment>TempoNiveauInc_Edit_Label</comment>
-        <translation type="unfinished"></translation>
+        <translation>Skrócenie czasu opadania kapsułki (w milisekundach)</translation>
     </message>
     <message>
         <source>Preset configurations :</source>
         <comment>LabelConfigPredefinies</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gotowe ustawienia:</translation>
     </message>
     <message>
         <source>Freeware</source>
         <comment>LabelFreeware</comment>
-        <translation type="unfinished"></translation>
+        <translation>Freeware</translation>
     </message>
     <message>
         <source>FreeWare !</source>
         <comment>LabelFreeware1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Freeware!</translation>
     </message>
     <message>
         <source>Do not hesitate to send it to your friends !</source>
         <comment>LabelFreeware2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Śmiało podeślij ją znajomym!</translation>
     </message>
     <message>
         <source>Clas</source>
         <comment>LabelClt</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lp.</translation>
     </message>
     <message>
         <source>Champion(ne)</source>
         <comment>LabelChampion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mistrz(yni)</translation>
     </message>
     <message>
         <source>Score</source>
         <comment>LabelScore</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wynik</translation>
     </message>
     <message>
         <source>Date</source>
         <comment>LabelDate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Table of the scores</source>
         <comment>LabelPalmares</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tabela wyników</translation>
     </message>
     <message>
         <source>Watch</source>
         <comment>BtnVoir</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obejrzyj</translation>
     </message>
     <message>
         <source>The team of the beta-testers</source>
         <comment>LabelBetaTesteurs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zespół betatesterów</translation>
     </message>
     <message>
         <source>Erase the table of the scores</source>
         <comment>LabelEffacerScores</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść tabelę wyników</translation>
     </message>
     <message>
         <source>&amp;Erase...</source>
         <comment>BtnEffacerScores</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wyczyść...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <comment>BtnOK</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Congratulations !</source>
         <comment>LabelMsg1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gratulacje!</translation>
     </message>
     <message>
         <source>Your score enables you to enter to the prize list.</source>
         <comment>LabelMsg2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Twój wynik zapewnia ci miejsce w tabeli wyników.</translation>
     </message>
     <message>
         <source>Seize your name :</source>
         <comment>LabelMsg3</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz swoje imię:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
         <comment>BtnAnnuler</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anuluj</translation>
     </message>
     <message>
         <source>Write to the author</source>
         <comment>LabelMail</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napisz do autora</translation>
     </message>
     <message>
         <source>The configuration was modified.<byte value="xd"/>If you apply it, the game in progress will be re-initialized.<byte value="xd"/><byte value="xd"/>Want you to apply the new configuration ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia zostały zmienione.<byte value="xd"/>Jeśli je zastosujesz, bieżąca gra zacznie się od nowa.<byte value="xd"/><byte value="xd"/>Czy zastosować nowe ustawienia?</translation>
     </message>
     <message>
         <source>Erase the table of the scores ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyścić tabelę wyników?</translation>
     </message>
     <message>
         <source>%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, runs of %6, a fall every %7 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersze × kolumny: %1 × %2, buźki: %3, wiersze z buźkami: %4, kolory: %5, ciągi po %6, spadek co %7 ms</translation>
     </message>
 </context>
 <context>
     <name>FileChooser</name>
     <message>
         <source>Parties Kembrolla Panic! (*.Kembrolla)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisane gry Kembrolla Panic! (*.Kembrolla)</translation>
     </message>
     <message>
         <source>Partie1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra1</translation>
     </message>
     <message>
         <source>Ouvrir une partie</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz grę</translation>
     </message>
     <message>
         <source>Enregistrer la partie sous</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz grę jako</translation>
     </message>
     <message>
         <source>Ouvrir une image de fond</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj obraz tła</translation>
     </message>
     <message>
         <source>Tous (*.bmp *.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie obrazy (*.bmp *.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>Bitmaps (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapy bitowe (*.bmp)</translation>
     </message>
     <message>
         <source>Images JPEG (*.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazy JPEG (*.jpg *.jpeg)</translation>
     </message>
 </context>
 <context>
@@ -413,7 +413,57 @@ the next level has been fully completed.&lt;/p&gt;
 &lt;p&gt;When a lost game is among the 3 best, the game asks for your name. The table of the 3 best
 scores is on the &quot;About&quot; page.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+&lt;h3 style=&quot;margin-top: 0px&quot;&gt;ZASADY GRY:&lt;/h3&gt;
+&lt;p&gt;Dwukolorowe kapsułki wpadają do studni jedna po drugiej. Przesuwaj je i obracaj tak, żeby
+układały się w ciągi &lt;b&gt;4 pól tego samego koloru&lt;/b&gt;, poziomo lub pionowo (tę liczbę można
+zmienić na karcie „Ustawienia”). Pola tworzące ciąg znikają, a razem z nimi buźki, które do
+niego należą. Połówki kapsułek, pod którymi nic już nie ma, spadają wtedy w dół i mogą ułożyć
+kolejne ciągi w reakcji łańcuchowej.&lt;/p&gt;
+&lt;p&gt;Usuń &lt;b&gt;wszystkie buźki&lt;/b&gt;, aby przejść na następny poziom. Na każdym kolejnym poziomie jest
+więcej buziek, rozmieszczonych w większej liczbie wierszy, a kapsułki spadają szybciej. Następna
+kapsułka jest widoczna nad studnią.&lt;/p&gt;
+&lt;p&gt;Gra kończy się &lt;b&gt;przegraną&lt;/b&gt;, gdy stos sięgnie szczytu studni i żadna kapsułka nie może już
+wpaść do środka.&lt;/p&gt;
+
+&lt;h3&gt;KLAWISZE:&lt;/h3&gt;
+&lt;table cellspacing=&quot;0&quot;&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Strzałka w lewo, 4&lt;/td&gt;&lt;td&gt;Przesunięcie kapsułki w lewo&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Strzałka w prawo, 6&lt;/td&gt;&lt;td&gt;Przesunięcie kapsułki w prawo&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Strzałka w dół, 2&lt;/td&gt;&lt;td&gt;Przesunięcie kapsułki w dół&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Strzałka w górę, 8, 5&lt;/td&gt;&lt;td&gt;Obrót kapsułki&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Spacja, 0&lt;/td&gt;&lt;td&gt;Szybkie zrzucenie kapsułki&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td class=&quot;k&quot;&gt;Esc, Enter&lt;/td&gt;&lt;td&gt;Panika!&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;
+&lt;p&gt;Cyfry to klawisze klawiatury numerycznej. &lt;b&gt;Panika!&lt;/b&gt; natychmiast ukrywa grę – zatrzymaną
+i wyciszoną – i zostawia tylko ikonę w obszarze powiadomień: aby wrócić, kliknij ikonę albo
+wybierz „Wznów grę” z jej menu. Na pulpicie bez obszaru powiadomień okno zostaje
+zminimalizowane, jeśli pulpit na to pozwala, i widać w nim tylko kolor obramowania: wróć do gry
+przez pasek zadań, dok lub Alt+Tab, a jeśli okno zostało na ekranie – kliknięciem lub dowolnym
+klawiszem.&lt;/p&gt;
+&lt;p&gt;Skróty menu: &lt;b&gt;F1&lt;/b&gt; ta pomoc, &lt;b&gt;F2&lt;/b&gt; nowa gra, &lt;b&gt;F3&lt;/b&gt; rozpoczęcie poziomu od nowa,
+&lt;b&gt;F4&lt;/b&gt; przejście na następny poziom, &lt;b&gt;F5&lt;/b&gt; pauza.&lt;/p&gt;
+&lt;p&gt;To są klawisze domyślne: na karcie &lt;b&gt;Sterowanie&lt;/b&gt; (menu Opcje, „Sterowanie...”) możesz
+wybrać własne i ustawić powtarzanie przytrzymanego kierunku. Pad można podłączyć w dowolnej
+chwili: krzyżak lub gałka analogowa przesuwają kapsułkę, A ją obraca, B ją zrzuca, Start włącza
+pauzę, Select ukrywa grę.&lt;/p&gt;
+
+&lt;h3&gt;AUTOMATYCZNA PAUZA:&lt;/h3&gt;
+&lt;p&gt;Gra sama włącza pauzę na początku każdego poziomu (pojawia się wtedy komunikat „Poziom”) oraz
+gdy tylko jej okno przestaje być aktywne, na przykład gdy przełączysz się do innego programu albo
+otworzysz to okno. &lt;b&gt;Dowolny klawisz&lt;/b&gt; wznawia grę i od razu działa: strzałka już przesuwa
+kapsułkę. Klawisz F5 włącza i wyłącza pauzę w dowolnej chwili.&lt;/p&gt;
+
+&lt;h3&gt;WYNIKI:&lt;/h3&gt;
+&lt;p&gt;Wynik odczytasz z liczników nad studnią: &lt;b&gt;po lewej&lt;/b&gt; jest osiągnięty &lt;b&gt;poziom&lt;/b&gt;,
+&lt;b&gt;po prawej&lt;/b&gt; – &lt;b&gt;liczba buziek&lt;/b&gt;, które jeszcze zostały (pośrodku widać czas gry).
+Najlepszy wynik to najwyższy poziom, a przy tym samym poziomie – ten, po którym zostaje najmniej
+buziek.&lt;/p&gt;
+&lt;p&gt;Po użyciu „Zacznij poziom od nowa” lub „Pomiń poziom” wynik jest ukryty i może trafić do
+tabeli dopiero po pełnym ukończeniu następnego poziomu.&lt;/p&gt;
+&lt;p&gt;Jeśli wynik przegranej gry mieści się w pierwszej trójce, gra zapyta cię o imię. Tabela
+3 najlepszych wyników znajduje się na karcie „O grze”.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>
@@ -421,917 +471,918 @@ scores is on the &quot;About&quot; page.&lt;/p&gt;
     <message>
         <source>&amp;File</source>
         <comment>MenuFichier</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>&amp;New game</source>
         <comment>MenuNouveauJeu</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nowa gra</translation>
     </message>
     <message>
         <source>&amp;Restart level</source>
         <comment>MenuRecommencerNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zacznij poziom od nowa</translation>
     </message>
     <message>
         <source>&amp;Jump level</source>
         <comment>MenuPasserNiveau</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomiń poziom</translation>
     </message>
     <message>
         <source>P&amp;aused</source>
         <comment>MenuPause</comment>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;auza</translation>
     </message>
     <message>
         <source>Panic&amp;!</source>
         <comment>MenuPanic</comment>
-        <translation type="unfinished"></translation>
+        <translation>Panika&amp;!</translation>
     </message>
     <message>
         <source>&amp;Open game...</source>
         <comment>MenuOuvrir</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz grę...</translation>
     </message>
     <message>
         <source>&amp;Save game as...</source>
         <comment>MenuEnregistrerSous</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz &amp;grę jako...</translation>
     </message>
     <message>
         <source>&amp;Watch the last game</source>
         <comment>MenuRevoir</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obejrzyj o&amp;statnią grę</translation>
     </message>
     <message>
         <source>Open a re&amp;play...</source>
         <comment>MenuOuvrirReplay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz po&amp;wtórkę...</translation>
     </message>
     <message>
         <source>Sa&amp;ve the replay as...</source>
         <comment>MenuEnregistrerReplay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz powtórkę &amp;jako...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
         <comment>MenuQuitter</comment>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;kończ</translation>
     </message>
     <message>
         <source>&amp;Options</source>
         <comment>MenuOptions</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcje</translation>
     </message>
     <message>
         <source>Language/Langue</source>
         <comment>MenuLangue</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Język/Language</translation>
     </message>
     <message>
         <source>French/Français</source>
         <comment>MenuLangueFrancais</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Francuski/Français</translation>
     </message>
     <message>
         <source>English/Anglais</source>
         <comment>MenuLangueAnglais</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Angielski/English</translation>
     </message>
     <message>
         <source>&amp;Deutsch</source>
         <comment>MenuLangueAllemand</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deutsch</translation>
     </message>
     <message>
         <source>&amp;Español</source>
         <comment>MenuLangueEspagnol</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Español</translation>
     </message>
     <message>
         <source>&amp;Italiano</source>
         <comment>MenuLangueItalien</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message>
         <source>&amp;Português (Brasil)</source>
         <comment>MenuLanguePortugais</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Português (Brasil)</translation>
     </message>
     <message>
         <source>&amp;Nederlands</source>
         <comment>MenuLangueNeerlandais</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nederlands</translation>
     </message>
     <message>
         <source>P&amp;olski</source>
         <comment>MenuLanguePolonais</comment>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;olski</translation>
     </message>
     <message>
         <source>&amp;Русский</source>
         <comment>MenuLangueRusse</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Русский</translation>
     </message>
     <message>
         <source>Animation of the smileys</source>
         <comment>MenuAnimVirus</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animacja buziek</translation>
     </message>
     <message>
         <source>No animation</source>
         <comment>MenuAnimVirusPasAnim</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brak animacji</translation>
     </message>
     <message>
         <source>Slow</source>
         <comment>MenuAnimVirusLente</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wolna</translation>
     </message>
     <message>
         <source>Average</source>
         <comment>MenuAnimVirusMoyenne</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ś&amp;rednia</translation>
     </message>
     <message>
         <source>Fast</source>
         <comment>MenuAnimVirusRapide</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Szybka</translation>
     </message>
     <message>
         <source>Animation of eliminations of smileys</source>
         <comment>MenuAnimSuppr</comment>
-        <translation type="unfinished"></translation>
+        <translation>Animacja &amp;znikania buziek</translation>
     </message>
     <message>
         <source>No animation</source>
         <comment>MenuAnimSupprPasAnim</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brak animacji</translation>
     </message>
     <message>
         <source>Slow</source>
         <comment>MenuAnimSupprLente</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wolna</translation>
     </message>
     <message>
         <source>Average</source>
         <comment>MenuAnimSupprMoyenne</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ś&amp;rednia</translation>
     </message>
     <message>
         <source>Fast</source>
         <comment>MenuAnimSupprRapide</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Szybka</translation>
     </message>
     <message>
         <source>Options</source>
         <comment>MenuAnimSupprOptions</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcje</translation>
     </message>
     <message>
         <source>Tremors of the window</source>
         <comment>MenuAnimSupprTremblement</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trzęsienie okna</translation>
     </message>
     <message>
         <source>Size of the smileys</source>
         <comment>MenuSmileyTaille</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rozmiar buziek</translation>
     </message>
     <message>
         <source>Size by default</source>
         <comment>MenuSmileyTailleNormale</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Domyślny rozmiar</translation>
     </message>
     <message>
         <source>50%</source>
         <comment>MenuSmileyTaille50</comment>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>75%</source>
         <comment>MenuSmileyTaille75</comment>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>100%</source>
         <comment>MenuSmileyTaille100</comment>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>150%</source>
         <comment>MenuSmileyTaille150</comment>
-        <translation type="unfinished"></translation>
+        <translation>150%</translation>
     </message>
     <message>
         <source>200%</source>
         <comment>MenuSmileyTaille200</comment>
-        <translation type="unfinished"></translation>
+        <translation>200%</translation>
     </message>
     <message>
         <source>300%</source>
         <comment>MenuSmileyTaille300</comment>
-        <translation type="unfinished"></translation>
+        <translation>300%</translation>
     </message>
     <message>
         <source>Colors of the smileys</source>
         <comment>MenuSmileyCouleur</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kolory buziek</translation>
     </message>
     <message>
         <source>Colors by default</source>
         <comment>MenuSmileyCouleurOrigine</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Domyślne kolory</translation>
     </message>
     <message>
         <source>1st color of smiley...</source>
         <comment>MenuSmileyCouleur0</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1. kolor buziek...</translation>
     </message>
     <message>
         <source>2nd color of smiley...</source>
         <comment>MenuSmileyCouleur1</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2. kolor buziek...</translation>
     </message>
     <message>
         <source>3rd color of smiley...</source>
         <comment>MenuSmileyCouleur2</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3. kolor buziek...</translation>
     </message>
     <message>
         <source>4th color of smiley...</source>
         <comment>MenuSmileyCouleur3</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4. kolor buziek...</translation>
     </message>
     <message>
         <source>5th color of smiley...</source>
         <comment>MenuSmileyCouleur4</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5. kolor buziek...</translation>
     </message>
     <message>
         <source>Colour &amp;symbols</source>
         <comment>MenuSymbolesCouleur</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbole kolorów</translation>
     </message>
     <message>
         <source>Pinup</source>
         <comment>MenuPinup</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pin-up</translation>
     </message>
     <message>
         <source>No pinup</source>
         <comment>MenuPinupPas</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bez pin-up</translation>
     </message>
     <message>
         <source>Pinup of left-hand side</source>
         <comment>MenuPinUp1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pin-up po &amp;lewej</translation>
     </message>
     <message>
         <source>Pinup of right-hand side</source>
         <comment>MenuPinup2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pin-up po &amp;prawej</translation>
     </message>
     <message>
         <source>Both</source>
         <comment>MenuPinupToutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obie</translation>
     </message>
     <message>
         <source>Sound</source>
         <comment>MenuSon</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dźwięk</translation>
     </message>
     <message>
         <source>No sound</source>
         <comment>MenuSonPasDeSon</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bez &amp;dźwięku</translation>
     </message>
     <message>
         <source>Loudspeakers</source>
         <comment>MenuSonHautParleur</comment>
-        <translation type="unfinished"></translation>
+        <translation>Głoś&amp;niki</translation>
     </message>
     <message>
         <source>PC Speaker</source>
         <comment>MenuSonPCSpeaker</comment>
-        <translation type="unfinished"></translation>
+        <translation>PC &amp;Speaker</translation>
     </message>
     <message>
         <source>Volume</source>
         <comment>MenuSonVolume</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Głośność</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>MenuSonVolumeFaible</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cicho</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>MenuSonVolumeMoyen</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ś&amp;rednio</translation>
     </message>
     <message>
         <source>High</source>
         <comment>MenuSonVolumeFort</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Głośno</translation>
     </message>
     <message>
         <source>Music</source>
         <comment>MenuMusique</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Muzyka</translation>
     </message>
     <message>
         <source>No music</source>
         <comment>MenuMusiquePas</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bez &amp;muzyki</translation>
     </message>
     <message>
         <source>Volume</source>
         <comment>MenuMusiqueVolume</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Głośność</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>MenuMusiqueVolumeFaible</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cicho</translation>
     </message>
     <message>
         <source>Medium</source>
         <comment>MenuMusiqueVolumeMoyen</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ś&amp;rednio</translation>
     </message>
     <message>
         <source>High</source>
         <comment>MenuMusiqueVolumeFort</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Głośno</translation>
     </message>
     <message>
         <source>Options</source>
         <comment>MenuMusiqueOptions</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcje</translation>
     </message>
     <message>
         <source>Playing in loop</source>
         <comment>MenuMusiqueBoucle</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Odtwarzanie w pętli</translation>
     </message>
     <message>
         <source>Background</source>
         <comment>MenuFond</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tło</translation>
     </message>
     <message>
         <source>Uniform background...</source>
         <comment>MenuFondUni</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jednolite tło...</translation>
     </message>
     <message>
         <source>Range background...</source>
         <comment>MenuFondDegrade</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tło &amp;gradientowe...</translation>
     </message>
     <message>
         <source>&amp;Kembrolla Panic! background</source>
         <comment>MenuFondLogo</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tło &amp;Kembrolla Panic!</translation>
     </message>
     <message>
         <source>Open background image...</source>
         <comment>MenuFondCharger</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wczytaj obraz tła...</translation>
     </message>
     <message>
         <source>Size of background image</source>
         <comment>MenuImageFondTaille</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rozmiar obrazu tła</translation>
     </message>
     <message>
         <source>Normal size</source>
         <comment>MenuTailleNormale</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normalny rozmiar</translation>
     </message>
     <message>
         <source>Adjusted at the size of the window</source>
         <comment>MenuTailleEtiree</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dopasowany do &amp;rozmiaru okna</translation>
     </message>
     <message>
         <source>Adjusted with the width of the window</source>
         <comment>MenuTailleAjusteeLargeur</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dopasowany do &amp;szerokości okna</translation>
     </message>
     <message>
         <source>Adjusted with the height of the window</source>
         <comment>MenuTailleAjusteeHauteur</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dopasowany do &amp;wysokości okna</translation>
     </message>
     <message>
         <source>25%</source>
         <comment>MenuTaille25pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>25%</translation>
     </message>
     <message>
         <source>50%</source>
         <comment>MenuTaille50pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>75%</source>
         <comment>MenuTaille75pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>100%</source>
         <comment>MenuTaille100pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>150%</source>
         <comment>MenuTaille150pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>150%</translation>
     </message>
     <message>
         <source>200%</source>
         <comment>MenuTaille200pc</comment>
-        <translation type="unfinished"></translation>
+        <translation>200%</translation>
     </message>
     <message>
         <source>Position of the background image</source>
         <comment>MenuImageFondPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Położenie obrazu tła</translation>
     </message>
     <message>
         <source>Aligned on the left</source>
         <comment>MenuPositionGauche</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wyrównany do &amp;lewej</translation>
     </message>
     <message>
         <source>Centered horizontally</source>
         <comment>MenuPositionCentreH</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wyśrodkowany w p&amp;oziomie</translation>
     </message>
     <message>
         <source>Aligned on the right</source>
         <comment>MenuPositionDroite</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wyrównany do &amp;prawej</translation>
     </message>
     <message>
         <source>Aligned in top</source>
         <comment>MenuPositionHaut</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wyrównany do &amp;góry</translation>
     </message>
     <message>
         <source>Centered vertically</source>
         <comment>MenuPositionCentreV</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wyśrodkowany w p&amp;ionie</translation>
     </message>
     <message>
         <source>Aligned in bottom</source>
         <comment>MenuPositionBas</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wyrównany do &amp;dołu</translation>
     </message>
     <message>
         <source>Options of the background image</source>
         <comment>MenuImageFondOptions</comment>
-        <translation type="unfinished"></translation>
+        <translation>Opcje obrazu tła</translation>
     </message>
     <message>
         <source>Tiled image</source>
         <comment>MenuOptionsMosaique</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obraz w &amp;kafelkach</translation>
     </message>
     <message>
         <source>Black and white image</source>
         <comment>MenuOptionsNoirEtBlanc</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obraz &amp;czarno-biały</translation>
     </message>
     <message>
         <source>Negative image</source>
         <comment>MenuOptionsNegatif</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obraz w &amp;negatywie</translation>
     </message>
     <message>
         <source>Color of the contour of the image...</source>
         <comment>MenuCouleurBordure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kolor &amp;obramowania obrazu...</translation>
     </message>
     <message>
         <source>Scoreboard</source>
         <comment>MenuAffichage</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wyświetlanie</translation>
     </message>
     <message>
         <source>Show the meters</source>
         <comment>MenuAffCompteurs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż &amp;liczniki</translation>
     </message>
     <message>
         <source>Show the following capsule</source>
         <comment>MenuAffPieceSuivante</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż &amp;następną kapsułkę</translation>
     </message>
     <message>
         <source>Color and font of the messages...</source>
         <comment>MenuCouleurTexte</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kolor i czcionka &amp;komunikatów...</translation>
     </message>
     <message>
         <source>&amp;Configuration...</source>
         <comment>MenuConfig</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ustawienia...</translation>
     </message>
     <message>
         <source>&amp;Keys and gamepad...</source>
         <comment>MenuTouches</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sterowanie...</translation>
     </message>
     <message>
         <source>&amp;?</source>
         <comment>MenuPtInterro</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <comment>MenuAide</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomoc</translation>
     </message>
     <message>
         <source>About...</source>
         <comment>MenuAPropos</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O grze...</translation>
     </message>
     <message>
         <source>Take again the game</source>
         <comment>MenuPopupPanicRestaurer</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wznów grę</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
         <comment>MenuPopupQuitter</comment>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;kończ</translation>
     </message>
 </context>
 <context>
     <name>Message</name>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza</translation>
     </message>
     <message>
         <source>Failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegrana!</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom %1</translation>
     </message>
     <message>
         <source>Impossible playing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtwarzanie niemożliwe.</translation>
     </message>
     <message>
         <source>Loading the music...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytywanie muzyki...</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>dysk jest pełny</translation>
     </message>
     <message>
         <source>the disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>wyczerpano limit miejsca na dysku</translation>
     </message>
     <message>
         <source>the file is over the size allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>plik przekracza dozwolony rozmiar</translation>
     </message>
     <message>
         <source>access is denied</source>
-        <translation type="unfinished"></translation>
+        <translation>odmowa dostępu</translation>
     </message>
     <message>
         <source>the operation is not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>operacja jest niedozwolona</translation>
     </message>
     <message>
         <source>the disk is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>dysk jest tylko do odczytu</translation>
     </message>
     <message>
         <source>the file or its folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>plik lub jego folder nie istnieje</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>to jest folder</translation>
     </message>
     <message>
         <source>part of the path is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>część ścieżki nie jest folderem</translation>
     </message>
     <message>
         <source>the name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa jest za długa</translation>
     </message>
     <message>
         <source>the path goes through too many symbolic links</source>
-        <translation type="unfinished"></translation>
+        <translation>ścieżka prowadzi przez zbyt wiele dowiązań symbolicznych</translation>
     </message>
     <message>
         <source>the disk reports a read or write error</source>
-        <translation type="unfinished"></translation>
+        <translation>dysk zgłasza błąd odczytu lub zapisu</translation>
     </message>
     <message>
         <source>too many files are open</source>
-        <translation type="unfinished"></translation>
+        <translation>otwarto zbyt wiele plików</translation>
     </message>
     <message>
         <source>the file is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>plik jest zajęty</translation>
     </message>
     <message>
         <source>the file is on another disk than its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>plik jest na innym dysku niż jego folder</translation>
     </message>
     <message>
         <source>a file of that name exists already</source>
-        <translation type="unfinished"></translation>
+        <translation>plik o tej nazwie już istnieje</translation>
     </message>
     <message>
         <source>memory is short</source>
-        <translation type="unfinished"></translation>
+        <translation>brakuje pamięci</translation>
     </message>
     <message>
         <source>the device is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>brak urządzenia</translation>
     </message>
     <message>
         <source>the network disk no longer answers</source>
-        <translation type="unfinished"></translation>
+        <translation>dysk sieciowy przestał odpowiadać</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
         <comment>a file name in quotes</comment>
-        <translation type="unfinished"></translation>
+        <translation>„%1”</translation>
     </message>
     <message>
         <source>the existing file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>istniejący plik jest za duży</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>plik jest za duży</translation>
     </message>
     <message>
         <source>it is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>plik jest tylko do odczytu</translation>
     </message>
     <message>
         <source>it is not a regular file but a device or a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest zwykły plik, tylko urządzenie lub potok</translation>
     </message>
     <message>
         <source>the existing file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać istniejącego pliku</translation>
     </message>
     <message>
         <source> because </source>
         <comment>between a reason and its cause</comment>
-        <translation type="unfinished"></translation>
+        <translation>, ponieważ </translation>
     </message>
     <message>
         <source>the system reports error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>system zgłasza błąd %1</translation>
     </message>
     <message>
         <source>Another copy of the game, perhaps stuck, has held the file %1 for more than %2 seconds: it was written without waiting for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inna kopia gry, być może zawieszona, blokuje plik %1 od ponad %2 s: zapisano go bez czekania na nią.</translation>
     </message>
     <message>
         <source>The file %1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać pliku %1</translation>
     </message>
     <message>
         <source>The file %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku %1</translation>
     </message>
     <message>
         <source>: </source>
         <comment>between a failure and its reason</comment>
-        <translation type="unfinished"></translation>
+        <translation>: </translation>
     </message>
     <message>
         <source>the value &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>wartość „%1”</translation>
     </message>
     <message>
         <source>too many values in &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>zbyt wiele wartości w „%1”</translation>
     </message>
     <message>
         <source>the input &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ruch „%1”</translation>
     </message>
     <message>
         <source>the inputs stop at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ruchy urywają się w wierszu %1</translation>
     </message>
     <message>
         <source>an empty line of inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>pusty wiersz ruchów</translation>
     </message>
     <message>
         <source>inputs beyond their count</source>
-        <translation type="unfinished"></translation>
+        <translation>więcej ruchów, niż zapisano w pliku</translation>
     </message>
     <message>
         <source>the file&apos;s size</source>
-        <translation type="unfinished"></translation>
+        <translation>rozmiar pliku</translation>
     </message>
     <message>
         <source>the changes of parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>zmiany ustawień</translation>
     </message>
     <message>
         <source>%1 inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>liczba ruchów: %1</translation>
     </message>
     <message>
         <source>the level set-ups</source>
-        <translation type="unfinished"></translation>
+        <translation>układy poziomów</translation>
     </message>
     <message>
         <source>the work of playing it again</source>
-        <translation type="unfinished"></translation>
+        <translation>nakład pracy na jej odtworzenie</translation>
     </message>
     <message>
         <source>Background image %1 not found or not recognized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono obrazu tła %1 lub nie rozpoznano jego formatu.</translation>
     </message>
     <message>
         <source>This file is not a Kembrolla Panic! replay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten plik nie jest powtórką z gry Kembrolla Panic!</translation>
     </message>
     <message>
         <source>This replay was made by a newer version of the game (format %1): update the game to watch it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta powtórka pochodzi z nowszej wersji gry (format %1): zaktualizuj grę, aby ją obejrzeć.</translation>
     </message>
     <message>
         <source>This replay is damaged and cannot be watched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta powtórka jest uszkodzona i nie da się jej obejrzeć.</translation>
     </message>
     <message>
         <source>This replay is damaged (%1) and cannot be watched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta powtórka jest uszkodzona (%1) i nie da się jej obejrzeć.</translation>
     </message>
     <message>
         <source>This replay is far larger than any game the game records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta powtórka jest znacznie większa niż jakakolwiek rozgrywka zapisywana przez grę.</translation>
     </message>
     <message>
         <source>This replay is far larger than any game the game records (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta powtórka jest znacznie większa niż jakakolwiek rozgrywka zapisywana przez grę (%1).</translation>
     </message>
     <message>
         <source>Played again, this replay does not reach the end it was recorded with: it was changed, or comes from another version of the rules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po odtworzeniu ta powtórka nie kończy się tak, jak ją nagrano: została zmieniona albo pochodzi z innej wersji zasad gry.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik „%1” nie istnieje.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to folder, a nie zapisana gra.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file but a device or a pipe.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to nie plik, tylko urządzenie lub potok.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is far too large to be a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik „%1” jest o wiele za duży jak na zapisaną grę.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku „%1”: %2.</translation>
     </message>
     <message>
         <source>The file does not contain backup Kembrolla Panic!.<byte value="xd"/><byte value="xd"/>Cancelled operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik nie zawiera zapisanej gry Kembrolla Panic!<byte value="xd"/><byte value="xd"/>Operacja została anulowana.</translation>
     </message>
     <message>
         <source>%1 does not exist.
 Do you want to create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie istnieje.
+Czy chcesz go utworzyć?</translation>
     </message>
 </context>
 <context>
     <name>Replay</name>
     <message>
         <source>Kembrolla Panic! replays (*.KembrollaReplay)</source>
-        <translation type="unfinished"></translation>
+        <translation>Powtórki Kembrolla Panic! (*.KembrollaReplay)</translation>
     </message>
     <message>
         <source>No finished game to watch yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma jeszcze ukończonej gry do obejrzenia.</translation>
     </message>
     <message>
         <source>No finished game to save yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma jeszcze ukończonej gry do zapisania.</translation>
     </message>
     <message>
         <source>end, game checked</source>
-        <translation type="unfinished"></translation>
+        <translation>koniec, gra sprawdzona</translation>
     </message>
     <message>
         <source>step by step</source>
-        <translation type="unfinished"></translation>
+        <translation>krok po kroku</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Powtórka</translation>
     </message>
     <message>
         <source>1 2 4: speed · Space: step · other key: back</source>
-        <translation type="unfinished"></translation>
+        <translation>1 2 4: prędkość · Spacja: krok · inny klawisz: powrót</translation>
     </message>
 </context>
 <context>
     <name>Statistics</name>
     <message>
         <source>Clear all the statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyścić wszystkie statystyki?</translation>
     </message>
     <message>
         <source>Games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozegrane gry</translation>
     </message>
     <message>
         <source>Levels won</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygrane poziomy</translation>
     </message>
     <message>
         <source>Smileys cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięte buźki</translation>
     </message>
     <message>
         <source>Capsules placed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ułożone kapsułki</translation>
     </message>
     <message>
         <source>Longest chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Najdłuższy łańcuch</translation>
     </message>
     <message>
         <source>Total time played</source>
-        <translation type="unfinished"></translation>
+        <translation>Łączny czas gry</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom</translation>
     </message>
     <message>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygrane</translation>
     </message>
     <message>
         <source>Best time</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepszy czas</translation>
     </message>
     <message>
         <source>Average time</source>
-        <translation type="unfinished"></translation>
+        <translation>Średni czas</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statystyki</translation>
     </message>
     <message>
         <source>The last 50 games</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnie 50 gier</translation>
     </message>
     <message>
         <source>Seconds per level won</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy na wygrany poziom</translation>
     </message>
     <message>
         <source>Smileys cleared per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięte buźki na minutę</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wyczyść</translation>
     </message>
 </context>
 </TS>

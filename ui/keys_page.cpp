@@ -54,7 +54,7 @@ class SlotButton : public QPushButton {
             f.setPointSizeF(f.pointSizeF() - 0.5);
         if (f != font()) setFont(f);
     }
-    static constexpr double MinPoints = 5.5;
+    static constexpr double MinPoints = 5;
     double size_;
 };
 
