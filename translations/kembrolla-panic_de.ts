@@ -1384,5 +1384,17 @@ Möchten Sie die Datei anlegen?</translation>
         <source>&amp;Clear</source>
         <translation>&amp;Löschen</translation>
     </message>
+    <message>
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 </TS>

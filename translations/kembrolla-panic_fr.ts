@@ -1386,5 +1386,17 @@ Voulez-vous le créer ?</translation>
         <source>&amp;Clear</source>
         <translation>&amp;Effacer</translation>
     </message>
+    <message>
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 </TS>

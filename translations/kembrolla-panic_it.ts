@@ -1385,5 +1385,17 @@ Vuoi crearlo?</translation>
         <source>&amp;Clear</source>
         <translation>&amp;Azzera</translation>
     </message>
+    <message>
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 </TS>

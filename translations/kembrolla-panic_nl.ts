@@ -1383,5 +1383,17 @@ Wil je die aanmaken?</translation>
         <source>&amp;Clear</source>
         <translation>&amp;Wissen</translation>
     </message>
+    <message>
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 u %2 min %3 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 </TS>

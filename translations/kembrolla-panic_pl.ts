@@ -1384,5 +1384,17 @@ Czy chcesz go utworzyć?</translation>
         <source>&amp;Clear</source>
         <translation>&amp;Wyczyść</translation>
     </message>
+    <message>
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 godz. %2 min %3 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
 </context>
 </TS>

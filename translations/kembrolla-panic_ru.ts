@@ -1383,5 +1383,17 @@ Do you want to create it?</source>
         <source>&amp;Clear</source>
         <translation>О&amp;чистить</translation>
     </message>
+    <message>
+        <source>%1 h %2 min %3 s</source>
+        <translation>%1 ч %2 мин %3 с</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 мин %2 с</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
 </context>
 </TS>

@@ -46,12 +46,15 @@ double roundedTop(double highest) {
 QString durationText(int64_t seconds) {
     const int64_t h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
     if (h > 0)
-        return QStringLiteral("%1 h %2 min %3 s")
+        return QCoreApplication::translate("Statistics", "%1 h %2 min %3 s")
             .arg(h)
             .arg(m, 2, 10, QLatin1Char('0'))
             .arg(s, 2, 10, QLatin1Char('0'));
-    if (m > 0) return QStringLiteral("%1 min %2 s").arg(m).arg(s, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1 s").arg(s);
+    if (m > 0)
+        return QCoreApplication::translate("Statistics", "%1 min %2 s")
+            .arg(m)
+            .arg(s, 2, 10, QLatin1Char('0'));
+    return QCoreApplication::translate("Statistics", "%1 s").arg(s);
 }
 
 StatisticsPage::StatisticsPage(QWidget* parent) : Translated(parent) {

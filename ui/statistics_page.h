@@ -49,7 +49,7 @@ class StatisticsPage : public Translated<QWidget> {
     QPushButton* clear_;
 };
 
-// "1 h 02 min 05 s", "3 min 20 s", "42 s".
+// "1 h 02 min 05 s", "3 min 20 s", "42 s", with the units of the language in use.
 QString durationText(int64_t seconds);
 
 } // namespace kp
