@@ -55,7 +55,8 @@ make_run() {
     export DISPLAY
     mkdir -m 700 "$work/runtime"
     # In a session of its own, so that the game make starts can be ended with it.
-    env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" \
+    # (In French, whatever the desktop's language: the game's first start would speak it.)
+    env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb LANGUAGE=fr XDG_CONFIG_HOME="$work/config" \
         XDG_RUNTIME_DIR="$work/runtime" PULSE_SERVER=unix:/nonexistent/kp-no-sound-server \
         LSAN_OPTIONS="suppressions=$root/tests/e2e/lsan.supp" \
         setsid -w make -C "$root" -s run BUILD="$build" BUILD_TYPE="$(cached CMAKE_BUILD_TYPE)" \

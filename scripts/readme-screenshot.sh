@@ -75,7 +75,8 @@ export QT_QPA_PLATFORM=xcb PULSE_SERVER=unix:/nonexistent/kp-no-sound-server
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-XDG_CONFIG_HOME="$work/config" "$bin" "$work/level4.Kembrolla" >/dev/null 2>&1 &
+# (In the game's own language, whatever the desktop's.)
+LANGUAGE=fr XDG_CONFIG_HOME="$work/config" "$bin" "$work/level4.Kembrolla" >/dev/null 2>&1 &
 game=$!
 win=""
 i=0

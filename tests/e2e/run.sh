@@ -82,7 +82,8 @@ start_game() {
     name=$1
     shift
     mkdir -p "$work/$name/kembrolla-panic"
-    XDG_CONFIG_HOME="$work/$name" "$bin" "$@" >"$work/$name.log" 2>&1 &
+    # (French on a first start, whatever the desktop's language.)
+    LANGUAGE=fr XDG_CONFIG_HOME="$work/$name" "$bin" "$@" >"$work/$name.log" 2>&1 &
     game=$!
     win=""
     i=0
@@ -257,7 +258,7 @@ fi
 # ---- 2. Out-of-range values read as their defaults and are written back corrected ----
 settings_text "$here/defaults.ini" | sed \
     -e 's/^Fond=.*/Fond=7/' -e 's/^Son=.*/Son=3/' -e 's/^Musique=.*/Musique=6/' \
-    -e 's/^Langue=.*/Langue=2/' -e 's/^AnimationVirus=.*/AnimationVirus=-1/' \
+    -e 's/^Langue=.*/Langue=9/' -e 's/^AnimationVirus=.*/AnimationVirus=-1/' \
     -e 's/^SmileyTaille=.*/SmileyTaille=9/' -e 's/^AffCompteurs=.*/AffCompteurs=5/' \
     -e 's/^ImageFondTaille=.*/ImageFondTaille=x12/' \
     -e 's/^CouleurFondUni=.*/CouleurFondUni=-5/' -e 's/^Mosaique=.*/Mosaique=2/' \

@@ -175,7 +175,8 @@ play() {
     printf '%s\n' '[Options]' 'Pinup=0' 'AnimationVirus=0' 'MusiqueEnBoucle=1' "$@" \
         '[Configuration]' 'TempoDepart=100' 'MinCasesConsecutives=999' \
         >"$XDG_CONFIG_HOME/$name/kembrolla-panic/kembrolla-panic.ini"
-    DISPLAY=$(display "$session") PULSE_SERVER=$(server "$session") \
+    # (French on a first start, whatever the desktop's language.)
+    DISPLAY=$(display "$session") PULSE_SERVER=$(server "$session") LANGUAGE=fr \
         XDG_CONFIG_HOME="$XDG_CONFIG_HOME/$name" "$bin" >"$work/$name.log" 2>&1 &
     game=$!
     running="$running $game"

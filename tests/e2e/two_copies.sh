@@ -99,7 +99,8 @@ gone() { ! kill -0 "$1" 2>/dev/null; }
 start() {
     name=$1
     shift
-    "$bin" "$@" >"$work/$name.log" 2>&1 9<&- &
+    # (French on a first start, whatever the desktop's language.)
+    LANGUAGE=fr "$bin" "$@" >"$work/$name.log" 2>&1 9<&- &
     pid=$!
     running="$running $pid"
     until_ok 20 has_windows "$pid" 1 || fail "$name: no window appeared"

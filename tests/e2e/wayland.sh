@@ -251,7 +251,8 @@ settings_file() { echo "$XDG_CONFIG_HOME/$1/kembrolla-panic/kembrolla-panic.ini"
 start_game() {
     name=$1
     shift
-    XDG_CONFIG_HOME="$XDG_CONFIG_HOME/$name" "$bin" "$@" >"$work/$name.log" 2>&1 &
+    # (French on a first start, whatever the desktop's language.)
+    LANGUAGE=fr XDG_CONFIG_HOME="$XDG_CONFIG_HOME/$name" "$bin" "$@" >"$work/$name.log" 2>&1 &
     game=$!
     if ! within 60 one_window; then
         fail "$name: no window appeared"
