@@ -132,10 +132,13 @@ std::span<const Caption> menuCaptions() {
     return table;
 }
 
+QString caption(const Caption& row) {
+    return QCoreApplication::translate("Menu", row.source, row.comment);
+}
+
 QString caption(const char* id) {
     for (const Caption& c : table)
-        if (std::strcmp(c.comment, id) == 0)
-            return QCoreApplication::translate("Menu", c.source, c.comment);
+        if (std::strcmp(c.comment, id) == 0) return caption(c);
     return QString::fromUtf8(id);
 }
 

@@ -19,6 +19,7 @@ struct Caption {
 std::span<const Caption> menuCaptions();
 // The caption of an item in the language in use; the id itself when unknown.
 QString caption(const char* id);
+QString caption(const Caption& row);
 
 // The message line's fixed texts.
 QString pauseMessage();

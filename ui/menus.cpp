@@ -240,7 +240,7 @@ void MainWindow::chooseLanguage(Language language) {
 void MainWindow::retranslate() {
     // Items without a row (tunes, recent pictures) keep their captions.
     for (const Caption& row : menuCaptions()) {
-        const QString text = caption(row.comment);
+        const QString text = caption(row);
         if (QAction* a = action(row.comment)) a->setText(text);
         if (const auto m = menus_.find(row.comment); m != menus_.end()) m->second->setTitle(text);
     }

@@ -20,8 +20,6 @@ class Translations {
     // Installs the language's translations in place of the previous ones, and has every widget
     // reworded before it returns. English is the source language: it needs no game file.
     void use(Language language);
-    Language language() const { return language_; }
-
     // The language installed last, for what is worded outside the translations (numbers and
     // dates in its locale); English before any.
     static Language inUse();
