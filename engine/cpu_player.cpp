@@ -330,15 +330,15 @@ std::vector<CpuPlacement> reachable(const CpuBoard& board, const Capsule& k, int
 // Levels
 
 const CpuProfile& cpuProfile(CpuLevel level) {
-    // name, nom, think, plies, breadth, temperature, {interval, reaction}, drop, start
+    // name, think, plies, breadth, temperature, {interval, reaction}, drop, start
     static const CpuProfile profiles[CpuLevelCount] = {
-        {"Beginner", "Débutant", 0.3, 1, 0, 300, {350, 750}, -1, 1500},
-        {"Easy", "Facile", 0.6, 1, 0, 150, {250, 500}, -1, 1200},
-        {"Medium", "Moyen", 0.9, 1, 0, 30, {150, 320}, 500, 900},
-        {"Hard", "Difficile", 0.95, 2, 4, 15, {110, 250}, 300, 700},
-        {"Expert", "Expert", 1.0, 2, 6, 0, {75, 150}, 120, 500},
-        {"Random", "Au hasard", 1.0, 1, 0, 0, {75, 150}, 120, 500},
-        {"Greedy", "Glouton", 1.0, 1, 0, 0, {75, 150}, 120, 500},
+        {"Beginner", 0.3, 1, 0, 300, {350, 750}, -1, 1500},
+        {"Easy", 0.6, 1, 0, 150, {250, 500}, -1, 1200},
+        {"Medium", 0.9, 1, 0, 30, {150, 320}, 500, 900},
+        {"Hard", 0.95, 2, 4, 15, {110, 250}, 300, 700},
+        {"Expert", 1.0, 2, 6, 0, {75, 150}, 120, 500},
+        {"Random", 1.0, 1, 0, 0, {75, 150}, 120, 500},
+        {"Greedy", 1.0, 1, 0, 0, {75, 150}, 120, 500},
     };
     return profiles[static_cast<int>(level)];
 }

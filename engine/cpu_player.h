@@ -127,8 +127,7 @@ enum class CpuLevel { Beginner, Easy, Medium, Hard, Expert, Random, Greedy };
 constexpr int CpuLevelCount = 7;
 
 struct CpuProfile {
-    const char* name;   // in English
-    const char* nameFr; // en français
+    const char* name;   // for the tools and the benchmarks; the window words the levels itself
     double thinkShare;  // how often a capsule is thought through (else a hasty choice)
     int plies;          // 1, or 2 with the preview
     int breadth;        // landings of the first capsule looked at with the second
