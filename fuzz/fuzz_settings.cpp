@@ -23,7 +23,7 @@ struct Range {
 constexpr Range OptionRanges[] = {
     {&Settings::background, 0, 3},      {&Settings::soundOutput, 0, 2},
     {&Settings::effectsVolume, 0, 2},   {&Settings::musicVolume, 0, 2},
-    {&Settings::music, 0, 5},           {&Settings::language, 0, 1},
+    {&Settings::music, 0, 5},           {&Settings::language, 0, 8},
     {&Settings::smileyAnimation, 0, 3}, {&Settings::removalAnimation, 0, 3},
     {&Settings::Pinup, 0, 3},           {&Settings::showCounters, 0, 1},
     {&Settings::showNextCapsule, 0, 1}, {&Settings::shake, 0, 1},
