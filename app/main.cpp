@@ -173,7 +173,7 @@ int main(int argc, char* argv[]) {
     window.usePictures(std::move(pictures));
     kp::FirstFrameProbe probe;
     if (qEnvironmentVariableIsSet("KP_FIRST_FRAME_PROBE"))
-        window.boardView()->installEventFilter(&probe);
+        window.board().view()->installEventFilter(&probe);
     window.show();
     window.activateWindow();
     if (!line.savedGame.empty()) {

@@ -129,12 +129,13 @@ int main(int argc, char** argv) {
         QMetaObject::invokeMethod(
             &window,
             [&] {
-                const kp::GameState& s = window.game().state();
+                const kp::GameState& s = window.board().game().state();
                 const int row = std::clamp(s.capsule.row, 1, s.params.rows);
-                const QPoint origin = window.boardView()->mapTo(&window, QPoint(0, 0));
-                const QRect rect = window.painter()
+                const QPoint origin = window.board().view()->mapTo(&window, QPoint(0, 0));
+                const QRect rect = window.board()
+                                       .painter()
                                        .cellRect(std::max(1, row - 1), 1)
-                                       .united(window.painter().cellRect(
+                                       .united(window.board().painter().cellRect(
                                            std::min(s.params.rows, row + 1), s.params.columns));
                 area = {static_cast<Window>(window.winId()), origin.x() + rect.x(),
                         origin.y() + rect.y(), rect.width(), rect.height()};
@@ -145,8 +146,9 @@ int main(int argc, char** argv) {
 
     std::thread driver;
     QTimer::singleShot(1000, &window, [&] {
-        window.game().resume();
-        while (window.game().state().capsule.row < 1) window.game().fire(kp::TimerId::Fall);
+        window.board().game().resume();
+        while (window.board().game().state().capsule.row < 1)
+            window.board().game().fire(kp::TimerId::Fall);
         // A virtual controller shows no device to the kernel: SDL is started, and the pad read,
         // as plugging a real one in would.
         window.gamepad().start();

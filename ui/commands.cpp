@@ -68,13 +68,13 @@ QImage toQImage(const Bitmap24& bmp) {
 } // namespace
 
 void MainWindow::layOutWindow() {
-    const LevelParameters& p = game_.state().params;
+    const LevelParameters& p = board_.game().state().params;
     LayoutInput in;
     in.cellSize = cellSize_;
     in.rows = p.rows;
     in.columns = p.columns;
-    in.counters = settings_.showCounters != 0;
-    in.preview = settings_.showNextCapsule != 0;
+    in.counters = settings().showCounters != 0;
+    in.preview = settings().showNextCapsule != 0;
     if (!digits_.digit[1].isNull()) in.digitWidth = digits_.digit[1].width();
     if (!digits_.separator.isNull()) in.separatorWidth = digits_.separator.width();
     if (const QScreen* screen = this->screen()) {
@@ -92,18 +92,15 @@ void MainWindow::layOutWindow() {
     in.frameBottom = frame.bottom();
     centreWithFrame_ = !desktopPlaces_ && frame.isNull();
     const WindowLayout client = kp::layOutWindow(in);
-    view_->setFixedSize(client.clientWidth, client.clientHeight);
+    board_.view()->setFixedSize(client.clientWidth, client.clientHeight);
     fitMenuRows();
     in.menuHeight = menuRows_->height();
     const WindowLayout l = kp::layOutWindow(in);
-    painter_.setLayout(l, cellSize_, p.rows, p.columns);
+    board_.setLayout(l, cellSize_);
     // The frame's place, given as the window's own (move() would read a stale frame). On
     // Wayland the compositor places the window.
     if (!desktopPlaces_)
         setGeometry(QRect(QPoint(l.windowX + in.frameLeft, l.windowY + in.frameTop), size()));
-    message_->setGeometry(l.messageLeft, l.messageTop, l.messageWidth,
-                          std::max(message_->sizeHint().height(), 24));
-    view_->update();
 }
 
 // Asked of the window itself: the widget's own idea of its frame is only brought up to date
@@ -114,100 +111,95 @@ QMargins MainWindow::frameMargins() const {
 }
 
 void MainWindow::fitMenuRows() {
-    const int width = view_->width();
+    const int width = board_.view()->width();
     menuRows_->arrange(width);
-    setFixedSize(width, view_->height() + menuRows_->height());
+    setFixedSize(width, board_.view()->height() + menuRows_->height());
 }
 
 void MainWindow::repaintAll() {
-    view_->update();
+    board_.repaint();
 }
 
 void MainWindow::checkSmileySize() {
-    cellSize_ = cellSizeFor(settings_.smileySize);
-    check(ids::smileySize[std::clamp(settings_.smileySize, 0, 5)]);
+    cellSize_ = cellSizeFor(settings().smileySize);
+    check(ids::smileySize[std::clamp(settings().smileySize, 0, 5)]);
 }
 
-void MainWindow::resizeSmileys() {
+void MainWindow::showLayout() {
+    check("MenuAffCompteurs", settings().showCounters != 0);
+    check("MenuAffPieceSuivante", settings().showNextCapsule != 0);
     checkSmileySize();
     layOutWindow();
+}
+
+void MainWindow::applyLayout() {
+    showLayout();
     composeBackground(KeepPicture);
     repaintAll();
 }
 
 void MainWindow::chooseSmileySize(int smileySize) {
-    settings_.smileySize = smileySize;
-    resizeSmileys();
+    model_.changeLayout([smileySize](Settings& s) { s.smileySize = smileySize; });
     // "100%" and "Taille par défaut" both mean size 0; each ticks its own entry.
     if (QAction* a = qobject_cast<QAction*>(sender())) a->setChecked(true);
 }
 
 void MainWindow::applySmileyColour(int colourIndex) {
-    sprites_.recolour(colourIndex, static_cast<Colour>(settings_.smileyColours[colourIndex]));
+    sprites_.recolour(colourIndex, static_cast<Colour>(settings().smileyColours[colourIndex]));
     if (QAction* a = action("MenuSmileyCouleur" + std::to_string(colourIndex)))
         a->setIcon(QIcon(QPixmap::fromImage(sprites_.glyph(colourIndex))));
 }
 
 void MainWindow::chooseSmileyColour(int colourIndex) {
     const auto c = platform_.chooseColour(
-        this, toQColor(static_cast<Colour>(settings_.smileyColours[colourIndex])));
+        this, toQColor(static_cast<Colour>(settings().smileyColours[colourIndex])));
     if (!c) return;
-    settings_.smileyColours[colourIndex] = static_cast<int32_t>(fromQColor(*c));
-    applySmileyColour(colourIndex);
-    repaintAll();
+    model_.changeSmileys([colourIndex, colour = fromQColor(*c)](Settings& s) {
+        s.smileyColours[colourIndex] = static_cast<int32_t>(colour);
+    });
 }
 
 void MainWindow::defaultSmileyColours() {
-    for (int c = 0; c < 5; ++c) {
-        settings_.smileyColours[c] = static_cast<int32_t>(DefaultSmileyColours[c]);
-        applySmileyColour(c);
-    }
-    repaintAll();
+    model_.changeSmileys([](Settings& s) {
+        for (int c = 0; c < 5; ++c)
+            s.smileyColours[c] = static_cast<int32_t>(DefaultSmileyColours[c]);
+    });
 }
 
 void MainWindow::toggleColourSymbols() {
-    settings_.colourSymbols = !settings_.colourSymbols;
-    check("MenuSymbolesCouleur", settings_.colourSymbols);
-    sprites_.setSymbols(settings_.colourSymbols);
+    model_.changeSmileys([](Settings& s) { s.colourSymbols = !s.colourSymbols; });
+}
+
+void MainWindow::applySmileys() {
+    check("MenuSymbolesCouleur", settings().colourSymbols);
+    sprites_.setSymbols(settings().colourSymbols);
     for (int c = 0; c < 5; ++c) applySmileyColour(c); // the glyphs show the symbols too
     repaintAll();
 }
 
 void MainWindow::toggleBand(int32_t Settings::*field) {
-    settings_.*field = settings_.*field ? 0 : 1;
-    check("MenuAffCompteurs", settings_.showCounters != 0);
-    check("MenuAffPieceSuivante", settings_.showNextCapsule != 0);
-    layOutWindow();
-    composeBackground(KeepPicture);
-    repaintAll();
+    model_.changeLayout([field](Settings& s) { s.*field = s.*field ? 0 : 1; });
 }
 
 void MainWindow::applyMessageFont() {
-    QFont font(QString::fromStdString(settings_.messageFont));
-    font.setPointSize(std::max(1, settings_.messageFontSize));
+    QFont font(QString::fromStdString(settings().messageFont));
+    font.setPointSize(std::max(1, settings().messageFontSize));
     // A face named for its weight is asked for at that weight: the face itself answers it, and
     // where it is missing the stand-in keeps its heavy look. (Asking first whether it is there
     // would look the font up twice before the first frame.)
     if (font.family().contains(QStringLiteral("Black"))) font.setWeight(QFont::Black);
-    message_->setFont(font);
-    const QColor colour = toQColor(static_cast<Colour>(settings_.messageColour));
-    // A palette, not a style sheet: a sheet would bring Qt's whole style-sheet machinery
-    // before the first frame for one colour.
-    QPalette palette = message_->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    message_->setPalette(palette);
-    message_->setGeometry(message_->x(), message_->y(), message_->width(),
-                          std::max(message_->sizeHint().height(), 24));
+    board_.setMessageLook(font, toQColor(static_cast<Colour>(settings().messageColour)));
 }
 
 void MainWindow::chooseMessageFont() {
     const auto chosen = platform_.chooseFont(
-        this, message_->font(), toQColor(static_cast<Colour>(settings_.messageColour)));
+        this, board_.message()->font(), toQColor(static_cast<Colour>(settings().messageColour)));
     if (!chosen) return;
-    settings_.messageFont = chosen->first.family().toStdString();
-    settings_.messageFontSize = std::max(1, chosen->first.pointSize());
-    settings_.messageColour = static_cast<int32_t>(fromQColor(chosen->second));
-    applyMessageFont();
+    model_.changeMessageLook([&chosen](Settings& s) {
+        s.messageFont = chosen->first.family().toStdString();
+        s.messageFontSize = std::max(1, chosen->first.pointSize());
+        s.messageColour = static_cast<int32_t>(fromQColor(chosen->second));
+    });
 }
 
 // ---- Background ----
@@ -215,12 +207,12 @@ void MainWindow::chooseMessageFont() {
 void MainWindow::composeBackground(const std::optional<std::string>& path) {
     // Only a picture can take long enough for the wait cursor to mean anything (and the
     // cursor theme costs a start-up without one its loading).
-    const bool picture = path || settings_.background == PictureBackground;
+    const bool picture = path || settings().background == PictureBackground;
     if (picture) QApplication::setOverrideCursor(Qt::WaitCursor);
-    BackgroundSettings b = backgroundOf(settings_);
-    const WindowLayout& l = painter_.layout();
+    BackgroundSettings b = backgroundOf(settings());
+    const WindowLayout& l = board_.painter().layout();
     const Composition c = composer_.composeBackground(b, l.clientWidth, l.clientHeight, path);
-    copyBackground(b, settings_);
+    model_.settle([&b](Settings& s) { copyBackground(b, s); });
     if (picture) QApplication::restoreOverrideCursor();
     if (!c.composed) {
         // The command's radio item took the check mark; it goes back to the background in view.
@@ -228,13 +220,13 @@ void MainWindow::composeBackground(const std::optional<std::string>& path) {
         if (c.refusedPicture) platform_.message(this, unknownPictureMessage(*c.refusedPicture));
         return;
     }
-    painter_.setBackground(toQImage(composer_.takeBackground()));
+    board_.painter().setBackground(toQImage(composer_.takeBackground()));
     updateBackgroundMenus(c);
     repaintAll();
 }
 
 void MainWindow::updateBackgroundMenus(const Composition& c) {
-    const Settings& s = settings_;
+    const Settings& s = settings();
     switch (c.checked) {
     case ModeItem::Plain:
         check("MenuFondUni");
@@ -266,66 +258,64 @@ void MainWindow::updateBackgroundMenus(const Composition& c) {
 }
 
 void MainWindow::changeBackground(const std::function<void(BackgroundSettings&)>& change) {
-    BackgroundSettings b = backgroundOf(settings_);
-    change(b);
-    copyBackground(b, settings_);
-    composeBackground(KeepPicture);
+    model_.changeBackground([&change](Settings& s) {
+        BackgroundSettings b = backgroundOf(s);
+        change(b);
+        copyBackground(b, s);
+    });
 }
 
+// A cancelled colour or picture choice changes nothing but still composes again: the command's
+// radio item took the check mark, and the composition puts it back where it was.
 void MainWindow::plainBackground() {
     const auto c =
-        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.plainColour)));
-    if (c) {
-        settings_.plainColour = static_cast<int32_t>(fromQColor(*c));
-        settings_.background = PlainBackground;
-    }
-    composeBackground(KeepPicture); // a cancelled choice puts the check mark back where it was
+        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings().plainColour)));
+    model_.changeBackground([&c](Settings& s) {
+        if (!c) return;
+        s.plainColour = static_cast<int32_t>(fromQColor(*c));
+        s.background = PlainBackground;
+    });
 }
 
 void MainWindow::gradientBackground() {
     const auto c1 =
-        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.gradientTop)));
-    if (c1) {
-        settings_.gradientTop = static_cast<int32_t>(fromQColor(*c1));
-        const auto c2 =
-            platform_.chooseColour(this, toQColor(static_cast<Colour>(settings_.gradientBottom)));
-        if (c2) {
-            settings_.gradientBottom = static_cast<int32_t>(fromQColor(*c2));
-            settings_.background = GradientBackground;
-        }
-    }
-    composeBackground(KeepPicture);
+        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings().gradientTop)));
+    std::optional<QColor> c2;
+    if (c1)
+        c2 = platform_.chooseColour(this, toQColor(static_cast<Colour>(settings().gradientBottom)));
+    model_.changeBackground([&c1, &c2](Settings& s) {
+        if (c1) s.gradientTop = static_cast<int32_t>(fromQColor(*c1));
+        if (!c2) return;
+        s.gradientBottom = static_cast<int32_t>(fromQColor(*c2));
+        s.background = GradientBackground;
+    });
 }
 
 void MainWindow::logoBackground() {
-    settings_.background = LogoBackground;
-    composeBackground(KeepPicture);
+    model_.changeBackground([](Settings& s) { s.background = LogoBackground; });
 }
 
 void MainWindow::loadBackgroundPicture() {
     const auto path = platform_.openPicture(this);
-    if (!path) {
-        composeBackground(KeepPicture);
-        return;
-    }
-    settings_.background = PictureBackground;
-    composeBackground(systemPath(*path).string());
+    if (!path) return model_.changeBackground([](Settings&) {});
+    model_.changeBackground([](Settings& s) { s.background = PictureBackground; },
+                            systemPath(*path).string());
 }
 
 void MainWindow::recentBackground(int index) {
-    settings_.background = PictureBackground;
-    composeBackground(settings_.recentPictures[index - 1]);
+    const std::string picture = settings().recentPictures[index - 1];
+    model_.changeBackground([](Settings& s) { s.background = PictureBackground; }, picture);
 }
 
 QColor MainWindow::borderColour() const {
-    return toQColor(static_cast<Colour>(settings_.borderColour));
+    return toQColor(static_cast<Colour>(settings().borderColour));
 }
 
 void MainWindow::chooseBorderColour() {
     const auto c = platform_.chooseColour(this, borderColour());
     if (!c) return;
-    settings_.borderColour = static_cast<int32_t>(fromQColor(*c));
-    composeBackground(KeepPicture);
+    model_.changeBackground(
+        [colour = fromQColor(*c)](Settings& s) { s.borderColour = static_cast<int32_t>(colour); });
 }
 
 } // namespace kp

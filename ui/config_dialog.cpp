@@ -5,14 +5,15 @@
 #include "ui/dialog_captions.h"
 #include "ui/file_messages.h"
 #include "ui/keys_page.h"
-#include "ui/main_window.h"
 #include "ui/platform.h"
 #include "ui/replay_player.h"
 #include "ui/score_panel.h"
+#include "ui/settings_model.h"
 #include "ui/statistics_page.h"
 
 #include "engine/cells.h"
 #include "persistence/scores.h"
+#include "render/sprites.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -33,10 +34,10 @@ constexpr int DialogWidth = 484, DialogHeight = 491;
 const char* const tabIds[4] = {"TabConfiguration", "TabTouches", "TabAide", "TabAPropos"};
 } // namespace
 
-ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
-    : Translated(&main, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowCloseButtonHint),
-      main_(main), platform_(platform) {
+ConfigDialog::ConfigDialog(Services services, Platform& platform, QWidget* window)
+    : Translated(window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                             Qt::WindowCloseButtonHint),
+      services_(std::move(services)), platform_(platform) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
     setModal(false);
@@ -53,9 +54,9 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
     keys_ = new KeysPage;
     keys_->setObjectName(QStringLiteral("PageTouches"));
     keys_->onChanged = [this](const Controls& c) {
-        main_.applyControls(c);
-        keys_->setControls(main_.settings().controls);
-        keys_->showGamepad(main_.gamepad().name());
+        services_.settings.changeControls(c);
+        keys_->setControls(services_.settings.settings().controls);
+        keys_->showGamepad(services_.gamepadName());
     };
     tabs_->addTab(keys_, QString());
 
@@ -74,27 +75,34 @@ ConfigDialog::ConfigDialog(MainWindow& main, Platform& platform)
     about_ = new AboutPage;
     about_->setObjectName(QStringLiteral("PageAPropos"));
     about_->setImages([this](int colour, int phase) {
-        const QImage* sprite = main_.sprites().sprite(smileyCode(colour, phase));
+        const QImage* sprite = services_.sprites.sprite(smileyCode(colour, phase));
         if (!sprite || sprite->isNull()) return QPixmap();
         return QPixmap::fromImage(sprite->scaled(AboutPage::SmileySize, AboutPage::SmileySize,
                                                  Qt::IgnoreAspectRatio, Qt::FastTransformation));
     });
     about_->onMail = [this] { openMail(); };
-    about_->onFrench = [this] { main_.useFrench(); };
-    about_->onEnglish = [this] { main_.useEnglish(); };
+    about_->onFrench = [this] {
+        services_.settings.changeLanguage(static_cast<int32_t>(Language::French));
+    };
+    about_->onEnglish = [this] {
+        services_.settings.changeLanguage(static_cast<int32_t>(Language::English));
+    };
     about_->onErase = [this] { eraseScoresClicked(); };
     tabs_->addTab(about_, QString());
     about_->scorePanel()->onWatch = [this](int rank) {
-        main_.replays().watchScore(main_.settings().scores.Entries[static_cast<size_t>(rank)]);
-        main_.activateWindow();
+        services_.replays.watchScore(
+            services_.settings.settings().scores.Entries[static_cast<size_t>(rank)]);
+        parentWidget()->activateWindow();
     };
 
     statistics_ = new StatisticsPage;
     statistics_->setObjectName(QStringLiteral("PageStatistiques"));
     statistics_->onClear = [this] { clearStatisticsClicked(); };
-    main_.replays().onStatistics = [this](const Statistics& s) { statistics_->showStatistics(s); };
+    services_.replays.onStatistics = [this](const Statistics& s) {
+        statistics_->showStatistics(s);
+    };
     // A replay plays on the board, which the dialog would hide.
-    main_.replays().onPlaying = [this](bool playing) { stepAside(playing); };
+    services_.replays.onPlaying = [this](bool playing) { stepAside(playing); };
     tabs_->addTab(statistics_, QString());
 
     ok_ = new QPushButton(this);
@@ -119,7 +127,7 @@ void ConfigDialog::showTab(int tab) {
     tabs_->setCurrentIndex(std::clamp(tab, 0, int{StatisticsTab}));
     updateScores(); // a score may just have been entered
     if (!isVisible()) {
-        if (const QScreen* s = main_.screen())
+        if (const QScreen* s = parentWidget()->screen())
             move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
         show();
     }
@@ -152,11 +160,11 @@ void ConfigDialog::stepAside(bool aside) {
 
 void ConfigDialog::firstShow() {
     tabChanged(currentTab());
-    config_->setValues(main_.settings().parameters);
+    config_->setValues(services_.settings.settings().parameters);
     config_->NoConfig();
     config_->clearModified(); // setting the values above counted as changes
-    keys_->setControls(main_.settings().controls);
-    keys_->showGamepad(main_.gamepad().name());
+    keys_->setControls(services_.settings.settings().controls);
+    keys_->showGamepad(services_.gamepadName());
     about_->startShow();
     updateScores();
 }
@@ -173,7 +181,7 @@ void ConfigDialog::FormClose() {
     // No is the default answer: Enter alone never throws the game in progress away.
     if (!platform_.question(this, applyQuestion(), false)) return;
     config_->makeConsistent();
-    main_.applyConfiguration(config_->values());
+    services_.settings.changeParameters(config_->values());
 }
 
 void ConfigDialog::tabChanged(int tab) {
@@ -202,17 +210,18 @@ void ConfigDialog::showGamepad(const std::string& name) {
 }
 
 void ConfigDialog::updateScores() {
-    about_->showScoreTable(main_.settings().scores, main_.settings().smileyColours);
+    about_->showScoreTable(services_.settings.settings().scores,
+                           services_.settings.settings().smileyColours);
     for (int rank = 0; rank < 3; ++rank)
         about_->scorePanel()->setWatchable(
-            rank, main_.replays().hasScoreReplay(
-                      main_.settings().scores.Entries[static_cast<size_t>(rank)]));
+            rank, services_.replays.hasScoreReplay(
+                      services_.settings.settings().scores.Entries[static_cast<size_t>(rank)]));
 }
 
 // The file may have grown meanwhile: another copy of the game adds its games too.
 void ConfigDialog::showStatistics() {
     Statistics s;
-    loadStatistics(main_.replays().statisticsFile(), s);
+    loadStatistics(services_.replays.statisticsFile(), s);
     statistics_->showStatistics(s);
 }
 
@@ -220,14 +229,14 @@ void ConfigDialog::clearStatisticsClicked() {
     if (!platform_.question(
             this, QCoreApplication::translate("Statistics", "Clear all the statistics?"), false))
         return;
-    const FileResult r = clearStatistics(main_.replays().statisticsFile());
+    const FileResult r = clearStatistics(services_.replays.statisticsFile());
     if (const QString failed = fileMessage(r); !failed.isEmpty()) platform_.message(this, failed);
     showStatistics();
 }
 
 void ConfigDialog::eraseScoresClicked() {
     if (!platform_.question(this, eraseQuestion(), false)) return;
-    eraseScores(main_.settings().scores);
+    services_.settings.changeScores([](Settings& s) { eraseScores(s.scores); });
     updateScores();
 }
 

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include <array>
+#include <functional>
 #include <string>
 
 class QPushButton;
@@ -20,14 +21,26 @@ class AboutPage;
 class ConfigPage;
 class KeysPage;
 class Platform;
-class MainWindow;
+class ReplayPlayer;
+class SettingsModel;
+class SpriteSet;
 class StatisticsPage;
 
 class ConfigDialog : public Translated<QDialog> {
   public:
     enum Tab { ConfigurationTab = 0, KeysTab = 1, HelpTab = 2, AboutTab = 3, StatisticsTab = 4 };
 
-    ConfigDialog(MainWindow& main, Platform& platform);
+    // What the dialog works with: the settings it shows and changes, the replays of the score
+    // table and the statistics, the smileys' pictures, and the name of the game controller.
+    struct Services {
+        SettingsModel& settings;
+        ReplayPlayer& replays;
+        const SpriteSet& sprites;
+        std::function<std::string()> gamepadName;
+    };
+
+    // Over `window`, the game's window.
+    ConfigDialog(Services services, Platform& platform, QWidget* window);
 
     // Selects a tab and shows the dialog (or brings it forward when it is already open).
     void showTab(int tab);
@@ -75,7 +88,7 @@ class ConfigDialog : public Translated<QDialog> {
     void clearStatisticsClicked();
     void openMail();
 
-    MainWindow& main_;
+    Services services_;
     Platform& platform_;
     bool steppedAside_ = false;
     QTabWidget* tabs_;

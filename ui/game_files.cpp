@@ -76,17 +76,17 @@ void MainWindow::openSavedGame(const std::filesystem::path& path) {
         return;
     }
     auto onDisk = std::make_unique<SavedGame>();
-    switch (readSavedGame(path, settingsFile_.string(), *onDisk)) {
+    switch (readSavedGame(path, model_.file().string(), *onDisk)) {
     case LoadResult::NotASave:
         platform_.message(
             this, text(QT_TRANSLATE_NOOP("Messages", "The file does not contain backup "
                                                      "Kembrolla Panic!.\r\rCancelled operation.")));
         break;
     case LoadResult::SettingsFile:
-        game_.newGame(); // the settings file itself: a fresh game, without a word
+        board_.game().newGame(); // the settings file itself: a fresh game, without a word
         break;
     case LoadResult::Loaded:
-        game_.newGame(onDisk.get());
+        board_.game().newGame(onDisk.get());
         break;
     }
 }
@@ -98,7 +98,7 @@ void MainWindow::chooseSavedGame() {
 void MainWindow::saveGameAs() {
     const auto path = platform_.saveGame(this);
     if (!path) return;
-    const FileResult saved = writeSavedGame(systemPath(*path), game_.state());
+    const FileResult saved = writeSavedGame(systemPath(*path), board_.game().state());
     if (const QString failed = fileMessage(saved); !failed.isEmpty())
         platform_.message(this, failed);
 }
@@ -117,13 +117,16 @@ void MainWindow::recordOffered() {
     const QLocale locale;
     for (int m = 0; m < 12; ++m)
         months[m] = locale.monthName(m + 1, QLocale::ShortFormat).toStdString();
-    const GameState& s = game_.state();
+    const GameState& s = board_.game().state();
     const ScoreEntry entry{std::to_string(s.level), std::to_string(s.smileysLeft),
                            nameDialog_->name().toStdString(), scoreDateNow(months)};
-    const ScoreUpdate r =
-        enterScore(settings_.scores, settingsFile_, s.level, s.smileysLeft, entry.name, entry.date);
+    ScoreUpdate r;
+    model_.changeScores([&](Settings& settings) {
+        r = enterScore(settings.scores, model_.file(), s.level, s.smileysLeft, entry.name,
+                       entry.date);
+    });
     if (r.rank > 0) {
-        written.push_back(replays_->keepForScore(entry, settings_.scores));
+        written.push_back(replays_->keepForScore(entry, settings().scores));
         written.push_back(r.file);
     }
     tellFiles(written);

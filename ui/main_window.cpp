@@ -16,35 +16,10 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QPainter>
 
 #include <utility>
 
 namespace kp {
-
-BoardView::BoardView(const BoardPainter& painter, const GameState& state, QWidget* parent)
-    : QWidget(parent), painter_(painter), state_(state) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void BoardView::shift(int dy, QColor strip) {
-    if (dy == shift_) return;
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        child->move(child->pos() + QPoint(0, dy - shift_));
-    shift_ = dy;
-    strip_ = strip;
-    update();
-}
-
-void BoardView::paintEvent(QPaintEvent* event) {
-    QPainter p(this);
-    p.translate(0, shift_);
-    for (const QRect& r : event->region()) painter_.paint(p, r.translated(0, -shift_), state_);
-    p.resetTransform();
-    if (shift_ > 0) p.fillRect(0, 0, width(), shift_, strip_);
-    if (afterFirstFrame) QTimer::singleShot(0, this, std::exchange(afterFirstFrame, nullptr));
-}
 
 namespace {
 
@@ -77,56 +52,33 @@ sound::SoundSystem::Options afterFirstFrame(sound::SoundSystem::Options options)
     return options;
 }
 
-Command commandFor(std::optional<Action> action) {
-    if (!action) return Command::Other;
-    switch (*action) {
-    case Action::Left:
-        return Command::Left;
-    case Action::Right:
-        return Command::Right;
-    case Action::Turn:
-        return Command::Turn;
-    case Action::Down:
-        return Command::Down;
-    case Action::Drop:
-        return Command::Drop;
-    default:
-        return Command::Other;
-    }
-}
-
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
                        sound::SoundSystem::Options soundOptions, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), settingsFile_(std::move(settingsFile)),
-      game_(*this), painter_(sprites_, digits_), sound_(afterFirstFrame(std::move(soundOptions))),
+    : QMainWindow(parent), platform_(platform), model_(std::move(settingsFile)),
+      sound_(afterFirstFrame(std::move(soundOptions))),
+      board_(*this, sound_.effects(), sprites_, digits_, this),
       desktopPlaces_(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))),
       windowMoves_(!desktopPlaces_) {
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    view_ = new BoardView(painter_, game_.state(), this);
-    setCentralWidget(view_);
-    message_ = new QLabel(view_);
-    message_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    message_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    message_->hide();
-    for (int i = 0; i < TimerCount; ++i) {
-        timers_[i].setTimerType(Qt::PreciseTimer);
-        connect(&timers_[i], &QTimer::timeout, this,
-                [this, i] { game_.fire(static_cast<TimerId>(i)); });
-    }
-    // The clock also watches over the music, after its own game step.
-    connect(&timers_[timerIndex(TimerId::Clock)], &QTimer::timeout, this, [this] {
-        watchMusic();
-        // With nothing to say when a controller is plugged in, the system is asked on the
-        // clock's own tick rather than waking the game once more.
-        if (padOnClock_) pollGamepad();
-    });
-    replays_ = new ReplayPlayer(*this, platform_, settingsFile_);
+    setCentralWidget(board_.view());
+    replays_ = new ReplayPlayer(board_, *this, platform_, model_.file());
+    replays_->onBoardSwapped = [this] {
+        layOutWindow();
+        composeBackground(KeepPicture);
+        repaintAll();
+        pauseChanged(board_.game().state().paused);
+    };
+    replays_->onLeavingKey = [this](QKeyCombination key) {
+        if (bindings_.actionForKey(key) == Action::Panic)
+            if (QAction* panic = action("MenuPanic")) panic->trigger();
+    };
     buildMenus();
+    listenToSettings();
     connect(&padTimer_, &QTimer::timeout, this, [this] { pollGamepad(); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] { pollGamepad(); });
     frameWatch_.setInterval(50);
@@ -138,13 +90,12 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::applyConfiguration(const LevelParameters& p) {
-    settings_.parameters = p;
-    game_.setParameters(p);
+void MainWindow::applyParameters() {
+    board_.game().setParameters(settings().parameters);
     layOutWindow();
     composeBackground(KeepPicture);
     repaintAll();
-    game_.newGame(); // as "Nouvelle partie" does
+    board_.game().newGame(); // as "Nouvelle partie" does
 }
 
 QAction* MainWindow::action(const std::string& id) const {
@@ -164,7 +115,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 ConfigDialog* MainWindow::configDialog() {
     // Made when first opened: a player who never opens it never waits for it.
-    if (!configDialog_) configDialog_ = new ConfigDialog(*this, platform_);
+    if (!configDialog_)
+        configDialog_ = new ConfigDialog(
+            {model_, *replays_, sprites_, [this] { return gamepad_.name(); }}, platform_, this);
     return configDialog_;
 }
 
@@ -179,32 +132,30 @@ MainWindow::Pictures MainWindow::Pictures::read() {
 void MainWindow::firstShow() {
     if (shown_) return;
     shown_ = true;
-    game_.random().setSeed(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    board_.game().random().setSeed(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     Pictures pictures = pictures_.valid() ? pictures_.get() : Pictures::read();
     sprites_ = std::move(pictures.sprites);
     digits_ = std::move(pictures.digits);
     composer_.setLogo(std::move(pictures.logo));
     // The very first start speaks the desktop's language when the game has it.
-    std::error_code ec;
-    const bool firstStart = !std::filesystem::exists(settingsFile_, ec) && !ec;
-    loadSettings(settings_, settingsFile_);
-    if (firstStart)
-        settings_.language = static_cast<int32_t>(desktopLanguage(platform_.uiLanguages()));
+    if (model_.load())
+        model_.settle([this](Settings& s) {
+            s.language = static_cast<int32_t>(desktopLanguage(platform_.uiLanguages()));
+        });
     // The board's size comes first: the layout is computed from it.
-    game_.setParameters(settings_.parameters);
+    board_.game().setParameters(settings().parameters);
     applySettings();
-    game_.newGame();
+    board_.game().newGame();
     // The timers that always run start with the game.
-    for (int i = 0; i < TimerCount; ++i) timerChanged(static_cast<TimerId>(i));
+    board_.followTimers();
     if (centreWithFrame_) frameWatch_.start();
     // What the first frame does not show waits for it: the window's icon (reading its six sizes
     // took a tenth of the start-up), the sound output, the effects and the controllers.
-    view_->afterFirstFrame = [this] {
+    board_.view()->afterFirstFrame = [this] {
         if (!isVisible()) return; // closed as soon as it showed: nothing more to start
-        firstFrameShown_ = true;
         QApplication::setWindowIcon(appIcon());
         sound_.startOutput();
-        if (settings_.music != 0) chooseTune(settings_.music);
+        if (settings().music != 0) applyTune();
         sound_.effects().load();
         startGamepad();
     };
@@ -214,9 +165,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // The game in progress counts in the statistics, whatever was watched meanwhile (and the
     // dialog a replay set aside goes with the window).
     replays_->stop();
-    game_.endGame();
+    board_.game().endGame();
     if (configDialog_) configDialog_->hide();
-    tellFiles({replays_->takeStatisticsFailure(), saveSettings(settings_, settingsFile_)});
+    tellFiles({replays_->takeStatisticsFailure(), model_.save()});
     hideout_->removeIcon();
     // A tune still opening (a bank on a hung drive) is left to its own thread, never waited for:
     // the settings are written, and the game closes whatever the synthesiser does.
@@ -229,14 +180,13 @@ void MainWindow::quitGame() {
     platform_.quit();
 }
 
-void MainWindow::applyControls(const Controls& controls) {
-    bindings_ = Bindings(controls);
-    settings_.controls = bindings_.controls();
+void MainWindow::applyBindings() {
+    bindings_ = Bindings(settings().controls);
     for (int a = 0; a < ActionCount; ++a)
         if (const char* item = menuItemFor(static_cast<Action>(a)))
             if (QAction* menuAction = action(item))
                 menuAction->setShortcuts(bindings_.shortcuts(static_cast<Action>(a)));
-    game_.setKeyRepeat(settings_.controls.repeatDelay, settings_.controls.repeatInterval);
+    board_.game().setKeyRepeat(settings().controls.repeatDelay, settings().controls.repeatInterval);
 }
 
 // A key or a pad button: a menu command on its press, or a move of the capsule. With the
@@ -248,22 +198,16 @@ void MainWindow::act(Action a, bool pressed, bool gameRepeat) {
             if (QAction* menuAction = action(item)) menuAction->trigger();
         return;
     }
-    const Command command = commandFor(a);
-    if (!gameRepeat)
-        game_.handle(command);
-    else if (pressed)
-        game_.press(command);
-    else
-        game_.release(command);
+    board_.play(commandFor(a), pressed, gameRepeat);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (isModifierKey(event->key())) return;
     const std::optional<Action> a = bindings_.actionForKey(event->keyCombination());
-    const bool gameRepeat = settings_.controls.gameRepeat;
+    const bool gameRepeat = settings().controls.gameRepeat;
     if (!a) {
         // Any other key still resumes a paused game and ends a hard drop.
-        if (!event->isAutoRepeat()) game_.handle(Command::Other);
+        if (!event->isAutoRepeat()) board_.game().handle(Command::Other);
         return;
     }
     if (event->isAutoRepeat() && (gameRepeat || menuItemFor(*a))) return;
@@ -272,7 +216,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     const std::optional<Action> a = bindings_.actionForKey(event->keyCombination());
-    if (a && !event->isAutoRepeat() && settings_.controls.gameRepeat) act(*a, false, true);
+    if (a && !event->isAutoRepeat() && settings().controls.gameRepeat) act(*a, false, true);
 }
 
 void MainWindow::startGamepad() {
@@ -338,7 +282,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
-        game_.setWindowActive(isActiveWindow());
+        board_.game().setWindowActive(isActiveWindow());
         pollGamepad();      // lets go of what the pad held, or starts reading it again
         centreOnceFramed(); // a window manager activates the window it has just framed
     }
@@ -346,73 +290,10 @@ void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
-// ---- What the rules report ----
-
-void MainWindow::cellChanged(int row, int col, int32_t code) {
-    view_->update(painter_.cellArea(row, col, code));
-}
-
-void MainWindow::boardChanged() {
-    repaintAll();
-}
-
-void MainWindow::previewChanged(int col, int32_t) {
-    view_->update(painter_.previewArea(col));
-}
-
-void MainWindow::counterChanged(Counter counter) {
-    switch (counter) {
-    case Counter::Level:
-        view_->update(painter_.levelArea());
-        break;
-    case Counter::Smileys:
-        view_->update(painter_.smileysArea());
-        break;
-    case Counter::Chrono:
-        view_->update(painter_.chronoArea());
-        break;
-    }
-}
-
-void MainWindow::showMessage() {
-    const GameState& s = game_.state();
-    switch (s.message) {
-    case Message::Level:
-        message_->setText(levelMessage(s.level));
-        break;
-    case Message::Paused:
-        message_->setText(pauseMessage());
-        break;
-    case Message::Lost:
-        message_->setText(lostMessage());
-        break;
-    }
-    message_->setVisible(s.messageVisible);
-}
-
-void MainWindow::messageChanged() {
-    showMessage();
-}
-
-void MainWindow::messageRepaint() {
-    if (message_->isVisible()) message_->update();
-}
+// ---- What the board asks of the window ----
 
 void MainWindow::pauseChanged(bool paused) {
     if (QAction* a = action("MenuPause")) a->setChecked(paused);
-}
-
-void MainWindow::timerChanged(TimerId id) {
-    const TimerSlot& t = game_.state().timer(id);
-    QTimer& timer = timers_[timerIndex(id)];
-    if (t.running())
-        timer.start(t.period);
-    else
-        timer.stop();
-}
-
-void MainWindow::soundWanted(Sound s) {
-    sound_.effects().play(s);
 }
 
 void MainWindow::windowShake(int dy) {
@@ -426,17 +307,13 @@ void MainWindow::windowShake(int dy) {
         move(shakeRest_->x(), shakeRest_->y() + dy);
         windowShakenBy_ = dy;
     } else {
-        view_->shift(dy, borderColour());
+        board_.view()->shift(dy, borderColour());
     }
-    const int step = game_.state().shakeStep;
+    const int step = board_.game().state().shakeStep;
     if (dy == 0 && (step == 0 || step >= 4)) {
         shakeRest_.reset();
         windowShakenBy_ = 0;
     }
-}
-
-void MainWindow::pinupFrame(int frame, PinupFigure figure) {
-    view_->update(painter_.showPinup(pinups_, figure, frame));
 }
 
 void MainWindow::panicChanged(bool hidden) {
@@ -452,8 +329,15 @@ void MainWindow::panicChanged(bool hidden) {
     }
 }
 
+void MainWindow::clockTicked() {
+    watchMusic();
+    // With nothing to say when a controller is plugged in, the system is asked on the clock's
+    // own tick rather than waking the game once more.
+    if (padOnClock_) pollGamepad();
+}
+
 bool MainWindow::recordQualifies(int32_t level, int32_t smileysLeft) {
-    return qualifiesForScores(settings_.scores, level, smileysLeft, false);
+    return qualifiesForScores(settings().scores, level, smileysLeft, false);
 }
 
 } // namespace kp

@@ -1,19 +1,17 @@
 #pragma once
-// The main window: the board, the menus and the timers that drive the rules. It owns the game
-// and the settings for the whole run, and draws what the rules report.
+// The main window: the board, the menus, the window's place and the settings for the whole run.
 
+#include "ui/board.h"
 #include "ui/panic_hideout.h"
 #include "ui/platform.h"
+#include "ui/settings_model.h"
 #include "ui/translations.h"
 
 #include "background/composer.h"
-#include "engine/game.h"
-#include "engine/recorded_game.h"
 #include "input/bindings.h"
 #include "input/gamepad.h"
 #include "input/pad_wakeup.h"
 #include "persistence/settings.h"
-#include "render/board_painter.h"
 #include "render/sprites.h"
 #include "sound/sound_system.h"
 
@@ -44,44 +42,24 @@ class ReplayPlayer;
 
 namespace kp {
 
-// The client area: the painter draws the part of the game each frame asks for.
-class BoardView : public QWidget {
-  public:
-    BoardView(const BoardPainter& painter, const GameState& state, QWidget* parent);
-    // Called once, just after the first frame is painted: what can wait for it waits.
-    std::function<void()> afterFirstFrame;
-    // Draws the board (and the message over it) `dy` pixels lower, the strip it uncovers at the
-    // top in `strip`: the shake of a window that cannot move itself.
-    void shift(int dy, QColor strip);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    const BoardPainter& painter_;
-    const GameState& state_;
-    int shift_ = 0;
-    QColor strip_;
-};
-
-class MainWindow : public QMainWindow, public GameEvents {
+class MainWindow : public QMainWindow, public Board::Host {
   public:
     // settingsFile: where the settings are read at start-up and written at close.
     MainWindow(Platform& platform, std::filesystem::path settingsFile,
                sound::SoundSystem::Options soundOptions = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    RecordedGame& game() { return game_; }
+    // The board in play.
+    Board& board() { return board_; }
     // Replays of finished games and files, and the statistics they feed.
     ReplayPlayer& replays() { return *replays_; }
-    Settings& settings() { return settings_; }
-    const BoardPainter& painter() const { return painter_; }
+    const Settings& settings() const { return model_.settings(); }
+    // The settings' one writer.
+    SettingsModel& settingsModel() { return model_; }
     const SpriteSet& sprites() const { return sprites_; }
     // The configuration, help and about dialog, made when first asked for.
     ConfigDialog* configDialog();
     sound::SoundSystem& sound() { return sound_; }
-    QLabel* messageLabel() const { return message_; }
-    QWidget* boardView() const { return view_; }
     // A menu item by its name (e.g. "MenuPause"); null when unknown.
     QAction* action(const std::string& id) const;
     const std::map<std::string, QAction*>& actions() const { return actions_; }
@@ -111,13 +89,12 @@ class MainWindow : public QMainWindow, public GameEvents {
     void openSavedGame(const std::filesystem::path& path);
 
     // Language: the settings' choice, installed for every window and Qt's own dialogs.
-    Language language() const { return languageFromSetting(settings_.language); }
+    Language language() const { return languageFromSetting(settings().language); }
     void chooseLanguage(Language language);
     void useFrench() { chooseLanguage(Language::French); }
     void useEnglish() { chooseLanguage(Language::English); }
 
     // Display.
-    void resizeSmileys();
     void layOutWindow();
     // The menu titles wrapped for the board's width, and the window's height with them.
     void fitMenuRows();
@@ -128,31 +105,19 @@ class MainWindow : public QMainWindow, public GameEvents {
     // Composes the background: a picture path, or KeepPicture to keep the picture already loaded.
     void composeBackground(const std::optional<std::string>& path);
     void repaintAll();
-    // The configuration dialog's new parameters: stored, laid out, drawn, and a new game.
-    void applyConfiguration(const LevelParameters& p);
-    // New controls from the keys page: bindings, menu shortcuts and the game's key repeat.
-    void applyControls(const Controls& controls);
     const Bindings& bindings() const { return bindings_; }
     // The game controllers; started once the window has shown.
     Gamepad& gamepad() { return gamepad_; }
     // Reads the game controllers now (the pad timer does it by itself).
     void pollGamepad();
 
-    // GameEvents
-    void cellChanged(int row, int col, int32_t code) override;
-    void boardChanged() override;
-    void previewChanged(int col, int32_t code) override;
-    void counterChanged(Counter counter) override;
-    void messageChanged() override;
-    void messageRepaint() override;
+    // What the board asks of the window.
     void pauseChanged(bool paused) override;
-    void timerChanged(TimerId id) override;
-    void soundWanted(Sound s) override;
     void windowShake(int dy) override;
-    void pinupFrame(int frame, PinupFigure figure) override;
     void panicChanged(bool hidden) override;
     void recordOffered() override;
     bool recordQualifies(int32_t level, int32_t smileysLeft) override;
+    void clockTicked() override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -179,7 +144,17 @@ class MainWindow : public QMainWindow, public GameEvents {
     void check(const std::string& id, bool on = true);
     // Every caption of the menus and the message line, in the language in use.
     void retranslate();
+    // Every group of settings, applied when the model says it changed (listenToSettings) and
+    // all at once at start-up (applySettings).
+    void listenToSettings();
     void applySettings();
+    void applyParameters(); // laid out, drawn, and a new game, as "Nouvelle partie" does
+    void applyBindings();   // the bindings, the menu shortcuts and the game's key repeat
+    void applyLanguage();
+    void applyAnimations();
+    void showLayout(); // the check marks, the cell size and the window's layout
+    void applyLayout();
+    void applySmileys();
     void updateBackgroundMenus(const Composition& c);
     void updateRecentPictures();
 
@@ -193,9 +168,9 @@ class MainWindow : public QMainWindow, public GameEvents {
 
     // Sound and music (sound_menus.cpp).
     void buildSoundMenus(QMenu* options);
-    void chooseSoundOutput(int output);
     void chooseTune(int tune);
-    void showTune(int tune); // the setting and the menus, the tune itself left as it is
+    void showTune(); // the menus of the setting's tune, the tune itself left as it is
+    void applyTune();
     void applySound();
     void watchMusic();
 
@@ -216,24 +191,19 @@ class MainWindow : public QMainWindow, public GameEvents {
     void chooseBorderColour();
     QColor borderColour() const;
     void changeBackground(const std::function<void(BackgroundSettings&)>& change);
-    void showMessage();
     // Input (main_window.cpp): what an action does, from a key or a pad button.
     void act(Action action, bool pressed, bool gameRepeat);
     void padButton(int button, bool pressed);
     void startGamepad();
 
     Platform& platform_;
-    std::filesystem::path settingsFile_;
-    Settings settings_;
-    RecordedGame game_;
+    SettingsModel model_;
     std::future<Pictures> pictures_;
     SpriteSet sprites_;
     CounterDigits digits_;
-    PinupFrames pinups_;
-    bool firstFrameShown_ = false;
-    BoardPainter painter_; // draws each frame from the game's state (BoardView)
     BackgroundComposer composer_;
     sound::SoundSystem sound_;
+    Board board_;
     Translations translations_;
     std::unique_ptr<QWidget> loadingWindow_; // shown while a tune is prepared
     ConfigDialog* configDialog_ = nullptr;
@@ -242,9 +212,6 @@ class MainWindow : public QMainWindow, public GameEvents {
     int cellSize_ = 16;
     bool shown_ = false;
 
-    BoardView* view_ = nullptr;
-    QLabel* message_ = nullptr;
-    std::array<QTimer, TimerCount> timers_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
     PanicHideout* hideout_ = nullptr;

@@ -55,17 +55,17 @@ void MainWindow::buildMenus() {
     setMenuWidget(menuRows_);
     QMenu* file = addMenu(nullptr, "MenuFichier");
     // Their shortcuts are the player's keys (applyControls).
-    addItem(file, "MenuNouveauJeu", [this] { game_.newGame(); });
-    addItem(file, "MenuRecommencerNiveau", [this] { game_.restartLevel(); });
-    addItem(file, "MenuPasserNiveau", [this] { game_.skipLevel(); });
+    addItem(file, "MenuNouveauJeu", [this] { board_.game().newGame(); });
+    addItem(file, "MenuRecommencerNiveau", [this] { board_.game().restartLevel(); });
+    addItem(file, "MenuPasserNiveau", [this] { board_.game().skipLevel(); });
     QAction* pause = addItem(
-        file, "MenuPause", [this] { game_.togglePause(); }, nullptr, true);
+        file, "MenuPause", [this] { board_.game().togglePause(); }, nullptr, true);
     // The action owns the check mark's truth: the rules say whether the game is paused.
     connect(pause, &QAction::triggered, this,
-            [this, pause] { pause->setChecked(game_.state().paused); });
+            [this, pause] { pause->setChecked(board_.game().state().paused); });
     addItem(file, "MenuPanic", [this] {
         replays_->stop(); // a replay ends: it is the game that hides, paused
-        game_.panic();
+        board_.game().panic();
     });
     file->addSeparator();
     addItem(file, "MenuOuvrir", [this] { chooseSavedGame(); });
@@ -79,9 +79,9 @@ void MainWindow::buildMenus() {
 
     // The notification-area icon's menu, while the game is hidden.
     auto* popup = new QMenu(this);
-    addItem(popup, "MenuPopupPanicRestaurer", [this] { game_.unhide(); });
+    addItem(popup, "MenuPopupPanicRestaurer", [this] { board_.game().unhide(); });
     addItem(popup, "MenuPopupQuitter", [this] { quitGame(); });
-    hideout_ = new PanicHideout(*this, popup, [this] { game_.unhide(); });
+    hideout_ = new PanicHideout(*this, popup, [this] { board_.game().unhide(); });
 
     QMenu* options = addMenu(nullptr, "MenuOptions");
     QMenu* languageMenu = addMenu(options, "MenuLangue");
@@ -92,23 +92,17 @@ void MainWindow::buildMenus() {
 
     QMenu* smileyAnimationMenu = addMenu(options, "MenuAnimVirus");
     addRadios(smileyAnimationMenu, ids::smileyAnimationMenu, [this](int v) {
-        settings_.smileyAnimation = v;
-        game_.setSmileyAnimation(v);
+        model_.changeAnimations([v](Settings& s) { s.smileyAnimation = v; });
     });
 
     QMenu* removalAnimationMenu = addMenu(options, "MenuAnimSuppr");
     addRadios(removalAnimationMenu, ids::removalAnimationMenu, [this](int v) {
-        settings_.removalAnimation = v;
-        game_.setRemovalAnimation(v);
+        model_.changeAnimations([v](Settings& s) { s.removalAnimation = v; });
     });
     QMenu* removalOptions = addMenu(removalAnimationMenu, "MenuAnimSupprOptions");
     addItem(
         removalOptions, "MenuAnimSupprTremblement",
-        [this] {
-            settings_.shake = settings_.shake ? 0 : 1;
-            game_.setShake(settings_.shake != 0);
-            check("MenuAnimSupprTremblement", settings_.shake != 0);
-        },
+        [this] { model_.changeAnimations([](Settings& s) { s.shake = s.shake ? 0 : 1; }); },
         nullptr, true);
 
     QMenu* sizeChoice = addMenu(options, "MenuSmileyTaille");
@@ -135,10 +129,8 @@ void MainWindow::buildMenus() {
         colours, "MenuSymbolesCouleur", [this] { toggleColourSymbols(); }, nullptr, true);
 
     QMenu* pinup = addMenu(options, "MenuPinup");
-    addRadios(pinup, ids::pinup, [this](int v) {
-        settings_.Pinup = v;
-        game_.setPinup(v);
-    });
+    addRadios(pinup, ids::pinup,
+              [this](int v) { model_.changeAnimations([v](Settings& s) { s.Pinup = v; }); });
 
     options->addSeparator();
     buildSoundMenus(options);
@@ -232,9 +224,24 @@ void MainWindow::buildBackgroundMenu(QMenu* options) {
 }
 
 void MainWindow::chooseLanguage(Language language) {
-    settings_.language = static_cast<int32_t>(language);
-    check(languageInfo(language).menuId);
-    translations_.use(language); // every window hears of it and words itself again
+    model_.changeLanguage(static_cast<int32_t>(language));
+}
+
+void MainWindow::applyLanguage() {
+    check(languageInfo(language()).menuId);
+    translations_.use(language()); // every window hears of it and words itself again
+}
+
+void MainWindow::applyAnimations() {
+    const Settings& s = settings();
+    check(ids::pinup[s.Pinup]);
+    board_.game().setPinup(s.Pinup);
+    check("MenuAnimSupprTremblement", s.shake != 0);
+    board_.game().setShake(s.shake != 0);
+    check(ids::smileyAnimationMenu[s.smileyAnimation]);
+    board_.game().setSmileyAnimation(s.smileyAnimation);
+    check(ids::removalAnimationMenu[s.removalAnimation]);
+    board_.game().setRemovalAnimation(s.removalAnimation);
 }
 
 void MainWindow::retranslate() {
@@ -244,43 +251,50 @@ void MainWindow::retranslate() {
         if (QAction* a = action(row.comment)) a->setText(text);
         if (const auto m = menus_.find(row.comment); m != menus_.end()) m->second->setTitle(text);
     }
-    fitMenuRows(); // the titles' widths changed
-    showMessage(); // worded again from what it says: paused, lost, or the level
+    fitMenuRows();        // the titles' widths changed
+    board_.showMessage(); // worded again from what it says: paused, lost, or the level
 }
 
 void MainWindow::updateRecentPictures() {
     for (int i = 1; i <= 10; ++i) {
         QAction* a = action("MenuFond" + std::to_string(i));
-        const std::string text = RecentCaption(i, settings_.recentPictures[i - 1]);
+        const std::string text = RecentCaption(i, settings().recentPictures[i - 1]);
         a->setText(QString::fromStdString(text));
         a->setVisible(RecentCaptionVisible(text));
     }
 }
 
+// Each part that applies a group of settings hears of its changes from the model.
+void MainWindow::listenToSettings() {
+    connect(&model_, &SettingsModel::parametersChanged, this, &MainWindow::applyParameters);
+    connect(&model_, &SettingsModel::controlsChanged, this, &MainWindow::applyBindings);
+    connect(&model_, &SettingsModel::languageChanged, this, &MainWindow::applyLanguage);
+    connect(&model_, &SettingsModel::layoutChanged, this, &MainWindow::applyLayout);
+    connect(&model_, &SettingsModel::backgroundChanged, this, &MainWindow::composeBackground);
+    connect(&model_, &SettingsModel::soundChanged, this, &MainWindow::applySound);
+    connect(&model_, &SettingsModel::tuneChanged, this, &MainWindow::applyTune);
+    connect(&model_, &SettingsModel::animationsChanged, this, &MainWindow::applyAnimations);
+    connect(&model_, &SettingsModel::smileysChanged, this, &MainWindow::applySmileys);
+    connect(&model_, &SettingsModel::messageLookChanged, this, &MainWindow::applyMessageFont);
+}
+
 // Pushes every setting into the window: check marks, timers, language, colours, size, layout
 // and background, in that order.
 void MainWindow::applySettings() {
-    const Settings& s = settings_;
-    check(ids::pinup[s.Pinup]);
-    game_.setPinup(s.Pinup);
-    check("MenuAffCompteurs", s.showCounters != 0);
-    check("MenuAffPieceSuivante", s.showNextCapsule != 0);
-    check("MenuAnimSupprTremblement", s.shake != 0);
-    game_.setShake(s.shake != 0);
-    check(ids::smileyAnimationMenu[s.smileyAnimation]);
-    game_.setSmileyAnimation(s.smileyAnimation);
-    check(ids::removalAnimationMenu[s.removalAnimation]);
-    game_.setRemovalAnimation(s.removalAnimation);
-    applyControls(s.controls);
-    chooseLanguage(language());
+    const Settings& s = settings();
+    applyAnimations();
+    applyBindings();
+    applyLanguage();
+    sound_.setPreferredBank(s.soundBank);
     applySound();
+    // The tune itself (its synthesiser, its bank, the loading window) waits for the first frame.
+    showTune();
     updateRecentPictures();
     applyMessageFont();
     check("MenuSymbolesCouleur", s.colourSymbols);
     sprites_.setSymbols(s.colourSymbols);
     for (int c = 0; c < 5; ++c) applySmileyColour(c);
-    checkSmileySize();
-    layOutWindow();
+    showLayout();
     composeBackground(s.background == PictureBackground
                           ? std::optional<std::string>(s.recentPictures[0])
                           : KeepPicture);

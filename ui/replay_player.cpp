@@ -1,7 +1,7 @@
 #include "replay_player.h"
 
+#include "ui/board.h"
 #include "ui/file_messages.h"
-#include "ui/main_window.h"
 #include "ui/platform.h"
 
 #include "engine/game_summary.h"
@@ -44,14 +44,14 @@ bool isScoreReplayName(const std::string& name) {
 
 } // namespace
 
-ReplayPlayer::ReplayPlayer(MainWindow& window, Platform& platform,
+ReplayPlayer::ReplayPlayer(Board& board, QWidget& window, Platform& platform,
                            std::filesystem::path settingsFile)
-    : QObject(&window), window_(window), platform_(platform),
+    : QObject(&window), board_(board), window_(window), platform_(platform),
       settingsFile_(std::move(settingsFile)), statisticsFile_(statisticsFilePath(settingsFile_)) {
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(TickPeriod);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
-    RecordedGame& game = window_.game();
+    RecordedGame& game = board_.game();
     auto started = std::make_shared<QElapsedTimer>();
     started->start();
     game.setClock([started] { return started->elapsed(); });
@@ -127,7 +127,7 @@ bool ReplayPlayer::hasScoreReplay(const ScoreEntry& entry) const {
 }
 
 FileResult ReplayPlayer::keepForScore(const ScoreEntry& entry, const ScoreTable& table) {
-    const std::shared_ptr<const Recording> last = window_.game().lastGame();
+    const std::shared_ptr<const Recording> last = board_.game().lastGame();
     if (!last) return {};
     const std::filesystem::path path = scoreReplayPath(entry);
     std::error_code ec;
@@ -152,7 +152,7 @@ void ReplayPlayer::watchScore(const ScoreEntry& entry) {
 // ---- Menu commands ----
 
 void ReplayPlayer::watchLastGame() {
-    if (const auto last = window_.game().lastGame())
+    if (const auto last = board_.game().lastGame())
         watch(last);
     else
         platform_.message(&window_,
@@ -160,7 +160,7 @@ void ReplayPlayer::watchLastGame() {
 }
 
 void ReplayPlayer::saveLastGame() {
-    const auto last = window_.game().lastGame();
+    const auto last = board_.game().lastGame();
     if (!last) {
         platform_.message(&window_,
                           text(QT_TRANSLATE_NOOP("Replay", "No finished game to save yet.")));
@@ -191,7 +191,7 @@ void ReplayPlayer::openReplay(const std::filesystem::path& path) {
 
 void ReplayPlayer::watch(std::shared_ptr<const Recording> recording) {
     if (!recording) return;
-    RecordedGame& game = window_.game();
+    RecordedGame& game = board_.game();
     if (active_) stop();
     if (!game.state().paused) game.pause(); // the game in progress waits, paused
     game.watch(std::move(recording));
@@ -209,7 +209,7 @@ void ReplayPlayer::stop() {
     active_ = false;
     timer_.stop();
     qApp->removeEventFilter(this);
-    window_.game().stopWatching();
+    board_.game().stopWatching();
     restoreWindow();
     if (banner_) banner_->hide();
     if (onPlaying) onPlaying(false);
@@ -218,13 +218,9 @@ void ReplayPlayer::stop() {
 // The board in view changes games: its size, its cells, the counters, the message line, the
 // pause mark and the window's timers all follow the one now shown.
 void ReplayPlayer::restoreWindow() {
-    const GameState& s = window_.game().state();
-    window_.layOutWindow();
-    window_.composeBackground(KeepPicture);
-    window_.repaintAll();
-    window_.messageChanged();
-    window_.pauseChanged(s.paused);
-    for (int i = 0; i < TimerCount; ++i) window_.timerChanged(static_cast<TimerId>(i));
+    if (onBoardSwapped) onBoardSwapped();
+    board_.showMessage();
+    board_.followTimers();
     showBanner();
 }
 
@@ -240,7 +236,7 @@ void ReplayPlayer::setSpeed(int speed) {
 }
 
 void ReplayPlayer::tick() {
-    RecordedGame& game = window_.game();
+    RecordedGame& game = board_.game();
     played_ += double(wall_.restart()) * speed_;
     while (const Input* next = game.nextInput()) {
         if (double(next->time) - played_ > LongestWait) played_ = double(next->time) - LongestWait;
@@ -251,7 +247,7 @@ void ReplayPlayer::tick() {
 }
 
 void ReplayPlayer::step() {
-    RecordedGame& game = window_.game();
+    RecordedGame& game = board_.game();
     while (const Input* next = game.nextInput()) {
         const bool player = playerInput(next->kind);
         played_ = double(next->time);
@@ -262,7 +258,7 @@ void ReplayPlayer::step() {
 }
 
 void ReplayPlayer::playToEnd() {
-    while (window_.game().feedNext()) {
+    while (board_.game().feedNext()) {
     }
     reachEnd();
 }
@@ -271,8 +267,8 @@ void ReplayPlayer::reachEnd() {
     if (!active_ || atEnd_) return;
     timer_.stop();
     atEnd_ = true;
-    const Recording* r = window_.game().watched();
-    proved_ = r && gameEnd(window_.game().state()) == r->end;
+    const Recording* r = board_.game().watched();
+    proved_ = r && gameEnd(board_.game().state()) == r->end;
     showBanner();
     if (!proved_) {
         stop();
@@ -283,7 +279,7 @@ void ReplayPlayer::reachEnd() {
 void ReplayPlayer::showBanner() {
     if (!active_) return;
     if (!banner_) {
-        banner_ = new QLabel(window_.boardView());
+        banner_ = new QLabel(board_.view());
         banner_->setObjectName(QStringLiteral("ReplayBanner"));
         banner_->setAttribute(Qt::WA_TransparentForMouseEvents);
         banner_->setWordWrap(true);
@@ -305,7 +301,7 @@ void ReplayPlayer::showBanner() {
         QStringLiteral("\n") +
         text(QT_TRANSLATE_NOOP("Replay", "1 2 4: speed · Space: step · other key: back")));
     // Over the top of the board, where the message line goes: the counters stay in view.
-    const WindowLayout& l = window_.painter().layout();
+    const WindowLayout& l = board_.painter().layout();
     banner_->setFixedWidth(std::max(60, l.clientWidth - 8));
     banner_->adjustSize();
     banner_->move(4, l.BoardTop + 2);
@@ -339,8 +335,7 @@ bool ReplayPlayer::eventFilter(QObject* watched, QEvent* event) {
             if (key->isAutoRepeat()) return true;
             stop();
             // A panic key hides the game as ever: the replay ends, and the game goes with it.
-            if (window_.bindings().actionForKey(key->keyCombination()) == Action::Panic)
-                if (QAction* panic = window_.action("MenuPanic")) panic->trigger();
+            if (onLeavingKey) onLeavingKey(key->keyCombination());
             return true;
         }
     }

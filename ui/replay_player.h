@@ -24,12 +24,15 @@ class QLabel;
 
 namespace kp {
 
-class MainWindow;
+class Board;
 class Platform;
 
 class ReplayPlayer : public QObject {
   public:
-    ReplayPlayer(MainWindow& window, Platform& platform, std::filesystem::path settingsFile);
+    // Plays on `board`, which sits in `window`; the replays of scores and the statistics are
+    // kept beside `settingsFile`.
+    ReplayPlayer(Board& board, QWidget& window, Platform& platform,
+                 std::filesystem::path settingsFile);
     ~ReplayPlayer() override;
 
     // The menu's commands.
@@ -74,6 +77,12 @@ class ReplayPlayer : public QObject {
     std::function<void(bool playing)> onPlaying;
     // Told when a finished game changed the statistics.
     std::function<void(const Statistics&)> onStatistics;
+    // Told when the board changes games (a replay starts or ends), for the window to lay
+    // itself out for the one now shown and mark its pause.
+    std::function<void()> onBoardSwapped;
+    // A key that ended a replay, for the window to do what else it means (a panic key still
+    // hides the game).
+    std::function<void(QKeyCombination key)> onLeavingKey;
     // The replay file dialogs (save: true for the save dialog); tests answer them.
     std::function<std::optional<QString>(bool save)> chooseFile;
 
@@ -91,7 +100,8 @@ class ReplayPlayer : public QObject {
     void restoreWindow();
     static QString text(const char* source);
 
-    MainWindow& window_;
+    Board& board_;
+    QWidget& window_;
     Platform& platform_;
     std::filesystem::path settingsFile_;
     std::filesystem::path statisticsFile_;

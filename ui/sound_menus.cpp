@@ -23,13 +23,12 @@ const std::pair<int, const char*> tunes[] = {
 
 void MainWindow::buildSoundMenus(QMenu* options) {
     QMenu* output = addMenu(options, "MenuSon");
-    addRadios(output, ids::output, [this](int v) { chooseSoundOutput(v); });
+    addRadios(output, ids::output,
+              [this](int v) { model_.changeSound([v](Settings& s) { s.soundOutput = v; }); });
     output->addSeparator();
     QMenu* waveVolume = addMenu(output, "MenuSonVolume");
-    addRadios(waveVolume, ids::waveVolume, [this](int v) {
-        settings_.effectsVolume = v;
-        sound_.setEffectsVolume(v);
-    });
+    addRadios(waveVolume, ids::waveVolume,
+              [this](int v) { model_.changeSound([v](Settings& s) { s.effectsVolume = v; }); });
 
     QMenu* tune = addMenu(options, "MenuMusique");
     QActionGroup* tuneGroup = radioGroup();
@@ -41,19 +40,13 @@ void MainWindow::buildSoundMenus(QMenu* options) {
             tuneGroup, true, QString::fromUtf8(text));
     tune->addSeparator();
     QMenu* midiVolume = addMenu(tune, "MenuMusiqueVolume");
-    addRadios(midiVolume, ids::midiVolume, [this](int v) {
-        settings_.musicVolume = v;
-        sound_.setMusicVolume(v);
-    });
+    addRadios(midiVolume, ids::midiVolume,
+              [this](int v) { model_.changeSound([v](Settings& s) { s.musicVolume = v; }); });
     QMenu* musicOptions = addMenu(tune, "MenuMusiqueOptions");
     addItem(
         musicOptions, "MenuMusiqueBoucle",
-        [this] {
-            settings_.loopMusic = !settings_.loopMusic;
-            check("MenuMusiqueBoucle", settings_.loopMusic);
-            sound_.music().setLooping(settings_.loopMusic);
-        },
-        nullptr, true);
+        [this] { model_.changeSound([](Settings& s) { s.loopMusic = !s.loopMusic; }); }, nullptr,
+        true);
 
     sound_.music().setLoadingWindow([this](bool show) {
         if (!loadingWindow_) loadingWindow_ = std::make_unique<LoadingWindow>();
@@ -65,16 +58,8 @@ void MainWindow::buildSoundMenus(QMenu* options) {
     sound_.music().setFailureHandler([this] { platform_.message(this, musicFailure()); });
 }
 
-void MainWindow::chooseSoundOutput(int output) {
-    settings_.soundOutput = output;
-    sound_.effects().setOutput(output);
-    check(ids::output[output]);
-    // The effect volume means something for the loudspeakers only.
-    menus_["MenuSonVolume"]->setEnabled(output == 1);
-}
-
-void MainWindow::showTune(int tune) {
-    settings_.music = tune;
+void MainWindow::showTune() {
+    const int tune = settings().music;
     const bool enabled = tune != 0;
     check(enabled ? "MenuMusique" + std::to_string(tune) : std::string("MenuMusiquePas"));
     menus_["MenuMusiqueVolume"]->setEnabled(enabled);
@@ -82,30 +67,30 @@ void MainWindow::showTune(int tune) {
 }
 
 void MainWindow::chooseTune(int tune) {
-    showTune(tune);
-    if (tune == 0) {
-        sound_.music().stopMusic();
-        return;
-    }
-    sound_.music().playTune(tune);
+    model_.changeTune(tune);
 }
 
-// The settings' sound choices, at start-up.
-void MainWindow::applySound() {
-    chooseSoundOutput(settings_.soundOutput);
-    check(ids::waveVolume[settings_.effectsVolume]);
-    sound_.setEffectsVolume(settings_.effectsVolume);
-    check(ids::midiVolume[settings_.musicVolume]);
-    sound_.setMusicVolume(settings_.musicVolume);
-    check("MenuMusiqueBoucle", settings_.loopMusic);
-    sound_.music().setLooping(settings_.loopMusic);
-    sound_.setPreferredBank(settings_.soundBank);
-    // At start-up the tune (its synthesiser, its bank, the loading window) waits for the
-    // window's first frame.
-    if (firstFrameShown_)
-        chooseTune(settings_.music);
+// The tune in the settings, and its menus.
+void MainWindow::applyTune() {
+    showTune();
+    if (settings().music == 0)
+        sound_.music().stopMusic();
     else
-        showTune(settings_.music);
+        sound_.music().playTune(settings().music);
+}
+
+void MainWindow::applySound() {
+    const Settings& s = settings();
+    sound_.effects().setOutput(s.soundOutput);
+    check(ids::output[s.soundOutput]);
+    // The effect volume means something for the loudspeakers only.
+    menus_["MenuSonVolume"]->setEnabled(s.soundOutput == 1);
+    check(ids::waveVolume[s.effectsVolume]);
+    sound_.setEffectsVolume(s.effectsVolume);
+    check(ids::midiVolume[s.musicVolume]);
+    sound_.setMusicVolume(s.musicVolume);
+    check("MenuMusiqueBoucle", s.loopMusic);
+    sound_.music().setLooping(s.loopMusic);
 }
 
 void MainWindow::watchMusic() {
@@ -113,10 +98,7 @@ void MainWindow::watchMusic() {
     using Watch = sound::MusicController::Watch;
     if (sound_.music().superviseMusic(active, isVisible()) == Watch::Ended) {
         // The tune ended without looping: no music now.
-        settings_.music = 0;
-        check("MenuMusiquePas");
-        menus_["MenuMusiqueVolume"]->setEnabled(false);
-        menus_["MenuMusiqueOptions"]->setEnabled(false);
+        model_.changeTune(0);
     }
 }
 

@@ -127,13 +127,13 @@ TEST_F(Dialog, showingDisablesThePresetTheConfigurationMatches) {
     d->close();
     EXPECT_TRUE(platform.questions.empty()) << "nothing changed, nothing to ask";
 
-    w->settings().parameters = ConfigPage::presets()[2];
+    w->settingsModel().settle([](Settings& s) { s.parameters = ConfigPage::presets()[2]; });
     d->showTab(0);
     EXPECT_FALSE(enabled(3));
     EXPECT_TRUE(enabled(1) && enabled(2) && enabled(4));
     d->close();
 
-    w->settings().parameters.smileys = 33;
+    w->settingsModel().settle([](Settings& s) { s.parameters.smileys = 33; });
     d->showTab(0);
     EXPECT_TRUE(enabled(1) && enabled(2) && enabled(3) && enabled(4));
 }
@@ -164,7 +164,7 @@ TEST_F(Dialog, presetsFillTheEditsAndAnyChangeEnablesThemAll) {
 
 TEST_F(Dialog, closingAfterAPresetAsksEvenForTheSameValuesAndNoKeepsTheGame) {
     open();
-    const GameState before = w->game().state();
+    const GameState before = w->board().game().state();
     d->showTab(0);
     child<QPushButton>("BtnConfig2")->click();
     child<QPushButton>("BtnConfig")->click(); // back to the values in use
@@ -175,7 +175,7 @@ TEST_F(Dialog, closingAfterAPresetAsksEvenForTheSameValuesAndNoKeepsTheGame) {
               "La configuration a été modifiée.\rSi vous l'appliquez, la partie en cours sera "
               "ré-initialisée.\r\rVoulez-vous appliquer la nouvelle configuration ?");
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(w->game().state().grid, before.grid) << "the game in progress goes on";
+    EXPECT_EQ(w->board().game().state().grid, before.grid) << "the game in progress goes on";
 
     // The edits drop what was not applied; the next showing reloads the settings.
     d->showTab(0);
@@ -208,8 +208,8 @@ TEST_F(Dialog, panicHidesTheOpenDialogAndBringsItBackUntouched) {
 TEST_F(Dialog, yesAppliesTheValuesAndStartsANewGameOnTheNewBoard) {
     open();
     w->useEnglish();
-    w->game().skipLevel();
-    ASSERT_EQ(w->game().state().level, 2);
+    w->board().game().skipLevel();
+    ASSERT_EQ(w->board().game().state().level, 2);
     d->showTab(0);
     edit("NbLgn")->setValue(12);
     edit("NbCol")->setValue(10);
@@ -219,12 +219,12 @@ TEST_F(Dialog, yesAppliesTheValuesAndStartsANewGameOnTheNewBoard) {
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_TRUE(platform.questions[0].startsWith("The configuration was modified.\r"));
     EXPECT_EQ(w->settings().parameters.rows, 12);
-    EXPECT_EQ(w->game().state().params.columns, 10);
-    EXPECT_EQ(w->game().state().level, 1);
-    EXPECT_EQ(w->game().state().smileysLeft, 7);
-    EXPECT_FALSE(w->game().state().cheated);
-    EXPECT_EQ(w->boardView()->size(), QSize(10 * 16 + 2, 12 * 16 + 52 + 2));
-    EXPECT_EQ(w->messageLabel()->text(), "Level 1");
+    EXPECT_EQ(w->board().game().state().params.columns, 10);
+    EXPECT_EQ(w->board().game().state().level, 1);
+    EXPECT_EQ(w->board().game().state().smileysLeft, 7);
+    EXPECT_FALSE(w->board().game().state().cheated);
+    EXPECT_EQ(w->board().view()->size(), QSize(10 * 16 + 2, 12 * 16 + 52 + 2));
+    EXPECT_EQ(w->board().message()->text(), "Level 1");
 }
 
 TEST_F(Dialog, rowsAreMadeConsistentInOrderBeforeApplying) {
@@ -321,10 +321,12 @@ TEST_F(Dialog, aSwitchLeavesNoTextOfTheOtherLanguage) {
 
 TEST_F(Dialog, scorePanelShowsTheTableInTheSmileyColoursAndErasesOnYesOnly) {
     open();
-    ScoreTable& table = w->settings().scores;
-    table.Entries[0] = {"12", "3", "Aline", " 07 janv. 2024  -  08h05"};
-    table.Entries[1] = {"9", "0", "<b>Bob</b>", " 01 févr. 2024  -  21h30"};
-    w->settings().smileyColours = {0x0000FF, 0x00FF00, 0xFF0000, 0, 0};
+    w->settingsModel().settle([](Settings& s) {
+        s.scores.Entries[0] = {"12", "3", "Aline", " 07 janv. 2024  -  08h05"};
+        s.scores.Entries[1] = {"9", "0", "<b>Bob</b>", " 01 févr. 2024  -  21h30"};
+        s.smileyColours = {0x0000FF, 0x00FF00, 0xFF0000, 0, 0};
+    });
+    const ScoreTable& table = w->settings().scores;
     d->showTab(ConfigDialog::AboutTab);
     EXPECT_EQ(text("LabelPalmares"), "Tableau des scores");
     EXPECT_EQ(text("LabelClt"), "Clt");

@@ -45,11 +45,11 @@ struct Controlled : WindowFixture {
         slot->click();
         press(page, key, mods);
     }
-    const GameState& s() { return w->game().state(); }
+    const GameState& s() { return w->board().game().state(); }
     // The capsule in view and free to move, halfway down an empty board.
     void capsuleInView() {
-        w->game().resume();
-        while (s().capsule.row < 3) w->game().fire(TimerId::Fall);
+        w->board().game().resume();
+        while (s().capsule.row < 3) w->board().game().fire(TimerId::Fall);
     }
 };
 
@@ -107,7 +107,7 @@ TEST_F(Controlled, aKeyInUseIsRefusedSayingWhereAndDefaultsComeBackInBothLanguag
     EXPECT_EQ(w->settings().controls.keys[index(Action::Turn)][0], "W");
     EXPECT_EQ(w->settings().controls.pad[index(Action::Drop)][1], "y");
     EXPECT_TRUE(w->settings().controls.gameRepeat);
-    EXPECT_EQ(w->game().state().options.repeatInterval, 0);
+    EXPECT_EQ(w->board().game().state().options.repeatInterval, 0);
     page->defaultsButton()->click();
     EXPECT_EQ(w->settings().controls, Controls{});
     EXPECT_EQ(page->keySlot(Action::Turn, 0)->text(), "Up");
@@ -138,7 +138,7 @@ TEST_F(Controlled, withTheGamesRepeatTheDesktopsRepeatsAreIgnored) {
     QApplication::sendEvent(w.get(), &repeat);
     EXPECT_EQ(s().capsule.col, col + 1);
     EXPECT_TRUE(s().timer(TimerId::Repeat).running());
-    w->game().fire(TimerId::Repeat); // the game's own repeat, at no interval: to the wall
+    w->board().game().fire(TimerId::Repeat); // the game's own repeat, at no interval: to the wall
     EXPECT_EQ(s().capsule.col, s().params.columns - 1);
     press(w.get(), Qt::Key_Right, Qt::NoModifier, QEvent::KeyRelease);
     EXPECT_FALSE(s().timer(TimerId::Repeat).enabled);
@@ -164,8 +164,8 @@ TEST_F(Controlled, aVirtualGamepadPlaysALevelToItsWin) {
     // The capsule falls only when the test says so, however slow the machine.
     LevelParameters p = s().params;
     p.firstFallPeriod = 100'000'000;
-    w->game().setParameters(p);
-    w->game().newGame();
+    w->board().game().setParameters(p);
+    w->board().game().newGame();
     w->configDialog()->close();
     w->show();
     w->activateWindow();
@@ -193,10 +193,10 @@ TEST_F(Controlled, aVirtualGamepadPlaysALevelToItsWin) {
         // pressing the same direction again is news only then.
         return moved && runUntil([&] { return !s().heldMove; });
     };
-    w->game().resume();
+    w->board().game().resume();
     for (int capsule = 0; capsule < 2; ++capsule) {
         // Two rows down: turned upright it stands on rows 1 and 2, where the player may move it.
-        while (s().capsule.row < 2) w->game().fire(TimerId::Fall);
+        while (s().capsule.row < 2) w->board().game().fire(TimerId::Fall);
         ASSERT_TRUE(tap(SDL_CONTROLLER_BUTTON_A)); // upright, its first half keeps its column
         for (int i = 0; i < 8 && s().capsule.col > smileyCol; ++i)
             ASSERT_TRUE(tap(SDL_CONTROLLER_BUTTON_DPAD_LEFT));

@@ -33,12 +33,12 @@ namespace {
 struct Files : WindowFixture {
     // Loses the game at once: the entry cells are taken and the next landing is the last.
     void lose(int level, int smileysLeft) {
-        GameState& s = w->game().state();
+        GameState& s = w->board().game().state();
         s.level = level;
         for (int r = 1; r <= s.params.rows; ++r) s.grid[r][4] = smileyCode(r % 2 + 2, 1);
         s.smileysLeft = smileysLeft;
-        w->game().resume();
-        w->game().move(Move::Down);
+        w->board().game().resume();
+        w->board().game().move(Move::Down);
     }
     // Answers the name dialog when it shows.
     void answerName(const QString& name, bool ok) {
@@ -57,11 +57,11 @@ TEST_F(Files, aQualifyingLossAsksTheNameAndSavesTheTableAtOnce) {
     open();
     answerName("Zoé", true);
     lose(3, 18);
-    EXPECT_EQ(w->game().state().message, Message::Lost);
-    EXPECT_TRUE(w->game().state().cheated);
+    EXPECT_EQ(w->board().game().state().message, Message::Lost);
+    EXPECT_TRUE(w->board().game().state().cheated);
     const ScoreTable& t = w->settings().scores;
     EXPECT_EQ(t.Entries[0].level, "3");
-    EXPECT_EQ(t.Entries[0].left, std::to_string(w->game().state().smileysLeft));
+    EXPECT_EQ(t.Entries[0].left, std::to_string(w->board().game().state().smileysLeft));
     EXPECT_EQ(t.Entries[0].name, "Zoé");
     EXPECT_EQ(t.Entries[0].date.size() > 15, true);
     IniFile saved;
@@ -79,13 +79,13 @@ TEST_F(Files, cancellingTheNameEntersNothingAndTheGameIsNotOfferedAgain) {
     answerName("Zoé", false);
     lose(2, 9);
     EXPECT_EQ(w->settings().scores, ScoreTable{});
-    EXPECT_TRUE(w->game().state().cheated);
+    EXPECT_TRUE(w->board().game().state().cheated);
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(ini().string())));
 }
 
 TEST_F(Files, aSavedGameComesBackPausedWithItsCells) {
     open();
-    GameState& s = w->game().state();
+    GameState& s = w->board().game().state();
     s.grid[18][2] = smileyCode(1, 3);
     s.grid[17][2] = capsuleCode(0, LinkLoose);
     s.level = 4;
@@ -94,7 +94,7 @@ TEST_F(Files, aSavedGameComesBackPausedWithItsCells) {
     w->action("MenuEnregistrerSous")->trigger();
     ASSERT_TRUE(platform.messages.empty());
 
-    w->game().newGame();
+    w->board().game().newGame();
     platform.gameToOpen = platform.gameToSave;
     w->action("MenuOuvrir")->trigger();
     EXPECT_EQ(s.grid[18][2], smileyCode(1, 3));
@@ -102,16 +102,16 @@ TEST_F(Files, aSavedGameComesBackPausedWithItsCells) {
     EXPECT_EQ(s.level, 4);
     EXPECT_EQ(s.Chrono[4], 4);
     EXPECT_TRUE(s.paused);
-    EXPECT_EQ(w->messageLabel()->text(), "Pause");
+    EXPECT_EQ(w->board().message()->text(), "Pause");
 }
 
 TEST_F(Files, aSavedGameWhoseNameIsNotUtf8OpensFromTheDialog) {
     open();
-    GameState& s = w->game().state();
+    GameState& s = w->board().game().state();
     s.level = 6;
     const std::string bytes = file("caf").toStdString() + "\xe9.Kembrolla";
     ASSERT_TRUE(writeSavedGame(bytes, s).ok());
-    w->game().newGame();
+    w->board().game().newGame();
     // The dialog shows the name as Qt decodes it, with a replacement character.
     platform.gameToOpen = QFile::decodeName(QByteArray::fromStdString(bytes));
     ASSERT_TRUE(platform.gameToOpen->contains(QChar::ReplacementCharacter));
@@ -122,13 +122,13 @@ TEST_F(Files, aSavedGameWhoseNameIsNotUtf8OpensFromTheDialog) {
 
 TEST_F(Files, aFileThatIsNoSavedGameIsRefusedAndTheGameGoesOn) {
     open();
-    const auto before = w->game().state().grid;
+    const auto before = w->board().game().state().grid;
     std::ofstream(file("notes.txt").toStdString()) << "[Ailleurs]\nx=1\n";
     w->openSavedGame(file("notes.txt").toStdString());
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], "Le fichier ne contient pas de sauvegarde Kembrolla "
                                     "Panic!.\r\rOpération annulée.");
-    EXPECT_EQ(w->game().state().grid, before);
+    EXPECT_EQ(w->board().game().state().grid, before);
     w->action("MenuLangueAnglais")->trigger();
     w->openSavedGame(file("notes.txt").toStdString());
     EXPECT_EQ(platform.messages.back(),
@@ -138,17 +138,17 @@ TEST_F(Files, aFileThatIsNoSavedGameIsRefusedAndTheGameGoesOn) {
 TEST_F(Files, theSettingsFileOpenedAsASavedGameStartsAFreshGameSilently) {
     std::ofstream(ini()) << "[Options]\nLangue=0\n";
     open();
-    w->game().skipLevel();
+    w->board().game().skipLevel();
     w->openSavedGame(ini());
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(w->game().state().level, 1);
-    EXPECT_EQ(w->game().state().smileysLeft, 5);
-    EXPECT_FALSE(w->game().state().cheated);
+    EXPECT_EQ(w->board().game().state().level, 1);
+    EXPECT_EQ(w->board().game().state().smileysLeft, 5);
+    EXPECT_FALSE(w->board().game().state().cheated);
 }
 
 TEST_F(Files, aFileThatCannotBeReadSaysWhyWithItsName) {
     open();
-    const auto before = w->game().state().grid;
+    const auto before = w->board().game().state().grid;
     ASSERT_EQ(::mkfifo(file("pipe").toLocal8Bit().constData(), 0600), 0);
     std::ofstream(file("huge.Kembrolla").toStdString()) << "[Sauvegarde]\n";
     std::filesystem::resize_file(file("huge.Kembrolla").toStdString(), MaxFileSize + 1);
@@ -171,7 +171,7 @@ TEST_F(Files, aFileThatCannotBeReadSaysWhyWithItsName) {
             EXPECT_TRUE(m.contains(QDir::cleanPath(path)) || m.contains(path)) << m.toStdString();
             EXPECT_TRUE(m.contains(QString::fromUtf8(language[10] == 'F' ? c.french : c.english)))
                 << m.toStdString();
-            EXPECT_EQ(w->game().state().grid, before);
+            EXPECT_EQ(w->board().game().state().grid, before);
         }
 }
 

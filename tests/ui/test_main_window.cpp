@@ -26,7 +26,7 @@ namespace kp {
 namespace {
 
 struct Window : WindowFixture {
-    QSize client() const { return w->boardView()->size(); }
+    QSize client() const { return w->board().view()->size(); }
 };
 
 } // namespace
@@ -43,9 +43,9 @@ TEST_F(Window, firstStartShowsTheDefaults) {
     EXPECT_TRUE(checked("MenuSmileyTailleNormale"));
     EXPECT_TRUE(checked("MenuPause"));
     EXPECT_EQ(w->menuRows()->menus().size(), 3u);
-    EXPECT_EQ(w->messageLabel()->text(), "Niveau 1");
-    EXPECT_FALSE(w->messageLabel()->isHidden());
-    EXPECT_EQ(w->game().state().smileysLeft, 5);
+    EXPECT_EQ(w->board().message()->text(), "Niveau 1");
+    EXPECT_FALSE(w->board().message()->isHidden());
+    EXPECT_EQ(w->board().game().state().smileysLeft, 5);
 }
 
 TEST_F(Window, theBoardShowsWhatTheRulesHold) {
@@ -66,13 +66,13 @@ TEST_F(Window, theBoardShowsWhatTheRulesHold) {
         QApplication::sendEvent(w.get(), &press);
         QApplication::processEvents();
     }
-    const GameState& s = w->game().state();
+    const GameState& s = w->board().game().state();
     const QImage shown = boardShown();
     EXPECT_EQ(shown, boardFrame());
     int smileysSeen = 0;
     for (int r = 1; r <= 18; ++r)
         for (int c = 1; c <= 8; ++c) {
-            const QImage here = shown.copy(w->painter().cellRect(r, c));
+            const QImage here = shown.copy(w->board().painter().cellRect(r, c));
             if (isSmiley(s.grid[r][c])) {
                 // A smiley's middle is not the black logo background.
                 EXPECT_NE(here.pixel(8, 8), qRgb(0, 0, 0));
@@ -87,12 +87,12 @@ TEST_F(Window, languageSwitchRewritesCaptionsAndTheMessage) {
     trigger("MenuLangueAnglais");
     EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&New game");
     EXPECT_EQ(w->action("MenuPinUp1")->text(), "Pinup of left-hand side");
-    EXPECT_EQ(w->messageLabel()->text(), "Level 1");
-    w->game().togglePause();
-    w->game().togglePause();
-    EXPECT_EQ(w->messageLabel()->text(), "Paused");
+    EXPECT_EQ(w->board().message()->text(), "Level 1");
+    w->board().game().togglePause();
+    w->board().game().togglePause();
+    EXPECT_EQ(w->board().message()->text(), "Paused");
     trigger("MenuLangueFrancais");
-    EXPECT_EQ(w->messageLabel()->text(), "Pause");
+    EXPECT_EQ(w->board().message()->text(), "Pause");
     EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&Nouvelle partie");
 }
 
@@ -100,7 +100,7 @@ TEST_F(Window, theStoredBoardSizeShapesTheFirstWindow) {
     std::ofstream(ini()) << "[Options]\nSmileyTaille=3\n[Configuration]\nNbLgn=20\nNbCol=10\n";
     open();
     EXPECT_EQ(client(), QSize(242, 543));
-    EXPECT_EQ(w->game().state().params.columns, 10);
+    EXPECT_EQ(w->board().game().state().params.columns, 10);
 }
 
 TEST_F(Window, everyMenuTitleStaysInViewAtEverySizeAndLanguage) {
@@ -260,7 +260,7 @@ TEST_F(Window, theFirstStartSpeaksTheDesktopsLanguageWhenTheGameHasIt) {
 
 TEST_F(Window, theFontDialogAcceptedUnchangedGivesTheMessageFontBackAsItWas) {
     open();
-    const QFont shown = w->messageLabel()->font(); // a face this system may not have
+    const QFont shown = w->board().message()->font(); // a face this system may not have
     // Each dialog of the chooser (the font, then the colour) is accepted as it opens.
     QTimer accept;
     QObject::connect(&accept, &QTimer::timeout, [] {
@@ -346,17 +346,17 @@ TEST_F(Window, panicWithoutANotificationAreaLeavesNothingToSeeOrHearUntilAKey) {
     std::ofstream(ini()) << "[Options]\nCouleurBordure=" << 0x336699 << "\n";
     open();
     const QRgb border = qRgb(0x99, 0x66, 0x33);
-    w->game().resume();
+    w->board().game().resume();
     sound::Mixer& mixer = w->sound().mixer();
-    w->soundWanted(Sound::Removal);
+    w->sound().effects().play(Sound::Removal);
     ASSERT_TRUE(mixer.effectSounding());
 
     trigger("MenuPanic");
-    const GameState& s = w->game().state();
+    const GameState& s = w->board().game().state();
     EXPECT_TRUE(s.paused);
     EXPECT_TRUE(s.hidden);
     EXPECT_FALSE(mixer.effectSounding()) << "the effect sounding is cut";
-    w->soundWanted(Sound::Landing);
+    w->sound().effects().play(Sound::Landing);
     EXPECT_TRUE(mixer.silent()) << "effects asked while hidden are dropped";
     // The window may stay on screen (a desktop that does not minimise): it shows the border
     // colour alone, menus included.
@@ -367,14 +367,14 @@ TEST_F(Window, panicWithoutANotificationAreaLeavesNothingToSeeOrHearUntilAKey) {
     EXPECT_TRUE(onlyColour(w->grab().toImage(), border)) << "a window that grows stays covered";
 
     QKeyEvent shift(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
-    QApplication::sendEvent(w->boardView(), &shift);
+    QApplication::sendEvent(w->board().view(), &shift);
     EXPECT_TRUE(s.hidden) << "a modifier alone is no way back";
     QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
-    QApplication::sendEvent(w->boardView(), &key);
+    QApplication::sendEvent(w->board().view(), &key);
     EXPECT_FALSE(s.hidden);
     EXPECT_TRUE(s.paused) << "the key that brings the game back does not resume it";
     EXPECT_FALSE(onlyColour(w->grab().toImage(), border));
-    w->soundWanted(Sound::Landing);
+    w->sound().effects().play(Sound::Landing);
     EXPECT_TRUE(mixer.effectSounding());
 }
 
@@ -386,8 +386,8 @@ TEST_F(Window, panicHidesInTheNotificationAreaWhereThereIsOne) {
     EXPECT_FALSE(w->isVisible());
     trigger("MenuPopupPanicRestaurer");
     EXPECT_TRUE(w->isVisible());
-    EXPECT_TRUE(w->game().state().paused);
-    EXPECT_FALSE(w->game().state().hidden);
+    EXPECT_TRUE(w->board().game().state().paused);
+    EXPECT_FALSE(w->board().game().state().hidden);
 }
 
 TEST_F(Window, aShakeTheWindowManagerUndoesShakesTheBoardInsideTheWindow) {
@@ -412,11 +412,11 @@ TEST_F(Window, aShakeTheWindowManagerUndoesShakesTheBoardInsideTheWindow) {
 
 TEST_F(Window, keysDriveTheGame) {
     open();
-    const GameState& s = w->game().state();
+    const GameState& s = w->board().game().state();
     QKeyEvent down(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
     QApplication::sendEvent(w.get(), &down);
     EXPECT_FALSE(s.paused); // any key resumes
-    EXPECT_TRUE(w->messageLabel()->isHidden());
+    EXPECT_TRUE(w->board().message()->isHidden());
 }
 
 } // namespace kp
@@ -425,7 +425,7 @@ namespace kp {
 
 TEST_F(Window, optionItemsSetTheirValueMarkAndEffect) {
     open();
-    const GameState& s = w->game().state();
+    const GameState& s = w->board().game().state();
     trigger("MenuAnimVirusRapide");
     EXPECT_EQ(s.timer(TimerId::SmileyAnimation).period, 300);
     EXPECT_EQ(w->settings().smileyAnimation, 3);
@@ -454,17 +454,17 @@ TEST_F(Window, optionItemsSetTheirValueMarkAndEffect) {
 
 TEST_F(Window, gameCommandsAndTheirShortcuts) {
     open();
-    const GameState& s = w->game().state();
+    const GameState& s = w->board().game().state();
     EXPECT_EQ(w->action("MenuNouveauJeu")->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(w->action("MenuPause")->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(w->action("MenuPanic")->shortcut(), QKeySequence(Qt::Key_Escape));
-    w->game().state().level = 4;
+    w->board().game().state().level = 4;
     trigger("MenuRecommencerNiveau");
     EXPECT_EQ(s.level, 4);
     EXPECT_TRUE(s.cheated);
     trigger("MenuPasserNiveau");
     EXPECT_EQ(s.level, 5);
-    EXPECT_EQ(w->messageLabel()->text(), "Niveau 5");
+    EXPECT_EQ(w->board().message()->text(), "Niveau 5");
     trigger("MenuPause"); // leaves the level's pause
     EXPECT_FALSE(s.paused);
     EXPECT_FALSE(checked("MenuPause"));

@@ -30,7 +30,7 @@ struct Replays : WindowFixture {
     ReplayPlayer& player() { return w->replays(); }
     // A short game of a few drops, finished by a new game; the timers are fired by hand.
     void playAGame(int drops = 6) {
-        RecordedGame& g = w->game();
+        RecordedGame& g = w->board().game();
         for (int i = 0; i < drops; ++i) {
             g.handle(i % 2 ? Command::Left : Command::Turn);
             g.handle(Command::Drop);
@@ -51,13 +51,13 @@ struct Replays : WindowFixture {
         p.rows = 6;
         p.columns = 5;
         p.minRun = 999; // capsules pile up to the top: a quick loss
-        w->applyConfiguration(p);
+        w->settingsModel().changeParameters(p);
         QTimer::singleShot(0, [] {
             for (QWidget* top : QApplication::topLevelWidgets())
                 if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isModal())
                     dialog->accept();
         });
-        RecordedGame& g = w->game();
+        RecordedGame& g = w->board().game();
         for (int i = 0; i < 40 && g.state().message != Message::Lost; ++i) {
             g.fire(TimerId::Fall); // the next capsule enters
             g.handle(Command::Drop);
@@ -75,11 +75,11 @@ struct Replays : WindowFixture {
         p.smileysPerLevel = 0;
         p.smileyRows = 1;
         p.smileyRowsPerLevel = 0;
-        w->applyConfiguration(p);
+        w->settingsModel().changeParameters(p);
     }
     // Plays the level in view to its win, a few seconds of chrono into it.
     void winALevel() {
-        RecordedGame& g = w->game();
+        RecordedGame& g = w->board().game();
         const GameState& s = g.state();
         const int32_t level = s.level;
         g.handle(Command::Other); // out of the level's pause
@@ -127,13 +127,13 @@ TEST_F(Replays, nothingToWatchBeforeAGameIsFinished) {
 TEST_F(Replays, watchingTheLastGameEndsOnItsBoardAndAKeyBringsTheGameBackPaused) {
     open();
     playAGame();
-    w->game().handle(Command::Right); // the game in progress has moved on
-    const GameEnd before = gameEnd(w->game().state());
-    const int32_t capsuleCol = w->game().state().capsule.col;
+    w->board().game().handle(Command::Right); // the game in progress has moved on
+    const GameEnd before = gameEnd(w->board().game().state());
+    const int32_t capsuleCol = w->board().game().state().capsule.col;
 
     trigger("MenuRevoir");
     ASSERT_TRUE(player().active());
-    EXPECT_TRUE(w->game().watching());
+    EXPECT_TRUE(w->board().game().watching());
     ASSERT_NE(player().banner(), nullptr);
     EXPECT_FALSE(player().banner()->isHidden());
     EXPECT_TRUE(player().banner()->text().startsWith("Revoir — ×1"));
@@ -148,15 +148,15 @@ TEST_F(Replays, watchingTheLastGameEndsOnItsBoardAndAKeyBringsTheGameBackPaused)
     player().playToEnd();
     EXPECT_TRUE(player().atEnd());
     EXPECT_TRUE(player().proved());
-    EXPECT_EQ(gameEnd(w->game().state()), w->game().lastGame()->end);
+    EXPECT_EQ(gameEnd(w->board().game().state()), w->board().game().lastGame()->end);
     EXPECT_TRUE(player().banner()->text().contains("fin, partie vérifiée"));
 
     press(Qt::Key_X);
     EXPECT_FALSE(player().active());
     EXPECT_TRUE(player().banner()->isHidden());
-    EXPECT_EQ(gameEnd(w->game().state()), before);
-    EXPECT_EQ(w->game().state().capsule.col, capsuleCol);
-    EXPECT_TRUE(w->game().state().paused);
+    EXPECT_EQ(gameEnd(w->board().game().state()), before);
+    EXPECT_EQ(w->board().game().state().capsule.col, capsuleCol);
+    EXPECT_TRUE(w->board().game().state().paused);
     EXPECT_TRUE(w->action("MenuPause")->isChecked());
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -168,9 +168,9 @@ TEST_F(Replays, panicDuringAReplayEndsItAndHidesTheGame) {
     ASSERT_TRUE(player().active());
     press(Qt::Key_Escape);
     EXPECT_FALSE(player().active());
-    EXPECT_FALSE(w->game().watching());
-    EXPECT_TRUE(w->game().state().hidden);
-    EXPECT_TRUE(w->game().state().paused);
+    EXPECT_FALSE(w->board().game().watching());
+    EXPECT_TRUE(w->board().game().state().hidden);
+    EXPECT_TRUE(w->board().game().state().paused);
 }
 
 TEST_F(Replays, theBannerSpeaksEnglish) {
@@ -187,14 +187,14 @@ TEST_F(Replays, theBannerCoversTheMessageLineUnderIt) {
     open();
     playAGame();
     trigger("MenuRevoir");
-    const QLabel* message = w->messageLabel();
+    const QLabel* message = w->board().message();
     const QRect banner = player().banner()->geometry();
     ASSERT_EQ(message->text(), "Niveau 1");
     ASSERT_FALSE(message->isHidden());
     ASSERT_TRUE(banner.intersects(message->geometry()));
-    const QImage over = w->boardView()->grab(banner).toImage();
-    w->messageLabel()->hide();
-    EXPECT_TRUE(w->boardView()->grab(banner).toImage() == over) << "the message shows through";
+    const QImage over = w->board().view()->grab(banner).toImage();
+    w->board().message()->hide();
+    EXPECT_TRUE(w->board().view()->grab(banner).toImage() == over) << "the message shows through";
     player().stop();
 }
 
@@ -205,14 +205,14 @@ TEST_F(Replays, savedReplayOpensAndDamagedOneIsRefusedWithAMessage) {
     player().chooseFile = [&](bool) { return std::optional<QString>(path); };
     trigger("MenuEnregistrerReplay");
     ASSERT_TRUE(platform.messages.empty());
-    const GameEnd live = gameEnd(w->game().state());
+    const GameEnd live = gameEnd(w->board().game().state());
 
     trigger("MenuOuvrirReplay");
     ASSERT_TRUE(player().active());
     player().playToEnd();
     EXPECT_TRUE(player().proved());
     player().stop();
-    EXPECT_EQ(gameEnd(w->game().state()), live);
+    EXPECT_EQ(gameEnd(w->board().game().state()), live);
 
     std::ofstream(path.toStdString(), std::ios::app) << "\n[Entrees]\n"; // harmless
     std::string text;
@@ -227,7 +227,7 @@ TEST_F(Replays, savedReplayOpensAndDamagedOneIsRefusedWithAMessage) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.messages[0].startsWith("This replay is damaged"))
         << platform.messages[0].toStdString();
-    EXPECT_EQ(gameEnd(w->game().state()), live);
+    EXPECT_EQ(gameEnd(w->board().game().state()), live);
 }
 
 TEST_F(Replays, aReplayFileOpensAsAReplayWhereASavedGameWould) {
@@ -298,19 +298,19 @@ TEST_F(Replays, aGameThatEntersTheScoreTableCanBeWatchedFromIt) {
 TEST_F(Replays, afterWatchingALostGameFromTheKeyboardItsMessageLineIsBackAsItWas) {
     open();
     loseAGame();
-    ASSERT_EQ(w->messageLabel()->text(), "Perdu !");
+    ASSERT_EQ(w->board().message()->text(), "Perdu !");
     press(Qt::Key_Alt); // Alt, then F and V: "Revoir la dernière partie" from the keyboard
-    EXPECT_FALSE(w->messageLabel()->isHidden()) << "a modifier alone is no key of the game";
+    EXPECT_FALSE(w->board().message()->isHidden()) << "a modifier alone is no key of the game";
     trigger("MenuRevoir");
     ASSERT_TRUE(player().active());
     player().playToEnd();
     EXPECT_TRUE(player().proved());
-    EXPECT_EQ(w->messageLabel()->text(), "Perdu !");
+    EXPECT_EQ(w->board().message()->text(), "Perdu !");
     press(Qt::Key_X);
     EXPECT_FALSE(player().active());
-    EXPECT_EQ(w->game().state().message, Message::Lost);
-    EXPECT_EQ(w->messageLabel()->text(), "Perdu !");
-    EXPECT_FALSE(w->messageLabel()->isHidden());
+    EXPECT_EQ(w->board().game().state().message, Message::Lost);
+    EXPECT_EQ(w->board().message()->text(), "Perdu !");
+    EXPECT_FALSE(w->board().message()->isHidden());
 }
 
 TEST_F(Replays, aGameLeftByClosingTheWindowCountsWithTheLevelsItWon) {

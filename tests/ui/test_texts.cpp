@@ -338,7 +338,7 @@ TEST_F(WindowTexts, everyTextFitsItsRoomInEveryLanguage) {
         QApplication::processEvents();
         EXPECT_EQ(overflowing(&loading).join(" ; ").toStdString(), "") << l.code << " loading";
 
-        QLabel* message = w->messageLabel();
+        QLabel* message = w->board().message();
         for (const QString& text : {levelMessage(88), pauseMessage(), lostMessage()})
             EXPECT_LE(message->fontMetrics().horizontalAdvance(text), message->width())
                 << l.code << " " << text.toStdString();

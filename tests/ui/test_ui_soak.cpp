@@ -59,12 +59,12 @@ TEST_F(WindowFixture, randomCommandsAndKeysKeepTheWindowConsistent) {
             runEvents(static_cast<int>(rng() % 60));
             // Every frame painted only what changed; together they show the board as it is
             // (unless panic covers it).
-            if (w->windowHandle()->isExposed() && !w->game().state().hidden) {
+            if (w->windowHandle()->isExposed() && !w->board().game().state().hidden) {
                 ASSERT_EQ(boardShown(), boardFrame()) << steps << " " << last;
             }
         }
-        const WindowLayout& l = w->painter().layout();
-        ASSERT_EQ(w->boardView()->size(), QSize(l.clientWidth, l.clientHeight)) << steps;
+        const WindowLayout& l = w->board().painter().layout();
+        ASSERT_EQ(w->board().view()->size(), QSize(l.clientWidth, l.clientHeight)) << steps;
     }
 }
 

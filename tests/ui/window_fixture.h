@@ -42,9 +42,9 @@ struct WindowFixture : ::testing::Test {
     // it once the frames due are painted (what they left in its backing store). Where the
     // message stands, both are blanked.
     QImage boardFrame() const {
-        QImage frame(w->boardView()->size(), QImage::Format_RGB32);
+        QImage frame(w->board().view()->size(), QImage::Format_RGB32);
         QPainter p(&frame);
-        w->painter().paint(p, frame.rect(), w->game().state());
+        w->board().painter().paint(p, frame.rect(), w->board().game().state());
         return withoutMessage(frame);
     }
     QImage boardShown() const {
@@ -53,7 +53,7 @@ struct WindowFixture : ::testing::Test {
             QApplication::processEvents(QEventLoop::AllEvents, 5);
         // The frames due, and no timer of the game's in between.
         QApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-        const QWidget* view = w->boardView();
+        const QWidget* view = w->board().view();
         const QPoint at = view->mapTo(w.get(), QPoint());
         const QImage shown =
             w->screen()
@@ -63,8 +63,8 @@ struct WindowFixture : ::testing::Test {
         return withoutMessage(shown);
     }
     QImage withoutMessage(QImage board) const {
-        if (w->messageLabel()->isVisible())
-            QPainter(&board).fillRect(w->messageLabel()->geometry(), Qt::magenta);
+        if (w->board().message()->isVisible())
+            QPainter(&board).fillRect(w->board().message()->geometry(), Qt::magenta);
         return board;
     }
 };
