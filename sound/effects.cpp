@@ -67,12 +67,12 @@ void SoundEffects::hush(bool hushed) {
     if (hushed) mixer_.stopEffects();
 }
 
-void SoundEffects::play(Sound sound) {
+void SoundEffects::play(Sound sound, int voice, float pan) {
     if (hushed_) return;
     if (output_ == 1) {
         load();
         const auto& clip = clips_[indexOf(sound)];
-        if (clip && !clip->empty()) mixer_.playClip(clip);
+        if (clip && !clip->empty()) mixer_.playClip(clip, voice, pan);
     } else if (output_ == 2) {
         mixer_.playTones(speakerTones(sound));
     }

@@ -35,7 +35,9 @@ class SoundEffects {
     void playRemoval() { play(Sound::Removal); }
     void playLevelWon() { play(Sound::LevelWon); }
     void playHighScore() { play(Sound::HighScore); }
-    void play(Sound sound);
+    // On the loudspeakers, on one of the mixer's voices and placed from -1 (left) to 1 (right):
+    // in a match each board has its voice and its side.
+    void play(Sound sound, int voice = 0, float pan = 0.0f);
     // While hushed (panic) no effect sounds: the one sounding is cut, those asked are dropped.
     void hush(bool hushed);
 

@@ -7,19 +7,24 @@ namespace kp::sound {
 
 Mixer::Mixer(int sampleRate) : rate_(sampleRate) {}
 
-void Mixer::playClip(std::shared_ptr<const Clip> clip) {
+void Mixer::playClip(std::shared_ptr<const Clip> clip, int voice, float pan) {
+    pan = std::clamp(pan, -1.0f, 1.0f);
     {
         std::lock_guard lock(mutex_);
-        clip_ = std::move(clip);
-        clipPos_ = 0;
+        Voice& v = voices_[static_cast<size_t>(std::clamp(voice, 0, Voices - 1))];
+        v.clip = std::move(clip);
+        v.pos = 0;
+        // Centred, both sides at full gain (as a single board always sounded); towards one
+        // side, the other side fades.
+        v.left = std::min(1.0f, 1.0f - pan);
+        v.right = std::min(1.0f, 1.0f + pan);
     }
     wake();
 }
 
 void Mixer::stopEffects() {
     std::lock_guard lock(mutex_);
-    clip_.reset();
-    clipPos_ = 0;
+    voices_ = {};
     tones_.clear();
     tonePos_ = 0;
 }
@@ -55,7 +60,8 @@ void Mixer::wake() const {
 
 bool Mixer::silent() const {
     std::lock_guard lock(mutex_);
-    const bool clip = clip_ && clipPos_ < clip_->size();
+    const bool clip =
+        std::any_of(voices_.begin(), voices_.end(), [](const Voice& v) { return v.sounding(); });
     int64_t tones = -tonePos_;
     for (const auto& t : tones_) tones += t.frames;
     return !clip && tones <= 0 && !(music_ && music_->playing());
@@ -90,7 +96,7 @@ void Mixer::setMusic(MusicSource* music) {
 
 bool Mixer::effectSounding() const {
     std::lock_guard lock(mutex_);
-    return clip_ && clipPos_ < clip_->size();
+    return std::any_of(voices_.begin(), voices_.end(), [](const Voice& v) { return v.sounding(); });
 }
 
 int64_t Mixer::toneFramesPending() const {
@@ -112,16 +118,18 @@ void Mixer::renderFloat(float* out, int frames) {
             out[2 * i + 1] = right_[size_t(i)] * musicGain_;
         }
     }
-    if (clip_) {
-        const size_t n =
-            std::min(size_t(frames), clip_->size() - std::min(clipPos_, clip_->size()));
+    for (Voice& voice : voices_) {
+        if (!voice.clip) continue;
+        const Clip& clip = *voice.clip;
+        const size_t n = std::min(size_t(frames), clip.size() - std::min(voice.pos, clip.size()));
+        const float left = effectGain_ * voice.left, right = effectGain_ * voice.right;
         for (size_t i = 0; i < n; ++i) {
-            const float v = (*clip_)[clipPos_ + i] * effectGain_;
-            out[2 * i] += v;
-            out[2 * i + 1] += v;
+            const float v = clip[voice.pos + i];
+            out[2 * i] += v * left;
+            out[2 * i + 1] += v * right;
         }
-        clipPos_ += n;
-        if (clipPos_ >= clip_->size()) clip_.reset();
+        voice.pos += n;
+        if (voice.pos >= clip.size()) voice.clip.reset();
     }
     // Tones follow one another without a gap, each with short ramps so none clicks.
     const int64_t ramp = rate_ / 500; // 2 ms

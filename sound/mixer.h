@@ -1,6 +1,7 @@
 #pragma once
 // The game's own mixer: the one effect clip sounding, the PC-speaker tone sequences and the
 // music, summed at the game's own gains. The audio output pulls from it; tests pull directly.
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -51,8 +52,10 @@ class Mixer {
 
     int sampleRate() const { return rate_; }
 
-    // Starts a clip at the next pull; a clip still sounding is cut off.
-    void playClip(std::shared_ptr<const Clip> clip);
+    // Starts a clip at the next pull on one of the voices (a board each in a match); a clip
+    // still sounding on that voice is cut off. `pan` places it from -1 (left) to 1 (right).
+    static constexpr int Voices = 2;
+    void playClip(std::shared_ptr<const Clip> clip, int voice = 0, float pan = 0.0f);
     // Queues tones after any still to sound. Sequences beyond two seconds of backlog are
     // dropped rather than piling up behind a game that asks faster than they play.
     void playTones(std::span<const Tone> tones);
@@ -86,8 +89,13 @@ class Mixer {
 
     const int rate_;
     mutable std::mutex mutex_;
-    std::shared_ptr<const Clip> clip_;
-    size_t clipPos_ = 0;
+    struct Voice {
+        std::shared_ptr<const Clip> clip;
+        size_t pos = 0;
+        float left = 1.0f, right = 1.0f;
+        bool sounding() const { return clip && pos < clip->size(); }
+    };
+    std::array<Voice, Voices> voices_;
     std::deque<ToneState> tones_;
     int64_t tonePos_ = 0;
     double tonePhase_ = 0;

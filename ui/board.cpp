@@ -12,8 +12,8 @@
 
 namespace kp {
 
-BoardView::BoardView(const BoardPainter& painter, const GameState& state, QWidget* parent)
-    : QWidget(parent), painter_(painter), state_(state) {
+BoardView::BoardView(const BoardPainter& painter, QWidget* parent)
+    : QWidget(parent), painter_(painter) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -30,7 +30,8 @@ void BoardView::shift(int dy, QColor strip) {
 void BoardView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.translate(0, shift_);
-    for (const QRect& r : event->region()) painter_.paint(p, r.translated(0, -shift_), state_);
+    if (state_)
+        for (const QRect& r : event->region()) painter_.paint(p, r.translated(0, -shift_), *state_);
     p.resetTransform();
     if (shift_ > 0) p.fillRect(0, 0, width(), shift_, strip_);
     if (afterFirstFrame) QTimer::singleShot(0, this, std::exchange(afterFirstFrame, nullptr));
@@ -53,35 +54,28 @@ Command commandFor(Action action) {
     }
 }
 
-Board::Board(Host& host, sound::SoundEffects& effects, const SpriteSet& sprites,
-             const CounterDigits& digits, QWidget* parent)
-    : QObject(parent), host_(host), effects_(effects), game_(*this), painter_(sprites, digits),
-      view_(new BoardView(painter_, game_.state(), parent)), message_(new QLabel(view_)) {
+BoardDisplay::BoardDisplay(sound::SoundEffects& effects, const SpriteSet& sprites,
+                           const CounterDigits& digits, QWidget* parent, GameEvents* beyond)
+    : beyond_(beyond), effects_(effects), painter_(sprites, digits),
+      view_(new BoardView(painter_, parent)), message_(new QLabel(view_)) {
     message_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     message_->setAttribute(Qt::WA_TransparentForMouseEvents);
     message_->hide();
-    for (int i = 0; i < TimerCount; ++i) {
-        timers_[i].setTimerType(Qt::PreciseTimer);
-        connect(&timers_[i], &QTimer::timeout, this,
-                [this, i] { game_.fire(static_cast<TimerId>(i)); });
-    }
-    // The window's own watch (the music, the controllers) follows the clock's game step.
-    connect(&timers_[timerIndex(TimerId::Clock)], &QTimer::timeout, this,
-            [this] { host_.clockTicked(); });
 }
 
-void Board::followTimers() {
-    for (int i = 0; i < TimerCount; ++i) timerChanged(static_cast<TimerId>(i));
+void BoardDisplay::setState(const GameState& state) {
+    state_ = &state;
+    view_->setState(state);
 }
 
-void Board::setLayout(const WindowLayout& layout, int cellSize) {
-    const LevelParameters& p = game_.state().params;
+void BoardDisplay::setLayout(const WindowLayout& layout, int cellSize) {
+    const LevelParameters& p = state_->params;
     painter_.setLayout(layout, cellSize, p.rows, p.columns);
     placeMessage();
     view_->update();
 }
 
-void Board::setMessageLook(const QFont& font, QColor colour) {
+void BoardDisplay::setMessageLook(const QFont& font, QColor colour) {
     message_->setFont(font);
     // A palette, not a style sheet: a sheet would bring Qt's whole style-sheet machinery
     // before the first frame for one colour.
@@ -91,23 +85,15 @@ void Board::setMessageLook(const QFont& font, QColor colour) {
     placeMessage();
 }
 
-void Board::placeMessage() {
+void BoardDisplay::placeMessage() {
     const WindowLayout& l = painter_.layout();
     message_->setGeometry(l.messageLeft, l.messageTop, l.messageWidth,
                           std::max(message_->sizeHint().height(), 24));
 }
 
-void Board::play(Command command, bool pressed, bool gameRepeat) {
-    if (!gameRepeat)
-        game_.handle(command);
-    else if (pressed)
-        game_.press(command);
-    else
-        game_.release(command);
-}
-
-void Board::showMessage() {
-    const GameState& s = game_.state();
+void BoardDisplay::showMessage() {
+    if (!state_) return;
+    const GameState& s = *state_;
     switch (s.message) {
     case Message::Level:
         message_->setText(levelMessage(s.level));
@@ -122,21 +108,19 @@ void Board::showMessage() {
     message_->setVisible(s.messageVisible);
 }
 
-// ---- What the rules report ----
-
-void Board::cellChanged(int row, int col, int32_t code) {
+void BoardDisplay::cellChanged(int row, int col, int32_t code) {
     view_->update(painter_.cellArea(row, col, code));
 }
 
-void Board::boardChanged() {
+void BoardDisplay::boardChanged() {
     view_->update();
 }
 
-void Board::previewChanged(int col, int32_t) {
+void BoardDisplay::previewChanged(int col, int32_t) {
     view_->update(painter_.previewArea(col));
 }
 
-void Board::counterChanged(Counter counter) {
+void BoardDisplay::counterChanged(Counter counter) {
     switch (counter) {
     case Counter::Level:
         view_->update(painter_.levelArea());
@@ -150,12 +134,74 @@ void Board::counterChanged(Counter counter) {
     }
 }
 
-void Board::messageChanged() {
+void BoardDisplay::messageChanged() {
     showMessage();
 }
 
-void Board::messageRepaint() {
+void BoardDisplay::messageRepaint() {
     if (message_->isVisible()) message_->update();
+}
+
+void BoardDisplay::soundWanted(Sound s) {
+    effects_.play(s, voice_, pan_);
+}
+
+void BoardDisplay::pinupFrame(int frame, PinupFigure figure) {
+    view_->update(painter_.showPinup(pinups_, figure, frame));
+}
+
+void BoardDisplay::pauseChanged(bool paused) {
+    if (beyond_) beyond_->pauseChanged(paused);
+}
+
+void BoardDisplay::timerChanged(TimerId id) {
+    if (beyond_) beyond_->timerChanged(id);
+}
+
+void BoardDisplay::windowShake(int dy) {
+    if (beyond_) beyond_->windowShake(dy);
+}
+
+void BoardDisplay::panicChanged(bool hidden) {
+    if (beyond_) beyond_->panicChanged(hidden);
+}
+
+void BoardDisplay::recordOffered() {
+    if (beyond_) beyond_->recordOffered();
+}
+
+bool BoardDisplay::recordQualifies(int32_t level, int32_t smileysLeft) {
+    return beyond_ && beyond_->recordQualifies(level, smileysLeft);
+}
+
+// ---- The single-player board ----
+
+Board::Board(Host& host, sound::SoundEffects& effects, const SpriteSet& sprites,
+             const CounterDigits& digits, QWidget* parent)
+    : QObject(parent), host_(host), display_(effects, sprites, digits, parent, this),
+      game_(display_) {
+    display_.setState(game_.state());
+    for (int i = 0; i < TimerCount; ++i) {
+        timers_[i].setTimerType(Qt::PreciseTimer);
+        connect(&timers_[i], &QTimer::timeout, this,
+                [this, i] { game_.fire(static_cast<TimerId>(i)); });
+    }
+    // The window's own watch (the music, the controllers) follows the clock's game step.
+    connect(&timers_[timerIndex(TimerId::Clock)], &QTimer::timeout, this,
+            [this] { host_.clockTicked(); });
+}
+
+void Board::followTimers() {
+    for (int i = 0; i < TimerCount; ++i) timerChanged(static_cast<TimerId>(i));
+}
+
+void Board::play(Command command, bool pressed, bool gameRepeat) {
+    if (!gameRepeat)
+        game_.handle(command);
+    else if (pressed)
+        game_.press(command);
+    else
+        game_.release(command);
 }
 
 void Board::timerChanged(TimerId id) {
@@ -165,14 +211,6 @@ void Board::timerChanged(TimerId id) {
         timer.start(t.period);
     else
         timer.stop();
-}
-
-void Board::soundWanted(Sound s) {
-    effects_.play(s);
-}
-
-void Board::pinupFrame(int frame, PinupFigure figure) {
-    view_->update(painter_.showPinup(pinups_, figure, frame));
 }
 
 } // namespace kp

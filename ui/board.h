@@ -1,8 +1,9 @@
 #pragma once
-// One board on the screen: the rules that play it and the timers that drive them, the view
-// that draws it with its counters and next capsule, the message line over it, and the effects
-// it asks for. The window holds one and places it; what reaches beyond the board (the pause
-// mark, the shake, hiding, the score table) goes to the window through Board::Host.
+// A board on the screen. BoardDisplay is what shows and sounds of one game: the view that
+// draws it with its counters and next capsule, the message line over it, its effects. Board is
+// the single-player board: a display with the rules that play it and the timers that drive
+// them; what reaches beyond it (the pause mark, the shake, hiding, the score table) goes to the
+// window through Board::Host. A match shows its two games on two displays of its own.
 
 #include "engine/recorded_game.h"
 #include "input/bindings.h"
@@ -25,7 +26,9 @@ class SoundEffects;
 // The board's client area: the painter draws the part of the game each frame asks for.
 class BoardView : public QWidget {
   public:
-    BoardView(const BoardPainter& painter, const GameState& state, QWidget* parent);
+    BoardView(const BoardPainter& painter, QWidget* parent);
+    // The game it draws.
+    void setState(const GameState& state) { state_ = &state; }
     // Called once, just after the first frame is painted: what can wait for it waits.
     std::function<void()> afterFirstFrame;
     // Draws the board (and the message over it) `dy` pixels lower, the strip it uncovers at the
@@ -37,13 +40,67 @@ class BoardView : public QWidget {
 
   private:
     const BoardPainter& painter_;
-    const GameState& state_;
+    const GameState* state_ = nullptr;
     int shift_ = 0;
     QColor strip_;
 };
 
 // A move of the capsule for an action of the bindings; Other for the rest.
 Command commandFor(Action action);
+
+// Answers what the rules say about drawing and sound; the rest goes on to `beyond`, if any.
+class BoardDisplay : public GameEvents {
+  public:
+    BoardDisplay(sound::SoundEffects& effects, const SpriteSet& sprites,
+                 const CounterDigits& digits, QWidget* parent, GameEvents* beyond = nullptr);
+    // The game it shows; nothing is drawn before it is known.
+    void setState(const GameState& state);
+
+    BoardPainter& painter() { return painter_; }
+    const BoardPainter& painter() const { return painter_; }
+    BoardView* view() const { return view_; }
+    QLabel* message() const { return message_; }
+    // Where its effects sound: the mixer's voice and the side (-1 left .. 1 right).
+    void setSoundPlace(int voice, float pan) {
+        voice_ = voice;
+        pan_ = pan;
+    }
+
+    // The message line as the rules have it, worded in the language in use.
+    void showMessage();
+    // The board's place in the client area: the painter's layout and the message line's place.
+    void setLayout(const WindowLayout& layout, int cellSize);
+    void setMessageLook(const QFont& font, QColor colour);
+    void repaint() { view_->update(); }
+
+    void cellChanged(int row, int col, int32_t code) override;
+    void boardChanged() override;
+    void previewChanged(int col, int32_t code) override;
+    void counterChanged(Counter counter) override;
+    void messageChanged() override;
+    void messageRepaint() override;
+    void soundWanted(Sound s) override;
+    void pinupFrame(int frame, PinupFigure figure) override;
+    void pauseChanged(bool paused) override;
+    void timerChanged(TimerId id) override;
+    void windowShake(int dy) override;
+    void panicChanged(bool hidden) override;
+    void recordOffered() override;
+    bool recordQualifies(int32_t level, int32_t smileysLeft) override;
+
+  private:
+    void placeMessage();
+
+    GameEvents* beyond_;
+    const GameState* state_ = nullptr;
+    sound::SoundEffects& effects_;
+    BoardPainter painter_;
+    PinupFrames pinups_;
+    BoardView* view_;
+    QLabel* message_;
+    int voice_ = 0;
+    float pan_ = 0.0f;
+};
 
 class Board : public QObject, private GameEvents {
   public:
@@ -67,50 +124,39 @@ class Board : public QObject, private GameEvents {
 
     RecordedGame& game() { return game_; }
     const RecordedGame& game() const { return game_; }
-    BoardPainter& painter() { return painter_; }
-    const BoardPainter& painter() const { return painter_; }
-    BoardView* view() const { return view_; }
-    QLabel* message() const { return message_; }
+    BoardDisplay& display() { return display_; }
+    BoardPainter& painter() { return display_.painter(); }
+    const BoardPainter& painter() const { return display_.painter(); }
+    BoardView* view() const { return display_.view(); }
+    QLabel* message() const { return display_.message(); }
 
     // Each timer started or stopped as the rules' table has it (a new game, a replay).
     void followTimers();
-    // The message line as the rules have it, worded in the language in use.
-    void showMessage();
-    // The board's place in the client area: the painter's layout and the message line's place.
-    void setLayout(const WindowLayout& layout, int cellSize);
-    void setMessageLook(const QFont& font, QColor colour);
-    void repaint() { view_->update(); }
+    void showMessage() { display_.showMessage(); }
+    void setLayout(const WindowLayout& layout, int cellSize) {
+        display_.setLayout(layout, cellSize);
+    }
+    void setMessageLook(const QFont& font, QColor colour) { display_.setMessageLook(font, colour); }
+    void repaint() { display_.repaint(); }
 
     // A move from the player's key or pad button: with the game's own repeat the rules repeat a
     // held direction; otherwise each press (the desktop's repeats included) is one move.
     void play(Command command, bool pressed, bool gameRepeat);
 
   private:
-    void cellChanged(int row, int col, int32_t code) override;
-    void boardChanged() override;
-    void previewChanged(int col, int32_t code) override;
-    void counterChanged(Counter counter) override;
-    void messageChanged() override;
-    void messageRepaint() override;
     void pauseChanged(bool paused) override { host_.pauseChanged(paused); }
     void timerChanged(TimerId id) override;
-    void soundWanted(Sound s) override;
     void windowShake(int dy) override { host_.windowShake(dy); }
-    void pinupFrame(int frame, PinupFigure figure) override;
     void panicChanged(bool hidden) override { host_.panicChanged(hidden); }
     void recordOffered() override { host_.recordOffered(); }
     bool recordQualifies(int32_t level, int32_t smileysLeft) override {
         return host_.recordQualifies(level, smileysLeft);
     }
-    void placeMessage();
 
     Host& host_;
-    sound::SoundEffects& effects_;
+    // Declared before the rules, which tell it of the first board as they are made.
+    BoardDisplay display_;
     RecordedGame game_;
-    BoardPainter painter_;
-    PinupFrames pinups_;
-    BoardView* view_;
-    QLabel* message_;
     std::array<QTimer, TimerCount> timers_;
 };
 
