@@ -14,6 +14,16 @@ namespace {
 
 constexpr std::string_view SectionOptions = "Options";
 constexpr std::string_view SectionConfiguration = "Configuration";
+constexpr std::string_view SectionDuel = "Duel";
+
+// The "Duel" keys, for reading and writing alike.
+template <class S, class V> void VisitDuel(S& d, V&& v) {
+    v.Integer("Adversaire", d.opponent, 0, DuelSettings::SecondPlayer);
+    v.Integer("NiveauJoueur1", d.startLevel[0], 1, DuelSettings::MaxStartLevel);
+    v.Integer("NiveauJoueur2", d.startLevel[1], 1, DuelSettings::MaxStartLevel);
+    v.Integer("Manches", d.roundsToWin, 1, 5);
+    v.Boolean("AnnulerAttaques", d.cancelAttacks);
+}
 
 // Walks the "Options" keys in the order of the file, handing each key, its field and its
 // accepted range (none for colours and the font) to the visitor. Reading and writing share it, so
@@ -57,36 +67,36 @@ template <class S, class V> void VisitOptions(S& s, V&& v) {
 // Reads each key with the field's current value (the default) as the fallback.
 struct Reader {
     const IniFile& ini;
+    std::string_view section = SectionOptions;
     void Integer(std::string_view key, int32_t& field, int32_t min, int32_t max) {
-        int32_t value = ini.ReadInteger(SectionOptions, key, field);
+        int32_t value = ini.ReadInteger(section, key, field);
         if (value >= min && value <= max) field = value;
     }
     void Integer(std::string_view key, int32_t& field) {
-        field = ini.ReadInteger(SectionOptions, key, field);
+        field = ini.ReadInteger(section, key, field);
     }
-    void Boolean(std::string_view key, bool& field) {
-        field = ini.ReadBool(SectionOptions, key, field);
-    }
+    void Boolean(std::string_view key, bool& field) { field = ini.ReadBool(section, key, field); }
     void String(std::string_view key, std::string& field) {
-        field = ini.ReadString(SectionOptions, key, field);
+        field = ini.ReadString(section, key, field);
     }
     // A path is the file's name as the system knows it: its bytes, in whatever encoding.
     void Path(std::string_view key, std::string& field) {
-        field = ini.Bytes(SectionOptions, key).value_or(field);
+        field = ini.Bytes(section, key).value_or(field);
     }
 };
 
 struct Writer {
     IniFile& ini;
+    std::string_view section = SectionOptions;
     void Integer(std::string_view key, int32_t field, int32_t = 0, int32_t = 0) {
-        ini.WriteInteger(SectionOptions, key, field);
+        ini.WriteInteger(section, key, field);
     }
-    void Boolean(std::string_view key, bool field) { ini.WriteBool(SectionOptions, key, field); }
+    void Boolean(std::string_view key, bool field) { ini.WriteBool(section, key, field); }
     void String(std::string_view key, const std::string& field) {
-        ini.WriteString(SectionOptions, key, field);
+        ini.WriteString(section, key, field);
     }
     void Path(std::string_view key, const std::string& field) {
-        ini.WriteBytes(SectionOptions, key, field);
+        ini.WriteBytes(section, key, field);
     }
 };
 
@@ -115,6 +125,8 @@ FileResult loadSettings(Settings& s, const std::filesystem::path& file) {
     }
     readScores(ini, s.scores);
     s.controlsInFile = readControls(ini, s.controls);
+    s.duelInFile = ini.HasSection(SectionDuel);
+    VisitDuel(s.duel, Reader{ini, SectionDuel});
     if (!usableMessageFont(s)) defaultMessageFont(s);
     return read;
 }
@@ -129,6 +141,7 @@ FileResult saveSettings(Settings& s, const std::filesystem::path& file) {
         },
         [&s](IniFile& ini) {
             if (s.controlsInFile || s.controls != Controls{}) writeControls(ini, s.controls);
+            if (s.duelInFile) VisitDuel(std::as_const(s.duel), Writer{ini, SectionDuel});
         });
 }
 

@@ -16,6 +16,17 @@
 
 namespace kp {
 
+// The choices of the last match ("Duel"), offered again for the next one.
+struct DuelSettings {
+    static constexpr int32_t SecondPlayer = 5;
+    static constexpr int32_t MaxStartLevel = 20;
+    int32_t opponent = 2;                    // 0..4 the computer, Beginner..Expert; 5 a player
+    std::array<int32_t, 2> startLevel{1, 1}; // the left board's, then the right one's
+    int32_t roundsToWin = 2;                 // 1..5
+    bool cancelAttacks = false;
+    bool operator==(const DuelSettings&) const = default;
+};
+
 // Every setting with its default. The names are the keys of the file.
 struct Settings {
     // "Options"
@@ -67,6 +78,11 @@ struct Settings {
     // Whether the file has that section: a file without it is given one only once the
     // controls differ from the defaults, so that a file the player never changed stays as it is.
     bool controlsInFile = false;
+
+    // "Duel", written after every other section once a match has been played (or when the
+    // file already has it), so that the file of a player who never plays one stays as it is.
+    DuelSettings duel;
+    bool duelInFile = false;
 };
 
 // A key of "Configuration" and the values it accepts: its level parameter's range, which the

@@ -40,11 +40,11 @@ WindowLayout layOutWindow(const LayoutInput& in) {
     l.clientWidth = w;
     l.clientHeight = in.rows * in.cellSize + l.BoardTop + 2;
 
-    const int frameWidth = l.clientWidth + in.frameLeft + in.frameRight;
+    const int frameWidth = l.clientWidth + in.besideWidth + in.frameLeft + in.frameRight;
     const int frameHeight = l.clientHeight + in.menuHeight + in.frameTop + in.frameBottom;
     l.windowX = in.screenX + (in.screenWidth - frameWidth) / 2;
     l.windowY = in.screenY + (in.screenHeight - frameHeight) / 2;
-    if (in.screenWidth - 4 < in.cellSize * in.columns) l.windowX = in.screenX;
+    if (in.screenWidth - 4 < in.cellSize * in.columns + in.besideWidth) l.windowX = in.screenX;
     if (in.screenHeight - 50 < in.cellSize * in.rows + l.BoardTop) l.windowY = in.screenY;
 
     l.PinupY = l.clientHeight - 81;

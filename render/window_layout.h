@@ -26,6 +26,9 @@ struct LayoutInput {
     // manager's frame (title bar and borders) once it is known.
     int menuHeight = 0;
     int frameLeft = 0, frameTop = 0, frameRight = 0, frameBottom = 0;
+    // What the window holds beside this board: in a match, the middle strip and the other
+    // board. The window is placed with it; the board's own layout does not change.
+    int besideWidth = 0;
 };
 
 struct WindowLayout {

@@ -467,6 +467,69 @@ Bestenliste der 3 besten Ergebnisse finden Sie auf der Seite „Über“.&lt;/p&
     </message>
 </context>
 <context>
+    <name>Match</name>
+    <message>
+        <source>&amp;Your starting level:</source>
+        <translation>Ihr &amp;Startlevel:</translation>
+    </message>
+    <message>
+        <source>Opponent&apos;s starting &amp;level:</source>
+        <translation>Start&amp;level des Gegners:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds to win:</source>
+        <translation>&amp;Runden zum Sieg:</translation>
+    </message>
+    <message>
+        <source>&amp;Attacks cancel</source>
+        <translation>Angriffe &amp;heben sich auf</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Spieler 2</translation>
+    </message>
+    <message>
+        <source>Computer (%1)</source>
+        <translation>Computer (%1)</translation>
+    </message>
+    <message>
+        <source>Rematch</source>
+        <translation>Revanche</translation>
+    </message>
+    <message>
+        <source>Draw!</source>
+        <translation>Unentschieden!</translation>
+    </message>
+    <message>
+        <source>Won!</source>
+        <translation>Gewonnen!</translation>
+    </message>
+    <message>
+        <source>O&amp;pponent:</source>
+        <translation>&amp;Gegner:</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -1022,6 +1085,16 @@ Bestenliste der 3 besten Ergebnisse finden Sie auf der Seite „Über“.&lt;/p&
         <source>&amp;Quit</source>
         <comment>MenuPopupQuitter</comment>
         <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>New &amp;match...</source>
+        <comment>MenuNouveauDuel</comment>
+        <translation>Neues &amp;Duell...</translation>
+    </message>
+    <message>
+        <source>&amp;Single game</source>
+        <comment>MenuPartieSeul</comment>
+        <translation>&amp;Einzelspiel</translation>
     </message>
 </context>
 <context>

@@ -466,6 +466,69 @@ las 3 mejores puntuaciones está en la página «Acerca de».&lt;/p&gt;
     </message>
 </context>
 <context>
+    <name>Match</name>
+    <message>
+        <source>&amp;Your starting level:</source>
+        <translation>Tu &amp;nivel inicial:</translation>
+    </message>
+    <message>
+        <source>Opponent&apos;s starting &amp;level:</source>
+        <translation>Nivel inicial del ri&amp;val:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds to win:</source>
+        <translation>Rondas para &amp;ganar:</translation>
+    </message>
+    <message>
+        <source>&amp;Attacks cancel</source>
+        <translation>Los ataques se an&amp;ulan</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Jugador 2</translation>
+    </message>
+    <message>
+        <source>Computer (%1)</source>
+        <translation>Ordenador (%1)</translation>
+    </message>
+    <message>
+        <source>Rematch</source>
+        <translation>Revancha</translation>
+    </message>
+    <message>
+        <source>Draw!</source>
+        <translation>¡Empate!</translation>
+    </message>
+    <message>
+        <source>Won!</source>
+        <translation>¡Ganaste!</translation>
+    </message>
+    <message>
+        <source>O&amp;pponent:</source>
+        <translation>&amp;Rival:</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -1021,6 +1084,16 @@ las 3 mejores puntuaciones está en la página «Acerca de».&lt;/p&gt;
         <source>&amp;Quit</source>
         <comment>MenuPopupQuitter</comment>
         <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>New &amp;match...</source>
+        <comment>MenuNouveauDuel</comment>
+        <translation>Nuevo &amp;duelo...</translation>
+    </message>
+    <message>
+        <source>&amp;Single game</source>
+        <comment>MenuPartieSeul</comment>
+        <translation>Partida &amp;individual</translation>
     </message>
 </context>
 <context>

@@ -469,6 +469,69 @@ tableau des 3 meilleurs scores se trouve dans la page «&amp;nbsp;A propos&amp;n
     </message>
 </context>
 <context>
+    <name>Match</name>
+    <message>
+        <source>&amp;Your starting level:</source>
+        <translation>Votre &amp;niveau de départ :</translation>
+    </message>
+    <message>
+        <source>Opponent&apos;s starting &amp;level:</source>
+        <translation>Niveau de départ de l&apos;ad&amp;versaire :</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds to win:</source>
+        <translation>&amp;Manches à gagner :</translation>
+    </message>
+    <message>
+        <source>&amp;Attacks cancel</source>
+        <translation>Annuler les a&amp;ttaques</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Débutant</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Joueur 2</translation>
+    </message>
+    <message>
+        <source>Computer (%1)</source>
+        <translation>Ordinateur (%1)</translation>
+    </message>
+    <message>
+        <source>Rematch</source>
+        <translation>Revanche</translation>
+    </message>
+    <message>
+        <source>Draw!</source>
+        <translation>Égalité !</translation>
+    </message>
+    <message>
+        <source>Won!</source>
+        <translation>Gagné !</translation>
+    </message>
+    <message>
+        <source>O&amp;pponent:</source>
+        <translation>A&amp;dversaire :</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -1024,6 +1087,16 @@ tableau des 3 meilleurs scores se trouve dans la page «&amp;nbsp;A propos&amp;n
         <source>&amp;Quit</source>
         <comment>MenuPopupQuitter</comment>
         <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>New &amp;match...</source>
+        <comment>MenuNouveauDuel</comment>
+        <translation>Nouveau &amp;duel...</translation>
+    </message>
+    <message>
+        <source>&amp;Single game</source>
+        <comment>MenuPartieSeul</comment>
+        <translation>Partie &amp;seul</translation>
     </message>
 </context>
 <context>

@@ -468,6 +468,69 @@ migliori punteggi si trova nella pagina «Informazioni».&lt;/p&gt;
     </message>
 </context>
 <context>
+    <name>Match</name>
+    <message>
+        <source>&amp;Your starting level:</source>
+        <translation>Il tuo livello &amp;iniziale:</translation>
+    </message>
+    <message>
+        <source>Opponent&apos;s starting &amp;level:</source>
+        <translation>&amp;Livello iniziale dell&apos;avversario:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds to win:</source>
+        <translation>&amp;Round da vincere:</translation>
+    </message>
+    <message>
+        <source>&amp;Attacks cancel</source>
+        <translation>Gli a&amp;ttacchi si annullano</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Esperto</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Giocatore 2</translation>
+    </message>
+    <message>
+        <source>Computer (%1)</source>
+        <translation>Computer (%1)</translation>
+    </message>
+    <message>
+        <source>Rematch</source>
+        <translation>Rivincita</translation>
+    </message>
+    <message>
+        <source>Draw!</source>
+        <translation>Pareggio!</translation>
+    </message>
+    <message>
+        <source>Won!</source>
+        <translation>Vinto!</translation>
+    </message>
+    <message>
+        <source>O&amp;pponent:</source>
+        <translation>Avv&amp;ersario:</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -1023,6 +1086,16 @@ migliori punteggi si trova nella pagina «Informazioni».&lt;/p&gt;
         <source>&amp;Quit</source>
         <comment>MenuPopupQuitter</comment>
         <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>New &amp;match...</source>
+        <comment>MenuNouveauDuel</comment>
+        <translation>Nuovo &amp;duello...</translation>
+    </message>
+    <message>
+        <source>&amp;Single game</source>
+        <comment>MenuPartieSeul</comment>
+        <translation>Partita s&amp;ingola</translation>
     </message>
 </context>
 <context>

@@ -466,6 +466,69 @@ staan op de pagina “Over”.&lt;/p&gt;
     </message>
 </context>
 <context>
+    <name>Match</name>
+    <message>
+        <source>&amp;Your starting level:</source>
+        <translation>Je &amp;beginlevel:</translation>
+    </message>
+    <message>
+        <source>Opponent&apos;s starting &amp;level:</source>
+        <translation>Beginlevel van de tegen&amp;stander:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds to win:</source>
+        <translation>&amp;Rondes om te winnen:</translation>
+    </message>
+    <message>
+        <source>&amp;Attacks cancel</source>
+        <translation>Aanvallen &amp;heffen elkaar op</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Makkelijk</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Gemiddeld</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Moeilijk</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Speler 2</translation>
+    </message>
+    <message>
+        <source>Computer (%1)</source>
+        <translation>Computer (%1)</translation>
+    </message>
+    <message>
+        <source>Rematch</source>
+        <translation>Revanche</translation>
+    </message>
+    <message>
+        <source>Draw!</source>
+        <translation>Gelijkspel!</translation>
+    </message>
+    <message>
+        <source>Won!</source>
+        <translation>Gewonnen!</translation>
+    </message>
+    <message>
+        <source>O&amp;pponent:</source>
+        <translation>&amp;Tegenstander:</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -1021,6 +1084,16 @@ staan op de pagina “Over”.&lt;/p&gt;
         <source>&amp;Quit</source>
         <comment>MenuPopupQuitter</comment>
         <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>New &amp;match...</source>
+        <comment>MenuNouveauDuel</comment>
+        <translation>Nieuw &amp;duel...</translation>
+    </message>
+    <message>
+        <source>&amp;Single game</source>
+        <comment>MenuPartieSeul</comment>
+        <translation>&amp;Enkel spel</translation>
     </message>
 </context>
 <context>

@@ -467,6 +467,69 @@ tabeli dopiero po pełnym ukończeniu następnego poziomu.&lt;/p&gt;
     </message>
 </context>
 <context>
+    <name>Match</name>
+    <message>
+        <source>&amp;Your starting level:</source>
+        <translation>Twój poziom &amp;startowy:</translation>
+    </message>
+    <message>
+        <source>Opponent&apos;s starting &amp;level:</source>
+        <translation>Poziom startowy prze&amp;ciwnika:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds to win:</source>
+        <translation>&amp;Rundy do wygrania:</translation>
+    </message>
+    <message>
+        <source>&amp;Attacks cancel</source>
+        <translation>Ataki się &amp;znoszą</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Początkujący</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Łatwy</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Średni</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Trudny</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Ekspert</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Gracz 2</translation>
+    </message>
+    <message>
+        <source>Computer (%1)</source>
+        <translation>Komputer (%1)</translation>
+    </message>
+    <message>
+        <source>Rematch</source>
+        <translation>Rewanż</translation>
+    </message>
+    <message>
+        <source>Draw!</source>
+        <translation>Remis!</translation>
+    </message>
+    <message>
+        <source>Won!</source>
+        <translation>Wygrana!</translation>
+    </message>
+    <message>
+        <source>O&amp;pponent:</source>
+        <translation>&amp;Przeciwnik:</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -1022,6 +1085,16 @@ tabeli dopiero po pełnym ukończeniu następnego poziomu.&lt;/p&gt;
         <source>&amp;Quit</source>
         <comment>MenuPopupQuitter</comment>
         <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>New &amp;match...</source>
+        <comment>MenuNouveauDuel</comment>
+        <translation>Nowy &amp;mecz...</translation>
+    </message>
+    <message>
+        <source>&amp;Single game</source>
+        <comment>MenuPartieSeul</comment>
+        <translation>G&amp;ra solo</translation>
     </message>
 </context>
 <context>

@@ -465,6 +465,69 @@ recordes com as 3 melhores pontuações fica na página “Sobre”.&lt;/p&gt;
     </message>
 </context>
 <context>
+    <name>Match</name>
+    <message>
+        <source>&amp;Your starting level:</source>
+        <translation>Seu &amp;nível inicial:</translation>
+    </message>
+    <message>
+        <source>Opponent&apos;s starting &amp;level:</source>
+        <translation>Nível inicial do ad&amp;versário:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds to win:</source>
+        <translation>&amp;Rodadas para vencer:</translation>
+    </message>
+    <message>
+        <source>&amp;Attacks cancel</source>
+        <translation>Os a&amp;taques se anulam</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Iniciante</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Especialista</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Jogador 2</translation>
+    </message>
+    <message>
+        <source>Computer (%1)</source>
+        <translation>Computador (%1)</translation>
+    </message>
+    <message>
+        <source>Rematch</source>
+        <translation>Revanche</translation>
+    </message>
+    <message>
+        <source>Draw!</source>
+        <translation>Empate!</translation>
+    </message>
+    <message>
+        <source>Won!</source>
+        <translation>Venceu!</translation>
+    </message>
+    <message>
+        <source>O&amp;pponent:</source>
+        <translation>&amp;Adversário:</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -1020,6 +1083,16 @@ recordes com as 3 melhores pontuações fica na página “Sobre”.&lt;/p&gt;
         <source>&amp;Quit</source>
         <comment>MenuPopupQuitter</comment>
         <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>New &amp;match...</source>
+        <comment>MenuNouveauDuel</comment>
+        <translation>Novo &amp;duelo...</translation>
+    </message>
+    <message>
+        <source>&amp;Single game</source>
+        <comment>MenuPartieSeul</comment>
+        <translation>Partida &amp;individual</translation>
     </message>
 </context>
 <context>

@@ -466,6 +466,69 @@ B бросает, Start ставит паузу, Select прячет игру.&l
     </message>
 </context>
 <context>
+    <name>Match</name>
+    <message>
+        <source>&amp;Your starting level:</source>
+        <translation>Ваш &amp;начальный уровень:</translation>
+    </message>
+    <message>
+        <source>Opponent&apos;s starting &amp;level:</source>
+        <translation>Начальный уровень со&amp;перника:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds to win:</source>
+        <translation>&amp;Раунды до победы:</translation>
+    </message>
+    <message>
+        <source>&amp;Attacks cancel</source>
+        <translation>Атаки &amp;взаимно гасятся</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Новичок</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Лёгкий</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Средний</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Сложный</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Эксперт</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>Игрок 2</translation>
+    </message>
+    <message>
+        <source>Computer (%1)</source>
+        <translation>Компьютер (%1)</translation>
+    </message>
+    <message>
+        <source>Rematch</source>
+        <translation>Реванш</translation>
+    </message>
+    <message>
+        <source>Draw!</source>
+        <translation>Ничья!</translation>
+    </message>
+    <message>
+        <source>Won!</source>
+        <translation>Победа!</translation>
+    </message>
+    <message>
+        <source>O&amp;pponent:</source>
+        <translation>&amp;Соперник:</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -1021,6 +1084,16 @@ B бросает, Start ставит паузу, Select прячет игру.&l
         <source>&amp;Quit</source>
         <comment>MenuPopupQuitter</comment>
         <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>New &amp;match...</source>
+        <comment>MenuNouveauDuel</comment>
+        <translation>Новая &amp;дуэль...</translation>
+    </message>
+    <message>
+        <source>&amp;Single game</source>
+        <comment>MenuPartieSeul</comment>
+        <translation>Одиночная &amp;игра</translation>
     </message>
 </context>
 <context>

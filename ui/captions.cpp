@@ -13,6 +13,8 @@ namespace {
 constexpr Caption table[] = {
     QT_TRANSLATE_NOOP3("Menu", "&File", "MenuFichier"),
     QT_TRANSLATE_NOOP3("Menu", "&New game", "MenuNouveauJeu"),
+    QT_TRANSLATE_NOOP3("Menu", "New &match...", "MenuNouveauDuel"),
+    QT_TRANSLATE_NOOP3("Menu", "&Single game", "MenuPartieSeul"),
     QT_TRANSLATE_NOOP3("Menu", "&Restart level", "MenuRecommencerNiveau"),
     QT_TRANSLATE_NOOP3("Menu", "&Jump level", "MenuPasserNiveau"),
     QT_TRANSLATE_NOOP3("Menu", "P&aused", "MenuPause"),

@@ -2,6 +2,8 @@
 // background.
 #include "main_window.h"
 
+#include "ui/match_view.h"
+
 #include "ui/file_messages.h"
 #include "ui/menu_ids.h"
 #include "ui/menu_rows.h"
@@ -68,7 +70,8 @@ QImage toQImage(const Bitmap24& bmp) {
 } // namespace
 
 void MainWindow::layOutWindow() {
-    const LevelParameters& p = board_.game().state().params;
+    const LevelParameters& p =
+        match_ ? match_->match().settings().params : board_.game().state().params;
     LayoutInput in;
     in.cellSize = cellSize_;
     in.rows = p.rows;
@@ -91,12 +94,21 @@ void MainWindow::layOutWindow() {
     in.frameRight = frame.right();
     in.frameBottom = frame.bottom();
     centreWithFrame_ = !desktopPlaces_ && frame.isNull();
+    // A match holds the strip and a second board beside the first.
+    if (match_)
+        in.besideWidth = kp::layOutWindow(in).clientWidth + MatchView::stripWidth(cellSize_);
     const WindowLayout client = kp::layOutWindow(in);
-    board_.view()->setFixedSize(client.clientWidth, client.clientHeight);
+    if (match_)
+        match_->setLayout(client, cellSize_);
+    else
+        board_.view()->setFixedSize(client.clientWidth, client.clientHeight);
     fitMenuRows();
     in.menuHeight = menuRows_->height();
     const WindowLayout l = kp::layOutWindow(in);
-    board_.setLayout(l, cellSize_);
+    if (match_)
+        match_->setLayout(l, cellSize_);
+    else
+        board_.setLayout(l, cellSize_);
     // The frame's place, given as the window's own (move() would read a stale frame). On
     // Wayland the compositor places the window.
     if (!desktopPlaces_)
@@ -111,13 +123,16 @@ QMargins MainWindow::frameMargins() const {
 }
 
 void MainWindow::fitMenuRows() {
-    const int width = board_.view()->width();
-    menuRows_->arrange(width);
-    setFixedSize(width, board_.view()->height() + menuRows_->height());
+    const QWidget* client = centralWidget();
+    menuRows_->arrange(client->width());
+    setFixedSize(client->width(), client->height() + menuRows_->height());
 }
 
 void MainWindow::repaintAll() {
-    board_.repaint();
+    if (match_)
+        match_->update();
+    else
+        board_.repaint();
 }
 
 void MainWindow::checkSmileySize() {
@@ -188,7 +203,9 @@ void MainWindow::applyMessageFont() {
     // where it is missing the stand-in keeps its heavy look. (Asking first whether it is there
     // would look the font up twice before the first frame.)
     if (font.family().contains(QStringLiteral("Black"))) font.setWeight(QFont::Black);
-    board_.setMessageLook(font, toQColor(static_cast<Colour>(settings().messageColour)));
+    const QColor colour = toQColor(static_cast<Colour>(settings().messageColour));
+    board_.setMessageLook(font, colour);
+    if (match_) match_->setMessageLook(font, colour);
 }
 
 void MainWindow::chooseMessageFont() {
@@ -210,8 +227,8 @@ void MainWindow::composeBackground(const std::optional<std::string>& path) {
     const bool picture = path || settings().background == PictureBackground;
     if (picture) QApplication::setOverrideCursor(Qt::WaitCursor);
     BackgroundSettings b = backgroundOf(settings());
-    const WindowLayout& l = board_.painter().layout();
-    const Composition c = composer_.composeBackground(b, l.clientWidth, l.clientHeight, path);
+    const QWidget* client = centralWidget();
+    const Composition c = composer_.composeBackground(b, client->width(), client->height(), path);
     model_.settle([&b](Settings& s) { copyBackground(b, s); });
     if (picture) QApplication::restoreOverrideCursor();
     if (!c.composed) {
@@ -220,7 +237,10 @@ void MainWindow::composeBackground(const std::optional<std::string>& path) {
         if (c.refusedPicture) platform_.message(this, unknownPictureMessage(*c.refusedPicture));
         return;
     }
-    board_.painter().setBackground(toQImage(composer_.takeBackground()));
+    if (match_)
+        match_->setBackground(toQImage(composer_.takeBackground()));
+    else
+        board_.painter().setBackground(toQImage(composer_.takeBackground()));
     updateBackgroundMenus(c);
     repaintAll();
 }

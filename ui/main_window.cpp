@@ -3,6 +3,7 @@
 
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
+#include "ui/duel_dialog.h"
 #include "ui/file_messages.h"
 #include "ui/name_dialog.h"
 #include "ui/replay_player.h"
@@ -187,12 +188,24 @@ void MainWindow::applyBindings() {
             if (QAction* menuAction = action(item))
                 menuAction->setShortcuts(bindings_.shortcuts(static_cast<Action>(a)));
     board_.game().setKeyRepeat(settings().controls.repeatDelay, settings().controls.repeatInterval);
+    showMatchMenus();
 }
 
 // A key or a pad button: a menu command on its press, or a move of the capsule. With the
 // game's own repeat the rules repeat a held direction; otherwise each press (the desktop's
 // repeats included) is one move, as keys always were.
 void MainWindow::act(Action a, bool pressed, bool gameRepeat) {
+    if (match_) {
+        if (a == Action::NewGame) {
+            if (pressed) rematch();
+        } else if (const char* item = menuItemFor(a)) {
+            if (pressed)
+                if (QAction* menuAction = action(item)) menuAction->trigger();
+        } else {
+            match_->play(0, commandFor(a), pressed, gameRepeat);
+        }
+        return;
+    }
     if (const char* item = menuItemFor(a)) {
         if (pressed)
             if (QAction* menuAction = action(item)) menuAction->trigger();
@@ -207,7 +220,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     const bool gameRepeat = settings().controls.gameRepeat;
     if (!a) {
         // Any other key still resumes a paused game and ends a hard drop.
-        if (!event->isAutoRepeat()) board_.game().handle(Command::Other);
+        if (event->isAutoRepeat()) return;
+        if (match_)
+            match_->play(-1, Command::Other, true, false);
+        else
+            board_.game().handle(Command::Other);
         return;
     }
     if (event->isAutoRepeat() && (gameRepeat || menuItemFor(*a))) return;
@@ -334,6 +351,101 @@ void MainWindow::clockTicked() {
     // With nothing to say when a controller is plugged in, the system is asked on the clock's
     // own tick rather than waking the game once more.
     if (padOnClock_) pollGamepad();
+}
+
+// ---- A match ----
+
+void MainWindow::chooseMatch() {
+    if (!duelDialog_) duelDialog_ = new DuelDialog(this);
+    duelDialog_->setChoice(settings().duel);
+    if (duelDialog_->exec() != QDialog::Accepted) return;
+    startMatch(duelDialog_->choice());
+}
+
+void MainWindow::startMatch(const DuelSettings& duel) {
+    replays_->stop();
+    // The choice is kept for the next match, and the file has a "Duel" section from now on.
+    model_.changeDuel(duel);
+    const Settings& s = settings();
+    MatchView::Setup setup;
+    setup.duel = duel;
+    setup.params = s.parameters;
+    setup.options.smileyAnimation = s.smileyAnimation;
+    setup.options.removalAnimation = s.removalAnimation;
+    setup.options.shake = s.shake != 0;
+    setup.options.Pinup = s.Pinup;
+    setup.options.repeatDelay = s.controls.repeatDelay;
+    setup.options.repeatInterval = s.controls.repeatInterval;
+    setup.seed = static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
+    // The single game waits, paused, behind the match.
+    if (!match_) {
+        if (!board_.game().state().paused) board_.game().pause();
+        takeCentralWidget()->hide();
+    } else {
+        delete takeCentralWidget();
+    }
+    match_ = new MatchView(setup, *this, sound_.effects(), sprites_, digits_, this);
+    match_->setBorderColour(borderColour());
+    setCentralWidget(match_);
+    applyMessageFont();
+    layOutWindow();
+    composeBackground(KeepPicture);
+    showMatchMenus();
+    pauseChanged(true);
+    match_->setFocus();
+    match_->start();
+}
+
+void MainWindow::leaveMatch() {
+    if (!match_) return;
+    delete takeCentralWidget();
+    match_ = nullptr;
+    setCentralWidget(board_.view());
+    board_.view()->show();
+    layOutWindow();
+    composeBackground(KeepPicture);
+    repaintAll();
+    showMatchMenus();
+    pauseChanged(board_.game().state().paused);
+    board_.view()->setFocus();
+}
+
+void MainWindow::rematch() {
+    if (match_) startMatch(match_->duel());
+}
+
+void MainWindow::showMatchMenus() {
+    const bool single = match_ == nullptr;
+    for (const char* id :
+         {"MenuRecommencerNiveau", "MenuPasserNiveau", "MenuOuvrir", "MenuEnregistrerSous",
+          "MenuRevoir", "MenuOuvrirReplay", "MenuEnregistrerReplay"})
+        if (QAction* a = action(id)) a->setEnabled(single);
+    if (QAction* a = action("MenuPartieSeul")) a->setEnabled(!single);
+    // In a match the new-game key plays the next match (the item itself leaves the match).
+    if (QAction* a = action("MenuNouveauJeu"))
+        a->setShortcuts(single ? bindings_.shortcuts(Action::NewGame) : QList<QKeySequence>{});
+}
+
+void MainWindow::togglePause() {
+    if (match_)
+        match_->togglePause();
+    else
+        board_.game().togglePause();
+}
+
+void MainWindow::panicGame() {
+    replays_->stop(); // a replay ends: it is the game that hides, paused
+    if (match_)
+        match_->panic();
+    else
+        board_.game().panic();
+}
+
+void MainWindow::unhideGame() {
+    if (match_)
+        match_->unhide();
+    else
+        board_.game().unhide();
 }
 
 bool MainWindow::recordQualifies(int32_t level, int32_t smileysLeft) {

@@ -2,6 +2,7 @@
 // The main window: the board, the menus, the window's place and the settings for the whole run.
 
 #include "ui/board.h"
+#include "ui/match_view.h"
 #include "ui/panic_hideout.h"
 #include "ui/platform.h"
 #include "ui/settings_model.h"
@@ -36,13 +37,14 @@ class QActionGroup;
 namespace kp {
 class MenuRows;
 class ConfigDialog;
+class DuelDialog;
 class NameDialog;
 class ReplayPlayer;
 } // namespace kp
 
 namespace kp {
 
-class MainWindow : public QMainWindow, public Board::Host {
+class MainWindow : public QMainWindow, public Board::Host, public MatchView::Host {
   public:
     // settingsFile: where the settings are read at start-up and written at close.
     MainWindow(Platform& platform, std::filesystem::path settingsFile,
@@ -111,13 +113,22 @@ class MainWindow : public QMainWindow, public Board::Host {
     // Reads the game controllers now (the pad timer does it by itself).
     void pollGamepad();
 
-    // What the board asks of the window.
+    // A match against the computer or a friend, in place of the single game ("Nouveau
+    // duel..."), until "Partie seul", a new single game or a saved game ends it.
+    void chooseMatch();
+    void startMatch(const DuelSettings& duel);
+    void leaveMatch();
+    // The match in play; null in single-player.
+    MatchView* matchView() const { return match_; }
+
+    // What the board, or the match, asks of the window.
     void pauseChanged(bool paused) override;
     void windowShake(int dy) override;
     void panicChanged(bool hidden) override;
     void recordOffered() override;
     bool recordQualifies(int32_t level, int32_t smileysLeft) override;
     void clockTicked() override;
+    void rematch() override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -193,6 +204,11 @@ class MainWindow : public QMainWindow, public Board::Host {
     void changeBackground(const std::function<void(BackgroundSettings&)>& change);
     // Input (main_window.cpp): what an action does, from a key or a pad button.
     void act(Action action, bool pressed, bool gameRepeat);
+    // The items a match has no use for are greyed while it plays; F2 starts the next match.
+    void showMatchMenus();
+    void togglePause();
+    void panicGame();
+    void unhideGame();
     void padButton(int button, bool pressed);
     void startGamepad();
 
@@ -206,6 +222,8 @@ class MainWindow : public QMainWindow, public Board::Host {
     Board board_;
     Translations translations_;
     std::unique_ptr<QWidget> loadingWindow_; // shown while a tune is prepared
+    MatchView* match_ = nullptr;
+    DuelDialog* duelDialog_ = nullptr;
     ConfigDialog* configDialog_ = nullptr;
     NameDialog* nameDialog_ = nullptr;
     ReplayPlayer* replays_ = nullptr;

@@ -55,18 +55,22 @@ void MainWindow::buildMenus() {
     setMenuWidget(menuRows_);
     QMenu* file = addMenu(nullptr, "MenuFichier");
     // Their shortcuts are the player's keys (applyControls).
-    addItem(file, "MenuNouveauJeu", [this] { board_.game().newGame(); });
+    addItem(file, "MenuNouveauJeu", [this] {
+        leaveMatch();
+        board_.game().newGame();
+    });
+    addItem(file, "MenuNouveauDuel", [this] { chooseMatch(); });
+    addItem(file, "MenuPartieSeul", [this] { leaveMatch(); });
     addItem(file, "MenuRecommencerNiveau", [this] { board_.game().restartLevel(); });
     addItem(file, "MenuPasserNiveau", [this] { board_.game().skipLevel(); });
     QAction* pause = addItem(
-        file, "MenuPause", [this] { board_.game().togglePause(); }, nullptr, true);
+        file, "MenuPause", [this] { togglePause(); }, nullptr, true);
     // The action owns the check mark's truth: the rules say whether the game is paused.
-    connect(pause, &QAction::triggered, this,
-            [this, pause] { pause->setChecked(board_.game().state().paused); });
-    addItem(file, "MenuPanic", [this] {
-        replays_->stop(); // a replay ends: it is the game that hides, paused
-        board_.game().panic();
+    connect(pause, &QAction::triggered, this, [this, pause] {
+        pause->setChecked(match_ ? match_->match().board(0).state().paused
+                                 : board_.game().state().paused);
     });
+    addItem(file, "MenuPanic", [this] { panicGame(); });
     file->addSeparator();
     addItem(file, "MenuOuvrir", [this] { chooseSavedGame(); });
     addItem(file, "MenuEnregistrerSous", [this] { saveGameAs(); });
@@ -79,9 +83,9 @@ void MainWindow::buildMenus() {
 
     // The notification-area icon's menu, while the game is hidden.
     auto* popup = new QMenu(this);
-    addItem(popup, "MenuPopupPanicRestaurer", [this] { board_.game().unhide(); });
+    addItem(popup, "MenuPopupPanicRestaurer", [this] { unhideGame(); });
     addItem(popup, "MenuPopupQuitter", [this] { quitGame(); });
-    hideout_ = new PanicHideout(*this, popup, [this] { board_.game().unhide(); });
+    hideout_ = new PanicHideout(*this, popup, [this] { unhideGame(); });
 
     QMenu* options = addMenu(nullptr, "MenuOptions");
     QMenu* languageMenu = addMenu(options, "MenuLangue");

@@ -53,6 +53,13 @@ class SettingsModel : public QObject {
     // the file).
     void changeScores(const Change& change);
 
+    // The choices of a match just started, kept for the next one: from now on the file has a
+    // "Duel" section. Nothing applies them until then.
+    void changeDuel(const DuelSettings& duel) {
+        settings_.duel = duel;
+        settings_.duelInFile = true;
+    }
+
     // What applying a change found out (the background a picture could not replace, the recent
     // pictures after a new one), written back without telling anyone again.
     void settle(const Change& change) { change(settings_); }

@@ -1,0 +1,101 @@
+#include "ui/duel_dialog.h"
+
+#include "ui/dialog_captions.h"
+#include "ui/match_view.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace kp {
+
+namespace {
+QString text(const char* source) {
+    return QCoreApplication::translate("Match", source);
+}
+} // namespace
+
+DuelDialog::DuelDialog(QWidget* parent) : Translated(parent) {
+    setObjectName(QStringLiteral("FormDuel"));
+    setWindowTitle(QStringLiteral("Kembrolla Panic!"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 12);
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight);
+    opponentLabel_ = new QLabel(this);
+    opponent_ = new QComboBox(this);
+    opponent_->setObjectName(QStringLiteral("ComboAdversaire"));
+    for (int i = 0; i <= DuelSettings::SecondPlayer; ++i) opponent_->addItem(QString());
+    opponentLabel_->setBuddy(opponent_);
+    form->addRow(opponentLabel_, opponent_);
+    for (int p = 0; p < 2; ++p) {
+        levelLabels_[p] = new QLabel(this);
+        levels_[p] = new QSpinBox(this);
+        levels_[p]->setObjectName(p == 0 ? QStringLiteral("EditNiveau1")
+                                         : QStringLiteral("EditNiveau2"));
+        levels_[p]->setRange(1, DuelSettings::MaxStartLevel);
+        levelLabels_[p]->setBuddy(levels_[p]);
+        form->addRow(levelLabels_[p], levels_[p]);
+    }
+    roundsLabel_ = new QLabel(this);
+    rounds_ = new QSpinBox(this);
+    rounds_->setObjectName(QStringLiteral("EditManches"));
+    rounds_->setRange(1, 5);
+    roundsLabel_->setBuddy(rounds_);
+    form->addRow(roundsLabel_, rounds_);
+    layout->addLayout(form);
+    cancelAttacks_ = new QCheckBox(this);
+    cancelAttacks_->setObjectName(QStringLiteral("CheckAnnulerAttaques"));
+    layout->addWidget(cancelAttacks_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    ok_ = new QPushButton(this);
+    ok_->setDefault(true);
+    cancel_ = new QPushButton(this);
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    layout->addLayout(buttons);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    setChoice({});
+    retranslate();
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void DuelDialog::setChoice(const DuelSettings& duel) {
+    opponent_->setCurrentIndex(duel.opponent);
+    for (int p = 0; p < 2; ++p) levels_[p]->setValue(duel.startLevel[static_cast<size_t>(p)]);
+    rounds_->setValue(duel.roundsToWin);
+    cancelAttacks_->setChecked(duel.cancelAttacks);
+}
+
+DuelSettings DuelDialog::choice() const {
+    DuelSettings d;
+    d.opponent = opponent_->currentIndex();
+    for (int p = 0; p < 2; ++p) d.startLevel[static_cast<size_t>(p)] = levels_[p]->value();
+    d.roundsToWin = rounds_->value();
+    d.cancelAttacks = cancelAttacks_->isChecked();
+    return d;
+}
+
+void DuelDialog::retranslate() {
+    for (int i = 0; i <= DuelSettings::SecondPlayer; ++i)
+        opponent_->setItemText(i, opponentName(i));
+    opponentLabel_->setText(text(QT_TRANSLATE_NOOP("Match", "O&pponent:")));
+    levelLabels_[0]->setText(text(QT_TRANSLATE_NOOP("Match", "&Your starting level:")));
+    levelLabels_[1]->setText(text(QT_TRANSLATE_NOOP("Match", "Opponent's starting &level:")));
+    roundsLabel_->setText(text(QT_TRANSLATE_NOOP("Match", "&Rounds to win:")));
+    cancelAttacks_->setText(text(QT_TRANSLATE_NOOP("Match", "&Attacks cancel")));
+    ok_->setText(dialogCaption("BtnOK"));
+    cancel_->setText(dialogCaption("BtnAnnuler"));
+}
+
+} // namespace kp

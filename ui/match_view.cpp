@@ -1,0 +1,320 @@
+#include "ui/match_view.h"
+
+#include "ui/captions.h"
+
+#include "engine/cells.h"
+#include "render/sprites.h"
+
+#include <QCoreApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kp {
+
+namespace {
+
+QString text(const char* source) {
+    return QCoreApplication::translate("Match", source);
+}
+
+const char* const LevelNames[] = {
+    QT_TRANSLATE_NOOP("Match", "Beginner"), QT_TRANSLATE_NOOP("Match", "Easy"),
+    QT_TRANSLATE_NOOP("Match", "Medium"), QT_TRANSLATE_NOOP("Match", "Hard"),
+    QT_TRANSLATE_NOOP("Match", "Expert")};
+
+// A five-pointed star in `r`.
+QPainterPath star(const QRectF& r) {
+    QPainterPath path;
+    const QPointF c = r.center();
+    const double outer = std::min(r.width(), r.height()) / 2, inner = outer * 0.45;
+    for (int i = 0; i < 10; ++i) {
+        const double a = -M_PI / 2 + i * M_PI / 5;
+        const double radius = i % 2 ? inner : outer;
+        const QPointF p(c.x() + radius * std::cos(a), c.y() + radius * std::sin(a));
+        if (i == 0)
+            path.moveTo(p);
+        else
+            path.lineTo(p);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+constexpr int64_t Quantum = 16; // ms: the computer looks at its board at least this often
+
+} // namespace
+
+QString cpuLevelName(int32_t level) {
+    return text(LevelNames[std::clamp(level, 0, 4)]);
+}
+
+QString opponentName(int32_t opponent) {
+    if (opponent == DuelSettings::SecondPlayer) return text(QT_TRANSLATE_NOOP("Match", "Player 2"));
+    return text(QT_TRANSLATE_NOOP("Match", "Computer (%1)")).arg(cpuLevelName(opponent));
+}
+
+// What reaches beyond one board of the match: the pause mark and hiding (told once, for both
+// boards), and the shake, which moves that board's picture alone.
+struct MatchView::Side : GameEvents {
+    MatchView* view = nullptr;
+    int p = 0;
+    void pauseChanged(bool paused) override {
+        if (p == 0) view->host_.pauseChanged(paused);
+    }
+    void panicChanged(bool hidden) override {
+        if (p == 0) view->host_.panicChanged(hidden);
+    }
+    void windowShake(int dy) override { view->displays_[p]->view()->shift(dy, view->border_); }
+};
+
+MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effects,
+                     const SpriteSet& sprites, const CounterDigits& digits, QWidget* parent)
+    : QWidget(parent), host_(host), effects_(effects), sprites_(sprites), duel_(setup.duel) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    for (int p = 0; p < 2; ++p) {
+        sides_[p] = std::make_unique<Side>();
+        sides_[p]->view = this;
+        sides_[p]->p = p;
+        displays_[p] =
+            std::make_unique<BoardDisplay>(effects, sprites, digits, this, sides_[p].get());
+        // The left board sounds on the left, the right one on the right.
+        displays_[p]->setSoundPlace(p, p == 0 ? -0.6f : 0.6f);
+    }
+    MatchSettings m;
+    m.params = setup.params;
+    m.options = setup.options;
+    m.startLevel = setup.duel.startLevel;
+    m.roundsToWin = setup.duel.roundsToWin;
+    m.cancelAttacks = setup.duel.cancelAttacks;
+    m.seed = setup.seed;
+    GameEvents* right = displays_[1].get();
+    if (!played(1)) {
+        cpu_ = std::make_unique<CpuPlayer>(static_cast<CpuLevel>(std::clamp(duel_.opponent, 0, 4)),
+                                           setup.seed ^ 0x5EA7u);
+        right = &cpu_->eyes(right);
+    }
+    match_ = std::make_unique<Match>(m, displays_[0].get(), right);
+    for (int p = 0; p < 2; ++p) {
+        displays_[p]->setState(match_->board(p).state());
+        displays_[p]->showMessage();
+    }
+    if (cpu_) cpu_->watch(match_->board(1), [this] { return match_->now(); });
+
+    rematch_ = new QPushButton(this);
+    rematch_->setObjectName(QStringLiteral("BtnRevanche"));
+    rematch_->setFocusPolicy(Qt::NoFocus);
+    rematch_->hide();
+    connect(rematch_, &QPushButton::clicked, this, [this] { host_.rematch(); });
+    retranslate();
+
+    clock_.setTimerType(Qt::PreciseTimer);
+    clock_.setInterval(static_cast<int>(Quantum));
+    connect(&clock_, &QTimer::timeout, this, [this] { tick(); });
+}
+
+MatchView::~MatchView() = default;
+
+int MatchView::stripWidth(int cellSize) {
+    return std::max(76, 3 * cellSize);
+}
+
+void MatchView::setLayout(const WindowLayout& board, int cellSize) {
+    cellSize_ = cellSize;
+    boardWidth_ = board.clientWidth;
+    boardTop_ = board.BoardTop;
+    stripLeft_ = boardWidth_;
+    const int strip = stripWidth(cellSize);
+    for (int p = 0; p < 2; ++p) {
+        displays_[p]->setLayout(board, cellSize);
+        displays_[p]->view()->setGeometry(p == 0 ? 0 : boardWidth_ + strip, 0, boardWidth_,
+                                          board.clientHeight);
+    }
+    setFixedSize(2 * boardWidth_ + strip, board.clientHeight);
+    rematch_->adjustSize();
+    rematch_->setFixedWidth(std::min(strip - 6, std::max(rematch_->sizeHint().width(), 60)));
+    rematch_->move(stripLeft_ + (strip - rematch_->width()) / 2, height() / 2 + 8);
+    update();
+}
+
+void MatchView::setBackground(const QImage& background) {
+    const int strip = stripWidth(cellSize_);
+    const int h = height();
+    displays_[0]->painter().setBackground(background.copy(0, 0, boardWidth_, h));
+    displays_[1]->painter().setBackground(background.copy(boardWidth_ + strip, 0, boardWidth_, h));
+    stripBackground_ = background.copy(stripLeft_, 0, strip, h);
+    for (auto& d : displays_) d->repaint();
+    update();
+}
+
+void MatchView::setMessageLook(const QFont& font, QColor colour) {
+    for (auto& d : displays_) d->setMessageLook(font, colour);
+}
+
+void MatchView::start() {
+    wall_.start();
+    clock_.start();
+}
+
+void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
+    if (match_->over()) return;
+    const int board = p < 0 ? 0 : p;
+    if (command == Command::Other || !gameRepeat)
+        match_->handle(board, command);
+    else if (pressed)
+        match_->press(board, command);
+    else
+        match_->release(board, command);
+    showResults();
+}
+
+void MatchView::togglePause() {
+    match_->togglePause();
+}
+
+void MatchView::panic() {
+    match_->panic();
+}
+
+void MatchView::unhide() {
+    match_->unhide();
+}
+
+void MatchView::tick() {
+    advanceTo(wall_.elapsed());
+}
+
+void MatchView::advanceTo(int64_t time) {
+    auto press = [this](Command c) { match_->handle(1, c); };
+    while (!match_->over() && match_->now() < time) {
+        const int64_t now = match_->now();
+        int64_t next = std::min(time, now + Quantum);
+        // The computer plays while the match does: a round starts when the player is ready.
+        if (cpu_ && !match_->board(1).state().paused) {
+            cpu_->setMatchView({true, static_cast<int>(match_->queue(1).size())});
+            next = std::min(next, cpu_->poll(now, press));
+            if (match_->over()) break;
+        }
+        match_->advanceTo(std::max(next, now + 1));
+        showResults();
+    }
+    showResults();
+    update(stripLeft_, 0, stripWidth(cellSize_), height());
+}
+
+// The end of a round, or of the match, on each board: won, lost or even.
+void MatchView::showResults() {
+    const bool over = match_->over();
+    const int32_t rounds = match_->round();
+    if (rounds == roundsShown_ && over == overShown_) return;
+    const bool overNow = over && !overShown_;
+    roundsShown_ = rounds;
+    overShown_ = over;
+    retranslate();
+    update();
+    if (overNow) {
+        clock_.stop();
+        rematch_->show();
+    }
+}
+
+void MatchView::retranslate() {
+    rematch_->setText(text(QT_TRANSLATE_NOOP("Match", "Rematch")));
+    if (roundsShown_ == 0) return;
+    const int32_t winner = match_->over() ? match_->winner() : match_->roundWinner();
+    for (int p = 0; p < 2; ++p) {
+        QLabel* message = displays_[p]->message();
+        const GameState& s = match_->board(p).state();
+        // A verdict stays until the next round starts (its first key) or, at the end, for good.
+        if (!match_->over() && !(s.paused && s.messageVisible && s.message == Message::Level))
+            continue;
+        message->setText(winner < 0    ? text(QT_TRANSLATE_NOOP("Match", "Draw!"))
+                         : winner == p ? text(QT_TRANSLATE_NOOP("Match", "Won!"))
+                                       : lostMessage());
+        message->show();
+    }
+}
+
+void MatchView::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect strip(stripLeft_, 0, stripWidth(cellSize_), height());
+    if (!event->rect().intersects(strip)) return;
+    p.setClipRect(strip);
+    drawStrip(p);
+}
+
+void MatchView::drawStrip(QPainter& p) const {
+    const int width = stripWidth(cellSize_), left = stripLeft_;
+    if (!stripBackground_.isNull())
+        p.drawImage(left, 0, stripBackground_);
+    else
+        p.fillRect(left, 0, width, height(), Qt::black);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int half = width / 2;
+
+    // The rounds each player has won, a column of stars above each side's queue.
+    const int starSize = std::clamp(half / 3, 10, 18);
+    const int target = std::max(1, duel_.roundsToWin);
+    for (int side = 0; side < 2; ++side) {
+        const int x = left + side * half + (half - starSize) / 2;
+        const int won = match_->roundsWon(side);
+        for (int i = 0; i < target; ++i) {
+            const QRectF r(x, 4 + i * (starSize + 2), starSize, starSize);
+            p.setPen(QPen(QColor(0xFF, 0xE1, 0x4D), 1.2));
+            p.setBrush(i < won ? QColor(0xFF, 0xE1, 0x4D) : QColor(0, 0, 0, 110));
+            p.drawPath(star(r));
+        }
+    }
+
+    // The halves waiting to fall on each board, first to fall on top, each in the half of the
+    // strip beside its board.
+    const int size = std::clamp(cellSize_, 8, std::min(16, half - 6));
+    const int queueTop = std::max(boardTop_, 8 + target * (starSize + 2));
+    const int room = std::max(1, (height() / 2 - queueTop) / (size + 1));
+    for (int side = 0; side < 2; ++side) {
+        const auto& queue = match_->queue(side);
+        const int x = left + side * half + (half - size) / 2;
+        const int shown = std::min<int>(static_cast<int>(queue.size()), room);
+        for (int i = 0; i < shown; ++i) {
+            const QImage* sprite =
+                sprites_.sprite(capsuleCode(queue[static_cast<size_t>(i)], LinkLoose));
+            const QRect r(x, queueTop + i * (size + 1), size, size);
+            if (sprite && !sprite->isNull())
+                p.drawImage(r, *sprite);
+            else
+                p.fillRect(r, Qt::white);
+        }
+        if (static_cast<int>(queue.size()) > shown) {
+            p.setPen(Qt::white);
+            p.drawText(QRect(left + side * half, queueTop + shown * (size + 1), half, 14),
+                       Qt::AlignCenter, QStringLiteral("+%1").arg(queue.size() - shown));
+        }
+    }
+
+    // The score once the match is over, above "Revanche".
+    QFont font = this->font();
+    if (match_->over()) {
+        font.setBold(true);
+        font.setPointSize(12);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRect(left, height() / 2 - 22, width, 26), Qt::AlignCenter,
+                   QStringLiteral("%1 – %2").arg(match_->roundsWon(0)).arg(match_->roundsWon(1)));
+    }
+
+    // The opponent's name at the foot of the strip, over a dark band to stay readable.
+    font.setBold(true);
+    font.setPointSize(8);
+    p.setFont(font);
+    const QRect name(left + 2, height() - 40, width - 4, 36);
+    p.fillRect(name, QColor(0, 0, 0, 140));
+    p.setPen(Qt::white);
+    p.drawText(name, Qt::AlignCenter | Qt::TextWordWrap, opponentName(duel_.opponent));
+}
+
+} // namespace kp

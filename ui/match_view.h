@@ -1,0 +1,117 @@
+#pragma once
+// A match in the window: two boards side by side over the one background, the player's on the
+// left and the opponent's on the right (the computer at one of its levels, or a second player
+// at this keyboard), and between them a narrow strip with the rounds won, the halves waiting
+// to fall on each board and the opponent's name. The view drives the match's one clock from
+// the wall clock, gives the computer its turns at the keys, and words the end of each round
+// and of the match.
+
+#include "ui/board.h"
+
+#include "engine/cpu_player.h"
+#include "engine/match.h"
+#include "persistence/settings.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QPushButton;
+
+namespace kp {
+
+// The opponent as the strip and the duel dialog name it: "Ordinateur (Moyen)", "Joueur 2".
+QString opponentName(int32_t opponent);
+// A level of the computer player: "Débutant" .. "Expert".
+QString cpuLevelName(int32_t level);
+
+class MatchView : public QWidget {
+  public:
+    // What the match asks of the window around it.
+    class Host {
+      public:
+        virtual void pauseChanged(bool paused) = 0;
+        virtual void panicChanged(bool hidden) = 0;
+        // "Revanche": the same choices again.
+        virtual void rematch() = 0;
+
+      protected:
+        ~Host() = default;
+    };
+
+    struct Setup {
+        DuelSettings duel;
+        LevelParameters params;
+        GameOptions options;
+        uint32_t seed = 0;
+    };
+
+    MatchView(const Setup& setup, Host& host, sound::SoundEffects& effects,
+              const SpriteSet& sprites, const CounterDigits& digits, QWidget* parent);
+    ~MatchView() override;
+
+    Match& match() { return *match_; }
+    const DuelSettings& duel() const { return duel_; }
+    BoardDisplay& display(int p) { return *displays_[p]; }
+    // Whether a person plays board p (the left one always; the right one against a friend).
+    bool played(int p) const { return p == 0 || duel_.opponent == DuelSettings::SecondPlayer; }
+
+    // The strip's width for a cell size.
+    static int stripWidth(int cellSize);
+    // Each board laid out as a single board would be; the strip between them.
+    void setLayout(const WindowLayout& board, int cellSize);
+    // The composed background, as wide as the whole client area: each board and the strip
+    // take their part of it.
+    void setBackground(const QImage& background);
+    void setMessageLook(const QFont& font, QColor colour);
+    // The colour a shaking board uncovers.
+    void setBorderColour(QColor colour) { border_ = colour; }
+
+    // Starts the clock (once the view is in the window).
+    void start();
+
+    // Player p's move; any other key resumes a paused match (p < 0: no board's key).
+    void play(int p, Command command, bool pressed, bool gameRepeat);
+    void togglePause();
+    void panic();
+    void unhide();
+
+    // The strip and the messages worded again in the language in use.
+    void retranslate();
+    // Plays the clock on to `time` ms since start, the computer at its keys on the way (the
+    // timer does it by itself; tests drive it on virtual time).
+    void advanceTo(int64_t time);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    struct Side;
+    void tick();
+    void showResults();
+    void drawStrip(QPainter& p) const;
+
+    Host& host_;
+    sound::SoundEffects& effects_;
+    const SpriteSet& sprites_;
+    DuelSettings duel_;
+    std::array<std::unique_ptr<Side>, 2> sides_;
+    std::array<std::unique_ptr<BoardDisplay>, 2> displays_;
+    std::unique_ptr<CpuPlayer> cpu_;
+    std::unique_ptr<Match> match_;
+    QPushButton* rematch_;
+    QTimer clock_;
+    QElapsedTimer wall_;
+    int32_t roundsShown_ = 0;
+    bool overShown_ = false;
+    QImage stripBackground_;
+    QColor border_ = Qt::black;
+    int stripLeft_ = 0, boardWidth_ = 0, boardTop_ = 0, cellSize_ = 16;
+};
+
+} // namespace kp
