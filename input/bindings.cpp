@@ -123,6 +123,23 @@ Bindings::Bindings(const Controls& controls) : controls_(controls) {
         },
         keys_);
     assign(controls_.pad, defaults.pad, padButtonFromName, buttons_);
+    // The second player's keys: a name that means nothing, or a key someone already has, leaves
+    // its slot free.
+    for (int a = 0; a < MoveCount; ++a) {
+        std::string& name = controls_.secondPlayer[a];
+        const auto key = keyFromName(name);
+        const int combined = key ? key->toCombined() : 0;
+        if (!key || keys_.count(combined) || secondKeys_.count(combined)) {
+            name.clear();
+            continue;
+        }
+        secondKeys_[combined] = static_cast<Action>(a);
+    }
+}
+
+std::optional<Action> Bindings::secondPlayerAction(QKeyCombination key) const {
+    const auto it = secondKeys_.find(boundKey(key).toCombined());
+    return it == secondKeys_.end() ? std::nullopt : std::optional<Action>(it->second);
 }
 
 std::optional<Action> Bindings::actionForKey(QKeyCombination key) const {

@@ -40,6 +40,8 @@ class Bindings {
     const Controls& controls() const { return controls_; }
     std::optional<Action> actionForKey(QKeyCombination key) const;
     std::optional<Action> actionForButton(int button) const;
+    // The second player's move for a key in a match; none for the first player's keys.
+    std::optional<Action> secondPlayerAction(QKeyCombination key) const;
     // Every key of an action, for a menu item's shortcuts.
     QList<QKeySequence> shortcuts(Action action) const;
 
@@ -47,6 +49,7 @@ class Bindings {
     Controls controls_;
     std::map<int, Action> keys_;    // QKeyCombination::toCombined() of boundKey()
     std::map<int, Action> buttons_; // SDL_GameControllerButton
+    std::map<int, Action> secondKeys_;
 };
 
 } // namespace kp

@@ -15,6 +15,7 @@ constexpr std::array<std::string_view, ActionCount> ActionKeys{
     "Pause",  "Panique", "NouvellePartie", "RecommencerNiveau", "PasserNiveau",
 };
 constexpr std::string_view PadPrefix = "Manette";
+constexpr std::string_view SecondPlayerPrefix = "Joueur2";
 constexpr std::string_view RepeatKey = "RepetitionTouches"; // 0 the desktop's, 1 the game's
 constexpr std::string_view RepeatDelayKey = "DelaiRepetition";
 constexpr std::string_view RepeatIntervalKey = "IntervalleRepetition";
@@ -66,11 +67,17 @@ struct Writer {
 
 bool readControls(const IniFile& ini, Controls& c) {
     visitControls(c, Reader{ini});
+    Reader r{ini};
+    for (int a = 0; a < MoveCount; ++a)
+        r.name(std::string(SecondPlayerPrefix) + std::string(ActionKeys[a]), c.secondPlayer[a]);
     return ini.HasSection(SectionControls);
 }
 
 void writeControls(IniFile& ini, const Controls& c) {
     visitControls(c, Writer{ini});
+    Writer w{ini};
+    for (int a = 0; a < MoveCount; ++a)
+        w.name(std::string(SecondPlayerPrefix) + std::string(ActionKeys[a]), c.secondPlayer[a]);
 }
 
 } // namespace kp

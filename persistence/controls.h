@@ -13,6 +13,7 @@ namespace kp {
 // Everything a player can bind, in the order the bindings page lists them.
 enum class Action { Left, Right, Turn, Down, Drop, Pause, Panic, NewGame, RestartLevel, SkipLevel };
 inline constexpr int ActionCount = 10;
+inline constexpr int MoveCount = 5; // the first five actions move the capsule
 inline constexpr int KeySlots = 3; // turning has three keys out of the box (Up, keypad 8 and 5)
 inline constexpr int PadSlots = 2;
 
@@ -45,6 +46,9 @@ struct Controls {
         {},
         {},
     }};
+    // The second player's keys in a match, for the moves (Left .. Drop): keys that sit at the
+    // same place on AZERTY and QWERTY keyboards, away from the first player's.
+    std::array<std::string, MoveCount> secondPlayer{"S", "F", "E", "D", "C"};
     // false: the desktop's auto-repeat, as keys always did; true: the game's own repeat.
     bool gameRepeat = false;
     int32_t repeatDelay = 170;   // ms before the first repeat

@@ -3,6 +3,7 @@
 #include "input/bindings.h"
 #include "ui/captions.h"
 #include "ui/dialog_captions.h"
+#include "ui/match_view.h"
 #include "ui/menu_ids.h"
 
 #include <QButtonGroup>
@@ -115,6 +116,13 @@ KeysPage::KeysPage(QWidget* parent) : Translated(parent) {
     padHeader_ = new QLabel(this);
     grid->addWidget(keysHeader_, 0, 1, 1, KeySlots, Qt::AlignHCenter);
     grid->addWidget(padHeader_, 0, 1 + KeySlots, 1, PadSlots, Qt::AlignHCenter);
+    secondHeader_ = new QLabel(this);
+    // A narrow column: its title takes two lines where it must.
+    secondHeader_->setWordWrap(true);
+    secondHeader_->setAlignment(Qt::AlignCenter);
+    secondHeader_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    constexpr int SecondColumn = 1 + KeySlots + PadSlots;
+    grid->addWidget(secondHeader_, 0, SecondColumn);
     for (int a = 0; a < ActionCount; ++a) {
         actionLabels_[a] = new QLabel(this);
         grid->addWidget(actionLabels_[a], a + 1, 0);
@@ -123,8 +131,7 @@ KeysPage::KeysPage(QWidget* parent) : Translated(parent) {
             button->setFocusPolicy(Qt::NoFocus); // the arrows must reach the slot, not move focus
             button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
             connect(button, &QPushButton::clicked, this, [this, slot] {
-                if (waiting_ && waiting_->action == slot.action && waiting_->index == slot.index &&
-                    waiting_->pad == slot.pad)
+                if (waiting_ && *waiting_ == slot)
                     stopWaiting(); // a second click gives up
                 else
                     startWaiting(slot);
@@ -135,8 +142,10 @@ KeysPage::KeysPage(QWidget* parent) : Translated(parent) {
         for (int k = 0; k < KeySlots; ++k) addSlot(keySlots_[a][k], 1 + k, {action, k, false});
         for (int p = 0; p < PadSlots; ++p)
             addSlot(padSlots_[a][p], 1 + KeySlots + p, {action, p, true});
+        if (a < MoveCount) addSlot(secondSlots_[a], SecondColumn, {action, 0, false, true});
     }
-    for (int c = 1; c <= KeySlots + PadSlots; ++c) grid->setColumnStretch(c, c <= KeySlots ? 8 : 5);
+    for (int c = 1; c <= SecondColumn; ++c)
+        grid->setColumnStretch(c, c <= KeySlots ? 8 : c < SecondColumn ? 5 : 4);
     page->addLayout(grid);
 
     auto* repeat = new QGridLayout;
@@ -209,8 +218,13 @@ QPushButton* KeysPage::padSlot(Action action, int slot) const {
     return padSlots_[static_cast<int>(action)][slot];
 }
 
+QPushButton* KeysPage::secondPlayerSlot(Action move) const {
+    return secondSlots_[static_cast<int>(move)];
+}
+
 std::string& KeysPage::nameOf(const Slot& slot) {
     const int a = static_cast<int>(slot.action);
+    if (slot.second) return controls_.secondPlayer[a];
     return slot.pad ? controls_.pad[a][slot.index] : controls_.keys[a][slot.index];
 }
 
@@ -239,18 +253,21 @@ void KeysPage::assign(const std::string& name) {
                 dialogCaption("KeysRaccourciMenu").arg(keyText(name), caption(item).remove('&')));
             return;
         }
+    // Every other slot of its kind: a key is the first or the second player's, never both.
     for (int a = 0; a < ActionCount && !name.empty(); ++a) {
-        for (int i = 0; i < (slot.pad ? PadSlots : KeySlots); ++i) {
-            const std::string& other = slot.pad ? controls_.pad[a][i] : controls_.keys[a][i];
+        const int count = slot.pad ? PadSlots : KeySlots + (a < MoveCount ? 1 : 0);
+        for (int i = 0; i < count; ++i) {
+            const Slot here{static_cast<Action>(a), i < KeySlots ? i : 0, slot.pad, i == KeySlots};
+            const std::string& other = nameOf(here);
             const bool same = !other.empty() &&
                               (slot.pad ? other == name : keyFromName(other) == keyFromName(name));
             if (!same) continue;
-            if (a == static_cast<int>(slot.action) && i == slot.index)
-                return stopWaiting(); // the key it has already
+            if (here == slot) return stopWaiting(); // the key it has already
             const QString what = slot.pad ? padButtonText(name) : keyText(name);
+            QString whose = dialogCaption(actionCaptions[a]);
+            if (here.second) whose += QStringLiteral(" (") + opponentName(DuelSettings::SecondPlayer) + QLatin1Char(')');
             stopWaiting();
-            status_->setText(
-                dialogCaption("KeysDejaPrise").arg(what, dialogCaption(actionCaptions[a])));
+            status_->setText(dialogCaption("KeysDejaPrise").arg(what, whose));
             return;
         }
     }
@@ -304,15 +321,18 @@ void KeysPage::refresh() {
         for (int p = 0; p < PadSlots; ++p)
             padSlots_[a][p]->setFittedText(
                 controls_.pad[a][p].empty() ? QString() : padButtonText(controls_.pad[a][p]));
+        if (a < MoveCount) secondSlots_[a]->setFittedText(keyText(controls_.secondPlayer[a]));
     }
     if (waiting_) {
-        SlotButton* b = waiting_->pad
-                            ? padSlots_[static_cast<int>(waiting_->action)][waiting_->index]
-                            : keySlots_[static_cast<int>(waiting_->action)][waiting_->index];
+        const int a = static_cast<int>(waiting_->action);
+        SlotButton* b = waiting_->second ? secondSlots_[a]
+                        : waiting_->pad  ? padSlots_[a][waiting_->index]
+                                         : keySlots_[a][waiting_->index];
         b->setFittedText(QStringLiteral("\u2026"));
     }
     keysHeader_->setText(dialogCaption("KeysTouches"));
     padHeader_->setText(dialogCaption("KeysManette"));
+    secondHeader_->setText(opponentName(DuelSettings::SecondPlayer));
     repeatLabel_->setText(dialogCaption("KeysRepetition"));
     systemRepeat_->setText(dialogCaption("KeysRepetitionSysteme"));
     gameRepeat_->setText(dialogCaption("KeysRepetitionJeu"));

@@ -44,6 +44,8 @@ class KeysPage : public Translated<QWidget> {
 
     QPushButton* keySlot(Action action, int slot) const;
     QPushButton* padSlot(Action action, int slot) const;
+    // The second player's key for a move, in a match.
+    QPushButton* secondPlayerSlot(Action move) const;
     QPushButton* defaultsButton() const { return defaults_; }
     QRadioButton* gameRepeatButton() const { return gameRepeat_; }
     QSpinBox* delayEdit() const { return delay_; }
@@ -60,6 +62,8 @@ class KeysPage : public Translated<QWidget> {
         Action action;
         int index;
         bool pad;
+        bool second = false; // the second player's column
+        bool operator==(const Slot&) const = default;
     };
     void startWaiting(const Slot& slot);
     void stopWaiting();
@@ -75,8 +79,10 @@ class KeysPage : public Translated<QWidget> {
     std::array<QLabel*, ActionCount> actionLabels_{};
     std::array<std::array<SlotButton*, KeySlots>, ActionCount> keySlots_{};
     std::array<std::array<SlotButton*, PadSlots>, ActionCount> padSlots_{};
+    std::array<SlotButton*, MoveCount> secondSlots_{};
     QLabel* keysHeader_;
     QLabel* padHeader_;
+    QLabel* secondHeader_;
     QLabel* repeatLabel_;
     QRadioButton* systemRepeat_;
     QRadioButton* gameRepeat_;

@@ -214,10 +214,27 @@ void MainWindow::act(Action a, bool pressed, bool gameRepeat) {
     board_.play(commandFor(a), pressed, gameRepeat);
 }
 
+// Two players at one keyboard always have the game's own repeat: the desktop repeats only the
+// last key held.
+bool MainWindow::gameRepeat() const {
+    return settings().controls.gameRepeat || (match_ && match_->played(1));
+}
+
+// The second player's move for a key, in a match against a friend.
+std::optional<Command> MainWindow::secondPlayerMove(QKeyCombination key) const {
+    if (!match_ || !match_->played(1)) return std::nullopt;
+    const std::optional<Action> a = bindings_.secondPlayerAction(key);
+    return a ? std::optional<Command>(commandFor(*a)) : std::nullopt;
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (isModifierKey(event->key())) return;
+    if (const auto move = secondPlayerMove(event->keyCombination())) {
+        if (!event->isAutoRepeat()) match_->play(1, *move, true, true);
+        return;
+    }
     const std::optional<Action> a = bindings_.actionForKey(event->keyCombination());
-    const bool gameRepeat = settings().controls.gameRepeat;
+    const bool repeat = gameRepeat();
     if (!a) {
         // Any other key still resumes a paused game and ends a hard drop.
         if (event->isAutoRepeat()) return;
@@ -227,13 +244,16 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
             board_.game().handle(Command::Other);
         return;
     }
-    if (event->isAutoRepeat() && (gameRepeat || menuItemFor(*a))) return;
-    act(*a, true, gameRepeat);
+    if (event->isAutoRepeat() && (repeat || menuItemFor(*a))) return;
+    act(*a, true, repeat);
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) return;
+    if (const auto move = secondPlayerMove(event->keyCombination()))
+        return match_->play(1, *move, false, true);
     const std::optional<Action> a = bindings_.actionForKey(event->keyCombination());
-    if (a && !event->isAutoRepeat() && settings().controls.gameRepeat) act(*a, false, true);
+    if (a && gameRepeat()) act(*a, false, true);
 }
 
 void MainWindow::startGamepad() {

@@ -204,6 +204,8 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void changeBackground(const std::function<void(BackgroundSettings&)>& change);
     // Input (main_window.cpp): what an action does, from a key or a pad button.
     void act(Action action, bool pressed, bool gameRepeat);
+    bool gameRepeat() const;
+    std::optional<Command> secondPlayerMove(QKeyCombination key) const;
     // The items a match has no use for are greyed while it plays; F2 starts the next match.
     void showMatchMenus();
     void togglePause();
