@@ -382,7 +382,7 @@ void MainWindow::chooseMatch() {
     startMatch(duelDialog_->choice());
 }
 
-void MainWindow::startMatch(const DuelSettings& duel) {
+void MainWindow::startMatch(const DuelSettings& duel, std::optional<uint32_t> seed) {
     replays_->stop();
     // The choice is kept for the next match, and the file has a "Duel" section from now on.
     model_.changeDuel(duel);
@@ -396,7 +396,7 @@ void MainWindow::startMatch(const DuelSettings& duel) {
     setup.options.Pinup = s.Pinup;
     setup.options.repeatDelay = s.controls.repeatDelay;
     setup.options.repeatInterval = s.controls.repeatInterval;
-    setup.seed = static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
+    setup.seed = seed.value_or(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     // The single game waits, paused, behind the match.
     if (!match_) {
         if (!board_.game().state().paused) board_.game().pause();

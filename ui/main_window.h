@@ -116,7 +116,8 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     // A match against the computer or a friend, in place of the single game ("Nouveau
     // duel..."), until "Partie seul", a new single game or a saved game ends it.
     void chooseMatch();
-    void startMatch(const DuelSettings& duel);
+    // `seed` deals the rounds (by default, from the clock).
+    void startMatch(const DuelSettings& duel, std::optional<uint32_t> seed = std::nullopt);
     void leaveMatch();
     // The match in play; null in single-player.
     MatchView* matchView() const { return match_; }

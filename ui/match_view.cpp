@@ -240,6 +240,15 @@ void MatchView::retranslate() {
     }
 }
 
+void MatchView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        for (auto& d : displays_) d->showMessage();
+        retranslate();
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
 void MatchView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect strip(stripLeft_, 0, stripWidth(cellSize_), height());

@@ -89,6 +89,7 @@ class MatchView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     struct Side;

@@ -464,3 +464,39 @@ TEST(SettingsLoad, picturePathsAndSoundBankKeepTheirBytes) {
     ASSERT_TRUE(loadSettings(again, file).ok());
     EXPECT_EQ(again.recentPictures[1], s.recentPictures[1]);
 }
+
+// A match's choices and the second player's keys reach the file only once there is something
+// to keep, after every other section; they read back, and out-of-range values keep defaults.
+TEST(SettingsDuel, sectionAppearsLastOnceAMatchIsPlayedAndRoundTrips) {
+    TempDir dir;
+    const fs::path file = dir / "k.ini";
+    Settings s;
+    s.controls.keys[0] = {"A", "", ""}; // a player who changed a key has a "Touches" section
+    ASSERT_TRUE(saveSettings(s, file).ok());
+    const std::string before = ReadText(file);
+    EXPECT_EQ(before.find("Duel"), std::string::npos);
+    ASSERT_TRUE(loadSettings(s, file).ok());
+    ASSERT_TRUE(saveSettings(s, file).ok());
+    EXPECT_EQ(ReadText(file), before) << "no match played: the file stays as it was";
+
+    s.duel = {3, {2, 7}, 5, true};
+    s.duelInFile = true;
+    s.controls.secondPlayer[0] = "Q";
+    ASSERT_TRUE(saveSettings(s, file).ok());
+    const std::string text = ReadText(file);
+    EXPECT_EQ(Sections(text), (std::vector<std::string>{"Options", "Configuration", "Scores",
+                                                        "Touches", "Duel"}));
+    EXPECT_NE(text.find("[Duel]\nAdversaire=3\nNiveauJoueur1=2\nNiveauJoueur2=7\nManches=5\n"
+                        "AnnulerAttaques=1\n"),
+              std::string::npos);
+    Settings back;
+    ASSERT_TRUE(loadSettings(back, file).ok());
+    EXPECT_TRUE(back.duelInFile);
+    EXPECT_EQ(back.duel, s.duel);
+    EXPECT_EQ(back.controls, s.controls);
+
+    const Settings odd = Load("[Duel]\nAdversaire=6\nNiveauJoueur1=0\nNiveauJoueur2=21\n"
+                              "Manches=6\n");
+    EXPECT_EQ(odd.duel, kp::DuelSettings{});
+    EXPECT_TRUE(odd.duelInFile);
+}

@@ -1,0 +1,210 @@
+// A match in the window: the duel dialog, the two boards and their strip, a match played to
+// its end through the window's keys on virtual time, and two players at one keyboard.
+#include "ui/duel_dialog.h"
+#include "ui/match_view.h"
+#include "window_fixture.h"
+
+#include "engine/cpu_player.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace kp {
+
+namespace {
+
+struct Duel : WindowFixture {
+    // Starts a match from the menu, answering the dialog with `choose`.
+    void startFromMenu(const std::function<void(DuelDialog&)>& choose) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = dynamic_cast<DuelDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            choose(*dialog);
+            dialog->accept();
+        });
+        trigger("MenuNouveauDuel");
+        ASSERT_NE(w->matchView(), nullptr);
+    }
+    void key(int k, QEvent::Type type = QEvent::KeyPress) {
+        QKeyEvent e(type, k, Qt::NoModifier);
+        QApplication::sendEvent(w.get(), &e);
+    }
+    Match& match() { return w->matchView()->match(); }
+};
+
+int keyFor(Command c) {
+    switch (c) {
+    case Command::Left:
+        return Qt::Key_Left;
+    case Command::Right:
+        return Qt::Key_Right;
+    case Command::Turn:
+        return Qt::Key_Up;
+    case Command::Down:
+        return Qt::Key_Down;
+    default:
+        return Qt::Key_Space;
+    }
+}
+
+} // namespace
+
+TEST_F(Duel, theDialogSetsUpTwoBoardsAndAStripInBothLanguagesAndPartieSeulLeaves) {
+    open();
+    const QSize single = w->board().view()->size();
+    const QSize window = w->size();
+    startFromMenu([](DuelDialog& d) {
+        EXPECT_EQ(d.opponentBox()->currentText(), "Ordinateur (Moyen)");
+        EXPECT_EQ(d.opponentBox()->itemText(0), "Ordinateur (Débutant)");
+        EXPECT_EQ(d.opponentBox()->itemText(DuelSettings::SecondPlayer), "Joueur 2");
+        DuelSettings c = d.choice();
+        c.opponent = 0;
+        c.roundsToWin = 3;
+        d.setChoice(c);
+    });
+    MatchView* m = w->matchView();
+    EXPECT_EQ(m->size(), QSize(2 * single.width() + MatchView::stripWidth(16), single.height()));
+    EXPECT_EQ(w->width(), m->width());
+    for (int p = 0; p < 2; ++p) {
+        EXPECT_EQ(m->display(p).view()->size(), single);
+        EXPECT_EQ(m->display(p).message()->text(), "Niveau 1");
+    }
+    EXPECT_EQ(m->display(1).view()->x(), single.width() + MatchView::stripWidth(16));
+    EXPECT_EQ(match().settings().roundsToWin, 3);
+    EXPECT_EQ(w->settings().duel.opponent, 0) << "the choice is kept for the next match";
+    EXPECT_TRUE(w->settings().duelInFile);
+    EXPECT_TRUE(checked("MenuPause")) << "a match starts paused, as a level does";
+    EXPECT_FALSE(w->action("MenuRecommencerNiveau")->isEnabled());
+    EXPECT_TRUE(w->action("MenuPartieSeul")->isEnabled());
+
+    w->useEnglish();
+    EXPECT_EQ(opponentName(0), "Computer (Beginner)");
+    EXPECT_EQ(w->action("MenuNouveauDuel")->text(), "New &match...");
+    EXPECT_EQ(m->display(0).message()->text(), "Level 1");
+
+    w->useFrench();
+    trigger("MenuPartieSeul");
+    EXPECT_EQ(w->matchView(), nullptr);
+    EXPECT_EQ(w->size(), window) << "the single game comes back as it was";
+    EXPECT_FALSE(w->board().view()->isHidden());
+    EXPECT_TRUE(w->action("MenuRecommencerNiveau")->isEnabled());
+}
+
+// A big board with big cells is wider than the screen twice over: the window goes against the
+// screen's left edge, as a single board would, and is not shrunk.
+TEST_F(Duel, aMatchOfTwoBoardsWiderThanTheScreenStandsAgainstItsLeftEdge) {
+    std::ofstream(ini()) << "[Options]\nSmileyTaille=5\n[Configuration]\nNbLgn=99\n"
+                            "NbCol=99\n";
+    open();
+    w->show();
+    w->startMatch({});
+    const QRect free = w->screen()->availableGeometry();
+    EXPECT_EQ(w->matchView()->width(), 2 * (99 * 48 + 2) + MatchView::stripWidth(48));
+    EXPECT_EQ(w->geometry().x() - w->frameMargins().left(), free.x());
+}
+
+// The left board played through the window's keys as the Expert would play it, against the
+// window's own Beginner on the right, on virtual time to the end of the match; then "Revanche"
+// starts the next one.
+TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
+    open();
+    DuelSettings d;
+    d.opponent = 0;
+    d.roundsToWin = 2;
+    d.startLevel = {3, 3}; // boards full enough for chains, and attacks
+    w->startMatch(d, 1);
+    MatchView* m = w->matchView();
+    struct Key {
+        int64_t at;
+        Command command;
+    };
+    std::vector<Key> keys;
+    bool planned = false;
+    int64_t t = 0;
+    std::vector<int32_t> roundsSeen;
+    while (!match().over() && t < 30 * 60 * 1000) {
+        const GameState& s = match().board(0).state();
+        if (s.paused && s.messageVisible) {
+            if (match().round() > static_cast<int32_t>(roundsSeen.size())) {
+                roundsSeen.push_back(match().roundWinner());
+                const QString verdict = m->display(0).message()->text();
+                EXPECT_EQ(verdict, match().roundWinner() == 0 ? "Gagné !" : "Perdu !");
+            }
+            key(Qt::Key_B); // any key starts the round
+            planned = false;
+            keys.clear();
+        }
+        if (!(s.capsuleInGrid && s.phase == Phase::Playing)) {
+            planned = false;
+        } else if (!planned && keys.empty()) {
+            planned = true;
+            if (const auto advice = cpuAdvice(s, CpuLevel::Expert)) {
+                for (const CpuPlacement::Key& k : advice->placement.keys)
+                    keys.push_back({t + k.time, k.command});
+                keys.push_back({t + (keys.empty() ? 0 : keys.back().at - t) + 50, Command::Drop});
+            }
+        }
+        while (!keys.empty() && keys.front().at <= t) {
+            key(keyFor(keys.front().command));
+            keys.erase(keys.begin());
+        }
+        t += 16;
+        m->advanceTo(t);
+    }
+    ASSERT_TRUE(match().over()) << "still playing after " << t << " ms";
+    EXPECT_EQ(match().winner(), 0) << "the Expert beats the Beginner";
+    EXPECT_EQ(match().roundsWon(0), 2);
+    EXPECT_EQ(m->display(0).message()->text(), "Gagné !");
+    EXPECT_EQ(m->display(1).message()->text(), "Perdu !");
+    EXPECT_FALSE(m->display(1).message()->isHidden());
+    EXPECT_GT(match().sent(0), 0) << "the Expert's chains attacked";
+    EXPECT_EQ(roundsSeen.size(), 1u) << "the first round's verdict was read before the second";
+    const auto* rematch = m->findChild<QPushButton*>("BtnRevanche");
+    ASSERT_NE(rematch, nullptr);
+    EXPECT_FALSE(rematch->isHidden());
+    EXPECT_EQ(rematch->text(), "Revanche");
+
+    // F2 (the new-game key) plays the same match again.
+    key(Qt::Key_F2);
+    ASSERT_NE(w->matchView(), m);
+    EXPECT_EQ(match().round(), 0);
+    EXPECT_EQ(w->matchView()->duel(), d);
+    EXPECT_EQ(w->matchView()->display(0).message()->text(), "Niveau 3");
+}
+
+// Against a friend, each player holds a direction at once: both capsules go to their wall by
+// the game's own repeat, whatever the settings say of repeating.
+TEST_F(Duel, twoPlayersHoldTheirKeysAtOnceAndBothRepeat) {
+    open();
+    DuelSettings d;
+    d.opponent = DuelSettings::SecondPlayer;
+    w->startMatch(d, 1);
+    key(Qt::Key_B);
+    ASSERT_FALSE(match().board(0).state().paused);
+    int64_t t = 0;
+    auto inView = [&] {
+        return match().board(0).state().capsuleInGrid && match().board(1).state().capsuleInGrid;
+    };
+    while (!inView() && t < 5000) w->matchView()->advanceTo(t += 16);
+    ASSERT_TRUE(inView());
+    key(Qt::Key_Left);
+    key(Qt::Key_S);
+    w->matchView()->advanceTo(t += 1000);
+    EXPECT_EQ(match().board(0).state().capsule.col, 1);
+    EXPECT_EQ(match().board(1).state().capsule.col, 1);
+    key(Qt::Key_Left, QEvent::KeyRelease);
+    key(Qt::Key_S, QEvent::KeyRelease);
+    key(Qt::Key_Right);
+    key(Qt::Key_F);
+    w->matchView()->advanceTo(t += 1000);
+    const int wall = match().settings().params.columns - 1; // a capsule lies flat, two wide
+    EXPECT_EQ(match().board(0).state().capsule.col, wall);
+    EXPECT_EQ(match().board(1).state().capsule.col, wall);
+}
+
+} // namespace kp
