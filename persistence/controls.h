@@ -14,7 +14,7 @@ namespace kp {
 enum class Action { Left, Right, Turn, Down, Drop, Pause, Panic, NewGame, RestartLevel, SkipLevel };
 inline constexpr int ActionCount = 10;
 inline constexpr int MoveCount = 5; // the first five actions move the capsule
-inline constexpr int KeySlots = 3; // turning has three keys out of the box (Up, keypad 8 and 5)
+inline constexpr int KeySlots = 3;  // turning has three keys out of the box (Up, keypad 8 and 5)
 inline constexpr int PadSlots = 2;
 
 using KeyNames = std::array<std::string, KeySlots>;

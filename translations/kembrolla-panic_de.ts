@@ -518,7 +518,7 @@ Bestenliste der 3 besten Ergebnisse finden Sie auf der Seite „Über“.&lt;/p&
     </message>
     <message>
         <source>Draw!</source>
-        <translation>Unentschieden!</translation>
+        <translation>Remis!</translation>
     </message>
     <message>
         <source>Won!</source>

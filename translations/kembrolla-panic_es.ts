@@ -485,7 +485,7 @@ las 3 mejores puntuaciones está en la página «Acerca de».&lt;/p&gt;
     </message>
     <message>
         <source>Beginner</source>
-        <translation>Principiante</translation>
+        <translation>Novato</translation>
     </message>
     <message>
         <source>Easy</source>

@@ -487,7 +487,7 @@ migliori punteggi si trova nella pagina «Informazioni».&lt;/p&gt;
     </message>
     <message>
         <source>Beginner</source>
-        <translation>Principiante</translation>
+        <translation>Novizio</translation>
     </message>
     <message>
         <source>Easy</source>

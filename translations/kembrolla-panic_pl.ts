@@ -486,7 +486,7 @@ tabeli dopiero po pełnym ukończeniu następnego poziomu.&lt;/p&gt;
     </message>
     <message>
         <source>Beginner</source>
-        <translation>Początkujący</translation>
+        <translation>Nowicjusz</translation>
     </message>
     <message>
         <source>Easy</source>

@@ -265,7 +265,9 @@ void KeysPage::assign(const std::string& name) {
             if (here == slot) return stopWaiting(); // the key it has already
             const QString what = slot.pad ? padButtonText(name) : keyText(name);
             QString whose = dialogCaption(actionCaptions[a]);
-            if (here.second) whose += QStringLiteral(" (") + opponentName(DuelSettings::SecondPlayer) + QLatin1Char(')');
+            if (here.second)
+                whose += QStringLiteral(" (") + opponentName(DuelSettings::SecondPlayer) +
+                         QLatin1Char(')');
             stopWaiting();
             status_->setText(dialogCaption("KeysDejaPrise").arg(what, whose));
             return;

@@ -53,6 +53,14 @@ QString cpuLevelName(int32_t level) {
     return text(LevelNames[std::clamp(level, 0, 4)]);
 }
 
+QString wonMessage() {
+    return text(QT_TRANSLATE_NOOP("Match", "Won!"));
+}
+
+QString drawMessage() {
+    return text(QT_TRANSLATE_NOOP("Match", "Draw!"));
+}
+
 QString opponentName(int32_t opponent) {
     if (opponent == DuelSettings::SecondPlayer) return text(QT_TRANSLATE_NOOP("Match", "Player 2"));
     return text(QT_TRANSLATE_NOOP("Match", "Computer (%1)")).arg(cpuLevelName(opponent));
@@ -121,7 +129,17 @@ MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effect
 MatchView::~MatchView() = default;
 
 int MatchView::stripWidth(int cellSize) {
-    return std::max(76, 3 * cellSize);
+    return std::max(88, 3 * cellSize);
+}
+
+QRect MatchView::nameArea(int stripWidth, int height) {
+    return {2, height - 48, stripWidth - 4, 44};
+}
+
+QFont MatchView::nameFont(QFont font) {
+    font.setBold(true);
+    font.setPointSize(8);
+    return font;
 }
 
 void MatchView::setLayout(const WindowLayout& board, int cellSize) {
@@ -233,9 +251,7 @@ void MatchView::retranslate() {
         // A verdict stays until the next round starts (its first key) or, at the end, for good.
         if (!match_->over() && !(s.paused && s.messageVisible && s.message == Message::Level))
             continue;
-        message->setText(winner < 0    ? text(QT_TRANSLATE_NOOP("Match", "Draw!"))
-                         : winner == p ? text(QT_TRANSLATE_NOOP("Match", "Won!"))
-                                       : lostMessage());
+        message->setText(winner < 0 ? drawMessage() : winner == p ? wonMessage() : lostMessage());
         message->show();
     }
 }
@@ -317,10 +333,8 @@ void MatchView::drawStrip(QPainter& p) const {
     }
 
     // The opponent's name at the foot of the strip, over a dark band to stay readable.
-    font.setBold(true);
-    font.setPointSize(8);
-    p.setFont(font);
-    const QRect name(left + 2, height() - 40, width - 4, 36);
+    p.setFont(nameFont(this->font()));
+    const QRect name = nameArea(width, height()).translated(left, 0);
     p.fillRect(name, QColor(0, 0, 0, 140));
     p.setPen(Qt::white);
     p.drawText(name, Qt::AlignCenter | Qt::TextWordWrap, opponentName(duel_.opponent));

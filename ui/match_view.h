@@ -29,6 +29,9 @@ namespace kp {
 QString opponentName(int32_t opponent);
 // A level of the computer player: "Débutant" .. "Expert".
 QString cpuLevelName(int32_t level);
+// The message on a board at the end of a round it won, or of a round nobody won.
+QString wonMessage();
+QString drawMessage();
 
 class MatchView : public QWidget {
   public:
@@ -63,6 +66,9 @@ class MatchView : public QWidget {
 
     // The strip's width for a cell size.
     static int stripWidth(int cellSize);
+    // Where the opponent's name goes in a strip of that size, and its font.
+    static QRect nameArea(int stripWidth, int height);
+    static QFont nameFont(QFont font);
     // Each board laid out as a single board would be; the strip between them.
     void setLayout(const WindowLayout& board, int cellSize);
     // The composed background, as wide as the whole client area: each board and the strip

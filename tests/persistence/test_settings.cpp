@@ -484,8 +484,8 @@ TEST(SettingsDuel, sectionAppearsLastOnceAMatchIsPlayedAndRoundTrips) {
     s.controls.secondPlayer[0] = "Q";
     ASSERT_TRUE(saveSettings(s, file).ok());
     const std::string text = ReadText(file);
-    EXPECT_EQ(Sections(text), (std::vector<std::string>{"Options", "Configuration", "Scores",
-                                                        "Touches", "Duel"}));
+    EXPECT_EQ(Sections(text),
+              (std::vector<std::string>{"Options", "Configuration", "Scores", "Touches", "Duel"}));
     EXPECT_NE(text.find("[Duel]\nAdversaire=3\nNiveauJoueur1=2\nNiveauJoueur2=7\nManches=5\n"
                         "AnnulerAttaques=1\n"),
               std::string::npos);

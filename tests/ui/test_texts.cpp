@@ -8,7 +8,9 @@
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
 #include "ui/dialog_captions.h"
+#include "ui/duel_dialog.h"
 #include "ui/file_messages.h"
+#include "ui/match_view.h"
 #include "ui/name_dialog.h"
 
 #include "ui/keys_page.h"
@@ -108,11 +110,15 @@ struct WindowTexts : WindowFixture {
         d->hide();
         NameDialog name;
         t.addWidget("name", &name);
+        DuelDialog duel;
+        t.addWidget("duel", &duel);
 
         t.add("message", levelMessage(1));
         t.add("message", levelMessage(12));
         t.add("message", pauseMessage());
         t.add("message", lostMessage());
+        t.add("message", wonMessage());
+        t.add("message", drawMessage());
         t.add("box", applyQuestion());
         t.add("box", eraseQuestion());
         t.add("box", musicFailure());
@@ -290,6 +296,11 @@ TEST_F(WindowTexts, noLetterServesTwoItemsOfOneMenuOrPageInTheNewLanguages) {
         NameDialog name;
         for (const QAbstractButton* b : name.findChildren<QAbstractButton*>())
             out["name window"] << b->text();
+        DuelDialog duel;
+        for (const QAbstractButton* b : duel.findChildren<QAbstractButton*>())
+            out["duel window"] << b->text();
+        for (const QLabel* label : duel.findChildren<QLabel*>())
+            out["duel window"] << label->text();
         return out;
     };
     const std::map<std::string, QStringList> french = scopes();
@@ -333,15 +344,30 @@ TEST_F(WindowTexts, everyTextFitsItsRoomInEveryLanguage) {
         QApplication::processEvents();
         EXPECT_EQ(overflowing(&name).join(" ; ").toStdString(), "") << l.code << " name window";
 
+        DuelDialog duel;
+        duel.show();
+        QApplication::processEvents();
+        EXPECT_EQ(overflowing(&duel).join(" ; ").toStdString(), "") << l.code << " duel window";
+
         LoadingWindow loading;
         loading.shown();
         QApplication::processEvents();
         EXPECT_EQ(overflowing(&loading).join(" ; ").toStdString(), "") << l.code << " loading";
 
         QLabel* message = w->board().message();
-        for (const QString& text : {levelMessage(88), pauseMessage(), lostMessage()})
+        for (const QString& text :
+             {levelMessage(88), pauseMessage(), lostMessage(), wonMessage(), drawMessage()})
             EXPECT_LE(message->fontMetrics().horizontalAdvance(text), message->width())
                 << l.code << " " << text.toStdString();
+        // The opponent's name in two lines at most at the foot of the match's strip.
+        for (int32_t opponent = 0; opponent <= DuelSettings::SecondPlayer; ++opponent) {
+            const QRect name = MatchView::nameArea(MatchView::stripWidth(16), 300);
+            const QRect needed =
+                QFontMetrics(MatchView::nameFont(w->font()))
+                    .boundingRect(name, Qt::AlignCenter | Qt::TextWordWrap, opponentName(opponent));
+            EXPECT_TRUE(name.contains(needed))
+                << l.code << " " << opponentName(opponent).toStdString();
+        }
     }
 }
 
