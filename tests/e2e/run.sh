@@ -740,6 +740,77 @@ if [ -n "$menu" ] && start_game replay; then
     stop_game
 fi
 
+# ---- 11. A match against the computer at "Débutant": the player wins it, two rounds to none ----
+# The crafted level of 10 on both boards, and a fall of a second a row: the computer, which
+# never drops its capsules, lands its first one after 18 s, while four drops clear the player's
+# only smiley. The settings' last match chose the Beginner, so the dialog opens on it.
+mkdir -p "$work/match/kembrolla-panic"
+printf '[Options]\nFond=0\nCouleurFondUni=0\nAnimationVirus=0\nPinup=0\n[Configuration]\nNbColor=1\nMinCasesConsecutives=2\nNbVirus=1\nNbVirusInc=0\nNbVirusLignes=1\nTempoDepart=999\n[Duel]\nAdversaire=0\n' \
+    >"$(settings_file match)"
+strip=88 # the strip between the boards at 16-pixel cells
+# star_lit SHOT SIDE N: whether star N (from 0) of side SIDE (0 left, 1 right) is filled.
+star_lit() {
+    # Two boards side by side take fewer rows of menu titles: the client area is the window's
+    # last 342 rows.
+    x=$((wx + 130 + $2 * strip / 2 + (strip / 2 - 14) / 2 + 5))
+    y=$((wy + wh - 342 + 4 + $3 * 16 + 5))
+    set -- $(mean_rgb "$1" "$x" "$y" 4 4)
+    [ "$1" -gt 200 ] && [ "$2" -gt 180 ] && [ "$3" -lt 120 ]
+}
+round_won() { shot "$1" && star_lit "$1" 0 "$2"; }
+# Four hard drops over the eight columns; one lands on the smiley of the bottom row.
+clear_board() {
+    for moves in "Left Left Left" "Left" "Right" "Right Right Right"; do
+        key x # leaves the round's starting pause, or does nothing
+        sleep 0.7
+        for m in $moves; do key "$m"; done
+        key space
+        sleep 1.2
+    done
+}
+if [ -n "$menu" ] && start_game match; then
+    single_width=$ww
+    key alt+f
+    key d # "Nouveau duel..."
+    # The dialog is a window of its own, with the keyboard while it is open.
+    within 10 windows_at_least 2
+    duel=$(xdotool search --onlyvisible --name "$title" | grep -v "^$win\$" | head -1)
+    xdotool windowfocus --sync "$duel" key Return
+    within 10 windows_at_most 1
+    sleep 0.5
+    measure "$win"
+    if [ "$ww" -ne $((2 * 130 + strip)) ]; then
+        fail "match: the window is $ww wide, not two boards and the strip ($((2 * 130 + strip)))"
+    else
+        clear_board
+        if ! within 10 round_won round1 0; then
+            fail "match: the first round's star did not light after the player's board was cleared"
+        elif star_lit round1 1 0; then
+            fail "match: the computer's star lit too"
+        else
+            clear_board
+            if ! within 10 round_won over 1; then
+                fail "match: the second round's star did not light"
+            else
+                key alt+f
+                shot match-menu
+                key s # "Partie seul"
+                sleep 0.5
+                measure "$win"
+                if [ "$ww" -ne "$single_width" ]; then
+                    fail "match: back to a single game, the window is $ww wide, not $single_width"
+                else
+                    pass "a match against the Beginner won two rounds to none, stars drawn, and back to a single game"
+                fi
+            fi
+        fi
+    fi
+    quit_game
+    if ! grep -q '^\[Duel\]' "$(settings_file match)" ||
+        [ "$(grep -A1 '^\[Duel\]' "$(settings_file match)" | tail -1)" != "Adversaire=0" ]; then
+        fail "match: the settings file does not keep the match's choices"
+    fi
+fi
 
 if [ $failures -ne 0 ]; then
     echo "$failures check(s) failed"
