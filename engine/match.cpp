@@ -353,9 +353,7 @@ int64_t Match::timersFired() const {
     return clock_->fired;
 }
 
-namespace {
-
-void feed(Match& m, const MatchInput& in) {
+void feedMatchInput(Match& m, const MatchInput& in) {
     const auto command = static_cast<Command>(std::clamp(in.value, 0, 6));
     switch (in.kind) {
     case InputKind::Handle:
@@ -387,8 +385,6 @@ void feed(Match& m, const MatchInput& in) {
     }
 }
 
-} // namespace
-
 MatchReplayRun replayMatchWithin(const MatchRecording& r, int64_t workLimit) {
     Match m(r.settings);
     const GameState& s = m.board(0).state();
@@ -413,7 +409,7 @@ MatchReplayRun replayMatchWithin(const MatchRecording& r, int64_t workLimit) {
     for (size_t i = 0; within && i < r.inputs.size(); ++i) {
         within = until(r.inputs[i].time);
         if (!within) break;
-        feed(m, r.inputs[i]);
+        feedMatchInput(m, r.inputs[i]);
         ++inputs;
         within = work() <= workLimit;
     }

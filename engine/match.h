@@ -144,6 +144,9 @@ class Match {
     mutable MatchRecording recording_;
 };
 
+// One input of a recording given to the match, as a replay gives it (at the clock's time).
+void feedMatchInput(Match& match, const MatchInput& input);
+
 // Plays a recorded match again on boards nobody watches, to the recording's time.
 MatchEnd replayMatch(const MatchRecording& recording);
 

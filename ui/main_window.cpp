@@ -74,6 +74,9 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
         repaintAll();
         pauseChanged(board_.game().state().paused);
     };
+    replays_->onMatchReplay = [this](std::shared_ptr<const MatchRecording> match) {
+        watchMatch(std::move(match));
+    };
     replays_->onLeavingKey = [this](QKeyCombination key) {
         if (bindings_.actionForKey(key) == Action::Panic)
             if (QAction* panic = action("MenuPanic")) panic->trigger();
@@ -229,6 +232,11 @@ std::optional<Command> MainWindow::secondPlayerMove(QKeyCombination key) const {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (isModifierKey(event->key())) return;
+    // Any key ends a match played again, and the single game comes back.
+    if (match_ && match_->replaying()) {
+        if (!event->isAutoRepeat()) leaveMatch();
+        return;
+    }
     if (const auto move = secondPlayerMove(event->keyCombination())) {
         if (!event->isAutoRepeat()) match_->play(1, *move, true, true);
         return;
@@ -383,7 +391,6 @@ void MainWindow::chooseMatch() {
 }
 
 void MainWindow::startMatch(const DuelSettings& duel, std::optional<uint32_t> seed) {
-    replays_->stop();
     // The choice is kept for the next match, and the file has a "Duel" section from now on.
     model_.changeDuel(duel);
     const Settings& s = settings();
@@ -397,6 +404,22 @@ void MainWindow::startMatch(const DuelSettings& duel, std::optional<uint32_t> se
     setup.options.repeatDelay = s.controls.repeatDelay;
     setup.options.repeatInterval = s.controls.repeatInterval;
     setup.seed = seed.value_or(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    showMatch(setup);
+}
+
+void MainWindow::watchMatch(std::shared_ptr<const MatchRecording> recording) {
+    MatchView::Setup setup;
+    setup.duel = match_ ? match_->duel() : settings().duel;
+    setup.replay = std::move(recording);
+    showMatch(setup);
+}
+
+void MainWindow::replayEnded(bool proved) {
+    if (!proved) platform_.message(this, replayMessage({ReplayError::Diverges, {}, {}}));
+}
+
+void MainWindow::showMatch(const MatchView::Setup& setup) {
+    replays_->stop();
     // The single game waits, paused, behind the match.
     if (!match_) {
         if (!board_.game().state().paused) board_.game().pause();
@@ -437,8 +460,7 @@ void MainWindow::rematch() {
 void MainWindow::showMatchMenus() {
     const bool single = match_ == nullptr;
     for (const char* id :
-         {"MenuRecommencerNiveau", "MenuPasserNiveau", "MenuOuvrir", "MenuEnregistrerSous",
-          "MenuRevoir", "MenuOuvrirReplay", "MenuEnregistrerReplay"})
+         {"MenuRecommencerNiveau", "MenuPasserNiveau", "MenuOuvrir", "MenuEnregistrerSous"})
         if (QAction* a = action(id)) a->setEnabled(single);
     if (QAction* a = action("MenuPartieSeul")) a->setEnabled(!single);
     // In a match the new-game key plays the next match (the item itself leaves the match).

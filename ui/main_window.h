@@ -119,6 +119,8 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     // `seed` deals the rounds (by default, from the clock).
     void startMatch(const DuelSettings& duel, std::optional<uint32_t> seed = std::nullopt);
     void leaveMatch();
+    // A recorded match played again on two boards, until any key.
+    void watchMatch(std::shared_ptr<const MatchRecording> recording);
     // The match in play; null in single-player.
     MatchView* matchView() const { return match_; }
 
@@ -130,6 +132,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     bool recordQualifies(int32_t level, int32_t smileysLeft) override;
     void clockTicked() override;
     void rematch() override;
+    void replayEnded(bool proved) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -209,6 +212,8 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     std::optional<Command> secondPlayerMove(QKeyCombination key) const;
     // The items a match has no use for are greyed while it plays; F2 starts the next match.
     void showMatchMenus();
+    // The match view in place of the single board (or of another match).
+    void showMatch(const MatchView::Setup& setup);
     void togglePause();
     void panicGame();
     void unhideGame();

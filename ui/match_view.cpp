@@ -82,7 +82,8 @@ struct MatchView::Side : GameEvents {
 
 MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effects,
                      const SpriteSet& sprites, const CounterDigits& digits, QWidget* parent)
-    : QWidget(parent), host_(host), effects_(effects), sprites_(sprites), duel_(setup.duel) {
+    : QWidget(parent), host_(host), effects_(effects), sprites_(sprites), duel_(setup.duel),
+      replay_(setup.replay) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     for (int p = 0; p < 2; ++p) {
@@ -101,8 +102,14 @@ MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effect
     m.roundsToWin = setup.duel.roundsToWin;
     m.cancelAttacks = setup.duel.cancelAttacks;
     m.seed = setup.seed;
+    if (replay_) {
+        m = replay_->settings;
+        duel_.startLevel = m.startLevel;
+        duel_.roundsToWin = m.roundsToWin;
+        duel_.cancelAttacks = m.cancelAttacks;
+    }
     GameEvents* right = displays_[1].get();
-    if (!played(1)) {
+    if (!played(1) && !replay_) {
         cpu_ = std::make_unique<CpuPlayer>(static_cast<CpuLevel>(std::clamp(duel_.opponent, 0, 4)),
                                            setup.seed ^ 0x5EA7u);
         right = &cpu_->eyes(right);
@@ -208,6 +215,7 @@ void MatchView::tick() {
 }
 
 void MatchView::advanceTo(int64_t time) {
+    if (replay_) return playBackTo(time);
     auto press = [this](Command c) { match_->handle(1, c); };
     while (!match_->over() && match_->now() < time) {
         const int64_t now = match_->now();
@@ -225,6 +233,23 @@ void MatchView::advanceTo(int64_t time) {
     update(stripLeft_, 0, stripWidth(cellSize_), height());
 }
 
+// A replay: each input fed at its time, the timers between them, to the recording's end.
+void MatchView::playBackTo(int64_t time) {
+    const auto& inputs = replay_->inputs;
+    while (nextInput_ < inputs.size() && inputs[nextInput_].time <= time) {
+        const MatchInput& in = inputs[nextInput_++];
+        match_->advanceTo(in.time);
+        feedMatchInput(*match_, in);
+    }
+    match_->advanceTo(std::min(time, replay_->duration));
+    showResults();
+    update(stripLeft_, 0, stripWidth(cellSize_), height());
+    if (nextInput_ == inputs.size() && match_->now() >= replay_->duration && clock_.isActive()) {
+        clock_.stop();
+        host_.replayEnded(match_->end() == replay_->end);
+    }
+}
+
 // The end of a round, or of the match, on each board: won, lost or even.
 void MatchView::showResults() {
     const bool over = match_->over();
@@ -235,7 +260,7 @@ void MatchView::showResults() {
     overShown_ = over;
     retranslate();
     update();
-    if (overNow) {
+    if (overNow && !replay_) {
         clock_.stop();
         rematch_->show();
     }
@@ -337,7 +362,9 @@ void MatchView::drawStrip(QPainter& p) const {
     const QRect name = nameArea(width, height()).translated(left, 0);
     p.fillRect(name, QColor(0, 0, 0, 140));
     p.setPen(Qt::white);
-    p.drawText(name, Qt::AlignCenter | Qt::TextWordWrap, opponentName(duel_.opponent));
+    p.drawText(name, Qt::AlignCenter | Qt::TextWordWrap,
+               replay_ ? QCoreApplication::translate("Replay", "Replay")
+                       : opponentName(duel_.opponent));
 }
 
 } // namespace kp

@@ -42,6 +42,8 @@ class MatchView : public QWidget {
         virtual void panicChanged(bool hidden) = 0;
         // "Revanche": the same choices again.
         virtual void rematch() = 0;
+        // A match played again came to its end; `proved` when its boards are those it recorded.
+        virtual void replayEnded(bool proved) = 0;
 
       protected:
         ~Host() = default;
@@ -52,6 +54,8 @@ class MatchView : public QWidget {
         LevelParameters params;
         GameOptions options;
         uint32_t seed = 0;
+        // A recorded match to play again in place of a new one (its settings and inputs).
+        std::shared_ptr<const MatchRecording> replay;
     };
 
     MatchView(const Setup& setup, Host& host, sound::SoundEffects& effects,
@@ -61,8 +65,12 @@ class MatchView : public QWidget {
     Match& match() { return *match_; }
     const DuelSettings& duel() const { return duel_; }
     BoardDisplay& display(int p) { return *displays_[p]; }
-    // Whether a person plays board p (the left one always; the right one against a friend).
-    bool played(int p) const { return p == 0 || duel_.opponent == DuelSettings::SecondPlayer; }
+    // Whether a person plays board p (the left one always; the right one against a friend);
+    // nobody does in a replay.
+    bool played(int p) const {
+        return !replay_ && (p == 0 || duel_.opponent == DuelSettings::SecondPlayer);
+    }
+    bool replaying() const { return replay_ != nullptr; }
 
     // The strip's width for a cell size.
     static int stripWidth(int cellSize);
@@ -100,6 +108,7 @@ class MatchView : public QWidget {
   private:
     struct Side;
     void tick();
+    void playBackTo(int64_t time);
     void showResults();
     void drawStrip(QPainter& p) const;
 
@@ -111,6 +120,8 @@ class MatchView : public QWidget {
     std::array<std::unique_ptr<BoardDisplay>, 2> displays_;
     std::unique_ptr<CpuPlayer> cpu_;
     std::unique_ptr<Match> match_;
+    std::shared_ptr<const MatchRecording> replay_;
+    size_t nextInput_ = 0;
     QPushButton* rematch_;
     QTimer clock_;
     QElapsedTimer wall_;

@@ -75,9 +75,20 @@ void MainWindow::buildMenus() {
     addItem(file, "MenuOuvrir", [this] { chooseSavedGame(); });
     addItem(file, "MenuEnregistrerSous", [this] { saveGameAs(); });
     file->addSeparator();
-    addItem(file, "MenuRevoir", [this] { replays_->watchLastGame(); });
+    // In a match, the match so far is the last game.
+    addItem(file, "MenuRevoir", [this] {
+        if (match_ && !match_->replaying())
+            watchMatch(std::make_shared<MatchRecording>(match_->match().recording()));
+        else
+            replays_->watchLastGame();
+    });
     addItem(file, "MenuOuvrirReplay", [this] { replays_->chooseReplay(); });
-    addItem(file, "MenuEnregistrerReplay", [this] { replays_->saveLastGame(); });
+    addItem(file, "MenuEnregistrerReplay", [this] {
+        if (match_ && !match_->replaying())
+            replays_->saveMatch(match_->match().recording());
+        else
+            replays_->saveLastGame();
+    });
     file->addSeparator();
     addItem(file, "MenuQuitter", [this] { quitGame(); });
 

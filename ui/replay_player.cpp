@@ -173,13 +173,28 @@ void ReplayPlayer::saveLastGame() {
         platform_.message(&window_, failed);
 }
 
+void ReplayPlayer::saveMatch(const MatchRecording& match) {
+    const auto name = chooseFile(true);
+    if (!name) return;
+    const FileResult r = writeVersusReplay(systemPath(*name), match);
+    if (const QString failed = fileMessage(r); !failed.isEmpty())
+        platform_.message(&window_, failed);
+}
+
 void ReplayPlayer::chooseReplay() {
     if (const auto name = chooseFile(false)) openReplay(systemPath(*name));
 }
 
 void ReplayPlayer::openReplay(const std::filesystem::path& path) {
     auto recording = std::make_shared<Recording>();
-    const ReplayRead read = readReplay(path, *recording);
+    ReplayRead read = readReplay(path, *recording);
+    // A newer version may be a match, which the window plays on two boards.
+    if (read.error == ReplayError::NewerVersion && onMatchReplay) {
+        auto match = std::make_shared<MatchRecording>();
+        const ReplayRead versus = readVersusReplay(path, *match);
+        if (versus.ok()) return onMatchReplay(match);
+        if (versus.error != ReplayError::NotAReplay) read = versus;
+    }
     if (!read.ok()) {
         platform_.message(&window_, replayMessage(read));
         return;

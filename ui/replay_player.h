@@ -6,6 +6,7 @@
 // back as it was, paused. The player also files every finished game: its statistics, and its
 // replay beside the score table when it entered it.
 
+#include "engine/match.h"
 #include "engine/recording.h"
 #include "persistence/scores.h"
 #include "persistence/statistics.h"
@@ -38,6 +39,8 @@ class ReplayPlayer : public QObject {
     // The menu's commands.
     void watchLastGame();
     void saveLastGame();
+    // A match so far, saved as a replay file of its own version.
+    void saveMatch(const MatchRecording& match);
     void chooseReplay();
     // A replay file from the menu, the command line or the file manager; a file that cannot be
     // watched is refused with a message and the game in progress goes on.
@@ -75,6 +78,8 @@ class ReplayPlayer : public QObject {
     std::filesystem::path statisticsFile() const { return statisticsFile_; }
     // Told when a replay starts (true) and when it ends (false).
     std::function<void(bool playing)> onPlaying;
+    // Told with a match read from a replay file, for the window to play it on two boards.
+    std::function<void(std::shared_ptr<const MatchRecording>)> onMatchReplay;
     // Told when a finished game changed the statistics.
     std::function<void(const Statistics&)> onStatistics;
     // Told when the board changes games (a replay starts or ends), for the window to lay

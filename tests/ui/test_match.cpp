@@ -2,6 +2,7 @@
 // its end through the window's keys on virtual time, and two players at one keyboard.
 #include "ui/duel_dialog.h"
 #include "ui/match_view.h"
+#include "ui/replay_player.h"
 #include "window_fixture.h"
 
 #include "engine/cpu_player.h"
@@ -169,12 +170,27 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     EXPECT_FALSE(rematch->isHidden());
     EXPECT_EQ(rematch->text(), "Revanche");
 
-    // F2 (the new-game key) plays the same match again.
+    // Saved as a replay; then F2 (the new-game key) plays the same match again.
+    const MatchRecording played = match().recording();
+    const QString file = this->file("match.KembrollaReplay");
+    w->replays().chooseFile = [&](bool) { return std::optional<QString>(file); };
+    trigger("MenuEnregistrerReplay");
     key(Qt::Key_F2);
-    ASSERT_NE(w->matchView(), m);
-    EXPECT_EQ(match().round(), 0);
+    ASSERT_NE(w->matchView(), nullptr);
+    EXPECT_EQ(match().round(), 0) << "a new match, from its first round";
     EXPECT_EQ(w->matchView()->duel(), d);
     EXPECT_EQ(w->matchView()->display(0).message()->text(), "Niveau 3");
+
+    // The file opened, as from the menu or the command line, plays the match back on both
+    // boards to the same end; any key brings the single game back.
+    w->openSavedGame(file.toStdString());
+    ASSERT_TRUE(w->matchView() && w->matchView()->replaying());
+    w->matchView()->advanceTo(played.duration);
+    EXPECT_EQ(match().end(), played.end);
+    EXPECT_EQ(match().winner(), 0);
+    EXPECT_TRUE(platform.messages.empty()) << platform.messages.front().toStdString();
+    key(Qt::Key_X);
+    EXPECT_EQ(w->matchView(), nullptr);
 }
 
 // Against a friend, each player holds a direction at once: both capsules go to their wall by
