@@ -310,6 +310,11 @@ void Match::unhide() {
     clock_->sync();
 }
 
+int64_t Match::nextDue() {
+    clock_->sync();
+    return clock_->nextDue();
+}
+
 bool Match::step() {
     if (over()) return false;
     clock_->sync();

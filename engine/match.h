@@ -106,6 +106,8 @@ class Match {
     void advance(int64_t ms);
     void advanceTo(int64_t time);
     bool step(); // false when no timer runs
+    // The instant the next timer is due; -1 when none runs (a driver sleeps until then).
+    int64_t nextDue();
 
     // The colours waiting in player p's queue, the first to fall first.
     const std::vector<int32_t>& queue(int p) const { return queues_[p]; }

@@ -45,8 +45,6 @@ QPainterPath star(const QRectF& r) {
     return path;
 }
 
-constexpr int64_t Quantum = 16; // ms: the computer looks at its board at least this often
-
 } // namespace
 
 QString cpuLevelName(int32_t level) {
@@ -128,8 +126,9 @@ MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effect
     connect(rematch_, &QPushButton::clicked, this, [this] { host_.rematch(); });
     retranslate();
 
+    // The clock sleeps until the next thing due: a timer of the rules or a key of the computer.
     clock_.setTimerType(Qt::PreciseTimer);
-    clock_.setInterval(static_cast<int>(Quantum));
+    clock_.setSingleShot(true);
     connect(&clock_, &QTimer::timeout, this, [this] { tick(); });
 }
 
@@ -183,7 +182,20 @@ void MatchView::setMessageLook(const QFont& font, QColor colour) {
 
 void MatchView::start() {
     wall_.start();
-    clock_.start();
+    started_ = true;
+    schedule();
+}
+
+void MatchView::schedule() {
+    if (!started_ || match_->over()) return clock_.stop();
+    int64_t next = match_->nextDue();
+    if (replay_ && nextInput_ < replay_->inputs.size())
+        next = next < 0 ? replay_->inputs[nextInput_].time
+                        : std::min(next, replay_->inputs[nextInput_].time);
+    if (replay_ && next < 0 && match_->now() < replay_->duration) next = replay_->duration;
+    if (cpu_ && cpuNext_ != CpuPlayer::Never) next = next < 0 ? cpuNext_ : std::min(next, cpuNext_);
+    if (next < 0) return clock_.stop();
+    clock_.start(static_cast<int>(std::clamp<int64_t>(next - wall_.elapsed(), 0, 1000)));
 }
 
 void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
@@ -196,22 +208,28 @@ void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
     else
         match_->release(board, command);
     showResults();
+    cpuNext_ = match_->now(); // the computer looks at once at what the key changed
+    schedule();
 }
 
 void MatchView::togglePause() {
     match_->togglePause();
+    schedule();
 }
 
 void MatchView::panic() {
     match_->panic();
+    schedule();
 }
 
 void MatchView::unhide() {
     match_->unhide();
+    schedule();
 }
 
 void MatchView::tick() {
     advanceTo(wall_.elapsed());
+    schedule();
 }
 
 void MatchView::advanceTo(int64_t time) {
@@ -219,17 +237,33 @@ void MatchView::advanceTo(int64_t time) {
     auto press = [this](Command c) { match_->handle(1, c); };
     while (!match_->over() && match_->now() < time) {
         const int64_t now = match_->now();
-        int64_t next = std::min(time, now + Quantum);
         // The computer plays while the match does: a round starts when the player is ready.
+        cpuNext_ = CpuPlayer::Never;
         if (cpu_ && !match_->board(1).state().paused) {
             cpu_->setMatchView({true, static_cast<int>(match_->queue(1).size())});
-            next = std::min(next, cpu_->poll(now, press));
+            cpuNext_ = cpu_->poll(now, press);
             if (match_->over()) break;
         }
+        // On to whatever comes first: the time asked, the next timer, the computer's next key.
+        int64_t next = std::min(time, cpuNext_);
+        const int64_t due = match_->nextDue();
+        if (due >= 0) next = std::min(next, due);
         match_->advanceTo(std::max(next, now + 1));
         showResults();
     }
     showResults();
+    updateStrip();
+}
+
+// The strip is drawn again only when what it shows changes: the rounds, the queues, the end.
+void MatchView::updateStrip() {
+    std::vector<int32_t> shown{match_->roundsWon(0), match_->roundsWon(1), match_->over()};
+    for (int p = 0; p < 2; ++p) {
+        shown.push_back(-1);
+        shown.insert(shown.end(), match_->queue(p).begin(), match_->queue(p).end());
+    }
+    if (shown == stripShown_) return;
+    stripShown_ = std::move(shown);
     update(stripLeft_, 0, stripWidth(cellSize_), height());
 }
 
@@ -243,8 +277,9 @@ void MatchView::playBackTo(int64_t time) {
     }
     match_->advanceTo(std::min(time, replay_->duration));
     showResults();
-    update(stripLeft_, 0, stripWidth(cellSize_), height());
-    if (nextInput_ == inputs.size() && match_->now() >= replay_->duration && clock_.isActive()) {
+    updateStrip();
+    if (nextInput_ == inputs.size() && match_->now() >= replay_->duration && started_) {
+        started_ = false;
         clock_.stop();
         host_.replayEnded(match_->end() == replay_->end);
     }

@@ -109,6 +109,8 @@ class MatchView : public QWidget {
     struct Side;
     void tick();
     void playBackTo(int64_t time);
+    void schedule();
+    void updateStrip();
     void showResults();
     void drawStrip(QPainter& p) const;
 
@@ -125,6 +127,9 @@ class MatchView : public QWidget {
     QPushButton* rematch_;
     QTimer clock_;
     QElapsedTimer wall_;
+    bool started_ = false;
+    int64_t cpuNext_ = 0; // when the computer next wants to look
+    std::vector<int32_t> stripShown_;
     int32_t roundsShown_ = 0;
     bool overShown_ = false;
     QImage stripBackground_;
