@@ -16,7 +16,7 @@ void padReadIdle(benchmark::State& state) {
     std::unique_ptr<kp::test::VirtualPad> controller;
     if (state.range(0)) controller = std::make_unique<kp::test::VirtualPad>();
     int heard = 0;
-    const kp::Gamepad::Listener listener = [&heard](int, bool) { ++heard; };
+    const kp::Gamepad::Listener listener = [&heard](int, int, bool) { ++heard; };
     pad.poll(listener);
     for (auto _ : state) pad.poll(listener);
     benchmark::DoNotOptimize(heard);

@@ -92,28 +92,27 @@ void Gamepad::add(int deviceIndex) {
     pads_.push_back(pad);
 }
 
-void Gamepad::remove(int id) {
+void Gamepad::remove(int id, const Listener& listener) {
     const auto it =
         std::find_if(pads_.begin(), pads_.end(), [id](const Pad& p) { return p.id == id; });
     if (it == pads_.end()) return;
+    // A controller unplugged lets go of what it held.
+    for (int b = 0; b < ButtonCount; ++b)
+        if (it->reported[b] && listener) listener(static_cast<int>(it - pads_.begin()), b, false);
     sdl_->SDL_GameControllerClose(it->controller);
     pads_.erase(it);
 }
 
-std::array<bool, Gamepad::ButtonCount> Gamepad::combined() const {
-    std::array<bool, ButtonCount> all{};
-    for (const Pad& p : pads_)
-        for (int b = 0; b < ButtonCount; ++b) all[b] = all[b] || p.down[b] || p.stick[b];
-    return all;
-}
-
+// Each controller's buttons apart: in a match, each may play its own board.
 void Gamepad::report(const Listener& listener) {
-    const std::array<bool, ButtonCount> now =
-        reading_ ? combined() : std::array<bool, ButtonCount>{};
-    for (int b = 0; b < ButtonCount; ++b) {
-        if (now[b] == reported_[b]) continue;
-        reported_[b] = now[b];
-        if (listener) listener(b, now[b]);
+    for (size_t i = 0; i < pads_.size(); ++i) {
+        Pad& p = pads_[i];
+        for (int b = 0; b < ButtonCount; ++b) {
+            const bool now = reading_ && (p.down[b] || p.stick[b]);
+            if (now == p.reported[b]) continue;
+            p.reported[b] = now;
+            if (listener) listener(static_cast<int>(i), b, now);
+        }
     }
 }
 
@@ -132,7 +131,7 @@ void Gamepad::poll(const Listener& listener, bool reading) {
             add(e.cdevice.which);
             break;
         case SDL_CONTROLLERDEVICEREMOVED:
-            remove(e.cdevice.which);
+            remove(e.cdevice.which, listener);
             break;
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP:

@@ -23,8 +23,9 @@ bool controllerPluggedIn(const std::filesystem::path& classFolder = "/sys/class/
 
 class Gamepad {
   public:
-    // A button of SDL's game-controller layout (SDL_GameControllerButton) pressed or let go.
-    using Listener = std::function<void(int button, bool pressed)>;
+    // A button of SDL's game-controller layout (SDL_GameControllerButton) pressed or let go on
+    // controller `pad` (0 for the first plugged in of those connected, 1 for the next...).
+    using Listener = std::function<void(int pad, int button, bool pressed)>;
     // Past this share of its travel the stick presses a direction; back under the lower share
     // it lets go (so a stick resting near the edge does not flicker).
     static constexpr int StickPress = 16384, StickRelease = 11000;
@@ -57,19 +58,18 @@ class Gamepad {
         _SDL_GameController* controller = nullptr;
         int id = -1; // SDL_JoystickID
         std::array<bool, ButtonCount> down{};
-        std::array<bool, ButtonCount> stick{}; // the d-pad buttons the left stick leans to
+        std::array<bool, ButtonCount> stick{};    // the d-pad buttons the left stick leans to
+        std::array<bool, ButtonCount> reported{}; // what the listener was last told
     };
     void add(int deviceIndex);
-    void remove(int id);
+    void remove(int id, const Listener& listener);
     Pad* find(int id);
-    std::array<bool, ButtonCount> combined() const;
     void report(const Listener& listener);
 
     const SdlLibrary* sdl_ = nullptr;
     bool started_ = false;
     bool reading_ = false;
     std::vector<Pad> pads_;
-    std::array<bool, ButtonCount> reported_{};
 };
 
 } // namespace kp

@@ -276,8 +276,14 @@ void MainWindow::startGamepad() {
     pollGamepad();
 }
 
-void MainWindow::padButton(int button, bool pressed) {
+void MainWindow::padButton(int pad, int button, bool pressed) {
     if (pressed && configDialog_ && configDialog_->takePadButton(button)) return;
+    // Against a friend, the second controller plays the right-hand board (its moves).
+    if (pad == 1 && match_ && match_->played(1)) {
+        const std::optional<Action> a = bindings_.actionForButton(button);
+        if (a && static_cast<int>(*a) < MoveCount) match_->play(1, commandFor(*a), pressed, true);
+        return;
+    }
     // A pad has no repeat of its own: a held direction always repeats as the game does.
     if (const std::optional<Action> a = bindings_.actionForButton(button)) act(*a, pressed, true);
 }
@@ -288,7 +294,7 @@ void MainWindow::pollGamepad() {
     // one); controllers plugged in or out are followed while any window of the game is.
     const bool capturing = configDialog_ && configDialog_->waitsForPadButton();
     const int before = gamepad_.controllers();
-    gamepad_.poll([this](int button, bool pressed) { padButton(button, pressed); },
+    gamepad_.poll([this](int pad, int button, bool pressed) { padButton(pad, button, pressed); },
                   isActiveWindow() || capturing);
     if (configDialog_ && configDialog_->isVisible()) configDialog_->showGamepad(gamepad_.name());
     if (QGuiApplication::applicationState() != Qt::ApplicationActive) {

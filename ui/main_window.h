@@ -217,7 +217,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void togglePause();
     void panicGame();
     void unhideGame();
-    void padButton(int button, bool pressed);
+    void padButton(int pad, int button, bool pressed);
     void startGamepad();
 
     Platform& platform_;

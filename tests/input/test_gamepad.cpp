@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -20,7 +21,7 @@ namespace {
 struct Heard {
     std::vector<std::pair<int, bool>> events;
     Gamepad::Listener listener() {
-        return [this](int b, bool pressed) { events.emplace_back(b, pressed); };
+        return [this](int, int b, bool pressed) { events.emplace_back(b, pressed); };
     }
     std::vector<std::pair<int, bool>> take() { return std::exchange(events, {}); }
 };
@@ -118,6 +119,37 @@ TEST(ControllerPluggedIn, readsTheKernelsKeyCapabilities) {
     device("event3", "ffff00000000 0 0 0 0"); // a joystick: trigger, thumb and base buttons
     EXPECT_TRUE(controllerPluggedIn(sys));
     fs::remove_all(sys);
+}
+
+} // namespace kp
+
+namespace kp {
+
+// Two controllers are told apart, in the order they came (each plays its own board in a match),
+// and the second one unplugged lets go of its own buttons only.
+TEST(Gamepad, eachControllerIsToldApartAndLetsGoOfItsOwnButtons) {
+    Gamepad pad;
+    ASSERT_TRUE(pad.start()) << SDL_GetError();
+    std::vector<std::tuple<int, int, bool>> heard;
+    auto listener = [&](int p, int b, bool pressed) { heard.emplace_back(p, b, pressed); };
+    VirtualPad first;
+    pad.poll(listener);
+    VirtualPad second;
+    pad.poll(listener);
+    ASSERT_EQ(pad.controllers(), 2);
+    first.button(SDL_CONTROLLER_BUTTON_A, true);
+    second.button(SDL_CONTROLLER_BUTTON_A, true);
+    pad.poll(listener);
+    using Heard = std::vector<std::tuple<int, int, bool>>;
+    EXPECT_EQ(heard,
+              (Heard{{0, SDL_CONTROLLER_BUTTON_A, true}, {1, SDL_CONTROLLER_BUTTON_A, true}}));
+    heard.clear();
+    SDL_JoystickClose(second.joystick);
+    second.joystick = nullptr;
+    SDL_JoystickDetachVirtual(second.device);
+    pad.poll(listener);
+    EXPECT_EQ(pad.controllers(), 1);
+    EXPECT_EQ(heard, (Heard{{1, SDL_CONTROLLER_BUTTON_A, false}}));
 }
 
 } // namespace kp
