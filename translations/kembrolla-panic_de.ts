@@ -1096,6 +1096,11 @@ Bestenliste der 3 besten Ergebnisse finden Sie auf der Seite „Über“.&lt;/p&
         <comment>MenuPartieSeul</comment>
         <translation>&amp;Einzelspiel</translation>
     </message>
+    <message>
+        <source>&amp;Demo</source>
+        <comment>MenuDemo</comment>
+        <translation>&amp;Demo</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

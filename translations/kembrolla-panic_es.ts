@@ -1095,6 +1095,11 @@ las 3 mejores puntuaciones está en la página «Acerca de».&lt;/p&gt;
         <comment>MenuPartieSeul</comment>
         <translation>Partida &amp;individual</translation>
     </message>
+    <message>
+        <source>&amp;Demo</source>
+        <comment>MenuDemo</comment>
+        <translation>&amp;Demostración</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -1098,6 +1098,11 @@ tableau des 3 meilleurs scores se trouve dans la page «&amp;nbsp;A propos&amp;n
         <comment>MenuPartieSeul</comment>
         <translation>Partie &amp;seul</translation>
     </message>
+    <message>
+        <source>&amp;Demo</source>
+        <comment>MenuDemo</comment>
+        <translation>&amp;Démonstration</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -1097,6 +1097,11 @@ migliori punteggi si trova nella pagina «Informazioni».&lt;/p&gt;
         <comment>MenuPartieSeul</comment>
         <translation>Partita s&amp;ingola</translation>
     </message>
+    <message>
+        <source>&amp;Demo</source>
+        <comment>MenuDemo</comment>
+        <translation>&amp;Dimostrazione</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -1095,6 +1095,11 @@ staan op de pagina “Over”.&lt;/p&gt;
         <comment>MenuPartieSeul</comment>
         <translation>&amp;Enkel spel</translation>
     </message>
+    <message>
+        <source>&amp;Demo</source>
+        <comment>MenuDemo</comment>
+        <translation>&amp;Demo</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -1096,6 +1096,11 @@ tabeli dopiero po pełnym ukończeniu następnego poziomu.&lt;/p&gt;
         <comment>MenuPartieSeul</comment>
         <translation>G&amp;ra solo</translation>
     </message>
+    <message>
+        <source>&amp;Demo</source>
+        <comment>MenuDemo</comment>
+        <translation>&amp;Demonstracja</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -1094,6 +1094,11 @@ recordes com as 3 melhores pontuações fica na página “Sobre”.&lt;/p&gt;
         <comment>MenuPartieSeul</comment>
         <translation>Partida &amp;individual</translation>
     </message>
+    <message>
+        <source>&amp;Demo</source>
+        <comment>MenuDemo</comment>
+        <translation>&amp;Demonstração</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

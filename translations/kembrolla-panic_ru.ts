@@ -1095,6 +1095,11 @@ B бросает, Start ставит паузу, Select прячет игру.&l
         <comment>MenuPartieSeul</comment>
         <translation>Одиночная &amp;игра</translation>
     </message>
+    <message>
+        <source>&amp;Demo</source>
+        <comment>MenuDemo</comment>
+        <translation>&amp;Демонстрация</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

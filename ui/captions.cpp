@@ -124,6 +124,7 @@ constexpr Caption table[] = {
     QT_TRANSLATE_NOOP3("Menu", "&?", "MenuPtInterro"),
     QT_TRANSLATE_NOOP3("Menu", "&Help", "MenuAide"),
     QT_TRANSLATE_NOOP3("Menu", "About...", "MenuAPropos"),
+    QT_TRANSLATE_NOOP3("Menu", "&Demo", "MenuDemo"),
     QT_TRANSLATE_NOOP3("Menu", "Take again the game", "MenuPopupPanicRestaurer"),
     QT_TRANSLATE_NOOP3("Menu", "&Quit", "MenuPopupQuitter"),
 };

@@ -71,7 +71,7 @@ QImage toQImage(const Bitmap24& bmp) {
 
 void MainWindow::layOutWindow() {
     const LevelParameters& p =
-        match_ ? match_->match().settings().params : board_.game().state().params;
+        match_ ? match_->match().settings().params : shownBoard().game().state().params;
     LayoutInput in;
     in.cellSize = cellSize_;
     in.rows = p.rows;
@@ -101,14 +101,14 @@ void MainWindow::layOutWindow() {
     if (match_)
         match_->setLayout(client, cellSize_);
     else
-        board_.view()->setFixedSize(client.clientWidth, client.clientHeight);
+        shownBoard().view()->setFixedSize(client.clientWidth, client.clientHeight);
     fitMenuRows();
     in.menuHeight = menuRows_->height();
     const WindowLayout l = kp::layOutWindow(in);
     if (match_)
         match_->setLayout(l, cellSize_);
     else
-        board_.setLayout(l, cellSize_);
+        shownBoard().setLayout(l, cellSize_);
     // The frame's place, given as the window's own (move() would read a stale frame). On
     // Wayland the compositor places the window.
     if (!desktopPlaces_)
@@ -132,7 +132,7 @@ void MainWindow::repaintAll() {
     if (match_)
         match_->update();
     else
-        board_.repaint();
+        shownBoard().repaint();
 }
 
 void MainWindow::checkSmileySize() {
@@ -205,6 +205,7 @@ void MainWindow::applyMessageFont() {
     if (font.family().contains(QStringLiteral("Black"))) font.setWeight(QFont::Black);
     const QColor colour = toQColor(static_cast<Colour>(settings().messageColour));
     board_.setMessageLook(font, colour);
+    if (demo_) demo_->board().setMessageLook(font, colour);
     if (match_) match_->setMessageLook(font, colour);
 }
 
@@ -240,7 +241,7 @@ void MainWindow::composeBackground(const std::optional<std::string>& path) {
     if (match_)
         match_->setBackground(toQImage(composer_.takeBackground()));
     else
-        board_.painter().setBackground(toQImage(composer_.takeBackground()));
+        shownBoard().painter().setBackground(toQImage(composer_.takeBackground()));
     updateBackgroundMenus(c);
     repaintAll();
 }

@@ -232,6 +232,11 @@ std::optional<Command> MainWindow::secondPlayerMove(QKeyCombination key) const {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (isModifierKey(event->key())) return;
+    // Any key ends the demonstration, and the player's game comes back.
+    if (demo_) {
+        if (!event->isAutoRepeat()) stopDemo();
+        return;
+    }
     // Any key ends a match played again, and the single game comes back.
     if (match_ && match_->replaying()) {
         if (!event->isAutoRepeat()) leaveMatch();
@@ -387,6 +392,38 @@ void MainWindow::clockTicked() {
     if (padOnClock_) pollGamepad();
 }
 
+// ---- The demonstration ----
+
+void MainWindow::startDemo() {
+    if (demo_) return;
+    leaveMatch();
+    replays_->stop();
+    if (!board_.game().state().paused) board_.game().pause();
+    demo_ = std::make_unique<Demonstration>(settings().parameters, sound_.effects(), sprites_,
+                                            digits_, this);
+    demo_->border = borderColour();
+    demo_->onClockTick = [this] { clockTicked(); };
+    takeCentralWidget()->hide();
+    setCentralWidget(demo_->board().view());
+    applyMessageFont();
+    layOutWindow();
+    composeBackground(KeepPicture);
+    demo_->board().view()->setFocus();
+}
+
+void MainWindow::stopDemo() {
+    if (!demo_) return;
+    takeCentralWidget();
+    demo_.reset();
+    setCentralWidget(board_.view());
+    board_.view()->show();
+    layOutWindow();
+    composeBackground(KeepPicture);
+    repaintAll();
+    pauseChanged(board_.game().state().paused);
+    board_.view()->setFocus();
+}
+
 // ---- A match ----
 
 void MainWindow::chooseMatch() {
@@ -425,6 +462,7 @@ void MainWindow::replayEnded(bool proved) {
 }
 
 void MainWindow::showMatch(const MatchView::Setup& setup) {
+    stopDemo();
     replays_->stop();
     // The single game waits, paused, behind the match.
     if (!match_) {

@@ -2,6 +2,7 @@
 // The main window: the board, the menus, the window's place and the settings for the whole run.
 
 #include "ui/board.h"
+#include "ui/demonstration.h"
 #include "ui/match_view.h"
 #include "ui/panic_hideout.h"
 #include "ui/platform.h"
@@ -123,6 +124,11 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void watchMatch(std::shared_ptr<const MatchRecording> recording);
     // The match in play; null in single-player.
     MatchView* matchView() const { return match_; }
+    // "Démonstration": the computer plays a game of its own in the single game's place until a
+    // key or a menu command.
+    void startDemo();
+    void stopDemo();
+    Demonstration* demo() const { return demo_.get(); }
 
     // What the board, or the match, asks of the window.
     void pauseChanged(bool paused) override;
@@ -212,6 +218,8 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     std::optional<Command> secondPlayerMove(QKeyCombination key) const;
     // The items a match has no use for are greyed while it plays; F2 starts the next match.
     void showMatchMenus();
+    // The single board on screen: the player's, or the demonstration's.
+    Board& shownBoard() { return demo_ ? demo_->board() : board_; }
     // The match view in place of the single board (or of another match).
     void showMatch(const MatchView::Setup& setup);
     void togglePause();
@@ -231,6 +239,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     Translations translations_;
     std::unique_ptr<QWidget> loadingWindow_; // shown while a tune is prepared
     MatchView* match_ = nullptr;
+    std::unique_ptr<Demonstration> demo_;
     DuelDialog* duelDialog_ = nullptr;
     ConfigDialog* configDialog_ = nullptr;
     NameDialog* nameDialog_ = nullptr;

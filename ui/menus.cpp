@@ -26,6 +26,8 @@ QAction* MainWindow::addItem(QMenu* menu, const std::string& id, std::function<v
     QAction* a = menu->addAction(text.isEmpty() ? caption(id.c_str()) : text);
     a->setCheckable(checkable || group);
     if (group) group->addAction(a);
+    // A command from the menus ends the demonstration first: it is for the player's game.
+    if (id != "MenuDemo") connect(a, &QAction::triggered, this, [this] { stopDemo(); });
     connect(a, &QAction::triggered, this, [handler] { handler(); });
     actions_[id] = a;
     return a;
@@ -169,6 +171,8 @@ void MainWindow::buildMenus() {
     QMenu* help = addMenu(nullptr, "MenuPtInterro");
     addItem(help, "MenuAide", [this] { configDialog()->showTab(ConfigDialog::HelpTab); });
     addItem(help, "MenuAPropos", [this] { configDialog()->showTab(ConfigDialog::AboutTab); });
+    help->addSeparator();
+    addItem(help, "MenuDemo", [this] { startDemo(); });
     for (const auto& [item, key] : ids::fixedShortcuts)
         action(item)->setShortcut(QKeySequence(QString::fromLatin1(key)));
 }

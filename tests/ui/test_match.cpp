@@ -1,5 +1,7 @@
 // A match in the window: the duel dialog, the two boards and their strip, a match played to
-// its end through the window's keys on virtual time, and two players at one keyboard.
+// its end through the window's keys on virtual time, and two players at one keyboard; and the
+// demonstration, where the computer plays alone.
+#include "ui/demonstration.h"
 #include "ui/duel_dialog.h"
 #include "ui/match_view.h"
 #include "ui/replay_player.h"
@@ -8,6 +10,7 @@
 #include "engine/cpu_player.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -221,6 +224,46 @@ TEST_F(Duel, twoPlayersHoldTheirKeysAtOnceAndBothRepeat) {
     const int wall = match().settings().params.columns - 1; // a capsule lies flat, two wide
     EXPECT_EQ(match().board(0).state().capsule.col, wall);
     EXPECT_EQ(match().board(1).state().capsule.col, wall);
+}
+
+// The demonstration plays by itself in the single game's place; a key ends it and the player's
+// game is back as it was, paused, its recording untouched; nothing it played is counted.
+TEST_F(Duel, theDemonstrationPlaysAloneUntilAKeyAndLeavesThePlayersGameAsItWas) {
+    open();
+    w->show();
+    // The player's own commands in the game's recording.
+    auto commands = [&] {
+        size_t n = 0;
+        for (const Input& in : w->board().game().recording().inputs)
+            n += in.kind == InputKind::Handle || in.kind == InputKind::Press;
+        return n;
+    };
+    const size_t commandsBefore = commands();
+    const GameState before = w->board().game().state();
+    trigger("MenuDemo");
+    Demonstration* demo = w->demo();
+    ASSERT_NE(demo, nullptr);
+    EXPECT_EQ(w->centralWidget(), demo->board().view());
+    EXPECT_TRUE(w->board().game().state().paused);
+    // Its own keys, through the same commands as a player's (given time, however slow the
+    // machine: 60 s at most).
+    QElapsedTimer waited;
+    waited.start();
+    while (demo->board().game().recording().inputs.size() < 6 && waited.elapsed() < 60000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_GE(demo->board().game().recording().inputs.size(), 6u) << "the computer did not play";
+    key(Qt::Key_X);
+    EXPECT_EQ(w->demo(), nullptr);
+    EXPECT_EQ(w->centralWidget(), w->board().view());
+    EXPECT_TRUE(w->board().game().state().paused);
+    // (Its smileys went on blinking: the grid's faces change while a game waits.)
+    const GameState& after = w->board().game().state();
+    EXPECT_TRUE(after.smileysLeft == before.smileysLeft &&
+                after.capsule.col == before.capsule.col &&
+                after.capsule.row == before.capsule.row && after.Chrono == before.Chrono &&
+                after.level == before.level && commands() == commandsBefore)
+        << "nothing reached it";
+    EXPECT_EQ(w->replays().statistics().gamesPlayed, 0) << "the demonstration counts for nothing";
 }
 
 } // namespace kp

@@ -65,6 +65,10 @@ struct WindowFixture : ::testing::Test {
     QImage withoutMessage(QImage board) const {
         if (w->board().message()->isVisible())
             QPainter(&board).fillRect(w->board().message()->geometry(), Qt::magenta);
+        // A replay's banner too: it is no part of the game's frame.
+        if (const auto* banner = w->board().view()->findChild<QWidget*>("ReplayBanner");
+            banner && banner->isVisible())
+            QPainter(&board).fillRect(banner->geometry(), Qt::magenta);
         return board;
     }
 };

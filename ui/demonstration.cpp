@@ -1,0 +1,77 @@
+#include "ui/demonstration.h"
+
+#include "engine/cpu_player.h"
+
+#include <QDateTime>
+#include <QEvent>
+
+namespace kp {
+
+namespace {
+constexpr int HandsPeriod = 20;     // ms between looks at the board
+constexpr int64_t LevelWait = 1200; // ms the level's number stays before it plays
+constexpr int64_t LostWait = 2500;  // ms a lost game stays before the next one
+constexpr int64_t DropAfter = 120;  // ms from the last key to the drop
+} // namespace
+
+Demonstration::Demonstration(const LevelParameters& params, sound::SoundEffects& effects,
+                             const SpriteSet& sprites, const CounterDigits& digits, QWidget* window)
+    : QObject(window), board_(*this, effects, sprites, digits, window) {
+    RecordedGame& game = board_.game();
+    game.random().setSeed(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    game.setParameters(params);
+    game.newGame();
+    board_.followTimers();
+    clock_.start();
+    board_.view()->installEventFilter(this);
+    connect(&hands_, &QTimer::timeout, this, [this] { step(); });
+    hands_.start(HandsPeriod);
+}
+
+bool Demonstration::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Demonstration::step() {
+    RecordedGame& game = board_.game();
+    const GameState& s = game.state();
+    const int64_t now = clock_.elapsed();
+    if (s.paused) {
+        keys_.clear();
+        planned_ = false;
+        if (waitFrom_ < 0) waitFrom_ = now;
+        if (s.message == Message::Lost) {
+            if (now - waitFrom_ < LostWait) return;
+            game.newGame();
+            board_.followTimers();
+        } else if (now - waitFrom_ < LevelWait) {
+            return;
+        }
+        waitFrom_ = -1;
+        game.handle(Command::Other); // the key that starts the level
+        return;
+    }
+    if (!(s.capsuleInGrid && s.phase == Phase::Playing)) {
+        planned_ = false;
+        keys_.clear();
+        return;
+    }
+    if (!planned_) {
+        planned_ = true;
+        if (const auto advice = cpuAdvice(s, CpuLevel::Expert)) {
+            for (const CpuPlacement::Key& k : advice->placement.keys)
+                keys_.push_back({now + k.time, k.command});
+            keys_.push_back({(keys_.empty() ? now : keys_.back().at) + DropAfter, Command::Drop});
+        }
+    }
+    while (!keys_.empty() && keys_.front().at <= now) {
+        game.handle(keys_.front().command);
+        keys_.erase(keys_.begin());
+    }
+}
+
+} // namespace kp
