@@ -124,7 +124,6 @@ class Board : public QObject, private GameEvents {
 
     RecordedGame& game() { return game_; }
     const RecordedGame& game() const { return game_; }
-    BoardDisplay& display() { return display_; }
     BoardPainter& painter() { return display_.painter(); }
     const BoardPainter& painter() const { return display_.painter(); }
     BoardView* view() const { return display_.view(); }

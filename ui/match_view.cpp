@@ -80,8 +80,7 @@ struct MatchView::Side : GameEvents {
 
 MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effects,
                      const SpriteSet& sprites, const CounterDigits& digits, QWidget* parent)
-    : QWidget(parent), host_(host), effects_(effects), sprites_(sprites), duel_(setup.duel),
-      replay_(setup.replay) {
+    : QWidget(parent), host_(host), sprites_(sprites), duel_(setup.duel), replay_(setup.replay) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     for (int p = 0; p < 2; ++p) {

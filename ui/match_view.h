@@ -115,7 +115,6 @@ class MatchView : public QWidget {
     void drawStrip(QPainter& p) const;
 
     Host& host_;
-    sound::SoundEffects& effects_;
     const SpriteSet& sprites_;
     DuelSettings duel_;
     std::array<std::unique_ptr<Side>, 2> sides_;
