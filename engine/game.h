@@ -64,6 +64,9 @@ class Game {
     void bringNextCapsule();
     void restartLevel();
     void skipLevel();
+    // The player was shown where the capsule should go: the game counts as helped, as a
+    // restarted level does.
+    void markHelped();
     void togglePause();
     void pause();
     void resume();

@@ -15,7 +15,7 @@
 //   collapse can make new runs, so a chain of removals and collapses may follow one landing.
 // - A level: its number sets how many smileys come, over how many rows, and how fast
 //   capsules fall.
-// - The cheat flag: set by restarting or skipping a level; see `cheated` below.
+// - The cheat flag: set by restarting or skipping a level, or by a hint; see `cheated` below.
 #include "capsule.h"
 #include "cells.h"
 #include "timers.h"
@@ -112,8 +112,8 @@ struct GameState {
     int32_t smileysLeft = 0;
     std::array<int32_t, 5> Chrono{}; // h, tens of minutes, minutes, tens of seconds, seconds
 
-    // Restarting or skipping a level sets it, and a won level clears it. While it is set the
-    // level and smiley counters show blanks and a lost game is offered no high-score entry;
+    // Restarting or skipping a level, or a hint, sets it, and a won level clears it. While it is
+    // set the level and smiley counters show blanks and a lost game is offered no high-score entry;
     // once a lost game has been offered its entry, it is set too, so the offer comes once.
     bool cheated = false;
     bool dropStopped = true;      // a hard drop ends at its next step (any key, a new capsule)

@@ -26,6 +26,7 @@ struct Tally : GameEvents {
             smileys = s().smileysLeft;
             break;
         case Counter::Level: // a level is set up: its smileys are new
+            if (input && input->kind == InputKind::Helped) break; // only blanked
             smileys = s().smileysLeft;
             levelStart = chronoSeconds(s().Chrono);
             break;

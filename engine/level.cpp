@@ -24,6 +24,13 @@ void Game::skipLevel() {
     nextLevel();
 }
 
+void Game::markHelped() {
+    if (s_.cheated) return;
+    s_.cheated = true;
+    ev_.counterChanged(Counter::Level);
+    ev_.counterChanged(Counter::Smileys);
+}
+
 void Game::nextLevel() {
     if (s_.level < std::numeric_limits<int32_t>::max()) ++s_.level;
     setUpLevel();

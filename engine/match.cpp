@@ -42,10 +42,13 @@ struct Match::Side : BoardHooks {
     Random columns;
     std::vector<int32_t> removed; // colours of the runs of the chain under way
     bool receiving = false;       // the chain under way was started by halves dropped in
+    int32_t steps = 0;            // searches of the chain under way that found runs
     int end = 0;                  // 0 plays on, 1 won, 2 lost: how the board ended this instant
 
     void runsFound(const std::vector<int32_t>& colours) override {
-        if (!receiving) removed.insert(removed.end(), colours.begin(), colours.end());
+        if (receiving) return;
+        removed.insert(removed.end(), colours.begin(), colours.end());
+        ++steps;
     }
     void chainEnded(End e) override { match->chainEnded(p, static_cast<int>(e)); }
 };
@@ -166,7 +169,10 @@ void Match::chainEnded(int p, int end) {
         theirs.insert(theirs.end(), side.removed.begin() + static_cast<std::ptrdiff_t>(first),
                       side.removed.begin() + static_cast<std::ptrdiff_t>(n));
         sent_[p] += static_cast<int64_t>(n - first);
+        if (n > first) ++attacks_[p];
     }
+    longestChain_[p] = std::max(longestChain_[p], side.steps);
+    side.steps = 0;
     side.removed.clear();
     side.receiving = false;
     if (end != static_cast<int>(BoardHooks::End::PlaysOn)) {

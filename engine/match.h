@@ -111,8 +111,11 @@ class Match {
 
     // The colours waiting in player p's queue, the first to fall first.
     const std::vector<int32_t>& queue(int p) const { return queues_[p]; }
-    // Halves player p has sent in all, over the match.
+    // Halves player p has sent in all, over the match, and in how many attacks.
     int64_t sent(int p) const { return sent_[p]; }
+    int64_t attacks(int p) const { return attacks_[p]; }
+    // The most runs' searches one landing of player p's set off, over the match.
+    int32_t longestChain(int p) const { return longestChain_[p]; }
 
     int32_t round() const { return static_cast<int32_t>(results_.size()); } // rounds finished
     const std::vector<int32_t>& results() const { return results_; }        // -1 a draw
@@ -142,6 +145,8 @@ class Match {
     std::unique_ptr<Clock> clock_;
     std::array<std::vector<int32_t>, 2> queues_;
     std::array<int64_t, 2> sent_{};
+    std::array<int64_t, 2> attacks_{};
+    std::array<int32_t, 2> longestChain_{};
     std::vector<int32_t> results_;
     mutable MatchRecording recording_;
 };

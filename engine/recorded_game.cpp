@@ -83,6 +83,10 @@ void RecordedGame::skipLevel() {
     if (record(InputKind::SkipLevel)) Game::skipLevel();
 }
 
+void RecordedGame::markHelped() {
+    if (record(InputKind::Helped)) Game::markHelped();
+}
+
 void RecordedGame::togglePause() {
     if (record(InputKind::TogglePause)) Game::togglePause();
 }

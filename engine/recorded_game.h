@@ -83,6 +83,7 @@ class RecordedGame : private detail::EventRelay, public Game {
     void newGame(const SavedGame* saved = nullptr);
     void restartLevel();
     void skipLevel();
+    void markHelped();
     void togglePause();
     void pause();
     void resume();

@@ -129,6 +129,9 @@ void feedInput(Game& game, const Recording& r, const Input& in) {
         if (v >= 0 && static_cast<size_t>(v) < r.parameters.size())
             game.setParameters(r.parameters[static_cast<size_t>(v)]);
         break;
+    case InputKind::Helped:
+        game.markHelped();
+        break;
     }
 }
 

@@ -33,8 +33,9 @@ enum class InputKind : uint8_t {
     Pinup,            // value: the option
     KeyRepeat,        // value: delay, value2: interval
     Parameters,       // value: index in Recording::parameters
+    Helped,           // the player asked where the capsule should go
 };
-constexpr int InputKindCount = static_cast<int>(InputKind::Parameters) + 1;
+constexpr int InputKindCount = static_cast<int>(InputKind::Helped) + 1;
 
 struct Input {
     int64_t time = 0; // ms since the game began

@@ -11,8 +11,8 @@ constexpr std::string_view SectionControls = "Touches";
 // The file's name of each action; a key slot adds its number ("Gauche1"), a pad slot comes
 // after "Manette" ("ManetteGauche1").
 constexpr std::array<std::string_view, ActionCount> ActionKeys{
-    "Gauche", "Droite",  "Tourner",        "Descendre",         "Lacher",
-    "Pause",  "Panique", "NouvellePartie", "RecommencerNiveau", "PasserNiveau",
+    "Gauche",  "Droite",         "Tourner",           "Descendre",    "Lacher", "Pause",
+    "Panique", "NouvellePartie", "RecommencerNiveau", "PasserNiveau", "Indice",
 };
 constexpr std::string_view PadPrefix = "Manette";
 constexpr std::string_view SecondPlayerPrefix = "Joueur2";

@@ -11,8 +11,21 @@
 namespace kp {
 
 // Everything a player can bind, in the order the bindings page lists them.
-enum class Action { Left, Right, Turn, Down, Drop, Pause, Panic, NewGame, RestartLevel, SkipLevel };
-inline constexpr int ActionCount = 10;
+// Hint shows where the computer's best player would put the falling capsule.
+enum class Action {
+    Left,
+    Right,
+    Turn,
+    Down,
+    Drop,
+    Pause,
+    Panic,
+    NewGame,
+    RestartLevel,
+    SkipLevel,
+    Hint
+};
+inline constexpr int ActionCount = 11;
 inline constexpr int MoveCount = 5; // the first five actions move the capsule
 inline constexpr int KeySlots = 3;  // turning has three keys out of the box (Up, keypad 8 and 5)
 inline constexpr int PadSlots = 2;
@@ -33,6 +46,7 @@ struct Controls {
         {"F2"},
         {"F3"},
         {"F4"},
+        {},
     }};
     std::array<PadNames, ActionCount> pad{{
         {"dpleft"},
@@ -42,6 +56,7 @@ struct Controls {
         {"b"},
         {"start"},
         {"back"},
+        {},
         {},
         {},
         {},

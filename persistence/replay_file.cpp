@@ -50,6 +50,7 @@ constexpr Word Words[] = {
     {InputKind::Pinup, "pinup", 1},
     {InputKind::KeyRepeat, "repeat", 2},
     {InputKind::Parameters, "params", 1},
+    {InputKind::Helped, "helped", 0},
 };
 
 std::string chronoText(const std::array<int32_t, 5>& c) {

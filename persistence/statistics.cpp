@@ -13,6 +13,8 @@ namespace {
 constexpr std::string_view Totals = "Totaux";
 constexpr std::string_view Levels = "Niveaux";
 constexpr std::string_view Games = "Parties";
+// A line per level of the computer played ("1" the beginner): won, lost, longest chain, attacks.
+constexpr std::string_view Matches = "Duels";
 
 int64_t readCount(const IniFile& ini, std::string_view key) {
     std::istringstream in{ini.ReadString(Totals, key, "0")};
@@ -56,11 +58,17 @@ Statistics fromIni(const IniFile& ini) {
             s.recent.push_back(
                 {when, narrow(won), narrow(cleared), narrow(seconds), narrow(inLevels)});
     }
+    for (int level = 0; level < Statistics::CpuLevels; ++level) {
+        const std::optional<std::string> line = ini.Value(Matches, std::to_string(level + 1));
+        int64_t won = 0, lost = 0, chain = 0, attacks = 0;
+        if (line && readNumbers(*line, {&won, &lost, &chain, &attacks}))
+            s.matches[static_cast<size_t>(level)] = {won, lost, narrow(chain), attacks};
+    }
     return s;
 }
 
 void toIni(IniFile& ini, const Statistics& s) {
-    for (std::string_view section : {Totals, Levels, Games}) ini.EraseSection(section);
+    for (std::string_view section : {Totals, Levels, Games, Matches}) ini.EraseSection(section);
     auto count = [&](std::string_view key, int64_t v) {
         ini.WriteString(Totals, key, std::to_string(v));
     };
@@ -86,6 +94,15 @@ void toIni(IniFile& ini, const Statistics& s) {
                             std::to_string(g.smileysCleared) + " " +
                             std::to_string(g.secondsPlayed) + " " +
                             std::to_string(g.secondsInLevelsWon));
+    // Only the levels played: a player who never plays a match has no such section.
+    for (int level = 0; level < Statistics::CpuLevels; ++level) {
+        const MatchRecord& m = s.matches[static_cast<size_t>(level)];
+        if (!m.empty())
+            ini.WriteString(Matches, std::to_string(level + 1),
+                            std::to_string(m.won) + " " + std::to_string(m.lost) + " " +
+                                std::to_string(m.longestChain) + " " +
+                                std::to_string(m.attacksSent));
+    }
 }
 
 } // namespace
@@ -122,6 +139,20 @@ void Statistics::add(const GameSummary& game, int64_t when) {
     while (recent.size() > RecentGames) recent.pop_front();
 }
 
+void Statistics::add(const MatchSummary& match) {
+    if (match.cpuLevel < 0 || match.cpuLevel >= CpuLevels) return;
+    MatchRecord& m = matches[static_cast<size_t>(match.cpuLevel)];
+    ++(match.won ? m.won : m.lost);
+    m.longestChain = std::max(m.longestChain, match.longestChain);
+    m.attacksSent += std::max<int64_t>(0, match.attacksSent);
+}
+
+bool Statistics::empty() const {
+    return gamesPlayed == 0 && recent.empty() &&
+           std::all_of(matches.begin(), matches.end(),
+                       [](const MatchRecord& m) { return m.empty(); });
+}
+
 std::filesystem::path statisticsFilePath(const std::filesystem::path& settingsFile) {
     std::filesystem::path p = settingsFile;
     p.replace_filename(settingsFile.stem().string() + "-statistiques.ini");
@@ -135,15 +166,31 @@ FileResult loadStatistics(const std::filesystem::path& file, Statistics& out) {
     return r;
 }
 
-FileResult addToStatistics(const std::filesystem::path& file, const GameSummary& game, int64_t when,
-                           Statistics& out) {
+namespace {
+
+// The file read again as it stands now (another copy of the game may have added to it), changed
+// and written back.
+template <class Change>
+FileResult changeStatistics(const std::filesystem::path& file, Statistics& out, Change change) {
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
     return IniFile::Update(file, [&](IniFile& ini) {
         out = fromIni(ini);
-        out.add(game, when);
+        change(out);
         toIni(ini, out);
     });
+}
+
+} // namespace
+
+FileResult addToStatistics(const std::filesystem::path& file, const GameSummary& game, int64_t when,
+                           Statistics& out) {
+    return changeStatistics(file, out, [&](Statistics& s) { s.add(game, when); });
+}
+
+FileResult addToStatistics(const std::filesystem::path& file, const MatchSummary& match,
+                           Statistics& out) {
+    return changeStatistics(file, out, [&](Statistics& s) { s.add(match); });
 }
 
 FileResult clearStatistics(const std::filesystem::path& file) {

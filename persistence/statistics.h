@@ -8,6 +8,7 @@
 
 #include "engine/game_summary.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -39,11 +40,30 @@ struct LevelRecord {
     double averageSeconds() const { return won ? double(totalSeconds) / double(won) : 0.0; }
 };
 
+// The player's matches against the computer at one of its levels.
+struct MatchRecord {
+    int64_t won = 0;
+    int64_t lost = 0;
+    int32_t longestChain = 0;
+    int64_t attacksSent = 0;
+    bool operator==(const MatchRecord&) const = default;
+    bool empty() const { return won == 0 && lost == 0; }
+};
+
+// One finished match against the computer, from the player's side.
+struct MatchSummary {
+    int32_t cpuLevel = 0; // 0 the beginner .. 4 the expert
+    bool won = false;
+    int32_t longestChain = 0;
+    int64_t attacksSent = 0;
+};
+
 struct Statistics {
     static constexpr size_t RecentGames = 50;
     // Levels past this one (reached only by skipping or by an edited saved game) count in the
     // totals but get no line of their own.
     static constexpr int32_t MaxLevel = 999;
+    static constexpr int CpuLevels = 5;
 
     int64_t gamesPlayed = 0;
     int64_t levelsWon = 0;
@@ -51,11 +71,14 @@ struct Statistics {
     int64_t capsulesPlaced = 0;
     int32_t longestChain = 0;
     int64_t secondsPlayed = 0;
-    std::map<int32_t, LevelRecord> levels; // by level number
-    std::deque<PlayedGame> recent;         // the last games, oldest first
+    std::map<int32_t, LevelRecord> levels;        // by level number
+    std::deque<PlayedGame> recent;                // the last games, oldest first
+    std::array<MatchRecord, CpuLevels> matches{}; // by the computer's level
 
     bool operator==(const Statistics&) const = default;
     void add(const GameSummary& game, int64_t when);
+    void add(const MatchSummary& match);
+    bool empty() const;
 };
 
 // "kembrolla-panic.ini" gives "kembrolla-panic-statistiques.ini" in the same folder.
@@ -65,6 +88,9 @@ std::filesystem::path statisticsFilePath(const std::filesystem::path& settingsFi
 FileResult loadStatistics(const std::filesystem::path& file, Statistics& out);
 // Adds one game to the file as it stands now, and gives the statistics it then holds.
 FileResult addToStatistics(const std::filesystem::path& file, const GameSummary& game, int64_t when,
+                           Statistics& out);
+// Adds one match to the file as it stands now, and gives the statistics it then holds.
+FileResult addToStatistics(const std::filesystem::path& file, const MatchSummary& match,
                            Statistics& out);
 // Empties the file.
 FileResult clearStatistics(const std::filesystem::path& file);

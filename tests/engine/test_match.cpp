@@ -121,6 +121,9 @@ TEST(MatchAttack, theRunsOfTheWholeChainCountInTheOrderTheyWent) {
     v.settle(0);
     EXPECT_EQ(v.s(0).grid[18][4], CellEmpty);
     EXPECT_EQ(v.match.queue(1), (std::vector<int32_t>{y, b}));
+    // One attack, from a chain of two searches that found runs.
+    EXPECT_EQ(v.match.attacks(0), 1);
+    EXPECT_EQ(v.match.longestChain(0), 2);
 }
 
 TEST(MatchAttack, oneRunSendsNothingACrossCountsTwoAndFourAtMost) {
@@ -184,6 +187,9 @@ TEST(MatchAttack, runsTheHalvesCompleteAreRemovedAndSendNothingBack) {
     EXPECT_EQ(v.count(1, capsuleCode(b, LinkLoose)), 0);
     EXPECT_TRUE(v.match.queue(0).empty());
     EXPECT_EQ(v.match.sent(1), 0);
+    // A chain the received halves set off is not the receiver's own.
+    EXPECT_EQ(v.match.longestChain(1), 0);
+    EXPECT_EQ(v.match.attacks(1), 0);
     EXPECT_EQ(v.match.round(), 0);
 }
 

@@ -82,12 +82,38 @@ TEST(Statistics, fileAddsEachGameToWhatItHoldsAndClears) {
     EXPECT_EQ(read, Statistics{});
 }
 
+TEST(Statistics, matchesCountAgainstEachLevelOfTheComputerBesideTheGames) {
+    TempDir dir;
+    const auto file = dir / "s.ini";
+    Statistics s;
+    ASSERT_TRUE(addToStatistics(file, game(3, 40, {{1, 40}}), 10, s).ok());
+    const std::string gamesOnly = ReadText(file);
+    EXPECT_EQ(gamesOnly.find("Duels"), std::string::npos); // no section before a match
+
+    ASSERT_TRUE(addToStatistics(file, MatchSummary{4, true, 3, 2}, s).ok());
+    ASSERT_TRUE(addToStatistics(file, MatchSummary{4, false, 2, 5}, s).ok());
+    ASSERT_TRUE(addToStatistics(file, MatchSummary{0, true, 1, 0}, s).ok());
+    ASSERT_TRUE(addToStatistics(file, MatchSummary{9, true, 1, 0}, s).ok()); // no such level
+    Statistics read;
+    ASSERT_TRUE(loadStatistics(file, read).ok());
+    EXPECT_EQ(read, s);
+    EXPECT_EQ(read.matches[4], (MatchRecord{1, 1, 3, 7}));
+    EXPECT_EQ(read.matches[0], (MatchRecord{1, 0, 1, 0}));
+    EXPECT_TRUE(read.matches[2].empty());
+    EXPECT_EQ(read.gamesPlayed, 1); // a match is no game of the totals
+
+    ASSERT_TRUE(clearStatistics(file).ok());
+    ASSERT_TRUE(loadStatistics(file, read).ok());
+    EXPECT_TRUE(read.empty());
+}
+
 TEST(Statistics, damagedLinesAreLeftOut) {
     TempDir dir;
     const auto file = dir / "s.ini";
     WriteText(file, "[Totaux]\nParties=-4\nNiveauxGagnes=abc\nTempsJoue=99\n"
                     "[Niveaux]\n1=2 60 25\n2=x\n"
-                    "[Parties]\n1=5 1 2 3\n2=6 1 10 60 30\n");
+                    "[Parties]\n1=5 1 2 3\n2=6 1 10 60 30\n"
+                    "[Duels]\n1=2 1 -3 4\n2=1 0 2\n5=3 2 4 9\n");
     Statistics s;
     ASSERT_TRUE(loadStatistics(file, s).ok());
     EXPECT_EQ(s.gamesPlayed, 0);
@@ -96,6 +122,9 @@ TEST(Statistics, damagedLinesAreLeftOut) {
     EXPECT_EQ(s.levels.size(), 1u);
     ASSERT_EQ(s.recent.size(), 1u);
     EXPECT_EQ(s.recent[0].when, 6);
+    EXPECT_TRUE(s.matches[0].empty());
+    EXPECT_TRUE(s.matches[1].empty());
+    EXPECT_EQ(s.matches[4], (MatchRecord{3, 2, 4, 9}));
 }
 
 } // namespace kp::test
