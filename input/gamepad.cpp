@@ -174,9 +174,17 @@ std::vector<std::string> Gamepad::devicePaths() const {
 }
 
 std::string Gamepad::name() const {
-    if (pads_.empty()) return {};
-    const char* n = sdl_->SDL_GameControllerName(pads_.front().controller);
-    return n ? n : "";
+    const std::vector<std::string> all = names();
+    return all.empty() ? std::string() : all.front();
+}
+
+std::vector<std::string> Gamepad::names() const {
+    std::vector<std::string> all;
+    for (const Pad& pad : pads_) {
+        const char* n = sdl_->SDL_GameControllerName(pad.controller);
+        all.emplace_back(n ? n : "");
+    }
+    return all;
 }
 
 } // namespace kp

@@ -50,6 +50,8 @@ class Gamepad {
     int controllers() const { return static_cast<int>(pads_.size()); }
     // The first controller's name, empty when none is connected.
     std::string name() const;
+    // Every connected controller's name, in the order `pad` numbers them.
+    std::vector<std::string> names() const;
     // Each connected controller's device file; empty for one that has none (a virtual one).
     std::vector<std::string> devicePaths() const;
 

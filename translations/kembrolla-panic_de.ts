@@ -325,6 +325,11 @@
         <source>%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, runs of %6, a fall every %7 ms</source>
         <translation>%1 Zeilen × %2 Spalten, %3 Smileys auf %4 Zeilen, %5 Farben, Reihen aus %6, Fallzeit %7 ms pro Zeile</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <comment>KeysIndice</comment>
+        <translation>Tipp</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>
@@ -527,6 +532,14 @@ Bestenliste der 3 besten Ergebnisse finden Sie auf der Seite „Über“.&lt;/p&
     <message>
         <source>O&amp;pponent:</source>
         <translation>&amp;Gegner:</translation>
+    </message>
+    <message>
+        <source>Player 2&apos;s &amp;gamepad:</source>
+        <translation>Game&amp;pad von Spieler 2:</translation>
+    </message>
+    <message>
+        <source>None (keyboard)</source>
+        <translation>Keines (Tastatur)</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1486,22 @@ Möchten Sie die Datei anlegen?</translation>
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Gegen</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Siege</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Niederlagen</translation>
+    </message>
+    <message>
+        <source>Attacks sent</source>
+        <translation>Gesendete Angriffe</translation>
     </message>
 </context>
 </TS>

@@ -325,6 +325,11 @@
         <source>%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, runs of %6, a fall every %7 ms</source>
         <translation>%1 filas × %2 columnas, %3 caritas en %4 filas, %5 colores, líneas de %6, una caída cada %7 ms</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <comment>KeysIndice</comment>
+        <translation>Pista</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>
@@ -526,6 +531,14 @@ las 3 mejores puntuaciones está en la página «Acerca de».&lt;/p&gt;
     <message>
         <source>O&amp;pponent:</source>
         <translation>&amp;Rival:</translation>
+    </message>
+    <message>
+        <source>Player 2&apos;s &amp;gamepad:</source>
+        <translation>&amp;Mando del jugador 2:</translation>
+    </message>
+    <message>
+        <source>None (keyboard)</source>
+        <translation>Ninguno (teclado)</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1485,22 @@ Do you want to create it?</source>
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Contra</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Victorias</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Derrotas</translation>
+    </message>
+    <message>
+        <source>Attacks sent</source>
+        <translation>Ataques enviados</translation>
     </message>
 </context>
 </TS>

@@ -325,6 +325,11 @@
         <source>%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, runs of %6, a fall every %7 ms</source>
         <translation>%1 lignes × %2 colonnes, %3 smileys sur %4 lignes, %5 couleurs, alignements de %6, une chute toutes les %7 ms</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <comment>KeysIndice</comment>
+        <translation>Indice</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>
@@ -529,6 +534,14 @@ tableau des 3 meilleurs scores se trouve dans la page «&amp;nbsp;A propos&amp;n
     <message>
         <source>O&amp;pponent:</source>
         <translation>A&amp;dversaire :</translation>
+    </message>
+    <message>
+        <source>Player 2&apos;s &amp;gamepad:</source>
+        <translation>Manette du &amp;joueur 2 :</translation>
+    </message>
+    <message>
+        <source>None (keyboard)</source>
+        <translation>Aucune (clavier)</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1488,22 @@ Voulez-vous le créer ?</translation>
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Contre</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Victoires</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Défaites</translation>
+    </message>
+    <message>
+        <source>Attacks sent</source>
+        <translation>Attaques envoyées</translation>
     </message>
 </context>
 </TS>

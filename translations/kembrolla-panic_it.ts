@@ -325,6 +325,11 @@
         <source>%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, runs of %6, a fall every %7 ms</source>
         <translation>%1 righe × %2 colonne, %3 faccine su %4 righe, %5 colori, allineamenti di %6, una caduta ogni %7 ms</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <comment>KeysIndice</comment>
+        <translation>Suggerimento</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>
@@ -528,6 +533,14 @@ migliori punteggi si trova nella pagina «Informazioni».&lt;/p&gt;
     <message>
         <source>O&amp;pponent:</source>
         <translation>Avv&amp;ersario:</translation>
+    </message>
+    <message>
+        <source>Player 2&apos;s &amp;gamepad:</source>
+        <translation>&amp;Gamepad del giocatore 2:</translation>
+    </message>
+    <message>
+        <source>None (keyboard)</source>
+        <translation>Nessuno (tastiera)</translation>
     </message>
 </context>
 <context>
@@ -1474,6 +1487,22 @@ Vuoi crearlo?</translation>
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Contro</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Vittorie</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Sconfitte</translation>
+    </message>
+    <message>
+        <source>Attacks sent</source>
+        <translation>Attacchi inviati</translation>
     </message>
 </context>
 </TS>

@@ -325,6 +325,11 @@
         <source>%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, runs of %6, a fall every %7 ms</source>
         <translation>%1 rijen × %2 kolommen, %3 smiley&apos;s op %4 rijen, %5 kleuren, reeksen van %6, elke %7 ms een rij omlaag</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <comment>KeysIndice</comment>
+        <translation>Hint</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>
@@ -526,6 +531,14 @@ staan op de pagina “Over”.&lt;/p&gt;
     <message>
         <source>O&amp;pponent:</source>
         <translation>&amp;Tegenstander:</translation>
+    </message>
+    <message>
+        <source>Player 2&apos;s &amp;gamepad:</source>
+        <translation>&amp;Gamepad van speler 2:</translation>
+    </message>
+    <message>
+        <source>None (keyboard)</source>
+        <translation>Geen (toetsenbord)</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1485,22 @@ Wil je die aanmaken?</translation>
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Tegen</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Attacks sent</source>
+        <translation>Verzonden aanvallen</translation>
     </message>
 </context>
 </TS>

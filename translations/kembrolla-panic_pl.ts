@@ -325,6 +325,11 @@
         <source>%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, runs of %6, a fall every %7 ms</source>
         <translation>Wiersze × kolumny: %1 × %2, buźki: %3, wiersze z buźkami: %4, kolory: %5, ciągi po %6, spadek co %7 ms</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <comment>KeysIndice</comment>
+        <translation>Podpowiedź</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>
@@ -527,6 +532,14 @@ tabeli dopiero po pełnym ukończeniu następnego poziomu.&lt;/p&gt;
     <message>
         <source>O&amp;pponent:</source>
         <translation>&amp;Przeciwnik:</translation>
+    </message>
+    <message>
+        <source>Player 2&apos;s &amp;gamepad:</source>
+        <translation>Pa&amp;d gracza 2:</translation>
+    </message>
+    <message>
+        <source>None (keyboard)</source>
+        <translation>Brak (klawiatura)</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1486,22 @@ Czy chcesz go utworzyć?</translation>
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Przeciwnik</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Wygrane</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Przegrane</translation>
+    </message>
+    <message>
+        <source>Attacks sent</source>
+        <translation>Wysłane ataki</translation>
     </message>
 </context>
 </TS>

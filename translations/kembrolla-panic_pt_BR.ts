@@ -325,6 +325,11 @@
         <source>%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, runs of %6, a fall every %7 ms</source>
         <translation>%1 linhas × %2 colunas, %3 smileys em %4 linhas, %5 cores, sequências de %6, uma queda a cada %7 ms</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <comment>KeysIndice</comment>
+        <translation>Dica</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>
@@ -525,6 +530,14 @@ recordes com as 3 melhores pontuações fica na página “Sobre”.&lt;/p&gt;
     <message>
         <source>O&amp;pponent:</source>
         <translation>&amp;Adversário:</translation>
+    </message>
+    <message>
+        <source>Player 2&apos;s &amp;gamepad:</source>
+        <translation>Controle do &amp;jogador 2:</translation>
+    </message>
+    <message>
+        <source>None (keyboard)</source>
+        <translation>Nenhum (teclado)</translation>
     </message>
 </context>
 <context>
@@ -1471,6 +1484,22 @@ Deseja criá-lo?</translation>
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Contra</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Vitórias</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Derrotas</translation>
+    </message>
+    <message>
+        <source>Attacks sent</source>
+        <translation>Ataques enviados</translation>
     </message>
 </context>
 </TS>

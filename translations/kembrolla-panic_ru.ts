@@ -325,6 +325,11 @@
         <source>%1 lines × %2 columns, %3 smileys on %4 lines, %5 colors, runs of %6, a fall every %7 ms</source>
         <translation>Строк: %1, столбцов: %2, смайликов: %3, строк со смайликами: %4, цветов: %5, длина линии: %6, падение раз в %7 мс</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <comment>KeysIndice</comment>
+        <translation>Подсказка</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>
@@ -526,6 +531,14 @@ B бросает, Start ставит паузу, Select прячет игру.&l
     <message>
         <source>O&amp;pponent:</source>
         <translation>&amp;Соперник:</translation>
+    </message>
+    <message>
+        <source>Player 2&apos;s &amp;gamepad:</source>
+        <translation>&amp;Геймпад игрока 2:</translation>
+    </message>
+    <message>
+        <source>None (keyboard)</source>
+        <translation>Нет (клавиатура)</translation>
     </message>
 </context>
 <context>
@@ -1472,6 +1485,22 @@ Do you want to create it?</source>
     <message>
         <source>%1 s</source>
         <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Противник</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Победы</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Поражения</translation>
+    </message>
+    <message>
+        <source>Attacks sent</source>
+        <translation>Отправлено атак</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "ui/captions.h"
 
+#include "engine/cpu_player.h"
 #include "sound/effects.h"
 
 #include <QPaintEvent>
@@ -34,7 +35,30 @@ void BoardView::paintEvent(QPaintEvent* event) {
         for (const QRect& r : event->region()) painter_.paint(p, r.translated(0, -shift_), *state_);
     p.resetTransform();
     if (shift_ > 0) p.fillRect(0, 0, width(), shift_, strip_);
+    if (hint_ && event->rect().intersects(hintArea())) {
+        // Light over a dark edge, to show on any background and any colour of smiley.
+        const QRectF r = QRectF(hintArea()).adjusted(2.5, 2.5, -2.5, -2.5);
+        const qreal radius = painter_.cellRect(1, 1).width() / 4.0;
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0, 0, 0, 170), 4));
+        p.drawRoundedRect(r, radius, radius);
+        p.setPen(QPen(QColor(255, 255, 255, 235), 2, Qt::DashLine));
+        p.drawRoundedRect(r, radius, radius);
+    }
     if (afterFirstFrame) QTimer::singleShot(0, this, std::exchange(afterFirstFrame, nullptr));
+}
+
+void BoardView::setHint(std::optional<Capsule> hint) {
+    if (hint_) update(hintArea());
+    hint_ = hint;
+    if (hint_) update(hintArea());
+}
+
+QRect BoardView::hintArea() const {
+    const QRect cells = painter_.cellRect(hint_->row, hint_->col)
+                            .united(painter_.cellRect(hint_->row2(), hint_->col2()));
+    return cells.adjusted(-2, -2, 2, 2).translated(0, shift_);
 }
 
 Command commandFor(Action action) {
@@ -113,6 +137,7 @@ void BoardDisplay::cellChanged(int row, int col, int32_t code) {
 }
 
 void BoardDisplay::boardChanged() {
+    view_->setHint(std::nullopt);
     view_->update();
 }
 
@@ -143,6 +168,7 @@ void BoardDisplay::messageRepaint() {
 }
 
 void BoardDisplay::soundWanted(Sound s) {
+    if (s == Sound::Landing) view_->setHint(std::nullopt); // the capsule is down
     effects_.play(s, voice_, pan_);
 }
 
@@ -202,6 +228,15 @@ void Board::play(Command command, bool pressed, bool gameRepeat) {
         game_.press(command);
     else
         game_.release(command);
+}
+
+void Board::showHint() {
+    const GameState& s = game_.state();
+    if (game_.watching() || s.hidden) return;
+    const std::optional<CpuAdvice> advice = cpuAdvice(s);
+    if (!advice) return;
+    game_.markHelped();
+    display_.showHint(advice->placement.capsule);
 }
 
 void Board::timerChanged(TimerId id) {

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace kp {
 
@@ -34,6 +35,9 @@ class BoardView : public QWidget {
     // Draws the board (and the message over it) `dy` pixels lower, the strip it uncovers at the
     // top in `strip`: the shake of a window that cannot move itself.
     void shift(int dy, QColor strip);
+    // An outline where the falling capsule would best land; none to take it away.
+    void setHint(std::optional<Capsule> hint);
+    const std::optional<Capsule>& hint() const { return hint_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,8 +45,11 @@ class BoardView : public QWidget {
   private:
     const BoardPainter& painter_;
     const GameState* state_ = nullptr;
+    QRect hintArea() const;
+
     int shift_ = 0;
     QColor strip_;
+    std::optional<Capsule> hint_;
 };
 
 // A move of the capsule for an action of the bindings; Other for the rest.
@@ -72,6 +79,8 @@ class BoardDisplay : public GameEvents {
     void setLayout(const WindowLayout& layout, int cellSize);
     void setMessageLook(const QFont& font, QColor colour);
     void repaint() { view_->update(); }
+    // An outline on the board where the capsule would best land, until it lands.
+    void showHint(const Capsule& landing) { view_->setHint(landing); }
 
     void cellChanged(int row, int col, int32_t code) override;
     void boardChanged() override;
@@ -141,6 +150,9 @@ class Board : public QObject, private GameEvents {
     // A move from the player's key or pad button: with the game's own repeat the rules repeat a
     // held direction; otherwise each press (the desktop's repeats included) is one move.
     void play(Command command, bool pressed, bool gameRepeat);
+    // "Indice": where the computer's best player would put the falling capsule, outlined until
+    // the capsule lands. The game counts as helped, as a restarted level does.
+    void showHint();
 
   private:
     void pauseChanged(bool paused) override { host_.pauseChanged(paused); }

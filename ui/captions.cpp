@@ -1,6 +1,10 @@
 #include "captions.h"
 
+#include "persistence/settings.h"
+
 #include <QCoreApplication>
+
+#include <algorithm>
 
 #include <cstring>
 
@@ -151,6 +155,37 @@ QString pauseMessage() {
 
 QString lostMessage() {
     return QCoreApplication::translate("Message", "Failed !");
+}
+
+namespace {
+
+QString matchText(const char* source) {
+    return QCoreApplication::translate("Match", source);
+}
+
+const char* const LevelNames[] = {
+    QT_TRANSLATE_NOOP("Match", "Beginner"), QT_TRANSLATE_NOOP("Match", "Easy"),
+    QT_TRANSLATE_NOOP("Match", "Medium"), QT_TRANSLATE_NOOP("Match", "Hard"),
+    QT_TRANSLATE_NOOP("Match", "Expert")};
+
+} // namespace
+
+QString cpuLevelName(int32_t level) {
+    return matchText(LevelNames[std::clamp(level, 0, 4)]);
+}
+
+QString wonMessage() {
+    return matchText(QT_TRANSLATE_NOOP("Match", "Won!"));
+}
+
+QString drawMessage() {
+    return matchText(QT_TRANSLATE_NOOP("Match", "Draw!"));
+}
+
+QString opponentName(int32_t opponent) {
+    if (opponent == DuelSettings::SecondPlayer)
+        return matchText(QT_TRANSLATE_NOOP("Match", "Player 2"));
+    return matchText(QT_TRANSLATE_NOOP("Match", "Computer (%1)")).arg(cpuLevelName(opponent));
 }
 
 QString levelMessage(int level) {

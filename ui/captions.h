@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cstdint>
+
 #include <span>
 
 namespace kp {
@@ -25,6 +27,14 @@ QString caption(const Caption& row);
 QString pauseMessage();
 QString lostMessage();
 QString levelMessage(int level);
+
+// The opponent as the strip and the duel dialog name it: "Ordinateur (Moyen)", "Joueur 2".
+QString opponentName(int32_t opponent);
+// A level of the computer player: "Débutant" .. "Expert".
+QString cpuLevelName(int32_t level);
+// The message on a board at the end of a round it won, or of a round nobody won.
+QString wonMessage();
+QString drawMessage();
 
 // A tune that could not be played.
 QString musicFailure();

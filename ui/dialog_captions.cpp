@@ -25,6 +25,7 @@ constexpr Caption table[] = {
     QT_TRANSLATE_NOOP3("Dialog", "New game", "KeysNouvellePartie"),
     QT_TRANSLATE_NOOP3("Dialog", "Restart the level", "KeysRecommencerNiveau"),
     QT_TRANSLATE_NOOP3("Dialog", "Skip the level", "KeysPasserNiveau"),
+    QT_TRANSLATE_NOOP3("Dialog", "Hint", "KeysIndice"),
     QT_TRANSLATE_NOOP3("Dialog", "D-pad", "KeysCroix"),
     QT_TRANSLATE_NOOP3("Dialog", "Press a key (Backspace: none; click again to keep the old one).", "KeysAttenteTouche"),
     QT_TRANSLATE_NOOP3("Dialog", "Press a gamepad button (Backspace: none; click again to keep the old one).", "KeysAttenteBouton"),

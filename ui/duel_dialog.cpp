@@ -1,7 +1,7 @@
 #include "ui/duel_dialog.h"
 
+#include "ui/captions.h"
 #include "ui/dialog_captions.h"
-#include "ui/match_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,7 +50,14 @@ DuelDialog::DuelDialog(QWidget* parent) : Translated(parent) {
     rounds_->setRange(1, 5);
     roundsLabel_->setBuddy(rounds_);
     form->addRow(roundsLabel_, rounds_);
+    secondPadLabel_ = new QLabel(this);
+    secondPad_ = new QComboBox(this);
+    secondPad_->setObjectName(QStringLiteral("ComboManetteJoueur2"));
+    secondPad_->addItem(QString());
+    secondPadLabel_->setBuddy(secondPad_);
+    form->addRow(secondPadLabel_, secondPad_);
     layout->addLayout(form);
+    connect(opponent_, &QComboBox::currentIndexChanged, this, [this] { enableSecondPad(); });
     cancelAttacks_ = new QCheckBox(this);
     cancelAttacks_->setObjectName(QStringLiteral("CheckAnnulerAttaques"));
     layout->addWidget(cancelAttacks_);
@@ -66,6 +73,7 @@ DuelDialog::DuelDialog(QWidget* parent) : Translated(parent) {
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     setChoice({});
+    enableSecondPad();
     retranslate();
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -86,6 +94,25 @@ DuelSettings DuelDialog::choice() const {
     return d;
 }
 
+void DuelDialog::setGamepads(const std::vector<QString>& names, int secondPad) {
+    while (secondPad_->count() > 1) secondPad_->removeItem(1);
+    for (const QString& name : names) secondPad_->addItem(name);
+    secondPad_->setCurrentIndex(secondPad >= 0 && secondPad < int(names.size()) ? secondPad + 1
+                                                                                : 0);
+    enableSecondPad();
+}
+
+// A controller is given to the second player only against a friend, and only when there is one.
+void DuelDialog::enableSecondPad() {
+    const bool friendPlays = opponent_->currentIndex() == DuelSettings::SecondPlayer;
+    secondPad_->setEnabled(friendPlays && secondPad_->count() > 1);
+    secondPadLabel_->setEnabled(secondPad_->isEnabled());
+}
+
+int DuelDialog::secondPad() const {
+    return secondPad_->currentIndex() - 1;
+}
+
 void DuelDialog::retranslate() {
     for (int i = 0; i <= DuelSettings::SecondPlayer; ++i)
         opponent_->setItemText(i, opponentName(i));
@@ -93,6 +120,8 @@ void DuelDialog::retranslate() {
     levelLabels_[0]->setText(text(QT_TRANSLATE_NOOP("Match", "&Your starting level:")));
     levelLabels_[1]->setText(text(QT_TRANSLATE_NOOP("Match", "Opponent's starting &level:")));
     roundsLabel_->setText(text(QT_TRANSLATE_NOOP("Match", "&Rounds to win:")));
+    secondPadLabel_->setText(text(QT_TRANSLATE_NOOP("Match", "Player 2's &gamepad:")));
+    secondPad_->setItemText(0, text(QT_TRANSLATE_NOOP("Match", "None (keyboard)")));
     cancelAttacks_->setText(text(QT_TRANSLATE_NOOP("Match", "&Attacks cancel")));
     ok_->setText(dialogCaption("BtnOK"));
     cancel_->setText(dialogCaption("BtnAnnuler"));

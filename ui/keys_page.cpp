@@ -1,9 +1,9 @@
 #include "keys_page.h"
 
 #include "input/bindings.h"
+#include "persistence/settings.h"
 #include "ui/captions.h"
 #include "ui/dialog_captions.h"
-#include "ui/match_view.h"
 #include "ui/menu_ids.h"
 
 #include <QButtonGroup>
@@ -64,6 +64,7 @@ namespace {
 const char* const actionCaptions[ActionCount] = {
     "KeysGauche", "KeysDroite",  "KeysTourner",        "KeysDescendre",         "KeysLacher",
     "KeysPause",  "KeysPanique", "KeysNouvellePartie", "KeysRecommencerNiveau", "KeysPasserNiveau",
+    "KeysIndice",
 };
 
 // What a player reads for each of SDL's buttons.

@@ -198,6 +198,10 @@ void MainWindow::applyBindings() {
 // game's own repeat the rules repeat a held direction; otherwise each press (the desktop's
 // repeats included) is one move, as keys always were.
 void MainWindow::act(Action a, bool pressed, bool gameRepeat) {
+    if (a == Action::Hint) {
+        if (pressed && !match_) board_.showHint(); // a match has no coach
+        return;
+    }
     if (match_) {
         if (a == Action::NewGame) {
             if (pressed) rematch();
@@ -283,8 +287,9 @@ void MainWindow::startGamepad() {
 
 void MainWindow::padButton(int pad, int button, bool pressed) {
     if (pressed && configDialog_ && configDialog_->takePadButton(button)) return;
-    // Against a friend, the second controller plays the right-hand board (its moves).
-    if (pad == 1 && match_ && match_->played(1)) {
+    // Against a friend, the controller given to the second player plays the right-hand board
+    // (its moves).
+    if (pad == secondPad_ && match_ && match_->played(1)) {
         const std::optional<Action> a = bindings_.actionForButton(button);
         if (a && static_cast<int>(*a) < MoveCount) match_->play(1, commandFor(*a), pressed, true);
         return;
@@ -429,7 +434,13 @@ void MainWindow::stopDemo() {
 void MainWindow::chooseMatch() {
     if (!duelDialog_) duelDialog_ = new DuelDialog(this);
     duelDialog_->setChoice(settings().duel);
+    std::vector<QString> pads;
+    for (const std::string& name : gamepad_.names()) pads.push_back(QString::fromStdString(name));
+    // Out of the box, with two controllers the second plays the right-hand board.
+    if (secondPad_ >= int(pads.size())) secondPad_ = pads.size() >= 2 ? 1 : -1;
+    duelDialog_->setGamepads(pads, secondPad_);
     if (duelDialog_->exec() != QDialog::Accepted) return;
+    secondPad_ = duelDialog_->secondPad();
     startMatch(duelDialog_->choice());
 }
 
@@ -455,6 +466,14 @@ void MainWindow::watchMatch(std::shared_ptr<const MatchRecording> recording) {
     setup.duel = match_ ? match_->duel() : settings().duel;
     setup.replay = std::move(recording);
     showMatch(setup);
+}
+
+// A match against the computer counts in the statistics, against its level.
+void MainWindow::matchEnded() {
+    const int32_t opponent = match_->duel().opponent;
+    if (opponent == DuelSettings::SecondPlayer) return;
+    const Match& m = match_->match();
+    replays_->matchFinished({opponent, m.winner() == 0, m.longestChain(0), m.attacks(0)});
 }
 
 void MainWindow::replayEnded(bool proved) {

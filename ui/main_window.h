@@ -137,6 +137,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void recordOffered() override;
     bool recordQualifies(int32_t level, int32_t smileysLeft) override;
     void clockTicked() override;
+    void matchEnded() override;
     void rematch() override;
     void replayEnded(bool proved) override;
 
@@ -241,6 +242,8 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     MatchView* match_ = nullptr;
     std::unique_ptr<Demonstration> demo_;
     DuelDialog* duelDialog_ = nullptr;
+    // The controller that plays the right-hand board against a friend; -1 none.
+    int secondPad_ = 1;
     ConfigDialog* configDialog_ = nullptr;
     NameDialog* nameDialog_ = nullptr;
     ReplayPlayer* replays_ = nullptr;

@@ -22,11 +22,6 @@ QString text(const char* source) {
     return QCoreApplication::translate("Match", source);
 }
 
-const char* const LevelNames[] = {
-    QT_TRANSLATE_NOOP("Match", "Beginner"), QT_TRANSLATE_NOOP("Match", "Easy"),
-    QT_TRANSLATE_NOOP("Match", "Medium"), QT_TRANSLATE_NOOP("Match", "Hard"),
-    QT_TRANSLATE_NOOP("Match", "Expert")};
-
 // A five-pointed star in `r`.
 QPainterPath star(const QRectF& r) {
     QPainterPath path;
@@ -46,23 +41,6 @@ QPainterPath star(const QRectF& r) {
 }
 
 } // namespace
-
-QString cpuLevelName(int32_t level) {
-    return text(LevelNames[std::clamp(level, 0, 4)]);
-}
-
-QString wonMessage() {
-    return text(QT_TRANSLATE_NOOP("Match", "Won!"));
-}
-
-QString drawMessage() {
-    return text(QT_TRANSLATE_NOOP("Match", "Draw!"));
-}
-
-QString opponentName(int32_t opponent) {
-    if (opponent == DuelSettings::SecondPlayer) return text(QT_TRANSLATE_NOOP("Match", "Player 2"));
-    return text(QT_TRANSLATE_NOOP("Match", "Computer (%1)")).arg(cpuLevelName(opponent));
-}
 
 // What reaches beyond one board of the match: the pause mark and hiding (told once, for both
 // boards), and the shake, which moves that board's picture alone.
@@ -297,6 +275,7 @@ void MatchView::showResults() {
     if (overNow && !replay_) {
         clock_.stop();
         rematch_->show();
+        host_.matchEnded();
     }
 }
 

@@ -25,14 +25,6 @@ class QPushButton;
 
 namespace kp {
 
-// The opponent as the strip and the duel dialog name it: "Ordinateur (Moyen)", "Joueur 2".
-QString opponentName(int32_t opponent);
-// A level of the computer player: "Débutant" .. "Expert".
-QString cpuLevelName(int32_t level);
-// The message on a board at the end of a round it won, or of a round nobody won.
-QString wonMessage();
-QString drawMessage();
-
 class MatchView : public QWidget {
   public:
     // What the match asks of the window around it.
@@ -40,6 +32,8 @@ class MatchView : public QWidget {
       public:
         virtual void pauseChanged(bool paused) = 0;
         virtual void panicChanged(bool hidden) = 0;
+        // The match came to its end as it was played (not played again).
+        virtual void matchEnded() = 0;
         // "Revanche": the same choices again.
         virtual void rematch() = 0;
         // A match played again came to its end; `proved` when its boards are those it recorded.

@@ -87,8 +87,15 @@ bool ReplayPlayer::isReplayFile(const std::filesystem::path& path) {
 // Each finished game is played again where nobody sees it for its statistics: a few
 // milliseconds for an hour of play, at the moment the game ends.
 void ReplayPlayer::gameFinished(const std::shared_ptr<const Recording>& recording) {
-    const FileResult r = addToStatistics(statisticsFile_, summarise(*recording),
-                                         static_cast<int64_t>(std::time(nullptr)), statistics_);
+    statisticsAdded(addToStatistics(statisticsFile_, summarise(*recording),
+                                    static_cast<int64_t>(std::time(nullptr)), statistics_));
+}
+
+void ReplayPlayer::matchFinished(const MatchSummary& match) {
+    statisticsAdded(addToStatistics(statisticsFile_, match, statistics_));
+}
+
+void ReplayPlayer::statisticsAdded(const FileResult& r) {
     if (r.ok() && onStatistics) onStatistics(statistics_);
     if (fileMessage(r).isEmpty()) return;
     // Told once the event that ended the game is over, unless the score entry it offers takes

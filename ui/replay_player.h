@@ -74,13 +74,15 @@ class ReplayPlayer : public QObject {
     bool proved() const { return proved_; }
     QLabel* banner() const { return banner_; }
 
+    // A match against the computer came to its end: it goes into the statistics.
+    void matchFinished(const MatchSummary& match);
     const Statistics& statistics() const { return statistics_; }
     std::filesystem::path statisticsFile() const { return statisticsFile_; }
     // Told when a replay starts (true) and when it ends (false).
     std::function<void(bool playing)> onPlaying;
     // Told with a match read from a replay file, for the window to play it on two boards.
     std::function<void(std::shared_ptr<const MatchRecording>)> onMatchReplay;
-    // Told when a finished game changed the statistics.
+    // Told when a finished game or match changed the statistics.
     std::function<void(const Statistics&)> onStatistics;
     // Told when the board changes games (a replay starts or ends), for the window to lay
     // itself out for the one now shown and mark its pause.
@@ -98,6 +100,7 @@ class ReplayPlayer : public QObject {
 
   private:
     void gameFinished(const std::shared_ptr<const Recording>& recording);
+    void statisticsAdded(const FileResult& result);
     std::filesystem::path scoreReplayPath(const ScoreEntry& entry) const;
     void tick();
     void reachEnd();

@@ -1,5 +1,6 @@
 #include "statistics_page.h"
 
+#include "ui/captions.h"
 #include "ui/progress_plot.h"
 #include "ui/score_panel.h"
 
@@ -29,6 +30,31 @@ constexpr const char* TotalCaptions[] = {
 constexpr const char* LevelHeaders[] = {
     QT_TRANSLATE_NOOP("Statistics", "Level"), QT_TRANSLATE_NOOP("Statistics", "Won"),
     QT_TRANSLATE_NOOP("Statistics", "Best time"), QT_TRANSLATE_NOOP("Statistics", "Average time")};
+
+constexpr const char* MatchHeaders[] = {
+    QT_TRANSLATE_NOOP("Statistics", "Against"), QT_TRANSLATE_NOOP("Statistics", "Wins"),
+    QT_TRANSLATE_NOOP("Statistics", "Losses"), QT_TRANSLATE_NOOP("Statistics", "Longest chain"),
+    QT_TRANSLATE_NOOP("Statistics", "Attacks sent")};
+
+QTableWidget* newTable(QWidget* parent, const char* name, int columns) {
+    auto* t = new QTableWidget(0, columns, parent);
+    t->setObjectName(QLatin1String(name));
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    t->verticalHeader()->setDefaultSectionSize(18);
+    return t;
+}
+
+void fillRow(QTableWidget* table, int row, std::initializer_list<QString> cells) {
+    int c = 0;
+    for (const QString& cell : cells) {
+        auto* item = new QTableWidgetItem(cell);
+        item->setTextAlignment(Qt::AlignCenter);
+        table->setItem(row, c++, item);
+    }
+}
 
 QString pick(const char* source) {
     return QCoreApplication::translate("Statistics", source);
@@ -83,15 +109,14 @@ StatisticsPage::StatisticsPage(QWidget* parent) : Translated(parent) {
     grid->setColumnStretch(2, 1);
     page->addWidget(totals);
 
-    levels_ = new QTableWidget(0, 4, this);
-    levels_->setObjectName(QStringLiteral("TableNiveaux"));
-    levels_->verticalHeader()->hide();
-    levels_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    levels_->setSelectionMode(QAbstractItemView::NoSelection);
-    levels_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    levels_->verticalHeader()->setDefaultSectionSize(18);
+    levels_ = newTable(this, "TableNiveaux", 4);
     levels_->setFixedHeight(96);
     page->addWidget(levels_);
+
+    // The matches against the computer, shown once there is one.
+    matches_ = newTable(this, "TableDuels", 5);
+    matches_->hide();
+    page->addWidget(matches_);
 
     plot_ = new ProgressPlot(this);
     plot_->setObjectName(QStringLiteral("ChartProgres"));
@@ -131,17 +156,26 @@ void StatisticsPage::showStatistics(const Statistics& s) {
 
     levels_->setRowCount(static_cast<int>(s.levels.size()));
     int row = 0;
-    for (const auto& [level, r] : s.levels) {
-        const QString cells[] = {QString::number(level), locale.toString(qlonglong(r.won)),
-                                 durationText(r.bestSeconds),
-                                 durationText(std::llround(r.averageSeconds()))};
-        for (int c = 0; c < 4; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            item->setTextAlignment(Qt::AlignCenter);
-            levels_->setItem(row, c, item);
-        }
-        ++row;
+    for (const auto& [level, r] : s.levels)
+        fillRow(levels_, row++,
+                {QString::number(level), locale.toString(qlonglong(r.won)),
+                 durationText(r.bestSeconds), durationText(std::llround(r.averageSeconds()))});
+
+    matches_->setRowCount(0);
+    for (int level = 0; level < Statistics::CpuLevels; ++level) {
+        const MatchRecord& m = s.matches[static_cast<size_t>(level)];
+        if (m.empty()) continue;
+        row = matches_->rowCount();
+        matches_->setRowCount(row + 1);
+        fillRow(matches_, row,
+                {cpuLevelName(level), locale.toString(qlonglong(m.won)),
+                 locale.toString(qlonglong(m.lost)), locale.toString(m.longestChain),
+                 locale.toString(qlonglong(m.attacksSent))});
     }
+    // As tall as its lines: the plot below keeps the rest.
+    matches_->setFixedHeight(matches_->horizontalHeader()->sizeHint().height() +
+                             18 * matches_->rowCount() + 2 * matches_->frameWidth());
+    matches_->setVisible(matches_->rowCount() > 0);
 
     QList<QPointF> perLevel, perMinute;
     double topSeconds = 0, topRate = 0;
@@ -164,7 +198,7 @@ void StatisticsPage::showStatistics(const Statistics& s) {
     plot_->series(0).top = std::max(5.0, roundedTop(topSeconds));
     plot_->series(1).top = roundedTop(topRate);
     plot_->update();
-    clear_->setEnabled(s.gamesPlayed > 0 || !s.recent.empty());
+    clear_->setEnabled(!s.empty());
 }
 
 void StatisticsPage::retranslate() {
@@ -172,6 +206,9 @@ void StatisticsPage::retranslate() {
     QStringList headers;
     for (const char* h : LevelHeaders) headers << pick(h);
     levels_->setHorizontalHeaderLabels(headers);
+    headers.clear();
+    for (const char* h : MatchHeaders) headers << pick(h);
+    matches_->setHorizontalHeaderLabels(headers);
     plot_->setTitle(QCoreApplication::translate("Statistics", "The last 50 games"));
     plot_->series(0).name = QCoreApplication::translate("Statistics", "Seconds per level won");
     plot_->series(1).name = QCoreApplication::translate("Statistics", "Smileys cleared per minute");

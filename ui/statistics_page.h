@@ -1,8 +1,8 @@
 #pragma once
 // The statistics tab of the configuration dialog: the totals over every game, the best and
-// average time of each level, and a plot of the last games (time per level won, smileys cleared
-// per minute) that shows at a glance whether the player improves. "Effacer" / "Clear" empties
-// the statistics once the player has said yes.
+// average time of each level, the matches against the computer, and a plot of the last games (time
+// per level won, smileys cleared per minute) that shows at a glance whether the player improves.
+// "Effacer" / "Clear" empties the statistics once the player has said yes.
 
 #include "persistence/statistics.h"
 #include "ui/translations.h"
@@ -32,6 +32,8 @@ class StatisticsPage : public Translated<QWidget> {
 
     ProgressPlot* plot() const { return plot_; }
     QTableWidget* levelTable() const { return levels_; }
+    // The matches against each level of the computer; hidden before the first.
+    QTableWidget* matchTable() const { return matches_; }
     QPushButton* clearButton() const { return clear_; }
     // The value shown for total `i` (games, levels won, smileys, capsules, chain, time).
     QString total(int i) const;
@@ -45,6 +47,7 @@ class StatisticsPage : public Translated<QWidget> {
     std::array<QLabel*, Totals> totalNames_{};
     std::array<QLabel*, Totals> totalValues_{};
     QTableWidget* levels_;
+    QTableWidget* matches_;
     ProgressPlot* plot_;
     QPushButton* clear_;
 };

@@ -1,10 +1,13 @@
 // A match in the window: the duel dialog, the two boards and their strip, a match played to
 // its end through the window's keys on virtual time, and two players at one keyboard; and the
 // demonstration, where the computer plays alone.
+#include "ui/captions.h"
+#include "ui/config_dialog.h"
 #include "ui/demonstration.h"
 #include "ui/duel_dialog.h"
 #include "ui/match_view.h"
 #include "ui/replay_player.h"
+#include "ui/statistics_page.h"
 #include "window_fixture.h"
 
 #include "engine/cpu_player.h"
@@ -13,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -66,6 +70,14 @@ TEST_F(Duel, theDialogSetsUpTwoBoardsAndAStripInBothLanguagesAndPartieSeulLeaves
         EXPECT_EQ(d.opponentBox()->currentText(), "Ordinateur (Moyen)");
         EXPECT_EQ(d.opponentBox()->itemText(0), "Ordinateur (Débutant)");
         EXPECT_EQ(d.opponentBox()->itemText(DuelSettings::SecondPlayer), "Joueur 2");
+        // A controller goes to the second player against a friend only.
+        d.setGamepads({"Manette A", "Manette B"}, 1);
+        EXPECT_FALSE(d.secondPadBox()->isEnabled());
+        d.opponentBox()->setCurrentIndex(DuelSettings::SecondPlayer);
+        EXPECT_TRUE(d.secondPadBox()->isEnabled());
+        EXPECT_EQ(d.secondPadBox()->currentText(), "Manette B");
+        d.secondPadBox()->setCurrentIndex(0);
+        EXPECT_EQ(d.secondPad(), -1);
         DuelSettings c = d.choice();
         c.opponent = 0;
         c.roundsToWin = 3;
@@ -173,6 +185,21 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     EXPECT_FALSE(rematch->isHidden());
     EXPECT_EQ(rematch->text(), "Revanche");
 
+    // The match counts once in the statistics, against the Beginner; the single game's totals
+    // are left as they were.
+    const Statistics& stats = w->replays().statistics();
+    EXPECT_EQ(stats.matches[0], (MatchRecord{1, 0, match().longestChain(0), match().attacks(0)}));
+    EXPECT_GE(stats.matches[0].longestChain, 1);
+    EXPECT_EQ(stats.gamesPlayed, 0);
+    StatisticsPage* page = w->configDialog()->statisticsPage();
+    w->configDialog()->showTab(ConfigDialog::StatisticsTab);
+    ASSERT_EQ(page->matchTable()->rowCount(), 1);
+    EXPECT_FALSE(page->matchTable()->isHidden());
+    EXPECT_EQ(page->matchTable()->item(0, 0)->text(), "Débutant");
+    EXPECT_EQ(page->matchTable()->item(0, 1)->text(), "1");
+    EXPECT_EQ(page->matchTable()->horizontalHeaderItem(4)->text(), "Attaques envoyées");
+    EXPECT_TRUE(page->clearButton()->isEnabled());
+
     // Saved as a replay; then F2 (the new-game key) plays the same match again.
     const MatchRecording played = match().recording();
     const QString file = this->file("match.KembrollaReplay");
@@ -224,6 +251,36 @@ TEST_F(Duel, twoPlayersHoldTheirKeysAtOnceAndBothRepeat) {
     const int wall = match().settings().params.columns - 1; // a capsule lies flat, two wide
     EXPECT_EQ(match().board(0).state().capsule.col, wall);
     EXPECT_EQ(match().board(1).state().capsule.col, wall);
+}
+
+// "Indice": the Expert's landing for the falling capsule, outlined until the capsule lands. The
+// game is helped from then on (its counters blank, no score entry), and its recording says so.
+TEST_F(Duel, theHintKeyOutlinesTheExpertsLandingUntilItLandsAndTheGameIsHelped) {
+    std::ofstream(ini()) << "[Touches]\nIndice1=H\n";
+    open();
+    RecordedGame& g = w->board().game();
+    const BoardView* view = w->board().view();
+    key(Qt::Key_H);
+    EXPECT_FALSE(view->hint()) << "no capsule in play in the level's pause";
+    EXPECT_FALSE(g.state().cheated);
+    g.resume();
+    g.fire(TimerId::Fall); // the capsule comes into view
+    ASSERT_TRUE(g.state().capsuleInGrid);
+    key(Qt::Key_H);
+    ASSERT_TRUE(view->hint());
+    EXPECT_EQ(view->hint()->row, cpuAdvice(g.state())->placement.capsule.row);
+    EXPECT_EQ(view->hint()->col, cpuAdvice(g.state())->placement.capsule.col);
+    EXPECT_TRUE(g.state().cheated);
+    EXPECT_EQ(g.recording().inputs.back().kind, InputKind::Helped);
+
+    g.handle(Command::Drop);
+    for (int t = 0; t < 40 && view->hint(); ++t) g.fire(TimerId::Drop);
+    EXPECT_FALSE(view->hint()) << "gone once the capsule landed";
+    GameEvents nobody;
+    Game replayed(nobody);
+    beginReplay(replayed, g.recording());
+    for (const Input& in : g.recording().inputs) feedInput(replayed, g.recording(), in);
+    EXPECT_TRUE(replayed.state().cheated);
 }
 
 // The demonstration plays by itself in the single game's place; a key ends it and the player's
