@@ -329,19 +329,6 @@ TEST_F(Window, storedOutOfRangeMusicStartsNoMusic) {
     EXPECT_FALSE(w->menu("MenuSonVolume")->isEnabled());
 }
 
-namespace {
-
-// Every pixel of an image is `colour`.
-bool onlyColour(const QImage& image, QRgb colour) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            if (rgb.pixel(x, y) != colour) return false;
-    return true;
-}
-
-} // namespace
-
 TEST_F(Window, panicWithoutANotificationAreaLeavesNothingToSeeOrHearUntilAKey) {
     std::ofstream(ini()) << "[Options]\nCouleurBordure=" << 0x336699 << "\n";
     open();

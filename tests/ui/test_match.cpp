@@ -253,6 +253,47 @@ TEST_F(Duel, twoPlayersHoldTheirKeysAtOnceAndBothRepeat) {
     EXPECT_EQ(match().board(1).state().capsule.col, wall);
 }
 
+// Panic in a match hides and stops both boards at once: the window shows its border colour
+// alone, and the computer plays nothing meanwhile; a key brings the match back, paused.
+TEST_F(Duel, panicInAMatchHidesBothBoardsAndTheComputerWaitsUntilAKey) {
+    std::ofstream(ini()) << "[Options]\nCouleurBordure=" << 0x336699 << "\n";
+    open();
+    const QRgb border = qRgb(0x99, 0x66, 0x33);
+    DuelSettings d;
+    d.opponent = 4;
+    w->startMatch(d, 1);
+    key(Qt::Key_B);
+    w->matchView()->advanceTo(3000);
+    ASSERT_FALSE(match().board(1).state().paused);
+    trigger("MenuPanic");
+    for (int p = 0; p < 2; ++p) {
+        EXPECT_TRUE(match().board(p).state().paused) << p;
+        EXPECT_TRUE(match().board(p).state().hidden) << p;
+    }
+    EXPECT_TRUE(onlyColour(w->grab().toImage(), border));
+    auto where = [this] {
+        std::vector<int32_t> at;
+        for (int p = 0; p < 2; ++p) {
+            const GameState& s = match().board(p).state();
+            at.insert(at.end(), {s.capsule.row, s.capsule.col, s.capsule.orientation});
+            at.insert(at.end(), s.Chrono.begin(), s.Chrono.end());
+        }
+        return at;
+    };
+    const std::vector<int32_t> before = where();
+    const size_t inputs = match().recording().inputs.size();
+    w->matchView()->advanceTo(20000);
+    EXPECT_EQ(where(), before) << "no capsule fell and no clock ran while hidden";
+    EXPECT_EQ(match().recording().inputs.size(), inputs) << "the computer pressed nothing";
+
+    key(Qt::Key_A);
+    for (int p = 0; p < 2; ++p) {
+        EXPECT_FALSE(match().board(p).state().hidden) << p;
+        EXPECT_TRUE(match().board(p).state().paused) << p;
+    }
+    EXPECT_FALSE(onlyColour(w->grab().toImage(), border));
+}
+
 // "Indice": the Expert's landing for the falling capsule, outlined until the capsule lands. The
 // game is helped from then on (its counters blank, no score entry), and its recording says so.
 TEST_F(Duel, theHintKeyOutlinesTheExpertsLandingUntilItLandsAndTheGameIsHelped) {

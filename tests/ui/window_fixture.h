@@ -17,6 +17,15 @@
 
 namespace kp {
 
+// Every pixel of an image is `colour`.
+inline bool onlyColour(const QImage& image, QRgb colour) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            if (rgb.pixel(x, y) != colour) return false;
+    return true;
+}
+
 struct WindowFixture : ::testing::Test {
     QTemporaryDir dir;
     ScriptedPlatform platform;
