@@ -1503,5 +1503,17 @@ Möchten Sie die Datei anlegen?</translation>
         <source>Attacks sent</source>
         <translation>Gesendete Angriffe</translation>
     </message>
+    <message>
+        <source>Levels</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Duelle</translation>
+    </message>
+    <message>
+        <source>Best chain</source>
+        <translation>Beste Kette</translation>
+    </message>
 </context>
 </TS>

@@ -1502,5 +1502,17 @@ Do you want to create it?</source>
         <source>Attacks sent</source>
         <translation>Ataques enviados</translation>
     </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Duelos</translation>
+    </message>
+    <message>
+        <source>Best chain</source>
+        <translation>Mejor cadena</translation>
+    </message>
 </context>
 </TS>

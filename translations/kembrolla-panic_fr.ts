@@ -1505,5 +1505,17 @@ Voulez-vous le créer ?</translation>
         <source>Attacks sent</source>
         <translation>Attaques envoyées</translation>
     </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Duels</translation>
+    </message>
+    <message>
+        <source>Best chain</source>
+        <translation>Meilleure chaîne</translation>
+    </message>
 </context>
 </TS>

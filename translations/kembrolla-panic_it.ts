@@ -1504,5 +1504,17 @@ Vuoi crearlo?</translation>
         <source>Attacks sent</source>
         <translation>Attacchi inviati</translation>
     </message>
+    <message>
+        <source>Levels</source>
+        <translation>Livelli</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Sfide</translation>
+    </message>
+    <message>
+        <source>Best chain</source>
+        <translation>Catena migliore</translation>
+    </message>
 </context>
 </TS>

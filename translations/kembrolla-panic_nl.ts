@@ -1502,5 +1502,17 @@ Wil je die aanmaken?</translation>
         <source>Attacks sent</source>
         <translation>Verzonden aanvallen</translation>
     </message>
+    <message>
+        <source>Levels</source>
+        <translation>Levels</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Duels</translation>
+    </message>
+    <message>
+        <source>Best chain</source>
+        <translation>Beste ketting</translation>
+    </message>
 </context>
 </TS>

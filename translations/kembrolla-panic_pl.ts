@@ -1503,5 +1503,17 @@ Czy chcesz go utworzyć?</translation>
         <source>Attacks sent</source>
         <translation>Wysłane ataki</translation>
     </message>
+    <message>
+        <source>Levels</source>
+        <translation>Poziomy</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Pojedynki</translation>
+    </message>
+    <message>
+        <source>Best chain</source>
+        <translation>Najlepszy łańcuch</translation>
+    </message>
 </context>
 </TS>

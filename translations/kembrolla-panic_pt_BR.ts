@@ -1501,5 +1501,17 @@ Deseja criá-lo?</translation>
         <source>Attacks sent</source>
         <translation>Ataques enviados</translation>
     </message>
+    <message>
+        <source>Levels</source>
+        <translation>Níveis</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Duelos</translation>
+    </message>
+    <message>
+        <source>Best chain</source>
+        <translation>Melhor cadeia</translation>
+    </message>
 </context>
 </TS>

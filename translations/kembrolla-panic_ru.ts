@@ -1502,5 +1502,17 @@ Do you want to create it?</source>
         <source>Attacks sent</source>
         <translation>Отправлено атак</translation>
     </message>
+    <message>
+        <source>Levels</source>
+        <translation>Уровни</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Дуэли</translation>
+    </message>
+    <message>
+        <source>Best chain</source>
+        <translation>Лучшая цепочка</translation>
+    </message>
 </context>
 </TS>

@@ -19,6 +19,8 @@
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kp {
 
 // A key or button slot. The slots share what the labels leave, in a smaller face so that long
@@ -56,6 +58,42 @@ class SlotButton : public QPushButton {
         if (f != font()) setFont(f);
     }
     static constexpr double MinPoints = 5;
+    double size_;
+};
+
+// The narrow second player's column's title: on two lines where it must, and in a smaller face
+// where a word is still wider than the column ("Giocatore"), rather than losing letters.
+class ColumnTitle : public QLabel {
+  public:
+    explicit ColumnTitle(QWidget* parent) : QLabel(parent), size_(font().pointSizeF()) {
+        setWordWrap(true);
+        setAlignment(Qt::AlignCenter);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    void setFittedText(const QString& text) {
+        setText(text);
+        fit();
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        fit();
+    }
+
+  private:
+    void fit() {
+        QFont f = font();
+        f.setPointSizeF(size_);
+        auto widest = [&] {
+            int w = 0;
+            for (const QString& word : text().split(QLatin1Char(' ')))
+                w = std::max(w, QFontMetrics(f).horizontalAdvance(word));
+            return w;
+        };
+        while (f.pointSizeF() > 5 && widest() > width()) f.setPointSizeF(f.pointSizeF() - 0.5);
+        if (f != font()) setFont(f);
+    }
     double size_;
 };
 
@@ -117,11 +155,7 @@ KeysPage::KeysPage(QWidget* parent) : Translated(parent) {
     padHeader_ = new QLabel(this);
     grid->addWidget(keysHeader_, 0, 1, 1, KeySlots, Qt::AlignHCenter);
     grid->addWidget(padHeader_, 0, 1 + KeySlots, 1, PadSlots, Qt::AlignHCenter);
-    secondHeader_ = new QLabel(this);
-    // A narrow column: its title takes two lines where it must.
-    secondHeader_->setWordWrap(true);
-    secondHeader_->setAlignment(Qt::AlignCenter);
-    secondHeader_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    secondHeader_ = new ColumnTitle(this);
     constexpr int SecondColumn = 1 + KeySlots + PadSlots;
     grid->addWidget(secondHeader_, 0, SecondColumn);
     for (int a = 0; a < ActionCount; ++a) {
@@ -335,7 +369,7 @@ void KeysPage::refresh() {
     }
     keysHeader_->setText(dialogCaption("KeysTouches"));
     padHeader_->setText(dialogCaption("KeysManette"));
-    secondHeader_->setText(opponentName(DuelSettings::SecondPlayer));
+    secondHeader_->setFittedText(opponentName(DuelSettings::SecondPlayer));
     repeatLabel_->setText(dialogCaption("KeysRepetition"));
     systemRepeat_->setText(dialogCaption("KeysRepetitionSysteme"));
     gameRepeat_->setText(dialogCaption("KeysRepetitionJeu"));

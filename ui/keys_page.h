@@ -23,6 +23,7 @@ class QSpinBox;
 
 namespace kp {
 
+class ColumnTitle;
 class SlotButton;
 
 class KeysPage : public Translated<QWidget> {
@@ -82,7 +83,7 @@ class KeysPage : public Translated<QWidget> {
     std::array<SlotButton*, MoveCount> secondSlots_{};
     QLabel* keysHeader_;
     QLabel* padHeader_;
-    QLabel* secondHeader_;
+    ColumnTitle* secondHeader_;
     QLabel* repeatLabel_;
     QRadioButton* systemRepeat_;
     QRadioButton* gameRepeat_;

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -33,8 +34,11 @@ constexpr const char* LevelHeaders[] = {
 
 constexpr const char* MatchHeaders[] = {
     QT_TRANSLATE_NOOP("Statistics", "Against"), QT_TRANSLATE_NOOP("Statistics", "Wins"),
-    QT_TRANSLATE_NOOP("Statistics", "Losses"), QT_TRANSLATE_NOOP("Statistics", "Longest chain"),
+    QT_TRANSLATE_NOOP("Statistics", "Losses"), QT_TRANSLATE_NOOP("Statistics", "Best chain"),
     QT_TRANSLATE_NOOP("Statistics", "Attacks sent")};
+
+constexpr const char* LevelsTab = QT_TRANSLATE_NOOP("Statistics", "Levels");
+constexpr const char* MatchesTab = QT_TRANSLATE_NOOP("Statistics", "Matches");
 
 QTableWidget* newTable(QWidget* parent, const char* name, int columns) {
     auto* t = new QTableWidget(0, columns, parent);
@@ -109,14 +113,21 @@ StatisticsPage::StatisticsPage(QWidget* parent) : Translated(parent) {
     grid->setColumnStretch(2, 1);
     page->addWidget(totals);
 
-    levels_ = newTable(this, "TableNiveaux", 4);
+    // The levels, and beside them on a tab of their own once there is one, the matches against
+    // the computer. With one tab the page looks as it always did: no tab bar.
+    tables_ = new QTabWidget(this);
+    tables_->setObjectName(QStringLiteral("OngletsStatistiques"));
+    tables_->setDocumentMode(true);
+    tables_->setTabBarAutoHide(true);
+    levels_ = newTable(tables_, "TableNiveaux", 4);
     levels_->setFixedHeight(96);
-    page->addWidget(levels_);
-
-    // The matches against the computer, shown once there is one.
-    matches_ = newTable(this, "TableDuels", 5);
-    matches_->hide();
-    page->addWidget(matches_);
+    tables_->addTab(levels_, QString());
+    matches_ = newTable(tables_, "TableDuels", 5);
+    matches_->setFixedHeight(96);
+    // The long titles take the room they need, the short ones share the rest.
+    for (int c : {3, 4})
+        matches_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    page->addWidget(tables_);
 
     plot_ = new ProgressPlot(this);
     plot_->setObjectName(QStringLiteral("ChartProgres"));
@@ -172,10 +183,11 @@ void StatisticsPage::showStatistics(const Statistics& s) {
                  locale.toString(qlonglong(m.lost)), locale.toString(m.longestChain),
                  locale.toString(qlonglong(m.attacksSent))});
     }
-    // As tall as its lines: the plot below keeps the rest.
-    matches_->setFixedHeight(matches_->horizontalHeader()->sizeHint().height() +
-                             18 * matches_->rowCount() + 2 * matches_->frameWidth());
-    matches_->setVisible(matches_->rowCount() > 0);
+    const int matchTab = tables_->indexOf(matches_);
+    if (matches_->rowCount() > 0 && matchTab < 0)
+        tables_->addTab(matches_, pick(MatchesTab));
+    else if (matches_->rowCount() == 0 && matchTab >= 0)
+        tables_->removeTab(matchTab);
 
     QList<QPointF> perLevel, perMinute;
     double topSeconds = 0, topRate = 0;
@@ -209,6 +221,9 @@ void StatisticsPage::retranslate() {
     headers.clear();
     for (const char* h : MatchHeaders) headers << pick(h);
     matches_->setHorizontalHeaderLabels(headers);
+    tables_->setTabText(0, pick(LevelsTab));
+    if (const int tab = tables_->indexOf(matches_); tab >= 0)
+        tables_->setTabText(tab, pick(MatchesTab));
     plot_->setTitle(QCoreApplication::translate("Statistics", "The last 50 games"));
     plot_->series(0).name = QCoreApplication::translate("Statistics", "Seconds per level won");
     plot_->series(1).name = QCoreApplication::translate("Statistics", "Smileys cleared per minute");

@@ -14,6 +14,7 @@
 
 class QLabel;
 class QPushButton;
+class QTabWidget;
 class QTableWidget;
 
 namespace kp {
@@ -32,8 +33,9 @@ class StatisticsPage : public Translated<QWidget> {
 
     ProgressPlot* plot() const { return plot_; }
     QTableWidget* levelTable() const { return levels_; }
-    // The matches against each level of the computer; hidden before the first.
+    // The matches against each level of the computer, on a tab of their own from the first.
     QTableWidget* matchTable() const { return matches_; }
+    QTabWidget* tables() const { return tables_; }
     QPushButton* clearButton() const { return clear_; }
     // The value shown for total `i` (games, levels won, smileys, capsules, chain, time).
     QString total(int i) const;
@@ -46,6 +48,7 @@ class StatisticsPage : public Translated<QWidget> {
     Statistics shown_;
     std::array<QLabel*, Totals> totalNames_{};
     std::array<QLabel*, Totals> totalValues_{};
+    QTabWidget* tables_;
     QTableWidget* levels_;
     QTableWidget* matches_;
     ProgressPlot* plot_;

@@ -194,7 +194,8 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     StatisticsPage* page = w->configDialog()->statisticsPage();
     w->configDialog()->showTab(ConfigDialog::StatisticsTab);
     ASSERT_EQ(page->matchTable()->rowCount(), 1);
-    EXPECT_FALSE(page->matchTable()->isHidden());
+    ASSERT_EQ(page->tables()->count(), 2);
+    EXPECT_EQ(page->tables()->tabText(1), "Duels");
     EXPECT_EQ(page->matchTable()->item(0, 0)->text(), "Débutant");
     EXPECT_EQ(page->matchTable()->item(0, 1)->text(), "1");
     EXPECT_EQ(page->matchTable()->horizontalHeaderItem(4)->text(), "Attaques envoyées");
