@@ -470,6 +470,7 @@ void MainWindow::watchMatch(std::shared_ptr<const MatchRecording> recording) {
 
 // A match against the computer counts in the statistics, against its level.
 void MainWindow::matchEnded() {
+    showMatchMenus();
     const int32_t opponent = match_->duel().opponent;
     if (opponent == DuelSettings::SecondPlayer) return;
     const Match& m = match_->match();
@@ -526,6 +527,10 @@ void MainWindow::showMatchMenus() {
          {"MenuRecommencerNiveau", "MenuPasserNiveau", "MenuOuvrir", "MenuEnregistrerSous"})
         if (QAction* a = action(id)) a->setEnabled(single);
     if (QAction* a = action("MenuPartieSeul")) a->setEnabled(!single);
+    // A replay would take the place of a match still under way: it waits for the match's end.
+    const bool underWay = match_ && !match_->replaying() && !match_->match().over();
+    for (const char* id : {"MenuRevoir", "MenuOuvrirReplay"})
+        if (QAction* a = action(id)) a->setEnabled(!underWay);
     // In a match the new-game key plays the next match (the item itself leaves the match).
     if (QAction* a = action("MenuNouveauJeu"))
         a->setShortcuts(single ? bindings_.shortcuts(Action::NewGame) : QList<QKeySequence>{});

@@ -5,8 +5,8 @@
 #   tests/e2e/sound.sh PATH/TO/kembrolla-panic PATH/TO/sound_meter
 # It checks the effects and the music at each volume level, in the levels' ratios (1 : 2 : 3),
 # the music at "Moyen" 6 to 10 LU under the effects at "Moyen", no clipping even with both at
-# "F&ort", a looping tune's seam under 50 ms of silence, and another application's stream and
-# the sinks' volumes left as they were.
+# "F&ort", a looping tune's seam under 50 ms of silence, panic silencing the game within 100 ms,
+# and another application's stream and the sinks' volumes left as they were.
 # A recording is judged only once it is whole: a game whose stream ran dry for more than 0.1 s
 # (the server then plays silence in its place, as a busy machine makes it do) or a recorder that
 # fell behind has lost samples, and that recording is made again, three times at most before the
@@ -313,6 +313,47 @@ for level in 0 1 2; do
     music="$music $(measure music$level loudness "$(sum "$start" 0.5)" "$(sum "$start" 8)")"
 done
 whole loudest loudest_take
+
+# ---- 2b. Panic with no notification area silences the game at once ----
+# Under X11 with no window manager at all: the tune and the effects sounding, Escape, then the
+# game's stream (and only the game's: the other application plays on) held by the server.
+game_held() {
+    PULSE_SERVER=$(server main) pactl list sink-inputs | awk '
+        /^Sink Input #/ { if (game) { t++; c += corked } game = 0; corked = 0 }
+        /Corked: yes/ { corked = 1 }
+        /application.name = "Kembrolla Panic!"/ { game = 1 }
+        END { if (game) { t++; c += corked } exit !(t > 0 && c == t) }'
+}
+panic_take() {
+    record main out panic
+    play main panic Son=1 Musique=3 MidiVolume=2 WaveVolume=2
+    start_falling
+    until_heard 60 clips panic 1
+    held=""
+    if game_held; then
+        fail "panic: the game's stream was held before the key"
+    elif [ -n "$win" ]; then
+        xdotool windowfocus --sync "$win"
+        pressed=$(date +%s%N)
+        xdotool key Escape
+        for _ in $(seq 1 100); do
+            if game_held; then
+                held=$((($(date +%s%N) - pressed) / 1000000))
+                break
+            fi
+        done
+    fi
+    stop main panic
+}
+panic_take
+if [ -z "$held" ]; then
+    fail "panic: the game's stream still played after Escape"
+elif [ "$held" -le 100 ]; then
+    echo "figure: panic under X11 with no notification area, Escape to the stream held: $held ms"
+    pass "panic: the game's sound is held within 100 ms of the key ($held ms)"
+else
+    fail "panic: the game's sound was held only $held ms after the key"
+fi
 
 echo "effects (LUFS, each clip) at Faible, Moyen, F&ort:$effects"
 echo "music (LUFS, Pop Corn's first 7.5 s) at Faible, Moyen, F&ort:$music"

@@ -135,6 +135,7 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     d.startLevel = {3, 3}; // boards full enough for chains, and attacks
     w->startMatch(d, 1);
     MatchView* m = w->matchView();
+    EXPECT_FALSE(w->action("MenuRevoir")->isEnabled()) << "no replay in the match's place";
     struct Key {
         int64_t at;
         Command command;
@@ -184,6 +185,7 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     ASSERT_NE(rematch, nullptr);
     EXPECT_FALSE(rematch->isHidden());
     EXPECT_EQ(rematch->text(), "Revanche");
+    EXPECT_TRUE(w->action("MenuRevoir")->isEnabled());
 
     // The match counts once in the statistics, against the Beginner; the single game's totals
     // are left as they were.
