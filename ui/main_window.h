@@ -113,6 +113,8 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     Gamepad& gamepad() { return gamepad_; }
     // Reads the game controllers now (the pad timer does it by itself).
     void pollGamepad();
+    // A button of controller `pad` (in the order they were plugged in) pressed or let go.
+    void padButton(int pad, int button, bool pressed);
 
     // A match against the computer or a friend, in place of the single game ("Nouveau
     // duel..."), until "Partie seul", a new single game or a saved game ends it.
@@ -226,7 +228,6 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void togglePause();
     void panicGame();
     void unhideGame();
-    void padButton(int pad, int button, bool pressed);
     void startGamepad();
 
     Platform& platform_;

@@ -11,6 +11,7 @@
 #include "window_fixture.h"
 
 #include "engine/cpu_player.h"
+#include "input/bindings.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -254,6 +255,19 @@ TEST_F(Duel, twoPlayersHoldTheirKeysAtOnceAndBothRepeat) {
     const int wall = match().settings().params.columns - 1; // a capsule lies flat, two wide
     EXPECT_EQ(match().board(0).state().capsule.col, wall);
     EXPECT_EQ(match().board(1).state().capsule.col, wall);
+    key(Qt::Key_Right, QEvent::KeyRelease);
+    key(Qt::Key_F, QEvent::KeyRelease);
+
+    // Two controllers: the second plays the right-hand board, the first the left one.
+    const int left = *padButtonFromName("dpleft");
+    w->padButton(1, left, true);
+    w->matchView()->advanceTo(t += 1000);
+    EXPECT_EQ(match().board(1).state().capsule.col, 1);
+    EXPECT_EQ(match().board(0).state().capsule.col, wall);
+    w->padButton(1, left, false);
+    w->padButton(0, left, true);
+    w->matchView()->advanceTo(t += 1000);
+    EXPECT_EQ(match().board(0).state().capsule.col, 1);
 }
 
 // Panic in a match hides and stops both boards at once: the window shows its border colour
