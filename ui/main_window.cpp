@@ -241,9 +241,24 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         if (!event->isAutoRepeat()) stopDemo();
         return;
     }
-    // Any key ends a match played again, and the single game comes back.
+    // A match played again takes the replay's keys; any other ends it, and the single game
+    // comes back.
     if (match_ && match_->replaying()) {
-        if (!event->isAutoRepeat()) leaveMatch();
+        switch (event->key()) {
+        case Qt::Key_1:
+        case Qt::Key_2:
+        case Qt::Key_4:
+            match_->setReplaySpeed(event->key() - Qt::Key_0);
+            break;
+        case Qt::Key_Space:
+            if (match_->replaySpeed() != 0)
+                match_->setReplaySpeed(0);
+            else
+                match_->stepReplay();
+            break;
+        default:
+            if (!event->isAutoRepeat()) leaveMatch();
+        }
         return;
     }
     if (const auto move = secondPlayerMove(event->keyCombination())) {

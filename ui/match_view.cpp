@@ -1,11 +1,13 @@
 #include "ui/match_view.h"
 
 #include "ui/captions.h"
+#include "ui/replay_banner.h"
 
 #include "engine/cells.h"
 #include "render/sprites.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -160,19 +162,61 @@ void MatchView::setMessageLook(const QFont& font, QColor colour) {
 void MatchView::start() {
     wall_.start();
     started_ = true;
+    if (replay_) showBanner();
     schedule();
 }
 
 void MatchView::schedule() {
+    if (replay_) return scheduleReplay();
     if (!started_ || match_->over()) return clock_.stop();
     int64_t next = match_->nextDue();
-    if (replay_ && nextInput_ < replay_->inputs.size())
-        next = next < 0 ? replay_->inputs[nextInput_].time
-                        : std::min(next, replay_->inputs[nextInput_].time);
-    if (replay_ && next < 0 && match_->now() < replay_->duration) next = replay_->duration;
     if (cpu_ && cpuNext_ != CpuPlayer::Never) next = next < 0 ? cpuNext_ : std::min(next, cpuNext_);
     if (next < 0) return clock_.stop();
     clock_.start(static_cast<int>(std::clamp<int64_t>(next - wall_.elapsed(), 0, 1000)));
+}
+
+// A replay wakes for its next input or timer, or its end, at its speed; it goes on past the
+// match's end to the recording's, where it is judged.
+void MatchView::scheduleReplay() {
+    if (!started_ || speed_ == 0) return clock_.stop();
+    int64_t next = replay_->duration;
+    if (const int64_t due = match_->nextDue(); due >= 0) next = std::min(next, due);
+    if (nextInput_ < replay_->inputs.size())
+        next = std::min(next, replay_->inputs[nextInput_].time);
+    const double wait = (double(next) - played_) / speed_;
+    clock_.start(static_cast<int>(std::clamp(std::ceil(wait), 0.0, 1000.0)));
+}
+
+void MatchView::setReplaySpeed(int speed) {
+    if (!replay_) return;
+    speed_ = speed == 2 || speed == 4 || speed == 0 ? speed : 1;
+    wall_.restart();
+    showBanner();
+    schedule();
+}
+
+void MatchView::stepReplay() {
+    if (!replay_ || replayEnded_) return;
+    speed_ = 0;
+    clock_.stop();
+    const auto& inputs = replay_->inputs;
+    size_t next = nextInput_;
+    while (next < inputs.size() && inputs[next].player < 0) ++next;
+    const int64_t to = next < inputs.size() ? inputs[next].time : replay_->duration;
+    played_ = std::max(played_, double(to));
+    playBackTo(to);
+    showBanner();
+}
+
+void MatchView::showBanner() {
+    if (!banner_) banner_ = newReplayBanner(this);
+    banner_->setText(replayBannerText(speed_, replayEnded_));
+    // Across both boards where their message lines go: the counters stay in view.
+    banner_->setFixedWidth(std::max(60, width() - 8));
+    banner_->adjustSize();
+    banner_->move(4, boardTop_ + 2);
+    banner_->raise();
+    banner_->show();
 }
 
 void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
@@ -189,28 +233,40 @@ void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
     schedule();
 }
 
+// The verdicts of a match that is over stay on its boards, whatever the pause says.
 void MatchView::togglePause() {
     match_->togglePause();
+    if (match_->over()) retranslate();
     schedule();
 }
 
 void MatchView::panic() {
     match_->panic();
+    if (match_->over()) retranslate();
     schedule();
 }
 
 void MatchView::unhide() {
     match_->unhide();
+    if (match_->over()) retranslate();
     schedule();
 }
 
 void MatchView::tick() {
-    advanceTo(wall_.elapsed());
+    if (replay_) {
+        played_ += double(wall_.restart()) * speed_;
+        playBackTo(static_cast<int64_t>(played_));
+    } else {
+        advanceTo(wall_.elapsed());
+    }
     schedule();
 }
 
 void MatchView::advanceTo(int64_t time) {
-    if (replay_) return playBackTo(time);
+    if (replay_) {
+        played_ = std::max(played_, double(time));
+        return playBackTo(time);
+    }
     auto press = [this](Command c) { match_->handle(1, c); };
     while (!match_->over() && match_->now() < time) {
         const int64_t now = match_->now();
@@ -258,7 +314,10 @@ void MatchView::playBackTo(int64_t time) {
     if (nextInput_ == inputs.size() && match_->now() >= replay_->duration && started_) {
         started_ = false;
         clock_.stop();
-        host_.replayEnded(match_->end() == replay_->end);
+        const bool proved = match_->end() == replay_->end;
+        replayEnded_ = proved;
+        showBanner();
+        host_.replayEnded(proved);
     }
 }
 

@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 
+class QLabel;
 class QPushButton;
 
 namespace kp {
@@ -65,6 +66,12 @@ class MatchView : public QWidget {
         return !replay_ && (p == 0 || duel_.opponent == DuelSettings::SecondPlayer);
     }
     bool replaying() const { return replay_ != nullptr; }
+    // A match played again: at 1x, 2x or 4x, or step by step (0), as a single game's replay.
+    void setReplaySpeed(int speed);
+    int replaySpeed() const { return speed_; }
+    // Step by step: plays up to and including a player's next input.
+    void stepReplay();
+    QLabel* replayBanner() const { return banner_; }
 
     // The strip's width for a cell size.
     static int stripWidth(int cellSize);
@@ -104,6 +111,8 @@ class MatchView : public QWidget {
     void tick();
     void playBackTo(int64_t time);
     void schedule();
+    void scheduleReplay();
+    void showBanner();
     void updateStrip();
     void showResults();
     void drawStrip(QPainter& p) const;
@@ -117,6 +126,10 @@ class MatchView : public QWidget {
     std::unique_ptr<Match> match_;
     std::shared_ptr<const MatchRecording> replay_;
     size_t nextInput_ = 0;
+    int speed_ = 1;
+    double played_ = 0; // the replay's time reached: the wall's time at its speed
+    bool replayEnded_ = false;
+    QLabel* banner_ = nullptr;
     QPushButton* rematch_;
     QTimer clock_;
     QElapsedTimer wall_;

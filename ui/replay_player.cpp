@@ -3,6 +3,7 @@
 #include "ui/board.h"
 #include "ui/file_messages.h"
 #include "ui/platform.h"
+#include "ui/replay_banner.h"
 
 #include "engine/game_summary.h"
 #include "persistence/replay_file.h"
@@ -300,28 +301,8 @@ void ReplayPlayer::reachEnd() {
 
 void ReplayPlayer::showBanner() {
     if (!active_) return;
-    if (!banner_) {
-        banner_ = new QLabel(board_.view());
-        banner_->setObjectName(QStringLiteral("ReplayBanner"));
-        banner_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        banner_->setWordWrap(true);
-        banner_->setAlignment(Qt::AlignCenter);
-        // Opaque and square: the message line it sits over must not show through.
-        banner_->setStyleSheet(
-            QStringLiteral("QLabel { color: #FFE14D; background: #141414; font-weight: bold;"
-                           " font-size: 10px; border: 1px solid #FFE14D; padding: 1px 3px; }"));
-    }
-    QString state;
-    if (atEnd_)
-        state = text(QT_TRANSLATE_NOOP("Replay", "end, game checked"));
-    else if (speed_ == 0)
-        state = text(QT_TRANSLATE_NOOP("Replay", "step by step"));
-    else
-        state = QStringLiteral("×%1").arg(speed_);
-    banner_->setText(
-        text(QT_TRANSLATE_NOOP("Replay", "Replay")) + QStringLiteral(" — ") + state +
-        QStringLiteral("\n") +
-        text(QT_TRANSLATE_NOOP("Replay", "1 2 4: speed · Space: step · other key: back")));
+    if (!banner_) banner_ = newReplayBanner(board_.view());
+    banner_->setText(replayBannerText(speed_, atEnd_));
     // Over the top of the board, where the message line goes: the counters stay in view.
     const WindowLayout& l = board_.painter().layout();
     banner_->setFixedWidth(std::max(60, l.clientWidth - 8));

@@ -187,6 +187,12 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     EXPECT_FALSE(rematch->isHidden());
     EXPECT_EQ(rematch->text(), "Revanche");
     EXPECT_TRUE(w->action("MenuRevoir")->isEnabled());
+    // Hidden and back, the boards still say who won.
+    trigger("MenuPanic");
+    key(Qt::Key_A);
+    EXPECT_FALSE(match().board(0).state().hidden);
+    EXPECT_EQ(m->display(0).message()->text(), "Gagné !");
+    EXPECT_EQ(m->display(1).message()->text(), "Perdu !");
 
     // The match counts once in the statistics, against the Beginner; the single game's totals
     // are left as they were.
@@ -219,8 +225,24 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     // boards to the same end; any key brings the single game back.
     w->openSavedGame(file.toStdString());
     ASSERT_TRUE(w->matchView() && w->matchView()->replaying());
+    // The replay's keys, as a single game's: 4 plays at 4x, Space goes step by step, each step
+    // to a player's next input.
+    MatchView* replay = w->matchView();
+    key(Qt::Key_4);
+    EXPECT_EQ(replay->replaySpeed(), 4);
+    EXPECT_TRUE(replay->replayBanner()->text().contains(QStringLiteral("×4")));
+    key(Qt::Key_Space);
+    EXPECT_EQ(replay->replaySpeed(), 0);
+    key(Qt::Key_Space);
+    key(Qt::Key_Space);
+    ASSERT_EQ(w->matchView(), replay) << "the replay's keys do not end it";
+    const std::vector<MatchInput>& fed = match().recording().inputs;
+    ASSERT_FALSE(fed.empty());
+    EXPECT_GE(fed.back().player, 0) << "a step ends on a player's input";
     w->matchView()->advanceTo(played.duration);
     EXPECT_EQ(match().end(), played.end);
+    EXPECT_TRUE(replay->replayBanner()->text().contains(QStringLiteral("fin, partie vérifiée")))
+        << replay->replayBanner()->text().toStdString();
     EXPECT_EQ(match().winner(), 0);
     EXPECT_TRUE(platform.messages.empty()) << platform.messages.front().toStdString();
     key(Qt::Key_X);
