@@ -454,7 +454,10 @@ void MainWindow::chooseMatch() {
     // Out of the box, with two controllers the second plays the right-hand board.
     if (secondPad_ >= int(pads.size())) secondPad_ = pads.size() >= 2 ? 1 : -1;
     duelDialog_->setGamepads(pads, secondPad_);
-    if (duelDialog_->exec() != QDialog::Accepted) return;
+    const int answer = duelDialog_->exec();
+    // The keyboard comes back to the window, whether or not a window manager gives it back.
+    activateWindow();
+    if (answer != QDialog::Accepted) return;
     secondPad_ = duelDialog_->secondPad();
     startMatch(duelDialog_->choice());
 }

@@ -403,4 +403,15 @@ TEST_F(Duel, theDemonstrationPlaysAloneUntilAKeyAndLeavesThePlayersGameAsItWas) 
     EXPECT_EQ(w->replays().statistics().gamesPlayed, 0) << "the demonstration counts for nothing";
 }
 
+// Closed, the duel dialog gives the keyboard back to the window even with no window manager to
+// do it, so that Alt and a letter still open the menus in the match.
+TEST_F(Duel, theWindowHasTheKeyboardAgainOnceTheDuelDialogCloses) {
+    open();
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    startFromMenu([](DuelDialog&) {});
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), w.get());
+}
+
 } // namespace kp
