@@ -23,6 +23,26 @@
 
 namespace kp {
 
+namespace {
+
+// `font` at `points`, smaller by half points down to a floor until the widest of `pieces`
+// fits in `room` pixels.
+QFont fittedFont(QFont font, double points, int room, const QStringList& pieces) {
+    constexpr double MinPoints = 5;
+    font.setPointSizeF(points);
+    auto widest = [&] {
+        int w = 0;
+        for (const QString& piece : pieces)
+            w = std::max(w, QFontMetrics(font).horizontalAdvance(piece));
+        return w;
+    };
+    while (font.pointSizeF() > MinPoints && widest() > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
+
+} // namespace
+
 // A key or button slot. The slots share what the labels leave, in a smaller face so that long
 // key names fit; a name still too long (some languages spell the keypad's keys out) takes a
 // smaller face still, down to a floor, rather than losing letters.
@@ -51,13 +71,9 @@ class SlotButton : public QPushButton {
         o.initFrom(this);
         const int room = width() - style()->pixelMetric(QStyle::PM_ButtonMargin, &o, this) -
                          2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, this);
-        QFont f = font();
-        f.setPointSizeF(size_);
-        while (f.pointSizeF() > MinPoints && QFontMetrics(f).horizontalAdvance(text()) > room)
-            f.setPointSizeF(f.pointSizeF() - 0.5);
+        const QFont f = fittedFont(font(), size_, room, {text()});
         if (f != font()) setFont(f);
     }
-    static constexpr double MinPoints = 5;
     double size_;
 };
 
@@ -83,15 +99,7 @@ class ColumnTitle : public QLabel {
 
   private:
     void fit() {
-        QFont f = font();
-        f.setPointSizeF(size_);
-        auto widest = [&] {
-            int w = 0;
-            for (const QString& word : text().split(QLatin1Char(' ')))
-                w = std::max(w, QFontMetrics(f).horizontalAdvance(word));
-            return w;
-        };
-        while (f.pointSizeF() > 5 && widest() > width()) f.setPointSizeF(f.pointSizeF() - 0.5);
+        const QFont f = fittedFont(font(), size_, width(), text().split(QLatin1Char(' ')));
         if (f != font()) setFont(f);
     }
     double size_;
