@@ -3,6 +3,7 @@
 #include "ui/main_window.h"
 
 #include "persistence/settings.h"
+#include "sound/music_controller.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,6 +18,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -182,5 +184,13 @@ int main(int argc, char* argv[]) {
         const std::filesystem::path path = std::filesystem::absolute(line.savedGame, ec);
         QTimer::singleShot(0, &window, [&window, path] { window.openSavedGame(path); });
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The settings are written. A tune still opening (a bank on a hung drive) would read the
+    // synthesiser's library and the tunes' resources while the process takes them down: the
+    // program then ends at once instead.
+    if (!kp::sound::waitForTunesOpened(1000)) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

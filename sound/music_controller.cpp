@@ -3,9 +3,48 @@
 
 #include <QPromise>
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 namespace kp::sound {
+
+namespace {
+
+// The tunes being opened on threads of their own, in the whole process.
+struct Openings {
+    std::mutex mutex;
+    std::condition_variable done;
+    int running = 0;
+};
+Openings openings;
+
+// Held by an opening thread for as long as it touches anything: the player, the synthesiser's
+// library, the tunes' resources.
+struct Opening {
+    Opening() {
+        const std::lock_guard lock(openings.mutex);
+        ++openings.running;
+    }
+    ~Opening() {
+        {
+            const std::lock_guard lock(openings.mutex);
+            --openings.running;
+        }
+        openings.done.notify_all();
+    }
+    Opening(const Opening&) = delete;
+    Opening& operator=(const Opening&) = delete;
+};
+
+} // namespace
+
+bool waitForTunesOpened(int timeoutMs) {
+    std::unique_lock lock(openings.mutex);
+    return openings.done.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                  [] { return openings.running == 0; });
+}
 
 MusicController::MusicController(std::shared_ptr<MusicPlayer> player) : player_(std::move(player)) {
     QObject::connect(&watcher_, &QFutureWatcherBase::finished, &watcher_, [this] { opened(); });
@@ -67,9 +106,15 @@ void MusicController::open(bool reportFailure) {
     // The thread is let go rather than joined: a bank that never loads (a hung network drive)
     // keeps it for ever, and nothing may wait for it, the game's close least of all. It holds
     // the player, which goes with its last owner, the window or this thread.
-    std::thread([player = player_, promise = std::move(promise)]() mutable {
+    // The thread counts as opening until it has let go of all it holds (see waitForTunesOpened).
+    auto opening = std::make_unique<Opening>();
+    std::thread([opening = std::move(opening), player = player_,
+                 promise = std::move(promise)]() mutable {
         promise.addResult(player->open());
         promise.finish();
+        promise = QPromise<bool>();
+        player.reset();
+        opening.reset();
     }).detach();
 }
 

@@ -19,6 +19,11 @@
 
 namespace kp::sound {
 
+// Waits at most `timeoutMs` for the tunes being opened on their own threads; false when one is
+// still at it (a bank that never loads). The program's end asks it before the process tears
+// down what such a thread still reads.
+bool waitForTunesOpened(int timeoutMs);
+
 class MusicController {
   public:
     // What the clock's music step did, for the window to follow up.

@@ -45,7 +45,11 @@ struct Rig {
           music(shared) {
         mixer.setMusic(&player);
     }
-    ~Rig() { mixer.setMusic(nullptr); }
+    // A tune still opening is waited for: the test program must not end under it.
+    ~Rig() {
+        mixer.setMusic(nullptr);
+        EXPECT_TRUE(waitForTunesOpened(30000));
+    }
     std::optional<QString> play(int n) { return playTune(music, n); }
     // Pulls until the tune ends, a minute and a half at most.
     void playToEnd() {
