@@ -35,6 +35,13 @@ bool soundFontInstalled() {
 }
 
 // A player, its mixer and a controller.
+// The test program, as the game, must not end under a tune still opening on its own thread.
+struct TunesOpenedAtTheEnd : ::testing::Environment {
+    void TearDown() override { EXPECT_TRUE(waitForTunesOpened(30000)); }
+};
+[[maybe_unused]] const auto* const tunesOpened =
+    ::testing::AddGlobalTestEnvironment(new TunesOpenedAtTheEnd);
+
 struct Rig {
     Mixer mixer{Rate};
     std::shared_ptr<MusicPlayer> shared;
@@ -45,11 +52,7 @@ struct Rig {
           music(shared) {
         mixer.setMusic(&player);
     }
-    // A tune still opening is waited for: the test program must not end under it.
-    ~Rig() {
-        mixer.setMusic(nullptr);
-        EXPECT_TRUE(waitForTunesOpened(30000));
-    }
+    ~Rig() { mixer.setMusic(nullptr); }
     std::optional<QString> play(int n) { return playTune(music, n); }
     // Pulls until the tune ends, a minute and a half at most.
     void playToEnd() {
