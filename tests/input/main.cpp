@@ -3,8 +3,10 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
+#include "../quiet_desktop.h"
+
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    forgetTheCallersDesktop();
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

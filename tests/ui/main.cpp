@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "../quiet_desktop.h"
+
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    forgetTheCallersDesktop();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
