@@ -10,7 +10,7 @@ set -eu
 }
 build=$(cd "$1" && pwd)
 command -v lintian >/dev/null || {
-    echo "missing tool: lintian (scripts/packages.txt lists it)"
+    echo "missing tool: lintian (scripts/packages-test.txt lists it)"
     exit 1
 }
 work=$(mktemp -d "${TMPDIR:-/tmp}/kp-package.XXXXXX")

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Keeps the README honest: every `make` target it names exists, `make run` starts the game (under
 # a virtual display of its own) and the soak runs (briefly), both on the build under test, and
-# every program it quotes under build/ is there once the project is built.
+# every program it quotes under build/ is there once the project is built, and every test group
+# it picks out with ctest -R has tests.
 #   scripts/check-readme-commands.sh BUILD-DIR
 set -eu
 [ $# -eq 1 ] || {
@@ -103,6 +104,12 @@ soak=$(make -C "$root" -s -n -o deps -o build soak BUILD="$build")
 
 for path in $(grep -o 'build/[A-Za-z0-9_./-]*[A-Za-z0-9_]' "$root/README.md" | sort -u); do
     [ -e "$build/${path#build/}" ] || fail "the README quotes $path, which the build does not make"
+done
+
+# Every test group the README tells ctest to pick out exists.
+for pattern in $(sed -n 's/.*ctest -R \([^ ]*\).*/\1/p' "$root/README.md"); do
+    found=$(cd "$build" && ctest -N -R "$pattern" | sed -n 's/^Total Tests: //p')
+    [ "${found:-0}" -gt 0 ] || fail "the README's 'ctest -R $pattern' finds no test"
 done
 
 [ "$failures" -eq 0 ] && echo "ok: every command the README gives works"

@@ -1,9 +1,21 @@
 #!/bin/sh
-# Installs whatever Debian packages of scripts/packages.txt are missing. Idempotent:
-# when everything is there it only runs dpkg-query and exits.
+# Installs whatever Debian packages are missing: those of scripts/packages.txt (the game's), and
+# with "test" also those of scripts/packages-test.txt (the tests', benchmarks' and checks').
+# Idempotent: when everything is there it only runs dpkg-query and exits.
+#   scripts/install-deps.sh [test]
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-wanted=$(grep -v -E '^\s*(#|$)' "$here/packages.txt")
+lists="$here/packages.txt"
+case "${1:-}" in
+"") ;;
+test) lists="$lists $here/packages-test.txt" ;;
+*)
+    echo "usage: $0 [test]" >&2
+    exit 2
+    ;;
+esac
+# shellcheck disable=SC2086
+wanted=$(cat $lists | grep -v -E '^\s*(#|$)')
 missing=""
 for p in $wanted; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)

@@ -39,7 +39,7 @@ pass() { echo "ok: $*"; }
 
 for tool in xdotool xwininfo xprop import convert cmp jwm; do
     command -v "$tool" >/dev/null || {
-        echo "missing tool: $tool (scripts/packages.txt lists it)"
+        echo "missing tool: $tool (scripts/packages-test.txt lists it)"
         exit 1
     }
 done

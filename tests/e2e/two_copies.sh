@@ -47,7 +47,7 @@ until_ok() {
     done
 }
 
-command -v xdotool >/dev/null || fail "missing tool: xdotool (scripts/packages.txt lists it)"
+command -v xdotool >/dev/null || fail "missing tool: xdotool (scripts/packages-test.txt lists it)"
 command -v Xvfb >/dev/null || {
     echo "SKIP: Xvfb is not installed"
     exit 77

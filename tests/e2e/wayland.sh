@@ -23,7 +23,7 @@ if [ -z "${KP_WAYLAND_WORK:-}" ]; then
     for tool in sway swaymsg grim wtype jq dbus-daemon gdbus pulseaudio pactl parec sox convert \
         cmp setpriv; do
         command -v "$tool" >/dev/null || {
-            echo "missing tool: $tool (scripts/packages.txt lists it)"
+            echo "missing tool: $tool (scripts/packages-test.txt lists it)"
             exit 1
         }
     done
