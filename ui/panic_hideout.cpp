@@ -2,12 +2,15 @@
 #include "input/bindings.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <QWindow>
+
+#include <utility>
 
 namespace kp {
 
@@ -68,6 +71,15 @@ void PanicHideout::hide(bool notificationArea, QColor cover) {
     cover_->setGeometry(window_.rect());
     cover_->raise();
     cover_->show();
+    // Where the game draws its own title bar (Wayland without the compositor's decorations), the
+    // cover cannot reach it: its title goes blank instead. (An empty title would read as the
+    // application's name.)
+    const QWindow* handle = window_.windowHandle();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && handle &&
+        handle->frameMargins().top() > 0) {
+        title_ = window_.windowTitle();
+        window_.setWindowTitle(QStringLiteral(" "));
+    }
     // Drawn now, not at the next pass of the event loop: nothing of the game may show meanwhile.
     window_.repaint();
     wentAway_ = false;
@@ -80,6 +92,7 @@ void PanicHideout::show() {
     if (cover_ && cover_->isVisible()) {
         qApp->removeEventFilter(this);
         cover_->hide();
+        if (!title_.isEmpty()) window_.setWindowTitle(std::exchange(title_, QString()));
     }
     window_.showNormal();
     window_.activateWindow();
@@ -97,14 +110,12 @@ bool PanicHideout::covered() const {
 
 bool PanicHideout::eventFilter(QObject* watched, QEvent* event) {
     if (!covered()) return false;
-    // Minimised (unmapped) or left for another window: seen again or activated, it comes back.
+    // Only the player brings it back: a key, a click, or the window given the focus again after
+    // it lost it. Being drawn again is not coming back: a compositor repaints minimised windows
+    // for its previews (an overview of the windows, a task switcher's thumbnails).
     if (watched == window_.windowHandle()) {
-        if (event->type() == QEvent::Expose) {
-            if (!window_.windowHandle()->isExposed())
-                wentAway_ = true;
-            else if (wentAway_)
-                comeBack_();
-        }
+        if (event->type() == QEvent::Expose && !window_.windowHandle()->isExposed())
+            wentAway_ = true; // minimised: activated again, it comes back
         return false;
     }
     if (!inside(watched, window_)) return false;

@@ -3,9 +3,11 @@
 // StatusNotifierItem host on the session bus) the window goes and an icon stays, whose click or
 // menu brings it back. Where it has none, the window minimises where the desktop lets it, and
 // wherever it stays a cover in the border colour hides all it shows, menus included: a key, a
-// click on it or activating the window again (the taskbar, the dock, Alt+Tab) brings it back.
+// click on it or giving the window the focus again (the taskbar, the dock, Alt+Tab) brings it
+// back.
 #include <QColor>
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -40,6 +42,7 @@ class PanicHideout : public QObject {
     QSystemTrayIcon* tray_ = nullptr;
     QWidget* cover_ = nullptr;
     bool wentAway_ = false; // the covered window lost the focus or went off screen since
+    QString title_;         // the title blanked while covered, where the game draws it
 };
 
 } // namespace kp

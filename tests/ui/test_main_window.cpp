@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -363,6 +364,30 @@ TEST_F(Window, panicWithoutANotificationAreaLeavesNothingToSeeOrHearUntilAKey) {
     EXPECT_FALSE(onlyColour(w->grab().toImage(), border));
     w->sound().effects().play(Sound::Landing);
     EXPECT_TRUE(mixer.effectSounding());
+}
+
+// What a compositor sends a minimised window when the player opens its overview: a repaint for
+// the preview, with no focus. The cover stays until the window is given the focus again.
+TEST_F(Window, panicCoverStaysThroughACompositorsRepaintUntilTheWindowHasTheFocusAgain) {
+    std::ofstream(ini()) << "[Options]\nCouleurBordure=" << 0x336699 << "\n";
+    open();
+    w->show();
+    for (int i = 0; i < 100 && !w->windowHandle()->isExposed(); ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_TRUE(w->windowHandle()->isExposed());
+    trigger("MenuPanic");
+    const GameState& s = w->board().game().state();
+    ASSERT_TRUE(s.hidden);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(w.get(), &deactivate);
+    QExposeEvent expose(QRegion(QRect(QPoint(), w->size())));
+    QApplication::sendEvent(w->windowHandle(), &expose);
+    EXPECT_TRUE(s.hidden) << "a repaint for the overview's preview is no way back";
+    EXPECT_TRUE(onlyColour(w->grab().toImage(), qRgb(0x99, 0x66, 0x33)));
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(w.get(), &activate);
+    EXPECT_FALSE(s.hidden);
+    EXPECT_TRUE(s.paused);
 }
 
 TEST_F(Window, panicHidesInTheNotificationAreaWhereThereIsOne) {
