@@ -111,8 +111,10 @@ void MainWindow::layOutWindow() {
         shownBoard().setLayout(l, cellSize_);
     // The frame's place, given as the window's own (move() would read a stale frame). On
     // Wayland the compositor places the window.
-    if (!desktopPlaces_)
+    if (!desktopPlaces_) {
+        placedFrame_ = QPoint(l.windowX, l.windowY);
         setGeometry(QRect(QPoint(l.windowX + in.frameLeft, l.windowY + in.frameTop), size()));
+    }
 }
 
 // Asked of the window itself: the widget's own idea of its frame is only brought up to date

@@ -17,6 +17,7 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QWindow>
 
 #include <utility>
 
@@ -86,10 +87,7 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
     connect(&padTimer_, &QTimer::timeout, this, [this] { pollGamepad(); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] { pollGamepad(); });
     frameWatch_.setInterval(50);
-    connect(&frameWatch_, &QTimer::timeout, this, [this] {
-        centreOnceFramed();
-        if (!centreWithFrame_ || ++frameLooks_ >= 60) frameWatch_.stop();
-    });
+    connect(&frameWatch_, &QTimer::timeout, this, [this] { watchFrame(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -152,7 +150,7 @@ void MainWindow::firstShow() {
     board_.game().newGame();
     // The timers that always run start with the game.
     board_.followTimers();
-    if (centreWithFrame_) frameWatch_.start();
+    if (!desktopPlaces_) frameWatch_.start();
     // What the first frame does not show waits for it: the window's icon (reading its six sizes
     // took a tenth of the start-up), the sound output, the effects and the controllers.
     board_.view()->afterFirstFrame = [this] {
@@ -349,6 +347,22 @@ void MainWindow::pollGamepad() {
 
 void MainWindow::centreOnceFramed() {
     if (centreWithFrame_ && !frameMargins().isNull()) layOutWindow();
+}
+
+// Until the window is framed and sits where it was put: centred again once the frame is known,
+// and again if the window manager then places the frame elsewhere (a few times: a window manager
+// that insists has the last word).
+void MainWindow::watchFrame() {
+    constexpr int Looks = 200, Corrections = 3, SettledLooks = 2;
+    const bool framed = !frameMargins().isNull();
+    if (framed && (centreWithFrame_ || windowHandle()->framePosition() != placedFrame_)) {
+        settledLooks_ = 0;
+        if (++frameCorrections_ <= Corrections) layOutWindow();
+    } else if (framed) {
+        ++settledLooks_;
+    }
+    if (settledLooks_ >= SettledLooks || frameCorrections_ > Corrections || ++frameLooks_ >= Looks)
+        frameWatch_.stop();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

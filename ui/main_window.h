@@ -102,6 +102,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     // The menu titles wrapped for the board's width, and the window's height with them.
     void fitMenuRows();
     void centreOnceFramed();
+    void watchFrame();
     // The window manager's frame around the window; none before it has framed it.
     QMargins frameMargins() const;
     void applySmileyColour(int colourIndex);
@@ -258,10 +259,12 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     // The window was centred before the window manager's frame was known: centre it again,
     // frame included, once it is.
     bool centreWithFrame_ = false;
-    // Looks for the frame a few times after the first showing: a window manager under load may
-    // frame the window after activating it, and Qt reports no event when the frame arrives.
+    // Looks for the frame for ten seconds after the first showing: a window manager under load
+    // may frame the window late, or place it itself after it is framed, and Qt reports no event
+    // when the frame arrives.
     QTimer frameWatch_;
-    int frameLooks_ = 0;
+    int frameLooks_ = 0, frameCorrections_ = 0, settledLooks_ = 0;
+    QPoint placedFrame_;             // where the window was last put, frame included
     QAction* checkedMode_ = nullptr; // the background mode item in view
     // On Wayland the compositor places the windows, and a window cannot move itself.
     const bool desktopPlaces_;

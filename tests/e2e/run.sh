@@ -548,6 +548,26 @@ kill "$wm" 2>/dev/null
 wait "$wm" 2>/dev/null
 wm=""
 
+# ---- 7a. A window manager that frames the window late ----
+# Started three seconds after the window showed (as one under load frames it), with a taskbar
+# that shrinks the work area: the frame ends centred on what is left, its bottom above the bar.
+mkdir -p "$work/late/kembrolla-panic"
+printf '[Options]\nAnimationVirus=0\n' >"$(settings_file late)"
+if start_game late; then
+    sleep 3
+    jwm -f "$here/notray.jwmrc" >"$work/wm.log" 2>&1 &
+    wm=$!
+    if within 5 framed && within 5 frame_centred; then
+        pass "a window framed late is centred on the work area, frame included"
+    else
+        fail "framed late, not centred: $above above, $below below, $left left, $right right"
+    fi
+    stop_game
+    kill "$wm" 2>/dev/null
+    wait "$wm" 2>/dev/null
+    wm=""
+fi
+
 # ---- 7b. Under a window manager with a taskbar and no notification area ----
 # Panic minimises the window at once; the taskbar brings it back paused. A shake during a
 # collapse moves the window itself, 2 pixels down and back, then 1.
