@@ -22,7 +22,7 @@ template <class S, class V> void VisitDuel(S& d, V&& v) {
     v.Integer("NiveauJoueur1", d.startLevel[0], 1, DuelSettings::MaxStartLevel);
     v.Integer("NiveauJoueur2", d.startLevel[1], 1, DuelSettings::MaxStartLevel);
     v.Integer("Manches", d.roundsToWin, 1, 5);
-    v.Boolean("AnnulerAttaques", d.cancelAttacks);
+    v.Flag("AnnulerAttaques", d.cancelAttacks);
 }
 
 // Walks the "Options" keys in the order of the file, handing each key, its field and its
@@ -76,6 +76,12 @@ struct Reader {
         field = ini.ReadInteger(section, key, field);
     }
     void Boolean(std::string_view key, bool& field) { field = ini.ReadBool(section, key, field); }
+    // A key of this game's own, which no older file wrote as any other number than 0 or 1.
+    void Flag(std::string_view key, bool& field) {
+        int32_t value = field ? 1 : 0;
+        Integer(key, value, 0, 1);
+        field = value != 0;
+    }
     void String(std::string_view key, std::string& field) {
         field = ini.ReadString(section, key, field);
     }
@@ -92,6 +98,7 @@ struct Writer {
         ini.WriteInteger(section, key, field);
     }
     void Boolean(std::string_view key, bool field) { ini.WriteBool(section, key, field); }
+    void Flag(std::string_view key, bool field) { ini.WriteBool(section, key, field); }
     void String(std::string_view key, const std::string& field) {
         ini.WriteString(section, key, field);
     }

@@ -496,7 +496,8 @@ TEST(SettingsDuel, sectionAppearsLastOnceAMatchIsPlayedAndRoundTrips) {
     EXPECT_EQ(back.controls, s.controls);
 
     const Settings odd = Load("[Duel]\nAdversaire=6\nNiveauJoueur1=0\nNiveauJoueur2=21\n"
-                              "Manches=6\n");
+                              "Manches=6\nAnnulerAttaques=2\n");
     EXPECT_EQ(odd.duel, kp::DuelSettings{});
     EXPECT_TRUE(odd.duelInFile);
+    EXPECT_FALSE(Load("[Duel]\nAnnulerAttaques=-1\n").duel.cancelAttacks);
 }
