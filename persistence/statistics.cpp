@@ -16,19 +16,30 @@ constexpr std::string_view Games = "Parties";
 // A line per level of the computer played ("1" the beginner): won, lost, longest chain, attacks.
 constexpr std::string_view Matches = "Duels";
 
+bool isCount(int64_t v) {
+    return v >= 0 && v <= Statistics::MaxCount;
+}
+
 int64_t readCount(const IniFile& ini, std::string_view key) {
     std::istringstream in{ini.ReadString(Totals, key, "0")};
     int64_t v = 0;
-    return in >> v && v >= 0 ? v : 0;
+    return in >> v && isCount(v) ? v : 0;
 }
 
-// A line of numbers; false unless it holds exactly `values.size()` of them, none negative.
+// A line of numbers; false unless it holds exactly `values.size()` of them, each a count.
 bool readNumbers(const std::string& text, std::initializer_list<int64_t*> values) {
     std::istringstream in(text);
     for (int64_t* v : values)
-        if (!(in >> *v) || *v < 0) return false;
+        if (!(in >> *v) || !isCount(*v)) return false;
     std::string extra;
     return !(in >> extra);
+}
+
+// A total with `n` more, which stays a count whatever either holds.
+void addTo(int64_t& total, int64_t n) {
+    total = std::min(std::clamp<int64_t>(total, 0, Statistics::MaxCount) +
+                         std::clamp<int64_t>(n, 0, Statistics::MaxCount),
+                     Statistics::MaxCount);
 }
 
 int32_t narrow(int64_t v) {
@@ -118,21 +129,21 @@ std::optional<double> PlayedGame::smileysPerMinute() const {
 }
 
 void Statistics::add(const GameSummary& game, int64_t when) {
-    ++gamesPlayed;
-    levelsWon += game.levelsWon;
-    smileysCleared += game.smileysCleared;
-    capsulesPlaced += game.capsulesPlaced;
+    addTo(gamesPlayed, 1);
+    addTo(levelsWon, game.levelsWon);
+    addTo(smileysCleared, game.smileysCleared);
+    addTo(capsulesPlaced, game.capsulesPlaced);
     longestChain = std::max(longestChain, game.longestChain);
-    secondsPlayed += game.secondsPlayed;
+    addTo(secondsPlayed, game.secondsPlayed);
     int64_t inLevels = 0;
     for (const LevelTime& t : game.levels) {
         if (t.level < 1 || t.level > MaxLevel) continue;
         LevelRecord& r = levels[t.level];
         const int32_t seconds = std::max(0, t.seconds);
         r.bestSeconds = r.won ? std::min(r.bestSeconds, seconds) : seconds;
-        ++r.won;
-        r.totalSeconds += seconds;
-        inLevels += seconds;
+        addTo(r.won, 1);
+        addTo(r.totalSeconds, seconds);
+        addTo(inLevels, seconds);
     }
     recent.push_back(
         {when, game.levelsWon, game.smileysCleared, game.secondsPlayed, narrow(inLevels)});
@@ -142,9 +153,9 @@ void Statistics::add(const GameSummary& game, int64_t when) {
 void Statistics::add(const MatchSummary& match) {
     if (match.cpuLevel < 0 || match.cpuLevel >= CpuLevels) return;
     MatchRecord& m = matches[static_cast<size_t>(match.cpuLevel)];
-    ++(match.won ? m.won : m.lost);
+    addTo(match.won ? m.won : m.lost, 1);
     m.longestChain = std::max(m.longestChain, match.longestChain);
-    m.attacksSent += std::max<int64_t>(0, match.attacksSent);
+    addTo(m.attacksSent, match.attacksSent);
 }
 
 bool Statistics::empty() const {

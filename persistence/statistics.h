@@ -64,6 +64,9 @@ struct Statistics {
     // totals but get no line of their own.
     static constexpr int32_t MaxLevel = 999;
     static constexpr int CpuLevels = 5;
+    // Far beyond a lifetime of play: a count the file gives above it is damaged, and a sum
+    // stops there instead of wrapping round.
+    static constexpr int64_t MaxCount = 1'000'000'000'000'000;
 
     int64_t gamesPlayed = 0;
     int64_t levelsWon = 0;

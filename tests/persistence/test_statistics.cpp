@@ -127,4 +127,31 @@ TEST(Statistics, damagedLinesAreLeftOut) {
     EXPECT_EQ(s.matches[4], (MatchRecord{3, 2, 4, 9}));
 }
 
+// Counts at the edge of what a number holds: one more game neither wraps them round nor loses
+// the level's record, and a count beyond any play reads as damaged.
+TEST(Statistics, hugeCountsStayCountsThroughAnotherGameAndMatch) {
+    TempDir dir;
+    const auto file = dir / "s.ini";
+    const std::string top = std::to_string(INT64_MAX);
+    WriteText(file, "[Totaux]\nParties=" + top + "\nTempsJoue=" + top + "\n[Niveaux]\n1=" + top +
+                        " " + top + " 5\n[Duels]\n1=" + top + " " + top + " 2 " + top + "\n");
+    Statistics s;
+    ASSERT_TRUE(loadStatistics(file, s).ok());
+    EXPECT_EQ(s.gamesPlayed, 0);
+    EXPECT_TRUE(s.levels.empty());
+
+    const std::string edge = std::to_string(Statistics::MaxCount);
+    WriteText(file, "[Totaux]\nParties=" + edge + "\nTempsJoue=" + edge + "\n[Niveaux]\n1=" + edge +
+                        " " + edge + " 5\n[Duels]\n1=" + edge + " 0 2 " + edge + "\n");
+    ASSERT_TRUE(addToStatistics(file, game(3, 40, {{1, 40}}), 10, s).ok());
+    ASSERT_TRUE(addToStatistics(file, MatchSummary{0, true, 1, 3}, s).ok());
+    Statistics read;
+    ASSERT_TRUE(loadStatistics(file, read).ok());
+    EXPECT_EQ(read, s);
+    EXPECT_EQ(read.gamesPlayed, Statistics::MaxCount);
+    EXPECT_EQ(read.secondsPlayed, Statistics::MaxCount);
+    EXPECT_EQ(read.levels[1], (LevelRecord{Statistics::MaxCount, Statistics::MaxCount, 5}));
+    EXPECT_EQ(read.matches[0], (MatchRecord{Statistics::MaxCount, 0, 2, Statistics::MaxCount}));
+}
+
 } // namespace kp::test
