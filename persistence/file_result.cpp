@@ -166,7 +166,13 @@ FileResult ReadWholeFile(const fs::path& path, std::string& out) {
     return {FileError::None, path, 0};
 }
 
-FileResult WriteFileSafely(const fs::path& path, std::string_view contents) {
+namespace {
+
+// WriteFileSafely, and when `expected` is given, only over a file that still holds it at the
+// moment of the rename: `changed` says that it no longer did, and nothing was written.
+FileResult WriteOver(const fs::path& path, std::string_view contents, const std::string* expected,
+                     bool& changed) {
+    changed = false;
     const fs::path target = ResolveLinks(path);
 
     struct stat existing {};
@@ -190,6 +196,12 @@ FileResult WriteFileSafely(const fs::path& path, std::string_view contents) {
         ::unlink(tempPath.c_str());
         return Failure(FileError::CannotWrite, path, writeErrno);
     }
+    std::string now;
+    if (expected && (!ReadWholeFile(target, now) || now != *expected)) {
+        ::unlink(tempPath.c_str());
+        changed = true;
+        return Failure(FileError::CannotReplace, path, EBUSY);
+    }
     if (::rename(tempPath.c_str(), target.c_str()) != 0) {
         int renameErrno = errno;
         ::unlink(tempPath.c_str());
@@ -199,15 +211,33 @@ FileResult WriteFileSafely(const fs::path& path, std::string_view contents) {
     return {FileError::None, path, 0};
 }
 
+} // namespace
+
+FileResult WriteFileSafely(const fs::path& path, std::string_view contents) {
+    bool changed = false;
+    return WriteOver(path, contents, nullptr, changed);
+}
+
 FileResult UpdateFileSafely(const fs::path& path,
                             const std::function<std::string(std::string text)>& change) {
     FolderLock lock(FolderOf(path));
-    std::string text;
-    FileResult result = ReadWholeFile(path, text);
-    if (result)
-        result = WriteFileSafely(path, change(std::move(text)));
-    else
-        result.writing = true;
+    // The lock is not enough: a copy that waited past LockWait writes without it, and the copy
+    // that held it, once it goes on, would rename what it made of the older text over that
+    // write. So the file is replaced only if it still holds what was read; otherwise the change
+    // is made again on what it holds now, a few times before giving up.
+    FileResult result;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        std::string text;
+        result = ReadWholeFile(path, text);
+        if (!result) {
+            result.writing = true;
+            break;
+        }
+        const std::string read = text;
+        bool changed = false;
+        result = WriteOver(path, change(std::move(text)), &read, changed);
+        if (!changed) break;
+    }
     result.lockBusy = lock.busy();
     return result;
 }

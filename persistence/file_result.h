@@ -60,8 +60,11 @@ constexpr std::chrono::milliseconds LockWait{5000};
 // file take turns and neither writes over a change the other made after it read. A copy that
 // holds the lock for longer than LockWait (stopped, or stuck on a dead network disk) is not
 // waited for: the update goes on without the lock and says so in `lockBusy`, so the player's
-// data is written and the game never hangs. A file that exists but cannot be read is left
-// alone, and the failed read reported as a failed write.
+// data is written and the game never hangs. Either way the file is replaced only if it still
+// holds the text `change` was handed: one written meanwhile by a copy that went on without the
+// lock is read again and changed anew, and after five such tries the update fails (CannotReplace,
+// the file busy) rather than lose another copy's change. A file that exists but cannot be read
+// is left alone, and the failed read reported as a failed write.
 FileResult UpdateFileSafely(const std::filesystem::path& path,
                             const std::function<std::string(std::string text)>& change);
 

@@ -1,9 +1,13 @@
 // The statistics: the arithmetic of totals, levels and the last games, and their own file.
 #include "temp_dir.h"
 
+#include "persistence/file_result.h"
 #include "persistence/statistics.h"
 
 #include <gtest/gtest.h>
+
+#include <future>
+#include <thread>
 
 namespace kp::test {
 
@@ -105,6 +109,40 @@ TEST(Statistics, matchesCountAgainstEachLevelOfTheComputerBesideTheGames) {
     ASSERT_TRUE(clearStatistics(file).ok());
     ASSERT_TRUE(loadStatistics(file, read).ok());
     EXPECT_TRUE(read.empty());
+}
+
+// A copy stopped in the middle of its update, holding the folder's lock: another copy adds its
+// game once it has waited long enough, and the stopped one, going on, must not write over it.
+TEST(Statistics, aCopyStuckHoldingTheLockDoesNotWriteOverTheGameAddedMeanwhile) {
+    TempDir dir, aside;
+    const auto file = dir / "s.ini";
+    Statistics s;
+    ASSERT_TRUE(addToStatistics(file, game(1, 10, {}), 1, s).ok());
+    std::promise<void> holding, goOn;
+    std::thread stuck([&, goOnLater = goOn.get_future()] {
+        bool first = true;
+        UpdateFileSafely(file, [&](std::string text) {
+            if (std::exchange(first, false)) {
+                holding.set_value();
+                goOnLater.wait();
+            }
+            // Its own game, added as the game adds one, to the text it was handed.
+            WriteText(aside / "s.ini", text);
+            Statistics ignored;
+            addToStatistics(aside / "s.ini", game(2, 20, {}), 2, ignored);
+            return ReadText(aside / "s.ini");
+        });
+    });
+    holding.get_future().wait();
+    const FileResult other = addToStatistics(file, game(3, 30, {}), 3, s);
+    goOn.set_value();
+    stuck.join();
+    EXPECT_TRUE(other.ok());
+    EXPECT_TRUE(other.lockBusy);
+    Statistics read;
+    ASSERT_TRUE(loadStatistics(file, read).ok());
+    EXPECT_EQ(read.gamesPlayed, 3);
+    EXPECT_EQ(read.smileysCleared, 6);
 }
 
 TEST(Statistics, damagedLinesAreLeftOut) {
