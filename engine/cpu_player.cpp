@@ -284,8 +284,7 @@ std::vector<CpuPlacement> reachable(const CpuBoard& board, const Capsule& k, int
             if (node.t < fallAt && node.cap.row >= 1) {
                 for (int m = 0; m < 3; ++m) {
                     const Capsule next = node.cap.after(moves[m]);
-                    // A capsule turned back into the hidden row could not be moved again
-                    // before the next fall: the player never does it.
+                    // The rules refuse a turn into the hidden row.
                     if (next.row < 1 || !board.fits(next)) continue;
                     add(sc.layer, next, node.t + interval, falls, n, static_cast<int8_t>(m));
                 }

@@ -49,11 +49,27 @@ TEST(Movement, blockedByAnythingButEmptyCells) {
     EXPECT_FALSE(sc.game.move(Move::Down)); // lands on a half
 }
 
-TEST(Movement, horizontalCapsuleInRowZeroCannotTurn) {
+// Upright, a capsule lying in row 0 or 1 would reach above the well: the turn is refused, and
+// on the entry row the capsule stays where every key can move it.
+TEST(Movement, aTurnThatWouldLeaveTheWellIsRefusedAndKeysStillMove) {
     Moving sc;
     ASSERT_EQ(sc.s().capsule.row, 0);
     EXPECT_FALSE(sc.game.move(Move::Turn));
     EXPECT_EQ(sc.s().capsule.orientation, 2);
+    sc.run(650);
+    ASSERT_EQ(sc.s().capsule.row, 1);
+    sc.key(Command::Turn);
+    EXPECT_EQ(sc.s().capsule.orientation, 2);
+    EXPECT_EQ(sc.s().capsule.row, 1);
+    sc.key(Command::Left);
+    EXPECT_EQ(sc.s().capsule.col, 3);
+    sc.key(Command::Down);
+    EXPECT_EQ(sc.s().capsule.row, 2);
+    sc.key(Command::Turn);
+    EXPECT_EQ(sc.s().capsule.orientation, 3) << "from row 2 it stands up in rows 1 and 2";
+    EXPECT_EQ(sc.s().capsule.row, 1);
+    sc.key(Command::Right);
+    EXPECT_EQ(sc.s().capsule.col, 4);
 }
 
 TEST(Movement, quarterTurnsGoCounterClockwise) {
