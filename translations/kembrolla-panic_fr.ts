@@ -1319,7 +1319,7 @@ tableau des 3 meilleurs scores se trouve dans la page «&amp;nbsp;A propos&amp;n
     </message>
     <message>
         <source>This file is not a Kembrolla Panic! replay.</source>
-        <translation>Ce fichier n&apos;est pas un replay de Kembrolla Panic!.</translation>
+        <translation>Ce fichier n&apos;est pas un replay de Kembrolla Panic!</translation>
     </message>
     <message>
         <source>This replay was made by a newer version of the game (format %1): update the game to watch it.</source>
@@ -1367,7 +1367,7 @@ tableau des 3 meilleurs scores se trouve dans la page «&amp;nbsp;A propos&amp;n
     </message>
     <message>
         <source>The file does not contain backup Kembrolla Panic!.<byte value="xd"/><byte value="xd"/>Cancelled operation.</source>
-        <translation>Le fichier ne contient pas de sauvegarde Kembrolla Panic!.<byte value="xd"/><byte value="xd"/>Opération annulée.</translation>
+        <translation>Le fichier ne contient pas de sauvegarde Kembrolla Panic!<byte value="xd"/><byte value="xd"/>Opération annulée.</translation>
     </message>
     <message>
         <source>%1 does not exist.

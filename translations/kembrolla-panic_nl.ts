@@ -1316,7 +1316,7 @@ staan op de pagina “Over”.&lt;/p&gt;
     </message>
     <message>
         <source>This file is not a Kembrolla Panic! replay.</source>
-        <translation>Dit bestand is geen replay van Kembrolla Panic!.</translation>
+        <translation>Dit bestand is geen replay van Kembrolla Panic!</translation>
     </message>
     <message>
         <source>This replay was made by a newer version of the game (format %1): update the game to watch it.</source>
@@ -1364,7 +1364,7 @@ staan op de pagina “Over”.&lt;/p&gt;
     </message>
     <message>
         <source>The file does not contain backup Kembrolla Panic!.<byte value="xd"/><byte value="xd"/>Cancelled operation.</source>
-        <translation>Het bestand bevat geen opgeslagen spel van Kembrolla Panic!.<byte value="xd"/><byte value="xd"/>Bewerking geannuleerd.</translation>
+        <translation>Het bestand bevat geen opgeslagen spel van Kembrolla Panic!<byte value="xd"/><byte value="xd"/>Bewerking geannuleerd.</translation>
     </message>
     <message>
         <source>%1 does not exist.

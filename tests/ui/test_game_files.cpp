@@ -127,7 +127,7 @@ TEST_F(Files, aFileThatIsNoSavedGameIsRefusedAndTheGameGoesOn) {
     w->openSavedGame(file("notes.txt").toStdString());
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], "Le fichier ne contient pas de sauvegarde Kembrolla "
-                                    "Panic!.\r\rOpération annulée.");
+                                    "Panic!\r\rOpération annulée.");
     EXPECT_EQ(w->board().game().state().grid, before);
     w->action("MenuLangueAnglais")->trigger();
     w->openSavedGame(file("notes.txt").toStdString());
