@@ -173,4 +173,28 @@ void BM_CostliestReplayFile(benchmark::State& st) {
 }
 BENCHMARK(BM_CostliestReplayFile)->ArgName("kind")->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
+// The costliest match files: a pause at the start, then the longest wait a file may ask for,
+// the smileys at their fastest, on the smallest board (0: the clock's ticks cost most beside
+// the cells) and on the largest (1), so that the reader plays up to the limit and refuses.
+void BM_CostliestMatchReplayFile(benchmark::State& st) {
+    MatchRecording r;
+    for (const ParameterKey& k : ParameterKeys)
+        r.settings.params.*k.field = st.range(0) ? k.max : k.min;
+    r.settings.options.smileyAnimation = 3;
+    r.inputs.push_back({0, -1, InputKind::Pause, 0});
+    r.duration = INT32_MAX;
+    const std::string text = versusReplayText(r);
+    ReplayRead read;
+    for (auto _ : st) {
+        MatchRecording out;
+        read = parseVersusReplay(text, out);
+    }
+    st.counters["work"] = static_cast<double>(read.work);
+    st.counters["refused"] = read.ok() ? 0 : 1;
+}
+BENCHMARK(BM_CostliestMatchReplayFile)
+    ->ArgName("largest")
+    ->DenseRange(0, 1)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace

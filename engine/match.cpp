@@ -396,18 +396,42 @@ void feedMatchInput(Match& m, const MatchInput& in) {
     }
 }
 
+namespace {
+
+int64_t boardCells(const Match& m) {
+    const GameState& s = m.board(0).state();
+    return int64_t{s.params.rows + 2} * (s.params.columns + 2);
+}
+
+// The work of the match so far, `inputs` fed to it.
+int64_t matchWork(const Match& m, int64_t inputs) {
+    const int64_t cells = boardCells(m);
+    return m.timersFired() * (cells + TickWork) + inputs * cells +
+           static_cast<int64_t>(m.board(0).random().draws() + m.board(1).random().draws()) *
+               DrawWork +
+           (int64_t{m.round()} + 1) * 2 * GridCells;
+}
+
+} // namespace
+
+int64_t expectedMatchReplayWork(const MatchRecording& r) {
+    const Match m(r.settings);
+    // A wait of decades is as far past any limit as a longer one, and keeps the sum in range.
+    constexpr int64_t LongestWait = int64_t{1} << 40;
+    const int64_t first = r.inputs.empty() ? r.duration : r.inputs.front().time;
+    const int64_t until = std::clamp<int64_t>(std::min(first, r.duration), 0, LongestWait);
+    int64_t ticks = 0;
+    for (int p = 0; p < 2; ++p)
+        for (const TimerSlot& t : m.board(p).state().Timers)
+            if (t.running()) ticks += until / t.period;
+    return matchWork(m, 0) + ticks * (boardCells(m) + TickWork);
+}
+
 MatchReplayRun replayMatchWithin(const MatchRecording& r, int64_t workLimit) {
     Match m(r.settings);
-    const GameState& s = m.board(0).state();
-    const int64_t cells = int64_t{s.params.rows + 2} * (s.params.columns + 2);
     MatchReplayRun run;
     int64_t inputs = 0;
-    auto work = [&] {
-        return (m.timersFired() + inputs) * cells +
-               static_cast<int64_t>(m.board(0).random().draws() + m.board(1).random().draws()) *
-                   DrawWork +
-               (int64_t{m.round()} + 1) * 2 * GridCells;
-    };
+    auto work = [&] { return matchWork(m, inputs); };
     // Time goes by a second at a time, so that a long wait is measured as it goes.
     auto until = [&](int64_t time) {
         while (m.now() < time) {

@@ -157,9 +157,19 @@ void feedMatchInput(Match& match, const MatchInput& input);
 // Plays a recorded match again on boards nobody watches, to the recording's time.
 MatchEnd replayMatch(const MatchRecording& recording);
 
+// What a timer fired costs besides the cells it may visit: the clock looks over both boards'
+// timers before and after it, and the rules' handler is called. On the smallest board that is
+// most of a tick: some two hundred cells' worth (bench/engine_bench).
+constexpr int64_t TickWork = 200;
+
+// What playing a recorded match again is sure to cost, in the measure of replayMatchWithin:
+// nothing on a board moves before a command, but the clock's and the smileys' timers run
+// meanwhile, so the wait to the first input (to the end, with none) is known before it is played.
+int64_t expectedMatchReplayWork(const MatchRecording& recording);
+
 // The same, stopping once the work (recording.h's measure: each timer fired and each input
-// visits every cell of the board, each random number drawn counts DrawWork, each round set up
-// the whole grid twice) has passed `workLimit`.
+// visits every cell of the board, a timer fired costs TickWork more, each random number drawn
+// counts DrawWork, each round set up the whole grid twice) has passed `workLimit`.
 struct MatchReplayRun {
     bool finished = false;
     int64_t work = 0;

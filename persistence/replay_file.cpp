@@ -417,9 +417,9 @@ FileResult writeReplay(const std::filesystem::path& path, const Recording& recor
     return WriteFileSafely(path, replayText(recording));
 }
 
-ReplayRead parseReplay(std::string_view text, Recording& out) {
-    if (text.size() > MaxReplayFile) return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
-    const IniFile ini = IniFile::FromText(text);
+namespace {
+
+ReplayRead readGameReplay(const IniFile& ini, Recording& out) {
     if (!ini.HasSection(Header)) return refused(ReplayError::NotAReplay, ReplayProblem::None);
     FormatVersion version;
     if (auto no = readVersion(ini, ReplayVersion, version)) return *no;
@@ -464,6 +464,13 @@ ReplayRead parseReplay(std::string_view text, Recording& out) {
     if (expectedReplayWork(rec) > MaxReplayWork)
         return refused(ReplayError::TooLarge, ReplayProblem::LevelSetUps);
     return judged(replayWithin(rec, MaxReplayWork), rec, out);
+}
+
+} // namespace
+
+ReplayRead parseReplay(std::string_view text, Recording& out) {
+    if (text.size() > MaxReplayFile) return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
+    return readGameReplay(IniFile::FromText(text), out);
 }
 
 ReplayRead readReplay(const std::filesystem::path& path, Recording& out) {
@@ -569,14 +576,15 @@ FileResult writeVersusReplay(const std::filesystem::path& path, const MatchRecor
     return WriteFileSafely(path, versusReplayText(recording));
 }
 
-ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out) {
-    if (text.size() > MaxReplayFile) return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
-    const IniFile ini = IniFile::FromText(text);
+namespace {
+
+ReplayRead readMatchReplay(const IniFile& ini, MatchRecording& out) {
     if (!ini.HasSection(Header)) return refused(ReplayError::NotAReplay, ReplayProblem::None);
     FormatVersion version;
     if (auto no = readVersion(ini, VersusReplayVersion, version)) return *no;
-    if (version.major == uint64_t{ReplayVersion} && version.whole)
-        return refused(ReplayError::NotAReplay, ReplayProblem::None); // one player's game
+    // One player's game, of whatever version of its own format ("1.5" is a newer one).
+    if (version.major >= 1 && version.major < uint64_t{VersusReplayVersion})
+        return refused(ReplayError::NotAReplay, ReplayProblem::None);
     if (version.major != uint64_t{VersusReplayVersion})
         return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
 
@@ -596,7 +604,7 @@ ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out) {
     const int64_t count = r.integer(Inputs, "Nombre", 0, INT32_MAX);
     rec.duration = r.integer(Inputs, "Duree", 0, INT32_MAX);
     if (r.refusal) return r.refused();
-    if (count > MaxInputs || count * cells > MaxReplayWork)
+    if (count > MaxInputs || count * cells > MaxMatchReplayWork)
         return refused(ReplayError::TooLarge, ReplayProblem::InputCount, std::to_string(count));
     int64_t time = 0;
     if (auto no = readInputs(ini, count, rec.inputs, time, parseVersusToken)) return *no;
@@ -621,13 +629,46 @@ ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out) {
             r.gameEnd(End, std::string(1, static_cast<char>('1' + p)));
     if (r.refusal) return r.refused();
 
-    return judged(replayMatchWithin(rec, MaxReplayWork), rec, out);
+    // A long wait before the first command costs its ticks whatever follows: a file of a few
+    // hundred bytes may ask for weeks of them.
+    if (expectedMatchReplayWork(rec) > MaxMatchReplayWork)
+        return refused(ReplayError::TooLarge, ReplayProblem::Work);
+    return judged(replayMatchWithin(rec, MaxMatchReplayWork), rec, out);
+}
+
+} // namespace
+
+ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out) {
+    if (text.size() > MaxReplayFile) return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
+    return readMatchReplay(IniFile::FromText(text), out);
 }
 
 ReplayRead readVersusReplay(const std::filesystem::path& path, MatchRecording& out) {
     return readReplayFile(path, out, [](std::string_view text, MatchRecording& rec) {
         return parseVersusReplay(text, rec);
     });
+}
+
+ReplayRead parseAnyReplay(std::string_view text, AnyReplay& out) {
+    if (text.size() > MaxReplayFile) return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
+    const IniFile ini = IniFile::FromText(text);
+    FormatVersion version;
+    if (ini.HasSection(Header) && !readVersion(ini, VersusReplayVersion, version) &&
+        version.major == uint64_t{VersusReplayVersion}) {
+        auto match = std::make_shared<MatchRecording>();
+        const ReplayRead read = readMatchReplay(ini, *match);
+        if (read.ok()) out = AnyReplay{{}, std::move(match)};
+        return read;
+    }
+    auto game = std::make_shared<Recording>();
+    const ReplayRead read = readGameReplay(ini, *game);
+    if (read.ok()) out = AnyReplay{std::move(game), {}};
+    return read;
+}
+
+ReplayRead readAnyReplay(const std::filesystem::path& path, AnyReplay& out) {
+    return readReplayFile(
+        path, out, [](std::string_view text, AnyReplay& any) { return parseAnyReplay(text, any); });
 }
 
 } // namespace kp

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,9 @@ enum class ReplayError {
 // computer (bench/engine_bench), some fifty thousand inputs on the largest board (half an hour
 // of play at its fastest falls), any number on the usual ones.
 constexpr int64_t MaxReplayWork = 500'000'000;
+// A match's clock ticks for as long as its file says: this is read in under a tenth of a second
+// (bench/engine_bench), a quarter of a million timer ticks on the usual board.
+constexpr int64_t MaxMatchReplayWork = 100'000'000;
 
 // What in the file a Damaged or TooLarge refusal is about (the window words it).
 enum class ReplayProblem {
@@ -78,5 +82,15 @@ std::string versusReplayText(const MatchRecording& recording);
 FileResult writeVersusReplay(const std::filesystem::path& path, const MatchRecording& recording);
 ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out);
 ReplayRead readVersusReplay(const std::filesystem::path& path, MatchRecording& out);
+
+// A file of either kind, parsed once and judged by the reader of its version: a single
+// player's game or a match, whichever it holds once accepted (`out` is left as it was when
+// refused).
+struct AnyReplay {
+    std::shared_ptr<Recording> game;
+    std::shared_ptr<MatchRecording> match;
+};
+ReplayRead parseAnyReplay(std::string_view text, AnyReplay& out);
+ReplayRead readAnyReplay(const std::filesystem::path& path, AnyReplay& out);
 
 } // namespace kp

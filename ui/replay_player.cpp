@@ -194,20 +194,18 @@ void ReplayPlayer::chooseReplay() {
 }
 
 void ReplayPlayer::openReplay(const std::filesystem::path& path) {
-    auto recording = std::make_shared<Recording>();
-    ReplayRead read = readReplay(path, *recording);
-    // A newer version may be a match, which the window plays on two boards.
-    if (read.error == ReplayError::NewerVersion && onMatchReplay) {
-        auto match = std::make_shared<MatchRecording>();
-        const ReplayRead versus = readVersusReplay(path, *match);
-        if (versus.ok()) return onMatchReplay(match);
-        if (versus.error != ReplayError::NotAReplay) read = versus;
-    }
+    AnyReplay replay;
+    const ReplayRead read = readAnyReplay(path, replay);
     if (!read.ok()) {
         platform_.message(&window_, replayMessage(read));
         return;
     }
-    watch(recording);
+    // A match plays on two boards, in the window's hands.
+    if (replay.match) {
+        if (onMatchReplay) onMatchReplay(replay.match);
+        return;
+    }
+    watch(replay.game);
 }
 
 // ---- Playing ----

@@ -275,18 +275,55 @@ TEST(VersusReplayFile, eachReaderTakesItsOwnVersionAndRefusalsSayWhy) {
     }
     for (size_t size = 0; size + 1 < match.size(); size += 11)
         ASSERT_FALSE(parsedMatch(match.substr(0, size)).ok()) << "cut at " << size;
+
+    // Read once for either kind: each file goes to the reader of its version.
+    AnyReplay any;
+    ASSERT_TRUE(parseAnyReplay(match, any).ok());
+    EXPECT_TRUE(any.match && !any.game);
+    ASSERT_TRUE(parseAnyReplay(single, any).ok());
+    EXPECT_TRUE(any.game && !any.match);
+    const std::string later = replace(single, "Version=1", "Version=1.5");
+    EXPECT_EQ(parseAnyReplay(later, any).error, ReplayError::NewerVersion);
+    EXPECT_EQ(parsedMatch(later).error, ReplayError::NotAReplay);
+    EXPECT_EQ(parseAnyReplay(replace(match, "Version=2", "Version=2.1"), any).error,
+              ReplayError::NewerVersion);
 }
 
-// A match of no input on the largest board, waited out for as long as the file may say: refused
-// once playing it again passes the work limit.
+// Matches waited out for as long as the file may say, on the smallest and the largest board with
+// the smileys at their fastest: with no command, refused before any is played; with one, refused
+// once playing it again passes the work limit, which counts every tick for what it costs.
 TEST(VersusReplayFile, aLongWaitIsRefusedWithinTheWorkLimit) {
-    MatchRecording worst;
-    for (const ParameterKey& k : ParameterKeys) worst.settings.params.*k.field = k.max;
-    worst.duration = INT32_MAX;
-    const ReplayRead read = parsedMatch(versusReplayText(worst));
-    EXPECT_EQ(read.error, ReplayError::TooLarge);
-    EXPECT_EQ(read.problem, ReplayProblem::Work);
-    EXPECT_LE(read.work, MaxReplayWork + 100 * GridCells);
+    for (const bool largest : {false, true}) {
+        MatchRecording worst;
+        for (const ParameterKey& k : ParameterKeys)
+            worst.settings.params.*k.field = largest ? k.max : k.min;
+        worst.settings.options.smileyAnimation = 3;
+        worst.duration = INT32_MAX;
+        const ReplayRead waited = parsedMatch(versusReplayText(worst));
+        EXPECT_EQ(waited.error, ReplayError::TooLarge);
+        EXPECT_EQ(waited.problem, ReplayProblem::Work);
+        EXPECT_EQ(waited.work, 0);
+
+        worst.inputs.push_back({0, -1, InputKind::Pause, 0});
+        const ReplayRead read = parsedMatch(versusReplayText(worst));
+        EXPECT_EQ(read.error, ReplayError::TooLarge);
+        EXPECT_EQ(read.problem, ReplayProblem::Work);
+        // A second of the clock at most past the limit: some ten ticks of each board.
+        EXPECT_LE(read.work, MaxMatchReplayWork + 20 * (GridCells + TickWork));
+        // Each tick costs the clock's work besides the board's cells: the smallest board's
+        // 49 cells would have let ten million of them through.
+        const int64_t cells = largest ? GridCells : 7 * 7;
+        EXPECT_LE(read.work / (cells + TickWork), 1'000'000);
+    }
+
+    // A wait the limit allows costs what was counted before it was played.
+    MatchRecording idle;
+    idle.settings.options.smileyAnimation = 3;
+    idle.duration = 3'600'000;
+    idle.end = replayMatch(idle);
+    const ReplayRead read = parsedMatch(versusReplayText(idle));
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.work, expectedMatchReplayWork(idle));
 }
 
 } // namespace kp::test
