@@ -172,7 +172,7 @@ void MatchView::schedule() {
     int64_t next = match_->nextDue();
     if (cpu_ && cpuNext_ != CpuPlayer::Never) next = next < 0 ? cpuNext_ : std::min(next, cpuNext_);
     if (next < 0) return clock_.stop();
-    clock_.start(static_cast<int>(std::clamp<int64_t>(next - wall_.elapsed(), 0, 1000)));
+    clock_.start(static_cast<int>(std::clamp<int64_t>(next - elapsed_(), 0, 1000)));
 }
 
 // A replay wakes for its next input or timer, or its end, at its speed; it goes on past the
@@ -220,6 +220,10 @@ void MatchView::showBanner() {
 }
 
 void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
+    // The clock sleeps between timers: the key waits until the match has caught up with the
+    // wall, or it would count from the last timer, and a held key's first repeat, already due,
+    // would follow its press at once.
+    if (started_ && !replay_) advanceTo(elapsed_());
     if (match_->over()) return;
     const int board = p < 0 ? 0 : p;
     if (command == Command::Other || !gameRepeat)
@@ -257,7 +261,7 @@ void MatchView::tick() {
         played_ += double(wall_.restart()) * speed_;
         playBackTo(static_cast<int64_t>(played_));
     } else {
-        advanceTo(wall_.elapsed());
+        advanceTo(elapsed_());
     }
     schedule();
 }

@@ -20,6 +20,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class QLabel;
 class QPushButton;
@@ -89,6 +90,8 @@ class MatchView : public QWidget {
 
     // Starts the clock (once the view is in the window).
     void start();
+    // The time since start() in ms: the wall clock's, or a test's virtual one.
+    void setClock(std::function<int64_t()> elapsed) { elapsed_ = std::move(elapsed); }
 
     // Player p's move; any other key resumes a paused match (p < 0: no board's key).
     void play(int p, Command command, bool pressed, bool gameRepeat);
@@ -133,6 +136,7 @@ class MatchView : public QWidget {
     QPushButton* rematch_;
     QTimer clock_;
     QElapsedTimer wall_;
+    std::function<int64_t()> elapsed_ = [this] { return wall_.elapsed(); };
     bool started_ = false;
     int64_t cpuNext_ = 0; // when the computer next wants to look
     std::vector<int32_t> stripShown_;

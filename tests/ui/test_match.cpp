@@ -292,6 +292,37 @@ TEST_F(Duel, twoPlayersHoldTheirKeysAtOnceAndBothRepeat) {
     EXPECT_EQ(match().board(0).state().capsule.col, 1);
 }
 
+// A quick tap (let go within 20 ms) is one step for either player at one keyboard, though the
+// match's clock sleeps towards its next timer when the key comes: the game's own repeat waits
+// for its delay from the press, not from the last timer.
+TEST_F(Duel, aQuickTapOfEitherPlayerIsOneStepWhileTheClockSleeps) {
+    open();
+    DuelSettings d;
+    d.opponent = DuelSettings::SecondPlayer;
+    w->startMatch(d, 1);
+    MatchView* m = w->matchView();
+    int64_t wall = 0;
+    m->setClock([&] { return wall; });
+    key(Qt::Key_B);
+    auto ready = [&] {
+        return match().board(0).state().capsuleInGrid && match().board(1).state().capsuleInGrid &&
+               match().nextDue() - wall > 250;
+    };
+    while (!ready() && wall < 5000) m->advanceTo(wall += 16);
+    ASSERT_TRUE(ready());
+    const int col = match().board(0).state().capsule.col;
+    ASSERT_EQ(match().board(1).state().capsule.col, col);
+    wall += 240; // no timer due: the view's clock is asleep
+    key(Qt::Key_S);
+    key(Qt::Key_Left);
+    m->advanceTo(wall += 15); // what the clock's wake-up after the keys does
+    key(Qt::Key_S, QEvent::KeyRelease);
+    key(Qt::Key_Left, QEvent::KeyRelease);
+    m->advanceTo(wall += 1000);
+    EXPECT_EQ(match().board(0).state().capsule.col, col - 1);
+    EXPECT_EQ(match().board(1).state().capsule.col, col - 1);
+}
+
 // Panic in a match hides and stops both boards at once: the window shows its border colour
 // alone, and the computer plays nothing meanwhile; a key brings the match back, paused.
 TEST_F(Duel, panicInAMatchHidesBothBoardsAndTheComputerWaitsUntilAKey) {
