@@ -1512,7 +1512,7 @@ Do you want to create it?</source>
     </message>
     <message>
         <source>Best chain</source>
-        <translation>Лучшая цепочка</translation>
+        <translation>Лучшая цепь</translation>
     </message>
 </context>
 </TS>

@@ -56,6 +56,9 @@ DuelDialog::DuelDialog(QWidget* parent) : Translated(parent) {
     secondPad_->addItem(QString());
     secondPadLabel_->setBuddy(secondPad_);
     form->addRow(secondPadLabel_, secondPad_);
+    // Their choices change after the first showing: with another language, another controller.
+    for (QComboBox* box : {opponent_, secondPad_})
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     layout->addLayout(form);
     connect(opponent_, &QComboBox::currentIndexChanged, this, [this] { enableSecondPad(); });
     cancelAttacks_ = new QCheckBox(this);

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace kp {
 
@@ -40,16 +41,52 @@ constexpr const char* MatchHeaders[] = {
 constexpr const char* LevelsTab = QT_TRANSLATE_NOOP("Statistics", "Levels");
 constexpr const char* MatchesTab = QT_TRANSLATE_NOOP("Statistics", "Matches");
 
-QTableWidget* newTable(QWidget* parent, const char* name, int columns) {
-    auto* t = new QTableWidget(0, columns, parent);
-    t->setObjectName(QLatin1String(name));
-    t->verticalHeader()->hide();
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionMode(QAbstractItemView::NoSelection);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    t->verticalHeader()->setDefaultSectionSize(18);
-    return t;
+// Each column as wide as its title and cells need, and the room left shared evenly: columns
+// stretched alike would cut a long title ("Niederlagen") to give a short one its equal share.
+void fitColumns(QTableWidget* table) {
+    QHeaderView* header = table->horizontalHeader();
+    const QAbstractItemView* view = table;
+    const int n = table->columnCount();
+    std::vector<int> need(static_cast<size_t>(n));
+    int spare = table->viewport()->width();
+    for (int c = 0; c < n; ++c) {
+        need[c] = std::max(header->sectionSizeHint(c), view->sizeHintForColumn(c));
+        spare -= need[c];
+    }
+    spare = std::max(spare, 0);
+    for (int c = 0; c < n; ++c)
+        header->resizeSection(c, need[c] + spare * (c + 1) / n - spare * c / n);
 }
+
+// As tall as its titles and five rows: a match record against every level of the computer
+// shows whole, and the plot below has the rest of the page.
+class RecordTable : public QTableWidget {
+  public:
+    static constexpr int RowsShown = Statistics::CpuLevels;
+
+    RecordTable(QWidget* parent, const char* name, int columns) : QTableWidget(0, columns, parent) {
+        setObjectName(QLatin1String(name));
+        verticalHeader()->hide();
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        setSelectionMode(QAbstractItemView::NoSelection);
+        horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        verticalHeader()->setDefaultSectionSize(18);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
+    QSize sizeHint() const override {
+        return {QTableWidget::sizeHint().width(),
+                horizontalHeader()->sizeHint().height() +
+                    RowsShown * verticalHeader()->defaultSectionSize() + 2 * frameWidth()};
+    }
+
+  protected:
+    // The viewport narrows when a long table's scroll bar comes, too.
+    bool viewportEvent(QEvent* event) override {
+        const bool done = QTableWidget::viewportEvent(event);
+        if (event->type() == QEvent::Resize) fitColumns(this);
+        return done;
+    }
+};
 
 void fillRow(QTableWidget* table, int row, std::initializer_list<QString> cells) {
     int c = 0;
@@ -119,14 +156,9 @@ StatisticsPage::StatisticsPage(QWidget* parent) : Translated(parent) {
     tables_->setObjectName(QStringLiteral("OngletsStatistiques"));
     tables_->setDocumentMode(true);
     tables_->setTabBarAutoHide(true);
-    levels_ = newTable(tables_, "TableNiveaux", 4);
-    levels_->setFixedHeight(96);
+    levels_ = new RecordTable(tables_, "TableNiveaux", 4);
     tables_->addTab(levels_, QString());
-    matches_ = newTable(tables_, "TableDuels", 5);
-    matches_->setFixedHeight(96);
-    // The long titles take the room they need, the short ones share the rest.
-    for (int c : {3, 4})
-        matches_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    matches_ = new RecordTable(tables_, "TableDuels", 5);
     page->addWidget(tables_);
 
     plot_ = new ProgressPlot(this);
@@ -183,6 +215,7 @@ void StatisticsPage::showStatistics(const Statistics& s) {
                  locale.toString(qlonglong(m.lost)), locale.toString(m.longestChain),
                  locale.toString(qlonglong(m.attacksSent))});
     }
+    for (QTableWidget* table : {levels_, matches_}) fitColumns(table);
     const int matchTab = tables_->indexOf(matches_);
     if (matches_->rowCount() > 0 && matchTab < 0)
         tables_->addTab(matches_, pick(MatchesTab));

@@ -12,6 +12,7 @@
 #include "ui/file_messages.h"
 #include "ui/match_view.h"
 #include "ui/name_dialog.h"
+#include "ui/statistics_page.h"
 
 #include "ui/keys_page.h"
 #include "ui/loading_window.h"
@@ -19,17 +20,21 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTextEdit>
 
 #include <cerrno>
@@ -251,6 +256,35 @@ QStringList overflowing(const QWidget* top) {
             } else {
                 need = b->sizeHint().width();
             }
+        } else if (const auto* x = qobject_cast<const QComboBox*>(c)) {
+            // Any choice may be the one shown, in the box's field beside its arrow.
+            QStyleOptionComboBox o;
+            o.initFrom(x);
+            const int field =
+                x->style()
+                    ->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, x)
+                    .width();
+            for (int i = 0; i < x->count(); ++i)
+                if (const int need = x->fontMetrics().horizontalAdvance(x->itemText(i));
+                    need > field)
+                    out << QStringLiteral("%1 (%2 > %3)").arg(x->itemText(i)).arg(need).arg(field);
+            continue;
+        } else if (const auto* table = qobject_cast<const QTableView*>(c)) {
+            // Every row in sight, and every title and cell as wide as its column.
+            const QHeaderView* h = table->horizontalHeader();
+            const auto* view = static_cast<const QAbstractItemView*>(table);
+            for (int col = 0; col < h->count(); ++col) {
+                const int need = std::max(h->sectionSizeHint(col), view->sizeHintForColumn(col));
+                if (need > h->sectionSize(col))
+                    out << QStringLiteral("column %1 of %2 (%3 > %4)")
+                               .arg(col)
+                               .arg(table->objectName())
+                               .arg(need)
+                               .arg(h->sectionSize(col));
+            }
+            for (const QScrollBar* bar : {table->horizontalScrollBar(), table->verticalScrollBar()})
+                if (bar->isVisibleTo(table)) out << table->objectName() + " scrolls";
+            continue;
         } else if (const auto* bar = qobject_cast<const QTabBar*>(c)) {
             for (int i = 0; i < bar->count(); ++i)
                 if (bar->tabRect(i).right() >= bar->width())
@@ -318,11 +352,17 @@ TEST_F(WindowTexts, noLetterServesTwoItemsOfOneMenuOrPageInTheNewLanguages) {
 }
 
 // Every caption has the room it needs in every language: each page of the dialog at its one
-// size, the name window, the music's loading window, the message line over the default board,
-// and the menu titles (their rows are checked at every board size elsewhere).
+// size (the statistics with matches played against every level of the computer), the name
+// window, the duel dialog first shown in another language, the music's loading window, the
+// message line over the default board, and the menu titles (their rows are checked at every
+// board size elsewhere).
 TEST_F(WindowTexts, everyTextFitsItsRoomInEveryLanguage) {
+    std::ofstream(file("kembrolla-panic-statistiques.ini").toStdString())
+        << "[Duels]\n1=9876 5432 17 98765\n2=8765 4321 16 87654\n3=7654 3210 15 "
+           "76543\n4=6543 2109 14 65432\n5=5432 1098 13 54321\n";
     open();
     w->show();
+    DuelDialog duel;
     for (const LanguageInfo& l : Languages) {
         w->chooseLanguage(l.language);
         ConfigDialog* d = w->configDialog();
@@ -331,6 +371,12 @@ TEST_F(WindowTexts, everyTextFitsItsRoomInEveryLanguage) {
             QApplication::processEvents();
             EXPECT_EQ(overflowing(d).join(" ; ").toStdString(), "") << l.code << " tab " << tab;
         }
+        QTabWidget* tables = d->statisticsPage()->tables();
+        ASSERT_EQ(tables->count(), 2);
+        tables->setCurrentWidget(d->statisticsPage()->matchTable());
+        QApplication::processEvents();
+        EXPECT_EQ(overflowing(d).join(" ; ").toStdString(), "") << l.code << " matches";
+        tables->setCurrentIndex(0);
         // The prompt of a key slot that waits, on the keys page.
         d->showTab(ConfigDialog::KeysTab);
         d->keysPage()->keySlot(Action::Left, 0)->click();
@@ -344,10 +390,10 @@ TEST_F(WindowTexts, everyTextFitsItsRoomInEveryLanguage) {
         QApplication::processEvents();
         EXPECT_EQ(overflowing(&name).join(" ; ").toStdString(), "") << l.code << " name window";
 
-        DuelDialog duel;
         duel.show();
         QApplication::processEvents();
         EXPECT_EQ(overflowing(&duel).join(" ; ").toStdString(), "") << l.code << " duel window";
+        duel.hide();
 
         LoadingWindow loading;
         loading.shown();
