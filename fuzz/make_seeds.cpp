@@ -7,6 +7,7 @@
 #include "persistence/replay_file.h"
 #include "persistence/saved_game.h"
 #include "persistence/settings.h"
+#include "persistence/statistics.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -119,6 +120,34 @@ void PlayAndSave(const fs::path& path, const LevelParameters& p, uint32_t seed, 
         clock.advance(700);
     }
     writeSavedGame(path, game.state());
+}
+
+// ---- Statistics ------------------------------------------------------------------------------
+
+void StatisticsSeeds() {
+    // As the game writes it: two games, one of them with levels won, and matches.
+    const fs::path played = Seed("fuzz_statistics", "games-and-matches.ini");
+    Statistics s;
+    GameSummary game;
+    game.levelsWon = 2;
+    game.smileysCleared = 14;
+    game.capsulesPlaced = 40;
+    game.longestChain = 3;
+    game.secondsPlayed = 190;
+    game.levels = {{1, 80}, {2, 95}};
+    addToStatistics(played, game, 1700000000, s);
+    addToStatistics(played, GameSummary{}, 1700000600, s);
+    addToStatistics(played, MatchSummary{4, true, 3, 7}, s);
+    addToStatistics(played, MatchSummary{0, false, 1, 0}, s);
+
+    // Written by hand: counts at the edge of what a sum keeps and past it, a gap in the levels,
+    // short and long lines.
+    WriteText(Seed("fuzz_statistics", "edges.ini"),
+              "[Totaux]\nParties=1000000000000000\nNiveauxGagnes=9223372036854775807\n"
+              "SmileysElimines=-1\nTempsJoue=0x10\n"
+              "[Niveaux]\n1=1000000000000000 1000000000000000 2147483647\n3=1 2 3\n"
+              "[Parties]\n1=0 1 2 3 4\n2=1 2 3\n"
+              "[Duels]\n1=1000000000000000 0 2147483648 1000000000000000\n5=1 1 1 1 1\n");
 }
 
 void SavedGameSeeds() {
@@ -435,6 +464,7 @@ int main(int argc, char** argv) {
     }
     root = argv[1];
     SettingsSeeds();
+    StatisticsSeeds();
     SavedGameSeeds();
     ReplaySeeds();
     BmpSeeds();
