@@ -183,4 +183,34 @@ void BoardPainter::paint(QPainter& p, const QRect& area, const GameState& s) con
     p.restore();
 }
 
+QRect BoardPainter::hintArea(const Capsule& landing) const {
+    return cellRect(landing.row, landing.col)
+        .united(cellRect(landing.row2(), landing.col2()))
+        .adjusted(-2, -2, 2, 2);
+}
+
+void BoardPainter::paintHint(QPainter& p, const Capsule& landing) const {
+    p.save();
+    const QRectF r = QRectF(hintArea(landing)).adjusted(2.5, 2.5, -2.5, -2.5);
+    const qreal radius = cellSize_ / 4.0;
+    p.setRenderHint(QPainter::Antialiasing);
+    // Each half where it lands, in its colour and its lie, over a shade that keeps its colours
+    // true on a bright or busy background; faint, so that it never passes for a capsule that
+    // is down.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 110));
+    p.drawRoundedRect(r, radius, radius);
+    p.setOpacity(0.65);
+    sprites_.draw(p, cellRect(landing.row, landing.col), landing.half1);
+    sprites_.draw(p, cellRect(landing.row2(), landing.col2()), landing.half2);
+    p.setOpacity(1);
+    // Light over a dark edge, to show on any background and any colour of smiley.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 0, 0, 170), 4));
+    p.drawRoundedRect(r, radius, radius);
+    p.setPen(QPen(QColor(255, 255, 255, 235), 2, Qt::DashLine));
+    p.drawRoundedRect(r, radius, radius);
+    p.restore();
+}
+
 } // namespace kp

@@ -55,6 +55,10 @@ class BoardPainter {
     // next capsule, pin-up figure.
     void paint(QPainter& p, const QRect& area, const GameState& s) const;
 
+    // The hint of where a capsule should land: its two cells and the outline round them.
+    QRect hintArea(const Capsule& landing) const;
+    void paintHint(QPainter& p, const Capsule& landing) const;
+
     const WindowLayout& layout() const { return layout_; }
     QRect cellRect(int row, int col) const;
 

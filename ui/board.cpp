@@ -36,15 +36,8 @@ void BoardView::paintEvent(QPaintEvent* event) {
     p.resetTransform();
     if (shift_ > 0) p.fillRect(0, 0, width(), shift_, strip_);
     if (hint_ && event->rect().intersects(hintArea())) {
-        // Light over a dark edge, to show on any background and any colour of smiley.
-        const QRectF r = QRectF(hintArea()).adjusted(2.5, 2.5, -2.5, -2.5);
-        const qreal radius = painter_.cellRect(1, 1).width() / 4.0;
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(0, 0, 0, 170), 4));
-        p.drawRoundedRect(r, radius, radius);
-        p.setPen(QPen(QColor(255, 255, 255, 235), 2, Qt::DashLine));
-        p.drawRoundedRect(r, radius, radius);
+        p.translate(0, shift_);
+        painter_.paintHint(p, *hint_);
     }
     if (afterFirstFrame) QTimer::singleShot(0, this, std::exchange(afterFirstFrame, nullptr));
 }
@@ -56,9 +49,7 @@ void BoardView::setHint(std::optional<Capsule> hint) {
 }
 
 QRect BoardView::hintArea() const {
-    const QRect cells = painter_.cellRect(hint_->row, hint_->col)
-                            .united(painter_.cellRect(hint_->row2(), hint_->col2()));
-    return cells.adjusted(-2, -2, 2, 2).translated(0, shift_);
+    return painter_.hintArea(*hint_).translated(0, shift_);
 }
 
 Command commandFor(Action action) {

@@ -103,6 +103,39 @@ TEST_F(Painting, thePreviewStandsOverTheEntryColumns) {
     EXPECT_EQ(r.top(), 31);
 }
 
+// A hint shows each half in its own colour in the cell where it lands, upright or lying, and
+// leaves the cells round it alone.
+TEST_F(Painting, aHintShowsEachHalfInItsColourWhereItLands) {
+    constexpr int Blue = 0, Yellow = 1;
+    // How much bluer than red a cell's middle looks.
+    auto blueness = [](const QImage& frame, const QRect& cell) {
+        int sum = 0;
+        for (int y = 4; y < 12; ++y)
+            for (int x = 4; x < 12; ++x) {
+                const QRgb px = frame.pixel(cell.left() + x, cell.top() + y);
+                sum += qBlue(px) - qRed(px);
+            }
+        return sum / 64;
+    };
+    Capsule upright{10, 3, 1, capsuleCode(Blue, LinkTop), capsuleCode(Yellow, LinkBottom)};
+    Capsule lying{15, 5, 2, capsuleCode(Yellow, LinkLeft), capsuleCode(Blue, LinkRight)};
+    for (const Capsule& c : {upright, lying}) {
+        QImage frame = window;
+        QPainter p(&frame);
+        painter.paintHint(p, c);
+        p.end();
+        const QRect first = painter.cellRect(c.row, c.col);
+        const QRect second = painter.cellRect(c.row2(), c.col2());
+        const int apart = blueness(frame, first) - blueness(frame, second);
+        EXPECT_GT(c.half1 == upright.half1 ? apart : -apart, 60) << c.orientation;
+        const QRect around = painter.hintArea(c).adjusted(-1, -1, 1, 1);
+        EXPECT_EQ(frame.copy(0, 0, frame.width(), around.top()),
+                  window.copy(0, 0, frame.width(), around.top()));
+        EXPECT_EQ(frame.copy(around.right() + 1, 0, frame.width(), frame.height()),
+                  window.copy(around.right() + 1, 0, frame.width(), frame.height()));
+    }
+}
+
 TEST_F(Painting, theCheatFlagBlanksTheLevelAndSmileyCountersButNotTheChrono) {
     s.level = 7;
     s.smileysLeft = 5;
