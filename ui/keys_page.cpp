@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace kp {
 
@@ -273,6 +274,7 @@ std::string& KeysPage::nameOf(const Slot& slot) {
 
 void KeysPage::startWaiting(const Slot& slot) {
     waiting_ = slot;
+    refusal_ = nullptr;
     grabKeyboard();
     status_->setText(dialogCaption(slot.pad ? "KeysAttenteBouton" : "KeysAttenteTouche"));
     refresh();
@@ -286,14 +288,21 @@ void KeysPage::stopWaiting() {
     refresh();
 }
 
+void KeysPage::refuse(std::function<QString()> reason) {
+    refusal_ = std::move(reason);
+    status_->setText(refusal_());
+}
+
 void KeysPage::assign(const std::string& name) {
     const Slot slot = *waiting_;
     // A menu's own shortcut would take the key before the game saw it.
     for (const auto& [item, key] : ids::fixedShortcuts)
         if (!slot.pad && !name.empty() && keyFromName(key) == keyFromName(name)) {
             stopWaiting();
-            status_->setText(
-                dialogCaption("KeysRaccourciMenu").arg(keyText(name), caption(item).remove('&')));
+            refuse([name, menu = item] {
+                return dialogCaption("KeysRaccourciMenu")
+                    .arg(keyText(name), caption(menu).remove('&'));
+            });
             return;
         }
     // Every other slot of its kind: a key is the first or the second player's, never both.
@@ -306,13 +315,15 @@ void KeysPage::assign(const std::string& name) {
                               (slot.pad ? other == name : keyFromName(other) == keyFromName(name));
             if (!same) continue;
             if (here == slot) return stopWaiting(); // the key it has already
-            const QString what = slot.pad ? padButtonText(name) : keyText(name);
-            QString whose = dialogCaption(actionCaptions[a]);
-            if (here.second)
-                whose += QStringLiteral(" (") + opponentName(DuelSettings::SecondPlayer) +
-                         QLatin1Char(')');
             stopWaiting();
-            status_->setText(dialogCaption("KeysDejaPrise").arg(what, whose));
+            refuse([name, a, pad = slot.pad, second = here.second] {
+                const QString what = pad ? padButtonText(name) : keyText(name);
+                QString whose = dialogCaption(actionCaptions[a]);
+                if (second)
+                    whose += QStringLiteral(" (") + opponentName(DuelSettings::SecondPlayer) +
+                             QLatin1Char(')');
+                return dialogCaption("KeysDejaPrise").arg(what, whose);
+            });
             return;
         }
     }
@@ -355,6 +366,8 @@ void KeysPage::changed() {
 void KeysPage::retranslate() {
     if (waiting_)
         status_->setText(dialogCaption(waiting_->pad ? "KeysAttenteBouton" : "KeysAttenteTouche"));
+    else if (refusal_)
+        status_->setText(refusal_());
     refresh();
 }
 

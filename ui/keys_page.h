@@ -73,9 +73,12 @@ class KeysPage : public Translated<QWidget> {
     std::string& nameOf(const Slot& slot);
     void refresh();
     void changed();
+    // Shows why a key was refused, and words it again in each new language.
+    void refuse(std::function<QString()> reason);
 
     Controls controls_;
     std::optional<Slot> waiting_;
+    std::function<QString()> refusal_; // the refusal the status line shows, if any
     std::string gamepadName_;
     std::array<QLabel*, ActionCount> actionLabels_{};
     std::array<std::array<SlotButton*, KeySlots>, ActionCount> keySlots_{};

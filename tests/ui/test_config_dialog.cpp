@@ -2,6 +2,7 @@
 #include "ui/config_dialog.h"
 #include "ui/config_page.h"
 #include "ui/dialog_captions.h"
+#include "ui/keys_page.h"
 #include "ui/leader_label.h"
 #include "ui/main_window.h"
 #include "window_fixture.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -292,6 +294,11 @@ QSet<QString> visibleTexts(ConfigDialog* d) {
 
 TEST_F(Dialog, aSwitchLeavesNoTextOfTheOtherLanguage) {
     open();
+    // A key refused on the keys page: its reason stays shown, in the new language.
+    d->showTab(ConfigDialog::KeysTab);
+    d->keysPage()->keySlot(Action::Left, 2)->click();
+    QKeyEvent f5(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
+    QApplication::sendEvent(d->keysPage(), &f5);
     d->showTab(ConfigDialog::HelpTab);
     QSet<QString> french, english;
     for (const Caption& c : dialogCaptions())
@@ -315,6 +322,9 @@ TEST_F(Dialog, aSwitchLeavesNoTextOfTheOtherLanguage) {
     }
     EXPECT_TRUE(inEnglish.contains("General configuration :"));
     EXPECT_TRUE(inEnglish.contains("Number of lines of the play"));
+    EXPECT_TRUE(inEnglish.contains(
+        "\u201cF5\u201d is already used for \u201cPause\u201d: choose another, or change that one "
+        "first."));
     w->useFrench();
     for (const QString& t : visibleTexts(d)) EXPECT_FALSE(english.contains(t)) << t.toStdString();
 }
