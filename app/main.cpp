@@ -1,6 +1,7 @@
 // Kembrolla Panic!: the application, its main window and the message loop.
 #include "first_frame_probe.h"
 #include "ui/main_window.h"
+#include "ui/translations.h"
 
 #include "persistence/settings.h"
 #include "sound/music_controller.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIconEngine>
+#include <QLocale>
 #include <QProxyStyle>
 #include <QScopeGuard>
 #include <QThread>
@@ -24,8 +26,11 @@
 #include <filesystem>
 #include <functional>
 #include <future>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -130,6 +135,52 @@ class GameStyle : public QProxyStyle {
     }
 };
 
+// While the application object is made, Qt's messages wait. When no platform plug-in can start
+// (no display, or one that does not answer), Qt ends the program with an abort after English
+// advice to reinstall it: the player reads instead, in the desktop's language, that no display
+// could be opened, and the program ends with a plain error status. Otherwise the messages go
+// on to Qt's handler as they came.
+class StartupMessages {
+  public:
+    explicit StartupMessages(const char* program) {
+        program_ = program;
+        previous_ = qInstallMessageHandler(&StartupMessages::hold);
+    }
+    ~StartupMessages() {
+        qInstallMessageHandler(previous_);
+        const std::lock_guard lock(mutex_);
+        for (const Held& m : held_)
+            previous_(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category.c_str()), m.text);
+        held_.clear();
+    }
+    StartupMessages(const StartupMessages&) = delete;
+    StartupMessages& operator=(const StartupMessages&) = delete;
+
+  private:
+    struct Held {
+        QtMsgType type;
+        std::string category;
+        QString text;
+    };
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
+            const QString why =
+                kp::noDisplayMessage(kp::desktopLanguage(QLocale::system().uiLanguages()));
+            std::fprintf(stderr, "%s: %s\n", program_, why.toLocal8Bit().constData());
+            // The reading thread is still at work: nothing is torn down under it.
+            std::fflush(nullptr);
+            std::_Exit(EXIT_FAILURE);
+        }
+        if (type == QtFatalMsg) return previous_(type, context, text);
+        const std::lock_guard lock(mutex_); // the reading thread may speak too
+        held_.push_back({type, context.category ? context.category : "", text});
+    }
+    static inline const char* program_ = nullptr;
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline std::mutex mutex_;
+    static inline std::vector<Held> held_;
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -153,7 +204,9 @@ int main(int argc, char* argv[]) {
     // bar; asking the desktop whether it has one would also cost a session-bus round trip
     // before the first frame.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    std::optional<StartupMessages> startup(std::in_place, ProgramName(argv[0]));
     QApplication app(argc, argv);
+    startup.reset();
     // The reading thread ends before the application object does, whatever the way out: the
     // application's font database hands fontconfig's configuration back as it goes.
     const auto readingEnds = qScopeGuard([&pictures] {

@@ -1255,6 +1255,10 @@ Bestenliste der 3 besten Ergebnisse finden Sie auf der Seite „Über“.&lt;/p&
         <translation>Eine andere Instanz des Spiels, vielleicht hängengeblieben, hält die Datei %1 seit über %2 Sekunden: Die Datei wurde gespeichert, ohne darauf zu warten.</translation>
     </message>
     <message>
+        <source>Another copy of the game, perhaps stuck, has held the files %1 for more than %2 seconds: they were written without waiting for it.</source>
+        <translation>Eine andere Instanz des Spiels, vielleicht hängengeblieben, hält die Dateien %1 seit über %2 Sekunden: Sie wurden gespeichert, ohne darauf zu warten.</translation>
+    </message>
+    <message>
         <source>The file %1 cannot be written</source>
         <translation>Die Datei %1 kann nicht gespeichert werden</translation>
     </message>
@@ -1514,6 +1518,13 @@ Möchten Sie die Datei anlegen?</translation>
     <message>
         <source>Best chain</source>
         <translation>Beste Kette</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Es konnte keine Anzeige geöffnet werden: Das Spiel braucht eine grafische Sitzung (X11 oder Wayland).</translation>
     </message>
 </context>
 </TS>

@@ -1254,6 +1254,10 @@ las 3 mejores puntuaciones está en la página «Acerca de».&lt;/p&gt;
         <translation>Otra copia del juego, quizá bloqueada, retiene el archivo %1 desde hace más de %2 segundos: se ha guardado sin esperarla.</translation>
     </message>
     <message>
+        <source>Another copy of the game, perhaps stuck, has held the files %1 for more than %2 seconds: they were written without waiting for it.</source>
+        <translation>Otra copia del juego, quizá bloqueada, retiene los archivos %1 desde hace más de %2 segundos: se han guardado sin esperarla.</translation>
+    </message>
+    <message>
         <source>The file %1 cannot be written</source>
         <translation>No se puede guardar el archivo %1</translation>
     </message>
@@ -1513,6 +1517,13 @@ Do you want to create it?</source>
     <message>
         <source>Best chain</source>
         <translation>Mejor cadena</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>No se pudo abrir ninguna pantalla: el juego necesita una sesión gráfica (X11 o Wayland).</translation>
     </message>
 </context>
 </TS>

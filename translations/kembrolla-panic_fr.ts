@@ -1257,6 +1257,10 @@ tableau des 3 meilleurs scores se trouve dans la page «&amp;nbsp;A propos&amp;n
         <translation>Un autre exemplaire du jeu, peut-être bloqué, retient le fichier %1 depuis plus de %2 secondes : il a été enregistré sans l&apos;attendre.</translation>
     </message>
     <message>
+        <source>Another copy of the game, perhaps stuck, has held the files %1 for more than %2 seconds: they were written without waiting for it.</source>
+        <translation>Un autre exemplaire du jeu, peut-être bloqué, retient les fichiers %1 depuis plus de %2 secondes : ils ont été enregistrés sans l&apos;attendre.</translation>
+    </message>
+    <message>
         <source>The file %1 cannot be written</source>
         <translation>Enregistrement du fichier %1 impossible</translation>
     </message>
@@ -1516,6 +1520,13 @@ Voulez-vous le créer ?</translation>
     <message>
         <source>Best chain</source>
         <translation>Meilleure chaîne</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Aucun affichage n&apos;a pu être ouvert : le jeu a besoin d&apos;une session graphique (X11 ou Wayland).</translation>
     </message>
 </context>
 </TS>

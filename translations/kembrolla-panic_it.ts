@@ -1256,6 +1256,10 @@ migliori punteggi si trova nella pagina «Informazioni».&lt;/p&gt;
         <translation>Un&apos;altra copia del gioco, forse bloccata, tiene occupato il file %1 da più di %2 secondi: è stato salvato senza aspettarla.</translation>
     </message>
     <message>
+        <source>Another copy of the game, perhaps stuck, has held the files %1 for more than %2 seconds: they were written without waiting for it.</source>
+        <translation>Un&apos;altra copia del gioco, forse bloccata, tiene occupati i file %1 da più di %2 secondi: sono stati salvati senza aspettarla.</translation>
+    </message>
+    <message>
         <source>The file %1 cannot be written</source>
         <translation>Impossibile salvare il file %1</translation>
     </message>
@@ -1515,6 +1519,13 @@ Vuoi crearlo?</translation>
     <message>
         <source>Best chain</source>
         <translation>Catena migliore</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Impossibile aprire un display: il gioco ha bisogno di una sessione grafica (X11 o Wayland).</translation>
     </message>
 </context>
 </TS>

@@ -1254,6 +1254,10 @@ staan op de pagina “Over”.&lt;/p&gt;
         <translation>Een ander exemplaar van het spel, dat misschien vastzit, houdt het bestand %1 al meer dan %2 seconden bezet: het is opgeslagen zonder daarop te wachten.</translation>
     </message>
     <message>
+        <source>Another copy of the game, perhaps stuck, has held the files %1 for more than %2 seconds: they were written without waiting for it.</source>
+        <translation>Een ander exemplaar van het spel, dat misschien vastzit, houdt de bestanden %1 al meer dan %2 seconden bezet: ze zijn opgeslagen zonder daarop te wachten.</translation>
+    </message>
+    <message>
         <source>The file %1 cannot be written</source>
         <translation>Het bestand %1 kan niet worden opgeslagen</translation>
     </message>
@@ -1513,6 +1517,13 @@ Wil je die aanmaken?</translation>
     <message>
         <source>Best chain</source>
         <translation>Beste ketting</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Er kon geen beeldscherm worden geopend: het spel heeft een grafische sessie nodig (X11 of Wayland).</translation>
     </message>
 </context>
 </TS>

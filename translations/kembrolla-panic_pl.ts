@@ -1255,6 +1255,10 @@ tabeli dopiero po pełnym ukończeniu następnego poziomu.&lt;/p&gt;
         <translation>Inna kopia gry, być może zawieszona, blokuje plik %1 od ponad %2 s: zapisano go bez czekania na nią.</translation>
     </message>
     <message>
+        <source>Another copy of the game, perhaps stuck, has held the files %1 for more than %2 seconds: they were written without waiting for it.</source>
+        <translation>Inna kopia gry, być może zawieszona, blokuje pliki %1 od ponad %2 s: zapisano je bez czekania na nią.</translation>
+    </message>
+    <message>
         <source>The file %1 cannot be written</source>
         <translation>Nie można zapisać pliku %1</translation>
     </message>
@@ -1514,6 +1518,13 @@ Czy chcesz go utworzyć?</translation>
     <message>
         <source>Best chain</source>
         <translation>Najlepszy łańcuch</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Nie udało się otworzyć żadnego ekranu: gra potrzebuje sesji graficznej (X11 lub Wayland).</translation>
     </message>
 </context>
 </TS>

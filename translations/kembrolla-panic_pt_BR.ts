@@ -1253,6 +1253,10 @@ recordes com as 3 melhores pontuações fica na página “Sobre”.&lt;/p&gt;
         <translation>Outra cópia do jogo, talvez travada, está bloqueando o arquivo %1 há mais de %2 segundos: ele foi salvo sem esperar por ela.</translation>
     </message>
     <message>
+        <source>Another copy of the game, perhaps stuck, has held the files %1 for more than %2 seconds: they were written without waiting for it.</source>
+        <translation>Outra cópia do jogo, talvez travada, está bloqueando os arquivos %1 há mais de %2 segundos: eles foram salvos sem esperar por ela.</translation>
+    </message>
+    <message>
         <source>The file %1 cannot be written</source>
         <translation>Não foi possível salvar o arquivo %1</translation>
     </message>
@@ -1512,6 +1516,13 @@ Deseja criá-lo?</translation>
     <message>
         <source>Best chain</source>
         <translation>Melhor cadeia</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Nenhuma tela pôde ser aberta: o jogo precisa de uma sessão gráfica (X11 ou Wayland).</translation>
     </message>
 </context>
 </TS>

@@ -1254,6 +1254,10 @@ B бросает, Start ставит паузу, Select прячет игру.&l
         <translation>Другая копия игры (возможно, зависшая) держит файл %1 уже больше %2 с, поэтому он записан без ожидания.</translation>
     </message>
     <message>
+        <source>Another copy of the game, perhaps stuck, has held the files %1 for more than %2 seconds: they were written without waiting for it.</source>
+        <translation>Другая копия игры (возможно, зависшая) держит файлы %1 уже больше %2 с, поэтому они записаны без ожидания.</translation>
+    </message>
+    <message>
         <source>The file %1 cannot be written</source>
         <translation>Не удаётся записать файл %1</translation>
     </message>
@@ -1513,6 +1517,13 @@ Do you want to create it?</source>
     <message>
         <source>Best chain</source>
         <translation>Лучшая цепь</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Не удалось открыть ни одного дисплея: игре нужен графический сеанс (X11 или Wayland).</translation>
     </message>
 </context>
 </TS>

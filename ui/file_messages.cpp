@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QStringList>
 
 #include <cerrno>
 #include <chrono>
@@ -118,6 +119,27 @@ QString fileMessage(const FileResult& r) {
             QCoreApplication::translate("Messages", ": ", "between a failure and its reason") +
             reason;
     return sentence + '.';
+}
+
+QString filesMessage(const std::vector<FileResult>& written) {
+    for (auto r = written.rbegin(); r != written.rend(); ++r)
+        if (!r->ok()) return fileMessage(*r);
+    // Files of one folder wait for the same stuck copy: the notice names each of them.
+    QStringList held;
+    const FileResult* last = nullptr;
+    for (const FileResult& r : written)
+        if (r.lockBusy && !held.contains(quoted(r.path))) {
+            held << quoted(r.path);
+            last = &r;
+        }
+    if (held.size() < 2) return last ? fileMessage(*last) : QString();
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(LockWait).count();
+    return text(QT_TRANSLATE_NOOP("Messages",
+                                  "Another copy of the game, perhaps stuck, has held the files "
+                                  "%1 for more than %2 seconds: they were written without "
+                                  "waiting for it."))
+        .arg(held.join(", "))
+        .arg(seconds);
 }
 
 namespace {

@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace kp {
 
 // The system's reason for the error number, as a clause ("le disque est plein", "the disk is
@@ -18,6 +20,10 @@ QString systemReason(int error);
 // One sentence saying whether reading or writing the file failed and why, or that another copy
 // of the game held it too long; empty when there is nothing to say.
 QString fileMessage(const FileResult& result);
+
+// One sentence for the files one event wrote: the last failure's, or when none failed, the
+// notice naming every file another copy held; empty when there is nothing to say.
+QString filesMessage(const std::vector<FileResult>& written);
 
 // A background picture file that loads neither as BMP nor as JPEG.
 QString unknownPictureMessage(const std::string& path);

@@ -134,11 +134,7 @@ void MainWindow::recordOffered() {
 }
 
 void MainWindow::tellFiles(const std::vector<FileResult>& written) {
-    for (auto r = written.rbegin(); r != written.rend(); ++r)
-        if (const QString failed = fileMessage(*r); !failed.isEmpty()) {
-            platform_.message(this, failed);
-            return;
-        }
+    if (const QString told = filesMessage(written); !told.isEmpty()) platform_.message(this, told);
 }
 
 // The score page of the configuration dialog, once the entry is in.

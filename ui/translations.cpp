@@ -56,4 +56,16 @@ void Translations::use(Language language) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
+QString noDisplayMessage(Language language) {
+    constexpr const char* source = QT_TRANSLATE_NOOP(
+        "Startup",
+        "No display could be opened: the game needs a graphical session (X11 or Wayland).");
+    QTranslator game;
+    if (language != Language::English &&
+        game.load(QStringLiteral(":/i18n/kembrolla-panic_") +
+                  QString::fromLatin1(languageInfo(language).code)))
+        if (const QString said = game.translate("Startup", source); !said.isEmpty()) return said;
+    return QString::fromUtf8(source);
+}
+
 } // namespace kp

@@ -32,6 +32,10 @@ class Translations {
     QTranslator qt_;
 };
 
+// Says that no display could be opened, in `language`, from the game's translations alone: Qt
+// could not start, and there is no application to install them in.
+QString noDisplayMessage(Language language);
+
 } // namespace kp
 
 #include <QEvent>

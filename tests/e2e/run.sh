@@ -716,6 +716,28 @@ then
 else
     fail "--help did not answer"
 fi
+# No display to open: one sentence in the desktop's language, and a plain error status.
+no_display_check() { # no_display_check LANGUAGE SENTENCE [VARIABLE=VALUE...]
+    language=$1
+    sentence=$2
+    shift 2
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL -u LC_MESSAGES -u LANG \
+        LANGUAGE="$language" XDG_CONFIG_HOME="$work/no-display" "$@" timeout 10 "$bin" \
+        >"$work/no-display.out" 2>"$work/no-display.err"
+    status=$?
+    if [ $status -ne 1 ]; then
+        fail "no display ($language): exit status $status, expected 1"
+    elif [ "$(wc -l <"$work/no-display.err")" -ne 1 ] ||
+        ! grep -qF "$sentence" "$work/no-display.err"; then
+        fail "no display ($language): standard error is not the one sentence:"
+        cat "$work/no-display.err"
+    else
+        pass "no display ($language): one sentence and status 1"
+    fi
+}
+no_display_check fr "Aucun affichage n'a pu être ouvert : le jeu a besoin d'une session graphique (X11 ou Wayland)."
+no_display_check de "Es konnte keine Anzeige geöffnet werden: Das Spiel braucht eine grafische Sitzung (X11 oder Wayland)." \
+    QT_QPA_PLATFORM=xcb
 
 # ---- 10. A level played, then watched again at 4x: the replay ends on the same board ----
 # One colour, runs of two, one smiley a level on the bottom row, no pin-up: a capsule dropped on

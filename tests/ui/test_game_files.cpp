@@ -242,6 +242,24 @@ TEST_F(Files, aScoreWhoseFilesCannotBeWrittenIsToldOnceAndAllInFrench) {
     EXPECT_FALSE(m.contains(QString::fromLocal8Bit(std::strerror(ENOTDIR)))) << m.toStdString();
 }
 
+// Another copy stuck on the folder holds up both the statistics and the score: the one message
+// names both files; a failure is told before any such notice.
+TEST_F(Files, theFilesAnotherCopyHeldAreAllNamedAndAFailureIsToldFirst) {
+    open();
+    FileResult statistics{FileError::None, "/c/kembrolla-panic-statistiques.ini"};
+    FileResult score{FileError::None, "/c/kembrolla-panic.ini"};
+    statistics.lockBusy = score.lockBusy = true;
+    const QString both = filesMessage({statistics, score});
+    EXPECT_TRUE(both.startsWith(QStringLiteral("Un autre exemplaire du jeu")))
+        << both.toStdString();
+    EXPECT_TRUE(both.contains("/c/kembrolla-panic-statistiques.ini")) << both.toStdString();
+    EXPECT_TRUE(both.contains("/c/kembrolla-panic.ini")) << both.toStdString();
+    EXPECT_EQ(filesMessage({FileResult{}, score, score}), fileMessage(score));
+    const FileResult full{FileError::CannotWrite, "/c/replay", ENOSPC, true};
+    EXPECT_EQ(filesMessage({full, score}), fileMessage(full));
+    EXPECT_TRUE(filesMessage({FileResult{}, FileResult{}}).isEmpty());
+}
+
 // A replay that cannot be watched says why in the game's language: a pipe or a device is
 // never opened, a later version's file is told as such, a damaged one names its fault in
 // French words.
