@@ -181,7 +181,7 @@ void ReplayPlayer::saveLastGame() {
         platform_.message(&window_, failed);
 }
 
-void ReplayPlayer::saveMatch(const MatchRecording& match) {
+void ReplayPlayer::saveMatch(MatchRecording match) {
     const auto name = chooseFile(true);
     if (!name) return;
     const FileResult r = writeVersusReplay(systemPath(*name), match);

@@ -12,6 +12,7 @@
 
 #include "engine/cpu_player.h"
 #include "input/bindings.h"
+#include "persistence/replay_file.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -247,6 +248,34 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     EXPECT_TRUE(platform.messages.empty()) << platform.messages.front().toStdString();
     key(Qt::Key_X);
     EXPECT_EQ(w->matchView(), nullptr);
+}
+
+// Saved while the computer plays on behind the file dialog, the replay holds the one moment it
+// was asked for, and opens.
+TEST_F(Duel, aMatchReplaySavedWhileTheComputerPlaysOnHoldsTheMomentItWasAskedFor) {
+    open();
+    DuelSettings d;
+    d.opponent = 4;
+    w->startMatch(d, 1);
+    key(Qt::Key_B);
+    MatchView* m = w->matchView();
+    m->advanceTo(3000);
+    const MatchRecording asked = match().recording();
+    const QString file = this->file("duel.KembrollaReplay");
+    w->replays().chooseFile = [&](bool) {
+        for (int64_t t = 3000;
+             match().recording().inputs.size() == asked.inputs.size() && t < 5 * 60 * 1000;)
+            m->advanceTo(t += 500);
+        return std::optional<QString>(file);
+    };
+    trigger("MenuEnregistrerReplay");
+    ASSERT_GT(match().recording().inputs.size(), asked.inputs.size())
+        << "the computer played while the dialog was open";
+    MatchRecording saved;
+    ASSERT_TRUE(readVersusReplay(file.toStdString(), saved).ok());
+    EXPECT_EQ(saved.inputs, asked.inputs);
+    EXPECT_EQ(saved.duration, asked.duration);
+    EXPECT_EQ(saved.end, asked.end);
 }
 
 // Against a friend, each player holds a direction at once: both capsules go to their wall by
