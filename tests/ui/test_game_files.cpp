@@ -1,4 +1,5 @@
 #include "ui/config_dialog.h"
+#include "ui/file_messages.h"
 #include "ui/main_window.h"
 #include "ui/name_dialog.h"
 #include "ui/replay_player.h"
