@@ -52,8 +52,9 @@ struct MatchView::Side : GameEvents {
     void pauseChanged(bool paused) override {
         if (p == 0) view->host_.pauseChanged(paused);
     }
+    // A panic played back is the boards' alone: the window stays in view.
     void panicChanged(bool hidden) override {
-        if (p == 0) view->host_.panicChanged(hidden);
+        if (p == 0 && !view->replay_) view->host_.panicChanged(hidden);
     }
     void windowShake(int dy) override { view->displays_[p]->view()->shift(dy, view->border_); }
 };

@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace kp {
@@ -276,6 +277,36 @@ TEST_F(Duel, aMatchReplaySavedWhileTheComputerPlaysOnHoldsTheMomentItWasAskedFor
     EXPECT_EQ(saved.inputs, asked.inputs);
     EXPECT_EQ(saved.duration, asked.duration);
     EXPECT_EQ(saved.end, asked.end);
+}
+
+// A match replay plays a recorded panic on its boards, and the window stays in view.
+TEST_F(Duel, aMatchReplayPlaysARecordedPanicWithoutHidingTheWindow) {
+    open();
+    w->show();
+    platform.tray = true;
+    DuelSettings d;
+    d.opponent = 4;
+    w->startMatch(d, 1);
+    key(Qt::Key_B);
+    w->matchView()->advanceTo(2000);
+    trigger("MenuPanic");
+    ASSERT_FALSE(w->isVisible());
+    w->matchView()->advanceTo(3000);
+    trigger("MenuPopupPanicRestaurer");
+    ASSERT_TRUE(w->isVisible());
+    key(Qt::Key_B);
+    w->matchView()->advanceTo(4000);
+    const auto recording = std::make_shared<MatchRecording>(match().recording());
+    const auto panic =
+        std::find_if(recording->inputs.begin(), recording->inputs.end(),
+                     [](const MatchInput& in) { return in.kind == InputKind::Panic; });
+    ASSERT_NE(panic, recording->inputs.end());
+    w->watchMatch(recording);
+    w->matchView()->advanceTo(panic->time);
+    EXPECT_TRUE(match().board(0).state().hidden) << "the boards played the panic";
+    EXPECT_TRUE(w->isVisible());
+    w->matchView()->advanceTo(recording->duration);
+    EXPECT_TRUE(w->isVisible());
 }
 
 // Against a friend, each player holds a direction at once: both capsules go to their wall by
