@@ -474,6 +474,14 @@ Bestenliste der 3 besten Ergebnisse finden Sie auf der Seite „Über“.&lt;/p&
 <context>
     <name>Match</name>
     <message>
+        <source>A match is under way: if you leave it, it is lost.
+
+Do you want to leave the match?</source>
+        <translation>Ein Duell läuft: Wenn Sie es verlassen, ist es verloren.
+
+Möchten Sie das Duell verlassen?</translation>
+    </message>
+    <message>
         <source>&amp;Your starting level:</source>
         <translation>Ihr &amp;Startlevel:</translation>
     </message>

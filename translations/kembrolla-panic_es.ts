@@ -473,6 +473,14 @@ las 3 mejores puntuaciones está en la página «Acerca de».&lt;/p&gt;
 <context>
     <name>Match</name>
     <message>
+        <source>A match is under way: if you leave it, it is lost.
+
+Do you want to leave the match?</source>
+        <translation>Hay un duelo en curso: si lo dejas, se pierde.
+
+¿Quieres dejar el duelo?</translation>
+    </message>
+    <message>
         <source>&amp;Your starting level:</source>
         <translation>Tu &amp;nivel inicial:</translation>
     </message>

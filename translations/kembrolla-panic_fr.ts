@@ -476,6 +476,14 @@ tableau des 3 meilleurs scores se trouve dans la page «&amp;nbsp;A propos&amp;n
 <context>
     <name>Match</name>
     <message>
+        <source>A match is under way: if you leave it, it is lost.
+
+Do you want to leave the match?</source>
+        <translation>Un duel est en cours : si vous le quittez, il est perdu.
+
+Voulez-vous quitter le duel ?</translation>
+    </message>
+    <message>
         <source>&amp;Your starting level:</source>
         <translation>Votre &amp;niveau de départ :</translation>
     </message>

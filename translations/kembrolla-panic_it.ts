@@ -475,6 +475,14 @@ migliori punteggi si trova nella pagina «Informazioni».&lt;/p&gt;
 <context>
     <name>Match</name>
     <message>
+        <source>A match is under way: if you leave it, it is lost.
+
+Do you want to leave the match?</source>
+        <translation>C&apos;è un duello in corso: se lo lasci, è perso.
+
+Vuoi lasciare il duello?</translation>
+    </message>
+    <message>
         <source>&amp;Your starting level:</source>
         <translation>Il tuo livello &amp;iniziale:</translation>
     </message>

@@ -473,6 +473,14 @@ staan op de pagina “Over”.&lt;/p&gt;
 <context>
     <name>Match</name>
     <message>
+        <source>A match is under way: if you leave it, it is lost.
+
+Do you want to leave the match?</source>
+        <translation>Er loopt een duel: als je het verlaat, is het verloren.
+
+Wil je het duel verlaten?</translation>
+    </message>
+    <message>
         <source>&amp;Your starting level:</source>
         <translation>Je &amp;beginlevel:</translation>
     </message>

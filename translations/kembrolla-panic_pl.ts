@@ -474,6 +474,14 @@ tabeli dopiero po pełnym ukończeniu następnego poziomu.&lt;/p&gt;
 <context>
     <name>Match</name>
     <message>
+        <source>A match is under way: if you leave it, it is lost.
+
+Do you want to leave the match?</source>
+        <translation>Trwa mecz: jeśli go opuścisz, przepadnie.
+
+Czy opuścić mecz?</translation>
+    </message>
+    <message>
         <source>&amp;Your starting level:</source>
         <translation>Twój poziom &amp;startowy:</translation>
     </message>

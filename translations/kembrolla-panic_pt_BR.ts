@@ -472,6 +472,14 @@ recordes com as 3 melhores pontuações fica na página “Sobre”.&lt;/p&gt;
 <context>
     <name>Match</name>
     <message>
+        <source>A match is under way: if you leave it, it is lost.
+
+Do you want to leave the match?</source>
+        <translation>Há um duelo em andamento: se você sair dele, ele será perdido.
+
+Deseja sair do duelo?</translation>
+    </message>
+    <message>
         <source>&amp;Your starting level:</source>
         <translation>Seu &amp;nível inicial:</translation>
     </message>

@@ -473,6 +473,14 @@ B бросает, Start ставит паузу, Select прячет игру.&l
 <context>
     <name>Match</name>
     <message>
+        <source>A match is under way: if you leave it, it is lost.
+
+Do you want to leave the match?</source>
+        <translation>Идёт дуэль: если из неё выйти, она будет потеряна.
+
+Выйти из дуэли?</translation>
+    </message>
+    <message>
         <source>&amp;Your starting level:</source>
         <translation>Ваш &amp;начальный уровень:</translation>
     </message>

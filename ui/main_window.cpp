@@ -255,7 +255,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
                 match_->stepReplay();
             break;
         default:
-            if (!event->isAutoRepeat()) leaveMatch();
+            if (!event->isAutoRepeat()) leaveMatchReplay();
         }
         return;
     }
@@ -429,7 +429,7 @@ void MainWindow::clockTicked() {
 // ---- The demonstration ----
 
 void MainWindow::startDemo() {
-    if (demo_) return;
+    if (demo_ || !mayLeaveMatch()) return;
     leaveMatch();
     replays_->stop();
     if (!board_.game().state().paused) board_.game().pause();
@@ -461,6 +461,7 @@ void MainWindow::stopDemo() {
 // ---- A match ----
 
 void MainWindow::chooseMatch() {
+    if (!mayLeaveMatch()) return;
     if (!duelDialog_) duelDialog_ = new DuelDialog(this);
     duelDialog_->setChoice(settings().duel);
     std::vector<QString> pads;
@@ -520,9 +521,14 @@ void MainWindow::showMatch(const MatchView::Setup& setup) {
     if (!match_) {
         if (!board_.game().state().paused) board_.game().pause();
         takeCentralWidget()->hide();
+    } else if (setup.replay && !match_->replaying() && match_->match().over()) {
+        // An ended match steps aside for its replay, to come back as it ended.
+        matchBehind_.reset(match_);
+        takeCentralWidget()->hide();
     } else {
         delete takeCentralWidget();
     }
+    if (!setup.replay) matchBehind_.reset();
     match_ = new MatchView(setup, *this, sound_.effects(), sprites_, digits_, this);
     match_->setBorderColour(borderColour());
     setCentralWidget(match_);
@@ -539,6 +545,7 @@ void MainWindow::leaveMatch() {
     if (!match_) return;
     delete takeCentralWidget();
     match_ = nullptr;
+    matchBehind_.reset();
     setCentralWidget(board_.view());
     board_.view()->show();
     layOutWindow();
@@ -549,8 +556,36 @@ void MainWindow::leaveMatch() {
     board_.view()->setFocus();
 }
 
+void MainWindow::leaveMatchReplay() {
+    if (!matchBehind_) return leaveMatch();
+    delete takeCentralWidget();
+    match_ = matchBehind_.release();
+    setCentralWidget(match_);
+    match_->show();
+    applyMessageFont();
+    layOutWindow();
+    composeBackground(KeepPicture);
+    repaintAll();
+    showMatchMenus();
+    pauseChanged(match_->match().board(0).state().paused);
+    match_->setFocus();
+}
+
+// As a configuration applied over a game in progress asks, No the default: a key pressed by
+// mistake keeps the match. It waits, paused, for the answer. One nobody has played yet goes
+// without a word.
+bool MainWindow::mayLeaveMatch() {
+    if (!match_ || match_->replaying() || match_->match().over() ||
+        match_->match().recording().inputs.empty())
+        return true;
+    if (!match_->match().board(0).state().paused) match_->togglePause();
+    return platform_.question(
+        this, QCoreApplication::translate("Match", "A match is under way: if you leave it, it is "
+                                                   "lost.\n\nDo you want to leave the match?"));
+}
+
 void MainWindow::rematch() {
-    if (match_) startMatch(match_->duel());
+    if (match_ && mayLeaveMatch()) startMatch(match_->duel());
 }
 
 void MainWindow::showMatchMenus() {

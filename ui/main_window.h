@@ -123,6 +123,8 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     // `seed` deals the rounds (by default, from the clock).
     void startMatch(const DuelSettings& duel, std::optional<uint32_t> seed = std::nullopt);
     void leaveMatch();
+    // A match under way is left only when the player says so; true when it may go.
+    bool mayLeaveMatch();
     // A recorded match played again on two boards, until any key.
     void watchMatch(std::shared_ptr<const MatchRecording> recording);
     // The match in play; null in single-player.
@@ -226,6 +228,9 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     Board& shownBoard() { return demo_ ? demo_->board() : board_; }
     // The match view in place of the single board (or of another match).
     void showMatch(const MatchView::Setup& setup);
+    // The end of a match's replay: the ended match it was watched over comes back, else the
+    // single game.
+    void leaveMatchReplay();
     void togglePause();
     void panicGame();
     void unhideGame();
@@ -242,6 +247,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     Translations translations_;
     std::unique_ptr<QWidget> loadingWindow_; // shown while a tune is prepared
     MatchView* match_ = nullptr;
+    std::unique_ptr<MatchView> matchBehind_; // the ended match a replay was watched over
     std::unique_ptr<Demonstration> demo_;
     DuelDialog* duelDialog_ = nullptr;
     // The controller that plays the right-hand board against a friend; -1 none.

@@ -58,11 +58,14 @@ void MainWindow::buildMenus() {
     QMenu* file = addMenu(nullptr, "MenuFichier");
     // Their shortcuts are the player's keys (applyControls).
     addItem(file, "MenuNouveauJeu", [this] {
+        if (!mayLeaveMatch()) return;
         leaveMatch();
         board_.game().newGame();
     });
     addItem(file, "MenuNouveauDuel", [this] { chooseMatch(); });
-    addItem(file, "MenuPartieSeul", [this] { leaveMatch(); });
+    addItem(file, "MenuPartieSeul", [this] {
+        if (mayLeaveMatch()) leaveMatch();
+    });
     addItem(file, "MenuRecommencerNiveau", [this] { board_.game().restartLevel(); });
     addItem(file, "MenuPasserNiveau", [this] { board_.game().skipLevel(); });
     QAction* pause = addItem(

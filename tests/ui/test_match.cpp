@@ -46,6 +46,17 @@ struct Duel : WindowFixture {
         QApplication::sendEvent(w.get(), &e);
     }
     Match& match() { return w->matchView()->match(); }
+    // A match of one round against the Expert, the player's board left to fill up.
+    void playAMatchToItsEnd() {
+        DuelSettings d;
+        d.opponent = 4;
+        d.roundsToWin = 1;
+        w->startMatch(d, 1);
+        key(Qt::Key_B);
+        for (int64_t t = 0; !match().over() && t < 30 * 60 * 1000;)
+            w->matchView()->advanceTo(t += 1000);
+        ASSERT_TRUE(match().over());
+    }
 };
 
 int keyFor(Command c) {
@@ -218,6 +229,7 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     w->replays().chooseFile = [&](bool) { return std::optional<QString>(file); };
     trigger("MenuEnregistrerReplay");
     key(Qt::Key_F2);
+    EXPECT_TRUE(platform.questions.empty()) << "a match that is over goes without a question";
     ASSERT_NE(w->matchView(), nullptr);
     EXPECT_EQ(match().round(), 0) << "a new match, from its first round";
     EXPECT_EQ(w->matchView()->duel(), d);
@@ -277,6 +289,77 @@ TEST_F(Duel, aMatchReplaySavedWhileTheComputerPlaysOnHoldsTheMomentItWasAskedFor
     EXPECT_EQ(saved.inputs, asked.inputs);
     EXPECT_EQ(saved.duration, asked.duration);
     EXPECT_EQ(saved.end, asked.end);
+}
+
+// A match under way goes only when the player says so: the new-game key, "Nouveau duel...",
+// "Nouvelle partie", "Partie seul" and the demonstration ask first, and No keeps it playing. A
+// match nobody has played yet goes without a question.
+TEST_F(Duel, leavingAMatchUnderWayAsksFirstAndNoKeepsIt) {
+    open();
+    DuelSettings d;
+    d.opponent = 0;
+    w->startMatch(d, 1);
+    trigger("MenuPartieSeul");
+    EXPECT_TRUE(platform.questions.empty());
+    EXPECT_EQ(w->matchView(), nullptr);
+
+    w->startMatch(d, 1);
+    key(Qt::Key_B);
+    w->matchView()->advanceTo(2000);
+    MatchView* m = w->matchView();
+    platform.answer = false;
+    // The duel dialog must not open: refused should it do so.
+    QTimer::singleShot(0, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+    });
+    key(Qt::Key_F2);
+    trigger("MenuNouveauDuel");
+    trigger("MenuNouveauJeu");
+    trigger("MenuPartieSeul");
+    trigger("MenuDemo");
+    ASSERT_EQ(platform.questions.size(), 5u);
+    EXPECT_EQ(platform.questions[0],
+              "Un duel est en cours : si vous le quittez, il est perdu.\n\nVoulez-vous quitter le "
+              "duel ?");
+    EXPECT_EQ(w->matchView(), m);
+    EXPECT_EQ(w->demo(), nullptr);
+    EXPECT_TRUE(match().board(0).state().paused) << "it waited for the answer, paused";
+
+    w->useEnglish();
+    platform.answer = true;
+    key(Qt::Key_F2);
+    ASSERT_EQ(platform.questions.size(), 6u);
+    EXPECT_EQ(platform.questions[5],
+              "A match is under way: if you leave it, it is lost.\n\nDo you want to leave the "
+              "match?");
+    ASSERT_NE(w->matchView(), nullptr);
+    EXPECT_TRUE(match().recording().inputs.empty()) << "a new match";
+}
+
+// Watched again from its end, a match comes back as it ended: its verdicts, "Revanche", and the
+// match itself for "Enregistrer le replay sous...".
+TEST_F(Duel, leavingTheReplayOfAnEndedMatchBringsTheMatchBackAsItEnded) {
+    open();
+    playAMatchToItsEnd();
+    MatchView* ended = w->matchView();
+    const QSize size = w->size();
+    const MatchRecording played = match().recording();
+    const QString verdict = match().winner() == 0 ? "Gagné !" : "Perdu !";
+    trigger("MenuRevoir");
+    ASSERT_TRUE(w->matchView() && w->matchView()->replaying());
+    key(Qt::Key_X);
+    ASSERT_EQ(w->matchView(), ended);
+    EXPECT_EQ(w->centralWidget(), ended);
+    EXPECT_FALSE(ended->isHidden());
+    EXPECT_EQ(w->size(), size);
+    EXPECT_EQ(ended->display(0).message()->text(), verdict);
+    EXPECT_FALSE(ended->findChild<QPushButton*>("BtnRevanche")->isHidden());
+    const QString file = this->file("fin.KembrollaReplay");
+    w->replays().chooseFile = [&](bool) { return std::optional<QString>(file); };
+    trigger("MenuEnregistrerReplay");
+    MatchRecording saved;
+    ASSERT_TRUE(readVersusReplay(file.toStdString(), saved).ok());
+    EXPECT_EQ(saved.inputs, played.inputs);
 }
 
 // A match replay plays a recorded panic on its boards, and the window stays in view.
