@@ -217,6 +217,7 @@ void Match::judge() {
         winner = s0 < s1 ? 0 : s1 < s0 ? 1 : -1;
     }
     results_.push_back(winner);
+    for (int p = 0; p < 2; ++p) roundEnds_[p] = boards_[p]->state();
     if (over()) {
         for (auto& side : sides_) side->end = 0;
         return;

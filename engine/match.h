@@ -121,6 +121,8 @@ class Match {
     const std::vector<int32_t>& results() const { return results_; }        // -1 a draw
     int32_t roundWinner() const { return results_.empty() ? -1 : results_.back(); }
     int32_t roundsWon(int p) const;
+    // Board p as the last round ended, before the next one was set up on it.
+    const GameState& roundEnd(int p) const { return roundEnds_[p]; }
     bool over() const;
     int32_t winner() const; // -1 until over
 
@@ -148,6 +150,7 @@ class Match {
     std::array<int64_t, 2> attacks_{};
     std::array<int32_t, 2> longestChain_{};
     std::vector<int32_t> results_;
+    std::array<GameState, 2> roundEnds_;
     mutable MatchRecording recording_;
 };
 

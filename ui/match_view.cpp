@@ -238,22 +238,24 @@ void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
     schedule();
 }
 
-// The verdicts of a match that is over stay on its boards, whatever the pause says.
+// The verdicts stay on the boards whatever the pause says; leaving the pause between rounds
+// starts the next one.
 void MatchView::togglePause() {
     match_->togglePause();
-    if (match_->over()) retranslate();
+    showResults();
+    retranslate();
     schedule();
 }
 
 void MatchView::panic() {
     match_->panic();
-    if (match_->over()) retranslate();
+    retranslate();
     schedule();
 }
 
 void MatchView::unhide() {
     match_->unhide();
-    if (match_->over()) retranslate();
+    retranslate();
     schedule();
 }
 
@@ -326,14 +328,26 @@ void MatchView::playBackTo(int64_t time) {
     }
 }
 
-// The end of a round, or of the match, on each board: won, lost or even.
+// The end of a round, or of the match, on each board: won, lost or even. The boards stay as the
+// round left them until the next round starts (its first key), so that its end is seen.
 void MatchView::showResults() {
     const bool over = match_->over();
     const int32_t rounds = match_->round();
-    if (rounds == roundsShown_ && over == overShown_) return;
+    const bool ended = rounds != roundsShown_ || over != overShown_;
     const bool overNow = over && !overShown_;
-    roundsShown_ = rounds;
-    overShown_ = over;
+    if (ended) {
+        roundsShown_ = rounds;
+        overShown_ = over;
+        endShown_ = !over;
+    }
+    const bool started = endShown_ && !match_->board(0).state().paused;
+    if (started) endShown_ = false;
+    if (!ended && !started) return;
+    for (int p = 0; p < 2; ++p) {
+        displays_[p]->setState(endShown_ ? match_->roundEnd(p) : match_->board(p).state());
+        displays_[p]->showMessage();
+        displays_[p]->repaint();
+    }
     retranslate();
     update();
     if (overNow && !replay_) {
@@ -345,14 +359,11 @@ void MatchView::showResults() {
 
 void MatchView::retranslate() {
     rematch_->setText(text(QT_TRANSLATE_NOOP("Match", "Rematch")));
-    if (roundsShown_ == 0) return;
+    // A verdict stays until the next round starts or, at the end, for good.
+    if (!match_->over() && !endShown_) return;
     const int32_t winner = match_->over() ? match_->winner() : match_->roundWinner();
     for (int p = 0; p < 2; ++p) {
         QLabel* message = displays_[p]->message();
-        const GameState& s = match_->board(p).state();
-        // A verdict stays until the next round starts (its first key) or, at the end, for good.
-        if (!match_->over() && !(s.paused && s.messageVisible && s.message == Message::Level))
-            continue;
         message->setText(winner < 0 ? drawMessage() : winner == p ? wonMessage() : lostMessage());
         message->show();
     }

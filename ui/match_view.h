@@ -142,6 +142,7 @@ class MatchView : public QWidget {
     std::vector<int32_t> stripShown_;
     int32_t roundsShown_ = 0;
     bool overShown_ = false;
+    bool endShown_ = false; // the boards show the last round's end, the next one not begun
     QImage stripBackground_;
     QColor border_ = Qt::black;
     int stripLeft_ = 0, boardWidth_ = 0, boardTop_ = 0, cellSize_ = 16;

@@ -57,6 +57,24 @@ struct Duel : WindowFixture {
             w->matchView()->advanceTo(t += 1000);
         ASSERT_TRUE(match().over());
     }
+    // Board p as its view shows it, and as `s` draws it; the message line blanked in both.
+    QImage shown(int p) {
+        BoardDisplay& d = w->matchView()->display(p);
+        return withoutLine(d, d.view()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
+    QImage drawn(int p, const GameState& s) {
+        BoardDisplay& d = w->matchView()->display(p);
+        QImage frame(d.view()->size(), QImage::Format_RGB32);
+        QPainter painter(&frame);
+        d.painter().paint(painter, frame.rect(), s);
+        painter.end();
+        return withoutLine(d, frame);
+    }
+    static QImage withoutLine(BoardDisplay& d, QImage board) {
+        if (!d.message()->isHidden())
+            QPainter(&board).fillRect(d.message()->geometry(), Qt::magenta);
+        return board;
+    }
 };
 
 int keyFor(Command c) {
@@ -390,6 +408,28 @@ TEST_F(Duel, aMatchReplayPlaysARecordedPanicWithoutHidingTheWindow) {
     EXPECT_TRUE(w->isVisible());
     w->matchView()->advanceTo(recording->duration);
     EXPECT_TRUE(w->isVisible());
+}
+
+// Between rounds the boards stay as the round ended, under their verdicts, until the next
+// round starts.
+TEST_F(Duel, theEndedRoundStaysOnTheBoardsUntilTheNextRoundStarts) {
+    open();
+    DuelSettings d;
+    d.opponent = 4;
+    d.roundsToWin = 2;
+    w->startMatch(d, 1);
+    key(Qt::Key_B);
+    for (int64_t t = 0; match().round() == 0 && t < 30 * 60 * 1000;)
+        w->matchView()->advanceTo(t += 100);
+    ASSERT_EQ(match().round(), 1);
+    for (int p = 0; p < 2; ++p) {
+        EXPECT_TRUE(shown(p) == drawn(p, match().roundEnd(p))) << p;
+        EXPECT_FALSE(shown(p) == drawn(p, match().board(p).state())) << p;
+        EXPECT_EQ(w->matchView()->display(p).message()->text(),
+                  match().roundWinner() == p ? "Gagné !" : "Perdu !");
+    }
+    key(Qt::Key_B);
+    for (int p = 0; p < 2; ++p) EXPECT_TRUE(shown(p) == drawn(p, match().board(p).state())) << p;
 }
 
 // Against a friend, each player holds a direction at once: both capsules go to their wall by
