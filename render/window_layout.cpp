@@ -35,6 +35,13 @@ WindowLayout layOutWindow(const LayoutInput& in) {
         l.PreviewBandBottom = l.PreviewY + in.cellSize + (l.PreviewY - l.PreviewBandTop);
         l.BoardTop = l.PreviewBandBottom + 1;
     }
+    if (in.replayBand > 0) {
+        l.ReplayBandBottom = in.replayBand;
+        for (int* y : {&l.CounterBandTop, &l.CounterBandBottom, &l.CounterY, &l.PreviewBandTop,
+                       &l.PreviewBandBottom, &l.PreviewY})
+            if (*y != Hidden) *y += in.replayBand;
+        l.BoardTop += in.replayBand;
+    }
 
     const int w = in.columns * in.cellSize + 2;
     l.clientWidth = w;

@@ -29,9 +29,12 @@ struct LayoutInput {
     // What the window holds beside this board: in a match, the middle strip and the other
     // board. The window is placed with it; the board's own layout does not change.
     int besideWidth = 0;
+    // A band at the very top for a replay's banner: everything else moves down under it.
+    int replayBand = 0;
 };
 
 struct WindowLayout {
+    int ReplayBandBottom = 0; // the replay banner's band, from the top; 0 without one
     int CounterBandTop = 0, CounterBandBottom = 0;
     int PreviewBandTop = 0, PreviewBandBottom = 0;
     int BoardTop = 0;

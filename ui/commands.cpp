@@ -7,6 +7,8 @@
 #include "ui/file_messages.h"
 #include "ui/menu_ids.h"
 #include "ui/menu_rows.h"
+#include "ui/replay_banner.h"
+#include "ui/replay_player.h"
 
 #include "background/filters.h"
 
@@ -97,6 +99,9 @@ void MainWindow::layOutWindow() {
     // A match holds the strip and a second board beside the first.
     if (match_)
         in.besideWidth = kp::layOutWindow(in).clientWidth + MatchView::stripWidth(cellSize_);
+    // A replay's banner gets a band of its own, across the window: it hides nothing of the game.
+    if ((replays_ && replays_->active()) || (match_ && match_->replaying()))
+        in.replayBand = replayBandHeight(kp::layOutWindow(in).clientWidth + in.besideWidth);
     const WindowLayout client = kp::layOutWindow(in);
     if (match_)
         match_->setLayout(client, cellSize_);

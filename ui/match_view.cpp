@@ -132,6 +132,7 @@ void MatchView::setLayout(const WindowLayout& board, int cellSize) {
     cellSize_ = cellSize;
     boardWidth_ = board.clientWidth;
     boardTop_ = board.BoardTop;
+    replayBand_ = board.ReplayBandBottom;
     stripLeft_ = boardWidth_;
     const int strip = stripWidth(cellSize);
     for (int p = 0; p < 2; ++p) {
@@ -211,13 +212,8 @@ void MatchView::stepReplay() {
 
 void MatchView::showBanner() {
     if (!banner_) banner_ = newReplayBanner(this);
-    banner_->setText(replayBannerText(speed_, replayEnded_));
-    // Across both boards where their message lines go: the counters stay in view.
-    banner_->setFixedWidth(std::max(60, width() - 8));
-    banner_->adjustSize();
-    banner_->move(4, boardTop_ + 2);
-    banner_->raise();
-    banner_->show();
+    // Across both boards, in the band the window gives a replay above them.
+    showReplayBanner(banner_, replayBannerText(speed_, replayEnded_), width(), replayBand_);
 }
 
 void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
@@ -402,7 +398,7 @@ void MatchView::drawStrip(QPainter& p) const {
         const int x = left + side * half + (half - starSize) / 2;
         const int won = match_->roundsWon(side);
         for (int i = 0; i < target; ++i) {
-            const QRectF r(x, 4 + i * (starSize + 2), starSize, starSize);
+            const QRectF r(x, replayBand_ + 4 + i * (starSize + 2), starSize, starSize);
             p.setPen(QPen(QColor(0xFF, 0xE1, 0x4D), 1.2));
             p.setBrush(i < won ? QColor(0xFF, 0xE1, 0x4D) : QColor(0, 0, 0, 110));
             p.drawPath(star(r));
@@ -412,7 +408,7 @@ void MatchView::drawStrip(QPainter& p) const {
     // The halves waiting to fall on each board, first to fall on top, each in the half of the
     // strip beside its board.
     const int size = std::clamp(cellSize_, 8, std::min(16, half - 6));
-    const int queueTop = std::max(boardTop_, 8 + target * (starSize + 2));
+    const int queueTop = std::max(boardTop_, replayBand_ + 8 + target * (starSize + 2));
     const int room = std::max(1, (height() / 2 - queueTop) / (size + 1));
     for (int side = 0; side < 2; ++side) {
         const auto& queue = match_->queue(side);

@@ -146,6 +146,7 @@ class MatchView : public QWidget {
     QImage stripBackground_;
     QColor border_ = Qt::black;
     int stripLeft_ = 0, boardWidth_ = 0, boardTop_ = 0, cellSize_ = 16;
+    int replayBand_ = 0; // the band above the boards that a replay's banner takes
 };
 
 } // namespace kp

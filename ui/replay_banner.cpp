@@ -3,12 +3,17 @@
 #include <QCoreApplication>
 #include <QLabel>
 
+#include <algorithm>
+#include <memory>
+
 namespace kp {
 
 namespace {
 QString text(const char* source) {
     return QCoreApplication::translate("Replay", source);
 }
+
+constexpr int MarginX = 4, MarginY = 2; // between the banner and the band's edges
 } // namespace
 
 QLabel* newReplayBanner(QWidget* parent) {
@@ -35,6 +40,25 @@ QString replayBannerText(int speed, bool atEnd) {
     return text(QT_TRANSLATE_NOOP("Replay", "Replay")) + QStringLiteral(" — ") + state +
            QStringLiteral("\n") +
            text(QT_TRANSLATE_NOOP("Replay", "1 2 4: speed · Space: step · other key: back"));
+}
+
+int replayBandHeight(int width) {
+    const std::unique_ptr<QLabel> probe(newReplayBanner(nullptr));
+    probe->ensurePolished();
+    int height = 0;
+    for (const QString& said :
+         {replayBannerText(1, false), replayBannerText(0, false), replayBannerText(1, true)}) {
+        probe->setText(said);
+        height = std::max(height, probe->heightForWidth(width - 2 * MarginX));
+    }
+    return height + 2 * MarginY;
+}
+
+void showReplayBanner(QLabel* banner, const QString& text, int width, int band) {
+    banner->setText(text);
+    banner->setGeometry(MarginX, MarginY, width - 2 * MarginX, std::max(0, band - 2 * MarginY));
+    banner->raise();
+    banner->show();
 }
 
 } // namespace kp

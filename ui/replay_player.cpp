@@ -300,14 +300,9 @@ void ReplayPlayer::reachEnd() {
 void ReplayPlayer::showBanner() {
     if (!active_) return;
     if (!banner_) banner_ = newReplayBanner(board_.view());
-    banner_->setText(replayBannerText(speed_, atEnd_));
-    // Over the top of the board, where the message line goes: the counters stay in view.
+    // In the band the window gives a replay above the board.
     const WindowLayout& l = board_.painter().layout();
-    banner_->setFixedWidth(std::max(60, l.clientWidth - 8));
-    banner_->adjustSize();
-    banner_->move(4, l.BoardTop + 2);
-    banner_->raise();
-    banner_->show();
+    showReplayBanner(banner_, replayBannerText(speed_, atEnd_), l.clientWidth, l.ReplayBandBottom);
 }
 
 bool ReplayPlayer::eventFilter(QObject* watched, QEvent* event) {
