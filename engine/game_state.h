@@ -76,6 +76,9 @@ struct GameOptions {
     // press, then one every `repeatInterval` ms; an interval of 0 goes to the wall at once.
     int32_t repeatDelay = 170;
     int32_t repeatInterval = 50;
+    // The turn as replays recorded before it was mended play it: a turn on the entry row may lift
+    // a half into the hidden row. Only such a replay sets it.
+    bool turnLeavesTheWell = false;
 };
 
 // Where a game stands between two capsules. Playing: a capsule falls. Removing: runs play their

@@ -14,8 +14,8 @@ bool MatchSettings::operator==(const MatchSettings& o) const {
     return paramsEqual(params, o.params) && a.smileyAnimation == b.smileyAnimation &&
            a.removalAnimation == b.removalAnimation && a.shake == b.shake && a.Pinup == b.Pinup &&
            a.repeatDelay == b.repeatDelay && a.repeatInterval == b.repeatInterval &&
-           startLevel == o.startLevel && roundsToWin == o.roundsToWin &&
-           cancelAttacks == o.cancelAttacks && seed == o.seed;
+           a.turnLeavesTheWell == b.turnLeavesTheWell && startLevel == o.startLevel &&
+           roundsToWin == o.roundsToWin && cancelAttacks == o.cancelAttacks && seed == o.seed;
 }
 
 uint32_t roundSeed(uint32_t matchSeed, int32_t round) {

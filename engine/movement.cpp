@@ -11,7 +11,7 @@ bool Game::move(Move direction) {
     const Capsule next = now.after(direction);
     // A turn that lifts a half into the hidden row would leave the capsule where no key can move
     // it until the next fall: it is refused, as a turn into a taken cell is.
-    if (direction == Move::Turn && next.row < 1) return false;
+    if (direction == Move::Turn && next.row < 1 && !s_.options.turnLeavesTheWell) return false;
     // The cells it would take are empty, or already its own (a capsule waiting unseen in row 0
     // owns its two cells there too).
     auto fits = [&](int row, int col) {

@@ -55,6 +55,7 @@ void applyOptions(Game& game, const GameOptions& o) {
     game.setShake(o.shake);
     game.setPinup(o.Pinup);
     game.setKeyRepeat(o.repeatDelay, o.repeatInterval);
+    game.state().options.turnLeavesTheWell = o.turnLeavesTheWell;
 }
 
 void beginReplay(Game& game, const Recording& r) {

@@ -19,6 +19,8 @@ constexpr std::string_view Start = "Depart";
 constexpr std::string_view Changes = "Parametres";
 constexpr std::string_view Inputs = "Entrees";
 constexpr std::string_view End = "Fin";
+// 1: a turn on the entry row may lift a half out of the well, as before that turn was mended.
+constexpr std::string_view TurnKey = "RotationHorsPuits";
 
 // What a file may ask of the reader, besides MaxReplayWork.
 constexpr size_t MaxReplayFile = 4u << 20;
@@ -52,6 +54,14 @@ constexpr Word Words[] = {
     {InputKind::Parameters, "params", 1},
     {InputKind::Helped, "helped", 0},
 };
+
+void writeOptions(std::ostream& out, const GameOptions& o) {
+    out << "\n[" << Options << "]\nAnimationVirus=" << o.smileyAnimation
+        << "\nAnimationSuppr=" << o.removalAnimation << "\nTremblement=" << (o.shake ? 1 : 0)
+        << "\nPinup=" << o.Pinup << "\nDelaiRepetition=" << o.repeatDelay
+        << "\nIntervalleRepetition=" << o.repeatInterval << '\n'
+        << TurnKey << '=' << (o.turnLeavesTheWell ? 1 : 0) << '\n';
+}
 
 std::string chronoText(const std::array<int32_t, 5>& c) {
     char text[16];
@@ -160,6 +170,9 @@ struct Reader {
         o.repeatDelay = integer(Options, "DelaiRepetition", MinRepeatDelay, MaxRepeatDelay);
         o.repeatInterval =
             integer(Options, "IntervalleRepetition", MinRepeatInterval, MaxRepeatInterval);
+        // Files written before the turn on the entry row was mended lack the key: they play
+        // with the turn they were recorded with.
+        o.turnLeavesTheWell = !ini.Value(Options, TurnKey) || integer(Options, TurnKey, 0, 1) != 0;
         return o;
     }
     // A board's end: its counters and the checksum, the keys ending in `n` ("" in a single
@@ -371,11 +384,7 @@ std::string replayText(const Recording& rec) {
         << "\nFenetreActive=" << (rec.windowActive ? 1 : 0) << "\nCachee=" << (rec.hidden ? 1 : 0)
         << "\n\n[Configuration]\n";
     for (const ParameterKey& k : ParameterKeys) out << k.key << '=' << rec.params.*k.field << '\n';
-    const GameOptions& o = rec.options;
-    out << "\n[" << Options << "]\nAnimationVirus=" << o.smileyAnimation
-        << "\nAnimationSuppr=" << o.removalAnimation << "\nTremblement=" << (o.shake ? 1 : 0)
-        << "\nPinup=" << o.Pinup << "\nDelaiRepetition=" << o.repeatDelay
-        << "\nIntervalleRepetition=" << o.repeatInterval << '\n';
+    writeOptions(out, rec.options);
     if (rec.saved) {
         const SavedGame& s = *rec.saved;
         out << "\n[" << Start << "]\nNiveau=" << s.level << "\nNbVirusRestants=" << s.smileysLeft
@@ -542,11 +551,7 @@ std::string versusReplayText(const MatchRecording& rec) {
         << "\nNiveau1=" << m.startLevel[0] << "\nNiveau2=" << m.startLevel[1]
         << "\n\n[Configuration]\n";
     for (const ParameterKey& k : ParameterKeys) out << k.key << '=' << m.params.*k.field << '\n';
-    const GameOptions& o = m.options;
-    out << "\n[" << Options << "]\nAnimationVirus=" << o.smileyAnimation
-        << "\nAnimationSuppr=" << o.removalAnimation << "\nTremblement=" << (o.shake ? 1 : 0)
-        << "\nPinup=" << o.Pinup << "\nDelaiRepetition=" << o.repeatDelay
-        << "\nIntervalleRepetition=" << o.repeatInterval << '\n';
+    writeOptions(out, m.options);
     out << "\n[" << Inputs << "]\nNombre=" << rec.inputs.size() << "\nDuree=" << rec.duration
         << '\n';
     int64_t previous = 0;

@@ -18,7 +18,9 @@ namespace kp::test {
 namespace {
 
 // A recorded game of random play on virtual time, finished by a new game.
-std::shared_ptr<const Recording> playedGame(uint32_t seed, bool fromSavedGame = false) {
+// `oldTurn`: played with the turn as it was before the one on the entry row was mended.
+std::shared_ptr<const Recording> playedGame(uint32_t seed, bool fromSavedGame = false,
+                                            bool oldTurn = false) {
     std::mt19937 rng(seed);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     GameEvents nobody;
@@ -34,6 +36,7 @@ std::shared_ptr<const Recording> playedGame(uint32_t seed, bool fromSavedGame = 
     game->setParameters(p);
     game->setKeyRepeat(pick(MinRepeatDelay, MaxRepeatDelay),
                        pick(MinRepeatInterval, MaxRepeatInterval));
+    game->state().options.turnLeavesTheWell = oldTurn;
     if (fromSavedGame) {
         auto saved = std::make_unique<SavedGame>();
         saved->level = 3;
@@ -103,6 +106,24 @@ TEST(ReplayFile, writtenGamesReadBackAsTheSameGame) {
     }
     std::printf("60 games: %zu inputs in %zu bytes (%.2f bytes an input)\n", inputs, bytes,
                 double(bytes) / double(inputs));
+}
+
+// Files written before the turn on the entry row was mended have no key for it: they still play
+// to their end, with the turn they were recorded with.
+TEST(ReplayFile, filesFromBeforeTheEntryTurnWasMendedStillPlayToTheirEnd) {
+    int turnedOut = 0;
+    for (uint32_t seed = 1; seed <= 10; ++seed) {
+        const std::string text = replayText(*playedGame(seed, false, true));
+        ASSERT_NE(text.find("\nRotationHorsPuits=1\n"), std::string::npos);
+        Recording back;
+        const ReplayRead read = parseReplay(replace(text, "RotationHorsPuits=1\n", ""), back);
+        ASSERT_TRUE(read.ok()) << read.detail << " seed " << seed;
+        EXPECT_TRUE(back.options.turnLeavesTheWell);
+        // Played with the mended turn, the same inputs end elsewhere.
+        if (!parsed(replace(text, "RotationHorsPuits=1", "RotationHorsPuits=0")).ok()) ++turnedOut;
+    }
+    EXPECT_GT(turnedOut, 0) << "no game turned out of the well: the check proves nothing";
+    EXPECT_NE(replayText(*playedGame(1)).find("\nRotationHorsPuits=0\n"), std::string::npos);
 }
 
 TEST(ReplayFile, showsTheSettingsInTheClear) {
