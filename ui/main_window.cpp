@@ -612,6 +612,7 @@ void MainWindow::togglePause() {
 
 void MainWindow::panicGame() {
     replays_->stop(); // a replay ends: it is the game that hides, paused
+    if (match_ && match_->replaying()) leaveMatchReplay();
     if (match_)
         match_->panic();
     else

@@ -408,6 +408,10 @@ TEST_F(Duel, aMatchReplayPlaysARecordedPanicWithoutHidingTheWindow) {
     EXPECT_TRUE(w->isVisible());
     w->matchView()->advanceTo(recording->duration);
     EXPECT_TRUE(w->isVisible());
+    // The player's own panic ends the replay and hides the game, as in a single game's replay.
+    trigger("MenuPanic");
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(w->matchView() == nullptr || !w->matchView()->replaying());
 }
 
 // Between rounds the boards stay as the round ended, under their verdicts, until the next
