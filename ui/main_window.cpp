@@ -75,6 +75,8 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
         repaintAll();
         pauseChanged(board_.game().state().paused);
     };
+    // A match on screen (ended, or played again: one under way lets no replay start) gives way.
+    replays_->onWatching = [this] { leaveMatch(); };
     replays_->onMatchReplay = [this](std::shared_ptr<const MatchRecording> match) {
         watchMatch(std::move(match));
     };

@@ -212,6 +212,7 @@ void ReplayPlayer::openReplay(const std::filesystem::path& path) {
 
 void ReplayPlayer::watch(std::shared_ptr<const Recording> recording) {
     if (!recording) return;
+    if (onWatching) onWatching();
     RecordedGame& game = board_.game();
     if (active_) stop();
     if (!game.state().paused) game.pause(); // the game in progress waits, paused

@@ -81,6 +81,8 @@ class ReplayPlayer : public QObject {
     std::filesystem::path statisticsFile() const { return statisticsFile_; }
     // Told when a replay starts (true) and when it ends (false).
     std::function<void(bool playing)> onPlaying;
+    // Before a single game's replay takes the board: the window shows that board.
+    std::function<void()> onWatching;
     // Told with a match read from a replay file, for the window to play it on two boards.
     std::function<void(std::shared_ptr<const MatchRecording>)> onMatchReplay;
     // Told when a finished game or match changed the statistics.

@@ -258,6 +258,19 @@ TEST_F(Replays, aReplayFileOpensAsAReplayWhereASavedGameWould) {
     w->openSavedGame(path); // the command line and the file manager come this way
     EXPECT_TRUE(player().active());
     player().stop();
+
+    // Opened while a match is played again, it takes the window: it played on the single board
+    // hidden behind the match.
+    DuelSettings d;
+    d.opponent = 4;
+    w->startMatch(d, 1);
+    w->watchMatch(std::make_shared<MatchRecording>(w->matchView()->match().recording()));
+    ASSERT_TRUE(w->matchView() && w->matchView()->replaying());
+    w->openSavedGame(path);
+    EXPECT_TRUE(player().active());
+    EXPECT_EQ(w->matchView(), nullptr);
+    EXPECT_EQ(w->centralWidget(), w->board().view());
+    player().stop();
 }
 
 TEST_F(Replays, statisticsTabFillsInAndClearsAfterAskingInBothLanguages) {
