@@ -8,7 +8,9 @@
 #pragma once
 #include <QtGlobal>
 
-extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libdbus-1.so\n";
+}
 
 static void forgetTheCallersDesktop() {
     qunsetenv("DISPLAY");
