@@ -7,6 +7,7 @@
 #include "ui/file_messages.h"
 #include "ui/name_dialog.h"
 #include "ui/replay_player.h"
+#include "ui/window_title.h"
 
 #include "persistence/saved_game.h"
 #include "persistence/scores.h"
@@ -64,6 +65,11 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
       desktopPlaces_(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))),
       windowMoves_(!desktopPlaces_) {
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
+    // Qt's decoration draws the title bar where it has a frame margin of its own on Wayland.
+    new TitleFitter(*this, [this] {
+        return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+               windowHandle()->frameMargins().top() > 0;
+    });
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

@@ -2,6 +2,7 @@
 
 #include "ui/captions.h"
 #include "ui/menu_rows.h"
+#include "ui/window_title.h"
 
 #include "persistence/ini_file.h"
 #include "sound/tunes.h"
@@ -546,6 +547,45 @@ TEST_F(Window, everyMenuCaptionFollowsTheLanguageThroughEveryLanguageAndBack) {
         if (QAction* a = w->action(c.comment)) {
             EXPECT_EQ(a->text(), french[c.comment]);
         }
+}
+
+// Where Qt draws the title bar, a narrow window's title reads from its start ("Kembrolla…")
+// instead of losing both ends; the window keeps its whole title, and a wide one shows it all.
+TEST(WindowTitle, theTitleQtDrawsShowsWhatFitsFromItsStart) {
+    const QString whole = QStringLiteral("Kembrolla Panic!");
+    const QFont font = TitleFitter::titleFont();
+    const int width = QFontMetrics(font).horizontalAdvance(whole);
+    EXPECT_EQ(fittedTitle(whole, font, width), whole);
+    const QString cut = fittedTitle(whole, font, width - 1);
+    ASSERT_TRUE(cut.endsWith(QChar(0x2026))) << cut.toStdString();
+    EXPECT_TRUE(whole.startsWith(cut.chopped(1))) << cut.toStdString();
+    EXPECT_LE(QFontMetrics(font).horizontalAdvance(cut), width - 1);
+    EXPECT_LE(QFontMetrics(font).horizontalAdvance(fittedTitle(whole, font, -5)), 0);
+
+    bool drawnHere = true;
+    QWidget window;
+    window.setWindowTitle(whole);
+    new TitleFitter(window, [&drawnHere] { return drawnHere; });
+    window.resize(130, 380);
+    window.show();
+    QApplication::processEvents();
+    const QString shown = window.windowHandle()->title();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Kem")) && shown.endsWith(QChar(0x2026)))
+        << shown.toStdString();
+    EXPECT_LE(QFontMetrics(font).horizontalAdvance(shown), TitleFitter::titleRoom(130));
+    EXPECT_EQ(window.windowTitle(), whole);
+    window.setWindowTitle(QStringLiteral(" ")); // as panic leaves it
+    EXPECT_EQ(window.windowHandle()->title(), " ");
+    window.setWindowTitle(whole);
+    EXPECT_EQ(window.windowHandle()->title(), shown);
+    window.resize(width + 100, 380);
+    QApplication::processEvents();
+    EXPECT_EQ(window.windowHandle()->title(), whole);
+    // Under the desktop's own decorations, the title is left whole.
+    drawnHere = false;
+    window.resize(130, 380);
+    QApplication::processEvents();
+    EXPECT_EQ(window.windowHandle()->title(), whole);
 }
 
 } // namespace kp
