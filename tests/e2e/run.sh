@@ -745,12 +745,27 @@ no_display_check de "Es konnte keine Anzeige geöffnet werden: Das Spiel braucht
 mkdir -p "$work/replay/kembrolla-panic"
 printf '[Options]\nFond=0\nCouleurFondUni=0\nAnimationVirus=0\nPinup=0\n[Configuration]\nNbColor=1\nMinCasesConsecutives=2\nNbVirus=1\nNbVirusInc=0\nNbVirusLignes=1\nTempoDepart=300\n' \
     >"$(settings_file replay)"
-# The counters and the board below the replay's banner (rows 8 to 18).
-replay_board() { echo "$((wx + 1)) $((wy + menu + 1)) 128 24"; }
-lower_board() { echo "$((wx + 1)) $((wy + menu + board_top + 1 + 7 * 16)) 128 $((11 * 16))"; }
+# The counters, and the board's rows 8 to 18, of a window whose top-left is X Y: "X Y W H".
+counters_at() { echo "$(($1 + 1)) $(($2 + menu + 1)) 128 24"; }
+lower_board_at() { echo "$(($1 + 1)) $(($2 + menu + board_top + 1 + 7 * 16)) 128 $((11 * 16))"; }
+lower_board() { lower_board_at "$wx" "$wy"; }
+# moved_same SHOT1 X1 Y1 SHOT2 X2 Y2 W H: the same pixels at two places.
+moved_same() {
+    region "$1" "$2" "$3" "$7" "$8" >"$work/r1.raw"
+    region "$4" "$5" "$6" "$7" "$8" >"$work/r2.raw"
+    [ -s "$work/r1.raw" ] && cmp -s "$work/r1.raw" "$work/r2.raw"
+}
+# A replay gives its banner a band of its own above the counters: the window grows by it (and
+# may move), and everything under the menus moves down by it.
 board_as_played() {
+    measure "$win"
+    band=$((wh - played_h))
+    shot watched || return 1
     # shellcheck disable=SC2046
-    shot watched && same_region watched played $(replay_board) && same_region watched played $(lower_board)
+    set -- $(counters_at "$wx" $((wy + band))) $(counters_at "$played_x" "$played_y") \
+        $(lower_board_at "$wx" $((wy + band))) $(lower_board_at "$played_x" "$played_y")
+    moved_same watched "$1" "$2" played "$5" "$6" "$3" "$4" &&
+        moved_same watched "$9" "${10}" played "${13}" "${14}" "${11}" "${12}"
 }
 if [ -n "$menu" ] && start_game replay; then
     for moves in "Left Left Left" "Left" "Right" "Right Right Right"; do
@@ -763,6 +778,8 @@ if [ -n "$menu" ] && start_game replay; then
     key F5 # paused: the chrono stops, so the board can be compared at leisure
     sleep 1.2
     shot played
+    measure "$win"
+    played_x=$wx played_y=$wy played_h=$wh
     key F2 # a new game: the one played is finished
     sleep 0.5
     key alt+f
