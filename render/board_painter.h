@@ -39,6 +39,7 @@ class BoardPainter {
     void setLayout(const WindowLayout& layout, int cellSize, int rows, int columns);
     // The composed background, client-sized.
     void setBackground(const QImage& background);
+    const QImage& background() const { return background_; }
 
     // Where a change shows, or an empty rectangle where it does not.
     // One board cell (rows 1..rows, columns 1..columns, not a wall).

@@ -16,6 +16,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QMenu>
+#include <QPainter>
 #include <QPalette>
 #include <QScreen>
 #include <QWindow>
@@ -102,6 +103,7 @@ void MainWindow::layOutWindow() {
     // A replay's banner gets a band of its own, across the window: it hides nothing of the game.
     if ((replays_ && replays_->active()) || (match_ && match_->replaying()))
         in.replayBand = replayBandHeight(kp::layOutWindow(in).clientWidth + in.besideWidth);
+    replayBand_ = in.replayBand;
     const WindowLayout client = kp::layOutWindow(in);
     if (match_)
         match_->setLayout(client, cellSize_);
@@ -236,7 +238,9 @@ void MainWindow::composeBackground(const std::optional<std::string>& path) {
     if (picture) QApplication::setOverrideCursor(Qt::WaitCursor);
     BackgroundSettings b = backgroundOf(settings());
     const QWidget* client = centralWidget();
-    const Composition c = composer_.composeBackground(b, client->width(), client->height(), path);
+    // The background lies under the game as without a replay: the replay's band is above it.
+    const Composition c =
+        composer_.composeBackground(b, client->width(), client->height() - replayBand_, path);
     model_.settle([&b](Settings& s) { copyBackground(b, s); });
     if (picture) QApplication::restoreOverrideCursor();
     if (!c.composed) {
@@ -245,10 +249,17 @@ void MainWindow::composeBackground(const std::optional<std::string>& path) {
         if (c.refusedPicture) platform_.message(this, unknownPictureMessage(*c.refusedPicture));
         return;
     }
+    QImage background = toQImage(composer_.takeBackground());
+    if (replayBand_ > 0) {
+        QImage whole(background.width(), background.height() + replayBand_, QImage::Format_RGB32);
+        whole.fill(borderColour());
+        QPainter(&whole).drawImage(0, replayBand_, background);
+        background = std::move(whole);
+    }
     if (match_)
-        match_->setBackground(toQImage(composer_.takeBackground()));
+        match_->setBackground(background);
     else
-        shownBoard().painter().setBackground(toQImage(composer_.takeBackground()));
+        shownBoard().painter().setBackground(background);
     updateBackgroundMenus(c);
     repaintAll();
 }

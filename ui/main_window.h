@@ -270,7 +270,8 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     // when the frame arrives.
     QTimer frameWatch_;
     int frameLooks_ = 0, frameCorrections_ = 0, settledLooks_ = 0;
-    QPoint placedFrame_;             // where the window was last put, frame included
+    QPoint placedFrame_; // where the window was last put, frame included
+    int replayBand_ = 0; // the height of the replay banner's band at the window's top, if any
     QAction* checkedMode_ = nullptr; // the background mode item in view
     // On Wayland the compositor places the windows, and a window cannot move itself.
     const bool desktopPlaces_;

@@ -199,10 +199,14 @@ TEST_F(Replays, theBannerCoversNothingOfTheBoards) {
                                painter.previewArea(1), painter.previewArea(2)})
             EXPECT_FALSE(banner.intersects(r.translated(at)));
     };
+    const QImage live = w->board().painter().background();
     trigger("MenuRevoir");
     const QRect banner = player().banner()->geometry();
     EXPECT_TRUE(w->board().view()->rect().contains(banner));
     coversNothing(banner, w->board().painter(), {});
+    // The background (the logo by default) lies under the board as it does without the band.
+    const int band = w->board().painter().layout().ReplayBandBottom;
+    EXPECT_EQ(w->board().painter().background().copy(0, band, live.width(), live.height()), live);
     press(Qt::Key_X);
     EXPECT_EQ(w->size(), window);
 
