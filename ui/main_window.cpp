@@ -66,10 +66,7 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
       windowMoves_(!desktopPlaces_) {
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
     // Qt's decoration draws the title bar where it has a frame margin of its own on Wayland.
-    new TitleFitter(*this, [this] {
-        return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
-               windowHandle()->frameMargins().top() > 0;
-    });
+    new TitleFitter(*this, [this] { return titleBarDrawnHere(*this); });
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

@@ -1,8 +1,8 @@
 #include "panic_hideout.h"
 #include "input/bindings.h"
+#include "ui/window_title.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -74,9 +74,7 @@ void PanicHideout::hide(bool notificationArea, QColor cover) {
     // Where the game draws its own title bar (Wayland without the compositor's decorations), the
     // cover cannot reach it: its title goes blank instead. (An empty title would read as the
     // application's name.)
-    const QWindow* handle = window_.windowHandle();
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && handle &&
-        handle->frameMargins().top() > 0) {
+    if (titleBarDrawnHere(window_)) {
         title_ = window_.windowTitle();
         window_.setWindowTitle(QStringLiteral(" "));
     }

@@ -20,6 +20,12 @@ constexpr int ButtonPlaces = 2;
 constexpr int TitlePixels = 14;
 } // namespace
 
+bool titleBarDrawnHere(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && handle &&
+           handle->frameMargins().top() > 0;
+}
+
 QString fittedTitle(const QString& title, const QFont& font, int room) {
     return QFontMetrics(font).elidedText(title, Qt::ElideRight, std::max(room, 0));
 }

@@ -14,6 +14,10 @@ class QWidget;
 
 namespace kp {
 
+// Whether Qt draws the window's title bar itself: on Wayland, where the compositor leaves the
+// decorations to the window (known once the window shows).
+bool titleBarDrawnHere(const QWidget& window);
+
 // `title` whole when it fits `room` pixels in `font`, else what fits from its start with "…".
 QString fittedTitle(const QString& title, const QFont& font, int room);
 
