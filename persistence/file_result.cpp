@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <charconv>
 #include <fstream>
+#include <mutex>
 #include <sstream>
 #include <system_error>
 #include <thread>
@@ -78,20 +79,24 @@ void RemoveStaleTemporaries(const fs::path& target) {
 // Holds an advisory lock on a folder while a file in it is read, changed and replaced. Where
 // locks are not supported the update simply goes on unlocked; so it does when another process
 // keeps the lock past LockWait (the system has no timed wait for it: it is asked again every
-// few milliseconds).
+// few milliseconds). A folder whose lock was just waited for in vain is not waited for again
+// for a while: a game's end writes the scores and then the statistics, and the player hears
+// about the stuck copy after one wait, not after one wait per file.
 class FolderLock {
   public:
     explicit FolderLock(const fs::path& folder)
         : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
         if (fd_ < 0) return;
         constexpr auto Retry = std::chrono::milliseconds(20);
+        const auto wait = RecentlyStuck(folder) ? std::chrono::milliseconds(0) : LockWait;
         for (auto waited = std::chrono::milliseconds(0);; waited += Retry) {
             if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
             if (errno != EWOULDBLOCK && errno != EINTR) return; // no locks here
-            if (waited >= LockWait) break;
+            if (waited >= wait) break;
             std::this_thread::sleep_for(Retry);
         }
         busy_ = true;
+        MarkStuck(folder);
     }
     ~FolderLock() {
         if (fd_ >= 0) ::close(fd_); // closing releases the lock
@@ -102,8 +107,22 @@ class FolderLock {
     bool busy() const { return busy_; }
 
   private:
+    using Clock = std::chrono::steady_clock;
+    static bool RecentlyStuck(const fs::path& folder) {
+        const std::lock_guard<std::mutex> hold(stuckMutex_);
+        return stuckFolder_ == folder && Clock::now() - stuckAt_ < 2 * LockWait;
+    }
+    static void MarkStuck(const fs::path& folder) {
+        const std::lock_guard<std::mutex> hold(stuckMutex_);
+        stuckFolder_ = folder;
+        stuckAt_ = Clock::now();
+    }
+
     int fd_;
     bool busy_ = false;
+    static inline std::mutex stuckMutex_;
+    static inline fs::path stuckFolder_;
+    static inline Clock::time_point stuckAt_;
 };
 
 bool WriteAll(int fd, std::string_view data) {

@@ -60,7 +60,7 @@ until_heard() {
     done
 }
 
-for tool in xdotool pactl parec pacat sox awk; do
+for tool in xdotool xwininfo pactl parec pacat sox awk; do
     command -v "$tool" >/dev/null || {
         echo "missing tool: $tool (scripts/packages-test.txt lists it)"
         exit 1
@@ -190,7 +190,25 @@ play() {
     within 60 sh -c "[ \$(xdotool search --onlyvisible --pid $game --name '^Kembrolla Panic!\$' \
         2>/dev/null | tee '$work/$name.win' | wc -l) -eq 1 ]" && win=$(cat "$work/$name.win")
     [ -n "$win" ] && within 30 xdotool windowfocus --sync "$win" 2>/dev/null
-    [ -n "$win" ] || fail "$name: no window appeared"
+    [ -n "$win" ] || {
+        fail "$name: no window appeared"
+        unseen "$name"
+    }
+}
+# unseen NAME: what the display and the game showed when its window did not come.
+unseen() {
+    if kill -0 "$game" 2>/dev/null; then
+        echo "  the game runs: $(ps -o stat=,etime=,time= -p "$game")"
+    else
+        echo "  the game has ended"
+    fi
+    echo "  its windows (visible or not):"
+    for w in $(xdotool search --pid "$game" 2>/dev/null); do
+        echo "    $w \"$(xdotool getwindowname "$w" 2>/dev/null)\" $(xwininfo -id "$w" |
+            sed -n 's/^ *Map State: *//p')"
+    done
+    echo "  its output:"
+    sed 's/^/    /' "$work/$1.log"
 }
 # Any key ends the level's opening pause: the capsules start falling.
 start_falling() { [ -z "$win" ] || within 30 xdotool windowfocus --sync "$win" key x 2>/dev/null; }
