@@ -116,23 +116,34 @@ BENCHMARK(BM_WholeGames);
 
 // The costliest replays a file can hold, each with a forged end, so that the reader plays all it
 // accepts before it refuses: every parameter at its most, then
-//   0: a smiley animation tick for every input the largest board allows,
+//   0: a smiley animation tick for every input the limit lets through,
 //   1: as many level skips as the limit lets through,
 //   2: levels won at the first landing, on a board refilled nearly whole at each level,
-//   3: as many level skips as the limit lets through, every parameter at its least.
+//   3: as many level skips as the limit lets through, every parameter at its least,
+//   4: fall steps, capsule after capsule, landing, looking for runs, until the board is full,
+//   5: as many inputs as a file may hold, each a move that changes nothing (the game paused).
 Recording costliestReplay(int kind) {
     Recording r;
     for (const ParameterKey& k : ParameterKeys) r.params.*k.field = k.max;
     if (kind == 3)
         for (const ParameterKey& k : ParameterKeys) r.params.*k.field = k.min;
-    if (kind != 2) {
-        // Each input adds the largest board's cells, each skip one more level set-up.
-        const int64_t setUp = expectedReplayWork(r);
-        const int64_t each = largestBoard(r) + (kind == 0 ? 0 : setUp);
-        const Input input =
-            kind == 0 ? Input{0, InputKind::Fire, static_cast<int32_t>(TimerId::SmileyAnimation)}
-                      : Input{0, InputKind::SkipLevel};
-        r.inputs.assign(static_cast<size_t>((MaxReplayWork - setUp) / each), input);
+    const int64_t setUp = expectedReplayWork(r);
+    const int64_t visit = int64_t{r.params.rows + 1} * r.params.columns;
+    // `past`: one input more than the limit allows, else as many as it allows before playing.
+    auto fill = [&](Input input, int64_t each, bool past = true) {
+        const int64_t count = std::min((MaxReplayWork - setUp) / each + past, MaxReplayInputs);
+        r.inputs.assign(static_cast<size_t>(count), input);
+    };
+    auto fire = [](TimerId id) { return Input{0, InputKind::Fire, static_cast<int32_t>(id)}; };
+    if (kind == 0) {
+        fill(fire(TimerId::SmileyAnimation), InputWork + visit);
+    } else if (kind == 1 || kind == 3) {
+        fill(Input{0, InputKind::SkipLevel}, InputWork + setUp);
+    } else if (kind == 4) {
+        fill(fire(TimerId::Fall), InputWork, false);
+        r.inputs.front() = Input{0, InputKind::Resume};
+    } else if (kind == 5) {
+        fill(Input{0, InputKind::Handle, static_cast<int32_t>(Command::Left)}, InputWork, false);
     } else {
         GameEvents none;
         RecordedGame game(none, 17);
@@ -157,6 +168,8 @@ Recording costliestReplay(int kind) {
         }
         r = game.recording();
     }
+    // As many of them as the largest file holds.
+    while (replayText(r).size() > MaxReplayFile) r.inputs.resize(r.inputs.size() * 15 / 16);
     return r;
 }
 
@@ -171,7 +184,7 @@ void BM_CostliestReplayFile(benchmark::State& st) {
     st.counters["KB"] = static_cast<double>(text.size()) / 1024;
     st.counters["refused"] = read.ok() ? 0 : 1;
 }
-BENCHMARK(BM_CostliestReplayFile)->ArgName("kind")->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CostliestReplayFile)->ArgName("kind")->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 // The costliest match files: a pause at the start, then the longest wait a file may ask for,
 // the smileys at their fastest, on the smallest board (0: the clock's ticks cost most beside

@@ -53,6 +53,7 @@ void segments(const int8_t* k, int n, int16_t* pos, int16_t* len) {
 void Game::findRuns() {
     const int rows = s_.params.rows, columns = s_.params.columns;
     const int64_t minRun = s_.params.minRun;
+    visitBoard(4); // classes, the two vertical passes, the horizontal segments and marks
 
     for (int r = 0; r <= rows; ++r)
         for (int c = 1; c <= columns; ++c)
@@ -86,6 +87,7 @@ void Game::findRuns() {
     }
 
     if (found) {
+        visitBoard();
         // Frees the half at (row, col) if its link points at the marked cell next to it.
         // (row is at least -1 and at most rows + 1, col within 0 .. columns + 1.)
         auto loosen = [&](int row, int col, int link) {
@@ -106,6 +108,7 @@ void Game::findRuns() {
     if (found && hooks_) {
         // Each run once, by its first cell: a segment of enough cells that starts there.
         runColours_.clear();
+        visitBoard();
         for (int r = 0; r <= rows; ++r) {
             segments(&classes_[r][1], columns, pos + 1, len + 1);
             for (int c = 1; c <= columns; ++c) {
@@ -146,11 +149,14 @@ void Game::dropHalves(const std::vector<std::pair<int32_t, int32_t>>& halves) {
 void Game::onRemovalTick() {
     ++s_.removalTick;
     const int rows = s_.params.rows, columns = s_.params.columns;
-    if (s_.removalTick >= 5)
+    if (s_.removalTick >= 5) {
+        visitBoard();
         for (int r = 0; r <= rows; ++r)
             for (int c = 1; c <= columns; ++c)
                 if (isRemoval(s_.grid[r][c])) setCell(r, c, s_.grid[r][c] + 1);
+    }
     if (s_.removalTick >= 8) {
+        visitBoard();
         for (int r = 0; r <= rows; ++r)
             for (int c = 1; c <= columns; ++c)
                 if (isRemoval(s_.grid[r][c])) setCell(r, c, CellEmpty);
@@ -165,6 +171,7 @@ void Game::onRemovalTick() {
 void Game::onCollapseTick() {
     const int rows = s_.params.rows, columns = s_.params.columns;
     bool moved = false;
+    visitBoard();
     for (int r = rows - 1; r >= 0; --r) {
         for (int c = columns; c >= 1; --c) {
             const int32_t code = s_.grid[r][c];

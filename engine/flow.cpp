@@ -74,6 +74,7 @@ void Game::onClockTick() {
 }
 
 void Game::onSmileyTick() {
+    visitBoard();
     for (int r = s_.params.rows; r >= 1; --r) {
         for (int c = s_.params.columns; c >= 1; --c) {
             const int32_t code = s_.grid[r][c];
@@ -97,6 +98,7 @@ void Game::onSmileyTick() {
 void Game::endOfSearch() {
     const int rows = s_.params.rows, columns = s_.params.columns;
     int32_t smileysLeft = 0;
+    visitBoard();
     for (int r = 1; r <= rows; ++r)
         for (int c = 1; c <= columns; ++c)
             if (isSmiley(s_.grid[r][c])) ++smileysLeft;

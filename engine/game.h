@@ -53,8 +53,9 @@ class Game {
     const GameState& state() const { return s_; }
     Random& random() { return random_; }
     const Random& random() const { return random_; }
-    // How many times a level's board was set up since the game was made.
-    uint32_t levelsSetUp() const { return levelsSetUp_; }
+    // The cells the game has gone through since it was made (every look at the whole board, a
+    // set-up's whole grid): what replaying its inputs costs, besides the random draws.
+    int64_t cellsVisited() const { return cellsVisited_; }
 
     // Game flow.
     // A new game from level 1, or the saved game given.
@@ -148,12 +149,17 @@ class Game {
     void startPinup();
     void nextLevel();
     void stopSequences();
+    // Counts `times` looks at the whole board, hidden row included.
+    void visitBoard(int times = 1) {
+        cellsVisited_ += times * int64_t{s_.params.rows + 1} * s_.params.columns;
+    }
 
     GameEvents& ev_;
     GameState s_;
     Random random_;
     uint32_t levelsSetUp_ = 0; // counts setUpLevel calls, so a landing can tell one happened
-    bool wholeBoard_ = false;  // the board is being set up whole: no cell is reported alone
+    int64_t cellsVisited_ = 0;
+    bool wholeBoard_ = false; // the board is being set up whole: no cell is reported alone
     BoardHooks* hooks_ = nullptr;
     std::optional<Random> capsuleRandom_;
     std::vector<int32_t> runColours_;

@@ -58,6 +58,7 @@ void Game::stopSequences() {
 
 void Game::setUpLevel(const SavedGame* saved) {
     ++levelsSetUp_;
+    cellsVisited_ += int64_t{GridSize} * GridSize;
     setEnabled(TimerId::Fall, false);
     setEnabled(TimerId::Removal, false);
     setEnabled(TimerId::Collapse, false);

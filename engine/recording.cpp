@@ -142,10 +142,6 @@ GameEnd replayEnd(const Recording& r) {
 
 namespace {
 
-int64_t boardCells(const LevelParameters& p) {
-    return int64_t{p.rows + 2} * (p.columns + 2);
-}
-
 // A level set-up: the whole grid, then the smileys' places drawn at random until each finds an
 // empty cell. Filling all n places of the band takes n (1 + 1/2 + ... + 1/n) tries on average,
 // two draws each, and each smiley placed draws its colour and its phase; four more for the two
@@ -158,12 +154,6 @@ int64_t setUpWork(const LevelParameters& p) {
 
 } // namespace
 
-int64_t largestBoard(const Recording& r) {
-    int64_t cells = boardCells(r.params);
-    for (const LevelParameters& p : r.parameters) cells = std::max(cells, boardCells(p));
-    return cells;
-}
-
 int64_t expectedReplayWork(const Recording& r) {
     int64_t setUp = setUpWork(r.params);
     for (const LevelParameters& p : r.parameters) setUp = std::max(setUp, setUpWork(p));
@@ -171,19 +161,18 @@ int64_t expectedReplayWork(const Recording& r) {
         1 + std::count_if(r.inputs.begin(), r.inputs.end(), [](const Input& in) {
             return in.kind == InputKind::SkipLevel || in.kind == InputKind::RestartLevel;
         });
-    return static_cast<int64_t>(r.inputs.size()) * largestBoard(r) + setUps * setUp;
+    return static_cast<int64_t>(r.inputs.size()) * InputWork + setUps * setUp;
 }
 
 ReplayRun replayWithin(const Recording& r, int64_t workLimit) {
     GameEvents nobody;
     auto game = std::make_unique<Game>(nobody);
-    const int64_t cells = largestBoard(r);
-    const uint32_t setUpsBefore = game->levelsSetUp();
+    const int64_t visitedBefore = game->cellsVisited();
     const uint64_t drawsBefore = game->random().draws();
     ReplayRun run;
     int64_t fed = 0;
     auto work = [&] {
-        return fed * cells + int64_t{game->levelsSetUp() - setUpsBefore} * GridCells +
+        return fed * InputWork + game->cellsVisited() - visitedBefore +
                DrawWork * static_cast<int64_t>(game->random().draws() - drawsBefore);
     };
     beginReplay(*game, r);

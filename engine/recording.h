@@ -82,17 +82,17 @@ void feedInput(Game& game, const Recording& recording, const Input& input);
 // Plays the whole recording on a game nobody watches and says how it ended.
 GameEnd replayEnd(const Recording& recording);
 
-// The work of a replay, counted in cell visits: every input may visit each cell of the largest
-// board the recording plays on, every level set-up fills in the whole grid, and every random
-// number drawn counts as DrawWork visits (a set-up draws places until each smiley finds an
-// empty cell, ever more tries as the board fills up), about what it costs beside a visit.
+// The work of a replay, counted in cell visits: what the game visits as it plays (every look
+// at the whole board, every level set-up's whole grid), every random number drawn as DrawWork
+// visits (a set-up draws places until each smiley finds an empty cell, ever more tries as the
+// board fills up), and every input as InputWork, what handling one costs beside them. Each is
+// about what it costs in time (bench/engine_bench, the costliest replay files).
 constexpr int64_t GridCells = int64_t{GridSize} * GridSize;
-constexpr int64_t DrawWork = 3;
-// The cells, walls included, of the largest board among the recording's parameters.
-int64_t largestBoard(const Recording& recording);
-// What the replay is sure to cost before it starts: its inputs on the largest board, and the
-// level set-ups it asks for (its start, its restarts and skips), each filling in the most
-// smileys the parameters allow, with the tries that takes on average.
+constexpr int64_t DrawWork = 6;
+constexpr int64_t InputWork = 250;
+// What the replay is sure to cost before it starts: its inputs, and the level set-ups it asks
+// for (its start, its restarts and skips), each filling in the most smileys the parameters
+// allow, with the tries that takes on average.
 int64_t expectedReplayWork(const Recording& recording);
 
 struct ReplayRun {

@@ -23,8 +23,6 @@ constexpr std::string_view End = "Fin";
 constexpr std::string_view TurnKey = "RotationHorsPuits";
 
 // What a file may ask of the reader, besides MaxReplayWork.
-constexpr size_t MaxReplayFile = 4u << 20;
-constexpr int64_t MaxInputs = 2'000'000;
 constexpr int64_t MaxDelay = 24 * 3600 * 1000; // ms between two inputs
 constexpr int TokensPerLine = 24;
 
@@ -444,18 +442,15 @@ ReplayRead readGameReplay(const IniFile& ini, Recording& out) {
     rec.params = r.parameters("Configuration");
     rec.options = r.options();
     if (ini.HasSection(Start)) rec.saved = startBoard(r, rec.params);
-    int64_t cells = int64_t{rec.params.rows + 2} * (rec.params.columns + 2);
     for (int i = 1; ini.Value(Changes, std::to_string(i)) && !r.refusal; ++i) {
         if (i > 1000) return refused(ReplayError::TooLarge, ReplayProblem::ParameterChanges);
         rec.parameters.push_back(r.parameterLine(*ini.Value(Changes, std::to_string(i))));
-        const LevelParameters& p = rec.parameters.back();
-        cells = std::max<int64_t>(cells, int64_t{p.rows + 2} * (p.columns + 2));
     }
 
     const int64_t count = r.integer(Inputs, "Nombre", 0, INT32_MAX);
     if (r.refusal) return r.refused();
     // The inputs alone may already ask too much, before any is read.
-    if (count > MaxInputs || count * cells > MaxReplayWork)
+    if (count > MaxReplayInputs || count * InputWork > MaxReplayWork)
         return refused(ReplayError::TooLarge, ReplayProblem::InputCount, std::to_string(count));
     int64_t time = 0;
     const size_t parameterSets = rec.parameters.size();
@@ -609,7 +604,7 @@ ReplayRead readMatchReplay(const IniFile& ini, MatchRecording& out) {
     const int64_t count = r.integer(Inputs, "Nombre", 0, INT32_MAX);
     rec.duration = r.integer(Inputs, "Duree", 0, INT32_MAX);
     if (r.refusal) return r.refused();
-    if (count > MaxInputs || count * cells > MaxMatchReplayWork)
+    if (count > MaxReplayInputs || count * cells > MaxMatchReplayWork)
         return refused(ReplayError::TooLarge, ReplayProblem::InputCount, std::to_string(count));
     int64_t time = 0;
     if (auto no = readInputs(ini, count, rec.inputs, time, parseVersusToken)) return *no;

@@ -35,10 +35,12 @@ enum class ReplayError {
     Diverges, // played again, the game does not end where the file says
 };
 
-// The most work (see recording.h) reading one file may cost: half a second or so on a small
-// computer (bench/engine_bench), some fifty thousand inputs on the largest board (half an hour
-// of play at its fastest falls), any number on the usual ones.
-constexpr int64_t MaxReplayWork = 500'000'000;
+// The most work (see recording.h) reading one file may cost: under a tenth of a second
+// (bench/engine_bench). A file asking for more is refused, as one of more inputs than the game
+// could replay in that time (half a minute of inputs at the fastest: half an hour of play).
+constexpr int64_t MaxReplayWork = 100'000'000;
+constexpr int64_t MaxReplayInputs = 2'000'000;
+constexpr size_t MaxReplayFile = 4u << 20; // bytes
 // A match's clock ticks for as long as its file says: this is read in under a tenth of a second
 // (bench/engine_bench), a quarter of a million timer ticks on the usual board.
 constexpr int64_t MaxMatchReplayWork = 100'000'000;

@@ -278,7 +278,7 @@ TEST(Replay, levelSetUpsOnANearlyFullBoardCountTowardsTheWorkLimit) {
         t.clock.sync();
     }
     const Recording& played = t.game.recording();
-    const int64_t visits = static_cast<int64_t>(played.inputs.size()) * largestBoard(played);
+    const int64_t visits = static_cast<int64_t>(played.inputs.size()) * InputWork;
 
     const ReplayRun whole = replayWithin(played, INT64_MAX);
     EXPECT_TRUE(whole.finished);
