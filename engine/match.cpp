@@ -53,65 +53,8 @@ struct Match::Side : BoardHooks {
     void chainEnded(End e) override { match->chainEnded(p, static_cast<int>(e)); }
 };
 
-// Both boards' timers on one virtual time (VirtualClock's rules for each board).
-struct Match::Clock {
-    struct Arm {
-        int64_t due = 0;
-        uint32_t version = 0;
-        bool armed = false;
-    };
-    std::array<Game*, 2> games{};
-    std::array<std::array<Arm, TimerCount>, 2> arms{};
-    int64_t now = 0;
-    int64_t fired = 0;
-    int first = 0; // the board going first at the next instant both share
-
-    void sync(bool all = false) {
-        for (int p = 0; p < 2; ++p) {
-            const auto& timers = games[p]->state().Timers;
-            for (int i = 0; i < TimerCount; ++i) {
-                Arm& a = arms[p][i];
-                if (!all && a.version == timers[i].version) continue;
-                a.version = timers[i].version;
-                a.armed = timers[i].running();
-                a.due = now + timers[i].period;
-            }
-        }
-    }
-    // The earliest instant a timer is due, or -1.
-    int64_t nextDue() const {
-        int64_t best = -1;
-        for (const auto& board : arms)
-            for (const Arm& a : board)
-                if (a.armed && (best < 0 || a.due < best)) best = a.due;
-        return best;
-    }
-    int dueAt(int p, int64_t t) const {
-        for (int i = 0; i < TimerCount; ++i)
-            if (arms[p][i].armed && arms[p][i].due == t) return i;
-        return -1;
-    }
-    // Fires every timer due at t, each board's in timer order, one board then the other.
-    void fireInstant(int64_t t) {
-        now = t;
-        const bool shared = dueAt(0, t) >= 0 && dueAt(1, t) >= 0;
-        const int order[2] = {first, 1 - first};
-        for (int p : order)
-            for (;;) {
-                sync();
-                const int i = dueAt(p, t);
-                if (i < 0) break;
-                arms[p][i].due += games[p]->state().Timers[i].period;
-                ++fired;
-                games[p]->fire(static_cast<TimerId>(i));
-            }
-        sync();
-        if (shared) first = 1 - first;
-    }
-};
-
 Match::Match(const MatchSettings& settings, GameEvents* events0, GameEvents* events1)
-    : settings_(settings), clock_(std::make_unique<Clock>()) {
+    : settings_(settings) {
     recording_.settings = settings;
     GameEvents* events[2] = {events0, events1};
     for (int p = 0; p < 2; ++p) {
@@ -127,10 +70,10 @@ Match::Match(const MatchSettings& settings, GameEvents* events0, GameEvents* eve
         g.setHooks(sides_[p].get());
         g.setParameters(settings.params);
         applyOptions(g, settings.options);
-        clock_->games[p] = &g;
     }
+    clock_ = std::make_unique<VirtualClock>(std::vector<Game*>{boards_[0].get(), boards_[1].get()});
     startRound();
-    clock_->sync(true);
+    clock_->rearmAll();
 }
 
 Match::~Match() = default;
@@ -223,7 +166,7 @@ void Match::judge() {
         return;
     }
     startRound();
-    clock_->sync(true);
+    clock_->rearmAll();
 }
 
 int32_t Match::roundsWon(int p) const {
@@ -241,11 +184,11 @@ int32_t Match::winner() const {
 }
 
 void Match::note(int32_t player, InputKind kind, int32_t value) {
-    recording_.inputs.push_back({clock_->now, player, kind, value});
+    recording_.inputs.push_back({clock_->now(), player, kind, value});
 }
 
 int64_t Match::now() const {
-    return clock_->now;
+    return clock_->now();
 }
 
 void Match::leavePause() {
@@ -318,16 +261,11 @@ void Match::unhide() {
 }
 
 int64_t Match::nextDue() {
-    clock_->sync();
     return clock_->nextDue();
 }
 
 bool Match::step() {
-    if (over()) return false;
-    clock_->sync();
-    const int64_t t = clock_->nextDue();
-    if (t < 0) return false;
-    clock_->fireInstant(t);
+    if (over() || !clock_->step()) return false;
     judge();
     return true;
 }
@@ -335,17 +273,16 @@ bool Match::step() {
 void Match::advanceTo(int64_t time) {
     for (;;) {
         if (over()) break;
-        clock_->sync();
         const int64_t t = clock_->nextDue();
         if (t < 0 || t > time) break;
-        clock_->fireInstant(t);
+        clock_->step();
         judge();
     }
-    clock_->now = std::max(clock_->now, time);
+    clock_->standAt(time);
 }
 
 void Match::advance(int64_t ms) {
-    advanceTo(clock_->now + ms);
+    advanceTo(clock_->now() + ms);
 }
 
 MatchEnd Match::end() const {
@@ -356,13 +293,13 @@ MatchEnd Match::end() const {
 }
 
 const MatchRecording& Match::recording() const {
-    recording_.duration = clock_->now;
+    recording_.duration = clock_->now();
     recording_.end = end();
     return recording_;
 }
 
 int64_t Match::timersFired() const {
-    return clock_->fired;
+    return clock_->fired();
 }
 
 void feedMatchInput(Match& m, const MatchInput& in) {

@@ -30,6 +30,7 @@
 
 #include "game.h"
 #include "recording.h"
+#include "virtual_clock.h"
 
 #include <array>
 #include <cstdint>
@@ -133,7 +134,6 @@ class Match {
 
   private:
     struct Side;
-    struct Clock;
     void startRound();
     void judge();
     void note(int32_t player, InputKind kind, int32_t value = 0);
@@ -144,7 +144,7 @@ class Match {
     std::array<std::unique_ptr<GameEvents>, 2> nobody_;
     std::array<std::unique_ptr<Side>, 2> sides_;
     std::array<std::unique_ptr<Game>, 2> boards_;
-    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<VirtualClock> clock_;
     std::array<std::vector<int32_t>, 2> queues_;
     std::array<int64_t, 2> sent_{};
     std::array<int64_t, 2> attacks_{};

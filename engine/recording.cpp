@@ -1,5 +1,7 @@
 #include "recording.h"
 
+#include "hash.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -7,18 +9,6 @@
 namespace kp {
 
 namespace {
-
-// FNV-1a over 32-bit words: small, stable across machines, and a single changed cell changes it.
-struct Checksum {
-    uint64_t h = 14695981039346656037ull;
-    void add(int32_t v) {
-        auto u = static_cast<uint32_t>(v);
-        for (int i = 0; i < 4; ++i, u >>= 8) {
-            h ^= u & 0xFFu;
-            h *= 1099511628211ull;
-        }
-    }
-};
 
 bool isCommand(int32_t v) {
     return v >= 0 && v <= static_cast<int32_t>(Command::Other);
@@ -31,7 +21,7 @@ GameEnd gameEnd(const GameState& s) {
     e.level = s.level;
     e.smileysLeft = s.smileysLeft;
     e.chrono = s.Chrono;
-    Checksum sum;
+    Fnv1a sum;
     sum.add(s.level);
     sum.add(s.smileysLeft);
     for (int32_t digit : s.Chrono) sum.add(digit);
@@ -39,7 +29,7 @@ GameEnd gameEnd(const GameState& s) {
     const int columns = std::clamp(s.params.columns + 1, 0, GridSize - 1);
     for (int r = 0; r <= rows; ++r)
         for (int c = 0; c <= columns; ++c) sum.add(s.grid[r][c]);
-    e.checksum = sum.h;
+    e.checksum = sum.value;
     return e;
 }
 

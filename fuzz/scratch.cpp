@@ -1,5 +1,7 @@
 #include "fuzz/scratch.h"
 
+#include "engine/hash.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -92,9 +94,9 @@ std::string Typed(std::string_view bytes) {
 }
 
 uint32_t Hash(const uint8_t* data, size_t size) {
-    uint32_t h = 2166136261u;
-    for (size_t i = 0; i < size; ++i) h = (h ^ data[i]) * 16777619u;
-    return h;
+    Fnv1a h;
+    for (size_t i = 0; i < size; ++i) h.add(data[i]);
+    return static_cast<uint32_t>(h.value);
 }
 
 uint64_t BmpPixels(const uint8_t* d, size_t size) {

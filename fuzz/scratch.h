@@ -31,7 +31,7 @@ std::string Typed(std::string_view bytes);
 // which take seconds under the sanitizers.
 uint64_t BmpPixels(const uint8_t* data, size_t size);
 
-// FNV-1a: a seed for the random parts of a run that the same input always gives again.
+// A seed for the random parts of a run that the same input always gives again.
 uint32_t Hash(const uint8_t* data, size_t size);
 
 } // namespace kp::fuzz

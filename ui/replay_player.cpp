@@ -6,6 +6,7 @@
 #include "ui/replay_banner.h"
 
 #include "engine/game_summary.h"
+#include "engine/hash.h"
 #include "persistence/replay_file.h"
 
 #include <QApplication>
@@ -115,14 +116,10 @@ FileResult ReplayPlayer::takeStatisticsFailure() {
 std::filesystem::path ReplayPlayer::scoreReplayPath(const ScoreEntry& e) const {
     // Named after the entry itself, so the table may reorder, merge with another copy's or
     // lose lines without a replay ever showing beside the wrong one.
-    uint64_t h = 14695981039346656037ull;
-    for (const std::string& field : {e.level, e.left, e.name, e.date})
-        for (char c : trimmed(field) + '\n') {
-            h ^= static_cast<unsigned char>(c);
-            h *= 1099511628211ull;
-        }
+    Fnv1a h;
+    for (const std::string& field : {e.level, e.left, e.name, e.date}) h.add(trimmed(field) + '\n');
     char name[40];
-    std::snprintf(name, sizeof name, "%016llx", static_cast<unsigned long long>(h));
+    std::snprintf(name, sizeof name, "%016llx", static_cast<unsigned long long>(h.value));
     std::filesystem::path folder = settingsFile_;
     folder.replace_filename(settingsFile_.stem().string() + "-replays");
     return folder / (std::string(name) + std::string(ReplayExtension));
