@@ -1,7 +1,7 @@
 // Figures for the computer player: the time one decision takes at each level and the landings
 // it evaluates, on positions from whole games (median and 99th percentile as counters, in
 // microseconds; run it on one core: taskset -c 0).
-#include "engine/cpu_player.h"
+#include "cpu/drivers.h"
 
 #include <benchmark/benchmark.h>
 

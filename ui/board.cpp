@@ -2,7 +2,7 @@
 
 #include "ui/captions.h"
 
-#include "engine/cpu_player.h"
+#include "cpu/player.h"
 #include "sound/effects.h"
 
 #include <QPaintEvent>

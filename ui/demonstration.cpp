@@ -1,6 +1,6 @@
 #include "ui/demonstration.h"
 
-#include "engine/cpu_player.h"
+#include "cpu/player.h"
 
 #include <QDateTime>
 #include <QEvent>

@@ -8,7 +8,7 @@
 
 #include "ui/board.h"
 
-#include "engine/cpu_player.h"
+#include "cpu/player.h"
 #include "engine/match.h"
 #include "persistence/settings.h"
 

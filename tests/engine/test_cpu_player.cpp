@@ -1,7 +1,6 @@
 // The computer player: the landings it finds, its board against the game's rules, its keys
 // against the keyboard path, and whole games on virtual time.
-#include "engine/cpu_match.h"
-#include "engine/cpu_player.h"
+#include "cpu/drivers.h"
 #include "engine/recording.h"
 #include "fixture.h"
 #include "soak.h"

@@ -10,7 +10,7 @@
 #include "ui/statistics_page.h"
 #include "window_fixture.h"
 
-#include "engine/cpu_player.h"
+#include "cpu/player.h"
 #include "input/bindings.h"
 #include "persistence/replay_file.h"
 

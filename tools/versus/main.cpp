@@ -11,8 +11,7 @@
 //
 // Everything runs on the game's virtual time: a match of minutes takes a fraction of a second.
 // Long runs belong under `nice -n 10`.
-#include "engine/cpu_match.h"
-#include "engine/cpu_player.h"
+#include "cpu/drivers.h"
 
 #include <algorithm>
 #include <chrono>

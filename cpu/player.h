@@ -1,109 +1,25 @@
 #pragma once
 // The computer player. It looks at the board as a person does, works out every place the
 // falling capsule can still reach with the keys at its own hand speed while the capsule falls
-// (slides under an overhang and tucks included), plays each landing through to the end of its
-// chain, looks one capsule further with the preview, and then presses the keys of its choice
-// at times of its own, through the same path as the keyboard. It never touches the board.
+// (cpu/reach.h), plays each landing through to the end of its chain (cpu/board.h), looks one
+// capsule further with the preview, and then presses the keys of its choice at times of its
+// own, through the same path as the keyboard. It never touches the board.
 //
-// - CpuBoard: the field inside its walls, one byte a cell, with the removal and collapse rules
-//   of the game on it (a test holds them equal to the game's on random boards).
-// - reachable(): every landing of a capsule from where it stands, with the keys and their times.
-// - CpuPlayer: one seat at the keys, at one of five levels or a baseline.
+// CpuPlayer is one seat at the keys, at one of five levels or a baseline: its evaluation is in
+// evaluation.cpp, the seat itself (what it sees, when it presses) in seat.cpp.
 
-#include "events.h"
-#include "game.h"
+#include "cpu/reach.h"
+#include "engine/events.h"
+#include "engine/game.h"
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <limits>
 #include <optional>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace kp {
-
-// A cell as the computer player sees it.
-namespace cpu {
-constexpr uint8_t Empty = 0;
-constexpr uint8_t Wall = 1;   // walls, floor, and codes that neither fall nor match
-constexpr uint8_t Smiley = 2; // + colour class 0..4
-constexpr uint8_t SmileyNoColour = 7;
-constexpr uint8_t Half = 8;   // + 5 * colour + link (8..32)
-constexpr uint8_t Block = 33; // + colour class: a cell that never falls but matches (33..37)
-} // namespace cpu
-
-// What a chain did, from one landing to the end of its last search.
-struct ChainResult {
-    int smileysRemoved = 0;
-    int cellsRemoved = 0;
-    int runs = 0;                                     // lines removed, a cross counting two
-    int steps = 0;                                    // searches that found runs
-    std::array<int8_t, 4> runColours{-1, -1, -1, -1}; // the first four, in the order found
-    bool won = false;                                 // no smiley left
-    bool lost = false;                                // the entry is taken
-};
-
-class CpuBoard {
-  public:
-    CpuBoard() = default;
-    // The board of a state, without its falling capsule.
-    static CpuBoard of(const GameState& s);
-
-    int rows() const { return rows_; }
-    int columns() const { return cols_; }
-    uint8_t at(int r, int c) const {
-        if (r < 0 || r > rows_ + 1 || c < 0 || c > cols_ + 1) return cpu::Wall;
-        return cells_[r * width_ + c];
-    }
-    void set(int r, int c, uint8_t v) { cells_[r * width_ + c] = v; }
-    bool free(int r, int c) const { return at(r, c) == cpu::Empty; }
-    bool fits(const Capsule& k) const { return free(k.row, k.col) && free(k.row2(), k.col2()); }
-    int smileys() const;
-
-    // Writes the landed capsule, then runs searches, removals and collapses to the end.
-    ChainResult land(const Capsule& k);
-
-    static uint8_t fromCode(int32_t code);
-    static int colourOf(uint8_t v); // the colour class, -1 for none
-
-  private:
-    ChainResult settle();
-    bool search(ChainResult& out);
-    void collapse();
-
-    int rows_ = 0, cols_ = 0, width_ = 0, minRun_ = 4;
-    std::vector<uint8_t> cells_;
-    std::vector<uint8_t> marks_;
-};
-
-// One landing the capsule can reach, and the keys that take it there: each with its time in ms
-// after the capsule came into view. Where no key is left the capsule only falls.
-struct CpuPlacement {
-    Capsule capsule; // where it lands, as it lies
-    struct Key {
-        int32_t time;
-        Command command;
-        Capsule before; // where the capsule stands when the key goes
-    };
-    std::vector<Key> keys;
-    int32_t landTime = 0; // when it lands by falling alone
-};
-
-// How a person's hands go: at most one key every `moveInterval` ms, the first `reaction` ms
-// after the capsule came into view.
-struct CpuHands {
-    int32_t moveInterval = 100;
-    int32_t reaction = 200;
-};
-
-// Every landing of `k` on `board`, `elapsed` ms after it came into view, when the capsule
-// falls a row every `fallPeriod` ms from its coming into view. `nodes`, if given, counts the
-// states looked at.
-std::vector<CpuPlacement> reachable(const CpuBoard& board, const Capsule& k, int32_t fallPeriod,
-                                    const CpuHands& hands, int64_t* nodes = nullptr,
-                                    int32_t elapsed = 0);
 
 // The weights of the evaluation (tools/versus tunes them by self-play).
 struct CpuWeights {
@@ -230,20 +146,5 @@ class CpuPlayer {
     int64_t dropAt_ = Never;
     int64_t resumeAt_ = Never;
 };
-
-// One single-player game with a computer player at its keys on virtual time, as the tests, the
-// benchmark and the runner play it: from level 1 of `seed` with the default options, until the
-// game is lost, level `stopAt` is reached or `maxTime` ms have passed. `keys`, if given, hears
-// every key the player presses, with its time and the state it finds, before the game does.
-struct CpuGameResult {
-    int32_t level = 1;
-    bool lost = false;
-    int64_t time = 0;
-    int64_t capsules = 0;  // capsules the player decided on
-    uint64_t checksum = 0; // of the board and counters at the end (gameEnd)
-};
-CpuGameResult playAlone(CpuPlayer& player, uint32_t seed, const LevelParameters& params,
-                        int32_t stopAt, int64_t maxTime,
-                        const std::function<void(int64_t, Command, const GameState&)>& keys = {});
 
 } // namespace kp
