@@ -6,6 +6,7 @@
 #include "ui/file_messages.h"
 #include "ui/keys_page.h"
 #include "ui/platform.h"
+#include "ui/records.h"
 #include "ui/replay_player.h"
 #include "ui/score_panel.h"
 #include "ui/settings_model.h"
@@ -98,7 +99,7 @@ ConfigDialog::ConfigDialog(Services services, Platform& platform, QWidget* windo
     statistics_ = new StatisticsPage;
     statistics_->setObjectName(QStringLiteral("PageStatistiques"));
     statistics_->onClear = [this] { clearStatisticsClicked(); };
-    services_.replays.onStatistics = [this](const Statistics& s) {
+    services_.records.onStatistics = [this](const Statistics& s) {
         statistics_->showStatistics(s);
     };
     // A replay plays on the board, which the dialog would hide.
@@ -214,14 +215,14 @@ void ConfigDialog::updateScores() {
                            services_.settings.settings().smileyColours);
     for (int rank = 0; rank < 3; ++rank)
         about_->scorePanel()->setWatchable(
-            rank, services_.replays.hasScoreReplay(
+            rank, services_.records.hasScoreReplay(
                       services_.settings.settings().scores.Entries[static_cast<size_t>(rank)]));
 }
 
 // The file may have grown meanwhile: another copy of the game adds its games too.
 void ConfigDialog::showStatistics() {
     Statistics s;
-    loadStatistics(services_.replays.statisticsFile(), s);
+    loadStatistics(services_.records.statisticsFile(), s);
     statistics_->showStatistics(s);
 }
 
@@ -229,7 +230,7 @@ void ConfigDialog::clearStatisticsClicked() {
     if (!platform_.question(
             this, QCoreApplication::translate("Statistics", "Clear all the statistics?"), false))
         return;
-    const FileResult r = clearStatistics(services_.replays.statisticsFile());
+    const FileResult r = clearStatistics(services_.records.statisticsFile());
     if (const QString failed = fileMessage(r); !failed.isEmpty()) platform_.message(this, failed);
     showStatistics();
 }

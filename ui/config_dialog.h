@@ -21,6 +21,7 @@ class AboutPage;
 class ConfigPage;
 class KeysPage;
 class Platform;
+class Records;
 class ReplayPlayer;
 class SettingsModel;
 class SpriteSet;
@@ -35,6 +36,7 @@ class ConfigDialog : public Translated<QDialog> {
     struct Services {
         SettingsModel& settings;
         ReplayPlayer& replays;
+        Records& records;
         const SpriteSet& sprites;
         std::function<std::string()> gamepadName;
     };

@@ -5,6 +5,7 @@
 #include "ui/config_dialog.h"
 #include "ui/file_messages.h"
 #include "ui/name_dialog.h"
+#include "ui/records.h"
 #include "ui/replay_player.h"
 
 #include "persistence/saved_game.h"
@@ -106,7 +107,7 @@ void MainWindow::saveGameAs() {
 void MainWindow::recordOffered() {
     // The game's end writes three files (statistics, score, replay); when they fail, as they
     // all do on a full disk, one message tells it: the score's if it failed, else the others'.
-    std::vector<FileResult> written{replays_->takeStatisticsFailure()};
+    std::vector<FileResult> written{records_->takeStatisticsFailure()};
     if (!nameDialog_) nameDialog_ = new NameDialog(this);
     if (nameDialog_->exec() != QDialog::Accepted) {
         tellFiles(written);
@@ -126,7 +127,8 @@ void MainWindow::recordOffered() {
                        entry.date);
     });
     if (r.rank > 0) {
-        written.push_back(replays_->keepForScore(entry, settings().scores));
+        if (const auto last = board_.game().lastGame())
+            written.push_back(records_->keepForScore(entry, settings().scores, *last));
         written.push_back(r.file);
     }
     tellFiles(written);

@@ -6,6 +6,7 @@
 #include "ui/duel_dialog.h"
 #include "ui/file_messages.h"
 #include "ui/name_dialog.h"
+#include "ui/records.h"
 #include "ui/replay_player.h"
 #include "ui/window_title.h"
 
@@ -71,7 +72,10 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setCentralWidget(board_.view());
-    replays_ = new ReplayPlayer(board_, *this, platform_, model_.file());
+    records_ = new Records(*this, platform_, model_.file());
+    board_.game().setFinishedHandler(
+        [this](const std::shared_ptr<const Recording>& game) { records_->gameFinished(*game); });
+    replays_ = new ReplayPlayer(board_, *this, platform_, *records_);
     replays_->onBoardSwapped = [this] {
         layOutWindow();
         composeBackground(KeepPicture);
@@ -124,7 +128,8 @@ ConfigDialog* MainWindow::configDialog() {
     // Made when first opened: a player who never opens it never waits for it.
     if (!configDialog_)
         configDialog_ = new ConfigDialog(
-            {model_, *replays_, sprites_, [this] { return gamepad_.name(); }}, platform_, this);
+            {model_, *replays_, *records_, sprites_, [this] { return gamepad_.name(); }}, platform_,
+            this);
     return configDialog_;
 }
 
@@ -174,7 +179,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     replays_->stop();
     board_.game().endGame();
     if (configDialog_) configDialog_->hide();
-    tellFiles({replays_->takeStatisticsFailure(), model_.save()});
+    tellFiles({records_->takeStatisticsFailure(), model_.save()});
     hideout_->removeIcon();
     // A tune still opening (a bank on a hung drive) is left to its own thread, never waited for:
     // the settings are written, and the game closes whatever the synthesiser does.
@@ -512,7 +517,7 @@ void MainWindow::matchEnded() {
     const int32_t opponent = match_->duel().opponent;
     if (opponent == DuelSettings::SecondPlayer) return;
     const Match& m = match_->match();
-    replays_->matchFinished({opponent, m.winner() == 0, m.longestChain(0), m.attacks(0)});
+    records_->matchFinished({opponent, m.winner() == 0, m.longestChain(0), m.attacks(0)});
 }
 
 void MainWindow::replayEnded(bool proved) {

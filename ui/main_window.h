@@ -40,6 +40,7 @@ class MenuRows;
 class ConfigDialog;
 class DuelDialog;
 class NameDialog;
+class Records;
 class ReplayPlayer;
 } // namespace kp
 
@@ -54,8 +55,10 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
 
     // The board in play.
     Board& board() { return board_; }
-    // Replays of finished games and files, and the statistics they feed.
+    // Replays of finished games and files.
     ReplayPlayer& replays() { return *replays_; }
+    // The statistics and the score table's replays.
+    Records& records() { return *records_; }
     const Settings& settings() const { return model_.settings(); }
     // The settings' one writer.
     SettingsModel& settingsModel() { return model_; }
@@ -254,6 +257,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     int secondPad_ = 1;
     ConfigDialog* configDialog_ = nullptr;
     NameDialog* nameDialog_ = nullptr;
+    Records* records_ = nullptr;
     ReplayPlayer* replays_ = nullptr;
     int cellSize_ = 16;
     bool shown_ = false;

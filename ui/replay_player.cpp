@@ -3,10 +3,9 @@
 #include "ui/board.h"
 #include "ui/file_messages.h"
 #include "ui/platform.h"
+#include "ui/records.h"
 #include "ui/replay_banner.h"
 
-#include "engine/game_summary.h"
-#include "engine/hash.h"
 #include "persistence/replay_file.h"
 
 #include <QApplication>
@@ -14,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include <ctime>
 #include <utility>
 
 namespace kp {
@@ -29,27 +27,11 @@ bool playerInput(InputKind kind) {
     return kind != InputKind::Fire;
 }
 
-// Text of a score entry as the table keeps it, without the blanks a file may add.
-std::string trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The name scoreReplayPath gives: sixteen lower-case hexadecimal digits and the extension.
-bool isScoreReplayName(const std::string& name) {
-    constexpr size_t digits = 16;
-    return name.size() == digits + ReplayExtension.size() &&
-           name.find_first_not_of("0123456789abcdef") == digits &&
-           std::string_view(name).substr(digits) == ReplayExtension;
-}
-
 } // namespace
 
 ReplayPlayer::ReplayPlayer(Board& board, QWidget& window, Platform& platform,
-                           std::filesystem::path settingsFile)
-    : QObject(&window), board_(board), window_(window), platform_(platform),
-      settingsFile_(std::move(settingsFile)), statisticsFile_(statisticsFilePath(settingsFile_)) {
+                           const Records& records)
+    : QObject(&window), board_(board), window_(window), platform_(platform), records_(records) {
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(TickPeriod);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -57,7 +39,6 @@ ReplayPlayer::ReplayPlayer(Board& board, QWidget& window, Platform& platform,
     auto started = std::make_shared<QElapsedTimer>();
     started->start();
     game.setClock([started] { return started->elapsed(); });
-    game.setFinishedHandler([this](const std::shared_ptr<const Recording>& r) { gameFinished(r); });
     chooseFile = [this](bool save) -> std::optional<QString> {
         const QString filter =
             text(QT_TRANSLATE_NOOP("Replay", "Kembrolla Panic! replays (*.KembrollaReplay)"));
@@ -84,77 +65,11 @@ bool ReplayPlayer::isReplayFile(const std::filesystem::path& path) {
                         Qt::CaseInsensitive) == 0;
 }
 
-// ---- Finished games ----
-
-// Each finished game is played again where nobody sees it for its statistics: a few
-// milliseconds for an hour of play, at the moment the game ends.
-void ReplayPlayer::gameFinished(const std::shared_ptr<const Recording>& recording) {
-    statisticsAdded(addToStatistics(statisticsFile_, summarise(*recording),
-                                    static_cast<int64_t>(std::time(nullptr)), statistics_));
-}
-
-void ReplayPlayer::matchFinished(const MatchSummary& match) {
-    statisticsAdded(addToStatistics(statisticsFile_, match, statistics_));
-}
-
-void ReplayPlayer::statisticsAdded(const FileResult& r) {
-    if (r.ok() && onStatistics) onStatistics(statistics_);
-    if (fileMessage(r).isEmpty()) return;
-    // Told once the event that ended the game is over, unless the score entry it offers takes
-    // it first.
-    statisticsFailure_ = r;
-    QTimer::singleShot(0, this, [this] {
-        const QString failed = fileMessage(takeStatisticsFailure());
-        if (!failed.isEmpty()) platform_.message(&window_, failed);
-    });
-}
-
-FileResult ReplayPlayer::takeStatisticsFailure() {
-    return std::exchange(statisticsFailure_, FileResult{});
-}
-
-std::filesystem::path ReplayPlayer::scoreReplayPath(const ScoreEntry& e) const {
-    // Named after the entry itself, so the table may reorder, merge with another copy's or
-    // lose lines without a replay ever showing beside the wrong one.
-    Fnv1a h;
-    for (const std::string& field : {e.level, e.left, e.name, e.date}) h.add(trimmed(field) + '\n');
-    char name[40];
-    std::snprintf(name, sizeof name, "%016llx", static_cast<unsigned long long>(h.value));
-    std::filesystem::path folder = settingsFile_;
-    folder.replace_filename(settingsFile_.stem().string() + "-replays");
-    return folder / (std::string(name) + std::string(ReplayExtension));
-}
-
-bool ReplayPlayer::hasScoreReplay(const ScoreEntry& entry) const {
-    std::error_code ec;
-    return !trimmed(entry.name).empty() &&
-           std::filesystem::is_regular_file(scoreReplayPath(entry), ec);
-}
-
-FileResult ReplayPlayer::keepForScore(const ScoreEntry& entry, const ScoreTable& table) {
-    const std::shared_ptr<const Recording> last = board_.game().lastGame();
-    if (!last) return {};
-    const std::filesystem::path path = scoreReplayPath(entry);
-    std::error_code ec;
-    std::filesystem::create_directories(path.parent_path(), ec);
-    const FileResult r = writeReplay(path, *last);
-    // The replays of games that left the table go with them: only files of the names the game
-    // gives them, never the player's own files or links, nor anything in a linked folder.
-    if (std::filesystem::is_symlink(path.parent_path(), ec)) return r;
-    std::vector<std::filesystem::path> kept;
-    for (const ScoreEntry& e : table.Entries) kept.push_back(scoreReplayPath(e));
-    for (const auto& f : std::filesystem::directory_iterator(path.parent_path(), ec))
-        if (isScoreReplayName(f.path().filename().string()) && f.is_regular_file(ec) &&
-            !f.is_symlink(ec) && std::find(kept.begin(), kept.end(), f.path()) == kept.end())
-            std::filesystem::remove(f.path(), ec);
-    return r;
-}
+// ---- Menu commands ----
 
 void ReplayPlayer::watchScore(const ScoreEntry& entry) {
-    if (hasScoreReplay(entry)) openReplay(scoreReplayPath(entry));
+    if (records_.hasScoreReplay(entry)) openReplay(records_.scoreReplayPath(entry));
 }
-
-// ---- Menu commands ----
 
 void ReplayPlayer::watchLastGame() {
     if (const auto last = board_.game().lastGame())

@@ -3,13 +3,11 @@
 // of the score table, played with the game's own drawing, sound and pin-up under a "Revoir" /
 // "Replay" banner, at 1x, 2x or 4x or step by step. Keys 1, 2 and 4 choose the speed, Space
 // steps; any other key (or a click on the menus) ends the replay and the game in progress comes
-// back as it was, paused. The player also files every finished game: its statistics, and its
-// replay beside the score table when it entered it.
+// back as it was, paused.
 
 #include "engine/match.h"
 #include "engine/recording.h"
 #include "persistence/scores.h"
-#include "persistence/statistics.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -27,13 +25,12 @@ namespace kp {
 
 class Board;
 class Platform;
+class Records;
 
 class ReplayPlayer : public QObject {
   public:
-    // Plays on `board`, which sits in `window`; the replays of scores and the statistics are
-    // kept beside `settingsFile`.
-    ReplayPlayer(Board& board, QWidget& window, Platform& platform,
-                 std::filesystem::path settingsFile);
+    // Plays on `board`, which sits in `window`; the score table's replays are in `records`.
+    ReplayPlayer(Board& board, QWidget& window, Platform& platform, const Records& records);
     ~ReplayPlayer() override;
 
     // The menu's commands.
@@ -48,16 +45,7 @@ class ReplayPlayer : public QObject {
     void openReplay(const std::filesystem::path& path);
 
     // The replay kept beside a line of the score table, if any.
-    bool hasScoreReplay(const ScoreEntry& entry) const;
     void watchScore(const ScoreEntry& entry);
-    // The last game entered the score table as `entry`: its replay is kept beside the table,
-    // and those of entries no longer in it go. How writing it went comes back, for the window
-    // to tell with the score's own result.
-    FileResult keepForScore(const ScoreEntry& entry, const ScoreTable& table);
-    // The finished game's statistics that could not be written, taken to be told with the score
-    // entry that followed the game (a full disk fails all three files: one message says it).
-    // Untaken, it is told once the event that finished the game is over.
-    FileResult takeStatisticsFailure();
 
     void watch(std::shared_ptr<const Recording> recording);
     void stop();
@@ -75,18 +63,12 @@ class ReplayPlayer : public QObject {
     bool proved() const { return proved_; }
     QLabel* banner() const { return banner_; }
 
-    // A match against the computer came to its end: it goes into the statistics.
-    void matchFinished(const MatchSummary& match);
-    const Statistics& statistics() const { return statistics_; }
-    std::filesystem::path statisticsFile() const { return statisticsFile_; }
     // Told when a replay starts (true) and when it ends (false).
     std::function<void(bool playing)> onPlaying;
     // Before a single game's replay takes the board: the window shows that board.
     std::function<void()> onWatching;
     // Told with a match read from a replay file, for the window to play it on two boards.
     std::function<void(std::shared_ptr<const MatchRecording>)> onMatchReplay;
-    // Told when a finished game or match changed the statistics.
-    std::function<void(const Statistics&)> onStatistics;
     // Told when the board changes games (a replay starts or ends), for the window to lay
     // itself out for the one now shown and mark its pause.
     std::function<void()> onBoardSwapped;
@@ -102,9 +84,6 @@ class ReplayPlayer : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void gameFinished(const std::shared_ptr<const Recording>& recording);
-    void statisticsAdded(const FileResult& result);
-    std::filesystem::path scoreReplayPath(const ScoreEntry& entry) const;
     void tick();
     void reachEnd();
     void showBanner();
@@ -114,10 +93,7 @@ class ReplayPlayer : public QObject {
     Board& board_;
     QWidget& window_;
     Platform& platform_;
-    std::filesystem::path settingsFile_;
-    std::filesystem::path statisticsFile_;
-    Statistics statistics_;
-    FileResult statisticsFailure_;
+    const Records& records_;
     QLabel* banner_ = nullptr;
     QTimer timer_;
     QElapsedTimer wall_;

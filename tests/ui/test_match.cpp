@@ -6,6 +6,7 @@
 #include "ui/demonstration.h"
 #include "ui/duel_dialog.h"
 #include "ui/match_view.h"
+#include "ui/records.h"
 #include "ui/replay_player.h"
 #include "ui/statistics_page.h"
 #include "window_fixture.h"
@@ -227,7 +228,7 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
 
     // The match counts once in the statistics, against the Beginner; the single game's totals
     // are left as they were.
-    const Statistics& stats = w->replays().statistics();
+    const Statistics& stats = w->records().statistics();
     EXPECT_EQ(stats.matches[0], (MatchRecord{1, 0, match().longestChain(0), match().attacks(0)}));
     EXPECT_GE(stats.matches[0].longestChain, 1);
     EXPECT_EQ(stats.gamesPlayed, 0);
@@ -618,7 +619,7 @@ TEST_F(Duel, theDemonstrationPlaysAloneUntilAKeyAndLeavesThePlayersGameAsItWas) 
                 after.capsule.row == before.capsule.row && after.Chrono == before.Chrono &&
                 after.level == before.level && commands() == commandsBefore)
         << "nothing reached it";
-    EXPECT_EQ(w->replays().statistics().gamesPlayed, 0) << "the demonstration counts for nothing";
+    EXPECT_EQ(w->records().statistics().gamesPlayed, 0) << "the demonstration counts for nothing";
 }
 
 // Closed, the duel dialog gives the keyboard back to the window even with no window manager to

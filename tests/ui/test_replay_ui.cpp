@@ -7,6 +7,7 @@
 #include "ui/config_dialog.h"
 #include "ui/match_view.h"
 #include "ui/progress_plot.h"
+#include "ui/records.h"
 #include "ui/replay_player.h"
 #include "ui/score_panel.h"
 #include "ui/statistics_page.h"
@@ -354,7 +355,7 @@ TEST_F(Replays, aGameLeftByClosingTheWindowCountsWithTheLevelsItWon) {
     winALevel();
     w->close();
     Statistics s;
-    ASSERT_TRUE(loadStatistics(player().statisticsFile(), s).ok());
+    ASSERT_TRUE(loadStatistics(w->records().statisticsFile(), s).ok());
     EXPECT_EQ(s.gamesPlayed, 1);
     EXPECT_EQ(s.levelsWon, 2);
     ASSERT_EQ(s.recent.size(), 1u);
@@ -380,8 +381,9 @@ TEST_F(Replays, enteringAScoreRemovesOnlyTheGamesOwnReplaysOfLinesThatLeftTheTab
     fs::create_directory_symlink(own, folder / "liens.KembrollaReplay");
     ScoreTable table;
     table.Entries[0] = {"3", "2", "Zoé", " 01 janv. 2025  -  10h00"};
-    ASSERT_TRUE(player().keepForScore(table.Entries[0], table).ok());
-    EXPECT_TRUE(player().hasScoreReplay(table.Entries[0]));
+    const Recording& last = *w->board().game().lastGame();
+    ASSERT_TRUE(w->records().keepForScore(table.Entries[0], table, last).ok());
+    EXPECT_TRUE(w->records().hasScoreReplay(table.Entries[0]));
     EXPECT_FALSE(fs::exists(left));
     EXPECT_TRUE(fs::exists(folder / "ma partie.KembrollaReplay"));
     EXPECT_TRUE(fs::is_symlink(folder / "liens.KembrollaReplay"));
@@ -392,7 +394,7 @@ TEST_F(Replays, enteringAScoreRemovesOnlyTheGamesOwnReplaysOfLinesThatLeftTheTab
     fs::create_directory_symlink(own, folder);
     std::ofstream(own / "fedcba9876543210.KembrollaReplay") << "[Replay]\n";
     table.Entries[0].name = "Léa";
-    ASSERT_TRUE(player().keepForScore(table.Entries[0], table).ok());
+    ASSERT_TRUE(w->records().keepForScore(table.Entries[0], table, last).ok());
     EXPECT_TRUE(fs::exists(own / "fedcba9876543210.KembrollaReplay"));
     EXPECT_TRUE(fs::exists(own / "x.KembrollaReplay"));
 }
