@@ -94,6 +94,69 @@ CpuPlayer::CpuPlayer(CpuLevel level, uint32_t seed, const CpuWeights& weights)
     eyes_.player = this;
 }
 
+namespace {
+
+// Each landing scored by what its chain gains and by the board it leaves.
+std::vector<Scored> firstPly(const CpuBoard& board, const std::vector<CpuPlacement>& all,
+                             bool greedy, const CpuWeights& w, const CpuMatchView& m,
+                             CpuStats& stats) {
+    std::vector<Scored> scored;
+    scored.reserve(all.size());
+    for (size_t i = 0; i < all.size(); ++i) {
+        CpuBoard b = board;
+        const ChainResult r = b.land(all[i].capsule);
+        ++stats.positions;
+        const double first = greedy
+                                 ? r.smileysRemoved
+                                 : gain(r, w, m.inMatch) + (r.won || r.lost ? 0 : shape(b, w, m));
+        scored.push_back(Scored{i, first, first, r});
+    }
+    return scored;
+}
+
+// The first `considered` landings scored again with the best the preview's capsule `next` can
+// do after each.
+void secondPly(const CpuBoard& board, const Capsule& next, int32_t period, const CpuHands& hands,
+               const std::vector<CpuPlacement>& all, std::vector<Scored>& scored, size_t considered,
+               const CpuWeights& w, const CpuMatchView& m, CpuStats& stats) {
+    for (size_t j = 0; j < considered; ++j) {
+        Scored& x = scored[j];
+        if (x.result.won || x.result.lost) continue;
+        CpuBoard b = board;
+        b.land(all[x.index].capsule);
+        const std::vector<CpuPlacement> second = reachable(b, next, period, hands, &stats.nodes);
+        double bestSecond = -w.lost;
+        for (const CpuPlacement& q : second) {
+            CpuBoard b2 = b;
+            const ChainResult r2 = b2.land(q.capsule);
+            ++stats.positions;
+            const double v =
+                w.secondPly * gain(r2, w, m.inMatch) + (r2.won || r2.lost ? 0 : shape(b2, w, m));
+            bestSecond = std::max(bestSecond, v);
+        }
+        x.score = gain(x.result, w, m.inMatch) + bestSecond;
+    }
+}
+
+// The best of the first `considered`, or, with a temperature, one drawn the likelier the
+// nearer it scores to the best.
+size_t pickAmong(const std::vector<Scored>& scored, size_t considered, double temperature,
+                 std::mt19937& rng) {
+    size_t pick = 0;
+    for (size_t j = 1; j < considered; ++j)
+        if (scored[j].score > scored[pick].score) pick = j;
+    if (temperature > 0 && considered > 1) {
+        std::vector<double> weights(considered);
+        const double top = scored[pick].score;
+        for (size_t j = 0; j < considered; ++j)
+            weights[j] = std::exp((scored[j].score - top) / temperature);
+        pick = std::discrete_distribution<size_t>(weights.begin(), weights.end())(rng);
+    }
+    return pick;
+}
+
+} // namespace
+
 CpuPlacement CpuPlayer::decide(const GameState& s, int32_t elapsed) {
     ++stats_.decisions;
     const CpuBoard board = CpuBoard::of(s);
@@ -115,22 +178,9 @@ CpuPlacement CpuPlayer::decide(const GameState& s, int32_t elapsed) {
         return near.empty() ? all[uniform(all.size())] : all[near[uniform(near.size())]];
     }
 
-    std::vector<Scored> scored;
-    scored.reserve(all.size());
-    for (size_t i = 0; i < all.size(); ++i) {
-        CpuBoard b = board;
-        const ChainResult r = b.land(all[i].capsule);
-        ++stats_.positions;
-        double first = 0;
-        if (level_ == CpuLevel::Greedy)
-            first = r.smileysRemoved;
-        else
-            first = gain(r, weights_, match_.inMatch) +
-                    (r.won || r.lost ? 0 : shape(b, weights_, match_));
-        scored.push_back(Scored{i, first, first, r});
-    }
-
-    if (level_ == CpuLevel::Greedy) {
+    const bool greedy = level_ == CpuLevel::Greedy;
+    std::vector<Scored> scored = firstPly(board, all, greedy, weights_, match_, stats_);
+    if (greedy) {
         double top = -1;
         for (const Scored& x : scored) top = std::max(top, x.first);
         std::vector<size_t> best;
@@ -146,37 +196,10 @@ CpuPlacement CpuPlayer::decide(const GameState& s, int32_t elapsed) {
     if (profile_.plies >= 2 && preview) {
         considered = std::min<size_t>(scored.size(), std::max(1, profile_.breadth));
         const Capsule next{1, s.params.columns / 2, 2, s.preview[0], s.preview[1]};
-        CpuHands nextHands = profile_.hands;
-        for (size_t j = 0; j < considered; ++j) {
-            Scored& x = scored[j];
-            if (x.result.won || x.result.lost) continue;
-            CpuBoard b = board;
-            b.land(all[x.index].capsule);
-            const std::vector<CpuPlacement> second =
-                reachable(b, next, period, nextHands, &stats_.nodes);
-            double bestSecond = -weights_.lost;
-            for (const CpuPlacement& q : second) {
-                CpuBoard b2 = b;
-                const ChainResult r2 = b2.land(q.capsule);
-                ++stats_.positions;
-                const double v = weights_.secondPly * gain(r2, weights_, match_.inMatch) +
-                                 (r2.won || r2.lost ? 0 : shape(b2, weights_, match_));
-                bestSecond = std::max(bestSecond, v);
-            }
-            x.score = gain(x.result, weights_, match_.inMatch) + bestSecond;
-        }
+        secondPly(board, next, period, profile_.hands, all, scored, considered, weights_, match_,
+                  stats_);
     }
-
-    size_t pick = 0;
-    for (size_t j = 1; j < considered; ++j)
-        if (scored[j].score > scored[pick].score) pick = j;
-    if (profile_.temperature > 0 && considered > 1) {
-        std::vector<double> weights(considered);
-        const double top = scored[pick].score;
-        for (size_t j = 0; j < considered; ++j)
-            weights[j] = std::exp((scored[j].score - top) / profile_.temperature);
-        pick = std::discrete_distribution<size_t>(weights.begin(), weights.end())(rng_);
-    }
+    const size_t pick = pickAmong(scored, considered, profile_.temperature, rng_);
     lastScore_ = scored[pick].score;
     return all[scored[pick].index];
 }

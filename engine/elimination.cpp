@@ -51,6 +51,17 @@ void segments(const int8_t* k, int n, int16_t* pos, int16_t* len) {
 // marking everything first and freeing afterwards gives the cells the same final codes as
 // marking and freeing run by run.
 void Game::findRuns() {
+    if (!markRuns()) return endOfSearch();
+    loosenPartners();
+    if (hooks_) reportRuns();
+    setEnabled(TimerId::Fall, false);
+    s_.removalTick = 0;
+    s_.phase = Phase::Removing;
+    setEnabled(TimerId::Removal, true);
+    ev_.soundWanted(Sound::Removal);
+}
+
+bool Game::markRuns() {
     const int rows = s_.params.rows, columns = s_.params.columns;
     const int64_t minRun = s_.params.minRun;
     visitBoard(4); // classes, the two vertical passes, the horizontal segments and marks
@@ -85,51 +96,42 @@ void Game::findRuns() {
             if (s_.grid[r][c] != code) setCell(r, c, code);
         }
     }
+    return found;
+}
 
-    if (found) {
-        visitBoard();
-        // Frees the half at (row, col) if its link points at the marked cell next to it.
-        // (row is at least -1 and at most rows + 1, col within 0 .. columns + 1.)
-        auto loosen = [&](int row, int col, int link) {
-            if (row < 0) return;
-            const int32_t code = s_.grid[row][col];
-            if (isHalfWithLink(code, link)) setCell(row, col, code - link);
-        };
-        for (int r = 0; r <= rows; ++r)
-            for (int c = 1; c <= columns; ++c)
-                if (marked_[r][c]) {
-                    loosen(r - 1, c, LinkTop);
-                    loosen(r + 1, c, LinkBottom);
-                    loosen(r, c - 1, LinkLeft);
-                    loosen(r, c + 1, LinkRight);
-                }
-    }
-
-    if (found && hooks_) {
-        // Each run once, by its first cell: a segment of enough cells that starts there.
-        runColours_.clear();
-        visitBoard();
-        for (int r = 0; r <= rows; ++r) {
-            segments(&classes_[r][1], columns, pos + 1, len + 1);
-            for (int c = 1; c <= columns; ++c) {
-                if (pos[c] == 1 && len[c] >= minRun) runColours_.push_back(classes_[r][c]);
-                if (posV_[r][c] == 1 && lenV_[r][c] >= minRun)
-                    runColours_.push_back(classes_[r][c]);
+void Game::loosenPartners() {
+    visitBoard();
+    // Frees the half at (row, col) if its link points at the marked cell next to it.
+    // (row is at least -1 and at most rows + 1, col within 0 .. columns + 1.)
+    auto loosen = [&](int row, int col, int link) {
+        if (row < 0) return;
+        const int32_t code = s_.grid[row][col];
+        if (isHalfWithLink(code, link)) setCell(row, col, code - link);
+    };
+    for (int r = 0; r <= s_.params.rows; ++r)
+        for (int c = 1; c <= s_.params.columns; ++c)
+            if (marked_[r][c]) {
+                loosen(r - 1, c, LinkTop);
+                loosen(r + 1, c, LinkBottom);
+                loosen(r, c - 1, LinkLeft);
+                loosen(r, c + 1, LinkRight);
             }
+}
+
+// Each run once, by its first cell: a segment of enough cells that starts there.
+void Game::reportRuns() {
+    visitBoard();
+    const int64_t minRun = s_.params.minRun;
+    runColours_.clear();
+    int16_t pos[GridSize], len[GridSize];
+    for (int r = 0; r <= s_.params.rows; ++r) {
+        segments(&classes_[r][1], s_.params.columns, pos + 1, len + 1);
+        for (int c = 1; c <= s_.params.columns; ++c) {
+            if (pos[c] == 1 && len[c] >= minRun) runColours_.push_back(classes_[r][c]);
+            if (posV_[r][c] == 1 && lenV_[r][c] >= minRun) runColours_.push_back(classes_[r][c]);
         }
-        hooks_->runsFound(runColours_);
     }
-
-    if (found) {
-        setEnabled(TimerId::Fall, false);
-        s_.removalTick = 0;
-        s_.phase = Phase::Removing;
-        setEnabled(TimerId::Removal, true);
-        ev_.soundWanted(Sound::Removal);
-        return;
-    }
-
-    endOfSearch();
+    hooks_->runsFound(runColours_);
 }
 
 void Game::dropHalves(const std::vector<std::pair<int32_t, int32_t>>& halves) {

@@ -139,6 +139,11 @@ class Game {
 
     void drawNextCapsule();
     void placeSmileys();
+    // The run search's steps: marks the runs (false when there is none), frees the halves
+    // whose partner is marked, tells the hooks the runs found.
+    bool markRuns();
+    void loosenPartners();
+    void reportRuns();
     void loadSavedGame(const SavedGame& saved);
     void land();
     void soundAndShake();
