@@ -25,6 +25,51 @@ struct Scratch {
 
 thread_local Scratch scratch;
 
+// Readies the scratch space for a search over `keySpace` places.
+void prepare(Scratch& sc, size_t keySpace) {
+    if (sc.stamp.size() < keySpace) {
+        sc.stamp.assign(keySpace, 0);
+        sc.best.assign(keySpace, -1);
+    }
+    if (++sc.gen == 0) {
+        std::fill(sc.stamp.begin(), sc.stamp.end(), 0);
+        sc.gen = 1;
+    }
+    sc.nodes.clear();
+    sc.layer.clear();
+    sc.landed.clear();
+}
+
+// Whether a landing on the same cells in the same colours was found already; notes it if not.
+bool landedBefore(Scratch& sc, const Capsule& c) {
+    const uint64_t id =
+        (static_cast<uint64_t>(c.row) << 40) | (static_cast<uint64_t>(c.col) << 24) |
+        (static_cast<uint64_t>(c.upright()) << 20) |
+        (static_cast<uint64_t>(c.half1 & 0x3ff) << 10) | static_cast<uint64_t>(c.half2 & 0x3ff);
+    // Halves of one colour are the same landing whichever way round.
+    const bool same = (c.half1 - 100) / 10 == (c.half2 - 100) / 10;
+    const uint64_t id2 = same ? (id & ~uint64_t{0xfffff}) : id;
+    if (std::find(sc.landed.begin(), sc.landed.end(), id2) != sc.landed.end()) return true;
+    sc.landed.push_back(id2);
+    return false;
+}
+
+// The landing node `n` stands on, at the fall due at `fallAt`, and the keys that lead there.
+CpuPlacement placementOf(const Scratch& sc, int32_t n, int64_t fallAt) {
+    static constexpr Command commands[] = {Command::Left, Command::Right, Command::Turn};
+    CpuPlacement p;
+    p.capsule = sc.nodes[n].cap;
+    p.landTime = static_cast<int32_t>(fallAt);
+    for (int32_t j = n; sc.nodes[j].parent >= 0; j = sc.nodes[j].parent) {
+        const Node& nj = sc.nodes[j];
+        if (nj.command < 0) continue;
+        const Node& from = sc.nodes[nj.parent];
+        p.keys.push_back(CpuPlacement::Key{from.t, commands[nj.command], from.cap});
+    }
+    std::reverse(p.keys.begin(), p.keys.end());
+    return p;
+}
+
 } // namespace
 
 std::vector<CpuPlacement> reachable(const CpuBoard& board, const Capsule& k, int32_t fallPeriod,
@@ -38,17 +83,7 @@ std::vector<CpuPlacement> reachable(const CpuBoard& board, const Capsule& k, int
     const int startFalls = static_cast<int>(std::max(0, elapsed) / period);
     const int maxFalls = startFalls + rows + 4;
     const size_t keySpace = static_cast<size_t>(maxFalls + 1) * (rows + 1) * (cols + 1) * 4;
-    if (sc.stamp.size() < keySpace) {
-        sc.stamp.assign(keySpace, 0);
-        sc.best.assign(keySpace, -1);
-    }
-    if (++sc.gen == 0) {
-        std::fill(sc.stamp.begin(), sc.stamp.end(), 0);
-        sc.gen = 1;
-    }
-    sc.nodes.clear();
-    sc.layer.clear();
-    sc.landed.clear();
+    prepare(sc, keySpace);
     auto keyOf = [&](const Capsule& c, int falls) {
         return ((static_cast<size_t>(falls) * (rows + 1) + c.row) * (cols + 1) + c.col) * 4 +
                (c.orientation - 1);
@@ -65,9 +100,7 @@ std::vector<CpuPlacement> reachable(const CpuBoard& board, const Capsule& k, int
         into.push_back(sc.best[key]);
     };
     if (!board.fits(k)) return out;
-
     add(sc.layer, k, std::max(elapsed, hands.reaction), startFalls, -1, -1);
-    static constexpr Command commands[] = {Command::Left, Command::Right, Command::Turn};
     static constexpr Move moves[] = {Move::Left, Move::Right, Move::Turn};
     for (int falls = startFalls; !sc.layer.empty() && falls <= maxFalls; ++falls) {
         const int64_t fallAt = (falls + 1) * period;
@@ -92,28 +125,7 @@ std::vector<CpuPlacement> reachable(const CpuBoard& board, const Capsule& k, int
                 continue;
             }
             // It lands at the next fall. One placement per cells and colours.
-            const Capsule& c = node.cap;
-            const uint64_t id = (static_cast<uint64_t>(c.row) << 40) |
-                                (static_cast<uint64_t>(c.col) << 24) |
-                                (static_cast<uint64_t>(c.upright()) << 20) |
-                                (static_cast<uint64_t>(c.half1 & 0x3ff) << 10) |
-                                static_cast<uint64_t>(c.half2 & 0x3ff);
-            // Halves of one colour are the same landing whichever way round.
-            const bool same = (c.half1 - 100) / 10 == (c.half2 - 100) / 10;
-            const uint64_t id2 = same ? (id & ~uint64_t{0xfffff}) : id;
-            if (std::find(sc.landed.begin(), sc.landed.end(), id2) != sc.landed.end()) continue;
-            sc.landed.push_back(id2);
-            CpuPlacement p;
-            p.capsule = c;
-            p.landTime = static_cast<int32_t>(fallAt);
-            for (int32_t j = n; sc.nodes[j].parent >= 0; j = sc.nodes[j].parent) {
-                const Node& nj = sc.nodes[j];
-                if (nj.command < 0) continue;
-                const Node& from = sc.nodes[nj.parent];
-                p.keys.push_back(CpuPlacement::Key{from.t, commands[nj.command], from.cap});
-            }
-            std::reverse(p.keys.begin(), p.keys.end());
-            out.push_back(std::move(p));
+            if (!landedBefore(sc, node.cap)) out.push_back(placementOf(sc, n, fallAt));
         }
         std::swap(sc.layer, sc.nextLayer);
     }
