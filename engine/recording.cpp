@@ -62,6 +62,42 @@ void beginReplay(Game& game, const Recording& r) {
     game.newGame(r.saved.get());
 }
 
+namespace {
+
+// An option the window set during the game (its animations, its shake, its keys, its
+// parameters).
+void feedOption(Game& game, const Recording& r, const Input& in) {
+    const int32_t v = in.value;
+    switch (in.kind) {
+    case InputKind::WindowActive:
+        game.setWindowActive(v != 0);
+        break;
+    case InputKind::SmileyAnimation:
+        game.setSmileyAnimation(v);
+        break;
+    case InputKind::RemovalAnimation:
+        game.setRemovalAnimation(v);
+        break;
+    case InputKind::Shake:
+        game.setShake(v != 0);
+        break;
+    case InputKind::Pinup:
+        game.setPinup(v);
+        break;
+    case InputKind::KeyRepeat:
+        game.setKeyRepeat(v, in.value2);
+        break;
+    case InputKind::Parameters:
+        if (v >= 0 && static_cast<size_t>(v) < r.parameters.size())
+            game.setParameters(r.parameters[static_cast<size_t>(v)]);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
 void feedInput(Game& game, const Recording& r, const Input& in) {
     const int32_t v = in.value;
     switch (in.kind) {
@@ -98,30 +134,11 @@ void feedInput(Game& game, const Recording& r, const Input& in) {
     case InputKind::Unhide:
         game.unhide();
         break;
-    case InputKind::WindowActive:
-        game.setWindowActive(v != 0);
-        break;
-    case InputKind::SmileyAnimation:
-        game.setSmileyAnimation(v);
-        break;
-    case InputKind::RemovalAnimation:
-        game.setRemovalAnimation(v);
-        break;
-    case InputKind::Shake:
-        game.setShake(v != 0);
-        break;
-    case InputKind::Pinup:
-        game.setPinup(v);
-        break;
-    case InputKind::KeyRepeat:
-        game.setKeyRepeat(v, in.value2);
-        break;
-    case InputKind::Parameters:
-        if (v >= 0 && static_cast<size_t>(v) < r.parameters.size())
-            game.setParameters(r.parameters[static_cast<size_t>(v)]);
-        break;
     case InputKind::Helped:
         game.markHelped();
+        break;
+    default:
+        feedOption(game, r, in);
         break;
     }
 }
