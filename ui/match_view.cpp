@@ -405,30 +405,7 @@ void MatchView::drawStrip(QPainter& p) const {
         }
     }
 
-    // The halves waiting to fall on each board, first to fall on top, each in the half of the
-    // strip beside its board.
-    const int size = std::clamp(cellSize_, 8, std::min(16, half - 6));
-    const int queueTop = std::max(boardTop_, replayBand_ + 8 + target * (starSize + 2));
-    const int room = std::max(1, (height() / 2 - queueTop) / (size + 1));
-    for (int side = 0; side < 2; ++side) {
-        const auto& queue = match_->queue(side);
-        const int x = left + side * half + (half - size) / 2;
-        const int shown = std::min<int>(static_cast<int>(queue.size()), room);
-        for (int i = 0; i < shown; ++i) {
-            const QImage* sprite =
-                sprites_.sprite(capsuleCode(queue[static_cast<size_t>(i)], LinkLoose));
-            const QRect r(x, queueTop + i * (size + 1), size, size);
-            if (sprite && !sprite->isNull())
-                p.drawImage(r, *sprite);
-            else
-                p.fillRect(r, Qt::white);
-        }
-        if (static_cast<int>(queue.size()) > shown) {
-            p.setPen(Qt::white);
-            p.drawText(QRect(left + side * half, queueTop + shown * (size + 1), half, 14),
-                       Qt::AlignCenter, QStringLiteral("+%1").arg(queue.size() - shown));
-        }
-    }
+    drawQueues(p, left, half, replayBand_ + 8 + target * (starSize + 2));
 
     // The score once the match is over, above "Revanche".
     QFont font = this->font();
@@ -449,6 +426,33 @@ void MatchView::drawStrip(QPainter& p) const {
     p.drawText(name, Qt::AlignCenter | Qt::TextWordWrap,
                replay_ ? QCoreApplication::translate("Replay", "Replay")
                        : opponentName(duel_.opponent));
+}
+
+// The halves waiting to fall on each board, first to fall on top, each in the half of the strip
+// beside its board, from `below` down at the highest.
+void MatchView::drawQueues(QPainter& p, int left, int half, int below) const {
+    const int size = std::clamp(cellSize_, 8, std::min(16, half - 6));
+    const int queueTop = std::max(boardTop_, below);
+    const int room = std::max(1, (height() / 2 - queueTop) / (size + 1));
+    for (int side = 0; side < 2; ++side) {
+        const auto& queue = match_->queue(side);
+        const int x = left + side * half + (half - size) / 2;
+        const int shown = std::min<int>(static_cast<int>(queue.size()), room);
+        for (int i = 0; i < shown; ++i) {
+            const QImage* sprite =
+                sprites_.sprite(capsuleCode(queue[static_cast<size_t>(i)], LinkLoose));
+            const QRect r(x, queueTop + i * (size + 1), size, size);
+            if (sprite && !sprite->isNull())
+                p.drawImage(r, *sprite);
+            else
+                p.fillRect(r, Qt::white);
+        }
+        if (static_cast<int>(queue.size()) > shown) {
+            p.setPen(Qt::white);
+            p.drawText(QRect(left + side * half, queueTop + shown * (size + 1), half, 14),
+                       Qt::AlignCenter, QStringLiteral("+%1").arg(queue.size() - shown));
+        }
+    }
 }
 
 } // namespace kp

@@ -119,6 +119,7 @@ class MatchView : public QWidget {
     void updateStrip();
     void showResults();
     void drawStrip(QPainter& p) const;
+    void drawQueues(QPainter& p, int left, int half, int below) const;
 
     Host& host_;
     const SpriteSet& sprites_;

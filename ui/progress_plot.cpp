@@ -33,6 +33,14 @@ void ProgressPlot::setGames(int games) {
     update();
 }
 
+QString ProgressPlot::label(const Series& s, double v) {
+    return QString::number(v, 'f', s.decimals);
+}
+
+double ProgressPlot::xAt(const QRect& area, double game) const {
+    return area.left() + (game - 1) * area.width() / (games_ - 1);
+}
+
 void ProgressPlot::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -48,16 +56,20 @@ void ProgressPlot::paintEvent(QPaintEvent*) {
     p.setFont(font());
 
     // Room for the labels of both value axes, the games' labels and title, and the legend.
-    const auto label = [](const Series& s, double v) {
-        return QString::number(v, 'f', s.decimals);
-    };
     const int left = 8 + fm.horizontalAdvance(label(series_[0], series_[0].top));
     const int right = 8 + fm.horizontalAdvance(label(series_[1], series_[1].top));
     const QRect area(left, line + 8, width() - left - right, height() - 4 * line - 14);
     if (area.width() < 20 || area.height() < 20) return;
     p.fillRect(area, Qt::white);
+    drawValueAxes(p, area, left, right);
+    drawGamesAxis(p, area);
+    drawSeries(p, area);
+    drawLegend(p);
+}
 
-    // Value grid and labels: series 0 on the left, series 1 on the right.
+// The value grid and labels: series 0 on the left, series 1 on the right.
+void ProgressPlot::drawValueAxes(QPainter& p, const QRect& area, int left, int right) const {
+    const int line = fontMetrics().height();
     for (int t = 0; t <= Ticks; ++t) {
         const int y = area.bottom() - t * area.height() / Ticks;
         p.setPen(QColor(0xdd, 0xe3, 0xea));
@@ -71,30 +83,32 @@ void ProgressPlot::paintEvent(QPaintEvent*) {
                        label(series, series.top * t / Ticks));
         }
     }
-    // Games: at most six labels, on whole games.
+    p.setPen(QPen(series_[0].colour, 1.5));
+    p.drawLine(area.bottomLeft(), area.topLeft());
+    p.setPen(QPen(series_[1].colour, 1.5));
+    p.drawLine(area.bottomRight(), area.topRight());
+}
+
+// The games: at most six labels, on whole games, and the axis's title.
+void ProgressPlot::drawGamesAxis(QPainter& p, const QRect& area) const {
+    const int line = fontMetrics().height();
     const int step = std::max(1, int(std::ceil((games_ - 1) / 5.0)));
-    const auto xAt = [&](double game) {
-        return area.left() + (game - 1) * area.width() / (games_ - 1);
-    };
     p.setPen(QColor(0x40, 0x40, 0x40));
     for (int g = 1; g <= games_; g += step) {
-        const int x = int(std::lround(xAt(g)));
+        const int x = int(std::lround(xAt(area, g)));
         p.drawLine(x, area.bottom(), x, area.bottom() + 3);
         p.drawText(QRect(x - 30, area.bottom() + 4, 60, line), Qt::AlignCenter, QString::number(g));
     }
     p.drawText(QRect(area.left(), area.bottom() + 4 + line, area.width(), line), Qt::AlignCenter,
                gamesTitle_);
-    p.setPen(QPen(series_[0].colour, 1.5));
-    p.drawLine(area.bottomLeft(), area.topLeft());
-    p.setPen(QPen(series_[1].colour, 1.5));
-    p.drawLine(area.bottomRight(), area.topRight());
-    p.setPen(QColor(0x40, 0x40, 0x40));
     p.drawLine(area.bottomLeft(), area.bottomRight());
+}
 
-    // The series, each point marked.
+// The series, each point marked.
+void ProgressPlot::drawSeries(QPainter& p, const QRect& area) const {
     for (const Series& s : series_) {
         const auto at = [&](QPointF v) {
-            return QPointF(xAt(v.x()), area.bottom() - v.y() / s.top * area.height());
+            return QPointF(xAt(area, v.x()), area.bottom() - v.y() / s.top * area.height());
         };
         QPainterPath path;
         for (qsizetype i = 0; i < s.points.size(); ++i)
@@ -105,8 +119,12 @@ void ProgressPlot::paintEvent(QPaintEvent*) {
         p.setBrush(s.colour);
         for (const QPointF& v : s.points) p.drawEllipse(at(v), 3, 3);
     }
+}
 
-    // The legend, centred under the games' title.
+// The legend, centred under the games' title.
+void ProgressPlot::drawLegend(QPainter& p) const {
+    const QFontMetrics fm = fontMetrics();
+    const int line = fm.height();
     const int swatch = 18, gap = 16;
     int legend = gap * (int(series_.size()) - 1);
     for (const Series& s : series_) legend += swatch + 4 + fm.horizontalAdvance(s.name);

@@ -11,6 +11,8 @@
 
 #include <array>
 
+class QPainter;
+
 namespace kp {
 
 class ProgressPlot : public QWidget {
@@ -39,6 +41,14 @@ class ProgressPlot : public QWidget {
     void paintEvent(QPaintEvent*) override;
 
   private:
+    static QString label(const Series& s, double v);
+    // Where a game's number lies across the plotting area.
+    double xAt(const QRect& area, double game) const;
+    void drawValueAxes(QPainter& p, const QRect& area, int left, int right) const;
+    void drawGamesAxis(QPainter& p, const QRect& area) const;
+    void drawSeries(QPainter& p, const QRect& area) const;
+    void drawLegend(QPainter& p) const;
+
     QString title_, gamesTitle_;
     int games_ = 2;
     std::array<Series, 2> series_;
