@@ -121,6 +121,12 @@ void MainWindow::layOutWindow() {
     if (!desktopPlaces_) {
         placedFrame_ = QPoint(l.windowX, l.windowY);
         setGeometry(QRect(QPoint(l.windowX + in.frameLeft, l.windowY + in.frameTop), size()));
+        // A shake under way goes on from the new place: the window was moved by the game, not
+        // put back by the window manager.
+        if (shakeRest_) {
+            shakeRest_ = placedFrame_;
+            windowShakenBy_ = 0;
+        }
     }
 }
 

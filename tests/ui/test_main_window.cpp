@@ -411,6 +411,17 @@ TEST_F(Window, aShakeTheWindowManagerUndoesShakesTheBoardInsideTheWindow) {
     const QPoint at = w->pos();
     w->windowShake(2);
     EXPECT_EQ(w->pos(), at + QPoint(0, 2)) << "a window that can move shakes itself";
+    // Placed anew by the game itself during a shake (a bigger board is centred again): the
+    // shake goes on from the new place.
+    trigger("MenuSmileyTaille150");
+    const QPoint placed = w->pos();
+    ASSERT_NE(placed, at);
+    w->windowShake(1);
+    EXPECT_EQ(w->pos(), placed + QPoint(0, 1));
+    w->windowShake(0);
+    trigger("MenuSmileyTailleNormale");
+    ASSERT_EQ(w->pos(), at);
+    w->windowShake(2);
     w->move(at); // as a window manager that keeps windows where it put them does
     w->windowShake(0);
     w->windowShake(1);

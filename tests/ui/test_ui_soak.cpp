@@ -12,6 +12,7 @@
 #include <fstream>
 #include <random>
 #include <set>
+#include <sstream>
 
 namespace kp {
 
@@ -20,6 +21,25 @@ void runEvents(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Where two frames of one size differ, and the game's moment, for a failure to explain itself.
+std::string difference(const QImage& shown, const QImage& frame, const GameState& s) {
+    if (shown.size() != frame.size()) return "the sizes differ";
+    QRect where;
+    int pixels = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, y) != frame.pixel(x, y)) {
+                ++pixels;
+                where |= QRect(x, y, 1, 1);
+            }
+    std::ostringstream out;
+    out << pixels << " pixels differ within " << where.x() << "," << where.y() << " "
+        << where.width() << "x" << where.height() << " of " << shown.width() << "x"
+        << shown.height() << "; shake step " << s.shakeStep << ", pin-up frame " << s.pinupFrame
+        << ", message " << s.messageVisible << ", paused " << s.paused;
+    return out.str();
 }
 } // namespace
 
@@ -62,7 +82,10 @@ TEST_F(WindowFixture, randomCommandsAndKeysKeepTheWindowConsistent) {
             // Every frame painted only what changed; together they show the board as it is
             // (unless panic covers it).
             if (w->windowHandle()->isExposed() && !w->board().game().state().hidden) {
-                ASSERT_EQ(boardShown(), boardFrame()) << steps << " " << last;
+                const QImage shown = boardShown();
+                const QImage frame = boardFrame();
+                ASSERT_TRUE(shown == frame) << "step " << steps << " after " << last << ": "
+                                            << difference(shown, frame, w->board().game().state());
             }
         }
         const WindowLayout& l = w->board().painter().layout();
