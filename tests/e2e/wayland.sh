@@ -502,7 +502,16 @@ capsule_in() { # the capsule has come down to row 3, columns 4 and 5
     [ "$(colours "$1" $((1 + 3 * 16 + 2)) $((menu + board_top + 1 + 2 * 16 + 2)) 28 12 |
         cut -d' ' -f2-)" != "0 0 0" ]
 }
-if start_game shake "$saved" && within 30 board_with_message shake-paused; then
+# One shake, from the saved game: screenshots until the capsule comes in, then each against the
+# last one, the board at rest: moved down by how many pixels (offsets), in which screenshots
+# (seen), whether the menus stayed and the strip is in the border colour.
+watch_shake() {
+    start_game shake "$saved" || return 1
+    if ! within 30 board_with_message shake-paused; then
+        fail "shake: the saved game's paused board did not show (shake-paused.ppm)"
+        stop_game
+        return 1
+    fi
     key a
     n=0
     while :; do
@@ -512,7 +521,6 @@ if start_game shake "$saved" && within 30 board_with_message shake-paused; then
         [ $((n % 4)) -ne 0 ] || ! capsule_in "shake$n" || break
         [ $n -lt 1500 ] || break
     done
-    # Each screenshot against the last one, the board at rest: moved down by how many pixels.
     offsets="" strip=1 menus=1 seen=""
     i=1
     while [ $i -lt $n ]; do
@@ -535,10 +543,20 @@ if start_game shake "$saved" && within 30 board_with_message shake-paused; then
     done
     echo "shake: $n screenshots; the board's offset from rest, as it changed:$offsets"
     offsets="$offsets "
+    stop_game
+}
+# The shake lasts 400 ms: on a loaded machine the compositor may show none of its frames, so it
+# is watched again, three times at most, until one screenshot shows it.
+attempt=0 seen="" n=""
+while [ $attempt -lt 3 ] && [ -z "$seen" ]; do
+    attempt=$((attempt + 1))
+    watch_shake || break
+done
+if [ -n "$n" ]; then
     if [ -z "$seen" ]; then
-        fail "shake: no screenshot shows the board moved down by 1 or 2 pixels"
+        fail "shake: no screenshot shows the board moved down by 1 or 2 pixels ($attempt shakes)"
     else
-        pass "shake: the board moves down by 1 or 2 pixels (screenshots$seen)"
+        pass "shake: the board moves down by 1 or 2 pixels (shake $attempt, screenshots$seen)"
         # Each step lasts 100 ms: on a loaded machine the screenshots may miss any of them, but
         # never see them out of order (1 before 2).
         steps=$(echo "$offsets" | tr ' ' '\n' | grep -E '^[12]$' | tr '\n' ' ')
@@ -562,7 +580,6 @@ if start_game shake "$saved" && within 30 board_with_message shake-paused; then
             fail "shake: the strip the board leaves is not in the border colour"
         fi
     fi
-    stop_game
 fi
 
 echo "$failures check(s) failed"
