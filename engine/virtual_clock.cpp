@@ -1,5 +1,7 @@
 #include "virtual_clock.h"
 
+#include <algorithm>
+
 namespace kp {
 
 VirtualClock::VirtualClock(Game& game, std::function<void(TimerId)> fire)
@@ -49,7 +51,7 @@ int VirtualClock::dueAt(size_t board, int64_t t) const {
 bool VirtualClock::step() {
     const int64_t t = nextDue();
     if (t < 0) return false;
-    now_ = t;
+    now_ = std::max(now_, t); // a timer overdue (its driver woke late) fires late, as it is
     size_t sharing = 0;
     for (size_t b = 0; b < games_.size(); ++b) sharing += dueAt(b, t) >= 0;
     for (size_t k = 0; k < games_.size(); ++k) {

@@ -30,8 +30,9 @@ class VirtualClock {
     // Fires every timer that falls due within the next `ms` milliseconds, or up to `time`.
     void advance(int64_t ms) { advanceTo(now_ + ms); }
     void advanceTo(int64_t time);
-    // Moves the time on to `time`, if it is later, firing nothing (whoever calls it fired what
-    // was due before, instant by instant, with step()).
+    // Moves the time on to `time`, if it is later, firing nothing. Timers that fell due before
+    // it fire at the next step(), late, at the time the clock stands at (a driver on the wall
+    // clock that woke late; a replay fires what was due before, instant by instant, first).
     void standAt(int64_t time);
     // Re-arms timers changed by calls made outside the clock (keys, menu commands).
     void sync();

@@ -196,20 +196,24 @@ bool BoardDisplay::recordQualifies(int32_t level, int32_t smileysLeft) {
 Board::Board(Host& host, sound::SoundEffects& effects, const SpriteSet& sprites,
              const CounterDigits& digits, QWidget* parent)
     : QObject(parent), host_(host), display_(effects, sprites, digits, parent, this),
-      game_(display_) {
+      game_(display_), clock_(game_,
+                              [this](TimerId id) {
+                                  game_.fire(id);
+                                  // The window's own watch (the music, the controllers)
+                                  // follows the clock's game step.
+                                  if (id == TimerId::Clock) host_.clockTicked();
+                              }),
+      driver_(clock_, this) {
     display_.setState(game_.state());
-    for (int i = 0; i < TimerCount; ++i) {
-        timers_[i].setTimerType(Qt::PreciseTimer);
-        connect(&timers_[i], &QTimer::timeout, this,
-                [this, i] { game_.fire(static_cast<TimerId>(i)); });
-    }
-    // The window's own watch (the music, the controllers) follows the clock's game step.
-    connect(&timers_[timerIndex(TimerId::Clock)], &QTimer::timeout, this,
-            [this] { host_.clockTicked(); });
+    driver_.start();
 }
 
 void Board::followTimers() {
-    for (int i = 0; i < TimerCount; ++i) timerChanged(static_cast<TimerId>(i));
+    // A replay is fed its timers' fires with its inputs.
+    if (game_.watching())
+        driver_.stop();
+    else
+        driver_.start();
 }
 
 void Board::play(Command command, bool pressed, bool gameRepeat) {
@@ -230,13 +234,8 @@ void Board::showHint() {
     display_.showHint(advice->placement.capsule);
 }
 
-void Board::timerChanged(TimerId id) {
-    const TimerSlot& t = game_.state().timer(id);
-    QTimer& timer = timers_[timerIndex(id)];
-    if (t.running())
-        timer.start(t.period);
-    else
-        timer.stop();
+void Board::timerChanged(TimerId) {
+    driver_.timersChanged();
 }
 
 } // namespace kp

@@ -9,10 +9,10 @@
 #include "input/bindings.h"
 #include "render/board_painter.h"
 #include "render/pinup.h"
+#include "ui/clock_driver.h"
 
 #include <QLabel>
 #include <QObject>
-#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -138,7 +138,8 @@ class Board : public QObject, private GameEvents {
     BoardView* view() const { return display_.view(); }
     QLabel* message() const { return display_.message(); }
 
-    // Each timer started or stopped as the rules' table has it (a new game, a replay).
+    // The clock runs the game in view from now, every timer armed anew; it stands still while
+    // a replay, fed its own timers, is shown.
     void followTimers();
     void showMessage() { display_.showMessage(); }
     void setLayout(const WindowLayout& layout, int cellSize) {
@@ -168,7 +169,8 @@ class Board : public QObject, private GameEvents {
     // Declared before the rules, which tell it of the first board as they are made.
     BoardDisplay display_;
     RecordedGame game_;
-    std::array<QTimer, TimerCount> timers_;
+    VirtualClock clock_;
+    ClockDriver driver_;
 };
 
 } // namespace kp

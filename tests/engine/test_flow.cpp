@@ -272,6 +272,21 @@ TEST(Chrono, countsOnlyWhilePlayingAndRunsAcrossLevels) {
     EXPECT_EQ(sc.s().Chrono, (std::array<int32_t, 5>{0, 0, 0, 0, 0}));
 }
 
+// A clock driven by the wall may stand past timers that were due (its driver woke late): they
+// fire late, all of them, and the time never goes back.
+TEST(Chrono, aClockThatStoodPastItsTimersFiresThemLateWithoutGoingBack) {
+    Flow sc;
+    sc.game.setPinup(0);
+    sc.almostWon();
+    const int64_t late = sc.clock.now() + 3500;
+    sc.clock.standAt(late);
+    ASSERT_TRUE(sc.clock.step());
+    EXPECT_EQ(sc.clock.now(), late);
+    sc.clock.advance(0);
+    EXPECT_EQ(sc.clock.now(), late);
+    EXPECT_EQ(sc.s().Chrono[4], 3);
+}
+
 TEST(Chrono, carriesAndWrapsAfterNineHours) {
     Flow sc;
     sc.s().Chrono = {0, 5, 9, 5, 9};
