@@ -37,7 +37,7 @@ CpuGameResult playAlone(CpuPlayer& player, uint32_t seed, const LevelParameters&
             break;
         }
         const int64_t now = clock.now();
-        const int64_t next = player.poll(now, press);
+        const int64_t next = player.look(now, press);
         clock.advance(std::min(next, now + Quantum) - now);
     }
     res.level = game.state().level;
@@ -58,9 +58,9 @@ CpuMatchResult playCpuMatch(Match& m, CpuPlayer& p0, CpuPlayer& p1, int64_t maxT
         p0.setMatchView({true, static_cast<int>(m.queue(0).size())});
         p1.setMatchView({true, static_cast<int>(m.queue(1).size())});
         const int64_t now = m.now();
-        const int64_t t0 = p0.poll(now, press0);
+        const int64_t t0 = p0.look(now, press0);
         if (m.over()) break;
-        const int64_t t1 = p1.poll(now, press1);
+        const int64_t t1 = p1.look(now, press1);
         m.advanceTo(std::min({t0, t1, now + Quantum}));
     }
     CpuMatchResult r;

@@ -11,6 +11,7 @@
 #include "cpu/reach.h"
 #include "engine/events.h"
 #include "engine/game.h"
+#include "engine/table.h"
 
 #include <cstdint>
 #include <functional>
@@ -79,7 +80,7 @@ struct CpuAdvice {
 std::optional<CpuAdvice> cpuAdvice(const GameState& s, CpuLevel level = CpuLevel::Expert,
                                    int32_t elapsed = 0, const CpuWeights& weights = {});
 
-class CpuPlayer {
+class CpuPlayer final : public Seat {
   public:
     CpuPlayer(CpuLevel level, uint32_t seed, const CpuWeights& weights = {});
 
@@ -88,9 +89,9 @@ class CpuPlayer {
     // The events to give the board (Game or Match): it forwards them all to `next`, if any.
     GameEvents& eyes(GameEvents* next = nullptr);
 
-    // Sends the keys due at `now` through `press`, and says when it next wants to be called
-    // (it may be called earlier; never later than that, or its keys come late).
-    int64_t poll(int64_t now, const std::function<void(Command)>& press);
+    // Sends the keys due at `now` through `press`, and says when it next wants to look (it may
+    // be asked earlier; never later than that, or its keys come late).
+    int64_t look(int64_t now, const Play& press) override;
 
     void setMatchView(const CpuMatchView& v) { match_ = v; }
     CpuLevel level() const { return level_; }
@@ -102,8 +103,6 @@ class CpuPlayer {
     // Chooses a landing for the state's capsule, in view for `elapsed` ms (the work of one
     // decision, without the keys).
     CpuPlacement decide(const GameState& s, int32_t elapsed);
-
-    static constexpr int64_t Never = std::numeric_limits<int64_t>::max();
 
   private:
     struct Eyes : GameEvents {
@@ -145,6 +144,25 @@ class CpuPlayer {
     size_t nextKey_ = 0;
     int64_t dropAt_ = Never;
     int64_t resumeAt_ = Never;
+};
+
+// The computer at board p of a match: it sees the halves waiting for it and, unless it
+// `resumes` (two computers), leaves the start of each round to the player.
+class CpuMatchSeat final : public Seat {
+  public:
+    CpuMatchSeat(CpuPlayer& player, const Match& match, int p, bool resumes)
+        : player_(player), match_(match), p_(p), resumes_(resumes) {}
+    int64_t look(int64_t now, const Play& play) override {
+        if (!resumes_ && match_.board(p_).state().paused) return Never;
+        player_.setMatchView({true, static_cast<int>(match_.queue(p_).size())});
+        return player_.look(now, play);
+    }
+
+  private:
+    CpuPlayer& player_;
+    const Match& match_;
+    int p_;
+    bool resumes_;
 };
 
 } // namespace kp

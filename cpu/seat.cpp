@@ -38,7 +38,7 @@ void CpuPlayer::capsuleEntered() {
     }
 }
 
-int64_t CpuPlayer::poll(int64_t now, const std::function<void(Command)>& press) {
+int64_t CpuPlayer::look(int64_t now, const Play& press) {
     if (!game_) return Never;
     const GameState& s = game_->state();
     if (s.paused) {

@@ -264,6 +264,10 @@ int64_t Match::nextDue() {
     return clock_->nextDue();
 }
 
+void Match::standAt(int64_t time) {
+    clock_->standAt(time);
+}
+
 bool Match::step() {
     if (over() || !clock_->step()) return false;
     judge();

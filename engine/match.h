@@ -109,6 +109,8 @@ class Match {
     bool step(); // false when no timer runs
     // The instant the next timer is due; -1 when none runs (a driver sleeps until then).
     int64_t nextDue();
+    // Moves the time on to `time`, if it is later, firing nothing (a driver following the wall).
+    void standAt(int64_t time);
 
     // The colours waiting in player p's queue, the first to fall first.
     const std::vector<int32_t>& queue(int p) const { return queues_[p]; }

@@ -210,10 +210,9 @@ Board::Board(Host& host, sound::SoundEffects& effects, const SpriteSet& sprites,
 
 void Board::followTimers() {
     // A replay is fed its timers' fires with its inputs.
-    if (game_.watching())
-        driver_.stop();
-    else
-        driver_.start();
+    if (game_.watching()) return driver_.stop();
+    clock_.rearmAll();
+    driver_.start();
 }
 
 void Board::play(Command command, bool pressed, bool gameRepeat) {

@@ -6,6 +6,7 @@
 // window through Board::Host. A match shows its two games on two displays of its own.
 
 #include "engine/recorded_game.h"
+#include "engine/virtual_clock.h"
 #include "input/bindings.h"
 #include "render/board_painter.h"
 #include "render/pinup.h"

@@ -1,26 +1,27 @@
 #include "ui/clock_driver.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kp {
 
 namespace {
-// The longest sleep: a driver wakes at least this often (a period changed outside the clock is
-// seen at the latest then).
+// The longest sleep: a driver wakes at least this often.
 constexpr int64_t LongestSleep = 1000;
 } // namespace
 
-ClockDriver::ClockDriver(VirtualClock& clock, QObject* parent) : QObject(parent), clock_(clock) {
+ClockDriver::ClockDriver(Timeline& timeline, QObject* parent)
+    : QObject(parent), timeline_(timeline) {
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] { wake(); });
 }
 
 void ClockDriver::start() {
-    origin_ = clock_.now();
     wall_.start();
     running_ = true;
-    clock_.rearmAll();
+    origin_ = timeline_.now();
+    wallOrigin_ = elapsed_();
     sleep();
 }
 
@@ -29,27 +30,47 @@ void ClockDriver::stop() {
     timer_.stop();
 }
 
+void ClockDriver::setSpeed(int speed) {
+    // On from where the time stands: a step taken while it stood still moved it.
+    if (running_) {
+        origin_ = std::max(timeline_.now(), wallNow());
+        wallOrigin_ = elapsed_();
+    }
+    speed_ = speed;
+    sleep();
+}
+
+int64_t ClockDriver::wallNow() const {
+    return origin_ + (elapsed_() - wallOrigin_) * speed_;
+}
+
+void ClockDriver::catchUp() {
+    if (!running_ || playing_) return;
+    playing_ = true;
+    timeline_.advanceTo(wallNow());
+    playing_ = false;
+}
+
 void ClockDriver::timersChanged() {
-    if (!running_ || firing_) return;
-    clock_.standAt(wallNow());
-    clock_.sync();
+    if (!running_ || playing_) return;
+    timeline_.standAt(wallNow());
     sleep();
 }
 
 void ClockDriver::wake() {
-    // A timer's work may open a dialog whose event loop would wake the driver again.
-    if (!running_ || firing_) return;
-    firing_ = true;
-    clock_.advanceTo(wallNow());
-    firing_ = false;
+    // What the timeline does may open a dialog whose event loop would wake the driver again.
+    if (!running_ || playing_) return;
+    catchUp();
+    if (woke) woke();
     sleep();
 }
 
 void ClockDriver::sleep() {
-    if (!running_) return;
-    const int64_t next = clock_.nextDue();
+    if (!running_ || speed_ == 0) return timer_.stop();
+    const int64_t next = timeline_.nextDue();
     if (next < 0) return timer_.stop();
-    timer_.start(static_cast<int>(std::clamp<int64_t>(next - wallNow(), 0, LongestSleep)));
+    const double wait = double(next - wallNow()) / speed_;
+    timer_.start(static_cast<int>(std::clamp(std::ceil(wait), 0.0, double(LongestSleep))));
 }
 
 } // namespace kp

@@ -1,37 +1,53 @@
 #pragma once
-// Runs a virtual clock on the wall clock: one timer sleeping until the next timer due.
+// Runs a timeline (a game's clock, a table of boards) on the wall clock: one timer sleeping
+// until the next thing due. A replay runs it faster, or holds it still between steps.
 
-#include "engine/virtual_clock.h"
+#include "engine/timeline.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 namespace kp {
 
 class ClockDriver : public QObject {
   public:
-    ClockDriver(VirtualClock& clock, QObject* parent);
+    ClockDriver(Timeline& timeline, QObject* parent);
 
-    // The clock follows the wall from now on, every timer armed anew from this moment.
+    // The timeline follows the wall from now on, from the time it stands at.
     void start();
-    // The clock stands still (another game plays in its place, a replay for one).
+    // The timeline stands still (another game plays in its place, a replay for one).
     void stop();
-    // The timers were changed from outside the clock (a key, a command): those changed are
-    // armed from the wall's moment. Calls made while the clock fires are its own.
+    bool running() const { return running_; }
+    // 1 for play; a replay's 2 or 4 go faster, 0 holds the time still. Counts from now.
+    void setSpeed(int speed);
+    // The wall's time on the timeline.
+    int64_t wallNow() const;
+    // Tests put their own wall in place of the real one (ms since start()).
+    void setWall(std::function<int64_t()> elapsed) { elapsed_ = std::move(elapsed); }
+    // Plays what fell due up to the wall's time, before an input from outside.
+    void catchUp();
+    // Something outside the timeline changed it (a key, a command): what it changed counts from
+    // the wall's time. Calls made while the timeline plays are its own.
     void timersChanged();
+    // After the timeline played on, when the driver woke.
+    std::function<void()> woke;
 
   private:
-    int64_t wallNow() const { return origin_ + wall_.elapsed(); }
     void wake();
     void sleep();
 
-    VirtualClock& clock_;
+    Timeline& timeline_;
     QTimer timer_;
     QElapsedTimer wall_;
-    int64_t origin_ = 0; // the clock's time when the wall was started
+    std::function<int64_t()> elapsed_ = [this] { return wall_.elapsed(); };
+    int64_t origin_ = 0;     // the timeline's time when the wall was started
+    int64_t wallOrigin_ = 0; // the wall's, then
+    int speed_ = 1;
     bool running_ = false;
-    bool firing_ = false;
+    bool playing_ = false;
 };
 
 } // namespace kp

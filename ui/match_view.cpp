@@ -97,7 +97,16 @@ MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effect
         displays_[p]->setState(match_->board(p).state());
         displays_[p]->showMessage();
     }
-    if (cpu_) cpu_->watch(match_->board(1), [this] { return match_->now(); });
+    table_ = std::make_unique<Table>(*match_);
+    if (cpu_) {
+        cpu_->watch(match_->board(1), [this] { return match_->now(); });
+        cpuSeat_ = std::make_unique<CpuMatchSeat>(*cpu_, *match_, 1, false);
+        table_->seat(1, cpuSeat_.get());
+    }
+    if (replay_) {
+        replaySeat_ = std::make_unique<MatchReplaySeat>(*match_, *replay_);
+        table_->seat(0, replaySeat_.get());
+    }
 
     rematch_ = new QPushButton(this);
     rematch_->setObjectName(QStringLiteral("BtnRevanche"));
@@ -105,11 +114,6 @@ MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effect
     rematch_->hide();
     connect(rematch_, &QPushButton::clicked, this, [this] { host_.rematch(); });
     retranslate();
-
-    // The clock sleeps until the next thing due: a timer of the rules or a key of the computer.
-    clock_.setTimerType(Qt::PreciseTimer);
-    clock_.setSingleShot(true);
-    connect(&clock_, &QTimer::timeout, this, [this] { tick(); });
 }
 
 MatchView::~MatchView() = default;
@@ -162,51 +166,33 @@ void MatchView::setMessageLook(const QFont& font, QColor colour) {
 }
 
 void MatchView::start() {
-    wall_.start();
-    started_ = true;
-    if (replay_) showBanner();
-    schedule();
+    if (replay_) {
+        showBanner();
+        driver_.setSpeed(speed_);
+    }
+    driver_.start();
 }
 
-void MatchView::schedule() {
-    if (replay_) return scheduleReplay();
-    if (!started_ || match_->over()) return clock_.stop();
-    int64_t next = match_->nextDue();
-    if (cpu_ && cpuNext_ != CpuPlayer::Never) next = next < 0 ? cpuNext_ : std::min(next, cpuNext_);
-    if (next < 0) return clock_.stop();
-    clock_.start(static_cast<int>(std::clamp<int64_t>(next - elapsed_(), 0, 1000)));
-}
-
-// A replay wakes for its next input or timer, or its end, at its speed; it goes on past the
-// match's end to the recording's, where it is judged.
-void MatchView::scheduleReplay() {
-    if (!started_ || speed_ == 0) return clock_.stop();
-    int64_t next = replay_->duration;
-    if (const int64_t due = match_->nextDue(); due >= 0) next = std::min(next, due);
-    if (nextInput_ < replay_->inputs.size())
-        next = std::min(next, replay_->inputs[nextInput_].time);
-    const double wait = (double(next) - played_) / speed_;
-    clock_.start(static_cast<int>(std::clamp(std::ceil(wait), 0.0, 1000.0)));
+int64_t MatchView::nextDue() {
+    if (replay_ && replayEnded_) return -1;
+    const int64_t next = table_->nextDue();
+    // A replay wakes for its end too, past the match's: it is judged there.
+    if (replay_) return next < 0 ? replay_->duration : std::min(next, replay_->duration);
+    return next;
 }
 
 void MatchView::setReplaySpeed(int speed) {
     if (!replay_) return;
     speed_ = speed == 2 || speed == 4 || speed == 0 ? speed : 1;
-    wall_.restart();
+    driver_.setSpeed(speed_);
     showBanner();
-    schedule();
 }
 
 void MatchView::stepReplay() {
     if (!replay_ || replayEnded_) return;
     speed_ = 0;
-    clock_.stop();
-    const auto& inputs = replay_->inputs;
-    size_t next = nextInput_;
-    while (next < inputs.size() && inputs[next].player < 0) ++next;
-    const int64_t to = next < inputs.size() ? inputs[next].time : replay_->duration;
-    played_ = std::max(played_, double(to));
-    playBackTo(to);
+    driver_.setSpeed(0);
+    advanceTo(replaySeat_->nextPlayerInput());
     showBanner();
 }
 
@@ -220,18 +206,15 @@ void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
     // The clock sleeps between timers: the key waits until the match has caught up with the
     // wall, or it would count from the last timer, and a held key's first repeat, already due,
     // would follow its press at once.
-    if (started_ && !replay_) advanceTo(elapsed_());
+    if (!replay_) driver_.catchUp();
     if (match_->over()) return;
     const int board = p < 0 ? 0 : p;
-    if (command == Command::Other || !gameRepeat)
-        match_->handle(board, command);
-    else if (pressed)
-        match_->press(board, command);
-    else
-        match_->release(board, command);
+    const KeyEdge edge = command == Command::Other || !gameRepeat ? KeyEdge::Tap
+                         : pressed                                ? KeyEdge::Press
+                                                                  : KeyEdge::Release;
+    table_->play(board, command, edge); // the computer looks at once at what the key changed
     showResults();
-    cpuNext_ = match_->now(); // the computer looks at once at what the key changed
-    schedule();
+    driver_.timersChanged();
 }
 
 // The verdicts stay on the boards whatever the pause says; leaving the pause between rounds
@@ -240,55 +223,32 @@ void MatchView::togglePause() {
     match_->togglePause();
     showResults();
     retranslate();
-    schedule();
+    driver_.timersChanged();
 }
 
 void MatchView::panic() {
     match_->panic();
     retranslate();
-    schedule();
+    driver_.timersChanged();
 }
 
 void MatchView::unhide() {
     match_->unhide();
     retranslate();
-    schedule();
-}
-
-void MatchView::tick() {
-    if (replay_) {
-        played_ += double(wall_.restart()) * speed_;
-        playBackTo(static_cast<int64_t>(played_));
-    } else {
-        advanceTo(elapsed_());
-    }
-    schedule();
+    driver_.timersChanged();
 }
 
 void MatchView::advanceTo(int64_t time) {
-    if (replay_) {
-        played_ = std::max(played_, double(time));
-        return playBackTo(time);
-    }
-    auto press = [this](Command c) { match_->handle(1, c); };
-    while (!match_->over() && match_->now() < time) {
-        const int64_t now = match_->now();
-        // The computer plays while the match does: a round starts when the player is ready.
-        cpuNext_ = CpuPlayer::Never;
-        if (cpu_ && !match_->board(1).state().paused) {
-            cpu_->setMatchView({true, static_cast<int>(match_->queue(1).size())});
-            cpuNext_ = cpu_->poll(now, press);
-            if (match_->over()) break;
-        }
-        // On to whatever comes first: the time asked, the next timer, the computer's next key.
-        int64_t next = std::min(time, cpuNext_);
-        const int64_t due = match_->nextDue();
-        if (due >= 0) next = std::min(next, due);
-        match_->advanceTo(std::max(next, now + 1));
-        showResults();
+    if (replay_) time = std::min(time, replay_->duration);
+    table_->advanceTo(time);
+    // A replay goes on past the match's end to the recording's, where it is judged.
+    if (replay_ && match_->over()) {
+        replaySeat_->look(time, {});
+        match_->standAt(time);
     }
     showResults();
     updateStrip();
+    if (replay_ && replaySeat_->fedAll() && match_->now() >= replay_->duration) endReplay();
 }
 
 // The strip is drawn again only when what it shows changes: the rounds, the queues, the end.
@@ -303,25 +263,13 @@ void MatchView::updateStrip() {
     update(stripLeft_, 0, stripWidth(cellSize_), height());
 }
 
-// A replay: each input fed at its time, the timers between them, to the recording's end.
-void MatchView::playBackTo(int64_t time) {
-    const auto& inputs = replay_->inputs;
-    while (nextInput_ < inputs.size() && inputs[nextInput_].time <= time) {
-        const MatchInput& in = inputs[nextInput_++];
-        match_->advanceTo(in.time);
-        feedMatchInput(*match_, in);
-    }
-    match_->advanceTo(std::min(time, replay_->duration));
-    showResults();
-    updateStrip();
-    if (nextInput_ == inputs.size() && match_->now() >= replay_->duration && started_) {
-        started_ = false;
-        clock_.stop();
-        const bool proved = match_->end() == replay_->end;
-        replayEnded_ = proved;
-        showBanner();
-        host_.replayEnded(proved);
-    }
+void MatchView::endReplay() {
+    if (!driver_.running()) return;
+    driver_.stop();
+    const bool proved = match_->end() == replay_->end;
+    replayEnded_ = proved;
+    showBanner();
+    host_.replayEnded(proved);
 }
 
 // The end of a round, or of the match, on each board: won, lost or even. The boards stay as the
@@ -347,7 +295,7 @@ void MatchView::showResults() {
     retranslate();
     update();
     if (overNow && !replay_) {
-        clock_.stop();
+        driver_.stop();
         rematch_->show();
         host_.matchEnded();
     }

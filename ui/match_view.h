@@ -2,19 +2,19 @@
 // A match in the window: two boards side by side over the one background, the player's on the
 // left and the opponent's on the right (the computer at one of its levels, or a second player
 // at this keyboard), and between them a narrow strip with the rounds won, the halves waiting
-// to fall on each board and the opponent's name. The view drives the match's one clock from
-// the wall clock, gives the computer its turns at the keys, and words the end of each round
-// and of the match.
+// to fall on each board and the opponent's name. The match is a table of two boards, the
+// computer or a recording at a seat; the view runs it on the wall clock and words the end of
+// each round and of the match.
 
 #include "ui/board.h"
+#include "ui/clock_driver.h"
 
 #include "cpu/player.h"
 #include "engine/match.h"
+#include "engine/table.h"
 #include "persistence/settings.h"
 
-#include <QElapsedTimer>
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -27,7 +27,7 @@ class QPushButton;
 
 namespace kp {
 
-class MatchView : public QWidget {
+class MatchView : public QWidget, public Timeline {
   public:
     // What the match asks of the window around it.
     class Host {
@@ -91,7 +91,7 @@ class MatchView : public QWidget {
     // Starts the clock (once the view is in the window).
     void start();
     // The time since start() in ms: the wall clock's, or a test's virtual one.
-    void setClock(std::function<int64_t()> elapsed) { elapsed_ = std::move(elapsed); }
+    void setClock(std::function<int64_t()> elapsed) { driver_.setWall(std::move(elapsed)); }
 
     // Player p's move; any other key resumes a paused match (p < 0: no board's key).
     void play(int p, Command command, bool pressed, bool gameRepeat);
@@ -101,9 +101,12 @@ class MatchView : public QWidget {
 
     // The strip and the messages worded again in the language in use.
     void retranslate();
-    // Plays the clock on to `time` ms since start, the computer at its keys on the way (the
-    // timer does it by itself; tests drive it on virtual time).
-    void advanceTo(int64_t time);
+    // The match on its clock, as the driver runs it on the wall's (tests drive it on virtual
+    // time): the seats play on the way, a replay stops at its recording's end.
+    int64_t now() const override { return table_->now(); }
+    int64_t nextDue() override;
+    void advanceTo(int64_t time) override;
+    void standAt(int64_t time) override { table_->standAt(time); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -111,10 +114,7 @@ class MatchView : public QWidget {
 
   private:
     struct Side;
-    void tick();
-    void playBackTo(int64_t time);
-    void schedule();
-    void scheduleReplay();
+    void endReplay();
     void showBanner();
     void updateStrip();
     void showResults();
@@ -128,18 +128,15 @@ class MatchView : public QWidget {
     std::array<std::unique_ptr<BoardDisplay>, 2> displays_;
     std::unique_ptr<CpuPlayer> cpu_;
     std::unique_ptr<Match> match_;
+    std::unique_ptr<Table> table_;
+    std::unique_ptr<CpuMatchSeat> cpuSeat_;
     std::shared_ptr<const MatchRecording> replay_;
-    size_t nextInput_ = 0;
+    std::unique_ptr<MatchReplaySeat> replaySeat_;
     int speed_ = 1;
-    double played_ = 0; // the replay's time reached: the wall's time at its speed
     bool replayEnded_ = false;
     QLabel* banner_ = nullptr;
     QPushButton* rematch_;
-    QTimer clock_;
-    QElapsedTimer wall_;
-    std::function<int64_t()> elapsed_ = [this] { return wall_.elapsed(); };
-    bool started_ = false;
-    int64_t cpuNext_ = 0; // when the computer next wants to look
+    ClockDriver driver_{*this, this};
     std::vector<int32_t> stripShown_;
     int32_t roundsShown_ = 0;
     bool overShown_ = false;

@@ -1,0 +1,98 @@
+#include "table.h"
+
+#include <algorithm>
+
+namespace kp {
+
+Table::Table(VirtualClock& clock, std::function<void(Command, KeyEdge)> play)
+    : clock_(&clock), alone_(std::move(play)) {
+    plays_[0] = [this](Command c) { alone_(c, KeyEdge::Tap); };
+}
+
+Table::Table(Match& match) : match_(&match) {
+    for (int p = 0; p < 2; ++p) plays_[p] = [this, p](Command c) { match_->handle(p, c); };
+}
+
+void Table::seat(int p, Seat* seat) {
+    seats_[p] = seat;
+    looks_[p] = seat ? now() : Seat::Never;
+}
+
+void Table::play(int p, Command command, KeyEdge edge) {
+    if (match_) {
+        if (edge == KeyEdge::Press)
+            match_->press(p, command);
+        else if (edge == KeyEdge::Release)
+            match_->release(p, command);
+        else
+            match_->handle(p, command);
+    } else {
+        alone_(command, edge);
+    }
+    for (int s = 0; s < boards(); ++s)
+        if (seats_[s]) looks_[s] = now();
+}
+
+int64_t Table::now() const {
+    return match_ ? match_->now() : clock_->now();
+}
+
+int64_t Table::timersDue() {
+    return match_ ? match_->nextDue() : clock_->nextDue();
+}
+
+int64_t Table::nextDue() {
+    if (over()) return -1;
+    int64_t next = timersDue();
+    for (int p = 0; p < boards(); ++p)
+        if (seats_[p] && looks_[p] != Seat::Never)
+            next = next < 0 ? looks_[p] : std::min(next, looks_[p]);
+    return next;
+}
+
+void Table::advanceClockTo(int64_t time) {
+    if (match_)
+        match_->advanceTo(time);
+    else
+        clock_->advanceTo(time);
+}
+
+void Table::advanceTo(int64_t time) {
+    for (;;) {
+        const int64_t now = this->now();
+        int64_t next = time;
+        for (int p = 0; p < boards(); ++p) {
+            if (!seats_[p]) continue;
+            looks_[p] = seats_[p]->look(now, plays_[p]);
+            if (over()) return;
+            next = std::min(next, looks_[p]);
+        }
+        if (now >= time) return;
+        // On to whatever comes first: the time asked, the next timer, a seat's next look.
+        if (const int64_t due = timersDue(); due >= 0) next = std::min(next, due);
+        advanceClockTo(std::max(next, now + 1));
+    }
+}
+
+void Table::standAt(int64_t time) {
+    if (match_)
+        match_->standAt(time);
+    else
+        clock_->standAt(time);
+}
+
+int64_t MatchReplaySeat::look(int64_t now, const Play&) {
+    const auto& inputs = recording_.inputs;
+    while (next_ < inputs.size() && inputs[next_].time <= now)
+        feedMatchInput(match_, inputs[next_++]);
+    return next_ < inputs.size() ? inputs[next_].time : Never;
+}
+
+int64_t MatchReplaySeat::nextPlayerInput() const {
+    const auto& inputs = recording_.inputs;
+    size_t next = next_;
+    while (next < inputs.size() && inputs[next].player < 0) ++next;
+    return next < inputs.size() ? inputs[next].time : recording_.duration;
+}
+
+} // namespace kp
