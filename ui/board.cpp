@@ -203,7 +203,16 @@ Board::Board(Host& host, sound::SoundEffects& effects, const SpriteSet& sprites,
                                   // follows the clock's game step.
                                   if (id == TimerId::Clock) host_.clockTicked();
                               }),
-      driver_(clock_, this) {
+      table_(clock_,
+             [this](Command c, KeyEdge edge) {
+                 if (edge == KeyEdge::Press)
+                     game_.press(c);
+                 else if (edge == KeyEdge::Release)
+                     game_.release(c);
+                 else
+                     game_.handle(c);
+             }),
+      driver_(table_, this) {
     display_.setState(game_.state());
     driver_.start();
 }
@@ -216,12 +225,15 @@ void Board::followTimers() {
 }
 
 void Board::play(Command command, bool pressed, bool gameRepeat) {
-    if (!gameRepeat)
-        game_.handle(command);
-    else if (pressed)
-        game_.press(command);
-    else
-        game_.release(command);
+    table_.play(0, command,
+                !gameRepeat ? KeyEdge::Tap
+                : pressed   ? KeyEdge::Press
+                            : KeyEdge::Release);
+}
+
+void Board::seat(Seat* seat) {
+    table_.seat(0, seat);
+    driver_.timersChanged();
 }
 
 void Board::showHint() {

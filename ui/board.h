@@ -6,6 +6,7 @@
 // window through Board::Host. A match shows its two games on two displays of its own.
 
 #include "engine/recorded_game.h"
+#include "engine/table.h"
 #include "engine/virtual_clock.h"
 #include "input/bindings.h"
 #include "render/board_painter.h"
@@ -152,6 +153,8 @@ class Board : public QObject, private GameEvents {
     // A move from the player's key or pad button: with the game's own repeat the rules repeat a
     // held direction; otherwise each press (the desktop's repeats included) is one move.
     void play(Command command, bool pressed, bool gameRepeat);
+    // Someone other than the person at the keys plays the board (the demonstration's computer).
+    void seat(Seat* seat);
     // "Indice": where the computer's best player would put the falling capsule, outlined until
     // the capsule lands. The game counts as helped, as a restarted level does.
     void showHint();
@@ -171,6 +174,7 @@ class Board : public QObject, private GameEvents {
     BoardDisplay display_;
     RecordedGame game_;
     VirtualClock clock_;
+    Table table_;
     ClockDriver driver_;
 };
 

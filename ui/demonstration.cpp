@@ -2,13 +2,12 @@
 
 #include "cpu/player.h"
 
-#include <QDateTime>
 #include <QEvent>
+#include <QRandomGenerator>
 
 namespace kp {
 
 namespace {
-constexpr int HandsPeriod = 20;     // ms between looks at the board
 constexpr int64_t LevelWait = 1200; // ms the level's number stays before it plays
 constexpr int64_t LostWait = 2500;  // ms a lost game stays before the next one
 constexpr int64_t DropAfter = 120;  // ms from the last key to the drop
@@ -18,14 +17,12 @@ Demonstration::Demonstration(const LevelParameters& params, sound::SoundEffects&
                              const SpriteSet& sprites, const CounterDigits& digits, QWidget* window)
     : QObject(window), board_(*this, effects, sprites, digits, window) {
     RecordedGame& game = board_.game();
-    game.random().setSeed(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    game.random().setSeed(QRandomGenerator::global()->generate());
     game.setParameters(params);
     game.newGame();
     board_.followTimers();
-    clock_.start();
+    board_.seat(this);
     board_.view()->installEventFilter(this);
-    connect(&hands_, &QTimer::timeout, this, [this] { step(); });
-    hands_.start(HandsPeriod);
 }
 
 bool Demonstration::eventFilter(QObject* watched, QEvent* event) {
@@ -36,29 +33,28 @@ bool Demonstration::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void Demonstration::step() {
+// Looks at the board whenever something happens on it and when its next key is due.
+int64_t Demonstration::look(int64_t now, const Play& play) {
     RecordedGame& game = board_.game();
     const GameState& s = game.state();
-    const int64_t now = clock_.elapsed();
     if (s.paused) {
         keys_.clear();
         planned_ = false;
         if (waitFrom_ < 0) waitFrom_ = now;
         if (s.message == Message::Lost) {
-            if (now - waitFrom_ < LostWait) return;
+            if (now - waitFrom_ < LostWait) return waitFrom_ + LostWait;
             game.newGame();
-            board_.followTimers();
         } else if (now - waitFrom_ < LevelWait) {
-            return;
+            return waitFrom_ + LevelWait;
         }
         waitFrom_ = -1;
-        game.handle(Command::Other); // the key that starts the level
-        return;
+        play(Command::Other); // the key that starts the level
+        return Never;
     }
     if (!(s.capsuleInGrid && s.phase == Phase::Playing)) {
         planned_ = false;
         keys_.clear();
-        return;
+        return Never;
     }
     if (!planned_) {
         planned_ = true;
@@ -69,9 +65,10 @@ void Demonstration::step() {
         }
     }
     while (!keys_.empty() && keys_.front().at <= now) {
-        game.handle(keys_.front().command);
+        play(keys_.front().command);
         keys_.erase(keys_.begin());
     }
+    return keys_.empty() ? Never : keys_.front().at;
 }
 
 } // namespace kp

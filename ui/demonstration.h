@@ -1,21 +1,19 @@
 #pragma once
 // "Démonstration": the computer at its Expert level plays a single game by itself, on a board
 // of its own that takes the single game's place, until the player presses a key. It plays
-// through the same commands as a key; its games enter no score table, no statistics and no
-// replay, and the player's game waits, paused, behind it.
+// through the same commands as a key, from a seat on the game's clock; its games enter no
+// score table, no statistics and no replay, and the player's game waits, paused, behind it.
 
 #include "ui/board.h"
 
-#include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 
 #include <functional>
 #include <vector>
 
 namespace kp {
 
-class Demonstration : public QObject, private Board::Host {
+class Demonstration : public QObject, private Board::Host, private Seat {
   public:
     Demonstration(const LevelParameters& params, sound::SoundEffects& effects,
                   const SpriteSet& sprites, const CounterDigits& digits, QWidget* window);
@@ -31,7 +29,7 @@ class Demonstration : public QObject, private Board::Host {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void step();
+    int64_t look(int64_t now, const Play& play) override;
     void pauseChanged(bool) override {}
     void windowShake(int dy) override { board_.view()->shift(dy, border); }
     void panicChanged(bool) override {}
@@ -46,8 +44,6 @@ class Demonstration : public QObject, private Board::Host {
         Command command;
     };
     Board board_;
-    QTimer hands_;
-    QElapsedTimer clock_;
     std::vector<Key> keys_;
     bool planned_ = false;
     int64_t waitFrom_ = -1; // when a pause began (a level's start, a lost game)
