@@ -183,6 +183,38 @@ class StartupMessages {
 
 } // namespace
 
+// The window and its game, from the first frame until the window closes; the program's status.
+int PlayGame(const CommandLine& line, std::future<kp::MainWindow::Pictures>& pictures) {
+    QApplication::setApplicationName(QStringLiteral("Kembrolla Panic!"));
+    QApplication::setStyle(new GameStyle);
+    // Lets the desktop match the window with the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kembrolla.KembrollaPanic"));
+    const std::string exe = QFileInfo(QApplication::applicationFilePath()).fileName().toStdString();
+    kp::QtPlatform platform;
+    kp::MainWindow window(platform, kp::SettingsFilePath(exe));
+    window.usePictures(std::move(pictures));
+    kp::FirstFrameProbe probe;
+    if (qEnvironmentVariableIsSet("KP_FIRST_FRAME_PROBE"))
+        window.board().view()->installEventFilter(&probe);
+    window.show();
+    window.activateWindow();
+    if (!line.savedGame.empty()) {
+        // Once the window is up, as if the player had chosen the file in the open dialog.
+        std::error_code ec;
+        const std::filesystem::path path = std::filesystem::absolute(line.savedGame, ec);
+        QTimer::singleShot(0, &window, [&window, path] { window.openSavedGame(path); });
+    }
+    const int status = QApplication::exec();
+    // The settings are written. A tune still opening (a bank on a hung drive) would read the
+    // synthesiser's library and the tunes' resources while the process takes them down: the
+    // program then ends at once instead.
+    if (!kp::sound::waitForTunesOpened(1000)) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
+}
+
 int main(int argc, char* argv[]) {
     if (AnswerInformationOption(argc, argv)) return 0;
     // The C library's locale is set from the environment before any other thread runs: the
@@ -218,32 +250,5 @@ int main(int argc, char* argv[]) {
                      line.error.c_str(), ProgramName(argv[0]));
         return 2;
     }
-    QApplication::setApplicationName(QStringLiteral("Kembrolla Panic!"));
-    QApplication::setStyle(new GameStyle);
-    // Lets the desktop match the window with the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.kembrolla.KembrollaPanic"));
-    const std::string exe = QFileInfo(QApplication::applicationFilePath()).fileName().toStdString();
-    kp::QtPlatform platform;
-    kp::MainWindow window(platform, kp::SettingsFilePath(exe));
-    window.usePictures(std::move(pictures));
-    kp::FirstFrameProbe probe;
-    if (qEnvironmentVariableIsSet("KP_FIRST_FRAME_PROBE"))
-        window.board().view()->installEventFilter(&probe);
-    window.show();
-    window.activateWindow();
-    if (!line.savedGame.empty()) {
-        // Once the window is up, as if the player had chosen the file in the open dialog.
-        std::error_code ec;
-        const std::filesystem::path path = std::filesystem::absolute(line.savedGame, ec);
-        QTimer::singleShot(0, &window, [&window, path] { window.openSavedGame(path); });
-    }
-    const int status = QApplication::exec();
-    // The settings are written. A tune still opening (a bank on a hung drive) would read the
-    // synthesiser's library and the tunes' resources while the process takes them down: the
-    // program then ends at once instead.
-    if (!kp::sound::waitForTunesOpened(1000)) {
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
-    return status;
+    return PlayGame(line, pictures);
 }

@@ -69,6 +69,31 @@ struct Header {
 
 constexpr uint32_t BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3;
 
+// Whether the bits per pixel and the compression go together; 16 and 32 bits without masks
+// take the default ones.
+bool KnownEncoding(Header& hd) {
+    switch (hd.bits) {
+    case 4:
+    case 8:
+        return hd.compression == BiRgb || hd.compression == (hd.bits == 8 ? BiRle8 : BiRle4);
+    case 1:
+    case 24:
+        return hd.compression == BiRgb;
+    case 16:
+    case 32:
+        if (hd.compression == BiRgb) {
+            if (hd.bits == 16)
+                hd.masks[0] = 0x7C00, hd.masks[1] = 0x03E0, hd.masks[2] = 0x001F;
+            else
+                hd.masks[0] = 0xFF0000, hd.masks[1] = 0x00FF00, hd.masks[2] = 0x0000FF;
+            return true;
+        }
+        return hd.compression == BiBitfields;
+    default:
+        return false;
+    }
+}
+
 std::optional<Header> ReadHeader(std::FILE* f) {
     uint8_t h[14 + 124] = {};
     if (!ReadAt(f, 0, h, 18) || h[0] != 'B' || h[1] != 'M') return std::nullopt;
@@ -105,30 +130,7 @@ std::optional<Header> ReadHeader(std::FILE* f) {
     }
     if (hd.width <= 0 || hd.height <= 0) return std::nullopt;
     if (hd.width * hd.height > MaxPicturePixels) return std::nullopt;
-    switch (hd.bits) {
-    case 4:
-    case 8:
-        if (hd.compression != BiRgb && hd.compression != (hd.bits == 8 ? BiRle8 : BiRle4))
-            return std::nullopt;
-        break;
-    case 1:
-    case 24:
-        if (hd.compression != BiRgb) return std::nullopt;
-        break;
-    case 16:
-    case 32:
-        if (hd.compression == BiRgb) {
-            if (hd.bits == 16)
-                hd.masks[0] = 0x7C00, hd.masks[1] = 0x03E0, hd.masks[2] = 0x001F;
-            else
-                hd.masks[0] = 0xFF0000, hd.masks[1] = 0x00FF00, hd.masks[2] = 0x0000FF;
-        } else if (hd.compression != BiBitfields) {
-            return std::nullopt;
-        }
-        break;
-    default:
-        return std::nullopt;
-    }
+    if (!KnownEncoding(hd)) return std::nullopt;
     return hd;
 }
 
@@ -189,6 +191,50 @@ bool ReadRunLengths(std::FILE* f, uint64_t size, const Header& hd, const Line& l
     return true;
 }
 
+uint64_t Stride(const Header& hd) {
+    return (static_cast<uint64_t>(hd.width) * hd.bits + 31) / 32 * 4;
+}
+
+uint64_t LastRowBytes(const Header& hd) {
+    return (static_cast<uint64_t>(hd.width) * hd.bits + 7) / 8;
+}
+
+// Whether a file of `fileSize` bytes holds the picture's data. Some writers leave out the
+// padding of the last row; any other shortfall is a truncation.
+bool DataFits(const Header& hd, uint64_t fileSize) {
+    if (RunLengthEncoded(hd)) return hd.dataOffset < fileSize;
+    return hd.dataOffset + Stride(hd) * static_cast<uint64_t>(hd.height - 1) + LastRowBytes(hd) <=
+           fileSize;
+}
+
+using Palette = std::array<uint8_t, 3 * 256>; // blue, green, red; missing entries stay black
+
+bool ReadPalette(std::FILE* f, const Header& hd, Palette& palette) {
+    uint64_t count = hd.colours == 0 ? 1u << hd.bits : hd.colours;
+    count = std::min<uint64_t>(count, 1u << hd.bits);
+    std::vector<uint8_t> raw(static_cast<size_t>(count) * hd.paletteEntry);
+    if (!ReadAt(f, hd.paletteOffset, raw.data(), raw.size())) return false;
+    for (uint64_t i = 0; i < count; ++i)
+        for (int c = 0; c < 3; ++c) palette[3 * i + c] = raw[i * hd.paletteEntry + c];
+    return true;
+}
+
+// One pixel of an uncompressed line, as blue, green, red.
+void ConvertPixel(const Header& hd, const uint8_t* in, int64_t x, const Palette& palette,
+                  const Channel* rgb, uint8_t* out) {
+    if (hd.bits == 24) {
+        out[0] = in[3 * x], out[1] = in[3 * x + 1], out[2] = in[3 * x + 2];
+    } else if (hd.bits <= 8) {
+        const int perByte = 8 / hd.bits;
+        const int shift = 8 - hd.bits * (1 + static_cast<int>(x % perByte));
+        const int index = in[x / perByte] >> shift & ((1 << hd.bits) - 1);
+        for (int c = 0; c < 3; ++c) out[c] = palette[3 * index + c];
+    } else {
+        const uint32_t v = hd.bits == 16 ? U16(in + 2 * x) : U32(in + 4 * x);
+        out[0] = rgb[2](v), out[1] = rgb[1](v), out[2] = rgb[0](v);
+    }
+}
+
 std::optional<Picture> ReadBmp(const std::string& path, const WantedPart& wanted) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
@@ -200,25 +246,13 @@ std::optional<Picture> ReadBmp(const std::string& path, const WantedPart& wanted
     if (!hd) return std::nullopt;
 
     const uint64_t dataOffset = hd->dataOffset;
-    const uint64_t stride = (static_cast<uint64_t>(hd->width) * hd->bits + 31) / 32 * 4;
-    const uint64_t lastRow = (static_cast<uint64_t>(hd->width) * hd->bits + 7) / 8;
+    const uint64_t stride = Stride(*hd), lastRow = LastRowBytes(*hd);
     const bool rle = RunLengthEncoded(*hd);
-    if (rle ? dataOffset >= fileSize
-            // Some writers leave out the padding of the last row; any other shortfall is a
-            // truncation.
-            : dataOffset + stride * static_cast<uint64_t>(hd->height - 1) + lastRow > fileSize)
-        return std::nullopt;
+    if (!DataFits(*hd, fileSize)) return std::nullopt;
 
-    std::array<uint8_t, 3 * 256> palette{}; // blue, green, red; missing entries stay black
-    if (hd->bits <= 8) {
-        uint64_t count = hd->colours == 0 ? 1u << hd->bits : hd->colours;
-        count = std::min<uint64_t>(count, 1u << hd->bits);
-        std::vector<uint8_t> raw(static_cast<size_t>(count) * hd->paletteEntry);
-        if (!ReadAt(file.get(), hd->paletteOffset, raw.data(), raw.size())) return std::nullopt;
-        for (uint64_t i = 0; i < count; ++i)
-            for (int c = 0; c < 3; ++c) palette[3 * i + c] = raw[i * hd->paletteEntry + c];
-    }
-    const Channel red(hd->masks[0]), green(hd->masks[1]), blue(hd->masks[2]);
+    Palette palette{};
+    if (hd->bits <= 8 && !ReadPalette(file.get(), *hd, palette)) return std::nullopt;
+    const Channel rgb[3] = {Channel(hd->masks[0]), Channel(hd->masks[1]), Channel(hd->masks[2])};
 
     Picture pic;
     pic.size = {hd->width, hd->height};
@@ -256,19 +290,8 @@ std::optional<Picture> ReadBmp(const std::string& path, const WantedPart& wanted
         const size_t want = l == hd->height - 1 ? static_cast<size_t>(lastRow) : line.size();
         if (std::fread(line.data(), 1, want, file.get()) != want) return std::nullopt;
         const uint8_t* in = line.data();
-        keep(flip(l), [&](int64_t x, uint8_t* out) {
-            if (hd->bits == 24) {
-                out[0] = in[3 * x], out[1] = in[3 * x + 1], out[2] = in[3 * x + 2];
-            } else if (hd->bits <= 8) {
-                const int perByte = 8 / hd->bits;
-                const int shift = 8 - hd->bits * (1 + static_cast<int>(x % perByte));
-                const int index = in[x / perByte] >> shift & ((1 << hd->bits) - 1);
-                for (int c = 0; c < 3; ++c) out[c] = palette[3 * index + c];
-            } else {
-                const uint32_t v = hd->bits == 16 ? U16(in + 2 * x) : U32(in + 4 * x);
-                out[0] = blue(v), out[1] = green(v), out[2] = red(v);
-            }
-        });
+        keep(flip(l),
+             [&](int64_t x, uint8_t* out) { ConvertPixel(*hd, in, x, palette, rgb, out); });
     }
     rows.finish(pic);
     return pic;

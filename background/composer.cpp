@@ -17,6 +17,32 @@ void BackgroundComposer::ReadAgainIfLacking(const WantedPart& shows) {
     if (again && again->size == own) picture_ = std::move(again);
 }
 
+// The background of the settings' mode, as big as the client area; a picture's layout.
+PictureLayout BackgroundComposer::composeMode(const BackgroundSettings& settings,
+                                              const PictureOptions& options, Size64 client,
+                                              const WantedPart& shows) {
+    const int width = static_cast<int>(client.width), height = static_cast<int>(client.height);
+    switch (settings.background) {
+    case PlainBackground:
+        background_ = composePlain(width, height, settings.plainColour);
+        return {};
+    case GradientBackground:
+        background_ = composeGradient(width, height, settings.gradientTop, settings.gradientBottom);
+        return {};
+    case LogoBackground:
+        background_ = ComposeLogo(width, height, logo_);
+        return {};
+    default: {
+        const PictureLayout layout =
+            LayOutPicture(options, picture_ ? picture_->size : Size64{}, client);
+        ReadAgainIfLacking(shows);
+        const Picture none;
+        background_ = ComposeImage(picture_ ? *picture_ : none, layout, options, width, height);
+        return layout;
+    }
+    }
+}
+
 Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, int clientWidth,
                                                   int clientHeight,
                                                   const std::optional<std::string>& path) {
@@ -47,27 +73,7 @@ Composition BackgroundComposer::composeBackground(BackgroundSettings& settings, 
         }
     }
 
-    PictureLayout layout;
-    switch (settings.background) {
-    case PlainBackground:
-        background_ = composePlain(clientWidth, clientHeight, settings.plainColour);
-        break;
-    case GradientBackground:
-        background_ = composeGradient(clientWidth, clientHeight, settings.gradientTop,
-                                      settings.gradientBottom);
-        break;
-    case LogoBackground:
-        background_ = ComposeLogo(clientWidth, clientHeight, logo_);
-        break;
-    default: {
-        layout = LayOutPicture(options, picture_ ? picture_->size : Size64{}, client);
-        ReadAgainIfLacking(shows);
-        const Picture none;
-        background_ =
-            ComposeImage(picture_ ? *picture_ : none, layout, options, clientWidth, clientHeight);
-        break;
-    }
-    }
+    const PictureLayout layout = composeMode(settings, options, client, shows);
     shownBackground_ = settings.background;
     composedOnce_ = true;
     result.composed = true;

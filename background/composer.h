@@ -84,6 +84,8 @@ class BackgroundComposer {
 
   private:
     void ReadAgainIfLacking(const WantedPart& shows);
+    PictureLayout composeMode(const BackgroundSettings& settings, const PictureOptions& options,
+                              Size64 client, const WantedPart& shows);
 
     Bitmap24 logo_;
     Bitmap24 background_;

@@ -9,8 +9,10 @@ int cellSizeFor(int smileySize) {
     return sizes[std::clamp(smileySize, 0, 5)];
 }
 
-WindowLayout layOutWindow(const LayoutInput& in) {
-    WindowLayout l;
+namespace {
+
+// The counters' and the preview's bands, and where the board starts below them.
+void layOutBands(const LayoutInput& in, WindowLayout& l) {
     // Both bands shown.
     l.CounterBandTop = 0;
     l.CounterBandBottom = 25;
@@ -42,20 +44,10 @@ WindowLayout layOutWindow(const LayoutInput& in) {
             if (*y != Hidden) *y += in.replayBand;
         l.BoardTop += in.replayBand;
     }
+}
 
-    const int w = in.columns * in.cellSize + 2;
-    l.clientWidth = w;
-    l.clientHeight = in.rows * in.cellSize + l.BoardTop + 2;
-
-    const int frameWidth = l.clientWidth + in.besideWidth + in.frameLeft + in.frameRight;
-    const int frameHeight = l.clientHeight + in.menuHeight + in.frameTop + in.frameBottom;
-    l.windowX = in.screenX + (in.screenWidth - frameWidth) / 2;
-    l.windowY = in.screenY + (in.screenHeight - frameHeight) / 2;
-    if (in.screenWidth - 4 < in.cellSize * in.columns + in.besideWidth) l.windowX = in.screenX;
-    if (in.screenHeight - 50 < in.cellSize * in.rows + l.BoardTop) l.windowY = in.screenY;
-
-    l.PinupY = l.clientHeight - 81;
-
+// The digits of the counters across a client area `w` wide.
+void layOutCounters(const LayoutInput& in, int w, WindowLayout& l) {
     const int d = in.digitWidth, s = in.separatorWidth;
     l.LevelTensX = 5;
     l.LevelUnitsX = d + 6;
@@ -70,6 +62,27 @@ WindowLayout layOutWindow(const LayoutInput& in) {
     l.Sep2X = w / 2 + d - d / 2 + 1;
     l.SecondsTensX = w / 2 + d + s - d / 2 + 2;
     l.SecondsUnitsX = w / 2 + 2 * d + s - d / 2 + 3;
+}
+
+} // namespace
+
+WindowLayout layOutWindow(const LayoutInput& in) {
+    WindowLayout l;
+    layOutBands(in, l);
+    const int w = in.columns * in.cellSize + 2;
+    l.clientWidth = w;
+    l.clientHeight = in.rows * in.cellSize + l.BoardTop + 2;
+
+    const int frameWidth = l.clientWidth + in.besideWidth + in.frameLeft + in.frameRight;
+    const int frameHeight = l.clientHeight + in.menuHeight + in.frameTop + in.frameBottom;
+    l.windowX = in.screenX + (in.screenWidth - frameWidth) / 2;
+    l.windowY = in.screenY + (in.screenHeight - frameHeight) / 2;
+    if (in.screenWidth - 4 < in.cellSize * in.columns + in.besideWidth) l.windowX = in.screenX;
+    if (in.screenHeight - 50 < in.cellSize * in.rows + l.BoardTop) l.windowY = in.screenY;
+
+    l.PinupY = l.clientHeight - 81;
+
+    layOutCounters(in, w, l);
 
     l.messageTop = l.BoardTop;
     l.messageLeft = 1;

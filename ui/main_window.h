@@ -161,6 +161,12 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     // Menus (menus.cpp).
     void buildMenus();
     void buildBackgroundMenu(QMenu* options);
+    void buildPictureMenus(QMenu* background);
+    void buildFileMenu();
+    void buildTrayMenu();
+    void buildAnimationMenus(QMenu* options);
+    void buildSmileyMenus(QMenu* options);
+    void buildDisplayMenu(QMenu* options);
     // A submenu of `parent`, or a menu of the bar when `parent` is null.
     QMenu* addMenu(QMenu* parent, const char* id);
     // An item named `id`, captioned from the caption table unless `text` is given.

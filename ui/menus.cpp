@@ -55,6 +55,39 @@ void MainWindow::check(const std::string& id, bool on) {
 void MainWindow::buildMenus() {
     menuRows_ = new MenuRows(this);
     setMenuWidget(menuRows_);
+    buildFileMenu();
+    buildTrayMenu();
+    QMenu* options = addMenu(nullptr, "MenuOptions");
+    QMenu* languageMenu = addMenu(options, "MenuLangue");
+    std::array<const char*, LanguageCount> languageItems{};
+    for (size_t i = 0; i < Languages.size(); ++i) languageItems[i] = Languages[i].menuId;
+    addRadios(languageMenu, languageItems,
+              [this](int v) { chooseLanguage(static_cast<Language>(v)); });
+    buildAnimationMenus(options);
+    buildSmileyMenus(options);
+    QMenu* pinup = addMenu(options, "MenuPinup");
+    addRadios(pinup, ids::pinup,
+              [this](int v) { model_.changeAnimations([v](Settings& s) { s.Pinup = v; }); });
+    options->addSeparator();
+    buildSoundMenus(options);
+    options->addSeparator();
+    buildBackgroundMenu(options);
+    buildDisplayMenu(options);
+    options->addSeparator();
+    addItem(options, "MenuConfig",
+            [this] { configDialog()->showTab(ConfigDialog::ConfigurationTab); });
+    addItem(options, "MenuTouches", [this] { configDialog()->showTab(ConfigDialog::KeysTab); });
+
+    QMenu* help = addMenu(nullptr, "MenuPtInterro");
+    addItem(help, "MenuAide", [this] { configDialog()->showTab(ConfigDialog::HelpTab); });
+    addItem(help, "MenuAPropos", [this] { configDialog()->showTab(ConfigDialog::AboutTab); });
+    help->addSeparator();
+    addItem(help, "MenuDemo", [this] { startDemo(); });
+    for (const auto& [item, key] : ids::fixedShortcuts)
+        action(item)->setShortcut(QKeySequence(QString::fromLatin1(key)));
+}
+
+void MainWindow::buildFileMenu() {
     QMenu* file = addMenu(nullptr, "MenuFichier");
     // Their shortcuts are the player's keys (applyControls).
     addItem(file, "MenuNouveauJeu", [this] {
@@ -96,20 +129,17 @@ void MainWindow::buildMenus() {
     });
     file->addSeparator();
     addItem(file, "MenuQuitter", [this] { quitGame(); });
+}
 
-    // The notification-area icon's menu, while the game is hidden.
+// The notification-area icon's menu, while the game is hidden.
+void MainWindow::buildTrayMenu() {
     auto* popup = new QMenu(this);
     addItem(popup, "MenuPopupPanicRestaurer", [this] { unhideGame(); });
     addItem(popup, "MenuPopupQuitter", [this] { quitGame(); });
     hideout_ = new PanicHideout(*this, popup, [this] { unhideGame(); });
+}
 
-    QMenu* options = addMenu(nullptr, "MenuOptions");
-    QMenu* languageMenu = addMenu(options, "MenuLangue");
-    std::array<const char*, LanguageCount> languageItems{};
-    for (size_t i = 0; i < Languages.size(); ++i) languageItems[i] = Languages[i].menuId;
-    addRadios(languageMenu, languageItems,
-              [this](int v) { chooseLanguage(static_cast<Language>(v)); });
-
+void MainWindow::buildAnimationMenus(QMenu* options) {
     QMenu* smileyAnimationMenu = addMenu(options, "MenuAnimVirus");
     addRadios(smileyAnimationMenu, ids::smileyAnimationMenu, [this](int v) {
         model_.changeAnimations([v](Settings& s) { s.smileyAnimation = v; });
@@ -124,7 +154,9 @@ void MainWindow::buildMenus() {
         removalOptions, "MenuAnimSupprTremblement",
         [this] { model_.changeAnimations([](Settings& s) { s.shake = s.shake ? 0 : 1; }); },
         nullptr, true);
+}
 
+void MainWindow::buildSmileyMenus(QMenu* options) {
     QMenu* sizeChoice = addMenu(options, "MenuSmileyTaille");
     QActionGroup* sizeGroup = radioGroup();
     addItem(
@@ -147,16 +179,9 @@ void MainWindow::buildMenus() {
     colours->addSeparator();
     addItem(
         colours, "MenuSymbolesCouleur", [this] { toggleColourSymbols(); }, nullptr, true);
+}
 
-    QMenu* pinup = addMenu(options, "MenuPinup");
-    addRadios(pinup, ids::pinup,
-              [this](int v) { model_.changeAnimations([v](Settings& s) { s.Pinup = v; }); });
-
-    options->addSeparator();
-    buildSoundMenus(options);
-    options->addSeparator();
-    buildBackgroundMenu(options);
-
+void MainWindow::buildDisplayMenu(QMenu* options) {
     QMenu* display = addMenu(options, "MenuAffichage");
     addItem(
         display, "MenuAffCompteurs", [this] { toggleBand(&Settings::showCounters); }, nullptr,
@@ -166,18 +191,6 @@ void MainWindow::buildMenus() {
         nullptr, true);
     display->addSeparator();
     addItem(display, "MenuCouleurTexte", [this] { chooseMessageFont(); });
-    options->addSeparator();
-    addItem(options, "MenuConfig",
-            [this] { configDialog()->showTab(ConfigDialog::ConfigurationTab); });
-    addItem(options, "MenuTouches", [this] { configDialog()->showTab(ConfigDialog::KeysTab); });
-
-    QMenu* help = addMenu(nullptr, "MenuPtInterro");
-    addItem(help, "MenuAide", [this] { configDialog()->showTab(ConfigDialog::HelpTab); });
-    addItem(help, "MenuAPropos", [this] { configDialog()->showTab(ConfigDialog::AboutTab); });
-    help->addSeparator();
-    addItem(help, "MenuDemo", [this] { startDemo(); });
-    for (const auto& [item, key] : ids::fixedShortcuts)
-        action(item)->setShortcut(QKeySequence(QString::fromLatin1(key)));
 }
 
 void MainWindow::buildBackgroundMenu(QMenu* options) {
@@ -199,7 +212,12 @@ void MainWindow::buildBackgroundMenu(QMenu* options) {
             true, QStringLiteral(" "))
             ->setVisible(false);
     background->addSeparator();
+    buildPictureMenus(background);
+    addItem(background, "MenuCouleurBordure", [this] { chooseBorderColour(); });
+}
 
+// How a background picture shows: its size, its place, its colours.
+void MainWindow::buildPictureMenus(QMenu* background) {
     QMenu* sizeChoice = addMenu(background, "MenuImageFondTaille");
     QActionGroup* sizeGroup = radioGroup();
     sizeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -242,7 +260,6 @@ void MainWindow::buildBackgroundMenu(QMenu* options) {
         imageOptions, "MenuOptionsNegatif",
         [this] { changeBackground([](BackgroundSettings& b) { b.negative = !b.negative; }); },
         nullptr, true);
-    addItem(background, "MenuCouleurBordure", [this] { chooseBorderColour(); });
 }
 
 void MainWindow::chooseLanguage(Language language) {
