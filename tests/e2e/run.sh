@@ -778,6 +778,16 @@ if [ -n "$menu" ] && start_game replay; then
     key F5 # paused: the chrono stops, so the board can be compared at leisure
     sleep 1.2
     shot played
+    # A level won by the last drop starts paused, and F5 left that pause: the chrono goes on,
+    # and F5 once more pauses the game.
+    sleep 1.2
+    shot still
+    # shellcheck disable=SC2046
+    if ! same_region played still $(counters_at "$wx" "$wy"); then
+        key F5
+        sleep 1.2
+        shot played
+    fi
     measure "$win"
     played_x=$wx played_y=$wy played_h=$wh
     key F2 # a new game: the one played is finished
