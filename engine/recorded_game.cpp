@@ -1,5 +1,7 @@
 #include "recorded_game.h"
 
+#include <algorithm>
+
 namespace kp {
 
 namespace detail {
@@ -194,6 +196,35 @@ void RecordedGame::stopWatching() {
     watching_ = false;
     if (heldActive_) setWindowActive(*heldActive_);
     heldActive_.reset();
+}
+
+// ---- A recording watched on a timeline ----
+
+int64_t GameReplay::nextDue() {
+    const Input* next = game_.nextInput();
+    return next ? std::max(next->time, now_) : -1;
+}
+
+void GameReplay::advanceTo(int64_t time) {
+    for (const Input* next = game_.nextInput(); next && next->time <= time;
+         next = game_.nextInput()) {
+        now_ = std::max(now_, next->time);
+        game_.feedNext();
+    }
+    standAt(time);
+}
+
+void GameReplay::standAt(int64_t time) {
+    now_ = std::max(now_, time);
+}
+
+void GameReplay::step() {
+    while (const Input* next = game_.nextInput()) {
+        const bool player = next->kind != InputKind::Fire;
+        now_ = std::max(now_, next->time);
+        game_.feedNext();
+        if (player) return;
+    }
 }
 
 } // namespace kp

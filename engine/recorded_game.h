@@ -6,6 +6,7 @@
 // back once.
 
 #include "recording.h"
+#include "timeline.h"
 
 #include <functional>
 #include <memory>
@@ -119,6 +120,28 @@ class RecordedGame : private detail::EventRelay, public Game {
     std::unique_ptr<GameState> held_; // the game in progress while a replay plays
     uint32_t heldSeed_ = 0;
     std::optional<bool> heldActive_;
+};
+
+// The recording a game watches, played on a timeline: each input at its time from the
+// recording's start. A driver runs it on the wall clock at a replay's speed, or steps it.
+class GameReplay final : public Timeline {
+  public:
+    explicit GameReplay(RecordedGame& game) : game_(game) {}
+    // Back to the start, for a recording just given to the game to watch.
+    void rewind() { now_ = 0; }
+    int64_t now() const override { return now_; }
+    // The next input's time; -1 once every input is fed.
+    int64_t nextDue() override;
+    // Feeds every input up to `time`.
+    void advanceTo(int64_t time) override;
+    void standAt(int64_t time) override;
+    // Plays up to and including the player's next input (a timer's fire is not one).
+    void step();
+    bool fedAll() const { return game_.nextInput() == nullptr; }
+
+  private:
+    RecordedGame& game_;
+    int64_t now_ = 0;
 };
 
 } // namespace kp

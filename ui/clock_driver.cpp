@@ -69,6 +69,8 @@ void ClockDriver::sleep() {
     if (!running_ || speed_ == 0) return timer_.stop();
     const int64_t next = timeline_.nextDue();
     if (next < 0) return timer_.stop();
+    if (longestWait_ > 0 && next - wallNow() > longestWait_)
+        origin_ += next - wallNow() - longestWait_;
     const double wait = double(next - wallNow()) / speed_;
     timer_.start(static_cast<int>(std::clamp(std::ceil(wait), 0.0, double(LongestSleep))));
 }

@@ -23,6 +23,9 @@ class ClockDriver : public QObject {
     bool running() const { return running_; }
     // 1 for play; a replay's 2 or 4 go faster, 0 holds the time still. Counts from now.
     void setSpeed(int speed);
+    // A wait longer than this on the timeline (a recorded pause: the player away) is cut to
+    // it; none is by default.
+    void setLongestWait(int64_t wait) { longestWait_ = wait; }
     // The wall's time on the timeline.
     int64_t wallNow() const;
     // Tests put their own wall in place of the real one (ms since start()).
@@ -46,6 +49,7 @@ class ClockDriver : public QObject {
     int64_t origin_ = 0;     // the timeline's time when the wall was started
     int64_t wallOrigin_ = 0; // the wall's, then
     int speed_ = 1;
+    int64_t longestWait_ = 0;
     bool running_ = false;
     bool playing_ = false;
 };

@@ -7,7 +7,7 @@
 #include "ui/file_messages.h"
 #include "ui/menu_ids.h"
 #include "ui/menu_rows.h"
-#include "ui/replay_banner.h"
+#include "ui/replay_controls.h"
 #include "ui/replay_player.h"
 
 #include "background/filters.h"

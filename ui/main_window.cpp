@@ -5,8 +5,10 @@
 #include "ui/config_dialog.h"
 #include "ui/duel_dialog.h"
 #include "ui/file_messages.h"
+#include "ui/menu_rows.h"
 #include "ui/name_dialog.h"
 #include "ui/records.h"
+#include "ui/replay_controls.h"
 #include "ui/replay_player.h"
 #include "ui/window_title.h"
 
@@ -87,11 +89,12 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
     replays_->onMatchReplay = [this](std::shared_ptr<const MatchRecording> match) {
         watchMatch(std::move(match));
     };
-    replays_->onLeavingKey = [this](QKeyCombination key) {
-        if (bindings_.actionForKey(key) == Action::Panic)
-            if (QAction* panic = action("MenuPanic")) panic->trigger();
-    };
     buildMenus();
+    // Opening a menu ends a replay first: the menus' commands are for the game.
+    for (QMenu* m : menuRows_->menus())
+        connect(m, &QMenu::aboutToShow, this, [this] {
+            if (replayInView()) leaveReplay();
+        });
     listenToSettings();
     connect(&padTimer_, &QTimer::timeout, this, [this] { pollGamepad(); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] { pollGamepad(); });
@@ -242,6 +245,31 @@ std::optional<Command> MainWindow::secondPlayerMove(QKeyCombination key) const {
     return a ? std::optional<Command>(commandFor(*a)) : std::nullopt;
 }
 
+// What plays again in the window, if anything: a single game's replay or a match's.
+ReplayControls* MainWindow::replayInView() {
+    if (replays_->active()) return &replays_->controls();
+    return match_ ? match_->replayControls() : nullptr;
+}
+
+bool MainWindow::event(QEvent* event) {
+    // The menus' shortcuts wait during a replay: every key is the replay's.
+    if (event->type() == QEvent::ShortcutOverride && replayInView()) {
+        event->accept();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+// A replay takes its own keys. Any other ends it, and the game in progress, or the match
+// watched over, comes back; a panic key still hides the game.
+void MainWindow::leaveReplay(QKeyCombination key) {
+    if (replays_->active())
+        replays_->stop();
+    else
+        leaveMatchReplay();
+    if (bindings_.actionForKey(key) == Action::Panic) panicGame();
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (isModifierKey(event->key())) return;
     // Any key ends the demonstration, and the player's game comes back.
@@ -249,24 +277,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         if (!event->isAutoRepeat()) stopDemo();
         return;
     }
-    // A match played again takes the replay's keys; any other ends it, and the single game
-    // comes back.
-    if (match_ && match_->replaying()) {
-        switch (event->key()) {
-        case Qt::Key_1:
-        case Qt::Key_2:
-        case Qt::Key_4:
-            match_->setReplaySpeed(event->key() - Qt::Key_0);
-            break;
-        case Qt::Key_Space:
-            if (match_->replaySpeed() != 0)
-                match_->setReplaySpeed(0);
-            else
-                match_->stepReplay();
-            break;
-        default:
-            if (!event->isAutoRepeat()) leaveMatchReplay();
-        }
+    if (ReplayControls* replay = replayInView()) {
+        if (!replay->key(*event)) leaveReplay(event->keyCombination());
         return;
     }
     if (const auto move = secondPlayerMove(event->keyCombination())) {
@@ -289,7 +301,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat()) return;
+    if (event->isAutoRepeat() || replayInView()) return;
     if (const auto move = secondPlayerMove(event->keyCombination()))
         return match_->play(1, *move, false, true);
     const std::optional<Action> a = bindings_.actionForKey(event->keyCombination());

@@ -41,6 +41,7 @@ class ConfigDialog;
 class DuelDialog;
 class NameDialog;
 class Records;
+class ReplayControls;
 class ReplayPlayer;
 } // namespace kp
 
@@ -150,6 +151,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void replayEnded(bool proved) override;
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -240,6 +242,10 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     // The end of a match's replay: the ended match it was watched over comes back, else the
     // single game.
     void leaveMatchReplay();
+    // The replay on show, a single game's or a match's; null when none is.
+    ReplayControls* replayInView();
+    // A replay ends for a key not its own (or a menu opened), and the key means what it does.
+    void leaveReplay(QKeyCombination key = {});
     void togglePause();
     void panicGame();
     void unhideGame();

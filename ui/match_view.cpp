@@ -1,7 +1,6 @@
 #include "ui/match_view.h"
 
 #include "ui/captions.h"
-#include "ui/replay_banner.h"
 
 #include "engine/cells.h"
 #include "render/sprites.h"
@@ -106,6 +105,7 @@ MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effect
     if (replay_) {
         replaySeat_ = std::make_unique<MatchReplaySeat>(*match_, *replay_);
         table_->seat(0, replaySeat_.get());
+        replayControls_ = std::make_unique<ReplayControls>(driver_, [this] { stepReplay(); });
     }
 
     rematch_ = new QPushButton(this);
@@ -168,7 +168,7 @@ void MatchView::setMessageLook(const QFont& font, QColor colour) {
 void MatchView::start() {
     if (replay_) {
         showBanner();
-        driver_.setSpeed(speed_);
+        replayControls_->restart();
     }
     driver_.start();
 }
@@ -181,25 +181,15 @@ int64_t MatchView::nextDue() {
     return next;
 }
 
-void MatchView::setReplaySpeed(int speed) {
-    if (!replay_) return;
-    speed_ = speed == 2 || speed == 4 || speed == 0 ? speed : 1;
-    driver_.setSpeed(speed_);
-    showBanner();
-}
-
 void MatchView::stepReplay() {
     if (!replay_ || replayEnded_) return;
-    speed_ = 0;
-    driver_.setSpeed(0);
+    replayControls_->setSpeed(0);
     advanceTo(replaySeat_->nextPlayerInput());
-    showBanner();
 }
 
 void MatchView::showBanner() {
-    if (!banner_) banner_ = newReplayBanner(this);
     // Across both boards, in the band the window gives a replay above them.
-    showReplayBanner(banner_, replayBannerText(speed_, replayEnded_), width(), replayBand_);
+    replayControls_->placeBanner(this, width(), replayBand_);
 }
 
 void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
@@ -268,7 +258,7 @@ void MatchView::endReplay() {
     driver_.stop();
     const bool proved = match_->end() == replay_->end;
     replayEnded_ = proved;
-    showBanner();
+    if (proved) replayControls_->reachEnd();
     host_.replayEnded(proved);
 }
 

@@ -8,6 +8,7 @@
 
 #include "ui/board.h"
 #include "ui/clock_driver.h"
+#include "ui/replay_controls.h"
 
 #include "cpu/player.h"
 #include "engine/match.h"
@@ -67,12 +68,11 @@ class MatchView : public QWidget, public Timeline {
         return !replay_ && (p == 0 || duel_.opponent == DuelSettings::SecondPlayer);
     }
     bool replaying() const { return replay_ != nullptr; }
-    // A match played again: at 1x, 2x or 4x, or step by step (0), as a single game's replay.
-    void setReplaySpeed(int speed);
-    int replaySpeed() const { return speed_; }
+    // A match played again: its speed, keys and banner, as a single game's replay has; null
+    // for a match in play.
+    ReplayControls* replayControls() const { return replayControls_.get(); }
     // Step by step: plays up to and including a player's next input.
     void stepReplay();
-    QLabel* replayBanner() const { return banner_; }
 
     // The strip's width for a cell size.
     static int stripWidth(int cellSize);
@@ -132,11 +132,10 @@ class MatchView : public QWidget, public Timeline {
     std::unique_ptr<CpuMatchSeat> cpuSeat_;
     std::shared_ptr<const MatchRecording> replay_;
     std::unique_ptr<MatchReplaySeat> replaySeat_;
-    int speed_ = 1;
     bool replayEnded_ = false;
-    QLabel* banner_ = nullptr;
     QPushButton* rematch_;
     ClockDriver driver_{*this, this};
+    std::unique_ptr<ReplayControls> replayControls_;
     std::vector<int32_t> stripShown_;
     int32_t roundsShown_ = 0;
     bool overShown_ = false;

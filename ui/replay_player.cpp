@@ -4,11 +4,10 @@
 #include "ui/file_messages.h"
 #include "ui/platform.h"
 #include "ui/records.h"
-#include "ui/replay_banner.h"
 
 #include "persistence/replay_file.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,22 +18,19 @@ namespace kp {
 
 namespace {
 
-constexpr int TickPeriod = 10; // ms between two looks at the recording's clock
 // A recorded pause longer than this (the player away, the computer asleep) is shortened.
-constexpr double LongestWait = 1500;
-
-bool playerInput(InputKind kind) {
-    return kind != InputKind::Fire;
-}
+constexpr int64_t LongestWait = 1500;
 
 } // namespace
 
 ReplayPlayer::ReplayPlayer(Board& board, QWidget& window, Platform& platform,
                            const Records& records)
-    : QObject(&window), board_(board), window_(window), platform_(platform), records_(records) {
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(TickPeriod);
-    connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+    : QObject(&window), board_(board), window_(window), platform_(platform), records_(records),
+      timeline_(board.game()), driver_(timeline_, this), controls_(driver_, [this] { step(); }) {
+    driver_.setLongestWait(LongestWait);
+    driver_.woke = [this] {
+        if (timeline_.fedAll()) reachEnd();
+    };
     RecordedGame& game = board_.game();
     auto started = std::make_shared<QElapsedTimer>();
     started->start();
@@ -51,9 +47,7 @@ ReplayPlayer::ReplayPlayer(Board& board, QWidget& window, Platform& platform,
     };
 }
 
-ReplayPlayer::~ReplayPlayer() {
-    qApp->removeEventFilter(this);
-}
+ReplayPlayer::~ReplayPlayer() = default;
 
 QString ReplayPlayer::text(const char* source) {
     return QCoreApplication::translate("Replay", source);
@@ -130,22 +124,21 @@ void ReplayPlayer::watch(std::shared_ptr<const Recording> recording) {
     if (!game.state().paused) game.pause(); // the game in progress waits, paused
     game.watch(std::move(recording));
     active_ = true;
-    atEnd_ = proved_ = false;
-    played_ = 0;
+    proved_ = false;
+    timeline_.rewind();
+    driver_.start();
+    controls_.restart();
     restoreWindow();
-    qApp->installEventFilter(this);
-    setSpeed(speed_);
     if (onPlaying) onPlaying(true);
 }
 
 void ReplayPlayer::stop() {
     if (!active_) return;
     active_ = false;
-    timer_.stop();
-    qApp->removeEventFilter(this);
+    driver_.stop();
     board_.game().stopWatching();
     restoreWindow();
-    if (banner_) banner_->hide();
+    controls_.hideBanner();
     if (onPlaying) onPlaying(false);
 }
 
@@ -158,37 +151,16 @@ void ReplayPlayer::restoreWindow() {
     showBanner();
 }
 
-void ReplayPlayer::setSpeed(int speed) {
-    speed_ = speed == 2 || speed == 4 || speed == 0 ? speed : 1;
-    if (!active_) return;
-    wall_.restart();
-    if (speed_ == 0 || atEnd_)
-        timer_.stop();
-    else
-        timer_.start();
-    showBanner();
-}
-
-void ReplayPlayer::tick() {
-    RecordedGame& game = board_.game();
-    played_ += double(wall_.restart()) * speed_;
-    while (const Input* next = game.nextInput()) {
-        if (double(next->time) - played_ > LongestWait) played_ = double(next->time) - LongestWait;
-        if (double(next->time) > played_) return;
-        game.feedNext();
-    }
-    reachEnd();
+bool ReplayPlayer::key(const QKeyEvent& key) {
+    if (!active_) return false;
+    if (controls_.key(key)) return true;
+    stop();
+    return false;
 }
 
 void ReplayPlayer::step() {
-    RecordedGame& game = board_.game();
-    while (const Input* next = game.nextInput()) {
-        const bool player = playerInput(next->kind);
-        played_ = double(next->time);
-        game.feedNext();
-        if (player) return;
-    }
-    reachEnd();
+    timeline_.step();
+    if (timeline_.fedAll()) reachEnd();
 }
 
 void ReplayPlayer::playToEnd() {
@@ -198,65 +170,22 @@ void ReplayPlayer::playToEnd() {
 }
 
 void ReplayPlayer::reachEnd() {
-    if (!active_ || atEnd_) return;
-    timer_.stop();
-    atEnd_ = true;
+    if (!active_ || controls_.atEnd()) return;
     const Recording* r = board_.game().watched();
     proved_ = r && gameEnd(board_.game().state()) == r->end;
-    showBanner();
     if (!proved_) {
         stop();
         platform_.message(&window_, replayMessage({ReplayError::Diverges, {}, {}}));
+        return;
     }
+    controls_.reachEnd();
 }
 
 void ReplayPlayer::showBanner() {
     if (!active_) return;
-    if (!banner_) banner_ = newReplayBanner(board_.view());
     // In the band the window gives a replay above the board.
     const WindowLayout& l = board_.painter().layout();
-    showReplayBanner(banner_, replayBannerText(speed_, atEnd_), l.clientWidth, l.ReplayBandBottom);
-}
-
-bool ReplayPlayer::eventFilter(QObject* watched, QEvent* event) {
-    if (!active_) return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        // The menus' shortcuts wait: during a replay every key is the replay's.
-        event->accept();
-        return true;
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (isModifierKey(key->key())) return true;
-        switch (key->key()) {
-        case Qt::Key_1:
-        case Qt::Key_2:
-        case Qt::Key_4:
-            setSpeed(key->key() - Qt::Key_0);
-            return true;
-        case Qt::Key_Space:
-            if (speed_ != 0)
-                setSpeed(0);
-            else if (!key->isAutoRepeat() || !atEnd_)
-                step();
-            return true;
-        default:
-            if (key->isAutoRepeat()) return true;
-            stop();
-            // A panic key hides the game as ever: the replay ends, and the game goes with it.
-            if (onLeavingKey) onLeavingKey(key->keyCombination());
-            return true;
-        }
-    }
-    case QEvent::KeyRelease:
-        return true;
-    case QEvent::MouseButtonPress:
-        // A click on the menus ends the replay first: their commands are for the game.
-        stop();
-        return false;
-    default:
-        return QObject::eventFilter(watched, event);
-    }
+    controls_.placeBanner(board_.view(), l.clientWidth, l.ReplayBandBottom);
 }
 
 } // namespace kp

@@ -2,24 +2,23 @@
 // Replays in the main window: the last finished game, a replay file, or the game behind a line
 // of the score table, played with the game's own drawing, sound and pin-up under a "Revoir" /
 // "Replay" banner, at 1x, 2x or 4x or step by step. Keys 1, 2 and 4 choose the speed, Space
-// steps; any other key (or a click on the menus) ends the replay and the game in progress comes
+// steps; any other key (or opening a menu) ends the replay and the game in progress comes
 // back as it was, paused.
 
+#include "ui/clock_driver.h"
+#include "ui/replay_controls.h"
+
 #include "engine/match.h"
-#include "engine/recording.h"
+#include "engine/recorded_game.h"
 #include "persistence/scores.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
-
-class QLabel;
 
 namespace kp {
 
@@ -50,18 +49,21 @@ class ReplayPlayer : public QObject {
     void watch(std::shared_ptr<const Recording> recording);
     void stop();
     bool active() const { return active_; }
+    // A key while a replay plays: true when it was the replay's (its speed, a step); any other
+    // key ends the replay, for the window to do what else it means.
+    bool key(const QKeyEvent& key);
+    // The speed, the keys and the banner.
+    ReplayControls& controls() { return controls_; }
     // 1, 2 or 4; 0 step by step.
-    int speed() const { return speed_; }
-    void setSpeed(int speed);
+    void setSpeed(int speed) { controls_.setSpeed(speed); }
     // Step by step: plays up to and including the player's next command.
     void step();
     // Plays on to the end at once (tests, and a step past the last command).
     void playToEnd();
     // The replay reached its last input; `proved` says whether the board, level, smileys and
     // chrono are those it recorded.
-    bool atEnd() const { return atEnd_; }
+    bool atEnd() const { return controls_.atEnd(); }
     bool proved() const { return proved_; }
-    QLabel* banner() const { return banner_; }
 
     // Told when a replay starts (true) and when it ends (false).
     std::function<void(bool playing)> onPlaying;
@@ -72,19 +74,12 @@ class ReplayPlayer : public QObject {
     // Told when the board changes games (a replay starts or ends), for the window to lay
     // itself out for the one now shown and mark its pause.
     std::function<void()> onBoardSwapped;
-    // A key that ended a replay, for the window to do what else it means (a panic key still
-    // hides the game).
-    std::function<void(QKeyCombination key)> onLeavingKey;
     // The replay file dialogs (save: true for the save dialog); tests answer them.
     std::function<std::optional<QString>(bool save)> chooseFile;
 
     static bool isReplayFile(const std::filesystem::path& path);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
-    void tick();
     void reachEnd();
     void showBanner();
     void restoreWindow();
@@ -94,13 +89,10 @@ class ReplayPlayer : public QObject {
     QWidget& window_;
     Platform& platform_;
     const Records& records_;
-    QLabel* banner_ = nullptr;
-    QTimer timer_;
-    QElapsedTimer wall_;
-    double played_ = 0; // the recording's milliseconds reached
-    int speed_ = 1;
+    GameReplay timeline_;
+    ClockDriver driver_;
+    ReplayControls controls_;
     bool active_ = false;
-    bool atEnd_ = false;
     bool proved_ = false;
 };
 

@@ -262,10 +262,10 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     // to a player's next input.
     MatchView* replay = w->matchView();
     key(Qt::Key_4);
-    EXPECT_EQ(replay->replaySpeed(), 4);
-    EXPECT_TRUE(replay->replayBanner()->text().contains(QStringLiteral("×4")));
+    EXPECT_EQ(replay->replayControls()->speed(), 4);
+    EXPECT_TRUE(replay->replayControls()->banner()->text().contains(QStringLiteral("×4")));
     key(Qt::Key_Space);
-    EXPECT_EQ(replay->replaySpeed(), 0);
+    EXPECT_EQ(replay->replayControls()->speed(), 0);
     key(Qt::Key_Space);
     key(Qt::Key_Space);
     ASSERT_EQ(w->matchView(), replay) << "the replay's keys do not end it";
@@ -274,8 +274,9 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     EXPECT_GE(fed.back().player, 0) << "a step ends on a player's input";
     w->matchView()->advanceTo(played.duration);
     EXPECT_EQ(match().end(), played.end);
-    EXPECT_TRUE(replay->replayBanner()->text().contains(QStringLiteral("fin, partie vérifiée")))
-        << replay->replayBanner()->text().toStdString();
+    EXPECT_TRUE(
+        replay->replayControls()->banner()->text().contains(QStringLiteral("fin, partie vérifiée")))
+        << replay->replayControls()->banner()->text().toStdString();
     EXPECT_EQ(match().winner(), 0);
     EXPECT_TRUE(platform.messages.empty()) << platform.messages.front().toStdString();
     key(Qt::Key_X);

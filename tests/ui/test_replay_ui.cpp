@@ -6,6 +6,7 @@
 #include "ui/about_page.h"
 #include "ui/config_dialog.h"
 #include "ui/match_view.h"
+#include "ui/menu_rows.h"
 #include "ui/progress_plot.h"
 #include "ui/records.h"
 #include "ui/replay_player.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -136,26 +138,26 @@ TEST_F(Replays, watchingTheLastGameEndsOnItsBoardAndAKeyBringsTheGameBackPaused)
     trigger("MenuRevoir");
     ASSERT_TRUE(player().active());
     EXPECT_TRUE(w->board().game().watching());
-    ASSERT_NE(player().banner(), nullptr);
-    EXPECT_FALSE(player().banner()->isHidden());
-    EXPECT_TRUE(player().banner()->text().startsWith("Revoir — ×1"));
+    ASSERT_NE(player().controls().banner(), nullptr);
+    EXPECT_FALSE(player().controls().banner()->isHidden());
+    EXPECT_TRUE(player().controls().banner()->text().startsWith("Revoir — ×1"));
     press(Qt::Key_4);
-    EXPECT_EQ(player().speed(), 4);
-    EXPECT_TRUE(player().banner()->text().startsWith("Revoir — ×4"));
+    EXPECT_EQ(player().controls().speed(), 4);
+    EXPECT_TRUE(player().controls().banner()->text().startsWith("Revoir — ×4"));
     press(Qt::Key_Space);
-    EXPECT_EQ(player().speed(), 0);
-    EXPECT_TRUE(player().banner()->text().contains("pas à pas"));
+    EXPECT_EQ(player().controls().speed(), 0);
+    EXPECT_TRUE(player().controls().banner()->text().contains("pas à pas"));
     press(Qt::Key_Space); // one step: up to the player's first command
     EXPECT_TRUE(player().active());
     player().playToEnd();
     EXPECT_TRUE(player().atEnd());
     EXPECT_TRUE(player().proved());
     EXPECT_EQ(gameEnd(w->board().game().state()), w->board().game().lastGame()->end);
-    EXPECT_TRUE(player().banner()->text().contains("fin, partie vérifiée"));
+    EXPECT_TRUE(player().controls().banner()->text().contains("fin, partie vérifiée"));
 
     press(Qt::Key_X);
     EXPECT_FALSE(player().active());
-    EXPECT_TRUE(player().banner()->isHidden());
+    EXPECT_TRUE(player().controls().banner()->isHidden());
     EXPECT_EQ(gameEnd(w->board().game().state()), before);
     EXPECT_EQ(w->board().game().state().capsule.col, capsuleCol);
     EXPECT_TRUE(w->board().game().state().paused);
@@ -163,9 +165,20 @@ TEST_F(Replays, watchingTheLastGameEndsOnItsBoardAndAKeyBringsTheGameBackPaused)
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(Replays, panicDuringAReplayEndsItAndHidesTheGame) {
+// Every key is the replay's: a menu shortcut asked of the board waits (the window takes it),
+// and opening a menu ends the replay first. A panic key still hides the game.
+TEST_F(Replays, duringAReplayTheMenusWaitAndPanicEndsItAndHidesTheGame) {
     open();
     playAGame();
+    trigger("MenuRevoir");
+    ASSERT_TRUE(player().active());
+    QKeyEvent shortcut(QEvent::ShortcutOverride, Qt::Key_F2, Qt::NoModifier);
+    shortcut.ignore();
+    QApplication::sendEvent(w->board().view(), &shortcut);
+    EXPECT_TRUE(shortcut.isAccepted());
+    w->menuRows()->menus().front()->aboutToShow();
+    EXPECT_FALSE(player().active());
+
     trigger("MenuRevoir");
     ASSERT_TRUE(player().active());
     press(Qt::Key_Escape);
@@ -180,8 +193,8 @@ TEST_F(Replays, theBannerSpeaksEnglish) {
     w->useEnglish();
     playAGame();
     trigger("MenuRevoir");
-    EXPECT_TRUE(player().banner()->text().startsWith("Replay — ×1"));
-    EXPECT_TRUE(player().banner()->text().contains("other key: back"));
+    EXPECT_TRUE(player().controls().banner()->text().startsWith("Replay — ×1"));
+    EXPECT_TRUE(player().controls().banner()->text().contains("other key: back"));
     player().stop();
 }
 
@@ -202,7 +215,7 @@ TEST_F(Replays, theBannerCoversNothingOfTheBoards) {
     };
     const QImage live = w->board().painter().background();
     trigger("MenuRevoir");
-    const QRect banner = player().banner()->geometry();
+    const QRect banner = player().controls().banner()->geometry();
     EXPECT_TRUE(w->board().view()->rect().contains(banner));
     coversNothing(banner, w->board().painter(), {});
     // The background (the logo by default) lies under the board as it does without the band.
@@ -214,7 +227,7 @@ TEST_F(Replays, theBannerCoversNothingOfTheBoards) {
     w->startMatch({}, 1);
     w->watchMatch(std::make_shared<MatchRecording>(w->matchView()->match().recording()));
     MatchView* m = w->matchView();
-    const QRect matchBanner = m->replayBanner()->geometry();
+    const QRect matchBanner = m->replayControls()->banner()->geometry();
     EXPECT_TRUE(m->rect().contains(matchBanner));
     for (int p = 0; p < 2; ++p)
         coversNothing(matchBanner, m->display(p).painter(), m->display(p).view()->pos());
