@@ -151,9 +151,9 @@ int main(int argc, char** argv) {
             window.board().game().fire(kp::TimerId::Fall);
         // A virtual controller shows no device to the kernel: SDL is started, and the pad read,
         // as plugging a real one in would.
-        window.gamepad().start();
+        window.controllers().gamepad().start();
         pad = new kp::test::VirtualPad;
-        window.pollGamepad();
+        window.controllers().poll();
         const auto top = static_cast<Window>(window.winId());
         driver = std::thread([top, events, &pad, capsuleArea] {
             Display* d = XOpenDisplay(nullptr);

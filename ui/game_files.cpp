@@ -1,12 +1,13 @@
-// Saved games and the high-score entry: the "Ouvrir une partie..." and "Enregistrer la game
-// sous..." commands, and the name dialog after a lost game that qualifies.
-#include "main_window.h"
+#include "ui/game_files.h"
 
-#include "ui/config_dialog.h"
 #include "ui/file_messages.h"
 #include "ui/name_dialog.h"
+#include "ui/platform.h"
 #include "ui/records.h"
 #include "ui/replay_player.h"
+#include "ui/settings_model.h"
+
+#include "engine/recorded_game.h"
 
 #include "persistence/saved_game.h"
 #include "persistence/scores.h"
@@ -65,52 +66,53 @@ QString unreadableSave(const std::filesystem::path& path) {
 
 } // namespace
 
-void MainWindow::openSavedGame(const std::filesystem::path& path) {
+void GameFiles::open(const std::filesystem::path& path) {
     // A replay opens as a replay, wherever it was chosen (the file manager, the command line).
     if (ReplayPlayer::isReplayFile(path)) {
-        replays_->openReplay(path);
+        p_.replays.openReplay(path);
         return;
     }
     // A file that holds no saved game is refused before the game in progress is touched.
     if (const QString why = unreadableSave(path); !why.isEmpty()) {
-        platform_.message(this, why);
+        p_.platform.message(&p_.window, why);
         return;
     }
     auto onDisk = std::make_unique<SavedGame>();
-    switch (readSavedGame(path, model_.file().string(), *onDisk)) {
+    switch (readSavedGame(path, p_.model.file().string(), *onDisk)) {
     case LoadResult::NotASave:
-        platform_.message(
-            this, text(QT_TRANSLATE_NOOP("Messages", "The file does not contain backup "
-                                                     "Kembrolla Panic!.\r\rCancelled operation.")));
+        p_.platform.message(
+            &p_.window,
+            text(QT_TRANSLATE_NOOP("Messages", "The file does not contain backup "
+                                               "Kembrolla Panic!.\r\rCancelled operation.")));
         break;
     case LoadResult::SettingsFile:
-        board_.game().newGame(); // the settings file itself: a fresh game, without a word
+        p_.game.newGame(); // the settings file itself: a fresh game, without a word
         break;
     case LoadResult::Loaded:
-        board_.game().newGame(onDisk.get());
+        p_.game.newGame(onDisk.get());
         break;
     }
 }
 
-void MainWindow::chooseSavedGame() {
-    if (const auto path = platform_.openGame(this)) openSavedGame(systemPath(*path));
+void GameFiles::choose() {
+    if (const auto path = p_.platform.openGame(&p_.window)) open(systemPath(*path));
 }
 
-void MainWindow::saveGameAs() {
-    const auto path = platform_.saveGame(this);
+void GameFiles::saveAs() {
+    const auto path = p_.platform.saveGame(&p_.window);
     if (!path) return;
-    const FileResult saved = writeSavedGame(systemPath(*path), board_.game().state());
+    const FileResult saved = writeSavedGame(systemPath(*path), p_.game.state());
     if (const QString failed = fileMessage(saved); !failed.isEmpty())
-        platform_.message(this, failed);
+        p_.platform.message(&p_.window, failed);
 }
 
-void MainWindow::recordOffered() {
+void GameFiles::enterScore() {
     // The game's end writes three files (statistics, score, replay); when they fail, as they
     // all do on a full disk, one message tells it: the score's if it failed, else the others'.
-    std::vector<FileResult> written{records_->takeStatisticsFailure()};
-    if (!nameDialog_) nameDialog_ = new NameDialog(this);
+    std::vector<FileResult> written{p_.records.takeStatisticsFailure()};
+    if (!nameDialog_) nameDialog_ = new NameDialog(&p_.window);
     if (nameDialog_->exec() != QDialog::Accepted) {
-        tellFiles(written);
+        tell(written);
         return;
     }
     // The date in the computer's own language.
@@ -118,30 +120,26 @@ void MainWindow::recordOffered() {
     const QLocale locale;
     for (int m = 0; m < 12; ++m)
         months[m] = locale.monthName(m + 1, QLocale::ShortFormat).toStdString();
-    const GameState& s = board_.game().state();
+    const GameState& s = p_.game.state();
     const ScoreEntry entry{std::to_string(s.level), std::to_string(s.smileysLeft),
                            nameDialog_->name().toStdString(), scoreDateNow(months)};
     ScoreUpdate r;
-    model_.changeScores([&](Settings& settings) {
-        r = enterScore(settings.scores, model_.file(), s.level, s.smileysLeft, entry.name,
-                       entry.date);
+    p_.model.changeScores([&](Settings& settings) {
+        r = kp::enterScore(settings.scores, p_.model.file(), s.level, s.smileysLeft, entry.name,
+                           entry.date);
     });
     if (r.rank > 0) {
-        if (const auto last = board_.game().lastGame())
-            written.push_back(records_->keepForScore(entry, settings().scores, *last));
+        if (const auto last = p_.game.lastGame())
+            written.push_back(p_.records.keepForScore(entry, p_.model.settings().scores, *last));
         written.push_back(r.file);
     }
-    tellFiles(written);
-    showScores();
+    tell(written);
+    p_.showScores();
 }
 
-void MainWindow::tellFiles(const std::vector<FileResult>& written) {
-    if (const QString told = filesMessage(written); !told.isEmpty()) platform_.message(this, told);
-}
-
-// The score page of the configuration dialog, once the entry is in.
-void MainWindow::showScores() {
-    configDialog()->showTab(ConfigDialog::AboutTab);
+void GameFiles::tell(const std::vector<FileResult>& written) {
+    if (const QString told = filesMessage(written); !told.isEmpty())
+        p_.platform.message(&p_.window, told);
 }
 
 } // namespace kp

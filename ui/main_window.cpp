@@ -5,8 +5,8 @@
 #include "ui/config_dialog.h"
 #include "ui/duel_dialog.h"
 #include "ui/file_messages.h"
+#include "ui/game_files.h"
 #include "ui/menu_rows.h"
-#include "ui/name_dialog.h"
 #include "ui/records.h"
 #include "ui/replay_controls.h"
 #include "ui/replay_player.h"
@@ -28,10 +28,6 @@
 namespace kp {
 
 namespace {
-
-constexpr int PadPeriod = 8;         // ms between reads of a controller that cannot tell
-constexpr int PadSettlePeriod = 250; // ms between reads while a controller comes or goes
-const QString DeviceFolder = QStringLiteral("/dev/input");
 
 // The menu item behind an action that is no move of the capsule.
 const char* menuItemFor(Action action) {
@@ -78,6 +74,10 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
     board_.game().setFinishedHandler(
         [this](const std::shared_ptr<const Recording>& game) { records_->gameFinished(*game); });
     replays_ = new ReplayPlayer(board_, *this, platform_, *records_);
+    files_ = std::make_unique<GameFiles>(
+        GameFiles::Parts{*this, platform_, model_, board_.game(), *records_, *replays_,
+                         // The score page of the configuration dialog, once the entry is in.
+                         [this] { configDialog()->showTab(ConfigDialog::AboutTab); }});
     replays_->onBoardSwapped = [this] {
         layOutWindow();
         composeBackground(KeepPicture);
@@ -96,8 +96,6 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
             if (replayInView()) leaveReplay();
         });
     listenToSettings();
-    connect(&padTimer_, &QTimer::timeout, this, [this] { pollGamepad(); });
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this] { pollGamepad(); });
     frameWatch_.setInterval(50);
     connect(&frameWatch_, &QTimer::timeout, this, [this] { watchFrame(); });
 }
@@ -130,9 +128,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 ConfigDialog* MainWindow::configDialog() {
     // Made when first opened: a player who never opens it never waits for it.
     if (!configDialog_)
-        configDialog_ = new ConfigDialog(
-            {model_, *replays_, *records_, sprites_, [this] { return gamepad_.name(); }}, platform_,
-            this);
+        configDialog_ = new ConfigDialog({model_, *replays_, *records_, sprites_,
+                                          [this] { return controllers_.gamepad().name(); }},
+                                         platform_, this);
     return configDialog_;
 }
 
@@ -172,7 +170,7 @@ void MainWindow::firstShow() {
         sound_.startOutput();
         if (settings().music != 0) applyTune();
         sound_.effects().load();
-        startGamepad();
+        controllers_.start();
     };
 }
 
@@ -182,7 +180,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     replays_->stop();
     board_.game().endGame();
     if (configDialog_) configDialog_->hide();
-    tellFiles({records_->takeStatisticsFailure(), model_.save()});
+    files_->tell({records_->takeStatisticsFailure(), model_.save()});
     hideout_->removeIcon();
     // A tune still opening (a bank on a hung drive) is left to its own thread, never waited for:
     // the settings are written, and the game closes whatever the synthesiser does.
@@ -308,18 +306,6 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     if (a && gameRepeat()) act(*a, false, true);
 }
 
-void MainWindow::startGamepad() {
-    if (!gamepad_.started()) {
-        // SDL, and the few megabytes it brings, loads when a controller is first plugged in:
-        // until then the device folder (or /dev, until that folder exists) is watched.
-        if (!controllerPluggedIn() && (padWakeup_.watchFolder(DeviceFolder) ||
-                                       padWakeup_.watchFolder(QStringLiteral("/dev"))))
-            return;
-        if (!gamepad_.start()) return; // no controller support here: the keys are all there is
-    }
-    pollGamepad();
-}
-
 void MainWindow::padButton(int pad, int button, bool pressed) {
     if (pressed && configDialog_ && configDialog_->takePadButton(button)) return;
     // Against a friend, the controller given to the second player plays the right-hand board
@@ -333,38 +319,13 @@ void MainWindow::padButton(int pad, int button, bool pressed) {
     if (const std::optional<Action> a = bindings_.actionForButton(button)) act(*a, pressed, true);
 }
 
-void MainWindow::pollGamepad() {
-    if (!gamepad_.started()) return;
-    // The buttons reach the game only while its window is in front (or the keys page waits for
-    // one); controllers plugged in or out are followed while any window of the game is.
-    const bool capturing = configDialog_ && configDialog_->waitsForPadButton();
-    const int before = gamepad_.controllers();
-    gamepad_.poll([this](int pad, int button, bool pressed) { padButton(pad, button, pressed); },
-                  isActiveWindow() || capturing);
-    if (configDialog_ && configDialog_->isVisible()) configDialog_->showGamepad(gamepad_.name());
-    if (QGuiApplication::applicationState() != Qt::ApplicationActive) {
-        padWakeup_.watch({});
-        padTimer_.stop();
-        padOnClock_ = false;
-        return;
-    }
-    // A device file appears a moment before the controller can be opened: read a few more
-    // times after any change in the folder or in the controllers.
-    if (gamepad_.controllers() != before) padSettling_ = PadSettleReads;
-    const bool told =
-        padWakeup_.watch(gamepad_.devicePaths()) && padWakeup_.watchFolder(DeviceFolder);
-    int period = 0;
-    padOnClock_ = !told && gamepad_.controllers() == 0;
-    if (!told && !padOnClock_)
-        period = PadPeriod;
-    else if (padSettling_ > 0) {
-        --padSettling_;
-        period = PadSettlePeriod;
-    }
-    if (period == 0)
-        padTimer_.stop();
-    else if (!padTimer_.isActive() || padTimer_.interval() != period)
-        padTimer_.start(period);
+bool MainWindow::padsHeard() const {
+    return isActiveWindow() || (configDialog_ && configDialog_->waitsForPadButton());
+}
+
+void MainWindow::showGamepadName() {
+    if (configDialog_ && configDialog_->isVisible())
+        configDialog_->showGamepad(controllers_.gamepad().name());
 }
 
 void MainWindow::centreOnceFramed() {
@@ -395,8 +356,8 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
         board_.game().setWindowActive(isActiveWindow());
-        pollGamepad();      // lets go of what the pad held, or starts reading it again
-        centreOnceFramed(); // a window manager activates the window it has just framed
+        controllers_.poll(); // lets go of what the pad held, or starts reading it again
+        centreOnceFramed();  // a window manager activates the window it has just framed
     }
     if (event->type() == QEvent::LanguageChange) retranslate();
     QMainWindow::changeEvent(event);
@@ -445,7 +406,7 @@ void MainWindow::clockTicked() {
     watchMusic();
     // With nothing to say when a controller is plugged in, the system is asked on the clock's
     // own tick rather than waking the game once more.
-    if (padOnClock_) pollGamepad();
+    controllers_.clockTicked();
 }
 
 // ---- The demonstration ----
@@ -487,7 +448,8 @@ void MainWindow::chooseMatch() {
     if (!duelDialog_) duelDialog_ = new DuelDialog(this);
     duelDialog_->setChoice(settings().duel);
     std::vector<QString> pads;
-    for (const std::string& name : gamepad_.names()) pads.push_back(QString::fromStdString(name));
+    for (const std::string& name : controllers_.gamepad().names())
+        pads.push_back(QString::fromStdString(name));
     // Out of the box, with two controllers the second plays the right-hand board.
     if (secondPad_ >= int(pads.size())) secondPad_ = pads.size() >= 2 ? 1 : -1;
     duelDialog_->setGamepads(pads, secondPad_);
@@ -646,6 +608,14 @@ void MainWindow::unhideGame() {
         match_->unhide();
     else
         board_.game().unhide();
+}
+
+void MainWindow::openSavedGame(const std::filesystem::path& path) {
+    files_->open(path);
+}
+
+void MainWindow::recordOffered() {
+    files_->enterScore();
 }
 
 bool MainWindow::recordQualifies(int32_t level, int32_t smileysLeft) {

@@ -11,8 +11,7 @@
 
 #include "background/composer.h"
 #include "input/bindings.h"
-#include "input/gamepad.h"
-#include "input/pad_wakeup.h"
+#include "input/controllers.h"
 #include "persistence/settings.h"
 #include "render/sprites.h"
 #include "sound/sound_system.h"
@@ -39,7 +38,7 @@ namespace kp {
 class MenuRows;
 class ConfigDialog;
 class DuelDialog;
-class NameDialog;
+class GameFiles;
 class Records;
 class ReplayControls;
 class ReplayPlayer;
@@ -114,10 +113,8 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void composeBackground(const std::optional<std::string>& path);
     void repaintAll();
     const Bindings& bindings() const { return bindings_; }
-    // The game controllers; started once the window has shown.
-    Gamepad& gamepad() { return gamepad_; }
-    // Reads the game controllers now (the pad timer does it by itself).
-    void pollGamepad();
+    // The game controllers; followed once the window has shown.
+    Controllers& controllers() { return controllers_; }
     // A button of controller `pad` (in the order they were plugged in) pressed or let go.
     void padButton(int pad, int button, bool pressed);
 
@@ -196,14 +193,6 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void updateBackgroundMenus(const Composition& c);
     void updateRecentPictures();
 
-    // Saved games and scores (game_files.cpp).
-    void chooseSavedGame();
-    void saveGameAs();
-    void showScores();
-    // Files written for one request that fail together (a full disk fails them all) give one
-    // message: that of the last of them with something to say.
-    void tellFiles(const std::vector<FileResult>& written);
-
     // Sound and music (sound_menus.cpp).
     void buildSoundMenus(QMenu* options);
     void chooseTune(int tune);
@@ -246,10 +235,13 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     ReplayControls* replayInView();
     // A replay ends for a key not its own (or a menu opened), and the key means what it does.
     void leaveReplay(QKeyCombination key = {});
+    // The buttons reach the game only while its window is in front, or the keys page waits
+    // for one.
+    bool padsHeard() const;
+    void showGamepadName(); // in the keys page, if it is open
     void togglePause();
     void panicGame();
     void unhideGame();
-    void startGamepad();
 
     Platform& platform_;
     SettingsModel model_;
@@ -268,7 +260,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     // The controller that plays the right-hand board against a friend; -1 none.
     int secondPad_ = 1;
     ConfigDialog* configDialog_ = nullptr;
-    NameDialog* nameDialog_ = nullptr;
+    std::unique_ptr<GameFiles> files_;
     Records* records_ = nullptr;
     ReplayPlayer* replays_ = nullptr;
     int cellSize_ = 16;
@@ -297,19 +289,10 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     std::optional<QPoint> shakeRest_;
     int windowShakenBy_ = 0; // how far below its resting place the shake last moved the window
     Bindings bindings_;
-    Gamepad gamepad_;
-    // The controllers are read when their device files have news, and when one is plugged in;
-    // the timer asks in turn those that cannot tell (a controller with no device file, or a
-    // system with no folder of devices to watch), and follows a new one for a few seconds.
-    PadWakeup padWakeup_{[this](bool plugged) {
-        if (!plugged) return pollGamepad();
-        padSettling_ = PadSettleReads;
-        startGamepad();
-    }};
-    QTimer padTimer_;
-    int padSettling_ = 0;     // reads left after a controller came or went
-    bool padOnClock_ = false; // no controller, and no way to hear of one: look once a second
-    static constexpr int PadSettleReads = 12;
+    Controllers controllers_{
+        {[this](int pad, int button, bool pressed) { padButton(pad, button, pressed); },
+         [this] { return padsHeard(); }, [this] { showGamepadName(); }},
+        this};
 };
 
 } // namespace kp

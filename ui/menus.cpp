@@ -3,9 +3,9 @@
 
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
+#include "ui/game_files.h"
 #include "ui/menu_ids.h"
 #include "ui/menu_rows.h"
-#include "ui/name_dialog.h"
 #include "ui/replay_player.h"
 
 #include <QAction>
@@ -110,8 +110,8 @@ void MainWindow::buildFileMenu() {
     });
     addItem(file, "MenuPanic", [this] { panicGame(); });
     file->addSeparator();
-    addItem(file, "MenuOuvrir", [this] { chooseSavedGame(); });
-    addItem(file, "MenuEnregistrerSous", [this] { saveGameAs(); });
+    addItem(file, "MenuOuvrir", [this] { files_->choose(); });
+    addItem(file, "MenuEnregistrerSous", [this] { files_->saveAs(); });
     file->addSeparator();
     // In a match, the match so far is the last game.
     addItem(file, "MenuRevoir", [this] {

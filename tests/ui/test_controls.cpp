@@ -172,11 +172,11 @@ TEST_F(Controlled, aVirtualGamepadPlaysALevelToItsWin) {
     ASSERT_TRUE(runUntil([&] { return w->isActiveWindow(); }));
     // A virtual controller shows no device to the kernel: SDL is started as plugging one in
     // would start it.
-    ASSERT_TRUE(w->gamepad().start());
+    ASSERT_TRUE(w->controllers().gamepad().start());
     test::VirtualPad pad;
     ASSERT_GE(pad.device, 0) << SDL_GetError();
-    w->pollGamepad();
-    ASSERT_TRUE(runUntil([&] { return w->gamepad().controllers() == 1; }));
+    w->controllers().poll();
+    ASSERT_TRUE(runUntil([&] { return w->controllers().gamepad().controllers() == 1; }));
     int smileyCol = 0;
     for (int r = 1; r <= s().params.rows; ++r)
         for (int c = 1; c <= s().params.columns; ++c)
