@@ -5,6 +5,7 @@
 #include "ui/match_view.h"
 
 #include "ui/file_messages.h"
+#include "ui/menu_book.h"
 #include "ui/menu_ids.h"
 #include "ui/menu_rows.h"
 #include "ui/replay_controls.h"
@@ -152,12 +153,12 @@ void MainWindow::repaintAll() {
 
 void MainWindow::checkSmileySize() {
     cellSize_ = cellSizeFor(settings().smileySize);
-    check(ids::smileySize[std::clamp(settings().smileySize, 0, 5)]);
+    book_->check(ids::smileySize[std::clamp(settings().smileySize, 0, 5)]);
 }
 
 void MainWindow::showLayout() {
-    check("MenuAffCompteurs", settings().showCounters != 0);
-    check("MenuAffPieceSuivante", settings().showNextCapsule != 0);
+    book_->check("MenuAffCompteurs", settings().showCounters != 0);
+    book_->check("MenuAffPieceSuivante", settings().showNextCapsule != 0);
     checkSmileySize();
     layOutWindow();
 }
@@ -168,10 +169,10 @@ void MainWindow::applyLayout() {
     repaintAll();
 }
 
-void MainWindow::chooseSmileySize(int smileySize) {
+void MainWindow::chooseSmileySize(int smileySize, const char* item) {
     model_.changeLayout([smileySize](Settings& s) { s.smileySize = smileySize; });
     // "100%" and "Taille par défaut" both mean size 0; each ticks its own entry.
-    if (QAction* a = qobject_cast<QAction*>(sender())) a->setChecked(true);
+    book_->check(item);
 }
 
 void MainWindow::applySmileyColour(int colourIndex) {
@@ -201,7 +202,7 @@ void MainWindow::toggleColourSymbols() {
 }
 
 void MainWindow::applySmileys() {
-    check("MenuSymbolesCouleur", settings().colourSymbols);
+    book_->check("MenuSymbolesCouleur", settings().colourSymbols);
     sprites_.setSymbols(settings().colourSymbols);
     for (int c = 0; c < 5; ++c) applySmileyColour(c); // the glyphs show the symbols too
     repaintAll();
@@ -274,31 +275,31 @@ void MainWindow::updateBackgroundMenus(const Composition& c) {
     const Settings& s = settings();
     switch (c.checked) {
     case ModeItem::Plain:
-        check("MenuFondUni");
+        book_->check("MenuFondUni");
         break;
     case ModeItem::Gradient:
-        check("MenuFondDegrade");
+        book_->check("MenuFondDegrade");
         break;
     case ModeItem::Logo:
-        check("MenuFondLogo");
+        book_->check("MenuFondLogo");
         break;
     case ModeItem::Open:
-        check("MenuFondCharger");
+        book_->check("MenuFondCharger");
         break;
     case ModeItem::Recent1:
-        check("MenuFond1");
+        book_->check("MenuFond1");
         break;
     }
     checkedMode_ = action("MenuFondUni")->actionGroup()->checkedAction();
-    check(ids::pictureSizeItems[std::clamp(s.pictureSize, 0, 8)]);
-    check(ids::positionH[std::clamp(s.pictureAlignH, 0, 2)]);
-    check(ids::positionV[std::clamp(s.pictureAlignV, 0, 2)]);
-    check("MenuOptionsMosaique", s.tiled);
-    check("MenuOptionsNoirEtBlanc", s.greyscale);
-    check("MenuOptionsNegatif", s.negative);
+    book_->check(ids::pictureSizeItems[std::clamp(s.pictureSize, 0, 8)]);
+    book_->check(ids::positionH[std::clamp(s.pictureAlignH, 0, 2)]);
+    book_->check(ids::positionV[std::clamp(s.pictureAlignV, 0, 2)]);
+    book_->check("MenuOptionsMosaique", s.tiled);
+    book_->check("MenuOptionsNoirEtBlanc", s.greyscale);
+    book_->check("MenuOptionsNegatif", s.negative);
     if (c.recentChanged) updateRecentPictures();
     for (const char* id : {"MenuImageFondTaille", "MenuImageFondPosition", "MenuImageFondOptions"})
-        menus_[id]->setEnabled(c.pictureMenusEnabled);
+        book_->menu(id)->setEnabled(c.pictureMenusEnabled);
     if (c.borderColourEnabled) action("MenuCouleurBordure")->setEnabled(*c.borderColourEnabled);
 }
 

@@ -6,6 +6,7 @@
 #include "ui/duel_dialog.h"
 #include "ui/file_messages.h"
 #include "ui/game_files.h"
+#include "ui/menu_book.h"
 #include "ui/menu_rows.h"
 #include "ui/records.h"
 #include "ui/replay_controls.h"
@@ -111,13 +112,15 @@ void MainWindow::applyParameters() {
 }
 
 QAction* MainWindow::action(const std::string& id) const {
-    const auto it = actions_.find(id);
-    return it == actions_.end() ? nullptr : it->second;
+    return book_->action(id);
 }
 
 QMenu* MainWindow::menu(const std::string& id) const {
-    const auto it = menus_.find(id);
-    return it == menus_.end() ? nullptr : it->second;
+    return book_->menu(id);
+}
+
+const std::map<std::string, QAction*>& MainWindow::actions() const {
+    return book_->actions();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -35,6 +35,7 @@
 class QActionGroup;
 
 namespace kp {
+class MenuBook;
 class MenuRows;
 class ConfigDialog;
 class DuelDialog;
@@ -68,7 +69,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     sound::SoundSystem& sound() { return sound_; }
     // A menu item by its name (e.g. "MenuPause"); null when unknown.
     QAction* action(const std::string& id) const;
-    const std::map<std::string, QAction*>& actions() const { return actions_; }
+    const std::map<std::string, QAction*>& actions() const;
     // A submenu by its name (e.g. "MenuSonVolume"); null when unknown.
     QMenu* menu(const std::string& id) const;
     // The menu bar, its titles wrapped onto as many rows as the window's width needs.
@@ -166,17 +167,6 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void buildAnimationMenus(QMenu* options);
     void buildSmileyMenus(QMenu* options);
     void buildDisplayMenu(QMenu* options);
-    // A submenu of `parent`, or a menu of the bar when `parent` is null.
-    QMenu* addMenu(QMenu* parent, const char* id);
-    // An item named `id`, captioned from the caption table unless `text` is given.
-    QAction* addItem(QMenu* menu, const std::string& id, std::function<void()> handler,
-                     QActionGroup* group = nullptr, bool checkable = false,
-                     const QString& text = {});
-    QActionGroup* radioGroup();
-    // A radio group of items whose n-th item chooses the value n.
-    void addRadios(QMenu* menu, std::span<const char* const> items,
-                   std::function<void(int)> choose);
-    void check(const std::string& id, bool on = true);
     // Every caption of the menus and the message line, in the language in use.
     void retranslate();
     // Every group of settings, applied when the model says it changed (listenToSettings) and
@@ -205,7 +195,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void chooseSmileyColour(int colourIndex);
     void defaultSmileyColours();
     void toggleColourSymbols();
-    void chooseSmileySize(int smileySize);
+    void chooseSmileySize(int smileySize, const char* item);
     void checkSmileySize();
     void toggleBand(int32_t Settings::*field);
     void chooseMessageFont();
@@ -266,8 +256,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     int cellSize_ = 16;
     bool shown_ = false;
 
-    std::map<std::string, QAction*> actions_;
-    std::map<std::string, QMenu*> menus_;
+    MenuBook* book_ = nullptr;
     PanicHideout* hideout_ = nullptr;
     MenuRows* menuRows_ = nullptr;
     // The window was centred before the window manager's frame was known: centre it again,

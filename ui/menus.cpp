@@ -4,6 +4,7 @@
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
 #include "ui/game_files.h"
+#include "ui/menu_book.h"
 #include "ui/menu_ids.h"
 #include "ui/menu_rows.h"
 #include "ui/replay_player.h"
@@ -15,211 +16,186 @@
 
 namespace kp {
 
-QMenu* MainWindow::addMenu(QMenu* parent, const char* id) {
-    QMenu* menu = parent ? parent->addMenu(caption(id)) : menuRows_->addMenu(caption(id));
-    menus_[id] = menu;
-    return menu;
-}
-
-QAction* MainWindow::addItem(QMenu* menu, const std::string& id, std::function<void()> handler,
-                             QActionGroup* group, bool checkable, const QString& text) {
-    QAction* a = menu->addAction(text.isEmpty() ? caption(id.c_str()) : text);
-    a->setCheckable(checkable || group);
-    if (group) group->addAction(a);
-    // A command from the menus ends the demonstration first: it is for the player's game.
-    if (id != "MenuDemo") connect(a, &QAction::triggered, this, [this] { stopDemo(); });
-    connect(a, &QAction::triggered, this, [handler] { handler(); });
-    actions_[id] = a;
-    return a;
-}
-
-void MainWindow::addRadios(QMenu* menu, std::span<const char* const> items,
-                           std::function<void(int)> choose) {
-    QActionGroup* group = radioGroup();
-    int value = 0;
-    for (const char* id : items)
-        addItem(
-            menu, id, [choose, v = value++] { choose(v); }, group);
-}
-
-QActionGroup* MainWindow::radioGroup() {
-    auto* g = new QActionGroup(this);
-    g->setExclusive(true);
-    return g;
-}
-
-void MainWindow::check(const std::string& id, bool on) {
-    if (QAction* a = action(id)) a->setChecked(on);
-}
-
 void MainWindow::buildMenus() {
     menuRows_ = new MenuRows(this);
     setMenuWidget(menuRows_);
+    // A command from the menus ends the demonstration first: it is for the player's game.
+    book_ = new MenuBook(
+        *menuRows_,
+        [this](const std::string& id) {
+            if (id != "MenuDemo") stopDemo();
+        },
+        this);
     buildFileMenu();
     buildTrayMenu();
-    QMenu* options = addMenu(nullptr, "MenuOptions");
-    QMenu* languageMenu = addMenu(options, "MenuLangue");
+    QMenu* options = book_->addMenu(nullptr, "MenuOptions");
+    QMenu* languageMenu = book_->addMenu(options, "MenuLangue");
     std::array<const char*, LanguageCount> languageItems{};
     for (size_t i = 0; i < Languages.size(); ++i) languageItems[i] = Languages[i].menuId;
-    addRadios(languageMenu, languageItems,
-              [this](int v) { chooseLanguage(static_cast<Language>(v)); });
+    book_->addRadios(languageMenu, languageItems,
+                     [this](int v) { chooseLanguage(static_cast<Language>(v)); });
     buildAnimationMenus(options);
     buildSmileyMenus(options);
-    QMenu* pinup = addMenu(options, "MenuPinup");
-    addRadios(pinup, ids::pinup,
-              [this](int v) { model_.changeAnimations([v](Settings& s) { s.Pinup = v; }); });
+    QMenu* pinup = book_->addMenu(options, "MenuPinup");
+    book_->addRadios(pinup, ids::pinup,
+                     [this](int v) { model_.changeAnimations([v](Settings& s) { s.Pinup = v; }); });
     options->addSeparator();
     buildSoundMenus(options);
     options->addSeparator();
     buildBackgroundMenu(options);
     buildDisplayMenu(options);
     options->addSeparator();
-    addItem(options, "MenuConfig",
-            [this] { configDialog()->showTab(ConfigDialog::ConfigurationTab); });
-    addItem(options, "MenuTouches", [this] { configDialog()->showTab(ConfigDialog::KeysTab); });
+    book_->addItem(options, "MenuConfig",
+                   [this] { configDialog()->showTab(ConfigDialog::ConfigurationTab); });
+    book_->addItem(options, "MenuTouches",
+                   [this] { configDialog()->showTab(ConfigDialog::KeysTab); });
 
-    QMenu* help = addMenu(nullptr, "MenuPtInterro");
-    addItem(help, "MenuAide", [this] { configDialog()->showTab(ConfigDialog::HelpTab); });
-    addItem(help, "MenuAPropos", [this] { configDialog()->showTab(ConfigDialog::AboutTab); });
+    QMenu* help = book_->addMenu(nullptr, "MenuPtInterro");
+    book_->addItem(help, "MenuAide", [this] { configDialog()->showTab(ConfigDialog::HelpTab); });
+    book_->addItem(help, "MenuAPropos",
+                   [this] { configDialog()->showTab(ConfigDialog::AboutTab); });
     help->addSeparator();
-    addItem(help, "MenuDemo", [this] { startDemo(); });
+    book_->addItem(help, "MenuDemo", [this] { startDemo(); });
     for (const auto& [item, key] : ids::fixedShortcuts)
         action(item)->setShortcut(QKeySequence(QString::fromLatin1(key)));
 }
 
 void MainWindow::buildFileMenu() {
-    QMenu* file = addMenu(nullptr, "MenuFichier");
+    QMenu* file = book_->addMenu(nullptr, "MenuFichier");
     // Their shortcuts are the player's keys (applyControls).
-    addItem(file, "MenuNouveauJeu", [this] {
+    book_->addItem(file, "MenuNouveauJeu", [this] {
         if (!mayLeaveMatch()) return;
         leaveMatch();
         board_.game().newGame();
     });
-    addItem(file, "MenuNouveauDuel", [this] { chooseMatch(); });
-    addItem(file, "MenuPartieSeul", [this] {
+    book_->addItem(file, "MenuNouveauDuel", [this] { chooseMatch(); });
+    book_->addItem(file, "MenuPartieSeul", [this] {
         if (mayLeaveMatch()) leaveMatch();
     });
-    addItem(file, "MenuRecommencerNiveau", [this] { board_.game().restartLevel(); });
-    addItem(file, "MenuPasserNiveau", [this] { board_.game().skipLevel(); });
-    QAction* pause = addItem(
+    book_->addItem(file, "MenuRecommencerNiveau", [this] { board_.game().restartLevel(); });
+    book_->addItem(file, "MenuPasserNiveau", [this] { board_.game().skipLevel(); });
+    QAction* pause = book_->addItem(
         file, "MenuPause", [this] { togglePause(); }, nullptr, true);
     // The action owns the check mark's truth: the rules say whether the game is paused.
     connect(pause, &QAction::triggered, this, [this, pause] {
         pause->setChecked(match_ ? match_->match().board(0).state().paused
                                  : board_.game().state().paused);
     });
-    addItem(file, "MenuPanic", [this] { panicGame(); });
+    book_->addItem(file, "MenuPanic", [this] { panicGame(); });
     file->addSeparator();
-    addItem(file, "MenuOuvrir", [this] { files_->choose(); });
-    addItem(file, "MenuEnregistrerSous", [this] { files_->saveAs(); });
+    book_->addItem(file, "MenuOuvrir", [this] { files_->choose(); });
+    book_->addItem(file, "MenuEnregistrerSous", [this] { files_->saveAs(); });
     file->addSeparator();
     // In a match, the match so far is the last game.
-    addItem(file, "MenuRevoir", [this] {
+    book_->addItem(file, "MenuRevoir", [this] {
         if (match_ && !match_->replaying())
             watchMatch(std::make_shared<MatchRecording>(match_->match().recording()));
         else
             replays_->watchLastGame();
     });
-    addItem(file, "MenuOuvrirReplay", [this] { replays_->chooseReplay(); });
-    addItem(file, "MenuEnregistrerReplay", [this] {
+    book_->addItem(file, "MenuOuvrirReplay", [this] { replays_->chooseReplay(); });
+    book_->addItem(file, "MenuEnregistrerReplay", [this] {
         if (match_ && !match_->replaying())
             replays_->saveMatch(match_->match().recording());
         else
             replays_->saveLastGame();
     });
     file->addSeparator();
-    addItem(file, "MenuQuitter", [this] { quitGame(); });
+    book_->addItem(file, "MenuQuitter", [this] { quitGame(); });
 }
 
 // The notification-area icon's menu, while the game is hidden.
 void MainWindow::buildTrayMenu() {
     auto* popup = new QMenu(this);
-    addItem(popup, "MenuPopupPanicRestaurer", [this] { unhideGame(); });
-    addItem(popup, "MenuPopupQuitter", [this] { quitGame(); });
+    book_->addItem(popup, "MenuPopupPanicRestaurer", [this] { unhideGame(); });
+    book_->addItem(popup, "MenuPopupQuitter", [this] { quitGame(); });
     hideout_ = new PanicHideout(*this, popup, [this] { unhideGame(); });
 }
 
 void MainWindow::buildAnimationMenus(QMenu* options) {
-    QMenu* smileyAnimationMenu = addMenu(options, "MenuAnimVirus");
-    addRadios(smileyAnimationMenu, ids::smileyAnimationMenu, [this](int v) {
+    QMenu* smileyAnimationMenu = book_->addMenu(options, "MenuAnimVirus");
+    book_->addRadios(smileyAnimationMenu, ids::smileyAnimationMenu, [this](int v) {
         model_.changeAnimations([v](Settings& s) { s.smileyAnimation = v; });
     });
 
-    QMenu* removalAnimationMenu = addMenu(options, "MenuAnimSuppr");
-    addRadios(removalAnimationMenu, ids::removalAnimationMenu, [this](int v) {
+    QMenu* removalAnimationMenu = book_->addMenu(options, "MenuAnimSuppr");
+    book_->addRadios(removalAnimationMenu, ids::removalAnimationMenu, [this](int v) {
         model_.changeAnimations([v](Settings& s) { s.removalAnimation = v; });
     });
-    QMenu* removalOptions = addMenu(removalAnimationMenu, "MenuAnimSupprOptions");
-    addItem(
+    QMenu* removalOptions = book_->addMenu(removalAnimationMenu, "MenuAnimSupprOptions");
+    book_->addItem(
         removalOptions, "MenuAnimSupprTremblement",
         [this] { model_.changeAnimations([](Settings& s) { s.shake = s.shake ? 0 : 1; }); },
         nullptr, true);
 }
 
 void MainWindow::buildSmileyMenus(QMenu* options) {
-    QMenu* sizeChoice = addMenu(options, "MenuSmileyTaille");
-    QActionGroup* sizeGroup = radioGroup();
-    addItem(
-        sizeChoice, "MenuSmileyTailleNormale", [this] { chooseSmileySize(0); }, sizeGroup);
+    QMenu* sizeChoice = book_->addMenu(options, "MenuSmileyTaille");
+    QActionGroup* sizeGroup = book_->radioGroup();
+    book_->addItem(
+        sizeChoice, "MenuSmileyTailleNormale",
+        [this] { chooseSmileySize(0, "MenuSmileyTailleNormale"); }, sizeGroup);
     sizeChoice->addSeparator();
     const std::pair<const char*, int> sizes[] = {
         {"MenuSmileyTaille50", 1},  {"MenuSmileyTaille75", 2},  {"MenuSmileyTaille100", 0},
         {"MenuSmileyTaille150", 3}, {"MenuSmileyTaille200", 4}, {"MenuSmileyTaille300", 5}};
     for (const auto& [id, value] : sizes)
-        addItem(
-            sizeChoice, id, [this, value = value] { chooseSmileySize(value); }, sizeGroup);
+        book_->addItem(
+            sizeChoice, id, [this, id = id, value = value] { chooseSmileySize(value, id); },
+            sizeGroup);
 
-    QMenu* colours = addMenu(options, "MenuSmileyCouleur");
-    addItem(colours, "MenuSmileyCouleurOrigine", [this] { defaultSmileyColours(); });
+    QMenu* colours = book_->addMenu(options, "MenuSmileyCouleur");
+    book_->addItem(colours, "MenuSmileyCouleurOrigine", [this] { defaultSmileyColours(); });
     colours->addSeparator();
     const char* colourIds[] = {"MenuSmileyCouleur0", "MenuSmileyCouleur1", "MenuSmileyCouleur2",
                                "MenuSmileyCouleur3", "MenuSmileyCouleur4"};
     for (int c = 0; c < 5; ++c)
-        addItem(colours, colourIds[c], [this, c] { chooseSmileyColour(c); });
+        book_->addItem(colours, colourIds[c], [this, c] { chooseSmileyColour(c); });
     colours->addSeparator();
-    addItem(
+    book_->addItem(
         colours, "MenuSymbolesCouleur", [this] { toggleColourSymbols(); }, nullptr, true);
 }
 
 void MainWindow::buildDisplayMenu(QMenu* options) {
-    QMenu* display = addMenu(options, "MenuAffichage");
-    addItem(
+    QMenu* display = book_->addMenu(options, "MenuAffichage");
+    book_->addItem(
         display, "MenuAffCompteurs", [this] { toggleBand(&Settings::showCounters); }, nullptr,
         true);
-    addItem(
+    book_->addItem(
         display, "MenuAffPieceSuivante", [this] { toggleBand(&Settings::showNextCapsule); },
         nullptr, true);
     display->addSeparator();
-    addItem(display, "MenuCouleurTexte", [this] { chooseMessageFont(); });
+    book_->addItem(display, "MenuCouleurTexte", [this] { chooseMessageFont(); });
 }
 
 void MainWindow::buildBackgroundMenu(QMenu* options) {
-    QMenu* background = addMenu(options, "MenuFond");
-    QActionGroup* modes = radioGroup();
-    addItem(
+    QMenu* background = book_->addMenu(options, "MenuFond");
+    QActionGroup* modes = book_->radioGroup();
+    book_->addItem(
         background, "MenuFondUni", [this] { plainBackground(); }, modes);
-    addItem(
+    book_->addItem(
         background, "MenuFondDegrade", [this] { gradientBackground(); }, modes);
-    addItem(
+    book_->addItem(
         background, "MenuFondLogo", [this] { logoBackground(); }, modes);
     background->addSeparator();
-    addItem(
+    book_->addItem(
         background, "MenuFondCharger", [this] { loadBackgroundPicture(); }, modes);
     // The recent pictures: captions and visibility come with the list.
     for (int i = 1; i <= 10; ++i)
-        addItem(
-            background, "MenuFond" + std::to_string(i), [this, i] { recentBackground(i); }, modes,
-            true, QStringLiteral(" "))
+        book_
+            ->addItem(
+                background, "MenuFond" + std::to_string(i), [this, i] { recentBackground(i); },
+                modes, true, QStringLiteral(" "))
             ->setVisible(false);
     background->addSeparator();
     buildPictureMenus(background);
-    addItem(background, "MenuCouleurBordure", [this] { chooseBorderColour(); });
+    book_->addItem(background, "MenuCouleurBordure", [this] { chooseBorderColour(); });
 }
 
 // How a background picture shows: its size, its place, its colours.
 void MainWindow::buildPictureMenus(QMenu* background) {
-    QMenu* sizeChoice = addMenu(background, "MenuImageFondTaille");
-    QActionGroup* sizeGroup = radioGroup();
+    QMenu* sizeChoice = book_->addMenu(background, "MenuImageFondTaille");
+    QActionGroup* sizeGroup = book_->radioGroup();
     sizeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     const std::pair<const char*, int> sizes[] = {
         {"MenuTailleNormale", 0},        {"MenuTailleEtiree", 1}, {"MenuTailleAjusteeLargeur", 2},
@@ -228,7 +204,7 @@ void MainWindow::buildPictureMenus(QMenu* background) {
         {"MenuTaille200pc", 8}};
     for (const auto& [id, value] : sizes) {
         const bool member = std::string(id) != "MenuTaille100pc"; // never shows a mark
-        addItem(
+        book_->addItem(
             sizeChoice, id,
             [this, value = value] {
                 changeBackground([value](BackgroundSettings& b) { b.pictureSize = value; });
@@ -238,25 +214,25 @@ void MainWindow::buildPictureMenus(QMenu* background) {
             sizeChoice->addSeparator();
     }
 
-    QMenu* position = addMenu(background, "MenuImageFondPosition");
-    addRadios(position, ids::positionH, [this](int v) {
+    QMenu* position = book_->addMenu(background, "MenuImageFondPosition");
+    book_->addRadios(position, ids::positionH, [this](int v) {
         changeBackground([v](BackgroundSettings& b) { b.pictureAlignH = v; });
     });
     position->addSeparator();
-    addRadios(position, ids::positionV, [this](int v) {
+    book_->addRadios(position, ids::positionV, [this](int v) {
         changeBackground([v](BackgroundSettings& b) { b.pictureAlignV = v; });
     });
 
-    QMenu* imageOptions = addMenu(background, "MenuImageFondOptions");
-    addItem(
+    QMenu* imageOptions = book_->addMenu(background, "MenuImageFondOptions");
+    book_->addItem(
         imageOptions, "MenuOptionsMosaique",
         [this] { changeBackground([](BackgroundSettings& b) { b.tiled = !b.tiled; }); }, nullptr,
         true);
-    addItem(
+    book_->addItem(
         imageOptions, "MenuOptionsNoirEtBlanc",
         [this] { changeBackground([](BackgroundSettings& b) { b.greyscale = !b.greyscale; }); },
         nullptr, true);
-    addItem(
+    book_->addItem(
         imageOptions, "MenuOptionsNegatif",
         [this] { changeBackground([](BackgroundSettings& b) { b.negative = !b.negative; }); },
         nullptr, true);
@@ -267,29 +243,24 @@ void MainWindow::chooseLanguage(Language language) {
 }
 
 void MainWindow::applyLanguage() {
-    check(languageInfo(language()).menuId);
+    book_->check(languageInfo(language()).menuId);
     translations_.use(language()); // every window hears of it and words itself again
 }
 
 void MainWindow::applyAnimations() {
     const Settings& s = settings();
-    check(ids::pinup[s.Pinup]);
+    book_->check(ids::pinup[s.Pinup]);
     board_.game().setPinup(s.Pinup);
-    check("MenuAnimSupprTremblement", s.shake != 0);
+    book_->check("MenuAnimSupprTremblement", s.shake != 0);
     board_.game().setShake(s.shake != 0);
-    check(ids::smileyAnimationMenu[s.smileyAnimation]);
+    book_->check(ids::smileyAnimationMenu[s.smileyAnimation]);
     board_.game().setSmileyAnimation(s.smileyAnimation);
-    check(ids::removalAnimationMenu[s.removalAnimation]);
+    book_->check(ids::removalAnimationMenu[s.removalAnimation]);
     board_.game().setRemovalAnimation(s.removalAnimation);
 }
 
 void MainWindow::retranslate() {
-    // Items without a row (tunes, recent pictures) keep their captions.
-    for (const Caption& row : menuCaptions()) {
-        const QString text = caption(row);
-        if (QAction* a = action(row.comment)) a->setText(text);
-        if (const auto m = menus_.find(row.comment); m != menus_.end()) m->second->setTitle(text);
-    }
+    book_->retranslate();
     fitMenuRows();        // the titles' widths changed
     board_.showMessage(); // worded again from what it says: paused, lost, or the level
 }
@@ -330,7 +301,7 @@ void MainWindow::applySettings() {
     showTune();
     updateRecentPictures();
     applyMessageFont();
-    check("MenuSymbolesCouleur", s.colourSymbols);
+    book_->check("MenuSymbolesCouleur", s.colourSymbols);
     sprites_.setSymbols(s.colourSymbols);
     for (int c = 0; c < 5; ++c) applySmileyColour(c);
     showLayout();

@@ -4,6 +4,7 @@
 #include "ui/captions.h"
 
 #include "ui/loading_window.h"
+#include "ui/menu_book.h"
 #include "ui/menu_ids.h"
 
 #include "sound/tunes.h"
@@ -22,28 +23,31 @@ const std::pair<int, const char*> tunes[] = {
 } // namespace
 
 void MainWindow::buildSoundMenus(QMenu* options) {
-    QMenu* output = addMenu(options, "MenuSon");
-    addRadios(output, ids::output,
-              [this](int v) { model_.changeSound([v](Settings& s) { s.soundOutput = v; }); });
+    QMenu* output = book_->addMenu(options, "MenuSon");
+    book_->addRadios(output, ids::output, [this](int v) {
+        model_.changeSound([v](Settings& s) { s.soundOutput = v; });
+    });
     output->addSeparator();
-    QMenu* waveVolume = addMenu(output, "MenuSonVolume");
-    addRadios(waveVolume, ids::waveVolume,
-              [this](int v) { model_.changeSound([v](Settings& s) { s.effectsVolume = v; }); });
+    QMenu* waveVolume = book_->addMenu(output, "MenuSonVolume");
+    book_->addRadios(waveVolume, ids::waveVolume, [this](int v) {
+        model_.changeSound([v](Settings& s) { s.effectsVolume = v; });
+    });
 
-    QMenu* tune = addMenu(options, "MenuMusique");
-    QActionGroup* tuneGroup = radioGroup();
-    addItem(
+    QMenu* tune = book_->addMenu(options, "MenuMusique");
+    QActionGroup* tuneGroup = book_->radioGroup();
+    book_->addItem(
         tune, "MenuMusiquePas", [this] { chooseTune(0); }, tuneGroup);
     for (const auto& [value, text] : tunes)
-        addItem(
+        book_->addItem(
             tune, "MenuMusique" + std::to_string(value), [this, v = value] { chooseTune(v); },
             tuneGroup, true, QString::fromUtf8(text));
     tune->addSeparator();
-    QMenu* midiVolume = addMenu(tune, "MenuMusiqueVolume");
-    addRadios(midiVolume, ids::midiVolume,
-              [this](int v) { model_.changeSound([v](Settings& s) { s.musicVolume = v; }); });
-    QMenu* musicOptions = addMenu(tune, "MenuMusiqueOptions");
-    addItem(
+    QMenu* midiVolume = book_->addMenu(tune, "MenuMusiqueVolume");
+    book_->addRadios(midiVolume, ids::midiVolume, [this](int v) {
+        model_.changeSound([v](Settings& s) { s.musicVolume = v; });
+    });
+    QMenu* musicOptions = book_->addMenu(tune, "MenuMusiqueOptions");
+    book_->addItem(
         musicOptions, "MenuMusiqueBoucle",
         [this] { model_.changeSound([](Settings& s) { s.loopMusic = !s.loopMusic; }); }, nullptr,
         true);
@@ -61,9 +65,9 @@ void MainWindow::buildSoundMenus(QMenu* options) {
 void MainWindow::showTune() {
     const int tune = settings().music;
     const bool enabled = tune != 0;
-    check(enabled ? "MenuMusique" + std::to_string(tune) : std::string("MenuMusiquePas"));
-    menus_["MenuMusiqueVolume"]->setEnabled(enabled);
-    menus_["MenuMusiqueOptions"]->setEnabled(enabled);
+    book_->check(enabled ? "MenuMusique" + std::to_string(tune) : std::string("MenuMusiquePas"));
+    book_->menu("MenuMusiqueVolume")->setEnabled(enabled);
+    book_->menu("MenuMusiqueOptions")->setEnabled(enabled);
 }
 
 void MainWindow::chooseTune(int tune) {
@@ -82,14 +86,14 @@ void MainWindow::applyTune() {
 void MainWindow::applySound() {
     const Settings& s = settings();
     sound_.effects().setOutput(s.soundOutput);
-    check(ids::output[s.soundOutput]);
+    book_->check(ids::output[s.soundOutput]);
     // The effect volume means something for the loudspeakers only.
-    menus_["MenuSonVolume"]->setEnabled(s.soundOutput == 1);
-    check(ids::waveVolume[s.effectsVolume]);
+    book_->menu("MenuSonVolume")->setEnabled(s.soundOutput == 1);
+    book_->check(ids::waveVolume[s.effectsVolume]);
     sound_.setEffectsVolume(s.effectsVolume);
-    check(ids::midiVolume[s.musicVolume]);
+    book_->check(ids::midiVolume[s.musicVolume]);
     sound_.setMusicVolume(s.musicVolume);
-    check("MenuMusiqueBoucle", s.loopMusic);
+    book_->check("MenuMusiqueBoucle", s.loopMusic);
     sound_.music().setLooping(s.loopMusic);
 }
 

@@ -1,0 +1,74 @@
+#include "ui/menu_book.h"
+
+#include "ui/captions.h"
+#include "ui/menu_rows.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+
+#include <utility>
+
+namespace kp {
+
+MenuBook::MenuBook(MenuRows& rows, std::function<void(const std::string&)> beforeCommand,
+                   QObject* parent)
+    : QObject(parent), rows_(rows), beforeCommand_(std::move(beforeCommand)) {}
+
+QMenu* MenuBook::addMenu(QMenu* parent, const char* id) {
+    QMenu* menu = parent ? parent->addMenu(caption(id)) : rows_.addMenu(caption(id));
+    menus_[id] = menu;
+    return menu;
+}
+
+QAction* MenuBook::addItem(QMenu* menu, const std::string& id, std::function<void()> handler,
+                           QActionGroup* group, bool checkable, const QString& text) {
+    QAction* a = menu->addAction(text.isEmpty() ? caption(id.c_str()) : text);
+    a->setCheckable(checkable || group);
+    if (group) group->addAction(a);
+    connect(a, &QAction::triggered, this, [this, id, handler = std::move(handler)] {
+        if (beforeCommand_) beforeCommand_(id);
+        handler();
+    });
+    actions_[id] = a;
+    return a;
+}
+
+void MenuBook::addRadios(QMenu* menu, std::span<const char* const> items,
+                         std::function<void(int)> choose) {
+    QActionGroup* group = radioGroup();
+    int value = 0;
+    for (const char* id : items)
+        addItem(
+            menu, id, [choose, v = value++] { choose(v); }, group);
+}
+
+QActionGroup* MenuBook::radioGroup() {
+    auto* g = new QActionGroup(this);
+    g->setExclusive(true);
+    return g;
+}
+
+void MenuBook::check(const std::string& id, bool on) {
+    if (QAction* a = action(id)) a->setChecked(on);
+}
+
+QAction* MenuBook::action(const std::string& id) const {
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* MenuBook::menu(const std::string& id) const {
+    const auto it = menus_.find(id);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+void MenuBook::retranslate() {
+    for (const Caption& row : menuCaptions()) {
+        const QString text = caption(row);
+        if (QAction* a = action(row.comment)) a->setText(text);
+        if (QMenu* m = menu(row.comment)) m->setTitle(text);
+    }
+}
+
+} // namespace kp
