@@ -11,6 +11,7 @@
 #include "ui/records.h"
 #include "ui/replay_controls.h"
 #include "ui/replay_player.h"
+#include "ui/sound_menus.h"
 #include "ui/window_title.h"
 
 #include "persistence/saved_game.h"
@@ -171,7 +172,7 @@ void MainWindow::firstShow() {
         if (!isVisible()) return; // closed as soon as it showed: nothing more to start
         QApplication::setWindowIcon(appIcon());
         sound_.startOutput();
-        if (settings().music != 0) applyTune();
+        if (settings().music != 0) soundMenus_->applyTune();
         sound_.effects().load();
         controllers_.start();
     };
@@ -401,12 +402,12 @@ void MainWindow::panicChanged(bool hidden) {
         hideout_->hide(platform_.notificationArea(), borderColour());
     } else {
         hideout_->show();
-        watchMusic(); // the tune goes on now if the game is already in front
+        soundMenus_->watchMusic(); // the tune goes on now if the game is already in front
     }
 }
 
 void MainWindow::clockTicked() {
-    watchMusic();
+    soundMenus_->watchMusic();
     // With nothing to say when a controller is plugged in, the system is asked on the clock's
     // own tick rather than waking the game once more.
     controllers_.clockTicked();

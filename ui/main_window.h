@@ -43,6 +43,7 @@ class GameFiles;
 class Records;
 class ReplayControls;
 class ReplayPlayer;
+class SoundMenus;
 } // namespace kp
 
 namespace kp {
@@ -183,14 +184,6 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void updateBackgroundMenus(const Composition& c);
     void updateRecentPictures();
 
-    // Sound and music (sound_menus.cpp).
-    void buildSoundMenus(QMenu* options);
-    void chooseTune(int tune);
-    void showTune(); // the menus of the setting's tune, the tune itself left as it is
-    void applyTune();
-    void applySound();
-    void watchMusic();
-
     // Commands (commands.cpp).
     void chooseSmileyColour(int colourIndex);
     void defaultSmileyColours();
@@ -242,7 +235,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     sound::SoundSystem sound_;
     Board board_;
     Translations translations_;
-    std::unique_ptr<QWidget> loadingWindow_; // shown while a tune is prepared
+    SoundMenus* soundMenus_ = nullptr;
     MatchView* match_ = nullptr;
     std::unique_ptr<MatchView> matchBehind_; // the ended match a replay was watched over
     std::unique_ptr<Demonstration> demo_;

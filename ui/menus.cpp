@@ -8,6 +8,7 @@
 #include "ui/menu_ids.h"
 #include "ui/menu_rows.h"
 #include "ui/replay_player.h"
+#include "ui/sound_menus.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -40,7 +41,7 @@ void MainWindow::buildMenus() {
     book_->addRadios(pinup, ids::pinup,
                      [this](int v) { model_.changeAnimations([v](Settings& s) { s.Pinup = v; }); });
     options->addSeparator();
-    buildSoundMenus(options);
+    soundMenus_ = new SoundMenus(*book_, options, model_, sound_, platform_, *this);
     options->addSeparator();
     buildBackgroundMenu(options);
     buildDisplayMenu(options);
@@ -281,8 +282,6 @@ void MainWindow::listenToSettings() {
     connect(&model_, &SettingsModel::languageChanged, this, &MainWindow::applyLanguage);
     connect(&model_, &SettingsModel::layoutChanged, this, &MainWindow::applyLayout);
     connect(&model_, &SettingsModel::backgroundChanged, this, &MainWindow::composeBackground);
-    connect(&model_, &SettingsModel::soundChanged, this, &MainWindow::applySound);
-    connect(&model_, &SettingsModel::tuneChanged, this, &MainWindow::applyTune);
     connect(&model_, &SettingsModel::animationsChanged, this, &MainWindow::applyAnimations);
     connect(&model_, &SettingsModel::smileysChanged, this, &MainWindow::applySmileys);
     connect(&model_, &SettingsModel::messageLookChanged, this, &MainWindow::applyMessageFont);
@@ -296,9 +295,9 @@ void MainWindow::applySettings() {
     applyBindings();
     applyLanguage();
     sound_.setPreferredBank(s.soundBank);
-    applySound();
+    soundMenus_->apply();
     // The tune itself (its synthesiser, its bank, the loading window) waits for the first frame.
-    showTune();
+    soundMenus_->showTune();
     updateRecentPictures();
     applyMessageFont();
     book_->check("MenuSymbolesCouleur", s.colourSymbols);

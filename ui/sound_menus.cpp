@@ -1,12 +1,13 @@
-// The "Son" and "Musique" menus, and the music's watch on every tick of the clock.
-#include "main_window.h"
+#include "ui/sound_menus.h"
 
 #include "ui/captions.h"
-
 #include "ui/loading_window.h"
 #include "ui/menu_book.h"
 #include "ui/menu_ids.h"
+#include "ui/platform.h"
+#include "ui/settings_model.h"
 
+#include "sound/sound_system.h"
 #include "sound/tunes.h"
 
 #include <QAction>
@@ -22,32 +23,41 @@ const std::pair<int, const char*> tunes[] = {
     {2, "&Bolero"}, {4, "&Booster"}, {1, "&Elise"}, {3, "&Pop Corn"}, {5, "Po&wer Pads"}};
 } // namespace
 
-void MainWindow::buildSoundMenus(QMenu* options) {
-    QMenu* output = book_->addMenu(options, "MenuSon");
-    book_->addRadios(output, ids::output, [this](int v) {
-        model_.changeSound([v](Settings& s) { s.soundOutput = v; });
-    });
+SoundMenus::SoundMenus(MenuBook& book, QMenu* options, SettingsModel& model,
+                       sound::SoundSystem& sound, Platform& platform, QWidget& window)
+    : QObject(&window), book_(book), model_(model), sound_(sound), platform_(platform),
+      window_(window) {
+    build(options);
+    connect(&model_, &SettingsModel::soundChanged, this, &SoundMenus::apply);
+    connect(&model_, &SettingsModel::tuneChanged, this, &SoundMenus::applyTune);
+}
+
+SoundMenus::~SoundMenus() = default;
+
+void SoundMenus::build(QMenu* options) {
+    QMenu* output = book_.addMenu(options, "MenuSon");
+    book_.addRadios(output, ids::output,
+                    [this](int v) { model_.changeSound([v](Settings& s) { s.soundOutput = v; }); });
     output->addSeparator();
-    QMenu* waveVolume = book_->addMenu(output, "MenuSonVolume");
-    book_->addRadios(waveVolume, ids::waveVolume, [this](int v) {
+    QMenu* waveVolume = book_.addMenu(output, "MenuSonVolume");
+    book_.addRadios(waveVolume, ids::waveVolume, [this](int v) {
         model_.changeSound([v](Settings& s) { s.effectsVolume = v; });
     });
 
-    QMenu* tune = book_->addMenu(options, "MenuMusique");
-    QActionGroup* tuneGroup = book_->radioGroup();
-    book_->addItem(
-        tune, "MenuMusiquePas", [this] { chooseTune(0); }, tuneGroup);
+    QMenu* tune = book_.addMenu(options, "MenuMusique");
+    QActionGroup* tuneGroup = book_.radioGroup();
+    book_.addItem(
+        tune, "MenuMusiquePas", [this] { model_.changeTune(0); }, tuneGroup);
     for (const auto& [value, text] : tunes)
-        book_->addItem(
-            tune, "MenuMusique" + std::to_string(value), [this, v = value] { chooseTune(v); },
-            tuneGroup, true, QString::fromUtf8(text));
+        book_.addItem(
+            tune, "MenuMusique" + std::to_string(value),
+            [this, v = value] { model_.changeTune(v); }, tuneGroup, true, QString::fromUtf8(text));
     tune->addSeparator();
-    QMenu* midiVolume = book_->addMenu(tune, "MenuMusiqueVolume");
-    book_->addRadios(midiVolume, ids::midiVolume, [this](int v) {
-        model_.changeSound([v](Settings& s) { s.musicVolume = v; });
-    });
-    QMenu* musicOptions = book_->addMenu(tune, "MenuMusiqueOptions");
-    book_->addItem(
+    QMenu* midiVolume = book_.addMenu(tune, "MenuMusiqueVolume");
+    book_.addRadios(midiVolume, ids::midiVolume,
+                    [this](int v) { model_.changeSound([v](Settings& s) { s.musicVolume = v; }); });
+    QMenu* musicOptions = book_.addMenu(tune, "MenuMusiqueOptions");
+    book_.addItem(
         musicOptions, "MenuMusiqueBoucle",
         [this] { model_.changeSound([](Settings& s) { s.loopMusic = !s.loopMusic; }); }, nullptr,
         true);
@@ -59,48 +69,44 @@ void MainWindow::buildSoundMenus(QMenu* options) {
         else
             loadingWindow_->hide();
     });
-    sound_.music().setFailureHandler([this] { platform_.message(this, musicFailure()); });
+    sound_.music().setFailureHandler([this] { platform_.message(&window_, musicFailure()); });
 }
 
-void MainWindow::showTune() {
-    const int tune = settings().music;
+void SoundMenus::showTune() {
+    const int tune = model_.settings().music;
     const bool enabled = tune != 0;
-    book_->check(enabled ? "MenuMusique" + std::to_string(tune) : std::string("MenuMusiquePas"));
-    book_->menu("MenuMusiqueVolume")->setEnabled(enabled);
-    book_->menu("MenuMusiqueOptions")->setEnabled(enabled);
-}
-
-void MainWindow::chooseTune(int tune) {
-    model_.changeTune(tune);
+    book_.check(enabled ? "MenuMusique" + std::to_string(tune) : std::string("MenuMusiquePas"));
+    book_.menu("MenuMusiqueVolume")->setEnabled(enabled);
+    book_.menu("MenuMusiqueOptions")->setEnabled(enabled);
 }
 
 // The tune in the settings, and its menus.
-void MainWindow::applyTune() {
+void SoundMenus::applyTune() {
     showTune();
-    if (settings().music == 0)
+    if (model_.settings().music == 0)
         sound_.music().stopMusic();
     else
-        sound_.music().playTune(settings().music);
+        sound_.music().playTune(model_.settings().music);
 }
 
-void MainWindow::applySound() {
-    const Settings& s = settings();
+void SoundMenus::apply() {
+    const Settings& s = model_.settings();
     sound_.effects().setOutput(s.soundOutput);
-    book_->check(ids::output[s.soundOutput]);
+    book_.check(ids::output[s.soundOutput]);
     // The effect volume means something for the loudspeakers only.
-    book_->menu("MenuSonVolume")->setEnabled(s.soundOutput == 1);
-    book_->check(ids::waveVolume[s.effectsVolume]);
+    book_.menu("MenuSonVolume")->setEnabled(s.soundOutput == 1);
+    book_.check(ids::waveVolume[s.effectsVolume]);
     sound_.setEffectsVolume(s.effectsVolume);
-    book_->check(ids::midiVolume[s.musicVolume]);
+    book_.check(ids::midiVolume[s.musicVolume]);
     sound_.setMusicVolume(s.musicVolume);
-    book_->check("MenuMusiqueBoucle", s.loopMusic);
+    book_.check("MenuMusiqueBoucle", s.loopMusic);
     sound_.music().setLooping(s.loopMusic);
 }
 
-void MainWindow::watchMusic() {
+void SoundMenus::watchMusic() {
     const bool active = QApplication::applicationState() == Qt::ApplicationActive;
     using Watch = sound::MusicController::Watch;
-    if (sound_.music().superviseMusic(active, isVisible()) == Watch::Ended) {
+    if (sound_.music().superviseMusic(active, window_.isVisible()) == Watch::Ended) {
         // The tune ended without looping: no music now.
         model_.changeTune(0);
     }
