@@ -4,14 +4,12 @@
 
 #include "ui/match_view.h"
 
-#include "ui/file_messages.h"
+#include "ui/background_menus.h"
 #include "ui/menu_book.h"
 #include "ui/menu_ids.h"
 #include "ui/menu_rows.h"
 #include "ui/replay_controls.h"
 #include "ui/replay_player.h"
-
-#include "background/filters.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -24,54 +22,7 @@
 
 namespace kp {
 
-namespace {
-
-QColor toQColor(Colour c) {
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
-Colour fromQColor(const QColor& c) {
-    return MakeColour(c.red(), c.green(), c.blue());
-}
-
-// The background keys live in the settings; the composer has its own copy of them. One list
-// of pairs serves both directions.
-template <typename S, typename B, typename Copy> void backgroundFields(S& s, B& b, Copy copy) {
-    copy(s.background, b.background);
-    copy(s.plainColour, b.plainColour);
-    copy(s.gradientTop, b.gradientTop);
-    copy(s.gradientBottom, b.gradientBottom);
-    copy(s.borderColour, b.borderColour);
-    copy(s.pictureSize, b.pictureSize);
-    copy(s.pictureAlignH, b.pictureAlignH);
-    copy(s.pictureAlignV, b.pictureAlignV);
-    copy(s.tiled, b.tiled);
-    copy(s.greyscale, b.greyscale);
-    copy(s.negative, b.negative);
-    copy(s.recentPictures, b.recentPictures);
-}
-
-BackgroundSettings backgroundOf(const Settings& s) {
-    BackgroundSettings b;
-    backgroundFields(s, b, [](const auto& from, auto& to) {
-        to = static_cast<std::remove_reference_t<decltype(to)>>(from);
-    });
-    return b;
-}
-
-void copyBackground(BackgroundSettings& b, Settings& s) {
-    backgroundFields(s, b, [](auto& to, const auto& from) {
-        to = static_cast<std::remove_reference_t<decltype(to)>>(from);
-    });
-}
-
-// The composed background as an image Qt can draw (the bytes are copied).
-QImage toQImage(const Bitmap24& bmp) {
-    if (bmp.empty()) return {};
-    return QImage(bmp.bytes.data(), bmp.width, bmp.height, bmp.stride, QImage::Format_BGR888)
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-} // namespace
+namespace {} // namespace
 
 void MainWindow::layOutWindow() {
     const LevelParameters& p =
@@ -239,129 +190,26 @@ void MainWindow::chooseMessageFont() {
 // ---- Background ----
 
 void MainWindow::composeBackground(const std::optional<std::string>& path) {
-    // Only a picture can take long enough for the wait cursor to mean anything (and the
-    // cursor theme costs a start-up without one its loading).
-    const bool picture = path || settings().background == PictureBackground;
-    if (picture) QApplication::setOverrideCursor(Qt::WaitCursor);
-    BackgroundSettings b = backgroundOf(settings());
     const QWidget* client = centralWidget();
     // The background lies under the game as without a replay: the replay's band is above it.
-    const Composition c =
-        composer_.composeBackground(b, client->width(), client->height() - replayBand_, path);
-    model_.settle([&b](Settings& s) { copyBackground(b, s); });
-    if (picture) QApplication::restoreOverrideCursor();
-    if (!c.composed) {
-        // The command's radio item took the check mark; it goes back to the background in view.
-        if (checkedMode_) checkedMode_->setChecked(true);
-        if (c.refusedPicture) platform_.message(this, unknownPictureMessage(*c.refusedPicture));
-        return;
-    }
-    QImage background = toQImage(composer_.takeBackground());
+    std::optional<QImage> background =
+        background_->compose(client->width(), client->height() - replayBand_, path);
+    if (!background) return;
     if (replayBand_ > 0) {
-        QImage whole(background.width(), background.height() + replayBand_, QImage::Format_RGB32);
+        QImage whole(background->width(), background->height() + replayBand_, QImage::Format_RGB32);
         whole.fill(borderColour());
-        QPainter(&whole).drawImage(0, replayBand_, background);
+        QPainter(&whole).drawImage(0, replayBand_, *background);
         background = std::move(whole);
     }
     if (match_)
-        match_->setBackground(background);
+        match_->setBackground(*background);
     else
-        shownBoard().painter().setBackground(background);
-    updateBackgroundMenus(c);
+        shownBoard().painter().setBackground(*background);
     repaintAll();
 }
 
-void MainWindow::updateBackgroundMenus(const Composition& c) {
-    const Settings& s = settings();
-    switch (c.checked) {
-    case ModeItem::Plain:
-        book_->check("MenuFondUni");
-        break;
-    case ModeItem::Gradient:
-        book_->check("MenuFondDegrade");
-        break;
-    case ModeItem::Logo:
-        book_->check("MenuFondLogo");
-        break;
-    case ModeItem::Open:
-        book_->check("MenuFondCharger");
-        break;
-    case ModeItem::Recent1:
-        book_->check("MenuFond1");
-        break;
-    }
-    checkedMode_ = action("MenuFondUni")->actionGroup()->checkedAction();
-    book_->check(ids::pictureSizeItems[std::clamp(s.pictureSize, 0, 8)]);
-    book_->check(ids::positionH[std::clamp(s.pictureAlignH, 0, 2)]);
-    book_->check(ids::positionV[std::clamp(s.pictureAlignV, 0, 2)]);
-    book_->check("MenuOptionsMosaique", s.tiled);
-    book_->check("MenuOptionsNoirEtBlanc", s.greyscale);
-    book_->check("MenuOptionsNegatif", s.negative);
-    if (c.recentChanged) updateRecentPictures();
-    for (const char* id : {"MenuImageFondTaille", "MenuImageFondPosition", "MenuImageFondOptions"})
-        book_->menu(id)->setEnabled(c.pictureMenusEnabled);
-    if (c.borderColourEnabled) action("MenuCouleurBordure")->setEnabled(*c.borderColourEnabled);
-}
-
-void MainWindow::changeBackground(const std::function<void(BackgroundSettings&)>& change) {
-    model_.changeBackground([&change](Settings& s) {
-        BackgroundSettings b = backgroundOf(s);
-        change(b);
-        copyBackground(b, s);
-    });
-}
-
-// A cancelled colour or picture choice changes nothing but still composes again: the command's
-// radio item took the check mark, and the composition puts it back where it was.
-void MainWindow::plainBackground() {
-    const auto c =
-        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings().plainColour)));
-    model_.changeBackground([&c](Settings& s) {
-        if (!c) return;
-        s.plainColour = static_cast<int32_t>(fromQColor(*c));
-        s.background = PlainBackground;
-    });
-}
-
-void MainWindow::gradientBackground() {
-    const auto c1 =
-        platform_.chooseColour(this, toQColor(static_cast<Colour>(settings().gradientTop)));
-    std::optional<QColor> c2;
-    if (c1)
-        c2 = platform_.chooseColour(this, toQColor(static_cast<Colour>(settings().gradientBottom)));
-    model_.changeBackground([&c1, &c2](Settings& s) {
-        if (c1) s.gradientTop = static_cast<int32_t>(fromQColor(*c1));
-        if (!c2) return;
-        s.gradientBottom = static_cast<int32_t>(fromQColor(*c2));
-        s.background = GradientBackground;
-    });
-}
-
-void MainWindow::logoBackground() {
-    model_.changeBackground([](Settings& s) { s.background = LogoBackground; });
-}
-
-void MainWindow::loadBackgroundPicture() {
-    const auto path = platform_.openPicture(this);
-    if (!path) return model_.changeBackground([](Settings&) {});
-    model_.changeBackground([](Settings& s) { s.background = PictureBackground; },
-                            systemPath(*path).string());
-}
-
-void MainWindow::recentBackground(int index) {
-    const std::string picture = settings().recentPictures[index - 1];
-    model_.changeBackground([](Settings& s) { s.background = PictureBackground; }, picture);
-}
-
 QColor MainWindow::borderColour() const {
-    return toQColor(static_cast<Colour>(settings().borderColour));
-}
-
-void MainWindow::chooseBorderColour() {
-    const auto c = platform_.chooseColour(this, borderColour());
-    if (!c) return;
-    model_.changeBackground(
-        [colour = fromQColor(*c)](Settings& s) { s.borderColour = static_cast<int32_t>(colour); });
+    return background_->borderColour();
 }
 
 } // namespace kp

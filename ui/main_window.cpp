@@ -1,6 +1,7 @@
 #include "main_window.h"
 #include "app_icon.h"
 
+#include "ui/background_menus.h"
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
 #include "ui/duel_dialog.h"
@@ -153,7 +154,7 @@ void MainWindow::firstShow() {
     Pictures pictures = pictures_.valid() ? pictures_.get() : Pictures::read();
     sprites_ = std::move(pictures.sprites);
     digits_ = std::move(pictures.digits);
-    composer_.setLogo(std::move(pictures.logo));
+    background_->setLogo(std::move(pictures.logo));
     // The very first start speaks the desktop's language when the game has it.
     if (model_.load())
         model_.settle([this](Settings& s) {

@@ -9,7 +9,6 @@
 #include "ui/settings_model.h"
 #include "ui/translations.h"
 
-#include "background/composer.h"
 #include "input/bindings.h"
 #include "input/controllers.h"
 #include "persistence/settings.h"
@@ -37,6 +36,7 @@ class QActionGroup;
 namespace kp {
 class MenuBook;
 class MenuRows;
+class BackgroundMenus;
 class ConfigDialog;
 class DuelDialog;
 class GameFiles;
@@ -161,8 +161,6 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
   private:
     // Menus (menus.cpp).
     void buildMenus();
-    void buildBackgroundMenu(QMenu* options);
-    void buildPictureMenus(QMenu* background);
     void buildFileMenu();
     void buildTrayMenu();
     void buildAnimationMenus(QMenu* options);
@@ -181,8 +179,6 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void showLayout(); // the check marks, the cell size and the window's layout
     void applyLayout();
     void applySmileys();
-    void updateBackgroundMenus(const Composition& c);
-    void updateRecentPictures();
 
     // Commands (commands.cpp).
     void chooseSmileyColour(int colourIndex);
@@ -193,14 +189,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void toggleBand(int32_t Settings::*field);
     void chooseMessageFont();
     void applyMessageFont();
-    void plainBackground();
-    void gradientBackground();
-    void logoBackground();
-    void loadBackgroundPicture();
-    void recentBackground(int index);
-    void chooseBorderColour();
     QColor borderColour() const;
-    void changeBackground(const std::function<void(BackgroundSettings&)>& change);
     // Input (main_window.cpp): what an action does, from a key or a pad button.
     void act(Action action, bool pressed, bool gameRepeat);
     bool gameRepeat() const;
@@ -231,7 +220,6 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     std::future<Pictures> pictures_;
     SpriteSet sprites_;
     CounterDigits digits_;
-    BackgroundComposer composer_;
     sound::SoundSystem sound_;
     Board board_;
     Translations translations_;
@@ -262,7 +250,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     int frameLooks_ = 0, frameCorrections_ = 0, settledLooks_ = 0;
     QPoint placedFrame_; // where the window was last put, frame included
     int replayBand_ = 0; // the height of the replay banner's band at the window's top, if any
-    QAction* checkedMode_ = nullptr; // the background mode item in view
+    BackgroundMenus* background_ = nullptr;
     // On Wayland the compositor places the windows, and a window cannot move itself.
     const bool desktopPlaces_;
     // The shake moves the window while it can; where the window manager puts it back, the

@@ -1,6 +1,7 @@
 // The menu bar: its items, their radio groups and check marks, and their captions.
 #include "main_window.h"
 
+#include "ui/background_menus.h"
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
 #include "ui/game_files.h"
@@ -43,7 +44,7 @@ void MainWindow::buildMenus() {
     options->addSeparator();
     soundMenus_ = new SoundMenus(*book_, options, model_, sound_, platform_, *this);
     options->addSeparator();
-    buildBackgroundMenu(options);
+    background_ = new BackgroundMenus(*book_, options, model_, platform_, *this);
     buildDisplayMenu(options);
     options->addSeparator();
     book_->addItem(options, "MenuConfig",
@@ -169,76 +170,6 @@ void MainWindow::buildDisplayMenu(QMenu* options) {
     book_->addItem(display, "MenuCouleurTexte", [this] { chooseMessageFont(); });
 }
 
-void MainWindow::buildBackgroundMenu(QMenu* options) {
-    QMenu* background = book_->addMenu(options, "MenuFond");
-    QActionGroup* modes = book_->radioGroup();
-    book_->addItem(
-        background, "MenuFondUni", [this] { plainBackground(); }, modes);
-    book_->addItem(
-        background, "MenuFondDegrade", [this] { gradientBackground(); }, modes);
-    book_->addItem(
-        background, "MenuFondLogo", [this] { logoBackground(); }, modes);
-    background->addSeparator();
-    book_->addItem(
-        background, "MenuFondCharger", [this] { loadBackgroundPicture(); }, modes);
-    // The recent pictures: captions and visibility come with the list.
-    for (int i = 1; i <= 10; ++i)
-        book_
-            ->addItem(
-                background, "MenuFond" + std::to_string(i), [this, i] { recentBackground(i); },
-                modes, true, QStringLiteral(" "))
-            ->setVisible(false);
-    background->addSeparator();
-    buildPictureMenus(background);
-    book_->addItem(background, "MenuCouleurBordure", [this] { chooseBorderColour(); });
-}
-
-// How a background picture shows: its size, its place, its colours.
-void MainWindow::buildPictureMenus(QMenu* background) {
-    QMenu* sizeChoice = book_->addMenu(background, "MenuImageFondTaille");
-    QActionGroup* sizeGroup = book_->radioGroup();
-    sizeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    const std::pair<const char*, int> sizes[] = {
-        {"MenuTailleNormale", 0},        {"MenuTailleEtiree", 1}, {"MenuTailleAjusteeLargeur", 2},
-        {"MenuTailleAjusteeHauteur", 3}, {"MenuTaille25pc", 4},   {"MenuTaille50pc", 5},
-        {"MenuTaille75pc", 6},           {"MenuTaille100pc", 0},  {"MenuTaille150pc", 7},
-        {"MenuTaille200pc", 8}};
-    for (const auto& [id, value] : sizes) {
-        const bool member = std::string(id) != "MenuTaille100pc"; // never shows a mark
-        book_->addItem(
-            sizeChoice, id,
-            [this, value = value] {
-                changeBackground([value](BackgroundSettings& b) { b.pictureSize = value; });
-            },
-            member ? sizeGroup : nullptr, member);
-        if (std::string(id) == "MenuTailleAjusteeHauteur" || std::string(id) == "MenuTaille75pc")
-            sizeChoice->addSeparator();
-    }
-
-    QMenu* position = book_->addMenu(background, "MenuImageFondPosition");
-    book_->addRadios(position, ids::positionH, [this](int v) {
-        changeBackground([v](BackgroundSettings& b) { b.pictureAlignH = v; });
-    });
-    position->addSeparator();
-    book_->addRadios(position, ids::positionV, [this](int v) {
-        changeBackground([v](BackgroundSettings& b) { b.pictureAlignV = v; });
-    });
-
-    QMenu* imageOptions = book_->addMenu(background, "MenuImageFondOptions");
-    book_->addItem(
-        imageOptions, "MenuOptionsMosaique",
-        [this] { changeBackground([](BackgroundSettings& b) { b.tiled = !b.tiled; }); }, nullptr,
-        true);
-    book_->addItem(
-        imageOptions, "MenuOptionsNoirEtBlanc",
-        [this] { changeBackground([](BackgroundSettings& b) { b.greyscale = !b.greyscale; }); },
-        nullptr, true);
-    book_->addItem(
-        imageOptions, "MenuOptionsNegatif",
-        [this] { changeBackground([](BackgroundSettings& b) { b.negative = !b.negative; }); },
-        nullptr, true);
-}
-
 void MainWindow::chooseLanguage(Language language) {
     model_.changeLanguage(static_cast<int32_t>(language));
 }
@@ -266,15 +197,6 @@ void MainWindow::retranslate() {
     board_.showMessage(); // worded again from what it says: paused, lost, or the level
 }
 
-void MainWindow::updateRecentPictures() {
-    for (int i = 1; i <= 10; ++i) {
-        QAction* a = action("MenuFond" + std::to_string(i));
-        const std::string text = RecentCaption(i, settings().recentPictures[i - 1]);
-        a->setText(QString::fromStdString(text));
-        a->setVisible(RecentCaptionVisible(text));
-    }
-}
-
 // Each part that applies a group of settings hears of its changes from the model.
 void MainWindow::listenToSettings() {
     connect(&model_, &SettingsModel::parametersChanged, this, &MainWindow::applyParameters);
@@ -298,7 +220,7 @@ void MainWindow::applySettings() {
     soundMenus_->apply();
     // The tune itself (its synthesiser, its bank, the loading window) waits for the first frame.
     soundMenus_->showTune();
-    updateRecentPictures();
+    background_->showRecentPictures();
     applyMessageFont();
     book_->check("MenuSymbolesCouleur", s.colourSymbols);
     sprites_.setSymbols(s.colourSymbols);
