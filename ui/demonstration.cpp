@@ -2,7 +2,6 @@
 
 #include "cpu/player.h"
 
-#include <QEvent>
 #include <QRandomGenerator>
 
 namespace kp {
@@ -22,15 +21,6 @@ Demonstration::Demonstration(const LevelParameters& params, sound::SoundEffects&
     game.newGame();
     board_.followTimers();
     board_.seat(this);
-    board_.view()->installEventFilter(this);
-}
-
-bool Demonstration::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 // Looks at the board whenever something happens on it and when its next key is due.

@@ -24,10 +24,6 @@ class Demonstration : public QObject, private Board::Host, private Seat {
     // After each tick of the game's clock, for the window's own watch (the music).
     std::function<void()> onClockTick;
 
-  protected:
-    // The menus' shortcuts wait while it plays: every key is the one that ends it.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     int64_t look(int64_t now, const Play& play) override;
     void pauseChanged(bool) override {}

@@ -81,12 +81,7 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
         GameFiles::Parts{*this, platform_, model_, board_.game(), *records_, *replays_,
                          // The score page of the configuration dialog, once the entry is in.
                          [this] { configDialog()->showTab(ConfigDialog::AboutTab); }});
-    replays_->onBoardSwapped = [this] {
-        layOutWindow();
-        composeBackground(KeepPicture);
-        repaintAll();
-        pauseChanged(board_.game().state().paused);
-    };
+    replays_->onBoardSwapped = [this] { stageShown(); };
     // A match on screen (ended, or played again: one under way lets no replay start) gives way.
     replays_->onWatching = [this] { leaveMatch(); };
     replays_->onMatchReplay = [this](std::shared_ptr<const MatchRecording> match) {
@@ -255,8 +250,8 @@ ReplayControls* MainWindow::replayInView() {
 }
 
 bool MainWindow::event(QEvent* event) {
-    // The menus' shortcuts wait during a replay: every key is the replay's.
-    if (event->type() == QEvent::ShortcutOverride && replayInView()) {
+    // The menus' shortcuts wait during a replay or the demonstration: every key is theirs.
+    if (event->type() == QEvent::ShortcutOverride && (replayInView() || demo_)) {
         event->accept();
         return true;
     }
@@ -425,25 +420,15 @@ void MainWindow::startDemo() {
                                             digits_, this);
     demo_->border = borderColour();
     demo_->onClockTick = [this] { clockTicked(); };
-    takeCentralWidget()->hide();
-    setCentralWidget(demo_->board().view());
-    applyMessageFont();
-    layOutWindow();
-    composeBackground(KeepPicture);
-    demo_->board().view()->setFocus();
+    showStage(demo_->board().view());
 }
 
 void MainWindow::stopDemo() {
     if (!demo_) return;
-    takeCentralWidget();
+    // The demonstration's board goes with it (the window no longer holds it).
+    const std::unique_ptr<QWidget> view(demo_->board().view());
+    showStage(board_.view());
     demo_.reset();
-    setCentralWidget(board_.view());
-    board_.view()->show();
-    layOutWindow();
-    composeBackground(KeepPicture);
-    repaintAll();
-    pauseChanged(board_.game().state().paused);
-    board_.view()->setFocus();
 }
 
 // ---- A match ----
@@ -507,57 +492,53 @@ void MainWindow::showMatch(const MatchView::Setup& setup) {
     stopDemo();
     replays_->stop();
     // The single game waits, paused, behind the match.
-    if (!match_) {
-        if (!board_.game().state().paused) board_.game().pause();
-        takeCentralWidget()->hide();
-    } else if (setup.replay && !match_->replaying() && match_->match().over()) {
-        // An ended match steps aside for its replay, to come back as it ended.
-        matchBehind_.reset(match_);
-        takeCentralWidget()->hide();
-    } else {
-        delete takeCentralWidget();
-    }
-    if (!setup.replay) matchBehind_.reset();
+    if (!match_ && !board_.game().state().paused) board_.game().pause();
+    // An ended match steps aside for its replay, to come back as it ended.
+    std::unique_ptr<MatchView> before(match_);
+    if (before && setup.replay && !before->replaying() && before->match().over())
+        matchBehind_ = std::move(before);
+    else if (!setup.replay)
+        matchBehind_.reset();
     match_ = new MatchView(setup, *this, sound_.effects(), sprites_, digits_, this);
     match_->setBorderColour(borderColour());
-    setCentralWidget(match_);
-    applyMessageFont();
-    layOutWindow();
-    composeBackground(KeepPicture);
-    showMatchMenus();
-    pauseChanged(true);
-    match_->setFocus();
+    showStage(match_);
     match_->start();
 }
 
 void MainWindow::leaveMatch() {
     if (!match_) return;
-    delete takeCentralWidget();
-    match_ = nullptr;
+    const std::unique_ptr<MatchView> left(std::exchange(match_, nullptr));
     matchBehind_.reset();
-    setCentralWidget(board_.view());
-    board_.view()->show();
-    layOutWindow();
-    composeBackground(KeepPicture);
-    repaintAll();
-    showMatchMenus();
-    pauseChanged(board_.game().state().paused);
-    board_.view()->setFocus();
+    showStage(board_.view());
 }
 
 void MainWindow::leaveMatchReplay() {
     if (!matchBehind_) return leaveMatch();
-    delete takeCentralWidget();
-    match_ = matchBehind_.release();
-    setCentralWidget(match_);
-    match_->show();
+    const std::unique_ptr<MatchView> replay(std::exchange(match_, matchBehind_.release()));
+    showStage(match_);
+}
+
+// The one place where what the window shows changes: the stage takes the middle of the window
+// (what it showed before is hidden, for its owner to keep or let go), and the window lays out
+// itself, its background, its menus and its pause mark for it.
+void MainWindow::showStage(QWidget* stage) {
+    if (centralWidget() != stage) {
+        if (QWidget* before = takeCentralWidget()) before->hide();
+        setCentralWidget(stage);
+        stage->show();
+    }
+    stageShown();
+    stage->setFocus();
+}
+
+// The stage in view laid out anew (a replay took its board, or gave it back).
+void MainWindow::stageShown() {
     applyMessageFont();
     layOutWindow();
     composeBackground(KeepPicture);
     repaintAll();
     showMatchMenus();
-    pauseChanged(match_->match().board(0).state().paused);
-    match_->setFocus();
+    pauseChanged(match_ ? match_->match().board(0).state().paused : board_.game().state().paused);
 }
 
 // As a configuration applied over a game in progress asks, No the default: a key pressed by

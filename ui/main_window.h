@@ -200,6 +200,9 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     Board& shownBoard() { return demo_ ? demo_->board() : board_; }
     // The match view in place of the single board (or of another match).
     void showMatch(const MatchView::Setup& setup);
+    // What the window shows: the single game's board, the demonstration's, a match.
+    void showStage(QWidget* stage);
+    void stageShown();
     // The end of a match's replay: the ended match it was watched over comes back, else the
     // single game.
     void leaveMatchReplay();
