@@ -10,6 +10,7 @@
 #include "ui/menu_rows.h"
 #include "ui/replay_controls.h"
 #include "ui/replay_player.h"
+#include "ui/window_placement.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -43,12 +44,11 @@ void MainWindow::layOutWindow() {
         in.screenHeight = free.height();
     }
     // The window manager's frame, once it has put one around the window.
-    const QMargins frame = frameMargins();
+    const QMargins frame = placement_->frameForLayout();
     in.frameLeft = frame.left();
     in.frameTop = frame.top();
     in.frameRight = frame.right();
     in.frameBottom = frame.bottom();
-    centreWithFrame_ = !desktopPlaces_ && frame.isNull();
     // A match holds the strip and a second board beside the first.
     if (match_)
         in.besideWidth = kp::layOutWindow(in).clientWidth + MatchView::stripWidth(cellSize_);
@@ -68,25 +68,11 @@ void MainWindow::layOutWindow() {
         match_->setLayout(l, cellSize_);
     else
         shownBoard().setLayout(l, cellSize_);
-    // The frame's place, given as the window's own (move() would read a stale frame). On
-    // Wayland the compositor places the window.
-    if (!desktopPlaces_) {
-        placedFrame_ = QPoint(l.windowX, l.windowY);
-        setGeometry(QRect(QPoint(l.windowX + in.frameLeft, l.windowY + in.frameTop), size()));
-        // A shake under way goes on from the new place: the window was moved by the game, not
-        // put back by the window manager.
-        if (shakeRest_) {
-            shakeRest_ = placedFrame_;
-            windowShakenBy_ = 0;
-        }
-    }
+    placement_->place(QPoint(l.windowX, l.windowY), frame);
 }
 
-// Asked of the window itself: the widget's own idea of its frame is only brought up to date
-// when the window moves.
 QMargins MainWindow::frameMargins() const {
-    const QWindow* window = windowHandle();
-    return window ? window->frameMargins() : QMargins();
+    return placement_->frameMargins();
 }
 
 void MainWindow::fitMenuRows() {

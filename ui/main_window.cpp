@@ -4,8 +4,6 @@
 #include "ui/background_menus.h"
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
-#include "ui/duel_dialog.h"
-#include "ui/file_messages.h"
 #include "ui/game_files.h"
 #include "ui/menu_book.h"
 #include "ui/menu_rows.h"
@@ -13,6 +11,7 @@
 #include "ui/replay_controls.h"
 #include "ui/replay_player.h"
 #include "ui/sound_menus.h"
+#include "ui/window_placement.h"
 #include "ui/window_title.h"
 
 #include "persistence/saved_game.h"
@@ -23,8 +22,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QKeyEvent>
-#include <QMenuBar>
-#include <QWindow>
+#include <QMenu>
 
 #include <utility>
 
@@ -64,8 +62,7 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
     : QMainWindow(parent), platform_(platform), model_(std::move(settingsFile)),
       sound_(afterFirstFrame(std::move(soundOptions))),
       board_(*this, sound_.effects(), sprites_, digits_, this),
-      desktopPlaces_(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))),
-      windowMoves_(!desktopPlaces_) {
+      placement_(new WindowPlacement(*this, [this] { layOutWindow(); })) {
     setWindowTitle(QStringLiteral("Kembrolla Panic!"));
     // Qt's decoration draws the title bar where it has a frame margin of its own on Wayland.
     new TitleFitter(*this, [this] { return titleBarDrawnHere(*this); });
@@ -94,8 +91,6 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
             if (replayInView()) leaveReplay();
         });
     listenToSettings();
-    frameWatch_.setInterval(50);
-    connect(&frameWatch_, &QTimer::timeout, this, [this] { watchFrame(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -161,7 +156,7 @@ void MainWindow::firstShow() {
     board_.game().newGame();
     // The timers that always run start with the game.
     board_.followTimers();
-    if (!desktopPlaces_) frameWatch_.start();
+    placement_->watchFrame();
     // What the first frame does not show waits for it: the window's icon (reading its six sizes
     // took a tenth of the start-up), the sound output, the effects and the controllers.
     board_.view()->afterFirstFrame = [this] {
@@ -328,36 +323,16 @@ void MainWindow::showGamepadName() {
         configDialog_->showGamepad(controllers_.gamepad().name());
 }
 
-void MainWindow::centreOnceFramed() {
-    if (centreWithFrame_ && !frameMargins().isNull()) layOutWindow();
-}
-
-// Until the window is framed and sits where it was put: centred again once the frame is known,
-// and again if the window manager then places the frame elsewhere (a few times: a window manager
-// that insists has the last word).
-void MainWindow::watchFrame() {
-    constexpr int Looks = 200, Corrections = 3, SettledLooks = 2;
-    const bool framed = !frameMargins().isNull();
-    if (framed && (centreWithFrame_ || windowHandle()->framePosition() != placedFrame_)) {
-        settledLooks_ = 0;
-        if (++frameCorrections_ <= Corrections) layOutWindow();
-    } else if (framed) {
-        ++settledLooks_;
-    }
-    if (settledLooks_ >= SettledLooks || frameCorrections_ > Corrections || ++frameLooks_ >= Looks)
-        frameWatch_.stop();
-}
-
 void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    centreOnceFramed();
+    placement_->frameMayHaveCome();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
         board_.game().setWindowActive(isActiveWindow());
-        controllers_.poll(); // lets go of what the pad held, or starts reading it again
-        centreOnceFramed();  // a window manager activates the window it has just framed
+        controllers_.poll();            // lets go of what the pad held, or starts reading it again
+        placement_->frameMayHaveCome(); // a window manager activates the window it framed
     }
     if (event->type() == QEvent::LanguageChange) retranslate();
     QMainWindow::changeEvent(event);
@@ -370,23 +345,8 @@ void MainWindow::pauseChanged(bool paused) {
 }
 
 void MainWindow::windowShake(int dy) {
-    if (windowMoves_) {
-        if (!shakeRest_)
-            shakeRest_ = pos();
-        else if (pos().y() != shakeRest_->y() + windowShakenBy_)
-            windowMoves_ = false; // the window manager put the window back
-    }
-    if (windowMoves_) {
-        move(shakeRest_->x(), shakeRest_->y() + dy);
-        windowShakenBy_ = dy;
-    } else {
-        board_.view()->shift(dy, borderColour());
-    }
     const int step = board_.game().state().shakeStep;
-    if (dy == 0 && (step == 0 || step >= 4)) {
-        shakeRest_.reset();
-        windowShakenBy_ = 0;
-    }
+    if (!placement_->shake(dy, step == 0 || step >= 4)) board_.view()->shift(dy, borderColour());
 }
 
 void MainWindow::panicChanged(bool hidden) {
@@ -407,170 +367,6 @@ void MainWindow::clockTicked() {
     // With nothing to say when a controller is plugged in, the system is asked on the clock's
     // own tick rather than waking the game once more.
     controllers_.clockTicked();
-}
-
-// ---- The demonstration ----
-
-void MainWindow::startDemo() {
-    if (demo_ || !mayLeaveMatch()) return;
-    leaveMatch();
-    replays_->stop();
-    if (!board_.game().state().paused) board_.game().pause();
-    demo_ = std::make_unique<Demonstration>(settings().parameters, sound_.effects(), sprites_,
-                                            digits_, this);
-    demo_->border = borderColour();
-    demo_->onClockTick = [this] { clockTicked(); };
-    showStage(demo_->board().view());
-}
-
-void MainWindow::stopDemo() {
-    if (!demo_) return;
-    // The demonstration's board goes with it (the window no longer holds it).
-    const std::unique_ptr<QWidget> view(demo_->board().view());
-    showStage(board_.view());
-    demo_.reset();
-}
-
-// ---- A match ----
-
-void MainWindow::chooseMatch() {
-    if (!mayLeaveMatch()) return;
-    if (!duelDialog_) duelDialog_ = new DuelDialog(this);
-    duelDialog_->setChoice(settings().duel);
-    std::vector<QString> pads;
-    for (const std::string& name : controllers_.gamepad().names())
-        pads.push_back(QString::fromStdString(name));
-    // Out of the box, with two controllers the second plays the right-hand board.
-    if (secondPad_ >= int(pads.size())) secondPad_ = pads.size() >= 2 ? 1 : -1;
-    duelDialog_->setGamepads(pads, secondPad_);
-    const int answer = duelDialog_->exec();
-    // The keyboard comes back to the window, whether or not a window manager gives it back.
-    activateWindow();
-    if (answer != QDialog::Accepted) return;
-    secondPad_ = duelDialog_->secondPad();
-    startMatch(duelDialog_->choice());
-}
-
-void MainWindow::startMatch(const DuelSettings& duel, std::optional<uint32_t> seed) {
-    // The choice is kept for the next match, and the file has a "Duel" section from now on.
-    model_.changeDuel(duel);
-    const Settings& s = settings();
-    MatchView::Setup setup;
-    setup.duel = duel;
-    setup.params = s.parameters;
-    setup.options.smileyAnimation = s.smileyAnimation;
-    setup.options.removalAnimation = s.removalAnimation;
-    setup.options.shake = s.shake != 0;
-    setup.options.Pinup = s.Pinup;
-    setup.options.repeatDelay = s.controls.repeatDelay;
-    setup.options.repeatInterval = s.controls.repeatInterval;
-    setup.seed = seed.value_or(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
-    showMatch(setup);
-}
-
-void MainWindow::watchMatch(std::shared_ptr<const MatchRecording> recording) {
-    MatchView::Setup setup;
-    setup.duel = match_ ? match_->duel() : settings().duel;
-    setup.replay = std::move(recording);
-    showMatch(setup);
-}
-
-// A match against the computer counts in the statistics, against its level.
-void MainWindow::matchEnded() {
-    showMatchMenus();
-    const int32_t opponent = match_->duel().opponent;
-    if (opponent == DuelSettings::SecondPlayer) return;
-    const Match& m = match_->match();
-    records_->matchFinished({opponent, m.winner() == 0, m.longestChain(0), m.attacks(0)});
-}
-
-void MainWindow::replayEnded(bool proved) {
-    if (!proved) platform_.message(this, replayMessage({ReplayError::Diverges, {}, {}}));
-}
-
-void MainWindow::showMatch(const MatchView::Setup& setup) {
-    stopDemo();
-    replays_->stop();
-    // The single game waits, paused, behind the match.
-    if (!match_ && !board_.game().state().paused) board_.game().pause();
-    // An ended match steps aside for its replay, to come back as it ended.
-    std::unique_ptr<MatchView> before(match_);
-    if (before && setup.replay && !before->replaying() && before->match().over())
-        matchBehind_ = std::move(before);
-    else if (!setup.replay)
-        matchBehind_.reset();
-    match_ = new MatchView(setup, *this, sound_.effects(), sprites_, digits_, this);
-    match_->setBorderColour(borderColour());
-    showStage(match_);
-    match_->start();
-}
-
-void MainWindow::leaveMatch() {
-    if (!match_) return;
-    const std::unique_ptr<MatchView> left(std::exchange(match_, nullptr));
-    matchBehind_.reset();
-    showStage(board_.view());
-}
-
-void MainWindow::leaveMatchReplay() {
-    if (!matchBehind_) return leaveMatch();
-    const std::unique_ptr<MatchView> replay(std::exchange(match_, matchBehind_.release()));
-    showStage(match_);
-}
-
-// The one place where what the window shows changes: the stage takes the middle of the window
-// (what it showed before is hidden, for its owner to keep or let go), and the window lays out
-// itself, its background, its menus and its pause mark for it.
-void MainWindow::showStage(QWidget* stage) {
-    if (centralWidget() != stage) {
-        if (QWidget* before = takeCentralWidget()) before->hide();
-        setCentralWidget(stage);
-        stage->show();
-    }
-    stageShown();
-    stage->setFocus();
-}
-
-// The stage in view laid out anew (a replay took its board, or gave it back).
-void MainWindow::stageShown() {
-    applyMessageFont();
-    layOutWindow();
-    composeBackground(KeepPicture);
-    repaintAll();
-    showMatchMenus();
-    pauseChanged(match_ ? match_->match().board(0).state().paused : board_.game().state().paused);
-}
-
-// As a configuration applied over a game in progress asks, No the default: a key pressed by
-// mistake keeps the match. It waits, paused, for the answer. One nobody has played yet goes
-// without a word.
-bool MainWindow::mayLeaveMatch() {
-    if (!match_ || match_->replaying() || match_->match().over() ||
-        match_->match().recording().inputs.empty())
-        return true;
-    if (!match_->match().board(0).state().paused) match_->togglePause();
-    return platform_.question(
-        this, QCoreApplication::translate("Match", "A match is under way: if you leave it, it is "
-                                                   "lost.\n\nDo you want to leave the match?"));
-}
-
-void MainWindow::rematch() {
-    if (match_ && mayLeaveMatch()) startMatch(match_->duel());
-}
-
-void MainWindow::showMatchMenus() {
-    const bool single = match_ == nullptr;
-    for (const char* id :
-         {"MenuRecommencerNiveau", "MenuPasserNiveau", "MenuOuvrir", "MenuEnregistrerSous"})
-        if (QAction* a = action(id)) a->setEnabled(single);
-    if (QAction* a = action("MenuPartieSeul")) a->setEnabled(!single);
-    // A replay would take the place of a match still under way: it waits for the match's end.
-    const bool underWay = match_ && !match_->replaying() && !match_->match().over();
-    for (const char* id : {"MenuRevoir", "MenuOuvrirReplay"})
-        if (QAction* a = action(id)) a->setEnabled(!underWay);
-    // In a match the new-game key plays the next match (the item itself leaves the match).
-    if (QAction* a = action("MenuNouveauJeu"))
-        a->setShortcuts(single ? bindings_.shortcuts(Action::NewGame) : QList<QKeySequence>{});
 }
 
 void MainWindow::togglePause() {

@@ -44,6 +44,7 @@ class Records;
 class ReplayControls;
 class ReplayPlayer;
 class SoundMenus;
+class WindowPlacement;
 } // namespace kp
 
 namespace kp {
@@ -106,8 +107,6 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void layOutWindow();
     // The menu titles wrapped for the board's width, and the window's height with them.
     void fitMenuRows();
-    void centreOnceFramed();
-    void watchFrame();
     // The window manager's frame around the window; none before it has framed it.
     QMargins frameMargins() const;
     void applySmileyColour(int colourIndex);
@@ -243,24 +242,9 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     MenuBook* book_ = nullptr;
     PanicHideout* hideout_ = nullptr;
     MenuRows* menuRows_ = nullptr;
-    // The window was centred before the window manager's frame was known: centre it again,
-    // frame included, once it is.
-    bool centreWithFrame_ = false;
-    // Looks for the frame for ten seconds after the first showing: a window manager under load
-    // may frame the window late, or place it itself after it is framed, and Qt reports no event
-    // when the frame arrives.
-    QTimer frameWatch_;
-    int frameLooks_ = 0, frameCorrections_ = 0, settledLooks_ = 0;
-    QPoint placedFrame_; // where the window was last put, frame included
     int replayBand_ = 0; // the height of the replay banner's band at the window's top, if any
     BackgroundMenus* background_ = nullptr;
-    // On Wayland the compositor places the windows, and a window cannot move itself.
-    const bool desktopPlaces_;
-    // The shake moves the window while it can; where the window manager puts it back, the
-    // board shakes inside the window instead.
-    bool windowMoves_;
-    std::optional<QPoint> shakeRest_;
-    int windowShakenBy_ = 0; // how far below its resting place the shake last moved the window
+    WindowPlacement* placement_;
     Bindings bindings_;
     Controllers controllers_{
         {[this](int pad, int button, bool pressed) { padButton(pad, button, pressed); },
