@@ -12,6 +12,7 @@
 #include "render/board_painter.h"
 #include "render/pinup.h"
 #include "ui/clock_driver.h"
+#include "ui/stage.h"
 
 #include <QLabel>
 #include <QObject>
@@ -113,7 +114,7 @@ class BoardDisplay : public GameEvents {
     float pan_ = 0.0f;
 };
 
-class Board : public QObject, private GameEvents {
+class Board : public QObject, public Stage, private GameEvents {
   public:
     // What a board asks of the window around it.
     class Host {
@@ -149,6 +150,16 @@ class Board : public QObject, private GameEvents {
     }
     void setMessageLook(const QFont& font, QColor colour) { display_.setMessageLook(font, colour); }
     void repaint() { display_.repaint(); }
+
+    // As a stage in the window.
+    QWidget* widget() override { return view(); }
+    const LevelParameters& parameters() const override { return game_.state().params; }
+    bool paused() const override { return game_.state().paused; }
+    void togglePause() override { game_.togglePause(); }
+    void panic() override { game_.panic(); }
+    void unhide() override { game_.unhide(); }
+    void setBackground(const QImage& background) override { painter().setBackground(background); }
+    void redraw() override { repaint(); }
 
     // A move from the player's key or pad button: with the game's own repeat the rules repeat a
     // held direction; otherwise each press (the desktop's repeats included) is one move.

@@ -26,8 +26,7 @@ namespace kp {
 namespace {} // namespace
 
 void MainWindow::layOutWindow() {
-    const LevelParameters& p =
-        match_ ? match_->match().settings().params : shownBoard().game().state().params;
+    const LevelParameters& p = stage().parameters();
     LayoutInput in;
     in.cellSize = cellSize_;
     in.rows = p.rows;
@@ -82,10 +81,7 @@ void MainWindow::fitMenuRows() {
 }
 
 void MainWindow::repaintAll() {
-    if (match_)
-        match_->update();
-    else
-        shownBoard().repaint();
+    stage().redraw();
 }
 
 void MainWindow::checkSmileySize() {
@@ -187,10 +183,7 @@ void MainWindow::composeBackground(const std::optional<std::string>& path) {
         QPainter(&whole).drawImage(0, replayBand_, *background);
         background = std::move(whole);
     }
-    if (match_)
-        match_->setBackground(*background);
-    else
-        shownBoard().painter().setBackground(*background);
+    stage().setBackground(*background);
     repaintAll();
 }
 

@@ -370,26 +370,17 @@ void MainWindow::clockTicked() {
 }
 
 void MainWindow::togglePause() {
-    if (match_)
-        match_->togglePause();
-    else
-        board_.game().togglePause();
+    stage().togglePause();
 }
 
 void MainWindow::panicGame() {
     replays_->stop(); // a replay ends: it is the game that hides, paused
     if (match_ && match_->replaying()) leaveMatchReplay();
-    if (match_)
-        match_->panic();
-    else
-        board_.game().panic();
+    stage().panic();
 }
 
 void MainWindow::unhideGame() {
-    if (match_)
-        match_->unhide();
-    else
-        board_.game().unhide();
+    stage().unhide();
 }
 
 void MainWindow::openSavedGame(const std::filesystem::path& path) {

@@ -197,6 +197,8 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void showMatchMenus();
     // The single board on screen: the player's, or the demonstration's.
     Board& shownBoard() { return demo_ ? demo_->board() : board_; }
+    // What the window shows: that board, or a match.
+    Stage& stage() { return match_ ? static_cast<Stage&>(*match_) : shownBoard(); }
     // The match view in place of the single board (or of another match).
     void showMatch(const MatchView::Setup& setup);
     // What the window shows: the single game's board, the demonstration's, a match.

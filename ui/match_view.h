@@ -9,6 +9,7 @@
 #include "ui/board.h"
 #include "ui/clock_driver.h"
 #include "ui/replay_controls.h"
+#include "ui/stage.h"
 
 #include "cpu/player.h"
 #include "engine/match.h"
@@ -28,7 +29,7 @@ class QPushButton;
 
 namespace kp {
 
-class MatchView : public QWidget, public Timeline {
+class MatchView : public QWidget, public Stage, public Timeline {
   public:
     // What the match asks of the window around it.
     class Host {
@@ -83,7 +84,7 @@ class MatchView : public QWidget, public Timeline {
     void setLayout(const WindowLayout& board, int cellSize);
     // The composed background, as wide as the whole client area: each board and the strip
     // take their part of it.
-    void setBackground(const QImage& background);
+    void setBackground(const QImage& background) override;
     void setMessageLook(const QFont& font, QColor colour);
     // The colour a shaking board uncovers.
     void setBorderColour(QColor colour) { border_ = colour; }
@@ -95,9 +96,14 @@ class MatchView : public QWidget, public Timeline {
 
     // Player p's move; any other key resumes a paused match (p < 0: no board's key).
     void play(int p, Command command, bool pressed, bool gameRepeat);
-    void togglePause();
-    void panic();
-    void unhide();
+    void togglePause() override;
+    void panic() override;
+    void unhide() override;
+    // As a stage in the window.
+    QWidget* widget() override { return this; }
+    const LevelParameters& parameters() const override { return match_->settings().params; }
+    bool paused() const override { return match_->board(0).state().paused; }
+    void redraw() override { update(); }
 
     // The strip and the messages worded again in the language in use.
     void retranslate();

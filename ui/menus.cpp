@@ -79,10 +79,8 @@ void MainWindow::buildFileMenu() {
     QAction* pause = book_->addItem(
         file, "MenuPause", [this] { togglePause(); }, nullptr, true);
     // The action owns the check mark's truth: the rules say whether the game is paused.
-    connect(pause, &QAction::triggered, this, [this, pause] {
-        pause->setChecked(match_ ? match_->match().board(0).state().paused
-                                 : board_.game().state().paused);
-    });
+    connect(pause, &QAction::triggered, this,
+            [this, pause] { pause->setChecked(stage().paused()); });
     book_->addItem(file, "MenuPanic", [this] { panicGame(); });
     file->addSeparator();
     book_->addItem(file, "MenuOuvrir", [this] { files_->choose(); });
