@@ -224,7 +224,13 @@ void Board::followTimers() {
     driver_.start();
 }
 
-void Board::play(Command command, bool pressed, bool gameRepeat) {
+void Board::setLayout(const WindowLayout& layout, int cellSize) {
+    view()->setFixedSize(layout.clientWidth, layout.clientHeight);
+    display_.setLayout(layout, cellSize);
+}
+
+void Board::play(int p, Command command, bool pressed, bool gameRepeat) {
+    if (p > 0) return; // a board alone has no second player
     table_.play(0, command,
                 !gameRepeat ? KeyEdge::Tap
                 : pressed   ? KeyEdge::Press

@@ -145,10 +145,6 @@ class Board : public QObject, public Stage, private GameEvents {
     // a replay, fed its own timers, is shown.
     void followTimers();
     void showMessage() { display_.showMessage(); }
-    void setLayout(const WindowLayout& layout, int cellSize) {
-        display_.setLayout(layout, cellSize);
-    }
-    void setMessageLook(const QFont& font, QColor colour) { display_.setMessageLook(font, colour); }
     void repaint() { display_.repaint(); }
 
     // As a stage in the window.
@@ -160,10 +156,16 @@ class Board : public QObject, public Stage, private GameEvents {
     void unhide() override { game_.unhide(); }
     void setBackground(const QImage& background) override { painter().setBackground(background); }
     void redraw() override { repaint(); }
-
+    int besideWidth(int, int) const override { return 0; }
+    void setLayout(const WindowLayout& layout, int cellSize) override;
+    void setMessageLook(const QFont& font, QColor colour) override {
+        display_.setMessageLook(font, colour);
+    }
+    bool played(int p) const override { return p == 0; }
     // A move from the player's key or pad button: with the game's own repeat the rules repeat a
     // held direction; otherwise each press (the desktop's repeats included) is one move.
-    void play(Command command, bool pressed, bool gameRepeat);
+    void play(int p, Command command, bool pressed, bool gameRepeat) override;
+    void hint() override { showHint(); }
     // Someone other than the person at the keys plays the board (the demonstration's computer).
     void seat(Seat* seat);
     // "Indice": where the computer's best player would put the falling capsule, outlined until

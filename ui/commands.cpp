@@ -2,14 +2,13 @@
 // background.
 #include "main_window.h"
 
-#include "ui/match_view.h"
-
 #include "ui/background_menus.h"
 #include "ui/menu_book.h"
 #include "ui/menu_ids.h"
 #include "ui/menu_rows.h"
 #include "ui/replay_controls.h"
 #include "ui/replay_player.h"
+#include "ui/stages.h"
 #include "ui/window_placement.h"
 
 #include <QAction>
@@ -22,8 +21,6 @@
 #include <QWindow>
 
 namespace kp {
-
-namespace {} // namespace
 
 void MainWindow::layOutWindow() {
     const LevelParameters& p = stage().parameters();
@@ -49,25 +46,25 @@ void MainWindow::layOutWindow() {
     in.frameRight = frame.right();
     in.frameBottom = frame.bottom();
     // A match holds the strip and a second board beside the first.
-    if (match_)
-        in.besideWidth = kp::layOutWindow(in).clientWidth + MatchView::stripWidth(cellSize_);
+    in.besideWidth = stage().besideWidth(kp::layOutWindow(in).clientWidth, cellSize_);
     // A replay's banner gets a band of its own, across the window: it hides nothing of the game.
-    if ((replays_ && replays_->active()) || (match_ && match_->replaying()))
+    if (stages_->replayInView())
         in.replayBand = replayBandHeight(kp::layOutWindow(in).clientWidth + in.besideWidth);
     replayBand_ = in.replayBand;
     const WindowLayout client = kp::layOutWindow(in);
-    if (match_)
-        match_->setLayout(client, cellSize_);
-    else
-        shownBoard().view()->setFixedSize(client.clientWidth, client.clientHeight);
+    stage().setLayout(client, cellSize_);
     fitMenuRows();
     in.menuHeight = menuRows_->height();
     const WindowLayout l = kp::layOutWindow(in);
-    if (match_)
-        match_->setLayout(l, cellSize_);
-    else
-        shownBoard().setLayout(l, cellSize_);
+    stage().setLayout(l, cellSize_);
     placement_->place(QPoint(l.windowX, l.windowY), frame);
+}
+
+void MainWindow::stageLaidOut() {
+    applyMessageFont();
+    layOutWindow();
+    composeBackground(KeepPicture);
+    repaintAll();
 }
 
 QMargins MainWindow::frameMargins() const {
@@ -153,9 +150,8 @@ void MainWindow::applyMessageFont() {
     // would look the font up twice before the first frame.)
     if (font.family().contains(QStringLiteral("Black"))) font.setWeight(QFont::Black);
     const QColor colour = toQColor(static_cast<Colour>(settings().messageColour));
-    board_.setMessageLook(font, colour);
-    if (demo_) demo_->board().setMessageLook(font, colour);
-    if (match_) match_->setMessageLook(font, colour);
+    board_.setMessageLook(font, colour); // the single game's, in view or not
+    stage().setMessageLook(font, colour);
 }
 
 void MainWindow::chooseMessageFont() {

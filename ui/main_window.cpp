@@ -11,6 +11,7 @@
 #include "ui/replay_controls.h"
 #include "ui/replay_player.h"
 #include "ui/sound_menus.h"
+#include "ui/stages.h"
 #include "ui/window_placement.h"
 #include "ui/window_title.h"
 
@@ -29,24 +30,6 @@
 namespace kp {
 
 namespace {
-
-// The menu item behind an action that is no move of the capsule.
-const char* menuItemFor(Action action) {
-    switch (action) {
-    case Action::Pause:
-        return "MenuPause";
-    case Action::Panic:
-        return "MenuPanic";
-    case Action::NewGame:
-        return "MenuNouveauJeu";
-    case Action::RestartLevel:
-        return "MenuRecommencerNiveau";
-    case Action::SkipLevel:
-        return "MenuPasserNiveau";
-    default:
-        return nullptr;
-    }
-}
 
 // The sound server is not waited for before the first frame: the window opens the output
 // once it has shown.
@@ -78,17 +61,21 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
         GameFiles::Parts{*this, platform_, model_, board_.game(), *records_, *replays_,
                          // The score page of the configuration dialog, once the entry is in.
                          [this] { configDialog()->showTab(ConfigDialog::AboutTab); }});
-    replays_->onBoardSwapped = [this] { stageShown(); };
+    buildMenus();
+    stages_ = std::make_unique<Stages>(
+        Stages::Parts{*this, board_, *this, model_, sound_.effects(), sprites_, digits_, platform_,
+                      *records_, *replays_, controllers_, bindings_, *book_,
+                      [this] { return borderColour(); }, [this] { stageLaidOut(); }});
+    replays_->onBoardSwapped = [this] { stages_->shown(); };
     // A match on screen (ended, or played again: one under way lets no replay start) gives way.
-    replays_->onWatching = [this] { leaveMatch(); };
+    replays_->onWatching = [this] { stages_->leaveMatch(); };
     replays_->onMatchReplay = [this](std::shared_ptr<const MatchRecording> match) {
         watchMatch(std::move(match));
     };
-    buildMenus();
     // Opening a menu ends a replay first: the menus' commands are for the game.
     for (QMenu* m : menuRows_->menus())
         connect(m, &QMenu::aboutToShow, this, [this] {
-            if (replayInView()) leaveReplay();
+            if (stages_->replayInView()) stages_->leaveReplay();
         });
     listenToSettings();
 }
@@ -195,123 +182,49 @@ void MainWindow::applyBindings() {
             if (QAction* menuAction = action(item))
                 menuAction->setShortcuts(bindings_.shortcuts(static_cast<Action>(a)));
     board_.game().setKeyRepeat(settings().controls.repeatDelay, settings().controls.repeatInterval);
-    showMatchMenus();
+    stages_->showMenus();
 }
 
-// A key or a pad button: a menu command on its press, or a move of the capsule. With the
-// game's own repeat the rules repeat a held direction; otherwise each press (the desktop's
-// repeats included) is one move, as keys always were.
-void MainWindow::act(Action a, bool pressed, bool gameRepeat) {
-    if (a == Action::Hint) {
-        if (pressed && !match_) board_.showHint(); // a match has no coach
-        return;
-    }
-    if (match_) {
-        if (a == Action::NewGame) {
-            if (pressed) rematch();
-        } else if (const char* item = menuItemFor(a)) {
-            if (pressed)
-                if (QAction* menuAction = action(item)) menuAction->trigger();
-        } else {
-            match_->play(0, commandFor(a), pressed, gameRepeat);
-        }
-        return;
-    }
-    if (const char* item = menuItemFor(a)) {
-        if (pressed)
-            if (QAction* menuAction = action(item)) menuAction->trigger();
-        return;
-    }
-    board_.play(commandFor(a), pressed, gameRepeat);
+Stage& MainWindow::stage() {
+    return stages_->stage();
 }
 
-// Two players at one keyboard always have the game's own repeat: the desktop repeats only the
-// last key held.
-bool MainWindow::gameRepeat() const {
-    return settings().controls.gameRepeat || (match_ && match_->played(1));
+MatchView* MainWindow::matchView() const {
+    return stages_->match();
 }
 
-// The second player's move for a key, in a match against a friend.
-std::optional<Command> MainWindow::secondPlayerMove(QKeyCombination key) const {
-    if (!match_ || !match_->played(1)) return std::nullopt;
-    const std::optional<Action> a = bindings_.secondPlayerAction(key);
-    return a ? std::optional<Command>(commandFor(*a)) : std::nullopt;
+Demonstration* MainWindow::demo() const {
+    return stages_->demo();
 }
 
-// What plays again in the window, if anything: a single game's replay or a match's.
-ReplayControls* MainWindow::replayInView() {
-    if (replays_->active()) return &replays_->controls();
-    return match_ ? match_->replayControls() : nullptr;
+void MainWindow::startMatch(const DuelSettings& duel, std::optional<uint32_t> seed) {
+    stages_->startMatch(duel, seed);
+}
+
+void MainWindow::watchMatch(std::shared_ptr<const MatchRecording> recording) {
+    stages_->watchMatch(std::move(recording));
 }
 
 bool MainWindow::event(QEvent* event) {
     // The menus' shortcuts wait during a replay or the demonstration: every key is theirs.
-    if (event->type() == QEvent::ShortcutOverride && (replayInView() || demo_)) {
+    if (event->type() == QEvent::ShortcutOverride && stages_->takesEveryKey()) {
         event->accept();
         return true;
     }
     return QMainWindow::event(event);
 }
 
-// A replay takes its own keys. Any other ends it, and the game in progress, or the match
-// watched over, comes back; a panic key still hides the game.
-void MainWindow::leaveReplay(QKeyCombination key) {
-    if (replays_->active())
-        replays_->stop();
-    else
-        leaveMatchReplay();
-    if (bindings_.actionForKey(key) == Action::Panic) panicGame();
-}
-
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (isModifierKey(event->key())) return;
-    // Any key ends the demonstration, and the player's game comes back.
-    if (demo_) {
-        if (!event->isAutoRepeat()) stopDemo();
-        return;
-    }
-    if (ReplayControls* replay = replayInView()) {
-        if (!replay->key(*event)) leaveReplay(event->keyCombination());
-        return;
-    }
-    if (const auto move = secondPlayerMove(event->keyCombination())) {
-        if (!event->isAutoRepeat()) match_->play(1, *move, true, true);
-        return;
-    }
-    const std::optional<Action> a = bindings_.actionForKey(event->keyCombination());
-    const bool repeat = gameRepeat();
-    if (!a) {
-        // Any other key still resumes a paused game and ends a hard drop.
-        if (event->isAutoRepeat()) return;
-        if (match_)
-            match_->play(-1, Command::Other, true, false);
-        else
-            board_.game().handle(Command::Other);
-        return;
-    }
-    if (event->isAutoRepeat() && (repeat || menuItemFor(*a))) return;
-    act(*a, true, repeat);
+    if (!isModifierKey(event->key())) stages_->keyPress(*event);
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat() || replayInView()) return;
-    if (const auto move = secondPlayerMove(event->keyCombination()))
-        return match_->play(1, *move, false, true);
-    const std::optional<Action> a = bindings_.actionForKey(event->keyCombination());
-    if (a && gameRepeat()) act(*a, false, true);
+    stages_->keyRelease(*event);
 }
 
 void MainWindow::padButton(int pad, int button, bool pressed) {
     if (pressed && configDialog_ && configDialog_->takePadButton(button)) return;
-    // Against a friend, the controller given to the second player plays the right-hand board
-    // (its moves).
-    if (pad == secondPad_ && match_ && match_->played(1)) {
-        const std::optional<Action> a = bindings_.actionForButton(button);
-        if (a && static_cast<int>(*a) < MoveCount) match_->play(1, commandFor(*a), pressed, true);
-        return;
-    }
-    // A pad has no repeat of its own: a held direction always repeats as the game does.
-    if (const std::optional<Action> a = bindings_.actionForButton(button)) act(*a, pressed, true);
+    stages_->padButton(pad, button, pressed);
 }
 
 bool MainWindow::padsHeard() const {
@@ -367,16 +280,6 @@ void MainWindow::clockTicked() {
     // With nothing to say when a controller is plugged in, the system is asked on the clock's
     // own tick rather than waking the game once more.
     controllers_.clockTicked();
-}
-
-void MainWindow::togglePause() {
-    stage().togglePause();
-}
-
-void MainWindow::panicGame() {
-    replays_->stop(); // a replay ends: it is the game that hides, paused
-    if (match_ && match_->replaying()) leaveMatchReplay();
-    stage().panic();
 }
 
 void MainWindow::unhideGame() {

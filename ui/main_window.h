@@ -2,8 +2,6 @@
 // The main window: the board, the menus, the window's place and the settings for the whole run.
 
 #include "ui/board.h"
-#include "ui/demonstration.h"
-#include "ui/match_view.h"
 #include "ui/panic_hideout.h"
 #include "ui/platform.h"
 #include "ui/settings_model.h"
@@ -38,18 +36,21 @@ class MenuBook;
 class MenuRows;
 class BackgroundMenus;
 class ConfigDialog;
-class DuelDialog;
+class Demonstration;
+class MatchView;
+struct MatchRecording;
 class GameFiles;
 class Records;
 class ReplayControls;
 class ReplayPlayer;
 class SoundMenus;
+class Stages;
 class WindowPlacement;
 } // namespace kp
 
 namespace kp {
 
-class MainWindow : public QMainWindow, public Board::Host, public MatchView::Host {
+class MainWindow : public QMainWindow, public Board::Host {
   public:
     // settingsFile: where the settings are read at start-up and written at close.
     MainWindow(Platform& platform, std::filesystem::path settingsFile,
@@ -119,34 +120,20 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     // A button of controller `pad` (in the order they were plugged in) pressed or let go.
     void padButton(int pad, int button, bool pressed);
 
-    // A match against the computer or a friend, in place of the single game ("Nouveau
-    // duel..."), until "Partie seul", a new single game or a saved game ends it.
-    void chooseMatch();
-    // `seed` deals the rounds (by default, from the clock).
+    // What the window shows: the single game, the demonstration, a match, a replay.
+    Stages& stages() { return *stages_; }
+    MatchView* matchView() const;
+    Demonstration* demo() const;
     void startMatch(const DuelSettings& duel, std::optional<uint32_t> seed = std::nullopt);
-    void leaveMatch();
-    // A match under way is left only when the player says so; true when it may go.
-    bool mayLeaveMatch();
-    // A recorded match played again on two boards, until any key.
     void watchMatch(std::shared_ptr<const MatchRecording> recording);
-    // The match in play; null in single-player.
-    MatchView* matchView() const { return match_; }
-    // "Démonstration": the computer plays a game of its own in the single game's place until a
-    // key or a menu command.
-    void startDemo();
-    void stopDemo();
-    Demonstration* demo() const { return demo_.get(); }
 
-    // What the board, or the match, asks of the window.
+    // What the board asks of the window.
     void pauseChanged(bool paused) override;
     void windowShake(int dy) override;
     void panicChanged(bool hidden) override;
     void recordOffered() override;
     bool recordQualifies(int32_t level, int32_t smileysLeft) override;
     void clockTicked() override;
-    void matchEnded() override;
-    void rematch() override;
-    void replayEnded(bool proved) override;
 
   protected:
     bool event(QEvent* event) override;
@@ -189,34 +176,13 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     void chooseMessageFont();
     void applyMessageFont();
     QColor borderColour() const;
-    // Input (main_window.cpp): what an action does, from a key or a pad button.
-    void act(Action action, bool pressed, bool gameRepeat);
-    bool gameRepeat() const;
-    std::optional<Command> secondPlayerMove(QKeyCombination key) const;
-    // The items a match has no use for are greyed while it plays; F2 starts the next match.
-    void showMatchMenus();
-    // The single board on screen: the player's, or the demonstration's.
-    Board& shownBoard() { return demo_ ? demo_->board() : board_; }
-    // What the window shows: that board, or a match.
-    Stage& stage() { return match_ ? static_cast<Stage&>(*match_) : shownBoard(); }
-    // The match view in place of the single board (or of another match).
-    void showMatch(const MatchView::Setup& setup);
-    // What the window shows: the single game's board, the demonstration's, a match.
-    void showStage(QWidget* stage);
-    void stageShown();
-    // The end of a match's replay: the ended match it was watched over comes back, else the
-    // single game.
-    void leaveMatchReplay();
-    // The replay on show, a single game's or a match's; null when none is.
-    ReplayControls* replayInView();
-    // A replay ends for a key not its own (or a menu opened), and the key means what it does.
-    void leaveReplay(QKeyCombination key = {});
+    Stage& stage();
+    // The window laid out for the stage in view: its size, background and message font.
+    void stageLaidOut();
     // The buttons reach the game only while its window is in front, or the keys page waits
     // for one.
     bool padsHeard() const;
     void showGamepadName(); // in the keys page, if it is open
-    void togglePause();
-    void panicGame();
     void unhideGame();
 
     Platform& platform_;
@@ -228,12 +194,6 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     Board board_;
     Translations translations_;
     SoundMenus* soundMenus_ = nullptr;
-    MatchView* match_ = nullptr;
-    std::unique_ptr<MatchView> matchBehind_; // the ended match a replay was watched over
-    std::unique_ptr<Demonstration> demo_;
-    DuelDialog* duelDialog_ = nullptr;
-    // The controller that plays the right-hand board against a friend; -1 none.
-    int secondPad_ = 1;
     ConfigDialog* configDialog_ = nullptr;
     std::unique_ptr<GameFiles> files_;
     Records* records_ = nullptr;
@@ -252,6 +212,9 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
         {[this](int pad, int button, bool pressed) { padButton(pad, button, pressed); },
          [this] { return padsHeard(); }, [this] { showGamepadName(); }},
         this};
+    // Declared last, gone first: the match or the demonstration in view still plays with the
+    // sound, the pictures and the board above.
+    std::unique_ptr<Stages> stages_;
 };
 
 } // namespace kp

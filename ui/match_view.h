@@ -65,13 +65,13 @@ class MatchView : public QWidget, public Stage, public Timeline {
     BoardDisplay& display(int p) { return *displays_[p]; }
     // Whether a person plays board p (the left one always; the right one against a friend);
     // nobody does in a replay.
-    bool played(int p) const {
+    bool played(int p) const override {
         return !replay_ && (p == 0 || duel_.opponent == DuelSettings::SecondPlayer);
     }
     bool replaying() const { return replay_ != nullptr; }
     // A match played again: its speed, keys and banner, as a single game's replay has; null
     // for a match in play.
-    ReplayControls* replayControls() const { return replayControls_.get(); }
+    ReplayControls* replayControls() const override { return replayControls_.get(); }
     // Step by step: plays up to and including a player's next input.
     void stepReplay();
 
@@ -81,11 +81,14 @@ class MatchView : public QWidget, public Stage, public Timeline {
     static QRect nameArea(int stripWidth, int height);
     static QFont nameFont(QFont font);
     // Each board laid out as a single board would be; the strip between them.
-    void setLayout(const WindowLayout& board, int cellSize);
+    void setLayout(const WindowLayout& board, int cellSize) override;
+    int besideWidth(int boardWidth, int cellSize) const override {
+        return boardWidth + stripWidth(cellSize);
+    }
     // The composed background, as wide as the whole client area: each board and the strip
     // take their part of it.
     void setBackground(const QImage& background) override;
-    void setMessageLook(const QFont& font, QColor colour);
+    void setMessageLook(const QFont& font, QColor colour) override;
     // The colour a shaking board uncovers.
     void setBorderColour(QColor colour) { border_ = colour; }
 
@@ -95,7 +98,7 @@ class MatchView : public QWidget, public Stage, public Timeline {
     void setClock(std::function<int64_t()> elapsed) { driver_.setWall(std::move(elapsed)); }
 
     // Player p's move; any other key resumes a paused match (p < 0: no board's key).
-    void play(int p, Command command, bool pressed, bool gameRepeat);
+    void play(int p, Command command, bool pressed, bool gameRepeat) override;
     void togglePause() override;
     void panic() override;
     void unhide() override;

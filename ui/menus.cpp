@@ -10,6 +10,7 @@
 #include "ui/menu_rows.h"
 #include "ui/replay_player.h"
 #include "ui/sound_menus.h"
+#include "ui/stages.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -25,7 +26,7 @@ void MainWindow::buildMenus() {
     book_ = new MenuBook(
         *menuRows_,
         [this](const std::string& id) {
-            if (id != "MenuDemo") stopDemo();
+            if (id != "MenuDemo") stages_->stopDemo();
         },
         this);
     buildFileMenu();
@@ -57,7 +58,7 @@ void MainWindow::buildMenus() {
     book_->addItem(help, "MenuAPropos",
                    [this] { configDialog()->showTab(ConfigDialog::AboutTab); });
     help->addSeparator();
-    book_->addItem(help, "MenuDemo", [this] { startDemo(); });
+    book_->addItem(help, "MenuDemo", [this] { stages_->startDemo(); });
     for (const auto& [item, key] : ids::fixedShortcuts)
         action(item)->setShortcut(QKeySequence(QString::fromLatin1(key)));
 }
@@ -66,40 +67,29 @@ void MainWindow::buildFileMenu() {
     QMenu* file = book_->addMenu(nullptr, "MenuFichier");
     // Their shortcuts are the player's keys (applyControls).
     book_->addItem(file, "MenuNouveauJeu", [this] {
-        if (!mayLeaveMatch()) return;
-        leaveMatch();
+        if (!stages_->mayLeaveMatch()) return;
+        stages_->leaveMatch();
         board_.game().newGame();
     });
-    book_->addItem(file, "MenuNouveauDuel", [this] { chooseMatch(); });
+    book_->addItem(file, "MenuNouveauDuel", [this] { stages_->chooseMatch(); });
     book_->addItem(file, "MenuPartieSeul", [this] {
-        if (mayLeaveMatch()) leaveMatch();
+        if (stages_->mayLeaveMatch()) stages_->leaveMatch();
     });
     book_->addItem(file, "MenuRecommencerNiveau", [this] { board_.game().restartLevel(); });
     book_->addItem(file, "MenuPasserNiveau", [this] { board_.game().skipLevel(); });
     QAction* pause = book_->addItem(
-        file, "MenuPause", [this] { togglePause(); }, nullptr, true);
+        file, "MenuPause", [this] { stage().togglePause(); }, nullptr, true);
     // The action owns the check mark's truth: the rules say whether the game is paused.
     connect(pause, &QAction::triggered, this,
             [this, pause] { pause->setChecked(stage().paused()); });
-    book_->addItem(file, "MenuPanic", [this] { panicGame(); });
+    book_->addItem(file, "MenuPanic", [this] { stages_->panic(); });
     file->addSeparator();
     book_->addItem(file, "MenuOuvrir", [this] { files_->choose(); });
     book_->addItem(file, "MenuEnregistrerSous", [this] { files_->saveAs(); });
     file->addSeparator();
-    // In a match, the match so far is the last game.
-    book_->addItem(file, "MenuRevoir", [this] {
-        if (match_ && !match_->replaying())
-            watchMatch(std::make_shared<MatchRecording>(match_->match().recording()));
-        else
-            replays_->watchLastGame();
-    });
+    book_->addItem(file, "MenuRevoir", [this] { stages_->watchLastGame(); });
     book_->addItem(file, "MenuOuvrirReplay", [this] { replays_->chooseReplay(); });
-    book_->addItem(file, "MenuEnregistrerReplay", [this] {
-        if (match_ && !match_->replaying())
-            replays_->saveMatch(match_->match().recording());
-        else
-            replays_->saveLastGame();
-    });
+    book_->addItem(file, "MenuEnregistrerReplay", [this] { stages_->saveLastGame(); });
     file->addSeparator();
     book_->addItem(file, "MenuQuitter", [this] { quitGame(); });
 }
