@@ -36,6 +36,7 @@ class MenuBook;
 class MenuRows;
 class BackgroundMenus;
 class ConfigDialog;
+class DisplayMenus;
 class Demonstration;
 class MatchView;
 struct MatchRecording;
@@ -110,7 +111,6 @@ class MainWindow : public QMainWindow, public Board::Host {
     void fitMenuRows();
     // The window manager's frame around the window; none before it has framed it.
     QMargins frameMargins() const;
-    void applySmileyColour(int colourIndex);
     // Composes the background: a picture path, or KeepPicture to keep the picture already loaded.
     void composeBackground(const std::optional<std::string>& path);
     void repaintAll();
@@ -149,9 +149,6 @@ class MainWindow : public QMainWindow, public Board::Host {
     void buildMenus();
     void buildFileMenu();
     void buildTrayMenu();
-    void buildAnimationMenus(QMenu* options);
-    void buildSmileyMenus(QMenu* options);
-    void buildDisplayMenu(QMenu* options);
     // Every caption of the menus and the message line, in the language in use.
     void retranslate();
     // Every group of settings, applied when the model says it changed (listenToSettings) and
@@ -161,20 +158,7 @@ class MainWindow : public QMainWindow, public Board::Host {
     void applyParameters(); // laid out, drawn, and a new game, as "Nouvelle partie" does
     void applyBindings();   // the bindings, the menu shortcuts and the game's key repeat
     void applyLanguage();
-    void applyAnimations();
-    void showLayout(); // the check marks, the cell size and the window's layout
-    void applyLayout();
-    void applySmileys();
 
-    // Commands (commands.cpp).
-    void chooseSmileyColour(int colourIndex);
-    void defaultSmileyColours();
-    void toggleColourSymbols();
-    void chooseSmileySize(int smileySize, const char* item);
-    void checkSmileySize();
-    void toggleBand(int32_t Settings::*field);
-    void chooseMessageFont();
-    void applyMessageFont();
     QColor borderColour() const;
     Stage& stage();
     // The window laid out for the stage in view: its size, background and message font.
@@ -194,11 +178,11 @@ class MainWindow : public QMainWindow, public Board::Host {
     Board board_;
     Translations translations_;
     SoundMenus* soundMenus_ = nullptr;
+    DisplayMenus* display_ = nullptr;
     ConfigDialog* configDialog_ = nullptr;
     std::unique_ptr<GameFiles> files_;
     Records* records_ = nullptr;
     ReplayPlayer* replays_ = nullptr;
-    int cellSize_ = 16;
     bool shown_ = false;
 
     MenuBook* book_ = nullptr;

@@ -4,6 +4,7 @@
 #include "ui/background_menus.h"
 #include "ui/captions.h"
 #include "ui/config_dialog.h"
+#include "ui/display_menus.h"
 #include "ui/game_files.h"
 #include "ui/menu_book.h"
 #include "ui/menu_ids.h"
@@ -37,16 +38,23 @@ void MainWindow::buildMenus() {
     for (size_t i = 0; i < Languages.size(); ++i) languageItems[i] = Languages[i].menuId;
     book_->addRadios(languageMenu, languageItems,
                      [this](int v) { chooseLanguage(static_cast<Language>(v)); });
-    buildAnimationMenus(options);
-    buildSmileyMenus(options);
-    QMenu* pinup = book_->addMenu(options, "MenuPinup");
-    book_->addRadios(pinup, ids::pinup,
-                     [this](int v) { model_.changeAnimations([v](Settings& s) { s.Pinup = v; }); });
+    display_ = new DisplayMenus({*book_, model_, sprites_, board_.game(), platform_, *this,
+                                 [this] {
+                                     layOutWindow();
+                                     composeBackground(KeepPicture);
+                                     repaintAll();
+                                 },
+                                 [this] { repaintAll(); },
+                                 [this](const QFont& font, QColor colour) {
+                                     board_.setMessageLook(font, colour); // in view or not
+                                     stage().setMessageLook(font, colour);
+                                 }});
+    display_->addLookMenus(options);
     options->addSeparator();
     soundMenus_ = new SoundMenus(*book_, options, model_, sound_, platform_, *this);
     options->addSeparator();
     background_ = new BackgroundMenus(*book_, options, model_, platform_, *this);
-    buildDisplayMenu(options);
+    display_->addDisplayMenu(options);
     options->addSeparator();
     book_->addItem(options, "MenuConfig",
                    [this] { configDialog()->showTab(ConfigDialog::ConfigurationTab); });
@@ -102,62 +110,6 @@ void MainWindow::buildTrayMenu() {
     hideout_ = new PanicHideout(*this, popup, [this] { unhideGame(); });
 }
 
-void MainWindow::buildAnimationMenus(QMenu* options) {
-    QMenu* smileyAnimationMenu = book_->addMenu(options, "MenuAnimVirus");
-    book_->addRadios(smileyAnimationMenu, ids::smileyAnimationMenu, [this](int v) {
-        model_.changeAnimations([v](Settings& s) { s.smileyAnimation = v; });
-    });
-
-    QMenu* removalAnimationMenu = book_->addMenu(options, "MenuAnimSuppr");
-    book_->addRadios(removalAnimationMenu, ids::removalAnimationMenu, [this](int v) {
-        model_.changeAnimations([v](Settings& s) { s.removalAnimation = v; });
-    });
-    QMenu* removalOptions = book_->addMenu(removalAnimationMenu, "MenuAnimSupprOptions");
-    book_->addItem(
-        removalOptions, "MenuAnimSupprTremblement",
-        [this] { model_.changeAnimations([](Settings& s) { s.shake = s.shake ? 0 : 1; }); },
-        nullptr, true);
-}
-
-void MainWindow::buildSmileyMenus(QMenu* options) {
-    QMenu* sizeChoice = book_->addMenu(options, "MenuSmileyTaille");
-    QActionGroup* sizeGroup = book_->radioGroup();
-    book_->addItem(
-        sizeChoice, "MenuSmileyTailleNormale",
-        [this] { chooseSmileySize(0, "MenuSmileyTailleNormale"); }, sizeGroup);
-    sizeChoice->addSeparator();
-    const std::pair<const char*, int> sizes[] = {
-        {"MenuSmileyTaille50", 1},  {"MenuSmileyTaille75", 2},  {"MenuSmileyTaille100", 0},
-        {"MenuSmileyTaille150", 3}, {"MenuSmileyTaille200", 4}, {"MenuSmileyTaille300", 5}};
-    for (const auto& [id, value] : sizes)
-        book_->addItem(
-            sizeChoice, id, [this, id = id, value = value] { chooseSmileySize(value, id); },
-            sizeGroup);
-
-    QMenu* colours = book_->addMenu(options, "MenuSmileyCouleur");
-    book_->addItem(colours, "MenuSmileyCouleurOrigine", [this] { defaultSmileyColours(); });
-    colours->addSeparator();
-    const char* colourIds[] = {"MenuSmileyCouleur0", "MenuSmileyCouleur1", "MenuSmileyCouleur2",
-                               "MenuSmileyCouleur3", "MenuSmileyCouleur4"};
-    for (int c = 0; c < 5; ++c)
-        book_->addItem(colours, colourIds[c], [this, c] { chooseSmileyColour(c); });
-    colours->addSeparator();
-    book_->addItem(
-        colours, "MenuSymbolesCouleur", [this] { toggleColourSymbols(); }, nullptr, true);
-}
-
-void MainWindow::buildDisplayMenu(QMenu* options) {
-    QMenu* display = book_->addMenu(options, "MenuAffichage");
-    book_->addItem(
-        display, "MenuAffCompteurs", [this] { toggleBand(&Settings::showCounters); }, nullptr,
-        true);
-    book_->addItem(
-        display, "MenuAffPieceSuivante", [this] { toggleBand(&Settings::showNextCapsule); },
-        nullptr, true);
-    display->addSeparator();
-    book_->addItem(display, "MenuCouleurTexte", [this] { chooseMessageFont(); });
-}
-
 void MainWindow::chooseLanguage(Language language) {
     model_.changeLanguage(static_cast<int32_t>(language));
 }
@@ -165,18 +117,6 @@ void MainWindow::chooseLanguage(Language language) {
 void MainWindow::applyLanguage() {
     book_->check(languageInfo(language()).menuId);
     translations_.use(language()); // every window hears of it and words itself again
-}
-
-void MainWindow::applyAnimations() {
-    const Settings& s = settings();
-    book_->check(ids::pinup[s.Pinup]);
-    board_.game().setPinup(s.Pinup);
-    book_->check("MenuAnimSupprTremblement", s.shake != 0);
-    board_.game().setShake(s.shake != 0);
-    book_->check(ids::smileyAnimationMenu[s.smileyAnimation]);
-    board_.game().setSmileyAnimation(s.smileyAnimation);
-    book_->check(ids::removalAnimationMenu[s.removalAnimation]);
-    board_.game().setRemovalAnimation(s.removalAnimation);
 }
 
 void MainWindow::retranslate() {
@@ -190,18 +130,14 @@ void MainWindow::listenToSettings() {
     connect(&model_, &SettingsModel::parametersChanged, this, &MainWindow::applyParameters);
     connect(&model_, &SettingsModel::controlsChanged, this, &MainWindow::applyBindings);
     connect(&model_, &SettingsModel::languageChanged, this, &MainWindow::applyLanguage);
-    connect(&model_, &SettingsModel::layoutChanged, this, &MainWindow::applyLayout);
     connect(&model_, &SettingsModel::backgroundChanged, this, &MainWindow::composeBackground);
-    connect(&model_, &SettingsModel::animationsChanged, this, &MainWindow::applyAnimations);
-    connect(&model_, &SettingsModel::smileysChanged, this, &MainWindow::applySmileys);
-    connect(&model_, &SettingsModel::messageLookChanged, this, &MainWindow::applyMessageFont);
 }
 
 // Pushes every setting into the window: check marks, timers, language, colours, size, layout
 // and background, in that order.
 void MainWindow::applySettings() {
     const Settings& s = settings();
-    applyAnimations();
+    display_->apply();
     applyBindings();
     applyLanguage();
     sound_.setPreferredBank(s.soundBank);
@@ -209,11 +145,7 @@ void MainWindow::applySettings() {
     // The tune itself (its synthesiser, its bank, the loading window) waits for the first frame.
     soundMenus_->showTune();
     background_->showRecentPictures();
-    applyMessageFont();
-    book_->check("MenuSymbolesCouleur", s.colourSymbols);
-    sprites_.setSymbols(s.colourSymbols);
-    for (int c = 0; c < 5; ++c) applySmileyColour(c);
-    showLayout();
+    layOutWindow();
     composeBackground(s.background == PictureBackground
                           ? std::optional<std::string>(s.recentPictures[0])
                           : KeepPicture);
