@@ -95,33 +95,32 @@ void BackgroundMenus::showComposition(const Composition& c) {
     const Settings& s = model_.settings();
     switch (c.checked) {
     case ModeItem::Plain:
-        book_.check("MenuFondUni");
+        book_.check(Item::BackgroundPlain);
         break;
     case ModeItem::Gradient:
-        book_.check("MenuFondDegrade");
+        book_.check(Item::BackgroundGradient);
         break;
     case ModeItem::Logo:
-        book_.check("MenuFondLogo");
+        book_.check(Item::BackgroundLogo);
         break;
     case ModeItem::Open:
-        book_.check("MenuFondCharger");
+        book_.check(Item::BackgroundPicture);
         break;
     case ModeItem::Recent1:
-        book_.check("MenuFond1");
+        book_.check(Item::RecentPicture1);
         break;
     }
-    checkedMode_ = book_.action("MenuFondUni")->actionGroup()->checkedAction();
+    checkedMode_ = book_.action(Item::BackgroundPlain)->actionGroup()->checkedAction();
     book_.check(ids::pictureSizeItems[std::clamp(s.pictureSize, 0, 8)]);
     book_.check(ids::positionH[std::clamp(s.pictureAlignH, 0, 2)]);
     book_.check(ids::positionV[std::clamp(s.pictureAlignV, 0, 2)]);
-    book_.check("MenuOptionsMosaique", s.tiled);
-    book_.check("MenuOptionsNoirEtBlanc", s.greyscale);
-    book_.check("MenuOptionsNegatif", s.negative);
+    book_.check(Item::PictureTiled, s.tiled);
+    book_.check(Item::PictureGreyscale, s.greyscale);
+    book_.check(Item::PictureNegative, s.negative);
     if (c.recentChanged) showRecentPictures();
-    for (const char* id : {"MenuImageFondTaille", "MenuImageFondPosition", "MenuImageFondOptions"})
+    for (const Item id : {Item::PictureSizeMenu, Item::PicturePlaceMenu, Item::PictureOptionsMenu})
         book_.menu(id)->setEnabled(c.pictureMenusEnabled);
-    if (c.borderColourEnabled)
-        book_.action("MenuCouleurBordure")->setEnabled(*c.borderColourEnabled);
+    if (c.borderColourEnabled) book_.action(Item::BorderColour)->setEnabled(*c.borderColourEnabled);
 }
 
 void BackgroundMenus::change(const std::function<void(BackgroundSettings&)>& change) {
@@ -183,76 +182,75 @@ void BackgroundMenus::chooseBorderColour() {
 }
 
 void BackgroundMenus::build(QMenu* options) {
-    QMenu* background = book_.addMenu(options, "MenuFond");
+    QMenu* background = book_.addMenu(options, Item::BackgroundMenu);
     QActionGroup* modes = book_.radioGroup();
     book_.addItem(
-        background, "MenuFondUni", [this] { plain(); }, modes);
+        background, Item::BackgroundPlain, [this] { plain(); }, modes);
     book_.addItem(
-        background, "MenuFondDegrade", [this] { gradient(); }, modes);
+        background, Item::BackgroundGradient, [this] { gradient(); }, modes);
     book_.addItem(
-        background, "MenuFondLogo",
+        background, Item::BackgroundLogo,
         [this] { model_.changeBackground([](Settings& s) { s.background = LogoBackground; }); },
         modes);
     background->addSeparator();
     book_.addItem(
-        background, "MenuFondCharger", [this] { loadPicture(); }, modes);
+        background, Item::BackgroundPicture, [this] { loadPicture(); }, modes);
     // The recent pictures: captions and visibility come with the list.
     for (int i = 1; i <= 10; ++i)
         book_
             .addItem(
-                background, "MenuFond" + std::to_string(i), [this, i] { recent(i); }, modes, true,
+                background, nth(Item::RecentPicture1, i - 1), [this, i] { recent(i); }, modes, true,
                 QStringLiteral(" "))
             ->setVisible(false);
     background->addSeparator();
     buildPictureMenus(background);
-    book_.addItem(background, "MenuCouleurBordure", [this] { chooseBorderColour(); });
+    book_.addItem(background, Item::BorderColour, [this] { chooseBorderColour(); });
 }
 
 // How a background picture shows: its size, its place, its colours.
 void BackgroundMenus::buildPictureMenus(QMenu* background) {
-    QMenu* sizeChoice = book_.addMenu(background, "MenuImageFondTaille");
+    QMenu* sizeChoice = book_.addMenu(background, Item::PictureSizeMenu);
     QActionGroup* sizeGroup = book_.radioGroup();
     sizeGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    const std::pair<const char*, int> sizes[] = {
-        {"MenuTailleNormale", 0},        {"MenuTailleEtiree", 1}, {"MenuTailleAjusteeLargeur", 2},
-        {"MenuTailleAjusteeHauteur", 3}, {"MenuTaille25pc", 4},   {"MenuTaille50pc", 5},
-        {"MenuTaille75pc", 6},           {"MenuTaille100pc", 0},  {"MenuTaille150pc", 7},
-        {"MenuTaille200pc", 8}};
+    const std::pair<Item, int> sizes[] = {
+        {Item::PictureSizeNormal, 0}, {Item::PictureSizeStretched, 1}, {Item::PictureSizeWidth, 2},
+        {Item::PictureSizeHeight, 3}, {Item::PictureSize25, 4},        {Item::PictureSize50, 5},
+        {Item::PictureSize75, 6},     {Item::PictureSize100, 0},       {Item::PictureSize150, 7},
+        {Item::PictureSize200, 8}};
     for (const auto& [id, value] : sizes) {
-        const bool member = std::string(id) != "MenuTaille100pc"; // never shows a mark
+        const bool member = id != Item::PictureSize100; // never shows a mark
         book_.addItem(
             sizeChoice, id,
             [this, value = value] {
                 change([value](BackgroundSettings& b) { b.pictureSize = value; });
             },
             member ? sizeGroup : nullptr, member);
-        if (std::string(id) == "MenuTailleAjusteeHauteur" || std::string(id) == "MenuTaille75pc")
-            sizeChoice->addSeparator();
+        if (id == Item::PictureSizeHeight || id == Item::PictureSize75) sizeChoice->addSeparator();
     }
 
-    QMenu* position = book_.addMenu(background, "MenuImageFondPosition");
+    QMenu* position = book_.addMenu(background, Item::PicturePlaceMenu);
     book_.addRadios(position, ids::positionH,
                     [this](int v) { change([v](BackgroundSettings& b) { b.pictureAlignH = v; }); });
     position->addSeparator();
     book_.addRadios(position, ids::positionV,
                     [this](int v) { change([v](BackgroundSettings& b) { b.pictureAlignV = v; }); });
 
-    QMenu* imageOptions = book_.addMenu(background, "MenuImageFondOptions");
+    QMenu* imageOptions = book_.addMenu(background, Item::PictureOptionsMenu);
     book_.addItem(
-        imageOptions, "MenuOptionsMosaique",
+        imageOptions, Item::PictureTiled,
         [this] { change([](BackgroundSettings& b) { b.tiled = !b.tiled; }); }, nullptr, true);
     book_.addItem(
-        imageOptions, "MenuOptionsNoirEtBlanc",
+        imageOptions, Item::PictureGreyscale,
         [this] { change([](BackgroundSettings& b) { b.greyscale = !b.greyscale; }); }, nullptr,
         true);
     book_.addItem(
-        imageOptions, "MenuOptionsNegatif",
+        imageOptions, Item::PictureNegative,
         [this] { change([](BackgroundSettings& b) { b.negative = !b.negative; }); }, nullptr, true);
 }
 
 void BackgroundMenus::showRecentPictures() {
     for (int i = 1; i <= 10; ++i) {
-        QAction* a = book_.action("MenuFond" + std::to_string(i));
+        QAction* a = book_.action(nth(Item::RecentPicture1, i - 1));
         const std::string text = RecentCaption(i, model_.settings().recentPictures[i - 1]);
         a->setText(QString::fromStdString(text));
         a->setVisible(RecentCaptionVisible(text));

@@ -3,6 +3,8 @@
 // the source language, and the message line's texts; each is read through the translation of
 // the language in use.
 
+#include "ui/menu_items.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -12,16 +14,22 @@
 
 namespace kp {
 
-// A menu item's English caption (source) and its name (comment, the item's id).
+// A menu item's English caption (source) and the name that sets it apart for translators
+// (comment).
 struct Caption {
     const char* source;
     const char* comment;
 };
+struct ItemCaption {
+    Item item;
+    Caption text;
+};
 
-std::span<const Caption> menuCaptions();
-// The caption of an item in the language in use; the id itself when unknown.
-QString caption(const char* id);
-QString caption(const Caption& row);
+// The captioned items, in their order.
+std::span<const ItemCaption> menuCaptions();
+// The caption of an item in the language in use; empty for one the table does not caption.
+QString caption(Item item);
+QString caption(const Caption& text);
 
 // The message line's fixed texts.
 QString pauseMessage();

@@ -37,7 +37,7 @@ DisplayMenus::DisplayMenus(Parts parts) : QObject(&parts.window), p_(std::move(p
 void DisplayMenus::addLookMenus(QMenu* options) {
     addAnimationMenus(options);
     addSmileyMenus(options);
-    QMenu* pinup = p_.book.addMenu(options, "MenuPinup");
+    QMenu* pinup = p_.book.addMenu(options, Item::PinupMenu);
     p_.book.addRadios(pinup, ids::pinup, [this](int v) {
         p_.model.changeAnimations([v](Settings& s) { s.Pinup = v; });
     });
@@ -45,38 +45,38 @@ void DisplayMenus::addLookMenus(QMenu* options) {
 
 void DisplayMenus::addAnimationMenus(QMenu* options) {
     MenuBook& book = p_.book;
-    QMenu* smileyAnimation = book.addMenu(options, "MenuAnimVirus");
+    QMenu* smileyAnimation = book.addMenu(options, Item::SmileyAnimationMenu);
     book.addRadios(smileyAnimation, ids::smileyAnimationMenu, [this](int v) {
         p_.model.changeAnimations([v](Settings& s) { s.smileyAnimation = v; });
     });
-    QMenu* removalAnimation = book.addMenu(options, "MenuAnimSuppr");
+    QMenu* removalAnimation = book.addMenu(options, Item::RemovalAnimationMenu);
     book.addRadios(removalAnimation, ids::removalAnimationMenu, [this](int v) {
         p_.model.changeAnimations([v](Settings& s) { s.removalAnimation = v; });
     });
-    QMenu* removalOptions = book.addMenu(removalAnimation, "MenuAnimSupprOptions");
+    QMenu* removalOptions = book.addMenu(removalAnimation, Item::RemovalOptionsMenu);
     book.addItem(
-        removalOptions, "MenuAnimSupprTremblement",
+        removalOptions, Item::Shake,
         [this] { p_.model.changeAnimations([](Settings& s) { s.shake = s.shake ? 0 : 1; }); },
         nullptr, true);
 }
 
 void DisplayMenus::addSmileyMenus(QMenu* options) {
     MenuBook& book = p_.book;
-    QMenu* sizeChoice = book.addMenu(options, "MenuSmileyTaille");
+    QMenu* sizeChoice = book.addMenu(options, Item::SmileySizeMenu);
     QActionGroup* sizeGroup = book.radioGroup();
     book.addItem(
-        sizeChoice, "MenuSmileyTailleNormale", [this] { chooseSize(0, "MenuSmileyTailleNormale"); },
+        sizeChoice, Item::SmileySizeDefault, [this] { chooseSize(0, Item::SmileySizeDefault); },
         sizeGroup);
     sizeChoice->addSeparator();
-    const std::pair<const char*, int> sizes[] = {
-        {"MenuSmileyTaille50", 1},  {"MenuSmileyTaille75", 2},  {"MenuSmileyTaille100", 0},
-        {"MenuSmileyTaille150", 3}, {"MenuSmileyTaille200", 4}, {"MenuSmileyTaille300", 5}};
+    const std::pair<Item, int> sizes[] = {{Item::SmileySize50, 1},  {Item::SmileySize75, 2},
+                                          {Item::SmileySize100, 0}, {Item::SmileySize150, 3},
+                                          {Item::SmileySize200, 4}, {Item::SmileySize300, 5}};
     for (const auto& [id, value] : sizes)
         book.addItem(
             sizeChoice, id, [this, id = id, value = value] { chooseSize(value, id); }, sizeGroup);
 
-    QMenu* colours = book.addMenu(options, "MenuSmileyCouleur");
-    book.addItem(colours, "MenuSmileyCouleurOrigine", [this] {
+    QMenu* colours = book.addMenu(options, Item::SmileyColourMenu);
+    book.addItem(colours, Item::SmileyColoursDefault, [this] {
         p_.model.changeSmileys([](Settings& s) {
             for (int c = 0; c < 5; ++c)
                 s.smileyColours[c] = static_cast<int32_t>(DefaultSmileyColours[c]);
@@ -84,27 +84,26 @@ void DisplayMenus::addSmileyMenus(QMenu* options) {
     });
     colours->addSeparator();
     for (int c = 0; c < 5; ++c)
-        book.addItem(colours, "MenuSmileyCouleur" + std::to_string(c),
-                     [this, c] { chooseColour(c); });
+        book.addItem(colours, nth(Item::SmileyColour1, c), [this, c] { chooseColour(c); });
     colours->addSeparator();
     book.addItem(
-        colours, "MenuSymbolesCouleur",
+        colours, Item::ColourSymbols,
         [this] { p_.model.changeSmileys([](Settings& s) { s.colourSymbols = !s.colourSymbols; }); },
         nullptr, true);
 }
 
 void DisplayMenus::addDisplayMenu(QMenu* options) {
-    QMenu* display = p_.book.addMenu(options, "MenuAffichage");
+    QMenu* display = p_.book.addMenu(options, Item::DisplayMenu);
     const auto toggle = [this](int32_t Settings::*field) {
         p_.model.changeLayout([field](Settings& s) { s.*field = s.*field ? 0 : 1; });
     };
     p_.book.addItem(
-        display, "MenuAffCompteurs", [toggle] { toggle(&Settings::showCounters); }, nullptr, true);
+        display, Item::ShowCounters, [toggle] { toggle(&Settings::showCounters); }, nullptr, true);
     p_.book.addItem(
-        display, "MenuAffPieceSuivante", [toggle] { toggle(&Settings::showNextCapsule); }, nullptr,
+        display, Item::ShowNextCapsule, [toggle] { toggle(&Settings::showNextCapsule); }, nullptr,
         true);
     display->addSeparator();
-    p_.book.addItem(display, "MenuCouleurTexte", [this] { chooseMessageLook(); });
+    p_.book.addItem(display, Item::MessageLook, [this] { chooseMessageLook(); });
 }
 
 void DisplayMenus::apply() {
@@ -119,7 +118,7 @@ void DisplayMenus::applyAnimations() {
     MenuBook& book = p_.book;
     book.check(ids::pinup[s.Pinup]);
     p_.game.setPinup(s.Pinup);
-    book.check("MenuAnimSupprTremblement", s.shake != 0);
+    book.check(Item::Shake, s.shake != 0);
     p_.game.setShake(s.shake != 0);
     book.check(ids::smileyAnimationMenu[s.smileyAnimation]);
     p_.game.setSmileyAnimation(s.smileyAnimation);
@@ -130,24 +129,24 @@ void DisplayMenus::applyAnimations() {
 // The glyphs beside the colour items show the symbols too.
 void DisplayMenus::applySmileys() {
     const Settings& s = p_.model.settings();
-    p_.book.check("MenuSymbolesCouleur", s.colourSymbols);
+    p_.book.check(Item::ColourSymbols, s.colourSymbols);
     p_.sprites.setSymbols(s.colourSymbols);
     for (int c = 0; c < 5; ++c) {
         p_.sprites.recolour(c, static_cast<Colour>(s.smileyColours[c]));
-        if (QAction* a = p_.book.action("MenuSmileyCouleur" + std::to_string(c)))
+        if (QAction* a = p_.book.action(nth(Item::SmileyColour1, c)))
             a->setIcon(QIcon(QPixmap::fromImage(p_.sprites.glyph(c))));
     }
 }
 
 void DisplayMenus::showLayout() {
     const Settings& s = p_.model.settings();
-    p_.book.check("MenuAffCompteurs", s.showCounters != 0);
-    p_.book.check("MenuAffPieceSuivante", s.showNextCapsule != 0);
+    p_.book.check(Item::ShowCounters, s.showCounters != 0);
+    p_.book.check(Item::ShowNextCapsule, s.showNextCapsule != 0);
     cellSize_ = cellSizeFor(s.smileySize);
     p_.book.check(ids::smileySize[std::clamp(s.smileySize, 0, 5)]);
 }
 
-void DisplayMenus::chooseSize(int smileySize, const char* item) {
+void DisplayMenus::chooseSize(int smileySize, Item item) {
     p_.model.changeLayout([smileySize](Settings& s) { s.smileySize = smileySize; });
     // "100%" and "Taille par défaut" both mean size 0; each ticks its own entry.
     p_.book.check(item);

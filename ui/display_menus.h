@@ -4,6 +4,8 @@
 // the board and the messages' font and colour. Each group is applied here when its settings
 // change.
 
+#include "ui/menu_items.h"
+
 #include <QColor>
 #include <QFont>
 #include <QObject>
@@ -54,7 +56,7 @@ class DisplayMenus : public QObject {
     void applyAnimations();
     void applySmileys();
     void showLayout();
-    void chooseSize(int smileySize, const char* item);
+    void chooseSize(int smileySize, Item item);
     void chooseColour(int colourIndex);
     void chooseMessageLook();
     QFont messageFont() const;

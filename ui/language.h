@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/menu_items.h"
+
 #include <array>
 #include <cstdint>
 
@@ -25,20 +27,20 @@ constexpr int LanguageCount = 9;
 
 struct LanguageInfo {
     Language language;
-    const char* code;   // the translation files' suffix and the locale's name: "fr", "pt_BR"
-    const char* menuId; // its item in the language menu
+    const char* code; // the translation files' suffix and the locale's name: "fr", "pt_BR"
+    Item item;        // its item in the language menu
 };
 
 constexpr std::array<LanguageInfo, LanguageCount> Languages{{
-    {Language::French, "fr", "MenuLangueFrancais"},
-    {Language::English, "en", "MenuLangueAnglais"},
-    {Language::German, "de", "MenuLangueAllemand"},
-    {Language::Spanish, "es", "MenuLangueEspagnol"},
-    {Language::Italian, "it", "MenuLangueItalien"},
-    {Language::BrazilianPortuguese, "pt_BR", "MenuLanguePortugais"},
-    {Language::Dutch, "nl", "MenuLangueNeerlandais"},
-    {Language::Polish, "pl", "MenuLanguePolonais"},
-    {Language::Russian, "ru", "MenuLangueRusse"},
+    {Language::French, "fr", Item::French},
+    {Language::English, "en", Item::English},
+    {Language::German, "de", Item::German},
+    {Language::Spanish, "es", Item::Spanish},
+    {Language::Italian, "it", Item::Italian},
+    {Language::BrazilianPortuguese, "pt_BR", Item::BrazilianPortuguese},
+    {Language::Dutch, "nl", Item::Dutch},
+    {Language::Polish, "pl", Item::Polish},
+    {Language::Russian, "ru", Item::Russian},
 }};
 
 inline const LanguageInfo& languageInfo(Language l) {

@@ -90,15 +90,15 @@ void MainWindow::applyParameters() {
     board_.game().newGame(); // as "Nouvelle partie" does
 }
 
-QAction* MainWindow::action(const std::string& id) const {
+QAction* MainWindow::action(Item id) const {
     return book_->action(id);
 }
 
-QMenu* MainWindow::menu(const std::string& id) const {
+QMenu* MainWindow::menu(Item id) const {
     return book_->menu(id);
 }
 
-const std::map<std::string, QAction*>& MainWindow::actions() const {
+const std::map<Item, QAction*>& MainWindow::actions() const {
     return book_->actions();
 }
 
@@ -178,8 +178,8 @@ void MainWindow::quitGame() {
 void MainWindow::applyBindings() {
     bindings_ = Bindings(settings().controls);
     for (int a = 0; a < ActionCount; ++a)
-        if (const char* item = menuItemFor(static_cast<Action>(a)))
-            if (QAction* menuAction = action(item))
+        if (const std::optional<Item> item = menuItemFor(static_cast<Action>(a)))
+            if (QAction* menuAction = action(*item))
                 menuAction->setShortcuts(bindings_.shortcuts(static_cast<Action>(a)));
     board_.game().setKeyRepeat(settings().controls.repeatDelay, settings().controls.repeatInterval);
     stages_->showMenus();
@@ -254,7 +254,7 @@ void MainWindow::changeEvent(QEvent* event) {
 // ---- What the board asks of the window ----
 
 void MainWindow::pauseChanged(bool paused) {
-    if (QAction* a = action("MenuPause")) a->setChecked(paused);
+    if (QAction* a = action(Item::Pause)) a->setChecked(paused);
 }
 
 void MainWindow::windowShake(int dy) {

@@ -2,6 +2,7 @@
 // The main window: the board, the menus, the window's place and the settings for the whole run.
 
 #include "ui/board.h"
+#include "ui/menu_items.h"
 #include "ui/panic_hideout.h"
 #include "ui/platform.h"
 #include "ui/settings_model.h"
@@ -71,11 +72,10 @@ class MainWindow : public QMainWindow, public Board::Host {
     // The configuration, help and about dialog, made when first asked for.
     ConfigDialog* configDialog();
     sound::SoundSystem& sound() { return sound_; }
-    // A menu item by its name (e.g. "MenuPause"); null when unknown.
-    QAction* action(const std::string& id) const;
-    const std::map<std::string, QAction*>& actions() const;
-    // A submenu by its name (e.g. "MenuSonVolume"); null when unknown.
-    QMenu* menu(const std::string& id) const;
+    // A menu item (e.g. Item::Pause), a submenu (e.g. Item::SoundVolumeMenu); null for none.
+    QAction* action(Item id) const;
+    const std::map<Item, QAction*>& actions() const;
+    QMenu* menu(Item id) const;
     // The menu bar, its titles wrapped onto as many rows as the window's width needs.
     MenuRows* menuRows() const { return menuRows_; }
 

@@ -11,19 +11,18 @@
 
 namespace kp {
 
-MenuBook::MenuBook(MenuRows& rows, std::function<void(const std::string&)> beforeCommand,
-                   QObject* parent)
+MenuBook::MenuBook(MenuRows& rows, std::function<void(Item)> beforeCommand, QObject* parent)
     : QObject(parent), rows_(rows), beforeCommand_(std::move(beforeCommand)) {}
 
-QMenu* MenuBook::addMenu(QMenu* parent, const char* id) {
+QMenu* MenuBook::addMenu(QMenu* parent, Item id) {
     QMenu* menu = parent ? parent->addMenu(caption(id)) : rows_.addMenu(caption(id));
     menus_[id] = menu;
     return menu;
 }
 
-QAction* MenuBook::addItem(QMenu* menu, const std::string& id, std::function<void()> handler,
-                           QActionGroup* group, bool checkable, const QString& text) {
-    QAction* a = menu->addAction(text.isEmpty() ? caption(id.c_str()) : text);
+QAction* MenuBook::addItem(QMenu* menu, Item id, std::function<void()> handler, QActionGroup* group,
+                           bool checkable, const QString& text) {
+    QAction* a = menu->addAction(text.isEmpty() ? caption(id) : text);
     a->setCheckable(checkable || group);
     if (group) group->addAction(a);
     connect(a, &QAction::triggered, this, [this, id, handler = std::move(handler)] {
@@ -34,11 +33,11 @@ QAction* MenuBook::addItem(QMenu* menu, const std::string& id, std::function<voi
     return a;
 }
 
-void MenuBook::addRadios(QMenu* menu, std::span<const char* const> items,
+void MenuBook::addRadios(QMenu* menu, std::span<const Item> items,
                          std::function<void(int)> choose) {
     QActionGroup* group = radioGroup();
     int value = 0;
-    for (const char* id : items)
+    for (const Item id : items)
         addItem(
             menu, id, [choose, v = value++] { choose(v); }, group);
 }
@@ -49,25 +48,25 @@ QActionGroup* MenuBook::radioGroup() {
     return g;
 }
 
-void MenuBook::check(const std::string& id, bool on) {
+void MenuBook::check(Item id, bool on) {
     if (QAction* a = action(id)) a->setChecked(on);
 }
 
-QAction* MenuBook::action(const std::string& id) const {
+QAction* MenuBook::action(Item id) const {
     const auto it = actions_.find(id);
     return it == actions_.end() ? nullptr : it->second;
 }
 
-QMenu* MenuBook::menu(const std::string& id) const {
+QMenu* MenuBook::menu(Item id) const {
     const auto it = menus_.find(id);
     return it == menus_.end() ? nullptr : it->second;
 }
 
 void MenuBook::retranslate() {
-    for (const Caption& row : menuCaptions()) {
-        const QString text = caption(row);
-        if (QAction* a = action(row.comment)) a->setText(text);
-        if (QMenu* m = menu(row.comment)) m->setTitle(text);
+    for (const ItemCaption& row : menuCaptions()) {
+        const QString text = caption(row.text);
+        if (QAction* a = action(row.item)) a->setText(text);
+        if (QMenu* m = menu(row.item)) m->setTitle(text);
     }
 }
 

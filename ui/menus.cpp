@@ -26,16 +26,16 @@ void MainWindow::buildMenus() {
     // A command from the menus ends the demonstration first: it is for the player's game.
     book_ = new MenuBook(
         *menuRows_,
-        [this](const std::string& id) {
-            if (id != "MenuDemo") stages_->stopDemo();
+        [this](Item id) {
+            if (id != Item::Demonstration) stages_->stopDemo();
         },
         this);
     buildFileMenu();
     buildTrayMenu();
-    QMenu* options = book_->addMenu(nullptr, "MenuOptions");
-    QMenu* languageMenu = book_->addMenu(options, "MenuLangue");
-    std::array<const char*, LanguageCount> languageItems{};
-    for (size_t i = 0; i < Languages.size(); ++i) languageItems[i] = Languages[i].menuId;
+    QMenu* options = book_->addMenu(nullptr, Item::OptionsMenu);
+    QMenu* languageMenu = book_->addMenu(options, Item::LanguageMenu);
+    std::array<Item, LanguageCount> languageItems{};
+    for (size_t i = 0; i < Languages.size(); ++i) languageItems[i] = Languages[i].item;
     book_->addRadios(languageMenu, languageItems,
                      [this](int v) { chooseLanguage(static_cast<Language>(v)); });
     display_ = new DisplayMenus({*book_, model_, sprites_, board_.game(), platform_, *this,
@@ -56,57 +56,56 @@ void MainWindow::buildMenus() {
     background_ = new BackgroundMenus(*book_, options, model_, platform_, *this);
     display_->addDisplayMenu(options);
     options->addSeparator();
-    book_->addItem(options, "MenuConfig",
+    book_->addItem(options, Item::Configuration,
                    [this] { configDialog()->showTab(ConfigDialog::ConfigurationTab); });
-    book_->addItem(options, "MenuTouches",
+    book_->addItem(options, Item::KeysAndGamepad,
                    [this] { configDialog()->showTab(ConfigDialog::KeysTab); });
 
-    QMenu* help = book_->addMenu(nullptr, "MenuPtInterro");
-    book_->addItem(help, "MenuAide", [this] { configDialog()->showTab(ConfigDialog::HelpTab); });
-    book_->addItem(help, "MenuAPropos",
-                   [this] { configDialog()->showTab(ConfigDialog::AboutTab); });
+    QMenu* help = book_->addMenu(nullptr, Item::HelpMenu);
+    book_->addItem(help, Item::Help, [this] { configDialog()->showTab(ConfigDialog::HelpTab); });
+    book_->addItem(help, Item::About, [this] { configDialog()->showTab(ConfigDialog::AboutTab); });
     help->addSeparator();
-    book_->addItem(help, "MenuDemo", [this] { stages_->startDemo(); });
+    book_->addItem(help, Item::Demonstration, [this] { stages_->startDemo(); });
     for (const auto& [item, key] : ids::fixedShortcuts)
         action(item)->setShortcut(QKeySequence(QString::fromLatin1(key)));
 }
 
 void MainWindow::buildFileMenu() {
-    QMenu* file = book_->addMenu(nullptr, "MenuFichier");
+    QMenu* file = book_->addMenu(nullptr, Item::FileMenu);
     // Their shortcuts are the player's keys (applyControls).
-    book_->addItem(file, "MenuNouveauJeu", [this] {
+    book_->addItem(file, Item::NewGame, [this] {
         if (!stages_->mayLeaveMatch()) return;
         stages_->leaveMatch();
         board_.game().newGame();
     });
-    book_->addItem(file, "MenuNouveauDuel", [this] { stages_->chooseMatch(); });
-    book_->addItem(file, "MenuPartieSeul", [this] {
+    book_->addItem(file, Item::NewMatch, [this] { stages_->chooseMatch(); });
+    book_->addItem(file, Item::SingleGame, [this] {
         if (stages_->mayLeaveMatch()) stages_->leaveMatch();
     });
-    book_->addItem(file, "MenuRecommencerNiveau", [this] { board_.game().restartLevel(); });
-    book_->addItem(file, "MenuPasserNiveau", [this] { board_.game().skipLevel(); });
+    book_->addItem(file, Item::RestartLevel, [this] { board_.game().restartLevel(); });
+    book_->addItem(file, Item::SkipLevel, [this] { board_.game().skipLevel(); });
     QAction* pause = book_->addItem(
-        file, "MenuPause", [this] { stage().togglePause(); }, nullptr, true);
+        file, Item::Pause, [this] { stage().togglePause(); }, nullptr, true);
     // The action owns the check mark's truth: the rules say whether the game is paused.
     connect(pause, &QAction::triggered, this,
             [this, pause] { pause->setChecked(stage().paused()); });
-    book_->addItem(file, "MenuPanic", [this] { stages_->panic(); });
+    book_->addItem(file, Item::Panic, [this] { stages_->panic(); });
     file->addSeparator();
-    book_->addItem(file, "MenuOuvrir", [this] { files_->choose(); });
-    book_->addItem(file, "MenuEnregistrerSous", [this] { files_->saveAs(); });
+    book_->addItem(file, Item::OpenGame, [this] { files_->choose(); });
+    book_->addItem(file, Item::SaveGameAs, [this] { files_->saveAs(); });
     file->addSeparator();
-    book_->addItem(file, "MenuRevoir", [this] { stages_->watchLastGame(); });
-    book_->addItem(file, "MenuOuvrirReplay", [this] { replays_->chooseReplay(); });
-    book_->addItem(file, "MenuEnregistrerReplay", [this] { stages_->saveLastGame(); });
+    book_->addItem(file, Item::WatchLastGame, [this] { stages_->watchLastGame(); });
+    book_->addItem(file, Item::OpenReplay, [this] { replays_->chooseReplay(); });
+    book_->addItem(file, Item::SaveReplay, [this] { stages_->saveLastGame(); });
     file->addSeparator();
-    book_->addItem(file, "MenuQuitter", [this] { quitGame(); });
+    book_->addItem(file, Item::Quit, [this] { quitGame(); });
 }
 
 // The notification-area icon's menu, while the game is hidden.
 void MainWindow::buildTrayMenu() {
     auto* popup = new QMenu(this);
-    book_->addItem(popup, "MenuPopupPanicRestaurer", [this] { unhideGame(); });
-    book_->addItem(popup, "MenuPopupQuitter", [this] { quitGame(); });
+    book_->addItem(popup, Item::TrayRestore, [this] { unhideGame(); });
+    book_->addItem(popup, Item::TrayQuit, [this] { quitGame(); });
     hideout_ = new PanicHideout(*this, popup, [this] { unhideGame(); });
 }
 
@@ -115,7 +114,7 @@ void MainWindow::chooseLanguage(Language language) {
 }
 
 void MainWindow::applyLanguage() {
-    book_->check(languageInfo(language()).menuId);
+    book_->check(languageInfo(language()).item);
     translations_.use(language()); // every window hears of it and words itself again
 }
 

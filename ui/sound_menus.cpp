@@ -35,30 +35,30 @@ SoundMenus::SoundMenus(MenuBook& book, QMenu* options, SettingsModel& model,
 SoundMenus::~SoundMenus() = default;
 
 void SoundMenus::build(QMenu* options) {
-    QMenu* output = book_.addMenu(options, "MenuSon");
+    QMenu* output = book_.addMenu(options, Item::SoundMenu);
     book_.addRadios(output, ids::output,
                     [this](int v) { model_.changeSound([v](Settings& s) { s.soundOutput = v; }); });
     output->addSeparator();
-    QMenu* waveVolume = book_.addMenu(output, "MenuSonVolume");
+    QMenu* waveVolume = book_.addMenu(output, Item::SoundVolumeMenu);
     book_.addRadios(waveVolume, ids::waveVolume, [this](int v) {
         model_.changeSound([v](Settings& s) { s.effectsVolume = v; });
     });
 
-    QMenu* tune = book_.addMenu(options, "MenuMusique");
+    QMenu* tune = book_.addMenu(options, Item::MusicMenu);
     QActionGroup* tuneGroup = book_.radioGroup();
     book_.addItem(
-        tune, "MenuMusiquePas", [this] { model_.changeTune(0); }, tuneGroup);
+        tune, Item::MusicNone, [this] { model_.changeTune(0); }, tuneGroup);
     for (const auto& [value, text] : tunes)
         book_.addItem(
-            tune, "MenuMusique" + std::to_string(value),
-            [this, v = value] { model_.changeTune(v); }, tuneGroup, true, QString::fromUtf8(text));
+            tune, nth(Item::Tune1, value - 1), [this, v = value] { model_.changeTune(v); },
+            tuneGroup, true, QString::fromUtf8(text));
     tune->addSeparator();
-    QMenu* midiVolume = book_.addMenu(tune, "MenuMusiqueVolume");
+    QMenu* midiVolume = book_.addMenu(tune, Item::MusicVolumeMenu);
     book_.addRadios(midiVolume, ids::midiVolume,
                     [this](int v) { model_.changeSound([v](Settings& s) { s.musicVolume = v; }); });
-    QMenu* musicOptions = book_.addMenu(tune, "MenuMusiqueOptions");
+    QMenu* musicOptions = book_.addMenu(tune, Item::MusicOptionsMenu);
     book_.addItem(
-        musicOptions, "MenuMusiqueBoucle",
+        musicOptions, Item::MusicLoop,
         [this] { model_.changeSound([](Settings& s) { s.loopMusic = !s.loopMusic; }); }, nullptr,
         true);
 
@@ -75,9 +75,9 @@ void SoundMenus::build(QMenu* options) {
 void SoundMenus::showTune() {
     const int tune = model_.settings().music;
     const bool enabled = tune != 0;
-    book_.check(enabled ? "MenuMusique" + std::to_string(tune) : std::string("MenuMusiquePas"));
-    book_.menu("MenuMusiqueVolume")->setEnabled(enabled);
-    book_.menu("MenuMusiqueOptions")->setEnabled(enabled);
+    book_.check(enabled ? nth(Item::Tune1, tune - 1) : Item::MusicNone);
+    book_.menu(Item::MusicVolumeMenu)->setEnabled(enabled);
+    book_.menu(Item::MusicOptionsMenu)->setEnabled(enabled);
 }
 
 // The tune in the settings, and its menus.
@@ -94,12 +94,12 @@ void SoundMenus::apply() {
     sound_.effects().setOutput(s.soundOutput);
     book_.check(ids::output[s.soundOutput]);
     // The effect volume means something for the loudspeakers only.
-    book_.menu("MenuSonVolume")->setEnabled(s.soundOutput == 1);
+    book_.menu(Item::SoundVolumeMenu)->setEnabled(s.soundOutput == 1);
     book_.check(ids::waveVolume[s.effectsVolume]);
     sound_.setEffectsVolume(s.effectsVolume);
     book_.check(ids::midiVolume[s.musicVolume]);
     sound_.setMusicVolume(s.musicVolume);
-    book_.check("MenuMusiqueBoucle", s.loopMusic);
+    book_.check(Item::MusicLoop, s.loopMusic);
     sound_.music().setLooping(s.loopMusic);
 }
 

@@ -23,20 +23,20 @@
 
 namespace kp {
 
-const char* menuItemFor(Action action) {
+std::optional<Item> menuItemFor(Action action) {
     switch (action) {
     case Action::Pause:
-        return "MenuPause";
+        return Item::Pause;
     case Action::Panic:
-        return "MenuPanic";
+        return Item::Panic;
     case Action::NewGame:
-        return "MenuNouveauJeu";
+        return Item::NewGame;
     case Action::RestartLevel:
-        return "MenuRecommencerNiveau";
+        return Item::RestartLevel;
     case Action::SkipLevel:
-        return "MenuPasserNiveau";
+        return Item::SkipLevel;
     default:
-        return nullptr;
+        return std::nullopt;
     }
 }
 
@@ -197,16 +197,15 @@ void Stages::rematch() {
 
 void Stages::showMenus() {
     const bool single = match_ == nullptr;
-    for (const char* id :
-         {"MenuRecommencerNiveau", "MenuPasserNiveau", "MenuOuvrir", "MenuEnregistrerSous"})
+    for (const Item id : {Item::RestartLevel, Item::SkipLevel, Item::OpenGame, Item::SaveGameAs})
         if (QAction* a = p_.book.action(id)) a->setEnabled(single);
-    if (QAction* a = p_.book.action("MenuPartieSeul")) a->setEnabled(!single);
+    if (QAction* a = p_.book.action(Item::SingleGame)) a->setEnabled(!single);
     // A replay would take the place of a match still under way: it waits for the match's end.
     const bool underWay = match_ && !match_->replaying() && !match_->match().over();
-    for (const char* id : {"MenuRevoir", "MenuOuvrirReplay"})
+    for (const Item id : {Item::WatchLastGame, Item::OpenReplay})
         if (QAction* a = p_.book.action(id)) a->setEnabled(!underWay);
     // In a match the new-game key plays the next match (the item itself leaves the match).
-    if (QAction* a = p_.book.action("MenuNouveauJeu"))
+    if (QAction* a = p_.book.action(Item::NewGame))
         a->setShortcuts(single ? p_.bindings.shortcuts(Action::NewGame) : QList<QKeySequence>{});
 }
 
@@ -258,9 +257,9 @@ void Stages::act(Action a, bool pressed, bool gameRepeat) {
         if (pressed) rematch(); // the next match; the menu item leaves the match
         return;
     }
-    if (const char* item = menuItemFor(a)) {
+    if (const std::optional<Item> item = menuItemFor(a)) {
         if (pressed)
-            if (QAction* menuAction = p_.book.action(item)) menuAction->trigger();
+            if (QAction* menuAction = p_.book.action(*item)) menuAction->trigger();
         return;
     }
     stage().play(0, commandFor(a), pressed, gameRepeat);

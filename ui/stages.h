@@ -6,6 +6,7 @@
 #include "ui/board.h"
 #include "ui/demonstration.h"
 #include "ui/match_view.h"
+#include "ui/menu_items.h"
 
 #include <QKeyCombination>
 
@@ -26,8 +27,8 @@ class Records;
 class ReplayPlayer;
 class SettingsModel;
 
-// The menu item behind an action that is no move of the capsule; null for a move.
-const char* menuItemFor(Action action);
+// The menu item behind an action that is no move of the capsule; none for a move.
+std::optional<Item> menuItemFor(Action action);
 
 class Stages : private MatchView::Host {
   public:

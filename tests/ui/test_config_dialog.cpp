@@ -81,9 +81,9 @@ TEST_F(Dialog, opensFromTheMenusOnTheirTab) {
     EXPECT_EQ(d->size(), QSize(484, 491));
     EXPECT_EQ(d->windowTitle(), "Kembrolla Panic!");
     EXPECT_FALSE(d->isModal());
-    EXPECT_EQ(w->action("MenuAide")->shortcut(), QKeySequence(Qt::Key_F1));
-    const std::pair<const char*, int> items[] = {
-        {"MenuConfig", 0}, {"MenuTouches", 1}, {"MenuAide", 2}, {"MenuAPropos", 3}};
+    EXPECT_EQ(w->action(Item::Help)->shortcut(), QKeySequence(Qt::Key_F1));
+    const std::pair<Item, int> items[] = {
+        {Item::Configuration, 0}, {Item::KeysAndGamepad, 1}, {Item::Help, 2}, {Item::About, 3}};
     for (const auto& [id, tab] : items) {
         w->action(id)->trigger();
         EXPECT_TRUE(d->isVisible()) << id;
@@ -91,7 +91,7 @@ TEST_F(Dialog, opensFromTheMenusOnTheirTab) {
         d->close();
         EXPECT_FALSE(d->isVisible()) << id;
     }
-    EXPECT_EQ(w->menu("MenuPtInterro")->title(), "&?");
+    EXPECT_EQ(w->menu(Item::HelpMenu)->title(), "&?");
     EXPECT_EQ(d->tabs()->tabText(3), "A &propos");
 }
 
@@ -412,13 +412,13 @@ TEST_F(Dialog, flagsSwitchTheLanguageAndReactToTheMouse) {
     mouse(en, QEvent::MouseButtonRelease);
     EXPECT_EQ(en->pixmap().toImage(), normal);
     EXPECT_EQ(w->language(), kp::Language::English);
-    EXPECT_TRUE(w->action("MenuLangueAnglais")->isChecked());
+    EXPECT_TRUE(w->action(Item::English)->isChecked());
     EXPECT_EQ(d->currentTab(), ConfigDialog::AboutTab);
     hover(en, false);
     EXPECT_EQ(panelEn->frameShape(), QFrame::NoFrame);
     click(fr);
     EXPECT_EQ(w->language(), kp::Language::French);
-    EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&Nouvelle partie");
+    EXPECT_EQ(w->action(Item::NewGame)->text(), "&Nouvelle partie");
 }
 
 TEST_F(Dialog, mailFrameFollowsTheMouseAndTheClownHoldsTheBetaTesters) {

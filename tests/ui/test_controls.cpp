@@ -71,10 +71,10 @@ TEST_F(Controlled, aRemappedKeyMovesAndTheOldOneNoLongerDoes) {
 
     // Menu items take their keys as shortcuts.
     bind(page->keySlot(Action::NewGame, 1), Qt::Key_N);
-    EXPECT_TRUE(w->action("MenuNouveauJeu")->shortcuts().contains(QKeySequence(Qt::Key_N)));
+    EXPECT_TRUE(w->action(Item::NewGame)->shortcuts().contains(QKeySequence(Qt::Key_N)));
     // Backspace frees a slot.
     bind(page->keySlot(Action::NewGame, 1), Qt::Key_Backspace);
-    EXPECT_EQ(w->action("MenuNouveauJeu")->shortcuts(), QList<QKeySequence>{Qt::Key_F2});
+    EXPECT_EQ(w->action(Item::NewGame)->shortcuts(), QList<QKeySequence>{Qt::Key_F2});
 }
 
 TEST_F(Controlled, aKeyInUseIsRefusedSayingWhereAndDefaultsComeBackInBothLanguages) {
@@ -125,7 +125,7 @@ TEST_F(Controlled, aMenuShortcutIsRefusedNamingItsCommandInBothLanguages) {
     EXPECT_EQ(w->settings().controls, Controls{});
     EXPECT_EQ(page->statusLine()->text(),
               "\u201cF1\u201d is the menu shortcut of \u201cHelp\u201d: choose another.");
-    EXPECT_EQ(w->action("MenuAide")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(w->action(Item::Help)->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 TEST_F(Controlled, withTheGamesRepeatTheDesktopsRepeatsAreIgnored) {

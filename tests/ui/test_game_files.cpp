@@ -92,12 +92,12 @@ TEST_F(Files, aSavedGameComesBackPausedWithItsCells) {
     s.level = 4;
     s.Chrono = {0, 1, 2, 3, 4};
     platform.gameToSave = file("partie.Kembrolla");
-    w->action("MenuEnregistrerSous")->trigger();
+    w->action(Item::SaveGameAs)->trigger();
     ASSERT_TRUE(platform.messages.empty());
 
     w->board().game().newGame();
     platform.gameToOpen = platform.gameToSave;
-    w->action("MenuOuvrir")->trigger();
+    w->action(Item::OpenGame)->trigger();
     EXPECT_EQ(s.grid[18][2], smileyCode(1, 3));
     EXPECT_EQ(s.grid[17][2], capsuleCode(0, LinkLoose));
     EXPECT_EQ(s.level, 4);
@@ -116,7 +116,7 @@ TEST_F(Files, aSavedGameWhoseNameIsNotUtf8OpensFromTheDialog) {
     // The dialog shows the name as Qt decodes it, with a replacement character.
     platform.gameToOpen = QFile::decodeName(QByteArray::fromStdString(bytes));
     ASSERT_TRUE(platform.gameToOpen->contains(QChar::ReplacementCharacter));
-    w->action("MenuOuvrir")->trigger();
+    w->action(Item::OpenGame)->trigger();
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(s.level, 6);
 }
@@ -130,7 +130,7 @@ TEST_F(Files, aFileThatIsNoSavedGameIsRefusedAndTheGameGoesOn) {
     EXPECT_EQ(platform.messages[0], "Le fichier ne contient pas de sauvegarde Kembrolla "
                                     "Panic!\r\rOpération annulée.");
     EXPECT_EQ(w->board().game().state().grid, before);
-    w->action("MenuLangueAnglais")->trigger();
+    w->action(Item::English)->trigger();
     w->openSavedGame(file("notes.txt").toStdString());
     EXPECT_EQ(platform.messages.back(),
               "The file does not contain backup Kembrolla Panic!.\r\rCancelled operation.");
@@ -162,7 +162,7 @@ TEST_F(Files, aFileThatCannotBeReadSaysWhyWithItsName) {
                  {"pipe", "périphérique ou un tube", "device or a pipe"},
                  {"huge.Kembrolla", "bien trop grand", "far too large"}};
     for (const auto& c : cases)
-        for (const char* language : {"MenuLangueFrancais", "MenuLangueAnglais"}) {
+        for (const Item language : {Item::French, Item::English}) {
             trigger(language);
             platform.messages.clear();
             const QString path = file(c.name);
@@ -170,7 +170,7 @@ TEST_F(Files, aFileThatCannotBeReadSaysWhyWithItsName) {
             ASSERT_EQ(platform.messages.size(), 1u) << c.name;
             const QString& m = platform.messages[0];
             EXPECT_TRUE(m.contains(QDir::cleanPath(path)) || m.contains(path)) << m.toStdString();
-            EXPECT_TRUE(m.contains(QString::fromUtf8(language[10] == 'F' ? c.french : c.english)))
+            EXPECT_TRUE(m.contains(QString::fromUtf8(language == Item::French ? c.french : c.english)))
                 << m.toStdString();
             EXPECT_EQ(w->board().game().state().grid, before);
         }
@@ -180,7 +180,7 @@ TEST_F(Files, aSaveThatCannotBeWrittenSaysSo) {
     open();
     std::ofstream(file("plain").toStdString()) << "x";
     platform.gameToSave = file("plain") + "/partie.Kembrolla"; // its folder is a file
-    w->action("MenuEnregistrerSous")->trigger();
+    w->action(Item::SaveGameAs)->trigger();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_FALSE(platform.messages[0].isEmpty());
 }
@@ -276,7 +276,7 @@ TEST_F(Files, aReplayThatCannotBeWatchedSaysWhyInTheGamesLanguage) {
     w->replays().chooseFile = [&](bool) {
         return std::optional<QString>(file("last.KembrollaReplay"));
     };
-    trigger("MenuEnregistrerReplay");
+    trigger(Item::SaveReplay);
     std::string replay;
     {
         std::ifstream in(file("last.KembrollaReplay").toStdString());
@@ -297,13 +297,13 @@ TEST_F(Files, aReplayThatCannotBeWatchedSaysWhyInTheGamesLanguage) {
         {"damaged.KembrollaReplay", "abîmé (l'entrée « 0Z »)", "damaged (the input \"0Z\")"},
     };
     for (const auto& c : cases)
-        for (const char* language : {"MenuLangueFrancais", "MenuLangueAnglais"}) {
+        for (const Item language : {Item::French, Item::English}) {
             trigger(language);
             platform.messages.clear();
             w->openSavedGame(file(c.name).toStdString());
             ASSERT_EQ(platform.messages.size(), 1u) << c.name;
             const QString& m = platform.messages[0];
-            EXPECT_TRUE(m.contains(QString::fromUtf8(language[10] == 'F' ? c.french : c.english)))
+            EXPECT_TRUE(m.contains(QString::fromUtf8(language == Item::French ? c.french : c.english)))
                 << m.toStdString();
         }
 }

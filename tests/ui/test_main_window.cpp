@@ -36,14 +36,14 @@ struct Window : WindowFixture {
 TEST_F(Window, firstStartShowsTheDefaults) {
     open();
     EXPECT_EQ(client(), QSize(8 * 16 + 2, 18 * 16 + 52 + 2));
-    EXPECT_TRUE(checked("MenuFondLogo"));
-    EXPECT_TRUE(checked("MenuPinupToutes"));
-    EXPECT_TRUE(checked("MenuAffCompteurs"));
-    EXPECT_TRUE(checked("MenuAffPieceSuivante"));
-    EXPECT_TRUE(checked("MenuLangueFrancais"));
-    EXPECT_TRUE(checked("MenuAnimVirusMoyenne"));
-    EXPECT_TRUE(checked("MenuSmileyTailleNormale"));
-    EXPECT_TRUE(checked("MenuPause"));
+    EXPECT_TRUE(checked(Item::BackgroundLogo));
+    EXPECT_TRUE(checked(Item::PinupBoth));
+    EXPECT_TRUE(checked(Item::ShowCounters));
+    EXPECT_TRUE(checked(Item::ShowNextCapsule));
+    EXPECT_TRUE(checked(Item::French));
+    EXPECT_TRUE(checked(Item::SmileyAnimationAverage));
+    EXPECT_TRUE(checked(Item::SmileySizeDefault));
+    EXPECT_TRUE(checked(Item::Pause));
     EXPECT_EQ(w->menuRows()->menus().size(), 3u);
     EXPECT_EQ(w->board().message()->text(), "Niveau 1");
     EXPECT_FALSE(w->board().message()->isHidden());
@@ -55,7 +55,7 @@ TEST_F(Window, theBoardShowsWhatTheRulesHold) {
     w->show();
     boardShown();
     // Each frame from now on paints only what changed.
-    trigger("MenuPause"); // the game starts paused
+    trigger(Item::Pause); // the game starts paused
     const QImage start = boardFrame();
     QElapsedTimer waited;
     waited.start();
@@ -86,16 +86,16 @@ TEST_F(Window, theBoardShowsWhatTheRulesHold) {
 
 TEST_F(Window, languageSwitchRewritesCaptionsAndTheMessage) {
     open();
-    trigger("MenuLangueAnglais");
-    EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&New game");
-    EXPECT_EQ(w->action("MenuPinUp1")->text(), "Pinup of left-hand side");
+    trigger(Item::English);
+    EXPECT_EQ(w->action(Item::NewGame)->text(), "&New game");
+    EXPECT_EQ(w->action(Item::PinupLeft)->text(), "Pinup of left-hand side");
     EXPECT_EQ(w->board().message()->text(), "Level 1");
     w->board().game().togglePause();
     w->board().game().togglePause();
     EXPECT_EQ(w->board().message()->text(), "Paused");
-    trigger("MenuLangueFrancais");
+    trigger(Item::French);
     EXPECT_EQ(w->board().message()->text(), "Pause");
-    EXPECT_EQ(w->action("MenuNouveauJeu")->text(), "&Nouvelle partie");
+    EXPECT_EQ(w->action(Item::NewGame)->text(), "&Nouvelle partie");
 }
 
 TEST_F(Window, theStoredBoardSizeShapesTheFirstWindow) {
@@ -138,20 +138,20 @@ TEST_F(Window, everyMenuTitleStaysInViewAtEverySizeAndLanguage) {
     open();
     EXPECT_EQ(w->menuRows()->rows().size(), 3u);
     const int french = w->height();
-    trigger("MenuLangueAnglais"); // "File", "Options", "?": still a row each
+    trigger(Item::English); // "File", "Options", "?": still a row each
     EXPECT_EQ(w->height(), french);
 }
 
 TEST_F(Window, sizeAndBandsReshapeTheWindow) {
     open();
-    trigger("MenuSmileyTaille300");
+    trigger(Item::SmileySize300);
     EXPECT_EQ(client(), QSize(8 * 48 + 2, 18 * 48 + 85 + 2)); // preview band 26..84
-    trigger("MenuAffCompteurs");
-    trigger("MenuAffPieceSuivante");
+    trigger(Item::ShowCounters);
+    trigger(Item::ShowNextCapsule);
     EXPECT_EQ(client(), QSize(8 * 48 + 2, 18 * 48 + 2));
-    trigger("MenuSmileyTaille100");
-    EXPECT_TRUE(checked("MenuSmileyTaille100"));
-    EXPECT_FALSE(checked("MenuSmileyTailleNormale"));
+    trigger(Item::SmileySize100);
+    EXPECT_TRUE(checked(Item::SmileySize100));
+    EXPECT_FALSE(checked(Item::SmileySizeDefault));
     EXPECT_EQ(client(), QSize(130, 18 * 16 + 2));
 }
 
@@ -161,23 +161,23 @@ TEST_F(Window, anUnreadablePictureKeepsTheBackgroundAndSaysSo) {
     const std::string path = dir.filePath("broken.jpg").toStdString();
     std::ofstream(path) << "not a picture";
     platform.picture = QString::fromStdString(path);
-    trigger("MenuFondCharger");
+    trigger(Item::BackgroundPicture);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].toStdString(),
               "Image de fond " + path + " non trouvée ou non reconnue.");
     EXPECT_EQ(boardFrame(), before);
-    EXPECT_TRUE(checked("MenuFondLogo"));
+    EXPECT_TRUE(checked(Item::BackgroundLogo));
     EXPECT_TRUE(w->settings().recentPictures[0].empty());
 }
 
 TEST_F(Window, aCancelledColourChangesNothing) {
     open();
     platform.colour.reset();
-    trigger("MenuFondUni");
+    trigger(Item::BackgroundPlain);
     EXPECT_EQ(w->settings().background, 2);
-    EXPECT_TRUE(checked("MenuFondLogo"));
+    EXPECT_TRUE(checked(Item::BackgroundLogo));
     platform.colour = QColor(10, 20, 30);
-    trigger("MenuFondUni");
+    trigger(Item::BackgroundPlain);
     EXPECT_EQ(w->settings().background, 0);
     EXPECT_EQ(boardFrame().pixel(60, 200), qRgb(10, 20, 30));
     EXPECT_FALSE(w->findChild<QMenu*>()->isEmpty());
@@ -185,8 +185,8 @@ TEST_F(Window, aCancelledColourChangesNothing) {
 
 TEST_F(Window, closingWritesTheSettings) {
     open();
-    trigger("MenuAnimVirusRapide");
-    trigger("MenuLangueAnglais");
+    trigger(Item::SmileyAnimationFast);
+    trigger(Item::English);
     w->close();
     IniFile file;
     ASSERT_TRUE(IniFile::Load(ini(), file).ok());
@@ -196,7 +196,7 @@ TEST_F(Window, closingWritesTheSettings) {
 }
 
 TEST_F(Window, quitFromTheHiddenGameOrTheMenuWritesTheSettingsAndEndsTheProgram) {
-    for (const char* item : {"MenuPopupQuitter", "MenuQuitter"}) {
+    for (const Item item : {Item::TrayQuit, Item::Quit}) {
         std::filesystem::remove(ini());
         platform.quits = 0;
         open();
@@ -214,15 +214,15 @@ TEST_F(Window, standardButtonsAndDialogsFollowTheGameLanguage) {
     };
     auto colourTitle = [] { return QColorDialog().windowTitle(); };
     open();
-    ASSERT_TRUE(checked("MenuLangueFrancais"));
+    ASSERT_TRUE(checked(Item::French));
     EXPECT_EQ(yes(), "&Oui");
     EXPECT_NE(colourTitle(), "Select Color");
-    trigger("MenuLangueAnglais");
+    trigger(Item::English);
     EXPECT_EQ(yes(), "&Yes");
     EXPECT_EQ(colourTitle(), "Select Color");
-    trigger("MenuLangueAllemand");
+    trigger(Item::German);
     EXPECT_EQ(yes(), "&Ja");
-    trigger("MenuLangueFrancais");
+    trigger(Item::French);
     EXPECT_EQ(yes(), "&Oui");
 }
 
@@ -244,7 +244,7 @@ TEST_F(Window, theFirstStartSpeaksTheDesktopsLanguageWhenTheGameHasIt) {
         platform.desktopLanguages = c.desktop;
         open();
         EXPECT_EQ(w->language(), c.expected) << c.desktop.join(' ').toStdString();
-        EXPECT_TRUE(checked(languageInfo(c.expected).menuId));
+        EXPECT_TRUE(checked(languageInfo(c.expected).item));
         w->close(); // writes the settings file
         w.reset();
     }
@@ -256,8 +256,8 @@ TEST_F(Window, theFirstStartSpeaksTheDesktopsLanguageWhenTheGameHasIt) {
     std::ofstream(ini()) << "[Options]\nLangue=6\n";
     open();
     EXPECT_EQ(w->language(), Language::Dutch);
-    EXPECT_NE(w->action("MenuNouveauJeu")->text(), "&New game");
-    EXPECT_NE(w->action("MenuNouveauJeu")->text(), "&Nouvelle partie");
+    EXPECT_NE(w->action(Item::NewGame)->text(), "&New game");
+    EXPECT_NE(w->action(Item::NewGame)->text(), "&Nouvelle partie");
 }
 
 TEST_F(Window, theFontDialogAcceptedUnchangedGivesTheMessageFontBackAsItWas) {
@@ -279,19 +279,19 @@ TEST_F(Window, theFontDialogAcceptedUnchangedGivesTheMessageFontBackAsItWas) {
 
 TEST_F(Window, soundMenusFollowTheOutputAndTheTune) {
     open();
-    EXPECT_TRUE(checked("MenuSonHautParleur"));
-    auto volumeEnabled = [&] { return w->menu("MenuSonVolume")->isEnabled(); };
+    EXPECT_TRUE(checked(Item::SoundLoudspeakers));
+    auto volumeEnabled = [&] { return w->menu(Item::SoundVolumeMenu)->isEnabled(); };
     EXPECT_TRUE(volumeEnabled());
-    trigger("MenuSonPCSpeaker");
+    trigger(Item::SoundPcSpeaker);
     EXPECT_FALSE(volumeEnabled());
     EXPECT_EQ(w->sound().effects().output(), 2);
-    trigger("MenuSonPasDeSon");
+    trigger(Item::SoundNone);
     EXPECT_FALSE(volumeEnabled());
-    trigger("MenuSonHautParleur");
+    trigger(Item::SoundLoudspeakers);
     EXPECT_TRUE(volumeEnabled());
 
-    EXPECT_TRUE(checked("MenuMusiquePas"));
-    EXPECT_FALSE(w->menu("MenuMusiqueOptions")->isEnabled());
+    EXPECT_TRUE(checked(Item::MusicNone));
+    EXPECT_FALSE(w->menu(Item::MusicOptionsMenu)->isEnabled());
     // The tunes play from memory: choosing them writes nothing, here or in the temporary folder.
     auto written = [&] {
         const auto all = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
@@ -308,17 +308,17 @@ TEST_F(Window, soundMenusFollowTheOutputAndTheTune) {
             QApplication::processEvents(QEventLoop::AllEvents, 10);
         return !w->sound().music().loading();
     };
-    trigger("MenuMusique4");
+    trigger(Item::Tune4);
     ASSERT_TRUE(opened());
     EXPECT_EQ(w->settings().music, 4);
-    EXPECT_TRUE(w->menu("MenuMusiqueOptions")->isEnabled());
+    EXPECT_TRUE(w->menu(Item::MusicOptionsMenu)->isEnabled());
     EXPECT_EQ(w->sound().player().tune(), sound::tuneResource("BOOSTER"));
     EXPECT_EQ(written(), before);
-    trigger("MenuMusique1");
+    trigger(Item::Tune1);
     ASSERT_TRUE(opened());
     EXPECT_EQ(w->sound().player().tune(), sound::tuneResource("ELISE"));
     EXPECT_EQ(written(), before);
-    trigger("MenuMusiquePas");
+    trigger(Item::MusicNone);
     EXPECT_TRUE(w->sound().player().tune().isEmpty());
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -326,9 +326,9 @@ TEST_F(Window, soundMenusFollowTheOutputAndTheTune) {
 TEST_F(Window, storedOutOfRangeMusicStartsNoMusic) {
     std::ofstream(ini()) << "[Options]\nMusique=6\nSon=2\n";
     open();
-    EXPECT_TRUE(checked("MenuMusiquePas"));
-    EXPECT_TRUE(checked("MenuSonPCSpeaker"));
-    EXPECT_FALSE(w->menu("MenuSonVolume")->isEnabled());
+    EXPECT_TRUE(checked(Item::MusicNone));
+    EXPECT_TRUE(checked(Item::SoundPcSpeaker));
+    EXPECT_FALSE(w->menu(Item::SoundVolumeMenu)->isEnabled());
 }
 
 TEST_F(Window, panicWithoutANotificationAreaLeavesNothingToSeeOrHearUntilAKey) {
@@ -340,7 +340,7 @@ TEST_F(Window, panicWithoutANotificationAreaLeavesNothingToSeeOrHearUntilAKey) {
     w->sound().effects().play(Sound::Removal);
     ASSERT_TRUE(mixer.effectSounding());
 
-    trigger("MenuPanic");
+    trigger(Item::Panic);
     const GameState& s = w->board().game().state();
     EXPECT_TRUE(s.paused);
     EXPECT_TRUE(s.hidden);
@@ -350,9 +350,9 @@ TEST_F(Window, panicWithoutANotificationAreaLeavesNothingToSeeOrHearUntilAKey) {
     // The window may stay on screen (a desktop that does not minimise): it shows the border
     // colour alone, menus included.
     EXPECT_TRUE(onlyColour(w->grab().toImage(), border));
-    trigger("MenuLangueAnglais");
-    EXPECT_EQ(w->action("MenuPopupPanicRestaurer")->text(), "Take again the game");
-    trigger("MenuSmileyTaille200");
+    trigger(Item::English);
+    EXPECT_EQ(w->action(Item::TrayRestore)->text(), "Take again the game");
+    trigger(Item::SmileySize200);
     EXPECT_TRUE(onlyColour(w->grab().toImage(), border)) << "a window that grows stays covered";
 
     QKeyEvent shift(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
@@ -376,7 +376,7 @@ TEST_F(Window, panicCoverStaysThroughACompositorsRepaintUntilTheWindowHasTheFocu
     for (int i = 0; i < 100 && !w->windowHandle()->isExposed(); ++i)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     ASSERT_TRUE(w->windowHandle()->isExposed());
-    trigger("MenuPanic");
+    trigger(Item::Panic);
     const GameState& s = w->board().game().state();
     ASSERT_TRUE(s.hidden);
     QEvent deactivate(QEvent::WindowDeactivate);
@@ -395,9 +395,9 @@ TEST_F(Window, panicHidesInTheNotificationAreaWhereThereIsOne) {
     platform.tray = true;
     open();
     w->show();
-    trigger("MenuPanic");
+    trigger(Item::Panic);
     EXPECT_FALSE(w->isVisible());
-    trigger("MenuPopupPanicRestaurer");
+    trigger(Item::TrayRestore);
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(w->board().game().state().paused);
     EXPECT_FALSE(w->board().game().state().hidden);
@@ -413,13 +413,13 @@ TEST_F(Window, aShakeTheWindowManagerUndoesShakesTheBoardInsideTheWindow) {
     EXPECT_EQ(w->pos(), at + QPoint(0, 2)) << "a window that can move shakes itself";
     // Placed anew by the game itself during a shake (a bigger board is centred again): the
     // shake goes on from the new place.
-    trigger("MenuSmileyTaille150");
+    trigger(Item::SmileySize150);
     const QPoint placed = w->pos();
     ASSERT_NE(placed, at);
     w->windowShake(1);
     EXPECT_EQ(w->pos(), placed + QPoint(0, 1));
     w->windowShake(0);
-    trigger("MenuSmileyTailleNormale");
+    trigger(Item::SmileySizeDefault);
     ASSERT_EQ(w->pos(), at);
     w->windowShake(2);
     w->move(at); // as a window manager that keeps windows where it put them does
@@ -450,51 +450,51 @@ namespace kp {
 TEST_F(Window, optionItemsSetTheirValueMarkAndEffect) {
     open();
     const GameState& s = w->board().game().state();
-    trigger("MenuAnimVirusRapide");
+    trigger(Item::SmileyAnimationFast);
     EXPECT_EQ(s.timer(TimerId::SmileyAnimation).period, 300);
     EXPECT_EQ(w->settings().smileyAnimation, 3);
-    trigger("MenuAnimVirusPasAnim");
+    trigger(Item::SmileyAnimationNone);
     EXPECT_FALSE(s.timer(TimerId::SmileyAnimation).running());
-    EXPECT_TRUE(checked("MenuAnimVirusPasAnim"));
-    EXPECT_FALSE(checked("MenuAnimVirusRapide"));
-    trigger("MenuAnimSupprLente");
+    EXPECT_TRUE(checked(Item::SmileyAnimationNone));
+    EXPECT_FALSE(checked(Item::SmileyAnimationFast));
+    trigger(Item::RemovalAnimationSlow);
     EXPECT_EQ(s.timer(TimerId::Removal).period, 150);
     EXPECT_EQ(s.timer(TimerId::Collapse).period, 150);
-    trigger("MenuAnimSupprPasAnim");
+    trigger(Item::RemovalAnimationNone);
     EXPECT_EQ(s.timer(TimerId::Collapse).period, 1);
-    trigger("MenuAnimSupprTremblement");
+    trigger(Item::Shake);
     EXPECT_TRUE(s.options.shake);
-    EXPECT_TRUE(checked("MenuAnimSupprTremblement"));
+    EXPECT_TRUE(checked(Item::Shake));
     EXPECT_EQ(w->settings().shake, 1);
-    trigger("MenuPinup2");
+    trigger(Item::PinupRight);
     EXPECT_EQ(s.options.Pinup, 2);
     EXPECT_EQ(w->settings().Pinup, 2);
-    trigger("MenuSonVolumeFaible");
+    trigger(Item::SoundVolumeLow);
     EXPECT_EQ(w->settings().effectsVolume, 0);
-    trigger("MenuMusiqueBoucle");
+    trigger(Item::MusicLoop);
     EXPECT_FALSE(w->settings().loopMusic);
-    EXPECT_FALSE(checked("MenuMusiqueBoucle"));
+    EXPECT_FALSE(checked(Item::MusicLoop));
 }
 
 TEST_F(Window, gameCommandsAndTheirShortcuts) {
     open();
     const GameState& s = w->board().game().state();
-    EXPECT_EQ(w->action("MenuNouveauJeu")->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(w->action("MenuPause")->shortcut(), QKeySequence(Qt::Key_F5));
-    EXPECT_EQ(w->action("MenuPanic")->shortcut(), QKeySequence(Qt::Key_Escape));
+    EXPECT_EQ(w->action(Item::NewGame)->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(w->action(Item::Pause)->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(w->action(Item::Panic)->shortcut(), QKeySequence(Qt::Key_Escape));
     w->board().game().state().level = 4;
-    trigger("MenuRecommencerNiveau");
+    trigger(Item::RestartLevel);
     EXPECT_EQ(s.level, 4);
     EXPECT_TRUE(s.cheated);
-    trigger("MenuPasserNiveau");
+    trigger(Item::SkipLevel);
     EXPECT_EQ(s.level, 5);
     EXPECT_EQ(w->board().message()->text(), "Niveau 5");
-    trigger("MenuPause"); // leaves the level's pause
+    trigger(Item::Pause); // leaves the level's pause
     EXPECT_FALSE(s.paused);
-    EXPECT_FALSE(checked("MenuPause"));
-    trigger("MenuPause");
-    EXPECT_TRUE(checked("MenuPause"));
-    trigger("MenuNouveauJeu");
+    EXPECT_FALSE(checked(Item::Pause));
+    trigger(Item::Pause);
+    EXPECT_TRUE(checked(Item::Pause));
+    trigger(Item::NewGame);
     EXPECT_EQ(s.level, 1);
     EXPECT_FALSE(s.cheated);
 }
@@ -502,10 +502,10 @@ TEST_F(Window, gameCommandsAndTheirShortcuts) {
 TEST_F(Window, recentPicturesShowTheirFileNamesAndHideWhenEmpty) {
     std::ofstream(ini()) << "[Options]\nCheminFond1=/some/where/pic.bmp\nCheminFond3=/x/y.jpg\n";
     open();
-    EXPECT_EQ(w->action("MenuFond1")->text(), "&1   pic.bmp");
-    EXPECT_TRUE(w->action("MenuFond1")->isVisible());
-    EXPECT_FALSE(w->action("MenuFond2")->isVisible());
-    EXPECT_EQ(w->action("MenuFond3")->text(), "&3   y.jpg");
+    EXPECT_EQ(w->action(Item::RecentPicture1)->text(), "&1   pic.bmp");
+    EXPECT_TRUE(w->action(Item::RecentPicture1)->isVisible());
+    EXPECT_FALSE(w->action(Item::RecentPicture2)->isVisible());
+    EXPECT_EQ(w->action(Item::RecentPicture3)->text(), "&3   y.jpg");
     // A missing picture at start-up falls back to the logo without a word.
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -527,22 +527,23 @@ TEST_F(Window, everyMenuCaptionFollowsTheLanguageThroughEveryLanguageAndBack) {
     std::map<std::string, QString> french;
     for (const LanguageInfo& l : Languages) {
         w->chooseLanguage(l.language);
-        EXPECT_TRUE(w->action(l.menuId)->isChecked()) << l.code;
+        EXPECT_TRUE(w->action(l.item)->isChecked()) << l.code;
         int seen = 0, changed = 0;
-        for (const Caption& c : menuCaptions()) {
+        for (const ItemCaption& c : menuCaptions()) {
             QString shown;
-            if (QAction* a = w->action(c.comment))
+            if (QAction* a = w->action(c.item))
                 shown = a->text();
-            else if (QMenu* m = w->menu(c.comment))
+            else if (QMenu* m = w->menu(c.item))
                 shown = m->title();
             else
                 continue;
             ++seen;
-            if (l.language == Language::French) french[c.comment] = shown;
+            const std::string id = c.text.comment;
+            if (l.language == Language::French) french[id] = shown;
             if (l.language == Language::English) {
-                EXPECT_EQ(shown, c.source) << c.comment;
+                EXPECT_EQ(shown, c.text.source) << id;
             }
-            if (shown != french[c.comment]) ++changed;
+            if (shown != french[id]) ++changed;
         }
         // Every row of the table is an item or a menu of the window.
         EXPECT_EQ(seen, static_cast<int>(menuCaptions().size())) << l.code;
@@ -551,12 +552,12 @@ TEST_F(Window, everyMenuCaptionFollowsTheLanguageThroughEveryLanguageAndBack) {
             EXPECT_GT(changed, seen * 3 / 5) << l.code;
         }
         // Items without a row keep their captions in every language.
-        EXPECT_EQ(w->action("MenuMusique4")->text(), "&Booster");
+        EXPECT_EQ(w->action(Item::Tune4)->text(), "&Booster");
     }
     w->useFrench();
-    for (const Caption& c : menuCaptions())
-        if (QAction* a = w->action(c.comment)) {
-            EXPECT_EQ(a->text(), french[c.comment]);
+    for (const ItemCaption& c : menuCaptions())
+        if (QAction* a = w->action(c.item)) {
+            EXPECT_EQ(a->text(), french[c.text.comment]);
         }
 }
 

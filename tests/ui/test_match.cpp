@@ -39,7 +39,7 @@ struct Duel : WindowFixture {
             choose(*dialog);
             dialog->accept();
         });
-        trigger("MenuNouveauDuel");
+        trigger(Item::NewMatch);
         ASSERT_NE(w->matchView(), nullptr);
     }
     void key(int k, QEvent::Type type = QEvent::KeyPress) {
@@ -127,21 +127,21 @@ TEST_F(Duel, theDialogSetsUpTwoBoardsAndAStripInBothLanguagesAndPartieSeulLeaves
     EXPECT_EQ(match().settings().roundsToWin, 3);
     EXPECT_EQ(w->settings().duel.opponent, 0) << "the choice is kept for the next match";
     EXPECT_TRUE(w->settings().duelInFile);
-    EXPECT_TRUE(checked("MenuPause")) << "a match starts paused, as a level does";
-    EXPECT_FALSE(w->action("MenuRecommencerNiveau")->isEnabled());
-    EXPECT_TRUE(w->action("MenuPartieSeul")->isEnabled());
+    EXPECT_TRUE(checked(Item::Pause)) << "a match starts paused, as a level does";
+    EXPECT_FALSE(w->action(Item::RestartLevel)->isEnabled());
+    EXPECT_TRUE(w->action(Item::SingleGame)->isEnabled());
 
     w->useEnglish();
     EXPECT_EQ(opponentName(0), "Computer (Beginner)");
-    EXPECT_EQ(w->action("MenuNouveauDuel")->text(), "New &match...");
+    EXPECT_EQ(w->action(Item::NewMatch)->text(), "New &match...");
     EXPECT_EQ(m->display(0).message()->text(), "Level 1");
 
     w->useFrench();
-    trigger("MenuPartieSeul");
+    trigger(Item::SingleGame);
     EXPECT_EQ(w->matchView(), nullptr);
     EXPECT_EQ(w->size(), window) << "the single game comes back as it was";
     EXPECT_FALSE(w->board().view()->isHidden());
-    EXPECT_TRUE(w->action("MenuRecommencerNiveau")->isEnabled());
+    EXPECT_TRUE(w->action(Item::RestartLevel)->isEnabled());
 }
 
 // A big board with big cells is wider than the screen twice over: the window goes against the
@@ -168,7 +168,7 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     d.startLevel = {3, 3}; // boards full enough for chains, and attacks
     w->startMatch(d, 1);
     MatchView* m = w->matchView();
-    EXPECT_FALSE(w->action("MenuRevoir")->isEnabled()) << "no replay in the match's place";
+    EXPECT_FALSE(w->action(Item::WatchLastGame)->isEnabled()) << "no replay in the match's place";
     struct Key {
         int64_t at;
         Command command;
@@ -218,9 +218,9 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     ASSERT_NE(rematch, nullptr);
     EXPECT_FALSE(rematch->isHidden());
     EXPECT_EQ(rematch->text(), "Revanche");
-    EXPECT_TRUE(w->action("MenuRevoir")->isEnabled());
+    EXPECT_TRUE(w->action(Item::WatchLastGame)->isEnabled());
     // Hidden and back, the boards still say who won.
-    trigger("MenuPanic");
+    trigger(Item::Panic);
     key(Qt::Key_A);
     EXPECT_FALSE(match().board(0).state().hidden);
     EXPECT_EQ(m->display(0).message()->text(), "Gagné !");
@@ -246,7 +246,7 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     const MatchRecording played = match().recording();
     const QString file = this->file("match.KembrollaReplay");
     w->replays().chooseFile = [&](bool) { return std::optional<QString>(file); };
-    trigger("MenuEnregistrerReplay");
+    trigger(Item::SaveReplay);
     key(Qt::Key_F2);
     EXPECT_TRUE(platform.questions.empty()) << "a match that is over goes without a question";
     ASSERT_NE(w->matchView(), nullptr);
@@ -301,7 +301,7 @@ TEST_F(Duel, aMatchReplaySavedWhileTheComputerPlaysOnHoldsTheMomentItWasAskedFor
             m->advanceTo(t += 500);
         return std::optional<QString>(file);
     };
-    trigger("MenuEnregistrerReplay");
+    trigger(Item::SaveReplay);
     ASSERT_GT(match().recording().inputs.size(), asked.inputs.size())
         << "the computer played while the dialog was open";
     MatchRecording saved;
@@ -319,7 +319,7 @@ TEST_F(Duel, leavingAMatchUnderWayAsksFirstAndNoKeepsIt) {
     DuelSettings d;
     d.opponent = 0;
     w->startMatch(d, 1);
-    trigger("MenuPartieSeul");
+    trigger(Item::SingleGame);
     EXPECT_TRUE(platform.questions.empty());
     EXPECT_EQ(w->matchView(), nullptr);
 
@@ -333,10 +333,10 @@ TEST_F(Duel, leavingAMatchUnderWayAsksFirstAndNoKeepsIt) {
         if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
     });
     key(Qt::Key_F2);
-    trigger("MenuNouveauDuel");
-    trigger("MenuNouveauJeu");
-    trigger("MenuPartieSeul");
-    trigger("MenuDemo");
+    trigger(Item::NewMatch);
+    trigger(Item::NewGame);
+    trigger(Item::SingleGame);
+    trigger(Item::Demonstration);
     ASSERT_EQ(platform.questions.size(), 5u);
     EXPECT_EQ(platform.questions[0],
               "Un duel est en cours : si vous le quittez, il est perdu.\n\nVoulez-vous quitter le "
@@ -365,7 +365,7 @@ TEST_F(Duel, leavingTheReplayOfAnEndedMatchBringsTheMatchBackAsItEnded) {
     const QSize size = w->size();
     const MatchRecording played = match().recording();
     const QString verdict = match().winner() == 0 ? "Gagné !" : "Perdu !";
-    trigger("MenuRevoir");
+    trigger(Item::WatchLastGame);
     ASSERT_TRUE(w->matchView() && w->matchView()->replaying());
     key(Qt::Key_X);
     ASSERT_EQ(w->matchView(), ended);
@@ -376,7 +376,7 @@ TEST_F(Duel, leavingTheReplayOfAnEndedMatchBringsTheMatchBackAsItEnded) {
     EXPECT_FALSE(ended->findChild<QPushButton*>("BtnRevanche")->isHidden());
     const QString file = this->file("fin.KembrollaReplay");
     w->replays().chooseFile = [&](bool) { return std::optional<QString>(file); };
-    trigger("MenuEnregistrerReplay");
+    trigger(Item::SaveReplay);
     MatchRecording saved;
     ASSERT_TRUE(readVersusReplay(file.toStdString(), saved).ok());
     EXPECT_EQ(saved.inputs, played.inputs);
@@ -392,10 +392,10 @@ TEST_F(Duel, aMatchReplayPlaysARecordedPanicWithoutHidingTheWindow) {
     w->startMatch(d, 1);
     key(Qt::Key_B);
     w->matchView()->advanceTo(2000);
-    trigger("MenuPanic");
+    trigger(Item::Panic);
     ASSERT_FALSE(w->isVisible());
     w->matchView()->advanceTo(3000);
-    trigger("MenuPopupPanicRestaurer");
+    trigger(Item::TrayRestore);
     ASSERT_TRUE(w->isVisible());
     key(Qt::Key_B);
     w->matchView()->advanceTo(4000);
@@ -411,7 +411,7 @@ TEST_F(Duel, aMatchReplayPlaysARecordedPanicWithoutHidingTheWindow) {
     w->matchView()->advanceTo(recording->duration);
     EXPECT_TRUE(w->isVisible());
     // The player's own panic ends the replay and hides the game, as in a single game's replay.
-    trigger("MenuPanic");
+    trigger(Item::Panic);
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(w->matchView() == nullptr || !w->matchView()->replaying());
 }
@@ -524,7 +524,7 @@ TEST_F(Duel, panicInAMatchHidesBothBoardsAndTheComputerWaitsUntilAKey) {
     key(Qt::Key_B);
     w->matchView()->advanceTo(3000);
     ASSERT_FALSE(match().board(1).state().paused);
-    trigger("MenuPanic");
+    trigger(Item::Panic);
     for (int p = 0; p < 2; ++p) {
         EXPECT_TRUE(match().board(p).state().paused) << p;
         EXPECT_TRUE(match().board(p).state().hidden) << p;
@@ -597,7 +597,7 @@ TEST_F(Duel, theDemonstrationPlaysAloneUntilAKeyAndLeavesThePlayersGameAsItWas) 
     };
     const size_t commandsBefore = commands();
     const GameState before = w->board().game().state();
-    trigger("MenuDemo");
+    trigger(Item::Demonstration);
     Demonstration* demo = w->demo();
     ASSERT_NE(demo, nullptr);
     EXPECT_EQ(w->centralWidget(), demo->board().view());

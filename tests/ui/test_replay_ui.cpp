@@ -71,7 +71,7 @@ struct Replays : WindowFixture {
     }
     // Levels of one smiley on the bottom row that any capsule of the one colour clears.
     void easyLevels() {
-        trigger("MenuPinupPas");
+        trigger(Item::PinupNone);
         LevelParameters p;
         p.colours = 1;
         p.minRun = 2;
@@ -111,18 +111,18 @@ struct Replays : WindowFixture {
 
 TEST_F(Replays, fileMenuHasTheReplayItemsInBothLanguages) {
     open();
-    EXPECT_EQ(w->action("MenuRevoir")->text(), "Re&voir la dernière partie");
-    EXPECT_EQ(w->action("MenuOuvrirReplay")->text(), "Ouvrir un rep&lay...");
-    EXPECT_EQ(w->action("MenuEnregistrerReplay")->text(), "Enregistrer le replay so&us...");
+    EXPECT_EQ(w->action(Item::WatchLastGame)->text(), "Re&voir la dernière partie");
+    EXPECT_EQ(w->action(Item::OpenReplay)->text(), "Ouvrir un rep&lay...");
+    EXPECT_EQ(w->action(Item::SaveReplay)->text(), "Enregistrer le replay so&us...");
     w->useEnglish();
-    EXPECT_EQ(w->action("MenuRevoir")->text(), "&Watch the last game");
-    EXPECT_EQ(w->action("MenuOuvrirReplay")->text(), "Open a re&play...");
-    EXPECT_EQ(w->action("MenuEnregistrerReplay")->text(), "Sa&ve the replay as...");
+    EXPECT_EQ(w->action(Item::WatchLastGame)->text(), "&Watch the last game");
+    EXPECT_EQ(w->action(Item::OpenReplay)->text(), "Open a re&play...");
+    EXPECT_EQ(w->action(Item::SaveReplay)->text(), "Sa&ve the replay as...");
 }
 
 TEST_F(Replays, nothingToWatchBeforeAGameIsFinished) {
     open();
-    trigger("MenuRevoir");
+    trigger(Item::WatchLastGame);
     EXPECT_FALSE(player().active());
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], "Aucune partie terminée à revoir pour l'instant.");
@@ -135,7 +135,7 @@ TEST_F(Replays, watchingTheLastGameEndsOnItsBoardAndAKeyBringsTheGameBackPaused)
     const GameEnd before = gameEnd(w->board().game().state());
     const int32_t capsuleCol = w->board().game().state().capsule.col;
 
-    trigger("MenuRevoir");
+    trigger(Item::WatchLastGame);
     ASSERT_TRUE(player().active());
     EXPECT_TRUE(w->board().game().watching());
     ASSERT_NE(player().controls().banner(), nullptr);
@@ -161,7 +161,7 @@ TEST_F(Replays, watchingTheLastGameEndsOnItsBoardAndAKeyBringsTheGameBackPaused)
     EXPECT_EQ(gameEnd(w->board().game().state()), before);
     EXPECT_EQ(w->board().game().state().capsule.col, capsuleCol);
     EXPECT_TRUE(w->board().game().state().paused);
-    EXPECT_TRUE(w->action("MenuPause")->isChecked());
+    EXPECT_TRUE(w->action(Item::Pause)->isChecked());
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -170,7 +170,7 @@ TEST_F(Replays, watchingTheLastGameEndsOnItsBoardAndAKeyBringsTheGameBackPaused)
 TEST_F(Replays, duringAReplayTheMenusWaitAndPanicEndsItAndHidesTheGame) {
     open();
     playAGame();
-    trigger("MenuRevoir");
+    trigger(Item::WatchLastGame);
     ASSERT_TRUE(player().active());
     QKeyEvent shortcut(QEvent::ShortcutOverride, Qt::Key_F2, Qt::NoModifier);
     shortcut.ignore();
@@ -179,7 +179,7 @@ TEST_F(Replays, duringAReplayTheMenusWaitAndPanicEndsItAndHidesTheGame) {
     w->menuRows()->menus().front()->aboutToShow();
     EXPECT_FALSE(player().active());
 
-    trigger("MenuRevoir");
+    trigger(Item::WatchLastGame);
     ASSERT_TRUE(player().active());
     press(Qt::Key_Escape);
     EXPECT_FALSE(player().active());
@@ -192,7 +192,7 @@ TEST_F(Replays, theBannerSpeaksEnglish) {
     open();
     w->useEnglish();
     playAGame();
-    trigger("MenuRevoir");
+    trigger(Item::WatchLastGame);
     EXPECT_TRUE(player().controls().banner()->text().startsWith("Replay — ×1"));
     EXPECT_TRUE(player().controls().banner()->text().contains("other key: back"));
     player().stop();
@@ -214,7 +214,7 @@ TEST_F(Replays, theBannerCoversNothingOfTheBoards) {
             EXPECT_FALSE(banner.intersects(r.translated(at)));
     };
     const QImage live = w->board().painter().background();
-    trigger("MenuRevoir");
+    trigger(Item::WatchLastGame);
     const QRect banner = player().controls().banner()->geometry();
     EXPECT_TRUE(w->board().view()->rect().contains(banner));
     coversNothing(banner, w->board().painter(), {});
@@ -238,11 +238,11 @@ TEST_F(Replays, savedReplayOpensAndDamagedOneIsRefusedWithAMessage) {
     playAGame();
     const QString path = file("partie.KembrollaReplay");
     player().chooseFile = [&](bool) { return std::optional<QString>(path); };
-    trigger("MenuEnregistrerReplay");
+    trigger(Item::SaveReplay);
     ASSERT_TRUE(platform.messages.empty());
     const GameEnd live = gameEnd(w->board().game().state());
 
-    trigger("MenuOuvrirReplay");
+    trigger(Item::OpenReplay);
     ASSERT_TRUE(player().active());
     player().playToEnd();
     EXPECT_TRUE(player().proved());
@@ -257,7 +257,7 @@ TEST_F(Replays, savedReplayOpensAndDamagedOneIsRefusedWithAMessage) {
     }
     std::ofstream(path.toStdString()) << text.substr(0, text.size() / 2);
     w->useEnglish();
-    trigger("MenuOuvrirReplay");
+    trigger(Item::OpenReplay);
     EXPECT_FALSE(player().active());
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.messages[0].startsWith("This replay is damaged"))
@@ -272,7 +272,7 @@ TEST_F(Replays, aReplayFileOpensAsAReplayWhereASavedGameWould) {
     player().chooseFile = [&](bool) {
         return std::optional<QString>(QString::fromStdString(path));
     };
-    trigger("MenuEnregistrerReplay");
+    trigger(Item::SaveReplay);
     w->openSavedGame(path); // the command line and the file manager come this way
     EXPECT_TRUE(player().active());
     player().stop();
@@ -349,7 +349,7 @@ TEST_F(Replays, afterWatchingALostGameFromTheKeyboardItsMessageLineIsBackAsItWas
     ASSERT_EQ(w->board().message()->text(), "Perdu !");
     press(Qt::Key_Alt); // Alt, then F and V: "Revoir la dernière partie" from the keyboard
     EXPECT_FALSE(w->board().message()->isHidden()) << "a modifier alone is no key of the game";
-    trigger("MenuRevoir");
+    trigger(Item::WatchLastGame);
     ASSERT_TRUE(player().active());
     player().playToEnd();
     EXPECT_TRUE(player().proved());

@@ -157,8 +157,8 @@ struct WindowTexts : WindowFixture {
         // Those the window says of itself: nothing to watch or save yet, a file that is no
         // saved game.
         platform.messages.clear();
-        trigger("MenuRevoir");
-        trigger("MenuEnregistrerReplay");
+        trigger(Item::WatchLastGame);
+        trigger(Item::SaveReplay);
         w->openSavedGame(this->file("not-a-save.txt").toStdString());
         for (const QString& m : platform.messages) t.add("box", m);
         return t;
@@ -177,7 +177,7 @@ TEST_F(WindowTexts, everyTextIsAsItWasInFrenchAndInEnglish) {
     { std::ofstream(file("not-a-save.txt").toStdString()) << "no saved game\n"; }
     open();
     for (const char* language : {"fr", "en"}) {
-        trigger(language == std::string("fr") ? "MenuLangueFrancais" : "MenuLangueAnglais");
+        trigger(language == std::string("fr") ? Item::French : Item::English);
         const QString shown = collect().text();
         const QString name = QString::fromLatin1(language) + ".txt";
         if (const char* folder = std::getenv("KP_WRITE_TEXTS")) {

@@ -51,11 +51,11 @@ TEST_F(WindowFixture, randomCommandsAndKeysKeepTheWindowConsistent) {
     platform.colour = QColor(40, 90, 160);
     // Everything but closing the window, the dialogs that would wait for a person, and the
     // demonstration, which shows a board of its own (its tests are apart).
-    std::vector<std::string> commands;
+    std::vector<Item> commands;
     for (const auto& [id, unused] : w->actions()) {
-        static const std::set<std::string> skip = {
-            "MenuQuitter",      "MenuPopupQuitter", "MenuOuvrir", "MenuEnregistrerSous",
-            "MenuCouleurTexte", "MenuNouveauDuel",  "MenuDemo"};
+        static const std::set<Item> skip = {
+            Item::Quit,        Item::TrayQuit, Item::OpenGame,     Item::SaveGameAs,
+            Item::MessageLook, Item::NewMatch, Item::Demonstration};
         if (!skip.count(id)) commands.push_back(id);
     }
     ASSERT_GT(commands.size(), 80u);
@@ -67,7 +67,7 @@ TEST_F(WindowFixture, randomCommandsAndKeysKeepTheWindowConsistent) {
     });
     closer.start(20);
     std::mt19937 rng(7);
-    std::string last;
+    Item last{};
     // As many steps on a slow machine as on a fast one: the window's timers fire in between.
     for (int steps = 0; steps < 300; ++steps) {
         const int what = static_cast<int>(rng() % 10);

@@ -2,6 +2,7 @@
 // A main window on the offscreen platform, with its settings in a temporary folder, silent
 // sound and scripted dialogs.
 #include "scripted_platform.h"
+#include "ui/captions.h"
 #include "ui/main_window.h"
 
 #include <QAction>
@@ -14,8 +15,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 namespace kp {
+
+// An item in a test's message, by the name its caption has for translators.
+inline std::ostream& operator<<(std::ostream& out, Item item) {
+    const int i = static_cast<int>(item);
+    return i < CaptionedItems ? out << menuCaptions()[i].text.comment : out << "item " << i;
+}
 
 // Every pixel of an image is `colour`.
 inline bool onlyColour(const QImage& image, QRgb colour) {
@@ -40,12 +48,12 @@ struct WindowFixture : ::testing::Test {
         w = std::make_unique<MainWindow>(platform, settings.empty() ? ini() : settings, quiet);
         w->firstShow();
     }
-    void trigger(const char* id) {
+    void trigger(Item id) {
         QAction* a = w->action(id);
         ASSERT_NE(a, nullptr) << id;
         a->trigger();
     }
-    bool checked(const char* id) const { return w->action(id)->isChecked(); }
+    bool checked(Item id) const { return w->action(id)->isChecked(); }
 
     // The board as a whole frame of the rules' state draws it, and as the shown window shows
     // it once the frames due are painted (what they left in its backing store). Where the
