@@ -168,11 +168,13 @@ class Game {
     BoardHooks* hooks_ = nullptr;
     std::optional<Random> capsuleRandom_;
     std::vector<int32_t> runColours_;
-    // Scratch space of findRuns: colour classes, vertical segments, marked cells.
+    // Scratch space of findRuns: colour classes, vertical segments, marked cells. Each search
+    // writes the board's part before it reads it, so nothing is cleared beforehand: a board
+    // nobody searches yet (the player's, before the first landing) costs no memory for it.
     template <typename T> using Plane = std::array<std::array<T, GridSize>, GridSize>;
-    Plane<int8_t> classes_{};
-    Plane<int16_t> posV_{}, lenV_{};
-    Plane<bool> marked_{};
+    Plane<int8_t> classes_;
+    Plane<int16_t> posV_, lenV_;
+    Plane<bool> marked_;
 };
 
 } // namespace kp

@@ -3,7 +3,6 @@
 #include <atomic>
 #include <cerrno>
 #include <charconv>
-#include <fstream>
 #include <mutex>
 #include <sstream>
 #include <system_error>
@@ -172,16 +171,31 @@ FileResult ReadWholeFile(const fs::path& path, std::string& out) {
     if (ec) return Failure(FileError::Unreadable, path, ec.value());
     if (size > MaxFileSize) return Failure(FileError::TooLarge, path, 0);
 
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Failure(FileError::Unreadable, path, errno);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return Failure(FileError::Unreadable, path, errno);
-    out = std::move(text).str();
-    if (out.size() > MaxFileSize) {
-        out.clear();
-        return Failure(FileError::TooLarge, path, 0);
+    // Read by the system's calls, not a stream: the settings are read before the first frame,
+    // and a stream would first set up the C++ library's locales for one read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return Failure(FileError::Unreadable, path, errno);
+    std::string text(static_cast<size_t>(size) + 1, '\0'); // one more: the end is seen at once
+    size_t got = 0;
+    for (;;) {
+        if (got == text.size()) text.resize(text.size() * 2);
+        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            return Failure(FileError::Unreadable, path, error);
+        }
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+        if (got > MaxFileSize) {
+            ::close(fd);
+            return Failure(FileError::TooLarge, path, 0);
+        }
     }
+    ::close(fd);
+    text.resize(got);
+    out = std::move(text);
     return {FileError::None, path, 0};
 }
 
