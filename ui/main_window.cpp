@@ -81,7 +81,7 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
     replays_->onBoardSwapped = [this] { stageShown(); };
     // A match on screen (ended, or played again: one under way lets no replay start) gives way.
     replays_->onWatching = [this] { leaveMatch(); };
-    replays_->onMatchReplay = [this](std::shared_ptr<const MatchRecording> match) {
+    replays_->onMatchReplay = [this](std::shared_ptr<const Recording> match) {
         watchMatch(std::move(match));
     };
     buildMenus();

@@ -128,7 +128,7 @@ class MainWindow : public QMainWindow, public Board::Host, public MatchView::Hos
     // A match under way is left only when the player says so; true when it may go.
     bool mayLeaveMatch();
     // A recorded match played again on two boards, until any key.
-    void watchMatch(std::shared_ptr<const MatchRecording> recording);
+    void watchMatch(std::shared_ptr<const Recording> recording);
     // The match in play; null in single-player.
     MatchView* matchView() const { return match_; }
     // "Démonstration": the computer plays a game of its own in the single game's place until a

@@ -89,7 +89,7 @@ void MainWindow::buildFileMenu() {
     // In a match, the match so far is the last game.
     book_->addItem(file, "MenuRevoir", [this] {
         if (match_ && !match_->replaying())
-            watchMatch(std::make_shared<MatchRecording>(match_->match().recording()));
+            watchMatch(std::make_shared<Recording>(match_->match().recording()));
         else
             replays_->watchLastGame();
     });

@@ -75,7 +75,7 @@ void MainWindow::startMatch(const DuelSettings& duel, std::optional<uint32_t> se
     showMatch(setup);
 }
 
-void MainWindow::watchMatch(std::shared_ptr<const MatchRecording> recording) {
+void MainWindow::watchMatch(std::shared_ptr<const Recording> recording) {
     MatchView::Setup setup;
     setup.duel = match_ ? match_->duel() : settings().duel;
     setup.replay = std::move(recording);
