@@ -108,6 +108,29 @@ TEST(ReplayFile, writtenGamesReadBackAsTheSameGame) {
                 double(bytes) / double(inputs));
 }
 
+// Files of the first version hold the timers' fires among the inputs, timed by the wall: they
+// still read, play to the end they claim (their timers fed, the clock firing none), and are
+// written again in their own version.
+TEST(ReplayFile, filesWhoseTimersWereRecordedStillPlayToTheirEnd) {
+    for (const char* name : {"default-board", "from-saved-game", "small-board"}) {
+        const std::filesystem::path path =
+            std::filesystem::path(KP_OLD_REPLAYS) / (std::string(name) + ".KembrollaReplay");
+        Recording old;
+        const ReplayRead read = readReplay(path, old);
+        ASSERT_TRUE(read.ok()) << name << ": " << read.detail;
+        EXPECT_TRUE(old.timersRecorded) << name;
+        EXPECT_EQ(replayEnd(old), old.end) << name;
+        const std::string again = replayText(old);
+        EXPECT_NE(again.find("Version=1\n"), std::string::npos) << name;
+        EXPECT_TRUE(parsed(again).ok()) << name;
+    }
+    Recording match;
+    const ReplayRead read =
+        readVersusReplay(std::filesystem::path(KP_OLD_REPLAYS) / "versus.KembrollaReplay", match);
+    ASSERT_TRUE(read.ok()) << read.detail;
+    EXPECT_EQ(replayEnd(match), match.end);
+}
+
 // Files written before the turn on the entry row was mended have no key for it: they still play
 // to their end, with the turn they were recorded with.
 TEST(ReplayFile, filesFromBeforeTheEntryTurnWasMendedStillPlayToTheirEnd) {
