@@ -29,7 +29,7 @@ struct CpuMatchResult {
     int32_t winner = -1; // -1 when the time ran out first
     int64_t time = 0;
     int64_t halvesSent = 0;
-    MatchEnd end;
+    Ending end;
 };
 
 // Plays `match` (just made, with each player's eyes as its board's events) to its end or to

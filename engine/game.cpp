@@ -7,10 +7,12 @@ namespace kp {
 
 Game::Game(GameEvents& events, uint32_t seed) : ev_(events), random_(seed) {
     for (auto& row : s_.grid) row.fill(CellWall);
-    // Periods before any settings are applied.
-    s_.Timers[timerIndex(TimerId::Removal)].period = 75;
-    s_.Timers[timerIndex(TimerId::Collapse)].period = 75;
-    s_.Timers[timerIndex(TimerId::SmileyAnimation)] = {true, 125, 0};
+    // The animations' pace is the options' from the start, as a replay begins it.
+    const int32_t removal = removalPeriod(s_.options.removalAnimation);
+    s_.Timers[timerIndex(TimerId::Removal)].period = removal;
+    s_.Timers[timerIndex(TimerId::Collapse)].period = removal;
+    s_.Timers[timerIndex(TimerId::SmileyAnimation)] = {true,
+                                                       smileyPeriod(s_.options.smileyAnimation), 0};
     s_.Timers[timerIndex(TimerId::Clock)] = {true, 1000, 0};
     s_.Timers[timerIndex(TimerId::Pinup)] = {true, 0, 0};
     s_.Timers[timerIndex(TimerId::Drop)].period = DropStepPeriod;

@@ -1,7 +1,10 @@
 #include "game_summary.h"
 
+#include "replay.h"
+
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace kp {
 
@@ -11,7 +14,7 @@ namespace {
 // sound; the same sound after a collapse is no capsule, and comes only from a collapse tick.
 struct Tally : GameEvents {
     const Game* game = nullptr;
-    const Input* input = nullptr;
+    std::optional<Input> input; // what is being played: an input, or a timer the clock fires
     GameSummary summary;
     int32_t smileys = 0;
     int32_t chain = 0;
@@ -66,11 +69,9 @@ GameSummary summarise(const Recording& recording) {
     Tally tally;
     auto game = std::make_unique<Game>(tally);
     tally.game = game.get();
-    beginReplay(*game, recording);
-    for (const Input& in : recording.inputs) {
-        tally.input = &in;
-        feedInput(*game, recording, in);
-    }
+    Replay replay(recording, *game);
+    replay.heard = [&tally](const Input& in) { tally.input = in; };
+    replay.playToEnd();
     tally.summary.secondsPlayed = chronoSeconds(game->state().Chrono);
     return tally.summary;
 }

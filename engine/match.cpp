@@ -18,6 +18,14 @@ bool MatchSettings::operator==(const MatchSettings& o) const {
            roundsToWin == o.roundsToWin && cancelAttacks == o.cancelAttacks && seed == o.seed;
 }
 
+MatchSettings::MatchSettings(const Recording& r)
+    : params(r.params), options(r.options), seed(r.seed) {
+    if (!r.match) return;
+    startLevel = r.match->startLevel;
+    roundsToWin = r.match->roundsToWin;
+    cancelAttacks = r.match->cancelAttacks;
+}
+
 uint32_t roundSeed(uint32_t matchSeed, int32_t round) {
     return matchSeed + static_cast<uint32_t>(round) * 0x9E3779B9u;
 }
@@ -55,7 +63,11 @@ struct Match::Side : BoardHooks {
 
 Match::Match(const MatchSettings& settings, GameEvents* events0, GameEvents* events1)
     : settings_(settings) {
-    recording_.settings = settings;
+    recording_.seed = settings.seed;
+    recording_.params = settings.params;
+    recording_.options = settings.options;
+    recording_.match =
+        MatchRules{settings.startLevel, settings.roundsToWin, settings.cancelAttacks};
     GameEvents* events[2] = {events0, events1};
     for (int p = 0; p < 2; ++p) {
         if (!events[p]) {
@@ -184,7 +196,7 @@ int32_t Match::winner() const {
 }
 
 void Match::note(int32_t player, InputKind kind, int32_t value) {
-    recording_.inputs.push_back({clock_->now(), player, kind, value});
+    recording_.inputs.push_back({clock_->now(), kind, value, 0, player});
 }
 
 int64_t Match::now() const {
@@ -289,14 +301,14 @@ void Match::advance(int64_t ms) {
     advanceTo(clock_->now() + ms);
 }
 
-MatchEnd Match::end() const {
-    MatchEnd e;
+Ending Match::end() const {
+    Ending e;
     e.rounds = results_;
-    for (int p = 0; p < 2; ++p) e.boards[p] = gameEnd(boards_[p]->state());
+    for (const auto& b : boards_) e.boards.push_back(gameEnd(b->state()));
     return e;
 }
 
-const MatchRecording& Match::recording() const {
+const Recording& Match::recording() const {
     recording_.duration = clock_->now();
     recording_.end = end();
     return recording_;
@@ -306,17 +318,17 @@ int64_t Match::timersFired() const {
     return clock_->fired();
 }
 
-void feedMatchInput(Match& m, const MatchInput& in) {
+void feedInput(Match& m, const Input& in) {
     const auto command = static_cast<Command>(std::clamp(in.value, 0, 6));
     switch (in.kind) {
     case InputKind::Handle:
-        m.handle(in.player, command);
+        m.handle(in.board, command);
         break;
     case InputKind::Press:
-        m.press(in.player, command);
+        m.press(in.board, command);
         break;
     case InputKind::Release:
-        m.release(in.player, command);
+        m.release(in.board, command);
         break;
     case InputKind::Pause:
         m.pause();
@@ -336,69 +348,6 @@ void feedMatchInput(Match& m, const MatchInput& in) {
     default:
         break;
     }
-}
-
-namespace {
-
-int64_t boardCells(const Match& m) {
-    const GameState& s = m.board(0).state();
-    return int64_t{s.params.rows + 2} * (s.params.columns + 2);
-}
-
-// The work of the match so far, `inputs` fed to it.
-int64_t matchWork(const Match& m, int64_t inputs) {
-    const int64_t cells = boardCells(m);
-    return m.timersFired() * (cells + TickWork) + inputs * cells +
-           static_cast<int64_t>(m.board(0).random().draws() + m.board(1).random().draws()) *
-               DrawWork +
-           (int64_t{m.round()} + 1) * 2 * GridCells;
-}
-
-} // namespace
-
-int64_t expectedMatchReplayWork(const MatchRecording& r) {
-    const Match m(r.settings);
-    // A wait of decades is as far past any limit as a longer one, and keeps the sum in range.
-    constexpr int64_t LongestWait = int64_t{1} << 40;
-    const int64_t first = r.inputs.empty() ? r.duration : r.inputs.front().time;
-    const int64_t until = std::clamp<int64_t>(std::min(first, r.duration), 0, LongestWait);
-    int64_t ticks = 0;
-    for (int p = 0; p < 2; ++p)
-        for (const TimerSlot& t : m.board(p).state().Timers)
-            if (t.running()) ticks += until / t.period;
-    return matchWork(m, 0) + ticks * (boardCells(m) + TickWork);
-}
-
-MatchReplayRun replayMatchWithin(const MatchRecording& r, int64_t workLimit) {
-    Match m(r.settings);
-    MatchReplayRun run;
-    int64_t inputs = 0;
-    auto work = [&] { return matchWork(m, inputs); };
-    // Time goes by a second at a time, so that a long wait is measured as it goes.
-    auto until = [&](int64_t time) {
-        while (m.now() < time) {
-            m.advanceTo(std::min(time, m.now() + 1000));
-            if (work() > workLimit) return false;
-        }
-        return true;
-    };
-    bool within = work() <= workLimit;
-    for (size_t i = 0; within && i < r.inputs.size(); ++i) {
-        within = until(r.inputs[i].time);
-        if (!within) break;
-        feedMatchInput(m, r.inputs[i]);
-        ++inputs;
-        within = work() <= workLimit;
-    }
-    if (within) within = until(r.duration);
-    run.finished = within;
-    run.work = work();
-    run.end = m.end();
-    return run;
-}
-
-MatchEnd replayMatch(const MatchRecording& r) {
-    return replayMatchWithin(r, INT64_MAX).end;
 }
 
 } // namespace kp

@@ -25,8 +25,8 @@
 //   go first at the instants they share. A command given at a time comes after the timers due
 //   then.
 // - Pause and panic stop both boards; any command leaves the pause on both.
-// - Everything given to a match is recorded (recording()); replayMatch plays it again to the
-//   same end.
+// - Everything given to a match is recorded (recording()); replay.h plays it again to the same
+//   end.
 
 #include "game.h"
 #include "recording.h"
@@ -40,6 +40,9 @@
 namespace kp {
 
 struct MatchSettings {
+    MatchSettings() = default;
+    // The settings a recorded match began with.
+    explicit MatchSettings(const Recording& recording);
     LevelParameters params;
     GameOptions options;
     std::array<int32_t, 2> startLevel{1, 1};
@@ -50,31 +53,6 @@ struct MatchSettings {
 };
 
 constexpr int MaxAttack = 4; // halves one attack sends at most
-
-// One input of a match: the player it came from (0 or 1; -1 for both, as pause and panic are),
-// and what it was, in the kinds of a single-player recording (Handle, Press, Release with the
-// command as value; Pause, Resume, TogglePause, Panic, Unhide for both boards).
-struct MatchInput {
-    int64_t time = 0;
-    int32_t player = -1;
-    InputKind kind = InputKind::Handle;
-    int32_t value = 0;
-    bool operator==(const MatchInput&) const = default;
-};
-
-// Where a match stood: the rounds' winners (-1 a draw), and both boards' ends.
-struct MatchEnd {
-    std::vector<int32_t> rounds;
-    std::array<GameEnd, 2> boards{};
-    bool operator==(const MatchEnd&) const = default;
-};
-
-struct MatchRecording {
-    MatchSettings settings;
-    std::vector<MatchInput> inputs;
-    int64_t duration = 0; // the clock's time when it was taken
-    MatchEnd end;
-};
 
 uint32_t roundSeed(uint32_t matchSeed, int32_t round);
 
@@ -129,8 +107,11 @@ class Match {
     bool over() const;
     int32_t winner() const; // -1 until over
 
-    const MatchRecording& recording() const;
-    MatchEnd end() const;
+    // Its inputs are given as they came: each player's on the board they went to (0 or 1), pause
+    // and panic on both (-1), in the kinds of a game alone's (Handle, Press, Release with the
+    // command as value; Pause, Resume, TogglePause, Panic, Unhide).
+    const Recording& recording() const;
+    Ending end() const;
     // The timers fired since the match began (the measure of a replay's work).
     int64_t timersFired() const;
 
@@ -153,33 +134,10 @@ class Match {
     std::array<int32_t, 2> longestChain_{};
     std::vector<int32_t> results_;
     std::array<GameState, 2> roundEnds_;
-    mutable MatchRecording recording_;
+    mutable Recording recording_;
 };
 
 // One input of a recording given to the match, as a replay gives it (at the clock's time).
-void feedMatchInput(Match& match, const MatchInput& input);
-
-// Plays a recorded match again on boards nobody watches, to the recording's time.
-MatchEnd replayMatch(const MatchRecording& recording);
-
-// What a timer fired costs besides the cells it may visit: the clock looks over both boards'
-// timers before and after it, and the rules' handler is called. On the smallest board that is
-// most of a tick: some two hundred cells' worth (bench/engine_bench).
-constexpr int64_t TickWork = 200;
-
-// What playing a recorded match again is sure to cost, in the measure of replayMatchWithin:
-// nothing on a board moves before a command, but the clock's and the smileys' timers run
-// meanwhile, so the wait to the first input (to the end, with none) is known before it is played.
-int64_t expectedMatchReplayWork(const MatchRecording& recording);
-
-// The same, stopping once the work (recording.h's measure: each timer fired and each input
-// visits every cell of the board, a timer fired costs TickWork more, each random number drawn
-// counts DrawWork, each round set up the whole grid twice) has passed `workLimit`.
-struct MatchReplayRun {
-    bool finished = false;
-    int64_t work = 0;
-    MatchEnd end;
-};
-MatchReplayRun replayMatchWithin(const MatchRecording& recording, int64_t workLimit);
+void feedInput(Match& match, const Input& input);
 
 } // namespace kp

@@ -1,7 +1,5 @@
 #include "recorded_game.h"
 
-#include <algorithm>
-
 namespace kp {
 
 namespace detail {
@@ -11,8 +9,7 @@ void EventRelay::messageChanged() {
     messageNoticed();
 }
 
-// The replay's timers are its inputs: the window's own keep firing into the game set aside,
-// which drops them.
+// The replay's timers are its own clock's: the window's stands still while it plays.
 void EventRelay::timerChanged(TimerId id) {
     if (!watching_) to_.timerChanged(id);
 }
@@ -34,9 +31,19 @@ bool EventRelay::recordQualifies(int32_t level, int32_t smileysLeft) {
 RecordedGame::RecordedGame(GameEvents& events, uint32_t seed)
     : detail::EventRelay(events), Game(static_cast<detail::EventRelay&>(*this), seed) {}
 
+void RecordedGame::setClock(VirtualClock& clock, std::function<void()> catchUp) {
+    clock_ = &clock;
+    catchUp_ = std::move(catchUp);
+}
+
+int64_t RecordedGame::tableTime() {
+    if (catchUp_) catchUp_();
+    return clock_ ? clock_->now() - origin_ : 0;
+}
+
 bool RecordedGame::record(InputKind kind, int32_t value, int32_t value2) {
     if (watching_) return false;
-    const int64_t time = now_ ? now_() - origin_ : 0;
+    const int64_t time = tableTime();
     live_.inputs.push_back({time, kind, value, value2});
     return true;
 }
@@ -51,9 +58,15 @@ void RecordedGame::messageNoticed() {
 void RecordedGame::finish() {
     if (over_) return;
     over_ = true;
-    live_.end = gameEnd(state());
+    live_.duration = tableTime();
+    live_.end = {{gameEnd(state())}, {}};
     last_ = std::make_shared<const Recording>(live_);
     if (finished_) finished_(last_);
+}
+
+const Recording& RecordedGame::recording() {
+    live_.duration = clock_ ? clock_->now() - origin_ : 0;
+    return live_;
 }
 
 void RecordedGame::endGame() {
@@ -63,6 +76,7 @@ void RecordedGame::endGame() {
 
 void RecordedGame::newGame(const SavedGame* saved) {
     if (watching_) return;
+    tableTime(); // the game in progress ends with the timers due by now fired
     if (live_.played()) finish();
     const GameState& s = state();
     live_ = Recording{};
@@ -72,9 +86,10 @@ void RecordedGame::newGame(const SavedGame* saved) {
     live_.windowActive = s.windowActive;
     live_.hidden = s.hidden;
     if (saved) live_.saved = std::make_shared<const SavedGame>(*saved);
-    origin_ = now_ ? now_() : 0;
+    origin_ = clock_ ? clock_->now() : 0;
     over_ = false;
     Game::newGame(saved);
+    if (clock_) clock_->rearmAll();
 }
 
 void RecordedGame::restartLevel() {
@@ -162,69 +177,28 @@ void RecordedGame::fire(TimerId id) {
 }
 
 void RecordedGame::watch(std::shared_ptr<const Recording> recording) {
-    if (!recording) return;
+    if (!recording || recording->match) return;
     if (!watching_) {
         held_ = std::make_unique<GameState>(state());
         heldSeed_ = random().seed();
         heldActive_.reset();
     }
     watching_ = true;
-    replay_ = std::move(recording);
-    next_ = 0;
-    beginReplay(*this, *replay_);
-}
-
-const Input* RecordedGame::nextInput() const {
-    if (!watching_ || !replay_ || next_ >= replay_->inputs.size()) return nullptr;
-    return &replay_->inputs[next_];
-}
-
-bool RecordedGame::feedNext() {
-    const Input* in = nextInput();
-    if (!in) return false;
-    ++next_;
-    feedInput(*this, *replay_, *in);
-    return true;
+    replay_.reset();
+    watched_ = std::move(recording);
+    replay_ = std::make_unique<Replay>(*watched_, *this);
 }
 
 void RecordedGame::stopWatching() {
     if (!watching_) return;
+    replay_.reset();
+    watched_.reset();
     state() = *held_;
     random().setSeed(heldSeed_);
     held_.reset();
-    replay_.reset();
     watching_ = false;
     if (heldActive_) setWindowActive(*heldActive_);
     heldActive_.reset();
-}
-
-// ---- A recording watched on a timeline ----
-
-int64_t GameReplay::nextDue() {
-    const Input* next = game_.nextInput();
-    return next ? std::max(next->time, now_) : -1;
-}
-
-void GameReplay::advanceTo(int64_t time) {
-    for (const Input* next = game_.nextInput(); next && next->time <= time;
-         next = game_.nextInput()) {
-        now_ = std::max(now_, next->time);
-        game_.feedNext();
-    }
-    standAt(time);
-}
-
-void GameReplay::standAt(int64_t time) {
-    now_ = std::max(now_, time);
-}
-
-void GameReplay::step() {
-    while (const Input* next = game_.nextInput()) {
-        const bool player = next->kind != InputKind::Fire;
-        now_ = std::max(now_, next->time);
-        game_.feedNext();
-        if (player) return;
-    }
 }
 
 } // namespace kp

@@ -1,12 +1,14 @@
 #pragma once
-// The game the window plays: the rules, recording every input they take from outside, and able
-// to play a recording back in place of the game in progress, which steps aside until the replay
-// is over. Inputs the rules make to themselves (a landing that pauses a lost game, a key that
-// resumes a paused one) are not inputs: only calls from outside are recorded, so each is fed
-// back once.
+// The game the window plays: the rules, recording every input they take from outside at the
+// time of the table's clock they play on, and able to play a recording back in place of the
+// game in progress, which steps aside until the replay is over. Inputs the rules make to
+// themselves (a landing that pauses a lost game, a key that resumes a paused one) are not
+// inputs, nor are the fires of the table's clock, which a replay's clock fires again: only
+// calls from outside are recorded, so each is fed back once.
 
 #include "recording.h"
-#include "timeline.h"
+#include "replay.h"
+#include "virtual_clock.h"
 
 #include <functional>
 #include <memory>
@@ -50,17 +52,19 @@ class EventRelay : public GameEvents {
 
 class RecordedGame : private detail::EventRelay, public Game {
   public:
-    // Milliseconds from any origin; they only pace replays.
-    using Clock = std::function<int64_t()>;
     using Finished = std::function<void(const std::shared_ptr<const Recording>&)>;
 
     explicit RecordedGame(GameEvents& events, uint32_t seed = 0);
 
-    void setClock(Clock now) { now_ = std::move(now); }
+    // The clock of the table the game plays on, whose fires reach Game::fire: the inputs are
+    // recorded at its time from the game's start, and a new game arms every timer anew, as a
+    // replay's new clock does. `catchUp` brings the table up to the wall's time before each
+    // input (its driver's), so that the timers due by then fire first.
+    void setClock(VirtualClock& clock, std::function<void()> catchUp = {});
     // Told once per finished game: lost, left for another or ended after the player played.
     void setFinishedHandler(Finished finished) { finished_ = std::move(finished); }
-    // The game in progress so far.
-    const Recording& recording() const { return live_; }
+    // The game in progress so far, to the table's time.
+    const Recording& recording();
     // The game in progress ends with no other after it (the window closes): it is told as
     // finished if the player played, with what was played so far. A replay stops first.
     void endGame();
@@ -72,11 +76,10 @@ class RecordedGame : private detail::EventRelay, public Game {
     // activity is kept for the game in progress).
     void watch(std::shared_ptr<const Recording> recording);
     bool watching() const { return watching_; }
-    const Recording* watched() const { return replay_.get(); }
-    // The next input to feed, or null at the end.
-    const Input* nextInput() const;
-    // Feeds the next input; false when there was none.
-    bool feedNext();
+    const Recording* watched() const { return watched_.get(); }
+    // The recording watched, played on a table of its own; null when none is.
+    Replay* replay() { return replay_.get(); }
+    const Replay* replay() const { return replay_.get(); }
     // Brings the game in progress back as it was.
     void stopWatching();
 
@@ -100,48 +103,30 @@ class RecordedGame : private detail::EventRelay, public Game {
     void setRemovalAnimation(int32_t value);
     void setShake(bool on);
     void setPinup(int32_t value);
+    // A timer fired from outside the table's clock: an input like any other.
     void fire(TimerId id);
 
   private:
     // Notes an input; false while a replay plays, when the input must not reach the game.
     bool record(InputKind kind, int32_t value = 0, int32_t value2 = 0);
+    // The table's time from the game's start, once it has caught up with the wall.
+    int64_t tableTime();
     void messageNoticed() override;
     void finish();
 
-    Clock now_;
+    VirtualClock* clock_ = nullptr;
+    std::function<void()> catchUp_;
     Finished finished_;
     Recording live_;
     int64_t origin_ = 0;
     bool over_ = false; // the game in progress has been handed over as finished
     std::shared_ptr<const Recording> last_;
 
-    std::shared_ptr<const Recording> replay_;
-    size_t next_ = 0;
+    std::shared_ptr<const Recording> watched_;
+    std::unique_ptr<Replay> replay_;
     std::unique_ptr<GameState> held_; // the game in progress while a replay plays
     uint32_t heldSeed_ = 0;
     std::optional<bool> heldActive_;
-};
-
-// The recording a game watches, played on a timeline: each input at its time from the
-// recording's start. A driver runs it on the wall clock at a replay's speed, or steps it.
-class GameReplay final : public Timeline {
-  public:
-    explicit GameReplay(RecordedGame& game) : game_(game) {}
-    // Back to the start, for a recording just given to the game to watch.
-    void rewind() { now_ = 0; }
-    int64_t now() const override { return now_; }
-    // The next input's time; -1 once every input is fed.
-    int64_t nextDue() override;
-    // Feeds every input up to `time`.
-    void advanceTo(int64_t time) override;
-    void standAt(int64_t time) override;
-    // Plays up to and including the player's next input (a timer's fire is not one).
-    void step();
-    bool fedAll() const { return game_.nextInput() == nullptr; }
-
-  private:
-    RecordedGame& game_;
-    int64_t now_ = 0;
 };
 
 } // namespace kp

@@ -3,7 +3,6 @@
 #include "hash.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
 namespace kp {
@@ -141,57 +140,6 @@ void feedInput(Game& game, const Recording& r, const Input& in) {
         feedOption(game, r, in);
         break;
     }
-}
-
-GameEnd replayEnd(const Recording& r) {
-    return replayWithin(r, INT64_MAX).end;
-}
-
-namespace {
-
-// A level set-up: the whole grid, then the smileys' places drawn at random until each finds an
-// empty cell. Filling all n places of the band takes n (1 + 1/2 + ... + 1/n) tries on average,
-// two draws each, and each smiley placed draws its colour and its phase; four more for the two
-// capsules.
-int64_t setUpWork(const LevelParameters& p) {
-    const double n = double(std::clamp(p.maxSmileyRows, 0, p.rows)) * p.columns;
-    const double harmonic = n > 0 ? std::log(n) + 0.5772156649 + 1 / (2 * n) : 0;
-    return GridCells + DrawWork * (static_cast<int64_t>(std::ceil(2 * n * harmonic + 2 * n)) + 4);
-}
-
-} // namespace
-
-int64_t expectedReplayWork(const Recording& r) {
-    int64_t setUp = setUpWork(r.params);
-    for (const LevelParameters& p : r.parameters) setUp = std::max(setUp, setUpWork(p));
-    const auto setUps =
-        1 + std::count_if(r.inputs.begin(), r.inputs.end(), [](const Input& in) {
-            return in.kind == InputKind::SkipLevel || in.kind == InputKind::RestartLevel;
-        });
-    return static_cast<int64_t>(r.inputs.size()) * InputWork + setUps * setUp;
-}
-
-ReplayRun replayWithin(const Recording& r, int64_t workLimit) {
-    GameEvents nobody;
-    auto game = std::make_unique<Game>(nobody);
-    const int64_t visitedBefore = game->cellsVisited();
-    const uint64_t drawsBefore = game->random().draws();
-    ReplayRun run;
-    int64_t fed = 0;
-    auto work = [&] {
-        return fed * InputWork + game->cellsVisited() - visitedBefore +
-               DrawWork * static_cast<int64_t>(game->random().draws() - drawsBefore);
-    };
-    beginReplay(*game, r);
-    for (const Input& in : r.inputs) {
-        if (work() > workLimit) break;
-        feedInput(*game, r, in);
-        ++fed;
-    }
-    run.work = work();
-    run.finished = fed == static_cast<int64_t>(r.inputs.size()) && run.work <= workLimit;
-    run.end = gameEnd(game->state());
-    return run;
 }
 
 } // namespace kp

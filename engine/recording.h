@@ -1,21 +1,25 @@
 #pragma once
-// A game as the rules took it in: where it began (seed, parameters, options, maybe a saved
-// board) and every input in the order it came, timer fires included. The rules are
-// deterministic, so feeding the same inputs in the same order to a game begun the same way
-// gives the same game tick for tick, whatever the clock did meanwhile; the times only pace a
-// replay for the eye.
+// What one board or a match's two boards took in from outside: how they began (seed,
+// parameters, options, maybe a saved board; a match's rules), every input at its time on the
+// table's clock, to the board it went to, and where they ended. The rules are deterministic and
+// the table's clock fires the timers at their instants, a command given at a time coming after
+// the timers due then: playing the inputs again at their times on a clock begun with them gives
+// the same game tick for tick. Games recorded before the single game ran on the table's clock
+// hold their timers' fires as inputs instead, timed by the wall: those are fed in their order
+// and the clock fires nothing.
 
 #include "game.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace kp {
 
 enum class InputKind : uint8_t {
-    Fire,    // value: the timer
+    Fire,    // value: the timer, fired from outside the table's clock
     Handle,  // value: the command, one press of a window that repeats keys itself
     Press,   // value: the command, held down where the game repeats it
     Release, // value: the command let go
@@ -38,10 +42,11 @@ enum class InputKind : uint8_t {
 constexpr int InputKindCount = static_cast<int>(InputKind::Helped) + 1;
 
 struct Input {
-    int64_t time = 0; // ms since the game began
+    int64_t time = 0; // ms on the table's clock, from the recording's start
     InputKind kind = InputKind::Fire;
     int32_t value = 0;
     int32_t value2 = 0;
+    int32_t board = 0; // 0 or 1; -1 both boards of a match (its pause and panic)
     bool operator==(const Input&) const = default;
 };
 
@@ -56,6 +61,21 @@ struct GameEnd {
 };
 GameEnd gameEnd(const GameState& s);
 
+// Where a recording ended: each board's end, and a match's rounds' winners (-1 a draw).
+struct Ending {
+    std::vector<GameEnd> boards;
+    std::vector<int32_t> rounds;
+    bool operator==(const Ending&) const = default;
+};
+
+// What a match plays to, beside the seed, parameters and options of its two boards.
+struct MatchRules {
+    std::array<int32_t, 2> startLevel{1, 1};
+    int32_t roundsToWin = 2;
+    bool cancelAttacks = false;
+    bool operator==(const MatchRules&) const = default;
+};
+
 struct Recording {
     uint32_t seed = 0;
     LevelParameters params;
@@ -63,11 +83,15 @@ struct Recording {
     bool windowActive = true;
     bool hidden = false;
     std::shared_ptr<const SavedGame> saved; // the board it began from, when it was opened
+    std::optional<MatchRules> match;        // a match of two boards; none for a game alone
+    // The timers' fires are inputs, the clock firing none (games recorded on the wall's time).
+    bool timersRecorded = false;
     std::vector<Input> inputs;
     std::vector<LevelParameters> parameters; // parameters set while it was played
-    GameEnd end;
+    int64_t duration = 0;                    // the table's time at its end
+    Ending end;
 
-    int64_t duration() const { return inputs.empty() ? 0 : inputs.back().time; }
+    int boards() const { return match ? 2 : 1; }
     // Whether the player did anything at all (timer fires alone make no game).
     bool played() const;
 };
@@ -79,29 +103,5 @@ void applyOptions(Game& game, const GameOptions& options);
 void beginReplay(Game& game, const Recording& recording);
 // Feeds one input to the game, as the window or the player gave it.
 void feedInput(Game& game, const Recording& recording, const Input& input);
-// Plays the whole recording on a game nobody watches and says how it ended.
-GameEnd replayEnd(const Recording& recording);
-
-// The work of a replay, counted in cell visits: what the game visits as it plays (every look
-// at the whole board, every level set-up's whole grid), every random number drawn as DrawWork
-// visits (a set-up draws places until each smiley finds an empty cell, ever more tries as the
-// board fills up), and every input as InputWork, what handling one costs beside them. Each is
-// about what it costs in time (bench/engine_bench, the costliest replay files).
-constexpr int64_t GridCells = int64_t{GridSize} * GridSize;
-constexpr int64_t DrawWork = 6;
-constexpr int64_t InputWork = 250;
-// What the replay is sure to cost before it starts: its inputs, and the level set-ups it asks
-// for (its start, its restarts and skips), each filling in the most smileys the parameters
-// allow, with the tries that takes on average.
-int64_t expectedReplayWork(const Recording& recording);
-
-struct ReplayRun {
-    bool finished = false; // false: stopped once the work passed the limit
-    int64_t work = 0;      // the work done
-    GameEnd end;           // where the game stood when it stopped
-};
-// Plays the recording on a game nobody watches, as replayEnd does, but stops before the input
-// that would start once the work has passed `workLimit`.
-ReplayRun replayWithin(const Recording& recording, int64_t workLimit);
 
 } // namespace kp

@@ -74,25 +74,4 @@ void Table::advanceTo(int64_t time) {
     }
 }
 
-void Table::standAt(int64_t time) {
-    if (match_)
-        match_->standAt(time);
-    else
-        clock_->standAt(time);
-}
-
-int64_t MatchReplaySeat::look(int64_t now, const Play&) {
-    const auto& inputs = recording_.inputs;
-    while (next_ < inputs.size() && inputs[next_].time <= now)
-        feedMatchInput(match_, inputs[next_++]);
-    return next_ < inputs.size() ? inputs[next_].time : Never;
-}
-
-int64_t MatchReplaySeat::nextPlayerInput() const {
-    const auto& inputs = recording_.inputs;
-    size_t next = next_;
-    while (next < inputs.size() && inputs[next].player < 0) ++next;
-    return next < inputs.size() ? inputs[next].time : recording_.duration;
-}
-
 } // namespace kp

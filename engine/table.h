@@ -52,7 +52,6 @@ class Table final : public Timeline {
     // Plays on to `time`: the seats look at each instant the table stops at, the timers fire
     // in between. A match stops at its end.
     void advanceTo(int64_t time) override;
-    void standAt(int64_t time) override;
 
   private:
     int64_t timersDue();
@@ -64,23 +63,6 @@ class Table final : public Timeline {
     std::array<Seat*, 2> seats_{};
     std::array<Seat::Play, 2> plays_;
     std::array<int64_t, 2> looks_{Seat::Never, Seat::Never};
-};
-
-// A recorded match played again: each input fed at its time, to whichever board it went.
-class MatchReplaySeat final : public Seat {
-  public:
-    MatchReplaySeat(Match& match, const MatchRecording& recording)
-        : match_(match), recording_(recording) {}
-    int64_t look(int64_t now, const Play& play) override;
-    bool fedAll() const { return next_ == recording_.inputs.size(); }
-    // When the next input of a player comes (a pause or panic of both boards is not one), or
-    // the recording's end.
-    int64_t nextPlayerInput() const;
-
-  private:
-    Match& match_;
-    const MatchRecording& recording_;
-    size_t next_ = 0;
 };
 
 } // namespace kp

@@ -34,7 +34,7 @@ class VirtualClock final : public Timeline {
     // Moves the time on to `time`, if it is later, firing nothing. Timers that fell due before
     // it fire at the next step(), late, at the time the clock stands at (a driver on the wall
     // clock that woke late; a replay fires what was due before, instant by instant, first).
-    void standAt(int64_t time) override;
+    void standAt(int64_t time);
     // Re-arms timers changed by calls made outside the clock (keys, menu commands).
     void sync();
     // Re-arms every timer from now, changed or not (the boards were set up anew).

@@ -14,15 +14,15 @@ using fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    MatchRecording match;
+    Recording match;
     const ReplayRead versus = parseVersusReplay(text, match);
     if (versus.ok()) {
-        Check(replayMatch(match) == match.end, "an accepted match reaches its recorded end");
+        Check(replayEnd(match) == match.end, "an accepted match reaches its recorded end");
         const std::string written = versusReplayText(match);
-        MatchRecording back;
+        Recording back;
         Check(parseVersusReplay(written, back).ok(), "a match written by the game reads back");
         Check(back.inputs == match.inputs && back.end == match.end &&
-                  back.settings == match.settings && back.duration == match.duration,
+                  MatchSettings(back) == MatchSettings(match) && back.duration == match.duration,
               "the same match comes back");
         Check(versusReplayText(back) == written, "a match written again, the same text");
     } else {
@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string written = replayText(game);
     Recording back;
     Check(parseReplay(written, back).ok(), "a replay written by the game reads back");
-    Check(back.inputs == game.inputs && back.end == game.end && back.seed == game.seed,
+    Check(back.inputs == game.inputs && back.end == game.end && back.seed == game.seed &&
+              back.timersRecorded == game.timersRecorded && back.duration == game.duration,
           "the same game comes back");
     Check(replayText(back) == written, "written again, the same text");
     const GameSummary summary = summarise(game);

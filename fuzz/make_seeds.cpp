@@ -189,8 +189,8 @@ void ReplaySeed(const std::string& name, const LevelParameters& p, uint32_t seed
                 bool fromSavedGame) {
     Quiet events;
     RecordedGame game(events, seed);
-    VirtualClock clock(game, [&](TimerId id) { game.fire(id); });
-    game.setClock([&] { return clock.now(); });
+    VirtualClock clock(game);
+    game.setClock(clock);
     std::shared_ptr<const Recording> last;
     game.setFinishedHandler([&](const std::shared_ptr<const Recording>& r) { last = r; });
     game.setParameters(p);

@@ -292,22 +292,16 @@ std::shared_ptr<const SavedGame> startBoard(Reader& r, const LevelParameters& p)
 }
 
 // The format's number: what it starts with, and whether that is all of it.
-struct FormatVersion {
-    uint64_t major = 0;
-    bool whole = false;
-};
-
 // Refuses a format no reader of formats up to `newest` can take: no number, or a later version
 // (one may number its format past what an integer holds, or as "2.1": the number it starts with
 // tells, and a format of ours followed by more is a later one too). The reader judges the rest.
-std::optional<ReplayRead> readVersion(const IniFile& ini, uint32_t newest, FormatVersion& v) {
+std::optional<ReplayRead> readVersion(const IniFile& ini, uint32_t newest, uint64_t& major) {
     const std::string version = ini.ReadString(Header, "Version", "");
     const char* text = version.data();
-    const auto [end, error] = std::from_chars(text, text + version.size(), v.major);
+    const auto [end, error] = std::from_chars(text, text + version.size(), major);
     if (end == text) return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
-    v.whole = end == text + version.size();
-    if (error == std::errc::result_out_of_range || v.major > uint64_t{newest} ||
-        (v.major == uint64_t{newest} && !v.whole))
+    if (error == std::errc::result_out_of_range || major > uint64_t{newest} ||
+        end != text + version.size())
         return refused(ReplayError::NewerVersion, ReplayProblem::None, version.substr(0, 40));
     return std::nullopt;
 }
@@ -347,7 +341,7 @@ std::optional<ReplayRead> readInputs(const IniFile& ini, int64_t count, std::vec
 
 // A recording played again within the work limit: taken (into `out`) when it reaches the end it
 // was written with.
-template <typename Run, typename Rec> ReplayRead judged(const Run& run, Rec& rec, Rec& out) {
+ReplayRead judged(const ReplayRun& run, Recording& rec, Recording& out) {
     if (!run.finished) {
         ReplayRead tooLong = refused(ReplayError::TooLarge, ReplayProblem::Work);
         tooLong.work = run.work;
@@ -373,14 +367,38 @@ ReplayRead readReplayFile(const std::filesystem::path& path, Rec& out, Parse par
     return parse(text, out);
 }
 
+std::string checksumText(uint64_t checksum) {
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llX", static_cast<unsigned long long>(checksum));
+    return text;
+}
+
+// The inputs section: their number, the recording's duration (in a file whose timers were
+// recorded, the last input's time, for information) and the tokens, 24 a line.
+template <typename Token> void writeInputs(std::ostream& out, const Recording& rec, Token token) {
+    const int64_t duration =
+        rec.timersRecorded ? (rec.inputs.empty() ? 0 : rec.inputs.back().time) : rec.duration;
+    out << "\n[" << Inputs << "]\nNombre=" << rec.inputs.size() << "\nDuree=" << duration << '\n';
+    int64_t previous = 0;
+    for (size_t i = 0; i < rec.inputs.size(); ++i) {
+        if (i % TokensPerLine == 0) out << (i ? "\n" : "") << i / TokensPerLine + 1 << '=';
+        const Input& in = rec.inputs[i];
+        const int64_t delay = std::clamp<int64_t>(in.time - previous, 0, MaxDelay);
+        previous = std::max(previous, in.time);
+        out << (i % TokensPerLine ? " " : "") << token(in, delay);
+    }
+    if (!rec.inputs.empty()) out << '\n';
+}
+
 } // namespace
 
 std::string replayText(const Recording& rec) {
     std::ostringstream out;
     out << "; Kembrolla Panic! replay: a game and every input it took, to be watched again.\n"
-        << "[" << Header << "]\nVersion=" << ReplayVersion << "\nGraine=" << rec.seed
-        << "\nFenetreActive=" << (rec.windowActive ? 1 : 0) << "\nCachee=" << (rec.hidden ? 1 : 0)
-        << "\n\n[Configuration]\n";
+        << "[" << Header
+        << "]\nVersion=" << (rec.timersRecorded ? TimersReplayVersion : ReplayVersion)
+        << "\nGraine=" << rec.seed << "\nFenetreActive=" << (rec.windowActive ? 1 : 0)
+        << "\nCachee=" << (rec.hidden ? 1 : 0) << "\n\n[Configuration]\n";
     for (const ParameterKey& k : ParameterKeys) out << k.key << '=' << rec.params.*k.field << '\n';
     writeOptions(out, rec.options);
     if (rec.saved) {
@@ -400,23 +418,11 @@ std::string replayText(const Recording& rec) {
         for (size_t i = 0; i < rec.parameters.size(); ++i)
             out << i + 1 << '=' << parametersText(rec.parameters[i]) << '\n';
     }
-    out << "\n[" << Inputs << "]\nNombre=" << rec.inputs.size() << "\nDuree=" << rec.duration()
+    writeInputs(out, rec, token);
+    const GameEnd end = rec.end.boards.empty() ? GameEnd{} : rec.end.boards.front();
+    out << "\n[" << End << "]\nNiveau=" << end.level << "\nNbVirusRestants=" << end.smileysLeft
+        << "\nChrono=" << chronoText(end.chrono) << "\nControle=" << checksumText(end.checksum)
         << '\n';
-    int64_t previous = 0;
-    for (size_t i = 0; i < rec.inputs.size(); ++i) {
-        if (i % TokensPerLine == 0) out << (i ? "\n" : "") << i / TokensPerLine + 1 << '=';
-        const Input& in = rec.inputs[i];
-        const int64_t delay = std::clamp<int64_t>(in.time - previous, 0, MaxDelay);
-        previous = std::max(previous, in.time);
-        out << (i % TokensPerLine ? " " : "") << token(in, delay);
-    }
-    if (!rec.inputs.empty()) out << '\n';
-    char checksum[17];
-    std::snprintf(checksum, sizeof checksum, "%016llX",
-                  static_cast<unsigned long long>(rec.end.checksum));
-    out << "\n[" << End << "]\nNiveau=" << rec.end.level
-        << "\nNbVirusRestants=" << rec.end.smileysLeft << "\nChrono=" << chronoText(rec.end.chrono)
-        << "\nControle=" << checksum << '\n';
     return out.str();
 }
 
@@ -428,13 +434,15 @@ namespace {
 
 ReplayRead readGameReplay(const IniFile& ini, Recording& out) {
     if (!ini.HasSection(Header)) return refused(ReplayError::NotAReplay, ReplayProblem::None);
-    FormatVersion version;
+    uint64_t version = 0;
     if (auto no = readVersion(ini, ReplayVersion, version)) return *no;
-    if (version.major < 1 || !version.whole)
-        return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
+    if (version == uint64_t{VersusReplayVersion})
+        return refused(ReplayError::NotAReplay, ReplayProblem::None);
+    if (version < 1) return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
 
     Reader r{ini, {}};
     Recording rec;
+    rec.timersRecorded = version == uint64_t{TimersReplayVersion};
     const std::optional<std::string> seed = ini.Value(Header, "Graine");
     if (!seed || !number(*seed, rec.seed)) r.refuse("Replay/Graine");
     rec.windowActive = r.integer(Header, "FenetreActive", 0, 1) != 0;
@@ -459,8 +467,15 @@ ReplayRead readGameReplay(const IniFile& ini, Recording& out) {
                                  return parseToken(word, in, delay, parameterSets);
                              }))
         return *no;
+    // A game whose timers were recorded ends at its last input; the others' duration says
+    // how long the clock runs on after it.
+    rec.duration = time;
+    if (!rec.timersRecorded) {
+        rec.duration = r.integer(Inputs, "Duree", 0, INT32_MAX);
+        if (rec.duration < time) r.refuse(std::string(Inputs) + "/Duree");
+    }
 
-    rec.end = r.gameEnd(End, "");
+    rec.end.boards = {r.gameEnd(End, "")};
     if (r.refusal) return r.refused();
 
     // The checksum is of the board at the end, which only playing the game again gives: a file
@@ -492,27 +507,18 @@ namespace {
 
 constexpr int MaxRoundsWritten = 10000;
 
-std::string checksumText(uint64_t checksum) {
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llX", static_cast<unsigned long long>(checksum));
-    return text;
-}
-
 // A player's input carries the player (1 or 2) after its code; pause and panic of the whole
 // match are words, as in a single-player file.
-std::string versusToken(const MatchInput& in, int64_t delay) {
-    Input one;
-    one.kind = in.kind;
-    one.value = in.value;
-    std::string t = token(one, delay);
+std::string versusToken(const Input& in, int64_t delay) {
+    std::string t = token(in, delay);
     if (in.kind == InputKind::Handle || in.kind == InputKind::Press ||
         in.kind == InputKind::Release)
-        t += static_cast<char>('1' + in.player);
+        t += static_cast<char>('1' + in.board);
     return t;
 }
 
-bool parseVersusToken(std::string_view t, MatchInput& in, int64_t& delay) {
-    in = MatchInput{};
+bool parseVersusToken(std::string_view t, Input& in, int64_t& delay) {
+    in = Input{};
     std::string_view body = t;
     int32_t player = -1;
     if (!body.empty() && (body.back() == '1' || body.back() == '2')) {
@@ -528,7 +534,7 @@ bool parseVersusToken(std::string_view t, MatchInput& in, int64_t& delay) {
                       one.kind == InputKind::TogglePause || one.kind == InputKind::Panic ||
                       one.kind == InputKind::Unhide;
     if (key != (player >= 0) || (!key && !word)) return false;
-    in.player = player;
+    in.board = player;
     in.kind = one.kind;
     in.value = one.value;
     return true;
@@ -536,34 +542,25 @@ bool parseVersusToken(std::string_view t, MatchInput& in, int64_t& delay) {
 
 } // namespace
 
-std::string versusReplayText(const MatchRecording& rec) {
-    const MatchSettings& m = rec.settings;
+std::string versusReplayText(const Recording& rec) {
+    const MatchRules m = rec.match.value_or(MatchRules{});
     std::ostringstream out;
     out << "; Kembrolla Panic! versus replay: a match and every input it took, to be watched "
            "again.\n"
-        << "[" << Header << "]\nVersion=" << VersusReplayVersion << "\nGraine=" << m.seed
+        << "[" << Header << "]\nVersion=" << VersusReplayVersion << "\nGraine=" << rec.seed
         << "\nManches=" << m.roundsToWin << "\nAnnulation=" << (m.cancelAttacks ? 1 : 0)
         << "\nNiveau1=" << m.startLevel[0] << "\nNiveau2=" << m.startLevel[1]
         << "\n\n[Configuration]\n";
-    for (const ParameterKey& k : ParameterKeys) out << k.key << '=' << m.params.*k.field << '\n';
-    writeOptions(out, m.options);
-    out << "\n[" << Inputs << "]\nNombre=" << rec.inputs.size() << "\nDuree=" << rec.duration
-        << '\n';
-    int64_t previous = 0;
-    for (size_t i = 0; i < rec.inputs.size(); ++i) {
-        if (i % TokensPerLine == 0) out << (i ? "\n" : "") << i / TokensPerLine + 1 << '=';
-        const MatchInput& in = rec.inputs[i];
-        const int64_t delay = std::clamp<int64_t>(in.time - previous, 0, MaxDelay);
-        previous = std::max(previous, in.time);
-        out << (i % TokensPerLine ? " " : "") << versusToken(in, delay);
-    }
-    if (!rec.inputs.empty()) out << '\n';
+    for (const ParameterKey& k : ParameterKeys) out << k.key << '=' << rec.params.*k.field << '\n';
+    writeOptions(out, rec.options);
+    writeInputs(out, rec, versusToken);
     out << "\n[" << End << "]\nManches=";
     for (size_t i = 0; i < rec.end.rounds.size(); ++i)
         out << (i ? " " : "") << (rec.end.rounds[i] < 0 ? 0 : rec.end.rounds[i] + 1);
     out << '\n';
     for (int p = 0; p < 2; ++p) {
-        const GameEnd& e = rec.end.boards[static_cast<size_t>(p)];
+        const auto b = static_cast<size_t>(p);
+        const GameEnd e = b < rec.end.boards.size() ? rec.end.boards[b] : GameEnd{};
         const char n = static_cast<char>('1' + p);
         out << "Niveau" << n << '=' << e.level << "\nNbVirusRestants" << n << '=' << e.smileysLeft
             << "\nChrono" << n << '=' << chronoText(e.chrono) << "\nControle" << n << '='
@@ -572,39 +569,39 @@ std::string versusReplayText(const MatchRecording& rec) {
     return out.str();
 }
 
-FileResult writeVersusReplay(const std::filesystem::path& path, const MatchRecording& recording) {
+FileResult writeVersusReplay(const std::filesystem::path& path, const Recording& recording) {
     return WriteFileSafely(path, versusReplayText(recording));
 }
 
 namespace {
 
-ReplayRead readMatchReplay(const IniFile& ini, MatchRecording& out) {
+ReplayRead readMatchReplay(const IniFile& ini, Recording& out) {
     if (!ini.HasSection(Header)) return refused(ReplayError::NotAReplay, ReplayProblem::None);
-    FormatVersion version;
-    if (auto no = readVersion(ini, VersusReplayVersion, version)) return *no;
-    // One player's game, of whatever version of its own format ("1.5" is a newer one).
-    if (version.major >= 1 && version.major < uint64_t{VersusReplayVersion})
+    uint64_t version = 0;
+    const std::optional<ReplayRead> unread = readVersion(ini, ReplayVersion, version);
+    // One player's game, of either version of its own format ("3.5" is a newer one).
+    if (version == uint64_t{TimersReplayVersion} || version == uint64_t{ReplayVersion})
         return refused(ReplayError::NotAReplay, ReplayProblem::None);
-    if (version.major != uint64_t{VersusReplayVersion})
+    if (unread) return *unread;
+    if (version != uint64_t{VersusReplayVersion})
         return refused(ReplayError::Damaged, ReplayProblem::Key, "Replay/Version");
 
     Reader r{ini, {}};
-    MatchRecording rec;
-    MatchSettings& m = rec.settings;
+    Recording rec;
+    MatchRules& m = rec.match.emplace();
     const std::optional<std::string> seed = ini.Value(Header, "Graine");
-    if (!seed || !number(*seed, m.seed)) r.refuse("Replay/Graine");
+    if (!seed || !number(*seed, rec.seed)) r.refuse("Replay/Graine");
     m.roundsToWin = r.integer(Header, "Manches", 1, 99);
     m.cancelAttacks = r.integer(Header, "Annulation", 0, 1) != 0;
     m.startLevel[0] = r.integer(Header, "Niveau1", 1, INT32_MAX);
     m.startLevel[1] = r.integer(Header, "Niveau2", 1, INT32_MAX);
-    m.params = r.parameters("Configuration");
-    m.options = r.options();
-    const int64_t cells = int64_t{m.params.rows + 2} * (m.params.columns + 2);
+    rec.params = r.parameters("Configuration");
+    rec.options = r.options();
 
     const int64_t count = r.integer(Inputs, "Nombre", 0, INT32_MAX);
     rec.duration = r.integer(Inputs, "Duree", 0, INT32_MAX);
     if (r.refusal) return r.refused();
-    if (count > MaxReplayInputs || count * cells > MaxMatchReplayWork)
+    if (count > MaxReplayInputs || count * InputWork > MaxReplayWork)
         return refused(ReplayError::TooLarge, ReplayProblem::InputCount, std::to_string(count));
     int64_t time = 0;
     if (auto no = readInputs(ini, count, rec.inputs, time, parseVersusToken)) return *no;
@@ -625,26 +622,25 @@ ReplayRead readMatchReplay(const IniFile& ini, MatchRecording& out) {
         }
     }
     for (int p = 0; p < 2; ++p)
-        rec.end.boards[static_cast<size_t>(p)] =
-            r.gameEnd(End, std::string(1, static_cast<char>('1' + p)));
+        rec.end.boards.push_back(r.gameEnd(End, std::string(1, static_cast<char>('1' + p))));
     if (r.refusal) return r.refused();
 
     // A long wait before the first command costs its ticks whatever follows: a file of a few
     // hundred bytes may ask for weeks of them.
-    if (expectedMatchReplayWork(rec) > MaxMatchReplayWork)
+    if (expectedReplayWork(rec) > MaxReplayWork)
         return refused(ReplayError::TooLarge, ReplayProblem::Work);
-    return judged(replayMatchWithin(rec, MaxMatchReplayWork), rec, out);
+    return judged(replayWithin(rec, MaxReplayWork), rec, out);
 }
 
 } // namespace
 
-ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out) {
+ReplayRead parseVersusReplay(std::string_view text, Recording& out) {
     if (text.size() > MaxReplayFile) return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
     return readMatchReplay(IniFile::FromText(text), out);
 }
 
-ReplayRead readVersusReplay(const std::filesystem::path& path, MatchRecording& out) {
-    return readReplayFile(path, out, [](std::string_view text, MatchRecording& rec) {
+ReplayRead readVersusReplay(const std::filesystem::path& path, Recording& out) {
+    return readReplayFile(path, out, [](std::string_view text, Recording& rec) {
         return parseVersusReplay(text, rec);
     });
 }
@@ -652,10 +648,10 @@ ReplayRead readVersusReplay(const std::filesystem::path& path, MatchRecording& o
 ReplayRead parseAnyReplay(std::string_view text, AnyReplay& out) {
     if (text.size() > MaxReplayFile) return refused(ReplayError::TooLarge, ReplayProblem::FileSize);
     const IniFile ini = IniFile::FromText(text);
-    FormatVersion version;
-    if (ini.HasSection(Header) && !readVersion(ini, VersusReplayVersion, version) &&
-        version.major == uint64_t{VersusReplayVersion}) {
-        auto match = std::make_shared<MatchRecording>();
+    uint64_t version = 0;
+    if (ini.HasSection(Header) && !readVersion(ini, ReplayVersion, version) &&
+        version == uint64_t{VersusReplayVersion}) {
+        auto match = std::make_shared<Recording>();
         const ReplayRead read = readMatchReplay(ini, *match);
         if (read.ok()) out = AnyReplay{{}, std::move(match)};
         return read;

@@ -7,8 +7,8 @@
 
 #include "file_result.h"
 
-#include "engine/match.h"
 #include "engine/recording.h"
+#include "engine/replay.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -18,10 +18,13 @@
 
 namespace kp {
 
-constexpr int ReplayVersion = 1;
-// A versus match is written in a format of its own, version 2 (a single-player game is still
-// written as version 1, which the single-player reader alone takes).
+// A single-player game: its commands on the table's clock, which fires the timers again.
+constexpr int ReplayVersion = 3;
+// A versus match, in a format of its own.
 constexpr int VersusReplayVersion = 2;
+// A single-player game as the game wrote it before it ran on the table's clock: its timers'
+// fires among its inputs, timed by the wall. Still read, and written for such a recording.
+constexpr int TimersReplayVersion = 1;
 constexpr std::string_view ReplayExtension = ".KembrollaReplay";
 
 enum class ReplayError {
@@ -35,15 +38,12 @@ enum class ReplayError {
     Diverges, // played again, the game does not end where the file says
 };
 
-// The most work (see recording.h) reading one file may cost: under a tenth of a second
-// (bench/engine_bench). A file asking for more is refused, as one of more inputs than the game
-// could replay in that time (half a minute of inputs at the fastest: half an hour of play).
+// The most work (see replay.h) reading one file may cost, a game or a match: under a tenth of a
+// second (bench/engine_bench). A file asking for more is refused, as one of more inputs than the
+// game could replay in that time (half a minute of inputs at the fastest: half an hour of play).
 constexpr int64_t MaxReplayWork = 100'000'000;
 constexpr int64_t MaxReplayInputs = 2'000'000;
 constexpr size_t MaxReplayFile = 4u << 20; // bytes
-// A match's clock ticks for as long as its file says: this is read in under a tenth of a second
-// (bench/engine_bench), a quarter of a million timer ticks on the usual board.
-constexpr int64_t MaxMatchReplayWork = 100'000'000;
 
 // What in the file a Damaged or TooLarge refusal is about (the window words it).
 enum class ReplayProblem {
@@ -75,22 +75,24 @@ struct ReplayRead {
 std::string replayText(const Recording& recording);
 FileResult writeReplay(const std::filesystem::path& path, const Recording& recording);
 
-// Reads a replay from text or from a file into `out` (left as it was when refused).
+// A game alone, written in the version of its kind. Read from text or from a file into `out`
+// (left as it was when refused): a file of either single-player version.
 ReplayRead parseReplay(std::string_view text, Recording& out);
 ReplayRead readReplay(const std::filesystem::path& path, Recording& out);
 
-// Versus matches, in the same way. A file of version 1 is a single-player game: NotAReplay.
-std::string versusReplayText(const MatchRecording& recording);
-FileResult writeVersusReplay(const std::filesystem::path& path, const MatchRecording& recording);
-ReplayRead parseVersusReplay(std::string_view text, MatchRecording& out);
-ReplayRead readVersusReplay(const std::filesystem::path& path, MatchRecording& out);
+// Versus matches, in the same way. A single-player game's file is NotAReplay, as a match's is
+// to the single-player reader.
+std::string versusReplayText(const Recording& recording);
+FileResult writeVersusReplay(const std::filesystem::path& path, const Recording& recording);
+ReplayRead parseVersusReplay(std::string_view text, Recording& out);
+ReplayRead readVersusReplay(const std::filesystem::path& path, Recording& out);
 
 // A file of either kind, parsed once and judged by the reader of its version: a single
 // player's game or a match, whichever it holds once accepted (`out` is left as it was when
 // refused).
 struct AnyReplay {
     std::shared_ptr<Recording> game;
-    std::shared_ptr<MatchRecording> match;
+    std::shared_ptr<Recording> match;
 };
 ReplayRead parseAnyReplay(std::string_view text, AnyReplay& out);
 ReplayRead readAnyReplay(const std::filesystem::path& path, AnyReplay& out);

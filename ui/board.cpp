@@ -198,7 +198,9 @@ Board::Board(Host& host, sound::SoundEffects& effects, const SpriteSet& sprites,
     : QObject(parent), host_(host), display_(effects, sprites, digits, parent, this),
       game_(display_), clock_(game_,
                               [this](TimerId id) {
-                                  game_.fire(id);
+                                  // The table's own fires are no inputs: a replay's clock
+                                  // fires them again.
+                                  game_.Game::fire(id);
                                   // The window's own watch (the music, the controllers)
                                   // follows the clock's game step.
                                   if (id == TimerId::Clock) host_.clockTicked();
@@ -214,13 +216,13 @@ Board::Board(Host& host, sound::SoundEffects& effects, const SpriteSet& sprites,
              }),
       driver_(table_, this) {
     display_.setState(game_.state());
+    // Each input comes at the wall's time, after the timers due by then.
+    game_.setClock(clock_, [this] { driver_.catchUp(); });
     driver_.start();
 }
 
 void Board::followTimers() {
-    // A replay is fed its timers' fires with its inputs.
     if (game_.watching()) return driver_.stop();
-    clock_.rearmAll();
     driver_.start();
 }
 

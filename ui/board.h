@@ -141,8 +141,8 @@ class Board : public QObject, public Stage, private GameEvents {
     BoardView* view() const { return display_.view(); }
     QLabel* message() const { return display_.message(); }
 
-    // The clock runs the game in view from now, every timer armed anew; it stands still while
-    // a replay, fed its own timers, is shown.
+    // The clock runs the game in view on from where it stood; it stands still while a replay,
+    // on a clock of its own, is shown.
     void followTimers();
     void showMessage() { display_.showMessage(); }
     void repaint() { display_.repaint(); }

@@ -53,7 +53,6 @@ void ClockDriver::catchUp() {
 
 void ClockDriver::timersChanged() {
     if (!running_ || playing_) return;
-    timeline_.standAt(wallNow());
     sleep();
 }
 

@@ -32,8 +32,8 @@ class ClockDriver : public QObject {
     void setWall(std::function<int64_t()> elapsed) { elapsed_ = std::move(elapsed); }
     // Plays what fell due up to the wall's time, before an input from outside.
     void catchUp();
-    // Something outside the timeline changed it (a key, a command): what it changed counts from
-    // the wall's time. Calls made while the timeline plays are its own.
+    // Something outside the timeline changed it (a key, a command, once caught up): the driver
+    // sleeps anew until what is due next. Calls made while the timeline plays are its own.
     void timersChanged();
     // After the timeline played on, when the driver woke.
     std::function<void()> woke;

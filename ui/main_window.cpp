@@ -69,7 +69,7 @@ MainWindow::MainWindow(Platform& platform, std::filesystem::path settingsFile,
     replays_->onBoardSwapped = [this] { stages_->shown(); };
     // A match on screen (ended, or played again: one under way lets no replay start) gives way.
     replays_->onWatching = [this] { stages_->leaveMatch(); };
-    replays_->onMatchReplay = [this](std::shared_ptr<const MatchRecording> match) {
+    replays_->onMatchReplay = [this](std::shared_ptr<const Recording> match) {
         watchMatch(std::move(match));
     };
     // Opening a menu ends a replay first: the menus' commands are for the game.
@@ -201,7 +201,7 @@ void MainWindow::startMatch(const DuelSettings& duel, std::optional<uint32_t> se
     stages_->startMatch(duel, seed);
 }
 
-void MainWindow::watchMatch(std::shared_ptr<const MatchRecording> recording) {
+void MainWindow::watchMatch(std::shared_ptr<const Recording> recording) {
     stages_->watchMatch(std::move(recording));
 }
 

@@ -40,7 +40,7 @@ class ConfigDialog;
 class DisplayMenus;
 class Demonstration;
 class MatchView;
-struct MatchRecording;
+struct Recording;
 class GameFiles;
 class Records;
 class ReplayControls;
@@ -125,7 +125,7 @@ class MainWindow : public QMainWindow, public Board::Host {
     MatchView* matchView() const;
     Demonstration* demo() const;
     void startMatch(const DuelSettings& duel, std::optional<uint32_t> seed = std::nullopt);
-    void watchMatch(std::shared_ptr<const MatchRecording> recording);
+    void watchMatch(std::shared_ptr<const Recording> recording);
 
     // What the board asks of the window.
     void pauseChanged(bool paused) override;

@@ -80,7 +80,7 @@ MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effect
     m.cancelAttacks = setup.duel.cancelAttacks;
     m.seed = setup.seed;
     if (replay_) {
-        m = replay_->settings;
+        m = MatchSettings(*replay_);
         duel_.startLevel = m.startLevel;
         duel_.roundsToWin = m.roundsToWin;
         duel_.cancelAttacks = m.cancelAttacks;
@@ -103,8 +103,7 @@ MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effect
         table_->seat(1, cpuSeat_.get());
     }
     if (replay_) {
-        replaySeat_ = std::make_unique<MatchReplaySeat>(*match_, *replay_);
-        table_->seat(0, replaySeat_.get());
+        replayer_ = std::make_unique<Replay>(*replay_, *match_);
         replayControls_ = std::make_unique<ReplayControls>(driver_, [this] { stepReplay(); });
     }
 
@@ -173,18 +172,15 @@ void MatchView::start() {
     driver_.start();
 }
 
+// A replay wakes for its end too, past the match's: it is judged there.
 int64_t MatchView::nextDue() {
-    if (replay_ && replayEnded_) return -1;
-    const int64_t next = table_->nextDue();
-    // A replay wakes for its end too, past the match's: it is judged there.
-    if (replay_) return next < 0 ? replay_->duration : std::min(next, replay_->duration);
-    return next;
+    return replayer_ ? replayer_->nextDue() : table_->nextDue();
 }
 
 void MatchView::stepReplay() {
-    if (!replay_ || replayEnded_) return;
+    if (!replayer_ || replayer_->atEnd()) return;
     replayControls_->setSpeed(0);
-    advanceTo(replaySeat_->nextPlayerInput());
+    advanceTo(replayer_->nextPlayerInput());
 }
 
 void MatchView::showBanner() {
@@ -210,6 +206,7 @@ void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
 // The verdicts stay on the boards whatever the pause says; leaving the pause between rounds
 // starts the next one.
 void MatchView::togglePause() {
+    if (!replay_) driver_.catchUp();
     match_->togglePause();
     showResults();
     retranslate();
@@ -217,28 +214,28 @@ void MatchView::togglePause() {
 }
 
 void MatchView::panic() {
+    if (!replay_) driver_.catchUp();
     match_->panic();
     retranslate();
     driver_.timersChanged();
 }
 
 void MatchView::unhide() {
+    if (!replay_) driver_.catchUp();
     match_->unhide();
     retranslate();
     driver_.timersChanged();
 }
 
 void MatchView::advanceTo(int64_t time) {
-    if (replay_) time = std::min(time, replay_->duration);
-    table_->advanceTo(time);
     // A replay goes on past the match's end to the recording's, where it is judged.
-    if (replay_ && match_->over()) {
-        replaySeat_->look(time, {});
-        match_->standAt(time);
-    }
+    if (replayer_)
+        replayer_->advanceTo(time);
+    else
+        table_->advanceTo(time);
     showResults();
     updateStrip();
-    if (replay_ && replaySeat_->fedAll() && match_->now() >= replay_->duration) endReplay();
+    if (replayer_ && replayer_->atEnd()) endReplay();
 }
 
 // The strip is drawn again only when what it shows changes: the rounds, the queues, the end.
@@ -257,7 +254,6 @@ void MatchView::endReplay() {
     if (!driver_.running()) return;
     driver_.stop();
     const bool proved = match_->end() == replay_->end;
-    replayEnded_ = proved;
     if (proved) replayControls_->reachEnd();
     host_.replayEnded(proved);
 }

@@ -13,6 +13,7 @@
 
 #include "cpu/player.h"
 #include "engine/match.h"
+#include "engine/replay.h"
 #include "engine/table.h"
 #include "persistence/settings.h"
 
@@ -53,7 +54,7 @@ class MatchView : public QWidget, public Stage, public Timeline {
         GameOptions options;
         uint32_t seed = 0;
         // A recorded match to play again in place of a new one (its settings and inputs).
-        std::shared_ptr<const MatchRecording> replay;
+        std::shared_ptr<const Recording> replay;
     };
 
     MatchView(const Setup& setup, Host& host, sound::SoundEffects& effects,
@@ -112,10 +113,9 @@ class MatchView : public QWidget, public Stage, public Timeline {
     void retranslate();
     // The match on its clock, as the driver runs it on the wall's (tests drive it on virtual
     // time): the seats play on the way, a replay stops at its recording's end.
-    int64_t now() const override { return table_->now(); }
+    int64_t now() const override { return replayer_ ? replayer_->now() : table_->now(); }
     int64_t nextDue() override;
     void advanceTo(int64_t time) override;
-    void standAt(int64_t time) override { table_->standAt(time); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -139,9 +139,8 @@ class MatchView : public QWidget, public Stage, public Timeline {
     std::unique_ptr<Match> match_;
     std::unique_ptr<Table> table_;
     std::unique_ptr<CpuMatchSeat> cpuSeat_;
-    std::shared_ptr<const MatchRecording> replay_;
-    std::unique_ptr<MatchReplaySeat> replaySeat_;
-    bool replayEnded_ = false;
+    std::shared_ptr<const Recording> replay_;
+    std::unique_ptr<Replay> replayer_;
     QPushButton* rematch_;
     ClockDriver driver_{*this, this};
     std::unique_ptr<ReplayControls> replayControls_;

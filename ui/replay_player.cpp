@@ -29,12 +29,8 @@ ReplayPlayer::ReplayPlayer(Board& board, QWidget& window, Platform& platform,
       timeline_(board.game()), driver_(timeline_, this), controls_(driver_, [this] { step(); }) {
     driver_.setLongestWait(LongestWait);
     driver_.woke = [this] {
-        if (timeline_.fedAll()) reachEnd();
+        if (timeline_.atEnd()) reachEnd();
     };
-    RecordedGame& game = board_.game();
-    auto started = std::make_shared<QElapsedTimer>();
-    started->start();
-    game.setClock([started] { return started->elapsed(); });
     chooseFile = [this](bool save) -> std::optional<QString> {
         const QString filter =
             text(QT_TRANSLATE_NOOP("Replay", "Kembrolla Panic! replays (*.KembrollaReplay)"));
@@ -87,7 +83,7 @@ void ReplayPlayer::saveLastGame() {
         platform_.message(&window_, failed);
 }
 
-void ReplayPlayer::saveMatch(MatchRecording match) {
+void ReplayPlayer::saveMatch(Recording match) {
     const auto name = chooseFile(true);
     if (!name) return;
     const FileResult r = writeVersusReplay(systemPath(*name), match);
@@ -125,7 +121,6 @@ void ReplayPlayer::watch(std::shared_ptr<const Recording> recording) {
     game.watch(std::move(recording));
     active_ = true;
     proved_ = false;
-    timeline_.rewind();
     driver_.start();
     controls_.restart();
     restoreWindow();
@@ -159,26 +154,38 @@ bool ReplayPlayer::key(const QKeyEvent& key) {
 }
 
 void ReplayPlayer::step() {
-    timeline_.step();
-    if (timeline_.fedAll()) reachEnd();
+    if (Replay* replay = board_.game().replay()) replay->step();
+    if (timeline_.atEnd()) reachEnd();
 }
 
 void ReplayPlayer::playToEnd() {
-    while (board_.game().feedNext()) {
-    }
+    if (Replay* replay = board_.game().replay()) replay->playToEnd();
     reachEnd();
 }
 
 void ReplayPlayer::reachEnd() {
     if (!active_ || controls_.atEnd()) return;
     const Recording* r = board_.game().watched();
-    proved_ = r && gameEnd(board_.game().state()) == r->end;
+    const Replay* replay = board_.game().replay();
+    proved_ = r && replay && replay->end() == r->end;
     if (!proved_) {
         stop();
         platform_.message(&window_, replayMessage({ReplayError::Diverges, {}, {}}));
         return;
     }
     controls_.reachEnd();
+}
+
+int64_t ReplayPlayer::Watched::now() const {
+    return game_.replay() ? game_.replay()->now() : 0;
+}
+
+int64_t ReplayPlayer::Watched::nextDue() {
+    return game_.replay() ? game_.replay()->nextDue() : -1;
+}
+
+void ReplayPlayer::Watched::advanceTo(int64_t time) {
+    if (Replay* replay = game_.replay()) replay->advanceTo(time);
 }
 
 void ReplayPlayer::showBanner() {

@@ -8,7 +8,6 @@
 #include "ui/clock_driver.h"
 #include "ui/replay_controls.h"
 
-#include "engine/match.h"
 #include "engine/recorded_game.h"
 #include "persistence/scores.h"
 
@@ -37,7 +36,7 @@ class ReplayPlayer : public QObject {
     void saveLastGame();
     // A match so far, saved as a replay file of its own version. It is taken as it stands at
     // the call: the match plays on while the file dialog is open, and the file holds one moment.
-    void saveMatch(MatchRecording match);
+    void saveMatch(Recording match);
     void chooseReplay();
     // A replay file from the menu, the command line or the file manager; a file that cannot be
     // watched is refused with a message and the game in progress goes on.
@@ -70,7 +69,7 @@ class ReplayPlayer : public QObject {
     // Before a single game's replay takes the board: the window shows that board.
     std::function<void()> onWatching;
     // Told with a match read from a replay file, for the window to play it on two boards.
-    std::function<void(std::shared_ptr<const MatchRecording>)> onMatchReplay;
+    std::function<void(std::shared_ptr<const Recording>)> onMatchReplay;
     // Told when the board changes games (a replay starts or ends), for the window to lay
     // itself out for the one now shown and mark its pause.
     std::function<void()> onBoardSwapped;
@@ -80,6 +79,19 @@ class ReplayPlayer : public QObject {
     static bool isReplayFile(const std::filesystem::path& path);
 
   private:
+    // The replay the board's game watches, whichever it is, as the driver runs it.
+    class Watched final : public Timeline {
+      public:
+        explicit Watched(RecordedGame& game) : game_(game) {}
+        int64_t now() const override;
+        int64_t nextDue() override;
+        void advanceTo(int64_t time) override;
+        bool atEnd() const { return game_.replay() && game_.replay()->atEnd(); }
+
+      private:
+        RecordedGame& game_;
+    };
+
     void reachEnd();
     void showBanner();
     void restoreWindow();
@@ -89,7 +101,7 @@ class ReplayPlayer : public QObject {
     QWidget& window_;
     Platform& platform_;
     const Records& records_;
-    GameReplay timeline_;
+    Watched timeline_;
     ClockDriver driver_;
     ReplayControls controls_;
     bool active_ = false;

@@ -106,7 +106,7 @@ void Stages::startMatch(const DuelSettings& duel, std::optional<uint32_t> seed) 
     showMatch(setup);
 }
 
-void Stages::watchMatch(std::shared_ptr<const MatchRecording> recording) {
+void Stages::watchMatch(std::shared_ptr<const Recording> recording) {
     MatchView::Setup setup;
     setup.duel = match_ ? match_->duel() : p_.model.settings().duel;
     setup.replay = std::move(recording);
@@ -233,7 +233,7 @@ void Stages::panic() {
 // In a match, the match so far is the last game.
 void Stages::watchLastGame() {
     if (match_ && !match_->replaying())
-        watchMatch(std::make_shared<MatchRecording>(match_->match().recording()));
+        watchMatch(std::make_shared<Recording>(match_->match().recording()));
     else
         p_.replays.watchLastGame();
 }

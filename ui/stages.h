@@ -80,7 +80,7 @@ class Stages : private MatchView::Host {
     // A match under way is left only when the player says so; true when it may go.
     bool mayLeaveMatch();
     // A recorded match played again on two boards, until any key.
-    void watchMatch(std::shared_ptr<const MatchRecording> recording);
+    void watchMatch(std::shared_ptr<const Recording> recording);
     // "Revoir la dernière partie" and "Enregistrer le replay": in a match, the match so far.
     void watchLastGame();
     void saveLastGame();

@@ -2,6 +2,7 @@
 // against the keyboard path, and whole games on virtual time.
 #include "cpu/drivers.h"
 #include "engine/recording.h"
+#include "engine/replay.h"
 #include "fixture.h"
 #include "soak.h"
 
@@ -329,7 +330,7 @@ TEST(SoakCpuMatch, matchesEndAndReplayToTheSameEnd) {
         decided += r.winner >= 0;
         halves += r.halvesSent;
         EXPECT_EQ(a.stats().offPlan + b.stats().offPlan, 0) << "match " << k;
-        EXPECT_EQ(replayMatch(m.recording()), r.end) << "match " << k;
+        EXPECT_EQ(replayEnd(m.recording()), r.end) << "match " << k;
     }
     // A match of two equal players may draw round after round (no rule caps draws): thousands
     // leave a few undecided after three hours of play, never more than one in fifty.

@@ -22,9 +22,8 @@ struct RecordedTable {
     VirtualClock clock;
     std::vector<std::shared_ptr<const Recording>> finished;
 
-    explicit RecordedTable(uint32_t seed)
-        : game(ev, seed), clock(game, [this](TimerId id) { game.fire(id); }) {
-        game.setClock([this] { return clock.now(); });
+    explicit RecordedTable(uint32_t seed) : game(ev, seed), clock(game) {
+        game.setClock(clock);
         game.setFinishedHandler(
             [this](const std::shared_ptr<const Recording>& r) { finished.push_back(r); });
     }
@@ -105,7 +104,7 @@ TEST(Replay, randomGamesReplayToTheirRecordedEnd) {
             ASSERT_EQ(replayEnd(*r), r->end)
                 << "game " << g << ", " << r->inputs.size() << " inputs";
             inputs += r->inputs.size();
-            lost += r->end.smileysLeft > 0 ? 1 : 0;
+            lost += r->end.boards.at(0).smileysLeft > 0 ? 1 : 0;
         }
         replays += t.finished.size();
     }
@@ -139,9 +138,8 @@ TEST(Replay, watchingInPlaceLeavesTheGameInProgressAsItWas) {
         t.game.fire(TimerId::Clock);   // a window timer still running
         t.game.setWindowActive(false); // the player looks elsewhere
         t.ev.panics.clear();
-        while (t.game.feedNext()) {
-        }
-        EXPECT_EQ(gameEnd(t.game.state()), t.game.lastGame()->end) << "game " << g;
+        t.game.replay()->playToEnd();
+        EXPECT_EQ(t.game.replay()->end(), t.game.lastGame()->end) << "game " << g;
         EXPECT_TRUE(t.ev.panics.empty()) << "a replayed panic hid the window";
         t.game.stopWatching();
 
@@ -200,15 +198,16 @@ TEST(Replay, aLostGameIsFinishedAtTheMomentItIsLost) {
     while (t.game.state().message != Message::Lost) {
         t.game.handle(Command::Drop);
         t.clock.sync();
-        t.clock.advance(500);
+        for (int ms = 0; ms < 500 && t.game.state().message != Message::Lost; ++ms)
+            t.clock.advance(1);
     }
     ASSERT_EQ(t.finished.size(), 1u);
-    const GameEnd atLoss = t.finished[0]->end;
+    const GameEnd atLoss = t.finished[0]->end.boards.at(0);
     EXPECT_EQ(atLoss, gameEnd(t.game.state()));
     t.clock.advance(3000); // the smileys go on moving on the lost board
     t.game.newGame();      // the lost game is not finished a second time
     EXPECT_EQ(t.finished.size(), 1u);
-    EXPECT_EQ(replayEnd(*t.finished[0]), atLoss);
+    EXPECT_EQ(replayEnd(*t.finished[0]).boards.at(0), atLoss);
 }
 
 TEST(Replay, aGameLeftWithoutAKeyIsNoGame) {
@@ -282,7 +281,7 @@ TEST(Replay, levelSetUpsOnANearlyFullBoardCountTowardsTheWorkLimit) {
 
     const ReplayRun whole = replayWithin(played, INT64_MAX);
     EXPECT_TRUE(whole.finished);
-    EXPECT_EQ(whole.end, gameEnd(t.game.state()));
+    EXPECT_EQ(whole.end.boards.at(0), gameEnd(t.game.state()));
     // Twelve set-ups at least of 9,702 smileys: some 2 x 9,702 x 10 draws each.
     EXPECT_GT(whole.work, visits + 12 * 150'000) << played.inputs.size() << " inputs";
 

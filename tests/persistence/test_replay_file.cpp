@@ -25,8 +25,8 @@ std::shared_ptr<const Recording> playedGame(uint32_t seed, bool fromSavedGame = 
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     GameEvents nobody;
     auto game = std::make_unique<RecordedGame>(nobody, seed);
-    VirtualClock clock(*game, [&](TimerId id) { game->fire(id); });
-    game->setClock([&] { return clock.now(); });
+    VirtualClock clock(*game);
+    game->setClock(clock);
     std::shared_ptr<const Recording> last;
     game->setFinishedHandler([&](const std::shared_ptr<const Recording>& r) { last = r; });
     LevelParameters p;
@@ -108,6 +108,29 @@ TEST(ReplayFile, writtenGamesReadBackAsTheSameGame) {
                 double(bytes) / double(inputs));
 }
 
+// Files of the first version hold the timers' fires among the inputs, timed by the wall: they
+// still read, play to the end they claim (their timers fed, the clock firing none), and are
+// written again in their own version.
+TEST(ReplayFile, filesWhoseTimersWereRecordedStillPlayToTheirEnd) {
+    for (const char* name : {"default-board", "from-saved-game", "small-board"}) {
+        const std::filesystem::path path =
+            std::filesystem::path(KP_OLD_REPLAYS) / (std::string(name) + ".KembrollaReplay");
+        Recording old;
+        const ReplayRead read = readReplay(path, old);
+        ASSERT_TRUE(read.ok()) << name << ": " << read.detail;
+        EXPECT_TRUE(old.timersRecorded) << name;
+        EXPECT_EQ(replayEnd(old), old.end) << name;
+        const std::string again = replayText(old);
+        EXPECT_NE(again.find("Version=1\n"), std::string::npos) << name;
+        EXPECT_TRUE(parsed(again).ok()) << name;
+    }
+    Recording match;
+    const ReplayRead read =
+        readVersusReplay(std::filesystem::path(KP_OLD_REPLAYS) / "versus.KembrollaReplay", match);
+    ASSERT_TRUE(read.ok()) << read.detail;
+    EXPECT_EQ(replayEnd(match), match.end);
+}
+
 // Files written before the turn on the entry row was mended have no key for it: they still play
 // to their end, with the turn they were recorded with.
 TEST(ReplayFile, filesFromBeforeTheEntryTurnWasMendedStillPlayToTheirEnd) {
@@ -128,7 +151,7 @@ TEST(ReplayFile, filesFromBeforeTheEntryTurnWasMendedStillPlayToTheirEnd) {
 
 TEST(ReplayFile, showsTheSettingsInTheClear) {
     const std::string text = replayText(*playedGame(7));
-    for (const char* key : {"[Replay]", "Version=1", "[Configuration]", "NbLgn=", "TempoDepart=",
+    for (const char* key : {"[Replay]", "Version=3", "[Configuration]", "NbLgn=", "TempoDepart=",
                             "[Options]", "AnimationVirus=", "[Entrees]", "[Fin]", "Controle="})
         EXPECT_NE(text.find(key), std::string::npos) << key;
 }
@@ -159,9 +182,9 @@ TEST(ReplayFile, everyCutOfAFileIsRefused) {
 TEST(ReplayFile, refusalsSayWhy) {
     const std::string text = replayText(*playedGame(5));
     EXPECT_EQ(parsed("[Options]\nFond=2\n").error, ReplayError::NotAReplay);
-    const ReplayRead newer = parsed(replace(text, "Version=1", "Version=2"));
+    const ReplayRead newer = parsed(replace(text, "Version=3", "Version=4"));
     EXPECT_EQ(newer.error, ReplayError::NewerVersion);
-    EXPECT_EQ(newer.detail, "2");
+    EXPECT_EQ(newer.detail, "4");
     EXPECT_EQ(parsed(replace(text, "NbLgn=", "NbLgn=1000")).error, ReplayError::Damaged);
     EXPECT_EQ(parsed(replace(text, "1=", "1=12Z ")).error, ReplayError::Damaged);
     EXPECT_EQ(parsed(replace(text, "Controle=", "Controle=x")).error, ReplayError::Damaged);
@@ -219,7 +242,7 @@ TEST(ReplayFile, theCostliestFilesAreRefusedWithinTheWorkLimit) {
 namespace {
 
 // A versus match of random play, to its end or five virtual minutes.
-MatchRecording playedMatch(uint32_t seed) {
+Recording playedMatch(uint32_t seed) {
     std::mt19937 rng(seed);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     MatchSettings s;
@@ -252,7 +275,7 @@ MatchRecording playedMatch(uint32_t seed) {
 }
 
 ReplayRead parsedMatch(const std::string& text) {
-    MatchRecording r;
+    Recording r;
     return parseVersusReplay(text, r);
 }
 
@@ -261,12 +284,12 @@ ReplayRead parsedMatch(const std::string& text) {
 TEST(VersusReplayFile, writtenMatchesReadBackAsTheSameMatch) {
     int over = 0;
     for (uint32_t seed = 1; seed <= 12; ++seed) {
-        const MatchRecording rec = playedMatch(seed);
+        const Recording rec = playedMatch(seed);
         const std::string text = versusReplayText(rec);
-        MatchRecording back;
+        Recording back;
         const ReplayRead read = parseVersusReplay(text, back);
         ASSERT_TRUE(read.ok()) << read.detail << " seed " << seed;
-        EXPECT_TRUE(back.settings == rec.settings);
+        EXPECT_TRUE(MatchSettings(back) == MatchSettings(rec));
         EXPECT_EQ(back.inputs, rec.inputs);
         EXPECT_EQ(back.duration, rec.duration);
         EXPECT_EQ(back.end, rec.end);
@@ -275,9 +298,9 @@ TEST(VersusReplayFile, writtenMatchesReadBackAsTheSameMatch) {
     }
     EXPECT_GT(over, 0);
     TempDir dir;
-    const MatchRecording rec = playedMatch(3);
+    const Recording rec = playedMatch(3);
     ASSERT_TRUE(writeVersusReplay(dir / "match.KembrollaReplay", rec).ok());
-    MatchRecording back;
+    Recording back;
     EXPECT_TRUE(readVersusReplay(dir / "match.KembrollaReplay", back).ok());
 }
 
@@ -285,9 +308,9 @@ TEST(VersusReplayFile, eachReaderTakesItsOwnVersionAndRefusalsSayWhy) {
     const std::string match = versusReplayText(playedMatch(5));
     const std::string single = replayText(*playedGame(5));
     EXPECT_NE(match.find("Version=2"), std::string::npos);
-    EXPECT_EQ(parsed(match).error, ReplayError::NewerVersion);
+    EXPECT_EQ(parsed(match).error, ReplayError::NotAReplay);
     EXPECT_EQ(parsedMatch(single).error, ReplayError::NotAReplay);
-    EXPECT_EQ(parsedMatch(replace(match, "Version=2", "Version=3")).error,
+    EXPECT_EQ(parsedMatch(replace(match, "Version=2", "Version=4")).error,
               ReplayError::NewerVersion);
     EXPECT_EQ(parsedMatch(replace(match, "Version=2", "Version=2.1")).error,
               ReplayError::NewerVersion);
@@ -308,7 +331,7 @@ TEST(VersusReplayFile, eachReaderTakesItsOwnVersionAndRefusalsSayWhy) {
     EXPECT_TRUE(any.match && !any.game);
     ASSERT_TRUE(parseAnyReplay(single, any).ok());
     EXPECT_TRUE(any.game && !any.match);
-    const std::string later = replace(single, "Version=1", "Version=1.5");
+    const std::string later = replace(single, "Version=3", "Version=3.5");
     EXPECT_EQ(parseAnyReplay(later, any).error, ReplayError::NewerVersion);
     EXPECT_EQ(parsedMatch(later).error, ReplayError::NotAReplay);
     EXPECT_EQ(parseAnyReplay(replace(match, "Version=2", "Version=2.1"), any).error,
@@ -320,22 +343,22 @@ TEST(VersusReplayFile, eachReaderTakesItsOwnVersionAndRefusalsSayWhy) {
 // once playing it again passes the work limit, which counts every tick for what it costs.
 TEST(VersusReplayFile, aLongWaitIsRefusedWithinTheWorkLimit) {
     for (const bool largest : {false, true}) {
-        MatchRecording worst;
-        for (const ParameterKey& k : ParameterKeys)
-            worst.settings.params.*k.field = largest ? k.max : k.min;
-        worst.settings.options.smileyAnimation = 3;
+        Recording worst;
+        worst.match = MatchRules{};
+        for (const ParameterKey& k : ParameterKeys) worst.params.*k.field = largest ? k.max : k.min;
+        worst.options.smileyAnimation = 3;
         worst.duration = INT32_MAX;
         const ReplayRead waited = parsedMatch(versusReplayText(worst));
         EXPECT_EQ(waited.error, ReplayError::TooLarge);
         EXPECT_EQ(waited.problem, ReplayProblem::Work);
         EXPECT_EQ(waited.work, 0);
 
-        worst.inputs.push_back({0, -1, InputKind::Pause, 0});
+        worst.inputs.push_back({0, InputKind::Pause, 0, 0, -1});
         const ReplayRead read = parsedMatch(versusReplayText(worst));
         EXPECT_EQ(read.error, ReplayError::TooLarge);
         EXPECT_EQ(read.problem, ReplayProblem::Work);
         // A second of the clock at most past the limit: some ten ticks of each board.
-        EXPECT_LE(read.work, MaxMatchReplayWork + 20 * (GridCells + TickWork));
+        EXPECT_LE(read.work, MaxReplayWork + 20 * (GridCells + TickWork));
         // Each tick costs the clock's work besides the board's cells: the smallest board's
         // 49 cells would have let ten million of them through.
         const int64_t cells = largest ? GridCells : 7 * 7;
@@ -343,13 +366,14 @@ TEST(VersusReplayFile, aLongWaitIsRefusedWithinTheWorkLimit) {
     }
 
     // A wait the limit allows costs what was counted before it was played.
-    MatchRecording idle;
-    idle.settings.options.smileyAnimation = 3;
+    Recording idle;
+    idle.match = MatchRules{};
+    idle.options.smileyAnimation = 3;
     idle.duration = 3'600'000;
-    idle.end = replayMatch(idle);
+    idle.end = replayEnd(idle);
     const ReplayRead read = parsedMatch(versusReplayText(idle));
     ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.work, expectedMatchReplayWork(idle));
+    EXPECT_EQ(read.work, expectedReplayWork(idle));
 }
 
 } // namespace kp::test

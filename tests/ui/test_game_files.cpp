@@ -170,7 +170,8 @@ TEST_F(Files, aFileThatCannotBeReadSaysWhyWithItsName) {
             ASSERT_EQ(platform.messages.size(), 1u) << c.name;
             const QString& m = platform.messages[0];
             EXPECT_TRUE(m.contains(QDir::cleanPath(path)) || m.contains(path)) << m.toStdString();
-            EXPECT_TRUE(m.contains(QString::fromUtf8(language == Item::French ? c.french : c.english)))
+            EXPECT_TRUE(
+                m.contains(QString::fromUtf8(language == Item::French ? c.french : c.english)))
                 << m.toStdString();
             EXPECT_EQ(w->board().game().state().grid, before);
         }
@@ -303,7 +304,8 @@ TEST_F(Files, aReplayThatCannotBeWatchedSaysWhyInTheGamesLanguage) {
             w->openSavedGame(file(c.name).toStdString());
             ASSERT_EQ(platform.messages.size(), 1u) << c.name;
             const QString& m = platform.messages[0];
-            EXPECT_TRUE(m.contains(QString::fromUtf8(language == Item::French ? c.french : c.english)))
+            EXPECT_TRUE(
+                m.contains(QString::fromUtf8(language == Item::French ? c.french : c.english)))
                 << m.toStdString();
         }
 }

@@ -243,7 +243,7 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     EXPECT_TRUE(page->clearButton()->isEnabled());
 
     // Saved as a replay; then F2 (the new-game key) plays the same match again.
-    const MatchRecording played = match().recording();
+    const Recording played = match().recording();
     const QString file = this->file("match.KembrollaReplay");
     w->replays().chooseFile = [&](bool) { return std::optional<QString>(file); };
     trigger(Item::SaveReplay);
@@ -269,9 +269,9 @@ TEST_F(Duel, aMatchPlayedThroughTheKeysEndsWithTheVerdictsTheStarsAndARematch) {
     key(Qt::Key_Space);
     key(Qt::Key_Space);
     ASSERT_EQ(w->matchView(), replay) << "the replay's keys do not end it";
-    const std::vector<MatchInput>& fed = match().recording().inputs;
+    const std::vector<Input>& fed = match().recording().inputs;
     ASSERT_FALSE(fed.empty());
-    EXPECT_GE(fed.back().player, 0) << "a step ends on a player's input";
+    EXPECT_GE(fed.back().board, 0) << "a step ends on a player's input";
     w->matchView()->advanceTo(played.duration);
     EXPECT_EQ(match().end(), played.end);
     EXPECT_TRUE(
@@ -293,7 +293,7 @@ TEST_F(Duel, aMatchReplaySavedWhileTheComputerPlaysOnHoldsTheMomentItWasAskedFor
     key(Qt::Key_B);
     MatchView* m = w->matchView();
     m->advanceTo(3000);
-    const MatchRecording asked = match().recording();
+    const Recording asked = match().recording();
     const QString file = this->file("duel.KembrollaReplay");
     w->replays().chooseFile = [&](bool) {
         for (int64_t t = 3000;
@@ -304,7 +304,7 @@ TEST_F(Duel, aMatchReplaySavedWhileTheComputerPlaysOnHoldsTheMomentItWasAskedFor
     trigger(Item::SaveReplay);
     ASSERT_GT(match().recording().inputs.size(), asked.inputs.size())
         << "the computer played while the dialog was open";
-    MatchRecording saved;
+    Recording saved;
     ASSERT_TRUE(readVersusReplay(file.toStdString(), saved).ok());
     EXPECT_EQ(saved.inputs, asked.inputs);
     EXPECT_EQ(saved.duration, asked.duration);
@@ -363,7 +363,7 @@ TEST_F(Duel, leavingTheReplayOfAnEndedMatchBringsTheMatchBackAsItEnded) {
     playAMatchToItsEnd();
     MatchView* ended = w->matchView();
     const QSize size = w->size();
-    const MatchRecording played = match().recording();
+    const Recording played = match().recording();
     const QString verdict = match().winner() == 0 ? "Gagné !" : "Perdu !";
     trigger(Item::WatchLastGame);
     ASSERT_TRUE(w->matchView() && w->matchView()->replaying());
@@ -377,7 +377,7 @@ TEST_F(Duel, leavingTheReplayOfAnEndedMatchBringsTheMatchBackAsItEnded) {
     const QString file = this->file("fin.KembrollaReplay");
     w->replays().chooseFile = [&](bool) { return std::optional<QString>(file); };
     trigger(Item::SaveReplay);
-    MatchRecording saved;
+    Recording saved;
     ASSERT_TRUE(readVersusReplay(file.toStdString(), saved).ok());
     EXPECT_EQ(saved.inputs, played.inputs);
 }
@@ -399,10 +399,9 @@ TEST_F(Duel, aMatchReplayPlaysARecordedPanicWithoutHidingTheWindow) {
     ASSERT_TRUE(w->isVisible());
     key(Qt::Key_B);
     w->matchView()->advanceTo(4000);
-    const auto recording = std::make_shared<MatchRecording>(match().recording());
-    const auto panic =
-        std::find_if(recording->inputs.begin(), recording->inputs.end(),
-                     [](const MatchInput& in) { return in.kind == InputKind::Panic; });
+    const auto recording = std::make_shared<Recording>(match().recording());
+    const auto panic = std::find_if(recording->inputs.begin(), recording->inputs.end(),
+                                    [](const Input& in) { return in.kind == InputKind::Panic; });
     ASSERT_NE(panic, recording->inputs.end());
     w->watchMatch(recording);
     w->matchView()->advanceTo(panic->time);

@@ -152,7 +152,7 @@ TEST_F(Replays, watchingTheLastGameEndsOnItsBoardAndAKeyBringsTheGameBackPaused)
     player().playToEnd();
     EXPECT_TRUE(player().atEnd());
     EXPECT_TRUE(player().proved());
-    EXPECT_EQ(gameEnd(w->board().game().state()), w->board().game().lastGame()->end);
+    EXPECT_EQ(gameEnd(w->board().game().state()), w->board().game().lastGame()->end.boards.at(0));
     EXPECT_TRUE(player().controls().banner()->text().contains("fin, partie vérifiée"));
 
     press(Qt::Key_X);
@@ -225,7 +225,7 @@ TEST_F(Replays, theBannerCoversNothingOfTheBoards) {
     EXPECT_EQ(w->size(), window);
 
     w->startMatch({}, 1);
-    w->watchMatch(std::make_shared<MatchRecording>(w->matchView()->match().recording()));
+    w->watchMatch(std::make_shared<Recording>(w->matchView()->match().recording()));
     MatchView* m = w->matchView();
     const QRect matchBanner = m->replayControls()->banner()->geometry();
     EXPECT_TRUE(m->rect().contains(matchBanner));
@@ -282,7 +282,7 @@ TEST_F(Replays, aReplayFileOpensAsAReplayWhereASavedGameWould) {
     DuelSettings d;
     d.opponent = 4;
     w->startMatch(d, 1);
-    w->watchMatch(std::make_shared<MatchRecording>(w->matchView()->match().recording()));
+    w->watchMatch(std::make_shared<Recording>(w->matchView()->match().recording()));
     ASSERT_TRUE(w->matchView() && w->matchView()->replaying());
     w->openSavedGame(path);
     EXPECT_TRUE(player().active());
