@@ -6,6 +6,7 @@
 // progressive file's scans must keep of the whole picture is kept packed.
 
 #include "background/coefficient_store.h"
+#include "background/jpeg_library.h"
 #include "background/part.h"
 #include "background/picture.h"
 
@@ -18,8 +19,6 @@
 #include <new>
 #include <optional>
 #include <system_error>
-
-#include <jpeglib.h>
 
 namespace kp {
 namespace {
@@ -39,6 +38,7 @@ struct ErrorExit {
 };
 
 struct Decoder {
+    const JpegLibrary& jpeg;
     jpeg_decompress_struct cinfo{};
     ErrorExit err{};
     int64_t scans = 0; // at most
@@ -91,8 +91,9 @@ void CmykToBgr(const uint8_t* in, uint8_t* out, JDIMENSION width, bool inverted)
 // jumps over this frame; the pixels belong to the decoder's collector, and the row buffer to
 // the library.
 bool DecodeSteps(Decoder& d, const WantedPart& wanted, Picture& out) {
+    const JpegLibrary& jpeg = d.jpeg;
     jpeg_decompress_struct& ci = d.cinfo;
-    jpeg_read_header(&ci, TRUE);
+    jpeg.jpeg_read_header(&ci, TRUE);
     const Size64 own{ci.image_width, ci.image_height};
     if (own.empty() || own.width * own.height > MaxPicturePixels) return false;
     if (d.scans > MaxScans || d.scans * own.width * own.height > MaxScanPixels) return false;
@@ -103,7 +104,7 @@ bool DecodeSteps(Decoder& d, const WantedPart& wanted, Picture& out) {
     ci.scale_denom = static_cast<unsigned>(out.reduction);
     const bool cmyk = ci.jpeg_color_space == JCS_CMYK || ci.jpeg_color_space == JCS_YCCK;
     ci.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
-    jpeg_start_decompress(&ci);
+    jpeg.jpeg_start_decompress(&ci);
     PartCollector& rows = d.rows.emplace(Size64{ci.output_width, ci.output_height}, shown);
     const Rect need = rows.needed();
 
@@ -114,9 +115,9 @@ bool DecodeSteps(Decoder& d, const WantedPart& wanted, Picture& out) {
     JDIMENSION width =
         need.empty() ? 1
                      : std::min(ci.output_width, static_cast<JDIMENSION>(need.right + 1)) - left;
-    if (width < ci.output_width) jpeg_crop_scanline(&ci, &left, &width);
+    if (width < ci.output_width) jpeg.jpeg_crop_scanline(&ci, &left, &width);
     rows.start(left, left + width, false);
-    if (need.top > 0) jpeg_skip_scanlines(&ci, static_cast<JDIMENSION>(need.top));
+    if (need.top > 0) jpeg.jpeg_skip_scanlines(&ci, static_cast<JDIMENSION>(need.top));
 
     JSAMPARRAY spare = (*ci.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&ci), JPOOL_IMAGE,
                                                ci.output_width * (cmyk ? 4 : 3), 1);
@@ -125,36 +126,38 @@ bool DecodeSteps(Decoder& d, const WantedPart& wanted, Picture& out) {
         const bool kept = y >= need.top && y < need.bottom;
         uint8_t* target = kept ? rows.row(y) : nullptr;
         JSAMPROW row = cmyk || !kept ? spare[0] : target;
-        if (jpeg_read_scanlines(&ci, &row, 1) != 1) return false;
+        if (jpeg.jpeg_read_scanlines(&ci, &row, 1) != 1) return false;
         if (!kept) continue;
         if (cmyk) CmykToBgr(row, target, ci.output_width, ci.saw_Adobe_marker);
         rows.done(y);
     }
-    jpeg_finish_decompress(&ci);
+    jpeg.jpeg_finish_decompress(&ci);
     rows.finish(out);
     return true;
 }
 
 bool Decode(std::FILE* file, const WantedPart& wanted, Picture& out) {
-    auto d = std::make_unique<Decoder>();
-    d->cinfo.err = jpeg_std_error(&d->err.mgr);
+    const JpegLibrary* jpeg = JpegLibrary::get();
+    if (!jpeg) return false; // no library: no JPEG picture
+    auto d = std::make_unique<Decoder>(*jpeg);
+    d->cinfo.err = jpeg->jpeg_std_error(&d->err.mgr);
     d->err.mgr.error_exit = Fail;
     d->err.mgr.emit_message = OnMessage;
     d->err.mgr.output_message = Silent;
     if (setjmp(d->err.jump)) {
-        jpeg_destroy_decompress(&d->cinfo);
+        jpeg->jpeg_destroy_decompress(&d->cinfo);
         return false;
     }
-    jpeg_create_decompress(&d->cinfo); // keeps err
+    jpeg->jpeg_CreateDecompress(&d->cinfo, JPEG_LIB_VERSION, sizeof d->cinfo); // keeps err
     d->coefficients.attach(d->cinfo);
     d->scans = CountScans(file);
-    jpeg_stdio_src(&d->cinfo, file);
+    jpeg->jpeg_stdio_src(&d->cinfo, file);
     bool ok = false;
     try {
         ok = DecodeSteps(*d, wanted, out);
     } catch (const std::bad_alloc&) { // no room for the pixels: refuse the picture
     }
-    jpeg_destroy_decompress(&d->cinfo);
+    jpeg->jpeg_destroy_decompress(&d->cinfo);
     return ok;
 }
 
