@@ -138,7 +138,8 @@ bool DecodeSteps(Decoder& d, const WantedPart& wanted, Picture& out) {
 
 bool Decode(std::FILE* file, const WantedPart& wanted, Picture& out) {
     const JpegLibrary* jpeg = JpegLibrary::get();
-    if (!jpeg) return false; // no library: no JPEG picture
+    if (!jpeg) return false; // no library, no JPEG picture
+
     // Braces: not every compiler of ours makes an aggregate from make_unique's parentheses.
     const std::unique_ptr<Decoder> d(new Decoder{*jpeg});
     d->cinfo.err = jpeg->jpeg_std_error(&d->err.mgr);
