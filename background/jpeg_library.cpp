@@ -2,12 +2,6 @@
 
 namespace kp {
 
-const JpegLibrary* JpegLibrary::get() {
-    static JpegLibrary functions;
-#define KP_JPEG_ENTRY(name) KP_LIBRARY_FUNCTION(functions, name)
-    static const bool opened = openLibrary("libjpeg.so.62", {KP_JPEG_FUNCTIONS(KP_JPEG_ENTRY)});
-#undef KP_JPEG_ENTRY
-    return opened ? &functions : nullptr;
-}
+KP_LIBRARY_GET(JpegLibrary, "libjpeg.so.62", KP_JPEG_FUNCTIONS)
 
 } // namespace kp

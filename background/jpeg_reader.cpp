@@ -38,6 +38,7 @@ struct ErrorExit {
 };
 
 struct Decoder {
+    explicit Decoder(const JpegLibrary& library) : jpeg(library) {}
     const JpegLibrary& jpeg;
     jpeg_decompress_struct cinfo{};
     ErrorExit err{};
@@ -140,8 +141,7 @@ bool Decode(std::FILE* file, const WantedPart& wanted, Picture& out) {
     const JpegLibrary* jpeg = JpegLibrary::get();
     if (!jpeg) return false; // no library, no JPEG picture
 
-    // Braces: not every compiler of ours makes an aggregate from make_unique's parentheses.
-    const std::unique_ptr<Decoder> d(new Decoder{*jpeg});
+    const auto d = std::make_unique<Decoder>(*jpeg);
     d->cinfo.err = jpeg->jpeg_std_error(&d->err.mgr);
     d->err.mgr.error_exit = Fail;
     d->err.mgr.emit_message = OnMessage;

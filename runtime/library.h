@@ -30,7 +30,15 @@ inline bool openLibrary(const char* soname, std::initializer_list<LibraryFunctio
 
 } // namespace kp
 
-// A table's member for the function of that name, and its entry in openLibrary's list.
+// A table's member for the function of that name.
 #define KP_LIBRARY_POINTER(name) decltype(&::name) name = nullptr;
-#define KP_LIBRARY_FUNCTION(table, name)                                                           \
-    kp::LibraryFunction{#name, reinterpret_cast<void**>(&(table).name)},
+// The definition of `Table::get()`, for a table of the functions FUNCTIONS lists from `soname`:
+// the library opened the first time it is asked for; null when the system has no such library,
+// or one without all of them.
+#define KP_LIBRARY_GET(Table, soname, FUNCTIONS)                                                   \
+    const Table* Table::get() {                                                                    \
+        static Table functions;                                                                    \
+        static const bool opened = kp::openLibrary(soname, {FUNCTIONS(KP_LIBRARY_SLOT)});          \
+        return opened ? &functions : nullptr;                                                      \
+    }
+#define KP_LIBRARY_SLOT(name) kp::LibraryFunction{#name, reinterpret_cast<void**>(&functions.name)},
