@@ -1,5 +1,6 @@
 #pragma once
-// The main window: the board, the menus, the window's place and the settings for the whole run.
+// The main window frames the stage in view (Stages): its menus, its place on the screen, its
+// layout and background around the stage, panic and closing, and the settings for the whole run.
 
 #include "ui/board.h"
 #include "ui/menu_items.h"
