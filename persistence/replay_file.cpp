@@ -427,7 +427,8 @@ std::string replayText(const Recording& rec) {
 }
 
 FileResult writeReplay(const std::filesystem::path& path, const Recording& recording) {
-    return WriteFileSafely(path, replayText(recording));
+    return WriteFileSafely(path,
+                           recording.match ? versusReplayText(recording) : replayText(recording));
 }
 
 namespace {
@@ -567,10 +568,6 @@ std::string versusReplayText(const Recording& rec) {
             << checksumText(e.checksum) << '\n';
     }
     return out.str();
-}
-
-FileResult writeVersusReplay(const std::filesystem::path& path, const Recording& recording) {
-    return WriteFileSafely(path, versusReplayText(recording));
 }
 
 namespace {

@@ -73,6 +73,7 @@ struct ReplayRead {
 };
 
 std::string replayText(const Recording& recording);
+// A recording written in the format of its kind: a game alone's, or a match's.
 FileResult writeReplay(const std::filesystem::path& path, const Recording& recording);
 
 // A game alone, written in the version of its kind. Read from text or from a file into `out`
@@ -83,7 +84,6 @@ ReplayRead readReplay(const std::filesystem::path& path, Recording& out);
 // Versus matches, in the same way. A single-player game's file is NotAReplay, as a match's is
 // to the single-player reader.
 std::string versusReplayText(const Recording& recording);
-FileResult writeVersusReplay(const std::filesystem::path& path, const Recording& recording);
 ReplayRead parseVersusReplay(std::string_view text, Recording& out);
 ReplayRead readVersusReplay(const std::filesystem::path& path, Recording& out);
 

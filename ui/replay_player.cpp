@@ -76,17 +76,13 @@ void ReplayPlayer::saveLastGame() {
                           text(QT_TRANSLATE_NOOP("Replay", "No finished game to save yet.")));
         return;
     }
-    const auto name = chooseFile(true);
-    if (!name) return;
-    const FileResult r = writeReplay(systemPath(*name), *last);
-    if (const QString failed = fileMessage(r); !failed.isEmpty())
-        platform_.message(&window_, failed);
+    save(*last);
 }
 
-void ReplayPlayer::saveMatch(Recording match) {
+void ReplayPlayer::save(const Recording& recording) {
     const auto name = chooseFile(true);
     if (!name) return;
-    const FileResult r = writeVersusReplay(systemPath(*name), match);
+    const FileResult r = writeReplay(systemPath(*name), recording);
     if (const QString failed = fileMessage(r); !failed.isEmpty())
         platform_.message(&window_, failed);
 }

@@ -34,9 +34,9 @@ class ReplayPlayer : public QObject {
     // The menu's commands.
     void watchLastGame();
     void saveLastGame();
-    // A match so far, saved as a replay file of its own version. It is taken as it stands at
-    // the call: the match plays on while the file dialog is open, and the file holds one moment.
-    void saveMatch(Recording match);
+    // A recording saved as a replay file of its kind's version. A match so far is taken as it
+    // stands at the call (a copy): it plays on while the file dialog is open.
+    void save(const Recording& recording);
     void chooseReplay();
     // A replay file from the menu, the command line or the file manager; a file that cannot be
     // watched is refused with a message and the game in progress goes on.

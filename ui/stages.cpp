@@ -240,7 +240,7 @@ void Stages::watchLastGame() {
 
 void Stages::saveLastGame() {
     if (match_ && !match_->replaying())
-        p_.replays.saveMatch(match_->match().recording());
+        p_.replays.save(Recording(match_->match().recording()));
     else
         p_.replays.saveLastGame();
 }
@@ -267,13 +267,13 @@ void Stages::act(Action a, bool pressed, bool gameRepeat) {
 
 // Two players at one keyboard always have the game's own repeat: the desktop repeats only the
 // last key held.
-bool Stages::gameRepeat() const {
-    return p_.model.settings().controls.gameRepeat || (match_ && match_->played(1));
+bool Stages::gameRepeat() {
+    return p_.model.settings().controls.gameRepeat || stage().played(1);
 }
 
 // The second player's move for a key, in a match against a friend.
-std::optional<Command> Stages::secondPlayerMove(QKeyCombination key) const {
-    if (!match_ || !match_->played(1)) return std::nullopt;
+std::optional<Command> Stages::secondPlayerMove(QKeyCombination key) {
+    if (!stage().played(1)) return std::nullopt;
     const std::optional<Action> a = p_.bindings.secondPlayerAction(key);
     return a ? std::optional<Command>(commandFor(*a)) : std::nullopt;
 }

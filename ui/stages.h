@@ -104,8 +104,8 @@ class Stages : private MatchView::Host {
 
   private:
     void act(Action action, bool pressed, bool gameRepeat);
-    bool gameRepeat() const;
-    std::optional<Command> secondPlayerMove(QKeyCombination key) const;
+    bool gameRepeat();
+    std::optional<Command> secondPlayerMove(QKeyCombination key);
     void showMatch(const MatchView::Setup& setup);
     void leaveMatchReplay();
     void show(QWidget* stage);

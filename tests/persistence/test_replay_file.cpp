@@ -299,7 +299,7 @@ TEST(VersusReplayFile, writtenMatchesReadBackAsTheSameMatch) {
     EXPECT_GT(over, 0);
     TempDir dir;
     const Recording rec = playedMatch(3);
-    ASSERT_TRUE(writeVersusReplay(dir / "match.KembrollaReplay", rec).ok());
+    ASSERT_TRUE(writeReplay(dir / "match.KembrollaReplay", rec).ok());
     Recording back;
     EXPECT_TRUE(readVersusReplay(dir / "match.KembrollaReplay", back).ok());
 }
