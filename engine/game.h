@@ -94,6 +94,8 @@ class Game {
     void setHooks(BoardHooks* hooks) { hooks_ = hooks; }
     // Capsules drawn from a generator of their own with this seed, not the smileys' one.
     void setCapsuleSeed(uint32_t seed) { capsuleRandom_.emplace(seed); }
+    // The capsules' own generator; null when they come from random().
+    const Random* capsuleRandom() const { return capsuleRandom_ ? &*capsuleRandom_ : nullptr; }
     // Loose halves put in row 1 (column, colour each) that fall as a collapse does, then a
     // search; the capsule waits. Columns whose row-1 cell is taken are skipped.
     void dropHalves(const std::vector<std::pair<int32_t, int32_t>>& halves);

@@ -1,4 +1,5 @@
 #include "match.h"
+#include "match_parts.h"
 
 #include <algorithm>
 
@@ -15,7 +16,8 @@ bool MatchSettings::operator==(const MatchSettings& o) const {
            a.removalAnimation == b.removalAnimation && a.shake == b.shake && a.Pinup == b.Pinup &&
            a.repeatDelay == b.repeatDelay && a.repeatInterval == b.repeatInterval &&
            a.turnLeavesTheWell == b.turnLeavesTheWell && startLevel == o.startLevel &&
-           roundsToWin == o.roundsToWin && cancelAttacks == o.cancelAttacks && seed == o.seed;
+           roundsToWin == o.roundsToWin && cancelAttacks == o.cancelAttacks && seed == o.seed &&
+           attackDelay == o.attackDelay;
 }
 
 MatchSettings::MatchSettings(const Recording& r)
@@ -24,6 +26,7 @@ MatchSettings::MatchSettings(const Recording& r)
     startLevel = r.match->startLevel;
     roundsToWin = r.match->roundsToWin;
     cancelAttacks = r.match->cancelAttacks;
+    attackDelay = r.match->attackDelay;
 }
 
 uint32_t roundSeed(uint32_t matchSeed, int32_t round) {
@@ -43,31 +46,13 @@ uint32_t mix(uint32_t x, uint32_t salt) {
 }
 } // namespace
 
-// What one board tells the match, and the match's generator of its halves' columns.
-struct Match::Side : BoardHooks {
-    Match* match = nullptr;
-    int p = 0;
-    Random columns;
-    std::vector<int32_t> removed; // colours of the runs of the chain under way
-    bool receiving = false;       // the chain under way was started by halves dropped in
-    int32_t steps = 0;            // searches of the chain under way that found runs
-    int end = 0;                  // 0 plays on, 1 won, 2 lost: how the board ended this instant
-
-    void runsFound(const std::vector<int32_t>& colours) override {
-        if (receiving) return;
-        removed.insert(removed.end(), colours.begin(), colours.end());
-        ++steps;
-    }
-    void chainEnded(End e) override { match->chainEnded(p, static_cast<int>(e)); }
-};
-
 Match::Match(const MatchSettings& settings, GameEvents* events0, GameEvents* events1)
     : settings_(settings) {
     recording_.seed = settings.seed;
     recording_.params = settings.params;
     recording_.options = settings.options;
-    recording_.match =
-        MatchRules{settings.startLevel, settings.roundsToWin, settings.cancelAttacks};
+    recording_.match = MatchRules{settings.startLevel, settings.roundsToWin, settings.cancelAttacks,
+                                  settings.attackDelay};
     GameEvents* events[2] = {events0, events1};
     for (int p = 0; p < 2; ++p) {
         if (!events[p]) {
@@ -83,7 +68,14 @@ Match::Match(const MatchSettings& settings, GameEvents* events0, GameEvents* eve
         g.setParameters(settings.params);
         applyOptions(g, settings.options);
     }
-    clock_ = std::make_unique<VirtualClock>(std::vector<Game*>{boards_[0].get(), boards_[1].get()});
+    if (apart()) {
+        apart_ = std::make_unique<Apart>();
+        for (int p = 0; p < 2; ++p) clocks_[p] = std::make_unique<VirtualClock>(*boards_[p]);
+        clock_ = std::make_unique<VirtualClock>(std::vector<Game*>{});
+    } else {
+        clock_ =
+            std::make_unique<VirtualClock>(std::vector<Game*>{boards_[0].get(), boards_[1].get()});
+    }
     startRound();
     clock_->rearmAll();
 }
@@ -91,8 +83,12 @@ Match::Match(const MatchSettings& settings, GameEvents* events0, GameEvents* eve
 Match::~Match() = default;
 
 void Match::startRound() {
+    for (int p = 0; p < 2; ++p) startRound(p);
+}
+
+void Match::startRound(int p) {
     const uint32_t seed = roundSeed(settings_.seed, round());
-    for (int p = 0; p < 2; ++p) {
+    {
         Side& side = *sides_[p];
         side.columns.setSeed(mix(seed, 0xC0111u));
         side.removed.clear();
@@ -112,6 +108,7 @@ void Match::startRound() {
 
 void Match::chainEnded(int p, int end) {
     Side& side = *sides_[p];
+    if (apart()) takeArrivals(p);
     if (!side.receiving && side.removed.size() >= 2) {
         const size_t n = std::min<size_t>(side.removed.size(), MaxAttack);
         size_t first = 0;
@@ -120,9 +117,8 @@ void Match::chainEnded(int p, int end) {
             first = std::min(n, own.size());
             own.erase(own.begin(), own.begin() + static_cast<std::ptrdiff_t>(first));
         }
-        auto& theirs = queues_[1 - p];
-        theirs.insert(theirs.end(), side.removed.begin() + static_cast<std::ptrdiff_t>(first),
-                      side.removed.begin() + static_cast<std::ptrdiff_t>(n));
+        send(p, {side.removed.begin() + static_cast<std::ptrdiff_t>(first),
+                 side.removed.begin() + static_cast<std::ptrdiff_t>(n)});
         sent_[p] += static_cast<int64_t>(n - first);
         if (n > first) ++attacks_[p];
     }
@@ -132,6 +128,7 @@ void Match::chainEnded(int p, int end) {
     side.receiving = false;
     if (end != static_cast<int>(BoardHooks::End::PlaysOn)) {
         side.end = end;
+        if (apart()) boardEnded(p, boardTime(p));
         return;
     }
     auto& queue = queues_[p];
@@ -155,8 +152,20 @@ void Match::chainEnded(int p, int end) {
 }
 
 void Match::judge() {
+    if (apart()) return judgeApart();
     const int e0 = sides_[0]->end, e1 = sides_[1]->end;
     if (e0 == 0 && e1 == 0) return;
+    results_.push_back(verdict(e0, e1));
+    for (int p = 0; p < 2; ++p) roundEnds_[p] = boards_[p]->state();
+    if (over()) {
+        for (auto& side : sides_) side->end = 0;
+        return;
+    }
+    startRound();
+    clock_->rearmAll();
+}
+
+int32_t Match::verdict(int e0, int e1) const {
     constexpr int won = static_cast<int>(BoardHooks::End::Won);
     int32_t winner = -1;
     if (e0 == won && e1 != won)
@@ -171,14 +180,7 @@ void Match::judge() {
         const int32_t s0 = boards_[0]->state().smileysLeft, s1 = boards_[1]->state().smileysLeft;
         winner = s0 < s1 ? 0 : s1 < s0 ? 1 : -1;
     }
-    results_.push_back(winner);
-    for (int p = 0; p < 2; ++p) roundEnds_[p] = boards_[p]->state();
-    if (over()) {
-        for (auto& side : sides_) side->end = 0;
-        return;
-    }
-    startRound();
-    clock_->rearmAll();
+    return winner;
 }
 
 int32_t Match::roundsWon(int p) const {
@@ -196,97 +198,143 @@ int32_t Match::winner() const {
 }
 
 void Match::note(int32_t player, InputKind kind, int32_t value) {
-    recording_.inputs.push_back({clock_->now(), kind, value, 0, player});
+    const int64_t time = apart() && player >= 0 ? boardTime(player) : now();
+    given_.push_back({time, kind, value, 0, player});
 }
 
 int64_t Match::now() const {
-    return clock_->now();
+    return apart() ? std::max(boardTime(0), boardTime(1)) : clock_->now();
 }
 
-void Match::leavePause() {
-    for (auto& b : boards_)
+// The boards a command from player p reaches (-1 both): in a match apart, its own alone.
+std::vector<Game*> Match::reached(int p) {
+    if (p >= 0 && (apart() || p > 1)) return {boards_[std::min(p, 1)].get()};
+    return {boards_[0].get(), boards_[1].get()};
+}
+
+bool Match::accepts(int p) const {
+    if (p < -1 || p > 1) return false;
+    if (!apart()) return !over();
+    // Apart, a board plays on its own time to where the match stops, whenever the verdict came.
+    return p >= 0 && !stopped(p) && boardTime(p) > closed_[p];
+}
+
+void Match::synced(int p) {
+    if (apart())
+        clocks_[p < 0 ? 0 : p]->sync();
+    else
+        clock_->sync();
+    judge();
+}
+
+void Match::leavePause(int p) {
+    for (Game* b : reached(p))
         if (b->state().paused) b->resume();
+    if (apart_) apart_->ownPause[p] = -1;
 }
 
 void Match::handle(int p, Command c) {
-    if (over() || p < 0 || p > 1) return;
+    if (!accepts(p) || p < 0) return;
     note(p, InputKind::Handle, static_cast<int32_t>(c));
     if (c == Command::Panic) {
-        for (auto& b : boards_) b->handle(c);
+        if (apart_ && !boards_[p]->state().paused) apart_->ownPause[p] = boardTime(p);
+        for (Game* b : reached(apart() ? p : -1)) b->handle(c);
     } else {
-        leavePause();
+        leavePause(apart() ? p : -1);
         boards_[p]->handle(c);
     }
-    clock_->sync();
-    judge();
+    synced(p);
 }
 
 void Match::press(int p, Command c) {
-    if (over() || p < 0 || p > 1) return;
+    if (!accepts(p) || p < 0) return;
     if (c == Command::Panic) return handle(p, c);
     note(p, InputKind::Press, static_cast<int32_t>(c));
-    leavePause();
+    leavePause(apart() ? p : -1);
     boards_[p]->press(c);
-    clock_->sync();
-    judge();
+    synced(p);
 }
 
 void Match::release(int p, Command c) {
-    if (over() || p < 0 || p > 1) return;
+    if (!accepts(p) || p < 0) return;
     note(p, InputKind::Release, static_cast<int32_t>(c));
     boards_[p]->release(c);
-    clock_->sync();
+    synced(p);
 }
 
-void Match::pause() {
-    note(-1, InputKind::Pause);
-    for (auto& b : boards_)
-        if (!b->state().paused) b->pause();
-    clock_->sync();
+void Match::pause(int p) {
+    if (apart() && !accepts(p)) return;
+    note(p, InputKind::Pause);
+    for (Game* b : reached(p))
+        if (!b->state().paused) {
+            if (apart_) apart_->ownPause[p] = boardTime(p);
+            b->pause();
+        }
+    synced(p);
 }
 
-void Match::resume() {
-    note(-1, InputKind::Resume);
-    leavePause();
-    clock_->sync();
+void Match::resume(int p) {
+    if (apart() && !accepts(p)) return;
+    note(p, InputKind::Resume);
+    leavePause(p);
+    synced(p);
 }
 
-void Match::togglePause() {
-    note(-1, InputKind::TogglePause);
-    if (boards_[0]->state().paused || boards_[1]->state().paused)
-        leavePause();
-    else
-        for (auto& b : boards_) b->pause();
-    clock_->sync();
+void Match::togglePause(int p) {
+    if (apart() && !accepts(p)) return;
+    note(p, InputKind::TogglePause);
+    const auto boards = reached(p);
+    if (std::any_of(boards.begin(), boards.end(), [](Game* b) { return b->state().paused; })) {
+        leavePause(p);
+    } else {
+        if (apart_) apart_->ownPause[p] = boardTime(p);
+        for (Game* b : boards) b->pause();
+    }
+    synced(p);
 }
 
-void Match::panic() {
-    note(-1, InputKind::Panic);
-    for (auto& b : boards_) b->panic();
-    clock_->sync();
+void Match::panic(int p) {
+    if (apart() && !accepts(p)) return;
+    note(p, InputKind::Panic);
+    for (Game* b : reached(p)) {
+        if (apart_ && !b->state().paused) apart_->ownPause[p] = boardTime(p);
+        b->panic();
+    }
+    synced(p);
 }
 
-void Match::unhide() {
-    note(-1, InputKind::Unhide);
-    for (auto& b : boards_) b->unhide();
-    clock_->sync();
+void Match::unhide(int p) {
+    if (apart() && !accepts(p)) return;
+    note(p, InputKind::Unhide);
+    for (Game* b : reached(p)) b->unhide();
+    synced(p);
 }
 
 int64_t Match::nextDue() {
-    return clock_->nextDue();
+    return apart() ? nextDueApart() : clock_->nextDue();
 }
 
 void Match::standAt(int64_t time) {
-    clock_->standAt(time);
+    if (apart())
+        for (int p = 0; p < 2; ++p) clocks_[p]->standAt(std::min(time, boardLimit(p)));
+    else
+        clock_->standAt(time);
 }
 
 bool Match::step() {
+    if (apart()) {
+        const int64_t next = nextDue();
+        if (next < 0 || settled()) return false;
+        advanceTo(next);
+        return true;
+    }
     if (over() || !clock_->step()) return false;
     judge();
     return true;
 }
 
 void Match::advanceTo(int64_t time) {
+    if (apart()) return advanceApartTo(time);
     for (;;) {
         if (over()) break;
         const int64_t t = clock_->nextDue();
@@ -298,23 +346,32 @@ void Match::advanceTo(int64_t time) {
 }
 
 void Match::advance(int64_t ms) {
-    advanceTo(clock_->now() + ms);
+    advanceTo(now() + ms);
 }
 
 Ending Match::end() const {
     Ending e;
     e.rounds = results_;
-    for (const auto& b : boards_) e.boards.push_back(gameEnd(b->state()));
+    if (apart_ && apart_->forfeited) return e; // where the boards stood depends on when
+    for (int p = 0; p < 2; ++p)
+        e.boards.push_back(gameEnd(settled() ? roundEnds_[p] : boards_[p]->state()));
     return e;
 }
 
 const Recording& Match::recording() const {
-    recording_.duration = clock_->now();
+    recording_.duration = now();
     recording_.end = end();
+    recording_.inputs = given_;
+    // Apart, each board's inputs were noted on its own time: they are played again in time
+    // order, each board's in the order given.
+    if (apart())
+        std::stable_sort(recording_.inputs.begin(), recording_.inputs.end(),
+                         [](const Input& a, const Input& b) { return a.time < b.time; });
     return recording_;
 }
 
 int64_t Match::timersFired() const {
+    if (apart()) return clocks_[0]->fired() + clocks_[1]->fired();
     return clock_->fired();
 }
 
@@ -331,19 +388,25 @@ void feedInput(Match& m, const Input& in) {
         m.release(in.board, command);
         break;
     case InputKind::Pause:
-        m.pause();
+        m.pause(in.board);
         break;
     case InputKind::Resume:
-        m.resume();
+        m.resume(in.board);
         break;
     case InputKind::TogglePause:
-        m.togglePause();
+        m.togglePause(in.board);
         break;
     case InputKind::Panic:
-        m.panic();
+        m.panic(in.board);
         break;
     case InputKind::Unhide:
-        m.unhide();
+        m.unhide(in.board);
+        break;
+    case InputKind::Follow:
+        m.follow(in.board, in.value != 0);
+        break;
+    case InputKind::Forfeit:
+        m.forfeit(in.board);
         break;
     default:
         break;

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace kp {
@@ -38,8 +39,10 @@ enum class InputKind : uint8_t {
     KeyRepeat,        // value: delay, value2: interval
     Parameters,       // value: index in Recording::parameters
     Helped,           // the player asked where the capsule should go
+    Follow,           // value: 1 pauses, 0 resumes the board as the other board's player did
+    Forfeit,          // the board's player left a match between two computers: it loses it
 };
-constexpr int InputKindCount = static_cast<int>(InputKind::Helped) + 1;
+constexpr int InputKindCount = static_cast<int>(InputKind::Forfeit) + 1;
 
 struct Input {
     int64_t time = 0; // ms on the table's clock, from the recording's start
@@ -73,6 +76,8 @@ struct MatchRules {
     std::array<int32_t, 2> startLevel{1, 1};
     int32_t roundsToWin = 2;
     bool cancelAttacks = false;
+    // Between two computers: the ms an attack takes to fall on the other board (0: one table).
+    int32_t attackDelay = 0;
     bool operator==(const MatchRules&) const = default;
 };
 
@@ -84,6 +89,7 @@ struct Recording {
     bool hidden = false;
     std::shared_ptr<const SavedGame> saved; // the board it began from, when it was opened
     std::optional<MatchRules> match;        // a match of two boards; none for a game alone
+    std::array<std::string, 2> players;     // a match between two computers: who played each
     // The timers' fires are inputs, the clock firing none (games recorded on the wall's time).
     bool timersRecorded = false;
     std::vector<Input> inputs;

@@ -88,7 +88,8 @@ int64_t Replay::nextDue() {
 void Replay::advanceTo(int64_t time) {
     time = std::min(time, end_);
     table_->advanceTo(time);
-    if (match_ && match_->over()) {
+    // Between two computers the boards play on to where the match stops, past the verdict.
+    if (match_ && match_->settled()) {
         seat_.look(time, {});
         match_->standAt(time);
     }

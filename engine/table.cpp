@@ -9,7 +9,7 @@ Table::Table(VirtualClock& clock, std::function<void(Command, KeyEdge)> play)
     plays_[0] = [this](Command c) { alone_(c, KeyEdge::Tap); };
 }
 
-Table::Table(Match& match) : match_(&match) {
+Table::Table(Match& match, int own) : match_(&match), own_(match.apart() ? own : -1) {
     for (int p = 0; p < 2; ++p) plays_[p] = [this, p](Command c) { match_->handle(p, c); };
 }
 
@@ -34,10 +34,17 @@ void Table::play(int p, Command command, KeyEdge edge) {
 }
 
 int64_t Table::now() const {
+    if (own_ >= 0) return match_->boardTime(own_);
     return match_ ? match_->now() : clock_->now();
 }
 
+// The board played here waits at its limit until the other's inputs come: nothing is due on
+// it before then.
 int64_t Table::timersDue() {
+    if (own_ >= 0) {
+        const int64_t due = match_->boardDue(own_);
+        return due > match_->boardLimit(own_) ? -1 : due;
+    }
     return match_ ? match_->nextDue() : clock_->nextDue();
 }
 
@@ -51,7 +58,9 @@ int64_t Table::nextDue() {
 }
 
 void Table::advanceClockTo(int64_t time) {
-    if (match_)
+    if (own_ >= 0)
+        match_->advanceBoard(own_, time);
+    else if (match_)
         match_->advanceTo(time);
     else
         clock_->advanceTo(time);
@@ -71,6 +80,7 @@ void Table::advanceTo(int64_t time) {
         // On to whatever comes first: the time asked, the next timer, a seat's next look.
         if (const int64_t due = timersDue(); due >= 0) next = std::min(next, due);
         advanceClockTo(std::max(next, now + 1));
+        if (this->now() == now) return; // held at the other board's inputs
     }
 }
 

@@ -35,8 +35,10 @@ class Table final : public Timeline {
   public:
     // A game alone on its clock; `play` takes its commands (through whatever records them).
     Table(VirtualClock& clock, std::function<void(Command, KeyEdge)> play);
-    // A match's two boards on the match's clock.
-    explicit Table(Match& match);
+    // A match's two boards on the match's clock. In a match between two computers, `own` is the
+    // board this one plays: the table runs on its time and plays it alone, the other board
+    // being its seat's (the player across the network, whose inputs come late).
+    explicit Table(Match& match, int own = -1);
 
     int boards() const { return match_ ? 2 : 1; }
     // The seat at board p, or none (null).
@@ -44,7 +46,7 @@ class Table final : public Timeline {
     // A command on board p from outside, at the table's time: every seat looks at once at what
     // it changed.
     void play(int p, Command command, KeyEdge edge = KeyEdge::Tap);
-    bool over() const { return match_ && match_->over(); }
+    bool over() const { return match_ && match_->settled(); }
 
     int64_t now() const override;
     // The next timer due or seat's look; -1 when neither is.
@@ -58,6 +60,7 @@ class Table final : public Timeline {
     void advanceClockTo(int64_t time);
 
     Match* match_ = nullptr;
+    int own_ = -1;
     VirtualClock* clock_ = nullptr;
     std::function<void(Command, KeyEdge)> alone_;
     std::array<Seat*, 2> seats_{};

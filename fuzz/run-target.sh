@@ -14,6 +14,7 @@ case $name in
     fuzz_bmp) dict=bmp ;;
     fuzz_jpeg) dict=jpeg ;;
     fuzz_replay) dict=replay ;;
+    fuzz_wire) dict=wire ;;
     *) dict=ini ;;
 esac
 out=$work/$name

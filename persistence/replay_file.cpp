@@ -21,6 +21,8 @@ constexpr std::string_view Inputs = "Entrees";
 constexpr std::string_view End = "Fin";
 // 1: a turn on the entry row may lift a half out of the well, as before that turn was mended.
 constexpr std::string_view TurnKey = "RotationHorsPuits";
+constexpr std::string_view DelayKey = "DelaiAttaques";
+constexpr std::string_view PlayerKeys[2] = {"Joueur1", "Joueur2"};
 
 // What a file may ask of the reader, besides MaxReplayWork.
 constexpr int64_t MaxDelay = 24 * 3600 * 1000; // ms between two inputs
@@ -51,6 +53,8 @@ constexpr Word Words[] = {
     {InputKind::KeyRepeat, "repeat", 2},
     {InputKind::Parameters, "params", 1},
     {InputKind::Helped, "helped", 0},
+    {InputKind::Follow, "follow", 1},
+    {InputKind::Forfeit, "forfeit", 0},
 };
 
 void writeOptions(std::ostream& out, const GameOptions& o) {
@@ -251,6 +255,7 @@ bool parseToken(std::string_view t, Input& in, int64_t& delay, size_t parameterS
         switch (w.kind) {
         case InputKind::WindowActive:
         case InputKind::Shake:
+        case InputKind::Follow:
             return in.value == 0 || in.value == 1;
         case InputKind::SmileyAnimation:
         case InputKind::RemovalAnimation:
@@ -509,12 +514,11 @@ namespace {
 constexpr int MaxRoundsWritten = 10000;
 
 // A player's input carries the player (1 or 2) after its code; pause and panic of the whole
-// match are words, as in a single-player file.
+// match are words, as in a single-player file, and carry their player in a match between two
+// computers, where each board pauses on its own.
 std::string versusToken(const Input& in, int64_t delay) {
     std::string t = token(in, delay);
-    if (in.kind == InputKind::Handle || in.kind == InputKind::Press ||
-        in.kind == InputKind::Release)
-        t += static_cast<char>('1' + in.board);
+    if (in.board >= 0) t += static_cast<char>('1' + in.board);
     return t;
 }
 
@@ -534,7 +538,9 @@ bool parseVersusToken(std::string_view t, Input& in, int64_t& delay) {
     const bool word = one.kind == InputKind::Pause || one.kind == InputKind::Resume ||
                       one.kind == InputKind::TogglePause || one.kind == InputKind::Panic ||
                       one.kind == InputKind::Unhide;
-    if (key != (player >= 0) || (!key && !word)) return false;
+    const bool players = one.kind == InputKind::Follow || one.kind == InputKind::Forfeit;
+    if ((key || players) && player < 0) return false;
+    if (!key && !word && !players) return false;
     in.board = player;
     in.kind = one.kind;
     in.value = one.value;
@@ -550,8 +556,13 @@ std::string versusReplayText(const Recording& rec) {
            "again.\n"
         << "[" << Header << "]\nVersion=" << VersusReplayVersion << "\nGraine=" << rec.seed
         << "\nManches=" << m.roundsToWin << "\nAnnulation=" << (m.cancelAttacks ? 1 : 0)
-        << "\nNiveau1=" << m.startLevel[0] << "\nNiveau2=" << m.startLevel[1]
-        << "\n\n[Configuration]\n";
+        << "\nNiveau1=" << m.startLevel[0] << "\nNiveau2=" << m.startLevel[1] << '\n';
+    // A match between two computers: how long attacks took, and who played.
+    if (m.attackDelay > 0) out << DelayKey << '=' << m.attackDelay << '\n';
+    for (int p = 0; p < 2; ++p)
+        if (!rec.players[p].empty())
+            out << PlayerKeys[p] << '=' << rec.players[p].substr(0, 64) << '\n';
+    out << "\n[Configuration]\n";
     for (const ParameterKey& k : ParameterKeys) out << k.key << '=' << rec.params.*k.field << '\n';
     writeOptions(out, rec.options);
     writeInputs(out, rec, versusToken);
@@ -559,7 +570,12 @@ std::string versusReplayText(const Recording& rec) {
     for (size_t i = 0; i < rec.end.rounds.size(); ++i)
         out << (i ? " " : "") << (rec.end.rounds[i] < 0 ? 0 : rec.end.rounds[i] + 1);
     out << '\n';
-    for (int p = 0; p < 2; ++p) {
+    // A match between two computers left by a player ends on its rounds alone.
+    const bool forfeited =
+        m.attackDelay > 0 && std::any_of(rec.inputs.begin(), rec.inputs.end(), [](const Input& in) {
+            return in.kind == InputKind::Forfeit;
+        });
+    for (int p = 0; p < 2 && !forfeited; ++p) {
         const auto b = static_cast<size_t>(p);
         const GameEnd e = b < rec.end.boards.size() ? rec.end.boards[b] : GameEnd{};
         const char n = static_cast<char>('1' + p);
@@ -592,6 +608,9 @@ ReplayRead readMatchReplay(const IniFile& ini, Recording& out) {
     m.cancelAttacks = r.integer(Header, "Annulation", 0, 1) != 0;
     m.startLevel[0] = r.integer(Header, "Niveau1", 1, INT32_MAX);
     m.startLevel[1] = r.integer(Header, "Niveau2", 1, INT32_MAX);
+    if (ini.Value(Header, DelayKey)) m.attackDelay = r.integer(Header, DelayKey, 1, 60'000);
+    for (int p = 0; p < 2; ++p)
+        rec.players[p] = ini.ReadString(Header, PlayerKeys[p], "").substr(0, 64);
     rec.params = r.parameters("Configuration");
     rec.options = r.options();
 
@@ -618,7 +637,10 @@ ReplayRead readMatchReplay(const IniFile& ini, Recording& out) {
             rec.end.rounds.push_back(n - 1);
         }
     }
-    for (int p = 0; p < 2; ++p)
+    const bool forfeited = std::any_of(rec.inputs.begin(), rec.inputs.end(), [](const Input& in) {
+        return in.kind == InputKind::Forfeit;
+    });
+    for (int p = 0; p < 2 && !(forfeited && m.attackDelay > 0); ++p)
         rec.end.boards.push_back(r.gameEnd(End, std::string(1, static_cast<char>('1' + p))));
     if (r.refusal) return r.refused();
 

@@ -94,7 +94,9 @@ TEST(ReplayFile, writtenGamesReadBackAsTheSameGame) {
         const std::string text = replayText(*rec);
         Recording back;
         const ReplayRead read = parseReplay(text, back);
-        ASSERT_TRUE(read.ok()) << read.detail << " seed " << seed;
+        ASSERT_TRUE(read.ok()) << read.detail << " seed " << seed << " error "
+                               << static_cast<int>(read.error) << " problem "
+                               << static_cast<int>(read.problem);
         EXPECT_EQ(back.inputs, rec->inputs);
         EXPECT_EQ(back.end, rec->end);
         EXPECT_EQ(back.seed, rec->seed);
@@ -140,7 +142,9 @@ TEST(ReplayFile, filesFromBeforeTheEntryTurnWasMendedStillPlayToTheirEnd) {
         ASSERT_NE(text.find("\nRotationHorsPuits=1\n"), std::string::npos);
         Recording back;
         const ReplayRead read = parseReplay(replace(text, "RotationHorsPuits=1\n", ""), back);
-        ASSERT_TRUE(read.ok()) << read.detail << " seed " << seed;
+        ASSERT_TRUE(read.ok()) << read.detail << " seed " << seed << " error "
+                               << static_cast<int>(read.error) << " problem "
+                               << static_cast<int>(read.problem);
         EXPECT_TRUE(back.options.turnLeavesTheWell);
         // Played with the mended turn, the same inputs end elsewhere.
         if (!parsed(replace(text, "RotationHorsPuits=1", "RotationHorsPuits=0")).ok()) ++turnedOut;
@@ -241,7 +245,8 @@ TEST(ReplayFile, theCostliestFilesAreRefusedWithinTheWorkLimit) {
 
 namespace {
 
-// A versus match of random play, to its end or five virtual minutes.
+// A versus match of random play, to its end or five virtual minutes; every third one between
+// two computers, each board pausing on its own, and some of those left by a player.
 Recording playedMatch(uint32_t seed) {
     std::mt19937 rng(seed);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
@@ -252,10 +257,18 @@ Recording playedMatch(uint32_t seed) {
     s.params.minRun = pick(3, 4);
     s.startLevel = {pick(1, 4), pick(1, 4)};
     s.cancelAttacks = seed % 2 == 0;
+    const bool apart = seed % 3 == 0;
+    if (apart) s.attackDelay = 500 + static_cast<int32_t>(seed);
     Match m(s);
     while (!m.over() && m.now() < 300000) {
         const int what = pick(0, 99);
         const int p = pick(0, 1);
+        if (apart && what >= 63 && what < 65) {
+            m.togglePause(p);
+            m.follow(1 - p, m.board(p).state().paused);
+            continue;
+        }
+        if (apart && seed % 6 == 0 && m.now() > 100000) m.forfeit(p);
         if (what < 60)
             m.handle(p, static_cast<Command>(pick(0, 4)));
         else if (what < 63) {
@@ -271,7 +284,9 @@ Recording playedMatch(uint32_t seed) {
             m.advance(pick(1, 700));
     }
     m.advance(pick(0, 2000));
-    return m.recording();
+    Recording r = m.recording();
+    if (apart) r.players = {"Anne", "Bruno"};
+    return r;
 }
 
 ReplayRead parsedMatch(const std::string& text) {
@@ -288,11 +303,14 @@ TEST(VersusReplayFile, writtenMatchesReadBackAsTheSameMatch) {
         const std::string text = versusReplayText(rec);
         Recording back;
         const ReplayRead read = parseVersusReplay(text, back);
-        ASSERT_TRUE(read.ok()) << read.detail << " seed " << seed;
+        ASSERT_TRUE(read.ok()) << read.detail << " seed " << seed << " error "
+                               << static_cast<int>(read.error) << " problem "
+                               << static_cast<int>(read.problem);
         EXPECT_TRUE(MatchSettings(back) == MatchSettings(rec));
         EXPECT_EQ(back.inputs, rec.inputs);
         EXPECT_EQ(back.duration, rec.duration);
         EXPECT_EQ(back.end, rec.end);
+        EXPECT_EQ(back.players, rec.players);
         EXPECT_EQ(versusReplayText(back), text);
         over += !rec.end.rounds.empty();
     }
