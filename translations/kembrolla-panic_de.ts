@@ -1122,6 +1122,11 @@ Möchten Sie das Duell verlassen?</translation>
         <comment>MenuDemo</comment>
         <translation>&amp;Demo</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>Duell im Netz&amp;werk...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -1121,6 +1121,11 @@ Do you want to leave the match?</source>
         <comment>MenuDemo</comment>
         <translation>&amp;Demostración</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>D&amp;uelo en red...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -1124,6 +1124,11 @@ Voulez-vous quitter le duel ?</translation>
         <comment>MenuDemo</comment>
         <translation>&amp;Démonstration</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>Duel en &amp;réseau...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

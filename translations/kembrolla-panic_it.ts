@@ -1123,6 +1123,11 @@ Vuoi lasciare il duello?</translation>
         <comment>MenuDemo</comment>
         <translation>&amp;Dimostrazione</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>Duello in re&amp;te...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

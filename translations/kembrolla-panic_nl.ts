@@ -1121,6 +1121,11 @@ Wil je het duel verlaten?</translation>
         <comment>MenuDemo</comment>
         <translation>&amp;Demo</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>Net&amp;werkduel...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

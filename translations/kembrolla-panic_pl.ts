@@ -1122,6 +1122,11 @@ Czy opuścić mecz?</translation>
         <comment>MenuDemo</comment>
         <translation>&amp;Demonstracja</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>M&amp;ecz sieciowy...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -1120,6 +1120,11 @@ Deseja sair do duelo?</translation>
         <comment>MenuDemo</comment>
         <translation>&amp;Demonstração</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>Du&amp;elo em rede...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
