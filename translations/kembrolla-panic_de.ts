@@ -1122,6 +1122,11 @@ Möchten Sie das Duell verlassen?</translation>
         <comment>MenuDemo</comment>
         <translation>&amp;Demo</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>Duell im Netz&amp;werk...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1387,6 +1392,138 @@ Möchten Sie die Datei anlegen?</translation>
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The host button while the game waits for a player: it stops waiting.</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <extracomment>The host button: the game starts waiting for a player.</extracomment>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>This computer: %1</source>
+        <translation>Dieser Computer: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Port: %1</translation>
+    </message>
+    <message>
+        <source>Attack delay: %1 ms</source>
+        <translation>Angriffsverzögerung: %1 ms</translation>
+    </message>
+    <message>
+        <source>No game found on the local network</source>
+        <translation>Kein Spiel im lokalen Netzwerk gefunden</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Verbindung wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <extracomment>The choice at the top: this game waits for a friend&apos;s.</extracomment>
+        <translation>Spiel &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <extracomment>The choice at the top: this game goes to a friend&apos;s.</extracomment>
+        <translation>Spiel &amp;beitreten</translation>
+    </message>
+    <message>
+        <source>Code to give your friend:</source>
+        <translation>Code für Ihren Mitspieler:</translation>
+    </message>
+    <message>
+        <source>&amp;Games on the local network:</source>
+        <translation>&amp;Spiele im lokalen Netzwerk:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>name or 192.168.1.20:47470</source>
+        <translation>Name oder 192.168.1.20:47470</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>6 letters or digits</source>
+        <translation>6 Buchstaben oder Ziffern</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join button: this game tries to connect to the friend&apos;s.</extracomment>
+        <translation>Beitreten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The code does not match this game.</source>
+        <translation>Der Code passt nicht zu diesem Spiel.</translation>
+    </message>
+    <message>
+        <source>The connection was refused: no game is waiting at that address.</source>
+        <translation>Die Verbindung wurde abgelehnt: An dieser Adresse wartet kein Spiel.</translation>
+    </message>
+    <message>
+        <source>That address could not be found.</source>
+        <translation>Diese Adresse wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The other computer does not answer.</source>
+        <translation>Der andere Computer antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>The other game is another version and cannot play with this one.</source>
+        <translation>Das andere Spiel hat eine andere Version und kann nicht mit dieser spielen.</translation>
+    </message>
+    <message>
+        <source>That game already has an opponent.</source>
+        <translation>Dieses Spiel hat schon einen Gegner.</translation>
+    </message>
+    <message>
+        <source>Type a name or an address, and the port if needed (for example 192.168.1.20:47470).</source>
+        <translation>Geben Sie einen Namen oder eine Adresse ein, bei Bedarf mit Port (zum Beispiel 192.168.1.20:47470).</translation>
+    </message>
+    <message>
+        <source>Cannot wait for a player: the port is already taken.</source>
+        <translation>Warten auf einen Spieler nicht möglich: Der Port ist bereits belegt.</translation>
+    </message>
+    <message>
+        <source>The connection to the other player was lost.</source>
+        <translation>Die Verbindung zum anderen Spieler ist abgebrochen.</translation>
+    </message>
+    <message>
+        <source>slow connection...</source>
+        <translation>langsame Verbindung...</translation>
+    </message>
+    <message>
+        <source>the match went out of step</source>
+        <translation>das Duell ist nicht mehr synchron</translation>
+    </message>
+    <message>
+        <source>%1 left the match.</source>
+        <translation>%1 hat das Duell verlassen.</translation>
+    </message>
+    <message>
+        <source>%1 paused the match.</source>
+        <translation>%1 hat das Duell pausiert.</translation>
+    </message>
+    <message>
+        <source>Waiting for a player...</source>
+        <translation>Warte auf einen Spieler...</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
         <source>Kembrolla Panic! replays (*.KembrollaReplay)</source>
@@ -1415,6 +1552,13 @@ Möchten Sie die Datei anlegen?</translation>
     <message>
         <source>1 2 4: speed · Space: step · other key: back</source>
         <translation>1 2 4: Tempo · Leertaste: Schritt · andere Taste: zurück</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Es konnte keine Anzeige geöffnet werden: Das Spiel braucht eine grafische Sitzung (X11 oder Wayland).</translation>
     </message>
 </context>
 <context>
@@ -1526,13 +1670,6 @@ Möchten Sie die Datei anlegen?</translation>
     <message>
         <source>Best chain</source>
         <translation>Beste Kette</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
-        <translation>Es konnte keine Anzeige geöffnet werden: Das Spiel braucht eine grafische Sitzung (X11 oder Wayland).</translation>
     </message>
 </context>
 </TS>

@@ -1121,6 +1121,11 @@ Do you want to leave the match?</source>
         <comment>MenuDemo</comment>
         <translation>&amp;Demostración</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>D&amp;uelo en red...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1386,6 +1391,138 @@ Do you want to create it?</source>
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The host button while the game waits for a player: it stops waiting.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <extracomment>The host button: the game starts waiting for a player.</extracomment>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>This computer: %1</source>
+        <translation>Este ordenador: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Puerto: %1</translation>
+    </message>
+    <message>
+        <source>Attack delay: %1 ms</source>
+        <translation>Retardo de los ataques: %1 ms</translation>
+    </message>
+    <message>
+        <source>No game found on the local network</source>
+        <translation>No se ha encontrado ninguna partida en la red local</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Conectando...</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <extracomment>The choice at the top: this game waits for a friend&apos;s.</extracomment>
+        <translation>&amp;Crear</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <extracomment>The choice at the top: this game goes to a friend&apos;s.</extracomment>
+        <translation>Un&amp;irse</translation>
+    </message>
+    <message>
+        <source>Code to give your friend:</source>
+        <translation>Código para tu amigo:</translation>
+    </message>
+    <message>
+        <source>&amp;Games on the local network:</source>
+        <translation>&amp;Partidas en la red local:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>name or 192.168.1.20:47470</source>
+        <translation>nombre o 192.168.1.20:47470</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>Códi&amp;go:</translation>
+    </message>
+    <message>
+        <source>6 letters or digits</source>
+        <translation>6 letras o cifras</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join button: this game tries to connect to the friend&apos;s.</extracomment>
+        <translation>Unirse</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The code does not match this game.</source>
+        <translation>El código no corresponde a esta partida.</translation>
+    </message>
+    <message>
+        <source>The connection was refused: no game is waiting at that address.</source>
+        <translation>Se ha rechazado la conexión: ninguna partida espera en esa dirección.</translation>
+    </message>
+    <message>
+        <source>That address could not be found.</source>
+        <translation>No se encuentra esa dirección.</translation>
+    </message>
+    <message>
+        <source>The other computer does not answer.</source>
+        <translation>El otro ordenador no responde.</translation>
+    </message>
+    <message>
+        <source>The other game is another version and cannot play with this one.</source>
+        <translation>La otra partida es de otra versión del juego y no puede jugar con esta.</translation>
+    </message>
+    <message>
+        <source>That game already has an opponent.</source>
+        <translation>Esa partida ya tiene un rival.</translation>
+    </message>
+    <message>
+        <source>Type a name or an address, and the port if needed (for example 192.168.1.20:47470).</source>
+        <translation>Escribe un nombre o una dirección y, si hace falta, el puerto (por ejemplo 192.168.1.20:47470).</translation>
+    </message>
+    <message>
+        <source>Cannot wait for a player: the port is already taken.</source>
+        <translation>No se puede esperar a un jugador: el puerto ya está ocupado.</translation>
+    </message>
+    <message>
+        <source>The connection to the other player was lost.</source>
+        <translation>Se ha perdido la conexión con el otro jugador.</translation>
+    </message>
+    <message>
+        <source>slow connection...</source>
+        <translation>conexión lenta...</translation>
+    </message>
+    <message>
+        <source>the match went out of step</source>
+        <translation>el duelo ya no está sincronizado</translation>
+    </message>
+    <message>
+        <source>%1 left the match.</source>
+        <translation>%1 ha dejado el duelo.</translation>
+    </message>
+    <message>
+        <source>%1 paused the match.</source>
+        <translation>%1 ha puesto el duelo en pausa.</translation>
+    </message>
+    <message>
+        <source>Waiting for a player...</source>
+        <translation>Esperando a un jugador...</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
         <source>Kembrolla Panic! replays (*.KembrollaReplay)</source>
@@ -1414,6 +1551,13 @@ Do you want to create it?</source>
     <message>
         <source>1 2 4: speed · Space: step · other key: back</source>
         <translation>1 2 4: velocidad · Espacio: paso a paso · otra tecla: volver</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>No se pudo abrir ninguna pantalla: el juego necesita una sesión gráfica (X11 o Wayland).</translation>
     </message>
 </context>
 <context>
@@ -1525,13 +1669,6 @@ Do you want to create it?</source>
     <message>
         <source>Best chain</source>
         <translation>Mejor cadena</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
-        <translation>No se pudo abrir ninguna pantalla: el juego necesita una sesión gráfica (X11 o Wayland).</translation>
     </message>
 </context>
 </TS>

@@ -1124,6 +1124,11 @@ Voulez-vous quitter le duel ?</translation>
         <comment>MenuDemo</comment>
         <translation>&amp;Démonstration</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>Duel en &amp;réseau...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1389,6 +1394,138 @@ Voulez-vous le créer ?</translation>
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The host button while the game waits for a player: it stops waiting.</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <extracomment>The host button: the game starts waiting for a player.</extracomment>
+        <translation>Héberger</translation>
+    </message>
+    <message>
+        <source>This computer: %1</source>
+        <translation>Cet ordinateur : %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Port : %1</translation>
+    </message>
+    <message>
+        <source>Attack delay: %1 ms</source>
+        <translation>Délai des attaques : %1 ms</translation>
+    </message>
+    <message>
+        <source>No game found on the local network</source>
+        <translation>Aucune partie trouvée sur le réseau local</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Connexion...</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <extracomment>The choice at the top: this game waits for a friend&apos;s.</extracomment>
+        <translation>&amp;Héberger</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <extracomment>The choice at the top: this game goes to a friend&apos;s.</extracomment>
+        <translation>&amp;Rejoindre</translation>
+    </message>
+    <message>
+        <source>Code to give your friend:</source>
+        <translation>Code à donner à votre ami :</translation>
+    </message>
+    <message>
+        <source>&amp;Games on the local network:</source>
+        <translation>&amp;Parties sur le réseau local :</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>name or 192.168.1.20:47470</source>
+        <translation>nom ou 192.168.1.20:47470</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code :</translation>
+    </message>
+    <message>
+        <source>6 letters or digits</source>
+        <translation>6 lettres ou chiffres</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join button: this game tries to connect to the friend&apos;s.</extracomment>
+        <translation>Rejoindre</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The code does not match this game.</source>
+        <translation>Le code ne correspond pas à cette partie.</translation>
+    </message>
+    <message>
+        <source>The connection was refused: no game is waiting at that address.</source>
+        <translation>La connexion a été refusée : aucune partie n&apos;attend à cette adresse.</translation>
+    </message>
+    <message>
+        <source>That address could not be found.</source>
+        <translation>Cette adresse est introuvable.</translation>
+    </message>
+    <message>
+        <source>The other computer does not answer.</source>
+        <translation>L&apos;autre ordinateur ne répond pas.</translation>
+    </message>
+    <message>
+        <source>The other game is another version and cannot play with this one.</source>
+        <translation>L&apos;autre partie a une autre version du jeu et ne peut pas jouer avec celle-ci.</translation>
+    </message>
+    <message>
+        <source>That game already has an opponent.</source>
+        <translation>Cette partie a déjà un adversaire.</translation>
+    </message>
+    <message>
+        <source>Type a name or an address, and the port if needed (for example 192.168.1.20:47470).</source>
+        <translation>Écrivez un nom ou une adresse, et au besoin le port (exemple : 192.168.1.20:47470).</translation>
+    </message>
+    <message>
+        <source>Cannot wait for a player: the port is already taken.</source>
+        <translation>Impossible d&apos;attendre un joueur : le port est déjà pris.</translation>
+    </message>
+    <message>
+        <source>The connection to the other player was lost.</source>
+        <translation>La connexion avec l&apos;autre joueur est perdue.</translation>
+    </message>
+    <message>
+        <source>slow connection...</source>
+        <translation>connexion lente...</translation>
+    </message>
+    <message>
+        <source>the match went out of step</source>
+        <translation>la partie n&apos;est plus synchronisée</translation>
+    </message>
+    <message>
+        <source>%1 left the match.</source>
+        <translation>%1 a quitté la partie.</translation>
+    </message>
+    <message>
+        <source>%1 paused the match.</source>
+        <translation>%1 est en pause.</translation>
+    </message>
+    <message>
+        <source>Waiting for a player...</source>
+        <translation>En attente d&apos;un joueur...</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
         <source>Kembrolla Panic! replays (*.KembrollaReplay)</source>
@@ -1417,6 +1554,13 @@ Voulez-vous le créer ?</translation>
     <message>
         <source>1 2 4: speed · Space: step · other key: back</source>
         <translation>1 2 4 : vitesse · Espace : pas à pas · autre touche : retour</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Aucun affichage n&apos;a pu être ouvert : le jeu a besoin d&apos;une session graphique (X11 ou Wayland).</translation>
     </message>
 </context>
 <context>
@@ -1528,13 +1672,6 @@ Voulez-vous le créer ?</translation>
     <message>
         <source>Best chain</source>
         <translation>Meilleure chaîne</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
-        <translation>Aucun affichage n&apos;a pu être ouvert : le jeu a besoin d&apos;une session graphique (X11 ou Wayland).</translation>
     </message>
 </context>
 </TS>

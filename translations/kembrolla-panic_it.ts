@@ -1123,6 +1123,11 @@ Vuoi lasciare il duello?</translation>
         <comment>MenuDemo</comment>
         <translation>&amp;Dimostrazione</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>Duello in re&amp;te...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1388,6 +1393,138 @@ Vuoi crearlo?</translation>
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The host button while the game waits for a player: it stops waiting.</extracomment>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <extracomment>The host button: the game starts waiting for a player.</extracomment>
+        <translation>Ospita</translation>
+    </message>
+    <message>
+        <source>This computer: %1</source>
+        <translation>Questo computer: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Porta: %1</translation>
+    </message>
+    <message>
+        <source>Attack delay: %1 ms</source>
+        <translation>Ritardo degli attacchi: %1 ms</translation>
+    </message>
+    <message>
+        <source>No game found on the local network</source>
+        <translation>Nessuna partita trovata sulla rete locale</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Connessione...</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <extracomment>The choice at the top: this game waits for a friend&apos;s.</extracomment>
+        <translation>&amp;Ospita</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <extracomment>The choice at the top: this game goes to a friend&apos;s.</extracomment>
+        <translation>&amp;Unisciti</translation>
+    </message>
+    <message>
+        <source>Code to give your friend:</source>
+        <translation>Codice da dare al tuo amico:</translation>
+    </message>
+    <message>
+        <source>&amp;Games on the local network:</source>
+        <translation>&amp;Partite sulla rete locale:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>In&amp;dirizzo:</translation>
+    </message>
+    <message>
+        <source>name or 192.168.1.20:47470</source>
+        <translation>nome o 192.168.1.20:47470</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Codice:</translation>
+    </message>
+    <message>
+        <source>6 letters or digits</source>
+        <translation>6 lettere o cifre</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join button: this game tries to connect to the friend&apos;s.</extracomment>
+        <translation>Unisciti</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>The code does not match this game.</source>
+        <translation>Il codice non corrisponde a questa partita.</translation>
+    </message>
+    <message>
+        <source>The connection was refused: no game is waiting at that address.</source>
+        <translation>La connessione è stata rifiutata: nessuna partita è in attesa a quell&apos;indirizzo.</translation>
+    </message>
+    <message>
+        <source>That address could not be found.</source>
+        <translation>Impossibile trovare quell&apos;indirizzo.</translation>
+    </message>
+    <message>
+        <source>The other computer does not answer.</source>
+        <translation>L&apos;altro computer non risponde.</translation>
+    </message>
+    <message>
+        <source>The other game is another version and cannot play with this one.</source>
+        <translation>L&apos;altra partita è di un&apos;altra versione del gioco e non può giocare con questa.</translation>
+    </message>
+    <message>
+        <source>That game already has an opponent.</source>
+        <translation>Quella partita ha già un avversario.</translation>
+    </message>
+    <message>
+        <source>Type a name or an address, and the port if needed (for example 192.168.1.20:47470).</source>
+        <translation>Scrivi un nome o un indirizzo e, se serve, la porta (per esempio 192.168.1.20:47470).</translation>
+    </message>
+    <message>
+        <source>Cannot wait for a player: the port is already taken.</source>
+        <translation>Impossibile attendere un giocatore: la porta è già occupata.</translation>
+    </message>
+    <message>
+        <source>The connection to the other player was lost.</source>
+        <translation>La connessione con l&apos;altro giocatore si è interrotta.</translation>
+    </message>
+    <message>
+        <source>slow connection...</source>
+        <translation>connessione lenta...</translation>
+    </message>
+    <message>
+        <source>the match went out of step</source>
+        <translation>il duello non è più sincronizzato</translation>
+    </message>
+    <message>
+        <source>%1 left the match.</source>
+        <translation>%1 ha lasciato il duello.</translation>
+    </message>
+    <message>
+        <source>%1 paused the match.</source>
+        <translation>%1 ha messo in pausa il duello.</translation>
+    </message>
+    <message>
+        <source>Waiting for a player...</source>
+        <translation>In attesa di un giocatore...</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
         <source>Kembrolla Panic! replays (*.KembrollaReplay)</source>
@@ -1416,6 +1553,13 @@ Vuoi crearlo?</translation>
     <message>
         <source>1 2 4: speed · Space: step · other key: back</source>
         <translation>1 2 4: velocità · Spazio: passo · altro tasto: esci</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Impossibile aprire un display: il gioco ha bisogno di una sessione grafica (X11 o Wayland).</translation>
     </message>
 </context>
 <context>
@@ -1527,13 +1671,6 @@ Vuoi crearlo?</translation>
     <message>
         <source>Best chain</source>
         <translation>Catena migliore</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
-        <translation>Impossibile aprire un display: il gioco ha bisogno di una sessione grafica (X11 o Wayland).</translation>
     </message>
 </context>
 </TS>

@@ -1121,6 +1121,11 @@ Wil je het duel verlaten?</translation>
         <comment>MenuDemo</comment>
         <translation>&amp;Demo</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>Net&amp;werkduel...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1386,6 +1391,138 @@ Wil je die aanmaken?</translation>
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The host button while the game waits for a player: it stops waiting.</extracomment>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <extracomment>The host button: the game starts waiting for a player.</extracomment>
+        <translation>Hosten</translation>
+    </message>
+    <message>
+        <source>This computer: %1</source>
+        <translation>Deze computer: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Poort: %1</translation>
+    </message>
+    <message>
+        <source>Attack delay: %1 ms</source>
+        <translation>Vertraging van aanvallen: %1 ms</translation>
+    </message>
+    <message>
+        <source>No game found on the local network</source>
+        <translation>Geen spel gevonden in het lokale netwerk</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Verbinden...</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <extracomment>The choice at the top: this game waits for a friend&apos;s.</extracomment>
+        <translation>H&amp;osten</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <extracomment>The choice at the top: this game goes to a friend&apos;s.</extracomment>
+        <translation>&amp;Deelnemen</translation>
+    </message>
+    <message>
+        <source>Code to give your friend:</source>
+        <translation>Code voor je vriend:</translation>
+    </message>
+    <message>
+        <source>&amp;Games on the local network:</source>
+        <translation>&amp;Spellen in het lokale netwerk:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adres:</translation>
+    </message>
+    <message>
+        <source>name or 192.168.1.20:47470</source>
+        <translation>naam of 192.168.1.20:47470</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>6 letters or digits</source>
+        <translation>6 letters of cijfers</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join button: this game tries to connect to the friend&apos;s.</extracomment>
+        <translation>Deelnemen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>The code does not match this game.</source>
+        <translation>De code hoort niet bij dit spel.</translation>
+    </message>
+    <message>
+        <source>The connection was refused: no game is waiting at that address.</source>
+        <translation>De verbinding is geweigerd: op dat adres wacht geen spel.</translation>
+    </message>
+    <message>
+        <source>That address could not be found.</source>
+        <translation>Dat adres is niet gevonden.</translation>
+    </message>
+    <message>
+        <source>The other computer does not answer.</source>
+        <translation>De andere computer antwoordt niet.</translation>
+    </message>
+    <message>
+        <source>The other game is another version and cannot play with this one.</source>
+        <translation>Het andere spel is een andere versie en kan niet met deze spelen.</translation>
+    </message>
+    <message>
+        <source>That game already has an opponent.</source>
+        <translation>Dat spel heeft al een tegenstander.</translation>
+    </message>
+    <message>
+        <source>Type a name or an address, and the port if needed (for example 192.168.1.20:47470).</source>
+        <translation>Typ een naam of een adres, en zo nodig de poort (bijvoorbeeld 192.168.1.20:47470).</translation>
+    </message>
+    <message>
+        <source>Cannot wait for a player: the port is already taken.</source>
+        <translation>Kan niet op een speler wachten: de poort is al bezet.</translation>
+    </message>
+    <message>
+        <source>The connection to the other player was lost.</source>
+        <translation>De verbinding met de andere speler is verbroken.</translation>
+    </message>
+    <message>
+        <source>slow connection...</source>
+        <translation>trage verbinding...</translation>
+    </message>
+    <message>
+        <source>the match went out of step</source>
+        <translation>het duel loopt niet meer gelijk</translation>
+    </message>
+    <message>
+        <source>%1 left the match.</source>
+        <translation>%1 heeft het duel verlaten.</translation>
+    </message>
+    <message>
+        <source>%1 paused the match.</source>
+        <translation>%1 heeft het duel gepauzeerd.</translation>
+    </message>
+    <message>
+        <source>Waiting for a player...</source>
+        <translation>Wachten op een speler...</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
         <source>Kembrolla Panic! replays (*.KembrollaReplay)</source>
@@ -1414,6 +1551,13 @@ Wil je die aanmaken?</translation>
     <message>
         <source>1 2 4: speed · Space: step · other key: back</source>
         <translation>1 2 4: snelheid · Spatie: stap · andere toets: terug</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Er kon geen beeldscherm worden geopend: het spel heeft een grafische sessie nodig (X11 of Wayland).</translation>
     </message>
 </context>
 <context>
@@ -1525,13 +1669,6 @@ Wil je die aanmaken?</translation>
     <message>
         <source>Best chain</source>
         <translation>Beste ketting</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
-        <translation>Er kon geen beeldscherm worden geopend: het spel heeft een grafische sessie nodig (X11 of Wayland).</translation>
     </message>
 </context>
 </TS>

@@ -1122,6 +1122,11 @@ Czy opuścić mecz?</translation>
         <comment>MenuDemo</comment>
         <translation>&amp;Demonstracja</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>M&amp;ecz sieciowy...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1387,6 +1392,138 @@ Czy chcesz go utworzyć?</translation>
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The host button while the game waits for a player: it stops waiting.</extracomment>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <extracomment>The host button: the game starts waiting for a player.</extracomment>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>This computer: %1</source>
+        <translation>Ten komputer: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Port: %1</translation>
+    </message>
+    <message>
+        <source>Attack delay: %1 ms</source>
+        <translation>Opóźnienie ataków: %1 ms</translation>
+    </message>
+    <message>
+        <source>No game found on the local network</source>
+        <translation>Nie znaleziono gry w sieci lokalnej</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Łączenie...</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <extracomment>The choice at the top: this game waits for a friend&apos;s.</extracomment>
+        <translation>&amp;Utwórz grę</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <extracomment>The choice at the top: this game goes to a friend&apos;s.</extracomment>
+        <translation>&amp;Dołącz</translation>
+    </message>
+    <message>
+        <source>Code to give your friend:</source>
+        <translation>Kod dla znajomego:</translation>
+    </message>
+    <message>
+        <source>&amp;Games on the local network:</source>
+        <translation>&amp;Gry w sieci lokalnej:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adres:</translation>
+    </message>
+    <message>
+        <source>name or 192.168.1.20:47470</source>
+        <translation>nazwa lub 192.168.1.20:47470</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Kod:</translation>
+    </message>
+    <message>
+        <source>6 letters or digits</source>
+        <translation>6 liter lub cyfr</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join button: this game tries to connect to the friend&apos;s.</extracomment>
+        <translation>Dołącz</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>The code does not match this game.</source>
+        <translation>Kod nie pasuje do tej gry.</translation>
+    </message>
+    <message>
+        <source>The connection was refused: no game is waiting at that address.</source>
+        <translation>Połączenie zostało odrzucone: pod tym adresem nie czeka żadna gra.</translation>
+    </message>
+    <message>
+        <source>That address could not be found.</source>
+        <translation>Nie można znaleźć tego adresu.</translation>
+    </message>
+    <message>
+        <source>The other computer does not answer.</source>
+        <translation>Drugi komputer nie odpowiada.</translation>
+    </message>
+    <message>
+        <source>The other game is another version and cannot play with this one.</source>
+        <translation>Druga gra jest w innej wersji i nie może grać z tą.</translation>
+    </message>
+    <message>
+        <source>That game already has an opponent.</source>
+        <translation>Ta gra ma już przeciwnika.</translation>
+    </message>
+    <message>
+        <source>Type a name or an address, and the port if needed (for example 192.168.1.20:47470).</source>
+        <translation>Wpisz nazwę lub adres, a w razie potrzeby port (na przykład 192.168.1.20:47470).</translation>
+    </message>
+    <message>
+        <source>Cannot wait for a player: the port is already taken.</source>
+        <translation>Nie można czekać na gracza: port jest już zajęty.</translation>
+    </message>
+    <message>
+        <source>The connection to the other player was lost.</source>
+        <translation>Połączenie z drugim graczem zostało utracone.</translation>
+    </message>
+    <message>
+        <source>slow connection...</source>
+        <translation>wolne połączenie...</translation>
+    </message>
+    <message>
+        <source>the match went out of step</source>
+        <translation>mecz stracił synchronizację</translation>
+    </message>
+    <message>
+        <source>%1 left the match.</source>
+        <translation>%1 opuszcza mecz.</translation>
+    </message>
+    <message>
+        <source>%1 paused the match.</source>
+        <translation>%1 wstrzymuje mecz.</translation>
+    </message>
+    <message>
+        <source>Waiting for a player...</source>
+        <translation>Oczekiwanie na gracza...</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
         <source>Kembrolla Panic! replays (*.KembrollaReplay)</source>
@@ -1415,6 +1552,13 @@ Czy chcesz go utworzyć?</translation>
     <message>
         <source>1 2 4: speed · Space: step · other key: back</source>
         <translation>1 2 4: prędkość · Spacja: krok · inny klawisz: powrót</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Nie udało się otworzyć żadnego ekranu: gra potrzebuje sesji graficznej (X11 lub Wayland).</translation>
     </message>
 </context>
 <context>
@@ -1526,13 +1670,6 @@ Czy chcesz go utworzyć?</translation>
     <message>
         <source>Best chain</source>
         <translation>Najlepszy łańcuch</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
-        <translation>Nie udało się otworzyć żadnego ekranu: gra potrzebuje sesji graficznej (X11 lub Wayland).</translation>
     </message>
 </context>
 </TS>

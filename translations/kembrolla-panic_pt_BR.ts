@@ -1120,6 +1120,11 @@ Deseja sair do duelo?</translation>
         <comment>MenuDemo</comment>
         <translation>&amp;Demonstração</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>Du&amp;elo em rede...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1385,6 +1390,138 @@ Deseja criá-lo?</translation>
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The host button while the game waits for a player: it stops waiting.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <extracomment>The host button: the game starts waiting for a player.</extracomment>
+        <translation>Hospedar</translation>
+    </message>
+    <message>
+        <source>This computer: %1</source>
+        <translation>Este computador: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Porta: %1</translation>
+    </message>
+    <message>
+        <source>Attack delay: %1 ms</source>
+        <translation>Atraso dos ataques: %1 ms</translation>
+    </message>
+    <message>
+        <source>No game found on the local network</source>
+        <translation>Nenhuma partida encontrada na rede local</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Conectando...</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <extracomment>The choice at the top: this game waits for a friend&apos;s.</extracomment>
+        <translation>&amp;Hospedar</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <extracomment>The choice at the top: this game goes to a friend&apos;s.</extracomment>
+        <translation>&amp;Entrar</translation>
+    </message>
+    <message>
+        <source>Code to give your friend:</source>
+        <translation>Código para passar ao seu amigo:</translation>
+    </message>
+    <message>
+        <source>&amp;Games on the local network:</source>
+        <translation>&amp;Partidas na rede local:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>En&amp;dereço:</translation>
+    </message>
+    <message>
+        <source>name or 192.168.1.20:47470</source>
+        <translation>nome ou 192.168.1.20:47470</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Código:</translation>
+    </message>
+    <message>
+        <source>6 letters or digits</source>
+        <translation>6 letras ou algarismos</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join button: this game tries to connect to the friend&apos;s.</extracomment>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>The code does not match this game.</source>
+        <translation>O código não corresponde a esta partida.</translation>
+    </message>
+    <message>
+        <source>The connection was refused: no game is waiting at that address.</source>
+        <translation>A conexão foi recusada: nenhuma partida está esperando nesse endereço.</translation>
+    </message>
+    <message>
+        <source>That address could not be found.</source>
+        <translation>Esse endereço não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The other computer does not answer.</source>
+        <translation>O outro computador não responde.</translation>
+    </message>
+    <message>
+        <source>The other game is another version and cannot play with this one.</source>
+        <translation>A outra partida é de outra versão do jogo e não pode jogar com esta.</translation>
+    </message>
+    <message>
+        <source>That game already has an opponent.</source>
+        <translation>Essa partida já tem um adversário.</translation>
+    </message>
+    <message>
+        <source>Type a name or an address, and the port if needed (for example 192.168.1.20:47470).</source>
+        <translation>Digite um nome ou um endereço e, se precisar, a porta (por exemplo 192.168.1.20:47470).</translation>
+    </message>
+    <message>
+        <source>Cannot wait for a player: the port is already taken.</source>
+        <translation>Não é possível esperar um jogador: a porta já está em uso.</translation>
+    </message>
+    <message>
+        <source>The connection to the other player was lost.</source>
+        <translation>A conexão com o outro jogador foi perdida.</translation>
+    </message>
+    <message>
+        <source>slow connection...</source>
+        <translation>conexão lenta...</translation>
+    </message>
+    <message>
+        <source>the match went out of step</source>
+        <translation>o duelo perdeu a sincronia</translation>
+    </message>
+    <message>
+        <source>%1 left the match.</source>
+        <translation>%1 saiu do duelo.</translation>
+    </message>
+    <message>
+        <source>%1 paused the match.</source>
+        <translation>%1 pausou o duelo.</translation>
+    </message>
+    <message>
+        <source>Waiting for a player...</source>
+        <translation>Esperando um jogador...</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
         <source>Kembrolla Panic! replays (*.KembrollaReplay)</source>
@@ -1413,6 +1550,13 @@ Deseja criá-lo?</translation>
     <message>
         <source>1 2 4: speed · Space: step · other key: back</source>
         <translation>1 2 4: velocidade · Espaço: passo · outra tecla: voltar</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Nenhuma tela pôde ser aberta: o jogo precisa de uma sessão gráfica (X11 ou Wayland).</translation>
     </message>
 </context>
 <context>
@@ -1524,13 +1668,6 @@ Deseja criá-lo?</translation>
     <message>
         <source>Best chain</source>
         <translation>Melhor cadeia</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
-        <translation>Nenhuma tela pôde ser aberta: o jogo precisa de uma sessão gráfica (X11 ou Wayland).</translation>
     </message>
 </context>
 </TS>

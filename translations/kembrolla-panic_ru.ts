@@ -1121,6 +1121,11 @@ Do you want to leave the match?</source>
         <comment>MenuDemo</comment>
         <translation>&amp;Демонстрация</translation>
     </message>
+    <message>
+        <source>&amp;Network match...</source>
+        <comment>MenuDuelReseau</comment>
+        <translation>Се&amp;тевая дуэль...</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1386,6 +1391,138 @@ Do you want to create it?</source>
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The host button while the game waits for a player: it stops waiting.</extracomment>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <extracomment>The host button: the game starts waiting for a player.</extracomment>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>This computer: %1</source>
+        <translation>Этот компьютер: %1</translation>
+    </message>
+    <message>
+        <source>Port: %1</source>
+        <translation>Порт: %1</translation>
+    </message>
+    <message>
+        <source>Attack delay: %1 ms</source>
+        <translation>Задержка атак: %1 мс</translation>
+    </message>
+    <message>
+        <source>No game found on the local network</source>
+        <translation>В локальной сети игр не найдено</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Подключение...</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <extracomment>The choice at the top: this game waits for a friend&apos;s.</extracomment>
+        <translation>&amp;Создать игру</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <extracomment>The choice at the top: this game goes to a friend&apos;s.</extracomment>
+        <translation>По&amp;дключиться</translation>
+    </message>
+    <message>
+        <source>Code to give your friend:</source>
+        <translation>Код для вашего друга:</translation>
+    </message>
+    <message>
+        <source>&amp;Games on the local network:</source>
+        <translation>&amp;Игры в локальной сети:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Адрес:</translation>
+    </message>
+    <message>
+        <source>name or 192.168.1.20:47470</source>
+        <translation>имя или 192.168.1.20:47470</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Код:</translation>
+    </message>
+    <message>
+        <source>6 letters or digits</source>
+        <translation>6 букв или цифр</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The join button: this game tries to connect to the friend&apos;s.</extracomment>
+        <translation>Подключиться</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>The code does not match this game.</source>
+        <translation>Код не подходит к этой игре.</translation>
+    </message>
+    <message>
+        <source>The connection was refused: no game is waiting at that address.</source>
+        <translation>В соединении отказано: по этому адресу никакая игра не ждёт.</translation>
+    </message>
+    <message>
+        <source>That address could not be found.</source>
+        <translation>Этот адрес не найден.</translation>
+    </message>
+    <message>
+        <source>The other computer does not answer.</source>
+        <translation>Другой компьютер не отвечает.</translation>
+    </message>
+    <message>
+        <source>The other game is another version and cannot play with this one.</source>
+        <translation>Другая игра другой версии и не может играть с этой.</translation>
+    </message>
+    <message>
+        <source>That game already has an opponent.</source>
+        <translation>У этой игры уже есть соперник.</translation>
+    </message>
+    <message>
+        <source>Type a name or an address, and the port if needed (for example 192.168.1.20:47470).</source>
+        <translation>Введите имя или адрес и при необходимости порт (например, 192.168.1.20:47470).</translation>
+    </message>
+    <message>
+        <source>Cannot wait for a player: the port is already taken.</source>
+        <translation>Невозможно ждать игрока: порт уже занят.</translation>
+    </message>
+    <message>
+        <source>The connection to the other player was lost.</source>
+        <translation>Соединение с другим игроком потеряно.</translation>
+    </message>
+    <message>
+        <source>slow connection...</source>
+        <translation>медленное соединение...</translation>
+    </message>
+    <message>
+        <source>the match went out of step</source>
+        <translation>дуэль рассинхронизировалась</translation>
+    </message>
+    <message>
+        <source>%1 left the match.</source>
+        <translation>%1 выходит из дуэли.</translation>
+    </message>
+    <message>
+        <source>%1 paused the match.</source>
+        <translation>%1 ставит дуэль на паузу.</translation>
+    </message>
+    <message>
+        <source>Waiting for a player...</source>
+        <translation>Ожидание игрока...</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
         <source>Kembrolla Panic! replays (*.KembrollaReplay)</source>
@@ -1414,6 +1551,13 @@ Do you want to create it?</source>
     <message>
         <source>1 2 4: speed · Space: step · other key: back</source>
         <translation>1 2 4: скорость · Пробел: шаг · другая клавиша: выход</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
+        <translation>Не удалось открыть ни одного дисплея: игре нужен графический сеанс (X11 или Wayland).</translation>
     </message>
 </context>
 <context>
@@ -1525,13 +1669,6 @@ Do you want to create it?</source>
     <message>
         <source>Best chain</source>
         <translation>Лучшая цепь</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>No display could be opened: the game needs a graphical session (X11 or Wayland).</source>
-        <translation>Не удалось открыть ни одного дисплея: игре нужен графический сеанс (X11 или Wayland).</translation>
     </message>
 </context>
 </TS>

@@ -18,6 +18,7 @@ constexpr ItemCaption table[] = {
     {Item::FileMenu, QT_TRANSLATE_NOOP3("Menu", "&File", "MenuFichier")},
     {Item::NewGame, QT_TRANSLATE_NOOP3("Menu", "&New game", "MenuNouveauJeu")},
     {Item::NewMatch, QT_TRANSLATE_NOOP3("Menu", "New &match...", "MenuNouveauDuel")},
+    {Item::NetworkMatch, QT_TRANSLATE_NOOP3("Menu", "&Network match...", "MenuDuelReseau")},
     {Item::SingleGame, QT_TRANSLATE_NOOP3("Menu", "&Single game", "MenuPartieSeul")},
     {Item::RestartLevel, QT_TRANSLATE_NOOP3("Menu", "&Restart level", "MenuRecommencerNiveau")},
     {Item::SkipLevel, QT_TRANSLATE_NOOP3("Menu", "&Jump level", "MenuPasserNiveau")},

@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace kp {
@@ -35,21 +34,7 @@ DuelDialog::DuelDialog(QWidget* parent) : Translated(parent) {
     for (int i = 0; i <= DuelSettings::SecondPlayer; ++i) opponent_->addItem(QString());
     opponentLabel_->setBuddy(opponent_);
     form->addRow(opponentLabel_, opponent_);
-    for (int p = 0; p < 2; ++p) {
-        levelLabels_[p] = new QLabel(this);
-        levels_[p] = new QSpinBox(this);
-        levels_[p]->setObjectName(p == 0 ? QStringLiteral("EditNiveau1")
-                                         : QStringLiteral("EditNiveau2"));
-        levels_[p]->setRange(1, DuelSettings::MaxStartLevel);
-        levelLabels_[p]->setBuddy(levels_[p]);
-        form->addRow(levelLabels_[p], levels_[p]);
-    }
-    roundsLabel_ = new QLabel(this);
-    rounds_ = new QSpinBox(this);
-    rounds_->setObjectName(QStringLiteral("EditManches"));
-    rounds_->setRange(1, 5);
-    roundsLabel_->setBuddy(rounds_);
-    form->addRow(roundsLabel_, rounds_);
+    choices_ = std::make_unique<MatchChoices>(this, form);
     secondPadLabel_ = new QLabel(this);
     secondPad_ = new QComboBox(this);
     secondPad_->setObjectName(QStringLiteral("ComboManetteJoueur2"));
@@ -61,9 +46,7 @@ DuelDialog::DuelDialog(QWidget* parent) : Translated(parent) {
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     layout->addLayout(form);
     connect(opponent_, &QComboBox::currentIndexChanged, this, [this] { enableSecondPad(); });
-    cancelAttacks_ = new QCheckBox(this);
-    cancelAttacks_->setObjectName(QStringLiteral("CheckAnnulerAttaques"));
-    layout->addWidget(cancelAttacks_);
+    layout->addWidget(choices_->cancelAttacks());
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -83,18 +66,13 @@ DuelDialog::DuelDialog(QWidget* parent) : Translated(parent) {
 
 void DuelDialog::setChoice(const DuelSettings& duel) {
     opponent_->setCurrentIndex(duel.opponent);
-    for (int p = 0; p < 2; ++p) levels_[p]->setValue(duel.startLevel[static_cast<size_t>(p)]);
-    rounds_->setValue(duel.roundsToWin);
-    cancelAttacks_->setChecked(duel.cancelAttacks);
+    choices_->set(duel);
 }
 
 DuelSettings DuelDialog::choice() const {
     DuelSettings d;
     d.opponent = opponent_->currentIndex();
-    for (int p = 0; p < 2; ++p) d.startLevel[static_cast<size_t>(p)] = levels_[p]->value();
-    d.roundsToWin = rounds_->value();
-    d.cancelAttacks = cancelAttacks_->isChecked();
-    return d;
+    return choices_->get(d);
 }
 
 void DuelDialog::setGamepads(const std::vector<QString>& names, int secondPad) {
@@ -120,12 +98,9 @@ void DuelDialog::retranslate() {
     for (int i = 0; i <= DuelSettings::SecondPlayer; ++i)
         opponent_->setItemText(i, opponentName(i));
     opponentLabel_->setText(text(QT_TRANSLATE_NOOP("Match", "O&pponent:")));
-    levelLabels_[0]->setText(text(QT_TRANSLATE_NOOP("Match", "&Your starting level:")));
-    levelLabels_[1]->setText(text(QT_TRANSLATE_NOOP("Match", "Opponent's starting &level:")));
-    roundsLabel_->setText(text(QT_TRANSLATE_NOOP("Match", "&Rounds to win:")));
     secondPadLabel_->setText(text(QT_TRANSLATE_NOOP("Match", "Player 2's &gamepad:")));
     secondPad_->setItemText(0, text(QT_TRANSLATE_NOOP("Match", "None (keyboard)")));
-    cancelAttacks_->setText(text(QT_TRANSLATE_NOOP("Match", "&Attacks cancel")));
+    choices_->retranslate();
     ok_->setText(dialogCaption("BtnOK"));
     cancel_->setText(dialogCaption("BtnAnnuler"));
 }

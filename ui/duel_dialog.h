@@ -3,19 +3,19 @@
 // at this keyboard or on a gamepad), each side's starting level, the rounds to win and whether
 // attacks cancel. It opens on the last match's choices.
 
+#include "ui/match_choices.h"
 #include "ui/translations.h"
 
 #include "persistence/settings.h"
 
 #include <QDialog>
 
+#include <memory>
 #include <vector>
 
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 
 namespace kp {
 
@@ -42,13 +42,9 @@ class DuelDialog : public Translated<QDialog> {
 
     QLabel* opponentLabel_;
     QComboBox* opponent_;
-    QLabel* levelLabels_[2];
-    QSpinBox* levels_[2];
-    QLabel* roundsLabel_;
-    QSpinBox* rounds_;
+    std::unique_ptr<MatchChoices> choices_;
     QLabel* secondPadLabel_;
     QComboBox* secondPad_;
-    QCheckBox* cancelAttacks_;
     QPushButton* ok_;
     QPushButton* cancel_;
 };

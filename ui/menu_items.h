@@ -11,6 +11,7 @@ enum class Item : uint8_t {
     FileMenu,
     NewGame,
     NewMatch,
+    NetworkMatch,
     SingleGame,
     RestartLevel,
     SkipLevel,

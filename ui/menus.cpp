@@ -79,6 +79,7 @@ void MainWindow::buildFileMenu() {
         board_.game().newGame();
     });
     book_->addItem(file, Item::NewMatch, [this] { stages_->chooseMatch(); });
+    book_->addItem(file, Item::NetworkMatch, [this] { stages_->chooseNetworkMatch(); });
     book_->addItem(file, Item::SingleGame, [this] {
         if (stages_->mayLeaveMatch()) stages_->leaveMatch();
     });

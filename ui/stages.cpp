@@ -5,6 +5,7 @@
 #include "ui/duel_dialog.h"
 #include "ui/file_messages.h"
 #include "ui/menu_book.h"
+#include "ui/network_dialog.h"
 #include "ui/platform.h"
 #include "ui/records.h"
 #include "ui/replay_controls.h"
@@ -87,6 +88,16 @@ void Stages::chooseMatch() {
     if (answer != QDialog::Accepted) return;
     secondPad_ = duelDialog_->secondPad();
     startMatch(duelDialog_->choice());
+}
+
+// The dialog opens on the last match's choices; what follows its acceptance is the network
+// match's to say.
+void Stages::chooseNetworkMatch() {
+    if (!mayLeaveMatch()) return;
+    if (!networkDialog_) networkDialog_ = new NetworkDialog(&p_.window);
+    networkDialog_->setChoice(p_.model.settings().duel);
+    networkDialog_->exec();
+    p_.window.activateWindow();
 }
 
 void Stages::startMatch(const DuelSettings& duel, std::optional<uint32_t> seed) {

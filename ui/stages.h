@@ -22,6 +22,7 @@ namespace kp {
 class Controllers;
 class DuelDialog;
 class MenuBook;
+class NetworkDialog;
 class Platform;
 class Records;
 class ReplayPlayer;
@@ -76,6 +77,8 @@ class Stages : private MatchView::Host {
     void chooseMatch();
     // `seed` deals the rounds (by default, from the clock).
     void startMatch(const DuelSettings& duel, std::optional<uint32_t> seed = std::nullopt);
+    // "Duel en réseau...": hosting a match for a friend on another computer, or joining one.
+    void chooseNetworkMatch();
     void leaveMatch();
     // A match under way is left only when the player says so; true when it may go.
     bool mayLeaveMatch();
@@ -122,6 +125,7 @@ class Stages : private MatchView::Host {
     std::unique_ptr<MatchView> matchBehind_; // the ended match a replay was watched over
     std::unique_ptr<Demonstration> demo_;
     DuelDialog* duelDialog_ = nullptr;
+    NetworkDialog* networkDialog_ = nullptr;
     // The controller that plays the right-hand board against a friend; -1 none.
     int secondPad_ = 1;
 };

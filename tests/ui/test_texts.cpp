@@ -1,8 +1,8 @@
 // Every text the player can see, in French and in English, against the lists in tests/ui/texts/:
 // the menus and the pop-up menu, the dialog's tabs with every label, button, box and page, the
-// name window, the message line, and the message boxes' sentences. A caption that changes by
-// one byte fails here. KP_WRITE_TEXTS=FOLDER writes the lists instead (to take them anew after
-// a change meant to alter a text).
+// name window, the duel and network dialogs, the message line, and the message boxes'
+// sentences. A caption that changes by one byte fails here. KP_WRITE_TEXTS=FOLDER writes the
+// lists instead (to take them anew after a change meant to alter a text).
 #include "window_fixture.h"
 
 #include "ui/captions.h"
@@ -12,6 +12,7 @@
 #include "ui/file_messages.h"
 #include "ui/match_view.h"
 #include "ui/name_dialog.h"
+#include "ui/network_dialog.h"
 #include "ui/statistics_page.h"
 
 #include "ui/keys_page.h"
@@ -29,6 +30,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -100,6 +102,22 @@ class Texts {
     std::set<QString> lines_;
 };
 
+// The network dialog idle, hosting, and saying every problem; the lines of a network match.
+void addNetworkTexts(Texts& t) {
+    NetworkDialog network;
+    t.addWidget("network", &network);
+    t.add("network/list", network.findChild<QListWidget*>("FoundGames")->item(0)->text());
+    network.showHosting({"192.168.1.20", "fe80::1"}, 47470, "ABC234");
+    network.showDelay(80);
+    network.showConnecting();
+    t.addWidget("network", &network);
+    for (int p = 0; p <= static_cast<int>(NetworkProblem::Lost); ++p)
+        t.add("network/problem", networkProblemText(static_cast<NetworkProblem>(p)));
+    for (const QString& line : {slowConnectionText(), outOfStepText(), playerLeftText("Alice"),
+                                playerPausedText("Alice")})
+        t.add("network/message", line);
+}
+
 struct WindowTexts : WindowFixture {
     // Everything shown in the window's current language.
     Texts collect() {
@@ -117,6 +135,7 @@ struct WindowTexts : WindowFixture {
         t.addWidget("name", &name);
         DuelDialog duel;
         t.addWidget("duel", &duel);
+        addNetworkTexts(t);
 
         t.add("message", levelMessage(1));
         t.add("message", levelMessage(12));
@@ -335,6 +354,16 @@ TEST_F(WindowTexts, noLetterServesTwoItemsOfOneMenuOrPageInTheNewLanguages) {
             out["duel window"] << b->text();
         for (const QLabel* label : duel.findChildren<QLabel*>())
             out["duel window"] << label->text();
+        // Each of the network dialog's pages, under the choice between them.
+        NetworkDialog network;
+        for (const char* page : {"HostChoice", "JoinChoice"}) {
+            network.findChild<QAbstractButton*>(page)->click();
+            QStringList& captions = out[std::string("network window ") + page];
+            for (const QAbstractButton* b : network.findChildren<QAbstractButton*>())
+                if (b->isVisibleTo(&network)) captions << b->text();
+            for (const QLabel* label : network.findChildren<QLabel*>())
+                if (label->buddy() && label->isVisibleTo(&network)) captions << label->text();
+        }
         return out;
     };
     const std::map<std::string, QStringList> french = scopes();
@@ -353,9 +382,9 @@ TEST_F(WindowTexts, noLetterServesTwoItemsOfOneMenuOrPageInTheNewLanguages) {
 
 // Every caption has the room it needs in every language: each page of the dialog at its one
 // size (the statistics with matches played against every level of the computer), the name
-// window, the duel dialog first shown in another language, the music's loading window, the
-// message line over the default board, and the menu titles (their rows are checked at every
-// board size elsewhere).
+// window, the duel dialog first shown in another language, the network dialog joining and
+// hosting, the music's loading window, the message line over the default board, and the menu
+// titles (their rows are checked at every board size elsewhere).
 TEST_F(WindowTexts, everyTextFitsItsRoomInEveryLanguage) {
     std::ofstream(file("kembrolla-panic-statistiques.ini").toStdString())
         << "[Duels]\n1=9876 5432 17 98765\n2=8765 4321 16 87654\n3=7654 3210 15 "
@@ -394,6 +423,23 @@ TEST_F(WindowTexts, everyTextFitsItsRoomInEveryLanguage) {
         QApplication::processEvents();
         EXPECT_EQ(overflowing(&duel).join(" ; ").toStdString(), "") << l.code << " duel window";
         duel.hide();
+
+        // Joining, with the longest problem; hosting with two addresses and a friend's try.
+        NetworkDialog joining, hosting;
+        joining.findChild<QAbstractButton*>("JoinChoice")->click();
+        joining.setFound({{"Le salon de Dominique", "192.168.100.200", 47470}});
+        joining.showProblem(NetworkProblem::BadAddress);
+        hosting.showHosting({"192.168.100.200", "fd12:3456:789a:1::1"}, 47470, "WWWWWW");
+        hosting.showDelay(120);
+        hosting.showProblem(NetworkProblem::Incompatible);
+        for (const auto& [page, network] :
+             {std::pair{"joining", &joining}, std::pair{"hosting", &hosting}}) {
+            network->show();
+            QApplication::processEvents();
+            EXPECT_EQ(overflowing(network).join(" ; ").toStdString(), "")
+                << l.code << " network window " << page;
+            network->hide();
+        }
 
         LoadingWindow loading;
         loading.shown();
