@@ -181,6 +181,13 @@ struct Encoder {
     }
 };
 
+// A reason byte: one of 1 .. last.
+template <typename Reason> Reason reasonOf(Reader& r, Reason last) {
+    const uint8_t reason = r.byte();
+    if (reason < 1 || reason > static_cast<uint8_t>(last)) r.fail();
+    return static_cast<Reason>(reason);
+}
+
 std::optional<Message> read(Reader& r) {
     const auto kind = static_cast<Kind>(r.byte());
     switch (kind) {
@@ -200,11 +207,8 @@ std::optional<Message> read(Reader& r) {
         m.name = r.text();
         return m;
     }
-    case Kind::Refused: {
-        const uint8_t reason = r.byte();
-        if (reason < 1 || reason > static_cast<uint8_t>(Refusal::Busy)) r.fail();
-        return Refused{static_cast<Refusal>(reason)};
-    }
+    case Kind::Refused:
+        return Refused{reasonOf(r, Refusal::Busy)};
     case Kind::Ping:
         return Ping{r.number()};
     case Kind::Pong:
@@ -237,11 +241,8 @@ std::optional<Message> read(Reader& r) {
         m.checksum = r.number();
         return m;
     }
-    case Kind::Bye: {
-        const uint8_t reason = r.byte();
-        if (reason < 1 || reason > static_cast<uint8_t>(Farewell::TimedOut)) r.fail();
-        return Bye{static_cast<Farewell>(reason)};
-    }
+    case Kind::Bye:
+        return Bye{reasonOf(r, Farewell::TimedOut)};
     }
     return std::nullopt;
 }

@@ -50,8 +50,8 @@ class CodeValidator : public QValidator {
 
 // "host:port", an IPv6 address in brackets so that its own colons are not read as the port's.
 QString addressOf(const FoundGame& game) {
-    const QString host =
-        game.host.contains(u':') ? QStringLiteral("[%1]").arg(game.host) : game.host;
+    const QString text = game.address.toString();
+    const QString host = text.contains(u':') ? QStringLiteral("[%1]").arg(text) : text;
     return game.port == 0 ? host : QStringLiteral("%1:%2").arg(host).arg(game.port);
 }
 

@@ -9,6 +9,7 @@
 #include "ui/network_texts.h"
 #include "ui/translations.h"
 
+#include "network/beacon.h"
 #include "persistence/settings.h"
 
 #include <QDialog>
@@ -28,12 +29,6 @@ class QWidget;
 
 namespace kp {
 
-// A game that announces itself on the local network.
-struct FoundGame {
-    QString name;
-    QString host;
-    quint16 port = 0;
-};
 
 class NetworkDialog : public Translated<QDialog> {
   public:

@@ -125,6 +125,14 @@ struct Network {
     int64_t wall = 0, startGuestAt = 0;
 };
 
+// The sanitizers' build plays a tenth of them: it looks for memory faults, which the first
+// matches meet as well as the last, at twenty times the cost.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int NetworkMatches = 50;
+#else
+constexpr int NetworkMatches = 500;
+#endif
+
 MatchSettings networkSettings(uint32_t seed, int64_t roundTrip) {
     MatchSettings m;
     m.seed = seed;
@@ -140,13 +148,11 @@ MatchSettings networkSettings(uint32_t seed, int64_t roundTrip) {
 TEST(NetworkMatch, computersAtBothEndsAgreeWhateverTheRoundTrip) {
     std::mt19937 draw(36);
     int64_t landings = 0, bytes = 0, played = 0;
-    for (int i = 0; i < 500; ++i) {
+    for (int i = 0; i < NetworkMatches; ++i) {
         const int64_t roundTrip = std::uniform_int_distribution<int64_t>(0, 400)(draw);
         const auto seed = static_cast<uint32_t>(draw());
         Network net(networkSettings(seed, roundTrip), roundTrip, roundTrip / 10, seed,
-                    i % 3 == 0   ? CpuLevel::Random
-                    : i % 3 == 1 ? CpuLevel::Greedy
-                                 : CpuLevel::Medium);
+                    i % 2 ? CpuLevel::Greedy : CpuLevel::Random);
         net.runTo(30 * 60'000);
         SCOPED_TRACE(testing::Message() << "match " << i << " round trip " << roundTrip);
         ASSERT_TRUE(net.settled());
@@ -164,8 +170,8 @@ TEST(NetworkMatch, computersAtBothEndsAgreeWhateverTheRoundTrip) {
         played += host.now();
         if (testing::Test::HasFailure()) break;
     }
-    std::printf("figure: 500 matches, %lld landings compared, %.0f bytes/s each way\n",
-                static_cast<long long>(landings),
+    std::printf("figure: %d matches, %lld landings compared, %.0f bytes/s each way\n",
+                NetworkMatches, static_cast<long long>(landings),
                 played ? 1000.0 * static_cast<double>(bytes) / 2 / static_cast<double>(played)
                        : 0.0);
 }
