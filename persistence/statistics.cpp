@@ -69,7 +69,7 @@ Statistics fromIni(const IniFile& ini) {
             s.recent.push_back(
                 {when, narrow(won), narrow(cleared), narrow(seconds), narrow(inLevels)});
     }
-    for (int level = 0; level < Statistics::CpuLevels; ++level) {
+    for (int level = 0; level < Statistics::MatchLines; ++level) {
         const std::optional<std::string> line = ini.Value(Matches, std::to_string(level + 1));
         int64_t won = 0, lost = 0, chain = 0, attacks = 0;
         if (line && readNumbers(*line, {&won, &lost, &chain, &attacks}))
@@ -106,7 +106,7 @@ void toIni(IniFile& ini, const Statistics& s) {
                             std::to_string(g.secondsPlayed) + " " +
                             std::to_string(g.secondsInLevelsWon));
     // Only the levels played: a player who never plays a match has no such section.
-    for (int level = 0; level < Statistics::CpuLevels; ++level) {
+    for (int level = 0; level < Statistics::MatchLines; ++level) {
         const MatchRecord& m = s.matches[static_cast<size_t>(level)];
         if (!m.empty())
             ini.WriteString(Matches, std::to_string(level + 1),
@@ -151,7 +151,7 @@ void Statistics::add(const GameSummary& game, int64_t when) {
 }
 
 void Statistics::add(const MatchSummary& match) {
-    if (match.cpuLevel < 0 || match.cpuLevel >= CpuLevels) return;
+    if (match.cpuLevel < 0 || match.cpuLevel >= MatchLines) return;
     MatchRecord& m = matches[static_cast<size_t>(match.cpuLevel)];
     addTo(match.won ? m.won : m.lost, 1);
     m.longestChain = std::max(m.longestChain, match.longestChain);

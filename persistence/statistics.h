@@ -52,7 +52,7 @@ struct MatchRecord {
 
 // One finished match against the computer, from the player's side.
 struct MatchSummary {
-    int32_t cpuLevel = 0; // 0 the beginner .. 4 the expert
+    int32_t cpuLevel = 0; // 0 the beginner .. 4 the expert; NetworkLine a friend's over the network
     bool won = false;
     int32_t longestChain = 0;
     int64_t attacksSent = 0;
@@ -64,6 +64,9 @@ struct Statistics {
     // totals but get no line of their own.
     static constexpr int32_t MaxLevel = 999;
     static constexpr int CpuLevels = 5;
+    // Matches over the network count on a line of their own, after the computer's levels.
+    static constexpr int NetworkLine = CpuLevels;
+    static constexpr int MatchLines = CpuLevels + 1;
     // Far beyond a lifetime of play: a count the file gives above it is damaged, and a sum
     // stops there instead of wrapping round.
     static constexpr int64_t MaxCount = 1'000'000'000'000'000;
@@ -74,9 +77,9 @@ struct Statistics {
     int64_t capsulesPlaced = 0;
     int32_t longestChain = 0;
     int64_t secondsPlayed = 0;
-    std::map<int32_t, LevelRecord> levels;        // by level number
-    std::deque<PlayedGame> recent;                // the last games, oldest first
-    std::array<MatchRecord, CpuLevels> matches{}; // by the computer's level
+    std::map<int32_t, LevelRecord> levels;         // by level number
+    std::deque<PlayedGame> recent;                 // the last games, oldest first
+    std::array<MatchRecord, MatchLines> matches{}; // by the computer's level, then the network's
 
     bool operator==(const Statistics&) const = default;
     void add(const GameSummary& game, int64_t when);

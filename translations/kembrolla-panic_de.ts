@@ -518,6 +518,10 @@ Möchten Sie das Duell verlassen?</translation>
         <translation>Experte</translation>
     </message>
     <message>
+        <source>Over the network</source>
+        <translation>Über das Netzwerk</translation>
+    </message>
+    <message>
         <source>Player 2</source>
         <translation>Spieler 2</translation>
     </message>

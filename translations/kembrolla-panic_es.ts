@@ -517,6 +517,10 @@ Do you want to leave the match?</source>
         <translation>Experto</translation>
     </message>
     <message>
+        <source>Over the network</source>
+        <translation>En red</translation>
+    </message>
+    <message>
         <source>Player 2</source>
         <translation>Jugador 2</translation>
     </message>

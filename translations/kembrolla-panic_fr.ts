@@ -520,6 +520,10 @@ Voulez-vous quitter le duel ?</translation>
         <translation>Expert</translation>
     </message>
     <message>
+        <source>Over the network</source>
+        <translation>En réseau</translation>
+    </message>
+    <message>
         <source>Player 2</source>
         <translation>Joueur 2</translation>
     </message>

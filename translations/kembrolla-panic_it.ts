@@ -519,6 +519,10 @@ Vuoi lasciare il duello?</translation>
         <translation>Esperto</translation>
     </message>
     <message>
+        <source>Over the network</source>
+        <translation>In rete</translation>
+    </message>
+    <message>
         <source>Player 2</source>
         <translation>Giocatore 2</translation>
     </message>

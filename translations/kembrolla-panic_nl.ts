@@ -517,6 +517,10 @@ Wil je het duel verlaten?</translation>
         <translation>Expert</translation>
     </message>
     <message>
+        <source>Over the network</source>
+        <translation>Via het netwerk</translation>
+    </message>
+    <message>
         <source>Player 2</source>
         <translation>Speler 2</translation>
     </message>

@@ -518,6 +518,10 @@ Czy opuścić mecz?</translation>
         <translation>Ekspert</translation>
     </message>
     <message>
+        <source>Over the network</source>
+        <translation>Przez sieć</translation>
+    </message>
+    <message>
         <source>Player 2</source>
         <translation>Gracz 2</translation>
     </message>

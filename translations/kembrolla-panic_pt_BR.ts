@@ -516,6 +516,10 @@ Deseja sair do duelo?</translation>
         <translation>Especialista</translation>
     </message>
     <message>
+        <source>Over the network</source>
+        <translation>Em rede</translation>
+    </message>
+    <message>
         <source>Player 2</source>
         <translation>Jogador 2</translation>
     </message>

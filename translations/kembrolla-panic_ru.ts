@@ -517,6 +517,10 @@ Do you want to leave the match?</source>
         <translation>Эксперт</translation>
     </message>
     <message>
+        <source>Over the network</source>
+        <translation>По сети</translation>
+    </message>
+    <message>
         <source>Player 2</source>
         <translation>Игрок 2</translation>
     </message>

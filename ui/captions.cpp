@@ -182,6 +182,10 @@ QString cpuLevelName(int32_t level) {
     return matchText(LevelNames[std::clamp(level, 0, 4)]);
 }
 
+QString networkLineName() {
+    return matchText(QT_TRANSLATE_NOOP("Match", "Over the network"));
+}
+
 QString wonMessage() {
     return matchText(QT_TRANSLATE_NOOP("Match", "Won!"));
 }

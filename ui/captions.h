@@ -40,6 +40,8 @@ QString levelMessage(int level);
 QString opponentName(int32_t opponent);
 // A level of the computer player: "Débutant" .. "Expert".
 QString cpuLevelName(int32_t level);
+// The statistics' line of the matches played over the network.
+QString networkLineName();
 // The message on a board at the end of a round it won, or of a round nobody won.
 QString wonMessage();
 QString drawMessage();

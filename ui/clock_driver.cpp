@@ -47,7 +47,12 @@ int64_t ClockDriver::wallNow() const {
 void ClockDriver::catchUp() {
     if (!running_ || playing_) return;
     playing_ = true;
-    timeline_.advanceTo(wallNow());
+    const int64_t wall = wallNow();
+    timeline_.advanceTo(wall);
+    if (heldBack_ && timeline_.now() < wall) {
+        origin_ = timeline_.now();
+        wallOrigin_ = elapsed_();
+    }
     playing_ = false;
 }
 

@@ -26,6 +26,9 @@ class ClockDriver : public QObject {
     // A wait longer than this on the timeline (a recorded pause: the player away) is cut to
     // it; none is by default.
     void setLongestWait(int64_t wait) { longestWait_ = wait; }
+    // A timeline that may not reach the wall (a network match waiting for the other side's
+    // inputs) holds the wall back with it: the time it waited is not played in a rush after.
+    void setHeldBack(bool held) { heldBack_ = held; }
     // The wall's time on the timeline.
     int64_t wallNow() const;
     // Tests put their own wall in place of the real one (ms since start()).
@@ -52,6 +55,7 @@ class ClockDriver : public QObject {
     int64_t longestWait_ = 0;
     bool running_ = false;
     bool playing_ = false;
+    bool heldBack_ = false;
 };
 
 } // namespace kp

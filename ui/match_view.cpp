@@ -1,6 +1,8 @@
 #include "ui/match_view.h"
 
 #include "ui/captions.h"
+#include "ui/network_peer.h"
+#include "ui/network_texts.h"
 
 #include "engine/cells.h"
 #include "render/sprites.h"
@@ -14,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace kp {
 
@@ -72,6 +75,11 @@ MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effect
         // The left board sounds on the left, the right one on the right.
         displays_[p]->setSoundPlace(p, p == 0 ? -0.6f : 0.6f);
     }
+    rematch_ = new QPushButton(this);
+    rematch_->setObjectName(QStringLiteral("BtnRevanche"));
+    rematch_->setFocusPolicy(Qt::NoFocus);
+    rematch_->hide();
+    connect(rematch_, &QPushButton::clicked, this, [this] { host_.rematch(); });
     MatchSettings m;
     m.params = setup.params;
     m.options = setup.options;
@@ -84,6 +92,10 @@ MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effect
         duel_.startLevel = m.startLevel;
         duel_.roundsToWin = m.roundsToWin;
         duel_.cancelAttacks = m.cancelAttacks;
+    }
+    if (setup.remote) {
+        seatNetwork(*setup.remote);
+        return;
     }
     GameEvents* right = displays_[1].get();
     if (!played(1) && !replay_) {
@@ -107,12 +119,63 @@ MatchView::MatchView(const Setup& setup, Host& host, sound::SoundEffects& effect
         replayControls_ = std::make_unique<ReplayControls>(driver_, [this] { stepReplay(); });
     }
 
-    rematch_ = new QPushButton(this);
-    rematch_->setObjectName(QStringLiteral("BtnRevanche"));
-    rematch_->setFocusPolicy(Qt::NoFocus);
-    rematch_->hide();
-    connect(rematch_, &QPushButton::clicked, this, [this] { host_.rematch(); });
     retranslate();
+}
+
+// The other player's board is the link's; this side's board, on the left, is the keys' or
+// the computer's. The clock stands still while the link holds this board at the other's.
+void MatchView::seatNetwork(const Setup::Remote& remote) {
+    own_ = remote.own;
+    computer_ = remote.computer;
+    peerName_ = remote.peerName;
+    const MatchSettings& m = remote.settings;
+    duel_.startLevel = m.startLevel;
+    duel_.roundsToWin = m.roundsToWin;
+    duel_.cancelAttacks = m.cancelAttacks;
+    std::array<GameEvents*, 2> events{displays_[0].get(), displays_[1].get()};
+    if (computer_) {
+        cpu_ = std::make_unique<CpuPlayer>(CpuLevel::Medium, m.seed ^ 0x5EA7u ^ unsigned(own_));
+        events[own_] = &cpu_->eyes(events[own_]);
+    }
+    match_ = std::make_unique<Match>(m, events[0], events[1]);
+    for (int p = 0; p < 2; ++p) {
+        displays_[p]->setState(match_->board(p).state());
+        displays_[p]->showMessage();
+    }
+    table_ = std::make_unique<Table>(*match_, own_);
+    peer_ = std::make_unique<NetworkPeer>(*match_, own_, remote.connection, this);
+    table_->seat(1 - own_, &peer_->link());
+    if (cpu_) {
+        cpu_->watch(match_->board(own_), [this] { return match_->boardTime(own_); });
+        cpuSeat_ = std::make_unique<CpuMatchSeat>(*cpu_, *match_, own_, true);
+        table_->seat(own_, cpuSeat_.get());
+    }
+    peer_->heard = [this] {
+        if (!driver_.running()) return;
+        driver_.catchUp();
+        showResults();
+        updateStrip();
+        driver_.timersChanged();
+    };
+    peer_->over = [this](NetworkPeer::End why) { networkEnded(static_cast<int>(why)); };
+    driver_.setHeldBack(true);
+    retranslate();
+}
+
+void MatchView::networkEnded(int why) {
+    const auto end = static_cast<NetworkPeer::End>(why);
+    networkEnd_ = end == NetworkPeer::End::OutOfStep ? outOfStepText()
+                  : end == NetworkPeer::End::BadMessage
+                      ? networkProblemText(NetworkProblem::Incompatible)
+                      : playerLeftText(peerName_);
+    std::fprintf(stderr, "network: %s\n", qPrintable(networkEnd_));
+    if (end == NetworkPeer::End::OutOfStep || end == NetworkPeer::End::BadMessage) {
+        driver_.stop();
+        host_.networkFailed(match_->recording());
+    }
+    showResults();
+    retranslate();
+    update();
 }
 
 MatchView::~MatchView() = default;
@@ -140,7 +203,7 @@ void MatchView::setLayout(const WindowLayout& board, int cellSize) {
     const int strip = stripWidth(cellSize);
     for (int p = 0; p < 2; ++p) {
         displays_[p]->setLayout(board, cellSize);
-        displays_[p]->view()->setGeometry(p == 0 ? 0 : boardWidth_ + strip, 0, boardWidth_,
+        displays_[p]->view()->setGeometry(p == boardAt(0) ? 0 : boardWidth_ + strip, 0, boardWidth_,
                                           board.clientHeight);
     }
     setFixedSize(2 * boardWidth_ + strip, board.clientHeight);
@@ -153,8 +216,9 @@ void MatchView::setLayout(const WindowLayout& board, int cellSize) {
 void MatchView::setBackground(const QImage& background) {
     const int strip = stripWidth(cellSize_);
     const int h = height();
-    displays_[0]->painter().setBackground(background.copy(0, 0, boardWidth_, h));
-    displays_[1]->painter().setBackground(background.copy(boardWidth_ + strip, 0, boardWidth_, h));
+    displays_[boardAt(0)]->painter().setBackground(background.copy(0, 0, boardWidth_, h));
+    displays_[boardAt(1)]->painter().setBackground(
+        background.copy(boardWidth_ + strip, 0, boardWidth_, h));
     stripBackground_ = background.copy(stripLeft_, 0, strip, h);
     for (auto& d : displays_) d->repaint();
     update();
@@ -193,12 +257,13 @@ void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
     // wall, or it would count from the last timer, and a held key's first repeat, already due,
     // would follow its press at once.
     if (!replay_) driver_.catchUp();
-    if (match_->over()) return;
-    const int board = p < 0 ? 0 : p;
+    if (match_->over() || (peer_ && (computer_ || peer_->ended()))) return;
+    const int board = peer_ || p < 0 ? own_ : p;
     const KeyEdge edge = command == Command::Other || !gameRepeat ? KeyEdge::Tap
                          : pressed                                ? KeyEdge::Press
                                                                   : KeyEdge::Release;
     table_->play(board, command, edge); // the computer looks at once at what the key changed
+    if (peer_) peer_->flush();          // the other side sees the key as soon as it can
     showResults();
     driver_.timersChanged();
 }
@@ -207,7 +272,10 @@ void MatchView::play(int p, Command command, bool pressed, bool gameRepeat) {
 // starts the next one.
 void MatchView::togglePause() {
     if (!replay_) driver_.catchUp();
-    match_->togglePause();
+    if (peer_)
+        match_->togglePause(own_);
+    else
+        match_->togglePause();
     showResults();
     retranslate();
     driver_.timersChanged();
@@ -215,14 +283,20 @@ void MatchView::togglePause() {
 
 void MatchView::panic() {
     if (!replay_) driver_.catchUp();
-    match_->panic();
+    if (peer_)
+        match_->panic(own_); // the other side sees this board paused, and pauses with it
+    else
+        match_->panic();
     retranslate();
     driver_.timersChanged();
 }
 
 void MatchView::unhide() {
     if (!replay_) driver_.catchUp();
-    match_->unhide();
+    if (peer_)
+        match_->unhide(own_);
+    else
+        match_->unhide();
     retranslate();
     driver_.timersChanged();
 }
@@ -240,7 +314,8 @@ void MatchView::advanceTo(int64_t time) {
 
 // The strip is drawn again only when what it shows changes: the rounds, the queues, the end.
 void MatchView::updateStrip() {
-    std::vector<int32_t> shown{match_->roundsWon(0), match_->roundsWon(1), match_->over()};
+    std::vector<int32_t> shown{match_->roundsWon(0), match_->roundsWon(1), match_->over(),
+                               peer_ && peer_->link().waiting()};
     for (int p = 0; p < 2; ++p) {
         shown.push_back(-1);
         shown.insert(shown.end(), match_->queue(p).begin(), match_->queue(p).end());
@@ -270,7 +345,7 @@ void MatchView::showResults() {
         overShown_ = over;
         endShown_ = !over;
     }
-    const bool started = endShown_ && !match_->board(0).state().paused;
+    const bool started = endShown_ && !match_->board(own_).state().paused;
     if (started) endShown_ = false;
     if (!ended && !started) return;
     for (int p = 0; p < 2; ++p) {
@@ -281,8 +356,12 @@ void MatchView::showResults() {
     retranslate();
     update();
     if (overNow && !replay_) {
-        driver_.stop();
-        rematch_->show();
+        // A network match plays on to where it stops on both computers, for the other's sake.
+        if (!peer_) driver_.stop();
+        if (!peer_) rematch_->show();
+        if (peer_)
+            std::fprintf(stderr, "network: match over, %s\n",
+                         match_->winner() == own_ ? "won" : "lost");
         host_.matchEnded();
     }
 }
@@ -290,11 +369,14 @@ void MatchView::showResults() {
 void MatchView::retranslate() {
     rematch_->setText(text(QT_TRANSLATE_NOOP("Match", "Rematch")));
     // A verdict stays until the next round starts or, at the end, for good.
-    if (!match_->over() && !endShown_) return;
+    if (!match_->over() && !endShown_ && networkEnd_.isEmpty()) return;
     const int32_t winner = match_->over() ? match_->winner() : match_->roundWinner();
     for (int p = 0; p < 2; ++p) {
         QLabel* message = displays_[p]->message();
-        message->setText(winner < 0 ? drawMessage() : winner == p ? wonMessage() : lostMessage());
+        message->setText(!networkEnd_.isEmpty() ? networkEnd_
+                         : winner < 0           ? drawMessage()
+                         : winner == p          ? wonMessage()
+                                                : lostMessage());
         message->show();
     }
 }
@@ -330,7 +412,7 @@ void MatchView::drawStrip(QPainter& p) const {
     const int target = std::max(1, duel_.roundsToWin);
     for (int side = 0; side < 2; ++side) {
         const int x = left + side * half + (half - starSize) / 2;
-        const int won = match_->roundsWon(side);
+        const int won = match_->roundsWon(boardAt(side));
         for (int i = 0; i < target; ++i) {
             const QRectF r(x, replayBand_ + 4 + i * (starSize + 2), starSize, starSize);
             p.setPen(QPen(QColor(0xFF, 0xE1, 0x4D), 1.2));
@@ -349,7 +431,18 @@ void MatchView::drawStrip(QPainter& p) const {
         p.setFont(font);
         p.setPen(Qt::white);
         p.drawText(QRect(left, height() / 2 - 22, width, 26), Qt::AlignCenter,
-                   QStringLiteral("%1 – %2").arg(match_->roundsWon(0)).arg(match_->roundsWon(1)));
+                   QStringLiteral("%1 – %2")
+                       .arg(match_->roundsWon(boardAt(0)))
+                       .arg(match_->roundsWon(boardAt(1))));
+    }
+    // The other side's inputs are late: this board waits for them.
+    if (peer_ && peer_->link().waiting()) {
+        font.setBold(false);
+        font.setPointSize(8);
+        p.setFont(font);
+        p.setPen(QColor(0xFF, 0xE1, 0x4D));
+        p.drawText(QRect(left, height() / 2 + 8, width, 40), Qt::AlignCenter | Qt::TextWordWrap,
+                   slowConnectionText());
     }
 
     // The opponent's name at the foot of the strip, over a dark band to stay readable.
@@ -359,6 +452,7 @@ void MatchView::drawStrip(QPainter& p) const {
     p.setPen(Qt::white);
     p.drawText(name, Qt::AlignCenter | Qt::TextWordWrap,
                replay_ ? QCoreApplication::translate("Replay", "Replay")
+               : peer_ ? peerName_
                        : opponentName(duel_.opponent));
 }
 
@@ -369,7 +463,7 @@ void MatchView::drawQueues(QPainter& p, int left, int half, int below) const {
     const int queueTop = std::max(boardTop_, below);
     const int room = std::max(1, (height() / 2 - queueTop) / (size + 1));
     for (int side = 0; side < 2; ++side) {
-        const auto& queue = match_->queue(side);
+        const auto& queue = match_->queue(boardAt(side));
         const int x = left + side * half + (half - size) / 2;
         const int shown = std::min<int>(static_cast<int>(queue.size()), room);
         for (int i = 0; i < shown; ++i) {

@@ -23,12 +23,16 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
 class QLabel;
 class QPushButton;
 
 namespace kp {
+
+class Connection;
+class NetworkPeer;
 
 class MatchView : public QWidget, public Stage, public Timeline {
   public:
@@ -43,6 +47,9 @@ class MatchView : public QWidget, public Stage, public Timeline {
         virtual void rematch() = 0;
         // A match played again came to its end; `proved` when its boards are those it recorded.
         virtual void replayEnded(bool proved) = 0;
+        // A network match stopped because the two computers no longer agree (or the other
+        // broke the rules): this side's record of it, for a bug report.
+        virtual void networkFailed(const Recording& recording) = 0;
 
       protected:
         ~Host() = default;
@@ -55,6 +62,15 @@ class MatchView : public QWidget, public Stage, public Timeline {
         uint32_t seed = 0;
         // A recorded match to play again in place of a new one (its settings and inputs).
         std::shared_ptr<const Recording> replay;
+        // A match with a player on another computer, in place of the choices above.
+        struct Remote {
+            MatchSettings settings;
+            int own = 0; // the board played here, shown on the left
+            QString peerName;
+            Connection* connection = nullptr; // taken by the view
+            bool computer = false;            // the computer plays this side (tests)
+        };
+        std::optional<Remote> remote;
     };
 
     MatchView(const Setup& setup, Host& host, sound::SoundEffects& effects,
@@ -67,8 +83,13 @@ class MatchView : public QWidget, public Stage, public Timeline {
     // Whether a person plays board p (the left one always; the right one against a friend);
     // nobody does in a replay.
     bool played(int p) const override {
+        if (peer_) return p == 0 && !computer_;
         return !replay_ && (p == 0 || duel_.opponent == DuelSettings::SecondPlayer);
     }
+    // The board played at this window's keys (the first but in a network match's guest).
+    int ownBoard() const { return own_; }
+    bool networked() const { return peer_ != nullptr; }
+    NetworkPeer* peer() const { return peer_.get(); }
     bool replaying() const { return replay_ != nullptr; }
     // A match played again: its speed, keys and banner, as a single game's replay has; null
     // for a match in play.
@@ -106,7 +127,7 @@ class MatchView : public QWidget, public Stage, public Timeline {
     // As a stage in the window.
     QWidget* widget() override { return this; }
     const LevelParameters& parameters() const override { return match_->settings().params; }
-    bool paused() const override { return match_->board(0).state().paused; }
+    bool paused() const override { return match_->board(own_).state().paused; }
     void redraw() override { update(); }
 
     // The strip and the messages worded again in the language in use.
@@ -123,6 +144,10 @@ class MatchView : public QWidget, public Stage, public Timeline {
 
   private:
     struct Side;
+    void seatNetwork(const Setup::Remote& remote);
+    void networkEnded(int why);
+    // The board shown on the left (0) or the right (1) of the strip.
+    int boardAt(int side) const { return side ^ own_; }
     void endReplay();
     void showBanner();
     void updateStrip();
@@ -139,6 +164,11 @@ class MatchView : public QWidget, public Stage, public Timeline {
     std::unique_ptr<Match> match_;
     std::unique_ptr<Table> table_;
     std::unique_ptr<CpuMatchSeat> cpuSeat_;
+    std::unique_ptr<NetworkPeer> peer_;
+    QString peerName_;
+    QString networkEnd_; // why a network match stopped short, on both boards
+    int own_ = 0;
+    bool computer_ = false;
     std::shared_ptr<const Recording> replay_;
     std::unique_ptr<Replay> replayer_;
     QPushButton* rematch_;

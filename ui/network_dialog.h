@@ -29,7 +29,6 @@ class QWidget;
 
 namespace kp {
 
-
 class NetworkDialog : public Translated<QDialog> {
   public:
     explicit NetworkDialog(QWidget* parent = nullptr);

@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <utility>
 
@@ -41,7 +42,11 @@ std::optional<Item> menuItemFor(Action action) {
     }
 }
 
-Stages::Stages(Parts parts) : p_(std::move(parts)) {}
+Stages::Stages(Parts parts) : p_(std::move(parts)) {
+    // The tests' network match starts once the window is up.
+    if (const QString how = qEnvironmentVariable("KP_NETWORK_TEST"); !how.isEmpty())
+        QTimer::singleShot(0, &p_.window, [this, how] { startNetworkTest(how); });
+}
 
 // A match in view goes before the sound and pictures it plays with.
 Stages::~Stages() {
@@ -90,17 +95,11 @@ void Stages::chooseMatch() {
     startMatch(duelDialog_->choice());
 }
 
-// The dialog opens on the last match's choices; what follows its acceptance is the network
-// match's to say.
-void Stages::chooseNetworkMatch() {
-    if (!mayLeaveMatch()) return;
-    if (!networkDialog_) networkDialog_ = new NetworkDialog(&p_.window);
-    networkDialog_->setChoice(p_.model.settings().duel);
-    networkDialog_->exec();
-    p_.window.activateWindow();
+void Stages::startMatch(const DuelSettings& duel, std::optional<uint32_t> seed) {
+    showMatch(newMatch(duel, seed));
 }
 
-void Stages::startMatch(const DuelSettings& duel, std::optional<uint32_t> seed) {
+MatchView::Setup Stages::newMatch(const DuelSettings& duel, std::optional<uint32_t> seed) {
     // The choice is kept for the next match, and the file has a "Duel" section from now on.
     p_.model.changeDuel(duel);
     const Settings& s = p_.model.settings();
@@ -114,7 +113,7 @@ void Stages::startMatch(const DuelSettings& duel, std::optional<uint32_t> seed) 
     setup.options.repeatDelay = s.controls.repeatDelay;
     setup.options.repeatInterval = s.controls.repeatInterval;
     setup.seed = seed.value_or(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()));
-    showMatch(setup);
+    return setup;
 }
 
 void Stages::watchMatch(std::shared_ptr<const Recording> recording) {
@@ -124,9 +123,17 @@ void Stages::watchMatch(std::shared_ptr<const Recording> recording) {
     showMatch(setup);
 }
 
-// A match against the computer counts in the statistics, against its level.
+// A match against the computer counts in the statistics, against its level; one over the
+// network on a line of its own.
 void Stages::matchEnded() {
     showMenus();
+    const Match& played = match_->match();
+    const int own = match_->ownBoard();
+    if (match_->networked()) {
+        p_.records.matchFinished({Statistics::NetworkLine, played.winner() == own,
+                                  played.longestChain(own), played.attacks(own)});
+        return;
+    }
     const int32_t opponent = match_->duel().opponent;
     if (opponent == DuelSettings::SecondPlayer) return;
     const Match& m = match_->match();

@@ -7,6 +7,7 @@
 #include "ui/demonstration.h"
 #include "ui/match_view.h"
 #include "ui/menu_items.h"
+#include "ui/network_session.h"
 
 #include <QKeyCombination>
 
@@ -79,6 +80,9 @@ class Stages : private MatchView::Host {
     void startMatch(const DuelSettings& duel, std::optional<uint32_t> seed = std::nullopt);
     // "Duel en réseau...": hosting a match for a friend on another computer, or joining one.
     void chooseNetworkMatch();
+    // The tests' network match, the computer at this side's board: "host CODE" waits for a
+    // guest, "join ADDRESS CODE" joins one (KP_NETWORK_TEST).
+    void startNetworkTest(const QString& how);
     void leaveMatch();
     // A match under way is left only when the player says so; true when it may go.
     bool mayLeaveMatch();
@@ -110,6 +114,9 @@ class Stages : private MatchView::Host {
     bool gameRepeat();
     std::optional<Command> secondPlayerMove(QKeyCombination key);
     void showMatch(const MatchView::Setup& setup);
+    MatchView::Setup newMatch(const DuelSettings& duel, std::optional<uint32_t> seed);
+    void startNetworkMatch(const NetworkSession::Agreed& agreed, bool computer);
+    void networkFailed(const Recording& recording) override;
     void leaveMatchReplay();
     void show(QWidget* stage);
 
@@ -126,6 +133,7 @@ class Stages : private MatchView::Host {
     std::unique_ptr<Demonstration> demo_;
     DuelDialog* duelDialog_ = nullptr;
     NetworkDialog* networkDialog_ = nullptr;
+    std::unique_ptr<NetworkSession> network_; // the meeting before a network match
     // The controller that plays the right-hand board against a friend; -1 none.
     int secondPad_ = 1;
 };

@@ -205,15 +205,15 @@ void StatisticsPage::showStatistics(const Statistics& s) {
                  durationText(r.bestSeconds), durationText(std::llround(r.averageSeconds()))});
 
     matches_->setRowCount(0);
-    for (int level = 0; level < Statistics::CpuLevels; ++level) {
+    for (int level = 0; level < Statistics::MatchLines; ++level) {
         const MatchRecord& m = s.matches[static_cast<size_t>(level)];
         if (m.empty()) continue;
         row = matches_->rowCount();
         matches_->setRowCount(row + 1);
         fillRow(matches_, row,
-                {cpuLevelName(level), locale.toString(qlonglong(m.won)),
-                 locale.toString(qlonglong(m.lost)), locale.toString(m.longestChain),
-                 locale.toString(qlonglong(m.attacksSent))});
+                {level == Statistics::NetworkLine ? networkLineName() : cpuLevelName(level),
+                 locale.toString(qlonglong(m.won)), locale.toString(qlonglong(m.lost)),
+                 locale.toString(m.longestChain), locale.toString(qlonglong(m.attacksSent))});
     }
     for (QTableWidget* table : {levels_, matches_}) fitColumns(table);
     const int matchTab = tables_->indexOf(matches_);

@@ -74,11 +74,13 @@ TEST(NetworkDialog, joinsWithAWellFormedCodeKeepsWhatWasTypedOnAProblemAndFillsF
     auto* found = part<QListWidget>(d, "FoundGames");
     ASSERT_EQ(found->count(), 1);
     EXPECT_EQ(found->item(0)->flags(), Qt::NoItemFlags) << "the line that says none is found";
-    d.setFound({{"Alice", QHostAddress("192.168.1.5"), 47470}, {"Bob", QHostAddress("fe80::1"), 47471}});
+    d.setFound(
+        {{"Alice", QHostAddress("192.168.1.5"), 47470}, {"Bob", QHostAddress("fe80::1"), 47471}});
     EXPECT_EQ(d.address(), "192.168.1.20:47470");
     found->setCurrentRow(1);
     EXPECT_EQ(d.address(), "[fe80::1]:47471");
-    d.setFound({{"Carol", QHostAddress("10.0.0.2"), 47470}, {"Bob", QHostAddress("fe80::1"), 47471}});
+    d.setFound(
+        {{"Carol", QHostAddress("10.0.0.2"), 47470}, {"Bob", QHostAddress("fe80::1"), 47471}});
     EXPECT_EQ(found->currentRow(), 1) << "Bob stays chosen";
     address->setText("example.org");
     d.setFound({{"Carol", QHostAddress("10.0.0.2"), 47470}});

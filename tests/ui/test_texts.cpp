@@ -427,7 +427,7 @@ TEST_F(WindowTexts, everyTextFitsItsRoomInEveryLanguage) {
         // Joining, with the longest problem; hosting with two addresses and a friend's try.
         NetworkDialog joining, hosting;
         joining.findChild<QAbstractButton*>("JoinChoice")->click();
-        joining.setFound({{"Le salon de Dominique", "192.168.100.200", 47470}});
+        joining.setFound({{"Le salon de Dominique", QHostAddress("192.168.100.200"), 47470}});
         joining.showProblem(NetworkProblem::BadAddress);
         hosting.showHosting({"192.168.100.200", "fd12:3456:789a:1::1"}, 47470, "WWWWWW");
         hosting.showDelay(120);
