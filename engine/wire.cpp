@@ -300,7 +300,7 @@ std::string joinCode(uint64_t random) {
 }
 
 int32_t attackDelayFor(int64_t roundTrip) {
-    // A batch waits up to 25 ms on each side; jitter may double a trip.
+    // A batch waits up to 40 ms on each side; jitter may double a trip.
     const int64_t needed = 2 * std::max<int64_t>(roundTrip, 0) + 100;
     const int64_t rounded = (needed + 49) / 50 * 50;
     return static_cast<int32_t>(std::clamp<int64_t>(rounded, MinAttackDelay, MaxAttackDelay));

@@ -1,7 +1,7 @@
 #pragma once
 // The other player of a network match, at the table: the link that plays their board from the
 // inputs that come, on the connection that carries them. It sends this side's inputs at least
-// every 25 ms, and tells the match view when the other side's inputs came, and when the match
+// every 40 ms, and tells the match view when the other side's inputs came, and when the match
 // can go no further: the other player left, went silent for 10 s, or the two computers no longer
 // agree.
 
@@ -21,7 +21,7 @@ class Connection;
 class NetworkPeer : public QObject {
   public:
     enum class End { Left, Silent, OutOfStep, BadMessage };
-    static constexpr int FlushPeriod = 25;        // ms between two batches
+    static constexpr int FlushPeriod = 40;        // ms between two batches
     static constexpr int LongestSilence = 10'000; // ms
 
     // Takes the connection.

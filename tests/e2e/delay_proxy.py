@@ -3,12 +3,17 @@
 slow link would, keeping their order: the network match's end-to-end test plays through it.
 
 usage: delay_proxy.py PORT_FILE TARGET_PORT DELAY_MS
-Writes the port it listens on to PORT_FILE, then serves until killed."""
+Writes the port it listens on to PORT_FILE, then serves until told to stop (SIGTERM), when it
+prints the bytes it carried each way: what the match costs on the wire, WebSocket frames
+included."""
 import asyncio
+import signal
 import sys
 
+carried = {"to host": 0, "to guest": 0}
 
-async def pipe(reader, writer, delay):
+
+async def pipe(reader, writer, delay, way):
     queue = asyncio.Queue()
 
     async def deliver():
@@ -26,6 +31,7 @@ async def pipe(reader, writer, delay):
     loop = asyncio.get_running_loop()
     try:
         while data := await reader.read(65536):
+            carried[way] += len(data)
             queue.put_nowait((loop.time() + delay, data))
     except ConnectionError:
         pass
@@ -42,15 +48,19 @@ async def main():
         except OSError:
             client_writer.close()
             return
-        await asyncio.gather(pipe(client_reader, server_writer, delay),
-                             pipe(server_reader, client_writer, delay),
+        await asyncio.gather(pipe(client_reader, server_writer, delay, "to host"),
+                             pipe(server_reader, client_writer, delay, "to guest"),
                              return_exceptions=True)
 
     server = await asyncio.start_server(serve, "127.0.0.1", 0)
     with open(port_file, "w") as f:
         f.write(str(server.sockets[0].getsockname()[1]))
+    stop = asyncio.Event()
+    asyncio.get_running_loop().add_signal_handler(signal.SIGTERM, stop.set)
     async with server:
-        await server.serve_forever()
+        await stop.wait()
+    print("carried: %d bytes to the host, %d to the guest" % (carried["to host"],
+                                                              carried["to guest"]), flush=True)
 
 
 asyncio.run(main())

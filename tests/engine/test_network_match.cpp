@@ -115,7 +115,7 @@ struct Network {
         heldBack[s].clear();
     }
 
-    static constexpr int64_t Flush = 25;
+    static constexpr int64_t Flush = 40; // as the game sends its batches
     std::mt19937 rng;
     int64_t roundTrip, jitter;
     std::array<std::unique_ptr<Side>, 2> sides;
