@@ -149,6 +149,8 @@ class Match {
     // and panic on both (-1), in the kinds of a game alone's (Handle, Press, Release with the
     // command as value; Pause, Resume, TogglePause, Panic, Unhide).
     const Recording& recording() const;
+    // Who plays each board, for the recording (a match between two computers).
+    void setPlayers(const std::array<std::string, 2>& names) { recording_.players = names; }
     // The inputs as they were given, each board's at its time (apart, not in time order).
     const std::vector<Input>& inputs() const { return given_; }
     Ending end() const;

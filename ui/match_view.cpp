@@ -2,6 +2,7 @@
 
 #include "ui/captions.h"
 #include "ui/network_peer.h"
+#include "ui/network_session.h"
 #include "ui/network_texts.h"
 
 #include "engine/cells.h"
@@ -138,6 +139,10 @@ void MatchView::seatNetwork(const Setup::Remote& remote) {
         events[own_] = &cpu_->eyes(events[own_]);
     }
     match_ = std::make_unique<Match>(m, events[0], events[1]);
+    std::array<std::string, 2> players;
+    players[own_] = networkName().toStdString();
+    players[1 - own_] = peerName_.toStdString();
+    match_->setPlayers(players);
     for (int p = 0; p < 2; ++p) {
         displays_[p]->setState(match_->board(p).state());
         displays_[p]->showMessage();

@@ -197,6 +197,25 @@ TEST(NetworkMatch, lateInputsHoldTheBoardAtItsLimitThenPlayOn) {
     EXPECT_EQ(net.sides[1]->link.trouble(), Link::Trouble::None);
 }
 
+// A player who holds the match paused for a minute loses the round; the other board, paused
+// only because it follows, does not.
+TEST(NetworkMatch, aMinutePausedByOnesOwnPlayerLosesTheRound) {
+    MatchSettings settings = networkSettings(5, 0);
+    settings.roundsToWin = 1;
+    Match m(settings);
+    m.advanceTo(100);
+    m.handle(0, Command::Other);
+    m.handle(1, Command::Other);
+    m.advanceTo(1000);
+    m.pause(0);
+    m.follow(1, true);
+    m.advanceTo(1000 + LongestPause - 10);
+    EXPECT_FALSE(m.over());
+    m.advanceTo(1000 + LongestPause + settings.attackDelay + 10);
+    ASSERT_TRUE(m.over());
+    EXPECT_EQ(m.winner(), 1);
+}
+
 std::vector<uint8_t> bytes(const wire::Message& m) {
     return wire::encode(m);
 }
