@@ -374,14 +374,11 @@ void MatchView::showResults() {
 void MatchView::retranslate() {
     rematch_->setText(text(QT_TRANSLATE_NOOP("Match", "Rematch")));
     // A verdict stays until the next round starts or, at the end, for good.
-    if (!match_->over() && !endShown_ && networkEnd_.isEmpty()) return;
+    if (!match_->over() && !endShown_) return;
     const int32_t winner = match_->over() ? match_->winner() : match_->roundWinner();
     for (int p = 0; p < 2; ++p) {
         QLabel* message = displays_[p]->message();
-        message->setText(!networkEnd_.isEmpty() ? networkEnd_
-                         : winner < 0           ? drawMessage()
-                         : winner == p          ? wonMessage()
-                                                : lostMessage());
+        message->setText(winner < 0 ? drawMessage() : winner == p ? wonMessage() : lostMessage());
         message->show();
     }
 }
@@ -440,14 +437,18 @@ void MatchView::drawStrip(QPainter& p) const {
                        .arg(match_->roundsWon(boardAt(0)))
                        .arg(match_->roundsWon(boardAt(1))));
     }
-    // The other side's inputs are late: this board waits for them.
-    if (peer_ && peer_->link().waiting()) {
+    // Why a network match stopped, or that the other side's inputs are late and this board
+    // waits for them.
+    const QString network = !networkEnd_.isEmpty()             ? networkEnd_
+                            : peer_ && peer_->link().waiting() ? slowConnectionText()
+                                                               : QString();
+    if (!network.isEmpty()) {
         font.setBold(false);
         font.setPointSize(8);
         p.setFont(font);
         p.setPen(QColor(0xFF, 0xE1, 0x4D));
-        p.drawText(QRect(left, height() / 2 + 8, width, 40), Qt::AlignCenter | Qt::TextWordWrap,
-                   slowConnectionText());
+        p.drawText(QRect(left + 2, height() / 2 + 8, width - 4, 60),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, network);
     }
 
     // The opponent's name at the foot of the strip, over a dark band to stay readable.

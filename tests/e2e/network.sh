@@ -138,6 +138,8 @@ kill -9 $host
 start=$(date +%s)
 until_ok 30 said guest2 "left the match" || fail "the guest was not told that the host left"
 echo "figure: the guest said the host left $(($(date +%s) - start)) s after it was killed"
+sleep 1
+shoot left
 kill -0 $guest 2>/dev/null || fail "the guest did not stay up"
 echo "ok: a network match played to its end, and one left midway"
 exit 0
