@@ -200,7 +200,7 @@ void Stages::shown() {
 // without a word.
 bool Stages::mayLeaveMatch() {
     if (!match_ || match_->replaying() || match_->match().over() ||
-        match_->match().recording().inputs.empty())
+        match_->match().inputs().empty())
         return true;
     if (!match_->match().board(0).state().paused) match_->togglePause();
     return p_.platform.question(
